@@ -1,0 +1,46 @@
+#include "game/game.h"
+
+#include <algorithm>
+
+namespace tarmigo {
+
+Game::Game(Host& h) : host(h) {
+    std::copy(InitialDeckOrder, InitialDeckOrder + DeckSize, deck.begin());
+}
+
+bool isMoving(const Game& g, int player) {
+    const PlayerRecord& p = g.players[player];
+    int b = p.battle();
+    return b == BattleGo || (p.hasSafety(safetyBit(RightOfWay)) && !isHazardBattle(b));
+}
+
+bool isComputerTurn(const Game& g) { return g.playerCount == 1 && g.currentPlayer == 1; }
+
+void setSelectedSlot(Game& g, int slot) { g.own().setSelectedSlot(slot); }
+
+void removePlayedCard(Game& g) {
+    PlayerRecord& p = g.own();
+    p.setLastHazard(0);
+    int s = p.selectedSlot();
+    // A selected slot is always 1..7; a damaged state must not index past the hand.
+    if (s >= 1 && s <= HandSize) p.slot(s) = EmptySlot;
+    p.setDrawSlot(s);
+    p.setSelectedSlot(0);
+    p.setMarkedSlot(0);
+}
+
+void resetPlayers(Game& g, bool keepScores) {
+    for (PlayerRecord& p : g.players) {
+        p.status = 0;
+        p.miles = 0;
+        p.distancePlayed = {};
+        p.handScore = 0;
+        if (!keepScores) p.gameScore = 0;
+    }
+}
+
+void noteSeen(Game& g, Card c) {
+    if (isCard(c)) ++g.round.seenCount[c - FirstCard];
+}
+
+} // namespace tarmigo

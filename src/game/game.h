@@ -1,0 +1,67 @@
+#pragma once
+// The whole game state in one object, passed explicitly to every rule.
+#include "board/layout.h"
+#include "game/cards.h"
+#include "game/host.h"
+#include "game/records.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tarmigo {
+
+class DrawingSurface;
+
+constexpr int SaveRecordSize = 248;
+
+struct UndoSnapshot {
+    RoundRecord round;
+    std::array<PlayerRecord, 2> players;
+    std::uint8_t currentPlayer = 0;
+};
+
+struct Game {
+    explicit Game(Host& h);
+
+    Host& host;
+
+    std::array<Card, DeckSize> deck{};
+    RoundRecord round;
+    std::array<PlayerRecord, 2> players;
+    std::uint8_t playerCount = 0;
+    std::uint8_t currentPlayer = 0;
+
+    // Input state of the tap handling; not saved.
+    bool penDown = false;
+    bool discardArmed = false;
+    std::int16_t lastStatusId = 0;
+
+    std::string statusText;
+    UndoSnapshot undo;
+    Layout layout;
+
+    // The surface all drawing goes to: that of the paint or of the tap in progress.
+    DrawingSurface* surface = nullptr;
+
+    // The save record is built here; its bytes 206..247 keep what the last load read.
+    std::array<std::uint8_t, SaveRecordSize> recordBuffer{};
+
+    PlayerRecord& own() { return players[currentPlayer]; }
+    const PlayerRecord& own() const { return players[currentPlayer]; }
+    PlayerRecord& opponent() { return players[1 - currentPlayer]; }
+    const PlayerRecord& opponent() const { return players[1 - currentPlayer]; }
+
+    bool has(BitField f) const { return round.has(f); }
+    bool deckExhausted() const { return round.deckPos >= DeckSize; }
+};
+
+// Small operations on the state shared by every rule.
+bool isMoving(const Game& g, int player);
+bool isComputerTurn(const Game& g);
+void setSelectedSlot(Game& g, int slot);
+void removePlayedCard(Game& g);
+void resetPlayers(Game& g, bool keepScores);
+void noteSeen(Game& g, Card c);
+
+} // namespace tarmigo

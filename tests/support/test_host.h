@@ -1,0 +1,59 @@
+#pragma once
+// A host for the tests: records every request and answers from queues.
+#include "game/host.h"
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace tarmigo::testing {
+
+class TestHost : public Host {
+public:
+    std::uint32_t ticks = 0;
+    std::deque<bool> yesNoAnswers;     // empty: No
+    std::deque<int> scoresAnswers;     // empty: Done (1)
+    std::vector<std::string> sounds;
+    std::vector<int> questions;
+    std::vector<int> posted;
+    int scoresDialogs = 0;
+    int undoEnabledCalls = 0;
+    bool undoEnabled = false;
+    std::vector<Rect> invalidated;
+    int paintsNow = 0;
+    int droppedTaps = 0;
+    int animationSteps = 0;
+    DrawingSurface* tapSurface = nullptr;
+
+    std::uint32_t tickCount() override { return ticks; }
+    void playSound(std::string_view name) override { sounds.emplace_back(name); }
+    bool askYesNo(int id) override {
+        questions.push_back(id);
+        if (yesNoAnswers.empty()) return false;
+        bool a = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return a;
+    }
+    int runScoresDialog() override {
+        ++scoresDialogs;
+        if (scoresAnswers.empty()) return 1;
+        int a = scoresAnswers.front();
+        scoresAnswers.pop_front();
+        return a;
+    }
+    void postCommand(int id) override { posted.push_back(id); }
+    void enableUndoButton(bool on) override {
+        ++undoEnabledCalls;
+        undoEnabled = on;
+    }
+    void invalidate(const Rect& r, bool) override { invalidated.push_back(r); }
+    void dropPendingRepaint() override {}
+    void paintNow() override { ++paintsNow; }
+    DrawingSurface* acquireTapSurface() override { return tapSurface; }
+    void releaseTapSurface() override {}
+    void animationStep(int) override { ++animationSteps; }
+    void dropPendingTaps() override { ++droppedTaps; }
+};
+
+} // namespace tarmigo::testing
