@@ -1,0 +1,29 @@
+#include "board/repaint.h"
+#include "board/status_line.h"
+#include "game/strings.h"
+
+namespace tarmigo {
+namespace {
+
+void showText(Game& g, int id, const int* number, bool refresh) {
+    std::string text;
+    if (!g.has(flag::hideTips)) {
+        const char* loaded = stringText(id);
+        if (!loaded) return; // an unknown id leaves the previous message
+        text = loaded;
+        if (text.size() > 127) text.resize(127);
+        if (number) text = formatNumber(text, *number);
+    }
+    g.statusText = std::move(text);
+    if (refresh) invalidateStatus(g);
+}
+
+} // namespace
+
+void setStatus(Game& g, int id, bool refresh) { showText(g, id, nullptr, refresh); }
+
+void setStatusNumber(Game& g, int id, int number, bool refresh) {
+    showText(g, id, &number, refresh);
+}
+
+} // namespace tarmigo
