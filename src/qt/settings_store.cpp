@@ -1,0 +1,44 @@
+#include "qt/settings_store.h"
+
+#include "game/strings.h"
+
+#include <QByteArray>
+#include <QVariant>
+
+namespace tarmigo {
+namespace {
+const QString ValueName = QString::fromLatin1(label::ProgramName);
+} // namespace
+
+SettingsStore::SettingsStore()
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            QString::fromLatin1(label::ProgramName),
+                                            QString::fromLatin1(label::ProgramName))) {}
+
+SettingsStore::SettingsStore(const QString& iniPath)
+    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+
+std::optional<std::vector<std::uint8_t>> SettingsStore::read() {
+    settings_->sync();
+    const QVariant value = settings_->value(ValueName);
+    // Only a binary value counts; anything else is a copy that was not written by us.
+    if (value.typeId() != QMetaType::QByteArray) return std::nullopt;
+    const QByteArray bytes = value.toByteArray();
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+bool SettingsStore::write(std::span<const std::uint8_t> bytes) {
+    settings_->setValue(ValueName, QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                              qsizetype(bytes.size())));
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
+bool SettingsStore::remove() {
+    const bool had = settings_->contains(ValueName);
+    settings_->remove(ValueName);
+    settings_->sync();
+    return had;
+}
+
+} // namespace tarmigo
