@@ -47,12 +47,24 @@ constexpr int ButtonStripBitmap = 127;
 constexpr int CardWidth = 18;
 constexpr int CardHeight = 26;
 
-inline constexpr bool isDistance(int c) { return c >= Distance25 && c <= Distance200; }
-inline constexpr bool isRemedy(int c) { return c >= Repairs && c <= SpareTire; }
-inline constexpr bool isGoOrRemedy(int c) { return c >= Go && c <= SpareTire; }
-inline constexpr bool isHazard(int c) { return c >= Stop && c <= FlatTire; }
-inline constexpr bool isSafety(int c) { return c >= RightOfWay && c <= PunctureProof; }
-inline constexpr bool isCard(int c) { return c >= FirstCard && c <= LastCard; }
+inline constexpr bool isDistance(int c) {
+    return c >= Distance25 && c <= Distance200;
+}
+inline constexpr bool isRemedy(int c) {
+    return c >= Repairs && c <= SpareTire;
+}
+inline constexpr bool isGoOrRemedy(int c) {
+    return c >= Go && c <= SpareTire;
+}
+inline constexpr bool isHazard(int c) {
+    return c >= Stop && c <= FlatTire;
+}
+inline constexpr bool isSafety(int c) {
+    return c >= RightOfWay && c <= PunctureProof;
+}
+inline constexpr bool isCard(int c) {
+    return c >= FirstCard && c <= LastCard;
+}
 
 // Battle values on a player's battle pile.
 enum Battle : int {
@@ -63,7 +75,9 @@ enum Battle : int {
     BattleOutOfGas = 8,
     BattleFlatTire = 9,
 };
-inline constexpr bool isHazardBattle(int b) { return b >= BattleStop && b <= BattleFlatTire; }
+inline constexpr bool isHazardBattle(int b) {
+    return b >= BattleStop && b <= BattleFlatTire;
+}
 
 // Speed pile values.
 enum Speed : int { SpeedNone = 0, SpeedLimited = 1, SpeedEnded = 2 };
@@ -71,17 +85,25 @@ enum Speed : int { SpeedNone = 0, SpeedLimited = 1, SpeedEnded = 2 };
 constexpr int LastHazardSpeedLimit = 5;
 
 // The battle value that Go, a remedy or a hazard lays.
-inline constexpr int battleOf(int c) { return (c + 6) % 16; }
+inline constexpr int battleOf(int c) {
+    return (c + 6) % 16;
+}
 // The safety bit of a safety card.
-inline constexpr int safetyBit(int c) { return c - RightOfWay; }
+inline constexpr int safetyBit(int c) {
+    return c - RightOfWay;
+}
 // The safety bit that protects against a hazard card.
-inline constexpr int hazardSafetyBit(int c) { return c - Stop; }
+inline constexpr int hazardSafetyBit(int c) {
+    return c - Stop;
+}
 
 inline constexpr std::array<std::int16_t, 5> distanceValue{25, 50, 75, 100, 200};
 inline constexpr std::array<std::int16_t, 20> deckCount{10, 10, 10, 12, 4, 14, 6, 6, 6, 6,
                                                         4,  2,  2,  2,  3, 1,  1, 1, 1, 0};
 
-inline constexpr int valueOf(int distanceCard) { return distanceValue[distanceCard - Distance25]; }
+inline constexpr int valueOf(int distanceCard) {
+    return distanceValue[distanceCard - Distance25];
+}
 
 // The deck's order at program start: distances ascending, then the safeties,
 // hazards and remedies in the order the original deck box held them.

@@ -14,9 +14,13 @@ bool isMoving(const Game& g, int player) {
     return b == BattleGo || (p.hasSafety(safetyBit(RightOfWay)) && !isHazardBattle(b));
 }
 
-bool isComputerTurn(const Game& g) { return g.playerCount == 1 && g.currentPlayer == 1; }
+bool isComputerTurn(const Game& g) {
+    return g.playerCount == 1 && g.currentPlayer == 1;
+}
 
-void setSelectedSlot(Game& g, int slot) { g.own().setSelectedSlot(slot); }
+void setSelectedSlot(Game& g, int slot) {
+    g.own().setSelectedSlot(slot);
+}
 
 void removePlayedCard(Game& g) {
     PlayerRecord& p = g.own();

@@ -12,6 +12,7 @@
 namespace tarmigo {
 
 class DrawingSurface;
+class Store;
 
 constexpr int SaveRecordSize = 248;
 
@@ -46,6 +47,9 @@ struct Game {
 
     // The save record is built here; its bytes 206..247 keep what the last load read.
     std::array<std::uint8_t, SaveRecordSize> recordBuffer{};
+    // Where the two copies of the saved state go; nothing is saved while unset.
+    Store* fileStore = nullptr;
+    Store* secondStore = nullptr;
 
     PlayerRecord& own() { return players[currentPlayer]; }
     const PlayerRecord& own() const { return players[currentPlayer]; }

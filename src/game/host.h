@@ -31,7 +31,7 @@ inline constexpr int NewHand = 3227;
 } // namespace dialog
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Milliseconds since the system started.

@@ -13,8 +13,12 @@ void put32(std::uint8_t* p, std::uint32_t v) {
     put16(p, v);
     put16(p + 2, v >> 16);
 }
-std::uint16_t get16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
-std::uint32_t get32(const std::uint8_t* p) { return get16(p) | (std::uint32_t(get16(p + 2)) << 16); }
+std::uint16_t get16(const std::uint8_t* p) {
+    return std::uint16_t(p[0] | (p[1] << 8));
+}
+std::uint32_t get32(const std::uint8_t* p) {
+    return get16(p) | (std::uint32_t(get16(p + 2)) << 16);
+}
 
 } // namespace
 

@@ -72,7 +72,7 @@ inline constexpr const char* Computer = "Computer";
 inline constexpr const char* NewHand = "New Hand";
 inline constexpr const char* ScoreRows[12] = {
     "Miles",     "Safeties",  "All Safeties", "Coup Fourr\u00e9", "Trip Complete", "Delayed Action",
-    "Safe Trip", "Extension", "Shut Out",     "Hand Score",      "Game Score",    "Games Won"};
+    "Safe Trip", "Extension", "Shut Out",     "Hand Score",       "Game Score",    "Games Won"};
 } // namespace label
 
 } // namespace tarmigo

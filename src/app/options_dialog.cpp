@@ -1,0 +1,84 @@
+#include "app/options_dialog.h"
+
+#include "app/save_state.h"
+#include "game/strings.h"
+
+#include <algorithm>
+
+namespace tarmigo {
+namespace {
+
+bool anyGamesWon(const Game& g) {
+    int sum = 0;
+    for (const PlayerRecord& p : g.players) sum += p.gamesWon1P + p.gamesWon2P;
+    return sum != 0;
+}
+
+} // namespace
+
+const int OptionsDialog::DifficultyTexts[2] = {text::Easy, text::Hard};
+const int OptionsDialog::PlayTexts[2] = {text::TapCardOnce, text::TapCardTwice};
+const int OptionsDialog::DiscardTexts[3] = {text::TapCardThenDeck, text::TapCardTwice,
+                                            text::TapCardOnce};
+
+OptionsDialog::OptionsDialog(Game& g) : g_(g) {
+    const RoundRecord& r = g.round;
+    difficulty_ = r.has(flag::hard) ? 1 : 0;
+    play_ = r.get(flag::playMode);
+    discard_ = r.get(flag::discardMode);
+    discardEnabled_ = play_ == 0;
+    sortCards = r.has(flag::sortHand);
+    playSounds = r.has(flag::playSounds);
+    animation_ = r.has(flag::animate);
+    showPlayable = r.has(flag::showPlayable);
+    showTips = !r.has(flag::hideTips);
+    slider_ = SliderMax - std::clamp(r.animDelay, 0, SliderMax);
+    resetEnabled_ = anyGamesWon(g);
+}
+
+void OptionsDialog::chooseDifficulty(int item) {
+    difficulty_ = std::clamp(item, 0, 1);
+}
+
+void OptionsDialog::choosePlay(int item) {
+    play_ = std::clamp(item, 0, 1);
+    if (play_ == 1) {
+        discard_ = 0;
+        discardEnabled_ = false;
+    } else {
+        discardEnabled_ = true;
+    }
+}
+
+void OptionsDialog::chooseDiscard(int item) {
+    if (discardEnabled_) discard_ = std::clamp(item, 0, 2);
+}
+
+void OptionsDialog::moveSlider(int position) {
+    if (sliderVisible()) slider_ = std::clamp(position, 0, SliderMax);
+}
+
+void OptionsDialog::pressResetScores() {
+    if (!resetEnabled_ || !g_.host.askYesNo(text::ResetScores)) return;
+    for (PlayerRecord& p : g_.players) {
+        p.gamesWon1P = 0;
+        p.gamesWon2P = 0;
+    }
+    resetEnabled_ = false;
+}
+
+void OptionsDialog::done() {
+    RoundRecord& r = g_.round;
+    r.set(flag::sortHand, sortCards);
+    r.set(flag::playSounds, playSounds);
+    r.set(flag::animate, animation_);
+    r.set(flag::showPlayable, showPlayable);
+    r.set(flag::discardMode, discard_);
+    r.set(flag::playMode, play_);
+    r.set(flag::hard, difficulty_ == 1);
+    r.animDelay = SliderMax - slider_;
+    r.set(flag::hideTips, !showTips);
+    saveState(g_);
+}
+
+} // namespace tarmigo

@@ -1,0 +1,93 @@
+#include "app/shell.h"
+
+#include "app/options_dialog.h"
+#include "app/save_state.h"
+#include "board/repaint.h"
+#include "board/status_line.h"
+#include "game/deal.h"
+#include "game/strings.h"
+#include "game/undo.h"
+
+namespace tarmigo {
+
+namespace {
+constexpr int DefaultAnimDelay = 8;
+constexpr int DefaultDiscardMode = 1; // "tap card twice"
+} // namespace
+
+Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore) : host_(host), game_(host) {
+    game_.fileStore = fileStore;
+    game_.secondStore = secondStore;
+}
+
+void Shell::setDefaults() {
+    Game& g = game_;
+    g.round.nextStarter = 0;
+    g.discardArmed = false;
+    g.round.set(flag::sortHand, true);
+    g.round.set(flag::playSounds, true);
+    g.round.set(flag::animate, true);
+    g.round.set(flag::showPlayable, false);
+    g.round.set(flag::hard, false);
+    g.round.set(flag::hideTips, false);
+    g.round.set(flag::playMode, 0);
+    g.round.set(flag::discardMode, DefaultDiscardMode);
+    for (PlayerRecord& p : g.players) {
+        p.gamesWon1P = 0;
+        p.gamesWon2P = 0;
+    }
+    g.round.animDelay = DefaultAnimDelay;
+    g.statusText.clear();
+}
+
+void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
+    Game& g = game_;
+    g.layout = computeLayout(screenWidth, screenHeight);
+    setDefaults();
+    startHand(g, 1, false);
+    loadState(g);
+    if (g.has(flag::turnHandover)) setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, true);
+}
+
+void Shell::newGameOrHand(int players) {
+    Game& g = game_;
+    if (g.has(flag::gameOver)) {
+        startHand(g, players, false);
+    } else if (g.has(flag::handOver) && players == g.playerCount) {
+        startHand(g, players, true);
+    } else if (host_.askYesNo(text::ForfeitGame)) {
+        // The forfeited game counts as won by the opponent, in the mode being played.
+        const int winner = g.playerCount == 1 ? 1 : 1 - g.currentPlayer;
+        ++g.players[winner].gamesWon(g.playerCount);
+        startHand(g, players, false);
+    }
+}
+
+void Shell::handleCommand(int id) {
+    Game& g = game_;
+    switch (id) {
+    case command::OnePlayerGame:
+    case command::TwoPlayerGame: newGameOrHand(id - command::NewGameMenu); break;
+    case command::About:
+        saveState(g);
+        host_.runAboutDialog();
+        break;
+    case command::Options: {
+        OptionsDialog dialog(g);
+        host_.runOptionsDialog(dialog);
+        break;
+    }
+    case command::Scores:
+        if (host_.runScoresDialog() == dialog::NewHand)
+            startHand(g, g.playerCount, !g.has(flag::gameOver));
+        break;
+    case command::Help: host_.postHelpRequest(); break;
+    case command::Undo:
+        undoLastMove(g);
+        invalidateBoard(g, true);
+        break;
+    default: break; // the drop-down buttons and unknown ids do nothing
+    }
+}
+
+} // namespace tarmigo

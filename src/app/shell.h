@@ -1,0 +1,33 @@
+#pragma once
+// The application shell without its window: start-up and the menu commands.
+#include "app/shell_host.h"
+#include "game/game.h"
+
+#include <cstdint>
+
+namespace tarmigo {
+
+class Store;
+
+class Shell {
+  public:
+    Shell(ShellHost& host, Store* fileStore, Store* secondStore);
+
+    Game& game() { return game_; }
+    const Game& game() const { return game_; }
+
+    // The start-up after the window exists: layout, defaults, a new one-player game,
+    // the saved state, and the hand-over prompt of a restored two-player game.
+    void start(std::int16_t screenWidth, std::int16_t screenHeight);
+    // A menu command, or one posted by the Scores dialog's "New Hand" button.
+    void handleCommand(int id);
+
+  private:
+    void setDefaults();
+    void newGameOrHand(int players);
+
+    ShellHost& host_;
+    Game game_;
+};
+
+} // namespace tarmigo

@@ -1,0 +1,20 @@
+#pragma once
+// What the application shell asks of its platform beyond the game's own requests.
+#include "game/host.h"
+
+namespace tarmigo {
+
+class OptionsDialog;
+
+class ShellHost : public Host {
+  public:
+    // Runs the Options dialog modally; the window operates the model's controls and
+    // closes it with done() or cancel().
+    virtual void runOptionsDialog(OptionsDialog& dialog) = 0;
+    // Runs the About dialog modally.
+    virtual void runAboutDialog() = 0;
+    // Posts the help request; the window starts the help viewer when it arrives.
+    virtual void postHelpRequest() = 0;
+};
+
+} // namespace tarmigo

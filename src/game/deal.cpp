@@ -1,0 +1,100 @@
+#include "game/deal.h"
+
+#include "board/animation.h"
+#include "board/draw.h"
+#include "board/repaint.h"
+#include "board/status_line.h"
+#include "game/random.h"
+#include "game/strings.h"
+#include "turns/tap.h"
+
+#include <utility>
+
+namespace tarmigo {
+
+void startHand(Game& g, int playerCount, bool keepScores) {
+    g.round.seenCount = {};
+    g.currentPlayer = g.round.nextStarter;
+    g.round.nextStarter = std::uint8_t(1 - g.round.nextStarter);
+    g.round.deckPos = 0;
+    g.round.discardTop = 0;
+    g.playerCount = std::uint8_t(playerCount);
+    g.round.set(flag::handOver, false);
+    g.round.set(flag::gameOver, false);
+    g.round.set(flag::turnHandover, false);
+    g.round.raceLength = 700;
+    resetPlayers(g, keepScores);
+    shuffleDeck(g);
+    dealHands(g);
+    if (isComputerTurn(g)) {
+        // The computer opens the hand: show the new board, then let it play.
+        g.host.paintNow();
+        tapEntry(g, 0, 0);
+    }
+    g.host.enableUndoButton(false);
+    setStatus(g, text::TapToPlay, true);
+    invalidateBoard(g, true);
+}
+
+void shuffleDeck(Game& g) {
+    Random random(g.host.tickCount());
+    constexpr double scale = 100.0 / 32767.0;
+    for (int n = 0; n < ShuffleExchanges; ++n) {
+        int r1 = random.next();
+        int r2 = random.next();
+        auto i = std::size_t(r1 * scale);
+        auto j = std::size_t(r2 * scale);
+        std::swap(g.deck[i], g.deck[j]);
+    }
+}
+
+void dealHands(Game& g) {
+    const int sortAndAnimate = g.round.get(flag::sortHand) | (g.round.get(flag::animate) << 1);
+    g.round.set(flag::sortHand, false);
+    g.round.set(flag::animate, false);
+    const std::uint8_t starter = g.currentPlayer;
+    for (int i = 0; i < 2 * HandSize; ++i) {
+        g.currentPlayer = std::uint8_t(i % 2);
+        g.own().setDrawSlot(i / 2 + 1);
+        drawCard(g, g.playerCount == 1);
+    }
+    g.round.set(flag::sortHand, (sortAndAnimate & 1) != 0);
+    g.round.set(flag::animate, (sortAndAnimate & 2) != 0);
+    g.currentPlayer = 1;
+    sortHand(g);
+    g.currentPlayer = 0;
+    sortHand(g);
+    g.currentPlayer = starter;
+}
+
+void sortHand(Game& g) {
+    if (isComputerTurn(g)) return; // the computer's hand is never sorted
+    PlayerRecord& p = g.own();
+    for (int i = 1; i < HandSize; ++i)
+        for (int j = i + 1; j <= HandSize; ++j)
+            if (p.slot(i) > p.slot(j)) std::swap(p.slot(i), p.slot(j));
+    invalidateHand(g);
+    if (p.drawSlot() != 0) p.setDrawSlot(HandSize);
+}
+
+void drawCard(Game& g, bool animate) {
+    if (!g.deckExhausted()) {
+        PlayerRecord& p = g.own();
+        const int slot = p.drawSlot();
+        if (slot == 0 || slot > HandSize) return; // nothing waits to be filled: no sort either
+        if (animate) animateDraw(g);
+        const Card drawn = g.deck[g.round.deckPos];
+        if (isComputerTurn(g)) noteSeen(g, drawn);
+        p.slot(slot) = drawn;
+        ++g.round.deckPos;
+        int empty = 0;
+        for (int s = 1; s <= HandSize; ++s)
+            if (p.slot(s) == EmptySlot) empty = s;
+        p.setDrawSlot(empty);
+        invalidateDeck(g);
+        if (!isComputerTurn(g)) setStatus(g, text::TapToPlay, true);
+    }
+    if (g.has(flag::sortHand)) sortHand(g);
+}
+
+} // namespace tarmigo

@@ -1,0 +1,82 @@
+#include "game/hand_end.h"
+
+#include "ai/choose_card.h"
+#include "board/repaint.h"
+#include "board/status_line.h"
+#include "game/strings.h"
+#include "game/targets.h"
+
+namespace tarmigo {
+namespace {
+
+constexpr int TripComplete = 400;
+constexpr int TripCompleteExtended = 600;
+constexpr int ExtendedRace = 1000;
+constexpr int SafeTrip = 300;
+constexpr int ShutOut = 500;
+constexpr int DelayedAction = 300;
+constexpr int AllSafeties = 300;
+constexpr int AllSafetyBits = 0xF;
+
+void addBonuses(Game& g, int p) {
+    PlayerRecord& pl = g.players[p];
+    const PlayerRecord& other = g.players[1 - p];
+    int bonus = 0;
+    if (pl.miles == g.round.raceLength) {
+        bonus += pl.miles == ExtendedRace ? TripCompleteExtended : TripComplete;
+        if (pl.distancePlayed[Distance200 - Distance25] == 0) bonus += SafeTrip;
+        if (other.miles == 0) bonus += ShutOut;
+        if (pl.delayedAction()) bonus += DelayedAction;
+    }
+    if (pl.safeties() == AllSafetyBits) bonus += AllSafeties;
+    pl.handScore = std::uint16_t(pl.handScore + bonus);
+    pl.gameScore = std::uint16_t(pl.gameScore + pl.handScore);
+}
+
+void winGame(Game& g, int p) {
+    g.round.winner = std::uint8_t(p);
+    ++g.players[p].gamesWon(g.playerCount);
+    g.round.set(flag::gameOver, true);
+}
+
+} // namespace
+
+void endHand(Game& g) {
+    g.round.set(flag::handOver, true);
+    addBonuses(g, 0);
+    addBonuses(g, 1);
+    const PlayerRecord& p0 = g.players[0];
+    const PlayerRecord& p1 = g.players[1];
+    g.round.winner = p1.handScore > p0.handScore ? 1 : 0;
+
+    const bool reached0 = p0.gameScore >= WinningScore;
+    const bool reached1 = p1.gameScore >= WinningScore;
+    if (reached0 && !reached1)
+        winGame(g, 0);
+    else if (reached1 && !reached0)
+        winGame(g, 1);
+    else if (reached0 && reached1 && p0.gameScore != p1.gameScore)
+        winGame(g, p1.gameScore > p0.gameScore ? 1 : 0);
+    // Equal scores past the line: nobody wins yet, another hand is played.
+
+    if (g.host.runScoresDialog() == dialog::NewHand)
+        g.host.postCommand(command::NewGameMenu + g.playerCount);
+    else
+        setStatus(g, g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand, true);
+    invalidateBoard(g, false);
+}
+
+void checkBlockedHand(Game& g) {
+    if (!g.deckExhausted() || g.has(flag::handOver)) return;
+    const std::uint8_t current = g.currentPlayer;
+    if (chooseCard(g, false) != target::DiscardPile) return;
+    g.currentPlayer = std::uint8_t(1 - current);
+    if (chooseCard(g, false) != target::DiscardPile) {
+        g.currentPlayer = current;
+        return;
+    }
+    g.currentPlayer = g.players[1].handScore > g.players[0].handScore ? 1 : 0;
+    endHand(g);
+}
+
+} // namespace tarmigo

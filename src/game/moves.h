@@ -1,0 +1,22 @@
+#pragma once
+// Carrying out a move with the current player's selected card.
+#include "game/game.h"
+
+namespace tarmigo {
+
+// Result of a move: the turn passes, or it stays with the player.
+inline constexpr int TurnStays = 0;
+inline constexpr int TurnPasses = 1;
+
+// Plays the selected card on the move that the target names.
+int dispatchMove(Game& g, int target);
+
+int discardCard(Game& g);
+int playSafety(Game& g);
+int playRemedy(Game& g);
+int playHazard(Game& g);
+int playEndOfLimit(Game& g);
+int playSpeedLimit(Game& g);
+int playDistance(Game& g);
+
+} // namespace tarmigo

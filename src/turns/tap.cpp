@@ -1,0 +1,190 @@
+#include "turns/tap.h"
+
+#include "ai/choose_card.h"
+#include "app/save_state.h"
+#include "board/draw.h"
+#include "board/repaint.h"
+#include "board/status_line.h"
+#include "game/deal.h"
+#include "game/hand_end.h"
+#include "game/legality.h"
+#include "game/moves.h"
+#include "game/strings.h"
+#include "game/targets.h"
+
+namespace tarmigo {
+namespace {
+
+// The tap's surface is the current one from the first step to the save.
+class TapSurface {
+  public:
+    explicit TapSurface(Game& g) : g_(g), previous_(g.surface) {
+        g.surface = g.host.acquireTapSurface();
+    }
+    ~TapSurface() {
+        g_.surface = previous_;
+        g_.host.releaseTapSurface();
+    }
+    TapSurface(const TapSurface&) = delete;
+    TapSurface& operator=(const TapSurface&) = delete;
+
+  private:
+    Game& g_;
+    DrawingSurface* previous_;
+};
+
+bool handOver(const Game& g) {
+    return g.has(flag::handOver);
+}
+
+void passTurn(Game& g) {
+    g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
+    drawHeaders(g);
+}
+
+// Everything a tap does before the save.
+void playTap(Game& g, int x, int y) {
+    if (handOver(g)) return;
+    if (g.has(flag::turnHandover)) {
+        if (y < g.layout.statusY) return;
+        // The next player takes the device: show his hand and give him his card.
+        drawHand(g);
+        drawCard(g, true);
+        g.round.set(flag::turnHandover, false);
+        g.host.enableUndoButton(false);
+        return;
+    }
+    int result = TurnStays;
+    if (g.playerCount == 2 || g.currentPlayer == 0) {
+        result = executeTarget(g, hitTest(g, x, y));
+        checkBlockedHand(g);
+        if (handOver(g)) return;
+        if (result == TurnPasses) passTurn(g);
+        if (result == TurnStays || isComputerTurn(g)) drawCard(g, true);
+    }
+    if (isComputerTurn(g)) {
+        if (!computerTurn(g)) return;
+    } else if (g.playerCount == 2 && result == TurnPasses) {
+        coverHand(g);
+        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, true);
+        g.round.set(flag::turnHandover, true);
+    }
+}
+
+} // namespace
+
+void penDown(Game& g) {
+    g.penDown = true;
+}
+
+void penUp(Game& g, int x, int y) {
+    if (g.penDown) tapEntry(g, x, y);
+    g.penDown = false;
+}
+
+void tapEntry(Game& g, int x, int y) {
+    g.host.dropPendingRepaint();
+    handleTap(g, x, y);
+}
+
+void handleTap(Game& g, int x, int y) {
+    {
+        TapSurface surface(g);
+        playTap(g, x, y);
+        saveState(g);
+    }
+    invalidateBoard(g, false);
+}
+
+bool computerTurn(Game& g) {
+    int result = TurnStays;
+    for (int attempts = 0; result == TurnStays && attempts < ComputerAttempts;) {
+        const int choice = chooseCard(g, true);
+        ++attempts;
+        result = executeTarget(g, choice);
+        if (result == TurnStays) drawCard(g, true); // refills the slot of a laid safety
+        checkBlockedHand(g);
+        if (handOver(g)) return false;
+    }
+    // After 20 attempts without a move that ends the turn, it passes all the same.
+    g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
+    drawCard(g, true);
+    drawHeaders(g);
+    return true;
+}
+
+int hitTest(const Game& g, int x, int y) {
+    const Layout& l = g.layout;
+    if (y >= l.handY + 5 && y <= l.handY + 31)
+        for (int s = 1; s <= HandSize; ++s)
+            if (x >= 23 * s - 18 && x <= 23 * s) return s;
+    if (y >= l.handY && y <= l.statusY && x >= l.deckX) return target::DrawPile;
+    const bool onPanel = x <= l.panelWidth || x >= l.columnStride;
+    if (y < 30 && onPanel) return target::ScorePanel;
+    if (y >= 30 && y <= l.handY && onPanel) return target::Board;
+    if (y > l.statusY && y < l.screenHeight - 26) return target::StatusLine;
+    return target::Nothing;
+}
+
+int executeTarget(Game& g, int t) {
+    PlayerRecord& own = g.own();
+    if (target::isHandSlot(t)) {
+        const int s = t;
+        if (own.slot(s) == EmptySlot) return TurnStays;
+        if (g.discardArmed) {
+            setSelectedSlot(g, s);
+            g.discardArmed = false;
+            t = target::DiscardPile;
+        } else if (g.round.get(flag::playMode) != 0 && own.markedSlot() != s) {
+            setSelectedSlot(g, s);
+            markSlot(g, s);
+            return TurnStays;
+        } else {
+            if (own.markedSlot() != s) markSlot(g, 0);
+            setSelectedSlot(g, s);
+            t = autoTarget(g, own.slot(s));
+        }
+    }
+    int result = TurnStays;
+    if (own.selectedSlot() != 0) {
+        result = dispatchMove(g, t);
+    } else if (t == target::DrawPile) {
+        g.discardArmed = !g.discardArmed;
+        setStatus(g, g.discardArmed ? text::TapToDiscard : text::TapToPlay, true);
+    } else {
+        setStatus(g, text::TapToPlay, true);
+    }
+    if (t == target::ScorePanel) g.host.runScoresDialog();
+    return result;
+}
+
+void markSlot(Game& g, int s) {
+    PlayerRecord& own = g.own();
+    const int m = own.markedSlot();
+    if (m != 0 && m != s) invertSlotHighlight(g, m);
+    invertSlotHighlight(g, s);
+    own.setMarkedSlot(m == s ? 0 : s);
+}
+
+int handleRefusedMove(Game& g) {
+    PlayerRecord& own = g.own();
+    const int s = own.selectedSlot();
+    const int m = own.markedSlot();
+    const int mode = g.round.get(flag::discardMode);
+    if (mode == 2 || (mode == 1 && m != 0)) return discardCard(g);
+    if (m != s) {
+        markSlot(g, s);
+        g.lastStatusId = 0;
+    } else if (mode == 0) {
+        // Refusals of the marked card alternate between the hint and the rule.
+        if (g.lastStatusId == text::TapDeckToDiscard) {
+            g.lastStatusId = 0;
+        } else {
+            setStatus(g, text::TapDeckToDiscard, true);
+            g.lastStatusId = text::TapDeckToDiscard;
+        }
+    }
+    return TurnStays;
+}
+
+} // namespace tarmigo

@@ -1,0 +1,25 @@
+#pragma once
+// Stylus taps: hit-testing, card selection by the play and discard modes, the
+// turn passing, the computer's turn and the two-player hand-over.
+#include "game/game.h"
+
+namespace tarmigo {
+
+constexpr int ComputerAttempts = 20;
+
+// Pen down inside the window, and pen up anywhere (the stylus is captured).
+void penDown(Game& g);
+void penUp(Game& g, int x, int y);
+
+void tapEntry(Game& g, int x, int y);
+void handleTap(Game& g, int x, int y);
+int hitTest(const Game& g, int x, int y);
+// A tap's target becomes a move: selects a tapped card by the modes, then plays it.
+int executeTarget(Game& g, int target);
+void markSlot(Game& g, int slot);
+int handleRefusedMove(Game& g);
+// The computer draws and plays until a move passes the turn, or 20 attempts are used.
+// Returns false when the hand ended during the turn.
+bool computerTurn(Game& g);
+
+} // namespace tarmigo

@@ -1,0 +1,218 @@
+#include "driver.h"
+
+#include "app/save_state.h"
+#include "app/scores_dialog.h"
+#include "board/draw.h"
+#include "turns/tap.h"
+
+#include <ostream>
+
+namespace tarmigo::replay {
+namespace {
+
+constexpr int ScreenWidth = 240;
+constexpr int ScreenHeight = 320;
+
+std::string hex(std::span<const std::uint8_t> bytes) {
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string s;
+    s.reserve(bytes.size() * 2);
+    for (std::uint8_t b : bytes) {
+        s += digits[b >> 4];
+        s += digits[b & 0xF];
+    }
+    return s;
+}
+
+std::string storedHex(Store& store) {
+    auto bytes = store.read();
+    return bytes ? hex(*bytes) : "none";
+}
+
+int buttonCode(ScoresButton b) {
+    switch (b) {
+    case ScoresButton::Hidden: return 0;
+    case ScoresButton::NewHand: return 1;
+    case ScoresButton::NewGame: return 2;
+    }
+    return 0;
+}
+
+} // namespace
+
+Driver::Driver(Store& fileStore, Store& secondStore, std::ostream& out, RenderFunction render,
+               int zoom)
+    : fileStore_(fileStore), secondStore_(secondStore), out_(out), render_(std::move(render)),
+      zoom_(zoom), lastPaint_(ScreenWidth, ScreenHeight) {}
+
+Driver::~Driver() = default;
+
+void Driver::playSound(std::string_view name) {
+    out_ << "sound " << name << '\n';
+}
+
+bool Driver::askYesNo(int stringId) {
+    bool yes = false;
+    if (!answers_.empty()) {
+        yes = answers_.front();
+        answers_.pop_front();
+    }
+    out_ << "ask " << stringId << (yes ? " yes" : " no") << '\n';
+    repaintPending_ = true; // the closed box uncovers the board
+    return yes;
+}
+
+int Driver::runScoresDialog() {
+    const ScoresContent content = scoresContent(shell_->game());
+    int close = dialog::Done;
+    if (!scoresAnswers_.empty()) {
+        close = scoresAnswers_.front();
+        scoresAnswers_.pop_front();
+    }
+    if (close == dialog::NewHand && content.button == ScoresButton::Hidden) close = dialog::Done;
+    out_ << "scores";
+    for (int i = 0; i < 2 * ScoresContent::Rows; ++i) out_ << ' ' << content.field(i);
+    out_ << ' ' << content.resultId << ' ' << buttonCode(content.button);
+    out_ << ' ' << close << '\n';
+    repaintPending_ = true;
+    return close;
+}
+
+void Driver::postCommand(int commandId) {
+    posted_.push_back(commandId);
+}
+
+void Driver::postHelpRequest() {
+    posted_.push_back(HelpRequest);
+}
+
+void Driver::runOptionsDialog(OptionsDialog& dialog) {
+    using C = OptionSetting::Control;
+    if (options_) {
+        for (const OptionSetting& s : options_->settings) {
+            bool operated = true;
+            switch (s.control) {
+            case C::Difficulty: dialog.chooseDifficulty(s.value); break;
+            case C::Play: dialog.choosePlay(s.value); break;
+            case C::Discard:
+                operated = dialog.discardEnabled();
+                dialog.chooseDiscard(s.value);
+                break;
+            case C::Sort: dialog.sortCards = s.value != 0; break;
+            case C::Sounds: dialog.playSounds = s.value != 0; break;
+            case C::Animation: dialog.setAnimation(s.value != 0); break;
+            case C::Playable: dialog.showPlayable = s.value != 0; break;
+            case C::Tips: dialog.showTips = s.value != 0; break;
+            case C::Speed:
+                operated = dialog.sliderVisible();
+                dialog.moveSlider(s.value);
+                break;
+            case C::Reset:
+                operated = dialog.resetEnabled();
+                dialog.pressResetScores();
+                break;
+            }
+            if (!operated) out_ << "ignored " << s.word << '\n';
+        }
+    }
+    if (options_ && options_->cancel)
+        dialog.cancel();
+    else
+        dialog.done();
+    repaintPending_ = true;
+}
+
+void Driver::startProgram() {
+    // A new process: every variable of the game starts from zero.
+    shell_ = std::make_unique<Shell>(*this, &fileStore_, &secondStore_);
+    undoEnabled_ = false;
+    repaintPending_ = false;
+    lastPaint_.clear();
+    shell_->start(ScreenWidth, ScreenHeight);
+}
+
+void Driver::paint() {
+    lastPaint_.clear();
+    paintWindow(shell_->game(), lastPaint_);
+}
+
+void Driver::finishLine() {
+    while (!posted_.empty()) {
+        const int id = posted_.front();
+        posted_.pop_front();
+        if (id == HelpRequest)
+            out_ << "help\n";
+        else
+            shell_->handleCommand(id);
+    }
+    if (repaintPending_) {
+        repaintPending_ = false;
+        paint();
+    }
+}
+
+void Driver::dump() {
+    Game& g = shell_->game();
+    buildSaveRecord(g);
+    out_ << "record " << hex(g.recordBuffer) << '\n';
+    out_ << "status \"" << g.statusText << "\"\n";
+    out_ << "undo " << (undoEnabled_ ? 1 : 0) << '\n';
+    out_ << "armed " << (g.discardArmed ? 1 : 0) << '\n';
+    out_ << "stored " << storedHex(fileStore_) << ' ' << storedHex(secondStore_) << '\n';
+}
+
+std::string Driver::run(const Line& line) {
+    if (!shell_ && !allowedBeforeStart(line)) return "the program has not been started";
+    std::string error;
+    std::visit(
+        [&](const auto& l) {
+            using T = std::decay_t<decltype(l)>;
+            if constexpr (std::is_same_v<T, Clock>) {
+                ticks_ = l.ticks;
+            } else if constexpr (std::is_same_v<T, Answer>) {
+                answers_.push_back(l.yes);
+            } else if constexpr (std::is_same_v<T, ScoresAnswer>) {
+                scoresAnswers_.push_back(l.closeId);
+            } else if constexpr (std::is_same_v<T, Start>) {
+                if (shell_) {
+                    error = "start may stand only once";
+                    return;
+                }
+                startProgram();
+            } else if constexpr (std::is_same_v<T, Restart>) {
+                startProgram();
+            } else if constexpr (std::is_same_v<T, Tap>) {
+                penDown(shell_->game());
+                penUp(shell_->game(), l.x, l.y);
+            } else if constexpr (std::is_same_v<T, Command>) {
+                // A disabled button cannot be pressed.
+                if (l.id == command::Undo && !undoEnabled_) return;
+                shell_->handleCommand(l.id);
+            } else if constexpr (std::is_same_v<T, Options>) {
+                options_ = &l;
+                shell_->handleCommand(command::Options);
+                options_ = nullptr;
+            } else if constexpr (std::is_same_v<T, Dump>) {
+                dump();
+            } else if constexpr (std::is_same_v<T, Render>) {
+                if (!render_ || !render_(lastPaint_, zoom_, l.path))
+                    error = "cannot write " + l.path;
+            } else if constexpr (std::is_same_v<T, Corrupt>) {
+                Store& s = store(l.store);
+                auto bytes = s.read();
+                if (bytes && std::size_t(l.offset) < bytes->size()) {
+                    (*bytes)[l.offset] = std::uint8_t(~(*bytes)[l.offset]);
+                    s.write(*bytes);
+                }
+            } else if constexpr (std::is_same_v<T, Remove>) {
+                store(l.store).remove();
+            } else if constexpr (std::is_same_v<T, Put>) {
+                store(l.store).write(l.bytes);
+            }
+        },
+        line);
+    if (error.empty() && shell_) finishLine();
+    return error;
+}
+
+} // namespace tarmigo::replay

@@ -1,0 +1,76 @@
+#pragma once
+// Runs a replay script through the same shell, rules and stores as the desktop program.
+#include "app/options_dialog.h"
+#include "app/shell.h"
+#include "app/shell_host.h"
+#include "app/store.h"
+#include "board/recording_surface.h"
+#include "script.h"
+
+#include <deque>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+namespace tarmigo::replay {
+
+// Writes a recorded paint as a PNG at a zoom; false when it could not be written.
+using RenderFunction =
+    std::function<bool(const RecordingSurface& paint, int zoom, const std::string& path)>;
+
+class Driver : public ShellHost {
+  public:
+    Driver(Store& fileStore, Store& secondStore, std::ostream& out, RenderFunction render = {},
+           int zoom = 1);
+    ~Driver() override;
+
+    // Runs one line of the script; an empty string when it ran, else the error message.
+    std::string run(const Line& line);
+
+    // Host
+    std::uint32_t tickCount() override { return ticks_; }
+    void playSound(std::string_view name) override;
+    bool askYesNo(int stringId) override;
+    int runScoresDialog() override;
+    void postCommand(int commandId) override;
+    void enableUndoButton(bool enabled) override { undoEnabled_ = enabled; }
+    void invalidate(const Rect&, bool) override { repaintPending_ = true; }
+    void dropPendingRepaint() override { repaintPending_ = false; }
+    void paintNow() override { paint(); }
+    DrawingSurface* acquireTapSurface() override { return nullptr; }
+    void releaseTapSurface() override {}
+    void animationStep(int) override {}
+    void dropPendingTaps() override {}
+    // ShellHost
+    void runOptionsDialog(OptionsDialog& dialog) override;
+    void runAboutDialog() override { repaintPending_ = true; }
+    void postHelpRequest() override;
+
+  private:
+    static constexpr int HelpRequest = -1;
+
+    void startProgram();
+    void paint();
+    void finishLine();
+    void dump();
+    Store& store(StoreName name) { return name == StoreName::File ? fileStore_ : secondStore_; }
+
+    Store& fileStore_;
+    Store& secondStore_;
+    std::ostream& out_;
+    RenderFunction render_;
+    int zoom_;
+
+    std::unique_ptr<Shell> shell_;
+    std::uint32_t ticks_ = 0;
+    std::deque<bool> answers_;
+    std::deque<int> scoresAnswers_;
+    std::deque<int> posted_;
+    bool undoEnabled_ = false;
+    bool repaintPending_ = false;
+    const Options* options_ = nullptr; // the settings of an `options` line being run
+    RecordingSurface lastPaint_;
+};
+
+} // namespace tarmigo::replay
