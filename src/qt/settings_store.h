@@ -10,7 +10,7 @@
 namespace tarmigo {
 
 class SettingsStore : public Store {
-public:
+  public:
     // The desktop program's store: the user's native settings of "Tarmigo".
     SettingsStore();
     // A store kept in an INI file (the replay driver keeps it in its data folder).
@@ -20,7 +20,7 @@ public:
     bool write(std::span<const std::uint8_t> bytes) override;
     bool remove() override;
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };
 
