@@ -1,8 +1,6 @@
 #include "render.h"
 
-#ifdef TARMIGO_HAVE_QT_SURFACE
-#include "qt/render_recording.h"
-#endif
+#include "qt/qt_surface.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -12,10 +10,6 @@
 namespace tarmigo::replay {
 
 bool renderPng(const RecordingSurface& paint, int zoom, const std::string& path) {
-#ifndef TARMIGO_HAVE_QT_SURFACE
-    (void)paint, (void)zoom, (void)path;
-    return false;
-#else
     // Text needs a GUI application; the driver starts one on the off-screen platform
     // the first time a picture is asked for.
     static std::unique_ptr<QGuiApplication> app;
@@ -29,7 +23,6 @@ bool renderPng(const RecordingSurface& paint, int zoom, const std::string& path)
     }
     const QImage image = renderRecording(paint, zoom);
     return !image.isNull() && image.save(QString::fromStdString(path), "PNG");
-#endif
 }
 
 } // namespace tarmigo::replay
