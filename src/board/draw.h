@@ -3,6 +3,8 @@
 // surface is current (a tap in the replay driver, the simulator).
 #include "game/game.h"
 
+#include <string_view>
+
 namespace tarmigo {
 
 class DrawingSurface;
@@ -27,6 +29,10 @@ void drawSafetyRow(Game& g, int player);
 void drawBattlePile(Game& g, int player);
 void drawSpeedPile(Game& g, int player);
 void drawDistanceArea(Game& g, int player);
+
+// One line of board text whose top is at y: left-aligned it starts at x and may run
+// to the right edge of the screen, otherwise it ends at x.
+void drawTextAt(Game& g, std::string_view text, int x, int y, bool leftAligned);
 
 // Inverts the highlight rectangle of hand slot s (1..7; 0 lies left of the window).
 void invertSlotHighlight(Game& g, int slot);

@@ -1,0 +1,115 @@
+// Cards sliding across the board, step by step, on the current surface.
+#include "board/animation.h"
+#include "board/status_line.h"
+#include "board/surface.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace tarmigo {
+namespace {
+
+int sign(int v) {
+    return (v > 0) - (v < 0);
+}
+
+} // namespace
+
+void slideBitmap(Game& g, int bitmap, int x0, int y0, int w, int h, int x1, int y1, int step,
+                 int delay, bool finalDraw) {
+    if (!g.surface) return;
+    DrawingSurface& s = *g.surface;
+    if (!g.has(flag::animate)) {
+        if (finalDraw) s.drawBitmap(bitmap, 0, x1, y1, w, h);
+        return;
+    }
+
+    const int dx = x1 - x0;
+    const int dy = y1 - y0;
+    double incX = 0.0;
+    double incY = 0.0;
+    int steps = 0;
+    // A step of zero or less would never arrive: such a slide has no steps.
+    if (step > 0) {
+        if (std::abs(dx) > std::abs(dy)) {
+            incX = sign(dx) * step;
+            incY = std::abs(static_cast<double>(dy) / dx) * sign(dy) * step;
+            steps = std::abs(dx) / step;
+        } else if (dy != 0) {
+            incX = std::abs(static_cast<double>(dx) / dy) * sign(dx) * step;
+            incY = sign(dy) * step;
+            steps = std::abs(dy) / step;
+        }
+    }
+
+    const int pause = std::max(0, delay);
+    double fx = x0;
+    double fy = y0;
+    int x = x0;
+    int y = y0;
+    for (int i = 0; i < steps; ++i) {
+        s.saveBlock(x, y, w, h);
+        s.drawBitmap(bitmap, 0, x, y, w, h);
+        g.host.animationStep(pause);
+        fx += incX;
+        fy += incY;
+        const int nextX = static_cast<int>(fx);
+        const int nextY = static_cast<int>(fy);
+        s.restoreBlock(x, y);
+        x = nextX;
+        y = nextY;
+    }
+    // The steps stop short of the end, and truncation may leave a pixel off.
+    if (finalDraw) s.drawBitmap(bitmap, 0, x1, y1, w, h);
+    // Taps made while the card moved must not act later.
+    g.host.dropPendingTaps();
+}
+
+void animatePlayedCard(Game& g, int x, int y) {
+    if (!g.surface) return;
+    clearStatusLine(g);
+    const Layout& l = g.layout;
+    const PlayerRecord& own = g.own();
+    const int slot = own.selectedSlot();
+    // Every move has a selected card; without one there is nothing to slide.
+    if (slot < 1 || slot > HandSize) return;
+    int startX = l.halfWidth;
+    int startY = 0;
+    // The computer's hand is hidden, so its cards come from the top of the screen.
+    if (!isComputerTurn(g)) {
+        startX = l.slotX(slot);
+        startY = l.cardY();
+        g.surface->drawBitmap(EmptySlot, 0, startX, startY, CardWidth, CardHeight);
+    }
+    slideBitmap(g, own.slot(slot), startX, startY, CardWidth, CardHeight, x, y, SlideStep,
+                g.round.animDelay, true);
+}
+
+void animateDraw(Game& g) {
+    if (!g.surface) return;
+    const Layout& l = g.layout;
+    const int pos = g.round.deckPos;
+    if (pos >= DeckSize) return; // nothing left to draw
+    const int pileX = l.deckX + 23;
+    const int pileY = l.handY + 5;
+    if (isComputerTurn(g)) {
+        slideBitmap(g, CardBackBitmap, pileX, pileY, CardWidth, CardHeight, l.halfWidth, 0,
+                    SlideStep, g.round.animDelay, false);
+    } else {
+        const int slot = g.own().drawSlot();
+        if (slot < 1 || slot > HandSize) return; // no slot waits for a card
+        slideBitmap(g, g.deck[pos], pileX, pileY, CardWidth, CardHeight, l.slotX(slot), l.cardY(),
+                    SlideStep, g.round.animDelay, true);
+    }
+    // The pile thins as it runs out: one card left shows no edge, none shows the blank.
+    if (pos == DeckSize - 2 || pos == DeckSize - 1) {
+        g.surface->fillRect({l.deckX + 41, l.handY + 6, l.deckX + 42, l.handY + 32}, colors::White,
+                            Pen::White);
+        g.surface->fillRect({l.deckX + 24, l.handY + 31, l.deckX + 42, l.handY + 32}, colors::White,
+                            Pen::White);
+    }
+    if (pos == DeckSize - 1)
+        g.surface->drawBitmap(EmptySlot, 0, pileX, pileY, CardWidth, CardHeight);
+}
+
+} // namespace tarmigo

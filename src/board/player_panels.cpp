@@ -1,0 +1,110 @@
+// The two player panels: safety row, battle pile, speed pile and distance area.
+#include "board/draw.h"
+#include "board/surface.h"
+#include "game/strings.h"
+
+#include <algorithm>
+#include <string>
+
+namespace tarmigo {
+namespace {
+
+bool validPlayer(int p) {
+    return p == 0 || p == 1;
+}
+
+void drawLabel(Game& g, int id, int x, int y) {
+    const char* label = stringText(id);
+    drawTextAt(g, label ? label : "", x, y, true);
+}
+
+// No stack of a 1000-mile race holds more than ten cards; a damaged record must not
+// draw a stack down over the hand row.
+constexpr int MaxStackHeight = 10;
+
+} // namespace
+
+void drawPlayerPanels(Game& g) {
+    if (!g.surface) return;
+    for (int p = 0; p < 2; ++p) {
+        drawSafetyRow(g, p);
+        drawBattlePile(g, p);
+        drawSpeedPile(g, p);
+        drawDistanceArea(g, p);
+    }
+}
+
+void drawSafetyRow(Game& g, int player) {
+    if (!g.surface || !validPlayer(player)) return;
+    DrawingSurface& s = *g.surface;
+    const Layout& l = g.layout;
+    const PlayerRecord& rec = g.players[player];
+    int x = l.panelX(player);
+    s.fillRect({x, 31, x + l.panelWidth, 80}, colors::White, Pen::White);
+    drawLabel(g, text::LabelSafety, x + 5, 32);
+    for (int i = 0; i < 4; ++i) {
+        int cardX = x + 23 * i + 5;
+        if ((rec.safeties() >> i) & 1)
+            s.drawBitmap(RightOfWay + i, 0, cardX, 49, CardWidth, CardHeight);
+        // A coup fourre wears the same inverted box as a hand highlight.
+        if ((rec.coupFourre() >> i) & 1) s.invertRect(cardX + 1, 53, 16, 18);
+    }
+}
+
+void drawBattlePile(Game& g, int player) {
+    if (!g.surface || !validPlayer(player)) return;
+    DrawingSurface& s = *g.surface;
+    const Layout& l = g.layout;
+    int x = l.panelX(player);
+    bool moving = isMoving(g, player);
+    s.fillRect({x, 81, x + l.subColumn, 130}, moving ? colors::Green : colors::White, Pen::Null);
+    Rgb saved = s.background();
+    if (moving) s.setBackground(colors::Green);
+    drawLabel(g, text::LabelHazard, x + 5, 82);
+    int battle = g.players[player].battle();
+    // Values 5 and 10..15 never occur; a damaged record shows an empty pile.
+    if ((battle >= BattleGo && battle <= 4) || isHazardBattle(battle))
+        s.drawBitmap(battle + 106, 0, x + 5, 99, CardWidth, CardHeight);
+    s.setBackground(saved);
+}
+
+void drawSpeedPile(Game& g, int player) {
+    if (!g.surface || !validPlayer(player)) return;
+    DrawingSurface& s = *g.surface;
+    const Layout& l = g.layout;
+    int x = l.panelX(player) + l.subColumn;
+    s.fillRect({x + 1, 81, l.panelX(player) + l.panelWidth, 130}, colors::White, Pen::White);
+    drawLabel(g, text::LabelSpeed, x + 5, 82);
+    int speed = g.players[player].speed();
+    if (speed == SpeedLimited)
+        s.drawBitmap(SpeedLimit, 0, x + 5, 99, CardWidth, CardHeight);
+    else if (speed == SpeedEnded)
+        s.drawBitmap(EndOfLimit, 0, x + 5, 99, CardWidth, CardHeight);
+}
+
+void drawDistanceArea(Game& g, int player) {
+    if (!g.surface || !validPlayer(player)) return;
+    DrawingSurface& s = *g.surface;
+    const Layout& l = g.layout;
+    const PlayerRecord& rec = g.players[player];
+    const PlayerRecord& other = g.players[1 - player];
+    int x = l.panelX(player);
+    s.fillRect({x, 131, x + l.panelWidth, l.handY}, colors::White, Pen::White);
+    drawLabel(g, text::LabelDistance, x + 5, 132);
+    drawTextAt(g, std::to_string(rec.miles), x + l.panelWidth - 5, 132, false);
+
+    // Equal mileages short of 1000 give no flag to either side.
+    if (g.has(flag::handOver) && (rec.miles == 1000 || rec.miles > other.miles)) {
+        constexpr int FlagSize = 32;
+        s.drawBitmap(FlagBitmap, 0, x + 23, 149, FlagSize, FlagSize);
+        drawLabel(g, text::LabelWinner, x + 23, 183);
+        return;
+    }
+    for (int i = 0; i < 5; ++i) {
+        int count = std::min<int>(rec.distancePlayed[i], MaxStackHeight);
+        for (int j = 0; j < count; ++j)
+            s.drawBitmap(Distance25 + i, 0, x + 19 * i + 5, 149 + 4 * j, CardWidth, CardHeight);
+    }
+}
+
+} // namespace tarmigo

@@ -1,0 +1,188 @@
+#include "qt/qt_surface.h"
+
+#include "game/cards.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+
+#include <algorithm>
+
+namespace tarmigo {
+namespace {
+
+QRgb toQRgb(Rgb c) {
+    return qRgb(c.r, c.g, c.b);
+}
+
+// Tahoma may be installed outside the font directories the system searches
+// (the free one of the Windows compatibility fonts is); it is added once from there.
+void ensureTahoma() {
+    static const bool done = [] {
+        if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return true;
+        for (const char* path :
+             {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/truetype/wine/tahoma.ttf"})
+            if (QFontDatabase::addApplicationFont(QString::fromLatin1(path)) >= 0) return true;
+        return false;
+    }();
+    (void)done;
+}
+
+} // namespace
+
+QFont boardFont(int zoom) {
+    ensureTahoma();
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12 * zoom);
+    return font;
+}
+
+QtSurface::QtSurface(int width, int height, int zoom, const Bitmaps& bitmaps)
+    : image_(std::max(1, width * std::max(1, zoom)), std::max(1, height * std::max(1, zoom)),
+             QImage::Format_RGB32),
+      zoom_(std::max(1, zoom)), bitmaps_(bitmaps), font_(boardFont(zoom_)),
+      saved_(static_cast<std::size_t>(CardWidth * CardHeight * zoom_ * zoom_)) {
+    image_.fill(Qt::white);
+}
+
+void QtSurface::clear(Rgb colour) {
+    image_.fill(toQRgb(colour));
+}
+
+void QtSurface::fillPixels(int left, int top, int width, int height, QRgb colour) {
+    int x0 = std::max(0, left);
+    int y0 = std::max(0, top);
+    int x1 = std::min(image_.width(), left + width);
+    int y1 = std::min(image_.height(), top + height);
+    for (int y = y0; y < y1; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        std::fill(row + x0, row + std::max(x0, x1), colour);
+    }
+}
+
+void QtSurface::fillRect(const Rect& r, Rgb brush, Pen pen) {
+    const int z = zoom_;
+    if (pen == Pen::Null) {
+        // Without an outline the fill stops one pixel short on the right and bottom.
+        fillPixels(r.left * z, r.top * z, (r.right - 1 - r.left) * z, (r.bottom - 1 - r.top) * z,
+                   toQRgb(brush));
+        return;
+    }
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    if (w <= 0 || h <= 0) return;
+    fillPixels(r.left * z, r.top * z, w * z, h * z, toQRgb(brush));
+    const QRgb line = toQRgb(pen == Pen::White ? colors::White : colors::Black);
+    fillPixels(r.left * z, r.top * z, w * z, z, line);
+    fillPixels(r.left * z, (r.bottom - 1) * z, w * z, z, line);
+    fillPixels(r.left * z, r.top * z, z, h * z, line);
+    fillPixels((r.right - 1) * z, r.top * z, z, h * z, line);
+}
+
+void QtSurface::drawBitmap(int bitmapId, int tintId, int x, int y, int w, int h) {
+    const QImage* picture = bitmaps_.find(bitmapId);
+    const QImage* tint = tintId ? bitmaps_.find(tintId) : nullptr;
+    if (!picture) return;
+    const int z = zoom_;
+    // Pixels of a source at (sx, sy), or no pixel where the picture is smaller than the box.
+    auto pixelOf = [](const QImage* image, int sx, int sy, QRgb& out) {
+        if (!image || sx >= image->width() || sy >= image->height()) return false;
+        out = reinterpret_cast<const QRgb*>(image->constScanLine(sy))[sx];
+        return true;
+    };
+    for (int sy = 0; sy < h; ++sy) {
+        const int top = (y + sy) * z;
+        if (top + z <= 0 || top >= image_.height()) continue;
+        for (int sx = 0; sx < w; ++sx) {
+            const int left = (x + sx) * z;
+            if (left + z <= 0 || left >= image_.width()) continue;
+            QRgb p = 0;
+            QRgb t = 0;
+            bool hasP = pixelOf(picture, sx, sy, p);
+            bool hasT = pixelOf(tint, sx, sy, t);
+            // The tint is laid first and the picture ORed onto it: a lighter, greyed card.
+            if (hasP && hasT)
+                fillPixels(left, top, z, z, p | t);
+            else if (hasP || hasT)
+                fillPixels(left, top, z, z, hasP ? p : t);
+        }
+    }
+}
+
+void QtSurface::invertRect(int x, int y, int w, int h) {
+    const int z = zoom_;
+    int x0 = std::max(0, x * z);
+    int y0 = std::max(0, y * z);
+    int x1 = std::min(image_.width(), (x + w) * z);
+    int y1 = std::min(image_.height(), (y + h) * z);
+    for (int py = y0; py < y1; ++py) {
+        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(py));
+        for (int px = x0; px < x1; ++px) row[px] ^= 0x00FFFFFFu;
+    }
+}
+
+void QtSurface::drawText(std::string_view text, const Rect& r, HAlign h, VAlign v) {
+    const int z = zoom_;
+    const QRect box(r.left * z, r.top * z, (r.right - r.left) * z, (r.bottom - r.top) * z);
+    if (box.isEmpty() || text.empty()) return;
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFontMetrics metrics(font_);
+    const int width = metrics.horizontalAdvance(s);
+    const int height = metrics.height();
+    int left = box.left();
+    if (h == HAlign::Center) left = box.left() + (box.width() - width) / 2;
+    if (h == HAlign::Right) left = box.left() + box.width() - width;
+    const int top = v == VAlign::Top ? box.top() : box.top() + box.height() - height;
+
+    QPainter painter(&image_);
+    painter.setClipRect(box);
+    // The text cell is painted opaque in the background colour, then the text in black.
+    painter.fillRect(QRect(left, top, width, height), QColor(toQRgb(background_)));
+    painter.setFont(font_);
+    painter.setPen(Qt::black);
+    painter.drawText(left, top + metrics.ascent(), s);
+}
+
+void QtSurface::saveBlock(int x, int y, int w, int h) {
+    const int z = zoom_;
+    savedWidth_ = std::max(0, w * z);
+    savedHeight_ = std::max(0, h * z);
+    const std::size_t needed = static_cast<std::size_t>(savedWidth_) * savedHeight_;
+    if (saved_.size() < needed) saved_.resize(needed); // only for blocks larger than a card
+    for (int row = 0; row < savedHeight_; ++row) {
+        const int py = y * z + row;
+        QRgb* out = saved_.data() + static_cast<std::size_t>(row) * savedWidth_;
+        if (py < 0 || py >= image_.height()) {
+            std::fill(out, out + savedWidth_, qRgb(255, 255, 255));
+            continue;
+        }
+        const QRgb* in = reinterpret_cast<const QRgb*>(image_.constScanLine(py));
+        for (int col = 0; col < savedWidth_; ++col) {
+            const int px = x * z + col;
+            out[col] = px >= 0 && px < image_.width() ? in[px] : qRgb(255, 255, 255);
+        }
+    }
+}
+
+void QtSurface::restoreBlock(int x, int y) {
+    const int z = zoom_;
+    for (int row = 0; row < savedHeight_; ++row) {
+        const int py = y * z + row;
+        if (py < 0 || py >= image_.height()) continue;
+        const QRgb* in = saved_.data() + static_cast<std::size_t>(row) * savedWidth_;
+        QRgb* out = reinterpret_cast<QRgb*>(image_.scanLine(py));
+        const int x0 = std::max(0, -x * z);
+        const int x1 = std::min(savedWidth_, image_.width() - x * z);
+        for (int col = x0; col < x1; ++col) out[x * z + col] = in[col];
+    }
+}
+
+QImage renderRecording(const RecordingSurface& recording, int zoom) {
+    QtSurface surface(recording.width(), recording.height(), zoom);
+    recording.replay(surface);
+    return surface.image();
+}
+
+} // namespace tarmigo

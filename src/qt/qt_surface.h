@@ -1,0 +1,56 @@
+#pragma once
+// The board's drawing surface on a Qt image, every coordinate scaled by a whole
+// zoom factor: pictures are enlarged pixel for pixel, text is drawn at the
+// enlarged size so that it stays sharp.
+#include "board/recording_surface.h"
+#include "board/surface.h"
+#include "qt/bitmaps.h"
+
+#include <QFont>
+#include <QImage>
+
+#include <vector>
+
+namespace tarmigo {
+
+class QtSurface : public DrawingSurface {
+  public:
+    // A white width x height board (in board pixels) on an image zoom times larger.
+    QtSurface(int width, int height, int zoom = 1, const Bitmaps& bitmaps = boardBitmaps());
+
+    void fillRect(const Rect& r, Rgb brush, Pen pen) override;
+    void drawBitmap(int bitmapId, int tintId, int x, int y, int w, int h) override;
+    void invertRect(int x, int y, int w, int h) override;
+    void drawText(std::string_view text, const Rect& r, HAlign h, VAlign v) override;
+    void setBackground(Rgb colour) override { background_ = colour; }
+    Rgb background() const override { return background_; }
+    void saveBlock(int x, int y, int w, int h) override;
+    void restoreBlock(int x, int y) override;
+
+    const QImage& image() const { return image_; }
+    int zoom() const { return zoom_; }
+    // Paints the whole image one colour.
+    void clear(Rgb colour = colors::White);
+
+  private:
+    // Fills a box given in image pixels, clipped to the image.
+    void fillPixels(int left, int top, int width, int height, QRgb colour);
+
+    QImage image_;
+    int zoom_;
+    const Bitmaps& bitmaps_;
+    Rgb background_ = colors::White;
+    QFont font_;
+    // The one save buffer of the slides, sized for a card at construction.
+    std::vector<QRgb> saved_;
+    int savedWidth_ = 0;
+    int savedHeight_ = 0;
+};
+
+// The board font: "Tahoma" (or the default sans face) at 12 board pixels.
+QFont boardFont(int zoom);
+
+// Plays a recorded paint onto a fresh white image of the recording's size, zoomed.
+QImage renderRecording(const RecordingSurface& recording, int zoom);
+
+} // namespace tarmigo
