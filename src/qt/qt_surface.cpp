@@ -3,7 +3,6 @@
 #include "game/cards.h"
 
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 
@@ -42,7 +41,7 @@ QFont boardFont(int zoom) {
 QtSurface::QtSurface(int width, int height, int zoom, const Bitmaps& bitmaps)
     : image_(std::max(1, width * std::max(1, zoom)), std::max(1, height * std::max(1, zoom)),
              QImage::Format_RGB32),
-      zoom_(std::max(1, zoom)), bitmaps_(bitmaps), font_(boardFont(zoom_)),
+      zoom_(std::max(1, zoom)), bitmaps_(bitmaps), font_(boardFont(zoom_)), metrics_(font_),
       saved_(static_cast<std::size_t>(CardWidth * CardHeight * zoom_ * zoom_)) {
     image_.fill(Qt::white);
 }
@@ -51,18 +50,26 @@ void QtSurface::clear(Rgb colour) {
     image_.fill(toQRgb(colour));
 }
 
+QRgb* QtSurface::row(int y) {
+    return reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(y) * stride_);
+}
+
+void QtSurface::beginWrite() {
+    bits_ = image_.bits(); // detaches once per operation, not once per pixel
+    stride_ = image_.bytesPerLine();
+}
+
 void QtSurface::fillPixels(int left, int top, int width, int height, QRgb colour) {
     int x0 = std::max(0, left);
     int y0 = std::max(0, top);
     int x1 = std::min(image_.width(), left + width);
     int y1 = std::min(image_.height(), top + height);
-    for (int y = y0; y < y1; ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(row + x0, row + std::max(x0, x1), colour);
-    }
+    if (x1 <= x0) return;
+    for (int y = y0; y < y1; ++y) std::fill(row(y) + x0, row(y) + x1, colour);
 }
 
 void QtSurface::fillRect(const Rect& r, Rgb brush, Pen pen) {
+    beginWrite();
     const int z = zoom_;
     if (pen == Pen::Null) {
         // Without an outline the fill stops one pixel short on the right and bottom.
@@ -85,28 +92,36 @@ void QtSurface::drawBitmap(int bitmapId, int tintId, int x, int y, int w, int h)
     const QImage* picture = bitmaps_.find(bitmapId);
     const QImage* tint = tintId ? bitmaps_.find(tintId) : nullptr;
     if (!picture) return;
+    beginWrite();
     const int z = zoom_;
-    // Pixels of a source at (sx, sy), or no pixel where the picture is smaller than the box.
-    auto pixelOf = [](const QImage* image, int sx, int sy, QRgb& out) {
-        if (!image || sx >= image->width() || sy >= image->height()) return false;
-        out = reinterpret_cast<const QRgb*>(image->constScanLine(sy))[sx];
-        return true;
+    // A source row, or null where the picture is shorter than the box.
+    auto sourceRow = [](const QImage* image, int sy) -> const QRgb* {
+        if (!image || sy >= image->height()) return nullptr;
+        return reinterpret_cast<const QRgb*>(image->constScanLine(sy));
     };
+    const int firstX = std::max(0, -x * z);
+    const int lastX = std::min(w * z, image_.width() - x * z);
     for (int sy = 0; sy < h; ++sy) {
-        const int top = (y + sy) * z;
-        if (top + z <= 0 || top >= image_.height()) continue;
-        for (int sx = 0; sx < w; ++sx) {
-            const int left = (x + sx) * z;
-            if (left + z <= 0 || left >= image_.width()) continue;
-            QRgb p = 0;
-            QRgb t = 0;
-            bool hasP = pixelOf(picture, sx, sy, p);
-            bool hasT = pixelOf(tint, sx, sy, t);
-            // The tint is laid first and the picture ORed onto it: a lighter, greyed card.
-            if (hasP && hasT)
-                fillPixels(left, top, z, z, p | t);
-            else if (hasP || hasT)
-                fillPixels(left, top, z, z, hasP ? p : t);
+        const QRgb* p = sourceRow(picture, sy);
+        const QRgb* t = sourceRow(tint, sy);
+        const int pw = p ? picture->width() : 0;
+        const int tw = t ? tint->width() : 0;
+        for (int dy = 0; dy < z; ++dy) {
+            const int py = (y + sy) * z + dy;
+            if (py < 0 || py >= image_.height()) continue;
+            QRgb* out = row(py) + x * z;
+            for (int dx = firstX; dx < lastX; ++dx) {
+                const int sx = dx / z;
+                const bool hasP = sx < pw;
+                const bool hasT = sx < tw;
+                // The tint is laid first and the picture ORed onto it: a lighter, greyed card.
+                if (hasP && hasT)
+                    out[dx] = p[sx] | t[sx];
+                else if (hasP)
+                    out[dx] = p[sx];
+                else if (hasT)
+                    out[dx] = t[sx];
+            }
         }
     }
 }
@@ -117,9 +132,10 @@ void QtSurface::invertRect(int x, int y, int w, int h) {
     int y0 = std::max(0, y * z);
     int x1 = std::min(image_.width(), (x + w) * z);
     int y1 = std::min(image_.height(), (y + h) * z);
+    beginWrite();
     for (int py = y0; py < y1; ++py) {
-        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(py));
-        for (int px = x0; px < x1; ++px) row[px] ^= 0x00FFFFFFu;
+        QRgb* line = row(py);
+        for (int px = x0; px < x1; ++px) line[px] ^= 0x00FFFFFFu;
     }
 }
 
@@ -128,9 +144,8 @@ void QtSurface::drawText(std::string_view text, const Rect& r, HAlign h, VAlign 
     const QRect box(r.left * z, r.top * z, (r.right - r.left) * z, (r.bottom - r.top) * z);
     if (box.isEmpty() || text.empty()) return;
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetrics metrics(font_);
-    const int width = metrics.horizontalAdvance(s);
-    const int height = metrics.height();
+    const int width = metrics_.horizontalAdvance(s);
+    const int height = metrics_.height();
     int left = box.left();
     if (h == HAlign::Center) left = box.left() + (box.width() - width) / 2;
     if (h == HAlign::Right) left = box.left() + box.width() - width;
@@ -142,7 +157,7 @@ void QtSurface::drawText(std::string_view text, const Rect& r, HAlign h, VAlign 
     painter.fillRect(QRect(left, top, width, height), QColor(toQRgb(background_)));
     painter.setFont(font_);
     painter.setPen(Qt::black);
-    painter.drawText(left, top + metrics.ascent(), s);
+    painter.drawText(left, top + metrics_.ascent(), s);
 }
 
 void QtSurface::saveBlock(int x, int y, int w, int h) {
@@ -151,9 +166,9 @@ void QtSurface::saveBlock(int x, int y, int w, int h) {
     savedHeight_ = std::max(0, h * z);
     const std::size_t needed = static_cast<std::size_t>(savedWidth_) * savedHeight_;
     if (saved_.size() < needed) saved_.resize(needed); // only for blocks larger than a card
-    for (int row = 0; row < savedHeight_; ++row) {
-        const int py = y * z + row;
-        QRgb* out = saved_.data() + static_cast<std::size_t>(row) * savedWidth_;
+    for (int line = 0; line < savedHeight_; ++line) {
+        const int py = y * z + line;
+        QRgb* out = saved_.data() + static_cast<std::size_t>(line) * savedWidth_;
         if (py < 0 || py >= image_.height()) {
             std::fill(out, out + savedWidth_, qRgb(255, 255, 255));
             continue;
@@ -168,11 +183,12 @@ void QtSurface::saveBlock(int x, int y, int w, int h) {
 
 void QtSurface::restoreBlock(int x, int y) {
     const int z = zoom_;
-    for (int row = 0; row < savedHeight_; ++row) {
-        const int py = y * z + row;
+    beginWrite();
+    for (int line = 0; line < savedHeight_; ++line) {
+        const int py = y * z + line;
         if (py < 0 || py >= image_.height()) continue;
-        const QRgb* in = saved_.data() + static_cast<std::size_t>(row) * savedWidth_;
-        QRgb* out = reinterpret_cast<QRgb*>(image_.scanLine(py));
+        const QRgb* in = saved_.data() + static_cast<std::size_t>(line) * savedWidth_;
+        QRgb* out = row(py);
         const int x0 = std::max(0, -x * z);
         const int x1 = std::min(savedWidth_, image_.width() - x * z);
         for (int col = x0; col < x1; ++col) out[x * z + col] = in[col];

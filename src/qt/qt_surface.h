@@ -7,6 +7,7 @@
 #include "qt/bitmaps.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 
 #include <vector>
@@ -33,7 +34,10 @@ class QtSurface : public DrawingSurface {
     void clear(Rgb colour = colors::White);
 
   private:
-    // Fills a box given in image pixels, clipped to the image.
+    // Raw access to the pixels, taken afresh at the start of every operation.
+    void beginWrite();
+    QRgb* row(int y);
+    // Fills a box given in image pixels, clipped to the image (after beginWrite).
     void fillPixels(int left, int top, int width, int height, QRgb colour);
 
     QImage image_;
@@ -41,6 +45,9 @@ class QtSurface : public DrawingSurface {
     const Bitmaps& bitmaps_;
     Rgb background_ = colors::White;
     QFont font_;
+    QFontMetrics metrics_;
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
     // The one save buffer of the slides, sized for a card at construction.
     std::vector<QRgb> saved_;
     int savedWidth_ = 0;

@@ -1,5 +1,6 @@
 // The Qt drawing surface: exact pixel boxes at any zoom, inversion, the OR tint,
 // crisp enlarged pictures, opaque text cells, the save buffer and recorded paints.
+#include "board/animation.h"
 #include "board/draw.h"
 #include "qt/qt_surface.h"
 #include "support/test_host.h"
@@ -7,7 +8,28 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <memory>
+#include <new>
+
+// Counts the allocations made while a slide runs: its steps must make none.
+namespace {
+std::atomic<bool> countingAllocations{false};
+std::atomic<long> allocations{0};
+} // namespace
+
+void* operator new(std::size_t size) {
+    if (countingAllocations) ++allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace tarmigo::testing {
 namespace {
@@ -230,6 +252,22 @@ TEST(QtSurface, RecordedPaintRendersZoomed) {
     EXPECT_EQ(image.pixel(3, 3), Red);
     EXPECT_EQ(image.pixel(21, 3), Black);
     EXPECT_EQ(image.pixel(24, 3), White);
+}
+
+TEST(QtSurface, SlideStepsAllocateNothing) {
+    TestHost host;
+    Game g(host);
+    g.layout = computeLayout(240, 320);
+    g.round.set(flag::animate, true);
+    QtSurface s(240, 320, 3);
+    paintWindow(g, s);
+    g.surface = &s;
+    allocations = 0;
+    countingAllocations = true;
+    slideBitmap(g, Stop, 5, 219, CardWidth, CardHeight, 141, 99, SlideStep, 8, true);
+    countingAllocations = false;
+    EXPECT_EQ(host.animationSteps, 34);
+    EXPECT_EQ(allocations, 0);
 }
 
 // With the real art: a two-player hand-over paints a light-grey hand row in a white frame.
