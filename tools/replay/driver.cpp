@@ -162,7 +162,8 @@ void Driver::dump() {
 }
 
 std::string Driver::run(const Line& line) {
-    if (!shell_ && !allowedBeforeStart(line)) return "the program has not been started";
+    if (!shell_ && !allowedBeforeStart(line))
+        return std::string(lineWord(line)) + " may not come before start";
     std::string error;
     std::visit(
         [&](const auto& l) {

@@ -185,6 +185,14 @@ ParseResult parseLine(std::string_view text) {
     return parseWords(words);
 }
 
+const char* lineWord(const Line& line) {
+    static constexpr const char* words[] = {"clock",   "answer",  "scores",  "start", "restart",
+                                            "tap",     "command", "options", "dump",  "render",
+                                            "corrupt", "remove",  "put"};
+    static_assert(std::size(words) == std::variant_size_v<Line>);
+    return words[line.index()];
+}
+
 bool allowedBeforeStart(const Line& line) {
     return std::holds_alternative<Clock>(line) || std::holds_alternative<Answer>(line) ||
            std::holds_alternative<ScoresAnswer>(line) || std::holds_alternative<Start>(line) ||

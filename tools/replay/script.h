@@ -76,6 +76,9 @@ struct ParseResult {
 
 ParseResult parseLine(std::string_view text);
 
+// The word that begins a line of this kind.
+const char* lineWord(const Line& line);
+
 // Whether a line may stand before `start`.
 bool allowedBeforeStart(const Line& line);
 
