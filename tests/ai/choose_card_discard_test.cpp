@@ -13,6 +13,14 @@ struct Stuck : AiPosition {
     explicit Stuck(const char* cards) { hand(cards).rolling(); }
 };
 
+// Under a Stop with no Go in the hand: distance cannot be laid either.
+struct Stopped : AiPosition {
+    explicit Stopped(const char* cards) {
+        hand(cards);
+        me().setBattle(BattleStop);
+    }
+};
+
 void expectDiscard(AiPosition& x, int slot) {
     EXPECT_EQ(x.choose(), AiPosition::discard);
     EXPECT_EQ(x.selected(), slot);
@@ -36,9 +44,7 @@ TEST(ChooseCardDeadCards, RemedyWhoseSafetyIsInPlayOrHeld) {
     inPlay.me().setSafeties(1 << safetyBit(DrivingAce));
     expectDiscard(inPlay, 2);
 
-    AiPosition held; // the held DrivingAce makes Repairs useless
-    held.hand("vl");
-    held.me().setBattle(BattleStop);
+    Stopped held("vl"); // the held DrivingAce makes Repairs useless
     expectDiscard(held, 2);
 
     AiPosition heldRightOfWay; // and a held RightOfWay makes Go useless
@@ -58,15 +64,11 @@ TEST(ChooseCardDeadCards, RemedyWhoseHazardIsAllSeenButNeverGo) {
 }
 
 TEST(ChooseCardDeadCards, ThirdTwoHundredIsDead) {
-    AiPosition one;
-    one.hand("gjj");
-    one.me().setBattle(BattleStop);
+    Stopped one("gjj");
     AiPosition::travel(one.me(), 200, 1);
     expectDiscard(one, 2);
 
-    AiPosition none;
-    none.hand("gjj");
-    none.me().setBattle(BattleStop);
+    Stopped none("gjj");
     expectDiscard(none, 1); // two may still be laid: the shortest goes
 }
 
@@ -87,17 +89,13 @@ TEST(ChooseCardDeadCards, EndOfLimitWithoutALimitToCome) {
 }
 
 TEST(ChooseCardDeadCards, DistanceThatWouldOverrunTheRace) {
-    AiPosition x;
-    x.hand("gh");
-    x.me().setBattle(BattleStop);
+    Stopped x("gh");
     AiPosition::travel(x.me(), 650);
     expectDiscard(x, 2);
 }
 
 TEST(ChooseCardDeadCards, TheLowestSlotHoldingAnyDeadCardGoes) {
-    AiPosition x;
-    x.hand("phq");
-    x.me().setBattle(BattleStop);
+    Stopped x("phq");
     AiPosition::travel(x.me(), 650);
     x.them().setSafeties(1 << safetyBit(DrivingAce));
     expectDiscard(x, 2);
@@ -113,16 +111,12 @@ TEST(ChooseCardDuplicates, TheEarlierCopyGoes) {
 }
 
 TEST(ChooseCardDuplicates, DistanceIsNotADuplicate) {
-    AiPosition x;
-    x.hand("ggf");
-    x.me().setBattle(BattleStop);
+    Stopped x("ggf");
     expectDiscard(x, 3);
 }
 
 TEST(ChooseCardShortest, FirstOfTheLowestDistance) {
-    AiPosition x;
-    x.hand("higff");
-    x.me().setBattle(BattleStop);
+    Stopped x("higff");
     expectDiscard(x, 4);
 }
 

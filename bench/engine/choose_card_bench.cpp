@@ -1,0 +1,83 @@
+// The computer's choice on positions taken from real hands, and whole hands of
+// self-play through the full move code.
+#include "ai/choose_card.h"
+#include "ai/self_play.h"
+#include "game/deal.h"
+#include "game/hand_end.h"
+#include "game/moves.h"
+#include "turns/tap.h"
+
+#include <benchmark/benchmark.h>
+
+#include <deque>
+
+using namespace tarmigo;
+
+namespace {
+
+constexpr int PositionCount = 512;
+
+// Positions at the moment a player chooses, gathered from self-played hands:
+// every turn of every hand, from the deal to the last discards.
+struct Positions {
+    SelfPlayHost host{2024};
+    std::deque<Game> games;
+
+    Positions() {
+        Game g(host);
+        prepareSelfPlay(g);
+        for (int hand = 0; int(games.size()) < PositionCount; ++hand) {
+            g.round.set(flag::hard, hand % 2 == 0);
+            startHand(g, 1, hand != 0 && !g.has(flag::gameOver));
+            for (int move = 0; move < 400 && !g.has(flag::handOver); ++move) {
+                drawCard(g, true);
+                if (move % 3 == 0) games.push_back(g);
+                const int result = executeTarget(g, chooseCard(g, true));
+                checkBlockedHand(g);
+                if (result == TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
+            }
+        }
+    }
+};
+
+void BM_ChooseCard(benchmark::State& state) {
+    static Positions positions;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        Game& g = positions.games[i];
+        benchmark::DoNotOptimize(chooseCard(g, true));
+        if (++i == positions.games.size()) i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ChooseCard);
+
+// The question the blocked-hand check asks, for both players at the end of a hand.
+void BM_ChooseCardAskOnly(benchmark::State& state) {
+    static Positions positions;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        Game& g = positions.games[i];
+        benchmark::DoNotOptimize(chooseCard(g, false));
+        if (++i == positions.games.size()) i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ChooseCardAskOnly);
+
+void BM_SelfPlayHand(benchmark::State& state) {
+    SelfPlayHost host(1);
+    Game g(host);
+    prepareSelfPlay(g);
+    const Levels levels{state.range(0) != 0, false};
+    bool newGame = true;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(playSelfPlayHand(g, levels, newGame));
+        newGame = g.has(flag::gameOver);
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.SetLabel(levels[0] ? "hard against easy" : "easy against easy");
+}
+BENCHMARK(BM_SelfPlayHand)->Arg(1)->Arg(0);
+
+} // namespace

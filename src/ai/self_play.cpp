@@ -1,0 +1,83 @@
+#include "ai/self_play.h"
+
+#include "ai/choose_card.h"
+#include "game/deal.h"
+#include "game/hand_end.h"
+#include "game/moves.h"
+#include "game/targets.h"
+#include "turns/tap.h"
+
+namespace tarmigo {
+namespace {
+
+// A hand has at most 101 cards to play and four safeties that keep the turn, so
+// a few hundred turns are plenty; past this bound something is broken.
+constexpr int MaxTurnsPerHand = 2000;
+constexpr int DefaultAnimDelay = 8;
+constexpr int DefaultDiscardMode = 1;
+
+void setLevel(Game& g, bool hard) {
+    g.round.set(flag::hard, hard);
+}
+
+bool handOver(const Game& g) {
+    return g.has(flag::handOver);
+}
+
+// Player 0's turn, taken as a person takes it: each choice is one tap on a card;
+// a laid safety brings a replacement card and another tap; a move that passes the
+// turn hands the next card to the computer. Bounded like the computer's turn.
+void playerZeroTurn(Game& g) {
+    for (int attempts = 0; attempts < ComputerAttempts; ++attempts) {
+        const int choice = chooseCard(g, true);
+        if (choice == target::DrawPile) {
+            // A person's card comes by itself; this only happens after a damaged start.
+            drawCard(g, true);
+            continue;
+        }
+        const int result = executeTarget(g, choice);
+        checkBlockedHand(g);
+        if (handOver(g)) return;
+        if (result == TurnPasses) break;
+        drawCard(g, true);
+    }
+    g.currentPlayer = 1;
+    drawCard(g, true);
+}
+
+} // namespace
+
+std::uint32_t SelfPlayHost::tickCount() {
+    // splitmix64: every seed, 0 included, gives a well-mixed sequence.
+    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return std::uint32_t((z ^ (z >> 31)) >> 32);
+}
+
+void prepareSelfPlay(Game& g) {
+    g.round.flags = 0;
+    g.round.set(flag::sortHand, true);
+    g.round.set(flag::discardMode, DefaultDiscardMode);
+    g.round.animDelay = DefaultAnimDelay;
+    g.playerCount = 1;
+}
+
+bool playSelfPlayHand(Game& g, const Levels& hard, bool newGame) {
+    // The computer may open the hand inside startHand.
+    setLevel(g, hard[1]);
+    startHand(g, 1, !newGame);
+    for (int turns = 0; !handOver(g); ++turns) {
+        if (turns == MaxTurnsPerHand) return false;
+        if (g.currentPlayer == 0) {
+            setLevel(g, hard[0]);
+            playerZeroTurn(g);
+        } else {
+            setLevel(g, hard[1]);
+            computerTurn(g);
+        }
+    }
+    return true;
+}
+
+} // namespace tarmigo

@@ -1,0 +1,50 @@
+#pragma once
+// The computer playing both sides of one-player hands, for the simulator and the
+// benchmarks: no window, nobody to ask, and every hand reproducible from one seed.
+#include "game/game.h"
+#include "game/host.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tarmigo {
+
+// A platform with no window and nobody at it. Its clock is a pseudo-random sequence
+// drawn from a seed, so that every shuffle and every random skip of Easy mode varies
+// yet the whole run can be played again; the extension question is answered No and
+// the Scores dialog is closed with Done.
+class SelfPlayHost : public Host {
+  public:
+    explicit SelfPlayHost(std::uint64_t seed) : state_(seed) {}
+
+    std::uint32_t tickCount() override;
+    void playSound(std::string_view) override {}
+    bool askYesNo(int) override { return false; }
+    int runScoresDialog() override { return dialog::Done; }
+    void postCommand(int) override {}
+    void enableUndoButton(bool) override {}
+    void invalidate(const Rect&, bool) override {}
+    void dropPendingRepaint() override {}
+    void paintNow() override {}
+    DrawingSurface* acquireTapSurface() override { return nullptr; }
+    void releaseTapSurface() override {}
+    void animationStep(int) override {}
+    void dropPendingTaps() override {}
+
+  private:
+    std::uint64_t state_;
+};
+
+// The level of each side: true for Hard.
+using Levels = std::array<bool, 2>;
+
+// The options a new program starts with, less the sounds and the slides, which
+// nobody would see.
+void prepareSelfPlay(Game& g);
+
+// Starts a hand (a new game when newGame is set) and plays it to its end: player 1
+// as the computer of a one-player game, player 0 by the same choice played through
+// the moves a tap would make. False if the hand failed to end, which is a fault.
+bool playSelfPlayHand(Game& g, const Levels& hard, bool newGame);
+
+} // namespace tarmigo

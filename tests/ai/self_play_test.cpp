@@ -1,0 +1,74 @@
+// Self-play: the computer on both sides plays whole hands to a sound end, and a
+// seed replays the same hands.
+#include "ai/self_play.h"
+#include "game/targets.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+
+using namespace tarmigo;
+
+namespace {
+
+struct SelfPlay {
+    SelfPlayHost host;
+    Game g{host};
+    explicit SelfPlay(std::uint64_t seed) : host(seed) { prepareSelfPlay(g); }
+};
+
+void expectSoundEnd(const Game& g, int hand) {
+    EXPECT_TRUE(g.has(flag::handOver)) << "hand " << hand;
+    EXPECT_EQ(g.round.raceLength, 700) << "the extension is always declined";
+    bool tripCompleted = false;
+    for (const PlayerRecord& p : g.players) {
+        int miles = 0;
+        for (int k = 0; k < 5; ++k) miles += p.distancePlayed[k] * distanceValue[k];
+        EXPECT_EQ(p.miles, miles) << "hand " << hand;
+        EXPECT_LE(p.miles, g.round.raceLength);
+        EXPECT_LE(p.distancePlayed[Distance200 - Distance25], 2);
+        EXPECT_GE(p.handScore, p.miles + 100 * std::popcount(unsigned(p.safeties())));
+        tripCompleted = tripCompleted || p.miles == g.round.raceLength;
+    }
+    // A hand without a finished trip ends only once the draw pile is exhausted.
+    EXPECT_TRUE(tripCompleted || g.deckExhausted()) << "hand " << hand;
+    for (int code = FirstCard; code <= LastCard; ++code)
+        EXPECT_LE(g.round.seenCount[code - FirstCard], deckCount[code - FirstCard]);
+}
+
+} // namespace
+
+TEST(SelfPlay, EveryLevelPairingPlaysHandsToASoundEnd) {
+    for (Levels levels :
+         {Levels{true, false}, Levels{false, true}, Levels{true, true}, Levels{false, false}}) {
+        SelfPlay s(levels[0] * 2 + levels[1]);
+        for (int hand = 0; hand < 60; ++hand) {
+            ASSERT_TRUE(playSelfPlayHand(s.g, levels, hand == 0 || s.g.has(flag::gameOver)));
+            expectSoundEnd(s.g, hand);
+        }
+    }
+}
+
+TEST(SelfPlay, TheSameSeedReplaysTheSameHands) {
+    SelfPlay a(42), b(42), c(43);
+    for (int hand = 0; hand < 20; ++hand) {
+        for (SelfPlay* s : {&a, &b, &c}) playSelfPlayHand(s->g, {true, false}, hand == 0);
+        EXPECT_EQ(a.g.players, b.g.players);
+        EXPECT_EQ(a.g.round, b.g.round);
+        EXPECT_EQ(a.g.deck, b.g.deck);
+    }
+    EXPECT_NE(a.g.deck, c.g.deck);
+}
+
+TEST(SelfPlay, ClockGivesEveryPercentageAndVariesWithTheSeed) {
+    SelfPlayHost zero(0), one(1);
+    int counts[100] = {};
+    bool differ = false;
+    for (int i = 0; i < 100000; ++i) {
+        std::uint32_t t = zero.tickCount();
+        ++counts[t % 100];
+        differ = differ || t != one.tickCount();
+    }
+    for (int n : counts) EXPECT_GT(n, 800);
+    EXPECT_TRUE(differ);
+}

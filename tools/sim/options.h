@@ -1,0 +1,30 @@
+#pragma once
+// The simulator's command line.
+#include "ai/self_play.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tarmigo::sim {
+
+struct Options {
+    long games = 100;
+    std::uint64_t seed = 1;
+    Levels hard{true, false}; // player 0 Hard, player 1 Easy
+};
+
+struct ParsedArguments {
+    enum class Outcome { Run, Help, Error };
+    Outcome outcome = Outcome::Run;
+    Options options;
+    std::string error; // one line, without the program name, for Outcome::Error
+};
+
+// The arguments after the program name.
+ParsedArguments parseArguments(std::span<const std::string_view> args);
+
+extern const char* const usageText;
+
+} // namespace tarmigo::sim
