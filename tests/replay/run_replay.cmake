@@ -1,10 +1,13 @@
 # Runs one replay script with a fresh data folder and compares what the driver
 # prints with the expected output, byte for byte.
 #   -DDRIVER=... -DSCRIPT=... -DEXPECTED=... -DWORK=... [-DSTATUS=N] [-DSTDERR=file]
+#   [-DCOMPARE=png_compare -DGOLDEN=folder]: every picture the script renders must
+#   equal, pixel for pixel, the picture of the same name in the golden folder.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 execute_process(
   COMMAND ${DRIVER} --data-dir ${WORK}/data ${SCRIPT}
+  WORKING_DIRECTORY ${WORK}
   OUTPUT_FILE ${WORK}/out.txt
   ERROR_FILE ${WORK}/err.txt
   RESULT_VARIABLE status)
@@ -29,4 +32,18 @@ if(DEFINED STDERR)
     file(READ ${WORK}/err.txt err)
     message(FATAL_ERROR "standard error differs from ${STDERR}:\n${err}")
   endif()
+endif()
+if(DEFINED GOLDEN)
+  file(GLOB pictures ${WORK}/*.png)
+  foreach(picture ${pictures})
+    get_filename_component(name ${picture} NAME)
+    if(NOT EXISTS ${GOLDEN}/${name})
+      message(FATAL_ERROR "no golden picture ${GOLDEN}/${name}")
+    endif()
+    execute_process(COMMAND ${COMPARE} ${picture} ${GOLDEN}/${name}
+                    RESULT_VARIABLE differs ERROR_VARIABLE why)
+    if(differs)
+      message(FATAL_ERROR "${name} differs from the golden picture: ${why}")
+    endif()
+  endforeach()
 endif()

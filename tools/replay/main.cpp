@@ -78,8 +78,12 @@ int main(int argc, char** argv) {
     tarmigo::FileStore fileStore(folder / tarmigo::replay::FileCopyName);
     tarmigo::SettingsStore secondStore(
         QString::fromStdString((folder / tarmigo::replay::SecondCopyName).string()));
-    tarmigo::replay::Driver driver(fileStore, secondStore, std::cout, tarmigo::replay::renderPng,
-                                   zoom);
+    tarmigo::replay::Renderer renderer;
+    auto render = [&renderer](const tarmigo::RecordingSurface& paint, int z,
+                              const std::string& path) {
+        return renderer.renderPng(paint, z, path);
+    };
+    tarmigo::replay::Driver driver(fileStore, secondStore, std::cout, render, zoom);
 
     std::string text;
     for (long lineNumber = 1; std::getline(in, text); ++lineNumber) {

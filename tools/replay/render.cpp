@@ -5,21 +5,21 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include <memory>
-
 namespace tarmigo::replay {
 
-bool renderPng(const RecordingSurface& paint, int zoom, const std::string& path) {
-    // Text needs a GUI application; the driver starts one on the off-screen platform
-    // the first time a picture is asked for.
-    static std::unique_ptr<QGuiApplication> app;
+Renderer::Renderer() = default;
+Renderer::~Renderer() = default;
+
+bool Renderer::renderPng(const RecordingSurface& paint, int zoom, const std::string& path) {
     if (!QGuiApplication::instance()) {
+        // The driver's standard error carries only its own error lines.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         static int argc = 3;
         static char name[] = "tarmigo-replay";
         static char platform[] = "-platform";
         static char offscreen[] = "offscreen";
         static char* argv[] = {name, platform, offscreen, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        app_ = std::make_unique<QGuiApplication>(argc, argv);
     }
     const QImage image = renderRecording(paint, zoom);
     return !image.isNull() && image.save(QString::fromStdString(path), "PNG");

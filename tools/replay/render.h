@@ -2,7 +2,10 @@
 // Where the driver keeps its stores inside the data folder, and how it renders.
 #include "board/recording_surface.h"
 
+#include <memory>
 #include <string>
+
+class QGuiApplication;
 
 namespace tarmigo::replay {
 
@@ -11,7 +14,21 @@ namespace tarmigo::replay {
 inline constexpr const char* FileCopyName = "tarmigt";
 inline constexpr const char* SecondCopyName = "tarmigo-second.ini";
 
-// Writes the last paint as a PNG of 240 x 320 times the zoom.
-bool renderPng(const RecordingSurface& paint, int zoom, const std::string& path);
+// Writes recorded paints as PNG files. Text needs a GUI application: one is
+// started on the off-screen platform the first time a picture is asked for, and
+// ended with the renderer.
+class Renderer {
+  public:
+    Renderer();
+    ~Renderer();
+    Renderer(const Renderer&) = delete;
+    Renderer& operator=(const Renderer&) = delete;
+
+    // The paint as a PNG of 240 x 320 times the zoom; false when it was not written.
+    bool renderPng(const RecordingSurface& paint, int zoom, const std::string& path);
+
+  private:
+    std::unique_ptr<QGuiApplication> app_;
+};
 
 } // namespace tarmigo::replay
