@@ -17,6 +17,7 @@ namespace tarmigo {
 class QtSurface : public DrawingSurface {
   public:
     // A white width x height board (in board pixels) on an image zoom times larger.
+    // The pictures are borrowed: they must outlive the surface.
     QtSurface(int width, int height, int zoom = 1, const Bitmaps& bitmaps = boardBitmaps());
 
     void fillRect(const Rect& r, Rgb brush, Pen pen) override;

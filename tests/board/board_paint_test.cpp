@@ -64,8 +64,10 @@ TEST_F(UpperBoard, CarsClimbTheBarWithTheirMiles) {
 TEST_F(UpperBoard, HeaderOfTheCurrentPlayerIsBlueWithBlueTextCells) {
     g.players[0].handScore = 350;
     g.players[0].gameScore = 2100;
-    g.players[0].gamesWon1P = 3;
-    g.players[0].gamesWon2P = 9;
+    for (PlayerRecord& p : g.players) {
+        p.gamesWon1P = 3;
+        p.gamesWon2P = 9;
+    }
     drawHeaders(g);
     EXPECT_TRUE(hasFill({0, 0, 104, 30}, colors::Blue, Pen::Null));
     EXPECT_TRUE(hasFill({136, 0, 240, 30}, colors::White, Pen::Null));
@@ -90,27 +92,15 @@ TEST_F(UpperBoard, HeaderOfTheCurrentPlayerIsBlueWithBlueTextCells) {
     auto texts = opsOf(Kind::Text);
     EXPECT_EQ(texts.back().colour, colors::White);
     EXPECT_EQ(surface.background(), colors::White);
-}
 
-TEST_F(UpperBoard, HeadersShowTheGamesWonOfTheCurrentMode) {
+    // Two players: the right header is current and counts two-player games.
+    surface.clear();
     g.playerCount = 2;
     g.currentPlayer = 1;
-    g.players[1].gamesWon1P = 4;
-    g.players[1].gamesWon2P = 7;
-    drawPlayerHeader(g, 1);
+    drawHeaders(g);
     EXPECT_TRUE(hasFill({136, 0, 240, 30}, colors::Blue, Pen::Null));
-    EXPECT_NE(findText("7"), nullptr);
-    EXPECT_EQ(findText("4"), nullptr);
-}
-
-TEST_F(UpperBoard, MilesAreRightAlignedUnderEachPanel) {
-    layDistance(1, Distance75, 2);
-    drawMilesAndHeaders(g);
-    const DrawOp* miles = findText("150");
-    ASSERT_NE(miles, nullptr);
-    EXPECT_EQ(miles->rect, (Rect{0, 132, 235, 320}));
-    EXPECT_EQ(miles->hAlign, HAlign::Right);
-    EXPECT_EQ(miles->vAlign, VAlign::Top);
+    EXPECT_NE(findText("9"), nullptr);
+    EXPECT_EQ(findText("3"), nullptr);
 }
 
 TEST_F(UpperBoard, StatusLineIsClearedAndDrawnUnlessTipsAreHidden) {

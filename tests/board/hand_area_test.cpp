@@ -106,6 +106,14 @@ TEST_F(DeckArea, PilesSitBesideTheHand) {
     EXPECT_EQ(bitmapsAt(194, 219), (std::vector<int>{CardBackBitmap}));
     EXPECT_EQ(bitmapsAt(217, 219), (std::vector<int>{Stop}));
     EXPECT_TRUE(hasFill({176, 219, 186, 229}, colors::White, Pen::White));
+
+    // Nothing discarded yet shows the blank; an armed discard shows the red square.
+    surface.clear();
+    g.round.discardTop = 0;
+    g.discardArmed = true;
+    drawDeckArea(g);
+    EXPECT_EQ(bitmapsAt(217, 219), (std::vector<int>{EmptySlot}));
+    EXPECT_TRUE(hasFill({176, 219, 186, 229}, colors::Red, Pen::White));
 }
 
 TEST_F(DeckArea, PileThinsAsItRunsOut) {
@@ -128,13 +136,6 @@ TEST_F(DeckArea, PileThinsAsItRunsOut) {
         EXPECT_EQ(bitmapsAt(194, 219), c.top) << c.deckPos;
         EXPECT_NE(findText(c.count), nullptr) << c.deckPos;
     }
-}
-
-TEST_F(DeckArea, EmptyDiscardPileShowsTheBlankAndArmingShowsRed) {
-    g.discardArmed = true;
-    drawDeckArea(g);
-    EXPECT_EQ(bitmapsAt(217, 219), (std::vector<int>{EmptySlot}));
-    EXPECT_TRUE(hasFill({176, 219, 186, 229}, colors::Red, Pen::White));
 }
 
 TEST_F(DeckArea, CardsLeftIsRightAlignedAtTheBottomOfItsBox) {

@@ -86,9 +86,8 @@ TEST_F(Panels, DistanceCardsStackFourRowsApart) {
     EXPECT_EQ(bitmaps().size(), 4u);
     EXPECT_NE(findText("275"), nullptr);
     EXPECT_EQ(findText("Winner!"), nullptr);
-}
 
-TEST_F(Panels, DamagedStackCountStaysAboveTheHandRow) {
+    // A damaged count must not draw a stack down over the hand row.
     g.players[0].distancePlayed[0] = 250;
     drawDistanceArea(g, 0);
     for (const DrawOp& op : bitmaps()) EXPECT_LE(op.rect.bottom, g.layout.handY);
