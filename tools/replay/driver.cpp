@@ -132,8 +132,11 @@ void Driver::startProgram() {
 }
 
 void Driver::paint() {
-    lastPaint_.clear();
-    paintWindow(shell_->game(), lastPaint_);
+    Game& g = shell_->game();
+    // During the computer's turn the paint leaves the hand row as it was, as on the
+    // screen: the new paint then goes over the last one instead of replacing it.
+    if (!isComputerTurn(g) || g.has(flag::turnHandover)) lastPaint_.clear();
+    paintWindow(g, lastPaint_);
 }
 
 void Driver::finishLine() {
