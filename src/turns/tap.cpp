@@ -101,7 +101,9 @@ bool computerTurn(Game& g) {
     for (int attempts = 0; result == TurnStays && attempts < ComputerAttempts;) {
         const int choice = chooseCard(g, true);
         ++attempts;
-        result = executeTarget(g, choice);
+        // The computer's card is drawn before it chooses, so "draw first" only comes
+        // from an odd restored state: it draws, and must not arm the human's discard.
+        result = choice == target::DrawPile ? TurnStays : executeTarget(g, choice);
         if (result == TurnStays) drawCard(g, true); // refills the slot of a laid safety
         checkBlockedHand(g);
         if (handOver(g)) return false;
