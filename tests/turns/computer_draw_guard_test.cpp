@@ -10,7 +10,7 @@ using namespace tarmigo;
 
 // A restored one-player game in the computer's turn, with a card still to draw.
 TEST(ComputerTurn, DrawFirstFromARestoredStateDrawsWithoutArmingTheHumansDiscard) {
-    testing::TestHost host;
+    tarmigo::testing::TestHost host;
     Game g(host);
     g.layout = computeLayout(240, 320);
     g.playerCount = 1;
