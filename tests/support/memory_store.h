@@ -1,0 +1,43 @@
+#pragma once
+// A store of the saved state kept in memory, which can be told to fail.
+#include "app/store.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tarmigo::testing {
+
+class MemoryStore : public Store {
+  public:
+    std::optional<std::vector<std::uint8_t>> bytes; // nothing: the copy is missing
+    bool failReads = false;
+    bool failWrites = false; // a failed write leaves the bytes as they were
+    int reads = 0;
+    int writes = 0; // attempts, failed ones included
+    // When set, every successful write appends name to it, so tests can see the order.
+    std::vector<std::string>* writeLog = nullptr;
+    std::string name;
+
+    std::optional<std::vector<std::uint8_t>> read() override {
+        ++reads;
+        if (failReads) return std::nullopt;
+        return bytes;
+    }
+    bool write(std::span<const std::uint8_t> data) override {
+        ++writes;
+        if (failWrites) return false;
+        bytes.emplace(data.begin(), data.end());
+        if (writeLog) writeLog->push_back(name);
+        return true;
+    }
+    bool remove() override {
+        const bool had = bytes.has_value();
+        bytes.reset();
+        return had;
+    }
+};
+
+} // namespace tarmigo::testing

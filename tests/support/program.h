@@ -1,0 +1,48 @@
+#pragma once
+// The shell of the program without its window, over two stores kept in memory.
+#include "app/shell.h"
+#include "support/memory_store.h"
+#include "support/position.h"
+#include "support/test_host.h"
+
+namespace tarmigo::testing {
+
+struct Program {
+    TestHost host;
+    MemoryStore fileCopy;
+    MemoryStore secondCopy;
+    Shell shell{host, &fileCopy, &secondCopy};
+
+    Program() = default;
+    // Another start of the program over the copies that an earlier run left behind.
+    Program(const MemoryStore& file, const MemoryStore& second)
+        : fileCopy(file), secondCopy(second) {}
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Game& g() { return shell.game(); }
+    PlayerRecord& player(int p) { return g().players[p]; }
+    Records records() { return recordsOf(g()); }
+
+    void start() { shell.start(240, 320); }
+    // A menu command, then whatever it posted, as the message loop would deliver it.
+    void command(int id) {
+        shell.handleCommand(id);
+        runPosted();
+    }
+    void runPosted() {
+        while (!host.posted.empty()) {
+            const int id = host.posted.front();
+            host.posted.erase(host.posted.begin());
+            shell.handleCommand(id);
+        }
+    }
+    void tap(int x, int y) {
+        tapEntry(g(), x, y);
+        runPosted();
+    }
+    void tapSlot(int s) { tap(g().layout.slotX(s) + 9, g().layout.handY + 18); }
+    void tapDeck() { tap(g().layout.deckX + 30, g().layout.handY + 15); }
+};
+
+} // namespace tarmigo::testing
