@@ -435,3 +435,20 @@ TEST(SaveState, ARestoredGameNeverLeadsToACopyTheNextStartWouldReject) {
         ASSERT_TRUE(isSoundRecord(*app.fileCopy.bytes)) << "after " << n << " safeties";
     }
 }
+
+TEST(SaveState, ARestoredSelectionOfAnEmptySlotDiscardsNothing) {
+    // Sound by every range rule: the selected slot is one of the seven, but empty.
+    const Bytes b = withPlayer(firstPlayerToMove(soundRecord()), 0, [](PlayerRecord& pl) {
+        pl.slot(3) = EmptySlot;
+        pl.setSelectedSlot(3);
+        pl.setDrawSlot(0);
+    });
+    ASSERT_TRUE(isSoundRecord(b));
+    Program app;
+    app.secondCopy.bytes = b;
+    app.start();
+    ASSERT_EQ(app.player(0).selectedSlot(), 3);
+    app.tapDeck();
+    EXPECT_NE(app.g().round.discardTop, EmptySlot);
+    EXPECT_TRUE(isSoundRecord(*app.fileCopy.bytes));
+}

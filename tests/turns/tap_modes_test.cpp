@@ -1,4 +1,5 @@
 // How a tap selects, plays, marks or discards a card under the play and discard modes.
+#include "app/save_state.h"
 #include "support/position.h"
 
 #include <gtest/gtest.h>
@@ -208,4 +209,18 @@ TEST(TapModes, APenUpWithoutAPenDownIsNoTap) {
     penDown(pos.g);
     penUp(pos.g, pos.g.layout.slotX(1) + 5, pos.g.layout.handY + 10);
     EXPECT_EQ(pos.player(0).battle(), BattleGo);
+}
+
+TEST(TapModes, SortingTheHandUnderAMarkedCardNeverDiscardsAnEmptySlot) {
+    Position pos(2);
+    pos.modes(1, 0).exhausted().hand(0, "k.f..g.").hand(1, "k");
+    pos.tapSlot(6); // marks the 50
+    ASSERT_EQ(pos.player(0).markedSlot(), 6);
+    pos.option(flag::sortHand, 1); // "Sort Cards in Hand" checked in the Options
+    pos.tapBoard();                // the pile is exhausted: the hand is sorted now
+    pos.tapDeck();                 // discard the marked card
+    EXPECT_NE(pos.g.round.discardTop, EmptySlot);
+    EXPECT_TRUE(pos.g.round.discardTop == 0 || pos.g.round.discardTop == Distance50);
+    ASSERT_TRUE(pos.fileCopy.bytes.has_value());
+    EXPECT_TRUE(isSoundRecord(*pos.fileCopy.bytes));
 }
