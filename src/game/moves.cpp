@@ -49,6 +49,13 @@ int pileY() {
 
 int dispatchMove(Game& g, int t) {
     const int p = g.currentPlayer;
+    if (!isCard(selectedCard(g))) {
+        // A sort after the card was marked, or a restored copy, can leave the selection
+        // on an empty slot: there is nothing to play, and nothing may be discarded.
+        g.own().setSelectedSlot(0);
+        g.own().setMarkedSlot(0);
+        return TurnStays;
+    }
     if (g.own().drawSlot() == 0 || g.deckExhausted()) {
         if (t == target::DrawPile || t == target::DiscardPile) return discardCard(g);
         if (t == target::BattlePile + p) return playRemedy(g);
