@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Reproduces every performance figure of docs/performance.md: builds an optimised
+# tree with the benchmarks (build-bench, or BENCH_BUILD_DIR) and runs each
+# measurement in turn, after a description of the machine. Everything it prints
+# is also kept in $BENCH_BUILD_DIR/results.txt.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${BENCH_BUILD_DIR:-build-bench}"
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTARMIGO_BENCHMARKS=ON >/dev/null
+cmake --build "$build" -j"$(nproc)" >/dev/null
+
+export QT_QPA_PLATFORM=offscreen
+missing() { echo "to be measured: $1 does not exist yet"; }
+
+{
+  echo "== Machine"
+  date -u '+%Y-%m-%d %H:%M UTC'
+  echo "nproc: $(nproc)"
+  lscpu | head -n 15
+  echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
+  echo "compiler: $(c++ --version | head -n 1)"
+
+  echo
+  echo "== Engine: whole self-played games (hands per second)"
+  if [ -x "$build/tools/sim/tarmigo-sim" ]; then
+    "$build/tools/sim/tarmigo-sim" --games 2000 --seed 1 --p0 hard --p1 hard
+    "$build/tools/sim/tarmigo-sim" --games 2000 --seed 1 --p0 easy --p1 easy
+  else
+    missing tarmigo-sim
+  fi
+
+  echo
+  echo "== Engine: the computer's choice of a card, and one self-played hand"
+  if [ -x "$build/bench/tarmigo_bench" ]; then
+    "$build/bench/tarmigo_bench" --benchmark_min_time=1 --benchmark_repetitions=3 \
+      --benchmark_report_aggregates_only=true
+  else
+    missing "the engine benchmark (bench/engine)"
+  fi
+
+  echo
+  echo "== Paint: one whole board on the Qt surface at zoom 1 and 3"
+  if [ -x "$build/bench/paint/tarmigo_paint_bench" ]; then
+    "$build/bench/paint/tarmigo_paint_bench" --benchmark_min_time=1 --benchmark_repetitions=3 \
+      --benchmark_report_aggregates_only=true
+  else
+    missing "the paint benchmark (bench/paint)"
+  fi
+
+  echo
+  echo "== Slide: processor share of the example card slide (5 runs, pace 8 ms)"
+  if [ -x "$build/bench/slide/tarmigo_slide_cost" ]; then
+    "$build/bench/slide/tarmigo_slide_cost" 5 1 8
+    "$build/bench/slide/tarmigo_slide_cost" 5 3 8
+  else
+    missing "the slide measurement (bench/slide)"
+  fi
+
+  echo
+  echo "== Start-up time and memory against the minimal Qt program"
+  # TO BE ADDED: the desktop front end's start-up and memory measurement. When it
+  # lands (bench/startup/run.sh, given the build folder), it runs here.
+  if [ -x bench/startup/run.sh ]; then
+    bench/startup/run.sh "$build"
+  else
+    missing "the start-up and memory measurement (bench/startup/run.sh)"
+  fi
+} 2>&1 | tee "$build/results.txt"

@@ -1,0 +1,134 @@
+// Arbitrary bytes as the stored copies of the saved state: the start-up load must
+// restore a sound copy exactly, pass over anything else for a fresh game, never
+// crash, and leave both stores holding the same sound record. A few taps follow,
+// and the state they save must come back whole at the next start.
+//
+// Input: byte 0 chooses where the rest goes (bits 0-1: 0 the file copy, 1 the
+// second copy, 2 both, 3 the first 248 bytes to the file copy and the others to
+// the second) and, with bit 2 set, gives every copy of 248 bytes its right
+// checksum, so that the field values themselves are tried.
+#include "fuzz_support.h"
+
+#include "app/shell.h"
+#include "turns/tap.h"
+
+#include <algorithm>
+
+using namespace tarmigo;
+using namespace tarmigo::fuzz;
+
+namespace {
+
+constexpr int ScreenWidth = 240;
+constexpr int ScreenHeight = 320;
+constexpr std::size_t CompareFrom = 11; // bytes 4..10 are rebuilt, not restored
+
+bool sameFrom(const std::vector<std::uint8_t>& a, std::span<const std::uint8_t> b,
+              std::size_t from) {
+    return a.size() == b.size() &&
+           std::equal(a.begin() + std::ptrdiff_t(from), a.end(), b.begin() + std::ptrdiff_t(from));
+}
+
+std::vector<std::uint8_t> freshRecord(std::uint32_t ticks) {
+    QuietHost host;
+    host.ticks = ticks;
+    MemoryStore file, second;
+    Shell shell(host, &file, &second);
+    shell.start(ScreenWidth, ScreenHeight);
+    return *file.bytes;
+}
+
+void checkStoresHold(const MemoryStore& file, const MemoryStore& second, const Game& g) {
+    check(file.bytes && second.bytes, "both copies are written");
+    check(*file.bytes == *second.bytes, "both copies are the same");
+    check(isSoundRecord(*file.bytes), "the stored copy is sound");
+    check(std::equal(file.bytes->begin(), file.bytes->end(), g.recordBuffer.begin()),
+          "the stored copy is the game's record");
+}
+
+// A tap somewhere that matters: a hand slot, the draw pile, the status line or the board.
+void tapSomewhere(Game& g, std::uint8_t choice) {
+    const Layout& l = g.layout;
+    int x = 20, y = 100;
+    const int kind = choice % 10;
+    if (kind < 7) {
+        x = l.slotX(kind + 1) + 9;
+        y = l.handY + 18;
+    } else if (kind == 7) {
+        x = l.deckX + 30;
+        y = l.handY + 15;
+    } else if (kind == 8) {
+        y = l.statusY + 10;
+    }
+    penDown(g);
+    penUp(g, x, y);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1 || size > 4096) return 0;
+    const int mode = data[0] % 4;
+    const std::span<const std::uint8_t> rest(data + 1, size - 1);
+
+    MemoryStore file, second;
+    switch (mode) {
+    case 0: file.bytes.emplace(rest.begin(), rest.end()); break;
+    case 1: second.bytes.emplace(rest.begin(), rest.end()); break;
+    case 2:
+        file.bytes.emplace(rest.begin(), rest.end());
+        second.bytes = file.bytes;
+        break;
+    default: {
+        const std::size_t split = std::min<std::size_t>(SaveRecordSize, rest.size());
+        file.bytes.emplace(rest.begin(), rest.begin() + std::ptrdiff_t(split));
+        second.bytes.emplace(rest.begin() + std::ptrdiff_t(split), rest.end());
+    }
+    }
+    if (data[0] & 4) {
+        for (MemoryStore* store : {&file, &second}) {
+            if (!store->bytes || store->bytes->size() != SaveRecordSize) continue;
+            auto& b = *store->bytes;
+            const std::uint32_t sum =
+                recordChecksum(std::span<const std::uint8_t, SaveRecordSize>(b.data(), b.size()));
+            for (int i = 0; i < 4; ++i) b[std::size_t(i)] = std::uint8_t(sum >> (8 * i));
+        }
+    }
+    const bool fileSound = file.bytes && isSoundRecord(*file.bytes);
+    const bool secondSound = second.bytes && isSoundRecord(*second.bytes);
+    const std::optional<std::vector<std::uint8_t>> expected = secondSound ? second.bytes
+                                                              : fileSound ? file.bytes
+                                                                          : std::nullopt;
+
+    QuietHost host;
+    host.ticks = hashBytes(data, size);
+    Shell shell(host, &file, &second);
+    shell.start(ScreenWidth, ScreenHeight);
+    Game& g = shell.game();
+
+    checkInvariants(g);
+    checkStoresHold(file, second, g);
+    if (expected)
+        check(sameFrom(*expected, g.recordBuffer, CompareFrom), "a sound copy is restored whole");
+    else
+        check(sameFrom(freshRecord(host.ticks), g.recordBuffer, 0),
+              "with no sound copy the game is the fresh one");
+
+    // Play on from the restored state.
+    const std::uint8_t* taps = data + std::min<std::size_t>(size, SaveRecordSize + 1);
+    const std::size_t tapCount = std::min<std::size_t>(8, data + size - taps);
+    for (std::size_t i = 0; i < tapCount; ++i) {
+        host.yes = (taps[i] & 0x80) != 0;
+        tapSomewhere(g, taps[i]);
+        checkInvariants(g);
+        checkStoresHold(file, second, g);
+    }
+
+    // The next start restores exactly what was saved last.
+    const std::vector<std::uint8_t> saved = *file.bytes;
+    Shell next(host, &file, &second);
+    next.start(ScreenWidth, ScreenHeight);
+    check(sameFrom(saved, next.game().recordBuffer, 0), "the last save is restored whole");
+    checkStoresHold(file, second, next.game());
+    return 0;
+}
