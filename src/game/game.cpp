@@ -44,7 +44,11 @@ void resetPlayers(Game& g, bool keepScores) {
 }
 
 void noteSeen(Game& g, Card c) {
-    if (isCard(c)) ++g.round.seenCount[c - FirstCard];
+    if (!isCard(c)) return;
+    // A restored game may count every card of a kind as seen already; the count
+    // never passes the number of such cards in the deck.
+    std::uint8_t& seen = g.round.seenCount[c - FirstCard];
+    if (seen < deckCount[c - FirstCard]) ++seen;
 }
 
 } // namespace tarmigo
