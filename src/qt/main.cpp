@@ -1,0 +1,94 @@
+// Tarmigo on the desktop: one window, one running copy per user.
+#include "app/store.h"
+#include "game/strings.h"
+#include "qt/app_paths.h"
+#include "qt/board_view.h"
+#include "qt/help_page.h"
+#include "qt/main_window.h"
+#include "qt/settings_store.h"
+#include "qt/single_instance.h"
+#include "qt/sound_player.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// The wall-clock time of the first paint, in nanoseconds, for bench/startup/measure.sh.
+void reportFirstPaint() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::printf(
+        "first-paint %lld\n",
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    std::fflush(stdout);
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const char* name : {":/art/icon16.xpm", ":/art/icon32.xpm"}) {
+        const QPixmap picture(QString::fromLatin1(name));
+        if (!picture.isNull()) icon.addPixmap(picture);
+    }
+    return icon;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace tarmigo;
+    QApplication app(argc, argv);
+    const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QCoreApplication::setApplicationName(QStringLiteral("tarmigo"));
+
+    // A second start brings the running window forward and ends, touching nothing.
+    SingleInstance instance(runtimeFolder());
+    if (!instance.claim()) {
+        instance.notifyRunning();
+        return 0;
+    }
+
+    const QString savePath = saveFilePath(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programName);
+    std::unique_ptr<FileStore> fileStore;
+    if (!savePath.isEmpty()) fileStore = std::make_unique<FileStore>(savePath.toStdString());
+    SettingsStore secondStore;
+    const QString name = QString::fromLatin1(label::ProgramName);
+    QSettings preferences(QSettings::NativeFormat, QSettings::UserScope, name, name);
+    SoundPlayer sounds(SoundPlayer::foldersBeside(QCoreApplication::applicationDirPath()));
+    const QString helpPage = findHelpPage(QCoreApplication::applicationDirPath());
+
+    WindowSetup setup;
+    setup.fileStore = fileStore.get();
+    setup.secondStore = &secondStore;
+    setup.preferences = &preferences;
+    setup.sounds = &sounds;
+    setup.openHelp = [helpPage] { openHelpPage(helpPage); };
+
+    MainWindow window(setup);
+    app.setWindowIcon(programIcon());
+    instance.onRaise = [&window] { window.bringToFront(); };
+
+    // For measuring the start-up: say when the board was first painted, and end.
+    if (qEnvironmentVariable("TARMIGO_EXIT_AFTER_FIRST_PAINT") == QLatin1String("1")) {
+        window.board().onPainted = [] {
+            static bool reported = false;
+            if (reported) return;
+            reported = true;
+            reportFirstPaint();
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        };
+    }
+
+    window.start();
+    window.show();
+    app.exec();
+    return 0;
+}

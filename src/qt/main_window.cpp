@@ -1,0 +1,186 @@
+#include "qt/main_window.h"
+
+#include "app/shell.h"
+#include "game/strings.h"
+#include "qt/bitmaps.h"
+#include "qt/board_view.h"
+#include "qt/command_bar.h"
+#include "qt/desktop_labels.h"
+#include "qt/qt_host.h"
+#include "qt/ui_scale.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tarmigo {
+namespace {
+
+const QString ZoomKey = QStringLiteral("Desktop/zoom");
+
+QString qtext(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+QRect availableArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, ScreenWidth, ScreenHeight);
+}
+
+} // namespace
+
+MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
+    : QWidget(parent), preferences_(setup.preferences) {
+    setWindowTitle(qtext(label::ProgramName));
+    boardBitmaps(); // the card pictures and the button strip, loaded once
+
+    board_ = new BoardView(this);
+    bar_ = new CommandBar(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(board_, 1);
+    layout->addWidget(bar_);
+
+    host_ = std::make_unique<QtHost>(*this, *board_, *bar_, setup.sounds, setup.openHelp);
+    shell_ = std::make_unique<Shell>(*host_, setup.fileStore, setup.secondStore);
+    host_->attach(*shell_);
+
+    board_->onPenDown = [this] { host_->penDown(); };
+    board_->onPenUp = [this](QPoint p) { host_->penUp(p.x(), p.y()); };
+    board_->onDensityChanged = [this] { host_->whenIdle([this] { applyZoom(zoom()); }); };
+    bar_->onCommand = [this](int id) { host_->command(id); };
+
+    const QRect area = availableArea();
+    maxZoom_ = largestZoom(area.width(), area.height());
+    int zoom = comfortableZoom(area.width(), area.height());
+    if (preferences_) {
+        bool ok = false;
+        const int kept = preferences_->value(ZoomKey).toInt(&ok);
+        if (ok && kept >= 1 && kept <= maxZoom_) zoom = kept;
+    }
+    buildZoomMenu();
+    addKeyTaps();
+    applyZoom(zoom);
+    board_->setFocus();
+}
+
+MainWindow::~MainWindow() {
+    // The shell's game refers to the host; it goes first.
+    shell_.reset();
+}
+
+void MainWindow::start() {
+    host_->handle([this] { shell_->start(ScreenWidth, ScreenHeight); });
+    started_ = true;
+    host_->repaintBoard();
+}
+
+int MainWindow::zoom() const {
+    return board_->zoom();
+}
+
+void MainWindow::setZoom(int zoom) {
+    zoom = std::clamp(zoom, 1, maxZoom_);
+    host_->whenIdle([this, zoom] {
+        applyZoom(zoom);
+        if (preferences_) preferences_->setValue(ZoomKey, zoom);
+    });
+}
+
+void MainWindow::applyZoom(int zoom) {
+    board_->setZoom(zoom);
+    bar_->setZoom(zoom);
+    for (QAction* action : zoomGroup_->actions())
+        action->setChecked(action->data().toInt() == zoom);
+    if (started_) host_->repaintBoard();
+    // A maximised or full-screen window keeps its size; the board sits in the middle.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        layout()->activate();
+        resize(board_->sizeHint().width(), board_->sizeHint().height() + bar_->height());
+    }
+}
+
+void MainWindow::buildZoomMenu() {
+    QMenu* view = bar_->viewMenu();
+    view->addSeparator();
+    QMenu* menu = view->addMenu(qtext(desktop_label::Zoom));
+    menu->setObjectName(QStringLiteral("zoomMenu"));
+    QAction* in = menu->addAction(qtext(desktop_label::ZoomIn));
+    in->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(in, &QAction::triggered, this, [this] { setZoom(zoom() + 1); });
+    QAction* out = menu->addAction(qtext(desktop_label::ZoomOut));
+    out->setShortcut(QKeySequence::ZoomOut);
+    connect(out, &QAction::triggered, this, [this] { setZoom(zoom() - 1); });
+    // The menu's shortcuts work without opening it.
+    addAction(in);
+    addAction(out);
+    menu->addSeparator();
+    zoomGroup_ = new QActionGroup(this);
+    for (int z = 1; z <= maxZoom_; ++z) {
+        QAction* choice = menu->addAction(qtext(desktop_label::ZoomFactor).arg(z));
+        choice->setCheckable(true);
+        choice->setData(z);
+        zoomGroup_->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, z] { setZoom(z); });
+    }
+}
+
+void MainWindow::addKeyTaps() {
+    // Keys that tap the board where a stylus would: the hand slots, the draw pile and
+    // the status line. The places follow the layout of the game in progress.
+    const auto addTap = [this](QList<QKeySequence> keys, std::function<QPoint(const Layout&)> at) {
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, this);
+            shortcut->setAutoRepeat(false);
+            connect(shortcut, &QShortcut::activated, this, [this, at] {
+                const QPoint p = at(shell_->game().layout);
+                host_->tap(p.x(), p.y());
+            });
+        }
+    };
+    for (int s = 1; s <= 7; ++s) {
+        const auto key = Qt::Key(Qt::Key_0 + s);
+        addTap({QKeySequence(key), QKeySequence(Qt::KeypadModifier | key)},
+               [s](const Layout& l) { return QPoint(23 * s - 9, l.handY + 18); });
+    }
+    addTap({QKeySequence(Qt::Key_D)},
+           [](const Layout& l) { return QPoint(l.deckX + 32, l.handY + 18); });
+    addTap({QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+            QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)},
+           [](const Layout& l) { return QPoint(l.halfWidth, l.statusY + 10); });
+    auto* quit = new QShortcut(QKeySequence::Quit, this);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
+    if (QKeySequence(QKeySequence::Quit) != QKeySequence(Qt::CTRL | Qt::Key_Q)) {
+        auto* ctrlQ = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+        connect(ctrlQ, &QShortcut::activated, this, &QWidget::close);
+    }
+}
+
+void MainWindow::bringToFront() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Nothing is saved here: the state was written after the last tap. A close asked
+    // for in the middle of a handling waits for its end.
+    if (host_->busy()) {
+        event->ignore();
+        host_->whenIdle([this] { close(); });
+        return;
+    }
+    event->accept();
+}
+
+} // namespace tarmigo

@@ -1,0 +1,95 @@
+#include "qt/scores_window.h"
+
+#include "game/host.h"
+#include "game/strings.h"
+#include "qt/desktop_labels.h"
+#include "qt/ui_scale.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tarmigo {
+namespace {
+
+// The rows from "Hand Score" on stand a little apart from the make-up above them.
+constexpr int FirstTotalRow = 9;
+
+QString qtext(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+QLabel* addLabel(QGridLayout* grid, QWidget* parent, const QString& s, int row, int column,
+                 Qt::Alignment align) {
+    auto* label = new QLabel(s, parent);
+    grid->addWidget(label, row, column, align);
+    return label;
+}
+
+} // namespace
+
+ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(qtext(label::ProgramName));
+    setFont(uiFont(zoom));
+
+    auto* grid = new QGridLayout(this);
+    const int gap = 4 * zoom;
+    grid->setHorizontalSpacing(4 * gap);
+    grid->setVerticalSpacing(gap / 2);
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+
+    const QString captions[2] = {
+        content.twoPlayers ? qtext(stringText(text::Player1)) : qtext(label::You),
+        content.twoPlayers ? qtext(stringText(text::Player2)) : qtext(label::Computer)};
+    for (int p = 0; p < 2; ++p)
+        addLabel(grid, this, captions[p], 0, 1 + p, right)
+            ->setObjectName(QStringLiteral("caption%1").arg(p));
+
+    int row = 1;
+    for (int r = 0; r < ScoresContent::Rows; ++r) {
+        if (r == FirstTotalRow) grid->setRowMinimumHeight(row++, gap);
+        addLabel(grid, this, qtext(label::ScoreRows[r]), row, 0, left);
+        for (int p = 0; p < 2; ++p)
+            addLabel(grid, this, QString::number(content.values[r][p]), row, 1 + p, right)
+                ->setObjectName(QStringLiteral("value%1").arg(2 * r + p));
+        ++row;
+    }
+    grid->setRowMinimumHeight(row++, gap);
+
+    const char* result = content.resultId ? stringText(content.resultId) : nullptr;
+    auto* resultLine = new QLabel(qtext(result ? result : ""), this);
+    resultLine->setObjectName(QStringLiteral("result"));
+    QFont bold = resultLine->font();
+    bold.setBold(true);
+    resultLine->setFont(bold);
+    grid->addWidget(resultLine, row++, 0, 1, 3, left);
+
+    auto* newHand = new QPushButton(this);
+    newHand->setObjectName(QStringLiteral("newHand"));
+    newHand->setText(content.button == ScoresButton::NewGame ? qtext(stringText(text::NewGameButton))
+                                                             : qtext(label::NewHand));
+    newHand->setAutoDefault(false);
+    // Shown only at the end of a hand.
+    newHand->setVisible(content.button != ScoresButton::Hidden);
+    auto* doneButton = new QPushButton(qtext(desktop_label::Done), this);
+    doneButton->setObjectName(QStringLiteral("done"));
+    doneButton->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(newHand);
+    buttons->addWidget(doneButton);
+    grid->addLayout(buttons, row, 0, 1, 3);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(newHand, &QPushButton::clicked, this, [this] { done(dialog::NewHand); });
+    connect(doneButton, &QPushButton::clicked, this, [this] { done(dialog::Done); });
+}
+
+void ScoresWindow::reject() {
+    done(dialog::Cancel);
+}
+
+} // namespace tarmigo

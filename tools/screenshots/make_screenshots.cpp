@@ -1,0 +1,138 @@
+// Takes the pictures of the README under an X server (Xvfb will do):
+//   tarmigo-screenshots OUTPUT_FOLDER
+// writes screenshot-board.png (the start of a game), screenshot-options.png (the
+// Options dialog over the board) and screenshot-scores.png (the Scores dialog at the
+// end of a hand, played out by the computer's own choices for both players).
+#include "ai/choose_card.h"
+#include "app/shell.h"
+#include "app/store.h"
+#include "game/deal.h"
+#include "game/game.h"
+#include "game/strings.h"
+#include "game/targets.h"
+#include "qt/board_view.h"
+#include "qt/main_window.h"
+#include "qt/qt_host.h"
+#include "qt/scores_window.h"
+#include "qt/settings_store.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using namespace tarmigo;
+
+QString outputFolder;
+
+bool save(const QRect& area, const char* name) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QPixmap shot = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    const QString path = QDir(outputFolder).filePath(QString::fromLatin1(name));
+    const bool ok = shot.save(path, "PNG");
+    std::fprintf(stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
+    return ok;
+}
+
+QRect frame(QWidget* w) {
+    return w->frameGeometry();
+}
+
+// Runs act on the next modal widget once it has been painted.
+void onModal(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        QTimer::singleShot(300, modal, [modal, act] { act(modal); });
+    });
+    timer->start(20);
+}
+
+// One move of player 0 chosen by the computer's own rules, made by tapping.
+void playOneMove(MainWindow& window) {
+    Game& g = window.shell().game();
+    QtHost& host = window.host();
+    const Layout& l = g.layout;
+    const int target = chooseCard(g, true);
+    const int slot = g.own().selectedSlot();
+    if (target == target::DiscardPile && slot != 0) {
+        host.tap(l.deckX + 32, l.handY + 18); // a tap on the deck discards the selected card
+    } else if (slot != 0) {
+        host.tap(23 * slot - 9, l.handY + 18);
+    } else {
+        host.tap(l.halfWidth, l.statusY + 10);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    outputFolder = QString::fromLocal8Bit(argv[1]);
+    QTemporaryDir folder;
+    FileStore fileStore(folder.filePath("tarmigt").toStdString());
+    SettingsStore secondStore(folder.filePath("second.ini"));
+    QSettings preferences(folder.filePath("desktop.ini"), QSettings::IniFormat);
+    WindowSetup setup;
+    setup.fileStore = &fileStore;
+    setup.secondStore = &secondStore;
+    setup.preferences = &preferences;
+    MainWindow window(setup);
+    window.setZoom(2);
+    window.start();
+    // A hand whose first move is there to be made looks better than one to discard from.
+    Game& g = window.shell().game();
+    for (int deal = 0; deal < 50 && g.statusText != stringText(text::TapToPlay); ++deal)
+        window.host().handle([&g] { startHand(g, 1, false); });
+    window.host().repaintBoard();
+    window.move(0, 0);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    QTest::qWait(500);
+    bool ok = save(frame(&window), "screenshot-board.png");
+
+    onModal([&](QWidget* dialog) {
+        ok = save(frame(&window).united(frame(dialog)), "screenshot-options.png") && ok;
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    window.host().command(command::Options);
+
+    // Play the hand out quickly; answer the extension question with No.
+    g.round.set(flag::animate, false);
+    bool shot = false;
+    std::function<void()> watch = [&] {
+        onModal([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                box->button(QMessageBox::No)->click();
+                watch();
+            } else if (dynamic_cast<ScoresWindow*>(modal)) {
+                ok = save(frame(&window).united(frame(modal)), "screenshot-scores.png") && ok;
+                shot = true;
+                modal->findChild<QPushButton*>(QStringLiteral("done"))->click();
+            }
+        });
+    };
+    watch();
+    for (int moves = 0; moves < 1000 && !g.has(flag::handOver); ++moves) {
+        playOneMove(window);
+        QCoreApplication::processEvents();
+    }
+    QTest::qWait(200);
+    return ok && shot ? 0 : 1;
+}
