@@ -58,12 +58,10 @@ missing() { echo "to be measured: $1 does not exist yet"; }
   fi
 
   echo
-  echo "== Start-up time and memory against the minimal Qt program"
-  # TO BE ADDED: the desktop front end's start-up and memory measurement. When it
-  # lands (bench/startup/run.sh, given the build folder), it runs here.
-  if [ -x bench/startup/run.sh ]; then
-    bench/startup/run.sh "$build"
+  echo "== Start-up time and memory against the minimal Qt program (under Xvfb)"
+  if [ -x bench/startup/measure.sh ]; then
+    bench/startup/measure.sh "$build"
   else
-    missing "the start-up and memory measurement (bench/startup/run.sh)"
+    missing "the start-up and memory measurement (bench/startup/measure.sh)"
   fi
 } 2>&1 | tee "$build/results.txt"
