@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarmigo {
 namespace {
@@ -36,7 +37,7 @@ AboutWindow::AboutWindow(int zoom, QWidget* parent) : QDialog(parent) {
         // The icon grows with the dialog's text, pixel for pixel.
         const int scale = std::max(1, (zoom + 1) / 2);
         const qreal density = devicePixelRatioF();
-        const int side = int(IconSize * scale * density + 0.5);
+        const int side = int(std::lround(IconSize * scale * density));
         QPixmap picture = QPixmap::fromImage(
             image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation));
         picture.setDevicePixelRatio(density);

@@ -31,7 +31,7 @@ QString saveFilePath(const QString& dataFolder, const QString& programName) {
 
 QString runtimeFolder() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
         if (isPrivateFolder(folder)) return folder;
     }
     // No session folder (a bare X server, a service): a private folder of our own

@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <cmath>
+
 namespace tarmigo {
 namespace {
 
@@ -116,7 +118,7 @@ void CommandBar::setZoom(int zoom) {
     // The pictures are enlarged pixel for pixel, in the screen's own pixels.
     const qreal density = devicePixelRatioF();
     const int side = PictureSize * zoom;
-    const int deviceSide = int(side * density + 0.5);
+    const int deviceSide = int(std::lround(side * density));
     const std::pair<QToolButton*, int> pictures[] = {{undoButton_, UndoPicture},
                                                      {helpButton_, HelpPicture}};
     for (const auto& [button, index] : pictures) {

@@ -32,7 +32,7 @@ class CommandBar : public QWidget {
     void setZoom(int zoom);
 
   private:
-    QAction* addCommand(QMenu* menu, const char* text, int commandId);
+    QAction* addCommand(QMenu* menu, const char* label, int commandId);
     QToolButton* addMenuButton(int labelId, QMenu* menu);
     QToolButton* addPictureButton(QAction* action);
 

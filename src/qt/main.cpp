@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     setup.openHelp = [helpPage] { openHelpPage(helpPage); };
 
     MainWindow window(setup);
-    app.setWindowIcon(programIcon());
+    QApplication::setWindowIcon(programIcon());
     instance.onRaise = [&window] { window.bringToFront(); };
 
     // For measuring the start-up: say when the board was first painted, and end.
@@ -89,6 +89,6 @@ int main(int argc, char** argv) {
 
     window.start();
     window.show();
-    app.exec();
+    QApplication::exec();
     return 0;
 }

@@ -137,7 +137,8 @@ void MainWindow::buildZoomMenu() {
 void MainWindow::addKeyTaps() {
     // Keys that tap the board where a stylus would: the hand slots, the draw pile and
     // the status line. The places follow the layout of the game in progress.
-    const auto addTap = [this](QList<QKeySequence> keys, std::function<QPoint(const Layout&)> at) {
+    const auto addTap = [this](const QList<QKeySequence>& keys,
+                               const std::function<QPoint(const Layout&)>& at) {
         for (const QKeySequence& key : keys) {
             auto* shortcut = new QShortcut(key, this);
             shortcut->setAutoRepeat(false);

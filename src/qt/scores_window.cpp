@@ -69,8 +69,9 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
 
     auto* newHand = new QPushButton(this);
     newHand->setObjectName(QStringLiteral("newHand"));
-    newHand->setText(content.button == ScoresButton::NewGame ? qtext(stringText(text::NewGameButton))
-                                                             : qtext(label::NewHand));
+    newHand->setText(content.button == ScoresButton::NewGame
+                         ? qtext(stringText(text::NewGameButton))
+                         : qtext(label::NewHand));
     newHand->setAutoDefault(false);
     // Shown only at the end of a hand.
     newHand->setVisible(content.button != ScoresButton::Hidden);

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarmigo {
 namespace {
@@ -21,9 +22,11 @@ int fittingZoom(int width, int height) {
 
 QFont uiFont(int zoom) {
     QFont font = QApplication::font();
-    const double scale = std::max(1.0, zoom * 0.625);
+    // Check boxes, arrows and sliders keep the style's size, so the text grows only
+    // so far beside them.
+    const double scale = std::clamp(zoom * 0.625, 1.0, 1.5);
     if (font.pixelSize() > 0)
-        font.setPixelSize(int(font.pixelSize() * scale + 0.5));
+        font.setPixelSize(int(std::lround(font.pixelSize() * scale)));
     else
         font.setPointSizeF(font.pointSizeF() * scale);
     return font;

@@ -13,7 +13,7 @@ inline constexpr int MenuBarHeight = ScreenHeight - BoardHeight;
 inline constexpr int MaxZoom = 8;
 
 // The font of the menus and dialogs at a zoom: the desktop's own font at zoom 1,
-// grown with the board from there so that the dialogs stay in proportion with it.
+// somewhat larger with a larger board, so that the dialogs stay in proportion with it.
 QFont uiFont(int zoom);
 
 // The zoom that fits comfortably in a screen area (width x height, in pixels), and

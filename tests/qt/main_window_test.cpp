@@ -102,10 +102,11 @@ TEST_F(MainWindowTest, AReleaseAboveTheWindowTapsTheScorePanel) {
 TEST_F(MainWindowTest, ATouchPlaysACardLikeTheMouse) {
     start();
     game().players[0].hand[0] = Go;
-    QPointingDevice* screen = QTest::createTouchDevice();
+    const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
     const QPoint p = at(slotCentre(1).x(), slotCentre(1).y());
-    QTest::touchEvent(window.get(), screen).press(0, board().mapTo(window.get(), p), window.get());
-    QTest::touchEvent(window.get(), screen)
+    QTest::touchEvent(window.get(), screen.get())
+        .press(0, board().mapTo(window.get(), p), window.get());
+    QTest::touchEvent(window.get(), screen.get())
         .release(0, board().mapTo(window.get(), p), window.get());
     settle();
     EXPECT_NE(game().players[0].battle(), BattleEmpty);
@@ -196,6 +197,10 @@ TEST_F(MainWindowTest, KeysTapTheHandTheDrawPileAndUndo) {
     EXPECT_EQ(game().players[0].hand[0], Go);
     EXPECT_EQ(game().statusText, "Undone");
     EXPECT_EQ(game().deck, deck);
+
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    settle();
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, HelpOpensAfterTheHandlingFromTheButtonAndF1) {
@@ -252,6 +257,12 @@ TEST_F(MainWindowTest, TheZoomScalesBoardAndTapsAndIsKeptApartFromTheGame) {
     EXPECT_EQ(preferences->value("Desktop/zoom").toInt(), 3);
 
     start();
+    EXPECT_EQ(board().zoom(), 3);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(board().zoom(), 2);
+    QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(board().zoom(), 3);
     // A larger window shows the board at its zoom in the middle.
     window->resize(board().sizeHint().width() + 200, window->height() + 100);

@@ -9,7 +9,8 @@
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QTemporaryFile screens; // one per test process: ctest runs several at once
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && screens.open()) {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if ((platform.isEmpty() || platform == "offscreen") && screens.open()) {
         screens.write(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1920,
             "height": 1200, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
         screens.flush();

@@ -1,5 +1,5 @@
 // Takes the pictures of the README under an X server (Xvfb will do):
-//   tarmigo-screenshots OUTPUT_FOLDER
+//   tarmigo-screenshots OUTPUT_FOLDER [ZOOM]      (zoom 2 unless given)
 // writes screenshot-board.png (the start of a game), screenshot-options.png (the
 // Options dialog over the board) and screenshot-scores.png (the Scores dialog at the
 // end of a hand, played out by the computer's own choices for both players).
@@ -26,6 +26,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -48,7 +49,7 @@ QRect frame(QWidget* w) {
 }
 
 // Runs act on the next modal widget once it has been painted.
-void onModal(std::function<void(QWidget*)> act) {
+void onModal(const std::function<void(QWidget*)>& act) {
     auto* timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -80,10 +81,11 @@ void playOneMove(MainWindow& window) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [ZOOM]\n", argv[0]);
         return 2;
     }
+    const int zoom = argc == 3 ? std::atoi(argv[2]) : 2;
     outputFolder = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir folder;
     FileStore fileStore(folder.filePath("tarmigt").toStdString());
@@ -94,7 +96,7 @@ int main(int argc, char** argv) {
     setup.secondStore = &secondStore;
     setup.preferences = &preferences;
     MainWindow window(setup);
-    window.setZoom(2);
+    window.setZoom(zoom);
     window.start();
     // A hand whose first move is there to be made looks better than one to discard from.
     Game& g = window.shell().game();
