@@ -22,6 +22,7 @@ if [ -z "${TARMIGO_MEASURE_XVFB:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
+export QT_QPA_PLATFORM=xcb # on that X server, whatever the caller's setting
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/run
