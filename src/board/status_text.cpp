@@ -20,7 +20,9 @@ void showText(Game& g, int id, const int* number, bool refresh) {
 
 } // namespace
 
-void setStatus(Game& g, int id, bool refresh) { showText(g, id, nullptr, refresh); }
+void setStatus(Game& g, int id, bool refresh) {
+    showText(g, id, nullptr, refresh);
+}
 
 void setStatusNumber(Game& g, int id, int number, bool refresh) {
     showText(g, id, &number, refresh);
