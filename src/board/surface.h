@@ -28,7 +28,7 @@ enum class HAlign { Left, Center, Right };
 enum class VAlign { Top, Bottom };
 
 class DrawingSurface {
-public:
+  public:
     virtual ~DrawingSurface() = default;
 
     // With a pen: the box left..right-1, top..bottom-1 is filled with the brush and

@@ -29,17 +29,16 @@ const std::string kAqua = "#00FFFF";
 const std::string kNone = "NONE";
 
 const std::set<std::string> kPalette = {
-    kBlack,    "#800000", "#008000", "#808000", "#000080", "#800080",
-    "#008080", kGrey,     kSilver,   kRed,      kLime,     kYellow,
-    kBlue,     "#FF00FF", kAqua,     kWhite,
+    kBlack,  "#800000", "#008000", "#808000", "#000080", "#800080", "#008080", kGrey,
+    kSilver, kRed,      kLime,     kYellow,   kBlue,     "#FF00FF", kAqua,     kWhite,
 };
 
 struct Xpm {
-    std::string error;  // empty when the file was read
+    std::string error; // empty when the file was read
     int width = 0;
     int height = 0;
-    std::map<std::string, std::string> colours;  // symbol -> upper-case value
-    std::vector<std::vector<std::string>> pixels;  // [y][x] -> colour value
+    std::map<std::string, std::string> colours;   // symbol -> upper-case value
+    std::vector<std::vector<std::string>> pixels; // [y][x] -> colour value
 
     const std::string& at(int x, int y) const { return pixels[y][x]; }
 };
@@ -163,7 +162,9 @@ std::vector<Expected> allPictures() {
     return all;
 }
 
-std::string faceName(int code) { return std::to_string(code) + ".xpm"; }
+std::string faceName(int code) {
+    return std::to_string(code) + ".xpm";
+}
 
 // Band colour of each card group: distances and Go, remedies, hazards, safeties.
 std::string bandColour(int code) {
@@ -188,7 +189,8 @@ TEST(ArtFiles, ColoursComeFromTheSixteenColourPalette) {
         ASSERT_EQ(xpm.error, "") << e.name;
         for (const auto& [symbol, value] : xpm.colours) {
             if (value == kNone) {
-                EXPECT_TRUE(e.mayBeTransparent) << e.name << " is transparent at '" << symbol << "'";
+                EXPECT_TRUE(e.mayBeTransparent)
+                    << e.name << " is transparent at '" << symbol << "'";
             } else {
                 EXPECT_TRUE(kPalette.count(value)) << e.name << " uses " << value;
             }
@@ -205,7 +207,8 @@ TEST(ArtFiles, CardFacesHaveTheFrameAndTheBandOfTheirGroup) {
         for (int x = 0; x < 18; ++x) {
             for (int y : {0, 25}) {
                 const bool corner = x == 0 || x == 17;
-                EXPECT_EQ(xpm.at(x, y), corner ? kWhite : kBlack) << code << " at " << x << "," << y;
+                EXPECT_EQ(xpm.at(x, y), corner ? kWhite : kBlack)
+                    << code << " at " << x << "," << y;
             }
         }
         for (int y = 1; y < 25; ++y) {
@@ -290,4 +293,4 @@ TEST(ArtFiles, ResourceFileListsEveryPictureUnderArt) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -46,18 +46,18 @@ TEST(Records, PlayerFieldsLandAtTheirOffsetsLittleEndian) {
     p.hand = {'f', 'g', 'h', 'i', 'j', 'k', 'y'};
     std::array<std::uint8_t, PlayerRecord::Size> b{};
     encode(p, b);
-    EXPECT_EQ(b[0], 0x15);       // safeties low, coupFourre high
-    EXPECT_EQ(b[1], 0x37);       // battle low, drawSlot high
-    EXPECT_EQ(b[2], 0x42);       // selectedSlot low, markedSlot high
-    EXPECT_EQ(b[3], 0x65);       // lastHazard, speed in bits 28-29, delayedAction bit 30
+    EXPECT_EQ(b[0], 0x15); // safeties low, coupFourre high
+    EXPECT_EQ(b[1], 0x37); // battle low, drawSlot high
+    EXPECT_EQ(b[2], 0x42); // selectedSlot low, markedSlot high
+    EXPECT_EQ(b[3], 0x65); // lastHazard, speed in bits 28-29, delayedAction bit 30
     EXPECT_EQ(b[4], 0x34);
     EXPECT_EQ(b[5], 0x12);
     EXPECT_EQ(b[8] | (b[9] << 8), 5000);
     EXPECT_EQ(b[12], 0x09);
     EXPECT_EQ(b[13], 0x03);
-    EXPECT_EQ(b[18], 2);         // Distance200 count
-    EXPECT_EQ(b[19], 'f');       // slot 1 at offset 18 + 1
-    EXPECT_EQ(b[25], 'y');       // slot 7
+    EXPECT_EQ(b[18], 2);   // Distance200 count
+    EXPECT_EQ(b[19], 'f'); // slot 1 at offset 18 + 1
+    EXPECT_EQ(b[25], 'y'); // slot 7
     EXPECT_EQ(b[26], 0);
 }
 
