@@ -14,6 +14,10 @@ constexpr int CurrentPlayerOffset = 104;
 constexpr int DeckOffset = 105;
 constexpr int ReservedOffset = 206;
 
+constexpr std::size_t playerOffset(int p) {
+    return PlayersOffset + std::size_t(p) * PlayerRecord::Size;
+}
+
 bool soundStatus(const PlayerRecord& p) {
     const int b = p.battle();
     return b != 5 && b <= 9 && p.drawSlot() <= HandSize && p.selectedSlot() <= HandSize &&
@@ -55,9 +59,8 @@ void buildSaveRecord(Game& g) {
     encode(g.round,
            std::span<std::uint8_t, RoundRecord::Size>(b.data() + RoundOffset, RoundRecord::Size));
     for (int p = 0; p < 2; ++p)
-        encode(g.players[p],
-               std::span<std::uint8_t, PlayerRecord::Size>(
-                   b.data() + PlayersOffset + p * PlayerRecord::Size, PlayerRecord::Size));
+        encode(g.players[p], std::span<std::uint8_t, PlayerRecord::Size>(b.data() + playerOffset(p),
+                                                                         PlayerRecord::Size));
     b[PlayerCountOffset] = g.playerCount;
     b[CurrentPlayerOffset] = g.currentPlayer;
     std::copy(g.deck.begin(), g.deck.end(), b.begin() + DeckOffset);
@@ -77,7 +80,7 @@ bool isSoundRecord(std::span<const std::uint8_t> bytes) {
     if (!soundRound(round)) return false;
     for (int p = 0; p < 2; ++p) {
         const PlayerRecord player = decodePlayer(std::span<const std::uint8_t, PlayerRecord::Size>(
-            bytes.data() + PlayersOffset + p * PlayerRecord::Size, PlayerRecord::Size));
+            bytes.data() + playerOffset(p), PlayerRecord::Size));
         if (!soundPlayer(player, round.raceLength)) return false;
     }
     const int playerCount = bytes[PlayerCountOffset];
@@ -87,15 +90,15 @@ bool isSoundRecord(std::span<const std::uint8_t> bytes) {
                        [](std::uint8_t c) { return isCard(c); });
 }
 
-void applySaveRecord(Game& g, std::span<const std::uint8_t, SaveRecordSize> b) {
-    g.round = decodeRound(std::span<const std::uint8_t, RoundRecord::Size>(b.data() + RoundOffset,
-                                                                           RoundRecord::Size));
+void applySaveRecord(Game& g, std::span<const std::uint8_t, SaveRecordSize> record) {
+    g.round = decodeRound(std::span<const std::uint8_t, RoundRecord::Size>(
+        record.data() + RoundOffset, RoundRecord::Size));
     for (int p = 0; p < 2; ++p)
         g.players[p] = decodePlayer(std::span<const std::uint8_t, PlayerRecord::Size>(
-            b.data() + PlayersOffset + p * PlayerRecord::Size, PlayerRecord::Size));
-    g.playerCount = b[PlayerCountOffset];
-    g.currentPlayer = b[CurrentPlayerOffset];
-    std::copy(b.begin() + DeckOffset, b.begin() + ReservedOffset, g.deck.begin());
+            record.data() + playerOffset(p), PlayerRecord::Size));
+    g.playerCount = record[PlayerCountOffset];
+    g.currentPlayer = record[CurrentPlayerOffset];
+    std::copy(record.begin() + DeckOffset, record.begin() + ReservedOffset, g.deck.begin());
 }
 
 bool saveState(Game& g) {

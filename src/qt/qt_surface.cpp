@@ -20,10 +20,11 @@ QRgb toQRgb(Rgb c) {
 void ensureTahoma() {
     static const bool done = [] {
         if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return true;
-        for (const char* path :
-             {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/truetype/wine/tahoma.ttf"})
-            if (QFontDatabase::addApplicationFont(QString::fromLatin1(path)) >= 0) return true;
-        return false;
+        const char* const paths[] = {"/usr/share/wine/fonts/tahoma.ttf",
+                                     "/usr/share/fonts/truetype/wine/tahoma.ttf"};
+        return std::any_of(std::begin(paths), std::end(paths), [](const char* path) {
+            return QFontDatabase::addApplicationFont(QString::fromLatin1(path)) >= 0;
+        });
     }();
     (void)done;
 }
@@ -109,7 +110,7 @@ void QtSurface::drawBitmap(int bitmapId, int tintId, int x, int y, int w, int h)
         for (int dy = 0; dy < z; ++dy) {
             const int py = (y + sy) * z + dy;
             if (py < 0 || py >= image_.height()) continue;
-            QRgb* out = row(py) + x * z;
+            QRgb* out = row(py) + std::ptrdiff_t(x) * z;
             for (int dx = firstX; dx < lastX; ++dx) {
                 const int sx = dx / z;
                 const bool hasP = sx < pw;
