@@ -3,7 +3,8 @@
 #   1. the normal build (build/) and its whole test suite;
 #   2. the same suite again in build-asan/, built with AddressSanitizer and
 #      UndefinedBehaviorSanitizer, where any report fails the test that made it;
-#   3. each libFuzzer target for FUZZ_SECONDS seconds (default 60; 0 skips them).
+#   3. clang-tidy and cppcheck over src/ and tools/ (scripts/lint.sh), clean;
+#   4. each libFuzzer target for FUZZ_SECONDS seconds (default 60; 0 skips them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
@@ -12,6 +13,7 @@ scripts/deps.sh
 
 scripts/build.sh -DTARMIGO_WERROR=ON
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+scripts/lint.sh build
 
 echo "== The test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 # The options are exported before the build, as the build runs the test programs
