@@ -106,7 +106,7 @@ inline constexpr int valueOf(int distanceCard) {
 }
 
 // The deck's order at program start: distances ascending, then the safeties,
-// hazards and remedies in the order the original deck box held them.
+// hazards and remedies in the order the deck is packed before its first shuffle.
 inline constexpr char InitialDeckOrder[] =
     "ffffffffffgggggggggghhhhhhhhhhiiiiiiiiiiiijjjjvwxuqqrrssppppllllllmmmmmmnnnnnnkkkkkkkkkkkk"
     "kktttoooooo";

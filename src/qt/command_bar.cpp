@@ -74,7 +74,7 @@ QToolButton* CommandBar::addMenuButton(int labelId, QMenu* menu) {
     button->setText(QStringLiteral("&") + qtext(stringText(labelId)));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    // The menu opens upwards from the bar, as on the handheld, unless there is no room.
+    // The menu opens upwards from the bar, over the board, unless there is no room.
     connect(button, &QToolButton::clicked, this, [button, menu] {
         const QPoint top = button->mapToGlobal(QPoint(0, 0));
         const int height = menu->sizeHint().height();

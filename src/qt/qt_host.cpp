@@ -110,7 +110,7 @@ void QtHost::runIdleWork() {
         handle(work);
     } else if (!posted_.empty()) {
         // One posted message at a time, in order, each its own handling; the board
-        // is repainted once they are all through, as a paint comes last on the handheld.
+        // is repainted once they are all through, so a paint always shows their end.
         const int id = posted_.front();
         posted_.pop_front();
         handle([this, id] {
