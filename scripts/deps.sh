@@ -9,6 +9,7 @@ packages=(
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   fonts-wine xvfb xauth
   clang clang-tidy cppcheck libclang-rt-14-dev
+  dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -10,7 +10,9 @@
 #                                whole suite again under AddressSanitizer and
 #                                UndefinedBehaviorSanitizer (build-asan/), and each
 #                                libFuzzer target for FUZZ_SECONDS seconds
-#                                (default 60; 0 skips them). CI runs this one.
+#                                (default 60; 0 skips them), and the Debian
+#                                package built, validated and started
+#                                (packaging/check_package.sh). CI runs this one.
 #
 # Either way it ends by printing how long it took.
 set -euo pipefail
@@ -43,6 +45,9 @@ ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 echo "== clang-tidy and cppcheck"
 scripts/lint.sh build
+
+echo "== The Debian package"
+packaging/check_package.sh build
 
 echo "== The test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 # The options are exported before the build, as the build runs the test programs
