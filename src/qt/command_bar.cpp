@@ -3,6 +3,7 @@
 #include "game/host.h"
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
+#include "qt/packed_art.h"
 #include "qt/ui_scale.h"
 
 #include <QAction>
@@ -28,7 +29,7 @@ QString qtext(const char* s) {
 
 } // namespace
 
-CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(QStringLiteral(":/art/127.xpm")) {
+CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture("127")) {
     setAutoFillBackground(true);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -5,6 +5,7 @@
 #include "qt/board_view.h"
 #include "qt/help_page.h"
 #include "qt/main_window.h"
+#include "qt/packed_art.h"
 #include "qt/settings_store.h"
 #include "qt/single_instance.h"
 #include "qt/sound_player.h"
@@ -33,9 +34,9 @@ void reportFirstPaint() {
 
 QIcon programIcon() {
     QIcon icon;
-    for (const char* name : {":/art/icon16.xpm", ":/art/icon32.xpm"}) {
-        const QPixmap picture(QString::fromLatin1(name));
-        if (!picture.isNull()) icon.addPixmap(picture);
+    for (const char* name : {"icon16", "icon32"}) {
+        const QImage picture = tarmigo::packedPicture(name);
+        if (!picture.isNull()) icon.addPixmap(QPixmap::fromImage(picture));
     }
     return icon;
 }
