@@ -34,22 +34,26 @@ finish() {
   echo "== scripts/test.sh$([ "$thorough" -eq 1 ] && echo " --thorough"): $([ "$status" -eq 0 ] && echo passed || echo FAILED) in $((took / 60))m$((took % 60))s"
 }
 trap finish EXIT
+# A heading with the time taken so far, so that each part's share shows.
+step() { echo "== [$(((SECONDS - start) / 60))m$(((SECONDS - start) % 60))s] $*"; }
 
 scripts/deps.sh
 
 # The benchmarks are built only by the thorough run; the quick one leaves them out
 # so that a newcomer's first test run stays short.
+step "Build (warnings as errors)"
 scripts/build.sh -DTARMIGO_WERROR=ON -DTARMIGO_BENCHMARKS="$([ "$thorough" -eq 1 ] && echo ON || echo OFF)"
+step "The test suite"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 [ "$thorough" -eq 1 ] || exit 0
 
-echo "== clang-tidy and cppcheck"
+step "clang-tidy and cppcheck"
 scripts/lint.sh build
 
-echo "== The Debian package"
+step "The Debian package"
 packaging/check_package.sh build
 
-echo "== The test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+step "The test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 # The options are exported before the build, as the build runs the test programs
 # to list their tests.
 export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
@@ -63,6 +67,6 @@ ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 if [ "$fuzz_seconds" -gt 0 ]; then
-  echo "== The fuzz targets, ${fuzz_seconds}s each"
+  step "The fuzz targets, ${fuzz_seconds}s each"
   fuzz/run.sh "$fuzz_seconds"
 fi
