@@ -12,8 +12,9 @@ QImage packedPicture(std::string_view name) {
         const PackedPicture& p = art.pictures[i];
         if (p.name != name) continue;
         // Read-only pixels: QImage shares them and copies only on a write.
-        return QImage(reinterpret_cast<const uchar*>(p.pixels), p.width, p.height, p.width * 4,
-                      p.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+        return {reinterpret_cast<const uchar*>(p.pixels), p.width, p.height,
+                static_cast<qsizetype>(p.width) * 4,
+                p.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32};
     }
     return {};
 }
