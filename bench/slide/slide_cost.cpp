@@ -6,6 +6,7 @@
 //   tarmigo_slide_cost [RUNS] [ZOOM] [PACE_MS]
 #include "bench_host.h"
 #include "board/animation.h"
+#include "board/board_events.h"
 #include "board/draw.h"
 #include "qt/qt_surface.h"
 
@@ -38,7 +39,7 @@ struct Cost {
 
 Cost runSlide(int zoom, int pace) {
     SleepingHost host;
-    Game g(host);
+    Game g(host, BoardEvents::instance());
     g.layout = computeLayout(240, 320);
     g.playerCount = 1;
     g.round.raceLength = 700;

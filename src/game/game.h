@@ -2,6 +2,7 @@
 // The whole game state in one object, passed explicitly to every rule.
 #include "board/layout.h"
 #include "game/cards.h"
+#include "game/events.h"
 #include "game/host.h"
 #include "game/records.h"
 
@@ -24,8 +25,11 @@ struct UndoSnapshot {
 
 struct Game {
     explicit Game(Host& h);
+    Game(Host& h, GameEvents& e) : Game(h) { events = &e; }
 
     Host& host;
+    // Where the rules report what they do; nobody unless a layer above listens.
+    GameEvents* events = &GameEvents::silent();
 
     std::array<Card, DeckSize> deck{};
     RoundRecord round;

@@ -1,5 +1,7 @@
 #pragma once
 // Game positions for the rule, turn and shell tests, built in a line or two.
+#include "app/taps.h"
+#include "board/board_events.h"
 #include "board/layout.h"
 #include "game/game.h"
 #include "game/legality.h"
@@ -59,7 +61,7 @@ inline Records recordsOf(const Game& g) {
 // and no drawing surface. The saved copies go to two memory stores.
 struct Position {
     TestHost host;
-    Game g{host};
+    Game g{host, BoardEvents::instance()};
     MemoryStore fileCopy;
     MemoryStore secondCopy;
 
@@ -167,13 +169,12 @@ struct Position {
         return *this;
     }
     // Lays the card of slot s on the pile its kind implies.
-    int play(int slot) {
-        select(slot);
-        return dispatchMove(g, autoTarget(g, own().slot(slot)));
-    }
+    // A move as a tap makes it: a refusal is followed up by the discard mode.
+    int play(int slot) { return playOn(slot, autoTarget(g, own().slot(slot))); }
     int playOn(int slot, int target) {
         select(slot);
-        return dispatchMove(g, target);
+        const int result = dispatchMove(g, target);
+        return result == MoveRefused ? handleRefusedMove(g) : result;
     }
     int discard(int slot) { return playOn(slot, target::DiscardPile); }
 

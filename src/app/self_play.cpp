@@ -1,8 +1,9 @@
-#include "ai/self_play.h"
+#include "app/self_play.h"
 
+#include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
+#include "app/taps.h"
 #include "game/deal.h"
-#include "game/hand_end.h"
 #include "game/moves.h"
 #include "game/targets.h"
 #include "turns/tap.h"
@@ -64,9 +65,9 @@ void prepareSelfPlay(Game& g) {
 }
 
 bool playSelfPlayHand(Game& g, const Levels& hard, bool newGame) {
-    // The computer may open the hand inside startHand.
+    // The computer may open the hand inside beginHand.
     setLevel(g, hard[1]);
-    startHand(g, 1, !newGame);
+    beginHand(g, 1, !newGame);
     for (int turns = 0; !handOver(g); ++turns) {
         if (turns == MaxTurnsPerHand) return false;
         if (g.currentPlayer == 0) {
