@@ -3,6 +3,7 @@
 #include "bench_host.h"
 #include "board/board_events.h"
 #include "board/draw.h"
+#include "board/layout.h"
 #include "board/recording_surface.h"
 #include "qt/qt_surface.h"
 

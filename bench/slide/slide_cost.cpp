@@ -8,6 +8,7 @@
 #include "board/animation.h"
 #include "board/board_events.h"
 #include "board/draw.h"
+#include "board/layout.h"
 #include "qt/qt_surface.h"
 
 #include <QGuiApplication>

@@ -4,6 +4,7 @@
 #include "app/save_state.h"
 #include "app/taps.h"
 #include "board/board_events.h"
+#include "board/layout.h"
 #include "board/repaint.h"
 #include "board/status_line.h"
 #include "game/deal.h"

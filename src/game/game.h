@@ -1,10 +1,10 @@
 #pragma once
 // The whole game state in one object, passed explicitly to every rule.
-#include "board/layout.h"
 #include "game/cards.h"
 #include "game/events.h"
 #include "game/host.h"
 #include "game/records.h"
+#include "game/screen.h"
 
 #include <array>
 #include <cstdint>

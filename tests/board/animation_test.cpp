@@ -1,6 +1,7 @@
 // Card slides: step count and order, the pause, the final draw, the dropped taps.
 #include "board/animation.h"
 #include "board/board_events.h"
+#include "board/layout.h"
 #include "board_fixture.h"
 
 namespace tarmigo::testing {

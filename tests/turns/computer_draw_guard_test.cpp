@@ -1,4 +1,5 @@
 #include "board/board_events.h"
+#include "board/layout.h"
 #include "game/deal.h"
 #include "game/game.h"
 #include "game/targets.h"
