@@ -2,6 +2,7 @@
 
 #include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
+#include "app/shell.h"
 #include "app/taps.h"
 #include "game/deal.h"
 #include "game/moves.h"
@@ -14,15 +15,9 @@ namespace {
 // A hand has at most 101 cards to play and four safeties that keep the turn, so
 // a few hundred turns are plenty; past this bound something is broken.
 constexpr int MaxTurnsPerHand = 2000;
-constexpr int DefaultAnimDelay = 8;
-constexpr int DefaultDiscardMode = 1;
 
 void setLevel(Game& g, bool hard) {
     g.round.set(flag::hard, hard);
-}
-
-bool handOver(const Game& g) {
-    return g.has(flag::handOver);
 }
 
 // Player 0's turn, taken as a person takes it: each choice is one tap on a card;

@@ -13,11 +13,6 @@
 
 namespace tarmigo {
 
-namespace {
-constexpr int DefaultAnimDelay = 8;
-constexpr int DefaultDiscardMode = 1; // "tap card twice"
-} // namespace
-
 Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore)
     : host_(host), game_(host, BoardEvents::instance()) {
     game_.fileStore = fileStore;

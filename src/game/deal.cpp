@@ -17,7 +17,7 @@ void startHand(Game& g, int playerCount, bool keepScores) {
     g.round.set(flag::handOver, false);
     g.round.set(flag::gameOver, false);
     g.round.set(flag::turnHandover, false);
-    g.round.raceLength = 700;
+    g.round.raceLength = StandardRace;
     resetPlayers(g, keepScores);
     shuffleDeck(g);
     dealHands(g);

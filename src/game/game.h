@@ -64,7 +64,18 @@ struct Game {
     bool deckExhausted() const { return round.deckPos >= DeckSize; }
 };
 
+// The race lengths: the trip, and the extension a human may ask for on reaching it.
+constexpr int StandardRace = 700;
+constexpr int ExtendedRace = 1000;
+
 // Small operations on the state shared by every rule.
+inline bool handOver(const Game& g) {
+    return g.has(flag::handOver);
+}
+// A player index read from a record, which may be damaged.
+inline bool validPlayer(int p) {
+    return p == 0 || p == 1;
+}
 bool isMoving(const Game& g, int player);
 bool isComputerTurn(const Game& g);
 void setSelectedSlot(Game& g, int slot);

@@ -8,7 +8,6 @@ namespace {
 
 constexpr int TripComplete = 400;
 constexpr int TripCompleteExtended = 600;
-constexpr int ExtendedRace = 1000;
 constexpr int SafeTrip = 300;
 constexpr int ShutOut = 500;
 constexpr int DelayedAction = 300;

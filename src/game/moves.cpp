@@ -9,8 +9,6 @@
 namespace tarmigo {
 namespace {
 
-constexpr int ExtensionMiles = 700;
-constexpr int ExtendedRace = 1000;
 constexpr int CoupFourreBonus = 300;
 constexpr int SafetyPoints = 100;
 
@@ -89,13 +87,13 @@ int playSafety(Game& g) {
     takeUndoSnapshot(g);
     playSound(g, "WVS");
     bool pileChanged = false;
-    if (b == c - 111) { // the safety answers the hazard on top of the battle pile
-        if (opp.lastHazard() == b - 5) {
+    if (b == battleAnsweredBy(c)) { // the safety answers the hazard on the battle pile
+        if (opp.lastHazard() == lastHazardOfBattle(b)) {
             own.setCoupFourre(own.coupFourre() | (1 << safetyBit(c)));
             own.handScore = std::uint16_t(own.handScore + CoupFourreBonus);
             own.setBattle(BattleGo);
         } else {
-            own.setBattle(b - 5);
+            own.setBattle(b - HazardToRemedied);
         }
         pileChanged = true;
     }
@@ -143,7 +141,7 @@ int playHazard(Game& g) {
     g.players[o].setBattle(battleOf(c));
     noteHumanCard(g, c);
     removePlayedCard(g);
-    g.own().setLastHazard(c - 111);
+    g.own().setLastHazard(lastHazardOf(c));
     changed(g, Region::BattlePile, o);
     return TurnPasses;
 }
@@ -199,7 +197,7 @@ int playDistance(Game& g) {
         if (g.deckExhausted()) own.setDelayedAction(true);
         endHand(g);
     };
-    if (own.miles == ExtensionMiles && g.opponent().miles < ExtensionMiles) {
+    if (own.miles == StandardRace && g.opponent().miles < StandardRace) {
         // The computer never extends; a human is asked.
         if (isComputerTurn(g) || !g.host.askYesNo(text::ExtendRace))
             completeTrip();

@@ -14,10 +14,6 @@
 namespace tarmigo {
 namespace {
 
-bool handOver(const Game& g) {
-    return g.has(flag::handOver);
-}
-
 void passTurn(Game& g) {
     g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
     drawHeaders(g);
