@@ -6,7 +6,8 @@ namespace tarmigo {
 
 constexpr int ShuffleExchanges = 923;
 
-// A new hand of an n-player game; with keepScores false a new game.
+// Deals a new hand of an n-player game; with keepScores false a new game. Who
+// opens it, and what the screen shows, is for the layers above to decide.
 void startHand(Game& g, int playerCount, bool keepScores);
 void shuffleDeck(Game& g);
 void dealHands(Game& g);

@@ -3,6 +3,7 @@
 #include "app/options_dialog.h"
 #include "app/scores_dialog.h"
 #include "app/shell.h"
+#include "app/taps.h"
 #include "board/draw.h"
 #include "game/strings.h"
 #include "qt/about_window.h"

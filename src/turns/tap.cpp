@@ -1,12 +1,11 @@
 #include "turns/tap.h"
 
+#include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
-#include "app/save_state.h"
 #include "board/draw.h"
 #include "board/repaint.h"
 #include "board/status_line.h"
 #include "game/deal.h"
-#include "game/hand_end.h"
 #include "game/legality.h"
 #include "game/moves.h"
 #include "game/strings.h"
@@ -15,34 +14,13 @@
 namespace tarmigo {
 namespace {
 
-// The tap's surface is the current one from the first step to the save.
-class TapSurface {
-  public:
-    explicit TapSurface(Game& g) : g_(g), previous_(g.surface) {
-        g.surface = g.host.acquireTapSurface();
-    }
-    ~TapSurface() {
-        g_.surface = previous_;
-        g_.host.releaseTapSurface();
-    }
-    TapSurface(const TapSurface&) = delete;
-    TapSurface& operator=(const TapSurface&) = delete;
-
-  private:
-    Game& g_;
-    DrawingSurface* previous_;
-};
-
-bool handOver(const Game& g) {
-    return g.has(flag::handOver);
-}
-
 void passTurn(Game& g) {
     g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
     drawHeaders(g);
 }
 
-// Everything a tap does before the save.
+} // namespace
+
 void playTap(Game& g, int x, int y) {
     if (handOver(g)) return;
     if (g.has(flag::turnHandover)) {
@@ -69,31 +47,6 @@ void playTap(Game& g, int x, int y) {
         setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, true);
         g.round.set(flag::turnHandover, true);
     }
-}
-
-} // namespace
-
-void penDown(Game& g) {
-    g.penDown = true;
-}
-
-void penUp(Game& g, int x, int y) {
-    if (g.penDown) tapEntry(g, x, y);
-    g.penDown = false;
-}
-
-void tapEntry(Game& g, int x, int y) {
-    g.host.dropPendingRepaint();
-    handleTap(g, x, y);
-}
-
-void handleTap(Game& g, int x, int y) {
-    {
-        TapSurface surface(g);
-        playTap(g, x, y);
-        saveState(g);
-    }
-    invalidateBoard(g, false);
 }
 
 bool computerTurn(Game& g) {
@@ -150,6 +103,7 @@ int executeTarget(Game& g, int t) {
     int result = TurnStays;
     if (own.selectedSlot() != 0) {
         result = dispatchMove(g, t);
+        if (result == MoveRefused) result = handleRefusedMove(g);
     } else if (t == target::DrawPile) {
         g.discardArmed = !g.discardArmed;
         setStatus(g, g.discardArmed ? text::TapToDiscard : text::TapToPlay, true);

@@ -115,7 +115,6 @@ TEST(Deal, ANewHandStartsClean) {
     pos.g.round.discardTop = Stop;
     pos.g.round.seenCount.fill(1);
     pos.race(1000).rolling(0).miles(0, 500).scores(0, 800, 2000).scores(1, 100, 900);
-    pos.host.undoEnabled = true;
     startHand(pos.g, 2, true);
     const RoundRecord& r = pos.g.round;
     EXPECT_FALSE(r.has(flag::handOver));
@@ -134,8 +133,6 @@ TEST(Deal, ANewHandStartsClean) {
     EXPECT_EQ(pos.player(0).gameScore, 2000); // the same game goes on
     EXPECT_EQ(pos.player(1).gameScore, 900);
     EXPECT_EQ(r.deckPos, 14);
-    EXPECT_FALSE(pos.host.undoEnabled);
-    EXPECT_EQ(pos.status(), "Tap a card to play it");
 
     startHand(pos.g, 2, false);
     EXPECT_EQ(pos.player(0).gameScore, 0);
@@ -163,19 +160,6 @@ TEST(Deal, TheStarterAlternatesFromHandToHandAndFromGameToGame) {
     EXPECT_EQ(pos.g.currentPlayer, 0);
     startHand(pos.g, 2, false);
     EXPECT_EQ(pos.g.currentPlayer, 1);
-}
-
-TEST(Deal, TheComputerOpensItsHandAtOnceAndHandsTheTurnBack) {
-    Position pos(1);
-    pos.g.round.nextStarter = 1;
-    startHand(pos.g, 1, false);
-    EXPECT_EQ(pos.host.paintsNow, 1);
-    EXPECT_EQ(pos.g.currentPlayer, 0);
-    // The computer moved; the human's dealt hand is still full.
-    EXPECT_NE(pos.player(1).drawSlot(), 0);
-    EXPECT_EQ(pos.player(0).drawSlot(), 0);
-    EXPECT_TRUE(pos.fileCopy.bytes.has_value()); // that turn was saved
-    EXPECT_FALSE(pos.host.undoEnabled);
 }
 
 TEST(Deal, BothPlayersPlayTheirFirstTurnWithoutDrawing) {

@@ -6,6 +6,7 @@
 #include "ai/choose_card.h"
 #include "app/shell.h"
 #include "app/store.h"
+#include "app/taps.h"
 #include "game/deal.h"
 #include "game/game.h"
 #include "game/strings.h"
@@ -101,7 +102,7 @@ int main(int argc, char** argv) {
     // A hand whose first move is there to be made looks better than one to discard from.
     Game& g = window.shell().game();
     for (int deal = 0; deal < 50 && g.statusText != stringText(text::TapToPlay); ++deal)
-        window.host().handle([&g] { startHand(g, 1, false); });
+        window.host().handle([&g] { beginHand(g, 1, false); });
     window.host().repaintBoard();
     window.move(0, 0);
     window.show();
