@@ -1,5 +1,7 @@
 #include "qt/help_page.h"
 
+#include "qt/help_window.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -21,12 +23,21 @@ QString findHelpPage(const QString& programFolder) {
     return {};
 }
 
-void openHelpPage(const QString& path) {
-    if (path.isEmpty()) return;
+bool openInDesktopViewer(const QUrl& page) {
     // The viewer is started detached; a desktop without one only makes Qt complain.
     const QtMessageHandler previous = qInstallMessageHandler(dropMessages);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const bool started = QDesktopServices::openUrl(page);
     qInstallMessageHandler(previous);
+    return started;
+}
+
+QWidget* openHelpPage(const QString& path, bool (*viewer)(const QUrl&)) {
+    if (path.isEmpty()) return nullptr;
+    const QUrl page = QUrl::fromLocalFile(path);
+    if (viewer(page)) return nullptr;
+    auto* window = new HelpWindow(page);
+    window->show();
+    return window;
 }
 
 } // namespace tarmigo
