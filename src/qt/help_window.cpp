@@ -1,5 +1,7 @@
 #include "qt/help_window.h"
 
+#include "qt/translation.h"
+
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -11,11 +13,11 @@ namespace tarmigo {
 
 HelpWindow::HelpWindow(const QUrl& page, QWidget* parent)
     : QDialog(parent), browser_(new QTextBrowser(this)) {
-    setWindowTitle(QCoreApplication::translate("HelpWindow", "Help"));
+    setWindowTitle(shownText("Help"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* back = new QPushButton(QCoreApplication::translate("HelpWindow", "Back"), this);
-    auto* forward = new QPushButton(QCoreApplication::translate("HelpWindow", "Forward"), this);
-    auto* close = new QPushButton(QCoreApplication::translate("HelpWindow", "Close"), this);
+    auto* back = new QPushButton(shownText("Back"), this);
+    auto* forward = new QPushButton(shownText("Forward"), this);
+    auto* close = new QPushButton(shownText("Close"), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     // Links to other pages of the help stay here; links out of it go to the desktop.

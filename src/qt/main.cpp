@@ -7,6 +7,7 @@
 #include "qt/main_window.h"
 #include "qt/settings_store.h"
 #include "qt/single_instance.h"
+#include "qt/translation.h"
 #include "qt/sound_player.h"
 
 #include <QApplication>
@@ -62,6 +63,9 @@ int main(int argc, char** argv) {
     SettingsStore secondStore;
     const QString name = QString::fromLatin1(label::ProgramName);
     QSettings preferences(QSettings::NativeFormat, QSettings::UserScope, name, name);
+    // The language: --lang CODE, else the View menu's choice, else the system's.
+    useLanguage(chosenLanguage(QCoreApplication::arguments(), &preferences),
+                findTranslations(QCoreApplication::applicationDirPath()));
     SoundPlayer sounds(SoundPlayer::foldersBeside(QCoreApplication::applicationDirPath()));
     const QString helpPage = findHelpPage(QCoreApplication::applicationDirPath());
 
