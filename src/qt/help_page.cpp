@@ -12,13 +12,17 @@ namespace {
 void dropMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 } // namespace
 
-QString findHelpPage(const QString& programFolder) {
+QString findHelpPage(const QString& programFolder, const QString& language) {
     const QDir dir(programFolder);
-    const QString name = QStringLiteral("tarmigo.htm");
-    for (const QString& candidate :
-         {dir.filePath(name), dir.filePath(QStringLiteral("../share/tarmigo/") + name)}) {
-        const QFileInfo info(candidate);
-        if (info.isFile()) return info.canonicalFilePath();
+    QStringList names;
+    if (!language.isEmpty()) names << QStringLiteral("tarmigo_%1.htm").arg(language);
+    names << QStringLiteral("tarmigo.htm");
+    for (const QString& name : names) {
+        for (const QString& candidate :
+             {dir.filePath(name), dir.filePath(QStringLiteral("../share/tarmigo/") + name)}) {
+            const QFileInfo info(candidate);
+            if (info.isFile()) return info.canonicalFilePath();
+        }
     }
     return {};
 }

@@ -8,8 +8,9 @@ class QWidget;
 namespace tarmigo {
 
 // Beside the program in the build tree, or in ../share/tarmigo when installed.
-// Empty when it is in neither place.
-QString findHelpPage(const QString& programFolder);
+// The page in the given language (tarmigo_LANG.htm) where there is one, else the
+// English page; empty when it is in neither place.
+QString findHelpPage(const QString& programFolder, const QString& language = QString());
 
 // Starts the desktop's viewer on a page; false when none could be started.
 bool openInDesktopViewer(const QUrl& page);

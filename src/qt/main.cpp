@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     useLanguage(chosenLanguage(QCoreApplication::arguments(), &preferences),
                 findTranslations(QCoreApplication::applicationDirPath()));
     SoundPlayer sounds(SoundPlayer::foldersBeside(QCoreApplication::applicationDirPath()));
-    const QString helpPage = findHelpPage(QCoreApplication::applicationDirPath());
+    const QString helpPage = findHelpPage(QCoreApplication::applicationDirPath(), currentLanguage());
 
     WindowSetup setup;
     setup.fileStore = fileStore.get();
