@@ -21,7 +21,7 @@
     <message>
         <location filename="../../src/qt/translatable_texts.cpp" line="17"/>
         <source>Score</source>
-        <translation>Punkte</translation>
+        <translation>Stand</translation>
     </message>
     <message>
         <location filename="../../src/qt/translatable_texts.cpp" line="18"/>

@@ -26,7 +26,7 @@
     <message>
         <location filename="../../src/qt/translatable_texts.cpp" line="18"/>
         <source>Won</source>
-        <translation>Gagnées</translation>
+        <translation>Vict.</translation>
     </message>
     <message>
         <location filename="../../src/qt/translatable_texts.cpp" line="19"/>
@@ -36,7 +36,7 @@
     <message>
         <location filename="../../src/qt/translatable_texts.cpp" line="20"/>
         <source>Hazard</source>
-        <translation>Attaque</translation>
+        <translation>Combat</translation>
     </message>
     <message>
         <location filename="../../src/qt/translatable_texts.cpp" line="21"/>

@@ -58,6 +58,19 @@ TEST_P(LanguageTest, EveryStatusTextFitsTheBoard) {
         EXPECT_LE(metrics.horizontalAdvance(shown), Room)
             << GetParam() << " runs past the edge: " << shown.toStdString();
     }
+    // The board's labels: three header cells to a 104-pixel panel, the hazard and speed
+    // piles side by side, the safety row and the distance area across it.
+    const struct {
+        int id;
+        int room;
+    } labels[] = {{text::LabelHand, 34},   {text::LabelScore, 34},  {text::LabelWon, 34},
+                  {text::LabelHazard, 44}, {text::LabelSpeed, 44},  {text::LabelSafety, 99},
+                  {text::LabelDistance, 99}, {text::LabelWinner, 99}};
+    for (const auto& label : labels) {
+        const QString shown = shownText(stringText(label.id));
+        EXPECT_LE(metrics.horizontalAdvance(shown), label.room)
+            << GetParam() << " label too wide: " << shown.toStdString();
+    }
     useLanguage(QStringLiteral("en"), Translations);
 }
 
