@@ -224,222 +224,222 @@
         <translation>Sie haben die 700 Meilen geschafft. Möchten Sie auf 1000 Meilen verlängern?</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="58"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="60"/>
         <source>Do you want to forfeit the current game and start a new one?</source>
         <translation>Möchten Sie das laufende Spiel aufgeben und ein neues beginnen?</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="59"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="61"/>
         <source>Do you want to reset all scores?</source>
         <translation>Möchten Sie alle Punkte zurücksetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="60"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="62"/>
         <source>About Tarmigo</source>
         <translation>Über Tarmigo</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="61"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="63"/>
         <source>Version 1.1</source>
         <translation>Version 1.1</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="62"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="64"/>
         <source>1 Player Game</source>
         <translation>Spiel für 1 Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="63"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="65"/>
         <source>2 Player Game</source>
         <translation>Spiel für 2 Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="64"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="66"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="65"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="67"/>
         <source>Scores</source>
         <translation>Punktestand</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="66"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="68"/>
         <source>Difficulty</source>
         <translation>Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="67"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="69"/>
         <source>To play</source>
         <translation>Zum Spielen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="68"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="70"/>
         <source>To discard</source>
         <translation>Zum Abwerfen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="69"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="71"/>
         <source>Sort Cards in Hand</source>
         <translation>Karten in der Hand sortieren</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="70"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="72"/>
         <source>Play Sounds</source>
         <translation>Töne abspielen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="71"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="73"/>
         <source>Animation</source>
         <translation>Animation</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="72"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="74"/>
         <source>Show Playable Cards</source>
         <translation>Spielbare Karten zeigen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="73"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="75"/>
         <source>Show Tips</source>
         <translation>Tipps zeigen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="74"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="76"/>
         <source>Reset Scores</source>
         <translation>Punkte zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="75"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="77"/>
         <source>You</source>
         <translation>Sie</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="76"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="78"/>
         <source>Computer</source>
         <translation>Computer</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="77"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="79"/>
         <source>New Hand</source>
         <translation>Neue Hand</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="78"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="80"/>
         <source>Miles</source>
         <translation>Meilen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="79"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="81"/>
         <source>Safeties</source>
         <translation>Schutzkarten</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="80"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="82"/>
         <source>All Safeties</source>
         <translation>Alle Schutzkarten</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="81"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="83"/>
         <source>Coup Fourré</source>
         <translation>Coup Fourré</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="82"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="84"/>
         <source>Trip Complete</source>
         <translation>Ziel erreicht</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="83"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="85"/>
         <source>Delayed Action</source>
         <translation>Späte Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="84"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="86"/>
         <source>Safe Trip</source>
         <translation>Sichere Fahrt</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="85"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="87"/>
         <source>Extension</source>
         <translation>Verlängerung</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="86"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="88"/>
         <source>Shut Out</source>
         <translation>Zu null</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="87"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="89"/>
         <source>Hand Score</source>
         <translation>Punkte der Hand</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="88"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="90"/>
         <source>Game Score</source>
         <translation>Punkte des Spiels</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="89"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="91"/>
         <source>Games Won</source>
         <translation>Gewonnene Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="90"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="92"/>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="91"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="93"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="92"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="94"/>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="93"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="95"/>
         <source>Zoom Out</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="94"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="96"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="95"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="97"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="96"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="98"/>
         <source>Animation speed</source>
         <translation>Animationstempo</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="97"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="99"/>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="98"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="100"/>
         <source>System language</source>
         <translation>Sprache des Systems</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="99"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="101"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="100"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="102"/>
         <source>Forward</source>
         <translation>Vor</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="101"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="103"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>

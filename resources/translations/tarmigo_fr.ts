@@ -224,222 +224,222 @@
         <translation>Vous avez fini la course de 700 milles. Voulez-vous la prolonger à 1000 milles ?</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="58"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="60"/>
         <source>Do you want to forfeit the current game and start a new one?</source>
         <translation>Voulez-vous abandonner la partie en cours et en commencer une nouvelle ?</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="59"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="61"/>
         <source>Do you want to reset all scores?</source>
         <translation>Voulez-vous remettre tous les scores à zéro ?</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="60"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="62"/>
         <source>About Tarmigo</source>
         <translation>À propos de Tarmigo</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="61"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="63"/>
         <source>Version 1.1</source>
         <translation>Version 1.1</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="62"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="64"/>
         <source>1 Player Game</source>
         <translation>Partie à 1 joueur</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="63"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="65"/>
         <source>2 Player Game</source>
         <translation>Partie à 2 joueurs</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="64"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="66"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="65"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="67"/>
         <source>Scores</source>
         <translation>Scores</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="66"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="68"/>
         <source>Difficulty</source>
         <translation>Difficulté</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="67"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="69"/>
         <source>To play</source>
         <translation>Pour jouer</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="68"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="70"/>
         <source>To discard</source>
         <translation>Pour défausser</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="69"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="71"/>
         <source>Sort Cards in Hand</source>
         <translation>Trier les cartes en main</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="70"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="72"/>
         <source>Play Sounds</source>
         <translation>Jouer les sons</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="71"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="73"/>
         <source>Animation</source>
         <translation>Animation</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="72"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="74"/>
         <source>Show Playable Cards</source>
         <translation>Montrer les cartes jouables</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="73"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="75"/>
         <source>Show Tips</source>
         <translation>Afficher les conseils</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="74"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="76"/>
         <source>Reset Scores</source>
         <translation>Remettre les scores à zéro</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="75"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="77"/>
         <source>You</source>
         <translation>Vous</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="76"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="78"/>
         <source>Computer</source>
         <translation>Ordinateur</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="77"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="79"/>
         <source>New Hand</source>
         <translation>Nouvelle main</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="78"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="80"/>
         <source>Miles</source>
         <translation>Milles</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="79"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="81"/>
         <source>Safeties</source>
         <translation>Bottes</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="80"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="82"/>
         <source>All Safeties</source>
         <translation>Toutes les bottes</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="81"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="83"/>
         <source>Coup Fourré</source>
         <translation>Coup fourré</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="82"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="84"/>
         <source>Trip Complete</source>
         <translation>Voyage achevé</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="83"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="85"/>
         <source>Delayed Action</source>
         <translation>Action retardée</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="84"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="86"/>
         <source>Safe Trip</source>
         <translation>Voyage sûr</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="85"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="87"/>
         <source>Extension</source>
         <translation>Prolongation</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="86"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="88"/>
         <source>Shut Out</source>
         <translation>Capot</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="87"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="89"/>
         <source>Hand Score</source>
         <translation>Points de la main</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="88"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="90"/>
         <source>Game Score</source>
         <translation>Points de la partie</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="89"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="91"/>
         <source>Games Won</source>
         <translation>Parties gagnées</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="90"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="92"/>
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="91"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="93"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="92"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="94"/>
         <source>Zoom In</source>
         <translation>Agrandir</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="93"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="95"/>
         <source>Zoom Out</source>
         <translation>Réduire</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="94"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="96"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="95"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="97"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="96"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="98"/>
         <source>Animation speed</source>
         <translation>Vitesse de l&apos;animation</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="97"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="99"/>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="98"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="100"/>
         <source>System language</source>
         <translation>Langue du système</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="99"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="101"/>
         <source>Back</source>
         <translation>Précédent</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="100"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="102"/>
         <source>Forward</source>
         <translation>Suivant</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="101"/>
+        <location filename="../../src/qt/translatable_texts.cpp" line="103"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>

@@ -18,7 +18,8 @@ void addLanguageMenu(QMenu* view, QSettings* preferences) {
     const struct {
         const char* code;
         const char* name;
-    } choices[] = {{"", "System language"}, {"en", "English"}, {"de", "Deutsch"}, {"fr", "Français"}};
+    } choices[] = {
+        {"", "System language"}, {"en", "English"}, {"de", "Deutsch"}, {"fr", "Français"}};
     for (const auto& choice : choices) {
         const QString code = QString::fromLatin1(choice.code);
         QAction* action = menu->addAction(code.isEmpty() ? shownText(choice.name)

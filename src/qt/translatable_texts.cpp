@@ -54,7 +54,9 @@ const char* const Texts[] = {
     QT_TRANSLATE_NOOP("Tarmigo", "tap card then deck"),
     QT_TRANSLATE_NOOP("Tarmigo", "Easy"),
     QT_TRANSLATE_NOOP("Tarmigo", "Hard"),
-    QT_TRANSLATE_NOOP("Tarmigo", "You have completed the 700 mile race.  Would you like to extend it to 1000 miles?"),
+    QT_TRANSLATE_NOOP(
+        "Tarmigo",
+        "You have completed the 700 mile race.  Would you like to extend it to 1000 miles?"),
     QT_TRANSLATE_NOOP("Tarmigo", "Do you want to forfeit the current game and start a new one?"),
     QT_TRANSLATE_NOOP("Tarmigo", "Do you want to reset all scores?"),
     QT_TRANSLATE_NOOP("Tarmigo", "About Tarmigo"),

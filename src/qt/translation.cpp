@@ -43,12 +43,11 @@ const std::vector<NumberedText>& numberedTexts() {
             const QString text = QString::fromUtf8(all[i]);
             const qsizetype at = text.indexOf(QLatin1String("%d"));
             if (at < 0) continue;
-            out.push_back({all[i], QRegularExpression(
-                                       QLatin1Char('^') +
-                                       QRegularExpression::escape(text.left(at)) +
-                                       QLatin1String("(\\d+)") +
-                                       QRegularExpression::escape(text.mid(at + 2)) +
-                                       QLatin1Char('$'))});
+            out.push_back({all[i], QRegularExpression(QLatin1Char('^') +
+                                                      QRegularExpression::escape(text.left(at)) +
+                                                      QLatin1String("(\\d+)") +
+                                                      QRegularExpression::escape(text.mid(at + 2)) +
+                                                      QLatin1Char('$'))});
         }
         return out;
     }();
@@ -64,9 +63,8 @@ QString shownText(const char* english) {
 
 QString shownText(std::string_view english) {
     const QByteArray source(english.data(), static_cast<qsizetype>(english.size()));
-    const QString direct = QCoreApplication::translate(TextContext, source.constData());
-    if (loaded().code == QLatin1String("en") || direct != QString::fromUtf8(source))
-        return direct;
+    QString direct = QCoreApplication::translate(TextContext, source.constData());
+    if (loaded().code == QLatin1String("en") || direct != QString::fromUtf8(source)) return direct;
     const QString text = QString::fromUtf8(source);
     for (const NumberedText& numbered : numberedTexts()) {
         const QRegularExpressionMatch match = numbered.pattern.match(text);
@@ -90,16 +88,16 @@ QString chosenLanguage(const QStringList& arguments, const QSettings* settings) 
     };
     const qsizetype at = arguments.indexOf(QStringLiteral("--lang"));
     if (at >= 0 && at + 1 < arguments.size()) {
-        const QString language = known(arguments.at(at + 1));
+        QString language = known(arguments.at(at + 1));
         if (!language.isEmpty()) return language;
     }
     if (settings) {
-        const QString language = known(settings->value(QLatin1String(LanguageKey)).toString());
+        QString language = known(settings->value(QLatin1String(LanguageKey)).toString());
         if (!language.isEmpty()) return language;
     }
     // The system's language, from LC_ALL, LC_MESSAGES or LANG as the C library reads them.
     for (const QString& code : QLocale::system().uiLanguages()) {
-        const QString language = known(QString(code).replace(QLatin1Char('-'), QLatin1Char('_')));
+        QString language = known(QString(code).replace(QLatin1Char('-'), QLatin1Char('_')));
         if (!language.isEmpty()) return language;
     }
     return QStringLiteral("en");
@@ -107,8 +105,9 @@ QString chosenLanguage(const QStringList& arguments, const QSettings* settings) 
 
 QString findTranslations(const QString& programFolder) {
     const QDir dir(programFolder);
-    for (const QString& candidate : {dir.filePath(QStringLiteral("translations")),
-                                     dir.filePath(QStringLiteral("../share/tarmigo/translations"))}) {
+    for (const QString& candidate :
+         {dir.filePath(QStringLiteral("translations")),
+          dir.filePath(QStringLiteral("../share/tarmigo/translations"))}) {
         const QFileInfo info(candidate);
         if (info.isDir()) return info.canonicalFilePath();
     }

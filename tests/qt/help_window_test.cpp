@@ -26,8 +26,10 @@ TEST(HelpWindowTest, WithoutAViewerThePageOpensInTheProgramsOwnWindowAndItsLinks
     ASSERT_FALSE(page.isEmpty());
     // Each language has its page; one without falls back to the English page.
     const QString folder = QFileInfo(page).path();
-    EXPECT_EQ(findHelpPage(folder, QStringLiteral("de")), folder + QStringLiteral("/tarmigo_de.htm"));
-    EXPECT_EQ(findHelpPage(folder, QStringLiteral("fr")), folder + QStringLiteral("/tarmigo_fr.htm"));
+    EXPECT_EQ(findHelpPage(folder, QStringLiteral("de")),
+              folder + QStringLiteral("/tarmigo_de.htm"));
+    EXPECT_EQ(findHelpPage(folder, QStringLiteral("fr")),
+              folder + QStringLiteral("/tarmigo_fr.htm"));
     EXPECT_EQ(findHelpPage(folder, QStringLiteral("xx")), page);
     EXPECT_EQ(openHelpPage(page, aViewer), nullptr);
     EXPECT_EQ(openHelpPage(QString(), noViewer), nullptr);

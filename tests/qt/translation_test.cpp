@@ -18,8 +18,7 @@
 namespace tarmigo {
 namespace {
 
-const QString Translations =
-    findTranslations(QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path());
+const QString Translations = findTranslations(QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path());
 
 // The ids of the string table, found by asking it.
 std::vector<int> stringIds() {
@@ -37,9 +36,9 @@ TEST_P(LanguageTest, EveryTextHasATranslation) {
     int count = 0;
     const char* const* texts = translatableTexts(&count);
     for (int id : stringIds())
-        EXPECT_TRUE(std::find_if(texts, texts + count, [id](const char* t) {
-                        return qstrcmp(t, stringText(id)) == 0;
-                    }) != texts + count)
+        EXPECT_TRUE(std::find_if(texts, texts + count,
+                                 [id](const char* t) { return qstrcmp(t, stringText(id)) == 0; }) !=
+                    texts + count)
             << "not marked for translation: " << stringText(id);
     for (int i = 0; i < count; ++i)
         EXPECT_FALSE(translator.translate(TextContext, texts[i]).isEmpty())
@@ -63,8 +62,8 @@ TEST_P(LanguageTest, EveryStatusTextFitsTheBoard) {
     const struct {
         int id;
         int room;
-    } labels[] = {{text::LabelHand, 34},   {text::LabelScore, 34},  {text::LabelWon, 34},
-                  {text::LabelHazard, 44}, {text::LabelSpeed, 44},  {text::LabelSafety, 99},
+    } labels[] = {{text::LabelHand, 34},     {text::LabelScore, 34}, {text::LabelWon, 34},
+                  {text::LabelHazard, 44},   {text::LabelSpeed, 44}, {text::LabelSafety, 99},
                   {text::LabelDistance, 99}, {text::LabelWinner, 99}};
     for (const auto& label : labels) {
         const QString shown = shownText(stringText(label.id));
