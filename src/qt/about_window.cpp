@@ -1,5 +1,7 @@
 #include "qt/about_window.h"
 
+#include "qt/translation.h"
+
 #include "game/host.h"
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
@@ -22,7 +24,7 @@ namespace {
 constexpr int IconSize = 32;
 
 QString qtext(const char* s) {
-    return QString::fromUtf8(s);
+    return shownText(s);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "qt/command_bar.h"
 
+#include "qt/translation.h"
+
 #include "game/host.h"
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
@@ -24,7 +26,7 @@ constexpr int HelpPicture = 1;
 constexpr int BarFontPixels = 12;
 
 QString qtext(const char* s) {
-    return QString::fromUtf8(s);
+    return shownText(s);
 }
 
 } // namespace

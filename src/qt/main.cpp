@@ -8,6 +8,7 @@
 #include "qt/packed_art.h"
 #include "qt/settings_store.h"
 #include "qt/single_instance.h"
+#include "qt/translation.h"
 #include "qt/sound_player.h"
 
 #include <QApplication>
@@ -63,8 +64,11 @@ int main(int argc, char** argv) {
     SettingsStore secondStore;
     const QString name = QString::fromLatin1(label::ProgramName);
     QSettings preferences(QSettings::NativeFormat, QSettings::UserScope, name, name);
+    // The language: --lang CODE, else the View menu's choice, else the system's.
+    useLanguage(chosenLanguage(QCoreApplication::arguments(), &preferences),
+                findTranslations(QCoreApplication::applicationDirPath()));
     SoundPlayer sounds(SoundPlayer::foldersBeside(QCoreApplication::applicationDirPath()));
-    const QString helpPage = findHelpPage(QCoreApplication::applicationDirPath());
+    const QString helpPage = findHelpPage(QCoreApplication::applicationDirPath(), currentLanguage());
 
     WindowSetup setup;
     setup.fileStore = fileStore.get();

@@ -1,5 +1,7 @@
 #include "qt/qt_host.h"
 
+#include "qt/translation.h"
+
 #include "app/options_dialog.h"
 #include "app/scores_dialog.h"
 #include "app/shell.h"
@@ -179,7 +181,7 @@ bool QtHost::askYesNo(int stringId) {
     board_.update(); // the board behind the box shows the tap so far
     const char* text = stringText(stringId);
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(label::ProgramName),
-                    QString::fromUtf8(text ? text : "").left(127),
+                    shownText(text).left(127),
                     QMessageBox::Yes | QMessageBox::No, dialogParent());
     box.setFont(uiFont(board_.zoom()));
     return box.exec() == QMessageBox::Yes;
