@@ -70,9 +70,10 @@ bool computerTurn(Game& g) {
 
 int hitTest(const Game& g, int x, int y) {
     const Layout& l = g.layout;
-    if (y >= l.handY + 5 && y <= l.handY + 31)
+    // A card's box, its right and bottom edges included.
+    if (y >= l.cardY() && y <= l.cardY() + CardHeight)
         for (int s = 1; s <= HandSize; ++s)
-            if (x >= 23 * s - 18 && x <= 23 * s) return s;
+            if (x >= l.slotX(s) && x <= l.slotX(s) + CardWidth) return s;
     if (y >= l.handY && y <= l.statusY && x >= l.deckX) return target::DrawPile;
     const bool onPanel = x <= l.panelWidth || x >= l.columnStride;
     if (y < 30 && onPanel) return target::ScorePanel;
