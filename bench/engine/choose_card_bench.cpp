@@ -33,7 +33,7 @@ struct Positions {
             g.round.set(flag::hard, hand % 2 == 0);
             beginHand(g, 1, hand != 0 && !g.has(flag::gameOver));
             for (int move = 0; move < 400 && !g.has(flag::handOver); ++move) {
-                drawCard(g, true);
+                drawCard(g, DrawSlide::Shown);
                 if (move % 3 == 0) games.push_back(g);
                 const int result = executeTarget(g, chooseCard(g, true));
                 checkBlockedHand(g);

@@ -28,17 +28,17 @@ void playerZeroTurn(Game& g) {
         const int choice = chooseCard(g, true);
         if (choice == target::DrawPile) {
             // A person's card comes by itself; this only happens after a damaged start.
-            drawCard(g, true);
+            drawCard(g, DrawSlide::Shown);
             continue;
         }
         const int result = executeTarget(g, choice);
         checkBlockedHand(g);
         if (handOver(g)) return;
         if (result == TurnPasses) break;
-        drawCard(g, true);
+        drawCard(g, DrawSlide::Shown);
     }
     g.currentPlayer = 1;
-    drawCard(g, true);
+    drawCard(g, DrawSlide::Shown);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The board's answer to what the rules report: slides, redraws and status messages.
 #include "game/events.h"
+#include "game/screen.h"
 
 namespace tarmigo {
 
@@ -17,11 +18,6 @@ class BoardEvents : public GameEvents {
 };
 
 // Where a card laid from the hand on the pile of a target code comes to rest.
-struct Point {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Point&) const = default;
-};
 Point pileCardPosition(const Game& g, int target, int depth);
 
 } // namespace tarmigo

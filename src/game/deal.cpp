@@ -43,7 +43,7 @@ void dealHands(Game& g) {
     for (int i = 0; i < 2 * HandSize; ++i) {
         g.currentPlayer = std::uint8_t(i % 2);
         g.own().setDrawSlot(i / 2 + 1);
-        drawCard(g, g.playerCount == 1);
+        drawCard(g, g.playerCount == 1 ? DrawSlide::Shown : DrawSlide::Hidden);
     }
     g.round.set(flag::sortHand, (sortAndAnimate & 1) != 0);
     g.round.set(flag::animate, (sortAndAnimate & 2) != 0);
@@ -64,12 +64,12 @@ void sortHand(Game& g) {
     if (p.drawSlot() != 0) p.setDrawSlot(HandSize);
 }
 
-void drawCard(Game& g, bool animate) {
+void drawCard(Game& g, DrawSlide slide) {
     if (!g.deckExhausted()) {
         PlayerRecord& p = g.own();
         const int slot = p.drawSlot();
         if (slot == 0 || slot > HandSize) return; // nothing waits to be filled: no sort either
-        if (animate) g.events->cardLeavesDrawPile(g);
+        if (slide == DrawSlide::Shown) g.events->cardLeavesDrawPile(g);
         const Card drawn = g.deck[g.round.deckPos];
         if (isComputerTurn(g)) noteSeen(g, drawn);
         p.slot(slot) = drawn;

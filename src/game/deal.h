@@ -12,7 +12,10 @@ void startHand(Game& g, int playerCount, bool keepScores);
 void shuffleDeck(Game& g);
 void dealHands(Game& g);
 void sortHand(Game& g);
+// Whether the card that a draw takes from the pile is reported as sliding.
+enum class DrawSlide : bool { Hidden = false, Shown = true };
+
 // Refills the current player's waiting slot from the draw pile.
-void drawCard(Game& g, bool animate);
+void drawCard(Game& g, DrawSlide slide);
 
 } // namespace tarmigo

@@ -14,6 +14,12 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
 struct Layout {
     int screenWidth = 0;
     int screenHeight = 0;

@@ -27,7 +27,7 @@ void playTap(Game& g, int x, int y) {
         if (y < g.layout.statusY) return;
         // The next player takes the device: show his hand and give him his card.
         drawHand(g);
-        drawCard(g, true);
+        drawCard(g, DrawSlide::Shown);
         g.round.set(flag::turnHandover, false);
         g.host.enableUndoButton(false);
         return;
@@ -38,7 +38,7 @@ void playTap(Game& g, int x, int y) {
         checkBlockedHand(g);
         if (handOver(g)) return;
         if (result == TurnPasses) passTurn(g);
-        if (result == TurnStays || isComputerTurn(g)) drawCard(g, true);
+        if (result == TurnStays || isComputerTurn(g)) drawCard(g, DrawSlide::Shown);
     }
     if (isComputerTurn(g)) {
         if (!computerTurn(g)) return;
@@ -57,22 +57,23 @@ bool computerTurn(Game& g) {
         // The computer's card is drawn before it chooses, so "draw first" only comes
         // from an odd restored state: it draws, and must not arm the human's discard.
         result = choice == target::DrawPile ? TurnStays : executeTarget(g, choice);
-        if (result == TurnStays) drawCard(g, true); // refills the slot of a laid safety
+        if (result == TurnStays) drawCard(g, DrawSlide::Shown); // refills the slot of a laid safety
         checkBlockedHand(g);
         if (handOver(g)) return false;
     }
     // After 20 attempts without a move that ends the turn, it passes all the same.
     g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
-    drawCard(g, true);
+    drawCard(g, DrawSlide::Shown);
     drawHeaders(g);
     return true;
 }
 
 int hitTest(const Game& g, int x, int y) {
     const Layout& l = g.layout;
-    if (y >= l.handY + 5 && y <= l.handY + 31)
+    // A card's box, its right and bottom edges included.
+    if (y >= l.cardY() && y <= l.cardY() + CardHeight)
         for (int s = 1; s <= HandSize; ++s)
-            if (x >= 23 * s - 18 && x <= 23 * s) return s;
+            if (x >= l.slotX(s) && x <= l.slotX(s) + CardWidth) return s;
     if (y >= l.handY && y <= l.statusY && x >= l.deckX) return target::DrawPile;
     const bool onPanel = x <= l.panelWidth || x >= l.columnStride;
     if (y < 30 && onPanel) return target::ScorePanel;

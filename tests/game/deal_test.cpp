@@ -183,7 +183,7 @@ TEST(Deal, BothPlayersPlayTheirFirstTurnWithoutDrawing) {
 TEST(Deal, WithoutSortingADrawnCardStaysInTheVacatedSlot) {
     Position pos(2);
     pos.option(flag::sortHand, 0).hand(0, "fgh.jkl").drawPending(0, 4).next("u");
-    drawCard(pos.g, true);
+    drawCard(pos.g, DrawSlide::Shown);
     EXPECT_EQ(handLetters(pos.player(0)), "fghujkl");
     EXPECT_EQ(pos.player(0).drawSlot(), 0);
 }
@@ -191,7 +191,7 @@ TEST(Deal, WithoutSortingADrawnCardStaysInTheVacatedSlot) {
 TEST(Deal, WithSortingADrawnCardIsSortedIntoPlace) {
     Position pos(2);
     pos.option(flag::sortHand, 1).hand(0, "fgh.jkl").drawPending(0, 4).next("g");
-    drawCard(pos.g, true);
+    drawCard(pos.g, DrawSlide::Shown);
     EXPECT_EQ(handLetters(pos.player(0)), "fgghjkl");
     EXPECT_EQ(pos.player(0).drawSlot(), 0);
 }
@@ -199,7 +199,7 @@ TEST(Deal, WithSortingADrawnCardIsSortedIntoPlace) {
 TEST(Deal, AnExhaustedPileDrawsNothingButStillSorts) {
     Position pos(2);
     pos.option(flag::sortHand, 1).hand(0, "k.f.g.h").drawPending(0, 2).exhausted();
-    drawCard(pos.g, true);
+    drawCard(pos.g, DrawSlide::Shown);
     EXPECT_EQ(pos.g.round.deckPos, 101);
     EXPECT_EQ(handLetters(pos.player(0)), "fghk...");
     EXPECT_EQ(pos.player(0).drawSlot(), 7);
@@ -208,7 +208,7 @@ TEST(Deal, AnExhaustedPileDrawsNothingButStillSorts) {
 TEST(Deal, AnExhaustedPileWithoutSortingLeavesTheHandAsItIs) {
     Position pos(2);
     pos.hand(0, "k.f.g.h").drawPending(0, 2).exhausted();
-    drawCard(pos.g, true);
+    drawCard(pos.g, DrawSlide::Shown);
     EXPECT_EQ(handLetters(pos.player(0)), "k.f.g.h");
     EXPECT_EQ(pos.player(0).drawSlot(), 2);
 }
@@ -217,7 +217,7 @@ TEST(Deal, AMoveAfterThePileRanOutLeavesTheEmptySlotsLast) {
     Position pos(2);
     pos.option(flag::sortHand, 1).hand(0, "fgkh...").exhausted().rolling(0);
     pos.play(2); // the 50
-    drawCard(pos.g, true);
+    drawCard(pos.g, DrawSlide::Shown);
     EXPECT_EQ(handLetters(pos.player(0)), "fhk....");
     EXPECT_EQ(pos.player(0).drawSlot(), 7);
 }
@@ -225,7 +225,7 @@ TEST(Deal, AMoveAfterThePileRanOutLeavesTheEmptySlotsLast) {
 TEST(Deal, APlayerWithNoSlotWaitingDrawsNothingAndIsNotSorted) {
     Position pos(2);
     pos.option(flag::sortHand, 1).hand(0, "kjihgfu");
-    drawCard(pos.g, true);
+    drawCard(pos.g, DrawSlide::Shown);
     EXPECT_EQ(pos.g.round.deckPos, 40);
     EXPECT_EQ(handLetters(pos.player(0)), "kjihgfu");
     EXPECT_TRUE(pos.status().empty());
@@ -234,27 +234,27 @@ TEST(Deal, APlayerWithNoSlotWaitingDrawsNothingAndIsNotSorted) {
 TEST(Deal, OnlyTheComputersDrawsAreSeen) {
     Position one(1);
     one.hand(0, "fgh.jkl").drawPending(0, 4).hand(1, "fgh.jkl").drawPending(1, 4).next("uv");
-    drawCard(one.g, true);
+    drawCard(one.g, DrawSlide::Shown);
     EXPECT_EQ(one.seen(RightOfWay), 0); // the human's card
     one.current(1);
-    drawCard(one.g, true);
+    drawCard(one.g, DrawSlide::Shown);
     EXPECT_EQ(one.seen(DrivingAce), 1); // the computer's card
 
     Position two(2);
     two.hand(0, "fgh.jkl").drawPending(0, 4).hand(1, "fgh.jkl").drawPending(1, 4).next("uv");
-    drawCard(two.g, true);
+    drawCard(two.g, DrawSlide::Shown);
     two.current(1);
-    drawCard(two.g, true);
+    drawCard(two.g, DrawSlide::Shown);
     EXPECT_EQ(two.g.round.seenCount, (std::array<std::uint8_t, CardKinds>{}));
 }
 
 TEST(Deal, AHumansDrawAsksForACardToBePlayed) {
     Position pos(1);
     pos.hand(0, "fgh.jkl").drawPending(0, 4);
-    drawCard(pos.g, true);
+    drawCard(pos.g, DrawSlide::Shown);
     EXPECT_EQ(pos.status(), "Tap a card to play it");
     Position computer(1);
     computer.current(1).hand(1, "fgh.jkl").drawPending(1, 4);
-    drawCard(computer.g, true);
+    drawCard(computer.g, DrawSlide::Shown);
     EXPECT_TRUE(computer.status().empty());
 }

@@ -11,7 +11,7 @@ TEST(GameState, OnlyPositionOneHundredAndOneMeansTheDrawPileIsExhausted) {
     RulePosition pos;
     pos.hand(0, "fgh.ijk").drawPending(0, 4).deckPos(100).next("u");
     EXPECT_FALSE(pos.g.deckExhausted());
-    drawCard(pos.g, false);
+    drawCard(pos.g, DrawSlide::Hidden);
     EXPECT_EQ(pos.player(0).slot(4), RightOfWay); // the last card is still drawn
     EXPECT_EQ(pos.g.round.deckPos, 101);
     EXPECT_TRUE(pos.g.deckExhausted());

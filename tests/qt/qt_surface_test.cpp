@@ -266,7 +266,7 @@ TEST(QtSurface, SlideStepsAllocateNothing) {
     g.surface = &s;
     allocations = 0;
     countingAllocations = true;
-    slideBitmap(g, Stop, 5, 219, CardWidth, CardHeight, 141, 99, SlideStep, 8, true);
+    slideBitmap(g, {.bitmap = Stop, .from = {5, 219}, .to = {141, 99}, .delay = 8});
     countingAllocations = false;
     EXPECT_EQ(host.animationSteps, 34);
     EXPECT_EQ(allocations, 0);
