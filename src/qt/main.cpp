@@ -8,8 +8,8 @@
 #include "qt/packed_art.h"
 #include "qt/settings_store.h"
 #include "qt/single_instance.h"
-#include "qt/translation.h"
 #include "qt/sound_player.h"
+#include "qt/translation.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     useLanguage(chosenLanguage(QCoreApplication::arguments(), &preferences),
                 findTranslations(QCoreApplication::applicationDirPath()));
     SoundPlayer sounds(SoundPlayer::foldersBeside(QCoreApplication::applicationDirPath()));
-    const QString helpPage = findHelpPage(QCoreApplication::applicationDirPath(), currentLanguage());
+    const QString helpPage =
+        findHelpPage(QCoreApplication::applicationDirPath(), currentLanguage());
 
     WindowSetup setup;
     setup.fileStore = fileStore.get();

@@ -30,14 +30,16 @@ int main(int argc, char** argv) {
         }
         bool isId = false;
         const int id = name.toInt(&isId);
-        const bool opaque = isId && id >= tarmigo::Bitmaps::FirstId && id <= tarmigo::Bitmaps::LastId;
-        const QImage image =
-            opaque ? tarmigo::Bitmaps::opaque(decoded) : decoded.convertToFormat(QImage::Format_ARGB32);
+        const bool opaque =
+            isId && id >= tarmigo::Bitmaps::FirstId && id <= tarmigo::Bitmaps::LastId;
+        const QImage image = opaque ? tarmigo::Bitmaps::opaque(decoded)
+                                    : decoded.convertToFormat(QImage::Format_ARGB32);
         out << "alignas(16) const std::uint32_t picture" << i << "[] = {";
         for (int y = 0; y < image.height(); ++y) {
             const auto* row = reinterpret_cast<const quint32*>(image.constScanLine(y));
             for (int x = 0; x < image.width(); ++x) {
-                out << ((x % 8) == 0 ? "\n    " : " ") << "0x" << QString::number(row[x], 16) << "u,";
+                out << ((x % 8) == 0 ? "\n    " : " ") << "0x" << QString::number(row[x], 16)
+                    << "u,";
             }
         }
         out << "\n};\n";

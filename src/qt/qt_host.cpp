@@ -181,8 +181,7 @@ bool QtHost::askYesNo(int stringId) {
     board_.update(); // the board behind the box shows the tap so far
     const char* text = stringText(stringId);
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(label::ProgramName),
-                    shownText(text).left(127),
-                    QMessageBox::Yes | QMessageBox::No, dialogParent());
+                    shownText(text).left(127), QMessageBox::Yes | QMessageBox::No, dialogParent());
     box.setFont(uiFont(board_.zoom()));
     return box.exec() == QMessageBox::Yes;
 }
