@@ -1,126 +1,156 @@
-// The pieces of the desktop program that stand apart from the window: where its files
-// are, the sounds, and how the board view maps the mouse onto the board.
+// The pieces of the desktop program that stand apart from the window: its runtime
+// folder, the help page, the sounds, and the German and French texts: complete,
+// recognised where the board shows them with a number, fitting the board at every zoom,
+// and chosen by --lang, the settings or the system.
+#include "game/strings.h"
 #include "qt/app_paths.h"
-#include "qt/board_view.h"
 #include "qt/help_page.h"
+#include "qt/help_window.h"
+#include "qt/qt_surface.h"
 #include "qt/sound_player.h"
-#include "qt/ui_scale.h"
+#include "qt/translation.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
 namespace tarmigo {
 namespace {
 
-TEST(DesktopPathsTest, TheFileCopyIsNamedAfterTheProgram) {
-    EXPECT_EQ(saveFilePath("/data/tarmigo", "tarmigo"), "/data/tarmigo/tarmigt");
-    EXPECT_EQ(saveFilePath("/data/tarmigo", "tarmiga"), "/data/tarmigo/tarmigt");
-    // A name that ends in 't' would make the copy overwrite the program: no copy at all.
-    EXPECT_TRUE(saveFilePath("/data/tarmigo", "tarmigot").isEmpty());
-    EXPECT_TRUE(saveFilePath("", "tarmigo").isEmpty());
-}
+const QString ProgramFolder = QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path();
 
-TEST(DesktopPathsTest, TheRuntimeFolderIsPrivate) {
-    const QString folder = runtimeFolder();
-    ASSERT_FALSE(folder.isEmpty());
-    const QFileInfo info(folder);
-    EXPECT_TRUE(info.isDir());
-    EXPECT_EQ(info.permissions() &
+TEST(DesktopParts, TheRuntimeFolderIsPrivateAndTheSoundsAreEmbedded) {
+    const QFileInfo runtime(runtimeFolder()); // where the single instance keeps its lock
+    EXPECT_TRUE(runtime.isDir());
+    EXPECT_EQ(runtime.permissions() &
                   (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup | QFile::WriteGroup),
               QFile::Permissions());
+    SoundPlayer player(SoundPlayer::foldersBeside(ProgramFolder));
+    player.prepare();
+    for (const char* name : {"WVS", "WVR", "WVH", "WVM"})
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/sounds/%1.wav").arg(QLatin1String(name))));
 }
 
-TEST(DesktopPathsTest, TheHelpPageIsFoundBesideTheProgramOrWhereItIsInstalled) {
-    QTemporaryDir root;
-    ASSERT_TRUE(QDir(root.path()).mkpath("bin"));
-    ASSERT_TRUE(QDir(root.path()).mkpath("share/tarmigo"));
-    const QString bin = root.filePath("bin");
-    EXPECT_TRUE(findHelpPage(bin).isEmpty());
-
+TEST(HelpPage, IsFoundInTheLanguageAndOpensInTheProgramsOwnWindowWithoutAViewer) {
+    QTemporaryDir root; // installed: the page in share/tarmigo beside the bin folder
+    ASSERT_TRUE(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("share/tarmigo"));
+    EXPECT_TRUE(findHelpPage(root.filePath("bin")).isEmpty());
     QFile installed(root.filePath("share/tarmigo/tarmigo.htm"));
     ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
-    installed.close();
-    EXPECT_EQ(findHelpPage(bin), QFileInfo(installed).canonicalFilePath());
+    EXPECT_EQ(findHelpPage(root.filePath("bin")), QFileInfo(installed).canonicalFilePath());
+    const QString page = findHelpPage(ProgramFolder);
+    const QString folder = QFileInfo(page).path();
+    for (const QString language : {"de", "fr"})
+        EXPECT_EQ(findHelpPage(folder, language), folder + "/tarmigo_" + language + ".htm");
+    EXPECT_EQ(findHelpPage(folder, "xx"), page);
 
-    QFile beside(root.filePath("bin/tarmigo.htm"));
-    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
-    beside.close();
-    EXPECT_EQ(findHelpPage(bin), QFileInfo(beside).canonicalFilePath());
-
-    // The build puts a copy beside the program.
-    EXPECT_FALSE(findHelpPage(QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path()).isEmpty());
+    EXPECT_EQ(openHelpPage(page, [](const QUrl&) { return true; }), nullptr);
+    const auto noViewer = [](const QUrl&) { return false; };
+    EXPECT_EQ(openHelpPage(QString(), noViewer), nullptr);
+    std::unique_ptr<QWidget> opened(openHelpPage(page, noViewer));
+    auto* window = dynamic_cast<HelpWindow*>(opened.get());
+    ASSERT_TRUE(window && window->isVisible());
+    // Follow the first link of the contents from the keyboard, then come back.
+    QTextBrowser* browser = window->browser();
+    browser->setFocus();
+    QTest::keyClick(browser, Qt::Key_Tab);
+    QTest::keyClick(browser, Qt::Key_Return);
+    EXPECT_FALSE(browser->source().fragment().isEmpty());
+    window->findChildren<QPushButton*>().value(0)->click();
+    EXPECT_TRUE(browser->source().fragment().isEmpty() && browser->isForwardAvailable());
 }
 
-QStringList moduleFolders() {
-    return SoundPlayer::foldersBeside(QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path());
+const QString Translations = findTranslations(QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path());
+
+// The ids of the string table, found by asking it.
+std::vector<int> stringIds() {
+    std::vector<int> ids;
+    for (int id = 1000; id < 2000; ++id)
+        if (stringText(id)) ids.push_back(id);
+    return ids;
 }
 
-TEST(DesktopSoundsTest, TheFourSoundsAreEmbeddedAsWaveFilesInTheSoundModule) {
-    SoundPlayer player(moduleFolders());
-    player.prepare();
-    for (const char* name : {"WVS", "WVR", "WVH", "WVM"}) {
-        QFile file(QStringLiteral(":/sounds/%1.wav").arg(QLatin1String(name)));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-        const QByteArray head = file.read(12);
-        EXPECT_TRUE(head.startsWith("RIFF") && head.endsWith("WAVE")) << name;
+class LanguageTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(LanguageTest, EveryTextHasATranslation) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral("tarmigo_") + GetParam(), Translations));
+    int count = 0;
+    const char* const* texts = translatableTexts(&count);
+    for (int id : stringIds())
+        EXPECT_TRUE(std::any_of(texts, texts + count,
+                                [id](const char* t) { return qstrcmp(t, stringText(id)) == 0; }))
+            << "not marked for translation: " << stringText(id);
+    for (int i = 0; i < count; ++i)
+        EXPECT_FALSE(translator.translate(TextContext, texts[i]).isEmpty())
+            << GetParam() << " lacks: " << texts[i];
+}
+
+TEST_P(LanguageTest, EveryStatusTextFitsTheBoard) {
+    useLanguage(QString::fromLatin1(GetParam()), Translations);
+    const QFontMetrics metrics(boardFont(1));
+    const auto fits = [&](const std::string& text, int room) {
+        const QString shown = shownText(std::string_view(text));
+        EXPECT_LE(metrics.horizontalAdvance(shown), room) << GetParam() << ": " << text;
+    };
+    // The status line starts 5 pixels in and is cut at the board's 240-pixel edge;
+    // status, player and result texts are ids 1200 to 1499, the widest number in them 1000.
+    for (int id : stringIds())
+        if (id >= 1200 && id < 1500) fits(formatNumber(stringText(id), id == 1218 ? 1000 : 2), 235);
+    // Three header cells to a 104-pixel panel, the hazard and speed piles side by side,
+    // the safety row and the distance area across it.
+    const std::pair<int, int> labels[] = {{text::LabelHand, 34},     {text::LabelScore, 34},
+                                          {text::LabelWon, 34},      {text::LabelHazard, 44},
+                                          {text::LabelSpeed, 44},    {text::LabelSafety, 99},
+                                          {text::LabelDistance, 99}, {text::LabelWinner, 99}};
+    for (auto [id, room] : labels) fits(stringText(id), room);
+    useLanguage(QStringLiteral("en"), Translations);
+    // A larger board has a larger font, in proportion.
+    EXPECT_NEAR(QFontMetrics(boardFont(3)).height(), 3 * metrics.height(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(GermanAndFrench, LanguageTest, ::testing::Values("de", "fr"));
+
+TEST(Translation, BoardTextsWithANumberAreTranslatedAndUnknownTextsStayEnglish) {
+    useLanguage(QStringLiteral("de"), Translations);
+    const std::pair<const char*, const char*> rows[] = {
+        {"Player 2 Wins!", "Spieler 2 gewinnt!"},
+        {"That would exceed the 1000 mile race", "Das überschreitet die 1000 Meilen"},
+        {"700", "700"},
+        {"That would exceed the mile race", "That would exceed the mile race"}};
+    for (auto [shown, expected] : rows)
+        EXPECT_EQ(shownText(std::string_view(shown)), QString::fromUtf8(expected));
+    useLanguage(QStringLiteral("xx"), Translations); // none: English
+    EXPECT_EQ(shownText(std::string_view("Player 2 Wins!")), QStringLiteral("Player 2 Wins!"));
+}
+
+TEST(Translation, TheCommandLineOverridesTheSettingsWhichOverrideTheSystem) {
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath("s.ini"), QSettings::IniFormat);
+    const QString system = chosenLanguage({}, nullptr);
+    EXPECT_TRUE(availableLanguages().contains(system));
+    const std::tuple<const char*, QStringList, QString> rows[] = {
+        {"", {"--lang", "fr"}, "fr"},
+        {"", {"--lang", "de_AT"}, "de"},
+        {"", {"--lang"}, system},
+        {"de", {}, "de"},
+        {"de", {"--lang", "fr"}, "fr"},
+        {"de", {"--lang", "xx"}, "de"},
+        {"zz", {}, system}}; // the setting stored, the arguments, the language chosen
+    for (const auto& [setting, arguments, chosen] : rows) {
+        if (*setting) settings.setValue(QLatin1String(LanguageKey), setting);
+        EXPECT_EQ(chosenLanguage(QStringList{"tarmigo"} + arguments, &settings), chosen)
+            << setting << ' ' << arguments.join(' ').toStdString();
     }
-}
-
-std::vector<QString> messages;
-void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
-    messages.push_back(message);
-}
-
-TEST(DesktopSoundsTest, PlayingWithoutAnAudioDeviceIsSilentAndQuiet) {
-    messages.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
-    {
-        SoundPlayer player(moduleFolders());
-        for (int i = 0; i < 3; ++i)
-            for (const char* name : {"WVS", "WVR", "WVH", "WVM", "nonsense", ""}) player.play(name);
-    }
-    qInstallMessageHandler(previous);
-    EXPECT_TRUE(messages.empty()) << messages.front().toStdString();
-}
-
-TEST(DesktopSoundsTest, AMissingSoundModuleOnlyMeansSilence) {
-    SoundPlayer player({QStringLiteral("/nonexistent")});
-    player.play("WVS");
-    SUCCEED();
-}
-
-TEST(BoardViewTest, PositionsAreDividedByTheZoomAndRoundedDown) {
-    BoardView view;
-    view.setZoom(2);
-    view.resize(view.sizeHint());
-    EXPECT_EQ(view.toBoard({0, 0}), QPoint(0, 0));
-    EXPECT_EQ(view.toBoard({479.9, 587.9}), QPoint(239, 293));
-    EXPECT_EQ(view.toBoard({-0.5, -1}), QPoint(-1, -1));
-    EXPECT_EQ(view.toBoard({-3, 5}), QPoint(-2, 2));
-    // Far outside the window the position still fits a 16-bit coordinate.
-    EXPECT_EQ(view.toBoard({1e7, -1e7}), QPoint(32767, -32768));
-}
-
-TEST(BoardViewTest, ABoardThatDoesNotFitKeepsItsProportions) {
-    BoardView view;
-    view.setZoom(2);
-    view.resize(240, 1000);
-    const QRectF area = view.boardArea();
-    EXPECT_DOUBLE_EQ(area.width(), 240);
-    EXPECT_DOUBLE_EQ(area.height(), 294);
-    EXPECT_EQ(view.toBoard({120, area.top() + 10}), QPoint(120, 10));
-}
-
-TEST(UiScaleTest, TheZoomFitsTheScreen) {
-    EXPECT_EQ(comfortableZoom(1280, 1024), 2);
-    EXPECT_EQ(largestZoom(1280, 1024), 3);
-    EXPECT_EQ(comfortableZoom(2560, 1400), 3);
-    EXPECT_EQ(comfortableZoom(320, 240), 1); // never below 1
-    EXPECT_EQ(largestZoom(100000, 100000), MaxZoom);
 }
 
 } // namespace

@@ -1,153 +1,103 @@
-// The built program run as processes: one copy per user, whatever the second start
-// or a crashed first one left behind.
-#include "window_fixture.h"
-
+// One copy per user: a second start raises the running window and exits, whatever a
+// crashed first copy left behind or a stranger writes to the socket.
+#include "app/save_state.h"
+#include "qt/main_window.h"
 #include "qt/single_instance.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
 
 namespace tarmigo::testing {
 namespace {
 
-const QString Program = QStringLiteral(TARMIGO_PROGRAM);
 constexpr int StartTimeoutMs = 20000;
 
-// A user's folders of its own for each test.
-class ProgramTest : public WindowTest {
+// A user's folders of its own for each test, and the built program started on them.
+class ProgramTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        WindowTest::SetUp();
         for (const char* name : {"data", "config", "run"}) QDir(folder.path()).mkdir(name);
-        QFile::setPermissions(runFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    void TearDown() override {
-        for (QProcess* p : processes) {
-            if (p->state() != QProcess::NotRunning) {
-                p->kill();
-                p->waitForFinished();
-            }
-            delete p;
-        }
-        WindowTest::TearDown();
+        QFile::setPermissions(run(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    QString runFolder() const { return folder.filePath("run"); }
+    QString run() const { return folder.filePath("run"); }
     QString saveFile() const { return folder.filePath("data/tarmigo/tarmigt"); }
 
-    QProcess* launch(const QStringList& extra = {}) {
-        auto* p = new QProcess;
+    // Starts the program and waits for it to end, unless `wait` is false.
+    QProcess& launch(bool wait, const char* exitAfterPaint = nullptr) {
+        auto& p = processes.emplace_back(std::make_unique<QProcess>());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_DATA_HOME", folder.filePath("data"));
         env.insert("XDG_CONFIG_HOME", folder.filePath("config"));
-        env.insert("XDG_RUNTIME_DIR", runFolder());
+        env.insert("XDG_RUNTIME_DIR", run());
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        for (const QString& setting : extra)
-            env.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        if (exitAfterPaint) env.insert("TARMIGO_EXIT_AFTER_FIRST_PAINT", exitAfterPaint);
         p->setProcessEnvironment(env);
         p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        p->start(Program, {});
-        processes.push_back(p);
-        return p;
+        p->start(QStringLiteral(TARMIGO_PROGRAM), {});
+        const auto ended = [&] { return p->state() == QProcess::NotRunning; };
+        EXPECT_TRUE(!wait || QTest::qWaitFor(ended, StartTimeoutMs));
+        return *p;
     }
-    // Waits for a process to end while this program's own events keep running.
-    static bool finished(QProcess* p) {
-        return QTest::qWaitFor([p] { return p->state() == QProcess::NotRunning; }, StartTimeoutMs);
-    }
-    // The first copy is up once it answers on its socket and has written the state.
-    bool running() {
-        return QTest::qWaitFor(
-            [this] {
-                return QFileInfo::exists(QDir(runFolder()).filePath("tarmigo.socket")) &&
-                       QFileInfo::exists(saveFile());
-            },
-            StartTimeoutMs);
-    }
-    static QByteArray contents(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    qint64 savedSize() const { return QFileInfo(saveFile()).size(); }
 
-    std::vector<QProcess*> processes;
+    QTemporaryDir folder;
+    std::vector<std::unique_ptr<QProcess>> processes; // killed, if still running, at the end
 };
 
-TEST_F(ProgramTest, ASecondStartExitsAtOnceAndLeavesTheSavedStateAlone) {
-    QProcess* first = launch();
-    ASSERT_TRUE(running());
-    const QByteArray saved = contents(saveFile());
-    const QDateTime written = QFileInfo(saveFile()).lastModified();
-    ASSERT_EQ(saved.size(), 248);
-
-    QProcess* second = launch();
-    ASSERT_TRUE(finished(second));
-    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second->exitCode(), 0);
-    EXPECT_EQ(first->state(), QProcess::Running);
-    EXPECT_EQ(contents(saveFile()), saved);
-    EXPECT_EQ(QFileInfo(saveFile()).lastModified(), written);
-}
-
-TEST_F(ProgramTest, ASecondStartBringsTheRunningWindowToTheFront) {
+TEST_F(ProgramTest, ASecondStartBringsTheRunningWindowToTheFrontAndExits) {
     // This process is the running copy: its window, minimised, answers the request.
-    start();
-    SingleInstance instance(runFolder());
+    MainWindow window{WindowSetup{}};
+    window.start();
+    window.showMinimized();
+    SingleInstance instance(run());
     ASSERT_TRUE(instance.claim());
     int raised = 0;
     instance.onRaise = [&] {
         ++raised;
-        window->bringToFront();
+        window.bringToFront();
     };
-    window->showMinimized();
-    settle();
-
-    QProcess* second = launch();
-    ASSERT_TRUE(finished(second));
-    EXPECT_EQ(second->exitCode(), 0);
-    // The request may still wait in the socket when the second copy has ended.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return raised > 0; }, StartTimeoutMs));
-    EXPECT_EQ(raised, 1);
-    EXPECT_FALSE(window->isMinimized());
-    EXPECT_FALSE(QFileInfo::exists(saveFile())); // the second start saved nothing
-}
-
-TEST_F(ProgramTest, ALockLeftByACrashedCopyDoesNotStopTheNextStart) {
-    QProcess* first = launch();
-    ASSERT_TRUE(running());
-    first->kill(); // no clean-up: the lock file and the socket stay behind
-    first->waitForFinished();
-    ASSERT_TRUE(QFileInfo::exists(QDir(runFolder()).filePath("tarmigo.lock")));
-    QFile::remove(saveFile());
-
-    QProcess* next = launch({"TARMIGO_EXIT_AFTER_FIRST_PAINT=1"});
-    ASSERT_TRUE(finished(next));
-    EXPECT_EQ(next->exitCode(), 0);
-    EXPECT_EQ(contents(saveFile()).size(), 248); // it ran its start-up
-}
-
-TEST_F(ProgramTest, TheRunningCopyAnswersOnlyTheOneRequest) {
-    SingleInstance instance(runFolder());
-    ASSERT_TRUE(instance.claim());
-    int raised = 0;
-    instance.onRaise = [&] { ++raised; };
-    const auto send = [&](const QByteArray& bytes) {
+    // Nothing but the one request raises it.
+    for (const QByteArray& bytes : {QByteArray("quit\n"), SingleInstance::RaiseRequest + "and more",
+                                    QByteArray(1 << 20, 'x')}) {
         QLocalSocket socket;
         socket.connectToServer(instance.socketPath());
         ASSERT_TRUE(socket.waitForConnected(2000));
         socket.write(bytes);
         socket.flush();
         QTest::qWait(100);
-        socket.abort();
-        QTest::qWait(50);
-    };
-    send("quit\n");
-    send(SingleInstance::RaiseRequest + "and more");
-    send(QByteArray(1 << 20, 'x'));
+    }
     EXPECT_EQ(raised, 0);
-    send(SingleInstance::RaiseRequest);
+
+    QProcess& second = launch(true);
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    // The request may still wait in the socket when the second copy has ended.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return raised > 0; }, StartTimeoutMs));
     EXPECT_EQ(raised, 1);
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_FALSE(QFileInfo::exists(saveFile())); // the second copy saved nothing
+}
+
+TEST_F(ProgramTest, ALockLeftByACrashedCopyDoesNotStopTheNextStart) {
+    QProcess& first = launch(false);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return QFileInfo::exists(run() + "/tarmigo.socket") && savedSize() > 0; },
+        StartTimeoutMs));
+    first.kill(); // no clean-up: the lock file and the socket stay behind
+    first.waitForFinished();
+    ASSERT_TRUE(QFileInfo::exists(run() + "/tarmigo.lock"));
+    QFile::remove(saveFile());
+
+    QProcess& next = launch(true, "1");
+    EXPECT_EQ(next.exitCode(), 0);
+    EXPECT_EQ(savedSize(), SaveRecordSize); // it ran its start-up
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // The Qt front end's tests run in one application on the off-screen platform, with
-// one screen large enough for every zoom the tests choose.
+// one screen large enough for every zoom they choose.
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryFile>
 
 #include <gtest/gtest.h>
@@ -14,7 +13,7 @@ int main(int argc, char** argv) {
         screens.write(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1920,
             "height": 1200, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
         screens.flush();
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     }
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

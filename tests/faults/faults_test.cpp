@@ -1,0 +1,200 @@
+// The saved state under faults, with the desktop's own stores as tarmigo-replay uses
+// them: a disk that stops taking writes (files that cannot grow, a full disk, a
+// read-only folder) and the program killed at any moment of play. The game goes on,
+// no stored copy is ever half-written, and the next start restores the last save.
+#include "app/save_state.h"
+#include "app/store.h"
+#include "qt/settings_store.h"
+#include "render.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace tarmigo::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh folder for a test, with the data folder the driver plays on inside it.
+struct Folder {
+    fs::path root = [] {
+        std::string pattern = (fs::temp_directory_path() / "tarmigo-faults-XXXXXX").string();
+        return fs::path(::mkdtemp(pattern.data()) ? pattern : "");
+    }();
+    fs::path data = root / "data";
+    Folder() {
+        fs::create_directory(data);
+        std::ofstream(root / "check.script") << "start\ndump\n";
+    }
+    ~Folder() { fs::remove_all(root); }
+};
+
+// What the driver printed when run on the data folder with the script (read through a
+// pipe, which no limit on file sizes reaches).
+std::string run(const Folder& f, const char* script) {
+    const std::string command = std::string(TARMIGO_REPLAY_PATH) + " --data-dir " +
+                                f.data.string() + " " + (f.root / script).string();
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    std::string out = "\n";
+    for (char buffer[4096]; pipe && std::fgets(buffer, sizeof buffer, pipe);) out += buffer;
+    return pipe && ::pclose(pipe) == 0 ? out : "driver failed";
+}
+
+// The rest of the printed line that starts with `word`.
+std::string line(const std::string& out, const std::string& word) {
+    const std::size_t at = out.find('\n' + word + ' ');
+    if (at == std::string::npos) return "";
+    const std::size_t from = at + word.size() + 2;
+    return out.substr(from, out.find('\n', from) - from);
+}
+
+// Plays ten taps, brings on the fault, plays the taps again and starts again: 0 when the
+// copies saved before the fault survive it and come back, else the step that failed.
+int playThroughFault(const Folder& f, const std::function<bool()>& fault) {
+    std::ofstream(f.root / "play.script")
+        << "start\ntap 14 232\ntap 37 232\ntap 60 232\ntap 83 232\n"
+           "tap 106 232\ntap 129 232\ntap 152 232\ntap 200 230\n"
+           "tap 14 232\ntap 37 232\ndump\n";
+    const std::string before = run(f, "play.script"), saved = line(before, "record");
+    if (saved.size() != 2 * SaveRecordSize || line(before, "stored") != saved + ' ' + saved)
+        return 1;
+    if (!fault()) return 77;
+    const std::string after = run(f, "play.script");
+    if (line(after, "record") == saved) return 2;               // the game goes on
+    if (line(after, "stored") != saved + ' ' + saved) return 3; // and loses nothing
+    return line(run(f, "check.script"), "record") == saved ? 0 : 4;
+}
+
+TEST(DiskFaults, ADiskThatFillsUpOrTurnsReadOnlyLeavesTheLastSaveIntact) {
+    const struct {
+        const char* fault;
+        bool smallDisk; // a small file system of its own, in a mount namespace of its own
+        std::function<bool(const fs::path&)> bringOn;
+    } rows[] = {
+        {"files cannot grow", false,
+         [](const fs::path&) {
+             std::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{64, 64};
+             return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+         }},
+        {"disk full", true,
+         [](const fs::path& data) {
+             std::FILE* filler = std::fopen((data / "filler").c_str(), "wb");
+             static const char block[4096] = {};
+             while (filler && std::fwrite(block, 1, sizeof block, filler) == sizeof block &&
+                    std::fflush(filler) == 0) {
+             }
+             if (filler) std::fclose(filler);
+             return filler != nullptr;
+         }},
+        {"read-only", true,
+         [](const fs::path& data) {
+             return ::mount(nullptr, data.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.fault);
+        const Folder f;
+        std::fflush(nullptr);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            if (row.smallDisk &&
+                !(::unshare(CLONE_NEWNS) == 0 &&
+                  ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                  ::mount("tmpfs", f.data.c_str(), "tmpfs", 0, "size=64k") == 0))
+                ::_exit(77);
+            ::_exit(playThroughFault(f, [&] { return row.bringOn(f.data); }));
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+        const int result = WEXITSTATUS(status); // 77: no right to mount here, passed over
+        EXPECT_TRUE(result == 0 || (result == 77 && row.smallDisk))
+            << result << ": 1 unsaved, 2 stuck, 3 lost, 4 not restored";
+    }
+}
+
+// A long game of random taps, commands, answers and option changes.
+void writeRandomScript(const fs::path& path, std::mt19937& random) {
+    std::ofstream out(path);
+    auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    static constexpr int commands[] = {4011, 4012, 4021, 4023, 4040};
+    out << "clock " << random() << "\nstart\n";
+    for (int i = 0; i < 40000; ++i) {
+        switch (pick(20)) {
+        case 0: out << "answer " << (pick(2) ? "yes" : "no"); break;
+        case 1: out << "scores " << (pick(2) ? 3227 : 1); break;
+        case 2: out << "command " << commands[pick(5)]; break;
+        case 3: out << "options discard=" << pick(3) << " play=" << pick(2); break;
+        case 4: out << "clock " << random(); break;
+        case 5:
+        case 6: out << "tap " << pick(240) << ' ' << pick(320); break;
+        case 7:
+        case 8: out << "tap 200 230"; break;                                  // the draw pile
+        default: out << "tap " << 14 + 23 * pick(7) << ' ' << 220 + pick(30); // the hand
+        }
+        out << '\n';
+    }
+}
+
+std::string hex(const std::vector<std::uint8_t>& bytes) {
+    std::string s;
+    for (std::uint8_t b : bytes) s += {"0123456789abcdef"[b >> 4], "0123456789abcdef"[b & 0xF]};
+    return s;
+}
+
+// The driver plays a long random game and is killed with SIGKILL after a random delay,
+// again and again. After every kill each copy is missing or sound, and the next start
+// restores the second copy, or the file copy when the second is missing, to both.
+TEST(Kill, AStartAfterAKillRestoresASoundSave) {
+    const Folder f;
+    std::mt19937 random(20240611u);
+    constexpr int Rounds = 8;
+    int killedDuringPlay = 0, restored = 0;
+    for (int round = 0; round < Rounds; ++round) {
+        SCOPED_TRACE(round);
+        writeRandomScript(f.root / "play.script", random);
+        std::fflush(nullptr);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            std::freopen("/dev/null", "w", stdout);
+            ::execl(TARMIGO_REPLAY_PATH, TARMIGO_REPLAY_PATH, "--data-dir", f.data.c_str(),
+                    (f.root / "play.script").c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(30 + random() % 400));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        killedDuringPlay += WIFSIGNALED(status);
+
+        const auto file = FileStore(f.data / replay::FileCopyName).read();
+        const auto second =
+            SettingsStore(QString::fromStdString((f.data / replay::SecondCopyName).string()))
+                .read();
+        EXPECT_TRUE(!file || isSoundRecord(*file));
+        EXPECT_TRUE(!second || isSoundRecord(*second));
+        if (!file && !second) continue; // killed before the first save
+        const std::string expected = hex(second ? *second : *file);
+        EXPECT_EQ(line(run(f, "check.script"), "stored"), expected + ' ' + expected);
+        ++restored;
+    }
+    EXPECT_GT(killedDuringPlay, Rounds / 2) << "the script ended before the kill too often";
+    EXPECT_GT(restored, Rounds / 2) << "the kill came before the first save too often";
+}
+
+} // namespace
+} // namespace tarmigo::testing
