@@ -16,7 +16,7 @@
 namespace tarmigo::testing {
 namespace {
 
-constexpr int StartTimeoutMs = 20000;
+constexpr int StartTimeoutMs = 60000; // generous: a loaded machine starts slowly
 
 // A user's folders of its own for each test, and the built program started on them.
 class ProgramTest : public ::testing::Test {
