@@ -127,26 +127,32 @@ TEST(DiskFaults, ADiskThatFillsUpOrTurnsReadOnlyLeavesTheLastSaveIntact) {
     }
 }
 
-// A long game of random taps, commands, answers and option changes.
+// A long game of random taps (half of them on the hand), commands, answers, the Scores
+// and the options, with the clock moved now and then.
 void writeRandomScript(const fs::path& path, std::mt19937& random) {
     std::ofstream out(path);
     auto pick = [&](int n) { return int(random() % unsigned(n)); };
-    static constexpr int commands[] = {4011, 4012, 4021, 4023, 4040};
+    static constexpr int commands[] = {4011, 4012, 4021, 4023, 4040, 4040};
     out << "clock " << random() << "\nstart\n";
     for (int i = 0; i < 40000; ++i) {
         switch (pick(20)) {
         case 0: out << "answer " << (pick(2) ? "yes" : "no"); break;
-        case 1: out << "scores " << (pick(2) ? 3227 : 1); break;
-        case 2: out << "command " << commands[pick(5)]; break;
-        case 3: out << "options discard=" << pick(3) << " play=" << pick(2); break;
-        case 4: out << "clock " << random(); break;
-        case 5:
+        case 1: out << "command " << commands[pick(6)]; break;
+        case 2: out << "scores " << (pick(2) ? 3227 : 1); break;
+        case 3:
+            out << "options discard=" << pick(3) << " play=" << pick(2)
+                << " difficulty=" << (pick(2) ? "hard" : "easy");
+            break;
+        case 4:
+        case 5: out << "tap " << pick(240) << ' ' << 240 + pick(80); break; // below the hand
         case 6: out << "tap " << pick(240) << ' ' << pick(320); break;
         case 7:
-        case 8: out << "tap 200 230"; break;                                  // the draw pile
-        default: out << "tap " << 14 + 23 * pick(7) << ' ' << 220 + pick(30); // the hand
+        case 8:
+        case 9: out << "tap 200 230"; break; // the draw pile
+        default: out << "tap " << 14 + 23 * pick(7) << ' ' << 220 + pick(30);
         }
         out << '\n';
+        if (pick(500) == 0) out << "clock " << random() << '\n';
     }
 }
 
