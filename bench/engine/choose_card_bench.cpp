@@ -4,7 +4,6 @@
 #include "ai/choose_card.h"
 #include "app/self_play.h"
 #include "app/taps.h"
-#include "board/board_events.h"
 #include "game/deal.h"
 #include "game/hand_end.h"
 #include "game/moves.h"
@@ -24,10 +23,10 @@ constexpr int PositionCount = 512;
 // every turn of every hand, from the deal to the last discards.
 struct Positions {
     SelfPlayHost host{2024};
-    std::deque<Game> games;
+    std::deque<Session> games;
 
     Positions() {
-        Game g(host, BoardEvents::instance());
+        Session g(host, host);
         prepareSelfPlay(g);
         for (int hand = 0; int(games.size()) < PositionCount; ++hand) {
             g.round.set(flag::hard, hand % 2 == 0);
@@ -47,7 +46,7 @@ void BM_ChooseCard(benchmark::State& state) {
     static Positions positions;
     std::size_t i = 0;
     for (auto _ : state) {
-        Game& g = positions.games[i];
+        Session& g = positions.games[i];
         benchmark::DoNotOptimize(chooseCard(g, true));
         if (++i == positions.games.size()) i = 0;
     }
@@ -60,7 +59,7 @@ void BM_ChooseCardAskOnly(benchmark::State& state) {
     static Positions positions;
     std::size_t i = 0;
     for (auto _ : state) {
-        Game& g = positions.games[i];
+        Session& g = positions.games[i];
         benchmark::DoNotOptimize(chooseCard(g, false));
         if (++i == positions.games.size()) i = 0;
     }
@@ -70,7 +69,7 @@ BENCHMARK(BM_ChooseCardAskOnly);
 
 void BM_SelfPlayHand(benchmark::State& state) {
     SelfPlayHost host(1);
-    Game g(host, BoardEvents::instance());
+    Session g(host, host);
     prepareSelfPlay(g);
     const Levels levels{state.range(0) != 0, false};
     bool newGame = true;

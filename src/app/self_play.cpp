@@ -23,7 +23,7 @@ void setLevel(Game& g, bool hard) {
 // Player 0's turn, taken as a person takes it: each choice is one tap on a card;
 // a laid safety brings a replacement card and another tap; a move that passes the
 // turn hands the next card to the computer. Bounded like the computer's turn.
-void playerZeroTurn(Game& g) {
+void playerZeroTurn(Table& g) {
     for (int attempts = 0; attempts < ComputerAttempts; ++attempts) {
         const int choice = chooseCard(g, true);
         if (choice == target::DrawPile) {
@@ -59,7 +59,7 @@ void prepareSelfPlay(Game& g) {
     g.playerCount = 1;
 }
 
-bool playSelfPlayHand(Game& g, const Levels& hard, bool newGame) {
+bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame) {
     // The computer may open the hand inside beginHand.
     setLevel(g, hard[1]);
     beginHand(g, 1, !newGame);

@@ -3,7 +3,6 @@
 #include "app/options_dialog.h"
 #include "app/save_state.h"
 #include "app/taps.h"
-#include "board/board_events.h"
 #include "board/layout.h"
 #include "board/repaint.h"
 #include "board/status_line.h"
@@ -13,14 +12,13 @@
 
 namespace tarmigo {
 
-Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore)
-    : host_(host), game_(host, BoardEvents::instance()) {
+Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore) : host_(host), game_(host) {
     game_.fileStore = fileStore;
     game_.secondStore = secondStore;
 }
 
 void Shell::setDefaults() {
-    Game& g = game_;
+    Session& g = game_;
     g.round.nextStarter = 0;
     g.discardArmed = false;
     g.round.set(flag::sortHand, true);
@@ -40,7 +38,7 @@ void Shell::setDefaults() {
 }
 
 void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
-    Game& g = game_;
+    Session& g = game_;
     g.layout = computeLayout(screenWidth, screenHeight);
     setDefaults();
     beginHand(g, 1, false);
@@ -49,7 +47,7 @@ void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
 }
 
 void Shell::newGameOrHand(int players) {
-    Game& g = game_;
+    Session& g = game_;
     if (g.has(flag::gameOver)) {
         beginHand(g, players, false);
     } else if (g.has(flag::handOver) && players == g.playerCount) {
@@ -63,7 +61,7 @@ void Shell::newGameOrHand(int players) {
 }
 
 void Shell::handleCommand(int id) {
-    Game& g = game_;
+    Session& g = game_;
     switch (id) {
     case command::OnePlayerGame:
     case command::TwoPlayerGame: newGameOrHand(id - command::NewGameMenu); break;

@@ -13,38 +13,38 @@ namespace {
 // The tap's surface is the current one from the first step to the save.
 class TapSurface {
   public:
-    explicit TapSurface(Game& g) : g_(g), previous_(g.surface) {
-        g.surface = g.host.acquireTapSurface();
+    explicit TapSurface(Session& g) : g_(g), previous_(g.surface) {
+        g.surface = g.screenHost.acquireTapSurface();
     }
     ~TapSurface() {
         g_.surface = previous_;
-        g_.host.releaseTapSurface();
+        g_.screenHost.releaseTapSurface();
     }
     TapSurface(const TapSurface&) = delete;
     TapSurface& operator=(const TapSurface&) = delete;
 
   private:
-    Game& g_;
+    Session& g_;
     DrawingSurface* previous_;
 };
 
 } // namespace
 
-void penDown(Game& g) {
+void penDown(Session& g) {
     g.penDown = true;
 }
 
-void penUp(Game& g, int x, int y) {
+void penUp(Session& g, int x, int y) {
     if (g.penDown) tapEntry(g, x, y);
     g.penDown = false;
 }
 
-void tapEntry(Game& g, int x, int y) {
-    g.host.dropPendingRepaint();
+void tapEntry(Session& g, int x, int y) {
+    g.screenHost.dropPendingRepaint();
     handleTap(g, x, y);
 }
 
-void handleTap(Game& g, int x, int y) {
+void handleTap(Session& g, int x, int y) {
     {
         TapSurface surface(g);
         playTap(g, x, y);
@@ -53,11 +53,11 @@ void handleTap(Game& g, int x, int y) {
     invalidateBoard(g, false);
 }
 
-void beginHand(Game& g, int playerCount, bool keepScores) {
+void beginHand(Session& g, int playerCount, bool keepScores) {
     startHand(g, playerCount, keepScores);
     if (isComputerTurn(g)) {
         // The computer opens the hand: show the new board, then let it play.
-        g.host.paintNow();
+        g.screenHost.paintNow();
         tapEntry(g, 0, 0);
     }
     g.host.enableUndoButton(false);

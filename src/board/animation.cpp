@@ -15,7 +15,7 @@ int sign(int v) {
 
 } // namespace
 
-void slideBitmap(Game& g, const Slide& slide) {
+void slideBitmap(Table& g, const Slide& slide) {
     if (!g.surface) return;
     const int bitmap = slide.bitmap;
     const int x0 = slide.from.x;
@@ -58,7 +58,7 @@ void slideBitmap(Game& g, const Slide& slide) {
     for (int i = 0; i < steps; ++i) {
         s.saveBlock(x, y, w, h);
         s.drawBitmap(bitmap, 0, x, y, w, h);
-        g.host.animationStep(pause);
+        g.screenHost.animationStep(pause);
         fx += incX;
         fy += incY;
         const int nextX = static_cast<int>(fx);
@@ -70,10 +70,10 @@ void slideBitmap(Game& g, const Slide& slide) {
     // The steps stop short of the end, and truncation may leave a pixel off.
     if (finalDraw) s.drawBitmap(bitmap, 0, x1, y1, w, h);
     // Taps made while the card moved must not act later.
-    g.host.dropPendingTaps();
+    g.screenHost.dropPendingTaps();
 }
 
-void animatePlayedCard(Game& g, int x, int y) {
+void animatePlayedCard(Table& g, int x, int y) {
     if (!g.surface) return;
     clearStatusLine(g);
     const Layout& l = g.layout;
@@ -95,7 +95,7 @@ void animatePlayedCard(Game& g, int x, int y) {
                     .delay = g.round.animDelay});
 }
 
-void animateDraw(Game& g) {
+void animateDraw(Table& g) {
     if (!g.surface) return;
     const Layout& l = g.layout;
     const int pos = g.round.deckPos;

@@ -4,6 +4,7 @@
 #include "board/draw.h"
 #include "board/repaint.h"
 #include "board/status_line.h"
+#include "board/table.h"
 #include "game/targets.h"
 
 namespace tarmigo {
@@ -20,7 +21,7 @@ Card selectedCard(const Game& g) {
 
 } // namespace
 
-Point pileCardPosition(const Game& g, int t, int depth) {
+Point pileCardPosition(const Table& g, int t, int depth) {
     const Layout& l = g.layout;
     if (t == target::DiscardPile) return {l.deckX + 46, l.handY + 5};
     const int p = (t - target::SafetyArea) % 2;
@@ -32,16 +33,18 @@ Point pileCardPosition(const Game& g, int t, int depth) {
     return {l.panelX(p) + 19 * k + 5, DistanceY + 4 * depth};
 }
 
-void BoardEvents::cardLeavesHand(Game& g, int target, int depth) {
-    const Point to = pileCardPosition(g, target, depth);
-    animatePlayedCard(g, to.x, to.y);
+// Each report comes from the rules of the listener's own table.
+void BoardEvents::cardLeavesHand(Game&, int target, int depth) {
+    const Point to = pileCardPosition(table_, target, depth);
+    animatePlayedCard(table_, to.x, to.y);
 }
 
-void BoardEvents::cardLeavesDrawPile(Game& g) {
-    animateDraw(g);
+void BoardEvents::cardLeavesDrawPile(Game&) {
+    animateDraw(table_);
 }
 
-void BoardEvents::regionChanged(Game& g, Region region, int player) {
+void BoardEvents::regionChanged(Game&, Region region, int player) {
+    Table& g = table_;
     switch (region) {
     case Region::Hand: invalidateHand(g); break;
     case Region::DrawPile: invalidateDeck(g); break;
@@ -53,17 +56,12 @@ void BoardEvents::regionChanged(Game& g, Region region, int player) {
     }
 }
 
-void BoardEvents::statusMessage(Game& g, int stringId) {
-    setStatus(g, stringId, true);
+void BoardEvents::statusMessage(Game&, int stringId) {
+    setStatus(table_, stringId, true);
 }
 
-void BoardEvents::statusNumber(Game& g, int stringId, int number) {
-    setStatusNumber(g, stringId, number, true);
-}
-
-BoardEvents& BoardEvents::instance() {
-    static BoardEvents board;
-    return board;
+void BoardEvents::statusNumber(Game&, int stringId, int number) {
+    setStatusNumber(table_, stringId, number, true);
 }
 
 } // namespace tarmigo

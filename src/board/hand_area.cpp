@@ -10,7 +10,7 @@
 
 namespace tarmigo {
 
-void drawLowerBoard(Game& g) {
+void drawLowerBoard(Table& g) {
     if (!g.surface) return;
     if (g.has(flag::turnHandover))
         coverHand(g);
@@ -21,7 +21,7 @@ void drawLowerBoard(Game& g) {
     drawCardsLeft(g);
 }
 
-void drawHand(Game& g) {
+void drawHand(Table& g) {
     if (!g.surface) return;
     // The computer's hand is never shown: the row keeps its last picture.
     if (isComputerTurn(g)) return;
@@ -45,13 +45,13 @@ void drawHand(Game& g) {
     drawHeaders(g);
 }
 
-void coverHand(Game& g) {
+void coverHand(Table& g) {
     if (!g.surface) return;
     const Layout& l = g.layout;
     g.surface->fillRect({1, l.handY + 1, l.deckX, l.statusY}, colors::LightGrey, Pen::White);
 }
 
-void drawDeckArea(Game& g) {
+void drawDeckArea(Table& g) {
     if (!g.surface) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;
@@ -68,7 +68,7 @@ void drawDeckArea(Game& g) {
                g.discardArmed ? colors::Red : colors::White, Pen::White);
 }
 
-void drawCardsLeft(Game& g) {
+void drawCardsLeft(Table& g) {
     if (!g.surface) return;
     const Layout& l = g.layout;
     // A damaged record may hold a deck position past the end: the pile is then empty.
@@ -79,7 +79,7 @@ void drawCardsLeft(Game& g) {
                         VAlign::Bottom);
 }
 
-void invertSlotHighlight(Game& g, int slot) {
+void invertSlotHighlight(Table& g, int slot) {
     if (!g.surface) return;
     g.surface->invertRect(23 * slot - 17, g.layout.handY + 9, 16, 18);
 }

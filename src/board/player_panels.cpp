@@ -9,7 +9,7 @@
 namespace tarmigo {
 namespace {
 
-void drawLabel(Game& g, int id, int x, int y) {
+void drawLabel(Table& g, int id, int x, int y) {
     const char* label = stringText(id);
     drawTextAt(g, label ? label : "", x, y, true);
 }
@@ -20,7 +20,7 @@ constexpr int MaxStackHeight = 10;
 
 } // namespace
 
-void drawPlayerPanels(Game& g) {
+void drawPlayerPanels(Table& g) {
     if (!g.surface) return;
     for (int p = 0; p < 2; ++p) {
         drawSafetyRow(g, p);
@@ -30,7 +30,7 @@ void drawPlayerPanels(Game& g) {
     }
 }
 
-void drawSafetyRow(Game& g, int player) {
+void drawSafetyRow(Table& g, int player) {
     if (!g.surface || !validPlayer(player)) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;
@@ -47,7 +47,7 @@ void drawSafetyRow(Game& g, int player) {
     }
 }
 
-void drawBattlePile(Game& g, int player) {
+void drawBattlePile(Table& g, int player) {
     if (!g.surface || !validPlayer(player)) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;
@@ -64,7 +64,7 @@ void drawBattlePile(Game& g, int player) {
     s.setBackground(saved);
 }
 
-void drawSpeedPile(Game& g, int player) {
+void drawSpeedPile(Table& g, int player) {
     if (!g.surface || !validPlayer(player)) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;
@@ -78,7 +78,7 @@ void drawSpeedPile(Game& g, int player) {
         s.drawBitmap(EndOfLimit, 0, x + 5, 99, CardWidth, CardHeight);
 }
 
-void drawDistanceArea(Game& g, int player) {
+void drawDistanceArea(Table& g, int player) {
     if (!g.surface || !validPlayer(player)) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;

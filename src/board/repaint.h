@@ -1,12 +1,12 @@
 #pragma once
 // The four repaint requests of the board.
-#include "game/game.h"
+#include "board/table.h"
 
 namespace tarmigo {
 
-void invalidateBoard(Game& g, bool erase);
-void invalidateHand(Game& g);
-void invalidateDeck(Game& g);
-void invalidateStatus(Game& g);
+void invalidateBoard(Table& g, bool erase);
+void invalidateHand(Table& g);
+void invalidateDeck(Table& g);
+void invalidateStatus(Table& g);
 
 } // namespace tarmigo

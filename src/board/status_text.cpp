@@ -5,7 +5,7 @@
 namespace tarmigo {
 namespace {
 
-void showText(Game& g, int id, const int* number, bool refresh) {
+void showText(Table& g, int id, const int* number, bool refresh) {
     std::string text;
     if (!g.has(flag::hideTips)) {
         const char* loaded = stringText(id);
@@ -20,11 +20,11 @@ void showText(Game& g, int id, const int* number, bool refresh) {
 
 } // namespace
 
-void setStatus(Game& g, int id, bool refresh) {
+void setStatus(Table& g, int id, bool refresh) {
     showText(g, id, nullptr, refresh);
 }
 
-void setStatusNumber(Game& g, int id, int number, bool refresh) {
+void setStatusNumber(Table& g, int id, int number, bool refresh) {
     showText(g, id, &number, refresh);
 }
 

@@ -2,6 +2,7 @@
 
 #include "qt/translation.h"
 
+#include "board/bitmaps.h"
 #include "game/cards.h"
 
 #include <QFontDatabase>

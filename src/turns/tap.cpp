@@ -2,6 +2,7 @@
 
 #include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
+#include "board/bitmaps.h"
 #include "board/draw.h"
 #include "board/repaint.h"
 #include "board/status_line.h"
@@ -14,14 +15,14 @@
 namespace tarmigo {
 namespace {
 
-void passTurn(Game& g) {
+void passTurn(Table& g) {
     g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
     drawHeaders(g);
 }
 
 } // namespace
 
-void playTap(Game& g, int x, int y) {
+void playTap(Table& g, int x, int y) {
     if (handOver(g)) return;
     if (g.has(flag::turnHandover)) {
         if (y < g.layout.statusY) return;
@@ -49,7 +50,7 @@ void playTap(Game& g, int x, int y) {
     }
 }
 
-bool computerTurn(Game& g) {
+bool computerTurn(Table& g) {
     int result = TurnStays;
     for (int attempts = 0; result == TurnStays && attempts < ComputerAttempts;) {
         const int choice = chooseCard(g, true);
@@ -68,7 +69,7 @@ bool computerTurn(Game& g) {
     return true;
 }
 
-int hitTest(const Game& g, int x, int y) {
+int hitTest(const Table& g, int x, int y) {
     const Layout& l = g.layout;
     // A card's box, its right and bottom edges included.
     if (y >= l.cardY() && y <= l.cardY() + CardHeight)
@@ -82,7 +83,7 @@ int hitTest(const Game& g, int x, int y) {
     return target::Nothing;
 }
 
-int executeTarget(Game& g, int t) {
+int executeTarget(Table& g, int t) {
     PlayerRecord& own = g.own();
     if (target::isHandSlot(t)) {
         const int s = t;
@@ -115,7 +116,7 @@ int executeTarget(Game& g, int t) {
     return result;
 }
 
-void markSlot(Game& g, int s) {
+void markSlot(Table& g, int s) {
     PlayerRecord& own = g.own();
     const int m = own.markedSlot();
     if (m != 0 && m != s) invertSlotHighlight(g, m);
@@ -123,7 +124,7 @@ void markSlot(Game& g, int s) {
     own.setMarkedSlot(m == s ? 0 : s);
 }
 
-int handleRefusedMove(Game& g) {
+int handleRefusedMove(Table& g) {
     PlayerRecord& own = g.own();
     const int s = own.selectedSlot();
     const int m = own.markedSlot();

@@ -75,7 +75,7 @@ void onModal(const std::function<void(QWidget*)>& act) {
 
 // One move of player 0 chosen by the computer's own rules, made by tapping.
 void playOneMove(MainWindow& window) {
-    Game& g = window.shell().game();
+    Session& g = window.shell().game();
     QtHost& host = window.host();
     const Layout& l = g.layout;
     const int target = chooseCard(g, true);
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     window.setZoom(zoom);
     window.start();
     // A hand whose first move is there to be made looks better than one to discard from.
-    Game& g = window.shell().game();
+    Session& g = window.shell().game();
     for (int deal = 0; deal < 50 && g.statusText != stringText(text::TapToPlay); ++deal)
         window.host().handle([&g] { beginHand(g, 1, false); });
     window.host().repaintBoard();
