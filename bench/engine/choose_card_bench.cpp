@@ -30,11 +30,12 @@ struct Positions {
         prepareSelfPlay(g);
         for (int hand = 0; int(games.size()) < PositionCount; ++hand) {
             g.round.set(flag::hard, hand % 2 == 0);
-            beginHand(g, 1, hand != 0 && !g.has(flag::gameOver));
+            beginHand(g, 1,
+                      hand != 0 && !g.has(flag::gameOver) ? GameScores::Kept : GameScores::Reset);
             for (int move = 0; move < 400 && !g.has(flag::handOver); ++move) {
                 drawCard(g, DrawSlide::Shown);
                 if (move % 3 == 0) games.push_back(g);
-                const int result = executeTarget(g, chooseCard(g, true));
+                const int result = executeTarget(g, chooseCard(g, ChooseMode::Select));
                 checkBlockedHand(g);
                 if (result == TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
             }
@@ -47,7 +48,7 @@ void BM_ChooseCard(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         Session& g = positions.games[i];
-        benchmark::DoNotOptimize(chooseCard(g, true));
+        benchmark::DoNotOptimize(chooseCard(g, ChooseMode::Select));
         if (++i == positions.games.size()) i = 0;
     }
     state.SetItemsProcessed(state.iterations());
@@ -60,7 +61,7 @@ void BM_ChooseCardAskOnly(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         Session& g = positions.games[i];
-        benchmark::DoNotOptimize(chooseCard(g, false));
+        benchmark::DoNotOptimize(chooseCard(g, ChooseMode::AskOnly));
         if (++i == positions.games.size()) i = 0;
     }
     state.SetItemsProcessed(state.iterations());

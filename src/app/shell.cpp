@@ -41,22 +41,23 @@ void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
     Session& g = game_;
     g.layout = computeLayout(screenWidth, screenHeight);
     setDefaults();
-    beginHand(g, 1, false);
+    beginHand(g, 1, GameScores::Reset);
     loadState(g);
-    if (g.has(flag::turnHandover)) setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, true);
+    if (g.has(flag::turnHandover))
+        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
 }
 
 void Shell::newGameOrHand(int players) {
     Session& g = game_;
     if (g.has(flag::gameOver)) {
-        beginHand(g, players, false);
+        beginHand(g, players, GameScores::Reset);
     } else if (g.has(flag::handOver) && players == g.playerCount) {
-        beginHand(g, players, true);
+        beginHand(g, players, GameScores::Kept);
     } else if (host_.askYesNo(text::ForfeitGame)) {
         // The forfeited game counts as won by the opponent, in the mode being played.
         const int winner = g.playerCount == 1 ? 1 : 1 - g.currentPlayer;
         ++g.players[winner].gamesWon(g.playerCount);
-        beginHand(g, players, false);
+        beginHand(g, players, GameScores::Reset);
     }
 }
 
@@ -76,12 +77,13 @@ void Shell::handleCommand(int id) {
     }
     case command::Scores:
         if (host_.runScoresDialog() == dialog::NewHand)
-            beginHand(g, g.playerCount, !g.has(flag::gameOver));
+            beginHand(g, g.playerCount,
+                      g.has(flag::gameOver) ? GameScores::Reset : GameScores::Kept);
         break;
     case command::Help: host_.postHelpRequest(); break;
     case command::Undo:
         undoLastMove(g);
-        invalidateBoard(g, true);
+        invalidateBoard(g, Erase::Yes);
         break;
     default: break; // the drop-down buttons and unknown ids do nothing
     }

@@ -50,19 +50,19 @@ void handleTap(Session& g, int x, int y) {
         playTap(g, x, y);
         saveState(g);
     }
-    invalidateBoard(g, false);
+    invalidateBoard(g, Erase::No);
 }
 
-void beginHand(Session& g, int playerCount, bool keepScores) {
-    startHand(g, playerCount, keepScores);
+void beginHand(Session& g, int playerCount, GameScores scores) {
+    startHand(g, playerCount, scores);
     if (isComputerTurn(g)) {
         // The computer opens the hand: show the new board, then let it play.
         g.screenHost.paintNow();
         tapEntry(g, 0, 0);
     }
     g.host.enableUndoButton(false);
-    setStatus(g, text::TapToPlay, true);
-    invalidateBoard(g, true);
+    setStatus(g, text::TapToPlay, Refresh::Yes);
+    invalidateBoard(g, Erase::Yes);
 }
 
 } // namespace tarmigo

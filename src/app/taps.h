@@ -12,9 +12,9 @@ void tapEntry(Session& g, int x, int y);
 // Plays one tap on the tap's surface, saves the state, then asks for one repaint.
 void handleTap(Session& g, int x, int y);
 
-// Starts a hand (a new game unless keepScores): when the computer opens it, the new
+// Starts a hand (a new game when the scores are reset): when the computer opens it, the new
 // board is shown and the computer plays as if tapped; then the status line asks for
 // a tap and the whole board is repainted.
-void beginHand(Session& g, int playerCount, bool keepScores);
+void beginHand(Session& g, int playerCount, GameScores scores);
 
 } // namespace tarmigo

@@ -52,16 +52,16 @@ void BoardEvents::regionChanged(Game&, Region region, int player) {
     case Region::BattlePile: drawBattlePile(g, player); break;
     case Region::MilesAndHeaders: drawMilesAndHeaders(g); break;
     case Region::MileageBar: drawMileageBar(g); break;
-    case Region::Board: invalidateBoard(g, false); break;
+    case Region::Board: invalidateBoard(g, Erase::No); break;
     }
 }
 
 void BoardEvents::statusMessage(Game&, int stringId) {
-    setStatus(table_, stringId, true);
+    setStatus(table_, stringId, Refresh::Yes);
 }
 
 void BoardEvents::statusNumber(Game&, int stringId, int number) {
-    setStatusNumber(table_, stringId, number, true);
+    setStatusNumber(table_, stringId, number, Refresh::Yes);
 }
 
 } // namespace tarmigo

@@ -31,10 +31,10 @@ void drawBoard(Table& g) {
     drawStatusLine(g);
 }
 
-void drawTextAt(Table& g, std::string_view text, int x, int y, bool leftAligned) {
+void drawTextAt(Table& g, std::string_view text, int x, int y, HAlign align) {
     if (!g.surface) return;
     const Layout& l = g.layout;
-    if (leftAligned)
+    if (align != HAlign::Right)
         g.surface->drawText(text, {x, y, l.screenWidth, l.screenHeight}, HAlign::Left, VAlign::Top);
     else
         g.surface->drawText(text, {0, y, x, l.screenHeight}, HAlign::Right, VAlign::Top);
@@ -90,7 +90,7 @@ void drawMilesAndHeaders(Table& g) {
     const Layout& l = g.layout;
     for (int p = 0; p < 2; ++p) {
         drawTextAt(g, std::to_string(g.players[p].miles), l.panelX(p) + l.panelWidth - 5, 132,
-                   false);
+                   HAlign::Right);
         drawPlayerHeader(g, p);
     }
 }

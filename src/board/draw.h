@@ -1,7 +1,7 @@
 #pragma once
 // Drawing the board on the current surface. Every routine does nothing when no
 // surface is current (a tap in the replay driver, the simulator).
-#include "board/bitmaps.h"
+#include "board/surface.h"
 #include "board/table.h"
 
 #include <string_view>
@@ -32,8 +32,8 @@ void drawSpeedPile(Table& g, int player);
 void drawDistanceArea(Table& g, int player);
 
 // One line of board text whose top is at y: left-aligned it starts at x and may run
-// to the right edge of the screen, otherwise it ends at x.
-void drawTextAt(Table& g, std::string_view text, int x, int y, bool leftAligned);
+// to the right edge of the screen, right-aligned it ends at x.
+void drawTextAt(Table& g, std::string_view text, int x, int y, HAlign align);
 
 // Inverts the highlight rectangle of hand slot s (1..7; 0 lies left of the window).
 void invertSlotHighlight(Table& g, int slot);

@@ -40,7 +40,7 @@ void drawHand(Table& g) {
     }
     int selected = own.selectedSlot();
     // Set during the paint, before the status line is drawn, so no refresh is asked.
-    if (!anyPlayable && selected == 0) setStatus(g, text::MustDiscard, false);
+    if (!anyPlayable && selected == 0) setStatus(g, text::MustDiscard, Refresh::No);
     if (selected >= 1 && selected <= HandSize) invertSlotHighlight(g, selected);
     drawHeaders(g);
 }

@@ -11,7 +11,7 @@ namespace {
 
 void drawLabel(Table& g, int id, int x, int y) {
     const char* label = stringText(id);
-    drawTextAt(g, label ? label : "", x, y, true);
+    drawTextAt(g, label ? label : "", x, y, HAlign::Left);
 }
 
 // No stack of a 1000-mile race holds more than ten cards; a damaged record must not
@@ -87,7 +87,7 @@ void drawDistanceArea(Table& g, int player) {
     int x = l.panelX(player);
     s.fillRect({x, 131, x + l.panelWidth, l.handY}, colors::White, Pen::White);
     drawLabel(g, text::LabelDistance, x + 5, 132);
-    drawTextAt(g, std::to_string(rec.miles), x + l.panelWidth - 5, 132, false);
+    drawTextAt(g, std::to_string(rec.miles), x + l.panelWidth - 5, 132, HAlign::Right);
 
     // Equal mileages short of 1000 give no flag to either side.
     if (g.has(flag::handOver) && (rec.miles == ExtendedRace || rec.miles > other.miles)) {

@@ -2,8 +2,8 @@
 
 namespace tarmigo {
 
-void invalidateBoard(Table& g, bool erase) {
-    g.screenHost.invalidate(g.layout.boardRect(), erase);
+void invalidateBoard(Table& g, Erase erase) {
+    g.screenHost.invalidate(g.layout.boardRect(), erase == Erase::Yes);
 }
 void invalidateHand(Table& g) {
     g.screenHost.invalidate(g.layout.handRect(), false);

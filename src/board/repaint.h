@@ -4,7 +4,10 @@
 
 namespace tarmigo {
 
-void invalidateBoard(Table& g, bool erase);
+// Whether a repaint of the whole board first erases the window to its background.
+enum class Erase : bool { No = false, Yes = true };
+
+void invalidateBoard(Table& g, Erase erase);
 void invalidateHand(Table& g);
 void invalidateDeck(Table& g);
 void invalidateStatus(Table& g);

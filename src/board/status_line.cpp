@@ -16,7 +16,7 @@ void drawStatusLine(Table& g) {
     if (!g.surface) return;
     clearStatusLine(g);
     if (g.statusText.empty() || g.has(flag::hideTips)) return;
-    drawTextAt(g, g.statusText, 5, g.layout.statusY + 2, true);
+    drawTextAt(g, g.statusText, 5, g.layout.statusY + 2, HAlign::Left);
 }
 
 } // namespace tarmigo

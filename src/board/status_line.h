@@ -4,10 +4,14 @@
 
 namespace tarmigo {
 
+// Whether setting the status text also asks for a repaint of the status line, or
+// leaves it to a paint that follows anyway.
+enum class Refresh : bool { No = false, Yes = true };
+
 // Sets the status text to a string id's text (blank while tips are hidden).
-void setStatus(Table& g, int id, bool refresh);
+void setStatus(Table& g, int id, Refresh refresh);
 // The same, with the "%d" of the text replaced by a number.
-void setStatusNumber(Table& g, int id, int number, bool refresh);
+void setStatusNumber(Table& g, int id, int number, Refresh refresh);
 
 // Paints the status strip white without touching the text.
 void clearStatusLine(Table& g);

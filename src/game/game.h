@@ -60,7 +60,9 @@ bool isMoving(const Game& g, int player);
 bool isComputerTurn(const Game& g);
 void setSelectedSlot(Game& g, int slot);
 void removePlayedCard(Game& g);
-void resetPlayers(Game& g, bool keepScores);
+// A new hand keeps the game scores (the next hand of a game) or resets them (a new game).
+enum class GameScores : bool { Reset = false, Kept = true };
+void resetPlayers(Game& g, GameScores scores);
 void noteSeen(Game& g, Card c);
 
 } // namespace tarmigo

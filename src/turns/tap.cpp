@@ -45,7 +45,7 @@ void playTap(Table& g, int x, int y) {
         if (!computerTurn(g)) return;
     } else if (g.playerCount == 2 && result == TurnPasses) {
         coverHand(g);
-        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, true);
+        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
         g.round.set(flag::turnHandover, true);
     }
 }
@@ -53,7 +53,7 @@ void playTap(Table& g, int x, int y) {
 bool computerTurn(Table& g) {
     int result = TurnStays;
     for (int attempts = 0; result == TurnStays && attempts < ComputerAttempts;) {
-        const int choice = chooseCard(g, true);
+        const int choice = chooseCard(g, ChooseMode::Select);
         ++attempts;
         // The computer's card is drawn before it chooses, so "draw first" only comes
         // from an odd restored state: it draws, and must not arm the human's discard.
@@ -108,9 +108,9 @@ int executeTarget(Table& g, int t) {
         if (result == MoveRefused) result = handleRefusedMove(g);
     } else if (t == target::DrawPile) {
         g.discardArmed = !g.discardArmed;
-        setStatus(g, g.discardArmed ? text::TapToDiscard : text::TapToPlay, true);
+        setStatus(g, g.discardArmed ? text::TapToDiscard : text::TapToPlay, Refresh::Yes);
     } else {
-        setStatus(g, text::TapToPlay, true);
+        setStatus(g, text::TapToPlay, Refresh::Yes);
     }
     if (t == target::ScorePanel) g.host.runScoresDialog();
     return result;
@@ -138,7 +138,7 @@ int handleRefusedMove(Table& g) {
         if (g.lastStatusId == text::TapDeckToDiscard) {
             g.lastStatusId = 0;
         } else {
-            setStatus(g, text::TapDeckToDiscard, true);
+            setStatus(g, text::TapDeckToDiscard, Refresh::Yes);
             g.lastStatusId = text::TapDeckToDiscard;
         }
     }

@@ -76,7 +76,9 @@ struct AiPosition {
         p.distancePlayed[Distance200 - Distance25] = std::uint8_t(twoHundreds);
     }
 
-    int choose(bool select = true) { return chooseCard(g, select); }
+    int choose(bool select = true) {
+        return chooseCard(g, select ? ChooseMode::Select : ChooseMode::AskOnly);
+    }
     int selected() { return me().selectedSlot(); }
 
     // The targets of the player to move.

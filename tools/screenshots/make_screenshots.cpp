@@ -78,7 +78,7 @@ void playOneMove(MainWindow& window) {
     Session& g = window.shell().game();
     QtHost& host = window.host();
     const Layout& l = g.layout;
-    const int target = chooseCard(g, true);
+    const int target = chooseCard(g, ChooseMode::Select);
     const int slot = g.own().selectedSlot();
     if (target == target::DiscardPile && slot != 0) {
         host.tap(l.deckX + 32, l.handY + 18); // a tap on the deck discards the selected card
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
     // A hand whose first move is there to be made looks better than one to discard from.
     Session& g = window.shell().game();
     for (int deal = 0; deal < 50 && g.statusText != stringText(text::TapToPlay); ++deal)
-        window.host().handle([&g] { beginHand(g, 1, false); });
+        window.host().handle([&g] { beginHand(g, 1, GameScores::Reset); });
     window.host().repaintBoard();
     window.move(0, 0);
     window.show();
