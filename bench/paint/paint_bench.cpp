@@ -14,7 +14,7 @@ namespace tarmigo::bench {
 namespace {
 
 // Both players well into a hand: stacks, safeties, a limit, a hazard, a selection.
-void midHand(Game& g) {
+void midHand(Table& g) {
     g.layout = computeLayout(240, 320);
     g.playerCount = 1;
     g.currentPlayer = 0;

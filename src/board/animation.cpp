@@ -85,8 +85,8 @@ void animatePlayedCard(Table& g, int x, int y) {
     int startY = 0;
     // The computer's hand is hidden, so its cards come from the top of the screen.
     if (!isComputerTurn(g)) {
-        startX = l.slotX(slot);
-        startY = l.cardY();
+        startX = l.slotCard(slot).x;
+        startY = l.slotCard(slot).y;
         g.surface->drawBitmap(EmptySlot, 0, startX, startY, CardWidth, CardHeight);
     }
     slideBitmap(g, {.bitmap = own.slot(slot),
@@ -100,8 +100,8 @@ void animateDraw(Table& g) {
     const Layout& l = g.layout;
     const int pos = g.round.deckPos;
     if (pos >= DeckSize) return; // nothing left to draw
-    const int pileX = l.deckX + 23;
-    const int pileY = l.handY + 5;
+    const int pileX = l.drawPileCard().x;
+    const int pileY = l.drawPileCard().y;
     if (isComputerTurn(g)) {
         slideBitmap(g, {.bitmap = CardBackBitmap,
                         .from = {pileX, pileY},
@@ -113,7 +113,7 @@ void animateDraw(Table& g) {
         if (slot < 1 || slot > HandSize) return; // no slot waits for a card
         slideBitmap(g, {.bitmap = g.deck[pos],
                         .from = {pileX, pileY},
-                        .to = {l.slotX(slot), l.cardY()},
+                        .to = l.slotCard(slot),
                         .delay = g.round.animDelay});
     }
     // The pile thins as it runs out: one card left shows no edge, none shows the blank.

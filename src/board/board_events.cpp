@@ -10,10 +10,6 @@
 namespace tarmigo {
 namespace {
 
-constexpr int SafetyRowY = 49;
-constexpr int PileY = 99;
-constexpr int DistanceY = 149;
-
 Card selectedCard(const Game& g) {
     const int s = g.own().selectedSlot();
     return s >= 1 && s <= HandSize ? g.own().slot(s) : Card(EmptySlot);
@@ -23,14 +19,12 @@ Card selectedCard(const Game& g) {
 
 Point pileCardPosition(const Table& g, int t, int depth) {
     const Layout& l = g.layout;
-    if (t == target::DiscardPile) return {l.deckX + 46, l.handY + 5};
+    if (t == target::DiscardPile) return l.discardCard();
     const int p = (t - target::SafetyArea) % 2;
-    if (t - p == target::SafetyArea)
-        return {l.panelX(p) + 23 * safetyBit(selectedCard(g)) + 5, SafetyRowY};
-    if (t - p == target::BattlePile) return {l.panelX(p) + 5, PileY};
-    if (t - p == target::SpeedPile) return {l.panelX(p) + l.subColumn + 5, PileY};
-    const int k = selectedCard(g) - Distance25;
-    return {l.panelX(p) + 19 * k + 5, DistanceY + 4 * depth};
+    if (t - p == target::SafetyArea) return l.safetyCard(p, safetyBit(selectedCard(g)));
+    if (t - p == target::BattlePile) return l.battleCard(p);
+    if (t - p == target::SpeedPile) return l.speedCard(p);
+    return l.distanceCard(p, selectedCard(g) - Distance25, depth);
 }
 
 // Each report comes from the rules of the listener's own table.

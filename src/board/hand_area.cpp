@@ -36,7 +36,8 @@ void drawHand(Table& g) {
         bool playable = isSlotPlayable(g, slot);
         anyPlayable = anyPlayable || playable;
         int tint = !playable && greyOut ? GreyCardBitmap : 0;
-        s.drawBitmap(own.slot(slot), tint, l.slotX(slot), l.cardY(), CardWidth, CardHeight);
+        const Point at = l.slotCard(slot);
+        s.drawBitmap(own.slot(slot), tint, at.x, at.y, CardWidth, CardHeight);
     }
     int selected = own.selectedSlot();
     // Set during the paint, before the status line is drawn, so no refresh is asked.
@@ -58,12 +59,14 @@ void drawDeckArea(Table& g) {
     int pos = g.round.deckPos;
     s.fillRect({l.deckX + 1, l.handY + 1, l.screenWidth, l.statusY}, colors::White, Pen::White);
     // With two or more cards left a second back peeks out beneath the top card.
+    const Point pile = l.drawPileCard();
     if (pos < DeckSize - 1)
-        s.drawBitmap(CardBackBitmap, 0, l.deckX + 24, l.handY + 6, CardWidth, CardHeight);
+        s.drawBitmap(CardBackBitmap, 0, pile.x + 1, pile.y + 1, CardWidth, CardHeight);
     int top = pos <= DeckSize - 1 ? CardBackBitmap : int(EmptySlot);
-    s.drawBitmap(top, 0, l.deckX + 23, l.handY + 5, CardWidth, CardHeight);
+    s.drawBitmap(top, 0, pile.x, pile.y, CardWidth, CardHeight);
     int discard = g.round.discardTop != 0 ? int(g.round.discardTop) : int(EmptySlot);
-    s.drawBitmap(discard, 0, l.deckX + 46, l.handY + 5, CardWidth, CardHeight);
+    const Point discardAt = l.discardCard();
+    s.drawBitmap(discard, 0, discardAt.x, discardAt.y, CardWidth, CardHeight);
     s.fillRect({l.deckX + 5, l.handY + 5, l.deckX + 15, l.handY + 15},
                g.discardArmed ? colors::Red : colors::White, Pen::White);
 }
@@ -81,7 +84,8 @@ void drawCardsLeft(Table& g) {
 
 void invertSlotHighlight(Table& g, int slot) {
     if (!g.surface) return;
-    g.surface->invertRect(23 * slot - 17, g.layout.handY + 9, 16, 18);
+    const Point card = g.layout.slotCard(slot);
+    g.surface->invertRect(card.x + 1, card.y + 4, 16, 18);
 }
 
 } // namespace tarmigo

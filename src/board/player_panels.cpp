@@ -39,11 +39,11 @@ void drawSafetyRow(Table& g, int player) {
     s.fillRect({x, 31, x + l.panelWidth, 80}, colors::White, Pen::White);
     drawLabel(g, text::LabelSafety, x + 5, 32);
     for (int i = 0; i < 4; ++i) {
-        int cardX = x + 23 * i + 5;
+        const Point card = l.safetyCard(player, i);
         if ((rec.safeties() >> i) & 1)
-            s.drawBitmap(RightOfWay + i, 0, cardX, 49, CardWidth, CardHeight);
+            s.drawBitmap(RightOfWay + i, 0, card.x, card.y, CardWidth, CardHeight);
         // A coup fourre wears the same inverted box as a hand highlight.
-        if ((rec.coupFourre() >> i) & 1) s.invertRect(cardX + 1, 53, 16, 18);
+        if ((rec.coupFourre() >> i) & 1) s.invertRect(card.x + 1, card.y + 4, 16, 18);
     }
 }
 
@@ -59,8 +59,9 @@ void drawBattlePile(Table& g, int player) {
     drawLabel(g, text::LabelHazard, x + 5, 82);
     int battle = g.players[player].battle();
     // Values 5 and 10..15 never occur; a damaged record shows an empty pile.
+    const Point card = l.battleCard(player);
     if ((battle >= BattleGo && battle <= 4) || isHazardBattle(battle))
-        s.drawBitmap(battle + 106, 0, x + 5, 99, CardWidth, CardHeight);
+        s.drawBitmap(battle + 106, 0, card.x, card.y, CardWidth, CardHeight);
     s.setBackground(saved);
 }
 
@@ -72,10 +73,11 @@ void drawSpeedPile(Table& g, int player) {
     s.fillRect({x + 1, 81, l.panelX(player) + l.panelWidth, 130}, colors::White, Pen::White);
     drawLabel(g, text::LabelSpeed, x + 5, 82);
     int speed = g.players[player].speed();
+    const Point card = l.speedCard(player);
     if (speed == SpeedLimited)
-        s.drawBitmap(SpeedLimit, 0, x + 5, 99, CardWidth, CardHeight);
+        s.drawBitmap(SpeedLimit, 0, card.x, card.y, CardWidth, CardHeight);
     else if (speed == SpeedEnded)
-        s.drawBitmap(EndOfLimit, 0, x + 5, 99, CardWidth, CardHeight);
+        s.drawBitmap(EndOfLimit, 0, card.x, card.y, CardWidth, CardHeight);
 }
 
 void drawDistanceArea(Table& g, int player) {
@@ -92,14 +94,16 @@ void drawDistanceArea(Table& g, int player) {
     // Equal mileages short of 1000 give no flag to either side.
     if (g.has(flag::handOver) && (rec.miles == ExtendedRace || rec.miles > other.miles)) {
         constexpr int FlagSize = 32;
-        s.drawBitmap(FlagBitmap, 0, x + 23, 149, FlagSize, FlagSize);
+        s.drawBitmap(FlagBitmap, 0, x + 23, Layout::DistanceY, FlagSize, FlagSize);
         drawLabel(g, text::LabelWinner, x + 23, 183);
         return;
     }
     for (int i = 0; i < 5; ++i) {
         int count = std::min<int>(rec.distancePlayed[i], MaxStackHeight);
-        for (int j = 0; j < count; ++j)
-            s.drawBitmap(Distance25 + i, 0, x + 19 * i + 5, 149 + 4 * j, CardWidth, CardHeight);
+        for (int j = 0; j < count; ++j) {
+            const Point card = l.distanceCard(player, i, j);
+            s.drawBitmap(Distance25 + i, 0, card.x, card.y, CardWidth, CardHeight);
+        }
     }
 }
 

@@ -72,9 +72,11 @@ bool computerTurn(Table& g) {
 int hitTest(const Table& g, int x, int y) {
     const Layout& l = g.layout;
     // A card's box, its right and bottom edges included.
-    if (y >= l.cardY() && y <= l.cardY() + CardHeight)
-        for (int s = 1; s <= HandSize; ++s)
-            if (x >= l.slotX(s) && x <= l.slotX(s) + CardWidth) return s;
+    for (int s = 1; s <= HandSize; ++s) {
+        const Point card = l.slotCard(s);
+        if (x >= card.x && x <= card.x + CardWidth && y >= card.y && y <= card.y + CardHeight)
+            return s;
+    }
     if (y >= l.handY && y <= l.statusY && x >= l.deckX) return target::DrawPile;
     const bool onPanel = x <= l.panelWidth || x >= l.columnStride;
     if (y < 30 && onPanel) return target::ScorePanel;
