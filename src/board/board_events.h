@@ -23,6 +23,6 @@ class BoardEvents : public GameEvents {
 };
 
 // Where a card laid from the hand on the pile of a target code comes to rest.
-Point pileCardPosition(const Table& t, int target, int depth);
+Point pileCardPosition(const Table& g, int target, int depth);
 
 } // namespace tarmigo
