@@ -4,6 +4,7 @@
 // and chosen by --lang, the settings or the system.
 #include "game/strings.h"
 #include "qt/app_paths.h"
+#include "qt/board_font.h"
 #include "qt/help_page.h"
 #include "qt/help_window.h"
 #include "qt/qt_surface.h"

@@ -99,7 +99,7 @@ class MainWindowTest : public ::testing::Test, public Sounds {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    Game& game() { return window->shell().game(); }
+    Session& game() { return window->shell().game(); }
     BoardView& board() { return window->board(); }
 
     // The widget position of a board pixel's centre.
