@@ -6,6 +6,7 @@
 #include "game/moves.h"
 #include "game/strings.h"
 #include "game/targets.h"
+#include "support/notation.h"
 #include "support/test_host.h"
 
 #include <cassert>
@@ -13,11 +14,6 @@
 #include <string_view>
 
 namespace tarmigo::testing {
-
-// Cards by letter: 'f' Distance25 to 'x' PunctureProof; '.' is an empty slot.
-inline Card cardOf(char letter) {
-    return letter == '.' ? Card(EmptySlot) : Card(letter);
-}
 
 // The letter of one card, to build a hand of it.
 inline std::string letter(Card c) {
@@ -76,6 +72,12 @@ template <class Self> struct PositionBuilder {
     Records records() const { return recordsOf(g); }
 
     // --- building ---
+    // The position in one line (support/notation.h), over the one built so far.
+    Self& set(std::string_view notation) {
+        setPosition(g, notation);
+        return self();
+    }
+    std::string describe() const { return testing::describe(g); }
     Self& hand(int p, std::string_view letters) {
         for (int s = 1; s <= HandSize; ++s)
             player(p).slot(s) = s <= int(letters.size()) ? cardOf(letters[s - 1]) : Card(EmptySlot);
