@@ -15,7 +15,8 @@
 //   game:   one (a one-player game), turn=P, deck=N (the draw pile's position, 40 when
 //           not given), next=LETTERS (the cards drawn next), pile=L (the discard pile's
 //           top), race=N, over, gameover, winner=P, sounds, sort, notips, hard, handover,
-//           modes=PD (play and discard modes), seen=LETTERS (one letter per card seen)
+//           modes=PD (play and discard modes), seen=LETTERS (one letter per card seen; 'p*' for
+//           every Stop)
 // describe() writes a position back in the same words and order, leaving out what is
 // at its starting value, so a table can compare a whole position after a move with one
 // line. An unknown word throws: a typo in a table never passes silently.
@@ -167,9 +168,13 @@ inline void applyGameWord(Game& g, std::string_view w) {
         r.set(flag::playMode, value[0] - '0');
         r.set(flag::discardMode, value[1] - '0');
     } else if (key == "seen")
-        for (char c : value) {
-            if (!isCard(Card(c))) badWord(w);
-            ++r.seenCount[c - FirstCard];
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            const Card c = Card(value[i]);
+            if (!isCard(c)) badWord(w);
+            if (i + 1 < value.size() && value[i + 1] == '*') // every copy of the card
+                r.seenCount[c - FirstCard] = std::uint8_t(deckCount[c - FirstCard]), ++i;
+            else
+                ++r.seenCount[c - FirstCard];
         }
     else
         badWord(w);
