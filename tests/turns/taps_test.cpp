@@ -145,6 +145,10 @@ const TapRow Taps[] = {
      "go hand=f | | deck=101 / \"Tap a card to play it\""},
     {"go hand=f | hand=uvwx | one turn=1 deck=101", "0,0",
      "go hand=f | score=400 safe=uvwx draw=4 | deck=101 / \"Tap a card to play it\""},
+    // A restored computer's turn with a card to draw draws it; the human's discard
+    // is not armed.
+    {"hand=fgklmno | hand=pg.lmno draw=3 | one turn=1", "0,0",
+     "hand=fgklmno | draw=2 hand=p.ilmno | deck=41 pile=g seen=i / \"\""},
     // The end of a hand inside a tap; after it, taps only save and repaint.
     {"go miles=600 hand=i | go hand=iiiiiii | one", "1",
      "go miles=700 score=1300 game=1300 draw=1 | go hand=iiiiiii | over seen=i / \"Tap New to play "
@@ -196,4 +200,23 @@ TEST(Taps, EachRunOfTapsEndsSo) {
         const std::string got = outcome(pos, row.taps);
         EXPECT_EQ(got, row.after) << row.before << " / " << row.taps;
     }
+}
+
+// Where a tap lands, on the 240 x 320 screen: hand slots 1..7 (each with the column
+// to its right), 16 the draw pile (the whole deck area), 18 the score panel strip,
+// 19 the board, 20 the status line, 0 nothing. Positions outside the window follow
+// the same rules.
+TEST(Taps, EachPositionHitsItsPlace) {
+    constexpr int Hits[][3] = {
+        {5, 219, 1},     {23, 245, 1},     {4, 230, 0},      {143, 219, 7},  {161, 245, 7},
+        {142, 230, 0},   {10, 214, 19},    {10, 218, 0},     {10, 246, 0},   {171, 214, 16},
+        {239, 250, 16},  {200, 230, 16},   {170, 230, 0},    {171, 213, 19}, {171, 251, 20},
+        {0, 0, 18},      {104, 29, 18},    {136, 29, 18},    {105, 10, 0},   {135, 10, 0},
+        {104, 30, 19},   {0, 30, 19},      {136, 214, 19},   {120, 100, 0},  {5, 250, 0},
+        {5, 251, 20},    {120, 293, 20},   {5, 294, 0},      {20, -40, 18},  {-32768, -32768, 18},
+        {32767, 10, 18}, {120, -32768, 0}, {32767, 230, 16}, {-5, 230, 0},   {-32768, 100, 19},
+        {100, 32767, 0},
+    };
+    Position pos;
+    for (auto [x, y, place] : Hits) EXPECT_EQ(hitTest(pos.g, x, y), place) << x << "," << y;
 }
