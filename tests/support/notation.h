@@ -14,7 +14,7 @@
 //           delayed, hand=LETTERS
 //   game:   one (a one-player game), turn=P, deck=N (the draw pile's position, 40 when
 //           not given), next=LETTERS (the cards drawn next), pile=L (the discard pile's
-//           top), race=N, over, gameover, winner=P, sounds, sort, notips, hard, handover,
+//           top), race=N, over, gameover, winner=P, sounds, sort, notips, animate, hard, handover,
 //           modes=PD (play and discard modes), seen=LETTERS (one letter per card seen; 'p*' for
 //           every Stop)
 // describe() writes a position back in the same words and order, leaving out what is
@@ -137,7 +137,7 @@ struct GameFlagWord {
 constexpr GameFlagWord GameFlags[] = {
     {"over", flag::handOver},   {"gameover", flag::gameOver}, {"sounds", flag::playSounds},
     {"sort", flag::sortHand},   {"hard", flag::hard},         {"handover", flag::turnHandover},
-    {"notips", flag::hideTips},
+    {"notips", flag::hideTips}, {"animate", flag::animate},
 };
 
 inline void applyGameWord(Game& g, std::string_view w) {
@@ -223,12 +223,12 @@ inline std::string describePlayer(const PlayerRecord& p) {
     return out.str();
 }
 
-// The position in the notation (the game part without `next`, `one`, `sounds`, `sort`).
+// The position in the notation (the game part without next, one, sounds, sort, animate).
 inline std::string describe(const Game& g) {
     const RoundRecord& r = g.round;
     std::ostringstream game;
     for (const GameFlagWord& f : GameFlags)
-        if (f.word != "sounds" && f.word != "sort" && r.has(f.field)) game << ' ' << f.word;
+        if (f.word != "sounds" && f.word != "sort" && f.word != "animate" && r.has(f.field)) game << ' ' << f.word;
     if (g.currentPlayer != 0) game << " turn=" << int(g.currentPlayer);
     if (r.deckPos != 40) game << " deck=" << int(r.deckPos);
     if (r.discardTop != 0) game << " pile=" << char(r.discardTop);
