@@ -12,7 +12,7 @@
 //           won=N or won=ONE/TWO (games won alone and by two), safe=LETTERS, cf=LETTERS (coups
 //           fourres), hazard=N (the pending hazard), draw=S, sel=S, mark=S (slots),
 //           delayed, hand=LETTERS
-//   game:   one (a one-player game), turn=P, deck=N (the draw pile's position, 40 when
+//   game:   one, two (a one- or two-player game), turn=P, deck=N (the draw pile's position, 40 when
 //           not given), next=LETTERS (the cards drawn next), pile=L (the discard pile's
 //           top), race=N, over, gameover, winner=P, sounds, sort, notips, animate, hard, handover,
 //           modes=PD (play and discard modes), seen=LETTERS (one letter per card seen; 'p*' for
@@ -150,8 +150,8 @@ inline void applyGameWord(Game& g, std::string_view w) {
             r.set(f.field, true);
             return;
         }
-    if (w == "one")
-        g.playerCount = 1;
+    if (w == "one" || w == "two")
+        g.playerCount = w == "one" ? 1 : 2;
     else if (key == "turn")
         g.currentPlayer = std::uint8_t(numberOf(w, value));
     else if (key == "deck")
