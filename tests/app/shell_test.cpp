@@ -3,6 +3,7 @@
 #include "app/options_dialog.h"
 #include "app/scores_dialog.h"
 #include "game/hand_end.h"
+#include "support/invariants.h"
 #include "support/program.h"
 
 #include <gtest/gtest.h>
@@ -270,5 +271,41 @@ TEST(Shell, TheOptionsDialogShowsAndStoresAsTheTableSays) {
                    stored.c_str());
         EXPECT_EQ(shown, row.shown) << row.position << " / " << row.controls;
         EXPECT_EQ(stored, row.stored) << row.position << " / " << row.controls;
+    }
+}
+
+// A start restores what the last run stored, never its Undo nor an armed discard, and
+// shows the prompt of a restored hand-over (unless tips are hidden) or asks for a card.
+TEST(Shell, AStartRestoresTheStoredGameAndItsPrompt) {
+    const std::array<std::array<const char*, 3>, 6> Rows{{
+        {"| | two handover", "", "End of Turn - Player 1 tap to here to continue"},
+        {"| | handover notips", "", ""},
+        {"| | notips", "", "Tap a card to play it"},
+        {"won=0/4 | game=2500", "", "Tap a card to play it"},
+        {"", "deck 1", "Tap a card to play it"},
+        {"", "deck 1 4040", "Tap a card to play it (not the undone game)"},
+    }};
+    for (auto [position, steps, shown] : Rows) {
+        Program first;
+        first.start();
+        EXPECT_EQ(first.g().currentPlayer + first.g().round.nextStarter, 1); // the human starts
+        setPosition(first.g(), position);
+        for (std::string_view w : wordsOf(steps)) {
+            if (w == "deck")
+                first.tapDeck();
+            else if (w.size() == 1)
+                first.tapSlot(numberOf(w, w));
+            else
+                first.command(numberOf(w, w));
+        }
+        if (*steps == '\0') saveState(first.g());
+        Program again(first.fileCopy, first.secondCopy);
+        again.start();
+        EXPECT_EQ(brokenRecord(again.g(), first.fileCopy.bytes), "") << position << steps;
+        const std::string got =
+            again.g().statusText + (again.host.undoEnabled ? " undo" : "") +
+            (again.g().discardArmed ? " armed" : "") +
+            (describe(again.g()) == describe(first.g()) ? "" : " (not the undone game)");
+        EXPECT_EQ(got, shown) << position << " / " << steps;
     }
 }
