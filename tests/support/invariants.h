@@ -3,6 +3,7 @@
 // it: checked after each step by the random-tap soak and both fuzz targets.
 #include "app/save_state.h"
 #include "game/game.h"
+#include "support/hex.h"
 #include "support/test_host.h"
 
 #include <algorithm>
@@ -84,13 +85,6 @@ inline std::string brokenRecord(const Game& g,
         copy.playerCount != g.playerCount || copy.currentPlayer != g.currentPlayer)
         return "the stored copy differs from the game";
     return "";
-}
-
-inline std::string hexOf(const std::vector<std::uint8_t>& bytes) {
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string s;
-    for (std::uint8_t b : bytes) s += {digits[b >> 4], digits[b & 0xF]};
-    return s;
 }
 
 } // namespace tarmigo::testing

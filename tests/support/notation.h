@@ -228,7 +228,8 @@ inline std::string describe(const Game& g) {
     const RoundRecord& r = g.round;
     std::ostringstream game;
     for (const GameFlagWord& f : GameFlags)
-        if (f.word != "sounds" && f.word != "sort" && f.word != "animate" && r.has(f.field)) game << ' ' << f.word;
+        if (f.word != "sounds" && f.word != "sort" && f.word != "animate" && r.has(f.field))
+            game << ' ' << f.word;
     if (g.currentPlayer != 0) game << " turn=" << int(g.currentPlayer);
     if (r.deckPos != 40) game << " deck=" << int(r.deckPos);
     if (r.discardTop != 0) game << " pile=" << char(r.discardTop);
