@@ -23,9 +23,9 @@ void setLevel(Game& g, bool hard) {
 // Player 0's turn, taken as a person takes it: each choice is one tap on a card;
 // a laid safety brings a replacement card and another tap; a move that passes the
 // turn hands the next card to the computer. Bounded like the computer's turn.
-void playerZeroTurn(Game& g) {
+void playerZeroTurn(Table& g) {
     for (int attempts = 0; attempts < ComputerAttempts; ++attempts) {
-        const int choice = chooseCard(g, true);
+        const int choice = chooseCard(g, ChooseMode::Select);
         if (choice == target::DrawPile) {
             // A person's card comes by itself; this only happens after a damaged start.
             drawCard(g, DrawSlide::Shown);
@@ -59,10 +59,10 @@ void prepareSelfPlay(Game& g) {
     g.playerCount = 1;
 }
 
-bool playSelfPlayHand(Game& g, const Levels& hard, bool newGame) {
+bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame) {
     // The computer may open the hand inside beginHand.
     setLevel(g, hard[1]);
-    beginHand(g, 1, !newGame);
+    beginHand(g, 1, newGame ? GameScores::Reset : GameScores::Kept);
     for (int turns = 0; !handOver(g); ++turns) {
         if (turns == MaxTurnsPerHand) return false;
         if (g.currentPlayer == 0) {

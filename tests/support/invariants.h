@@ -2,6 +2,7 @@
 // What must hold of every game state, whatever taps, commands or stored bytes led to
 // it: checked after each step by the random-tap soak and both fuzz targets.
 #include "app/save_state.h"
+#include "app/session.h"
 #include "game/game.h"
 #include "support/hex.h"
 #include "support/test_host.h"
@@ -78,7 +79,7 @@ inline std::string brokenRecord(const Game& g,
     if (!bytes) return "nothing stored";
     if (!isSoundRecord(*bytes)) return "the stored copy is not sound";
     TestHost host;
-    Game copy(host);
+    Session copy(host);
     applySaveRecord(copy,
                     std::span<const std::uint8_t, SaveRecordSize>(bytes->data(), SaveRecordSize));
     if (copy.round != g.round || copy.players != g.players || copy.deck != g.deck ||

@@ -16,9 +16,11 @@
 
 namespace tarmigo::testing {
 
-template <class Self> struct PositionBuilder {
+// Self is the position type that the building calls return; State the game it builds
+// (the rules' Game, or a Session with the board and the stores).
+template <class Self, class State = Game> struct PositionBuilder {
     TestHost host;
-    Game g{host};
+    State g{host};
 
     explicit PositionBuilder(int players) {
         g.playerCount = std::uint8_t(players);

@@ -5,7 +5,6 @@
 #include "app/save_state.h"
 #include "app/shell.h"
 #include "app/taps.h"
-#include "board/board_events.h"
 #include "board/draw.h"
 #include "board/surface.h"
 #include "support/invariants.h"
@@ -90,7 +89,7 @@ class RandomRun {
   private:
     int pick(int n) { return int(rng_() % std::uint32_t(n)); }
     int between(int lo, int hi) { return lo + pick(hi - lo + 1); }
-    Game& g() { return shell_->game(); }
+    Session& g() { return shell_->game(); }
 
     void note(std::string what) {
         log_.push_back(std::move(what));
