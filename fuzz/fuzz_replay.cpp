@@ -1,6 +1,7 @@
 // Arbitrary replay scripts: every line goes through the parser, and the lines that
 // parse run through the driver, as tarmigo-replay runs them, until the first
-// error. Nothing may crash; the same script must print the same bytes twice; and
+// error. Nothing may crash; the game state stays sound after every line; the same
+// script must print the same bytes twice; and
 // whatever state the script leaves, one more tap saves a sound record that the
 // next start restores whole.
 #include "fuzz_support.h"
@@ -26,16 +27,6 @@ struct Outcome {
     bool started = false;
     bool stopped = false; // a line was refused, as the driver exits at it
 };
-
-std::string hexOf(const std::vector<std::uint8_t>& bytes) {
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string s;
-    for (std::uint8_t b : bytes) {
-        s += digits[b >> 4];
-        s += digits[b & 0xF];
-    }
-    return s;
-}
 
 Outcome runScript(std::string_view text, bool finish) {
     MemoryStore file, second;
@@ -65,6 +56,7 @@ Outcome runScript(std::string_view text, bool finish) {
             break;
         }
         if (isStart) result.started = true;
+        if (const Game* g = driver.game()) checkInvariants(*g);
     }
     result.printed = out.str();
     if (!finish || !result.started || result.stopped) return result;
@@ -74,7 +66,7 @@ Outcome runScript(std::string_view text, bool finish) {
     check(file.bytes && second.bytes && *file.bytes == *second.bytes,
           "a tap writes both copies alike");
     check(isSoundRecord(*file.bytes), "the game saves a sound record");
-    const std::string saved = hexOf(*file.bytes);
+    const std::string saved = testing::hexOf(*file.bytes);
     check(driver.run(Restart{}).empty(), "a restart runs");
     const std::size_t before = out.str().size();
     check(driver.run(Dump{}).empty(), "a dump runs");

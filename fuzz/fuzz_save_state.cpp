@@ -31,7 +31,7 @@ bool sameFrom(const std::vector<std::uint8_t>& a, std::span<const std::uint8_t> 
 }
 
 std::vector<std::uint8_t> freshRecord(std::uint32_t ticks) {
-    QuietHost host;
+    TestHost host;
     host.ticks = ticks;
     MemoryStore file, second;
     Shell shell(host, &file, &second);
@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                               : fileSound ? file.bytes
                                                                           : std::nullopt;
 
-    QuietHost host;
+    TestHost host;
     host.ticks = hashBytes(data, size);
     Shell shell(host, &file, &second);
     shell.start(ScreenWidth, ScreenHeight);
@@ -119,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t* taps = data + std::min<std::size_t>(size, SaveRecordSize + 1);
     const std::size_t tapCount = std::min<std::size_t>(8, data + size - taps);
     for (std::size_t i = 0; i < tapCount; ++i) {
-        host.yes = (taps[i] & 0x80) != 0;
+        host.yesNoAnswers = {(taps[i] & 0x80) != 0};
         tapSomewhere(g, taps[i]);
         checkInvariants(g);
         checkStoresHold(file, second, g);

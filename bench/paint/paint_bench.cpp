@@ -1,11 +1,11 @@
 // One full paint of a mid-hand board, on the Qt surface at zoom 1 and 3 and on
 // the recording surface that the replay driver paints into after every line.
-#include "bench_host.h"
 #include "board/draw.h"
 #include "board/layout.h"
 #include "board/recording_surface.h"
 #include "board/table.h"
 #include "qt/qt_surface.h"
+#include "support/test_host.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -43,7 +43,7 @@ void midHand(Table& g) {
 }
 
 void BM_PaintQtSurface(benchmark::State& state) {
-    QuietHost host;
+    tarmigo::testing::TestHost host;
     Table g(host, host);
     midHand(g);
     QtSurface surface(240, 320, static_cast<int>(state.range(0)));
@@ -55,7 +55,7 @@ void BM_PaintQtSurface(benchmark::State& state) {
 BENCHMARK(BM_PaintQtSurface)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintRecording(benchmark::State& state) {
-    QuietHost host;
+    tarmigo::testing::TestHost host;
     Table g(host, host);
     midHand(g);
     RecordingSurface surface;
@@ -68,7 +68,7 @@ void BM_PaintRecording(benchmark::State& state) {
 BENCHMARK(BM_PaintRecording)->Unit(benchmark::kMicrosecond);
 
 void BM_RenderRecording(benchmark::State& state) {
-    QuietHost host;
+    tarmigo::testing::TestHost host;
     Table g(host, host);
     midHand(g);
     RecordingSurface surface;

@@ -4,12 +4,12 @@
 // wall time while keeping the processor below a tenth of that.
 //
 //   tarmigo_slide_cost [RUNS] [ZOOM] [PACE_MS]
-#include "bench_host.h"
 #include "board/animation.h"
 #include "board/draw.h"
 #include "board/layout.h"
 #include "board/table.h"
 #include "qt/qt_surface.h"
+#include "support/test_host.h"
 
 #include <QGuiApplication>
 
@@ -23,7 +23,7 @@ namespace tarmigo::bench {
 namespace {
 
 // Shows nothing (the surface is off screen) but waits as the desktop host does.
-class SleepingHost : public QuietHost {
+class SleepingHost : public tarmigo::testing::TestHost {
   public:
     int steps = 0;
     void animationStep(int delayMs) override {

@@ -2,10 +2,9 @@
 // seed replays the same hands.
 #include "app/self_play.h"
 #include "game/targets.h"
+#include "support/invariants.h"
 
 #include <gtest/gtest.h>
-
-#include <bit>
 
 using namespace tarmigo;
 
@@ -18,22 +17,13 @@ struct SelfPlay {
 };
 
 void expectSoundEnd(const Game& g, int hand) {
+    EXPECT_EQ(tarmigo::testing::brokenInvariant(g), "") << "hand " << hand;
     EXPECT_TRUE(g.has(flag::handOver)) << "hand " << hand;
-    EXPECT_EQ(g.round.raceLength, 700) << "the extension is always declined";
-    bool tripCompleted = false;
-    for (const PlayerRecord& p : g.players) {
-        int miles = 0;
-        for (int k = 0; k < 5; ++k) miles += p.distancePlayed[k] * distanceValue[k];
-        EXPECT_EQ(p.miles, miles) << "hand " << hand;
-        EXPECT_LE(p.miles, g.round.raceLength);
-        EXPECT_LE(p.distancePlayed[Distance200 - Distance25], 2);
-        EXPECT_GE(p.handScore, p.miles + 100 * std::popcount(unsigned(p.safeties())));
-        tripCompleted = tripCompleted || p.miles == g.round.raceLength;
-    }
+    EXPECT_EQ(g.round.raceLength, StandardRace) << "the extension is always declined";
     // A hand without a finished trip ends only once the draw pile is exhausted.
+    const bool tripCompleted =
+        g.players[0].miles == StandardRace || g.players[1].miles == StandardRace;
     EXPECT_TRUE(tripCompleted || g.deckExhausted()) << "hand " << hand;
-    for (int code = FirstCard; code <= LastCard; ++code)
-        EXPECT_LE(g.round.seenCount[code - FirstCard], deckCount[code - FirstCard]);
 }
 
 } // namespace

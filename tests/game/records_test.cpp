@@ -1,32 +1,27 @@
+// The byte images of the two records: every field at its offset, little-endian, and
+// any image read back and written again bit for bit.
 #include "game/records.h"
+#include "support/hex.h"
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 using namespace tarmigo;
+using namespace tarmigo::testing;
 
-TEST(Records, PlayerImageRoundTripsBitForBit) {
-    std::array<std::uint8_t, PlayerRecord::Size> bytes;
+TEST(Records, AnyImageRoundTripsBitForBit) {
+    std::array<std::uint8_t, PlayerRecord::Size> player, playerAgain{};
+    std::array<std::uint8_t, RoundRecord::Size> round, roundAgain{};
     for (int seed = 0; seed < 256; ++seed) {
-        for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = std::uint8_t(seed * 31 + i * 7);
-        std::array<std::uint8_t, PlayerRecord::Size> again{};
-        encode(decodePlayer(bytes), again);
-        EXPECT_EQ(bytes, again);
+        for (std::size_t i = 0; i < player.size(); ++i) player[i] = std::uint8_t(seed * 31 + i * 7);
+        for (std::size_t i = 0; i < round.size(); ++i) round[i] = std::uint8_t(seed * 13 + i * 11);
+        encode(decodePlayer(player), playerAgain);
+        encode(decodeRound(round), roundAgain);
+        ASSERT_EQ(player, playerAgain);
+        ASSERT_EQ(round, roundAgain);
     }
 }
 
-TEST(Records, RoundImageRoundTripsBitForBit) {
-    std::array<std::uint8_t, RoundRecord::Size> bytes;
-    for (int seed = 0; seed < 256; ++seed) {
-        for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = std::uint8_t(seed * 13 + i * 11);
-        std::array<std::uint8_t, RoundRecord::Size> again{};
-        encode(decodeRound(bytes), again);
-        EXPECT_EQ(bytes, again);
-    }
-}
-
-TEST(Records, PlayerFieldsLandAtTheirOffsetsLittleEndian) {
+TEST(Records, EachFieldLandsAtItsOffset) {
     PlayerRecord p;
     p.setSafeties(0x5);
     p.setCoupFourre(0x1);
@@ -44,39 +39,21 @@ TEST(Records, PlayerFieldsLandAtTheirOffsetsLittleEndian) {
     p.gamesWon2P = 0x0309;
     p.distancePlayed = {1, 2, 3, 4, 2};
     p.hand = {'f', 'g', 'h', 'i', 'j', 'k', 'y'};
-    std::array<std::uint8_t, PlayerRecord::Size> b{};
-    encode(p, b);
-    EXPECT_EQ(b[0], 0x15); // safeties low, coupFourre high
-    EXPECT_EQ(b[1], 0x37); // battle low, drawSlot high
-    EXPECT_EQ(b[2], 0x42); // selectedSlot low, markedSlot high
-    EXPECT_EQ(b[3], 0x65); // lastHazard, speed in bits 28-29, delayedAction bit 30
-    EXPECT_EQ(b[4], 0x34);
-    EXPECT_EQ(b[5], 0x12);
-    EXPECT_EQ(b[8] | (b[9] << 8), 5000);
-    EXPECT_EQ(b[12], 0x09);
-    EXPECT_EQ(b[13], 0x03);
-    EXPECT_EQ(b[18], 2);   // Distance200 count
-    EXPECT_EQ(b[19], 'f'); // slot 1 at offset 18 + 1
-    EXPECT_EQ(b[25], 'y'); // slot 7
-    EXPECT_EQ(b[26], 0);
-}
+    std::array<std::uint8_t, PlayerRecord::Size> pb{};
+    encode(p, pb);
+    // status (safeties|coup fourre, battle|draw slot, selected|marked, hazard|speed|
+    // delayed), miles, hand score, game score, games won alone and by two, the five
+    // distance counts, the seven slots, two reserved bytes.
+    EXPECT_EQ(hexOf(pb), "15374265"
+                         "3412"
+                         "0201"
+                         "8813"
+                         "0700"
+                         "0903"
+                         "0102030402"
+                         "666768696a6b79"
+                         "0000");
 
-TEST(Records, SettingAFieldLeavesTheOtherBitsAlone) {
-    PlayerRecord p;
-    p.status = 0xFFFFFFFFu;
-    p.setBattle(0);
-    EXPECT_EQ(p.status, 0xFFFFF0FFu);
-    p.setSpeed(1);
-    EXPECT_EQ(p.status, 0xDFFFF0FFu);
-    RoundRecord r;
-    r.flags = 0xFFFFFFFFu;
-    r.set(flag::discardMode, 1);
-    EXPECT_EQ(r.flags, 0xFFFFF7FFu);
-    r.set(flag::handOver, false);
-    EXPECT_EQ(r.flags, 0xFFFFF7EFu);
-}
-
-TEST(Records, RoundFieldsLandAtTheirOffsets) {
     RoundRecord r;
     r.flags = 0x00000407;
     r.seenCount[0] = 3;
@@ -87,17 +64,30 @@ TEST(Records, RoundFieldsLandAtTheirOffsets) {
     r.raceLength = 1000;
     r.nextStarter = 1;
     r.animDelay = 8;
-    std::array<std::uint8_t, RoundRecord::Size> b{};
-    encode(r, b);
-    EXPECT_EQ(b[0], 0x07);
-    EXPECT_EQ(b[1], 0x04);
-    EXPECT_EQ(b[4], 3);
-    EXPECT_EQ(b[22], 1);
-    EXPECT_EQ(b[23], 101);
-    EXPECT_EQ(b[24], 'p');
-    EXPECT_EQ(b[25], 1);
-    EXPECT_EQ(b[26] | (b[27] << 8), 1000);
-    EXPECT_EQ(b[28], 1);
-    EXPECT_EQ(b[32], 8);
-    EXPECT_EQ(b[35], 0);
+    std::array<std::uint8_t, RoundRecord::Size> rb{};
+    encode(r, rb);
+    // flags, nineteen seen counts, draw pile position, discard top, winner, race
+    // length, next starter, three reserved bytes, animation delay.
+    EXPECT_EQ(hexOf(rb), "07040000"
+                         "03000000000000000000000000000000000001"
+                         "65"
+                         "70"
+                         "01"
+                         "e803"
+                         "01"
+                         "000000"
+                         "08000000");
+}
+
+TEST(Records, SettingAFieldLeavesTheOtherBitsAlone) {
+    PlayerRecord p;
+    p.status = 0xFFFFFFFFu;
+    p.setBattle(0);
+    p.setSpeed(1);
+    EXPECT_EQ(p.status, 0xDFFFF0FFu);
+    RoundRecord r;
+    r.flags = 0xFFFFFFFFu;
+    r.set(flag::discardMode, 1);
+    r.set(flag::handOver, false);
+    EXPECT_EQ(r.flags, 0xFFFFF7EFu);
 }

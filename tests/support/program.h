@@ -23,7 +23,6 @@ struct Program {
 
     Session& g() { return shell.game(); }
     PlayerRecord& player(int p) { return g().players[p]; }
-    Records records() { return recordsOf(g()); }
 
     void start() { shell.start(240, 320); }
     // A menu command, then whatever it posted, as the message loop would deliver it.

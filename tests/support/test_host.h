@@ -27,6 +27,7 @@ class TestHost : public ShellHost {
     int paintsNow = 0;
     int droppedTaps = 0;
     int animationSteps = 0;
+    int lastStepDelay = 0; // the pause of the last slide step, in ms
     DrawingSurface* tapSurface = nullptr;
 
     // The shell's dialogs. The Options dialog is operated by optionsDialog while it is
@@ -68,7 +69,10 @@ class TestHost : public ShellHost {
     void paintNow() override { ++paintsNow; }
     DrawingSurface* acquireTapSurface() override { return tapSurface; }
     void releaseTapSurface() override {}
-    void animationStep(int) override { ++animationSteps; }
+    void animationStep(int ms) override {
+        ++animationSteps;
+        lastStepDelay = ms;
+    }
     void dropPendingTaps() override { ++droppedTaps; }
 
     void runOptionsDialog(OptionsDialog& dialog) override {

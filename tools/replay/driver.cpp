@@ -165,6 +165,10 @@ void Driver::dump() {
     out_ << "stored " << storedHex(fileStore_) << ' ' << storedHex(secondStore_) << '\n';
 }
 
+const Game* Driver::game() const {
+    return shell_ ? &shell_->game() : nullptr;
+}
+
 std::string Driver::run(const Line& line) {
     if (!shell_ && !allowedBeforeStart(line))
         return std::string(lineWord(line)) + " may not come before start";

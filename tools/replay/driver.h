@@ -27,6 +27,8 @@ class Driver : public ShellHost {
 
     // Runs one line of the script; an empty string when it ran, else the error message.
     std::string run(const Line& line);
+    // The game, once the program has started.
+    const Game* game() const;
 
     // Host
     std::uint32_t tickCount() override { return ticks_; }

@@ -1,0 +1,171 @@
+// Card slides, summed up from what they draw: the path, the number of paced steps, the
+// dropped taps and the final draw; and each move's slide ends where the paint then
+// draws the card.
+#include "board/animation.h"
+#include "board/draw.h"
+#include "board/recording_surface.h"
+#include "support/position.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace tarmigo;
+using namespace tarmigo::testing;
+
+namespace {
+
+using Kind = DrawOp::Kind;
+
+// "before: OPS; N steps (D ms) from X,Y then X,Y; last: OP; dropped K", where an op is
+// "fill X,Y", "card B X,Y" or "restore X,Y".
+std::string summary(const RecordingSurface& s, const TestHost& host) {
+    auto op = [](const DrawOp& o) {
+        const std::string at = std::to_string(o.x()) + "," + std::to_string(o.y());
+        if (o.kind == Kind::Bitmap) return "card " + std::to_string(o.bitmap) + " " + at;
+        return std::string(o.kind == Kind::Fill   ? "fill "
+                           : o.kind == Kind::Save ? "save "
+                                                  : "restore ") +
+               at;
+    };
+    std::string out = "before:";
+    std::size_t i = 0;
+    for (; i < s.ops().size() && s.ops()[i].kind != Kind::Save; ++i) out += " " + op(s.ops()[i]);
+    out += "; " + std::to_string(host.animationSteps) + " steps";
+    if (host.animationSteps > 0) {
+        out += " (" + std::to_string(host.lastStepDelay) + " ms) from " + op(s.ops()[i]).substr(5);
+        if (i + 3 < s.ops().size()) out += " then " + op(s.ops()[i + 3]).substr(5);
+    }
+    if (!s.ops().empty()) out += "; last: " + op(s.ops().back());
+    return out + "; dropped " + std::to_string(host.droppedTaps);
+}
+
+struct SlideRow {
+    const char* position;
+    std::function<void(Game&)> slide;
+    const char* drawn;
+};
+
+const SlideRow Slides[] = {
+    {"| | animate",
+     [](Game& g) {
+         slideBitmap(g, {.bitmap = Stop, .from = {5, 219}, .to = {141, 99}, .delay = 8});
+     },
+     "before:; 34 steps (8 ms) from 5,219 then 9,215; last: card 112 141,99; dropped 1"},
+    {"",
+     [](Game& g) {
+         slideBitmap(g, {.bitmap = Go, .from = {5, 219}, .to = {141, 99}, .delay = 8});
+     },
+     "before: card 107 141,99; 0 steps; last: card 107 141,99; dropped 0"},
+    {"| | animate",
+     [](Game& g) {
+         slideBitmap(g, {.bitmap = Go, .from = {50, 50}, .to = {53, 47}, .delay = 8});
+     },
+     "before: card 107 53,47; 0 steps; last: card 107 53,47; dropped 1"},
+    {"| | animate",
+     [](Game& g) {
+         slideBitmap(
+             g, {.bitmap = Go, .from = {50, 50}, .to = {47, 51}, .delay = 8, .finalDraw = false});
+     },
+     "before:; 0 steps; dropped 1"},
+    {"| | animate",
+     [](Game& g) {
+         slideBitmap(g, {.bitmap = Go, .from = {0, 0}, .to = {100, 0}, .delay = 8, .step = 0});
+     },
+     "before: card 107 100,0; 0 steps; last: card 107 100,0; dropped 1"},
+    {"sel=4 hand=fiklpnu | | animate",
+     [](Game& g) { g.round.animDelay = 3, animatePlayedCard(g, 141, 99); },
+     "before: fill 0,251 card 121 74,219; 30 steps (3 ms) from 74,219 then 76,215; last: card 108 "
+     "141,99; dropped 1"},
+    {"| sel=2 hand=fiklpnu | one animate turn=1", [](Game& g) { animatePlayedCard(g, 198, 149); },
+     "before: fill 0,251; 37 steps (8 ms) from 120,0 then 122,4; last: card 105 198,149; dropped "
+     "1"},
+    {"draw=2 | | animate deck=30 next=m", [](Game& g) { animateDraw(g); },
+     "before:; 41 steps (8 ms) from 194,219 then 190,219; last: card 109 28,219; dropped 1"},
+    {"| draw=5 | one animate turn=1 deck=30", [](Game& g) { animateDraw(g); },
+     "before:; 54 steps (8 ms) from 194,219 then 192,215; last: restore 122,7; dropped 1"},
+    {"draw=1 | | deck=98", [](Game& g) { animateDraw(g); },
+     "before: card 111 5,219; 0 steps; last: card 111 5,219; dropped 0"},
+    {"draw=1 | | deck=99", [](Game& g) { animateDraw(g); },
+     "before: card 111 5,219 fill 212,220 fill 195,245; 0 steps; last: fill 195,245; dropped 0"},
+    {"draw=1 | | deck=100", [](Game& g) { animateDraw(g); },
+     "before: card 111 5,219 fill 212,220 fill 195,245 card 121 194,219; 0 steps; last: card 121 "
+     "194,219; dropped 0"},
+    {"draw=1 | | deck=101", [](Game& g) { animateDraw(g); }, "before:; 0 steps; dropped 0"},
+    {"hand=fiklpnu | | animate", [](Game& g) { animatePlayedCard(g, 141, 99); },
+     "before: fill 0,251; 0 steps; last: fill 0,251; dropped 0"},
+};
+
+} // namespace
+
+TEST(Slides, EachSlideDrawsAsTheTableSays) {
+    for (const SlideRow& row : Slides) {
+        Position pos;
+        RecordingSurface surface;
+        pos.set(row.position);
+        pos.g.surface = &surface;
+        row.slide(pos.g);
+        EXPECT_EQ(summary(surface, pos.host), row.drawn) << row.position;
+        // Without a surface nothing is drawn, nothing paced and no tap dropped.
+        Position bare;
+        bare.set(row.position);
+        row.slide(bare.g);
+        EXPECT_EQ(bare.host.animationSteps + bare.host.droppedTaps, 0) << row.position;
+    }
+}
+
+TEST(Slides, EverySlideEndsWhereThePaintDrawsTheCard) {
+    constexpr std::pair<const char*, int> Moves[] = {
+        {"stop hand=p | go", target::DiscardPile},
+        {"stop hand=k | go", target::BattlePile},
+        {"go hand=q | go", target::BattlePile + 1},
+        {"go hand=t | go", target::SpeedPile + 1},
+        {"go limit hand=o | go", target::SpeedPile},
+        {"go hand=g | go", target::DistanceArea},
+        {"go miles=200 hand=i | go", target::DistanceArea},
+        {"hand=u | go", target::SafetyArea},
+        {"go hand=v | go", target::SafetyArea},
+        {"go hand=w | go", target::SafetyArea},
+        {"go hand=x | go", target::SafetyArea},
+    };
+    for (auto [position, target] : Moves) {
+        Position pos;
+        RecordingSurface surface;
+        pos.set(position).select(1);
+        pos.g.surface = &surface;
+        const Card card = pos.own().slot(1);
+        ASSERT_NE(dispatchMove(pos.g, target), MoveRefused) << position;
+        const auto last = std::find_if(surface.ops().rbegin(), surface.ops().rend(),
+                                       [&](const DrawOp& o) { return o.bitmap == card; });
+        ASSERT_NE(last, surface.ops().rend()) << position;
+        const DrawOp end = *last;
+        surface.clear();
+        paintWindow(pos.g, surface);
+        EXPECT_TRUE(std::any_of(surface.ops().begin(), surface.ops().end(),
+                                [&](const DrawOp& o) {
+                                    return o.kind == Kind::Bitmap && o.bitmap == card &&
+                                           o.rect == end.rect;
+                                }))
+            << position << ": the slide ends at " << end.x() << "," << end.y();
+    }
+}
+
+TEST(Slides, ARecordingPlaysBackTheSameCallsFromTheSameBackground) {
+    RecordingSurface first;
+    first.setBackground(colors::Blue);
+    first.clear(); // starts a recording on blue
+    first.fillRect({1, 2, 3, 4}, colors::Red, Pen::Black);
+    first.drawText("Hand", {0, 2, 34, 28}, HAlign::Center, VAlign::Top);
+    first.setBackground(colors::White);
+    first.drawBitmap(Go, GreyCardBitmap, 5, 219, 18, 26);
+    first.invertRect(6, 223, 16, 18);
+    first.saveBlock(10, 20, 18, 26);
+    first.restoreBlock(10, 20);
+    RecordingSurface second(120, 160);
+    first.replay(second);
+    ASSERT_EQ(second.ops().size(), first.ops().size() + 1);
+    EXPECT_EQ(second.ops().front().colour, colors::Blue);
+    EXPECT_TRUE(std::equal(first.ops().begin(), first.ops().end(), second.ops().begin() + 1));
+    EXPECT_EQ(first.ops()[1].colour, colors::Blue); // the text keeps its background
+    EXPECT_EQ(second.background(), colors::White);
+}

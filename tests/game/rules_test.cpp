@@ -1,0 +1,321 @@
+// The rules as tables: where a card may go and why not, and what each move does to the
+// whole position. Positions are written in the one-line notation of support/notation.h.
+#include "game/deal.h"
+#include "game/hand_end.h"
+#include "support/rules_position.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace tarmigo;
+using namespace tarmigo::testing;
+
+namespace {
+
+// The check of a card's kind, for the current player.
+int check(const Game& g, Card c) {
+    if (isGoOrRemedy(c)) return checkRemedy(g, c);
+    if (isHazard(c)) return checkHazard(g, c);
+    if (isDistance(c)) return checkDistance(g, c);
+    if (c == SpeedLimit) return checkSpeedLimit(g);
+    if (c == EndOfLimit) return checkEndOfLimit(g);
+    return Legal;
+}
+
+struct LegalityRow {
+    const char* position;
+    const char* cards;
+    int answer; // Legal, or the refusal's message
+};
+
+// Player 0 to move. Where two refusals apply, the row shows which one is given.
+constexpr LegalityRow Legality[] = {
+    // At the start of a hand: Go, the safeties and a Speed Limit only.
+    {"", "ktuvwx", Legal},
+    {"", "pqrs", 1210},
+    {"", "lmn", 1209},
+    {"", "o", 1212},
+    {"", "fghij", 1215},
+    // Go and the remedies.
+    {"go", "k", 1207},
+    {"safe=u", "k", 1207},
+    {"stop", "k", Legal},
+    {"accident", "k", 1206},
+    {"outofgas", "k", 1206},
+    {"flat", "k", 1206},
+    {"repairs", "k", Legal},
+    {"stop", "lmn", 1208},
+    {"accident", "l", Legal},
+    {"accident", "mn", 1208},
+    {"outofgas", "m", Legal},
+    {"flat", "n", Legal},
+    {"go", "l", 1209},
+    // Hazards need a moving opponent without the matching safety.
+    {"| repairs", "p", 1210},
+    {"| go", "pqrs", Legal},
+    {"| safe=u", "q", Legal},
+    {"| go safe=u", "p", 1211},
+    {"| go safe=uvwx", "qrs", 1211},
+    {"| stop safe=u", "q", 1210},
+    // One Speed Limit at a time, whether the opponent moves or not, never on Right of Way.
+    {"| stop", "t", Legal},
+    {"| limit", "t", 1213},
+    {"| ended", "t", Legal},
+    {"| safe=u", "t", 1214},
+    {"| limit safe=u", "t", 1213},
+    {"limit", "o", Legal},
+    {"ended", "o", 1212},
+    // Distance: moving, at most two 200s, 25 and 50 under a limit, the race exactly.
+    {"safe=u", "i", Legal},
+    {"repairs safe=u", "f", Legal},
+    {"stop safe=u", "f", 1215},
+    {"repairs safe=v", "f", 1215},
+    {"repairs safe=v", "k", Legal},
+    {"go miles=400 twos=2", "j", 1216},
+    {"go miles=400 twos=2", "i", Legal},
+    {"go limit", "fg", Legal},
+    {"go limit", "hij", 1217},
+    {"go limit miles=650", "h", 1217},
+    {"go limit miles=400 twos=2", "j", 1216},
+    {"go miles=650", "fg", Legal},
+    {"go miles=650", "h", 1218},
+    {"go miles=650 | | race=1000", "h", Legal},
+    {"go miles=950 | | race=1000", "i", 1218},
+};
+
+TEST(Rules, EachCardIsLegalOrRefusedWithItsReason) {
+    for (const LegalityRow& row : Legality)
+        for (const char* c = row.cards; *c; ++c) {
+            RulePosition pos;
+            pos.set(row.position);
+            EXPECT_EQ(check(pos.g, Card(*c)), row.answer) << row.position << " card " << *c;
+        }
+}
+
+TEST(Rules, EachCardGoesToThePileOfItsKind) {
+    // Own piles: safeties 8, battle 10, speed 12, distance 14; the opponent's: 11, 13.
+    constexpr std::pair<char, int> Piles[] = {{'j', 14}, {'x', 8},  {'k', 10}, {'n', 10},
+                                              {'o', 12}, {'p', 11}, {'s', 11}, {'t', 13}};
+    for (int p : {0, 1}) {
+        RulePosition pos;
+        pos.current(p);
+        for (auto [card, pile] : Piles)
+            EXPECT_EQ(autoTarget(pos.g, Card(card)),
+                      pile < 11 || pile == 12 || pile == 14 ? pile + p : pile - p)
+                << card;
+        EXPECT_EQ(autoTarget(pos.g, EmptySlot), target::Nothing);
+    }
+}
+
+TEST(Rules, ASlotIsPlayableWhenItsCardIsLegalAndAnEmptySlotAlways) {
+    constexpr std::pair<const char*, const char*> Rows[] = {
+        {"hand=.ufpl", "yynnn"},
+        {"go hand=.ufpl | go", "yyyyn"},
+        {"hand=kot", "yny"},
+        {"limit hand=kot | limit", "yyn"},
+    };
+    for (auto [position, playable] : Rows) {
+        RulePosition pos;
+        pos.set(position);
+        std::string got;
+        for (int s = 1; s <= int(std::strlen(playable)); ++s)
+            got += isSlotPlayable(pos.g, s) ? 'y' : 'n';
+        EXPECT_EQ(got, playable) << position;
+    }
+}
+
+struct MoveRow {
+    const char* before;
+    const char* moves; // "play S", "discard S", "lay S on TARGET"; "yes"/"no" answers the question
+    int result;        // of the last move
+    const char* after;
+    const char* effects = ""; // sounds, questions and Scores dialogs, in order
+};
+
+// Player 0 moves unless the position says otherwise; the pile is at card 40.
+const MoveRow Moves[] = {
+    // Go and the remedies set the own battle pile.
+    {"hand=k | | sounds", "play 1", TurnPasses, "go draw=1 | | seen=k", "WVR"},
+    {"stop hand=k | | sounds", "play 1", TurnPasses, "go draw=1 | | seen=k", "WVR"},
+    {"accident hand=l | | sounds", "play 1", TurnPasses, "repairs draw=1 | | seen=l", "WVR"},
+    {"outofgas hand=m", "play 1", TurnPasses, "gasoline draw=1 | | seen=m"},
+    {"flat hand=n", "play 1", TurnPasses, "spare draw=1 | | seen=n"},
+    // A hazard stops the opponent and stays pending until its author's next card.
+    {"hazard=5 hand=p | go | sounds", "play 1", TurnPasses, "hazard=1 draw=1 | stop | seen=p",
+     "WVH"},
+    {"hand=q | go", "play 1", TurnPasses, "hazard=2 draw=1 | accident | seen=q"},
+    {"hand=r | go", "play 1", TurnPasses, "hazard=3 draw=1 | outofgas | seen=r"},
+    {"hand=s | go", "play 1", TurnPasses, "hazard=4 draw=1 | flat | seen=s"},
+    {"hand=t | | sounds", "play 1", TurnPasses, "hazard=5 draw=1 | limit | seen=t", "WVH"},
+    {"limit hand=o | | sounds", "play 1", TurnPasses, "ended draw=1 | | seen=o", "WVR"},
+    // Distance adds its miles and points.
+    {"go hand=f | | sounds", "play 1", TurnPasses, "go miles=25 score=25 draw=1 | | seen=f", "WVM"},
+    {"go miles=100 score=100 hand=g", "play 1", TurnPasses,
+     "go miles=150 score=150 draw=1 | | seen=g"},
+    {"go hand=h", "play 1", TurnPasses, "go miles=75 laid=0.0.1.0.0 score=75 draw=1 | | seen=h"},
+    {"go hand=j", "play 1", TurnPasses, "go miles=200 twos=1 score=200 draw=1 | | seen=j"},
+    // A discard is silent, ends a pending hazard and shows on the discard pile; the
+    // draw pile takes a discard too. Only a human's cards are seen.
+    {"hazard=1 hand=fk | | sounds", "discard 2", TurnPasses, "draw=2 hand=f | | pile=k seen=k"},
+    {"hand=fk", "lay 1 on 16", TurnPasses, "draw=1 hand=.k | | pile=f seen=f"},
+    {"hand=k | | one", "discard 1", TurnPasses, "draw=1 | | pile=k seen=k"},
+    {"| hand=p | one turn=1", "discard 1", TurnPasses, "| draw=1 | turn=1 pile=p"},
+    {"| go hand=i | one turn=1", "play 1", TurnPasses, "| go miles=100 score=100 draw=1 | turn=1"},
+    // Before the turn's card is drawn only a safety may be laid; once the pile is out,
+    // a waiting slot no longer blocks.
+    {"go limit draw=6 hand=fkpot | go", "play 1", TurnStays,
+     "go limit draw=6 sel=1 hand=fkpot | go"},
+    {"go draw=6 hand=fkpot | go", "discard 2", TurnStays, "go draw=6 sel=2 hand=fkpot | go"},
+    {"go draw=2 hand=f | | deck=101", "play 1", TurnPasses,
+     "go miles=25 score=25 draw=1 | | deck=101 seen=f"},
+    {"draw=2 hand=x", "play 1", TurnStays, "score=100 safe=x draw=1 | | seen=x"},
+    // Targets that are no pile do nothing.
+    {"go hand=f", "lay 1 on 0; lay 1 on 18; lay 1 on 19; lay 1 on 20", TurnStays,
+     "go sel=1 hand=f"},
+    // A refused move changes nothing: what follows is the turn layer's to decide.
+    {"hand=l | | sounds", "play 1", MoveRefused, "sel=1 hand=l"},
+    // The coup fourre: the matching safety right after the hazard (which stays pending
+    // until its author's next card).
+    {"go hazard=1 | stop hand=u | turn=1", "play 1", TurnStays,
+     "go hazard=1 | go score=400 safe=u cf=u draw=1 | turn=1 seen=u"},
+    {"go hazard=2 | accident hand=v | turn=1", "play 1", TurnStays,
+     "go hazard=2 | go score=400 safe=v cf=v draw=1 | turn=1 seen=v"},
+    {"go hazard=3 | outofgas hand=w | turn=1", "play 1", TurnStays,
+     "go hazard=3 | go score=400 safe=w cf=w draw=1 | turn=1 seen=w"},
+    {"go hazard=4 | flat hand=x | turn=1", "play 1", TurnStays,
+     "go hazard=4 | go score=400 safe=x cf=x draw=1 | turn=1 seen=x"},
+    {"hazard=5 | limit hand=u | turn=1", "play 1", TurnStays,
+     "hazard=5 | ended score=400 safe=u cf=u draw=1 | turn=1 seen=u"},
+    {"hazard=5 | stop limit hand=u | turn=1", "play 1", TurnStays,
+     "hazard=5 | go ended score=400 safe=u cf=u draw=1 | turn=1 seen=u"},
+    // Later, a safety cures without a bonus: Stop into rolling, the others need a Go.
+    {"| stop hand=u | turn=1", "play 1", TurnStays, "| go score=100 safe=u draw=1 | turn=1 seen=u"},
+    {"| accident hand=v | turn=1", "play 1", TurnStays,
+     "| repairs score=100 safe=v draw=1 | turn=1 seen=v"},
+    {"| outofgas hand=w | turn=1", "play 1", TurnStays,
+     "| gasoline score=100 safe=w draw=1 | turn=1 seen=w"},
+    {"| flat hand=x | turn=1", "play 1", TurnStays,
+     "| spare score=100 safe=x draw=1 | turn=1 seen=x"},
+    {"| limit hand=u | turn=1", "play 1", TurnStays,
+     "| ended score=100 safe=u draw=1 | turn=1 seen=u"},
+    // A safety that answers nothing only protects, and leaves a pending hazard alone.
+    {"go ended hand=w | hazard=2 | sounds", "play 1", TurnStays,
+     "go ended score=100 safe=w draw=1 | hazard=2 | seen=w", "WVS"},
+    {"hazard=5 | stop limit hand=wu | turn=1", "play 1; play 2", TurnStays,
+     "hazard=5 | go ended score=500 safe=uw cf=u draw=2 | turn=1 seen=uw"},
+    {"| hand=v | one sounds turn=1", "play 1", TurnStays, "| score=100 safe=v draw=1 | turn=1",
+     "WVS"},
+    // Reaching the trip: a human is asked whether to extend; the computer never extends.
+    {"go miles=600 score=600 hand=i | miles=300 score=300", "play 1 yes", TurnPasses,
+     "go miles=700 score=700 draw=1 | miles=300 score=300 | race=1000 seen=i", "ask 1601"},
+    {"| go miles=600 score=600 hand=i | turn=1", "play 1 yes", TurnPasses,
+     "| go miles=700 score=700 draw=1 | turn=1 race=1000 seen=i", "ask 1601"},
+    {"go miles=600 score=600 hand=i | miles=700 | race=1000", "play 1", TurnPasses,
+     "go miles=700 score=700 draw=1 | miles=700 | race=1000 seen=i"},
+    // The end of a hand and its bonuses: trip 400, no 200 laid 300, shut-out 500,
+    // delayed action 300, all four safeties 700 with the safeties' own 400, extension 200.
+    {"go miles=600 score=600 hand=i | | deck=101", "play 1 no", TurnPasses,
+     "go miles=700 score=2200 game=2200 draw=1 delayed | | over deck=101 seen=i",
+     "ask 1601 scores"},
+    {"go miles=600 score=600 hand=i safe=uvwx | | deck=101", "play 1 no", TurnPasses,
+     "go miles=700 score=2500 game=2500 safe=uvwx draw=1 delayed | | over deck=101 seen=i",
+     "ask 1601 scores"},
+    {"go miles=500 twos=1 score=500 hand=j | miles=25 score=25 | one", "play 1", TurnPasses,
+     "go miles=700 twos=2 score=1100 game=1100 draw=1 | miles=25 score=25 game=25 | over seen=j",
+     "ask 1601 scores"},
+    {"go miles=900 score=900 hand=i | miles=750 score=750 | race=1000", "play 1", TurnPasses,
+     "go miles=1000 score=1900 game=1900 draw=1 | miles=750 score=750 game=750 | over race=1000 "
+     "seen=i",
+     "scores"},
+    {"go miles=900 score=900 hand=i | miles=700 | race=1000 deck=101", "play 1", TurnPasses,
+     "go miles=1000 score=2200 game=2200 draw=1 delayed | miles=700 | over deck=101 race=1000 "
+     "seen=i",
+     "scores"},
+    {"| go miles=600 score=600 hand=ik | one turn=1", "play 1", TurnPasses,
+     "| go miles=700 score=1900 game=1900 draw=1 hand=.k | over turn=1 winner=1", "scores"},
+    // The turn's card fills the waiting slot, sorted into place when sorting is on; a
+    // computer's draw is seen. An exhausted pile draws nothing but sorts empty slots last.
+    {"draw=4 hand=fgh.jkl | | deck=100 next=u", "draw", 0, "hand=fghujkl | | deck=101"},
+    {"draw=4 hand=fgh.jkl | | sort next=g", "draw", 0, "hand=fgghjkl | | deck=41"},
+    {"hand=kjihgfu | | sort", "draw", 0, "hand=kjihgfu"},
+    {"draw=2 hand=k.f.g.h | | sort deck=101", "draw", 0, "draw=7 hand=fghk | | deck=101"},
+    {"draw=2 hand=k.f.g.h | | deck=101", "draw", 0, "draw=2 hand=k.f.g.h | | deck=101"},
+    {"go hand=fgkh | | sort deck=101", "play 2; draw", 0,
+     "go miles=50 score=50 draw=7 hand=fhk | | deck=101 seen=g"},
+    {"draw=4 hand=fgh.jkl | | one next=u", "draw", 0, "hand=fghujkl | | deck=41"},
+    {"| draw=4 hand=fgh.jkl | one turn=1 next=v", "draw", 0,
+     "| hand=fghvjkl | turn=1 deck=41 seen=v"},
+    {"| draw=4 hand=fgh.jkl | turn=1 next=v", "draw", 0, "| hand=fghvjkl | turn=1 deck=41"},
+    // The game ends past 5000 with the higher score; equal scores play another hand.
+    {"score=100 game=4900 | score=100 game=4890 | one", "end", 0,
+     "score=100 game=5000 won=1/0 | score=100 game=4990 | over gameover", "scores"},
+    {"score=100 game=5000 | score=200 game=4900", "end", 0,
+     "score=100 game=5100 | score=200 game=5100 | over winner=1", "scores"},
+    {"score=200 game=5000 | score=300 game=4800", "end", 0,
+     "score=200 game=5200 won=0/1 | score=300 game=5100 | over gameover", "scores"},
+    {"won=7 | score=200 game=4900 won=7 | one", "end", 0,
+     "won=7/7 | score=200 game=5100 won=8/7 | over gameover winner=1", "scores"},
+    {"| score=200 game=4900 | one", "end", 0,
+     "| score=200 game=5100 won=1/0 | over gameover winner=1", "scores"},
+    {"score=300 | score=300", "end", 0, "score=300 game=300 | score=300 game=300 | over", "scores"},
+};
+
+TEST(Rules, EachMoveChangesThePositionSo) {
+    for (const MoveRow& row : Moves) {
+        RulePosition pos;
+        pos.set(row.before);
+        int result = -1;
+        for (std::string_view move : wordsOf(row.moves, ';')) {
+            const auto w = wordsOf(move);
+            for (std::size_t i = 2; i < w.size(); ++i)
+                if (w[i] == "yes" || w[i] == "no") pos.host.yesNoAnswers.push_back(w[i] == "yes");
+            const int slot = w.size() > 1 ? numberOf(move, w[1]) : 0;
+            if (w[0] == "play")
+                result = pos.play(slot);
+            else if (w[0] == "discard")
+                result = pos.discard(slot);
+            else if (w[0] == "lay")
+                result = pos.playOn(slot, numberOf(move, w.at(3)));
+            else if (w[0] == "end")
+                endHand(pos.g), result = 0;
+            else if (w[0] == "draw")
+                drawCard(pos.g, DrawSlide::Shown), result = 0;
+            else
+                badWord(move);
+        }
+        std::string effects;
+        for (const std::string& s : pos.host.sounds) effects += " " + s;
+        for (int q : pos.host.questions) effects += " ask " + std::to_string(q);
+        for (int i = 0; i < pos.host.scoresDialogs; ++i) effects += " scores";
+        EXPECT_EQ(pos.describe(), row.after) << row.before << " / " << row.moves;
+        EXPECT_EQ(result, row.result) << row.before << " / " << row.moves;
+        EXPECT_EQ(effects.empty() ? "" : effects.substr(1), row.effects) << row.before;
+    }
+}
+
+TEST(Rules, TheNotationReadsBackWhatItWrites) {
+    for (const MoveRow& row : Moves) {
+        RulePosition pos;
+        pos.set(row.after);
+        EXPECT_EQ(pos.describe(), row.after);
+    }
+    RulePosition pos;
+    EXPECT_THROW(pos.set("go fast"), std::invalid_argument);
+    EXPECT_THROW(pos.set("safe=k"), std::invalid_argument);
+}
+
+// The card that completes the trip has left the hand when the Scores dialog shows.
+TEST(Rules, TheCompletingCardLeavesTheHandBeforeTheHandEnds) {
+    RulePosition pos;
+    pos.set("go miles=600 hand=ik");
+    pos.host.onScoresDialog = [&pos] {
+        EXPECT_EQ(pos.describe(),
+                  "go miles=700 score=1300 game=1300 draw=1 hand=.k | | over seen=i");
+    };
+    pos.host.yesNoAnswers = {false};
+    pos.play(1);
+    EXPECT_EQ(pos.host.scoresDialogs, 1);
+}
+
+} // namespace
