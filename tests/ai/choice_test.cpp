@@ -144,7 +144,7 @@ TEST(Choice, TheComputerChoosesAsTheTableSays) {
         RulePosition pos(1);
         pos.set(row.position).current(1).option(flag::hard, row.ticks == Hard);
         pos.host.ticks = std::uint32_t(row.ticks);
-        EXPECT_EQ(choiceOf(pos.g, chooseCard(pos.g, true)), row.choice)
+        EXPECT_EQ(choiceOf(pos.g, chooseCard(pos.g, ChooseMode::Select)), row.choice)
             << row.position << " ticks " << row.ticks;
     }
 }
@@ -156,10 +156,10 @@ TEST(Choice, AskingWithoutSelectingMovesNothing) {
         pos.set(row.position).current(1).option(flag::hard, row.ticks == Hard);
         pos.host.ticks = 0;
         const std::string before = pos.describe();
-        const int asked = chooseCard(pos.g, false);
+        const int asked = chooseCard(pos.g, ChooseMode::AskOnly);
         EXPECT_EQ(pos.describe(), before) << row.position;
         if (row.ticks == Hard) {
-            chooseCard(pos.g, true);
+            chooseCard(pos.g, ChooseMode::Select);
             EXPECT_EQ(choiceOf(pos.g, asked), row.choice) << row.position;
         }
     }

@@ -53,7 +53,7 @@ TEST(ChooseCardProperties, EveryCardNamedForAPileMayBeLaidThere) {
     for (int i = 0; i < 20000; ++i) {
         RulePosition x;
         randomize(rng, x);
-        const int result = chooseCard(x.g, true);
+        const int result = chooseCard(x.g, ChooseMode::Select);
         const int slot = x.own().selectedSlot();
         if (result == target::DrawPile || result == target::DiscardPile) {
             EXPECT_TRUE(slot == 0 || (result == target::DiscardPile && isCard(x.own().slot(slot))));
@@ -75,11 +75,11 @@ TEST(ChooseCardProperties, AskingWithoutSelectingChangesNothingAndNeverSkips) {
         randomize(rng, x);
         const std::string before = x.describe();
         x.host.ticks = 0; // Easy would skip every step on this reading
-        const int asked = chooseCard(x.g, false);
+        const int asked = chooseCard(x.g, ChooseMode::AskOnly);
         EXPECT_EQ(x.describe(), before);
         // Asking answers what choosing would when every random step is tried.
         x.host.ticks = 99;
-        EXPECT_EQ(asked, chooseCard(x.g, true)) << "position " << i;
+        EXPECT_EQ(asked, chooseCard(x.g, ChooseMode::Select)) << "position " << i;
     }
 }
 
@@ -91,13 +91,13 @@ TEST(ChooseCardProperties, DamagedValuesIndexNothing) {
             x.own().setBattle(battle);
             x.own().setSpeed(speed);
             x.player(0).setSpeed(speed);
-            const int result = chooseCard(x.g, true);
+            const int result = chooseCard(x.g, ChooseMode::Select);
             EXPECT_TRUE(result >= 8 && result <= 17) << battle << ' ' << speed;
             EXPECT_TRUE(target::isHandSlot(x.own().selectedSlot()));
         }
     RulePosition garbage(1);
     garbage.set("| | deck=101").current(1);
     garbage.own().hand = {0, 'a', 200, 255, 101, 122, 0};
-    EXPECT_EQ(chooseCard(garbage.g, true), target::DiscardPile);
+    EXPECT_EQ(chooseCard(garbage.g, ChooseMode::Select), target::DiscardPile);
     EXPECT_EQ(garbage.own().selectedSlot(), 0);
 }

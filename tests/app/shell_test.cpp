@@ -16,7 +16,7 @@ namespace {
 // The players, game scores, games won (alone/by two), the flags, the draw pile, the
 // status line and what the host was asked.
 std::string shellState(Program& app) {
-    Game& g = app.g();
+    Session& g = app.g();
     std::string s = std::to_string(g.playerCount) +
                     "p game=" + std::to_string(app.player(0).gameScore) + "/" +
                     std::to_string(app.player(1).gameScore);

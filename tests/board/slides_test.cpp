@@ -42,57 +42,57 @@ std::string summary(const RecordingSurface& s, const TestHost& host) {
 
 struct SlideRow {
     const char* position;
-    std::function<void(Game&)> slide;
+    std::function<void(Session&)> slide;
     const char* drawn;
 };
 
 const SlideRow Slides[] = {
     {"| | animate",
-     [](Game& g) {
+     [](Session& g) {
          slideBitmap(g, {.bitmap = Stop, .from = {5, 219}, .to = {141, 99}, .delay = 8});
      },
      "before:; 34 steps (8 ms) from 5,219 then 9,215; last: card 112 141,99; dropped 1"},
     {"",
-     [](Game& g) {
+     [](Session& g) {
          slideBitmap(g, {.bitmap = Go, .from = {5, 219}, .to = {141, 99}, .delay = 8});
      },
      "before: card 107 141,99; 0 steps; last: card 107 141,99; dropped 0"},
     {"| | animate",
-     [](Game& g) {
+     [](Session& g) {
          slideBitmap(g, {.bitmap = Go, .from = {50, 50}, .to = {53, 47}, .delay = 8});
      },
      "before: card 107 53,47; 0 steps; last: card 107 53,47; dropped 1"},
     {"| | animate",
-     [](Game& g) {
+     [](Session& g) {
          slideBitmap(
              g, {.bitmap = Go, .from = {50, 50}, .to = {47, 51}, .delay = 8, .finalDraw = false});
      },
      "before:; 0 steps; dropped 1"},
     {"| | animate",
-     [](Game& g) {
+     [](Session& g) {
          slideBitmap(g, {.bitmap = Go, .from = {0, 0}, .to = {100, 0}, .delay = 8, .step = 0});
      },
      "before: card 107 100,0; 0 steps; last: card 107 100,0; dropped 1"},
     {"sel=4 hand=fiklpnu | | animate",
-     [](Game& g) { g.round.animDelay = 3, animatePlayedCard(g, 141, 99); },
+     [](Session& g) { g.round.animDelay = 3, animatePlayedCard(g, 141, 99); },
      "before: fill 0,251 card 121 74,219; 30 steps (3 ms) from 74,219 then 76,215; last: card 108 "
      "141,99; dropped 1"},
-    {"| sel=2 hand=fiklpnu | one animate turn=1", [](Game& g) { animatePlayedCard(g, 198, 149); },
+    {"| sel=2 hand=fiklpnu | one animate turn=1", [](Session& g) { animatePlayedCard(g, 198, 149); },
      "before: fill 0,251; 37 steps (8 ms) from 120,0 then 122,4; last: card 105 198,149; dropped "
      "1"},
-    {"draw=2 | | animate deck=30 next=m", [](Game& g) { animateDraw(g); },
+    {"draw=2 | | animate deck=30 next=m", [](Session& g) { animateDraw(g); },
      "before:; 41 steps (8 ms) from 194,219 then 190,219; last: card 109 28,219; dropped 1"},
-    {"| draw=5 | one animate turn=1 deck=30", [](Game& g) { animateDraw(g); },
+    {"| draw=5 | one animate turn=1 deck=30", [](Session& g) { animateDraw(g); },
      "before:; 54 steps (8 ms) from 194,219 then 192,215; last: restore 122,7; dropped 1"},
-    {"draw=1 | | deck=98", [](Game& g) { animateDraw(g); },
+    {"draw=1 | | deck=98", [](Session& g) { animateDraw(g); },
      "before: card 111 5,219; 0 steps; last: card 111 5,219; dropped 0"},
-    {"draw=1 | | deck=99", [](Game& g) { animateDraw(g); },
+    {"draw=1 | | deck=99", [](Session& g) { animateDraw(g); },
      "before: card 111 5,219 fill 212,220 fill 195,245; 0 steps; last: fill 195,245; dropped 0"},
-    {"draw=1 | | deck=100", [](Game& g) { animateDraw(g); },
+    {"draw=1 | | deck=100", [](Session& g) { animateDraw(g); },
      "before: card 111 5,219 fill 212,220 fill 195,245 card 121 194,219; 0 steps; last: card 121 "
      "194,219; dropped 0"},
-    {"draw=1 | | deck=101", [](Game& g) { animateDraw(g); }, "before:; 0 steps; dropped 0"},
-    {"hand=fiklpnu | | animate", [](Game& g) { animatePlayedCard(g, 141, 99); },
+    {"draw=1 | | deck=101", [](Session& g) { animateDraw(g); }, "before:; 0 steps; dropped 0"},
+    {"hand=fiklpnu | | animate", [](Session& g) { animatePlayedCard(g, 141, 99); },
      "before: fill 0,251; 0 steps; last: fill 0,251; dropped 0"},
 };
 

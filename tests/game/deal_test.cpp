@@ -69,7 +69,7 @@ TEST(Deal, TickCountTwelveThreeFourFiveDealsTheseHands) {
     for (int players : {1, 2}) {
         RulePosition pos(players);
         pos.host.ticks = 12345;
-        startHand(pos.g, players, false);
+        startHand(pos.g, players, GameScores::Reset);
         EXPECT_EQ(deckOf(pos.g),
                   "fjhlhiomgfsltqgrhiskpmfkgoupjikpoimfklhwnfrglvmmgmkxfjinpkoikitigfnkhf"
                   "nlnfkhfhhkoiktkiggnjihggqlhkkio");
@@ -84,18 +84,19 @@ TEST(Deal, ANewHandStartsCleanAndKeepsTheGameScoresOnlyWithinAGame) {
     pos.set("go miles=500 score=800 game=2000 draw=3 won=3 | stop score=100 game=900 | over "
             "gameover handover pile=p race=1000 seen=kk sort notips");
     pos.option(flag::animate, 1);
-    startHand(pos.g, 2, true);
+    startHand(pos.g, 2, GameScores::Kept);
     EXPECT_EQ(pos.describe(),
               "game=2000 won=3/3 hand=fhhijqr | game=900 hand=fgiikko | notips deck=14");
     EXPECT_TRUE(pos.g.has(flag::sortHand) && pos.g.has(flag::animate));
-    startHand(pos.g, 2, false);
+    startHand(pos.g, 2, GameScores::Reset);
     EXPECT_EQ(pos.player(0).gameScore + pos.player(1).gameScore, 0);
 }
 
 TEST(Deal, TheStarterAlternatesFromHandToHandAndFromGameToGame) {
     RulePosition pos;
     std::string starters;
-    for (bool keepScores : {false, true, false, false})
-        startHand(pos.g, 2, keepScores), starters += char('0' + pos.g.currentPlayer);
+    for (GameScores scores :
+         {GameScores::Reset, GameScores::Kept, GameScores::Reset, GameScores::Reset})
+        startHand(pos.g, 2, scores), starters += char('0' + pos.g.currentPlayer);
     EXPECT_EQ(starters, "0101");
 }
