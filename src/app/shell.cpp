@@ -3,7 +3,6 @@
 #include "app/options_dialog.h"
 #include "app/save_state.h"
 #include "app/taps.h"
-#include "board/board_events.h"
 #include "board/layout.h"
 #include "board/repaint.h"
 #include "board/status_line.h"
@@ -14,7 +13,7 @@
 namespace tarmigo {
 
 Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore)
-    : host_(host), game_(host, BoardEvents::instance()) {
+    : host_(host), events_(host), game_(host, events_) {
     game_.fileStore = fileStore;
     game_.secondStore = secondStore;
 }
@@ -58,6 +57,7 @@ void Shell::newGameOrHand(int players) {
         // The forfeited game counts as won by the opponent, in the mode being played.
         const int winner = g.playerCount == 1 ? 1 : 1 - g.currentPlayer;
         ++g.players[winner].gamesWon(g.playerCount);
+        host_.gameForfeited(g, winner);
         beginHand(g, players, false);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The application shell without its window: start-up and the menu commands.
 #include "app/shell_host.h"
+#include "board/board_events.h"
 #include "game/game.h"
 
 #include <cstdint>
@@ -27,10 +28,21 @@ class Shell {
     void handleCommand(int id);
 
   private:
+    // The board's answer to the rules, and the end of each hand passed on to the host.
+    class Events : public BoardEvents {
+      public:
+        explicit Events(ShellHost& host) : host_(host) {}
+        void handEnded(Game& g) override { host_.handScored(g); }
+
+      private:
+        ShellHost& host_;
+    };
+
     void setDefaults();
     void newGameOrHand(int players);
 
     ShellHost& host_;
+    Events events_;
     Game game_;
 };
 

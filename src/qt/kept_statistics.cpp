@@ -1,0 +1,59 @@
+#include "qt/kept_statistics.h"
+
+#include <QSettings>
+#include <QString>
+
+namespace tarmigo {
+namespace {
+
+// Where the Options dialog keeps the choice of Expert over Hard.
+const QString ExpertKey = QStringLiteral("Desktop/expert");
+
+QString keyOf(Opponent o) {
+    static const char* const Names[OpponentCount] = {"easy", "hard", "expert", "twoPlayers"};
+    return QStringLiteral("Statistics/") + QLatin1String(Names[int(o)]);
+}
+
+} // namespace
+
+Figures KeptStatistics::figures(Opponent o) const {
+    if (!settings_) return {};
+    const QVariant value = settings_->value(keyOf(o));
+    if (value.typeId() != QMetaType::QString) return {};
+    return figuresFromText(value.toString().toStdString()).value_or(Figures{});
+}
+
+bool KeptStatistics::expertChosen() const {
+    if (!settings_) return false;
+    const QVariant value = settings_->value(ExpertKey);
+    // Anything but a plain yes (a damaged value, say) is Hard.
+    return value.toString() == QLatin1String("true");
+}
+
+void KeptStatistics::keep(Opponent o, const Figures& f) {
+    if (!settings_) return;
+    settings_->setValue(keyOf(o), QString::fromStdString(figuresText(f)));
+    settings_->sync();
+}
+
+void KeptStatistics::countHand(const Game& g) {
+    const Opponent o = opponentOf(g, expertChosen());
+    Figures f = figures(o);
+    tarmigo::countHand(f, g);
+    keep(o, f);
+}
+
+void KeptStatistics::countForfeit(const Game& g, int creditedSeat) {
+    const Opponent o = opponentOf(g, expertChosen());
+    Figures f = figures(o);
+    tarmigo::countForfeit(f, creditedSeat);
+    keep(o, f);
+}
+
+void KeptStatistics::reset() {
+    if (!settings_) return;
+    for (int o = 0; o < OpponentCount; ++o) settings_->remove(keyOf(Opponent(o)));
+    settings_->sync();
+}
+
+} // namespace tarmigo
