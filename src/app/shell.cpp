@@ -81,10 +81,13 @@ void Shell::handleCommand(int id) {
             beginHand(g, g.playerCount, !g.has(flag::gameOver));
         break;
     case command::Help: host_.postHelpRequest(); break;
-    case command::Undo:
+    case command::Undo: {
+        const bool wasOver = handOver(g);
         undoLastMove(g);
+        if (wasOver && !handOver(g)) host_.handTakenBack();
         invalidateBoard(g, true);
         break;
+    }
     default: break; // the drop-down buttons and unknown ids do nothing
     }
 }

@@ -16,11 +16,13 @@ class ShellHost : public Host {
     virtual void runAboutDialog() = 0;
     // Posts the help request; the window starts the help viewer when it arrives.
     virtual void postHelpRequest() = 0;
-    // A hand was scored (the game perhaps decided with it), or the game in progress
-    // was given up and credited to a seat: where the platform keeps statistics, it
-    // counts them. Nothing is counted by default.
+    // A hand was scored (the game perhaps decided with it), the game in progress was
+    // given up and credited to a seat, or an undo took back the move that ended the
+    // last hand scored: where the platform keeps statistics, it counts them. Nothing
+    // is counted by default.
     virtual void handScored(const Game&) {}
     virtual void gameForfeited(const Game&, int /*creditedSeat*/) {}
+    virtual void handTakenBack() {}
 };
 
 } // namespace tarmigo

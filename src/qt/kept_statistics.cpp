@@ -39,6 +39,7 @@ void KeptStatistics::keep(Opponent o, const Figures& f) {
 void KeptStatistics::countHand(const Game& g) {
     const Opponent o = opponentOf(g, expertChosen());
     Figures f = figures(o);
+    beforeLastHand_.emplace(o, f);
     tarmigo::countHand(f, g);
     keep(o, f);
 }
@@ -48,9 +49,17 @@ void KeptStatistics::countForfeit(const Game& g, int creditedSeat) {
     Figures f = figures(o);
     tarmigo::countForfeit(f, creditedSeat);
     keep(o, f);
+    beforeLastHand_.reset();
+}
+
+void KeptStatistics::takeBackHand() {
+    if (!beforeLastHand_) return;
+    keep(beforeLastHand_->first, beforeLastHand_->second);
+    beforeLastHand_.reset();
 }
 
 void KeptStatistics::reset() {
+    beforeLastHand_.reset();
     if (!settings_) return;
     for (int o = 0; o < OpponentCount; ++o) settings_->remove(keyOf(Opponent(o)));
     settings_->sync();

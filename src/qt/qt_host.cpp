@@ -257,4 +257,8 @@ void QtHost::gameForfeited(const Game& g, int creditedSeat) {
     if (statistics_) statistics_->countForfeit(g, creditedSeat);
 }
 
+void QtHost::handTakenBack() {
+    if (statistics_) statistics_->takeBackHand();
+}
+
 } // namespace tarmigo

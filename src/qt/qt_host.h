@@ -69,6 +69,7 @@ class QtHost : public ShellHost {
     // ShellHost
     void handScored(const Game& g) override;
     void gameForfeited(const Game& g, int creditedSeat) override;
+    void handTakenBack() override;
     void runOptionsDialog(OptionsDialog& dialog) override;
     void runAboutDialog() override;
     void postHelpRequest() override;

@@ -82,9 +82,10 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
             values_.push_back(value);
         }
     }
+    grid->setRowMinimumHeight(1 + RowCount, gap);
     auto* note = new QLabel(qtext(dl::TwoPlayersNote), this);
     note->setWordWrap(true);
-    grid->addWidget(note, 1 + RowCount, 0, 1, 1 + OpponentCount);
+    grid->addWidget(note, 2 + RowCount, 0, 1, 1 + OpponentCount);
 
     auto* resetButton = new QPushButton(qtext(dl::Reset), this);
     resetButton->setObjectName(QStringLiteral("reset"));
@@ -96,7 +97,7 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
     buttons->addWidget(resetButton);
     buttons->addStretch(1);
     buttons->addWidget(doneButton);
-    grid->addLayout(buttons, 2 + RowCount, 0, 1, 1 + OpponentCount);
+    grid->addLayout(buttons, 3 + RowCount, 0, 1, 1 + OpponentCount);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(resetButton, &QPushButton::clicked, this, [this] { askReset(); });
