@@ -106,11 +106,13 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
 }
 
 void StatisticsWindow::showFigures() {
-    for (int o = 0; o < OpponentCount; ++o) {
-        const Figures f = statistics_.figures(Opponent(o));
-        for (int r = 0; r < RowCount; ++r)
-            values_[std::size_t(r * OpponentCount + o)]->setText(Rows[r].shown(f));
-    }
+    Statistics figures;
+    for (int o = 0; o < OpponentCount; ++o)
+        figures[std::size_t(o)] = statistics_.figures(Opponent(o));
+    // The labels were made row by row, a column at a time.
+    auto label = values_.begin();
+    for (const Row& row : Rows)
+        for (const Figures& f : figures) (*label++)->setText(row.shown(f));
 }
 
 void StatisticsWindow::askReset() {

@@ -21,7 +21,7 @@ class StatisticsWindow : public QDialog {
     void askReset();
 
     KeptStatistics& statistics_;
-    // values_[row * columns + column], in the order of the rows and columns shown.
+    // The figures' labels, row by row and in each row a column at a time.
     std::vector<QLabel*> values_;
 };
 
