@@ -24,10 +24,8 @@ Figures KeptStatistics::figures(Opponent o) const {
 }
 
 bool KeptStatistics::expertChosen() const {
-    if (!settings_) return false;
-    const QVariant value = settings_->value(ExpertKey);
-    // Anything but a plain yes (a damaged value, say) is Hard.
-    return value.toString() == QLatin1String("true");
+    // Read as the Options dialog reads it, so that the figures go to the level played.
+    return settings_ && settings_->value(ExpertKey, false).toBool();
 }
 
 void KeptStatistics::keep(Opponent o, const Figures& f) {
