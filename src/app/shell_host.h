@@ -9,13 +9,6 @@ struct Game;
 
 class ShellHost : public Host {
   public:
-    // Runs the Options dialog modally; the window operates the model's controls and
-    // closes it with done() or cancel().
-    virtual void runOptionsDialog(OptionsDialog& dialog) = 0;
-    // Runs the About dialog modally.
-    virtual void runAboutDialog() = 0;
-    // Posts the help request; the window starts the help viewer when it arrives.
-    virtual void postHelpRequest() = 0;
     // A hand was scored (the game perhaps decided with it), the game in progress was
     // given up and credited to a seat, or an undo took back the move that ended the
     // last hand scored: where the platform keeps statistics, it counts them. Nothing
@@ -23,6 +16,14 @@ class ShellHost : public Host {
     virtual void handScored(const Game&) {}
     virtual void gameForfeited(const Game&, int /*creditedSeat*/) {}
     virtual void handTakenBack() {}
+
+    // Runs the Options dialog modally; the window operates the model's controls and
+    // closes it with done() or cancel().
+    virtual void runOptionsDialog(OptionsDialog& dialog) = 0;
+    // Runs the About dialog modally.
+    virtual void runAboutDialog() = 0;
+    // Posts the help request; the window starts the help viewer when it arrives.
+    virtual void postHelpRequest() = 0;
 };
 
 } // namespace tarmigo
