@@ -112,7 +112,7 @@ std::optional<Figures> figuresFromText(std::string_view text) {
         }
         // from_chars takes no sign and no space, so "-1" and "+1" are refused too.
         const auto [next, error] = std::from_chars(at, end, value);
-        ok = error == std::errc() && next != at;
+        ok = error == std::errc();
         at = next;
         ++read;
     });

@@ -133,7 +133,7 @@ TEST(Statistics, TheStoredLineReadsBackAndDamageIsRefused) {
         "3 2 4 3 2 1 900 2000 1 2 x",          // not a number
         "3 2 4 3 2 1 900 2000 1 2 -1",         // a sign
         "3 2 4 3 2 1 900 2000 1 2 +1",         //
-        "4294967296 2 4 3 2 1 900 2000 1 2 1", // past 32 bits
+        "3 2 4 3 2 1 900 2000 1 2 4294967296", // past 32 bits
         "2 3 4 3 2 1 900 2000 1 2 1",          // more games won than played
         "3 2 4 5 2 1 900 2000 1 2 1",          // more hands won than played
         "3 2 4 3 3 1 900 2000 1 2 1",          // a streak longer than the games won
