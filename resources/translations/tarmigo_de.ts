@@ -443,5 +443,95 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="104"/>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="105"/>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="106"/>
+        <source>Two Players</source>
+        <translation>Zwei Spieler</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="107"/>
+        <source>Games Played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="108"/>
+        <source>Share Won</source>
+        <translation>Anteil gewonnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="109"/>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="110"/>
+        <source>Longest Winning Streak</source>
+        <translation>Längste Siegesserie</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="111"/>
+        <source>Current Winning Streak</source>
+        <translation>Aktuelle Siegesserie</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="112"/>
+        <source>Hands Played</source>
+        <translation>Gespielte Hände</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="113"/>
+        <source>Hands Won</source>
+        <translation>Gewonnene Hände</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="114"/>
+        <source>Best Hand Score</source>
+        <translation>Beste Hand</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="115"/>
+        <source>Mean Hand Score</source>
+        <translation>Mittel je Hand</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="116"/>
+        <source>Coups Fourrés</source>
+        <translation>Coups Fourrés</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="117"/>
+        <source>Trips Completed</source>
+        <translation>Ziele erreicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="118"/>
+        <source>Shut Outs</source>
+        <translation>Zu-null-Siege</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="119"/>
+        <source>In games between two players, the figures are Player 1&apos;s.</source>
+        <translation>In Spielen zweier Spieler zählen die Zahlen für Spieler 1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="120"/>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="121"/>
+        <source>Do you want to reset the statistics?</source>
+        <translation>Möchten Sie die Statistik zurücksetzen?</translation>
+    </message>
 </context>
 </TS>

@@ -443,5 +443,95 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="104"/>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="105"/>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="106"/>
+        <source>Two Players</source>
+        <translation>Deux joueurs</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="107"/>
+        <source>Games Played</source>
+        <translation>Parties jouées</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="108"/>
+        <source>Share Won</source>
+        <translation>Part gagnée</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="109"/>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="110"/>
+        <source>Longest Winning Streak</source>
+        <translation>Plus longue série de victoires</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="111"/>
+        <source>Current Winning Streak</source>
+        <translation>Série de victoires en cours</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="112"/>
+        <source>Hands Played</source>
+        <translation>Mains jouées</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="113"/>
+        <source>Hands Won</source>
+        <translation>Mains gagnées</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="114"/>
+        <source>Best Hand Score</source>
+        <translation>Meilleure main</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="115"/>
+        <source>Mean Hand Score</source>
+        <translation>Moyenne par main</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="116"/>
+        <source>Coups Fourrés</source>
+        <translation>Coups fourrés</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="117"/>
+        <source>Trips Completed</source>
+        <translation>Voyages achevés</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="118"/>
+        <source>Shut Outs</source>
+        <translation>Capots</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="119"/>
+        <source>In games between two players, the figures are Player 1&apos;s.</source>
+        <translation>Dans les parties à deux joueurs, les chiffres sont ceux du joueur 1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="120"/>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="121"/>
+        <source>Do you want to reset the statistics?</source>
+        <translation>Voulez-vous réinitialiser les statistiques ?</translation>
+    </message>
 </context>
 </TS>

@@ -12,7 +12,9 @@
 
 namespace tarmigo {
 
-Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore) : host_(host), game_(host) {
+Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore)
+    : host_(host), game_(host), events_(game_, host) {
+    game_.events = &events_;
     game_.fileStore = fileStore;
     game_.secondStore = secondStore;
 }
@@ -57,6 +59,7 @@ void Shell::newGameOrHand(int players) {
         // The forfeited game counts as won by the opponent, in the mode being played.
         const int winner = g.playerCount == 1 ? 1 : 1 - g.currentPlayer;
         ++g.players[winner].gamesWon(g.playerCount);
+        host_.gameForfeited(g, winner);
         beginHand(g, players, GameScores::Reset);
     }
 }
@@ -81,10 +84,13 @@ void Shell::handleCommand(int id) {
                       g.has(flag::gameOver) ? GameScores::Reset : GameScores::Kept);
         break;
     case command::Help: host_.postHelpRequest(); break;
-    case command::Undo:
+    case command::Undo: {
+        const bool wasOver = handOver(g);
         undoLastMove(g);
+        if (wasOver && !handOver(g)) host_.handTakenBack();
         invalidateBoard(g, Erase::Yes);
         break;
+    }
     default: break; // the drop-down buttons and unknown ids do nothing
     }
 }

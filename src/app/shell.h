@@ -2,6 +2,7 @@
 // The application shell without its window: start-up and the menu commands.
 #include "app/session.h"
 #include "app/shell_host.h"
+#include "board/board_events.h"
 
 #include <cstdint>
 
@@ -27,11 +28,22 @@ class Shell {
     void handleCommand(int id);
 
   private:
+    // The board's answer to the rules, and the end of each hand passed on to the host.
+    class Events : public BoardEvents {
+      public:
+        Events(Table& table, ShellHost& host) : BoardEvents(table), host_(host) {}
+        void handEnded(Game& g) override { host_.handScored(g); }
+
+      private:
+        ShellHost& host_;
+    };
+
     void setDefaults();
     void newGameOrHand(int players);
 
     ShellHost& host_;
     Session game_;
+    Events events_;
 };
 
 } // namespace tarmigo

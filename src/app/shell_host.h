@@ -8,9 +8,18 @@
 namespace tarmigo {
 
 class OptionsDialog;
+struct Game;
 
 class ShellHost : public Host, public ScreenHost {
   public:
+    // A hand was scored (the game perhaps decided with it), the game in progress was
+    // given up and credited to a seat, or an undo took back the move that ended the
+    // last hand scored: where the platform keeps statistics, it counts them. Nothing
+    // is counted by default.
+    virtual void handScored(const Game&) {}
+    virtual void gameForfeited(const Game&, int /*creditedSeat*/) {}
+    virtual void handTakenBack() {}
+
     // Runs the Options dialog modally; the window operates the model's controls and
     // closes it with done() or cancel().
     virtual void runOptionsDialog(OptionsDialog& dialog) = 0;

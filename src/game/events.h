@@ -37,6 +37,9 @@ class GameEvents {
     // A message for the status line, by string id; the number fills its "%d".
     virtual void statusMessage(Game&, int /*stringId*/) {}
     virtual void statusNumber(Game&, int /*stringId*/, int /*number*/) {}
+    // The hand is scored and, when a player reached the winning score, the game
+    // decided; reported once per hand, before the scores are shown.
+    virtual void handEnded(Game&) {}
 
     // Reports to nobody.
     static GameEvents& silent();

@@ -54,6 +54,7 @@ void endHand(Game& g) {
     else if (reached0 && reached1 && p0.gameScore != p1.gameScore)
         winGame(g, p1.gameScore > p0.gameScore ? 1 : 0);
     // Equal scores past the line: nobody wins yet, another hand is played.
+    g.events->handEnded(g);
 
     if (g.host.runScoresDialog() == ScoresNewHand)
         g.host.postCommand(NewGameCommand + g.playerCount);

@@ -9,7 +9,9 @@
 #include "qt/board_view.h"
 #include "qt/command_bar.h"
 #include "qt/desktop_labels.h"
+#include "qt/kept_statistics.h"
 #include "qt/qt_host.h"
+#include "qt/statistics_window.h"
 #include "qt/ui_scale.h"
 
 #include <QAction>
@@ -56,6 +58,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     host_ = std::make_unique<QtHost>(*this, *board_, *bar_, setup.sounds, setup.openHelp);
     shell_ = std::make_unique<Shell>(*host_, setup.fileStore, setup.secondStore);
     host_->attach(*shell_);
+    statistics_ = std::make_unique<KeptStatistics>(preferences_);
+    host_->countIn(statistics_.get());
 
     board_->onPenDown = [this] { host_->penDown(); };
     board_->onPenUp = [this](QPoint p) { host_->penUp(p.x(), p.y()); };
@@ -70,6 +74,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
         const int kept = preferences_->value(ZoomKey).toInt(&ok);
         if (ok && kept >= 1 && kept <= maxZoom_) zoom = kept;
     }
+    addStatisticsEntry();
     buildZoomMenu();
     addKeyTaps();
     applyZoom(zoom);
@@ -110,6 +115,19 @@ void MainWindow::applyZoom(int zoom) {
         layout()->activate();
         resize(board_->sizeHint().width(), board_->sizeHint().height() + bar_->height());
     }
+}
+
+void MainWindow::addStatisticsEntry() {
+    QAction* entry = bar_->viewMenu()->addAction(qtext(desktop_label::Statistics));
+    entry->setObjectName(QStringLiteral("statistics"));
+    connect(entry, &QAction::triggered, this, &MainWindow::showStatistics);
+}
+
+void MainWindow::showStatistics() {
+    host_->whenIdle([this] {
+        StatisticsWindow window(*statistics_, zoom(), this);
+        window.exec();
+    });
 }
 
 void MainWindow::buildZoomMenu() {

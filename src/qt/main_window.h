@@ -13,6 +13,7 @@ namespace tarmigo {
 
 class BoardView;
 class CommandBar;
+class KeptStatistics;
 class QtHost;
 class Shell;
 class Sounds;
@@ -52,10 +53,14 @@ class MainWindow : public QWidget {
     // A later start of the program asked for this window.
     void bringToFront();
 
+    // Opens the Statistics window (View > Statistics) once nothing is being handled.
+    void showStatistics();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void addStatisticsEntry();
     void buildZoomMenu();
     void addKeyTaps();
     void applyZoom(int zoom);
@@ -64,6 +69,7 @@ class MainWindow : public QWidget {
     BoardView* board_ = nullptr;
     CommandBar* bar_ = nullptr;
     QActionGroup* zoomGroup_ = nullptr;
+    std::unique_ptr<KeptStatistics> statistics_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Shell> shell_;
     int maxZoom_ = 1;

@@ -11,6 +11,7 @@
 #include "qt/about_window.h"
 #include "qt/board_view.h"
 #include "qt/command_bar.h"
+#include "qt/kept_statistics.h"
 #include "qt/options_window.h"
 #include "qt/scores_window.h"
 #include "qt/sound_player.h"
@@ -246,6 +247,18 @@ void QtHost::runOptionsDialog(OptionsDialog& dialog) {
 void QtHost::runAboutDialog() {
     AboutWindow window(board_.zoom(), dialogParent());
     window.exec();
+}
+
+void QtHost::handScored(const Game& g) {
+    if (statistics_) statistics_->countHand(g);
+}
+
+void QtHost::gameForfeited(const Game& g, int creditedSeat) {
+    if (statistics_) statistics_->countForfeit(g, creditedSeat);
+}
+
+void QtHost::handTakenBack() {
+    if (statistics_) statistics_->takeBackHand();
 }
 
 } // namespace tarmigo

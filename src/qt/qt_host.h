@@ -19,6 +19,7 @@ namespace tarmigo {
 
 class BoardView;
 class CommandBar;
+class KeptStatistics;
 class Shell;
 class Sounds;
 struct Session;
@@ -33,6 +34,8 @@ class QtHost : public ShellHost {
 
     // The shell whose game this host serves; set once, right after both exist.
     void attach(Shell& shell) { shell_ = &shell; }
+    // Where finished hands and games are counted; null counts nothing.
+    void countIn(KeptStatistics* statistics) { statistics_ = statistics; }
 
     // Runs one handling of the window (a tap, a command, the start-up).
     void handle(const std::function<void()>& work);
@@ -64,6 +67,9 @@ class QtHost : public ShellHost {
     void animationStep(int delayMs) override;
     void dropPendingTaps() override;
     // ShellHost
+    void handScored(const Game& g) override;
+    void gameForfeited(const Game& g, int creditedSeat) override;
+    void handTakenBack() override;
     void runOptionsDialog(OptionsDialog& dialog) override;
     void runAboutDialog() override;
     void postHelpRequest() override;
@@ -91,6 +97,7 @@ class QtHost : public ShellHost {
     bool repaintPending_ = false;
     bool idleScheduled_ = false;
     int depth_ = 0;
+    KeptStatistics* statistics_ = nullptr;
 };
 
 } // namespace tarmigo

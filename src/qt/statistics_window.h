@@ -1,0 +1,28 @@
+#pragma once
+// The Statistics window: for each level of the computer and for games between two
+// people, the games and hands played and won, the winning streaks and the hand
+// scores, with a Reset button that asks before it forgets them.
+#include <QDialog>
+
+#include <vector>
+
+class QLabel;
+
+namespace tarmigo {
+
+class KeptStatistics;
+
+class StatisticsWindow : public QDialog {
+  public:
+    StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget* parent = nullptr);
+
+  private:
+    void showFigures();
+    void askReset();
+
+    KeptStatistics& statistics_;
+    // The figures' labels, row by row and in each row a column at a time.
+    std::vector<QLabel*> values_;
+};
+
+} // namespace tarmigo
