@@ -158,6 +158,10 @@ const TapRow Taps[] = {
      "undo scores=1"},
     {"go miles=600 hand=i | | notips", "1",
      "go miles=700 score=1300 game=1300 draw=1 | | over notips seen=i / \"\" undo scores=1"},
+    // A blocked hand is left with the player of the greater hand score.
+    {"hand=f score=300 | hand=g score=50 | one deck=101", "deck",
+     "score=300 game=300 hand=f | score=50 game=50 hand=g | over deck=101 / \"Tap New to play "
+     "another hand\" armed scores=1"},
     {"hand=f | hand=g score=50 | one deck=101", "deck 1",
      "hand=f | score=50 game=50 hand=g | over turn=1 deck=101 winner=1 / \"Tap New to play another "
      "hand\" armed scores=1"},
