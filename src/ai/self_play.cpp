@@ -1,6 +1,7 @@
 #include "ai/self_play.h"
 
 #include "ai/choose_card.h"
+#include "ai/expert.h"
 #include "game/deal.h"
 #include "game/hand_end.h"
 #include "game/moves.h"
@@ -16,8 +17,9 @@ constexpr int MaxTurnsPerHand = 2000;
 constexpr int DefaultAnimDelay = 8;
 constexpr int DefaultDiscardMode = 1;
 
-void setLevel(Game& g, bool hard) {
-    g.round.set(flag::hard, hard);
+void setLevel(Game& g, bool hard, bool expert) {
+    g.round.set(flag::hard, hard || expert);
+    g.expert = expert;
 }
 
 bool handOver(const Game& g) {
@@ -29,7 +31,7 @@ bool handOver(const Game& g) {
 // turn hands the next card to the computer. Bounded like the computer's turn.
 void playerZeroTurn(Game& g) {
     for (int attempts = 0; attempts < ComputerAttempts; ++attempts) {
-        const int choice = chooseCard(g, true);
+        const int choice = g.expert ? chooseExpertCard(g) : chooseCard(g, true);
         if (choice == target::DrawPile) {
             // A person's card comes by itself; this only happens after a damaged start.
             drawCard(g, true);
@@ -63,17 +65,17 @@ void prepareSelfPlay(Game& g) {
     g.playerCount = 1;
 }
 
-bool playSelfPlayHand(Game& g, const Levels& hard, bool newGame) {
+bool playSelfPlayHand(Game& g, const Levels& hard, bool newGame, const Levels& expert) {
     // The computer may open the hand inside startHand.
-    setLevel(g, hard[1]);
+    setLevel(g, hard[1], expert[1]);
     startHand(g, 1, !newGame);
     for (int turns = 0; !handOver(g); ++turns) {
         if (turns == MaxTurnsPerHand) return false;
         if (g.currentPlayer == 0) {
-            setLevel(g, hard[0]);
+            setLevel(g, hard[0], expert[0]);
             playerZeroTurn(g);
         } else {
-            setLevel(g, hard[1]);
+            setLevel(g, hard[1], expert[1]);
             computerTurn(g);
         }
     }

@@ -46,6 +46,7 @@ void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
     setDefaults();
     startHand(g, 1, false);
     loadState(g);
+    g.expert = host_.expertKept();
     if (g.has(flag::turnHandover)) setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, true);
 }
 
@@ -75,6 +76,7 @@ void Shell::handleCommand(int id) {
     case command::Options: {
         OptionsDialog dialog(g);
         host_.runOptionsDialog(dialog);
+        host_.keepExpert(g.expert);
         break;
     }
     case command::Scores:

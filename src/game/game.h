@@ -38,6 +38,10 @@ struct Game {
     bool discardArmed = false;
     std::int16_t lastStatusId = 0;
 
+    // The computer plans ahead (Expert) when the Hard flag is set too. Kept with the
+    // desktop settings, not in the record, so a record read elsewhere plays Hard.
+    bool expert = false;
+
     std::string statusText;
     UndoSnapshot undo;
     Layout layout;

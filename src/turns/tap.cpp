@@ -1,6 +1,7 @@
 #include "turns/tap.h"
 
 #include "ai/choose_card.h"
+#include "ai/expert.h"
 #include "app/save_state.h"
 #include "board/draw.h"
 #include "board/repaint.h"
@@ -99,7 +100,8 @@ void handleTap(Game& g, int x, int y) {
 bool computerTurn(Game& g) {
     int result = TurnStays;
     for (int attempts = 0; result == TurnStays && attempts < ComputerAttempts;) {
-        const int choice = chooseCard(g, true);
+        const int choice =
+            g.expert && g.has(flag::hard) ? chooseExpertCard(g) : chooseCard(g, true);
         ++attempts;
         // The computer's card is drawn before it chooses, so "draw first" only comes
         // from an odd restored state: it draws, and must not arm the human's discard.

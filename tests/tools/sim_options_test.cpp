@@ -41,6 +41,15 @@ TEST(SimArguments, ValueAfterAnEqualsSignAndTheLastRepeatWins) {
     EXPECT_TRUE(r.options.hard[1]);
 }
 
+TEST(SimArguments, ExpertPlaysAsHardWhereOnlyTheRecordIsRead) {
+    ParsedArguments r = parse({"--p0", "expert", "--p1=expert", "--p1", "easy"});
+    ASSERT_EQ(r.outcome, Outcome::Run) << r.error;
+    EXPECT_TRUE(r.options.hard[0]);
+    EXPECT_TRUE(r.options.expert[0]);
+    EXPECT_FALSE(r.options.hard[1]);
+    EXPECT_FALSE(r.options.expert[1]);
+}
+
 TEST(SimArguments, HelpWinsWhereverItStands) {
     EXPECT_EQ(parse({"--help"}).outcome, Outcome::Help);
     EXPECT_EQ(parse({"--games", "3", "--help"}).outcome, Outcome::Help);
@@ -65,7 +74,8 @@ TEST(SimArguments, MalformedArgumentsNameTheirFault) {
         {{"--seed", "x1"}, "--seed needs a whole number"},
         {{"--seed", "-1"}, "not '-1'"},
         {{"--seed", "18446744073709551616"}, "not '18446744073709551616'"},
-        {{"--p1", "Hard"}, "--p1 needs easy or hard, not 'Hard'"},
+        {{"--p1", "Hard"}, "--p1 needs easy, hard or expert, not 'Hard'"},
+        {{"--p0", "experts"}, "--p0 needs easy, hard or expert, not 'experts'"},
     };
     for (const Case& c : cases) {
         ParsedArguments r = parse(c.args);
