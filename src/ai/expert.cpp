@@ -16,8 +16,8 @@ namespace tarmigo {
 namespace {
 
 // Guesses at the hidden cards per choice: enough to rank the moves, few enough that
-// a choice stays well inside a tap.
-constexpr int Samples = 24;
+// a choice stays well inside a tap (a few milliseconds).
+constexpr int Samples = 64;
 // One tempo more or less shifts every later card between the players, so single
 // outcomes scatter by a thousand points. Hard's choice stands unless another is
 // better by this many standard errors of the mean gain.
@@ -146,34 +146,69 @@ std::vector<Card> unseenCards(const Game& g) {
     return pool;
 }
 
+// The guessed draw pile, dealt so that each player's n-th card stays the same
+// whatever the moves before it: a move that gains or loses a tempo would otherwise
+// hand every later card to the other player, and the moves' outcomes would differ
+// by chance more than by merit.
+class Draws {
+  public:
+    void deal(const std::vector<Card>& cards) {
+        cards_ = cards;
+        used_.assign(cards_.size(), false);
+        drawn_ = {0, 0};
+    }
+    // Puts the next card of the current player where drawCard takes it.
+    void draw(Game& g) {
+        const int slot = g.own().drawSlot();
+        if (!g.deckExhausted() && slot >= 1 && slot <= HandSize) {
+            const int q = g.currentPlayer;
+            std::size_t i = std::size_t(2 * drawn_[q]++ + q);
+            if (i >= cards_.size() || used_[i]) {
+                i = 0;
+                while (i < cards_.size() && used_[i]) ++i;
+            }
+            if (i < cards_.size()) {
+                used_[i] = true;
+                g.deck[g.round.deckPos] = cards_[i];
+            }
+        }
+        drawCard(g, false);
+    }
+
+  private:
+    std::vector<Card> cards_;
+    std::vector<bool> used_;
+    std::array<int, 2> drawn_{};
+};
+
 // One turn of the cheap policy, as the computer's turn loop takes it.
-void playTurn(Game& g) {
+void playTurn(Game& g, Draws& draws) {
     int result = TurnStays;
     for (int attempts = 0; result == TurnStays && attempts < Attempts; ++attempts) {
         const int choice = chooseCard(g, true);
         result = choice != target::DrawPile && g.own().selectedSlot() != 0 ? dispatchMove(g, choice)
                                                                            : TurnStays;
-        if (result == TurnStays) drawCard(g, false);
+        if (result == TurnStays) draws.draw(g);
         checkBlockedHand(g);
         if (handOver(g)) return;
     }
     g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
-    drawCard(g, false);
+    draws.draw(g);
 }
 
 // The hand played out by Hard's rules for both sides, valued for player p.
-long playOut(Game& g, int p, int result) {
-    if (result == TurnStays) drawCard(g, false);
+long playOut(Game& g, Draws& draws, int p, int result) {
+    if (result == TurnStays) draws.draw(g);
     checkBlockedHand(g);
     if (!handOver(g)) {
         if (result == TurnStays) {
-            playTurn(g);
+            playTurn(g, draws);
         } else {
             g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
-            drawCard(g, false);
+            draws.draw(g);
         }
     }
-    for (int turns = 0; turns < MaxPlayoutTurns && !handOver(g); ++turns) playTurn(g);
+    for (int turns = 0; turns < MaxPlayoutTurns && !handOver(g); ++turns) playTurn(g, draws);
     const PlayerRecord& own = g.players[p];
     const PlayerRecord& opp = g.players[1 - p];
     if (!handOver(g)) return long(own.miles) - long(opp.miles);
@@ -208,6 +243,8 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed) {
     for (std::size_t i = 0; i < moves.size(); ++i)
         if (moves[i].target == hardTarget && g.own().slot(moves[i].slot) == hardCard) base = i;
     std::vector<long> outcome(moves.size());
+    std::vector<Card> pileCards;
+    Draws draws;
     Sampler sampler(seed);
     for (int n = 0; n < Samples; ++n) {
         // Deal the unseen cards at random: the opponent's hand first, then the pile.
@@ -216,11 +253,12 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed) {
         copyPlay(guess, g);
         int next = 0;
         for (int s : opponentSlots) guess.opponent().slot(s) = pool[next++];
-        for (int i = DeckSize - pile; i < DeckSize; ++i) guess.deck[i] = pool[next++];
+        pileCards.assign(pool.begin() + next, pool.begin() + next + pile);
         for (std::size_t i = 0; i < moves.size(); ++i) {
             copyPlay(trial, guess);
+            draws.deal(pileCards);
             setSelectedSlot(trial, moves[i].slot);
-            outcome[i] = playOut(trial, p, dispatchMove(trial, moves[i].target));
+            outcome[i] = playOut(trial, draws, p, dispatchMove(trial, moves[i].target));
         }
         for (std::size_t i = 0; i < moves.size(); ++i) {
             const double d = double(outcome[i] - outcome[base]);
