@@ -45,11 +45,32 @@ TEST(OptionsDialog, OpensWithTheDefaults) {
 TEST(OptionsDialog, TheListsHoldTheirTextsInOrder) {
     EXPECT_EQ(textOf(OptionsDialog::DifficultyTexts[0]), "Easy");
     EXPECT_EQ(textOf(OptionsDialog::DifficultyTexts[1]), "Hard");
+    EXPECT_EQ(textOf(OptionsDialog::DifficultyTexts[2]), "Expert");
     EXPECT_EQ(textOf(OptionsDialog::PlayTexts[0]), "tap card once");
     EXPECT_EQ(textOf(OptionsDialog::PlayTexts[1]), "tap card twice");
     EXPECT_EQ(textOf(OptionsDialog::DiscardTexts[0]), "tap card then deck");
     EXPECT_EQ(textOf(OptionsDialog::DiscardTexts[1]), "tap card twice");
     EXPECT_EQ(textOf(OptionsDialog::DiscardTexts[2]), "tap card once");
+}
+
+TEST(OptionsDialog, ExpertIsHardInTheRecordAndReopensAsExpert) {
+    struct Row {
+        int item;
+        bool hard;
+        bool expert;
+    };
+    for (Row row : {Row{2, true, true}, Row{1, true, false}, Row{0, false, false}}) {
+        Program app;
+        app.start();
+        app.g().expert = !row.expert; // the choice before the dialog must not linger
+        app.g().round.set(flag::hard, true);
+        OptionsDialog d(app.g());
+        d.chooseDifficulty(row.item);
+        d.done();
+        EXPECT_EQ(app.g().has(flag::hard), row.hard) << row.item;
+        EXPECT_EQ(app.g().expert, row.expert) << row.item;
+        EXPECT_EQ(OptionsDialog(app.g()).difficulty(), row.item);
+    }
 }
 
 TEST(OptionsDialog, TappingTwiceToPlayForcesTapThenDeckToDiscard) {

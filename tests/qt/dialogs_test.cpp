@@ -41,6 +41,7 @@ TEST_F(DialogsTest, OptionsShowTheSettingsAndCoupleTheTapLists) {
         EXPECT_EQ(discard->itemText(2), "tap card once");
         EXPECT_EQ(play->itemText(1), "tap card twice");
         EXPECT_EQ(difficulty->itemText(1), "Hard");
+        EXPECT_EQ(difficulty->itemText(2), "Expert");
         // The defaults (the fixture turned the animation off).
         EXPECT_EQ(difficulty->currentText(), "Easy");
         EXPECT_EQ(play->currentText(), "tap card once");

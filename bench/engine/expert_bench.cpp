@@ -1,0 +1,67 @@
+// The Expert's choice, one decision at a time over positions from self-played
+// hands; reports the 99th percentile, the figure a tap must stay within.
+#include "ai/choose_card.h"
+#include "ai/expert.h"
+#include "ai/self_play.h"
+#include "game/deal.h"
+#include "game/hand_end.h"
+#include "game/moves.h"
+#include "turns/tap.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <deque>
+#include <vector>
+
+using namespace tarmigo;
+
+namespace {
+
+constexpr int PositionCount = 300;
+
+// The computer's positions (player 1 to move, its card drawn), every other turn of
+// Hard-played hands from the deal to the last discards.
+struct ExpertPositions {
+    SelfPlayHost host{77};
+    std::deque<Game> games;
+
+    ExpertPositions() {
+        Game g(host);
+        prepareSelfPlay(g);
+        g.round.set(flag::hard, true);
+        for (int hand = 0; int(games.size()) < PositionCount; ++hand) {
+            startHand(g, 1, hand != 0 && !g.has(flag::gameOver));
+            for (int move = 0; move < 400 && !g.has(flag::handOver); ++move) {
+                drawCard(g, false);
+                if (g.currentPlayer == 1 && move % 2 == 0) games.push_back(g);
+                const int result = executeTarget(g, chooseCard(g, true));
+                checkBlockedHand(g);
+                if (result == TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
+            }
+        }
+    }
+};
+
+void BM_ExpertChoice(benchmark::State& state) {
+    static ExpertPositions positions;
+    std::vector<double> ms;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        Game g = positions.games[i];
+        const auto start = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(chooseExpertCardSeeded(g, std::uint32_t(i)));
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+        if (++i == positions.games.size()) i = 0;
+    }
+    std::sort(ms.begin(), ms.end());
+    state.counters["p50_ms"] = ms[ms.size() / 2];
+    state.counters["p99_ms"] = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
+    state.counters["max_ms"] = ms.back();
+}
+BENCHMARK(BM_ExpertChoice)->Iterations(PositionCount)->Unit(benchmark::kMillisecond);
+
+} // namespace
