@@ -106,16 +106,17 @@ bool legalPlay(const Game& g, Card c) {
 // discarded. Two copies of a card are one choice.
 std::vector<Candidate> candidates(const Game& g) {
     std::vector<Candidate> out;
-    std::array<bool, 2 * (LastCard + 1)> taken{};
+    std::array<bool, LastCard + 1> played{};
+    std::array<bool, LastCard + 1> discarded{};
     for (int s = 1; s <= HandSize; ++s) {
         const Card c = g.own().slot(s);
         if (!isCard(c)) continue;
-        if (!taken[2 * c] && legalPlay(g, c)) {
-            taken[2 * c] = true;
+        if (!played[c] && legalPlay(g, c)) {
+            played[c] = true;
             out.push_back({s, autoTarget(g, c)});
         }
-        if (!taken[2 * c + 1]) {
-            taken[2 * c + 1] = true;
+        if (!discarded[c]) {
+            discarded[c] = true;
             out.push_back({s, target::DiscardPile});
         }
     }
@@ -162,7 +163,7 @@ class Draws {
         const int slot = g.own().drawSlot();
         if (!g.deckExhausted() && slot >= 1 && slot <= HandSize) {
             const int q = g.currentPlayer;
-            std::size_t i = std::size_t(2 * drawn_[q]++ + q);
+            auto i = std::size_t(drawn_[q]++) * 2 + std::size_t(q);
             if (i >= cards_.size() || used_[i]) {
                 i = 0;
                 while (i < cards_.size() && used_[i]) ++i;
@@ -261,7 +262,7 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed) {
             outcome[i] = playOut(trial, draws, p, dispatchMove(trial, moves[i].target));
         }
         for (std::size_t i = 0; i < moves.size(); ++i) {
-            const double d = double(outcome[i] - outcome[base]);
+            const auto d = double(outcome[i] - outcome[base]);
             moves[i].gain += d;
             moves[i].gainSquares += d * d;
         }
