@@ -286,8 +286,4 @@ int chooseExpertCard(Game& g) {
     return chooseExpertCardSeeded(g, g.host.tickCount() ^ (std::uint32_t(g.round.deckPos) << 24));
 }
 
-int chooseCardAt(Game& g, Level level) {
-    return level == Level::Expert ? chooseExpertCard(g) : chooseCard(g, true);
-}
-
 } // namespace tarmigo

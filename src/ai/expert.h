@@ -7,9 +7,6 @@
 
 namespace tarmigo {
 
-// How the computer chooses; Expert plays as Hard wherever only the record is read.
-enum class Level : std::uint8_t { Easy, Hard, Expert };
-
 // The Expert's choice for the current player, with the contract of chooseCard with
 // select set: a target code, and the card's slot written into selectedSlot. It reads
 // only what that player may know: the own hand, the table, the seen-card counts (for
@@ -19,8 +16,5 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed);
 
 // The same, seeded from the game's tick count so that replays and the simulator repeat.
 int chooseExpertCard(Game& g);
-
-// The chooser of the level, for a computer's turn.
-int chooseCardAt(Game& g, Level level);
 
 } // namespace tarmigo
