@@ -10,6 +10,7 @@
 #include "fuzz_support.h"
 
 #include "app/shell.h"
+#include "app/taps.h"
 #include "turns/tap.h"
 
 #include <algorithm>

@@ -1,21 +1,59 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors and runs every test:
-#   1. the normal build (build/) and its whole test suite;
-#   2. the same suite again in build-asan/, built with AddressSanitizer and
-#      UndefinedBehaviorSanitizer, where any report fails the test that made it;
-#   3. clang-tidy and cppcheck over src/ and tools/ (scripts/lint.sh), clean;
-#   4. each libFuzzer target for FUZZ_SECONDS seconds (default 60; 0 skips them).
+# Installs what is missing, builds with warnings as errors and runs every test.
+#
+#   scripts/test.sh              the quick run: the normal build (build/, without
+#                                the benchmarks) and its whole suite: unit, replay,
+#                                golden images, Qt offscreen, faults and the fuzz
+#                                corpus replayed as regression inputs.
+#   scripts/test.sh --thorough   the quick run, then the benchmarks' build,
+#                                clang-tidy and cppcheck (scripts/lint.sh), the
+#                                whole suite again under AddressSanitizer and
+#                                UndefinedBehaviorSanitizer (build-asan/), and each
+#                                libFuzzer target for FUZZ_SECONDS seconds
+#                                (default 60; 0 skips them), and the Debian
+#                                package built, validated and started
+#                                (packaging/check_package.sh). CI runs this one.
+#
+# Either way it ends by printing how long it took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
+start=$SECONDS
+thorough=0
+case "${1:-}" in
+  "") ;;
+  --thorough) thorough=1 ;;
+  *) echo "usage: scripts/test.sh [--thorough]" >&2; exit 2 ;;
+esac
 fuzz_seconds="${FUZZ_SECONDS:-60}"
+case "$fuzz_seconds" in '' | *[!0-9]*) echo "FUZZ_SECONDS must be a whole number of seconds" >&2; exit 2 ;; esac
+
+finish() {
+  local status=$?
+  local took=$((SECONDS - start))
+  echo "== scripts/test.sh$([ "$thorough" -eq 1 ] && echo " --thorough"): $([ "$status" -eq 0 ] && echo passed || echo FAILED) in $((took / 60))m$((took % 60))s"
+}
+trap finish EXIT
+# A heading with the time taken so far, so that each part's share shows.
+step() { echo "== [$(((SECONDS - start) / 60))m$(((SECONDS - start) % 60))s] $*"; }
+
 scripts/deps.sh
 
-scripts/build.sh -DTARMIGO_WERROR=ON
+# The benchmarks are built only by the thorough run; the quick one leaves them out
+# so that a newcomer's first test run stays short.
+step "Build (warnings as errors)"
+scripts/build.sh -DTARMIGO_WERROR=ON -DTARMIGO_BENCHMARKS="$([ "$thorough" -eq 1 ] && echo ON || echo OFF)"
+step "The test suite"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+[ "$thorough" -eq 1 ] || exit 0
+
+step "clang-tidy and cppcheck"
 scripts/lint.sh build
 
-echo "== The test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+step "The Debian package"
+packaging/check_package.sh build
+
+step "The test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 # The options are exported before the build, as the build runs the test programs
 # to list their tests.
 export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
@@ -29,6 +67,6 @@ ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 if [ "$fuzz_seconds" -gt 0 ]; then
-  echo "== The fuzz targets, ${fuzz_seconds}s each"
+  step "The fuzz targets, ${fuzz_seconds}s each"
   fuzz/run.sh "$fuzz_seconds"
 fi

@@ -1,7 +1,10 @@
 // The computer's choice on positions taken from real hands, and whole hands of
 // self-play through the full move code.
+#include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
-#include "ai/self_play.h"
+#include "app/self_play.h"
+#include "app/taps.h"
+#include "board/board_events.h"
 #include "game/deal.h"
 #include "game/hand_end.h"
 #include "game/moves.h"
@@ -24,13 +27,13 @@ struct Positions {
     std::deque<Game> games;
 
     Positions() {
-        Game g(host);
+        Game g(host, BoardEvents::instance());
         prepareSelfPlay(g);
         for (int hand = 0; int(games.size()) < PositionCount; ++hand) {
             g.round.set(flag::hard, hand % 2 == 0);
-            startHand(g, 1, hand != 0 && !g.has(flag::gameOver));
+            beginHand(g, 1, hand != 0 && !g.has(flag::gameOver));
             for (int move = 0; move < 400 && !g.has(flag::handOver); ++move) {
-                drawCard(g, true);
+                drawCard(g, DrawSlide::Shown);
                 if (move % 3 == 0) games.push_back(g);
                 const int result = executeTarget(g, chooseCard(g, true));
                 checkBlockedHand(g);
@@ -67,7 +70,7 @@ BENCHMARK(BM_ChooseCardAskOnly);
 
 void BM_SelfPlayHand(benchmark::State& state) {
     SelfPlayHost host(1);
-    Game g(host);
+    Game g(host, BoardEvents::instance());
     prepareSelfPlay(g);
     const Levels levels{state.range(0) != 0, false};
     bool newGame = true;

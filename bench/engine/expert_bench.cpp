@@ -2,7 +2,7 @@
 // hands; reports the 99th percentile, the figure a tap must stay within.
 #include "ai/choose_card.h"
 #include "ai/expert.h"
-#include "ai/self_play.h"
+#include "app/self_play.h"
 #include "game/deal.h"
 #include "game/hand_end.h"
 #include "game/moves.h"
@@ -34,7 +34,7 @@ struct ExpertPositions {
         for (int hand = 0; int(games.size()) < PositionCount; ++hand) {
             startHand(g, 1, hand != 0 && !g.has(flag::gameOver));
             for (int move = 0; move < 400 && !g.has(flag::handOver); ++move) {
-                drawCard(g, false);
+                drawCard(g, DrawSlide::Hidden);
                 if (g.currentPlayer == 1 && move % 2 == 0) games.push_back(g);
                 const int result = executeTarget(g, chooseCard(g, true));
                 checkBlockedHand(g);

@@ -6,7 +6,7 @@ only regenerates them from the shared pieces below (card frame, colour bands,
 digit fonts, pictograms), so that a change to a common piece reaches every
 picture.  Python 3 standard library only.
 
-    python3 make_art.py                 # rewrite the XPM files and art.qrc
+    python3 make_art.py                 # rewrite the XPM files
     python3 make_art.py --sheet out.png # also write a contact sheet (1x and 3x)
 """
 
@@ -859,21 +859,11 @@ def contact_sheet(pics, path):
     write_png(path, W, H, flat)
 
 
-def qrc_text(keys):
-    out = ['<!DOCTYPE RCC>', '<RCC version="1.0">', '  <qresource prefix="/art">']
-    for key in keys:
-        out.append('    <file alias="%s.xpm">%s.xpm</file>' % (key, key))
-    out += ['  </qresource>', '</RCC>']
-    return '\n'.join(out) + '\n'
-
-
 def main(argv):
     pics = build_all()
     for key, pic in pics.items():
         with open(os.path.join(HERE, '%s.xpm' % key), 'w') as f:
             f.write(xpm_text(key, pic))
-    with open(os.path.join(HERE, 'art.qrc'), 'w') as f:
-        f.write(qrc_text(pics.keys()))
     if len(argv) > 2 and argv[1] == '--sheet':
         contact_sheet(pics, argv[2])
 

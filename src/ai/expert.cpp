@@ -1,5 +1,6 @@
 #include "ai/expert.h"
 
+#include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
 #include "game/deal.h"
 #include "game/hand_end.h"
@@ -68,10 +69,6 @@ struct Candidate {
     double gain = 0;
     double gainSquares = 0;
 };
-
-bool handOver(const Game& g) {
-    return g.has(flag::handOver);
-}
 
 // The rules' state without the display, the stores or the input of the real game.
 void copyPlay(Game& to, const Game& from) {
@@ -173,7 +170,7 @@ class Draws {
                 g.deck[g.round.deckPos] = cards_[i];
             }
         }
-        drawCard(g, false);
+        drawCard(g, DrawSlide::Hidden);
     }
 
   private:

@@ -38,7 +38,7 @@ bool soundRound(const RoundRecord& r) {
     if (r.deckPos > DeckSize) return false;
     if (r.discardTop != 0 && !isCard(r.discardTop)) return false;
     if (r.winner > 1 || r.nextStarter > 1) return false;
-    if (r.raceLength != 700 && r.raceLength != 1000) return false;
+    if (r.raceLength != StandardRace && r.raceLength != ExtendedRace) return false;
     if (r.animDelay < 0 || r.animDelay > 16) return false;
     if (r.get(flag::playMode) > 1 || r.get(flag::discardMode) > 2) return false;
     for (int i = 0; i < CardKinds; ++i)

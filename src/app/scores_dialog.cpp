@@ -26,7 +26,7 @@ ScoresContent scoresContent(const Game& g) {
             over && tripComplete ? 400 : 0,
             pl.delayedAction() ? 300 : 0,
             over && tripComplete && pl.distancePlayed[Distance200 - Distance25] == 0 ? 300 : 0,
-            pl.miles == 1000 ? 200 : 0,
+            pl.miles == ExtendedRace ? 200 : 0,
             over && other.miles == 0 && tripComplete ? 500 : 0,
             pl.handScore,
             pl.gameScore,

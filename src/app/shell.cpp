@@ -2,6 +2,9 @@
 
 #include "app/options_dialog.h"
 #include "app/save_state.h"
+#include "app/taps.h"
+#include "board/board_events.h"
+#include "board/layout.h"
 #include "board/repaint.h"
 #include "board/status_line.h"
 #include "game/deal.h"
@@ -10,12 +13,8 @@
 
 namespace tarmigo {
 
-namespace {
-constexpr int DefaultAnimDelay = 8;
-constexpr int DefaultDiscardMode = 1; // "tap card twice"
-} // namespace
-
-Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore) : host_(host), game_(host) {
+Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore)
+    : host_(host), game_(host, BoardEvents::instance()) {
     game_.fileStore = fileStore;
     game_.secondStore = secondStore;
 }
@@ -44,7 +43,7 @@ void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
     Game& g = game_;
     g.layout = computeLayout(screenWidth, screenHeight);
     setDefaults();
-    startHand(g, 1, false);
+    beginHand(g, 1, false);
     loadState(g);
     g.expert = host_.expertKept();
     if (g.has(flag::turnHandover)) setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, true);
@@ -53,14 +52,14 @@ void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
 void Shell::newGameOrHand(int players) {
     Game& g = game_;
     if (g.has(flag::gameOver)) {
-        startHand(g, players, false);
+        beginHand(g, players, false);
     } else if (g.has(flag::handOver) && players == g.playerCount) {
-        startHand(g, players, true);
+        beginHand(g, players, true);
     } else if (host_.askYesNo(text::ForfeitGame)) {
         // The forfeited game counts as won by the opponent, in the mode being played.
         const int winner = g.playerCount == 1 ? 1 : 1 - g.currentPlayer;
         ++g.players[winner].gamesWon(g.playerCount);
-        startHand(g, players, false);
+        beginHand(g, players, false);
     }
 }
 
@@ -81,7 +80,7 @@ void Shell::handleCommand(int id) {
     }
     case command::Scores:
         if (host_.runScoresDialog() == dialog::NewHand)
-            startHand(g, g.playerCount, !g.has(flag::gameOver));
+            beginHand(g, g.playerCount, !g.has(flag::gameOver));
         break;
     case command::Help: host_.postHelpRequest(); break;
     case command::Undo:

@@ -7,6 +7,10 @@
 
 namespace tarmigo {
 
+// The options a new program starts with.
+inline constexpr int DefaultAnimDelay = 8;
+inline constexpr int DefaultDiscardMode = 1; // "tap card twice"
+
 class Store;
 
 class Shell {

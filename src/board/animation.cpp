@@ -15,9 +15,17 @@ int sign(int v) {
 
 } // namespace
 
-void slideBitmap(Game& g, int bitmap, int x0, int y0, int w, int h, int x1, int y1, int step,
-                 int delay, bool finalDraw) {
+void slideBitmap(Game& g, const Slide& slide) {
     if (!g.surface) return;
+    const int bitmap = slide.bitmap;
+    const int x0 = slide.from.x;
+    const int y0 = slide.from.y;
+    const int x1 = slide.to.x;
+    const int y1 = slide.to.y;
+    const int w = slide.width;
+    const int h = slide.height;
+    const int step = slide.step;
+    const bool finalDraw = slide.finalDraw;
     DrawingSurface& s = *g.surface;
     if (!g.has(flag::animate)) {
         if (finalDraw) s.drawBitmap(bitmap, 0, x1, y1, w, h);
@@ -42,7 +50,7 @@ void slideBitmap(Game& g, int bitmap, int x0, int y0, int w, int h, int x1, int 
         }
     }
 
-    const int pause = std::max(0, delay);
+    const int pause = std::max(0, slide.delay);
     double fx = x0;
     double fy = y0;
     int x = x0;
@@ -81,8 +89,10 @@ void animatePlayedCard(Game& g, int x, int y) {
         startY = l.cardY();
         g.surface->drawBitmap(EmptySlot, 0, startX, startY, CardWidth, CardHeight);
     }
-    slideBitmap(g, own.slot(slot), startX, startY, CardWidth, CardHeight, x, y, SlideStep,
-                g.round.animDelay, true);
+    slideBitmap(g, {.bitmap = own.slot(slot),
+                    .from = {startX, startY},
+                    .to = {x, y},
+                    .delay = g.round.animDelay});
 }
 
 void animateDraw(Game& g) {
@@ -93,13 +103,18 @@ void animateDraw(Game& g) {
     const int pileX = l.deckX + 23;
     const int pileY = l.handY + 5;
     if (isComputerTurn(g)) {
-        slideBitmap(g, CardBackBitmap, pileX, pileY, CardWidth, CardHeight, l.halfWidth, 0,
-                    SlideStep, g.round.animDelay, false);
+        slideBitmap(g, {.bitmap = CardBackBitmap,
+                        .from = {pileX, pileY},
+                        .to = {l.halfWidth, 0},
+                        .delay = g.round.animDelay,
+                        .finalDraw = false});
     } else {
         const int slot = g.own().drawSlot();
         if (slot < 1 || slot > HandSize) return; // no slot waits for a card
-        slideBitmap(g, g.deck[pos], pileX, pileY, CardWidth, CardHeight, l.slotX(slot), l.cardY(),
-                    SlideStep, g.round.animDelay, true);
+        slideBitmap(g, {.bitmap = g.deck[pos],
+                        .from = {pileX, pileY},
+                        .to = {l.slotX(slot), l.cardY()},
+                        .delay = g.round.animDelay});
     }
     // The pile thins as it runs out: one card left shows no edge, none shows the blank.
     if (pos == DeckSize - 2 || pos == DeckSize - 1) {

@@ -6,8 +6,20 @@ namespace tarmigo {
 
 constexpr int SlideStep = 4;
 
-void slideBitmap(Game& g, int bitmap, int x0, int y0, int w, int h, int x1, int y1, int step,
-                 int delay, bool finalDraw);
+// One card picture moving across the board in steps of step pixels, delay ms apart.
+struct Slide {
+    int bitmap = 0;
+    Point from;
+    Point to;
+    int delay = 0;
+    // Whether the picture is left drawn at the end.
+    bool finalDraw = true;
+    int step = SlideStep;
+    int width = CardWidth;
+    int height = CardHeight;
+};
+
+void slideBitmap(Game& g, const Slide& slide);
 // Slides the current player's selected card to (x, y) and leaves it drawn there.
 void animatePlayedCard(Game& g, int x, int y);
 // The slide of a card being drawn from the pile (before the state changes): the

@@ -9,10 +9,6 @@
 namespace tarmigo {
 namespace {
 
-bool validPlayer(int p) {
-    return p == 0 || p == 1;
-}
-
 // A single-pixel line is a one-pixel-wide or -high box outlined with the pen.
 void line(DrawingSurface& s, int left, int top, int right, int bottom, Pen pen) {
     s.fillRect({left, top, right, bottom}, pen == Pen::White ? colors::White : colors::Black, pen);

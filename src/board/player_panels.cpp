@@ -9,10 +9,6 @@
 namespace tarmigo {
 namespace {
 
-bool validPlayer(int p) {
-    return p == 0 || p == 1;
-}
-
 void drawLabel(Game& g, int id, int x, int y) {
     const char* label = stringText(id);
     drawTextAt(g, label ? label : "", x, y, true);
@@ -94,7 +90,7 @@ void drawDistanceArea(Game& g, int player) {
     drawTextAt(g, std::to_string(rec.miles), x + l.panelWidth - 5, 132, false);
 
     // Equal mileages short of 1000 give no flag to either side.
-    if (g.has(flag::handOver) && (rec.miles == 1000 || rec.miles > other.miles)) {
+    if (g.has(flag::handOver) && (rec.miles == ExtendedRace || rec.miles > other.miles)) {
         constexpr int FlagSize = 32;
         s.drawBitmap(FlagBitmap, 0, x + 23, 149, FlagSize, FlagSize);
         drawLabel(g, text::LabelWinner, x + 23, 183);

@@ -84,6 +84,25 @@ enum Speed : int { SpeedNone = 0, SpeedLimited = 1, SpeedEnded = 2 };
 
 constexpr int LastHazardSpeedLimit = 5;
 
+// A hazard battle lies this far above the battle that its remedy leaves: Repairs
+// on an Accident leaves 2, a Go still needed.
+constexpr int HazardToRemedied = int(BattleStop) - int(BattleGo);
+// A safety's code lies this far above the hazard battle that it answers.
+constexpr int SafetyToHazardBattle = int(RightOfWay) - int(BattleStop);
+
+// The hazard battle that a safety card answers.
+inline constexpr int battleAnsweredBy(int safety) {
+    return safety - SafetyToHazardBattle;
+}
+// What a player's lastHazard records for a hazard card (Stop 1 .. FlatTire 4).
+inline constexpr int lastHazardOf(int hazard) {
+    return hazard - Stop + 1;
+}
+// The same for a hazard battle.
+inline constexpr int lastHazardOfBattle(int b) {
+    return b - HazardToRemedied;
+}
+
 // The battle value that Go, a remedy or a hazard lays.
 inline constexpr int battleOf(int c) {
     return (c + 6) % 16;
@@ -106,7 +125,7 @@ inline constexpr int valueOf(int distanceCard) {
 }
 
 // The deck's order at program start: distances ascending, then the safeties,
-// hazards and remedies in the order the original deck box held them.
+// hazards and remedies in the order the deck is packed before its first shuffle.
 inline constexpr char InitialDeckOrder[] =
     "ffffffffffgggggggggghhhhhhhhhhiiiiiiiiiiiijjjjvwxuqqrrssppppllllllmmmmmmnnnnnnkkkkkkkkkkkk"
     "kktttoooooo";

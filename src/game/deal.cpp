@@ -1,12 +1,7 @@
 #include "game/deal.h"
 
-#include "board/animation.h"
-#include "board/draw.h"
-#include "board/repaint.h"
-#include "board/status_line.h"
 #include "game/random.h"
 #include "game/strings.h"
-#include "turns/tap.h"
 
 #include <utility>
 
@@ -22,18 +17,10 @@ void startHand(Game& g, int playerCount, bool keepScores) {
     g.round.set(flag::handOver, false);
     g.round.set(flag::gameOver, false);
     g.round.set(flag::turnHandover, false);
-    g.round.raceLength = 700;
+    g.round.raceLength = StandardRace;
     resetPlayers(g, keepScores);
     shuffleDeck(g);
     dealHands(g);
-    if (isComputerTurn(g)) {
-        // The computer opens the hand: show the new board, then let it play.
-        g.host.paintNow();
-        tapEntry(g, 0, 0);
-    }
-    g.host.enableUndoButton(false);
-    setStatus(g, text::TapToPlay, true);
-    invalidateBoard(g, true);
 }
 
 void shuffleDeck(Game& g) {
@@ -56,7 +43,7 @@ void dealHands(Game& g) {
     for (int i = 0; i < 2 * HandSize; ++i) {
         g.currentPlayer = std::uint8_t(i % 2);
         g.own().setDrawSlot(i / 2 + 1);
-        drawCard(g, g.playerCount == 1);
+        drawCard(g, g.playerCount == 1 ? DrawSlide::Shown : DrawSlide::Hidden);
     }
     g.round.set(flag::sortHand, (sortAndAnimate & 1) != 0);
     g.round.set(flag::animate, (sortAndAnimate & 2) != 0);
@@ -73,16 +60,16 @@ void sortHand(Game& g) {
     for (int i = 1; i < HandSize; ++i)
         for (int j = i + 1; j <= HandSize; ++j)
             if (p.slot(i) > p.slot(j)) std::swap(p.slot(i), p.slot(j));
-    invalidateHand(g);
+    g.events->regionChanged(g, Region::Hand, g.currentPlayer);
     if (p.drawSlot() != 0) p.setDrawSlot(HandSize);
 }
 
-void drawCard(Game& g, bool animate) {
+void drawCard(Game& g, DrawSlide slide) {
     if (!g.deckExhausted()) {
         PlayerRecord& p = g.own();
         const int slot = p.drawSlot();
         if (slot == 0 || slot > HandSize) return; // nothing waits to be filled: no sort either
-        if (animate) animateDraw(g);
+        if (slide == DrawSlide::Shown) g.events->cardLeavesDrawPile(g);
         const Card drawn = g.deck[g.round.deckPos];
         if (isComputerTurn(g)) noteSeen(g, drawn);
         p.slot(slot) = drawn;
@@ -91,8 +78,8 @@ void drawCard(Game& g, bool animate) {
         for (int s = 1; s <= HandSize; ++s)
             if (p.slot(s) == EmptySlot) empty = s;
         p.setDrawSlot(empty);
-        invalidateDeck(g);
-        if (!isComputerTurn(g)) setStatus(g, text::TapToPlay, true);
+        g.events->regionChanged(g, Region::DrawPile, g.currentPlayer);
+        if (!isComputerTurn(g)) g.events->statusMessage(g, text::TapToPlay);
     }
     if (g.has(flag::sortHand)) sortHand(g);
 }

@@ -6,12 +6,16 @@ namespace tarmigo {
 
 constexpr int ShuffleExchanges = 923;
 
-// A new hand of an n-player game; with keepScores false a new game.
+// Deals a new hand of an n-player game; with keepScores false a new game. Who
+// opens it, and what the screen shows, is for the layers above to decide.
 void startHand(Game& g, int playerCount, bool keepScores);
 void shuffleDeck(Game& g);
 void dealHands(Game& g);
 void sortHand(Game& g);
+// Whether the card that a draw takes from the pile is reported as sliding.
+enum class DrawSlide : bool { Hidden = false, Shown = true };
+
 // Refills the current player's waiting slot from the draw pile.
-void drawCard(Game& g, bool animate);
+void drawCard(Game& g, DrawSlide slide);
 
 } // namespace tarmigo

@@ -4,6 +4,11 @@
 
 namespace tarmigo {
 
+GameEvents& GameEvents::silent() {
+    static GameEvents nobody;
+    return nobody;
+}
+
 Game::Game(Host& h) : host(h) {
     std::copy(InitialDeckOrder, InitialDeckOrder + DeckSize, deck.begin());
 }

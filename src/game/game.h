@@ -1,9 +1,10 @@
 #pragma once
 // The whole game state in one object, passed explicitly to every rule.
-#include "board/layout.h"
 #include "game/cards.h"
+#include "game/events.h"
 #include "game/host.h"
 #include "game/records.h"
+#include "game/screen.h"
 
 #include <array>
 #include <cstdint>
@@ -24,8 +25,11 @@ struct UndoSnapshot {
 
 struct Game {
     explicit Game(Host& h);
+    Game(Host& h, GameEvents& e) : Game(h) { events = &e; }
 
     Host& host;
+    // Where the rules report what they do; nobody unless a layer above listens.
+    GameEvents* events = &GameEvents::silent();
 
     std::array<Card, DeckSize> deck{};
     RoundRecord round;
@@ -64,7 +68,18 @@ struct Game {
     bool deckExhausted() const { return round.deckPos >= DeckSize; }
 };
 
+// The race lengths: the trip, and the extension a human may ask for on reaching it.
+constexpr int StandardRace = 700;
+constexpr int ExtendedRace = 1000;
+
 // Small operations on the state shared by every rule.
+inline bool handOver(const Game& g) {
+    return g.has(flag::handOver);
+}
+// A player index read from a record, which may be damaged.
+inline bool validPlayer(int p) {
+    return p == 0 || p == 1;
+}
 bool isMoving(const Game& g, int player);
 bool isComputerTurn(const Game& g);
 void setSelectedSlot(Game& g, int slot);

@@ -1,8 +1,5 @@
 #include "game/hand_end.h"
 
-#include "ai/choose_card.h"
-#include "board/repaint.h"
-#include "board/status_line.h"
 #include "game/strings.h"
 #include "game/targets.h"
 
@@ -11,7 +8,6 @@ namespace {
 
 constexpr int TripComplete = 400;
 constexpr int TripCompleteExtended = 600;
-constexpr int ExtendedRace = 1000;
 constexpr int SafeTrip = 300;
 constexpr int ShutOut = 500;
 constexpr int DelayedAction = 300;
@@ -62,21 +58,9 @@ void endHand(Game& g) {
     if (g.host.runScoresDialog() == dialog::NewHand)
         g.host.postCommand(command::NewGameMenu + g.playerCount);
     else
-        setStatus(g, g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand, true);
-    invalidateBoard(g, false);
-}
-
-void checkBlockedHand(Game& g) {
-    if (!g.deckExhausted() || g.has(flag::handOver)) return;
-    const std::uint8_t current = g.currentPlayer;
-    if (chooseCard(g, false) != target::DiscardPile) return;
-    g.currentPlayer = std::uint8_t(1 - current);
-    if (chooseCard(g, false) != target::DiscardPile) {
-        g.currentPlayer = current;
-        return;
-    }
-    g.currentPlayer = g.players[1].handScore > g.players[0].handScore ? 1 : 0;
-    endHand(g);
+        g.events->statusMessage(g,
+                                g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand);
+    g.events->regionChanged(g, Region::Board, g.currentPlayer);
 }
 
 } // namespace tarmigo

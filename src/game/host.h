@@ -1,7 +1,7 @@
 #pragma once
 // Everything the game asks of its platform. The desktop program implements it
 // with Qt; the replay driver, the simulator and the tests with queues and recorders.
-#include "board/layout.h"
+#include "game/screen.h"
 
 #include <cstdint>
 #include <string_view>

@@ -40,7 +40,7 @@ int checkRemedy(const Game& g, Card c) {
         return Legal;
     }
     if (isRemedy(c)) {
-        if (b == battleOf(c) + 5) return Legal;
+        if (b == battleOf(c) + HazardToRemedied) return Legal;
         if (isHazardBattle(b)) return refusal::WrongRemedy;
         return refusal::NoHazardToFix;
     }

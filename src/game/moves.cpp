@@ -1,20 +1,14 @@
 #include "game/moves.h"
 
-#include "board/animation.h"
-#include "board/draw.h"
-#include "board/status_line.h"
 #include "game/hand_end.h"
 #include "game/legality.h"
 #include "game/strings.h"
 #include "game/targets.h"
 #include "game/undo.h"
-#include "turns/tap.h"
 
 namespace tarmigo {
 namespace {
 
-constexpr int ExtensionMiles = 700;
-constexpr int ExtendedRace = 1000;
 constexpr int CoupFourreBonus = 300;
 constexpr int SafetyPoints = 100;
 
@@ -23,13 +17,13 @@ Card selectedCard(const Game& g) {
     return s >= 1 && s <= HandSize ? g.own().slot(s) : Card(EmptySlot);
 }
 
-// A refused move shows why, then the discard mode decides what follows.
+// A refused move says why; what follows it is for the turn layer to decide.
 int refuse(Game& g, int messageId) {
     if (messageId == text::ExceedRace)
-        setStatusNumber(g, messageId, g.round.raceLength, true);
+        g.events->statusNumber(g, messageId, g.round.raceLength);
     else
-        setStatus(g, messageId, true);
-    return handleRefusedMove(g);
+        g.events->statusMessage(g, messageId);
+    return MoveRefused;
 }
 
 void playSound(Game& g, const char* name) {
@@ -41,8 +35,12 @@ void noteHumanCard(Game& g, Card c) {
     if (!isComputerTurn(g)) noteSeen(g, c);
 }
 
-int pileY() {
-    return 99;
+void leaveHand(Game& g, int target, int depth = 0) {
+    g.events->cardLeavesHand(g, target, depth);
+}
+
+void changed(Game& g, Region r, int player = 0) {
+    g.events->regionChanged(g, r, player);
 }
 
 } // namespace
@@ -71,7 +69,7 @@ int dispatchMove(Game& g, int t) {
 
 int discardCard(Game& g) {
     const Card c = selectedCard(g);
-    animatePlayedCard(g, g.layout.deckX + 46, g.layout.handY + 5);
+    leaveHand(g, target::DiscardPile);
     takeUndoSnapshot(g);
     noteHumanCard(g, c);
     g.round.discardTop = c;
@@ -85,17 +83,17 @@ int playSafety(Game& g) {
     PlayerRecord& own = g.own();
     const PlayerRecord& opp = g.opponent();
     const int b = own.battle();
-    animatePlayedCard(g, g.layout.panelX(g.currentPlayer) + 23 * safetyBit(c) + 5, 49);
+    leaveHand(g, target::SafetyArea + g.currentPlayer);
     takeUndoSnapshot(g);
     playSound(g, "WVS");
     bool pileChanged = false;
-    if (b == c - 111) { // the safety answers the hazard on top of the battle pile
-        if (opp.lastHazard() == b - 5) {
+    if (b == battleAnsweredBy(c)) { // the safety answers the hazard on the battle pile
+        if (opp.lastHazard() == lastHazardOfBattle(b)) {
             own.setCoupFourre(own.coupFourre() | (1 << safetyBit(c)));
             own.handScore = std::uint16_t(own.handScore + CoupFourreBonus);
             own.setBattle(BattleGo);
         } else {
-            own.setBattle(b - 5);
+            own.setBattle(b - HazardToRemedied);
         }
         pileChanged = true;
     }
@@ -110,10 +108,10 @@ int playSafety(Game& g) {
     own.setSafeties(own.safeties() | (1 << safetyBit(c)));
     own.handScore = std::uint16_t(own.handScore + SafetyPoints);
     if (pileChanged)
-        drawPlayerPanels(g);
+        changed(g, Region::PlayerPanels);
     else
-        drawBattlePile(g, g.currentPlayer);
-    drawMilesAndHeaders(g);
+        changed(g, Region::BattlePile, g.currentPlayer);
+    changed(g, Region::MilesAndHeaders);
     noteHumanCard(g, c);
     removePlayedCard(g);
     return TurnStays;
@@ -122,13 +120,13 @@ int playSafety(Game& g) {
 int playRemedy(Game& g) {
     const Card c = selectedCard(g);
     if (int why = checkRemedy(g, c); why != Legal) return refuse(g, why);
-    animatePlayedCard(g, g.layout.panelX(g.currentPlayer) + 5, pileY());
+    leaveHand(g, target::BattlePile + g.currentPlayer);
     takeUndoSnapshot(g);
     playSound(g, "WVR");
     g.own().setBattle(battleOf(c));
     noteHumanCard(g, c);
     removePlayedCard(g);
-    drawBattlePile(g, g.currentPlayer);
+    changed(g, Region::BattlePile, g.currentPlayer);
     return TurnPasses;
 }
 
@@ -137,14 +135,14 @@ int playHazard(Game& g) {
     if (!isHazard(c)) return refuse(g, 0);
     if (int why = checkHazard(g, c); why != Legal) return refuse(g, why);
     const int o = 1 - g.currentPlayer;
-    animatePlayedCard(g, g.layout.panelX(o) + 5, pileY());
+    leaveHand(g, target::BattlePile + o);
     takeUndoSnapshot(g);
     playSound(g, "WVH");
     g.players[o].setBattle(battleOf(c));
     noteHumanCard(g, c);
     removePlayedCard(g);
-    g.own().setLastHazard(c - 111);
-    drawBattlePile(g, o);
+    g.own().setLastHazard(lastHazardOf(c));
+    changed(g, Region::BattlePile, o);
     return TurnPasses;
 }
 
@@ -152,7 +150,7 @@ int playEndOfLimit(Game& g) {
     const Card c = selectedCard(g);
     if (c != EndOfLimit) return refuse(g, 0);
     if (int why = checkEndOfLimit(g); why != Legal) return refuse(g, why);
-    animatePlayedCard(g, g.layout.panelX(g.currentPlayer) + g.layout.subColumn + 5, pileY());
+    leaveHand(g, target::SpeedPile + g.currentPlayer);
     takeUndoSnapshot(g);
     playSound(g, "WVR");
     g.own().setSpeed(SpeedEnded);
@@ -166,7 +164,7 @@ int playSpeedLimit(Game& g) {
     if (c != SpeedLimit) return refuse(g, 0);
     if (int why = checkSpeedLimit(g); why != Legal) return refuse(g, why);
     const int o = 1 - g.currentPlayer;
-    animatePlayedCard(g, g.layout.panelX(o) + g.layout.subColumn + 5, pileY());
+    leaveHand(g, target::SpeedPile + o);
     takeUndoSnapshot(g);
     playSound(g, "WVH");
     g.players[o].setSpeed(SpeedLimited);
@@ -188,9 +186,9 @@ int playDistance(Game& g) {
     own.handScore = std::uint16_t(own.handScore + v);
     own.miles = std::uint16_t(own.miles + v);
     ++own.distancePlayed[k];
-    animatePlayedCard(g, g.layout.panelX(g.currentPlayer) + 19 * k + 5, 149 + 4 * n);
-    drawMilesAndHeaders(g);
-    drawMileageBar(g);
+    leaveHand(g, target::DistanceArea + g.currentPlayer, n);
+    changed(g, Region::MilesAndHeaders);
+    changed(g, Region::MileageBar);
     playSound(g, "WVM");
     noteHumanCard(g, c);
     removePlayedCard(g);
@@ -199,7 +197,7 @@ int playDistance(Game& g) {
         if (g.deckExhausted()) own.setDelayedAction(true);
         endHand(g);
     };
-    if (own.miles == ExtensionMiles && g.opponent().miles < ExtensionMiles) {
+    if (own.miles == StandardRace && g.opponent().miles < StandardRace) {
         // The computer never extends; a human is asked.
         if (isComputerTurn(g) || !g.host.askYesNo(text::ExtendRace))
             completeTrip();

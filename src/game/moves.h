@@ -7,6 +7,8 @@ namespace tarmigo {
 // Result of a move: the turn passes, or it stays with the player.
 inline constexpr int TurnStays = 0;
 inline constexpr int TurnPasses = 1;
+// A move the rules refuse: the reason has been reported, the state is unchanged.
+inline constexpr int MoveRefused = 2;
 
 // Plays the selected card on the move that the target names.
 int dispatchMove(Game& g, int target);

@@ -1,6 +1,5 @@
 #include "game/undo.h"
 
-#include "board/status_line.h"
 #include "game/strings.h"
 
 namespace tarmigo {
@@ -22,7 +21,7 @@ void undoLastMove(Game& g) {
     g.round = g.undo.round;
     g.players = g.undo.players;
     g.currentPlayer = g.undo.currentPlayer;
-    setStatus(g, text::Undone, true);
+    g.events->statusMessage(g, text::Undone);
     g.host.enableUndoButton(false);
 }
 

@@ -1,8 +1,11 @@
 #include "qt/about_window.h"
 
+#include "qt/translation.h"
+
 #include "game/host.h"
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
+#include "qt/packed_art.h"
 #include "qt/ui_scale.h"
 
 #include <QGridLayout>
@@ -21,7 +24,7 @@ namespace {
 constexpr int IconSize = 32;
 
 QString qtext(const char* s) {
-    return QString::fromUtf8(s);
+    return shownText(s);
 }
 
 } // namespace
@@ -32,7 +35,7 @@ AboutWindow::AboutWindow(int zoom, QWidget* parent) : QDialog(parent) {
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
-    const QImage image(QStringLiteral(":/art/icon32.xpm"));
+    const QImage image = packedPicture("icon32");
     if (!image.isNull()) {
         // The icon grows with the dialog's text, pixel for pixel.
         const int scale = std::max(1, (zoom + 1) / 2);

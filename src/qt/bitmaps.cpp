@@ -1,23 +1,29 @@
 #include "qt/bitmaps.h"
 
-#include <QPainter>
+#include "qt/packed_art.h"
 
-#ifdef TARMIGO_HAVE_ART
-// The art lives in this static library; naming it keeps the linker from dropping it.
-static void initArtResource() {
-    Q_INIT_RESOURCE(art);
-}
-#else
-static void initArtResource() {}
-#endif
+#include <string>
 
 namespace tarmigo {
 
-Bitmaps Bitmaps::load(const QString& prefix) {
+QImage packedPicture(std::string_view name) {
+    const PackedArt art = packedArt();
+    for (int i = 0; i < art.count; ++i) {
+        const PackedPicture& p = art.pictures[i];
+        if (p.name != name) continue;
+        // Read-only pixels: QImage shares them and copies only on a write.
+        return {reinterpret_cast<const uchar*>(p.pixels), p.width, p.height,
+                static_cast<qsizetype>(p.width) * 4,
+                p.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32};
+    }
+    return {};
+}
+
+Bitmaps Bitmaps::packed() {
     Bitmaps set;
     for (int id = FirstId; id <= LastId; ++id) {
-        QImage image(QStringLiteral("%1/%2.xpm").arg(prefix).arg(id));
-        if (!image.isNull()) set.set(id, image);
+        // Packed board pictures are opaque already.
+        set.images_[id - FirstId] = packedPicture(std::to_string(id));
     }
     return set;
 }
@@ -30,13 +36,7 @@ const QImage* Bitmaps::find(int id) const {
 
 void Bitmaps::set(int id, const QImage& image) {
     if (id < FirstId || id > LastId) return;
-    // The board copies pictures pixel by pixel, so they are kept opaque.
-    QImage opaque(image.size(), QImage::Format_RGB32);
-    opaque.fill(Qt::white);
-    QPainter painter(&opaque);
-    painter.drawImage(0, 0, image);
-    painter.end();
-    images_[id - FirstId] = opaque;
+    images_[id - FirstId] = opaque(image);
 }
 
 int Bitmaps::loadedCount() const {
@@ -46,10 +46,7 @@ int Bitmaps::loadedCount() const {
 }
 
 const Bitmaps& boardBitmaps() {
-    static const Bitmaps bitmaps = [] {
-        initArtResource();
-        return Bitmaps::load();
-    }();
+    static const Bitmaps bitmaps = Bitmaps::packed();
     return bitmaps;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The board's pictures (ids 101 to 125), loaded once from the program's resources.
+// The board's pictures (ids 101 to 125), compiled into the program (packed_art.h).
 #include <QImage>
-#include <QString>
+#include <QPainter>
 
 #include <array>
 
@@ -12,13 +12,23 @@ class Bitmaps {
     static constexpr int FirstId = 101;
     static constexpr int LastId = 125;
 
-    // Loads "<prefix>/<id>.xpm" for every id; a picture that cannot be read stays
-    // empty and draws nothing.
-    static Bitmaps load(const QString& prefix = QStringLiteral(":/art"));
+    // Every board picture that was packed into the program, read in place.
+    static Bitmaps packed();
+
+    // The board copies pictures pixel by pixel, so they are kept as opaque 32-bit
+    // pixels: transparent parts become white.
+    static QImage opaque(const QImage& image) {
+        QImage result(image.size(), QImage::Format_RGB32);
+        result.fill(Qt::white);
+        QPainter painter(&result);
+        painter.drawImage(0, 0, image);
+        painter.end();
+        return result;
+    }
 
     // The picture of an id, or null when it is missing or the id has none.
     const QImage* find(int id) const;
-    // Stores a picture as opaque 32-bit pixels; transparent parts become white.
+    // Stores a picture, made opaque.
     void set(int id, const QImage& image);
     int loadedCount() const;
 
@@ -26,7 +36,7 @@ class Bitmaps {
     std::array<QImage, LastId - FirstId + 1> images_;
 };
 
-// The pictures of the board, loaded from the resources on first use.
+// The pictures of the board, read on first use.
 const Bitmaps& boardBitmaps();
 
 } // namespace tarmigo

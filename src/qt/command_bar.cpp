@@ -1,8 +1,11 @@
 #include "qt/command_bar.h"
 
+#include "qt/translation.h"
+
 #include "game/host.h"
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
+#include "qt/packed_art.h"
 #include "qt/ui_scale.h"
 
 #include <QAction>
@@ -23,12 +26,12 @@ constexpr int HelpPicture = 1;
 constexpr int BarFontPixels = 12;
 
 QString qtext(const char* s) {
-    return QString::fromUtf8(s);
+    return shownText(s);
 }
 
 } // namespace
 
-CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(QStringLiteral(":/art/127.xpm")) {
+CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture("127")) {
     setAutoFillBackground(true);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -74,7 +77,7 @@ QToolButton* CommandBar::addMenuButton(int labelId, QMenu* menu) {
     button->setText(QStringLiteral("&") + qtext(stringText(labelId)));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    // The menu opens upwards from the bar, as on the handheld, unless there is no room.
+    // The menu opens upwards from the bar, over the board, unless there is no room.
     connect(button, &QToolButton::clicked, this, [button, menu] {
         const QPoint top = button->mapToGlobal(QPoint(0, 0));
         const int height = menu->sizeHint().height();

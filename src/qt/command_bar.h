@@ -1,5 +1,5 @@
 #pragma once
-// The menu bar along the bottom of the window, as on the handheld: the "New" and
+// The menu bar along the bottom of the window, under the board: the "New" and
 // "View" menus and the Undo and help picture buttons.
 #include <QImage>
 #include <QWidget>

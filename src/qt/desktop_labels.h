@@ -1,6 +1,6 @@
 #pragma once
-// Texts that only the desktop window shows: the handheld had no zoom, and its
-// dialogs took their Done button from the system.
+// Texts that only the desktop window shows: the zoom, and the Done button of
+// the dialogs.
 namespace tarmigo::desktop_label {
 
 inline constexpr const char* Done = "Done";

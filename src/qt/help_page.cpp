@@ -1,5 +1,7 @@
 #include "qt/help_page.h"
 
+#include "qt/help_window.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -10,23 +12,36 @@ namespace {
 void dropMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 } // namespace
 
-QString findHelpPage(const QString& programFolder) {
+QString findHelpPage(const QString& programFolder, const QString& language) {
     const QDir dir(programFolder);
-    const QString name = QStringLiteral("tarmigo.htm");
-    for (const QString& candidate :
-         {dir.filePath(name), dir.filePath(QStringLiteral("../share/tarmigo/") + name)}) {
-        const QFileInfo info(candidate);
-        if (info.isFile()) return info.canonicalFilePath();
+    QStringList names;
+    if (!language.isEmpty()) names << QStringLiteral("tarmigo_%1.htm").arg(language);
+    names << QStringLiteral("tarmigo.htm");
+    for (const QString& name : names) {
+        for (const QString& candidate :
+             {dir.filePath(name), dir.filePath(QStringLiteral("../share/tarmigo/") + name)}) {
+            const QFileInfo info(candidate);
+            if (info.isFile()) return info.canonicalFilePath();
+        }
     }
     return {};
 }
 
-void openHelpPage(const QString& path) {
-    if (path.isEmpty()) return;
+bool openInDesktopViewer(const QUrl& page) {
     // The viewer is started detached; a desktop without one only makes Qt complain.
     const QtMessageHandler previous = qInstallMessageHandler(dropMessages);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const bool started = QDesktopServices::openUrl(page);
     qInstallMessageHandler(previous);
+    return started;
+}
+
+QWidget* openHelpPage(const QString& path, bool (*viewer)(const QUrl&)) {
+    if (path.isEmpty()) return nullptr;
+    const QUrl page = QUrl::fromLocalFile(path);
+    if (viewer(page)) return nullptr;
+    auto* window = new HelpWindow(page);
+    window->show();
+    return window;
 }
 
 } // namespace tarmigo

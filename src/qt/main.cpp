@@ -5,9 +5,11 @@
 #include "qt/board_view.h"
 #include "qt/help_page.h"
 #include "qt/main_window.h"
+#include "qt/packed_art.h"
 #include "qt/settings_store.h"
 #include "qt/single_instance.h"
 #include "qt/sound_player.h"
+#include "qt/translation.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -33,9 +35,9 @@ void reportFirstPaint() {
 
 QIcon programIcon() {
     QIcon icon;
-    for (const char* name : {":/art/icon16.xpm", ":/art/icon32.xpm"}) {
-        const QPixmap picture(QString::fromLatin1(name));
-        if (!picture.isNull()) icon.addPixmap(picture);
+    for (const char* name : {"icon16", "icon32"}) {
+        const QImage picture = tarmigo::packedPicture(name);
+        if (!picture.isNull()) icon.addPixmap(QPixmap::fromImage(picture));
     }
     return icon;
 }
@@ -62,8 +64,12 @@ int main(int argc, char** argv) {
     SettingsStore secondStore;
     const QString name = QString::fromLatin1(label::ProgramName);
     QSettings preferences(QSettings::NativeFormat, QSettings::UserScope, name, name);
+    // The language: --lang CODE, else the View menu's choice, else the system's.
+    useLanguage(chosenLanguage(QCoreApplication::arguments(), &preferences),
+                findTranslations(QCoreApplication::applicationDirPath()));
     SoundPlayer sounds(SoundPlayer::foldersBeside(QCoreApplication::applicationDirPath()));
-    const QString helpPage = findHelpPage(QCoreApplication::applicationDirPath());
+    const QString helpPage =
+        findHelpPage(QCoreApplication::applicationDirPath(), currentLanguage());
 
     WindowSetup setup;
     setup.fileStore = fileStore.get();

@@ -1,5 +1,8 @@
 #include "qt/main_window.h"
 
+#include "qt/language_menu.h"
+#include "qt/translation.h"
+
 #include "app/shell.h"
 #include "game/strings.h"
 #include "qt/bitmaps.h"
@@ -27,7 +30,7 @@ namespace {
 const QString ZoomKey = QStringLiteral("Desktop/zoom");
 
 QString qtext(const char* s) {
-    return QString::fromUtf8(s);
+    return shownText(s);
 }
 
 QRect availableArea() {
@@ -113,6 +116,7 @@ void MainWindow::applyZoom(int zoom) {
 void MainWindow::buildZoomMenu() {
     QMenu* view = bar_->viewMenu();
     view->addSeparator();
+    addLanguageMenu(view, preferences_);
     QMenu* menu = view->addMenu(qtext(desktop_label::Zoom));
     menu->setObjectName(QStringLiteral("zoomMenu"));
     QAction* in = menu->addAction(qtext(desktop_label::ZoomIn));

@@ -1,5 +1,7 @@
 #include "qt/options_window.h"
 
+#include "qt/translation.h"
+
 #include "app/options_dialog.h"
 #include "game/host.h"
 #include "game/strings.h"
@@ -20,7 +22,7 @@ namespace tarmigo {
 namespace {
 
 QString qtext(const char* s) {
-    return QString::fromUtf8(s);
+    return shownText(s);
 }
 
 QComboBox* makeList(QWidget* parent, const char* name, std::span<const int> items) {

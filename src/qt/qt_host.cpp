@@ -1,8 +1,11 @@
 #include "qt/qt_host.h"
 
+#include "qt/translation.h"
+
 #include "app/options_dialog.h"
 #include "app/scores_dialog.h"
 #include "app/shell.h"
+#include "app/taps.h"
 #include "board/draw.h"
 #include "game/strings.h"
 #include "qt/about_window.h"
@@ -111,7 +114,7 @@ void QtHost::runIdleWork() {
         handle(work);
     } else if (!posted_.empty()) {
         // One posted message at a time, in order, each its own handling; the board
-        // is repainted once they are all through, as a paint comes last on the handheld.
+        // is repainted once they are all through, so a paint always shows their end.
         const int id = posted_.front();
         posted_.pop_front();
         handle([this, id] {
@@ -179,8 +182,7 @@ bool QtHost::askYesNo(int stringId) {
     board_.update(); // the board behind the box shows the tap so far
     const char* text = stringText(stringId);
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(label::ProgramName),
-                    QString::fromUtf8(text ? text : "").left(127),
-                    QMessageBox::Yes | QMessageBox::No, dialogParent());
+                    shownText(text).left(127), QMessageBox::Yes | QMessageBox::No, dialogParent());
     box.setFont(uiFont(board_.zoom()));
     return box.exec() == QMessageBox::Yes;
 }

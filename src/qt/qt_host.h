@@ -4,7 +4,7 @@
 //
 // Everything the window hands to the game goes through handle(): the game is never
 // entered twice at once, and what it posts (commands, the help request, the board
-// repaint) runs only after the handling that posted it, as on the handheld.
+// repaint) runs only after the handling that posted it, in the order it was posted.
 #include "app/shell_host.h"
 
 #include <QObject>

@@ -1,5 +1,7 @@
 #include "qt/qt_surface.h"
 
+#include "qt/translation.h"
+
 #include "game/cards.h"
 
 #include <QFontDatabase>
@@ -144,7 +146,7 @@ void QtSurface::drawText(std::string_view text, const Rect& r, HAlign h, VAlign 
     const int z = zoom_;
     const QRect box(r.left * z, r.top * z, (r.right - r.left) * z, (r.bottom - r.top) * z);
     if (box.isEmpty() || text.empty()) return;
-    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString s = shownText(text);
     const int width = metrics_.horizontalAdvance(s);
     const int height = metrics_.height();
     int left = box.left();

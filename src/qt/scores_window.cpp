@@ -1,5 +1,7 @@
 #include "qt/scores_window.h"
 
+#include "qt/translation.h"
+
 #include "game/host.h"
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
@@ -17,7 +19,7 @@ namespace {
 constexpr int FirstTotalRow = 9;
 
 QString qtext(const char* s) {
-    return QString::fromUtf8(s);
+    return shownText(s);
 }
 
 QLabel* addLabel(QGridLayout* grid, QWidget* parent, const QString& s, int row, int column,

@@ -4,7 +4,7 @@
 
 namespace tarmigo {
 
-// The board's logical size: the handheld's 240 x 320 screen less its 26-pixel menu bar.
+// The board's logical size: a 240 x 320 board less the 26-pixel menu bar along its bottom.
 inline constexpr int ScreenWidth = 240;
 inline constexpr int ScreenHeight = 320;
 inline constexpr int BoardWidth = ScreenWidth;

@@ -1,13 +1,12 @@
 #include "turns/tap.h"
 
+#include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
 #include "ai/expert.h"
-#include "app/save_state.h"
 #include "board/draw.h"
 #include "board/repaint.h"
 #include "board/status_line.h"
 #include "game/deal.h"
-#include "game/hand_end.h"
 #include "game/legality.h"
 #include "game/moves.h"
 #include "game/strings.h"
@@ -16,41 +15,20 @@
 namespace tarmigo {
 namespace {
 
-// The tap's surface is the current one from the first step to the save.
-class TapSurface {
-  public:
-    explicit TapSurface(Game& g) : g_(g), previous_(g.surface) {
-        g.surface = g.host.acquireTapSurface();
-    }
-    ~TapSurface() {
-        g_.surface = previous_;
-        g_.host.releaseTapSurface();
-    }
-    TapSurface(const TapSurface&) = delete;
-    TapSurface& operator=(const TapSurface&) = delete;
-
-  private:
-    Game& g_;
-    DrawingSurface* previous_;
-};
-
-bool handOver(const Game& g) {
-    return g.has(flag::handOver);
-}
-
 void passTurn(Game& g) {
     g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
     drawHeaders(g);
 }
 
-// Everything a tap does before the save.
+} // namespace
+
 void playTap(Game& g, int x, int y) {
     if (handOver(g)) return;
     if (g.has(flag::turnHandover)) {
         if (y < g.layout.statusY) return;
         // The next player takes the device: show his hand and give him his card.
         drawHand(g);
-        drawCard(g, true);
+        drawCard(g, DrawSlide::Shown);
         g.round.set(flag::turnHandover, false);
         g.host.enableUndoButton(false);
         return;
@@ -61,7 +39,7 @@ void playTap(Game& g, int x, int y) {
         checkBlockedHand(g);
         if (handOver(g)) return;
         if (result == TurnPasses) passTurn(g);
-        if (result == TurnStays || isComputerTurn(g)) drawCard(g, true);
+        if (result == TurnStays || isComputerTurn(g)) drawCard(g, DrawSlide::Shown);
     }
     if (isComputerTurn(g)) {
         if (!computerTurn(g)) return;
@@ -70,31 +48,6 @@ void playTap(Game& g, int x, int y) {
         setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, true);
         g.round.set(flag::turnHandover, true);
     }
-}
-
-} // namespace
-
-void penDown(Game& g) {
-    g.penDown = true;
-}
-
-void penUp(Game& g, int x, int y) {
-    if (g.penDown) tapEntry(g, x, y);
-    g.penDown = false;
-}
-
-void tapEntry(Game& g, int x, int y) {
-    g.host.dropPendingRepaint();
-    handleTap(g, x, y);
-}
-
-void handleTap(Game& g, int x, int y) {
-    {
-        TapSurface surface(g);
-        playTap(g, x, y);
-        saveState(g);
-    }
-    invalidateBoard(g, false);
 }
 
 bool computerTurn(Game& g) {
@@ -106,22 +59,23 @@ bool computerTurn(Game& g) {
         // The computer's card is drawn before it chooses, so "draw first" only comes
         // from an odd restored state: it draws, and must not arm the human's discard.
         result = choice == target::DrawPile ? TurnStays : executeTarget(g, choice);
-        if (result == TurnStays) drawCard(g, true); // refills the slot of a laid safety
+        if (result == TurnStays) drawCard(g, DrawSlide::Shown); // refills the slot of a laid safety
         checkBlockedHand(g);
         if (handOver(g)) return false;
     }
     // After 20 attempts without a move that ends the turn, it passes all the same.
     g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
-    drawCard(g, true);
+    drawCard(g, DrawSlide::Shown);
     drawHeaders(g);
     return true;
 }
 
 int hitTest(const Game& g, int x, int y) {
     const Layout& l = g.layout;
-    if (y >= l.handY + 5 && y <= l.handY + 31)
+    // A card's box, its right and bottom edges included.
+    if (y >= l.cardY() && y <= l.cardY() + CardHeight)
         for (int s = 1; s <= HandSize; ++s)
-            if (x >= 23 * s - 18 && x <= 23 * s) return s;
+            if (x >= l.slotX(s) && x <= l.slotX(s) + CardWidth) return s;
     if (y >= l.handY && y <= l.statusY && x >= l.deckX) return target::DrawPile;
     const bool onPanel = x <= l.panelWidth || x >= l.columnStride;
     if (y < 30 && onPanel) return target::ScorePanel;
@@ -152,6 +106,7 @@ int executeTarget(Game& g, int t) {
     int result = TurnStays;
     if (own.selectedSlot() != 0) {
         result = dispatchMove(g, t);
+        if (result == MoveRefused) result = handleRefusedMove(g);
     } else if (t == target::DrawPile) {
         g.discardArmed = !g.discardArmed;
         setStatus(g, g.discardArmed ? text::TapToDiscard : text::TapToPlay, true);

@@ -7,16 +7,14 @@ namespace tarmigo {
 
 constexpr int ComputerAttempts = 20;
 
-// Pen down inside the window, and pen up anywhere (the stylus is captured).
-void penDown(Game& g);
-void penUp(Game& g, int x, int y);
-
-void tapEntry(Game& g, int x, int y);
-void handleTap(Game& g, int x, int y);
+// Everything a tap does before the save: the move, the turn passing, the
+// computer's turn and the two-player hand-over.
+void playTap(Game& g, int x, int y);
 int hitTest(const Game& g, int x, int y);
 // A tap's target becomes a move: selects a tapped card by the modes, then plays it.
 int executeTarget(Game& g, int target);
 void markSlot(Game& g, int slot);
+// What follows a move the rules refused, by the discard mode.
 int handleRefusedMove(Game& g);
 // The computer draws and plays until a move passes the turn, or 20 attempts are used.
 // Returns false when the hand ended during the turn.

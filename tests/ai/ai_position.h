@@ -1,6 +1,7 @@
 #pragma once
 // Positions for the computer player's tests, built in a line or two.
 #include "ai/choose_card.h"
+#include "board/board_events.h"
 #include "game/targets.h"
 #include "support/test_host.h"
 
@@ -28,7 +29,7 @@ class CountingHost : public TestHost {
 // race 700 miles, both hands empty until given.
 struct AiPosition {
     CountingHost host;
-    Game g{host};
+    Game g{host, BoardEvents::instance()};
 
     explicit AiPosition(bool hard = true) {
         g.playerCount = 1;

@@ -1,6 +1,6 @@
 // The Expert computer: it plans on guesses, never on the cards it cannot see.
 #include "ai/expert.h"
-#include "ai/self_play.h"
+#include "app/self_play.h"
 #include "game/deal.h"
 #include "support/test_host.h"
 
@@ -22,7 +22,7 @@ void dealForComputer(Game& g) {
     g.expert = true;
     startHand(g, 1, false);
     g.currentPlayer = 1;
-    drawCard(g, false); // the computer's card comes before it chooses
+    drawCard(g, DrawSlide::Hidden); // the computer's card comes before it chooses
 }
 
 // Puts the cards hidden from the computer (the opponent's hand and the draw pile)

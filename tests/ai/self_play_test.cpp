@@ -1,6 +1,7 @@
 // Self-play: the computer on both sides plays whole hands to a sound end, and a
 // seed replays the same hands.
-#include "ai/self_play.h"
+#include "app/self_play.h"
+#include "board/board_events.h"
 #include "game/targets.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ namespace {
 
 struct SelfPlay {
     SelfPlayHost host;
-    Game g{host};
+    Game g{host, BoardEvents::instance()};
     explicit SelfPlay(std::uint64_t seed) : host(seed) { prepareSelfPlay(g); }
 };
 

@@ -280,17 +280,4 @@ TEST(ArtFiles, EachCarHasItsOwnBodyColourOnSilver) {
     }
 }
 
-TEST(ArtFiles, ResourceFileListsEveryPictureUnderArt) {
-    std::ifstream in(kArtDir + "/art.qrc");
-    ASSERT_TRUE(in) << "art.qrc is missing";
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    const std::string qrc = buffer.str();
-    EXPECT_NE(qrc.find("<qresource prefix=\"/art\">"), std::string::npos);
-    for (const Expected& e : allPictures()) {
-        const std::string entry = "<file alias=\"" + e.name + "\">" + e.name + "</file>";
-        EXPECT_NE(qrc.find(entry), std::string::npos) << e.name << " is not in art.qrc";
-    }
-}
-
 } // namespace

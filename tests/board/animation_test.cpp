@@ -1,5 +1,7 @@
 // Card slides: step count and order, the pause, the final draw, the dropped taps.
 #include "board/animation.h"
+#include "board/board_events.h"
+#include "board/layout.h"
 #include "board_fixture.h"
 
 namespace tarmigo::testing {
@@ -23,7 +25,7 @@ class PacedHost : public TestHost {
 class Slide : public ::testing::Test {
   protected:
     PacedHost host;
-    Game g{host};
+    Game g{host, BoardEvents::instance()};
     RecordingSurface surface;
 
     Slide() {
@@ -41,7 +43,7 @@ class Slide : public ::testing::Test {
 };
 
 TEST_F(Slide, ExampleHazardSlideTakesThirtyFourPacedSteps) {
-    slideBitmap(g, Stop, 5, 219, 18, 26, 141, 99, SlideStep, 8, true);
+    slideBitmap(g, {.bitmap = Stop, .from = {5, 219}, .to = {141, 99}, .delay = 8});
     EXPECT_EQ(host.animationSteps, 34);
     EXPECT_EQ(host.delays, std::vector<int>(34, 8));
     EXPECT_EQ(host.droppedTaps, 1);
@@ -71,29 +73,34 @@ TEST_F(Slide, ExampleHazardSlideTakesThirtyFourPacedSteps) {
 
 TEST_F(Slide, AnimateOffDrawsOnlyAtTheEndAndKeepsTaps) {
     g.round.set(flag::animate, false);
-    slideBitmap(g, Go, 5, 219, 18, 26, 141, 99, SlideStep, 8, true);
+    slideBitmap(g, {.bitmap = Go, .from = {5, 219}, .to = {141, 99}, .delay = 8});
     ASSERT_EQ(ops().size(), 1u);
     EXPECT_EQ(last().rect, (Rect{141, 99, 159, 125}));
-    slideBitmap(g, CardBackBitmap, 194, 219, 18, 26, 120, 0, SlideStep, 8, false);
+    slideBitmap(g, {.bitmap = CardBackBitmap,
+                    .from = {194, 219},
+                    .to = {120, 0},
+                    .delay = 8,
+                    .finalDraw = false});
     EXPECT_EQ(ops().size(), 1u);
     EXPECT_EQ(host.animationSteps, 0);
     EXPECT_EQ(host.droppedTaps, 0);
 }
 
 TEST_F(Slide, ShortOrNoMovementHasNoStepsButStillDropsTaps) {
-    slideBitmap(g, Go, 50, 50, 18, 26, 50, 50, SlideStep, 8, true);
+    slideBitmap(g, {.bitmap = Go, .from = {50, 50}, .to = {50, 50}, .delay = 8});
     ASSERT_EQ(ops().size(), 1u);
     EXPECT_EQ(last().rect, (Rect{50, 50, 68, 76}));
     EXPECT_EQ(host.droppedTaps, 1);
 
-    slideBitmap(g, Go, 50, 50, 18, 26, 53, 47, SlideStep, 8, true);
-    slideBitmap(g, Go, 50, 50, 18, 26, 47, 51, SlideStep, 8, false);
+    slideBitmap(g, {.bitmap = Go, .from = {50, 50}, .to = {53, 47}, .delay = 8});
+    slideBitmap(g,
+                {.bitmap = Go, .from = {50, 50}, .to = {47, 51}, .delay = 8, .finalDraw = false});
     EXPECT_EQ(host.animationSteps, 0);
     EXPECT_EQ(ops().size(), 2u);
     EXPECT_EQ(host.droppedTaps, 3);
 
     // A step of zero would never arrive: treated as no steps.
-    slideBitmap(g, Go, 0, 0, 18, 26, 100, 0, 0, 8, true);
+    slideBitmap(g, {.bitmap = Go, .from = {0, 0}, .to = {100, 0}, .delay = 8, .step = 0});
     EXPECT_EQ(host.animationSteps, 0);
 }
 
@@ -188,7 +195,7 @@ TEST_F(Slide, SilentWithoutASurfaceOrASelectedCard) {
     g.surface = nullptr;
     g.players[0].setSelectedSlot(1);
     g.players[0].setDrawSlot(1);
-    slideBitmap(g, Go, 5, 219, 18, 26, 141, 99, SlideStep, 8, true);
+    slideBitmap(g, {.bitmap = Go, .from = {5, 219}, .to = {141, 99}, .delay = 8});
     animatePlayedCard(g, 141, 99);
     animateDraw(g);
     EXPECT_TRUE(ops().empty());

@@ -6,6 +6,7 @@
 #include "app/shell.h"
 #include "app/shell_host.h"
 #include "app/store.h"
+#include "app/taps.h"
 #include "turns/tap.h"
 
 #include <algorithm>

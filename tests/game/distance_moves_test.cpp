@@ -1,5 +1,5 @@
 // Laying distance: miles and points, the extension question and the end of the trip.
-#include "support/position.h"
+#include "support/rules_position.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@ using namespace tarmigo;
 using namespace tarmigo::testing;
 
 TEST(DistanceMoves, ADistanceCardAddsItsMilesAndPoints) {
-    Position pos;
+    RulePosition pos;
     pos.option(flag::playSounds, 1).rolling(0).hand(0, "fghij").miles(0, 100).scores(0, 100);
     for (int slot = 1; slot <= 5; ++slot) {
         pos.play(slot);
@@ -23,7 +23,7 @@ TEST(DistanceMoves, ADistanceCardAddsItsMilesAndPoints) {
 }
 
 TEST(DistanceMoves, AHumanReachingSevenHundredFirstIsAskedToExtend) {
-    Position pos;
+    RulePosition pos;
     pos.rolling(0).miles(0, 600).miles(1, 300).hand(0, "i");
     pos.host.yesNoAnswers = {true};
     EXPECT_EQ(pos.play(1), TurnPasses);
@@ -34,7 +34,7 @@ TEST(DistanceMoves, AHumanReachingSevenHundredFirstIsAskedToExtend) {
 }
 
 TEST(DistanceMoves, DecliningTheExtensionCompletesTheTrip) {
-    Position pos;
+    RulePosition pos;
     pos.rolling(0).miles(0, 600).hand(0, "i");
     pos.host.yesNoAnswers = {false};
     EXPECT_EQ(pos.play(1), TurnPasses);
@@ -44,7 +44,7 @@ TEST(DistanceMoves, DecliningTheExtensionCompletesTheTrip) {
 }
 
 TEST(DistanceMoves, TheComputerNeverExtends) {
-    Position pos(1);
+    RulePosition pos(1);
     pos.current(1).rolling(1).miles(1, 600).hand(1, "i");
     pos.play(1);
     EXPECT_TRUE(pos.host.questions.empty());
@@ -53,7 +53,7 @@ TEST(DistanceMoves, TheComputerNeverExtends) {
 }
 
 TEST(DistanceMoves, InATwoPlayerGameEitherPlayerIsAsked) {
-    Position pos(2);
+    RulePosition pos(2);
     pos.current(1).rolling(1).miles(1, 600).hand(1, "i");
     pos.host.yesNoAnswers = {true};
     pos.play(1);
@@ -62,7 +62,7 @@ TEST(DistanceMoves, InATwoPlayerGameEitherPlayerIsAsked) {
 }
 
 TEST(DistanceMoves, AfterAnExtensionSevenHundredBehindTheLeaderIsNotAsked) {
-    Position pos;
+    RulePosition pos;
     pos.race(1000).rolling(0).miles(0, 600).miles(1, 700).hand(0, "i");
     pos.play(1);
     EXPECT_TRUE(pos.host.questions.empty());
@@ -70,7 +70,7 @@ TEST(DistanceMoves, AfterAnExtensionSevenHundredBehindTheLeaderIsNotAsked) {
 }
 
 TEST(DistanceMoves, ReachingAThousandEndsTheHand) {
-    Position pos;
+    RulePosition pos;
     pos.race(1000).rolling(0).miles(0, 900).miles(1, 750).hand(0, "i");
     pos.play(1);
     EXPECT_TRUE(pos.host.questions.empty());
@@ -79,17 +79,17 @@ TEST(DistanceMoves, ReachingAThousandEndsTheHand) {
 }
 
 TEST(DistanceMoves, CompletingTheTripAfterThePileRanOutIsADelayedAction) {
-    Position declined;
+    RulePosition declined;
     declined.rolling(0).miles(0, 600).hand(0, "i").exhausted();
     declined.play(1);
     EXPECT_TRUE(declined.player(0).delayedAction());
 
-    Position extended;
+    RulePosition extended;
     extended.race(1000).rolling(0).miles(0, 900).miles(1, 700).hand(0, "i").exhausted();
     extended.play(1);
     EXPECT_TRUE(extended.player(0).delayedAction());
 
-    Position withCardsLeft;
+    RulePosition withCardsLeft;
     withCardsLeft.rolling(0).miles(0, 600).hand(0, "i").deckPos(100);
     withCardsLeft.play(1);
     EXPECT_TRUE(withCardsLeft.g.has(flag::handOver));
@@ -97,7 +97,7 @@ TEST(DistanceMoves, CompletingTheTripAfterThePileRanOutIsADelayedAction) {
 }
 
 TEST(DistanceMoves, TheCompletingCardLeavesTheHandBeforeTheHandEnds) {
-    Position pos;
+    RulePosition pos;
     pos.rolling(0).miles(0, 600).hand(0, "ik");
     pos.host.onScoresDialog = [&pos] {
         EXPECT_EQ(pos.player(0).slot(1), EmptySlot);

@@ -1,6 +1,6 @@
 // The small state operations every rule relies on.
 #include "game/deal.h"
-#include "support/position.h"
+#include "support/rules_position.h"
 
 #include <gtest/gtest.h>
 
@@ -8,17 +8,17 @@ using namespace tarmigo;
 using namespace tarmigo::testing;
 
 TEST(GameState, OnlyPositionOneHundredAndOneMeansTheDrawPileIsExhausted) {
-    Position pos;
+    RulePosition pos;
     pos.hand(0, "fgh.ijk").drawPending(0, 4).deckPos(100).next("u");
     EXPECT_FALSE(pos.g.deckExhausted());
-    drawCard(pos.g, false);
+    drawCard(pos.g, DrawSlide::Hidden);
     EXPECT_EQ(pos.player(0).slot(4), RightOfWay); // the last card is still drawn
     EXPECT_EQ(pos.g.round.deckPos, 101);
     EXPECT_TRUE(pos.g.deckExhausted());
 }
 
 TEST(GameState, RemovePlayedCardClearsAPendingHazardWhateverIsLaid) {
-    Position pos;
+    RulePosition pos;
     pos.hand(0, "fgh").lastHazard(0, 2);
     pos.player(0).setMarkedSlot(2);
     pos.select(2);
@@ -34,7 +34,7 @@ TEST(GameState, RemovePlayedCardClearsAPendingHazardWhateverIsLaid) {
 }
 
 TEST(GameState, RemovePlayedCardLeavesTheOtherStatusFieldsAlone) {
-    Position pos;
+    RulePosition pos;
     pos.hand(0, "fgh").rolling(0).speed(0, SpeedLimited).safety(0, DrivingAce).lastHazard(0, 5);
     pos.player(0).setDelayedAction(true);
     pos.select(1);
@@ -48,7 +48,7 @@ TEST(GameState, RemovePlayedCardLeavesTheOtherStatusFieldsAlone) {
 
 TEST(GameState, ResetPlayersKeepsGameScoresOnlyWhenAsked) {
     for (bool keep : {true, false}) {
-        Position pos;
+        RulePosition pos;
         pos.hand(0, "fghijkl").hand(1, "mnopqrs").rolling(0).miles(0, 300).scores(0, 400, 1200);
         pos.scores(1, 50, 3000);
         pos.player(0).gamesWon1P = 3;
@@ -70,7 +70,7 @@ TEST(GameState, ResetPlayersKeepsGameScoresOnlyWhenAsked) {
 }
 
 TEST(GameState, RightOfWayCountsAsMovingUnlessAHazardIsOnTop) {
-    Position pos;
+    RulePosition pos;
     pos.safety(0, RightOfWay);
     EXPECT_TRUE(isMoving(pos.g, 0)); // nothing laid yet
     pos.battle(0, battleOf(Repairs));
@@ -82,7 +82,7 @@ TEST(GameState, RightOfWayCountsAsMovingUnlessAHazardIsOnTop) {
 }
 
 TEST(GameState, WithoutRightOfWayOnlyGoIsMoving) {
-    Position pos;
+    RulePosition pos;
     for (int b : {0, 2, 3, 4, 6, 7, 8, 9}) {
         pos.battle(0, b);
         EXPECT_FALSE(isMoving(pos.g, 0)) << "battle " << b;
@@ -92,17 +92,17 @@ TEST(GameState, WithoutRightOfWayOnlyGoIsMoving) {
 }
 
 TEST(GameState, OnlyPlayerOneOfAOnePlayerGameIsTheComputer) {
-    Position one(1);
+    RulePosition one(1);
     EXPECT_FALSE(isComputerTurn(one.g));
     one.current(1);
     EXPECT_TRUE(isComputerTurn(one.g));
-    Position two(2);
+    RulePosition two(2);
     two.current(1);
     EXPECT_FALSE(isComputerTurn(two.g));
 }
 
 TEST(GameState, NoteSeenCountsOneCardOfItsCode) {
-    Position pos;
+    RulePosition pos;
     noteSeen(pos.g, Go);
     noteSeen(pos.g, Go);
     noteSeen(pos.g, PunctureProof);

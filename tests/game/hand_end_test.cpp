@@ -1,4 +1,5 @@
 // The end of a hand: bonuses, game scores, the end of the game and the blocked hand.
+#include "ai/blocked_hand.h"
 #include "app/scores_dialog.h"
 #include "game/hand_end.h"
 #include "support/position.h"

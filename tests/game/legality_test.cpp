@@ -1,5 +1,5 @@
 // Where a card goes and whether it may be laid now, with the reason of a refusal.
-#include "support/position.h"
+#include "support/rules_position.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ int check(const Game& g, Card c) {
 } // namespace
 
 TEST(Legality, EachCardGoesToThePileOfItsKind) {
-    Position pos;
+    RulePosition pos;
     for (int p : {0, 1}) {
         pos.current(p);
         EXPECT_EQ(autoTarget(pos.g, Distance200), 14 + p);
@@ -37,7 +37,7 @@ TEST(Legality, EachCardGoesToThePileOfItsKind) {
 }
 
 TEST(Legality, AtTheStartOfAHandOnlyGoSafetiesAndSpeedLimitMayBeLaid) {
-    Position pos;
+    RulePosition pos;
     EXPECT_EQ(check(pos.g, Go), Legal);
     EXPECT_EQ(check(pos.g, SpeedLimit), Legal);
     for (Card c : {RightOfWay, DrivingAce, ExtraTank, PunctureProof})
@@ -50,7 +50,7 @@ TEST(Legality, AtTheStartOfAHandOnlyGoSafetiesAndSpeedLimitMayBeLaid) {
 }
 
 TEST(Legality, AnOpponentHoldingRightOfWayCanBeHitAtOnceButNotLimited) {
-    Position pos;
+    RulePosition pos;
     pos.safety(1, RightOfWay);
     EXPECT_EQ(check(pos.g, Accident), Legal);
     EXPECT_EQ(check(pos.g, Stop), 1211);
@@ -58,14 +58,14 @@ TEST(Legality, AnOpponentHoldingRightOfWayCanBeHitAtOnceButNotLimited) {
 }
 
 TEST(Legality, RightOfWayLetsDistanceGoAtOnceAndRefusesGo) {
-    Position pos;
+    RulePosition pos;
     pos.safety(0, RightOfWay);
     EXPECT_EQ(check(pos.g, Distance100), Legal);
     EXPECT_EQ(check(pos.g, Go), 1207);
 }
 
 TEST(Legality, GoOverStopIsLegalButNotOverAnotherHazard) {
-    Position pos;
+    RulePosition pos;
     pos.battle(0, BattleStop);
     EXPECT_EQ(check(pos.g, Go), Legal);
     for (int b : {BattleAccident, BattleOutOfGas, BattleFlatTire}) {
@@ -81,7 +81,7 @@ TEST(Legality, GoOverStopIsLegalButNotOverAnotherHazard) {
 }
 
 TEST(Legality, ARemedyFixesOnlyItsOwnHazard) {
-    Position pos;
+    RulePosition pos;
     pos.battle(0, BattleStop);
     EXPECT_EQ(check(pos.g, Repairs), 1208);
     pos.battle(0, BattleAccident);
@@ -97,13 +97,13 @@ TEST(Legality, ARemedyFixesOnlyItsOwnHazard) {
 }
 
 TEST(Legality, ANonRemedyGivenToTheRemedyCheckIsRefusedWithoutText) {
-    Position pos;
+    RulePosition pos;
     EXPECT_EQ(checkRemedy(pos.g, Distance25), 0);
     EXPECT_EQ(checkRemedy(pos.g, EndOfLimit), 0);
 }
 
 TEST(Legality, AHazardNeedsAMovingUnprotectedOpponent) {
-    Position pos;
+    RulePosition pos;
     pos.battle(1, battleOf(Repairs));
     EXPECT_EQ(check(pos.g, Stop), 1210);
     pos.rolling(1).safety(1, RightOfWay);
@@ -111,13 +111,13 @@ TEST(Legality, AHazardNeedsAMovingUnprotectedOpponent) {
     EXPECT_EQ(check(pos.g, Accident), Legal);
     pos.safety(1, DrivingAce).safety(1, ExtraTank).safety(1, PunctureProof);
     for (Card c : {Accident, OutOfGas, FlatTire}) EXPECT_EQ(check(pos.g, c), 1211);
-    Position stopped;
+    RulePosition stopped;
     stopped.battle(1, BattleStop).safety(1, RightOfWay);
     EXPECT_EQ(check(stopped.g, Accident), 1210); // a hazard on top stops even RightOfWay
 }
 
 TEST(Legality, ASpeedLimitNeedsNoMovingOpponentButOnlyOneAtATime) {
-    Position pos;
+    RulePosition pos;
     pos.battle(1, BattleStop);
     EXPECT_EQ(check(pos.g, SpeedLimit), Legal);
     pos.speed(1, SpeedLimited);
@@ -129,7 +129,7 @@ TEST(Legality, ASpeedLimitNeedsNoMovingOpponentButOnlyOneAtATime) {
 }
 
 TEST(Legality, EndOfLimitOnlyEndsALimit) {
-    Position pos;
+    RulePosition pos;
     pos.speed(0, SpeedLimited);
     EXPECT_EQ(check(pos.g, EndOfLimit), Legal);
     pos.speed(0, SpeedEnded);
@@ -137,14 +137,14 @@ TEST(Legality, EndOfLimitOnlyEndsALimit) {
 }
 
 TEST(Legality, AThirdTwoHundredIsRefusedEvenWhenItWouldFit) {
-    Position pos;
+    RulePosition pos;
     pos.rolling(0).miles(0, 400, 2);
     EXPECT_EQ(check(pos.g, Distance200), 1216);
     EXPECT_EQ(check(pos.g, Distance100), Legal);
 }
 
 TEST(Legality, UnderASpeedLimitOnlyTwentyFiveAndFiftyMayBeLaid) {
-    Position pos;
+    RulePosition pos;
     pos.rolling(0).speed(0, SpeedLimited);
     EXPECT_EQ(check(pos.g, Distance25), Legal);
     EXPECT_EQ(check(pos.g, Distance50), Legal);
@@ -154,19 +154,19 @@ TEST(Legality, UnderASpeedLimitOnlyTwentyFiveAndFiftyMayBeLaid) {
 }
 
 TEST(Legality, TheSpeedLimitIsReportedBeforeTheRaceLength) {
-    Position pos;
+    RulePosition pos;
     pos.rolling(0).speed(0, SpeedLimited).miles(0, 650);
     EXPECT_EQ(check(pos.g, Distance75), 1217);
 }
 
 TEST(Legality, TheTwoHundredRuleIsReportedBeforeTheSpeedLimit) {
-    Position pos;
+    RulePosition pos;
     pos.rolling(0).speed(0, SpeedLimited).miles(0, 400, 2);
     EXPECT_EQ(check(pos.g, Distance200), 1216);
 }
 
 TEST(Legality, TheRaceMustBeFinishedExactly) {
-    Position pos;
+    RulePosition pos;
     pos.rolling(0).miles(0, 650);
     EXPECT_EQ(check(pos.g, Distance50), Legal);
     EXPECT_EQ(check(pos.g, Distance25), Legal);
@@ -178,7 +178,7 @@ TEST(Legality, TheRaceMustBeFinishedExactly) {
 }
 
 TEST(Legality, AnEmptySlotAndASafetyAreAlwaysPlayable) {
-    Position pos;
+    RulePosition pos;
     pos.hand(0, ".ufpl");
     EXPECT_TRUE(isSlotPlayable(pos.g, 1));
     EXPECT_TRUE(isSlotPlayable(pos.g, 2));
@@ -191,7 +191,7 @@ TEST(Legality, AnEmptySlotAndASafetyAreAlwaysPlayable) {
 }
 
 TEST(Legality, SlotPlayabilityFollowsEachKindsCheck) {
-    Position pos;
+    RulePosition pos;
     pos.hand(0, "kotp");
     EXPECT_TRUE(isSlotPlayable(pos.g, 1));  // Go
     EXPECT_FALSE(isSlotPlayable(pos.g, 2)); // EndOfLimit, no limit

@@ -1,5 +1,5 @@
 // Laying a safety: protection, the cure of the hazard on top, and the coup fourre.
-#include "support/position.h"
+#include "support/rules_position.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ struct HazardAndSafety {
 constexpr HazardAndSafety Pairs[] = {{'p', 'u'}, {'q', 'v'}, {'r', 'w'}, {'s', 'x'}};
 
 // Player 0 lays the hazard on rolling player 1, who holds the matching safety.
-void hazardLaid(Position& pos, HazardAndSafety pair, std::string_view moreCards = "") {
+void hazardLaid(RulePosition& pos, HazardAndSafety pair, std::string_view moreCards = "") {
     pos.rolling(0).rolling(1);
     pos.hand(0, std::string(1, pair.hazard) + std::string(moreCards)).hand(1, {&pair.safety, 1});
     ASSERT_EQ(pos.play(1), TurnPasses);
@@ -25,7 +25,7 @@ void hazardLaid(Position& pos, HazardAndSafety pair, std::string_view moreCards 
 
 TEST(SafetyMoves, TheMatchingSafetyRightAfterTheHazardIsACoupFourre) {
     for (HazardAndSafety pair : Pairs) {
-        Position pos;
+        RulePosition pos;
         hazardLaid(pos, pair);
         pos.current(1);
         EXPECT_EQ(pos.play(1), TurnStays);
@@ -42,7 +42,7 @@ TEST(SafetyMoves, TheMatchingSafetyRightAfterTheHazardIsACoupFourre) {
 
 TEST(SafetyMoves, TheSafetyAfterTheAuthorsNextCardCuresWithoutBonus) {
     for (HazardAndSafety pair : Pairs) {
-        Position pos;
+        RulePosition pos;
         hazardLaid(pos, pair, "f");
         pos.drawPending(0, 0).discard(2); // the author moves on: his hazard is no longer pending
         EXPECT_EQ(pos.player(0).lastHazard(), 0);
@@ -57,7 +57,7 @@ TEST(SafetyMoves, TheSafetyAfterTheAuthorsNextCardCuresWithoutBonus) {
 }
 
 TEST(SafetyMoves, AfterACuredAccidentTheDriverStillNeedsGo) {
-    Position pos;
+    RulePosition pos;
     hazardLaid(pos, {'q', 'v'}, "f");
     pos.drawPending(0, 0).discard(2);
     pos.current(1);
@@ -68,7 +68,7 @@ TEST(SafetyMoves, AfterACuredAccidentTheDriverStillNeedsGo) {
 }
 
 TEST(SafetyMoves, RightOfWayRightAfterASpeedLimitIsACoupFourre) {
-    Position pos;
+    RulePosition pos;
     pos.hand(0, "t").hand(1, "u");
     pos.play(1);
     pos.current(1);
@@ -81,7 +81,7 @@ TEST(SafetyMoves, RightOfWayRightAfterASpeedLimitIsACoupFourre) {
 }
 
 TEST(SafetyMoves, RightOfWayUnderAnEarlierStopAndALaterLimitScoresOnlyTheLimit) {
-    Position pos;
+    RulePosition pos;
     pos.battle(1, BattleStop).speed(1, SpeedLimited).lastHazard(0, LastHazardSpeedLimit);
     pos.hand(1, "u").current(1);
     pos.play(1);
@@ -93,7 +93,7 @@ TEST(SafetyMoves, RightOfWayUnderAnEarlierStopAndALaterLimitScoresOnlyTheLimit) 
 }
 
 TEST(SafetyMoves, RightOfWayAfterTheLimitWasNotTheLastCardEndsItWithoutBonus) {
-    Position pos;
+    RulePosition pos;
     pos.speed(1, SpeedLimited).hand(1, "u").current(1);
     pos.play(1);
     EXPECT_EQ(pos.player(1).speed(), SpeedEnded);
@@ -102,7 +102,7 @@ TEST(SafetyMoves, RightOfWayAfterTheLimitWasNotTheLastCardEndsItWithoutBonus) {
 }
 
 TEST(SafetyMoves, ASafetyThatMatchesNothingOnlyProtects) {
-    Position pos;
+    RulePosition pos;
     pos.rolling(0).speed(0, SpeedEnded).hand(0, "w").lastHazard(1, 2);
     const std::uint32_t before = pos.player(0).status;
     EXPECT_EQ(pos.play(1), TurnStays);
@@ -117,7 +117,7 @@ TEST(SafetyMoves, ASafetyThatMatchesNothingOnlyProtects) {
 }
 
 TEST(SafetyMoves, ASafetyLeavesTheOpponentsPendingHazardForASecondCoupFourre) {
-    Position pos;
+    RulePosition pos;
     pos.battle(1, BattleStop).speed(1, SpeedLimited).lastHazard(0, LastHazardSpeedLimit);
     pos.hand(1, "wu").current(1);
     pos.play(1); // ExtraTank answers nothing
@@ -128,7 +128,7 @@ TEST(SafetyMoves, ASafetyLeavesTheOpponentsPendingHazardForASecondCoupFourre) {
 }
 
 TEST(SafetyMoves, ASafetyMayBeLaidBeforeTheTurnsCardIsDrawn) {
-    Position pos;
+    RulePosition pos;
     pos.hand(0, "x.").drawPending(0, 2);
     EXPECT_EQ(pos.play(1), TurnStays);
     EXPECT_EQ(pos.player(0).safeties(), 1 << safetyBit(PunctureProof));
@@ -136,7 +136,7 @@ TEST(SafetyMoves, ASafetyMayBeLaidBeforeTheTurnsCardIsDrawn) {
 }
 
 TEST(SafetyMoves, ASafetyPlaysItsSoundAndIsSeenOnlyWhenAHumanLaysIt) {
-    Position pos(1);
+    RulePosition pos(1);
     pos.option(flag::playSounds, 1).hand(0, "u").hand(1, "v");
     pos.play(1);
     EXPECT_EQ(pos.host.sounds, std::vector<std::string>{"WVS"});
@@ -147,7 +147,7 @@ TEST(SafetyMoves, ASafetyPlaysItsSoundAndIsSeenOnlyWhenAHumanLaysIt) {
 }
 
 TEST(SafetyMoves, ASafetyIsSilentWithSoundsOff) {
-    Position pos;
+    RulePosition pos;
     pos.hand(0, "u");
     pos.play(1);
     EXPECT_TRUE(pos.host.sounds.empty());

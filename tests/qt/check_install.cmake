@@ -9,7 +9,9 @@ if(NOT rc EQUAL 0)
 endif()
 foreach(f bin/tarmigo lib/tarmigo/libtarmigo_sound.so share/tarmigo/tarmigo.htm
           share/applications/tarmigo.desktop share/icons/hicolor/32x32/apps/tarmigo.png
-          share/icons/hicolor/16x16/apps/tarmigo.png)
+          share/icons/hicolor/16x16/apps/tarmigo.png share/tarmigo/tarmigo_de.htm
+          share/tarmigo/tarmigo_fr.htm share/tarmigo/translations/tarmigo_de.qm
+          share/tarmigo/translations/tarmigo_fr.qm)
   if(NOT EXISTS ${PREFIX}/${f})
     message(FATAL_ERROR "not installed: ${f}")
   endif()
@@ -19,7 +21,7 @@ file(CHMOD ${PREFIX}/home/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen TARMIGO_EXIT_AFTER_FIRST_PAINT=1
           XDG_DATA_HOME=${PREFIX}/home/data XDG_CONFIG_HOME=${PREFIX}/home/config
-          XDG_RUNTIME_DIR=${PREFIX}/home/run ${PREFIX}/bin/tarmigo
+          XDG_RUNTIME_DIR=${PREFIX}/home/run ${PREFIX}/bin/tarmigo --lang de
   RESULT_VARIABLE rc OUTPUT_VARIABLE out TIMEOUT 60)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "first-paint")
   message(FATAL_ERROR "the installed program did not start: ${rc} ${out}")

@@ -1,7 +1,9 @@
 // The Qt drawing surface: exact pixel boxes at any zoom, inversion, the OR tint,
 // crisp enlarged pictures, opaque text cells, the save buffer and recorded paints.
 #include "board/animation.h"
+#include "board/board_events.h"
 #include "board/draw.h"
+#include "board/layout.h"
 #include "qt/qt_surface.h"
 #include "support/test_host.h"
 
@@ -256,7 +258,7 @@ TEST(QtSurface, RecordedPaintRendersZoomed) {
 
 TEST(QtSurface, SlideStepsAllocateNothing) {
     TestHost host;
-    Game g(host);
+    Game g(host, BoardEvents::instance());
     g.layout = computeLayout(240, 320);
     g.round.set(flag::animate, true);
     QtSurface s(240, 320, 3);
@@ -264,7 +266,7 @@ TEST(QtSurface, SlideStepsAllocateNothing) {
     g.surface = &s;
     allocations = 0;
     countingAllocations = true;
-    slideBitmap(g, Stop, 5, 219, CardWidth, CardHeight, 141, 99, SlideStep, 8, true);
+    slideBitmap(g, {.bitmap = Stop, .from = {5, 219}, .to = {141, 99}, .delay = 8});
     countingAllocations = false;
     EXPECT_EQ(host.animationSteps, 34);
     EXPECT_EQ(allocations, 0);
@@ -279,7 +281,7 @@ TEST(QtSurface, HandOverBoardOnTheRealArt) {
     EXPECT_EQ(boardBitmaps().find(125)->size(), QSize(32, 32));
 
     TestHost host;
-    Game g(host);
+    Game g(host, BoardEvents::instance());
     g.layout = computeLayout(240, 320);
     g.playerCount = 2;
     g.round.raceLength = 700;

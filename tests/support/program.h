@@ -1,6 +1,7 @@
 #pragma once
 // The shell of the program without its window, over two stores kept in memory.
 #include "app/shell.h"
+#include "app/taps.h"
 #include "support/memory_store.h"
 #include "support/position.h"
 #include "support/test_host.h"

@@ -1,3 +1,5 @@
+#include "board/board_events.h"
+#include "board/layout.h"
 #include "game/deal.h"
 #include "game/game.h"
 #include "game/targets.h"
@@ -11,7 +13,7 @@ using namespace tarmigo;
 // A restored one-player game in the computer's turn, with a card still to draw.
 TEST(ComputerTurn, DrawFirstFromARestoredStateDrawsWithoutArmingTheHumansDiscard) {
     tarmigo::testing::TestHost host;
-    Game g(host);
+    Game g(host, BoardEvents::instance());
     g.layout = computeLayout(240, 320);
     g.playerCount = 1;
     g.currentPlayer = 1;

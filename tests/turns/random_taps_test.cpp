@@ -4,6 +4,8 @@
 #include "app/options_dialog.h"
 #include "app/save_state.h"
 #include "app/shell.h"
+#include "app/taps.h"
+#include "board/board_events.h"
 #include "board/draw.h"
 #include "board/surface.h"
 #include "support/memory_store.h"
@@ -113,7 +115,7 @@ std::string brokenRecord(const Game& g, const MemoryStore& store) {
     if (!store.bytes) return "nothing stored";
     if (!isSoundRecord(*store.bytes)) return "the stored copy is not sound";
     TestHost host;
-    Game copy(host);
+    Game copy(host, BoardEvents::instance());
     applySaveRecord(
         copy, std::span<const std::uint8_t, SaveRecordSize>(store.bytes->data(), SaveRecordSize));
     if (recordsOf(copy) != recordsOf(g) || copy.deck != g.deck)

@@ -1,5 +1,6 @@
 // How a tap selects, plays, marks or discards a card under the play and discard modes.
 #include "app/save_state.h"
+#include "app/taps.h"
 #include "support/position.h"
 
 #include <gtest/gtest.h>

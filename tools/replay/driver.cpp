@@ -2,6 +2,7 @@
 
 #include "app/save_state.h"
 #include "app/scores_dialog.h"
+#include "app/taps.h"
 #include "board/draw.h"
 #include "turns/tap.h"
 

@@ -1,20 +1,25 @@
 // Takes the pictures of the README under an X server (Xvfb will do):
-//   tarmigo-screenshots OUTPUT_FOLDER [ZOOM]      (zoom 2 unless given)
+//   tarmigo-screenshots OUTPUT_FOLDER [ZOOM [LANG]]      (zoom 2 unless given)
 // writes screenshot-board.png (the start of a game), screenshot-options.png (the
-// Options dialog over the board) and screenshot-scores.png (the Scores dialog at the
-// end of a hand, played out by the computer's own choices for both players).
+// Options dialog over the board), screenshot-scores.png (the Scores dialog at the
+// end of a hand, played out by the computer's own choices for both players) and
+// screenshot-help.png (the program's own help window). With a language (de, fr)
+// the names end in -LANG (screenshot-board-de.png).
 #include "ai/choose_card.h"
 #include "app/shell.h"
 #include "app/store.h"
+#include "app/taps.h"
 #include "game/deal.h"
 #include "game/game.h"
 #include "game/strings.h"
 #include "game/targets.h"
 #include "qt/board_view.h"
+#include "qt/help_page.h"
 #include "qt/main_window.h"
 #include "qt/qt_host.h"
 #include "qt/scores_window.h"
 #include "qt/settings_store.h"
+#include "qt/translation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,11 +39,18 @@ namespace {
 using namespace tarmigo;
 
 QString outputFolder;
+QString suffix; // "-de" for the German pictures
+
+bool noViewer(const QUrl&) {
+    return false;
+}
 
 bool save(const QRect& area, const char* name) {
     QScreen* screen = QGuiApplication::primaryScreen();
     const QPixmap shot = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-    const QString path = QDir(outputFolder).filePath(QString::fromLatin1(name));
+    QString file = QString::fromLatin1(name);
+    file.insert(file.lastIndexOf(QLatin1Char('.')), suffix);
+    const QString path = QDir(outputFolder).filePath(file);
     const bool ok = shot.save(path, "PNG");
     std::fprintf(stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
     return ok;
@@ -81,11 +93,16 @@ void playOneMove(MainWindow& window) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [ZOOM]\n", argv[0]);
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [ZOOM [LANG]]\n", argv[0]);
         return 2;
     }
-    const int zoom = argc == 3 ? std::atoi(argv[2]) : 2;
+    const int zoom = argc >= 3 ? std::atoi(argv[2]) : 2;
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    if (argc == 4) {
+        useLanguage(QString::fromLatin1(argv[3]), findTranslations(programFolder));
+        if (currentLanguage() != QLatin1String("en")) suffix = QLatin1Char('-') + currentLanguage();
+    }
     outputFolder = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir folder;
     FileStore fileStore(folder.filePath("tarmigt").toStdString());
@@ -101,7 +118,7 @@ int main(int argc, char** argv) {
     // A hand whose first move is there to be made looks better than one to discard from.
     Game& g = window.shell().game();
     for (int deal = 0; deal < 50 && g.statusText != stringText(text::TapToPlay); ++deal)
-        window.host().handle([&g] { startHand(g, 1, false); });
+        window.host().handle([&g] { beginHand(g, 1, false); });
     window.host().repaintBoard();
     window.move(0, 0);
     window.show();
@@ -136,5 +153,12 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
     }
     QTest::qWait(200);
+
+    QWidget* help = openHelpPage(findHelpPage(programFolder, currentLanguage()), noViewer);
+    if (help == nullptr || !QTest::qWaitForWindowExposed(help)) return 1;
+    help->move(0, 0);
+    QTest::qWait(500);
+    ok = save(frame(help), "screenshot-help.png") && ok;
+    delete help;
     return ok && shot ? 0 : 1;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The simulator's command line.
-#include "ai/self_play.h"
+#include "app/self_play.h"
 
 #include <cstdint>
 #include <span>

@@ -1,5 +1,7 @@
 #include "simulation.h"
 
+#include "board/layout.h"
+
 #include <bit>
 #include <chrono>
 #include <cstdio>

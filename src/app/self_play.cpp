@@ -1,9 +1,11 @@
-#include "ai/self_play.h"
+#include "app/self_play.h"
 
+#include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
 #include "ai/expert.h"
+#include "app/shell.h"
+#include "app/taps.h"
 #include "game/deal.h"
-#include "game/hand_end.h"
 #include "game/moves.h"
 #include "game/targets.h"
 #include "turns/tap.h"
@@ -14,16 +16,10 @@ namespace {
 // A hand has at most 101 cards to play and four safeties that keep the turn, so
 // a few hundred turns are plenty; past this bound something is broken.
 constexpr int MaxTurnsPerHand = 2000;
-constexpr int DefaultAnimDelay = 8;
-constexpr int DefaultDiscardMode = 1;
 
 void setLevel(Game& g, bool hard, bool expert) {
     g.round.set(flag::hard, hard || expert);
     g.expert = expert;
-}
-
-bool handOver(const Game& g) {
-    return g.has(flag::handOver);
 }
 
 // Player 0's turn, taken as a person takes it: each choice is one tap on a card;
@@ -34,17 +30,17 @@ void playerZeroTurn(Game& g) {
         const int choice = g.expert ? chooseExpertCard(g) : chooseCard(g, true);
         if (choice == target::DrawPile) {
             // A person's card comes by itself; this only happens after a damaged start.
-            drawCard(g, true);
+            drawCard(g, DrawSlide::Shown);
             continue;
         }
         const int result = executeTarget(g, choice);
         checkBlockedHand(g);
         if (handOver(g)) return;
         if (result == TurnPasses) break;
-        drawCard(g, true);
+        drawCard(g, DrawSlide::Shown);
     }
     g.currentPlayer = 1;
-    drawCard(g, true);
+    drawCard(g, DrawSlide::Shown);
 }
 
 } // namespace
@@ -66,9 +62,9 @@ void prepareSelfPlay(Game& g) {
 }
 
 bool playSelfPlayHand(Game& g, const Levels& hard, bool newGame, const Levels& expert) {
-    // The computer may open the hand inside startHand.
+    // The computer may open the hand inside beginHand.
     setLevel(g, hard[1], expert[1]);
-    startHand(g, 1, !newGame);
+    beginHand(g, 1, !newGame);
     for (int turns = 0; !handOver(g); ++turns) {
         if (turns == MaxTurnsPerHand) return false;
         if (g.currentPlayer == 0) {

@@ -1,0 +1,452 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Tarmigo</name>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="14"/>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="15"/>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="16"/>
+        <source>Hand</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="17"/>
+        <source>Score</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="18"/>
+        <source>Won</source>
+        <translation>Siege</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="19"/>
+        <source>Safety</source>
+        <translation>Schutz</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="20"/>
+        <source>Hazard</source>
+        <translation>Panne</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="21"/>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="22"/>
+        <source>Distance</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="23"/>
+        <source>Winner!</source>
+        <translation>Sieger!</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="24"/>
+        <source>Tap a card to play it</source>
+        <translation>Karte antippen, um sie zu spielen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="25"/>
+        <source>Tap the deck to discard this card</source>
+        <translation>Stapel antippen: Karte abwerfen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="26"/>
+        <source>End of Turn - Player %d tap to here to continue</source>
+        <translation>Zugende - Spieler %d tippt hier weiter</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="27"/>
+        <source>Game Over - Tap New to start a new game</source>
+        <translation>Spielende - Neu tippt für neues Spiel</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="28"/>
+        <source>Tap New to play another hand</source>
+        <translation>Neu antippen für eine weitere Hand</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="29"/>
+        <source>Fix hazard before playing Go</source>
+        <translation>Erst Panne beheben, dann Fahrt</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="30"/>
+        <source>You are already moving</source>
+        <translation>Sie fahren bereits</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="31"/>
+        <source>Remedy does not fix hazard</source>
+        <translation>Diese Hilfe behebt die Panne nicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="32"/>
+        <source>Play remedy only when under hazard</source>
+        <translation>Hilfe nur bei einer Panne spielen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="33"/>
+        <source>Cannot play hazard when opponent is not moving</source>
+        <translation>Panne nur, wenn der Gegner fährt</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="34"/>
+        <source>Opponent is protected against hazard</source>
+        <translation>Gegner ist gegen die Panne geschützt</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="35"/>
+        <source>No speed limit to end</source>
+        <translation>Kein Tempolimit aufzuheben</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="36"/>
+        <source>Opponent&apos;s speed already limited</source>
+        <translation>Gegner hat schon ein Tempolimit</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="37"/>
+        <source>Opponent is protected against speed limit</source>
+        <translation>Gegner ist gegen Tempolimit geschützt</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="38"/>
+        <source>Cannot play mileage when not moving</source>
+        <translation>Strecke nur, wenn Sie fahren</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="39"/>
+        <source>Cannot play more than two 200 miles</source>
+        <translation>Höchstens zwei 200 Meilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="40"/>
+        <source>Speed Limit: Can only play 25 and 50 miles</source>
+        <translation>Tempolimit: nur 25 und 50 Meilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="41"/>
+        <source>That would exceed the %d mile race</source>
+        <translation>Das überschreitet die %d Meilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="42"/>
+        <source>No card can be played, you must discard one</source>
+        <translation>Keine Karte spielbar: bitte abwerfen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="43"/>
+        <source>Undone</source>
+        <translation>Rückgängig gemacht</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="44"/>
+        <source>Tap a card to discard it</source>
+        <translation>Karte antippen, um sie abzuwerfen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="45"/>
+        <source>Player 1</source>
+        <translation>Spieler 1</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="46"/>
+        <source>Player 2</source>
+        <translation>Spieler 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="47"/>
+        <source>You Win!</source>
+        <translation>Sie gewinnen!</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="48"/>
+        <source>Computer Wins!</source>
+        <translation>Der Computer gewinnt!</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="49"/>
+        <source>Player 1 Wins!</source>
+        <translation>Spieler 1 gewinnt!</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="50"/>
+        <source>Player 2 Wins!</source>
+        <translation>Spieler 2 gewinnt!</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="51"/>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="52"/>
+        <source>tap card once</source>
+        <translation>Karte einmal antippen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="53"/>
+        <source>tap card twice</source>
+        <translation>Karte zweimal antippen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="54"/>
+        <source>tap card then deck</source>
+        <translation>Karte, dann Stapel antippen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="55"/>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="56"/>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="57"/>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="57"/>
+        <source>You have completed the 700 mile race.  Would you like to extend it to 1000 miles?</source>
+        <translation>Sie haben die 700 Meilen geschafft. Möchten Sie auf 1000 Meilen verlängern?</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="60"/>
+        <source>Do you want to forfeit the current game and start a new one?</source>
+        <translation>Möchten Sie das laufende Spiel aufgeben und ein neues beginnen?</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="61"/>
+        <source>Do you want to reset all scores?</source>
+        <translation>Möchten Sie alle Punkte zurücksetzen?</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="62"/>
+        <source>About Tarmigo</source>
+        <translation>Über Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="63"/>
+        <source>Version 1.1</source>
+        <translation>Version 1.1</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="64"/>
+        <source>1 Player Game</source>
+        <translation>Spiel für 1 Spieler</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="65"/>
+        <source>2 Player Game</source>
+        <translation>Spiel für 2 Spieler</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="66"/>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="67"/>
+        <source>Scores</source>
+        <translation>Punktestand</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="68"/>
+        <source>Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="69"/>
+        <source>To play</source>
+        <translation>Zum Spielen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="70"/>
+        <source>To discard</source>
+        <translation>Zum Abwerfen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="71"/>
+        <source>Sort Cards in Hand</source>
+        <translation>Karten in der Hand sortieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="72"/>
+        <source>Play Sounds</source>
+        <translation>Töne abspielen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="73"/>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="74"/>
+        <source>Show Playable Cards</source>
+        <translation>Spielbare Karten zeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="75"/>
+        <source>Show Tips</source>
+        <translation>Tipps zeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="76"/>
+        <source>Reset Scores</source>
+        <translation>Punkte zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="77"/>
+        <source>You</source>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="78"/>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="79"/>
+        <source>New Hand</source>
+        <translation>Neue Hand</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="80"/>
+        <source>Miles</source>
+        <translation>Meilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="81"/>
+        <source>Safeties</source>
+        <translation>Schutzkarten</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="82"/>
+        <source>All Safeties</source>
+        <translation>Alle Schutzkarten</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="83"/>
+        <source>Coup Fourré</source>
+        <translation>Coup Fourré</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="84"/>
+        <source>Trip Complete</source>
+        <translation>Ziel erreicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="85"/>
+        <source>Delayed Action</source>
+        <translation>Späte Aktion</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="86"/>
+        <source>Safe Trip</source>
+        <translation>Sichere Fahrt</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="87"/>
+        <source>Extension</source>
+        <translation>Verlängerung</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="88"/>
+        <source>Shut Out</source>
+        <translation>Zu null</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="89"/>
+        <source>Hand Score</source>
+        <translation>Punkte der Hand</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="90"/>
+        <source>Game Score</source>
+        <translation>Punkte des Spiels</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="91"/>
+        <source>Games Won</source>
+        <translation>Gewonnene Spiele</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="92"/>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="93"/>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="94"/>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="95"/>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="96"/>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="97"/>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="98"/>
+        <source>Animation speed</source>
+        <translation>Animationstempo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="99"/>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="100"/>
+        <source>System language</source>
+        <translation>Sprache des Systems</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="101"/>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="102"/>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="103"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+</TS>

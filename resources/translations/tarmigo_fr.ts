@@ -1,0 +1,452 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Tarmigo</name>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="14"/>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="15"/>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="16"/>
+        <source>Hand</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="17"/>
+        <source>Score</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="18"/>
+        <source>Won</source>
+        <translation>Vict.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="19"/>
+        <source>Safety</source>
+        <translation>Botte</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="20"/>
+        <source>Hazard</source>
+        <translation>Combat</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="21"/>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="22"/>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="23"/>
+        <source>Winner!</source>
+        <translation>Gagnant !</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="24"/>
+        <source>Tap a card to play it</source>
+        <translation>Touchez une carte pour la jouer</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="25"/>
+        <source>Tap the deck to discard this card</source>
+        <translation>Touchez la pioche pour défausser</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="26"/>
+        <source>End of Turn - Player %d tap to here to continue</source>
+        <translation>Fin du tour - Joueur %d touche ici</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="27"/>
+        <source>Game Over - Tap New to start a new game</source>
+        <translation>Partie finie - Touchez Nouveau</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="28"/>
+        <source>Tap New to play another hand</source>
+        <translation>Touchez Nouveau pour une autre main</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="29"/>
+        <source>Fix hazard before playing Go</source>
+        <translation>Réparez avant de jouer Feu vert</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="30"/>
+        <source>You are already moving</source>
+        <translation>Vous roulez déjà</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="31"/>
+        <source>Remedy does not fix hazard</source>
+        <translation>Cette parade ne répare pas</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="32"/>
+        <source>Play remedy only when under hazard</source>
+        <translation>Parade seulement après attaque</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="33"/>
+        <source>Cannot play hazard when opponent is not moving</source>
+        <translation>Attaque seulement si l&apos;adversaire roule</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="34"/>
+        <source>Opponent is protected against hazard</source>
+        <translation>L&apos;adversaire est protégé</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="35"/>
+        <source>No speed limit to end</source>
+        <translation>Aucune limite à lever</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="36"/>
+        <source>Opponent&apos;s speed already limited</source>
+        <translation>Vitesse adverse déjà limitée</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="37"/>
+        <source>Opponent is protected against speed limit</source>
+        <translation>Adversaire protégé contre la limite</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="38"/>
+        <source>Cannot play mileage when not moving</source>
+        <translation>Pas de bornes à l&apos;arrêt</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="39"/>
+        <source>Cannot play more than two 200 miles</source>
+        <translation>Pas plus de deux 200 milles</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="40"/>
+        <source>Speed Limit: Can only play 25 and 50 miles</source>
+        <translation>Limite : seulement 25 et 50 milles</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="41"/>
+        <source>That would exceed the %d mile race</source>
+        <translation>Cela dépasserait les %d milles</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="42"/>
+        <source>No card can be played, you must discard one</source>
+        <translation>Aucune carte jouable : défaussez</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="43"/>
+        <source>Undone</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="44"/>
+        <source>Tap a card to discard it</source>
+        <translation>Touchez une carte à défausser</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="45"/>
+        <source>Player 1</source>
+        <translation>Joueur 1</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="46"/>
+        <source>Player 2</source>
+        <translation>Joueur 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="47"/>
+        <source>You Win!</source>
+        <translation>Vous gagnez !</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="48"/>
+        <source>Computer Wins!</source>
+        <translation>L&apos;ordinateur gagne !</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="49"/>
+        <source>Player 1 Wins!</source>
+        <translation>Le joueur 1 gagne !</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="50"/>
+        <source>Player 2 Wins!</source>
+        <translation>Le joueur 2 gagne !</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="51"/>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="52"/>
+        <source>tap card once</source>
+        <translation>toucher la carte une fois</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="53"/>
+        <source>tap card twice</source>
+        <translation>toucher la carte deux fois</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="54"/>
+        <source>tap card then deck</source>
+        <translation>toucher la carte puis la pioche</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="55"/>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="56"/>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="57"/>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="57"/>
+        <source>You have completed the 700 mile race.  Would you like to extend it to 1000 miles?</source>
+        <translation>Vous avez fini la course de 700 milles. Voulez-vous la prolonger à 1000 milles ?</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="60"/>
+        <source>Do you want to forfeit the current game and start a new one?</source>
+        <translation>Voulez-vous abandonner la partie en cours et en commencer une nouvelle ?</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="61"/>
+        <source>Do you want to reset all scores?</source>
+        <translation>Voulez-vous remettre tous les scores à zéro ?</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="62"/>
+        <source>About Tarmigo</source>
+        <translation>À propos de Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="63"/>
+        <source>Version 1.1</source>
+        <translation>Version 1.1</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="64"/>
+        <source>1 Player Game</source>
+        <translation>Partie à 1 joueur</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="65"/>
+        <source>2 Player Game</source>
+        <translation>Partie à 2 joueurs</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="66"/>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="67"/>
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="68"/>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="69"/>
+        <source>To play</source>
+        <translation>Pour jouer</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="70"/>
+        <source>To discard</source>
+        <translation>Pour défausser</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="71"/>
+        <source>Sort Cards in Hand</source>
+        <translation>Trier les cartes en main</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="72"/>
+        <source>Play Sounds</source>
+        <translation>Jouer les sons</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="73"/>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="74"/>
+        <source>Show Playable Cards</source>
+        <translation>Montrer les cartes jouables</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="75"/>
+        <source>Show Tips</source>
+        <translation>Afficher les conseils</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="76"/>
+        <source>Reset Scores</source>
+        <translation>Remettre les scores à zéro</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="77"/>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="78"/>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="79"/>
+        <source>New Hand</source>
+        <translation>Nouvelle main</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="80"/>
+        <source>Miles</source>
+        <translation>Milles</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="81"/>
+        <source>Safeties</source>
+        <translation>Bottes</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="82"/>
+        <source>All Safeties</source>
+        <translation>Toutes les bottes</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="83"/>
+        <source>Coup Fourré</source>
+        <translation>Coup fourré</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="84"/>
+        <source>Trip Complete</source>
+        <translation>Voyage achevé</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="85"/>
+        <source>Delayed Action</source>
+        <translation>Action retardée</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="86"/>
+        <source>Safe Trip</source>
+        <translation>Voyage sûr</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="87"/>
+        <source>Extension</source>
+        <translation>Prolongation</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="88"/>
+        <source>Shut Out</source>
+        <translation>Capot</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="89"/>
+        <source>Hand Score</source>
+        <translation>Points de la main</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="90"/>
+        <source>Game Score</source>
+        <translation>Points de la partie</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="91"/>
+        <source>Games Won</source>
+        <translation>Parties gagnées</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="92"/>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="93"/>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="94"/>
+        <source>Zoom In</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="95"/>
+        <source>Zoom Out</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="96"/>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="97"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="98"/>
+        <source>Animation speed</source>
+        <translation>Vitesse de l&apos;animation</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="99"/>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="100"/>
+        <source>System language</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="101"/>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="102"/>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="103"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,44 @@
+#pragma once
+// What the rules report while they change the state.
+//
+// The rules are callees: they change the records and say what happened, and the
+// layers above decide what that looks like. A move reports the card leaving the
+// hand before the state changes (so a slide can start from where the card was),
+// then the parts of the board it changed; a drawn card, a status message and the
+// end of a hand are reported the same way. Every report has a do-nothing default,
+// so a bare game (a rule test, a benchmark, the computer's planning) runs silently;
+// the board layer implements it by sliding and drawing.
+namespace tarmigo {
+
+struct Game;
+
+// The parts of the board that a rule may change.
+enum class Region {
+    Hand,            // the current player's hand row
+    DrawPile,        // the draw pile and the count of cards left
+    PlayerPanels,    // both players' piles and safeties
+    BattlePile,      // one player's battle pile
+    MilesAndHeaders, // the miles and the players' headers
+    MileageBar,      // the bar of miles under the headers
+    Board,           // the whole board
+};
+
+class GameEvents {
+  public:
+    virtual ~GameEvents() = default;
+
+    // The current player's selected card leaves the hand for the pile named by a
+    // target code; depth counts the cards already in its distance column.
+    virtual void cardLeavesHand(Game&, int /*target*/, int /*depth*/) {}
+    // A card is about to be drawn from the pile into the current player's slot.
+    virtual void cardLeavesDrawPile(Game&) {}
+    virtual void regionChanged(Game&, Region, int /*player*/) {}
+    // A message for the status line, by string id; the number fills its "%d".
+    virtual void statusMessage(Game&, int /*stringId*/) {}
+    virtual void statusNumber(Game&, int /*stringId*/, int /*number*/) {}
+
+    // Reports to nobody.
+    static GameEvents& silent();
+};
+
+} // namespace tarmigo

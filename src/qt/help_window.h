@@ -1,0 +1,20 @@
+#pragma once
+// The program's own help window: the help page in a plain rich-text browser with
+// back, forward and close, for a desktop where no viewer can be started.
+#include <QDialog>
+
+class QTextBrowser;
+class QUrl;
+
+namespace tarmigo {
+
+class HelpWindow : public QDialog {
+  public:
+    explicit HelpWindow(const QUrl& page, QWidget* parent = nullptr);
+    QTextBrowser* browser() const { return browser_; }
+
+  private:
+    QTextBrowser* browser_;
+};
+
+} // namespace tarmigo

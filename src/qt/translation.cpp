@@ -1,0 +1,143 @@
+#include "qt/translation.h"
+
+#include "game/strings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
+
+namespace tarmigo {
+namespace {
+
+struct Loaded {
+    QString code = QStringLiteral("en");
+    std::unique_ptr<QTranslator> program;
+    std::unique_ptr<QTranslator> qt;
+};
+
+Loaded& loaded() {
+    static Loaded state;
+    return state;
+}
+
+// The string-table texts with a "%d", as patterns that match them with any number.
+struct NumberedText {
+    const char* english;
+    QRegularExpression pattern;
+};
+
+const std::vector<NumberedText>& numberedTexts() {
+    static const std::vector<NumberedText> texts = [] {
+        std::vector<NumberedText> out;
+        int count = 0;
+        const char* const* all = translatableTexts(&count);
+        for (int i = 0; i < count; ++i) {
+            const QString text = QString::fromUtf8(all[i]);
+            const qsizetype at = text.indexOf(QLatin1String("%d"));
+            if (at < 0) continue;
+            out.push_back({all[i], QRegularExpression(QLatin1Char('^') +
+                                                      QRegularExpression::escape(text.left(at)) +
+                                                      QLatin1String("(\\d+)") +
+                                                      QRegularExpression::escape(text.mid(at + 2)) +
+                                                      QLatin1Char('$'))});
+        }
+        return out;
+    }();
+    return texts;
+}
+
+} // namespace
+
+QString shownText(const char* english) {
+    if (english == nullptr || *english == '\0') return {};
+    return QCoreApplication::translate(TextContext, english);
+}
+
+QString shownText(std::string_view english) {
+    const QByteArray source(english.data(), static_cast<qsizetype>(english.size()));
+    QString direct = QCoreApplication::translate(TextContext, source.constData());
+    if (loaded().code == QLatin1String("en") || direct != QString::fromUtf8(source)) return direct;
+    const QString text = QString::fromUtf8(source);
+    for (const NumberedText& numbered : numberedTexts()) {
+        const QRegularExpressionMatch match = numbered.pattern.match(text);
+        if (!match.hasMatch()) continue;
+        QString translated = QCoreApplication::translate(TextContext, numbered.english);
+        translated.replace(QLatin1String("%d"), match.captured(1));
+        return translated;
+    }
+    return direct;
+}
+
+QStringList availableLanguages() {
+    return {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr")};
+}
+
+QString chosenLanguage(const QStringList& arguments, const QSettings* settings) {
+    const QStringList spoken = availableLanguages();
+    const auto known = [&spoken](const QString& code) {
+        const QString language = code.section(QLatin1Char('_'), 0, 0).toLower();
+        return spoken.contains(language) ? language : QString();
+    };
+    const qsizetype at = arguments.indexOf(QStringLiteral("--lang"));
+    if (at >= 0 && at + 1 < arguments.size()) {
+        QString language = known(arguments.at(at + 1));
+        if (!language.isEmpty()) return language;
+    }
+    if (settings) {
+        QString language = known(settings->value(QLatin1String(LanguageKey)).toString());
+        if (!language.isEmpty()) return language;
+    }
+    // The system's language, from LC_ALL, LC_MESSAGES or LANG as the C library reads them.
+    for (const QString& code : QLocale::system().uiLanguages()) {
+        QString language = known(QString(code).replace(QLatin1Char('-'), QLatin1Char('_')));
+        if (!language.isEmpty()) return language;
+    }
+    return QStringLiteral("en");
+}
+
+QString findTranslations(const QString& programFolder) {
+    const QDir dir(programFolder);
+    for (const QString& candidate :
+         {dir.filePath(QStringLiteral("translations")),
+          dir.filePath(QStringLiteral("../share/tarmigo/translations"))}) {
+        const QFileInfo info(candidate);
+        if (info.isDir()) return info.canonicalFilePath();
+    }
+    return {};
+}
+
+void useLanguage(const QString& code, const QString& translationsFolder) {
+    Loaded& state = loaded();
+    for (auto* translator : {&state.program, &state.qt}) {
+        if (*translator) QCoreApplication::removeTranslator(translator->get());
+        translator->reset();
+    }
+    state.code = QStringLiteral("en");
+    if (code == QLatin1String("en") || !availableLanguages().contains(code)) return;
+    auto program = std::make_unique<QTranslator>();
+    if (!program->load(QStringLiteral("tarmigo_") + code, translationsFolder)) return;
+    QCoreApplication::installTranslator(program.get());
+    state.program = std::move(program);
+    state.code = code;
+    // Qt's own texts (the Yes and No of a question) where Debian's Qt translations are installed.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + code,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        state.qt = std::move(qt);
+    }
+}
+
+QString currentLanguage() {
+    return loaded().code;
+}
+
+} // namespace tarmigo
