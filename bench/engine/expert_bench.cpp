@@ -1,5 +1,6 @@
 // The Expert's choice, one decision at a time over positions from self-played
 // hands; reports the 99th percentile, the figure a tap must stay within.
+#include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
 #include "ai/expert.h"
 #include "app/self_play.h"
@@ -51,7 +52,7 @@ void BM_ExpertChoice(benchmark::State& state) {
     for (auto _ : state) {
         Game g = positions.games[i];
         const auto start = std::chrono::steady_clock::now();
-        benchmark::DoNotOptimize(chooseExpertCardSeeded(g, std::uint32_t(i)));
+        benchmark::DoNotOptimize(chooseExpertCardSeeded(g, std::uint32_t(i), &g.round.seenCount));
         ms.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count());

@@ -16,18 +16,23 @@
 namespace tarmigo {
 namespace {
 
-// Guesses at the hidden cards per choice: enough to rank the moves, few enough that
-// a choice stays well inside a tap (a few milliseconds).
-constexpr int Samples = 64;
+// Guesses at the hidden cards: a first round weighs every move, a second one the
+// few best of them, so that the samples go where the choice is close.
+constexpr int FirstSamples = 24;
+constexpr int Finalists = 4;
+constexpr int SecondSamples = 72;
 // One tempo more or less shifts every later card between the players, so single
-// outcomes scatter by a thousand points. Hard's choice stands unless another is
-// better by this many standard errors of the mean gain.
+// outcomes scatter widely, and a move chosen on a lucky estimate costs more than
+// it gains. Hard's choice stands unless another beats it by this many standard
+// errors of the mean gain.
 constexpr double Confidence = 1.5;
+// A hand scores about this much for each player, and the difference between the
+// players scatters by about this much from one hand to the next.
+constexpr double MeanHandScore = 1000;
+constexpr double HandSpread = 900;
 // A turn is at most 20 attempts; a hand ends long before this many turns.
 constexpr int MaxPlayoutTurns = 400;
 constexpr int Attempts = 20;
-// Winning the game outweighs any hand; the points still count for the next hands.
-constexpr int GameWon = 4000;
 
 // A platform where nothing shows, sounds, asks or saves: the planning copies run on it.
 class PlanningHost : public Host {
@@ -68,6 +73,7 @@ struct Candidate {
     // Over the guesses, the outcome less that of Hard's own choice, and its square.
     double gain = 0;
     double gainSquares = 0;
+    int samples = 0;
 };
 
 // The rules' state without the display, the stores or the input of the real game.
@@ -120,16 +126,16 @@ std::vector<Candidate> candidates(const Game& g) {
     return out;
 }
 
-// The cards the player cannot see. The computer of a one-player game remembers every
-// card it held and every card laid against it; any other player goes by the table.
-std::vector<Card> unseenCards(const Game& g) {
+// The cards the player cannot see: the deck less those it has seen or, without a
+// memory, less its own hand and what lies on the table.
+std::vector<Card> unseenCards(const Game& g, const SeenCounts* seen) {
     std::array<int, CardKinds> left{};
     for (int k = 0; k < CardKinds; ++k) left[k] = deckCount[k];
     auto take = [&](Card c, int n = 1) {
         if (isCard(c)) left[c - FirstCard] = std::max(0, left[c - FirstCard] - n);
     };
-    if (isComputerTurn(g)) {
-        for (int k = 0; k < CardKinds; ++k) left[k] = std::max(0, left[k] - g.round.seenCount[k]);
+    if (seen) {
+        for (int k = 0; k < CardKinds; ++k) left[k] = std::max(0, left[k] - (*seen)[k]);
     } else {
         for (Card c : g.own().hand) take(c);
         for (const PlayerRecord& p : g.players) {
@@ -194,8 +200,50 @@ void playTurn(Game& g, Draws& draws) {
     draws.draw(g);
 }
 
+// Card kinds that the opponent cannot hold, judged from its last move: a player
+// who could have attacked a moving player, or mended its own pile, has done so.
+std::array<bool, CardKinds> unheldKinds(const Game& g, bool opponentMoved) {
+    std::array<bool, CardKinds> out{};
+    const PlayerRecord& me = g.own();
+    const PlayerRecord& them = g.opponent();
+    if (!opponentMoved || them.lastHazard() != 0) return out;
+    auto unheld = [&](int c) { out[c - FirstCard] = true; };
+    if (isMoving(g, g.currentPlayer)) {
+        for (int h = Stop; h <= FlatTire; ++h)
+            if (!me.hasSafety(hazardSafetyBit(h))) unheld(h);
+        if (me.speed() != SpeedLimited && !me.hasSafety(safetyBit(RightOfWay))) unheld(SpeedLimit);
+    }
+    const int b = them.battle();
+    if (isHazardBattle(b)) {
+        unheld(b + (int(Go) - int(BattleStop)));
+        unheld(b + SafetyToHazardBattle);
+    } else if (b == BattleEmpty) {
+        unheld(Go);
+        unheld(RightOfWay);
+    }
+    return out;
+}
+
+// The chance that player p wins the game from the scores after the hand: the lead
+// against the spread of the hands still to come before someone reaches the line.
+double gameValue(const Game& g, int p) {
+    const PlayerRecord& own = g.players[p];
+    const PlayerRecord& opp = g.players[1 - p];
+    if (g.has(flag::gameOver)) return g.round.winner == p ? 1.0 : 0.0;
+    double ownScore = own.gameScore;
+    double oppScore = opp.gameScore;
+    if (!handOver(g)) {
+        // A hand cut short: what is laid so far.
+        ownScore += own.handScore;
+        oppScore += opp.handScore;
+    }
+    const double hands =
+        1.0 + std::max(0.0, WinningScore - std::max(ownScore, oppScore)) / MeanHandScore;
+    return 0.5 * std::erfc((oppScore - ownScore) / (HandSpread * std::sqrt(2.0 * hands)));
+}
+
 // The hand played out by Hard's rules for both sides, valued for player p.
-long playOut(Game& g, Draws& draws, int p, int result) {
+double playOut(Game& g, Draws& draws, int p, int result) {
     if (result == TurnStays) draws.draw(g);
     checkBlockedHand(g);
     if (!handOver(g)) {
@@ -207,22 +255,17 @@ long playOut(Game& g, Draws& draws, int p, int result) {
         }
     }
     for (int turns = 0; turns < MaxPlayoutTurns && !handOver(g); ++turns) playTurn(g, draws);
-    const PlayerRecord& own = g.players[p];
-    const PlayerRecord& opp = g.players[1 - p];
-    if (!handOver(g)) return long(own.miles) - long(opp.miles);
-    long value = long(own.handScore) - long(opp.handScore);
-    if (g.has(flag::gameOver)) value += g.round.winner == p ? GameWon : -GameWon;
-    return value;
+    return gameValue(g, p);
 }
 
 } // namespace
 
-int chooseExpertCardSeeded(Game& g, std::uint32_t seed) {
+int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen) {
     // Drawing first, and the hands where there is nothing to weigh, go by Hard's rules.
     if (!g.deckExhausted() && g.own().drawSlot() != 0) return chooseCard(g, true);
     std::vector<Candidate> moves = candidates(g);
     const int p = g.currentPlayer;
-    std::vector<Card> pool = unseenCards(g);
+    std::vector<Card> pool = unseenCards(g, seen);
     std::vector<int> opponentSlots;
     for (int s = 1; s <= HandSize; ++s)
         if (g.opponent().slot(s) != EmptySlot) opponentSlots.push_back(s);
@@ -231,45 +274,110 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed) {
     if (moves.size() < 2 || int(pool.size()) < hidden) return chooseCard(g, true);
 
     PlanningHost host;
-    Game guess(host);
     Game trial(host);
     // Hard's choice is the yardstick: every other move is valued against it.
     copyPlay(trial, g);
+    if (seen) trial.round.seenCount = *seen;
     const int hardTarget = chooseCard(trial, true);
     const Card hardCard = g.own().slot(std::max(1, trial.own().selectedSlot()));
-    std::size_t base = 0;
+    std::size_t base = moves.size();
     for (std::size_t i = 0; i < moves.size(); ++i)
         if (moves[i].target == hardTarget && g.own().slot(moves[i].slot) == hardCard) base = i;
-    std::vector<long> outcome(moves.size());
-    std::vector<Card> pileCards;
-    Draws draws;
+    if (base == moves.size()) return chooseCard(g, true);
+
+    const std::array<bool, CardKinds> unheld = unheldKinds(g, int(opponentSlots.size()) < HandSize);
+    // About half the cards drawn so far went to the opponent.
+    const int drawnByThem = std::max(1, std::min<int>(g.round.deckPos, DeckSize) / 2);
+    std::vector<bool> taken;
     Sampler sampler(seed);
-    for (int n = 0; n < Samples; ++n) {
-        // Deal the unseen cards at random: the opponent's hand first, then the pile.
+    // One guess at the hidden cards: the opponent's hand and the draw pile.
+    Game guess(host);
+    std::vector<Card> guessPile;
+    Draws draws;
+    std::vector<double> outcome(moves.size());
+    // Every move in play is tried on the same guesses, so that the luck of a deal
+    // weighs on all of them alike.
+    auto sample = [&](const std::vector<std::size_t>& inPlay) {
         for (int i = int(pool.size()) - 1; i > 0; --i)
             std::swap(pool[i], pool[sampler.below(i + 1)]);
         copyPlay(guess, g);
-        int next = 0;
-        for (int s : opponentSlots) guess.opponent().slot(s) = pool[next++];
-        pileCards.assign(pool.begin() + next, pool.begin() + next + pile);
-        for (std::size_t i = 0; i < moves.size(); ++i) {
-            copyPlay(trial, guess);
-            draws.deal(pileCards);
-            setSelectedSlot(trial, moves[i].slot);
-            outcome[i] = playOut(trial, draws, p, dispatchMove(trial, moves[i].target));
+        // The opponent keeps the safeties it draws: each unseen one is in its hand
+        // as often as it was among the cards it drew. Its other cards are those it
+        // may hold, at random; the pile takes the rest.
+        guessPile.clear();
+        taken.assign(pool.size(), false);
+        std::size_t filled = 0;
+        for (std::size_t i = 0; i < pool.size() && filled < opponentSlots.size(); ++i)
+            if (isSafety(pool[i]) && sampler.below(drawnByThem + pile) < drawnByThem) {
+                guess.opponent().slot(opponentSlots[filled++]) = pool[i];
+                taken[i] = true;
+            }
+        for (std::size_t i = 0; i < pool.size(); ++i) {
+            if (taken[i]) continue;
+            const Card c = pool[i];
+            const bool mayHold = !unheld[c - FirstCard] && !isSafety(c);
+            if (filled < opponentSlots.size() && mayHold)
+                guess.opponent().slot(opponentSlots[filled++]) = c;
+            else
+                guessPile.push_back(c);
         }
-        for (std::size_t i = 0; i < moves.size(); ++i) {
-            const auto d = double(outcome[i] - outcome[base]);
+        // Too few cards it may hold: it holds some all the same.
+        for (; filled < opponentSlots.size(); ++filled) {
+            guess.opponent().slot(opponentSlots[filled]) = guessPile.back();
+            guessPile.pop_back();
+        }
+        guessPile.resize(std::size_t(pile));
+        // The computer's memory in the guessed world: all but the person's hand and
+        // the pile.
+        SeenCounts& counts = guess.round.seenCount;
+        for (int k = 0; k < CardKinds; ++k) counts[k] = std::uint8_t(deckCount[k]);
+        auto unsee = [&](Card c) {
+            if (isCard(c) && counts[c - FirstCard] > 0) --counts[c - FirstCard];
+        };
+        for (Card c : guess.players[0].hand) unsee(c);
+        for (Card c : guessPile) unsee(c);
+        for (std::size_t i : inPlay) {
+            copyPlay(trial, guess);
+            draws.deal(guessPile);
+            setSelectedSlot(trial, moves[i].slot);
+            const int first = dispatchMove(trial, moves[i].target);
+            outcome[i] = playOut(trial, draws, p, first);
+        }
+        for (std::size_t i : inPlay) {
+            const double d = outcome[i] - outcome[base];
             moves[i].gain += d;
             moves[i].gainSquares += d * d;
+            ++moves[i].samples;
         }
+    };
+    // A card Hard would lay is never thrown away instead: the plan plays the rest of
+    // the hand by Hard's rules, which would lay it a turn later, and a choice that
+    // put it off on every turn would never lay it.
+    std::vector<std::size_t> inPlay;
+    const bool hardPlays = moves[base].target != target::DiscardPile;
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        if (!hardPlays || moves[i].target != target::DiscardPile) inPlay.push_back(i);
+    if (inPlay.size() < 2) {
+        setSelectedSlot(g, moves[base].slot);
+        return moves[base].target;
     }
+    for (int n = 0; n < FirstSamples; ++n) sample(inPlay);
+    // The best few go on, Hard's choice among them as the yardstick.
+    std::sort(inPlay.begin(), inPlay.end(),
+              [&](std::size_t a, std::size_t b) { return moves[a].gain > moves[b].gain; });
+    inPlay.resize(std::min<std::size_t>(inPlay.size(), std::size_t(std::max(1, Finalists))));
+    if (std::find(inPlay.begin(), inPlay.end(), base) == inPlay.end()) inPlay.push_back(base);
+    if (inPlay.size() > 1)
+        for (int n = 0; n < SecondSamples; ++n) sample(inPlay);
+
     const Candidate* best = &moves[base];
     double bestMean = 0;
-    for (const Candidate& m : moves) {
-        const double mean = m.gain / Samples;
-        const double spread = std::sqrt(std::max(0.0, m.gainSquares / Samples - mean * mean));
-        if (mean > bestMean && mean > Confidence * spread / std::sqrt(double(Samples))) {
+    for (std::size_t i : inPlay) {
+        const Candidate& m = moves[i];
+        const double count = m.samples;
+        const double mean = m.gain / count;
+        const double spread = std::sqrt(std::max(0.0, m.gainSquares / count - mean * mean));
+        if (mean > bestMean && mean > Confidence * spread / std::sqrt(count)) {
             best = &m;
             bestMean = mean;
         }
@@ -278,9 +386,14 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed) {
     return best->target;
 }
 
-int chooseExpertCard(Game& g) {
+int chooseExpertCard(Game& g, const SeenCounts* seen) {
     // The draw position varies the guesses from one choice to the next of one tick.
-    return chooseExpertCardSeeded(g, g.host.tickCount() ^ (std::uint32_t(g.round.deckPos) << 24));
+    return chooseExpertCardSeeded(g, g.host.tickCount() ^ (std::uint32_t(g.round.deckPos) << 24),
+                                  seen);
+}
+
+int chooseExpertCard(Game& g) {
+    return chooseExpertCard(g, isComputerTurn(g) ? &g.round.seenCount : nullptr);
 }
 
 } // namespace tarmigo

@@ -1,8 +1,12 @@
 // The Expert computer: it plans on guesses, never on the cards it cannot see.
+#include "ai/blocked_hand.h"
+#include "ai/choose_card.h"
 #include "ai/expert.h"
 #include "app/self_play.h"
 #include "game/deal.h"
+#include "game/moves.h"
 #include "support/test_host.h"
+#include "turns/tap.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +19,18 @@ using tarmigo::testing::TestHost;
 
 namespace {
 
-// A fresh one-player hand with the computer to move.
-void dealForComputer(Game& g) {
+// A one-player hand played by Hard for some turns, then the computer to move with
+// its card drawn.
+void dealForComputer(Game& g, int turns) {
     prepareSelfPlay(g);
     g.round.set(flag::hard, true);
-    g.expert = true;
     startHand(g, 1, false);
+    for (int t = 0; t < turns && !g.has(flag::handOver); ++t) {
+        drawCard(g, DrawSlide::Hidden);
+        const int result = executeTarget(g, chooseCard(g, true));
+        checkBlockedHand(g);
+        if (result == TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
+    }
     g.currentPlayer = 1;
     drawCard(g, DrawSlide::Hidden); // the computer's card comes before it chooses
 }
@@ -46,18 +56,23 @@ void reshuffleHidden(Game& g, unsigned seed) {
 TEST(Expert, ItsChoiceIgnoresTheOrderAndSplitOfTheUnseenCards) {
     struct Row {
         std::uint32_t deal;
+        int turns;
         std::uint32_t samplingSeed;
+        bool memory; // the computer's seen counts, or the table alone
     };
-    for (Row row : {Row{1000, 7}, Row{2024, 99}, Row{31337, 0}, Row{5, 123456}}) {
+    for (Row row : {Row{1000, 0, 7, true}, Row{2024, 9, 99, true}, Row{31337, 24, 0, true},
+                    Row{5, 40, 123456, true}, Row{77, 16, 3, false}}) {
         int firstTarget = 0;
         int firstSlot = 0;
         for (unsigned variant = 0; variant < 4; ++variant) {
             TestHost host;
             host.ticks = row.deal;
             Game g(host);
-            dealForComputer(g);
+            dealForComputer(g, row.turns);
+            if (g.has(flag::handOver)) continue;
             if (variant > 0) reshuffleHidden(g, variant);
-            const int target = chooseExpertCardSeeded(g, row.samplingSeed);
+            const int target = chooseExpertCardSeeded(g, row.samplingSeed,
+                                                      row.memory ? &g.round.seenCount : nullptr);
             if (variant == 0) {
                 firstTarget = target;
                 firstSlot = g.own().selectedSlot();
