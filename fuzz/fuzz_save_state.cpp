@@ -39,7 +39,7 @@ std::vector<std::uint8_t> freshRecord(std::uint32_t ticks) {
     return *file.bytes;
 }
 
-void checkStoresHold(const MemoryStore& file, const MemoryStore& second, const Game& g) {
+void checkStoresHold(const MemoryStore& file, const MemoryStore& second, const Session& g) {
     check(file.bytes && second.bytes, "both copies are written");
     check(*file.bytes == *second.bytes, "both copies are the same");
     check(isSoundRecord(*file.bytes), "the stored copy is sound");
@@ -48,7 +48,7 @@ void checkStoresHold(const MemoryStore& file, const MemoryStore& second, const G
 }
 
 // A tap somewhere that matters: a hand slot, the draw pile, the status line or the board.
-void tapSomewhere(Game& g, std::uint8_t choice) {
+void tapSomewhere(Session& g, std::uint8_t choice) {
     const Layout& l = g.layout;
     int x = 20, y = 100;
     const int kind = choice % 10;
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     host.ticks = hashBytes(data, size);
     Shell shell(host, &file, &second);
     shell.start(ScreenWidth, ScreenHeight);
-    Game& g = shell.game();
+    Session& g = shell.game();
 
     checkInvariants(g);
     checkStoresHold(file, second, g);

@@ -4,7 +4,6 @@
 #include "ai/choose_card.h"
 #include "app/self_play.h"
 #include "app/taps.h"
-#include "board/board_events.h"
 #include "game/deal.h"
 #include "game/hand_end.h"
 #include "game/moves.h"
@@ -24,18 +23,19 @@ constexpr int PositionCount = 512;
 // every turn of every hand, from the deal to the last discards.
 struct Positions {
     SelfPlayHost host{2024};
-    std::deque<Game> games;
+    std::deque<Session> games;
 
     Positions() {
-        Game g(host, BoardEvents::instance());
+        Session g(host, host);
         prepareSelfPlay(g);
         for (int hand = 0; int(games.size()) < PositionCount; ++hand) {
             g.round.set(flag::hard, hand % 2 == 0);
-            beginHand(g, 1, hand != 0 && !g.has(flag::gameOver));
+            beginHand(g, 1,
+                      hand != 0 && !g.has(flag::gameOver) ? GameScores::Kept : GameScores::Reset);
             for (int move = 0; move < 400 && !g.has(flag::handOver); ++move) {
                 drawCard(g, DrawSlide::Shown);
                 if (move % 3 == 0) games.push_back(g);
-                const int result = executeTarget(g, chooseCard(g, true));
+                const int result = executeTarget(g, chooseCard(g, ChooseMode::Select));
                 checkBlockedHand(g);
                 if (result == TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
             }
@@ -47,8 +47,8 @@ void BM_ChooseCard(benchmark::State& state) {
     static Positions positions;
     std::size_t i = 0;
     for (auto _ : state) {
-        Game& g = positions.games[i];
-        benchmark::DoNotOptimize(chooseCard(g, true));
+        Session& g = positions.games[i];
+        benchmark::DoNotOptimize(chooseCard(g, ChooseMode::Select));
         if (++i == positions.games.size()) i = 0;
     }
     state.SetItemsProcessed(state.iterations());
@@ -60,8 +60,8 @@ void BM_ChooseCardAskOnly(benchmark::State& state) {
     static Positions positions;
     std::size_t i = 0;
     for (auto _ : state) {
-        Game& g = positions.games[i];
-        benchmark::DoNotOptimize(chooseCard(g, false));
+        Session& g = positions.games[i];
+        benchmark::DoNotOptimize(chooseCard(g, ChooseMode::AskOnly));
         if (++i == positions.games.size()) i = 0;
     }
     state.SetItemsProcessed(state.iterations());
@@ -70,7 +70,7 @@ BENCHMARK(BM_ChooseCardAskOnly);
 
 void BM_SelfPlayHand(benchmark::State& state) {
     SelfPlayHost host(1);
-    Game g(host, BoardEvents::instance());
+    Session g(host, host);
     prepareSelfPlay(g);
     const Levels levels{state.range(0) != 0, false};
     bool newGame = true;

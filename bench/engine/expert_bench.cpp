@@ -38,7 +38,7 @@ struct ExpertPositions {
             for (int move = 0; move < 400 && !g.has(flag::handOver); ++move) {
                 drawCard(g, DrawSlide::Hidden);
                 if (g.currentPlayer == 1 && move % 2 == 0) games.push_back(g);
-                const int result = executeTarget(g, chooseCard(g, true));
+                const int result = executeTarget(g, chooseCard(g, ChooseMode::Select));
                 checkBlockedHand(g);
                 if (result == TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
             }

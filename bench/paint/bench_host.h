@@ -1,10 +1,12 @@
 #pragma once
 // A host that does nothing: the paint never asks the platform for anything.
+#include "app/commands.h"
+#include "board/screen_host.h"
 #include "game/host.h"
 
 namespace tarmigo::bench {
 
-class QuietHost : public Host {
+class QuietHost : public Host, public ScreenHost {
   public:
     std::uint32_t tickCount() override { return 0; }
     void playSound(std::string_view) override {}

@@ -1,10 +1,10 @@
 // One full paint of a mid-hand board, on the Qt surface at zoom 1 and 3 and on
 // the recording surface that the replay driver paints into after every line.
 #include "bench_host.h"
-#include "board/board_events.h"
 #include "board/draw.h"
 #include "board/layout.h"
 #include "board/recording_surface.h"
+#include "board/table.h"
 #include "qt/qt_surface.h"
 
 #include <QGuiApplication>
@@ -14,7 +14,7 @@ namespace tarmigo::bench {
 namespace {
 
 // Both players well into a hand: stacks, safeties, a limit, a hazard, a selection.
-void midHand(Game& g) {
+void midHand(Table& g) {
     g.layout = computeLayout(240, 320);
     g.playerCount = 1;
     g.currentPlayer = 0;
@@ -44,7 +44,7 @@ void midHand(Game& g) {
 
 void BM_PaintQtSurface(benchmark::State& state) {
     QuietHost host;
-    Game g(host, BoardEvents::instance());
+    Table g(host, host);
     midHand(g);
     QtSurface surface(240, 320, static_cast<int>(state.range(0)));
     for (auto _ : state) {
@@ -56,7 +56,7 @@ BENCHMARK(BM_PaintQtSurface)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintRecording(benchmark::State& state) {
     QuietHost host;
-    Game g(host, BoardEvents::instance());
+    Table g(host, host);
     midHand(g);
     RecordingSurface surface;
     for (auto _ : state) {
@@ -69,7 +69,7 @@ BENCHMARK(BM_PaintRecording)->Unit(benchmark::kMicrosecond);
 
 void BM_RenderRecording(benchmark::State& state) {
     QuietHost host;
-    Game g(host, BoardEvents::instance());
+    Table g(host, host);
     midHand(g);
     RecordingSurface surface;
     paintWindow(g, surface);

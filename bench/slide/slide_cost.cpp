@@ -6,9 +6,9 @@
 //   tarmigo_slide_cost [RUNS] [ZOOM] [PACE_MS]
 #include "bench_host.h"
 #include "board/animation.h"
-#include "board/board_events.h"
 #include "board/draw.h"
 #include "board/layout.h"
+#include "board/table.h"
 #include "qt/qt_surface.h"
 
 #include <QGuiApplication>
@@ -40,7 +40,7 @@ struct Cost {
 
 Cost runSlide(int zoom, int pace) {
     SleepingHost host;
-    Game g(host, BoardEvents::instance());
+    Table g(host, host);
     g.layout = computeLayout(240, 320);
     g.playerCount = 1;
     g.round.raceLength = 700;

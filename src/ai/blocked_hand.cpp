@@ -9,9 +9,9 @@ namespace tarmigo {
 void checkBlockedHand(Game& g) {
     if (!g.deckExhausted() || g.has(flag::handOver)) return;
     const std::uint8_t current = g.currentPlayer;
-    if (chooseCard(g, false) != target::DiscardPile) return;
+    if (chooseCard(g, ChooseMode::AskOnly) != target::DiscardPile) return;
     g.currentPlayer = std::uint8_t(1 - current);
-    if (chooseCard(g, false) != target::DiscardPile) {
+    if (chooseCard(g, ChooseMode::AskOnly) != target::DiscardPile) {
         g.currentPlayer = current;
         return;
     }

@@ -271,7 +271,8 @@ Choice decide(Context& x) {
 
 } // namespace
 
-int chooseCard(Game& g, bool select) {
+int chooseCard(Game& g, ChooseMode mode) {
+    const bool select = mode == ChooseMode::Select;
     Context x{g, select, g.currentPlayer, g.own(), g.opponent(), g.has(flag::hard)};
     Choice choice = decide(x);
     if (select && choice.slot != NoSlot) setSelectedSlot(g, choice.slot);

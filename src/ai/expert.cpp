@@ -40,16 +40,9 @@ class PlanningHost : public Host {
     std::uint32_t tickCount() override { return 0; }
     void playSound(std::string_view) override {}
     bool askYesNo(int) override { return false; }
-    int runScoresDialog() override { return dialog::Done; }
+    int runScoresDialog() override { return 0; }
     void postCommand(int) override {}
     void enableUndoButton(bool) override {}
-    void invalidate(const Rect&, bool) override {}
-    void dropPendingRepaint() override {}
-    void paintNow() override {}
-    DrawingSurface* acquireTapSurface() override { return nullptr; }
-    void releaseTapSurface() override {}
-    void animationStep(int) override {}
-    void dropPendingTaps() override {}
 };
 
 // The generator of the replays, with its own state.
@@ -83,7 +76,6 @@ void copyPlay(Game& to, const Game& from) {
     to.players = from.players;
     to.playerCount = from.playerCount;
     to.currentPlayer = from.currentPlayer;
-    to.layout = from.layout;
     to.round.set(flag::animate, false);
     to.round.set(flag::playSounds, false);
     to.round.set(flag::hard, true);
@@ -189,7 +181,7 @@ class Draws {
 void playTurn(Game& g, Draws& draws) {
     int result = TurnStays;
     for (int attempts = 0; result == TurnStays && attempts < Attempts; ++attempts) {
-        const int choice = chooseCard(g, true);
+        const int choice = chooseCard(g, ChooseMode::Select);
         result = choice != target::DrawPile && g.own().selectedSlot() != 0 ? dispatchMove(g, choice)
                                                                            : TurnStays;
         if (result == TurnStays) draws.draw(g);
@@ -262,7 +254,7 @@ double playOut(Game& g, Draws& draws, int p, int result) {
 
 int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen) {
     // Drawing first, and the hands where there is nothing to weigh, go by Hard's rules.
-    if (!g.deckExhausted() && g.own().drawSlot() != 0) return chooseCard(g, true);
+    if (!g.deckExhausted() && g.own().drawSlot() != 0) return chooseCard(g, ChooseMode::Select);
     std::vector<Candidate> moves = candidates(g);
     const int p = g.currentPlayer;
     std::vector<Card> pool = unseenCards(g, seen);
@@ -271,19 +263,19 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen) 
         if (g.opponent().slot(s) != EmptySlot) opponentSlots.push_back(s);
     const int pile = DeckSize - std::min<int>(g.round.deckPos, DeckSize);
     const int hidden = int(opponentSlots.size()) + pile;
-    if (moves.size() < 2 || int(pool.size()) < hidden) return chooseCard(g, true);
+    if (moves.size() < 2 || int(pool.size()) < hidden) return chooseCard(g, ChooseMode::Select);
 
     PlanningHost host;
     Game trial(host);
     // Hard's choice is the yardstick: every other move is valued against it.
     copyPlay(trial, g);
     if (seen) trial.round.seenCount = *seen;
-    const int hardTarget = chooseCard(trial, true);
+    const int hardTarget = chooseCard(trial, ChooseMode::Select);
     const Card hardCard = g.own().slot(std::max(1, trial.own().selectedSlot()));
     std::size_t base = moves.size();
     for (std::size_t i = 0; i < moves.size(); ++i)
         if (moves[i].target == hardTarget && g.own().slot(moves[i].slot) == hardCard) base = i;
-    if (base == moves.size()) return chooseCard(g, true);
+    if (base == moves.size()) return chooseCard(g, ChooseMode::Select);
 
     const std::array<bool, CardKinds> unheld = unheldKinds(g, int(opponentSlots.size()) < HandSize);
     // About half the cards drawn so far went to the opponent.

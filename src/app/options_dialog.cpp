@@ -21,7 +21,7 @@ const int OptionsDialog::PlayTexts[2] = {text::TapCardOnce, text::TapCardTwice};
 const int OptionsDialog::DiscardTexts[3] = {text::TapCardThenDeck, text::TapCardTwice,
                                             text::TapCardOnce};
 
-OptionsDialog::OptionsDialog(Game& g) : g_(g) {
+OptionsDialog::OptionsDialog(Session& g) : g_(g) {
     const RoundRecord& r = g.round;
     difficulty_ = r.has(flag::hard) ? (g.expert ? 2 : 1) : 0;
     play_ = r.get(flag::playMode);

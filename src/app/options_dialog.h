@@ -1,6 +1,6 @@
 #pragma once
 // The Options dialog's rules, as a model that a window or the replay driver operates.
-#include "game/game.h"
+#include "app/session.h"
 
 namespace tarmigo {
 
@@ -9,7 +9,7 @@ class OptionsDialog {
     static constexpr int SliderMax = 16;
 
     // Fills the controls from the game's settings.
-    explicit OptionsDialog(Game& g);
+    explicit OptionsDialog(Session& g);
 
     // The "Difficulty" list: 0 Easy, 1 Hard, 2 Expert (Hard in the record, and the
     // game's planning computer).
@@ -50,7 +50,7 @@ class OptionsDialog {
     static const int DiscardTexts[3];
 
   private:
-    Game& g_;
+    Session& g_;
     int difficulty_ = 0;
     int play_ = 0;
     int discard_ = 0;

@@ -52,7 +52,7 @@ std::uint32_t recordChecksum(std::span<const std::uint8_t, SaveRecordSize> recor
     return std::accumulate(record.begin() + FormatMarkOffset, record.end(), std::uint32_t{0});
 }
 
-void buildSaveRecord(Game& g) {
+void buildSaveRecord(Session& g) {
     auto& b = g.recordBuffer;
     b[4] = 1;
     std::fill(b.begin() + 5, b.begin() + RoundOffset, 0);
@@ -101,13 +101,13 @@ void applySaveRecord(Game& g, std::span<const std::uint8_t, SaveRecordSize> reco
     std::copy(record.begin() + DeckOffset, record.begin() + ReservedOffset, g.deck.begin());
 }
 
-bool saveState(Game& g) {
+bool saveState(Session& g) {
     buildSaveRecord(g);
     if (!g.fileStore || !g.fileStore->write(g.recordBuffer)) return false;
     return g.secondStore && g.secondStore->write(g.recordBuffer);
 }
 
-bool loadState(Game& g) {
+bool loadState(Session& g) {
     auto readSound = [](Store* store) -> std::optional<std::vector<std::uint8_t>> {
         if (!store) return std::nullopt;
         auto bytes = store->read();

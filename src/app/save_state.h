@@ -1,7 +1,6 @@
 #pragma once
 // The saved state: one 248-byte record with a checksum, kept in two stores.
-#include "app/store.h"
-#include "game/game.h"
+#include "app/session.h"
 
 #include <array>
 #include <cstdint>
@@ -14,16 +13,16 @@ using SaveRecord = std::array<std::uint8_t, SaveRecordSize>;
 // Unsigned sum of the bytes 4..247.
 std::uint32_t recordChecksum(std::span<const std::uint8_t, SaveRecordSize> record);
 // Fills g.recordBuffer from the game state; bytes 206..247 keep what they hold.
-void buildSaveRecord(Game& g);
+void buildSaveRecord(Session& g);
 // Whether a stored copy is sound: the right size, the right checksum, and every
 // field within its range, so that it can be restored without harm.
 bool isSoundRecord(std::span<const std::uint8_t> bytes);
 void applySaveRecord(Game& g, std::span<const std::uint8_t, SaveRecordSize> record);
 
 // Writes the file copy, and the second copy only once the file copy was written.
-bool saveState(Game& g);
+bool saveState(Session& g);
 // Restores the stored state when a copy is sound (the second copy wins when both are
 // sound and differ), then writes both copies. True when nothing could be restored.
-bool loadState(Game& g);
+bool loadState(Session& g);
 
 } // namespace tarmigo

@@ -55,9 +55,10 @@ void setLevel(Game& g, bool hard, bool expert) {
 // Player 0's turn, taken as a person takes it: each choice is one tap on a card;
 // a laid safety brings a replacement card and another tap; a move that passes the
 // turn hands the next card to the computer. Bounded like the computer's turn.
-void playerZeroTurn(Game& g, const SeenCounts& seen) {
+void playerZeroTurn(Table& g, const SeenCounts& seen) {
     for (int attempts = 0; attempts < ComputerAttempts; ++attempts) {
-        const int choice = g.expert ? chooseExpertCard(g, &seen) : chooseCard(g, true);
+        const int choice =
+            g.expert ? chooseExpertCard(g, &seen) : chooseCard(g, ChooseMode::Select);
         if (choice == target::DrawPile) {
             // A person's card comes by itself; this only happens after a damaged start.
             drawCard(g, DrawSlide::Shown);
@@ -91,14 +92,14 @@ void prepareSelfPlay(Game& g) {
     g.playerCount = 1;
 }
 
-bool playSelfPlayHand(Game& g, const Levels& hard, bool newGame, const Levels& expert) {
+bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame, const Levels& expert) {
     GameEvents* const listener = g.events;
     SeatZeroMemory memory(*listener);
     // Only an Expert player 0 needs a memory of its own.
     if (expert[0]) g.events = &memory;
     // The computer may open the hand inside beginHand.
     setLevel(g, hard[1], expert[1]);
-    beginHand(g, 1, !newGame);
+    beginHand(g, 1, newGame ? GameScores::Reset : GameScores::Kept);
     bool ended = true;
     for (int turns = 0; !handOver(g); ++turns) {
         if (turns == MaxTurnsPerHand) {

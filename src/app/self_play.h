@@ -1,8 +1,8 @@
 #pragma once
 // The computer playing both sides of one-player hands, for the simulator and the
 // benchmarks: no window, nobody to ask, and every hand reproducible from one seed.
-#include "game/game.h"
-#include "game/host.h"
+#include "app/commands.h"
+#include "app/session.h"
 
 #include <array>
 #include <cstdint>
@@ -13,7 +13,7 @@ namespace tarmigo {
 // drawn from a seed, so that every shuffle and every random skip of Easy mode varies
 // yet the whole run can be played again; the extension question is answered No and
 // the Scores dialog is closed with Done.
-class SelfPlayHost : public Host {
+class SelfPlayHost : public Host, public ScreenHost {
   public:
     explicit SelfPlayHost(std::uint64_t seed) : state_(seed) {}
 
@@ -45,7 +45,7 @@ void prepareSelfPlay(Game& g);
 // Starts a hand (a new game when newGame is set) and plays it to its end: player 1
 // as the computer of a one-player game, player 0 by the same choice played through
 // the moves a tap would make. False if the hand failed to end, which is a fault.
-bool playSelfPlayHand(Game& g, const Levels& hard, bool newGame,
+bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame,
                       const Levels& expert = {false, false});
 
 } // namespace tarmigo

@@ -3,7 +3,6 @@
 #include "app/options_dialog.h"
 #include "app/save_state.h"
 #include "app/taps.h"
-#include "board/board_events.h"
 #include "board/layout.h"
 #include "board/repaint.h"
 #include "board/status_line.h"
@@ -13,14 +12,13 @@
 
 namespace tarmigo {
 
-Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore)
-    : host_(host), game_(host, BoardEvents::instance()) {
+Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore) : host_(host), game_(host) {
     game_.fileStore = fileStore;
     game_.secondStore = secondStore;
 }
 
 void Shell::setDefaults() {
-    Game& g = game_;
+    Session& g = game_;
     g.round.nextStarter = 0;
     g.discardArmed = false;
     g.round.set(flag::sortHand, true);
@@ -40,31 +38,32 @@ void Shell::setDefaults() {
 }
 
 void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
-    Game& g = game_;
+    Session& g = game_;
     g.layout = computeLayout(screenWidth, screenHeight);
     setDefaults();
-    beginHand(g, 1, false);
+    beginHand(g, 1, GameScores::Reset);
     loadState(g);
     g.expert = host_.expertKept();
-    if (g.has(flag::turnHandover)) setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, true);
+    if (g.has(flag::turnHandover))
+        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
 }
 
 void Shell::newGameOrHand(int players) {
-    Game& g = game_;
+    Session& g = game_;
     if (g.has(flag::gameOver)) {
-        beginHand(g, players, false);
+        beginHand(g, players, GameScores::Reset);
     } else if (g.has(flag::handOver) && players == g.playerCount) {
-        beginHand(g, players, true);
+        beginHand(g, players, GameScores::Kept);
     } else if (host_.askYesNo(text::ForfeitGame)) {
         // The forfeited game counts as won by the opponent, in the mode being played.
         const int winner = g.playerCount == 1 ? 1 : 1 - g.currentPlayer;
         ++g.players[winner].gamesWon(g.playerCount);
-        beginHand(g, players, false);
+        beginHand(g, players, GameScores::Reset);
     }
 }
 
 void Shell::handleCommand(int id) {
-    Game& g = game_;
+    Session& g = game_;
     switch (id) {
     case command::OnePlayerGame:
     case command::TwoPlayerGame: newGameOrHand(id - command::NewGameMenu); break;
@@ -80,12 +79,13 @@ void Shell::handleCommand(int id) {
     }
     case command::Scores:
         if (host_.runScoresDialog() == dialog::NewHand)
-            beginHand(g, g.playerCount, !g.has(flag::gameOver));
+            beginHand(g, g.playerCount,
+                      g.has(flag::gameOver) ? GameScores::Reset : GameScores::Kept);
         break;
     case command::Help: host_.postHelpRequest(); break;
     case command::Undo:
         undoLastMove(g);
-        invalidateBoard(g, true);
+        invalidateBoard(g, Erase::Yes);
         break;
     default: break; // the drop-down buttons and unknown ids do nothing
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The application shell without its window: start-up and the menu commands.
+#include "app/session.h"
 #include "app/shell_host.h"
-#include "game/game.h"
 
 #include <cstdint>
 
@@ -17,8 +17,8 @@ class Shell {
   public:
     Shell(ShellHost& host, Store* fileStore, Store* secondStore);
 
-    Game& game() { return game_; }
-    const Game& game() const { return game_; }
+    Session& game() { return game_; }
+    const Session& game() const { return game_; }
 
     // The start-up after the window exists: layout, defaults, a new one-player game,
     // the saved state, and the hand-over prompt of a restored two-player game.
@@ -31,7 +31,7 @@ class Shell {
     void newGameOrHand(int players);
 
     ShellHost& host_;
-    Game game_;
+    Session game_;
 };
 
 } // namespace tarmigo

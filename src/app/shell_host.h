@@ -1,12 +1,15 @@
 #pragma once
-// What the application shell asks of its platform beyond the game's own requests.
+// Everything the application asks of its platform: the rules' requests, the
+// screen's, and the shell's own dialogs.
+#include "app/commands.h"
+#include "board/screen_host.h"
 #include "game/host.h"
 
 namespace tarmigo {
 
 class OptionsDialog;
 
-class ShellHost : public Host {
+class ShellHost : public Host, public ScreenHost {
   public:
     // Runs the Options dialog modally; the window operates the model's controls and
     // closes it with done() or cancel().

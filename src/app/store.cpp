@@ -1,21 +1,24 @@
 #include "app/store.h"
 
 #include <cstdio>
-#include <fstream>
+#include <memory>
 #include <system_error>
 
 namespace tarmigo {
 
 std::optional<std::vector<std::uint8_t>> FileStore::read() {
-    std::ifstream in(path_, std::ios::binary);
+    // C streams rather than iostreams: they spare the start the set-up of the locales.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path_.c_str(), "rb"),
+                                                             &std::fclose);
     if (!in) return std::nullopt;
     std::vector<std::uint8_t> bytes;
-    char buffer[512];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
+    std::uint8_t buffer[512];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, in.get())) > 0) {
+        bytes.insert(bytes.end(), buffer, buffer + got);
         if (bytes.size() > 1 << 20) return std::nullopt; // not a saved game
     }
-    if (in.bad()) return std::nullopt;
+    if (std::ferror(in.get())) return std::nullopt;
     return bytes;
 }
 
@@ -46,6 +49,33 @@ bool FileStore::write(std::span<const std::uint8_t> bytes) {
 bool FileStore::remove() {
     std::error_code ec;
     return std::filesystem::remove(path_, ec);
+}
+
+void HeldStore::release() {
+    held_ = false;
+    if (!pending_) return;
+    const auto change = std::move(*pending_);
+    pending_.reset();
+    if (change)
+        inner_.write(*change);
+    else
+        inner_.remove();
+}
+
+std::optional<std::vector<std::uint8_t>> HeldStore::read() {
+    return pending_ ? *pending_ : inner_.read();
+}
+
+bool HeldStore::write(std::span<const std::uint8_t> bytes) {
+    if (!held_) return inner_.write(bytes);
+    pending_.emplace(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    return true;
+}
+
+bool HeldStore::remove() {
+    if (!held_) return inner_.remove();
+    pending_.emplace(std::nullopt);
+    return true;
 }
 
 std::optional<std::string> fileCopyName(const std::string& programName) {

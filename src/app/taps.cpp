@@ -13,56 +13,56 @@ namespace {
 // The tap's surface is the current one from the first step to the save.
 class TapSurface {
   public:
-    explicit TapSurface(Game& g) : g_(g), previous_(g.surface) {
-        g.surface = g.host.acquireTapSurface();
+    explicit TapSurface(Session& g) : g_(g), previous_(g.surface) {
+        g.surface = g.screenHost.acquireTapSurface();
     }
     ~TapSurface() {
         g_.surface = previous_;
-        g_.host.releaseTapSurface();
+        g_.screenHost.releaseTapSurface();
     }
     TapSurface(const TapSurface&) = delete;
     TapSurface& operator=(const TapSurface&) = delete;
 
   private:
-    Game& g_;
+    Session& g_;
     DrawingSurface* previous_;
 };
 
 } // namespace
 
-void penDown(Game& g) {
+void penDown(Session& g) {
     g.penDown = true;
 }
 
-void penUp(Game& g, int x, int y) {
+void penUp(Session& g, int x, int y) {
     if (g.penDown) tapEntry(g, x, y);
     g.penDown = false;
 }
 
-void tapEntry(Game& g, int x, int y) {
-    g.host.dropPendingRepaint();
+void tapEntry(Session& g, int x, int y) {
+    g.screenHost.dropPendingRepaint();
     handleTap(g, x, y);
 }
 
-void handleTap(Game& g, int x, int y) {
+void handleTap(Session& g, int x, int y) {
     {
         TapSurface surface(g);
         playTap(g, x, y);
         saveState(g);
     }
-    invalidateBoard(g, false);
+    invalidateBoard(g, Erase::No);
 }
 
-void beginHand(Game& g, int playerCount, bool keepScores) {
-    startHand(g, playerCount, keepScores);
+void beginHand(Session& g, int playerCount, GameScores scores) {
+    startHand(g, playerCount, scores);
     if (isComputerTurn(g)) {
         // The computer opens the hand: show the new board, then let it play.
-        g.host.paintNow();
+        g.screenHost.paintNow();
         tapEntry(g, 0, 0);
     }
     g.host.enableUndoButton(false);
-    setStatus(g, text::TapToPlay, true);
-    invalidateBoard(g, true);
+    setStatus(g, text::TapToPlay, Refresh::Yes);
+    invalidateBoard(g, Erase::Yes);
 }
 
 } // namespace tarmigo

@@ -1,20 +1,20 @@
 #pragma once
 // Where a tap and a new hand enter the game: the tap's surface, the turn, the save.
-#include "game/game.h"
+#include "app/session.h"
 
 namespace tarmigo {
 
 // Pen down inside the window, and pen up anywhere (the stylus is captured).
-void penDown(Game& g);
-void penUp(Game& g, int x, int y);
+void penDown(Session& g);
+void penUp(Session& g, int x, int y);
 
-void tapEntry(Game& g, int x, int y);
+void tapEntry(Session& g, int x, int y);
 // Plays one tap on the tap's surface, saves the state, then asks for one repaint.
-void handleTap(Game& g, int x, int y);
+void handleTap(Session& g, int x, int y);
 
-// Starts a hand (a new game unless keepScores): when the computer opens it, the new
+// Starts a hand (a new game when the scores are reset): when the computer opens it, the new
 // board is shown and the computer plays as if tapped; then the status line asks for
 // a tap and the whole board is repainted.
-void beginHand(Game& g, int playerCount, bool keepScores);
+void beginHand(Session& g, int playerCount, GameScores scores);
 
 } // namespace tarmigo

@@ -15,7 +15,7 @@ int sign(int v) {
 
 } // namespace
 
-void slideBitmap(Game& g, const Slide& slide) {
+void slideBitmap(Table& g, const Slide& slide) {
     if (!g.surface) return;
     const int bitmap = slide.bitmap;
     const int x0 = slide.from.x;
@@ -58,7 +58,7 @@ void slideBitmap(Game& g, const Slide& slide) {
     for (int i = 0; i < steps; ++i) {
         s.saveBlock(x, y, w, h);
         s.drawBitmap(bitmap, 0, x, y, w, h);
-        g.host.animationStep(pause);
+        g.screenHost.animationStep(pause);
         fx += incX;
         fy += incY;
         const int nextX = static_cast<int>(fx);
@@ -70,10 +70,10 @@ void slideBitmap(Game& g, const Slide& slide) {
     // The steps stop short of the end, and truncation may leave a pixel off.
     if (finalDraw) s.drawBitmap(bitmap, 0, x1, y1, w, h);
     // Taps made while the card moved must not act later.
-    g.host.dropPendingTaps();
+    g.screenHost.dropPendingTaps();
 }
 
-void animatePlayedCard(Game& g, int x, int y) {
+void animatePlayedCard(Table& g, int x, int y) {
     if (!g.surface) return;
     clearStatusLine(g);
     const Layout& l = g.layout;
@@ -85,8 +85,8 @@ void animatePlayedCard(Game& g, int x, int y) {
     int startY = 0;
     // The computer's hand is hidden, so its cards come from the top of the screen.
     if (!isComputerTurn(g)) {
-        startX = l.slotX(slot);
-        startY = l.cardY();
+        startX = l.slotCard(slot).x;
+        startY = l.slotCard(slot).y;
         g.surface->drawBitmap(EmptySlot, 0, startX, startY, CardWidth, CardHeight);
     }
     slideBitmap(g, {.bitmap = own.slot(slot),
@@ -95,13 +95,13 @@ void animatePlayedCard(Game& g, int x, int y) {
                     .delay = g.round.animDelay});
 }
 
-void animateDraw(Game& g) {
+void animateDraw(Table& g) {
     if (!g.surface) return;
     const Layout& l = g.layout;
     const int pos = g.round.deckPos;
     if (pos >= DeckSize) return; // nothing left to draw
-    const int pileX = l.deckX + 23;
-    const int pileY = l.handY + 5;
+    const int pileX = l.drawPileCard().x;
+    const int pileY = l.drawPileCard().y;
     if (isComputerTurn(g)) {
         slideBitmap(g, {.bitmap = CardBackBitmap,
                         .from = {pileX, pileY},
@@ -113,7 +113,7 @@ void animateDraw(Game& g) {
         if (slot < 1 || slot > HandSize) return; // no slot waits for a card
         slideBitmap(g, {.bitmap = g.deck[pos],
                         .from = {pileX, pileY},
-                        .to = {l.slotX(slot), l.cardY()},
+                        .to = l.slotCard(slot),
                         .delay = g.round.animDelay});
     }
     // The pile thins as it runs out: one card left shows no edge, none shows the blank.

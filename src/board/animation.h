@@ -1,6 +1,7 @@
 #pragma once
 // Cards sliding across the board.
-#include "game/game.h"
+#include "board/bitmaps.h"
+#include "board/table.h"
 
 namespace tarmigo {
 
@@ -19,12 +20,12 @@ struct Slide {
     int height = CardHeight;
 };
 
-void slideBitmap(Game& g, const Slide& slide);
+void slideBitmap(Table& g, const Slide& slide);
 // Slides the current player's selected card to (x, y) and leaves it drawn there.
-void animatePlayedCard(Game& g, int x, int y);
+void animatePlayedCard(Table& g, int x, int y);
 // The slide of a card being drawn from the pile (before the state changes): the
 // computer's card back flies to the top, a human's card face into its slot; then
 // the pile picture thins as it runs out.
-void animateDraw(Game& g);
+void animateDraw(Table& g);
 
 } // namespace tarmigo

@@ -4,14 +4,11 @@
 #include "board/draw.h"
 #include "board/repaint.h"
 #include "board/status_line.h"
+#include "board/table.h"
 #include "game/targets.h"
 
 namespace tarmigo {
 namespace {
-
-constexpr int SafetyRowY = 49;
-constexpr int PileY = 99;
-constexpr int DistanceY = 149;
 
 Card selectedCard(const Game& g) {
     const int s = g.own().selectedSlot();
@@ -20,28 +17,28 @@ Card selectedCard(const Game& g) {
 
 } // namespace
 
-Point pileCardPosition(const Game& g, int t, int depth) {
+Point pileCardPosition(const Table& g, int t, int depth) {
     const Layout& l = g.layout;
-    if (t == target::DiscardPile) return {l.deckX + 46, l.handY + 5};
+    if (t == target::DiscardPile) return l.discardCard();
     const int p = (t - target::SafetyArea) % 2;
-    if (t - p == target::SafetyArea)
-        return {l.panelX(p) + 23 * safetyBit(selectedCard(g)) + 5, SafetyRowY};
-    if (t - p == target::BattlePile) return {l.panelX(p) + 5, PileY};
-    if (t - p == target::SpeedPile) return {l.panelX(p) + l.subColumn + 5, PileY};
-    const int k = selectedCard(g) - Distance25;
-    return {l.panelX(p) + 19 * k + 5, DistanceY + 4 * depth};
+    if (t - p == target::SafetyArea) return l.safetyCard(p, safetyBit(selectedCard(g)));
+    if (t - p == target::BattlePile) return l.battleCard(p);
+    if (t - p == target::SpeedPile) return l.speedCard(p);
+    return l.distanceCard(p, selectedCard(g) - Distance25, depth);
 }
 
-void BoardEvents::cardLeavesHand(Game& g, int target, int depth) {
-    const Point to = pileCardPosition(g, target, depth);
-    animatePlayedCard(g, to.x, to.y);
+// Each report comes from the rules of the listener's own table.
+void BoardEvents::cardLeavesHand(Game&, int target, int depth) {
+    const Point to = pileCardPosition(table_, target, depth);
+    animatePlayedCard(table_, to.x, to.y);
 }
 
-void BoardEvents::cardLeavesDrawPile(Game& g) {
-    animateDraw(g);
+void BoardEvents::cardLeavesDrawPile(Game&) {
+    animateDraw(table_);
 }
 
-void BoardEvents::regionChanged(Game& g, Region region, int player) {
+void BoardEvents::regionChanged(Game&, Region region, int player) {
+    Table& g = table_;
     switch (region) {
     case Region::Hand: invalidateHand(g); break;
     case Region::DrawPile: invalidateDeck(g); break;
@@ -49,21 +46,16 @@ void BoardEvents::regionChanged(Game& g, Region region, int player) {
     case Region::BattlePile: drawBattlePile(g, player); break;
     case Region::MilesAndHeaders: drawMilesAndHeaders(g); break;
     case Region::MileageBar: drawMileageBar(g); break;
-    case Region::Board: invalidateBoard(g, false); break;
+    case Region::Board: invalidateBoard(g, Erase::No); break;
     }
 }
 
-void BoardEvents::statusMessage(Game& g, int stringId) {
-    setStatus(g, stringId, true);
+void BoardEvents::statusMessage(Game&, int stringId) {
+    setStatus(table_, stringId, Refresh::Yes);
 }
 
-void BoardEvents::statusNumber(Game& g, int stringId, int number) {
-    setStatusNumber(g, stringId, number, true);
-}
-
-BoardEvents& BoardEvents::instance() {
-    static BoardEvents board;
-    return board;
+void BoardEvents::statusNumber(Game&, int stringId, int number) {
+    setStatusNumber(table_, stringId, number, Refresh::Yes);
 }
 
 } // namespace tarmigo

@@ -1,23 +1,28 @@
 #pragma once
 // The board's answer to what the rules report: slides, redraws and status messages.
+#include "board/layout.h"
 #include "game/events.h"
-#include "game/screen.h"
 
 namespace tarmigo {
 
+struct Table;
+
+// Listens to one table's rules and draws on that table.
 class BoardEvents : public GameEvents {
   public:
+    explicit BoardEvents(Table& table) : table_(table) {}
+
     void cardLeavesHand(Game& g, int target, int depth) override;
     void cardLeavesDrawPile(Game& g) override;
     void regionChanged(Game& g, Region region, int player) override;
     void statusMessage(Game& g, int stringId) override;
     void statusNumber(Game& g, int stringId, int number) override;
 
-    // The board has no state of its own: one instance serves every game.
-    static BoardEvents& instance();
+  private:
+    Table& table_;
 };
 
 // Where a card laid from the hand on the pile of a target code comes to rest.
-Point pileCardPosition(const Game& g, int target, int depth);
+Point pileCardPosition(const Table& g, int target, int depth);
 
 } // namespace tarmigo

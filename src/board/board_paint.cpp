@@ -16,7 +16,7 @@ void line(DrawingSurface& s, int left, int top, int right, int bottom, Pen pen) 
 
 } // namespace
 
-void paintWindow(Game& g, DrawingSurface& surface) {
+void paintWindow(Table& g, DrawingSurface& surface) {
     DrawingSurface* previous = g.surface;
     g.surface = &surface;
     surface.setBackground(colors::White);
@@ -24,23 +24,23 @@ void paintWindow(Game& g, DrawingSurface& surface) {
     g.surface = previous;
 }
 
-void drawBoard(Game& g) {
+void drawBoard(Table& g) {
     if (!g.surface) return;
     drawGrid(g);
     drawLowerBoard(g);
     drawStatusLine(g);
 }
 
-void drawTextAt(Game& g, std::string_view text, int x, int y, bool leftAligned) {
+void drawTextAt(Table& g, std::string_view text, int x, int y, HAlign align) {
     if (!g.surface) return;
     const Layout& l = g.layout;
-    if (leftAligned)
+    if (align != HAlign::Right)
         g.surface->drawText(text, {x, y, l.screenWidth, l.screenHeight}, HAlign::Left, VAlign::Top);
     else
         g.surface->drawText(text, {0, y, x, l.screenHeight}, HAlign::Right, VAlign::Top);
 }
 
-void drawGrid(Game& g) {
+void drawGrid(Table& g) {
     if (!g.surface) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;
@@ -58,7 +58,7 @@ void drawGrid(Game& g) {
     drawMilesAndHeaders(g);
 }
 
-void drawMileageBar(Game& g) {
+void drawMileageBar(Table& g) {
     if (!g.surface) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;
@@ -71,7 +71,7 @@ void drawMileageBar(Game& g) {
     drawCarMarkers(g);
 }
 
-void drawCarMarkers(Game& g) {
+void drawCarMarkers(Table& g) {
     if (!g.surface) return;
     const Layout& l = g.layout;
     constexpr int CarWidth = 12;
@@ -85,17 +85,17 @@ void drawCarMarkers(Game& g) {
     }
 }
 
-void drawMilesAndHeaders(Game& g) {
+void drawMilesAndHeaders(Table& g) {
     if (!g.surface) return;
     const Layout& l = g.layout;
     for (int p = 0; p < 2; ++p) {
         drawTextAt(g, std::to_string(g.players[p].miles), l.panelX(p) + l.panelWidth - 5, 132,
-                   false);
+                   HAlign::Right);
         drawPlayerHeader(g, p);
     }
 }
 
-void drawPlayerHeader(Game& g, int player) {
+void drawPlayerHeader(Table& g, int player) {
     if (!g.surface || !validPlayer(player)) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;
@@ -119,7 +119,7 @@ void drawPlayerHeader(Game& g, int player) {
     s.setBackground(saved);
 }
 
-void drawHeaders(Game& g) {
+void drawHeaders(Table& g) {
     drawPlayerHeader(g, 0);
     drawPlayerHeader(g, 1);
 }

@@ -10,7 +10,7 @@
 
 namespace tarmigo {
 
-void drawLowerBoard(Game& g) {
+void drawLowerBoard(Table& g) {
     if (!g.surface) return;
     if (g.has(flag::turnHandover))
         coverHand(g);
@@ -21,7 +21,7 @@ void drawLowerBoard(Game& g) {
     drawCardsLeft(g);
 }
 
-void drawHand(Game& g) {
+void drawHand(Table& g) {
     if (!g.surface) return;
     // The computer's hand is never shown: the row keeps its last picture.
     if (isComputerTurn(g)) return;
@@ -36,39 +36,42 @@ void drawHand(Game& g) {
         bool playable = isSlotPlayable(g, slot);
         anyPlayable = anyPlayable || playable;
         int tint = !playable && greyOut ? GreyCardBitmap : 0;
-        s.drawBitmap(own.slot(slot), tint, l.slotX(slot), l.cardY(), CardWidth, CardHeight);
+        const Point at = l.slotCard(slot);
+        s.drawBitmap(own.slot(slot), tint, at.x, at.y, CardWidth, CardHeight);
     }
     int selected = own.selectedSlot();
     // Set during the paint, before the status line is drawn, so no refresh is asked.
-    if (!anyPlayable && selected == 0) setStatus(g, text::MustDiscard, false);
+    if (!anyPlayable && selected == 0) setStatus(g, text::MustDiscard, Refresh::No);
     if (selected >= 1 && selected <= HandSize) invertSlotHighlight(g, selected);
     drawHeaders(g);
 }
 
-void coverHand(Game& g) {
+void coverHand(Table& g) {
     if (!g.surface) return;
     const Layout& l = g.layout;
     g.surface->fillRect({1, l.handY + 1, l.deckX, l.statusY}, colors::LightGrey, Pen::White);
 }
 
-void drawDeckArea(Game& g) {
+void drawDeckArea(Table& g) {
     if (!g.surface) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;
     int pos = g.round.deckPos;
     s.fillRect({l.deckX + 1, l.handY + 1, l.screenWidth, l.statusY}, colors::White, Pen::White);
     // With two or more cards left a second back peeks out beneath the top card.
+    const Point pile = l.drawPileCard();
     if (pos < DeckSize - 1)
-        s.drawBitmap(CardBackBitmap, 0, l.deckX + 24, l.handY + 6, CardWidth, CardHeight);
+        s.drawBitmap(CardBackBitmap, 0, pile.x + 1, pile.y + 1, CardWidth, CardHeight);
     int top = pos <= DeckSize - 1 ? CardBackBitmap : int(EmptySlot);
-    s.drawBitmap(top, 0, l.deckX + 23, l.handY + 5, CardWidth, CardHeight);
+    s.drawBitmap(top, 0, pile.x, pile.y, CardWidth, CardHeight);
     int discard = g.round.discardTop != 0 ? int(g.round.discardTop) : int(EmptySlot);
-    s.drawBitmap(discard, 0, l.deckX + 46, l.handY + 5, CardWidth, CardHeight);
+    const Point discardAt = l.discardCard();
+    s.drawBitmap(discard, 0, discardAt.x, discardAt.y, CardWidth, CardHeight);
     s.fillRect({l.deckX + 5, l.handY + 5, l.deckX + 15, l.handY + 15},
                g.discardArmed ? colors::Red : colors::White, Pen::White);
 }
 
-void drawCardsLeft(Game& g) {
+void drawCardsLeft(Table& g) {
     if (!g.surface) return;
     const Layout& l = g.layout;
     // A damaged record may hold a deck position past the end: the pile is then empty.
@@ -79,9 +82,10 @@ void drawCardsLeft(Game& g) {
                         VAlign::Bottom);
 }
 
-void invertSlotHighlight(Game& g, int slot) {
+void invertSlotHighlight(Table& g, int slot) {
     if (!g.surface) return;
-    g.surface->invertRect(23 * slot - 17, g.layout.handY + 9, 16, 18);
+    const Point card = g.layout.slotCard(slot);
+    g.surface->invertRect(card.x + 1, card.y + 4, 16, 18);
 }
 
 } // namespace tarmigo

@@ -1,10 +1,65 @@
 #pragma once
-// The board's geometry, derived once from the screen size.
-#include "game/screen.h"
-
+// The board's geometry as plain values, derived once from the screen size.
 #include <cstdint>
 
 namespace tarmigo {
+
+// Left, top, right, bottom; right and bottom exclusive.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+struct Layout {
+    int screenWidth = 0;
+    int screenHeight = 0;
+    int halfWidth = 0;
+    int panelWidth = 0;
+    int subColumn = 0;
+    int columnStride = 0;
+    int deckX = 0;
+    int statusY = 0;
+    int handY = 0;
+
+    // The rows of the cards on the player panels.
+    static constexpr int SafetyRowY = 49;
+    static constexpr int PileY = 99;
+    static constexpr int DistanceY = 149;
+
+    // Left edge of player p's panel.
+    int panelX(int p) const { return p * columnStride; }
+    // Top-left corner of the card in hand slot s (1..7).
+    int slotX(int s) const { return 23 * s - 18; }
+    int cardY() const { return handY + 5; }
+
+    // Where each card lies, by its top-left corner: the paint draws it there, a slide
+    // ends there and the hit test looks for the hand's cards there.
+    Point slotCard(int s) const { return {slotX(s), cardY()}; }
+    Point drawPileCard() const { return {deckX + 23, handY + 5}; }
+    Point discardCard() const { return {deckX + 46, handY + 5}; }
+    // The safety of bit b (Right of Way 0 .. Puncture Proof 3) in player p's row.
+    Point safetyCard(int p, int b) const { return {panelX(p) + 23 * b + 5, SafetyRowY}; }
+    Point battleCard(int p) const { return {panelX(p) + 5, PileY}; }
+    Point speedCard(int p) const { return {panelX(p) + subColumn + 5, PileY}; }
+    // The card at depth d (0 on top of the column) of distance column k (25 .. 200).
+    Point distanceCard(int p, int k, int d) const {
+        return {panelX(p) + 19 * k + 5, DistanceY + 4 * d};
+    }
+
+    Rect boardRect() const { return {0, 0, screenWidth, screenHeight - 26}; }
+    Rect handRect() const { return {0, handY, deckX, statusY}; }
+    Rect deckRect() const { return {deckX, handY, screenWidth, statusY}; }
+    Rect statusRect() const { return {0, statusY + 1, screenWidth - 1, screenHeight - 27}; }
+};
 
 // The screen size is taken as the platform reports it: signed 16-bit values.
 Layout computeLayout(std::int16_t width, std::int16_t height);

@@ -9,9 +9,9 @@
 namespace tarmigo {
 namespace {
 
-void drawLabel(Game& g, int id, int x, int y) {
+void drawLabel(Table& g, int id, int x, int y) {
     const char* label = stringText(id);
-    drawTextAt(g, label ? label : "", x, y, true);
+    drawTextAt(g, label ? label : "", x, y, HAlign::Left);
 }
 
 // No stack of a 1000-mile race holds more than ten cards; a damaged record must not
@@ -20,7 +20,7 @@ constexpr int MaxStackHeight = 10;
 
 } // namespace
 
-void drawPlayerPanels(Game& g) {
+void drawPlayerPanels(Table& g) {
     if (!g.surface) return;
     for (int p = 0; p < 2; ++p) {
         drawSafetyRow(g, p);
@@ -30,7 +30,7 @@ void drawPlayerPanels(Game& g) {
     }
 }
 
-void drawSafetyRow(Game& g, int player) {
+void drawSafetyRow(Table& g, int player) {
     if (!g.surface || !validPlayer(player)) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;
@@ -39,15 +39,15 @@ void drawSafetyRow(Game& g, int player) {
     s.fillRect({x, 31, x + l.panelWidth, 80}, colors::White, Pen::White);
     drawLabel(g, text::LabelSafety, x + 5, 32);
     for (int i = 0; i < 4; ++i) {
-        int cardX = x + 23 * i + 5;
+        const Point card = l.safetyCard(player, i);
         if ((rec.safeties() >> i) & 1)
-            s.drawBitmap(RightOfWay + i, 0, cardX, 49, CardWidth, CardHeight);
+            s.drawBitmap(RightOfWay + i, 0, card.x, card.y, CardWidth, CardHeight);
         // A coup fourre wears the same inverted box as a hand highlight.
-        if ((rec.coupFourre() >> i) & 1) s.invertRect(cardX + 1, 53, 16, 18);
+        if ((rec.coupFourre() >> i) & 1) s.invertRect(card.x + 1, card.y + 4, 16, 18);
     }
 }
 
-void drawBattlePile(Game& g, int player) {
+void drawBattlePile(Table& g, int player) {
     if (!g.surface || !validPlayer(player)) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;
@@ -59,12 +59,13 @@ void drawBattlePile(Game& g, int player) {
     drawLabel(g, text::LabelHazard, x + 5, 82);
     int battle = g.players[player].battle();
     // Values 5 and 10..15 never occur; a damaged record shows an empty pile.
+    const Point card = l.battleCard(player);
     if ((battle >= BattleGo && battle <= 4) || isHazardBattle(battle))
-        s.drawBitmap(battle + 106, 0, x + 5, 99, CardWidth, CardHeight);
+        s.drawBitmap(battle + 106, 0, card.x, card.y, CardWidth, CardHeight);
     s.setBackground(saved);
 }
 
-void drawSpeedPile(Game& g, int player) {
+void drawSpeedPile(Table& g, int player) {
     if (!g.surface || !validPlayer(player)) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;
@@ -72,13 +73,14 @@ void drawSpeedPile(Game& g, int player) {
     s.fillRect({x + 1, 81, l.panelX(player) + l.panelWidth, 130}, colors::White, Pen::White);
     drawLabel(g, text::LabelSpeed, x + 5, 82);
     int speed = g.players[player].speed();
+    const Point card = l.speedCard(player);
     if (speed == SpeedLimited)
-        s.drawBitmap(SpeedLimit, 0, x + 5, 99, CardWidth, CardHeight);
+        s.drawBitmap(SpeedLimit, 0, card.x, card.y, CardWidth, CardHeight);
     else if (speed == SpeedEnded)
-        s.drawBitmap(EndOfLimit, 0, x + 5, 99, CardWidth, CardHeight);
+        s.drawBitmap(EndOfLimit, 0, card.x, card.y, CardWidth, CardHeight);
 }
 
-void drawDistanceArea(Game& g, int player) {
+void drawDistanceArea(Table& g, int player) {
     if (!g.surface || !validPlayer(player)) return;
     DrawingSurface& s = *g.surface;
     const Layout& l = g.layout;
@@ -87,19 +89,21 @@ void drawDistanceArea(Game& g, int player) {
     int x = l.panelX(player);
     s.fillRect({x, 131, x + l.panelWidth, l.handY}, colors::White, Pen::White);
     drawLabel(g, text::LabelDistance, x + 5, 132);
-    drawTextAt(g, std::to_string(rec.miles), x + l.panelWidth - 5, 132, false);
+    drawTextAt(g, std::to_string(rec.miles), x + l.panelWidth - 5, 132, HAlign::Right);
 
     // Equal mileages short of 1000 give no flag to either side.
     if (g.has(flag::handOver) && (rec.miles == ExtendedRace || rec.miles > other.miles)) {
         constexpr int FlagSize = 32;
-        s.drawBitmap(FlagBitmap, 0, x + 23, 149, FlagSize, FlagSize);
+        s.drawBitmap(FlagBitmap, 0, x + 23, Layout::DistanceY, FlagSize, FlagSize);
         drawLabel(g, text::LabelWinner, x + 23, 183);
         return;
     }
     for (int i = 0; i < 5; ++i) {
         int count = std::min<int>(rec.distancePlayed[i], MaxStackHeight);
-        for (int j = 0; j < count; ++j)
-            s.drawBitmap(Distance25 + i, 0, x + 19 * i + 5, 149 + 4 * j, CardWidth, CardHeight);
+        for (int j = 0; j < count; ++j) {
+            const Point card = l.distanceCard(player, i, j);
+            s.drawBitmap(Distance25 + i, 0, card.x, card.y, CardWidth, CardHeight);
+        }
     }
 }
 

@@ -2,17 +2,17 @@
 
 namespace tarmigo {
 
-void invalidateBoard(Game& g, bool erase) {
-    g.host.invalidate(g.layout.boardRect(), erase);
+void invalidateBoard(Table& g, Erase erase) {
+    g.screenHost.invalidate(g.layout.boardRect(), erase == Erase::Yes);
 }
-void invalidateHand(Game& g) {
-    g.host.invalidate(g.layout.handRect(), false);
+void invalidateHand(Table& g) {
+    g.screenHost.invalidate(g.layout.handRect(), false);
 }
-void invalidateDeck(Game& g) {
-    g.host.invalidate(g.layout.deckRect(), false);
+void invalidateDeck(Table& g) {
+    g.screenHost.invalidate(g.layout.deckRect(), false);
 }
-void invalidateStatus(Game& g) {
-    g.host.invalidate(g.layout.statusRect(), false);
+void invalidateStatus(Table& g) {
+    g.screenHost.invalidate(g.layout.statusRect(), false);
 }
 
 } // namespace tarmigo

@@ -1,12 +1,15 @@
 #pragma once
 // The four repaint requests of the board.
-#include "game/game.h"
+#include "board/table.h"
 
 namespace tarmigo {
 
-void invalidateBoard(Game& g, bool erase);
-void invalidateHand(Game& g);
-void invalidateDeck(Game& g);
-void invalidateStatus(Game& g);
+// Whether a repaint of the whole board first erases the window to its background.
+enum class Erase : bool { No = false, Yes = true };
+
+void invalidateBoard(Table& g, Erase erase);
+void invalidateHand(Table& g);
+void invalidateDeck(Table& g);
+void invalidateStatus(Table& g);
 
 } // namespace tarmigo

@@ -5,18 +5,18 @@
 
 namespace tarmigo {
 
-void clearStatusLine(Game& g) {
+void clearStatusLine(Table& g) {
     if (!g.surface) return;
     const Layout& l = g.layout;
     g.surface->fillRect({0, l.statusY + 1, l.screenWidth, l.screenHeight - 26}, colors::White,
                         Pen::White);
 }
 
-void drawStatusLine(Game& g) {
+void drawStatusLine(Table& g) {
     if (!g.surface) return;
     clearStatusLine(g);
     if (g.statusText.empty() || g.has(flag::hideTips)) return;
-    drawTextAt(g, g.statusText, 5, g.layout.statusY + 2, true);
+    drawTextAt(g, g.statusText, 5, g.layout.statusY + 2, HAlign::Left);
 }
 
 } // namespace tarmigo

@@ -1,17 +1,21 @@
 #pragma once
 // The status line: one line of tips, prompts and rule messages under the hand.
-#include "game/game.h"
+#include "board/table.h"
 
 namespace tarmigo {
 
+// Whether setting the status text also asks for a repaint of the status line, or
+// leaves it to a paint that follows anyway.
+enum class Refresh : bool { No = false, Yes = true };
+
 // Sets the status text to a string id's text (blank while tips are hidden).
-void setStatus(Game& g, int id, bool refresh);
+void setStatus(Table& g, int id, Refresh refresh);
 // The same, with the "%d" of the text replaced by a number.
-void setStatusNumber(Game& g, int id, int number, bool refresh);
+void setStatusNumber(Table& g, int id, int number, Refresh refresh);
 
 // Paints the status strip white without touching the text.
-void clearStatusLine(Game& g);
+void clearStatusLine(Table& g);
 // Clears the strip and draws the text, unless tips are hidden.
-void drawStatusLine(Game& g);
+void drawStatusLine(Table& g);
 
 } // namespace tarmigo

@@ -5,7 +5,7 @@
 namespace tarmigo {
 namespace {
 
-void showText(Game& g, int id, const int* number, bool refresh) {
+void showText(Table& g, int id, const int* number, Refresh refresh) {
     std::string text;
     if (!g.has(flag::hideTips)) {
         const char* loaded = stringText(id);
@@ -15,16 +15,16 @@ void showText(Game& g, int id, const int* number, bool refresh) {
         if (number) text = formatNumber(text, *number);
     }
     g.statusText = std::move(text);
-    if (refresh) invalidateStatus(g);
+    if (refresh == Refresh::Yes) invalidateStatus(g);
 }
 
 } // namespace
 
-void setStatus(Game& g, int id, bool refresh) {
+void setStatus(Table& g, int id, Refresh refresh) {
     showText(g, id, nullptr, refresh);
 }
 
-void setStatusNumber(Game& g, int id, int number, bool refresh) {
+void setStatusNumber(Table& g, int id, int number, Refresh refresh) {
     showText(g, id, &number, refresh);
 }
 

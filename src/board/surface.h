@@ -1,5 +1,6 @@
 #pragma once
 // All the board drawing goes through this small surface interface.
+#include "board/bitmaps.h"
 #include "board/layout.h"
 
 #include <cstdint>

@@ -36,17 +36,6 @@ constexpr int DeckSize = 101;
 constexpr int HandSize = 7;
 constexpr int CardKinds = 19; // 102..120
 
-// Bitmap ids beside the card faces (a face's bitmap id is its code).
-constexpr int CardBackBitmap = 101;
-constexpr int GreyCardBitmap = 122;
-constexpr int RedCarBitmap = 123;
-constexpr int BlueCarBitmap = 124;
-constexpr int FlagBitmap = 125;
-constexpr int ButtonStripBitmap = 127;
-
-constexpr int CardWidth = 18;
-constexpr int CardHeight = 26;
-
 inline constexpr bool isDistance(int c) {
     return c >= Distance25 && c <= Distance200;
 }

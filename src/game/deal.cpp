@@ -7,7 +7,7 @@
 
 namespace tarmigo {
 
-void startHand(Game& g, int playerCount, bool keepScores) {
+void startHand(Game& g, int playerCount, GameScores scores) {
     g.round.seenCount = {};
     g.currentPlayer = g.round.nextStarter;
     g.round.nextStarter = std::uint8_t(1 - g.round.nextStarter);
@@ -18,7 +18,7 @@ void startHand(Game& g, int playerCount, bool keepScores) {
     g.round.set(flag::gameOver, false);
     g.round.set(flag::turnHandover, false);
     g.round.raceLength = StandardRace;
-    resetPlayers(g, keepScores);
+    resetPlayers(g, scores);
     shuffleDeck(g);
     dealHands(g);
 }

@@ -6,9 +6,9 @@ namespace tarmigo {
 
 constexpr int ShuffleExchanges = 923;
 
-// Deals a new hand of an n-player game; with keepScores false a new game. Who
+// Deals a new hand of an n-player game; with the scores reset a new game. Who
 // opens it, and what the screen shows, is for the layers above to decide.
-void startHand(Game& g, int playerCount, bool keepScores);
+void startHand(Game& g, int playerCount, GameScores scores);
 void shuffleDeck(Game& g);
 void dealHands(Game& g);
 void sortHand(Game& g);

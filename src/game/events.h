@@ -7,7 +7,8 @@
 // then the parts of the board it changed; a drawn card, a status message and the
 // end of a hand are reported the same way. Every report has a do-nothing default,
 // so a bare game (a rule test, a benchmark, the computer's planning) runs silently;
-// the board layer implements it by sliding and drawing.
+// the board layer implements it by sliding and drawing: each Table (board/table.h)
+// reports its rules to its own board, which draws on that table's screen.
 namespace tarmigo {
 
 struct Game;

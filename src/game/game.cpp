@@ -38,13 +38,13 @@ void removePlayedCard(Game& g) {
     p.setMarkedSlot(0);
 }
 
-void resetPlayers(Game& g, bool keepScores) {
+void resetPlayers(Game& g, GameScores scores) {
     for (PlayerRecord& p : g.players) {
         p.status = 0;
         p.miles = 0;
         p.distancePlayed = {};
         p.handScore = 0;
-        if (!keepScores) p.gameScore = 0;
+        if (scores == GameScores::Reset) p.gameScore = 0;
     }
 }
 

@@ -1,21 +1,17 @@
 #pragma once
-// The whole game state in one object, passed explicitly to every rule.
+// The rules' state in one object, passed explicitly to every rule: the records, the
+// deck and the undo snapshot, with the platform the rules ask (Host) and whoever
+// listens to what they report (GameEvents). What the screen shows is the board's
+// (board/table.h), the saving machinery the application's (app/session.h).
 #include "game/cards.h"
 #include "game/events.h"
 #include "game/host.h"
 #include "game/records.h"
-#include "game/screen.h"
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 namespace tarmigo {
-
-class DrawingSurface;
-class Store;
-
-constexpr int SaveRecordSize = 248;
 
 struct UndoSnapshot {
     RoundRecord round;
@@ -37,27 +33,11 @@ struct Game {
     std::uint8_t playerCount = 0;
     std::uint8_t currentPlayer = 0;
 
-    // Input state of the tap handling; not saved.
-    bool penDown = false;
-    bool discardArmed = false;
-    std::int16_t lastStatusId = 0;
-
     // The computer plans ahead (Expert) when the Hard flag is set too. Kept with the
     // desktop settings, not in the record, so a record read elsewhere plays Hard.
     bool expert = false;
 
-    std::string statusText;
     UndoSnapshot undo;
-    Layout layout;
-
-    // The surface all drawing goes to: that of the paint or of the tap in progress.
-    DrawingSurface* surface = nullptr;
-
-    // The save record is built here; its bytes 206..247 keep what the last load read.
-    std::array<std::uint8_t, SaveRecordSize> recordBuffer{};
-    // Where the two copies of the saved state go; nothing is saved while unset.
-    Store* fileStore = nullptr;
-    Store* secondStore = nullptr;
 
     PlayerRecord& own() { return players[currentPlayer]; }
     const PlayerRecord& own() const { return players[currentPlayer]; }
@@ -84,7 +64,9 @@ bool isMoving(const Game& g, int player);
 bool isComputerTurn(const Game& g);
 void setSelectedSlot(Game& g, int slot);
 void removePlayedCard(Game& g);
-void resetPlayers(Game& g, bool keepScores);
+// A new hand keeps the game scores (the next hand of a game) or resets them (a new game).
+enum class GameScores : bool { Reset = false, Kept = true };
+void resetPlayers(Game& g, GameScores scores);
 void noteSeen(Game& g, Card c);
 
 } // namespace tarmigo

@@ -55,8 +55,8 @@ void endHand(Game& g) {
         winGame(g, p1.gameScore > p0.gameScore ? 1 : 0);
     // Equal scores past the line: nobody wins yet, another hand is played.
 
-    if (g.host.runScoresDialog() == dialog::NewHand)
-        g.host.postCommand(command::NewGameMenu + g.playerCount);
+    if (g.host.runScoresDialog() == ScoresNewHand)
+        g.host.postCommand(NewGameCommand + g.playerCount);
     else
         g.events->statusMessage(g,
                                 g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand);

@@ -2,7 +2,7 @@
 
 #include "qt/translation.h"
 
-#include "game/host.h"
+#include "app/commands.h"
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
 #include "qt/packed_art.h"

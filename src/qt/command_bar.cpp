@@ -2,19 +2,24 @@
 
 #include "qt/translation.h"
 
-#include "game/host.h"
+#include "app/commands.h"
 #include "game/strings.h"
+#include "qt/board_font.h"
 #include "qt/desktop_labels.h"
 #include "qt/packed_art.h"
+#include "qt/packed_text.h"
 #include "qt/ui_scale.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QPainter>
 #include <QScreen>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarmigo {
@@ -23,13 +28,89 @@ namespace {
 constexpr int PictureSize = 16; // each picture of the button strip
 constexpr int UndoPicture = 0;
 constexpr int HelpPicture = 1;
-constexpr int BarFontPixels = 12;
 
 QString qtext(const char* s) {
     return shownText(s);
 }
 
 } // namespace
+
+// A menu button of the bar. Its label is in the board's font, drawn from the packed
+// font where that has the size: showing the bar then loads no font at all, which
+// keeps the start short. Where it has not, Qt draws the label in the same font.
+class LabelButton : public QToolButton {
+  public:
+    LabelButton(const QString& label, QWidget* parent) : QToolButton(parent), label_(label) {
+        // The ampersand gives the menu its Alt key; the label itself stays as written.
+        setText(QStringLiteral("&") + label);
+    }
+
+    void setZoom(int zoom) {
+        zoom_ = std::max(1, zoom);
+        deviceZoom_ = std::max(1, int(std::lround(zoom * devicePixelRatioF())));
+        packed_ = PackedText::sizeFor(deviceZoom_);
+        if (!PackedText(packed_, label_).valid()) {
+            packed_ = nullptr;
+            setFont(boardFont(zoom));
+        }
+        updateGeometry();
+        update();
+    }
+
+    QSize sizeHint() const override {
+        if (!packed_) return QToolButton::sizeHint();
+        // As a text button measures itself: the text, a space either side, the style's margins.
+        const int space = PackedText(packed_, u" ").width();
+        const qreal density = qreal(deviceZoom_) / zoom();
+        const QSize text(
+            int(std::ceil((PackedText(packed_, label_).width() + 2 * space) / density)),
+            int(std::ceil(packed_->height / density)));
+        QStyleOptionToolButton option;
+        initStyleOption(&option);
+        return style()->sizeFromContents(QStyle::CT_ToolButton, &option, text, this);
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (!packed_) {
+            QToolButton::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        QStyleOptionToolButton option;
+        initStyleOption(&option);
+        option.text.clear(); // the frame and the hover of the style; the label is drawn here
+        painter.drawComplexControl(QStyle::CC_ToolButton, option);
+
+        const PackedText text(packed_, label_);
+        const int underline = packed_->ascent + packed_->underlinePosition;
+        QImage image(std::max(1, text.width()),
+                     std::max(packed_->height, underline + packed_->lineWidth),
+                     QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        const QColor colour = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                              QPalette::ButtonText);
+        text.draw(image, 0, packed_->ascent, image.rect(), colour.rgb());
+        // The first letter is underlined: Alt and that letter open the menu.
+        const int first = PackedText(packed_, QStringView(label_).left(1)).width();
+        QPainter(&image).fillRect(0, underline, first, packed_->lineWidth, colour);
+        const qreal density = qreal(deviceZoom_) / zoom();
+        image.setDevicePixelRatio(density);
+        QPointF at((width() - image.width() / density) / 2,
+                   (height() - packed_->height / density) / 2);
+        if (isDown() || isChecked()) at += QPointF(1, 1);
+        painter.drawImage(QPointF(std::round(at.x()), std::round(at.y())), image);
+    }
+
+  private:
+    int zoom() const { return zoom_; }
+
+    QString label_;
+    const PackedFontSize* packed_ = nullptr;
+    int deviceZoom_ = 1;
+    int zoom_ = 1;
+};
 
 CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture("127")) {
     setAutoFillBackground(true);
@@ -72,9 +153,8 @@ QAction* CommandBar::addCommand(QMenu* menu, const char* label, int commandId) {
 }
 
 QToolButton* CommandBar::addMenuButton(int labelId, QMenu* menu) {
-    auto* button = new QToolButton(this);
-    // The ampersand gives the menu its Alt key; the label itself stays as written.
-    button->setText(QStringLiteral("&") + qtext(stringText(labelId)));
+    auto* button = new LabelButton(qtext(stringText(labelId)), this);
+    labelButtons_.push_back(button);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     // The menu opens upwards from the bar, over the board, unless there is no room.
@@ -109,12 +189,9 @@ void CommandBar::setUndoEnabled(bool enabled) {
 
 void CommandBar::setZoom(int zoom) {
     setFixedHeight(MenuBarHeight * zoom);
-    QFont barFont = QApplication::font();
-    barFont.setPixelSize(BarFontPixels * zoom);
-    for (QToolButton* button : findChildren<QToolButton*>()) {
-        button->setFont(barFont);
+    for (QToolButton* button : findChildren<QToolButton*>())
         button->setFixedHeight(MenuBarHeight * zoom);
-    }
+    for (LabelButton* button : labelButtons_) button->setZoom(zoom);
     newMenu_->setFont(uiFont(zoom));
     viewMenu_->setFont(uiFont(zoom));
 

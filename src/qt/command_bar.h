@@ -6,12 +6,15 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 class QAction;
 class QMenu;
 class QToolButton;
 
 namespace tarmigo {
+
+class LabelButton;
 
 class CommandBar : public QWidget {
   public:
@@ -41,6 +44,7 @@ class CommandBar : public QWidget {
     QMenu* viewMenu_ = nullptr;
     QToolButton* undoButton_ = nullptr;
     QToolButton* helpButton_ = nullptr;
+    std::vector<LabelButton*> labelButtons_;
     std::map<int, QAction*> actions_;
 };
 

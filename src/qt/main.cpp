@@ -61,7 +61,18 @@ int main(int argc, char** argv) {
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programName);
     std::unique_ptr<FileStore> fileStore;
     if (!savePath.isEmpty()) fileStore = std::make_unique<FileStore>(savePath.toStdString());
-    SettingsStore secondStore;
+    SettingsStore settingsStore;
+    // The start writes the state it loaded; that waits until the first board is on
+    // the screen, since the settings store waits for the disk to confirm its write.
+    std::unique_ptr<HeldStore> fileCopy;
+    if (fileStore) fileCopy = std::make_unique<HeldStore>(*fileStore);
+    HeldStore secondCopy(settingsStore);
+    if (fileCopy) fileCopy->hold();
+    secondCopy.hold();
+    const auto releaseStores = [&fileCopy, &secondCopy] {
+        if (fileCopy) fileCopy->release();
+        secondCopy.release();
+    };
     const QString name = QString::fromLatin1(label::ProgramName);
     QSettings preferences(QSettings::NativeFormat, QSettings::UserScope, name, name);
     // The language: --lang CODE, else the View menu's choice, else the system's.
@@ -72,8 +83,8 @@ int main(int argc, char** argv) {
         findHelpPage(QCoreApplication::applicationDirPath(), currentLanguage());
 
     WindowSetup setup;
-    setup.fileStore = fileStore.get();
-    setup.secondStore = &secondStore;
+    setup.fileStore = fileCopy.get();
+    setup.secondStore = &secondCopy;
     setup.preferences = &preferences;
     setup.sounds = &sounds;
     setup.openHelp = [helpPage] { openHelpPage(helpPage); };
@@ -82,16 +93,22 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(programIcon());
     instance.onRaise = [&window] { window.bringToFront(); };
 
-    // For measuring the start-up: say when the board was first painted, and end.
-    if (qEnvironmentVariable("TARMIGO_EXIT_AFTER_FIRST_PAINT") == QLatin1String("1")) {
-        window.board().onPainted = [] {
-            static bool reported = false;
-            if (reported) return;
-            reported = true;
+    // After the first paint, once the frame has gone to the screen, the held writes
+    // are made; a window that is never painted makes them a second after the start.
+    // For measuring the start-up, the first paint is reported and the program ends.
+    const bool exitAfterPaint =
+        qEnvironmentVariable("TARMIGO_EXIT_AFTER_FIRST_PAINT") == QLatin1String("1");
+    bool painted = false;
+    window.board().onPainted = [&painted, exitAfterPaint, releaseStores] {
+        if (painted) return;
+        painted = true;
+        if (exitAfterPaint) {
             reportFirstPaint();
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        };
-    }
+        }
+        QTimer::singleShot(0, qApp, releaseStores);
+    };
+    QTimer::singleShot(1000, qApp, releaseStores);
 
     window.start();
     window.show();

@@ -2,8 +2,8 @@
 
 #include "qt/translation.h"
 
+#include "app/commands.h"
 #include "app/options_dialog.h"
-#include "game/host.h"
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
 #include "qt/ui_scale.h"

@@ -77,7 +77,7 @@ QtHost::~QtHost() {
     if (qApp) qApp->removeEventFilter(dropper_.get());
 }
 
-Game& QtHost::game() {
+Session& QtHost::game() {
     return shell_->game();
 }
 

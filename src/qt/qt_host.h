@@ -22,7 +22,7 @@ class BoardView;
 class CommandBar;
 class Shell;
 class Sounds;
-struct Game;
+struct Session;
 
 class QtHost : public ShellHost {
   public:
@@ -78,7 +78,7 @@ class QtHost : public ShellHost {
     class InputDropper;
     static constexpr int HelpRequest = -1;
 
-    Game& game();
+    Session& game();
     QWidget* dialogParent() const;
     void scheduleIdleWork();
     void runIdleWork();

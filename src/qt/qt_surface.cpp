@@ -1,10 +1,11 @@
 #include "qt/qt_surface.h"
 
+#include "qt/packed_text.h"
 #include "qt/translation.h"
 
+#include "board/bitmaps.h"
 #include "game/cards.h"
 
-#include <QFontDatabase>
 #include <QPainter>
 #include <QString>
 
@@ -17,34 +18,12 @@ QRgb toQRgb(Rgb c) {
     return qRgb(c.r, c.g, c.b);
 }
 
-// Tahoma may be installed outside the font directories the system searches
-// (the free one of the Windows compatibility fonts is); it is added once from there.
-void ensureTahoma() {
-    static const bool done = [] {
-        if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return true;
-        const char* const paths[] = {"/usr/share/wine/fonts/tahoma.ttf",
-                                     "/usr/share/fonts/truetype/wine/tahoma.ttf"};
-        return std::any_of(std::begin(paths), std::end(paths), [](const char* path) {
-            return QFontDatabase::addApplicationFont(QString::fromLatin1(path)) >= 0;
-        });
-    }();
-    (void)done;
-}
-
 } // namespace
-
-QFont boardFont(int zoom) {
-    ensureTahoma();
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12 * zoom);
-    return font;
-}
 
 QtSurface::QtSurface(int width, int height, int zoom, const Bitmaps& bitmaps)
     : image_(std::max(1, width * std::max(1, zoom)), std::max(1, height * std::max(1, zoom)),
              QImage::Format_RGB32),
-      zoom_(std::max(1, zoom)), bitmaps_(bitmaps), font_(boardFont(zoom_)), metrics_(font_),
+      zoom_(std::max(1, zoom)), bitmaps_(bitmaps), packed_(PackedText::sizeFor(zoom_)),
       saved_(static_cast<std::size_t>(CardWidth * CardHeight * zoom_ * zoom_)) {
     image_.fill(Qt::white);
 }
@@ -142,25 +121,42 @@ void QtSurface::invertRect(int x, int y, int w, int h) {
     }
 }
 
+const QFontMetrics& QtSurface::metrics() {
+    if (!metrics_) {
+        font_ = boardFont(zoom_);
+        metrics_ = std::make_unique<QFontMetrics>(font_);
+    }
+    return *metrics_;
+}
+
 void QtSurface::drawText(std::string_view text, const Rect& r, HAlign h, VAlign v) {
     const int z = zoom_;
     const QRect box(r.left * z, r.top * z, (r.right - r.left) * z, (r.bottom - r.top) * z);
     if (box.isEmpty() || text.empty()) return;
     const QString s = shownText(text);
-    const int width = metrics_.horizontalAdvance(s);
-    const int height = metrics_.height();
+    const PackedText packed(packed_, s);
+    const int width = packed.valid() ? packed.width() : metrics().horizontalAdvance(s);
+    const int height = packed.valid() ? packed_->height : metrics().height();
+    const int ascent = packed.valid() ? packed_->ascent : metrics().ascent();
     int left = box.left();
     if (h == HAlign::Center) left = box.left() + (box.width() - width) / 2;
     if (h == HAlign::Right) left = box.left() + box.width() - width;
     const int top = v == VAlign::Top ? box.top() : box.top() + box.height() - height;
 
+    // The text cell is painted opaque in the background colour, then the text in black.
+    const QRect cell = QRect(left, top, width, height) & box;
+    beginWrite();
+    if (!cell.isEmpty())
+        fillPixels(cell.left(), cell.top(), cell.width(), cell.height(), toQRgb(background_));
+    if (packed.valid()) {
+        packed.draw(image_, left, top + ascent, box, qRgb(0, 0, 0));
+        return;
+    }
     QPainter painter(&image_);
     painter.setClipRect(box);
-    // The text cell is painted opaque in the background colour, then the text in black.
-    painter.fillRect(QRect(left, top, width, height), QColor(toQRgb(background_)));
     painter.setFont(font_);
     painter.setPen(Qt::black);
-    painter.drawText(left, top + metrics_.ascent(), s);
+    painter.drawText(left, top + ascent, s);
 }
 
 void QtSurface::saveBlock(int x, int y, int w, int h) {

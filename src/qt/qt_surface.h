@@ -1,18 +1,23 @@
 #pragma once
 // The board's drawing surface on a Qt image, every coordinate scaled by a whole
 // zoom factor: pictures are enlarged pixel for pixel, text is drawn at the
-// enlarged size so that it stays sharp.
+// enlarged size so that it stays sharp. Text comes from the packed board font
+// where it has the size and the characters, else from Qt's font, loaded then.
 #include "board/recording_surface.h"
 #include "board/surface.h"
 #include "qt/bitmaps.h"
+#include "qt/board_font.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 
+#include <memory>
 #include <vector>
 
 namespace tarmigo {
+
+struct PackedFontSize;
 
 class QtSurface : public DrawingSurface {
   public:
@@ -45,8 +50,11 @@ class QtSurface : public DrawingSurface {
     int zoom_;
     const Bitmaps& bitmaps_;
     Rgb background_ = colors::White;
+    const PackedFontSize* packed_;
+    // Qt's board font, for the texts the packed font cannot draw.
+    const QFontMetrics& metrics();
     QFont font_;
-    QFontMetrics metrics_;
+    std::unique_ptr<QFontMetrics> metrics_;
     uchar* bits_ = nullptr;
     qsizetype stride_ = 0;
     // The one save buffer of the slides, sized for a card at construction.
@@ -54,9 +62,6 @@ class QtSurface : public DrawingSurface {
     int savedWidth_ = 0;
     int savedHeight_ = 0;
 };
-
-// The board font: "Tahoma" (or the default sans face) at 12 board pixels.
-QFont boardFont(int zoom);
 
 // Plays a recorded paint onto a fresh white image of the recording's size, zoomed.
 QImage renderRecording(const RecordingSurface& recording, int zoom);

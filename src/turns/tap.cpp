@@ -3,6 +3,7 @@
 #include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
 #include "ai/expert.h"
+#include "board/bitmaps.h"
 #include "board/draw.h"
 #include "board/repaint.h"
 #include "board/status_line.h"
@@ -15,14 +16,14 @@
 namespace tarmigo {
 namespace {
 
-void passTurn(Game& g) {
+void passTurn(Table& g) {
     g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
     drawHeaders(g);
 }
 
 } // namespace
 
-void playTap(Game& g, int x, int y) {
+void playTap(Table& g, int x, int y) {
     if (handOver(g)) return;
     if (g.has(flag::turnHandover)) {
         if (y < g.layout.statusY) return;
@@ -45,16 +46,16 @@ void playTap(Game& g, int x, int y) {
         if (!computerTurn(g)) return;
     } else if (g.playerCount == 2 && result == TurnPasses) {
         coverHand(g);
-        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, true);
+        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
         g.round.set(flag::turnHandover, true);
     }
 }
 
-bool computerTurn(Game& g) {
+bool computerTurn(Table& g) {
     int result = TurnStays;
     for (int attempts = 0; result == TurnStays && attempts < ComputerAttempts;) {
         const int choice =
-            g.expert && g.has(flag::hard) ? chooseExpertCard(g) : chooseCard(g, true);
+            g.expert && g.has(flag::hard) ? chooseExpertCard(g) : chooseCard(g, ChooseMode::Select);
         ++attempts;
         // The computer's card is drawn before it chooses, so "draw first" only comes
         // from an odd restored state: it draws, and must not arm the human's discard.
@@ -70,12 +71,14 @@ bool computerTurn(Game& g) {
     return true;
 }
 
-int hitTest(const Game& g, int x, int y) {
+int hitTest(const Table& g, int x, int y) {
     const Layout& l = g.layout;
     // A card's box, its right and bottom edges included.
-    if (y >= l.cardY() && y <= l.cardY() + CardHeight)
-        for (int s = 1; s <= HandSize; ++s)
-            if (x >= l.slotX(s) && x <= l.slotX(s) + CardWidth) return s;
+    for (int s = 1; s <= HandSize; ++s) {
+        const Point card = l.slotCard(s);
+        if (x >= card.x && x <= card.x + CardWidth && y >= card.y && y <= card.y + CardHeight)
+            return s;
+    }
     if (y >= l.handY && y <= l.statusY && x >= l.deckX) return target::DrawPile;
     const bool onPanel = x <= l.panelWidth || x >= l.columnStride;
     if (y < 30 && onPanel) return target::ScorePanel;
@@ -84,7 +87,7 @@ int hitTest(const Game& g, int x, int y) {
     return target::Nothing;
 }
 
-int executeTarget(Game& g, int t) {
+int executeTarget(Table& g, int t) {
     PlayerRecord& own = g.own();
     if (target::isHandSlot(t)) {
         const int s = t;
@@ -109,15 +112,15 @@ int executeTarget(Game& g, int t) {
         if (result == MoveRefused) result = handleRefusedMove(g);
     } else if (t == target::DrawPile) {
         g.discardArmed = !g.discardArmed;
-        setStatus(g, g.discardArmed ? text::TapToDiscard : text::TapToPlay, true);
+        setStatus(g, g.discardArmed ? text::TapToDiscard : text::TapToPlay, Refresh::Yes);
     } else {
-        setStatus(g, text::TapToPlay, true);
+        setStatus(g, text::TapToPlay, Refresh::Yes);
     }
     if (t == target::ScorePanel) g.host.runScoresDialog();
     return result;
 }
 
-void markSlot(Game& g, int s) {
+void markSlot(Table& g, int s) {
     PlayerRecord& own = g.own();
     const int m = own.markedSlot();
     if (m != 0 && m != s) invertSlotHighlight(g, m);
@@ -125,7 +128,7 @@ void markSlot(Game& g, int s) {
     own.setMarkedSlot(m == s ? 0 : s);
 }
 
-int handleRefusedMove(Game& g) {
+int handleRefusedMove(Table& g) {
     PlayerRecord& own = g.own();
     const int s = own.selectedSlot();
     const int m = own.markedSlot();
@@ -139,7 +142,7 @@ int handleRefusedMove(Game& g) {
         if (g.lastStatusId == text::TapDeckToDiscard) {
             g.lastStatusId = 0;
         } else {
-            setStatus(g, text::TapDeckToDiscard, true);
+            setStatus(g, text::TapDeckToDiscard, Refresh::Yes);
             g.lastStatusId = text::TapDeckToDiscard;
         }
     }

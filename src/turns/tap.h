@@ -1,7 +1,7 @@
 #pragma once
 // Stylus taps: hit-testing, card selection by the play and discard modes, the
 // turn passing, the computer's turn and the two-player hand-over.
-#include "game/game.h"
+#include "board/table.h"
 
 namespace tarmigo {
 
@@ -9,15 +9,15 @@ constexpr int ComputerAttempts = 20;
 
 // Everything a tap does before the save: the move, the turn passing, the
 // computer's turn and the two-player hand-over.
-void playTap(Game& g, int x, int y);
-int hitTest(const Game& g, int x, int y);
+void playTap(Table& g, int x, int y);
+int hitTest(const Table& g, int x, int y);
 // A tap's target becomes a move: selects a tapped card by the modes, then plays it.
-int executeTarget(Game& g, int target);
-void markSlot(Game& g, int slot);
+int executeTarget(Table& g, int target);
+void markSlot(Table& g, int slot);
 // What follows a move the rules refused, by the discard mode.
-int handleRefusedMove(Game& g);
+int handleRefusedMove(Table& g);
 // The computer draws and plays until a move passes the turn, or 20 attempts are used.
 // Returns false when the hand ended during the turn.
-bool computerTurn(Game& g);
+bool computerTurn(Table& g);
 
 } // namespace tarmigo

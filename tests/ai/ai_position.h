@@ -1,7 +1,7 @@
 #pragma once
 // Positions for the computer player's tests, built in a line or two.
 #include "ai/choose_card.h"
-#include "board/board_events.h"
+#include "board/table.h"
 #include "game/targets.h"
 #include "support/test_host.h"
 
@@ -29,7 +29,7 @@ class CountingHost : public TestHost {
 // race 700 miles, both hands empty until given.
 struct AiPosition {
     CountingHost host;
-    Game g{host, BoardEvents::instance()};
+    Table g{host, host};
 
     explicit AiPosition(bool hard = true) {
         g.playerCount = 1;
@@ -76,7 +76,9 @@ struct AiPosition {
         p.distancePlayed[Distance200 - Distance25] = std::uint8_t(twoHundreds);
     }
 
-    int choose(bool select = true) { return chooseCard(g, select); }
+    int choose(bool select = true) {
+        return chooseCard(g, select ? ChooseMode::Select : ChooseMode::AskOnly);
+    }
     int selected() { return me().selectedSlot(); }
 
     // The targets of the player to move.

@@ -3,6 +3,7 @@
 #include "ai/choose_card.h"
 #include "ai/expert.h"
 #include "app/self_play.h"
+#include "board/table.h"
 #include "game/deal.h"
 #include "game/moves.h"
 #include "support/test_host.h"
@@ -21,13 +22,13 @@ namespace {
 
 // A one-player hand played by Hard for some turns, then the computer to move with
 // its card drawn.
-void dealForComputer(Game& g, int turns) {
+void dealForComputer(Table& g, int turns) {
     prepareSelfPlay(g);
     g.round.set(flag::hard, true);
-    startHand(g, 1, false);
+    startHand(g, 1, GameScores::Reset);
     for (int t = 0; t < turns && !g.has(flag::handOver); ++t) {
         drawCard(g, DrawSlide::Hidden);
-        const int result = executeTarget(g, chooseCard(g, true));
+        const int result = executeTarget(g, chooseCard(g, ChooseMode::Select));
         checkBlockedHand(g);
         if (result == TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
     }
@@ -67,7 +68,7 @@ TEST(Expert, ItsChoiceIgnoresTheOrderAndSplitOfTheUnseenCards) {
         for (unsigned variant = 0; variant < 4; ++variant) {
             TestHost host;
             host.ticks = row.deal;
-            Game g(host);
+            Table g(host, host);
             dealForComputer(g, row.turns);
             if (g.has(flag::handOver)) continue;
             if (variant > 0) reshuffleHidden(g, variant);

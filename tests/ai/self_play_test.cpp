@@ -1,7 +1,6 @@
 // Self-play: the computer on both sides plays whole hands to a sound end, and a
 // seed replays the same hands.
 #include "app/self_play.h"
-#include "board/board_events.h"
 #include "game/targets.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +13,7 @@ namespace {
 
 struct SelfPlay {
     SelfPlayHost host;
-    Game g{host, BoardEvents::instance()};
+    Session g{host, host};
     explicit SelfPlay(std::uint64_t seed) : host(seed) { prepareSelfPlay(g); }
 };
 

@@ -11,7 +11,7 @@ namespace {
 TEST(BeginHand, ANewHandDisablesUndoAndAsksForATap) {
     Position pos(2);
     pos.host.undoEnabled = true;
-    beginHand(pos.g, 2, true);
+    beginHand(pos.g, 2, GameScores::Kept);
     EXPECT_FALSE(pos.host.undoEnabled);
     EXPECT_EQ(pos.status(), "Tap a card to play it");
 }
@@ -19,7 +19,7 @@ TEST(BeginHand, ANewHandDisablesUndoAndAsksForATap) {
 TEST(BeginHand, TheComputerOpensItsHandAtOnceAndHandsTheTurnBack) {
     Position pos(1);
     pos.g.round.nextStarter = 1;
-    beginHand(pos.g, 1, false);
+    beginHand(pos.g, 1, GameScores::Reset);
     EXPECT_EQ(pos.host.paintsNow, 1);
     EXPECT_EQ(pos.g.currentPlayer, 0);
     // The computer moved; the human's dealt hand is still full.

@@ -1,6 +1,6 @@
 // The saved state: the record, its checksum, the two copies and which one is restored.
 #include "app/save_state.h"
-#include "board/board_events.h"
+#include "app/session.h"
 #include "support/program.h"
 
 #include <gtest/gtest.h>
@@ -75,7 +75,7 @@ Bytes firstPlayerToMove(const Bytes& b) {
 // The game that a record holds, as applied to a fresh game.
 Records restored(const Bytes& b) {
     TestHost host;
-    Game g(host, BoardEvents::instance());
+    Session g(host);
     applySaveRecord(g, std::span<const std::uint8_t, SaveRecordSize>(b.data(), SaveRecordSize));
     return recordsOf(g);
 }
@@ -185,7 +185,7 @@ TEST(SaveState, ARecordRoundTripsThroughApply) {
     const Bytes b = soundRecord();
     ASSERT_TRUE(isSoundRecord(b));
     TestHost host;
-    Game g(host, BoardEvents::instance());
+    Session g(host);
     applySaveRecord(g, std::span<const std::uint8_t, SaveRecordSize>(b.data(), SaveRecordSize));
     buildSaveRecord(g);
     EXPECT_EQ(Bytes(g.recordBuffer.begin(), g.recordBuffer.end()), b);

@@ -10,7 +10,7 @@ using namespace tarmigo::testing;
 TEST(Startup, TheFirstStartDealsAOnePlayerGameWithTheDefaults) {
     Program app;
     app.start();
-    const Game& g = app.g();
+    const Session& g = app.g();
     EXPECT_TRUE(g.has(flag::sortHand));
     EXPECT_TRUE(g.has(flag::playSounds));
     EXPECT_TRUE(g.has(flag::animate));

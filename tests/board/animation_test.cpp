@@ -1,7 +1,7 @@
 // Card slides: step count and order, the pause, the final draw, the dropped taps.
 #include "board/animation.h"
-#include "board/board_events.h"
 #include "board/layout.h"
+#include "board/table.h"
 #include "board_fixture.h"
 
 namespace tarmigo::testing {
@@ -25,7 +25,7 @@ class PacedHost : public TestHost {
 class Slide : public ::testing::Test {
   protected:
     PacedHost host;
-    Game g{host, BoardEvents::instance()};
+    Table g{host, host};
     RecordingSurface surface;
 
     Slide() {

@@ -1,10 +1,9 @@
 #pragma once
 // A game on the 240 x 320 screen drawing into a recording surface, with small
 // helpers to build positions and to look up what was drawn.
-#include "board/board_events.h"
 #include "board/layout.h"
 #include "board/recording_surface.h"
-#include "game/game.h"
+#include "board/table.h"
 #include "support/test_host.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +25,7 @@ inline constexpr std::array<Card, HandSize> MidHand{Distance25, Distance100, Go,
 class BoardTest : public ::testing::Test {
   protected:
     TestHost host;
-    Game g{host, BoardEvents::instance()};
+    Table g{host, host};
     RecordingSurface surface;
 
     BoardTest() {

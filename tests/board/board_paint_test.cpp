@@ -164,7 +164,7 @@ TEST_F(UpperBoard, NothingIsDrawnOrChangedWithoutASurface) {
         drawSpeedPile(g, p);
         drawDistanceArea(g, p);
     }
-    drawTextAt(g, "x", 0, 0, true);
+    drawTextAt(g, "x", 0, 0, HAlign::Left);
     invertSlotHighlight(g, 1);
     clearStatusLine(g);
     drawStatusLine(g);

@@ -77,14 +77,14 @@ class FillingStore : public Store {
 };
 
 // The record the game would save now.
-inline Bytes currentRecord(Game& g) {
+inline Bytes currentRecord(Session& g) {
     buildSaveRecord(g);
     return Bytes(g.recordBuffer.begin(), g.recordBuffer.end());
 }
 
 // Taps the hand slots, the draw pile and the status line in a fixed rotation;
 // true when the state to be saved changed at least once.
-inline bool playOn(Game& g, int taps, int from = 0) {
+inline bool playOn(Session& g, int taps, int from = 0) {
     const Bytes before = currentRecord(g);
     bool changed = false;
     for (int i = from; i < from + taps; ++i) {

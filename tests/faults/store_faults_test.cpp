@@ -16,7 +16,7 @@ struct Program {
     Program(Store& file, Store& second) : shell(host, &file, &second) {
         shell.start(Width, Height);
     }
-    Game& game() { return shell.game(); }
+    Session& game() { return shell.game(); }
 };
 
 TEST(FullDisk, FileCopyReplacedWholeKeepsTheLastSave) {

@@ -51,7 +51,7 @@ std::string deckOf(const Game& g) {
 TEST(Deal, TickCountTwelveThreeFourFiveDealsTheseHands) {
     Position pos(2);
     pos.host.ticks = 12345;
-    startHand(pos.g, 2, false);
+    startHand(pos.g, 2, GameScores::Reset);
     EXPECT_EQ(deckOf(pos.g),
               "fjhlhiomgfsltqgrhiskpmfkgoupjikpoimfklhwnfrglvmmgmkxfjinpkoikitigfnkhf"
               "nlnfkhfhhkoiktkiggnjihggqlhkkio");
@@ -64,7 +64,7 @@ TEST(Deal, TickCountTwelveThreeFourFiveDealsTheseHands) {
 TEST(Deal, TheComputersDealtHandStaysInDealingOrderAndIsAllSeen) {
     Position pos(1);
     pos.host.ticks = 12345;
-    startHand(pos.g, 1, false);
+    startHand(pos.g, 1, GameScores::Reset);
     EXPECT_EQ(handLetters(pos.player(0)), "fghhost");
     EXPECT_EQ(handLetters(pos.player(1)), "jlimflq");
     for (Card c = FirstCard; c <= LastCard; ++c) {
@@ -115,7 +115,7 @@ TEST(Deal, ANewHandStartsClean) {
     pos.g.round.discardTop = Stop;
     pos.g.round.seenCount.fill(1);
     pos.race(1000).rolling(0).miles(0, 500).scores(0, 800, 2000).scores(1, 100, 900);
-    startHand(pos.g, 2, true);
+    startHand(pos.g, 2, GameScores::Kept);
     const RoundRecord& r = pos.g.round;
     EXPECT_FALSE(r.has(flag::handOver));
     EXPECT_FALSE(r.has(flag::gameOver));
@@ -134,7 +134,7 @@ TEST(Deal, ANewHandStartsClean) {
     EXPECT_EQ(pos.player(1).gameScore, 900);
     EXPECT_EQ(r.deckPos, 14);
 
-    startHand(pos.g, 2, false);
+    startHand(pos.g, 2, GameScores::Reset);
     EXPECT_EQ(pos.player(0).gameScore, 0);
     EXPECT_EQ(pos.player(1).gameScore, 0);
 }
@@ -144,7 +144,7 @@ TEST(Deal, TheDealKeepsTheSortAndAnimationOptions) {
         for (int animateOn : {0, 1}) {
             Position pos(2);
             pos.option(flag::sortHand, sortOn).option(flag::animate, animateOn);
-            startHand(pos.g, 2, false);
+            startHand(pos.g, 2, GameScores::Reset);
             EXPECT_EQ(pos.g.round.get(flag::sortHand), sortOn);
             EXPECT_EQ(pos.g.round.get(flag::animate), animateOn);
         }
@@ -152,19 +152,19 @@ TEST(Deal, TheDealKeepsTheSortAndAnimationOptions) {
 
 TEST(Deal, TheStarterAlternatesFromHandToHandAndFromGameToGame) {
     Position pos(2);
-    startHand(pos.g, 2, false);
+    startHand(pos.g, 2, GameScores::Reset);
     EXPECT_EQ(pos.g.currentPlayer, 0);
-    startHand(pos.g, 2, true);
+    startHand(pos.g, 2, GameScores::Kept);
     EXPECT_EQ(pos.g.currentPlayer, 1);
-    startHand(pos.g, 2, false); // a new game does not reset it
+    startHand(pos.g, 2, GameScores::Reset); // a new game does not reset it
     EXPECT_EQ(pos.g.currentPlayer, 0);
-    startHand(pos.g, 2, false);
+    startHand(pos.g, 2, GameScores::Reset);
     EXPECT_EQ(pos.g.currentPlayer, 1);
 }
 
 TEST(Deal, BothPlayersPlayTheirFirstTurnWithoutDrawing) {
     Position pos(2);
-    startHand(pos.g, 2, false);
+    startHand(pos.g, 2, GameScores::Reset);
     EXPECT_EQ(pos.player(0).drawSlot(), 0);
     EXPECT_EQ(pos.player(1).drawSlot(), 0);
     pos.tapDeck(); // arm the discard

@@ -53,7 +53,7 @@ TEST(GameState, ResetPlayersKeepsGameScoresOnlyWhenAsked) {
         pos.scores(1, 50, 3000);
         pos.player(0).gamesWon1P = 3;
         pos.player(1).gamesWon2P = 4;
-        resetPlayers(pos.g, keep);
+        resetPlayers(pos.g, keep ? GameScores::Kept : GameScores::Reset);
         for (int p = 0; p < 2; ++p) {
             EXPECT_EQ(pos.player(p).status, 0u);
             EXPECT_EQ(pos.player(p).miles, 0);

@@ -1,9 +1,9 @@
 // The Qt drawing surface: exact pixel boxes at any zoom, inversion, the OR tint,
 // crisp enlarged pictures, opaque text cells, the save buffer and recorded paints.
 #include "board/animation.h"
-#include "board/board_events.h"
 #include "board/draw.h"
 #include "board/layout.h"
+#include "board/table.h"
 #include "qt/qt_surface.h"
 #include "support/test_host.h"
 
@@ -258,7 +258,7 @@ TEST(QtSurface, RecordedPaintRendersZoomed) {
 
 TEST(QtSurface, SlideStepsAllocateNothing) {
     TestHost host;
-    Game g(host, BoardEvents::instance());
+    Table g(host, host);
     g.layout = computeLayout(240, 320);
     g.round.set(flag::animate, true);
     QtSurface s(240, 320, 3);
@@ -281,7 +281,7 @@ TEST(QtSurface, HandOverBoardOnTheRealArt) {
     EXPECT_EQ(boardBitmaps().find(125)->size(), QSize(32, 32));
 
     TestHost host;
-    Game g(host, BoardEvents::instance());
+    Table g(host, host);
     g.layout = computeLayout(240, 320);
     g.playerCount = 2;
     g.round.raceLength = 700;

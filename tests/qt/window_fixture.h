@@ -100,7 +100,7 @@ class WindowTest : public ::testing::Test {
         return *window;
     }
 
-    Game& game() { return window->shell().game(); }
+    Session& game() { return window->shell().game(); }
     BoardView& board() { return window->board(); }
 
     // The widget position of a board pixel's centre.

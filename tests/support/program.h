@@ -21,7 +21,7 @@ struct Program {
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    Game& g() { return shell.game(); }
+    Session& g() { return shell.game(); }
     PlayerRecord& player(int p) { return g().players[p]; }
     Records records() { return recordsOf(g()); }
 

@@ -53,10 +53,11 @@ inline Records recordsOf(const Game& g) {
 
 // A hand in progress: player 0 to move, nothing on any pile, a 700-mile race, the
 // draw pile at card 40 of the initial deck order, both hands empty and every
-// option off. Self is the position type that the building calls return.
-template <class Self> struct PositionBuilder {
+// option off. Self is the position type that the building calls return; State the
+// game it builds (the rules' Game, or a Session with the board and the stores).
+template <class Self, class State = Game> struct PositionBuilder {
     TestHost host;
-    Game g{host};
+    State g{host};
 
     explicit PositionBuilder(int players) {
         g.playerCount = std::uint8_t(players);

@@ -1,7 +1,6 @@
-#include "board/board_events.h"
 #include "board/layout.h"
+#include "board/table.h"
 #include "game/deal.h"
-#include "game/game.h"
 #include "game/targets.h"
 #include "support/test_host.h"
 #include "turns/tap.h"
@@ -13,7 +12,7 @@ using namespace tarmigo;
 // A restored one-player game in the computer's turn, with a card still to draw.
 TEST(ComputerTurn, DrawFirstFromARestoredStateDrawsWithoutArmingTheHumansDiscard) {
     tarmigo::testing::TestHost host;
-    Game g(host, BoardEvents::instance());
+    Table g(host, host);
     g.layout = computeLayout(240, 320);
     g.playerCount = 1;
     g.currentPlayer = 1;

@@ -3,9 +3,9 @@
 // record reads back to the same game.
 #include "app/options_dialog.h"
 #include "app/save_state.h"
+#include "app/session.h"
 #include "app/shell.h"
 #include "app/taps.h"
-#include "board/board_events.h"
 #include "board/draw.h"
 #include "board/surface.h"
 #include "support/memory_store.h"
@@ -115,7 +115,7 @@ std::string brokenRecord(const Game& g, const MemoryStore& store) {
     if (!store.bytes) return "nothing stored";
     if (!isSoundRecord(*store.bytes)) return "the stored copy is not sound";
     TestHost host;
-    Game copy(host, BoardEvents::instance());
+    Session copy(host);
     applySaveRecord(
         copy, std::span<const std::uint8_t, SaveRecordSize>(store.bytes->data(), SaveRecordSize));
     if (recordsOf(copy) != recordsOf(g) || copy.deck != g.deck)
@@ -164,7 +164,7 @@ class RandomRun {
   private:
     int pick(int n) { return int(rng_() % std::uint32_t(n)); }
     int between(int lo, int hi) { return lo + pick(hi - lo + 1); }
-    Game& g() { return shell_->game(); }
+    Session& g() { return shell_->game(); }
 
     void note(std::string what) {
         log_.push_back(std::move(what));

@@ -20,38 +20,38 @@ int statusRepaints(const Position& pos) {
 
 TEST(StatusText, AMessageIsTheTextOfItsId) {
     Position pos;
-    setStatus(pos.g, 1202, true);
+    setStatus(pos.g, 1202, Refresh::Yes);
     EXPECT_EQ(pos.status(), "Tap the deck to discard this card");
-    setStatus(pos.g, 1221, false);
+    setStatus(pos.g, 1221, Refresh::No);
     EXPECT_EQ(pos.status(), "Tap a card to discard it");
 }
 
 TEST(StatusText, ANumberTakesThePlaceOfThePercentD) {
     Position pos;
-    setStatusNumber(pos.g, 1203, 2, true);
+    setStatusNumber(pos.g, 1203, 2, Refresh::Yes);
     EXPECT_EQ(pos.status(), "End of Turn - Player 2 tap to here to continue");
-    setStatusNumber(pos.g, 1218, 1000, true);
+    setStatusNumber(pos.g, 1218, 1000, Refresh::Yes);
     EXPECT_EQ(pos.status(), "That would exceed the 1000 mile race");
-    setStatusNumber(pos.g, 1218, -5, true);
+    setStatusNumber(pos.g, 1218, -5, Refresh::Yes);
     EXPECT_EQ(pos.status(), "That would exceed the -5 mile race");
 }
 
 TEST(StatusText, AnIdWithNoTextLeavesThePreviousMessage) {
     Position pos;
-    setStatus(pos.g, 1220, true);
+    setStatus(pos.g, 1220, Refresh::Yes);
     const auto repaints = statusRepaints(pos);
-    setStatus(pos.g, 0, true);
-    setStatus(pos.g, 1299, true);
-    setStatusNumber(pos.g, 4000, 3, true);
+    setStatus(pos.g, 0, Refresh::Yes);
+    setStatus(pos.g, 1299, Refresh::Yes);
+    setStatusNumber(pos.g, 4000, 3, Refresh::Yes);
     EXPECT_EQ(pos.status(), "Undone");
     EXPECT_EQ(statusRepaints(pos), repaints);
 }
 
 TEST(StatusText, OnlyARefreshAsksForTheStatusLineToBeRepainted) {
     Position pos;
-    setStatus(pos.g, 1201, false);
+    setStatus(pos.g, 1201, Refresh::No);
     EXPECT_EQ(statusRepaints(pos), 0);
-    setStatus(pos.g, 1201, true);
+    setStatus(pos.g, 1201, Refresh::Yes);
     EXPECT_EQ(statusRepaints(pos), 1);
 }
 
@@ -59,13 +59,13 @@ TEST(StatusText, HiddenTipsBlankEveryMessage) {
     Position pos;
     pos.g.statusText = "earlier";
     pos.option(flag::hideTips, 1);
-    setStatus(pos.g, 1201, true);
+    setStatus(pos.g, 1201, Refresh::Yes);
     EXPECT_EQ(pos.status(), "");
     pos.g.statusText = "earlier";
-    setStatusNumber(pos.g, 1218, 700, true);
+    setStatusNumber(pos.g, 1218, 700, Refresh::Yes);
     EXPECT_EQ(pos.status(), "");
     pos.g.statusText = "earlier";
-    setStatus(pos.g, 1299, true); // even an unknown id, as no text is loaded at all
+    setStatus(pos.g, 1299, Refresh::Yes); // even an unknown id, as no text is loaded at all
     EXPECT_EQ(pos.status(), "");
 }
 

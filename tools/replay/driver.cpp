@@ -146,7 +146,7 @@ void Driver::startProgram() {
 }
 
 void Driver::paint() {
-    Game& g = shell_->game();
+    Session& g = shell_->game();
     // During the computer's turn the paint leaves the hand row as it was, as on the
     // screen: the new paint then goes over the last one instead of replacing it.
     if (!isComputerTurn(g) || g.has(flag::turnHandover)) lastPaint_.clear();
@@ -169,7 +169,7 @@ void Driver::finishLine() {
 }
 
 void Driver::dump() {
-    Game& g = shell_->game();
+    Session& g = shell_->game();
     buildSaveRecord(g);
     out_ << "record " << hex(g.recordBuffer) << '\n';
     out_ << "status \"" << g.statusText << "\"\n";

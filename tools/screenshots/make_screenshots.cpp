@@ -75,10 +75,10 @@ void onModal(const std::function<void(QWidget*)>& act) {
 
 // One move of player 0 chosen by the computer's own rules, made by tapping.
 void playOneMove(MainWindow& window) {
-    Game& g = window.shell().game();
+    Session& g = window.shell().game();
     QtHost& host = window.host();
     const Layout& l = g.layout;
-    const int target = chooseCard(g, true);
+    const int target = chooseCard(g, ChooseMode::Select);
     const int slot = g.own().selectedSlot();
     if (target == target::DiscardPile && slot != 0) {
         host.tap(l.deckX + 32, l.handY + 18); // a tap on the deck discards the selected card
@@ -116,9 +116,9 @@ int main(int argc, char** argv) {
     window.setZoom(zoom);
     window.start();
     // A hand whose first move is there to be made looks better than one to discard from.
-    Game& g = window.shell().game();
+    Session& g = window.shell().game();
     for (int deal = 0; deal < 50 && g.statusText != stringText(text::TapToPlay); ++deal)
-        window.host().handle([&g] { beginHand(g, 1, false); });
+        window.host().handle([&g] { beginHand(g, 1, GameScores::Reset); });
     window.host().repaintBoard();
     window.move(0, 0);
     window.show();

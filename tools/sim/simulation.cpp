@@ -60,7 +60,9 @@ std::string decimal(double v, int digits) {
 Report runSimulation(const Options& options) {
     Report r;
     SelfPlayHost host(options.seed);
-    Game g(host);
+    Session g(host, host);
+    // Nobody watches: the rules report to nobody, as in any bare game.
+    g.events = &GameEvents::silent();
     g.layout = computeLayout(240, 320);
     prepareSelfPlay(g);
 

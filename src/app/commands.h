@@ -1,0 +1,27 @@
+#pragma once
+// Command ids of the menu bar and of the Scores dialog's button, and the ids with
+// which a dialog closes. The two the rules use at a hand's end are theirs
+// (game/host.h); the others are only the application's.
+#include "game/host.h"
+
+namespace tarmigo {
+
+namespace command {
+inline constexpr int NewGameMenu = NewGameCommand; // + playerCount
+inline constexpr int OnePlayerGame = NewGameMenu + 1;
+inline constexpr int TwoPlayerGame = NewGameMenu + 2;
+inline constexpr int ViewMenu = 4020;
+inline constexpr int About = 4021;
+inline constexpr int Options = 4022;
+inline constexpr int Scores = 4023;
+inline constexpr int Help = 4030;
+inline constexpr int Undo = 4040;
+} // namespace command
+
+namespace dialog {
+inline constexpr int Done = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int NewHand = ScoresNewHand;
+} // namespace dialog
+
+} // namespace tarmigo

@@ -1,0 +1,14 @@
+#include "board/table.h"
+
+namespace tarmigo {
+
+Table::Table(Host& host, ScreenHost& screen) : Game(host), screenHost(screen), board_(*this) {
+    events = &board_;
+}
+
+Table::Table(const Table& other)
+    : Game(other), Screen(other), screenHost(other.screenHost), board_(*this) {
+    events = &board_;
+}
+
+} // namespace tarmigo

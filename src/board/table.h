@@ -1,0 +1,49 @@
+#pragma once
+// The game as it is shown: the rules' state, what the screen shows of it, and the
+// board listening to what the rules report.
+//
+// The rules take a Game and touch only the rules' state. The board and the turn
+// layer take a Table: the same game with the screen beside it (the layout, the
+// surface being drawn on, the status text, the armed discard) and the window's
+// screen requests (ScreenHost). A Table reports its rules' events to its own
+// board, which slides and draws them on the table's surface.
+#include "board/board_events.h"
+#include "board/layout.h"
+#include "board/screen_host.h"
+#include "game/game.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tarmigo {
+
+class DrawingSurface;
+
+// What the screen shows beside the rules' state, and the input of the tap on it;
+// none of it is saved.
+struct Screen {
+    Layout layout;
+    // The surface all drawing goes to: that of the paint or of the tap in progress.
+    DrawingSurface* surface = nullptr;
+    std::string statusText;
+    // The next tapped card is discarded (the draw pile was tapped with none selected).
+    bool discardArmed = false;
+    // The pen went down inside the window; only then does a pen up tap.
+    bool penDown = false;
+    // The last message a refused move showed, so that a repeat alternates.
+    std::int16_t lastStatusId = 0;
+};
+
+struct Table : Game, Screen {
+    Table(Host& host, ScreenHost& screen);
+    // A copy reports to its own board, not to the original's.
+    Table(const Table& other);
+    Table& operator=(const Table&) = delete;
+
+    ScreenHost& screenHost;
+
+  private:
+    BoardEvents board_;
+};
+
+} // namespace tarmigo
