@@ -4,6 +4,7 @@
 #include "ai/choose_card.h"
 #include "ai/expert.h"
 #include "app/self_play.h"
+#include "board/table.h"
 #include "game/deal.h"
 #include "game/hand_end.h"
 #include "game/moves.h"
@@ -30,14 +31,16 @@ struct ExpertPositions {
     std::deque<Game> games;
 
     ExpertPositions() {
-        Game g(host);
+        Table g(host, host);
         prepareSelfPlay(g);
         g.round.set(flag::hard, true);
         for (int hand = 0; int(games.size()) < PositionCount; ++hand) {
-            startHand(g, 1, hand != 0 && !g.has(flag::gameOver));
+            startHand(g, 1,
+                      hand != 0 && !g.has(flag::gameOver) ? GameScores::Kept : GameScores::Reset);
             for (int move = 0; move < 400 && !g.has(flag::handOver); ++move) {
                 drawCard(g, DrawSlide::Hidden);
-                if (g.currentPlayer == 1 && move % 2 == 0) games.push_back(g);
+                // Only the rules' state: the position as the computer sees it.
+                if (g.currentPlayer == 1 && move % 2 == 0) games.push_back(Game(g));
                 const int result = executeTarget(g, chooseCard(g, ChooseMode::Select));
                 checkBlockedHand(g);
                 if (result == TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
