@@ -220,6 +220,11 @@
     </message>
     <message>
         <location filename="../../src/qt/translatable_texts.cpp" line="57"/>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="57"/>
         <source>You have completed the 700 mile race.  Would you like to extend it to 1000 miles?</source>
         <translation>Sie haben die 700 Meilen geschafft. Möchten Sie auf 1000 Meilen verlängern?</translation>
     </message>

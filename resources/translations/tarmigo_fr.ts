@@ -220,6 +220,11 @@
     </message>
     <message>
         <location filename="../../src/qt/translatable_texts.cpp" line="57"/>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/translatable_texts.cpp" line="57"/>
         <source>You have completed the 700 mile race.  Would you like to extend it to 1000 miles?</source>
         <translation>Vous avez fini la course de 700 milles. Voulez-vous la prolonger à 1000 milles ?</translation>
     </message>

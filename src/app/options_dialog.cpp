@@ -16,14 +16,14 @@ bool anyGamesWon(const Game& g) {
 
 } // namespace
 
-const int OptionsDialog::DifficultyTexts[2] = {text::Easy, text::Hard};
+const int OptionsDialog::DifficultyTexts[3] = {text::Easy, text::Hard, text::Expert};
 const int OptionsDialog::PlayTexts[2] = {text::TapCardOnce, text::TapCardTwice};
 const int OptionsDialog::DiscardTexts[3] = {text::TapCardThenDeck, text::TapCardTwice,
                                             text::TapCardOnce};
 
 OptionsDialog::OptionsDialog(Session& g) : g_(g) {
     const RoundRecord& r = g.round;
-    difficulty_ = r.has(flag::hard) ? 1 : 0;
+    difficulty_ = r.has(flag::hard) ? (g.expert ? 2 : 1) : 0;
     play_ = r.get(flag::playMode);
     discard_ = r.get(flag::discardMode);
     discardEnabled_ = play_ == 0;
@@ -37,7 +37,7 @@ OptionsDialog::OptionsDialog(Session& g) : g_(g) {
 }
 
 void OptionsDialog::chooseDifficulty(int item) {
-    difficulty_ = std::clamp(item, 0, 1);
+    difficulty_ = std::clamp(item, 0, 2);
 }
 
 void OptionsDialog::choosePlay(int item) {
@@ -75,7 +75,8 @@ void OptionsDialog::done() {
     r.set(flag::showPlayable, showPlayable);
     r.set(flag::discardMode, discard_);
     r.set(flag::playMode, play_);
-    r.set(flag::hard, difficulty_ == 1);
+    r.set(flag::hard, difficulty_ != 0);
+    g_.expert = difficulty_ == 2;
     r.animDelay = SliderMax - slider_;
     r.set(flag::hideTips, !showTips);
     saveState(g_);

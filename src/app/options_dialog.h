@@ -11,7 +11,8 @@ class OptionsDialog {
     // Fills the controls from the game's settings.
     explicit OptionsDialog(Session& g);
 
-    // The "Difficulty" list: 0 Easy, 1 Hard.
+    // The "Difficulty" list: 0 Easy, 1 Hard, 2 Expert (Hard in the record, and the
+    // game's planning computer).
     int difficulty() const { return difficulty_; }
     void chooseDifficulty(int item);
     // The "To play" list: 0 "tap card once", 1 "tap card twice". Choosing "tap card
@@ -44,7 +45,7 @@ class OptionsDialog {
     void cancel() {}
 
     // The list texts, in list order.
-    static const int DifficultyTexts[2];
+    static const int DifficultyTexts[3];
     static const int PlayTexts[2];
     static const int DiscardTexts[3];
 

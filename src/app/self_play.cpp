@@ -2,6 +2,7 @@
 
 #include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
+#include "ai/expert.h"
 #include "app/shell.h"
 #include "app/taps.h"
 #include "game/deal.h"
@@ -16,16 +17,48 @@ namespace {
 // a few hundred turns are plenty; past this bound something is broken.
 constexpr int MaxTurnsPerHand = 2000;
 
-void setLevel(Game& g, bool hard) {
-    g.round.set(flag::hard, hard);
+// What player 0 has seen of the hand, as the computer's seen counts are for player
+// 1: the cards it drew and those player 1 laid. Only Expert reads it; the rules'
+// reports go on to whoever listened before.
+class SeatZeroMemory : public GameEvents {
+  public:
+    explicit SeatZeroMemory(GameEvents& next) : next_(next) {}
+
+    SeenCounts seen{};
+
+    void cardLeavesHand(Game& g, int target, int depth) override {
+        if (g.currentPlayer == 1) count(g.own().slot(g.own().selectedSlot()));
+        next_.cardLeavesHand(g, target, depth);
+    }
+    void cardLeavesDrawPile(Game& g) override {
+        if (g.currentPlayer == 0 && !g.deckExhausted()) count(g.deck[g.round.deckPos]);
+        next_.cardLeavesDrawPile(g);
+    }
+    void regionChanged(Game& g, Region r, int player) override {
+        next_.regionChanged(g, r, player);
+    }
+    void statusMessage(Game& g, int id) override { next_.statusMessage(g, id); }
+    void statusNumber(Game& g, int id, int n) override { next_.statusNumber(g, id, n); }
+
+  private:
+    void count(Card c) {
+        if (isCard(c) && seen[c - FirstCard] < deckCount[c - FirstCard]) ++seen[c - FirstCard];
+    }
+    GameEvents& next_;
+};
+
+void setLevel(Game& g, bool hard, bool expert) {
+    g.round.set(flag::hard, hard || expert);
+    g.expert = expert;
 }
 
 // Player 0's turn, taken as a person takes it: each choice is one tap on a card;
 // a laid safety brings a replacement card and another tap; a move that passes the
 // turn hands the next card to the computer. Bounded like the computer's turn.
-void playerZeroTurn(Table& g) {
+void playerZeroTurn(Table& g, const SeenCounts& seen) {
     for (int attempts = 0; attempts < ComputerAttempts; ++attempts) {
-        const int choice = chooseCard(g, ChooseMode::Select);
+        const int choice =
+            g.expert ? chooseExpertCard(g, &seen) : chooseCard(g, ChooseMode::Select);
         if (choice == target::DrawPile) {
             // A person's card comes by itself; this only happens after a damaged start.
             drawCard(g, DrawSlide::Shown);
@@ -59,21 +92,30 @@ void prepareSelfPlay(Game& g) {
     g.playerCount = 1;
 }
 
-bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame) {
+bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame, const Levels& expert) {
+    GameEvents* const listener = g.events;
+    SeatZeroMemory memory(*listener);
+    // Only an Expert player 0 needs a memory of its own.
+    if (expert[0]) g.events = &memory;
     // The computer may open the hand inside beginHand.
-    setLevel(g, hard[1]);
+    setLevel(g, hard[1], expert[1]);
     beginHand(g, 1, newGame ? GameScores::Reset : GameScores::Kept);
+    bool ended = true;
     for (int turns = 0; !handOver(g); ++turns) {
-        if (turns == MaxTurnsPerHand) return false;
+        if (turns == MaxTurnsPerHand) {
+            ended = false;
+            break;
+        }
         if (g.currentPlayer == 0) {
-            setLevel(g, hard[0]);
-            playerZeroTurn(g);
+            setLevel(g, hard[0], expert[0]);
+            playerZeroTurn(g, memory.seen);
         } else {
-            setLevel(g, hard[1]);
+            setLevel(g, hard[1], expert[1]);
             computerTurn(g);
         }
     }
-    return true;
+    g.events = listener;
+    return ended;
 }
 
 } // namespace tarmigo

@@ -35,7 +35,7 @@ class SelfPlayHost : public Host, public ScreenHost {
     std::uint64_t state_;
 };
 
-// The level of each side: true for Hard.
+// The level of each side: true for Hard (or, in the second array, Expert).
 using Levels = std::array<bool, 2>;
 
 // The options a new program starts with, less the sounds and the slides, which
@@ -45,6 +45,7 @@ void prepareSelfPlay(Game& g);
 // Starts a hand (a new game when newGame is set) and plays it to its end: player 1
 // as the computer of a one-player game, player 0 by the same choice played through
 // the moves a tap would make. False if the hand failed to end, which is a fault.
-bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame);
+bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame,
+                      const Levels& expert = {false, false});
 
 } // namespace tarmigo

@@ -45,6 +45,7 @@ void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
     setDefaults();
     beginHand(g, 1, GameScores::Reset);
     loadState(g);
+    g.expert = host_.expertKept();
     if (g.has(flag::turnHandover))
         setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
 }
@@ -76,6 +77,7 @@ void Shell::handleCommand(int id) {
     case command::Options: {
         OptionsDialog dialog(g);
         host_.runOptionsDialog(dialog);
+        host_.keepExpert(g.expert);
         break;
     }
     case command::Scores:

@@ -27,6 +27,10 @@ class ShellHost : public Host, public ScreenHost {
     virtual void runAboutDialog() = 0;
     // Posts the help request; the window starts the help viewer when it arrives.
     virtual void postHelpRequest() = 0;
+    // The choice of the Expert level, kept with the platform's own settings rather
+    // than in the record (which says Hard). Where nothing keeps it, it lasts a run.
+    virtual bool expertKept() { return false; }
+    virtual void keepExpert(bool) {}
 };
 
 } // namespace tarmigo

@@ -33,6 +33,10 @@ struct Game {
     std::uint8_t playerCount = 0;
     std::uint8_t currentPlayer = 0;
 
+    // The computer plans ahead (Expert) when the Hard flag is set too. Kept with the
+    // desktop settings, not in the record, so a record read elsewhere plays Hard.
+    bool expert = false;
+
     UndoSnapshot undo;
 
     PlayerRecord& own() { return players[currentPlayer]; }

@@ -51,6 +51,7 @@ constexpr std::pair<int, const char*> Table[] = {
     {1503, "tap card then deck"},
     {1504, "Easy"},
     {1505, "Hard"},
+    {1506, "Expert"},
     {1601, "You have completed the 700 mile race.  Would you like to extend it to 1000 miles?"},
     {1602, "Do you want to forfeit the current game and start a new one?"},
     {1603, "Do you want to reset all scores?"},

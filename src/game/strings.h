@@ -34,6 +34,7 @@ inline constexpr int TapCardTwice = 1502;
 inline constexpr int TapCardThenDeck = 1503;
 inline constexpr int Easy = 1504;
 inline constexpr int Hard = 1505;
+inline constexpr int Expert = 1506;
 inline constexpr int ExtendRace = 1601;
 inline constexpr int ForfeitGame = 1602;
 inline constexpr int ResetScores = 1603;

@@ -56,6 +56,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     layout->addWidget(bar_);
 
     host_ = std::make_unique<QtHost>(*this, *board_, *bar_, setup.sounds, setup.openHelp);
+    host_->setPreferences(preferences_);
     shell_ = std::make_unique<Shell>(*host_, setup.fileStore, setup.secondStore);
     host_->attach(*shell_);
     statistics_ = std::make_unique<KeptStatistics>(preferences_);

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
+#include <QSettings>
 
 #include <chrono>
 #include <thread>
@@ -196,6 +197,18 @@ int QtHost::runScoresDialog() {
 void QtHost::postCommand(int commandId) {
     posted_.push_back(commandId);
     scheduleIdleWork();
+}
+
+namespace {
+const QString ExpertKey = QStringLiteral("Desktop/expert");
+} // namespace
+
+bool QtHost::expertKept() {
+    return preferences_ && preferences_->value(ExpertKey, false).toBool();
+}
+
+void QtHost::keepExpert(bool expert) {
+    if (preferences_) preferences_->setValue(ExpertKey, expert);
 }
 
 void QtHost::postHelpRequest() {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class QSettings;
 class QWidget;
 
 namespace tarmigo {
@@ -73,6 +74,11 @@ class QtHost : public ShellHost {
     void runOptionsDialog(OptionsDialog& dialog) override;
     void runAboutDialog() override;
     void postHelpRequest() override;
+    bool expertKept() override;
+    void keepExpert(bool expert) override;
+
+    // The desktop's own settings, where the Expert choice is kept; null keeps nothing.
+    void setPreferences(QSettings* preferences) { preferences_ = preferences; }
 
   private:
     class InputDropper;
@@ -89,6 +95,7 @@ class QtHost : public ShellHost {
     Sounds* sounds_;
     std::function<void()> openHelp_;
     Shell* shell_ = nullptr;
+    QSettings* preferences_ = nullptr;
 
     QObject queue_; // receives the queued calls of the idle work
     std::unique_ptr<InputDropper> dropper_;

@@ -54,6 +54,7 @@ const char* const Texts[] = {
     QT_TRANSLATE_NOOP("Tarmigo", "tap card then deck"),
     QT_TRANSLATE_NOOP("Tarmigo", "Easy"),
     QT_TRANSLATE_NOOP("Tarmigo", "Hard"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Expert"),
     QT_TRANSLATE_NOOP(
         "Tarmigo",
         "You have completed the 700 mile race.  Would you like to extend it to 1000 miles?"),

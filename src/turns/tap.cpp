@@ -2,6 +2,7 @@
 
 #include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
+#include "ai/expert.h"
 #include "board/bitmaps.h"
 #include "board/draw.h"
 #include "board/repaint.h"
@@ -53,7 +54,8 @@ void playTap(Table& g, int x, int y) {
 bool computerTurn(Table& g) {
     int result = TurnStays;
     for (int attempts = 0; result == TurnStays && attempts < ComputerAttempts;) {
-        const int choice = chooseCard(g, ChooseMode::Select);
+        const int choice =
+            g.expert && g.has(flag::hard) ? chooseExpertCard(g) : chooseCard(g, ChooseMode::Select);
         ++attempts;
         // The computer's card is drawn before it chooses, so "draw first" only comes
         // from an odd restored state: it draws, and must not arm the human's discard.

@@ -39,6 +39,18 @@ TEST(SelfPlay, EveryLevelPairingPlaysHandsToASoundEnd) {
     }
 }
 
+TEST(SelfPlay, ExpertAgainstHardPlaysHandsToASoundEndAndRepeats) {
+    SelfPlay a(7), b(7);
+    for (int hand = 0; hand < 4; ++hand) {
+        for (SelfPlay* s : {&a, &b})
+            ASSERT_TRUE(
+                playSelfPlayHand(s->g, {true, true}, hand == 0, {hand % 2 == 0, hand % 2 != 0}));
+        expectSoundEnd(a.g, hand);
+        EXPECT_EQ(a.g.players, b.g.players);
+        EXPECT_EQ(a.g.deck, b.g.deck);
+    }
+}
+
 TEST(SelfPlay, TheSameSeedReplaysTheSameHands) {
     SelfPlay a(42), b(42), c(43);
     for (int hand = 0; hand < 20; ++hand) {

@@ -194,6 +194,11 @@ TEST(Shell, TheOptionsDialogShowsAndStoresAsTheTableSays) {
         {"| | over", "difficulty=1 discard=2 sort sounds playable tips speed=10",
          "difficulty=1 play=0 discard=2 playable slider=10",
          "modes=02 delay=6 writes=1 animate playable notips hard over won=0/0 won=0/0"},
+        // Expert sets the Hard flag of the record beside its own choice.
+        {"", "difficulty=2", "difficulty=2 play=0 discard=1 sort sounds tips slider=8",
+         "modes=01 delay=8 writes=1 sort sounds animate hard won=0/0 won=0/0 expert"},
+        {"| | hard", "difficulty=1", "difficulty=1 play=0 discard=1 sort sounds tips slider=8",
+         "modes=01 delay=8 writes=1 sort sounds animate hard won=0/0 won=0/0"},
         {"", "difficulty=1 play=1 sort animation=0 speed=2 tips cancel",
          "difficulty=1 play=1 discard=0 locked sounds slider=8 hidden",
          "modes=01 delay=8 writes=0 sort sounds animate won=0/0 won=0/0"},
@@ -264,6 +269,7 @@ TEST(Shell, TheOptionsDialogShowsAndStoresAsTheTableSays) {
             {"over", flag::handOver}};
         for (auto [name, f] : flags)
             if (r.has(f)) stored += std::string(" ") + name;
+        if (app.g().expert) stored += " expert";
         for (const PlayerRecord& p : app.g().players)
             stored += " won=" + std::to_string(p.gamesWon1P) + "/" + std::to_string(p.gamesWon2P);
         if (getenv("DUMP"))

@@ -293,7 +293,7 @@ TEST_F(MainWindowTest, OptionsShowTheSettingsCoupleTheTapListsAndDoneAppliesAndS
         find(dialog, "animation")->setChecked(true);
         EXPECT_TRUE(speed->isVisible());
         speed->setValue(speed->maximum());
-        find<QComboBox>(dialog, "difficulty")->setCurrentIndex(1);
+        find<QComboBox>(dialog, "difficulty")->setCurrentIndex(2); // Expert
         find(dialog, "showTips")->setChecked(false);
         find(dialog, "sortCards")->setChecked(false);
         operated = true;
@@ -304,7 +304,9 @@ TEST_F(MainWindowTest, OptionsShowTheSettingsCoupleTheTapListsAndDoneAppliesAndS
     const RoundRecord& r = game().round;
     EXPECT_EQ(r.get(flag::playMode), 0);
     EXPECT_EQ(r.get(flag::discardMode), 2);
-    EXPECT_TRUE(r.has(flag::hard) && r.has(flag::animate) && r.has(flag::hideTips));
+    // Expert keeps the Hard flag in the record, and its own choice in the settings.
+    EXPECT_TRUE(r.has(flag::hard) && game().expert && r.has(flag::animate) && r.has(flag::hideTips));
+    EXPECT_TRUE(preferences.value(QStringLiteral("Desktop/expert")).toBool());
     EXPECT_FALSE(r.has(flag::sortHand));
     EXPECT_EQ(r.animDelay, 0);
     EXPECT_EQ(stored(), current());

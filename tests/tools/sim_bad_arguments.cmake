@@ -17,7 +17,8 @@ set(cases
   "--seed|-1=>not '-1'"
   "--seed|18446744073709551616=>not '18446744073709551616'"
   "--p0|medium=>not 'medium'"
-  "--p1|Hard=>--p1 needs easy or hard, not 'Hard'"
+  "--p1|Hard=>--p1 needs easy, hard or expert, not 'Hard'"
+  "--p0|experts=>--p0 needs easy, hard or expert, not 'experts'"
   "--p1==>not ''"
   "--games|5|extra=>unknown argument 'extra'")
 foreach(case IN LISTS cases)

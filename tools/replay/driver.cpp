@@ -42,9 +42,22 @@ int buttonCode(ScoresButton b) {
 } // namespace
 
 Driver::Driver(Store& fileStore, Store& secondStore, std::ostream& out, RenderFunction render,
-               int zoom)
+               int zoom, Store* preferences)
     : fileStore_(fileStore), secondStore_(secondStore), out_(out), render_(std::move(render)),
-      zoom_(zoom), lastPaint_(ScreenWidth, ScreenHeight) {}
+      zoom_(zoom), preferences_(preferences), lastPaint_(ScreenWidth, ScreenHeight) {}
+
+// One byte, 1 for Expert; anything else (none, damaged) plays by the record.
+bool Driver::expertKept() {
+    if (!preferences_) return false;
+    auto bytes = preferences_->read();
+    return bytes && bytes->size() == 1 && (*bytes)[0] == 1;
+}
+
+void Driver::keepExpert(bool expert) {
+    if (!preferences_ || expertKept() == expert) return;
+    const std::uint8_t byte = expert ? 1 : 0;
+    preferences_->write(std::span<const std::uint8_t>(&byte, 1));
+}
 
 Driver::~Driver() = default;
 

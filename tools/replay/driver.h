@@ -21,8 +21,9 @@ using RenderFunction =
 
 class Driver : public ShellHost {
   public:
+    // preferences keeps the Expert choice, the driver's own setting beside the record.
     Driver(Store& fileStore, Store& secondStore, std::ostream& out, RenderFunction render = {},
-           int zoom = 1);
+           int zoom = 1, Store* preferences = nullptr);
     ~Driver() override;
 
     // Runs one line of the script; an empty string when it ran, else the error message.
@@ -48,6 +49,8 @@ class Driver : public ShellHost {
     void runOptionsDialog(OptionsDialog& dialog) override;
     void runAboutDialog() override { repaintPending_ = true; }
     void postHelpRequest() override;
+    bool expertKept() override;
+    void keepExpert(bool expert) override;
 
   private:
     static constexpr int HelpRequest = -1;
@@ -63,6 +66,7 @@ class Driver : public ShellHost {
     std::ostream& out_;
     RenderFunction render_;
     int zoom_;
+    Store* preferences_;
 
     std::unique_ptr<Shell> shell_;
     std::uint32_t ticks_ = 0;

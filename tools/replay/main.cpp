@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
                               const std::string& path) {
         return renderer.renderPng(paint, z, path);
     };
-    tarmigo::replay::Driver driver(fileStore, secondStore, std::cout, render, zoom);
+    tarmigo::FileStore preferences(folder / tarmigo::replay::PreferencesName);
+    tarmigo::replay::Driver driver(fileStore, secondStore, std::cout, render, zoom, &preferences);
 
     std::string text;
     for (long lineNumber = 1; std::getline(in, text); ++lineNumber) {

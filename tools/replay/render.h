@@ -12,6 +12,8 @@ namespace tarmigo::replay {
 // The file copy is named as the desktop program names it; the second copy is the
 // settings store kept in an INI file.
 inline constexpr const char* FileCopyName = "tarmigt";
+// The driver's own settings (the Expert choice), beside the two copies.
+inline constexpr const char* PreferencesName = "tarmigo-preferences";
 inline constexpr const char* SecondCopyName = "tarmigo-second.ini";
 
 // Writes recorded paints as PNG files. Text needs a GUI application: one is

@@ -67,7 +67,8 @@ std::variant<OptionSetting, std::string> setting(std::string_view word) {
     if (name == "difficulty") {
         if (value == "easy") return OptionSetting{C::Difficulty, 0, std::string(word)};
         if (value == "hard") return OptionSetting{C::Difficulty, 1, std::string(word)};
-        return "difficulty must be easy or hard";
+        if (value == "expert") return OptionSetting{C::Difficulty, 2, std::string(word)};
+        return "difficulty must be easy, hard or expert";
     }
     struct Numeric {
         std::string_view name;

@@ -28,11 +28,13 @@ std::string quoted(std::string_view s) {
 } // namespace
 
 const char* const usageText =
-    "usage: tarmigo-sim [--games N] [--seed S] [--p0 easy|hard] [--p1 easy|hard]\n"
+    "usage: tarmigo-sim [--games N] [--seed S] [--p0 easy|hard|expert]\n"
+    "                   [--p1 easy|hard|expert]\n"
     "Plays N whole one-player games (default 100) with the computer's choice on both\n"
     "sides: player 1 is the computer as in the game, player 0 plays the same choice\n"
     "through a person's moves. S (default 1) is the seed of the clock that shuffles the\n"
-    "deck and drives Easy mode's random skips; the same arguments replay the same\n"
+    "deck, drives Easy mode's random skips and seeds Expert's planning; the same arguments replay "
+    "the same\n"
     "games. The levels default to --p0 hard --p1 easy.\n";
 
 ParsedArguments parseArguments(std::span<const std::string_view> args) {
@@ -71,12 +73,11 @@ ParsedArguments parseArguments(std::span<const std::string_view> args) {
             r.options.seed = s;
         } else {
             const int side = flag == "--p0" ? 0 : 1;
-            if (value == "hard")
-                r.options.hard[side] = true;
-            else if (value == "easy")
-                r.options.hard[side] = false;
-            else
-                return failure(std::string(flag) + " needs easy or hard, not " + quoted(value));
+            if (value != "easy" && value != "hard" && value != "expert")
+                return failure(std::string(flag) + " needs easy, hard or expert, not " +
+                               quoted(value));
+            r.options.hard[side] = value != "easy";
+            r.options.expert[side] = value == "expert";
         }
     }
     return r;

@@ -13,6 +13,7 @@ struct Options {
     long games = 100;
     std::uint64_t seed = 1;
     Levels hard{true, false}; // player 0 Hard, player 1 Easy
+    Levels expert{false, false};
 };
 
 struct ParsedArguments {

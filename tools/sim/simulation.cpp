@@ -38,8 +38,9 @@ void countHand(const Game& g, Report& r) {
     if (!tripCompleted) ++r.blockedHands;
 }
 
-std::string levelName(bool hard) {
-    return hard ? "hard" : "easy";
+std::string levelName(const Options& options, int side) {
+    if (options.expert[side]) return "expert";
+    return options.hard[side] ? "hard" : "easy";
 }
 
 void printRow(std::ostream& out, const char* label, const std::string& a, const std::string& b) {
@@ -69,7 +70,8 @@ Report runSimulation(const Options& options) {
     for (long game = 0; game < options.games && !r.stalled; ++game) {
         bool newGame = true;
         for (long hand = 0;; ++hand) {
-            if (hand == MaxHandsPerGame || !playSelfPlayHand(g, options.hard, newGame)) {
+            if (hand == MaxHandsPerGame ||
+                !playSelfPlayHand(g, options.hard, newGame, options.expert)) {
                 r.stalled = true;
                 break;
             }
@@ -88,9 +90,9 @@ Report runSimulation(const Options& options) {
 
 void printReport(std::ostream& out, const Options& options, const Report& r) {
     out << "tarmigo-sim: " << r.games << " games, seed " << options.seed << ", player 0 "
-        << levelName(options.hard[0]) << ", player 1 " << levelName(options.hard[1]) << '\n';
-    printRow(out, "", "player 0 (" + levelName(options.hard[0]) + ")",
-             "player 1 (" + levelName(options.hard[1]) + ")");
+        << levelName(options, 0) << ", player 1 " << levelName(options, 1) << '\n';
+    printRow(out, "", "player 0 (" + levelName(options, 0) + ")",
+             "player 1 (" + levelName(options, 1) + ")");
     auto row = [&](const char* label, auto field) {
         printRow(out, label, field(r.sides[0]), field(r.sides[1]));
     };
