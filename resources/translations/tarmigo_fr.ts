@@ -454,11 +454,6 @@
         <translation>Statistiques</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="105"/>
-        <source>Expert</source>
-        <translation>Expert</translation>
-    </message>
-    <message>
         <location filename="../../src/qt/translatable_texts.cpp" line="106"/>
         <source>Two Players</source>
         <translation>Deux joueurs</translation>

@@ -103,7 +103,6 @@ const char* const Texts[] = {
     QT_TRANSLATE_NOOP("Tarmigo", "Forward"),
     QT_TRANSLATE_NOOP("Tarmigo", "Close"),
     QT_TRANSLATE_NOOP("Tarmigo", "Statistics"),
-    QT_TRANSLATE_NOOP("Tarmigo", "Expert"),
     QT_TRANSLATE_NOOP("Tarmigo", "Two Players"),
     QT_TRANSLATE_NOOP("Tarmigo", "Games Played"),
     QT_TRANSLATE_NOOP("Tarmigo", "Share Won"),

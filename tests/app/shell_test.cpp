@@ -196,7 +196,7 @@ TEST(Shell, TheOptionsDialogShowsAndStoresAsTheTableSays) {
          "modes=02 delay=6 writes=1 animate playable notips hard over won=0/0 won=0/0"},
         // Expert sets the Hard flag of the record beside its own choice.
         {"", "difficulty=2", "difficulty=2 play=0 discard=1 sort sounds tips slider=8",
-         "modes=01 delay=8 writes=1 sort sounds animate hard won=0/0 won=0/0 expert"},
+         "modes=01 delay=8 writes=1 sort sounds animate hard expert won=0/0 won=0/0"},
         {"| | hard", "difficulty=1", "difficulty=1 play=0 discard=1 sort sounds tips slider=8",
          "modes=01 delay=8 writes=1 sort sounds animate hard won=0/0 won=0/0"},
         {"", "difficulty=1 play=1 sort animation=0 speed=2 tips cancel",

@@ -305,7 +305,8 @@ TEST_F(MainWindowTest, OptionsShowTheSettingsCoupleTheTapListsAndDoneAppliesAndS
     EXPECT_EQ(r.get(flag::playMode), 0);
     EXPECT_EQ(r.get(flag::discardMode), 2);
     // Expert keeps the Hard flag in the record, and its own choice in the settings.
-    EXPECT_TRUE(r.has(flag::hard) && game().expert && r.has(flag::animate) && r.has(flag::hideTips));
+    EXPECT_TRUE(r.has(flag::hard) && game().expert && r.has(flag::animate) &&
+                r.has(flag::hideTips));
     EXPECT_TRUE(preferences.value(QStringLiteral("Desktop/expert")).toBool());
     EXPECT_FALSE(r.has(flag::sortHand));
     EXPECT_EQ(r.animDelay, 0);
@@ -392,7 +393,8 @@ void answer(QWidget* modal, QMessageBox::StandardButton button) {
 std::string column(QWidget* dialog, int c) {
     QStringList shown;
     for (int r = 0; r < 12; ++r) {
-        auto* label = find<QLabel>(dialog, QStringLiteral("value%1_%2").arg(r).arg(c).toLatin1().constData());
+        auto* label =
+            find<QLabel>(dialog, QStringLiteral("value%1_%2").arg(r).arg(c).toLatin1().constData());
         shown << (label ? label->text() : QString());
     }
     return shown.join(QLatin1Char(' ')).toStdString();
