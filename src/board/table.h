@@ -36,7 +36,7 @@ struct Screen {
 
 struct Table : Game, Screen {
     Table(Host& host, ScreenHost& screen);
-    // A copy reports to its own board, not to the original's.
+    // A copy reports to its own board, not to that of the table it was copied from.
     Table(const Table& other);
     Table& operator=(const Table&) = delete;
 
