@@ -95,7 +95,10 @@ std::optional<Mask> inkAt(const QFont& font, const QString& text, int fraction, 
     painter.setPen(Qt::black);
     painter.drawText(QPointF(originX + fraction / 64.0, baseline), text);
     painter.end();
-    int x0 = image.width(), y0 = image.height(), x1 = -1, y1 = -1;
+    int x0 = image.width();
+    int y0 = image.height();
+    int x1 = -1;
+    int y1 = -1;
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {

@@ -59,9 +59,10 @@ void blend(quint32& destination, quint32 source, int coverage) {
 } // namespace
 
 const PackedFontSize* PackedText::sizeFor(int zoom) {
-    const PackedFont font = packedFont();
-    for (int i = 0; i < font.count; ++i)
-        if (font.sizes[i].zoom == zoom) return &font.sizes[i];
+    // The sizes are static data compiled into the program.
+    const auto [sizes, count] = packedFont();
+    for (const PackedFontSize* s = sizes; s != sizes + count; ++s)
+        if (s->zoom == zoom) return s;
     return nullptr;
 }
 
