@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 using namespace tarmigo;
 using namespace tarmigo::testing;
 
@@ -210,6 +213,27 @@ TEST(Taps, EachRunOfTapsEndsSo) {
 // to its right), 16 the draw pile (the whole deck area), 18 the score panel strip,
 // 19 the board, 20 the status line, 0 nothing. Positions outside the window follow
 // the same rules.
+// How often a run of taps asks for the status line to be repainted: each message a tap
+// shows is put on the screen at once, and each of the computer's attempts at a move shows
+// its message (twenty attempts at most, one a safety laid in between).
+TEST(Taps, EachMessageIsRepaintedAtOnce) {
+    constexpr std::tuple<const char*, const char*, int> Rows[] = {
+        {"hand=l", "board", 1},
+        {"hand=l", "deck deck", 2},
+        {"go hand=f | | one turn=1 deck=101", "0,0", 20},
+        {"go hand=f | hand=uvwx | one turn=1 deck=101", "0,0", 16},
+    };
+    for (auto [position, taps, repaints] : Rows) {
+        Position pos;
+        pos.set(position);
+        outcome(pos, taps);
+        EXPECT_EQ(std::count(pos.host.invalidated.begin(), pos.host.invalidated.end(),
+                             pos.g.layout.statusRect()),
+                  repaints)
+            << position << " / " << taps;
+    }
+}
+
 TEST(Taps, EachPositionHitsItsPlace) {
     constexpr int Hits[][3] = {
         {5, 219, 1},     {23, 245, 1},     {4, 230, 0},      {143, 219, 7},  {161, 245, 7},
