@@ -272,9 +272,6 @@ TEST(Shell, TheOptionsDialogShowsAndStoresAsTheTableSays) {
         if (app.g().expert) stored += " expert";
         for (const PlayerRecord& p : app.g().players)
             stored += " won=" + std::to_string(p.gamesWon1P) + "/" + std::to_string(p.gamesWon2P);
-        if (getenv("DUMP"))
-            printf("%s || %s || %s || %s\n", row.position, row.controls, shown.c_str(),
-                   stored.c_str());
         EXPECT_EQ(shown, row.shown) << row.position << " / " << row.controls;
         EXPECT_EQ(stored, row.stored) << row.position << " / " << row.controls;
     }
