@@ -77,7 +77,8 @@ const SlideRow Slides[] = {
      [](Session& g) { g.round.animDelay = 3, animatePlayedCard(g, 141, 99); },
      "before: fill 0,251 card 121 74,219; 30 steps (3 ms) from 74,219 then 76,215; last: card 108 "
      "141,99; dropped 1"},
-    {"| sel=2 hand=fiklpnu | one animate turn=1", [](Session& g) { animatePlayedCard(g, 198, 149); },
+    {"| sel=2 hand=fiklpnu | one animate turn=1",
+     [](Session& g) { animatePlayedCard(g, 198, 149); },
      "before: fill 0,251; 37 steps (8 ms) from 120,0 then 122,4; last: card 105 198,149; dropped "
      "1"},
     {"draw=2 | | animate deck=30 next=m", [](Session& g) { animateDraw(g); },

@@ -9,14 +9,14 @@
 //           limit ended (the speed pile), miles=N (laid as 100s, a 50 and a 25),
 //           twos=N (that many of the miles as 200s), laid=a.b.c.d.e (the five distance
 //           counts, when they differ from those miles=N implies), score=H, game=G,
-//           won=N or won=ONE/TWO (games won alone and by two), safe=LETTERS, cf=LETTERS (coups
-//           fourres), hazard=N (the pending hazard), draw=S, sel=S, mark=S (slots),
-//           delayed, hand=LETTERS
-//   game:   one, two (a one- or two-player game), turn=P, deck=N (the draw pile's position, 40 when
-//           not given), next=LETTERS (the cards drawn next), pile=L (the discard pile's
-//           top), race=N, over, gameover, winner=P, sounds, sort, notips, animate, hard, handover,
-//           modes=PD (play and discard modes), seen=LETTERS (one letter per card seen; 'p*' for
-//           every Stop)
+//           won=N or won=ONE/TWO (games won alone and by two), safe=LETTERS,
+//           cf=LETTERS (coups fourres), hazard=N (the pending hazard), draw=S, sel=S,
+//           mark=S (slots), delayed, hand=LETTERS
+//   game:   one, two (a one- or two-player game), turn=P, deck=N (the draw pile's
+//           position, 40 when not given), next=LETTERS (the cards drawn next), pile=L
+//           (the discard pile's top), race=N, over, gameover, winner=P, sounds, sort,
+//           notips, animate, hard, handover, modes=PD (play and discard modes),
+//           seen=LETTERS (one letter per card seen; 'p*' for every Stop)
 // describe() writes a position back in the same words and order, leaving out what is
 // at its starting value, so a table can compare a whole position after a move with one
 // line. An unknown word throws: a typo in a table never passes silently.
