@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 using namespace tarmigo;
 using namespace tarmigo::testing;
@@ -94,17 +95,17 @@ TEST(Rules, EachCardIsLegalOrRefusedWithItsReason) {
 }
 
 TEST(Rules, EachCardGoesToThePileOfItsKind) {
-    // Own piles: safeties 8, battle 10, speed 12, distance 14; the opponent's: 11, 13.
-    constexpr std::pair<char, int> Piles[] = {{'j', 14}, {'x', 8},  {'k', 10}, {'n', 10},
-                                              {'o', 12}, {'p', 11}, {'s', 11}, {'t', 13}};
+    // The pile a card goes to when player 0 and when player 1 lays it: safeties 8/9,
+    // battle 10/11, speed 12/13, distance 14/15; hazards and limits to the opponent's.
+    constexpr std::tuple<char, int, int> Piles[] = {
+        {'j', 14, 15}, {'x', 8, 9},   {'k', 10, 11}, {'n', 10, 11}, {'o', 12, 13},
+        {'p', 11, 10}, {'s', 11, 10}, {'t', 13, 12}, {'.', 0, 0},
+    };
     for (int p : {0, 1}) {
         RulePosition pos;
         pos.current(p);
-        for (auto [card, pile] : Piles)
-            EXPECT_EQ(autoTarget(pos.g, Card(card)),
-                      pile < 11 || pile == 12 || pile == 14 ? pile + p : pile - p)
-                << card;
-        EXPECT_EQ(autoTarget(pos.g, EmptySlot), target::Nothing);
+        for (auto [card, first, second] : Piles)
+            EXPECT_EQ(autoTarget(pos.g, cardOf(card)), p == 0 ? first : second) << card;
     }
 }
 
