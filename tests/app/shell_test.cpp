@@ -1,5 +1,6 @@
 // The shell's rules as tables: the menu commands with the forfeit rule, what the
-// Scores dialog shows, and what the Options dialog's controls do and store.
+// Scores dialog shows, and what a start restores. The Options dialog's controls are
+// worked in the replay scripts options-*.script.
 #include "app/options_dialog.h"
 #include "app/scores_dialog.h"
 #include "game/hand_end.h"
@@ -151,129 +152,6 @@ TEST(Shell, TheScoresDialogShowsTheRowsOfEachPlayer) {
         got += std::to_string(c.resultId) + " " + std::to_string(int(c.button)) +
                (c.twoPlayers ? " two" : "");
         EXPECT_EQ(got, shown) << position;
-    }
-}
-
-// The Options dialog's controls as a person operates them ("play=1", "discard=2",
-// "difficulty=1", "animation=0", "speed=N", "sort", "sounds", "playable", "tips" to
-// toggle, "reset"; "yes" answers the next question), what they show, and what Done
-// stores (or "cancel" leaves).
-TEST(Shell, TheOptionsDialogShowsAndStoresAsTheTableSays) {
-    struct Row {
-        const char* position;
-        const char* controls;
-        const char* shown;
-        const char* stored;
-    };
-    const Row Rows[] = {
-        // The defaults of a first start.
-        {"", "", "difficulty=0 play=0 discard=1 sort sounds tips slider=8",
-         "modes=01 delay=8 writes=1 sort sounds animate won=0/0 won=0/0"},
-        // "tap card twice" to play locks "To discard" on "tap card then deck"; choosing
-        // "tap card once" again unlocks it; only the two allowed combinations are stored.
-        {"", "discard=2 play=1 discard=2",
-         "difficulty=0 play=1 discard=0 locked sort sounds tips slider=8",
-         "modes=10 delay=8 writes=1 sort sounds animate won=0/0 won=0/0"},
-        {"", "play=1 play=0 discard=2", "difficulty=0 play=0 discard=2 sort sounds tips slider=8",
-         "modes=02 delay=8 writes=1 sort sounds animate won=0/0 won=0/0"},
-        {"| | modes=10", "", "difficulty=0 play=1 discard=0 locked sort sounds tips slider=8",
-         "modes=10 delay=8 writes=1 sort sounds animate won=0/0 won=0/0"},
-        // Unchecking Animation hides the slider, which keeps its place and cannot move.
-        {"", "speed=12 animation=0 speed=0",
-         "difficulty=0 play=0 discard=1 sort sounds tips slider=12 hidden",
-         "modes=01 delay=4 writes=1 sort sounds won=0/0 won=0/0"},
-        {"", "speed=16", "difficulty=0 play=0 discard=1 sort sounds tips slider=16",
-         "modes=01 delay=0 writes=1 sort sounds animate won=0/0 won=0/0"},
-        {"", "speed=0", "difficulty=0 play=0 discard=1 sort sounds tips slider=0",
-         "modes=01 delay=16 writes=1 sort sounds animate won=0/0 won=0/0"},
-        {"", "speed=40", "difficulty=0 play=0 discard=1 sort sounds tips slider=16",
-         "modes=01 delay=0 writes=1 sort sounds animate won=0/0 won=0/0"},
-        {"", "speed=-3", "difficulty=0 play=0 discard=1 sort sounds tips slider=0",
-         "modes=01 delay=16 writes=1 sort sounds animate won=0/0 won=0/0"},
-        // Done applies every control and leaves the other flags; cancel applies nothing.
-        {"| | over", "difficulty=1 discard=2 sort sounds playable tips speed=10",
-         "difficulty=1 play=0 discard=2 playable slider=10",
-         "modes=02 delay=6 writes=1 animate playable notips hard over won=0/0 won=0/0"},
-        // Expert sets the Hard flag of the record beside its own choice.
-        {"", "difficulty=2", "difficulty=2 play=0 discard=1 sort sounds tips slider=8",
-         "modes=01 delay=8 writes=1 sort sounds animate hard expert won=0/0 won=0/0"},
-        {"| | hard", "difficulty=1", "difficulty=1 play=0 discard=1 sort sounds tips slider=8",
-         "modes=01 delay=8 writes=1 sort sounds animate hard won=0/0 won=0/0"},
-        {"", "difficulty=1 play=1 sort animation=0 speed=2 tips cancel",
-         "difficulty=1 play=1 discard=0 locked sounds slider=8 hidden",
-         "modes=01 delay=8 writes=0 sort sounds animate won=0/0 won=0/0"},
-        // Reset Scores: disabled while nobody has won; Yes clears all four counters at
-        // once, and stands even when the dialog is cancelled.
-        {"| won=0/1", "reset", "difficulty=0 play=0 discard=1 sort sounds tips slider=8 reset",
-         "modes=01 delay=8 writes=1 sort sounds animate won=0/0 won=0/1"},
-        {"won=1/2 | won=2/0", "yes reset cancel",
-         "difficulty=0 play=0 discard=1 sort sounds tips slider=8",
-         "modes=01 delay=8 writes=0 sort sounds animate won=0/0 won=0/0"},
-    };
-    for (const Row& row : Rows) {
-        Program app;
-        app.start();
-        setPosition(app.g(), row.position);
-        OptionsDialog d(app.g());
-        const int writes = app.fileCopy.writes;
-        bool cancel = false;
-        for (std::string_view w : wordsOf(row.controls)) {
-            const std::size_t eq = w.find('=');
-            const std::string_view key = w.substr(0, eq);
-            const int n = eq == std::string_view::npos ? 0 : numberOf(w, w.substr(eq + 1));
-            if (key == "play")
-                d.choosePlay(n);
-            else if (key == "discard")
-                d.chooseDiscard(n);
-            else if (key == "difficulty")
-                d.chooseDifficulty(n);
-            else if (key == "animation")
-                d.setAnimation(n != 0);
-            else if (key == "speed")
-                d.moveSlider(n);
-            else if (key == "sort")
-                d.sortCards = !d.sortCards;
-            else if (key == "sounds")
-                d.playSounds = !d.playSounds;
-            else if (key == "playable")
-                d.showPlayable = !d.showPlayable;
-            else if (key == "tips")
-                d.showTips = !d.showTips;
-            else if (key == "yes")
-                app.host.yesNoAnswers.push_back(true);
-            else if (key == "reset")
-                d.pressResetScores();
-            else if (key == "cancel")
-                cancel = true;
-            else
-                badWord(w);
-        }
-        std::string shown =
-            "difficulty=" + std::to_string(d.difficulty()) +
-            " play=" + std::to_string(d.playItem()) +
-            " discard=" + std::to_string(d.discardItem()) + (d.discardEnabled() ? "" : " locked") +
-            (d.sortCards ? " sort" : "") + (d.playSounds ? " sounds" : "") +
-            (d.showPlayable ? " playable" : "") + (d.showTips ? " tips" : "") +
-            " slider=" + std::to_string(d.sliderPosition()) + (d.sliderVisible() ? "" : " hidden") +
-            (d.resetEnabled() ? " reset" : "");
-        cancel ? d.cancel() : d.done();
-        const RoundRecord& r = app.g().round;
-        std::string stored = "modes=" + std::to_string(r.get(flag::playMode)) +
-                             std::to_string(r.get(flag::discardMode)) +
-                             " delay=" + std::to_string(r.animDelay) +
-                             " writes=" + std::to_string(app.fileCopy.writes - writes);
-        const std::pair<const char*, BitField> flags[] = {
-            {"sort", flag::sortHand},   {"sounds", flag::playSounds},
-            {"animate", flag::animate}, {"playable", flag::showPlayable},
-            {"notips", flag::hideTips}, {"hard", flag::hard},
-            {"over", flag::handOver}};
-        for (auto [name, f] : flags)
-            if (r.has(f)) stored += std::string(" ") + name;
-        if (app.g().expert) stored += " expert";
-        for (const PlayerRecord& p : app.g().players)
-            stored += " won=" + std::to_string(p.gamesWon1P) + "/" + std::to_string(p.gamesWon2P);
-        EXPECT_EQ(shown, row.shown) << row.position << " / " << row.controls;
-        EXPECT_EQ(stored, row.stored) << row.position << " / " << row.controls;
     }
 }
 

@@ -1,130 +1,83 @@
 // A long run of random taps, menu commands, option changes and dialog answers in one-
-// and two-player games: after every tap the game state is still sound and its saved
-// record reads back to the same game.
+// and two-player games: after every step the game is still sound, and after every tap
+// its saved record reads back to the same game. A failure names the step; the run is
+// seeded, so it repeats.
 #include "app/options_dialog.h"
-#include "app/save_state.h"
-#include "app/shell.h"
-#include "app/taps.h"
 #include "board/draw.h"
-#include "board/surface.h"
+#include "board/recording_surface.h"
 #include "support/invariants.h"
-#include "support/memory_store.h"
-#include "support/position.h"
-#include "support/test_host.h"
+#include "support/program.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <deque>
 #include <memory>
 #include <random>
-#include <sstream>
-#include <string>
 
 using namespace tarmigo;
 using namespace tarmigo::testing;
 
 namespace {
 
-constexpr int Width = 240;
-constexpr int Height = 320;
-constexpr int TapsWanted = 100000;
-
-// Takes every drawing call and draws nothing, so that slides, highlights and paints
-// run in full on whatever state the game is in.
-class NullSurface : public DrawingSurface {
-  public:
-    void fillRect(const Rect&, Rgb, Pen) override {}
-    void drawBitmap(int, int, int, int, int, int) override {}
-    void invertRect(int, int, int, int) override {}
-    void drawText(std::string_view, const Rect&, HAlign, VAlign) override {}
-    void setBackground(Rgb colour) override { background_ = colour; }
-    Rgb background() const override { return background_; }
-    void saveBlock(int, int, int, int) override {}
-    void restoreBlock(int, int) override {}
-
-  private:
-    Rgb background_;
-};
-
 class RandomRun {
   public:
-    explicit RandomRun(std::uint32_t seed) : rng_(seed) {
-        host_.optionsDialog = [this](OptionsDialog& d) { operate(d); };
-        restart();
-    }
+    explicit RandomRun(std::uint32_t seed) : rng_(seed) { restart(); }
 
-    void run() {
-        while (taps_ < TapsWanted) {
-            host_.ticks = std::uint32_t(rng_());
-            topUpAnswers();
+    // Both modes get long stretches of play, and now and then the program restarts
+    // over the copies the run has stored.
+    void run(int tapsWanted) {
+        for (step_ = 0; taps_ < tapsWanted; ++step_) {
+            Program& app = *app_;
+            app.host.ticks = std::uint32_t(rng_());
+            while (app.host.yesNoAnswers.size() < 3) app.host.yesNoAnswers.push_back(pick(2));
+            const int closings[] = {dialog::Done, dialog::Cancel, dialog::NewHand};
+            while (app.host.scoresAnswers.size() < 3)
+                app.host.scoresAnswers.push_back(closings[pick(3)]);
             const int roll = pick(1000);
             if (roll < 15)
                 command();
             else if (roll < 20 && g().has(flag::handOver))
-                nextHand();
+                app.command(command::NewGameMenu + g().playerCount); // the next hand at once
             else if (roll < 21 && taps_ % 20000 < 200)
                 restart();
-            else if (roll < 30 && host_.undoEnabled)
-                undo();
+            else if (roll < 30 && app.host.undoEnabled)
+                ++undos, app.command(command::Undo);
             else
                 tap();
-            if (::testing::Test::HasFatalFailure()) return;
-            if (taps_ % 5000 == 0 && lastTaps_ != taps_) {
-                lastTaps_ = taps_;
-                switchMode(); // both modes get long stretches of play
+            if (taps_ % 5000 == 0 && taps_ != switchedAt_) {
+                switchedAt_ = taps_;
+                app_->host.yesNoAnswers.push_front(true);
+                app_->command(g().playerCount == 1 ? command::TwoPlayerGame
+                                                   : command::OnePlayerGame);
             }
-            forgetRecordings();
+            ASSERT_EQ(brokenInvariant(g()), "") << "step " << step_;
+            app_->host.sounds.clear();
+            app_->host.questions.clear();
+            app_->host.invalidated.clear();
         }
     }
 
-    struct Stats {
-        int taps[2] = {0, 0}; // in one- and two-player games
-        int handsEnded = 0;
-        int gamesEnded = 0;
-        int undos = 0;
-    } stats;
+    int taps[2] = {0, 0}; // in one- and two-player games
+    int handsEnded = 0;
+    int gamesEnded = 0;
+    int undos = 0;
 
   private:
     int pick(int n) { return int(rng_() % std::uint32_t(n)); }
     int between(int lo, int hi) { return lo + pick(hi - lo + 1); }
-    Session& g() { return shell_->game(); }
+    Session& g() { return app_->g(); }
 
-    void note(std::string what) {
-        log_.push_back(std::move(what));
-        if (log_.size() > 12) log_.pop_front();
-    }
-    std::string history() const {
-        std::string all;
-        for (const std::string& s : log_) all += "  " + s + "\n";
-        return all;
-    }
-
-    void check(const char* after) {
-        const std::string broken = brokenInvariant(g());
-        ASSERT_EQ(broken, "") << "after " << after << ", tap " << taps_ << "; last steps:\n"
-                              << history();
-    }
-
-    void topUpAnswers() {
-        while (host_.yesNoAnswers.size() < 3) host_.yesNoAnswers.push_back(pick(2) == 0);
-        while (host_.scoresAnswers.size() < 3) {
-            const int answers[] = {dialog::Done, dialog::Cancel, dialog::NewHand, dialog::NewHand};
-            host_.scoresAnswers.push_back(answers[pick(4)]);
-        }
-    }
-
+    // Mostly on the hand, the draw pile and the status line; now and then anywhere,
+    // on an edge, or far outside the board.
     std::pair<int, int> position() {
         const Layout& l = g().layout;
         const int kind = pick(100);
-        if (kind < 20) return {pick(Width), pick(Height)};
+        if (kind < 20) return {pick(240), pick(320)};
         if (kind < 65) return {23 * between(1, 7) - pick(20), l.handY + between(4, 32)};
-        if (kind < 75) return {between(l.deckX - 2, Width), between(l.handY - 2, l.statusY + 2)};
-        if (kind < 90) return {pick(Width), between(l.statusY - 2, Height - 24)};
+        if (kind < 75) return {between(l.deckX - 2, 240), between(l.handY - 2, l.statusY + 2)};
+        if (kind < 90) return {pick(240), between(l.statusY - 2, 296)};
         if (kind < 95) {
-            const int xs[] = {-1, 0, 1, Width - 1, Width, Width + 1, -32768, 32767};
-            const int ys[] = {-1, 0, 1, Height - 1, Height, Height + 1, -32768, 32767};
+            const int xs[] = {-1, 0, 1, 239, 240, 241, -32768, 32767};
+            const int ys[] = {-1, 0, 1, 319, 320, 321, -32768, 32767};
             return {xs[pick(8)], ys[pick(8)]};
         }
         return {between(-32768, 32767), between(-32768, 32767)};
@@ -132,32 +85,27 @@ class RandomRun {
 
     void tap() {
         const auto [x, y] = position();
-        host_.tapSurface = pick(4) == 0 ? &surface_ : nullptr;
-        const bool withPenDown = pick(50) != 0;
-        note("tap " + std::to_string(x) + "," + std::to_string(y) +
-             (withPenDown ? "" : " without pen down"));
-        const bool wasOver = g().has(flag::handOver);
-        const bool wasGameOver = g().has(flag::gameOver);
-        ++stats.taps[g().playerCount - 1];
-        if (withPenDown) penDown(g());
-        penUp(g(), x, y);
+        surface_.clear();
+        app_->host.tapSurface = pick(4) == 0 ? &surface_ : nullptr;
+        const bool penWasDown = pick(50) != 0;
+        const bool wasOver = g().has(flag::handOver), wasGameOver = g().has(flag::gameOver);
+        ++taps[g().playerCount - 1];
         ++taps_;
-        stats.handsEnded += !wasOver && g().has(flag::handOver);
-        stats.gamesEnded += !wasGameOver && g().has(flag::gameOver);
-        check("the tap");
-        if (::testing::Test::HasFatalFailure()) return;
-        if (withPenDown) {
-            const std::string stored = brokenRecord(g(), file_.bytes);
-            ASSERT_EQ(stored, "") << "tap " << taps_ << "; last steps:\n" << history();
-            ASSERT_EQ(file_.bytes, second_.bytes);
+        if (penWasDown) penDown(g());
+        penUp(g(), x, y);
+        handsEnded += !wasOver && g().has(flag::handOver);
+        gamesEnded += !wasGameOver && g().has(flag::gameOver);
+        if (penWasDown) {
+            ASSERT_EQ(brokenRecord(g(), app_->fileCopy.bytes), "") << "step " << step_;
+            ASSERT_EQ(app_->fileCopy.bytes, app_->secondCopy.bytes);
         }
-        runPosted();
-        if (pick(8) == 0) paintWindow(g(), surface_);
+        app_->runPosted();
+        if (pick(8) == 0) surface_.clear(), paintWindow(g(), surface_);
     }
 
+    // The menu as a person uses it, now and then an id no menu has; a disabled Undo
+    // button cannot be pressed.
     void command() {
-        // The menu as a person uses it, now and then an id no menu has; a disabled
-        // Undo button cannot be pressed.
         static constexpr int Menu[] = {
             command::OnePlayerGame, command::OnePlayerGame, command::TwoPlayerGame,
             command::TwoPlayerGame, command::About,         command::Options,
@@ -165,45 +113,9 @@ class RandomRun {
             command::Undo,          command::NewGameMenu,   command::ViewMenu};
         const int kind = pick(13);
         const int id = kind < 12 ? Menu[kind] : pick(65536);
-        if (id == command::Undo && !host_.undoEnabled) return;
-        note("command " + std::to_string(id));
-        stats.undos += id == command::Undo;
-        shell_->handleCommand(id);
-        check("the command");
-        runPosted();
-    }
-
-    void runPosted() {
-        while (!host_.posted.empty()) {
-            const int id = host_.posted.front();
-            host_.posted.erase(host_.posted.begin());
-            note("posted " + std::to_string(id));
-            shell_->handleCommand(id);
-            check("a posted command");
-        }
-    }
-
-    void undo() {
-        note("undo");
-        ++stats.undos;
-        shell_->handleCommand(command::Undo);
-        check("the undo");
-    }
-
-    // The "New" entry of the mode being played, which deals the next hand at once.
-    void nextHand() {
-        const int id = command::NewGameMenu + g().playerCount;
-        note("next hand " + std::to_string(id));
-        shell_->handleCommand(id);
-        check("the next hand");
-    }
-
-    void switchMode() {
-        const int id = g().playerCount == 1 ? command::TwoPlayerGame : command::OnePlayerGame;
-        host_.yesNoAnswers.push_front(true);
-        note("switch " + std::to_string(id));
-        shell_->handleCommand(id);
-        check("a change of mode");
+        if (id == command::Undo && !app_->host.undoEnabled) return;
+        undos += id == command::Undo;
+        app_->command(id);
     }
 
     // The Options dialog, with a few random controls operated before Done or cancel.
@@ -222,49 +134,33 @@ class RandomRun {
             default: d.pressResetScores(); break;
             }
         }
-        if (pick(3) == 0) {
-            note("options cancelled");
-            d.cancel();
-        } else {
-            note("options done");
-            d.done();
-        }
+        pick(3) == 0 ? d.cancel() : d.done();
     }
 
-    // Another start of the program over the copies the run has stored.
     void restart() {
-        note("start");
-        shell_ = std::make_unique<Shell>(host_, &file_, &second_);
-        shell_->start(Width, Height);
-        check("the start");
-    }
-
-    void forgetRecordings() {
-        host_.sounds.clear();
-        host_.questions.clear();
-        host_.invalidated.clear();
+        app_ = app_ ? std::make_unique<Program>(app_->fileCopy, app_->secondCopy)
+                    : std::make_unique<Program>();
+        app_->host.optionsDialog = [this](OptionsDialog& d) { operate(d); };
+        app_->start();
     }
 
     std::mt19937 rng_;
-    TestHost host_;
-    MemoryStore file_;
-    MemoryStore second_;
-    NullSurface surface_;
-    std::unique_ptr<Shell> shell_;
-    std::deque<std::string> log_;
+    std::unique_ptr<Program> app_;
+    RecordingSurface surface_;
+    int step_ = 0;
     int taps_ = 0;
-    int lastTaps_ = 0;
+    int switchedAt_ = 0;
 };
 
 } // namespace
 
 TEST(RandomTaps, AHundredThousandRandomTapsKeepTheGameSound) {
     RandomRun run(20241207);
-    run.run();
+    run.run(100000);
     // The run played real games in both modes, not just taps on a finished hand.
-    EXPECT_GT(run.stats.taps[0], 20000);
-    EXPECT_GT(run.stats.taps[1], 20000);
-    EXPECT_GT(run.stats.handsEnded, 100);
-    EXPECT_GT(run.stats.gamesEnded, 0);
-    EXPECT_GT(run.stats.undos, 500);
+    EXPECT_GT(run.taps[0], 20000);
+    EXPECT_GT(run.taps[1], 20000);
+    EXPECT_GT(run.handsEnded, 100);
+    EXPECT_GT(run.gamesEnded, 0);
+    EXPECT_GT(run.undos, 500);
 }
