@@ -6,6 +6,7 @@
 #include "app/store.h"
 #include "qt/settings_store.h"
 #include "render.h"
+#include "support/hex.h"
 
 #include <gtest/gtest.h>
 
@@ -156,12 +157,6 @@ void writeRandomScript(const fs::path& path, std::mt19937& random) {
     }
 }
 
-std::string hex(const std::vector<std::uint8_t>& bytes) {
-    std::string s;
-    for (std::uint8_t b : bytes) s += {"0123456789abcdef"[b >> 4], "0123456789abcdef"[b & 0xF]};
-    return s;
-}
-
 // The driver plays a long random game and is killed with SIGKILL after a random delay,
 // again and again. After every kill each copy is missing or sound, and the next start
 // restores the second copy, or the file copy when the second is missing, to both.
@@ -194,7 +189,7 @@ TEST(Kill, AStartAfterAKillRestoresASoundSave) {
         EXPECT_TRUE(!file || isSoundRecord(*file));
         EXPECT_TRUE(!second || isSoundRecord(*second));
         if (!file && !second) continue; // killed before the first save
-        const std::string expected = hex(second ? *second : *file);
+        const std::string expected = hexOf(second ? *second : *file);
         EXPECT_EQ(line(run(f, "check.script"), "stored"), expected + ' ' + expected);
         ++restored;
     }

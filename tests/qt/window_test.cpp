@@ -14,6 +14,7 @@
 #include "qt/settings_store.h"
 #include "qt/sound_player.h"
 #include "qt/statistics_window.h"
+#include "support/notation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -273,14 +274,9 @@ TEST_F(MainWindowTest, OptionsShowTheSettingsCoupleTheTapListsAndDoneAppliesAndS
         auto* discard = find<QComboBox>(dialog, "toDiscard");
         auto* speed = find<QSlider>(dialog, "speed");
         // The settings as they are (the fixture turned the animation off).
-        EXPECT_EQ(discard->currentText(), "tap card twice");
-        EXPECT_EQ(play->currentText(), "tap card once");
-        EXPECT_EQ(find<QComboBox>(dialog, "difficulty")->currentText(), "Easy");
-        for (const char* on : {"sortCards", "playSounds", "showTips"})
-            EXPECT_TRUE(find(dialog, on)->isChecked()) << on;
-        EXPECT_FALSE(find(dialog, "showPlayable")->isChecked() ||
-                     find(dialog, "animation")->isChecked());
-        EXPECT_FALSE(speed->isVisible());
+        EXPECT_EQ(discard->currentText() + play->currentText(), "tap card twicetap card once");
+        EXPECT_TRUE(find(dialog, "sortCards")->isChecked());
+        EXPECT_FALSE(find(dialog, "animation")->isChecked() || speed->isVisible());
         EXPECT_FALSE(find<QPushButton>(dialog, "resetScores")->isEnabled());
 
         // Playing by two taps leaves only "tap card then deck" for discarding.
@@ -355,10 +351,9 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
     game().players[0].gameScore = 700;
     onNextModal([](QWidget* dialog) {
         // Fields run player by player, row by row: miles, safeties, all safeties, ...
-        const std::pair<const char*, const char*> shown[] = {
-            {"caption0", "Player 1"}, {"caption1", "Player 2"}, {"value0", "75"},
-            {"value3", "400"},        {"value5", "300"},        {"result", "Player 2 Wins!"}};
-        for (auto [name, text] : shown) EXPECT_EQ(find<QLabel>(dialog, name)->text(), text) << name;
+        EXPECT_EQ(find<QLabel>(dialog, "caption1")->text(), "Player 2");
+        EXPECT_EQ(find<QLabel>(dialog, "value3")->text(), "400");
+        EXPECT_EQ(find<QLabel>(dialog, "result")->text(), "Player 2 Wins!");
         find<QPushButton>(dialog, "newHand")->click();
     });
     command(command::Scores);
@@ -381,91 +376,56 @@ TEST_F(MainWindowTest, AboutShowsTheProgramAndSavesOnOpening) {
     EXPECT_EQ(stored(), current());
 }
 
-// The Statistics window: what the end of a hand and a forfeit count, the figures
-// shown after a restart, and Reset with its question.
-void answer(QWidget* modal, QMessageBox::StandardButton button) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
-    box->button(button)->click();
-}
-
-// The figures of one column, top to bottom, as shown.
+// The figures of one column of the Statistics window, top to bottom, as shown.
 std::string column(QWidget* dialog, int c) {
     QStringList shown;
-    for (int r = 0; r < 12; ++r) {
-        auto* label =
-            find<QLabel>(dialog, QStringLiteral("value%1_%2").arg(r).arg(c).toLatin1().constData());
-        shown << (label ? label->text() : QString());
-    }
+    for (int r = 0; r < 12; ++r)
+        shown << dialog->findChild<QLabel*>(QStringLiteral("value%1_%2").arg(r).arg(c))->text();
     return shown.join(QLatin1Char(' ')).toStdString();
 }
 
-constexpr int Easy = 0, Hard = 1, Expert = 2, TwoPlayers = 3;
-const std::string NoGames = "0 0 0% 0 0 0 0 0 0 0 0 0";
-
-TEST_F(MainWindowTest, HandsAndForfeitsAreCountedOnceKeptAndResetOnlyOnYes) {
+TEST_F(MainWindowTest, StatisticsCountHandsAndForfeitsOnceKeepThemAndResetOnlyOnYes) {
     start();
     // Against Expert, player 0 lays the last 100 of a safe shut-out trip that wins the game.
     preferences.setValue(QStringLiteral("Desktop/expert"), true);
-    Session& g = game();
-    g.round.set(flag::hard, true);
-    g.currentPlayer = 0;
-    PlayerRecord& own = g.players[0];
-    own.setBattle(BattleGo);
-    own.miles = 600;
-    own.distancePlayed[Distance100 - Distance25] = 6;
-    own.handScore = 600;
-    own.gameScore = 4000;
-    own.slot(1) = Distance100;
+    setPosition(game(), "go miles=600 score=600 game=4000 hand=i | | hard");
     const auto layTheLastHundred = [this] {
         onNextModal([](QWidget* extend) {
             onNextModal([](QWidget* scores) { find<QPushButton>(scores, "done")->click(); },
                         extend);
-            answer(extend, QMessageBox::No);
+            qobject_cast<QMessageBox*>(extend)->button(QMessageBox::No)->click();
         });
         clickSlot(1);
-        settle();
         ASSERT_TRUE(game().has(flag::gameOver));
     };
     layTheLastHundred();
-    // Taken back and laid again, the hand and the game count once.
-    command(command::Undo);
-    ASSERT_FALSE(g.has(flag::handOver));
+    command(command::Undo); // taken back and laid again, the hand and the game count once
     layTheLastHundred();
-
-    // A new Easy game, given up at once.
+    // A new Easy game, given up at once; then a damaged line loses its own column only.
     command(command::OnePlayerGame);
-    g.round.set(flag::hard, false);
-    onNextModal([](QWidget* box) { answer(box, QMessageBox::Yes); });
+    game().round.set(flag::hard, false);
+    answerNext(QMessageBox::Yes);
     command(command::OnePlayerGame);
-    // A damaged line loses its own column only.
     preferences.setValue(QStringLiteral("Statistics/hard"), QStringLiteral("7 9 banana"));
 
     start(); // a restart keeps them
     bool seen = false;
     onNextModal([&](QWidget* dialog) {
         ASSERT_NE(dynamic_cast<StatisticsWindow*>(dialog), nullptr);
-        // games, won, share, longest and current streak, hands, won, best, mean,
-        // coups fourres, trips, shut-outs
-        EXPECT_EQ(column(dialog, Expert), "1 1 100% 1 1 1 1 1900 1900 0 1 1");
-        EXPECT_EQ(column(dialog, Easy), "1 0 0% 0 0 0 0 0 0 0 0 0");
-        EXPECT_EQ(column(dialog, Hard), NoGames);
-        EXPECT_EQ(column(dialog, TwoPlayers), NoGames);
-
+        // Easy, Hard, Expert, Two Players: games, won, share, longest and current
+        // streak, hands, won, best, mean, coups fourres, trips, shut-outs
+        const std::string none = "0 0 0% 0 0 0 0 0 0 0 0 0";
+        EXPECT_EQ(column(dialog, 0), "1 0 0% 0 0 0 0 0 0 0 0 0");
+        EXPECT_EQ(column(dialog, 1), none);
+        EXPECT_EQ(column(dialog, 2), "1 1 100% 1 1 1 1 1900 1900 0 1 1");
+        EXPECT_EQ(column(dialog, 3), none);
         auto* reset = find<QPushButton>(dialog, "reset");
-        onNextModal(
-            [](QWidget* box) {
-                EXPECT_EQ(qobject_cast<QMessageBox*>(box)->text(),
-                          "Do you want to reset the statistics?");
-                answer(box, QMessageBox::No);
-            },
-            dialog);
+        answerNext(QMessageBox::No, "Do you want to reset the statistics?", dialog);
         reset->click();
-        EXPECT_EQ(column(dialog, Expert).substr(0, 4), "1 1 ");
-        onNextModal([](QWidget* box) { answer(box, QMessageBox::Yes); }, dialog);
+        EXPECT_EQ(column(dialog, 2).substr(0, 4), "1 1 ");
+        answerNext(QMessageBox::Yes, {}, dialog);
         reset->click();
-        EXPECT_EQ(column(dialog, Expert), NoGames);
-        EXPECT_EQ(column(dialog, Easy), NoGames);
+        EXPECT_EQ(column(dialog, 0) + column(dialog, 2), none + none);
         seen = true;
         find<QPushButton>(dialog, "done")->click();
     });
