@@ -2,7 +2,8 @@
 //   tarmigo-screenshots OUTPUT_FOLDER [ZOOM [LANG]]      (zoom 2 unless given)
 // writes screenshot-board.png (the start of a game), screenshot-options.png (the
 // Options dialog over the board), screenshot-scores.png (the Scores dialog at the
-// end of a hand, played out by the computer's own choices for both players) and
+// end of a hand, played out by the computer's own choices for both players),
+// screenshot-statistics.png (the Statistics window after a few such hands) and
 // screenshot-help.png (the program's own help window). With a language (de, fr)
 // the names end in -LANG (screenshot-board-de.png).
 #include "ai/choose_card.h"
@@ -21,6 +22,7 @@
 #include "qt/settings_store.h"
 #include "qt/translation.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -132,26 +134,42 @@ int main(int argc, char** argv) {
     });
     window.host().command(command::Options);
 
-    // Play the hand out quickly; answer the extension question with No.
+    // Play a few hands out quickly; answer the extension question with No, and take
+    // the Scores dialog of the first hand.
     g.round.set(flag::animate, false);
     bool shot = false;
     std::function<void()> watch = [&] {
         onModal([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 box->button(QMessageBox::No)->click();
-                watch();
             } else if (dynamic_cast<ScoresWindow*>(modal)) {
-                ok = save(frame(&window).united(frame(modal)), "screenshot-scores.png") && ok;
+                if (!shot)
+                    ok = save(frame(&window).united(frame(modal)), "screenshot-scores.png") && ok;
                 shot = true;
                 modal->findChild<QPushButton*>(QStringLiteral("done"))->click();
+            } else {
+                return; // the Statistics window, taken below
             }
+            watch();
         });
     };
     watch();
-    for (int moves = 0; moves < 1000 && !g.has(flag::handOver); ++moves) {
-        playOneMove(window);
-        QCoreApplication::processEvents();
+    for (int hand = 0; hand < 4; ++hand) {
+        if (hand > 0) window.host().command(command::OnePlayerGame); // the next hand
+        for (int moves = 0; moves < 1000 && !g.has(flag::handOver); ++moves) {
+            playOneMove(window);
+            QCoreApplication::processEvents();
+        }
+        QTest::qWait(200);
     }
+
+    bool counted = false;
+    onModal([&](QWidget* dialog) {
+        ok = save(frame(dialog), "screenshot-statistics.png") && ok;
+        counted = true;
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    window.findChild<QAction*>(QStringLiteral("statistics"))->trigger();
     QTest::qWait(200);
 
     QWidget* help = openHelpPage(findHelpPage(programFolder, currentLanguage()), noViewer);
@@ -160,5 +178,5 @@ int main(int argc, char** argv) {
     QTest::qWait(500);
     ok = save(frame(help), "screenshot-help.png") && ok;
     delete help;
-    return ok && shot ? 0 : 1;
+    return ok && shot && counted ? 0 : 1;
 }
