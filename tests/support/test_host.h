@@ -20,10 +20,8 @@ class TestHost : public ShellHost {
     std::vector<int> questions;
     std::vector<int> posted;
     int scoresDialogs = 0;
-    int undoEnabledCalls = 0;
     bool undoEnabled = false;
     std::vector<Rect> invalidated;
-    int erasingInvalidations = 0; // requests that also erase the background
     int paintsNow = 0;
     int droppedTaps = 0;
     int animationSteps = 0;
@@ -57,14 +55,8 @@ class TestHost : public ShellHost {
         return a;
     }
     void postCommand(int id) override { posted.push_back(id); }
-    void enableUndoButton(bool on) override {
-        ++undoEnabledCalls;
-        undoEnabled = on;
-    }
-    void invalidate(const Rect& r, bool erase) override {
-        invalidated.push_back(r);
-        erasingInvalidations += erase;
-    }
+    void enableUndoButton(bool on) override { undoEnabled = on; }
+    void invalidate(const Rect& r, bool) override { invalidated.push_back(r); }
     void dropPendingRepaint() override {}
     void paintNow() override { ++paintsNow; }
     DrawingSurface* acquireTapSurface() override { return tapSurface; }
