@@ -87,6 +87,9 @@ PackedText::PackedText(const PackedFontSize* size, QStringView text) : size_(siz
 
 void PackedText::draw(QImage& image, int x, int baseline, const QRect& clip, QRgb colour) const {
     if (!valid_) return;
+    // Four-byte pixels are blended in place; three-byte ones (red, green, blue) through
+    // the same arithmetic as opaque four-byte pixels, which gives the same colours.
+    const bool threeBytes = image.format() == QImage::Format_RGB888;
     const QRect area = clip & image.rect();
     const quint32 source = colour | 0xff000000u;
     for (const Placed& p : placed_) {
@@ -102,10 +105,21 @@ void PackedText::draw(QImage& image, int x, int baseline, const QRect& clip, QRg
         const int y0 = std::max(top, area.top());
         const int y1 = std::min(top + int(mask.height), area.bottom() + 1);
         for (int y = y0; y < y1; ++y) {
-            auto* row = reinterpret_cast<quint32*>(image.scanLine(y));
+            uchar* line = image.scanLine(y);
             const uchar* in = coverage + std::ptrdiff_t(y - top) * mask.width - left;
-            for (int px = x0; px < x1; ++px)
-                if (in[px]) blend(row[px], source, in[px]);
+            for (int px = x0; px < x1; ++px) {
+                if (!in[px]) continue;
+                if (!threeBytes) {
+                    blend(reinterpret_cast<quint32*>(line)[px], source, in[px]);
+                    continue;
+                }
+                uchar* pixel = line + std::ptrdiff_t(px) * 3;
+                quint32 rgb = qRgb(pixel[0], pixel[1], pixel[2]);
+                blend(rgb, source, in[px]);
+                pixel[0] = uchar(qRed(rgb));
+                pixel[1] = uchar(qGreen(rgb));
+                pixel[2] = uchar(qBlue(rgb));
+            }
         }
     }
 }

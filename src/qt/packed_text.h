@@ -23,7 +23,8 @@ class PackedText {
     bool valid() const { return valid_; }
     // The advance of the whole text in pixels, as QFontMetrics::horizontalAdvance.
     int width() const { return (pen_ + 32) >> 6; }
-    // Draws the text in an opaque colour with the pen at (x, baseline), inside clip.
+    // Draws the text in an opaque colour with the pen at (x, baseline), inside clip, on
+    // an image of 32-bit pixels or of Format_RGB888.
     void draw(QImage& image, int x, int baseline, const QRect& clip, QRgb colour) const;
 
   private:
