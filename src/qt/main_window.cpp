@@ -10,6 +10,7 @@
 #include "qt/command_bar.h"
 #include "qt/desktop_labels.h"
 #include "qt/kept_statistics.h"
+#include "qt/packed_text.h"
 #include "qt/qt_host.h"
 #include "qt/statistics_window.h"
 #include "qt/ui_scale.h"
@@ -108,6 +109,7 @@ void MainWindow::setZoom(int zoom) {
 void MainWindow::applyZoom(int zoom) {
     board_->setZoom(zoom);
     bar_->setZoom(zoom);
+    PackedText::releaseSizesOtherThan(board_->surface().zoom());
     for (QAction* action : zoomGroup_->actions())
         action->setChecked(action->data().toInt() == zoom);
     if (started_) host_->repaintBoard();

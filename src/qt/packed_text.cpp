@@ -1,7 +1,11 @@
 #include "qt/packed_text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace tarmigo {
 namespace {
@@ -64,6 +68,24 @@ const PackedFontSize* PackedText::sizeFor(int zoom) {
     for (const PackedFontSize* s = sizes; s != sizes + count; ++s)
         if (s->zoom == zoom) return s;
     return nullptr;
+}
+
+void PackedText::releaseSizesOtherThan(int zoom) {
+    // Linux maps the program's file into memory in blocks of 64 KiB and more (as large
+    // as the page cache holds them) at the first touch, so the masks of every zoom are
+    // resident once any zoom's text is drawn: those of zooms 1 and 3 are 200 KiB that
+    // a window at zoom 2 never reads. They are let go here; they are constant data of
+    // the file, which a later use maps again. (Only the masks' bytes: the tables that
+    // hold pointers were fixed up when the program was loaded.)
+    const auto [sizes, count] = packedFont();
+    const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
+    for (const PackedFontSize* s = sizes; s != sizes + count; ++s) {
+        if (s->zoom == zoom || page == 0) continue;
+        const auto begin = reinterpret_cast<std::uintptr_t>(s->coverage);
+        const std::uintptr_t first = (begin + page - 1) / page * page;
+        const std::uintptr_t last = (begin + s->coverageSize) / page * page;
+        if (first < last) madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+    }
 }
 
 PackedText::PackedText(const PackedFontSize* size, QStringView text) : size_(size) {

@@ -16,6 +16,8 @@ class PackedText {
   public:
     // The packed size of the board font at a zoom, or null.
     static const PackedFontSize* sizeFor(int zoom);
+    // Gives the pages of the other sizes' masks back to the system (see the definition).
+    static void releaseSizesOtherThan(int zoom);
 
     // Lays a text out; valid() is false where it cannot be drawn from the packed font.
     PackedText(const PackedFontSize* size, QStringView text);
