@@ -60,6 +60,16 @@ void blend(quint32& destination, quint32 source, int coverage) {
     destination = s + byteMul(destination, 255u - qAlpha(s));
 }
 
+// The same blend on a pixel of three bytes (red, green, blue), through the four-byte
+// arithmetic as on an opaque pixel: the colours come out the same.
+void blend3(uchar* destination, quint32 source, int coverage) {
+    quint32 pixel = qRgb(destination[0], destination[1], destination[2]);
+    blend(pixel, source, coverage);
+    destination[0] = uchar(qRed(pixel));
+    destination[1] = uchar(qGreen(pixel));
+    destination[2] = uchar(qBlue(pixel));
+}
+
 } // namespace
 
 const PackedFontSize* PackedText::sizeFor(int zoom) {
@@ -109,8 +119,6 @@ PackedText::PackedText(const PackedFontSize* size, QStringView text) : size_(siz
 
 void PackedText::draw(QImage& image, int x, int baseline, const QRect& clip, QRgb colour) const {
     if (!valid_) return;
-    // Four-byte pixels are blended in place; three-byte ones (red, green, blue) through
-    // the same arithmetic as opaque four-byte pixels, which gives the same colours.
     const bool threeBytes = image.format() == QImage::Format_RGB888;
     const QRect area = clip & image.rect();
     const quint32 source = colour | 0xff000000u;
@@ -129,18 +137,13 @@ void PackedText::draw(QImage& image, int x, int baseline, const QRect& clip, QRg
         for (int y = y0; y < y1; ++y) {
             uchar* line = image.scanLine(y);
             const uchar* in = coverage + std::ptrdiff_t(y - top) * mask.width - left;
-            for (int px = x0; px < x1; ++px) {
-                if (!in[px]) continue;
-                if (!threeBytes) {
-                    blend(reinterpret_cast<quint32*>(line)[px], source, in[px]);
-                    continue;
-                }
-                uchar* pixel = line + std::ptrdiff_t(px) * 3;
-                quint32 rgb = qRgb(pixel[0], pixel[1], pixel[2]);
-                blend(rgb, source, in[px]);
-                pixel[0] = uchar(qRed(rgb));
-                pixel[1] = uchar(qGreen(rgb));
-                pixel[2] = uchar(qBlue(rgb));
+            if (threeBytes) {
+                for (int px = x0; px < x1; ++px)
+                    if (in[px]) blend3(line + std::ptrdiff_t(px) * 3, source, in[px]);
+            } else {
+                auto* row = reinterpret_cast<quint32*>(line);
+                for (int px = x0; px < x1; ++px)
+                    if (in[px]) blend(row[px], source, in[px]);
             }
         }
     }
