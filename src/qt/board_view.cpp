@@ -93,14 +93,14 @@ void BoardView::paintEvent(QPaintEvent*) {
     const qreal density = devicePixelRatioF();
     const bool exact = std::abs(area.width() * density - image.width()) < 0.5;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
-    if (exact) {
+    if (exact && density == 1) {
         // In bands of rows: Qt converts the image's three-byte pixels on the way, and
-        // hands a larger area to worker threads that it starts for this alone.
+        // hands a larger area to worker threads that it starts for this alone. (Not
+        // on a scaled screen, where the bands' edges might not meet exactly.)
         for (int y = 0; y < image.height(); y += PaintBand) {
             const int rows = std::min(PaintBand, image.height() - y);
-            painter.drawImage(
-                QRectF(area.left(), area.top() + y / density, area.width(), rows / density), image,
-                QRectF(0, y, image.width(), rows));
+            painter.drawImage(QRectF(area.left(), area.top() + y, area.width(), rows), image,
+                              QRectF(0, y, image.width(), rows));
         }
     } else {
         painter.drawImage(area, image);

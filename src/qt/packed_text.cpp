@@ -88,13 +88,18 @@ void PackedText::releaseSizesOtherThan(int zoom) {
     // the file, which a later use maps again. (Only the masks' bytes: the tables that
     // hold pointers were fixed up when the program was loaded.)
     const auto [sizes, count] = packedFont();
-    const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    if (pageSize <= 0) return;
+    const auto page = std::size_t(pageSize);
     for (const PackedFontSize* s = sizes; s != sizes + count; ++s) {
-        if (s->zoom == zoom || page == 0) continue;
-        const auto begin = reinterpret_cast<std::uintptr_t>(s->coverage);
-        const std::uintptr_t first = (begin + page - 1) / page * page;
-        const std::uintptr_t last = (begin + s->coverageSize) / page * page;
-        if (first < last) madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+        if (s->zoom == zoom) continue;
+        // The whole pages inside the masks' bytes.
+        const auto address = reinterpret_cast<std::uintptr_t>(s->coverage);
+        const std::size_t skip = (page - address % page) % page;
+        if (s->coverageSize <= skip) continue;
+        const std::size_t length = (s->coverageSize - skip) / page * page;
+        if (length > 0)
+            madvise(const_cast<std::uint8_t*>(s->coverage + skip), length, MADV_DONTNEED);
     }
 }
 

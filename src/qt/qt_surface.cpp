@@ -20,7 +20,7 @@ QRgb toQRgb(Rgb c) {
 }
 
 // A pixel of the board's image: red, green and blue bytes in that order.
-constexpr int PixelBytes = 3;
+constexpr std::ptrdiff_t PixelBytes = 3;
 
 void put(uchar* pixel, QRgb colour) {
     pixel[0] = uchar(qRed(colour));
@@ -34,7 +34,7 @@ QtSurface::QtSurface(int width, int height, int zoom, const Bitmaps& bitmaps)
     : image_(std::max(1, width * std::max(1, zoom)), std::max(1, height * std::max(1, zoom)),
              QImage::Format_RGB888),
       zoom_(std::max(1, zoom)), bitmaps_(bitmaps), packed_(PackedText::sizeFor(zoom_)),
-      saved_(static_cast<std::size_t>(CardWidth * CardHeight * zoom_ * zoom_ * PixelBytes)) {
+      saved_(std::size_t(CardWidth * CardHeight * zoom_ * zoom_) * std::size_t(PixelBytes)) {
     image_.fill(Qt::white);
 }
 
@@ -59,7 +59,7 @@ void QtSurface::fillPixels(int left, int top, int width, int height, QRgb colour
     if (x1 <= x0 || y1 <= y0) return;
     // The first row pixel by pixel, the others copied from it.
     uchar* const first = row(y0) + x0 * PixelBytes;
-    const std::size_t bytes = std::size_t(x1 - x0) * PixelBytes;
+    const auto bytes = std::size_t((x1 - x0) * PixelBytes);
     for (std::size_t i = 0; i < bytes; i += PixelBytes) put(first + i, colour);
     for (int y = y0 + 1; y < y1; ++y) std::memcpy(row(y) + x0 * PixelBytes, first, bytes);
 }
@@ -132,7 +132,7 @@ void QtSurface::invertRect(int x, int y, int w, int h) {
     beginWrite();
     for (int py = y0; py < y1; ++py) {
         uchar* line = row(py);
-        for (int i = x0 * PixelBytes; i < x1 * PixelBytes; ++i) line[i] ^= 0xFFu;
+        for (std::ptrdiff_t i = x0 * PixelBytes; i < x1 * PixelBytes; ++i) line[i] ^= 0xFFu;
     }
 }
 
