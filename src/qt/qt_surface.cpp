@@ -102,10 +102,21 @@ void QtSurface::drawBitmap(int bitmapId, int tintId, int x, int y, int w, int h)
         const QRgb* t = sourceRow(tint, sy);
         const int pw = p ? picture->width() : 0;
         const int tw = t ? tint->width() : 0;
+        // The enlarged row is worked out once and copied to the other rows of its block,
+        // as far as the picture or the tint reaches (beyond, the board shows through).
+        const int drawnEnd = std::min(lastX, std::max(pw, tw) * z);
+        const uchar* drawn = nullptr;
         for (int dy = 0; dy < z; ++dy) {
             const int py = (y + sy) * z + dy;
             if (py < 0 || py >= image_.height()) continue;
             uchar* out = row(py) + std::ptrdiff_t(x) * z * PixelBytes;
+            if (drawn) {
+                if (drawnEnd > firstX)
+                    std::memcpy(out + firstX * PixelBytes, drawn + firstX * PixelBytes,
+                                std::size_t((drawnEnd - firstX) * PixelBytes));
+                continue;
+            }
+            drawn = out;
             for (int dx = firstX; dx < lastX; ++dx) {
                 const int sx = dx / z;
                 const bool hasP = sx < pw;
