@@ -1,6 +1,7 @@
 #include "app/store.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <system_error>
 
@@ -23,32 +24,29 @@ std::optional<std::vector<std::uint8_t>> FileStore::read() {
 }
 
 bool FileStore::write(std::span<const std::uint8_t> bytes) {
-    std::error_code ec;
-    if (path_.has_parent_path()) std::filesystem::create_directories(path_.parent_path(), ec);
-    std::filesystem::path temp = path_;
-    temp += ".new";
-    {
-        std::FILE* f = std::fopen(temp.c_str(), "wb");
+    // The C library's calls, and std::filesystem only to make a missing folder: a
+    // write then uses no code beyond what the start has already run.
+    const std::string temp = path_ + ".new";
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) {
+        const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+        std::error_code ec;
+        if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+        f = std::fopen(temp.c_str(), "wb");
         if (!f) return false;
-        bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-        ok = std::fflush(f) == 0 && ok;
-        ok = std::fclose(f) == 0 && ok;
-        if (!ok) {
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
     }
-    std::filesystem::rename(temp, path_, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok || std::rename(temp.c_str(), path_.c_str()) != 0) {
+        std::remove(temp.c_str());
         return false;
     }
     return true;
 }
 
 bool FileStore::remove() {
-    std::error_code ec;
-    return std::filesystem::remove(path_, ec);
+    return std::remove(path_.c_str()) == 0;
 }
 
 void HeldStore::release() {

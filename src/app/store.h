@@ -1,7 +1,6 @@
 #pragma once
 // A place where one copy of the saved state is kept.
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -22,17 +21,17 @@ class Store {
 
 // The file copy. It is replaced whole: written to a temporary file in the same
 // folder and renamed over the old one, so a crash or a full disk never leaves a
-// half-written copy behind.
+// half-written copy behind. (A std::filesystem::path converts to the string.)
 class FileStore : public Store {
   public:
-    explicit FileStore(std::filesystem::path path) : path_(std::move(path)) {}
+    explicit FileStore(std::string path) : path_(std::move(path)) {}
     std::optional<std::vector<std::uint8_t>> read() override;
     bool write(std::span<const std::uint8_t> bytes) override;
     bool remove() override;
-    const std::filesystem::path& path() const { return path_; }
+    const std::string& path() const { return path_; }
 
   private:
-    std::filesystem::path path_;
+    std::string path_;
 };
 
 // A copy whose writes can be held back for a while and made later, in one go: the

@@ -17,6 +17,10 @@ namespace {
 // The bars around the board when the window is larger than the board.
 const QColor Letterbox(64, 64, 64);
 
+// The rows of the board's image drawn at a time: Qt's raster engine spreads a
+// drawing of more than 95 rows over threads.
+constexpr int PaintBand = 64;
+
 // The board image is drawn in device pixels, so that it stays sharp on dense screens.
 int imageZoom(int zoom, qreal density) {
     return std::max(1, int(std::lround(zoom * density)));
@@ -86,9 +90,21 @@ void BoardView::paintEvent(QPaintEvent*) {
     if (area != QRectF(rect())) painter.fillRect(rect(), Letterbox);
     const QImage& image = surface().image();
     // Whole-number enlargements keep every pixel square; only a squeezed board is smoothed.
-    const bool exact = std::abs(area.width() * devicePixelRatioF() - image.width()) < 0.5;
+    const qreal density = devicePixelRatioF();
+    const bool exact = std::abs(area.width() * density - image.width()) < 0.5;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
-    painter.drawImage(area, image);
+    if (exact && density == 1) {
+        // In bands of rows: Qt converts the image's three-byte pixels on the way, and
+        // hands a larger area to worker threads that it starts for this alone. (Not
+        // on a scaled screen, where the bands' edges might not meet exactly.)
+        for (int y = 0; y < image.height(); y += PaintBand) {
+            const int rows = std::min(PaintBand, image.height() - y);
+            painter.drawImage(QRectF(area.left(), area.top() + y, area.width(), rows), image,
+                              QRectF(0, y, image.width(), rows));
+        }
+    } else {
+        painter.drawImage(area, image);
+    }
     painter.end();
 
     if (!densityNoticed_ && needsNewImage() && onDensityChanged) {

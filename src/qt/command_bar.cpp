@@ -118,22 +118,22 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture(
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    newMenu_ = new QMenu(this);
-    addCommand(newMenu_, label::MenuOnePlayer, command::OnePlayerGame);
-    addCommand(newMenu_, label::MenuTwoPlayer, command::TwoPlayerGame);
-    viewMenu_ = new QMenu(this);
-    addCommand(viewMenu_, label::MenuAbout, command::About);
-    addCommand(viewMenu_, label::MenuOptions, command::Options);
-    addCommand(viewMenu_, label::MenuScores, command::Scores);
+    addCommand(label::MenuOnePlayer, command::OnePlayerGame);
+    addCommand(label::MenuTwoPlayer, command::TwoPlayerGame);
+    addCommands(Menu::New, {command::OnePlayerGame, command::TwoPlayerGame});
+    addCommand(label::MenuAbout, command::About);
+    addCommand(label::MenuOptions, command::Options);
+    addCommand(label::MenuScores, command::Scores);
+    addCommands(Menu::View, {command::About, command::Options, command::Scores});
 
-    QAction* undo = addCommand(nullptr, desktop_label::Undo, command::Undo);
+    QAction* undo = addCommand(desktop_label::Undo, command::Undo);
     undo->setShortcut(QKeySequence::Undo);
     undo->setEnabled(false); // nothing to take back yet
-    QAction* help = addCommand(nullptr, desktop_label::Help, command::Help);
+    QAction* help = addCommand(desktop_label::Help, command::Help);
     help->setShortcut(QKeySequence::HelpContents);
 
-    layout->addWidget(addMenuButton(text::New, newMenu_));
-    layout->addWidget(addMenuButton(text::View, viewMenu_));
+    layout->addWidget(addMenuButton(text::New, Menu::New));
+    layout->addWidget(addMenuButton(text::View, Menu::View));
     undoButton_ = addPictureButton(undo);
     helpButton_ = addPictureButton(help);
     layout->addWidget(undoButton_);
@@ -142,23 +142,50 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture(
     setZoom(1);
 }
 
-QAction* CommandBar::addCommand(QMenu* menu, const char* label, int commandId) {
+QAction* CommandBar::addCommand(const char* label, int commandId) {
     auto* action = new QAction(qtext(label), this);
     connect(action, &QAction::triggered, this, [this, commandId] {
         if (onCommand) onCommand(commandId);
     });
-    if (menu) menu->addAction(action);
     actions_[commandId] = action;
     return action;
 }
 
-QToolButton* CommandBar::addMenuButton(int labelId, QMenu* menu) {
+void CommandBar::addCommands(Menu which, std::initializer_list<int> commandIds) {
+    std::vector<QAction*> entries;
+    for (int id : commandIds) entries.push_back(actions_.at(id));
+    addToMenu(which, [entries](QMenu* menu) {
+        menu->addActions({entries.begin(), entries.end()});
+    });
+}
+
+void CommandBar::addToMenu(Menu which, MenuFiller filler) {
+    LazyMenu& lazy = menus_[int(which)];
+    if (lazy.menu)
+        filler(lazy.menu);
+    else
+        lazy.fillers.push_back(std::move(filler));
+}
+
+QMenu* CommandBar::menu(Menu which) {
+    LazyMenu& lazy = menus_[int(which)];
+    if (!lazy.menu) {
+        lazy.menu = new QMenu(this);
+        lazy.menu->setFont(uiFont(zoom_));
+        for (const MenuFiller& fill : lazy.fillers) fill(lazy.menu);
+        lazy.fillers.clear();
+    }
+    return lazy.menu;
+}
+
+QToolButton* CommandBar::addMenuButton(int labelId, Menu which) {
     auto* button = new LabelButton(qtext(stringText(labelId)), this);
     labelButtons_.push_back(button);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     // The menu opens upwards from the bar, over the board, unless there is no room.
-    connect(button, &QToolButton::clicked, this, [button, menu] {
+    connect(button, &QToolButton::clicked, this, [this, button, which] {
+        QMenu* menu = this->menu(which);
         const QPoint top = button->mapToGlobal(QPoint(0, 0));
         const int height = menu->sizeHint().height();
         const QScreen* screen = button->screen();
@@ -192,8 +219,9 @@ void CommandBar::setZoom(int zoom) {
     for (QToolButton* button : findChildren<QToolButton*>())
         button->setFixedHeight(MenuBarHeight * zoom);
     for (LabelButton* button : labelButtons_) button->setZoom(zoom);
-    newMenu_->setFont(uiFont(zoom));
-    viewMenu_->setFont(uiFont(zoom));
+    zoom_ = zoom;
+    for (const LazyMenu& lazy : menus_)
+        if (lazy.menu) lazy.menu->setFont(uiFont(zoom));
 
     // The pictures are enlarged pixel for pixel, in the screen's own pixels.
     const qreal density = devicePixelRatioF();

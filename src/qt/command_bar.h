@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <vector>
 
@@ -25,8 +26,15 @@ class CommandBar : public QWidget {
 
     // The action of a command id (4011, 4012, 4021, 4022, 4023, 4030, 4040).
     QAction* action(int commandId) const;
-    QMenu* newMenu() const { return newMenu_; }
-    QMenu* viewMenu() const { return viewMenu_; }
+
+    // The two menus are made when first opened: the start, which shows neither, is
+    // spared their widgets and the code behind them. Their actions exist from the
+    // start (shortcuts work at once); a filler adds entries to a menu when it is made.
+    enum class Menu { New, View };
+    using MenuFiller = std::function<void(QMenu*)>;
+    void addToMenu(Menu which, MenuFiller filler);
+    // The menu, made now if it was not yet.
+    QMenu* menu(Menu which);
     QToolButton* undoButton() const { return undoButton_; }
     QToolButton* helpButton() const { return helpButton_; }
 
@@ -35,13 +43,19 @@ class CommandBar : public QWidget {
     void setZoom(int zoom);
 
   private:
-    QAction* addCommand(QMenu* menu, const char* label, int commandId);
-    QToolButton* addMenuButton(int labelId, QMenu* menu);
+    struct LazyMenu {
+        QMenu* menu = nullptr;
+        std::vector<MenuFiller> fillers;
+    };
+
+    QAction* addCommand(const char* label, int commandId);
+    void addCommands(Menu which, std::initializer_list<int> commandIds);
+    QToolButton* addMenuButton(int labelId, Menu which);
     QToolButton* addPictureButton(QAction* action);
 
     QImage strip_;
-    QMenu* newMenu_ = nullptr;
-    QMenu* viewMenu_ = nullptr;
+    int zoom_ = 1;
+    LazyMenu menus_[2];
     QToolButton* undoButton_ = nullptr;
     QToolButton* helpButton_ = nullptr;
     std::vector<LabelButton*> labelButtons_;

@@ -10,6 +10,7 @@
 #include "qt/command_bar.h"
 #include "qt/desktop_labels.h"
 #include "qt/kept_statistics.h"
+#include "qt/packed_text.h"
 #include "qt/qt_host.h"
 #include "qt/statistics_window.h"
 #include "qt/ui_scale.h"
@@ -108,6 +109,7 @@ void MainWindow::setZoom(int zoom) {
 void MainWindow::applyZoom(int zoom) {
     board_->setZoom(zoom);
     bar_->setZoom(zoom);
+    PackedText::releaseSizesOtherThan(board_->surface().zoom());
     for (QAction* action : zoomGroup_->actions())
         action->setChecked(action->data().toInt() == zoom);
     if (started_) host_->repaintBoard();
@@ -119,9 +121,10 @@ void MainWindow::applyZoom(int zoom) {
 }
 
 void MainWindow::addStatisticsEntry() {
-    QAction* entry = bar_->viewMenu()->addAction(qtext(desktop_label::Statistics));
+    auto* entry = new QAction(qtext(desktop_label::Statistics), this);
     entry->setObjectName(QStringLiteral("statistics"));
     connect(entry, &QAction::triggered, this, &MainWindow::showStatistics);
+    bar_->addToMenu(CommandBar::Menu::View, [entry](QMenu* view) { view->addAction(entry); });
 }
 
 void MainWindow::showStatistics() {
@@ -132,29 +135,33 @@ void MainWindow::showStatistics() {
 }
 
 void MainWindow::buildZoomMenu() {
-    QMenu* view = bar_->viewMenu();
-    view->addSeparator();
-    addLanguageMenu(view, preferences_);
-    QMenu* menu = view->addMenu(qtext(desktop_label::Zoom));
-    menu->setObjectName(QStringLiteral("zoomMenu"));
-    QAction* in = menu->addAction(qtext(desktop_label::ZoomIn));
+    auto* in = new QAction(qtext(desktop_label::ZoomIn), this);
     in->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(in, &QAction::triggered, this, [this] { setZoom(zoom() + 1); });
-    QAction* out = menu->addAction(qtext(desktop_label::ZoomOut));
+    auto* out = new QAction(qtext(desktop_label::ZoomOut), this);
     out->setShortcut(QKeySequence::ZoomOut);
     connect(out, &QAction::triggered, this, [this] { setZoom(zoom() - 1); });
     // The menu's shortcuts work without opening it.
     addAction(in);
     addAction(out);
-    menu->addSeparator();
     zoomGroup_ = new QActionGroup(this);
     for (int z = 1; z <= maxZoom_; ++z) {
-        QAction* choice = menu->addAction(qtext(desktop_label::ZoomFactor).arg(z));
+        QAction* choice = zoomGroup_->addAction(qtext(desktop_label::ZoomFactor).arg(z));
         choice->setCheckable(true);
         choice->setData(z);
-        zoomGroup_->addAction(choice);
         connect(choice, &QAction::triggered, this, [this, z] { setZoom(z); });
     }
+    // The Language and Zoom menus themselves are made with the View menu.
+    bar_->addToMenu(CommandBar::Menu::View, [this, in, out](QMenu* view) {
+        view->addSeparator();
+        addLanguageMenu(view, preferences_);
+        QMenu* menu = view->addMenu(qtext(desktop_label::Zoom));
+        menu->setObjectName(QStringLiteral("zoomMenu"));
+        menu->addAction(in);
+        menu->addAction(out);
+        menu->addSeparator();
+        menu->addActions(zoomGroup_->actions());
+    });
 }
 
 void MainWindow::addKeyTaps() {

@@ -232,8 +232,8 @@ bool packSize(int zoom, const QStringList& characters, QTextStream& out, QString
     QTextStream(&entry) << "    {" << zoom << ", " << metrics.ascent() << ", " << metrics.height()
                         << ", " << metrics.underlinePos() << ", " << metrics.lineWidth()
                         << ", glyphs" << z << ", " << glyphs.size() << ", masks" << z
-                        << ", coverage" << z << ", kerning" << z << ", " << kerning.size()
-                        << "},\n";
+                        << ", coverage" << z << ", sizeof coverage" << z << ", kerning" << z << ", "
+                        << kerning.size() << "},\n";
     return true;
 }
 

@@ -3,6 +3,7 @@
 // zooms most screens use, and compiled in: a start draws its text from these masks
 // instead of loading the system's font configuration and the font file. The masks
 // are the ones Qt's own text drawing produces, so both draw the same pixels.
+#include <cstddef>
 #include <cstdint>
 
 namespace tarmigo {
@@ -44,6 +45,7 @@ struct PackedFontSize {
     int glyphCount;
     const PackedMask* masks;
     const std::uint8_t* coverage;
+    std::size_t coverageSize;     // in bytes
     const PackedKerning* kerning; // sorted by first, then second
     int kerningCount;
 };

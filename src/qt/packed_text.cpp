@@ -1,7 +1,11 @@
 #include "qt/packed_text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace tarmigo {
 namespace {
@@ -56,6 +60,16 @@ void blend(quint32& destination, quint32 source, int coverage) {
     destination = s + byteMul(destination, 255u - qAlpha(s));
 }
 
+// The same blend on a pixel of three bytes (red, green, blue), through the four-byte
+// arithmetic as on an opaque pixel: the colours come out the same.
+void blend3(uchar* destination, quint32 source, int coverage) {
+    quint32 pixel = qRgb(destination[0], destination[1], destination[2]);
+    blend(pixel, source, coverage);
+    destination[0] = uchar(qRed(pixel));
+    destination[1] = uchar(qGreen(pixel));
+    destination[2] = uchar(qBlue(pixel));
+}
+
 } // namespace
 
 const PackedFontSize* PackedText::sizeFor(int zoom) {
@@ -64,6 +78,29 @@ const PackedFontSize* PackedText::sizeFor(int zoom) {
     for (const PackedFontSize* s = sizes; s != sizes + count; ++s)
         if (s->zoom == zoom) return s;
     return nullptr;
+}
+
+void PackedText::releaseSizesOtherThan(int zoom) {
+    // Linux maps the program's file into memory in blocks of 64 KiB and more (as large
+    // as the page cache holds them) at the first touch, so the masks of every zoom are
+    // resident once any zoom's text is drawn: those of zooms 1 and 3 are 200 KiB that
+    // a window at zoom 2 never reads. They are let go here; they are constant data of
+    // the file, which a later use maps again. (Only the masks' bytes: the tables that
+    // hold pointers were fixed up when the program was loaded.)
+    const auto [sizes, count] = packedFont();
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    if (pageSize <= 0) return;
+    const auto page = std::size_t(pageSize);
+    for (const PackedFontSize* s = sizes; s != sizes + count; ++s) {
+        if (s->zoom == zoom) continue;
+        // The whole pages inside the masks' bytes.
+        const auto address = reinterpret_cast<std::uintptr_t>(s->coverage);
+        const std::size_t skip = (page - address % page) % page;
+        if (s->coverageSize <= skip) continue;
+        const std::size_t length = (s->coverageSize - skip) / page * page;
+        if (length > 0)
+            madvise(const_cast<std::uint8_t*>(s->coverage + skip), length, MADV_DONTNEED);
+    }
 }
 
 PackedText::PackedText(const PackedFontSize* size, QStringView text) : size_(size) {
@@ -87,6 +124,7 @@ PackedText::PackedText(const PackedFontSize* size, QStringView text) : size_(siz
 
 void PackedText::draw(QImage& image, int x, int baseline, const QRect& clip, QRgb colour) const {
     if (!valid_) return;
+    const bool threeBytes = image.format() == QImage::Format_RGB888;
     const QRect area = clip & image.rect();
     const quint32 source = colour | 0xff000000u;
     for (const Placed& p : placed_) {
@@ -102,10 +140,16 @@ void PackedText::draw(QImage& image, int x, int baseline, const QRect& clip, QRg
         const int y0 = std::max(top, area.top());
         const int y1 = std::min(top + int(mask.height), area.bottom() + 1);
         for (int y = y0; y < y1; ++y) {
-            auto* row = reinterpret_cast<quint32*>(image.scanLine(y));
+            uchar* line = image.scanLine(y);
             const uchar* in = coverage + std::ptrdiff_t(y - top) * mask.width - left;
-            for (int px = x0; px < x1; ++px)
-                if (in[px]) blend(row[px], source, in[px]);
+            if (threeBytes) {
+                for (int px = x0; px < x1; ++px)
+                    if (in[px]) blend3(line + std::ptrdiff_t(px) * 3, source, in[px]);
+            } else {
+                auto* row = reinterpret_cast<quint32*>(line);
+                for (int px = x0; px < x1; ++px)
+                    if (in[px]) blend(row[px], source, in[px]);
+            }
         }
     }
 }

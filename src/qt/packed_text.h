@@ -16,6 +16,8 @@ class PackedText {
   public:
     // The packed size of the board font at a zoom, or null.
     static const PackedFontSize* sizeFor(int zoom);
+    // Gives the pages of the other sizes' masks back to the system (see the definition).
+    static void releaseSizesOtherThan(int zoom);
 
     // Lays a text out; valid() is false where it cannot be drawn from the packed font.
     PackedText(const PackedFontSize* size, QStringView text);
@@ -23,7 +25,8 @@ class PackedText {
     bool valid() const { return valid_; }
     // The advance of the whole text in pixels, as QFontMetrics::horizontalAdvance.
     int width() const { return (pen_ + 32) >> 6; }
-    // Draws the text in an opaque colour with the pen at (x, baseline), inside clip.
+    // Draws the text in an opaque colour with the pen at (x, baseline), inside clip, on
+    // an image of 32-bit pixels or of Format_RGB888.
     void draw(QImage& image, int x, int baseline, const QRect& clip, QRgb colour) const;
 
   private:

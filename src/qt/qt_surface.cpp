@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarmigo {
 namespace {
@@ -18,22 +19,31 @@ QRgb toQRgb(Rgb c) {
     return qRgb(c.r, c.g, c.b);
 }
 
+// A pixel of the board's image: red, green and blue bytes in that order.
+constexpr std::ptrdiff_t PixelBytes = 3;
+
+void put(uchar* pixel, QRgb colour) {
+    pixel[0] = uchar(qRed(colour));
+    pixel[1] = uchar(qGreen(colour));
+    pixel[2] = uchar(qBlue(colour));
+}
+
 } // namespace
 
 QtSurface::QtSurface(int width, int height, int zoom, const Bitmaps& bitmaps)
     : image_(std::max(1, width * std::max(1, zoom)), std::max(1, height * std::max(1, zoom)),
-             QImage::Format_RGB32),
+             QImage::Format_RGB888),
       zoom_(std::max(1, zoom)), bitmaps_(bitmaps), packed_(PackedText::sizeFor(zoom_)),
-      saved_(static_cast<std::size_t>(CardWidth * CardHeight * zoom_ * zoom_)) {
+      saved_(std::size_t(CardWidth * CardHeight * zoom_ * zoom_) * std::size_t(PixelBytes)) {
     image_.fill(Qt::white);
 }
 
 void QtSurface::clear(Rgb colour) {
-    image_.fill(toQRgb(colour));
+    image_.fill(QColor(colour.r, colour.g, colour.b));
 }
 
-QRgb* QtSurface::row(int y) {
-    return reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(y) * stride_);
+uchar* QtSurface::row(int y) {
+    return bits_ + static_cast<qsizetype>(y) * stride_;
 }
 
 void QtSurface::beginWrite() {
@@ -46,8 +56,12 @@ void QtSurface::fillPixels(int left, int top, int width, int height, QRgb colour
     int y0 = std::max(0, top);
     int x1 = std::min(image_.width(), left + width);
     int y1 = std::min(image_.height(), top + height);
-    if (x1 <= x0) return;
-    for (int y = y0; y < y1; ++y) std::fill(row(y) + x0, row(y) + x1, colour);
+    if (x1 <= x0 || y1 <= y0) return;
+    // The first row pixel by pixel, the others copied from it.
+    uchar* const first = row(y0) + x0 * PixelBytes;
+    const auto bytes = std::size_t((x1 - x0) * PixelBytes);
+    for (std::size_t i = 0; i < bytes; i += PixelBytes) put(first + i, colour);
+    for (int y = y0 + 1; y < y1; ++y) std::memcpy(row(y) + x0 * PixelBytes, first, bytes);
 }
 
 void QtSurface::fillRect(const Rect& r, Rgb brush, Pen pen) {
@@ -88,21 +102,33 @@ void QtSurface::drawBitmap(int bitmapId, int tintId, int x, int y, int w, int h)
         const QRgb* t = sourceRow(tint, sy);
         const int pw = p ? picture->width() : 0;
         const int tw = t ? tint->width() : 0;
+        // The enlarged row is worked out once and copied to the other rows of its block,
+        // as far as the picture or the tint reaches (beyond, the board shows through).
+        const int drawnEnd = std::min(lastX, std::max(pw, tw) * z);
+        const uchar* drawn = nullptr;
         for (int dy = 0; dy < z; ++dy) {
             const int py = (y + sy) * z + dy;
             if (py < 0 || py >= image_.height()) continue;
-            QRgb* out = row(py) + std::ptrdiff_t(x) * z;
+            uchar* out = row(py) + std::ptrdiff_t(x) * z * PixelBytes;
+            if (drawn) {
+                if (drawnEnd > firstX)
+                    std::memcpy(out + firstX * PixelBytes, drawn + firstX * PixelBytes,
+                                std::size_t((drawnEnd - firstX) * PixelBytes));
+                continue;
+            }
+            drawn = out;
             for (int dx = firstX; dx < lastX; ++dx) {
                 const int sx = dx / z;
                 const bool hasP = sx < pw;
                 const bool hasT = sx < tw;
+                uchar* pixel = out + std::ptrdiff_t(dx) * PixelBytes;
                 // The tint is laid first and the picture ORed onto it: a lighter, greyed card.
                 if (hasP && hasT)
-                    out[dx] = p[sx] | t[sx];
+                    put(pixel, p[sx] | t[sx]);
                 else if (hasP)
-                    out[dx] = p[sx];
+                    put(pixel, p[sx]);
                 else if (hasT)
-                    out[dx] = t[sx];
+                    put(pixel, t[sx]);
             }
         }
     }
@@ -116,8 +142,8 @@ void QtSurface::invertRect(int x, int y, int w, int h) {
     int y1 = std::min(image_.height(), (y + h) * z);
     beginWrite();
     for (int py = y0; py < y1; ++py) {
-        QRgb* line = row(py);
-        for (int px = x0; px < x1; ++px) line[px] ^= 0x00FFFFFFu;
+        uchar* line = row(py);
+        for (std::ptrdiff_t i = x0 * PixelBytes; i < x1 * PixelBytes; ++i) line[i] ^= 0xFFu;
     }
 }
 
@@ -152,52 +178,62 @@ void QtSurface::drawText(std::string_view text, const Rect& r, HAlign h, VAlign 
         packed.draw(image_, left, top + ascent, box, qRgb(0, 0, 0));
         return;
     }
-    QPainter painter(&image_);
-    painter.setClipRect(box);
+    drawTextWithQt(s, box, left, top + ascent);
+}
+
+void QtSurface::drawTextWithQt(const QString& text, const QRect& box, int x, int baseline) {
+    // Qt draws on a four-byte copy of the box, the format its text drawing and the
+    // packed font's blending are made for, and the copy goes back into the image.
+    const QRect area = box & image_.rect();
+    if (area.isEmpty()) return;
+    QImage part = image_.copy(area).convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&part);
+    painter.translate(-area.topLeft());
+    painter.setClipRect(area);
     painter.setFont(font_);
     painter.setPen(Qt::black);
-    painter.drawText(left, top + ascent, s);
+    painter.drawText(x, baseline, text);
+    painter.end();
+    QPainter(&image_).drawImage(area.topLeft(), part);
 }
 
 void QtSurface::saveBlock(int x, int y, int w, int h) {
     const int z = zoom_;
     savedWidth_ = std::max(0, w * z);
     savedHeight_ = std::max(0, h * z);
-    const std::size_t needed = static_cast<std::size_t>(savedWidth_) * savedHeight_;
+    const std::size_t needed = static_cast<std::size_t>(savedWidth_) * savedHeight_ * PixelBytes;
     if (saved_.size() < needed) saved_.resize(needed); // only for blocks larger than a card
+    // Outside the image the block holds white.
+    std::fill(saved_.begin(), saved_.begin() + std::ptrdiff_t(needed), uchar(0xFF));
+    const int x0 = std::max(0, -x * z);
+    const int x1 = std::min(savedWidth_, image_.width() - x * z);
     for (int line = 0; line < savedHeight_; ++line) {
         const int py = y * z + line;
-        QRgb* out = saved_.data() + static_cast<std::size_t>(line) * savedWidth_;
-        if (py < 0 || py >= image_.height()) {
-            std::fill(out, out + savedWidth_, qRgb(255, 255, 255));
-            continue;
-        }
-        const QRgb* in = reinterpret_cast<const QRgb*>(image_.constScanLine(py));
-        for (int col = 0; col < savedWidth_; ++col) {
-            const int px = x * z + col;
-            out[col] = px >= 0 && px < image_.width() ? in[px] : qRgb(255, 255, 255);
-        }
+        if (py < 0 || py >= image_.height() || x1 <= x0) continue;
+        uchar* out = saved_.data() + static_cast<std::size_t>(line) * savedWidth_ * PixelBytes;
+        const uchar* in = image_.constScanLine(py) + std::ptrdiff_t(x * z) * PixelBytes;
+        std::copy(in + x0 * PixelBytes, in + x1 * PixelBytes, out + x0 * PixelBytes);
     }
 }
 
 void QtSurface::restoreBlock(int x, int y) {
     const int z = zoom_;
     beginWrite();
+    const int x0 = std::max(0, -x * z);
+    const int x1 = std::min(savedWidth_, image_.width() - x * z);
     for (int line = 0; line < savedHeight_; ++line) {
         const int py = y * z + line;
-        if (py < 0 || py >= image_.height()) continue;
-        const QRgb* in = saved_.data() + static_cast<std::size_t>(line) * savedWidth_;
-        QRgb* out = row(py);
-        const int x0 = std::max(0, -x * z);
-        const int x1 = std::min(savedWidth_, image_.width() - x * z);
-        for (int col = x0; col < x1; ++col) out[x * z + col] = in[col];
+        if (py < 0 || py >= image_.height() || x1 <= x0) continue;
+        const uchar* in = saved_.data() + static_cast<std::size_t>(line) * savedWidth_ * PixelBytes;
+        uchar* out = row(py) + std::ptrdiff_t(x * z) * PixelBytes;
+        std::copy(in + x0 * PixelBytes, in + x1 * PixelBytes, out + x0 * PixelBytes);
     }
 }
 
 QImage renderRecording(const RecordingSurface& recording, int zoom) {
     QtSurface surface(recording.width(), recording.height(), zoom);
     recording.replay(surface);
-    return surface.image();
+    return surface.image().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace tarmigo
