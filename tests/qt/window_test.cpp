@@ -304,6 +304,13 @@ TEST_F(MainWindowTest, OptionsShowTheSettingsCoupleTheTapListsAndDoneAppliesAndS
     EXPECT_TRUE(r.has(flag::hard) && game().expert && r.has(flag::animate) &&
                 r.has(flag::hideTips));
     EXPECT_TRUE(preferences.value(QStringLiteral("Desktop/expert")).toBool());
+    // Opened again, the dialog shows Expert, and Done keeps it.
+    onNextModal([](QWidget* dialog) {
+        EXPECT_EQ(find<QComboBox>(dialog, "difficulty")->currentText(), "Expert");
+        find<QPushButton>(dialog, "done")->click();
+    });
+    command(command::Options);
+    EXPECT_TRUE(game().expert);
     EXPECT_FALSE(r.has(flag::sortHand));
     EXPECT_EQ(r.animDelay, 0);
     EXPECT_EQ(stored(), current());
