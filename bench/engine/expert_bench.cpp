@@ -26,20 +26,12 @@ constexpr int PositionCount = 300;
 
 // The computer's positions (player 1 to move, its card drawn), every other turn of
 // Hard-played hands from the deal to the last discards.
-struct Position {
-    Game game;
-    // What the computer remembers of the hand up to there.
-    ExpertMemory memory;
-};
-
 struct ExpertPositions {
     SelfPlayHost host{77};
-    std::deque<Position> games;
+    std::deque<Game> games;
 
     ExpertPositions() {
         Table g(host, host);
-        ExpertMemory memory;
-        g.events = &memory;
         prepareSelfPlay(g);
         g.round.set(flag::hard, true);
         for (int hand = 0; int(games.size()) < PositionCount; ++hand) {
@@ -48,10 +40,7 @@ struct ExpertPositions {
             for (int move = 0; move < 400 && !g.has(flag::handOver); ++move) {
                 drawCard(g, DrawSlide::Hidden);
                 // Only the rules' state: the position as the computer sees it.
-                if (g.currentPlayer == 1 && move % 2 == 0) {
-                    games.push_back({Game(g), memory});
-                    games.back().game.events = &GameEvents::silent();
-                }
+                if (g.currentPlayer == 1 && move % 2 == 0) games.push_back(Game(g));
                 const int result = executeTarget(g, chooseCard(g, ChooseMode::Select));
                 checkBlockedHand(g);
                 if (result == TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
@@ -68,12 +57,10 @@ void BM_ExpertChoice(benchmark::State& state) {
     std::vector<double> cpu;
     std::size_t i = 0;
     for (auto _ : state) {
-        Game g = positions.games[i].game;
-        const ExpertMemory& memory = positions.games[i].memory;
+        Game g = positions.games[i];
         const auto start = std::chrono::steady_clock::now();
         const std::clock_t cpuStart = std::clock();
-        benchmark::DoNotOptimize(
-            chooseExpertCardSeeded(g, std::uint32_t(i), &g.round.seenCount, &memory));
+        benchmark::DoNotOptimize(chooseExpertCardSeeded(g, std::uint32_t(i), &g.round.seenCount));
         cpu.push_back(1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC);
         wall.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)

@@ -18,29 +18,18 @@ namespace {
 
 // Guesses at the hidden cards: a first round weighs every move, a second one the
 // few best of them, so that the samples go where the choice is close.
-constexpr int FirstSamples = 48;
+constexpr int FirstSamples = 24;
 constexpr int Finalists = 4;
-constexpr int SecondSamples = 216;
+constexpr int SecondSamples = 72;
 // One tempo more or less shifts every later card between the players, so single
 // outcomes scatter widely, and a move chosen on a lucky estimate costs more than
 // it gains. Hard's choice stands unless another beats it by this many standard
 // errors of the mean gain.
-constexpr double Confidence = 1.0;
+constexpr double Confidence = 1.5;
 // A hand scores about this much for each player, and the difference between the
 // players scatters by about this much from one hand to the next.
 constexpr double MeanHandScore = 1000;
 constexpr double HandSpread = 900;
-// How many of the opponent's last moves a guess at its hand should explain, and
-// how much less likely a guess becomes for each move it fails to explain: a person
-// does not always play as Hard's rules would, and the hand before an earlier move
-// is itself a guess. A guess is tried at most this many times before one is taken
-// all the same.
-constexpr int MovesExplained = 3;
-constexpr double Unexplained = 0.1;
-constexpr double UnexplainedEarlier = 0.4;
-constexpr int GuessTries = 20;
-// The memory keeps more moves than are explained: some are the Expert's own.
-constexpr std::size_t RememberedMoves = 16;
 // A turn is at most 20 attempts; a hand ends long before this many turns.
 constexpr int MaxPlayoutTurns = 400;
 constexpr int Attempts = 20;
@@ -261,130 +250,9 @@ double playOut(Game& g, Draws& draws, int p, int result) {
     return gameValue(g, p);
 }
 
-// One of the opponent's remembered moves, with how many cards it drew after it
-// (before the next of its moves, or before now for the last one).
-struct Explained {
-    const ExpertMemory::Move* move;
-    int drawnAfter;
-};
-
-// The opponent's last moves of this hand, newest first, as far back as the
-// memory agrees with the table: the same game scores, and no pile shrunk since.
-std::vector<Explained> movesToExplain(const Game& g, const ExpertMemory* memory, int handNow) {
-    std::vector<Explained> out;
-    if (!memory) return out;
-    const int them = 1 - g.currentPlayer;
-    const PlayerRecord& now = g.players[them];
-    int laterSize = handNow + 1;
-    const auto& moves = memory->moves();
-    for (auto it = moves.rbegin(); it != moves.rend() && int(out.size()) < MovesExplained; ++it) {
-        const ExpertMemory::Move& m = *it;
-        if (m.round.deckPos > g.round.deckPos) break;
-        const PlayerRecord& then = m.players[them];
-        bool agrees = then.gameScore == now.gameScore && then.miles <= now.miles &&
-                      (then.safeties() & ~now.safeties()) == 0 &&
-                      m.round.raceLength <= g.round.raceLength;
-        for (int d = 0; d < 5; ++d)
-            agrees = agrees && then.distancePlayed[d] <= now.distancePlayed[d];
-        if (!agrees) break;
-        if (m.mover != them) continue;
-        const int drawn = laterSize - m.handSize;
-        if (drawn < 0) break;
-        out.push_back({&m, drawn});
-        laterSize = m.handSize + 1;
-    }
-    return out;
-}
-
-// How likely the guessed hand makes the remembered moves: less for each move that
-// Hard's rules would not have made with it. Its hand before each move is the guess
-// with the cards laid since put back and as many cards as it drew since taken out:
-// which ones is not known, so they are drawn at random, and a move before the last
-// one weighs less. The card laid goes first in the hand, so that of equal choices
-// the rules pick the one it laid.
-double explains(const std::vector<Explained>& moves, std::vector<Card> hand,
-                const std::array<int, CardKinds>& publicCounts, Sampler& sampler, Host& host) {
-    double likelihood = 1;
-    bool last = true;
-    Game check(host);
-    for (const Explained& e : moves) {
-        const ExpertMemory::Move& m = *e.move;
-        if (e.drawnAfter > int(hand.size())) break;
-        for (int d = 0; d < e.drawnAfter; ++d) {
-            std::swap(hand[std::size_t(sampler.below(int(hand.size())))], hand.back());
-            hand.pop_back();
-        }
-        hand.push_back(m.card);
-        if (int(hand.size()) > HandSize) break;
-        check.round = m.round;
-        check.players = m.players;
-        check.playerCount = 1;
-        check.currentPlayer = m.mover;
-        check.round.set(flag::hard, true);
-        PlayerRecord& own = check.own();
-        std::swap(hand.front(), hand.back());
-        for (int s = 1; s <= HandSize; ++s)
-            own.slot(s) = s <= int(hand.size()) ? hand[std::size_t(s - 1)] : Card(EmptySlot);
-        if (!check.deckExhausted()) own.setDrawSlot(0);
-        for (int k = 0; k < CardKinds; ++k)
-            check.round.seenCount[k] = std::uint8_t(publicCounts[k]);
-        for (Card c : hand)
-            if (check.round.seenCount[c - FirstCard] < deckCount[c - FirstCard])
-                ++check.round.seenCount[c - FirstCard];
-        const int choice = chooseCard(check, ChooseMode::Select);
-        const int slot = own.selectedSlot();
-        if (choice != m.target || slot == 0 || own.slot(slot) != m.card)
-            likelihood *= last ? Unexplained : UnexplainedEarlier;
-        last = false;
-    }
-    return likelihood;
-}
-
 } // namespace
 
-void ExpertMemory::cardLeavesHand(Game& g, int target, int depth) {
-    const int s = g.own().selectedSlot();
-    const Card c = s >= 1 && s <= HandSize ? g.own().slot(s) : Card(EmptySlot);
-    if (isCard(c)) {
-        // A new hand, or a move taken back.
-        if (!moves_.empty() && moves_.back().round.deckPos > g.round.deckPos) moves_.clear();
-        Move m;
-        m.round = g.round;
-        m.round.seenCount = {};
-        m.players = g.players;
-        m.mover = g.currentPlayer;
-        m.card = c;
-        m.target = std::uint8_t(target);
-        for (Card h : g.own().hand)
-            if (h != EmptySlot) ++m.handSize;
-        for (PlayerRecord& p : m.players) {
-            p.hand.fill(EmptySlot);
-            p.setSelectedSlot(0);
-            p.setMarkedSlot(0);
-        }
-        // A distance is reported once it counts: the table before it is wanted.
-        PlayerRecord& mover = m.players[m.mover];
-        const int k = c - Distance25;
-        if (isDistance(c) && target == target::DistanceArea + m.mover &&
-            mover.distancePlayed[k] > 0 && mover.miles >= valueOf(c) &&
-            mover.handScore >= valueOf(c)) {
-            --mover.distancePlayed[k];
-            mover.miles = std::uint16_t(mover.miles - valueOf(c));
-            mover.handScore = std::uint16_t(mover.handScore - valueOf(c));
-        }
-        if (moves_.size() >= RememberedMoves) moves_.erase(moves_.begin());
-        moves_.push_back(m);
-    }
-    next_->cardLeavesHand(g, target, depth);
-}
-
-void ExpertMemory::handEnded(Game& g) {
-    moves_.clear();
-    next_->handEnded(g);
-}
-
-int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen,
-                           const ExpertMemory* memory) {
+int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen) {
     // Drawing first, and the hands where there is nothing to weigh, go by Hard's rules.
     if (!g.deckExhausted() && g.own().drawSlot() != 0) return chooseCard(g, ChooseMode::Select);
     std::vector<Candidate> moves = candidates(g);
@@ -421,7 +289,7 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen,
     std::vector<double> outcome(moves.size());
     // Every move in play is tried on the same guesses, so that the luck of a deal
     // weighs on all of them alike.
-    auto deal = [&] {
+    auto sample = [&](const std::vector<std::size_t>& inPlay) {
         for (int i = int(pool.size()) - 1; i > 0; --i)
             std::swap(pool[i], pool[sampler.below(i + 1)]);
         copyPlay(guess, g);
@@ -451,26 +319,6 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen,
             guessPile.pop_back();
         }
         guessPile.resize(std::size_t(pile));
-    };
-    const std::vector<Explained> history = movesToExplain(g, memory, int(opponentSlots.size()));
-    // What lies open on the table or in the discards: all but the unseen cards and
-    // the own hand.
-    std::array<int, CardKinds> publicCounts{};
-    for (int k = 0; k < CardKinds; ++k) publicCounts[k] = deckCount[k];
-    for (Card c : pool) --publicCounts[c - FirstCard];
-    for (Card c : g.own().hand)
-        if (isCard(c)) --publicCounts[c - FirstCard];
-    for (int& n : publicCounts) n = std::max(0, n);
-    std::vector<Card> theirs;
-    auto sample = [&](const std::vector<std::size_t>& inPlay) {
-        for (int attempt = 1;; ++attempt) {
-            deal();
-            if (history.empty() || attempt >= GuessTries) break;
-            theirs.clear();
-            for (int s : opponentSlots) theirs.push_back(guess.opponent().slot(s));
-            const double likelihood = explains(history, theirs, publicCounts, sampler, host);
-            if (likelihood >= 1 || sampler.below(1000) < int(1000 * likelihood)) break;
-        }
         // The computer's memory in the guessed world: all but the person's hand and
         // the pile.
         SeenCounts& counts = guess.round.seenCount;
@@ -530,14 +378,14 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen,
     return best->target;
 }
 
-int chooseExpertCard(Game& g, const SeenCounts* seen, const ExpertMemory* memory) {
+int chooseExpertCard(Game& g, const SeenCounts* seen) {
     // The draw position varies the guesses from one choice to the next of one tick.
     return chooseExpertCardSeeded(g, g.host.tickCount() ^ (std::uint32_t(g.round.deckPos) << 24),
-                                  seen, memory);
+                                  seen);
 }
 
-int chooseExpertCard(Game& g, const ExpertMemory* memory) {
-    return chooseExpertCard(g, isComputerTurn(g) ? &g.round.seenCount : nullptr, memory);
+int chooseExpertCard(Game& g) {
+    return chooseExpertCard(g, isComputerTurn(g) ? &g.round.seenCount : nullptr);
 }
 
 } // namespace tarmigo

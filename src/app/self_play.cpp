@@ -55,10 +55,10 @@ void setLevel(Game& g, bool hard, bool expert) {
 // Player 0's turn, taken as a person takes it: each choice is one tap on a card;
 // a laid safety brings a replacement card and another tap; a move that passes the
 // turn hands the next card to the computer. Bounded like the computer's turn.
-void playerZeroTurn(Table& g, const SeenCounts& seen, const ExpertMemory& memory) {
+void playerZeroTurn(Table& g, const SeenCounts& seen) {
     for (int attempts = 0; attempts < ComputerAttempts; ++attempts) {
         const int choice =
-            g.expert ? chooseExpertCard(g, &seen, &memory) : chooseCard(g, ChooseMode::Select);
+            g.expert ? chooseExpertCard(g, &seen) : chooseCard(g, ChooseMode::Select);
         if (choice == target::DrawPile) {
             // A person's card comes by itself; this only happens after a damaged start.
             drawCard(g, DrawSlide::Shown);
@@ -97,9 +97,6 @@ bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame, const Levels
     SeatZeroMemory memory(*listener);
     // Only an Expert player 0 needs a memory of its own.
     if (expert[0]) g.events = &memory;
-    // An Expert on either side remembers the moves of the hand.
-    ExpertMemory moves(*g.events);
-    if (expert[0] || expert[1]) g.events = &moves;
     // The computer may open the hand inside beginHand.
     setLevel(g, hard[1], expert[1]);
     beginHand(g, 1, newGame ? GameScores::Reset : GameScores::Kept);
@@ -111,10 +108,10 @@ bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame, const Levels
         }
         if (g.currentPlayer == 0) {
             setLevel(g, hard[0], expert[0]);
-            playerZeroTurn(g, memory.seen, moves);
+            playerZeroTurn(g, memory.seen);
         } else {
             setLevel(g, hard[1], expert[1]);
-            computerTurn(g, &moves);
+            computerTurn(g);
         }
     }
     g.events = listener;

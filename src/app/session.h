@@ -1,7 +1,6 @@
 #pragma once
 // The whole game of the running program: the table (the rules' state and what the
 // screen shows of it) with the machinery that saves it after every tap.
-#include "ai/expert.h"
 #include "app/shell_host.h"
 #include "app/store.h"
 #include "board/table.h"
@@ -24,9 +23,6 @@ struct Saving {
 struct Session : Table, Saving {
     Session(Host& host, ScreenHost& screen) : Table(host, screen) {}
     explicit Session(ShellHost& host) : Table(host, host) {}
-
-    // What an Expert computer has seen of the hand, when someone keeps it.
-    const ExpertMemory* expertMemory = nullptr;
 };
 
 } // namespace tarmigo

@@ -13,9 +13,8 @@
 namespace tarmigo {
 
 Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore)
-    : host_(host), game_(host), events_(game_, host), memory_(events_) {
-    game_.events = &memory_;
-    game_.expertMemory = &memory_;
+    : host_(host), game_(host), events_(game_, host) {
+    game_.events = &events_;
     game_.fileStore = fileStore;
     game_.secondStore = secondStore;
 }
@@ -46,8 +45,6 @@ void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
     setDefaults();
     beginHand(g, 1, GameScores::Reset);
     loadState(g);
-    // A hand restored from the record: what came before it is not known.
-    memory_.forget();
     g.expert = host_.expertKept();
     if (g.has(flag::turnHandover))
         setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);

@@ -44,8 +44,6 @@ class Shell {
     ShellHost& host_;
     Session game_;
     Events events_;
-    // The Expert's memory of the hand hears the rules first and passes them on.
-    ExpertMemory memory_;
 };
 
 } // namespace tarmigo

@@ -47,7 +47,7 @@ void tapEntry(Session& g, int x, int y) {
 void handleTap(Session& g, int x, int y) {
     {
         TapSurface surface(g);
-        playTap(g, x, y, g.expertMemory);
+        playTap(g, x, y);
         saveState(g);
     }
     invalidateBoard(g, Erase::No);

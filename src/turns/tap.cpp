@@ -23,7 +23,7 @@ void passTurn(Table& g) {
 
 } // namespace
 
-void playTap(Table& g, int x, int y, const ExpertMemory* memory) {
+void playTap(Table& g, int x, int y) {
     if (handOver(g)) return;
     if (g.has(flag::turnHandover)) {
         if (y < g.layout.statusY) return;
@@ -43,7 +43,7 @@ void playTap(Table& g, int x, int y, const ExpertMemory* memory) {
         if (result == TurnStays || isComputerTurn(g)) drawCard(g, DrawSlide::Shown);
     }
     if (isComputerTurn(g)) {
-        if (!computerTurn(g, memory)) return;
+        if (!computerTurn(g)) return;
     } else if (g.playerCount == 2 && result == TurnPasses) {
         coverHand(g);
         setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
@@ -51,11 +51,11 @@ void playTap(Table& g, int x, int y, const ExpertMemory* memory) {
     }
 }
 
-bool computerTurn(Table& g, const ExpertMemory* memory) {
+bool computerTurn(Table& g) {
     int result = TurnStays;
     for (int attempts = 0; result == TurnStays && attempts < ComputerAttempts;) {
-        const int choice = g.expert && g.has(flag::hard) ? chooseExpertCard(g, memory)
-                                                         : chooseCard(g, ChooseMode::Select);
+        const int choice =
+            g.expert && g.has(flag::hard) ? chooseExpertCard(g) : chooseCard(g, ChooseMode::Select);
         ++attempts;
         // The computer's card is drawn before it chooses, so "draw first" only comes
         // from an odd restored state: it draws, and must not arm the human's discard.

@@ -1,7 +1,6 @@
 #pragma once
 // Stylus taps: hit-testing, card selection by the play and discard modes, the
 // turn passing, the computer's turn and the two-player hand-over.
-#include "ai/expert.h"
 #include "board/table.h"
 
 namespace tarmigo {
@@ -10,7 +9,7 @@ constexpr int ComputerAttempts = 20;
 
 // Everything a tap does before the save: the move, the turn passing, the
 // computer's turn and the two-player hand-over.
-void playTap(Table& g, int x, int y, const ExpertMemory* memory = nullptr);
+void playTap(Table& g, int x, int y);
 int hitTest(const Table& g, int x, int y);
 // A tap's target becomes a move: selects a tapped card by the modes, then plays it.
 int executeTarget(Table& g, int target);
@@ -18,8 +17,7 @@ void markSlot(Table& g, int slot);
 // What follows a move the rules refused, by the discard mode.
 int handleRefusedMove(Table& g);
 // The computer draws and plays until a move passes the turn, or 20 attempts are used.
-// Returns false when the hand ended during the turn. An Expert goes by what its
-// memory, if any, has seen of the hand.
-bool computerTurn(Table& g, const ExpertMemory* memory = nullptr);
+// Returns false when the hand ended during the turn.
+bool computerTurn(Table& g);
 
 } // namespace tarmigo
