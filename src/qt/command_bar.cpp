@@ -118,13 +118,11 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture(
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    addCommand(label::MenuOnePlayer, command::OnePlayerGame);
-    addCommand(label::MenuTwoPlayer, command::TwoPlayerGame);
-    addCommands(Menu::New, {command::OnePlayerGame, command::TwoPlayerGame});
-    addCommand(label::MenuAbout, command::About);
-    addCommand(label::MenuOptions, command::Options);
-    addCommand(label::MenuScores, command::Scores);
-    addCommands(Menu::View, {command::About, command::Options, command::Scores});
+    addCommand(label::MenuOnePlayer, command::OnePlayerGame, Menu::New);
+    addCommand(label::MenuTwoPlayer, command::TwoPlayerGame, Menu::New);
+    addCommand(label::MenuAbout, command::About, Menu::View);
+    addCommand(label::MenuOptions, command::Options, Menu::View);
+    addCommand(label::MenuScores, command::Scores, Menu::View);
 
     QAction* undo = addCommand(desktop_label::Undo, command::Undo);
     undo->setShortcut(QKeySequence::Undo);
@@ -142,21 +140,14 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture(
     setZoom(1);
 }
 
-QAction* CommandBar::addCommand(const char* label, int commandId) {
+QAction* CommandBar::addCommand(const char* label, int commandId, std::optional<Menu> entry) {
     auto* action = new QAction(qtext(label), this);
     connect(action, &QAction::triggered, this, [this, commandId] {
         if (onCommand) onCommand(commandId);
     });
     actions_[commandId] = action;
+    if (entry) addToMenu(*entry, [action](QMenu* menu) { menu->addAction(action); });
     return action;
-}
-
-void CommandBar::addCommands(Menu which, std::initializer_list<int> commandIds) {
-    std::vector<QAction*> entries;
-    for (int id : commandIds) entries.push_back(actions_.at(id));
-    addToMenu(which, [entries](QMenu* menu) {
-        menu->addActions({entries.begin(), entries.end()});
-    });
 }
 
 void CommandBar::addToMenu(Menu which, MenuFiller filler) {

@@ -5,8 +5,8 @@
 #include <QWidget>
 
 #include <functional>
-#include <initializer_list>
 #include <map>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -48,8 +48,8 @@ class CommandBar : public QWidget {
         std::vector<MenuFiller> fillers;
     };
 
-    QAction* addCommand(const char* label, int commandId);
-    void addCommands(Menu which, std::initializer_list<int> commandIds);
+    // The action of a command, an entry of the menu given.
+    QAction* addCommand(const char* label, int commandId, std::optional<Menu> entry = {});
     QToolButton* addMenuButton(int labelId, Menu which);
     QToolButton* addPictureButton(QAction* action);
 

@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -264,6 +265,37 @@ TEST_F(MainWindowTest, TheZoomScalesBoardAndTapsAndIsKeptForTheNextStart) {
     EXPECT_EQ(board().zoom(), 2);
     key(Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(board().zoom(), 3);
+}
+
+// The bar's menus are made on their first opening, with every entry the window gives
+// them; the entries' actions work before that.
+TEST_F(MainWindowTest, TheMenusAreMadeWhenFirstOpenedWithEveryEntry) {
+    start();
+    EXPECT_TRUE(window->findChildren<QMenu*>().isEmpty()) << "a menu made at the start";
+    QList<QAction*> zoomChoices;
+    for (QAction* action : window->findChildren<QAction*>())
+        if (action->isCheckable() && action->data().toInt() > 0) zoomChoices << action;
+    ASSERT_GE(zoomChoices.size(), 2);
+    zoomChoices.front()->trigger(); // zoom 1, the menu still unmade
+    settle();
+    EXPECT_EQ(board().zoom(), 1);
+
+    CommandBar& bar = window->commandBar();
+    QMenu* view = bar.menu(CommandBar::Menu::View);
+    EXPECT_EQ(bar.menu(CommandBar::Menu::View), view) << "made twice";
+    QStringList entries;
+    for (const QAction* action : view->actions())
+        entries << (action->isSeparator() ? QStringLiteral("-")
+                    : action->menu()      ? action->menu()->objectName()
+                                          : action->objectName());
+    ASSERT_EQ(entries.size(), 7);
+    EXPECT_EQ(entries.mid(3), QStringList({"statistics", "-", "languageMenu", "zoomMenu"}));
+    const auto* zoom = view->findChild<QMenu*>(QStringLiteral("zoomMenu"));
+    ASSERT_NE(zoom, nullptr);
+    EXPECT_EQ(zoom->actions().size(), 3 + zoomChoices.size());
+    for (const QAction* choice : zoomChoices)
+        EXPECT_EQ(choice->isChecked(), choice->data().toInt() == 1) << choice->data().toInt();
+    EXPECT_EQ(bar.menu(CommandBar::Menu::New)->actions().size(), 2);
 }
 
 TEST_F(MainWindowTest, OptionsShowTheSettingsCoupleTheTapListsAndDoneAppliesAndSaves) {

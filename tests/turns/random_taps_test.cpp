@@ -40,7 +40,7 @@ class RandomRun {
             else if (roll < 21 && taps_ % 20000 < 200)
                 restart();
             else if (roll < 30 && app.host.undoEnabled)
-                ++undos, app.command(command::Undo);
+                undo();
             else
                 tap();
             if (taps_ % 5000 == 0 && taps_ != switchedAt_) {
@@ -100,7 +100,10 @@ class RandomRun {
             ASSERT_EQ(app_->fileCopy.bytes, app_->secondCopy.bytes);
         }
         app_->runPosted();
-        if (pick(8) == 0) surface_.clear(), paintWindow(g(), surface_);
+        if (pick(8) == 0) {
+            surface_.clear();
+            paintWindow(g(), surface_);
+        }
     }
 
     // The menu as a person uses it, now and then an id no menu has; a disabled Undo
@@ -113,9 +116,15 @@ class RandomRun {
             command::Undo,          command::NewGameMenu,   command::ViewMenu};
         const int kind = pick(13);
         const int id = kind < 12 ? Menu[kind] : pick(65536);
-        if (id == command::Undo && !app_->host.undoEnabled) return;
-        undos += id == command::Undo;
-        app_->command(id);
+        if (id != command::Undo)
+            app_->command(id);
+        else if (app_->host.undoEnabled)
+            undo();
+    }
+
+    void undo() {
+        ++undos;
+        app_->command(command::Undo);
     }
 
     // The Options dialog, with a few random controls operated before Done or cancel.
