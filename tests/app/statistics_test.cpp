@@ -1,5 +1,5 @@
-// The statistics: what hands, games and forfeits add, the column a game counts in,
-// and the stored line read back or refused.
+// The statistics: what hands, games and forfeits add, and the stored line read back or
+// refused. The column a game counts in shows in the window's Statistics (tests/qt).
 #include "app/statistics.h"
 #include "support/test_host.h"
 
@@ -93,25 +93,6 @@ TEST(Statistics, HandsGamesStreaksAndForfeitsAddUp) {
     EXPECT_EQ(after({forfeit(1), forfeit(0), forfeit(0)}).percentWon(), 67u);
     EXPECT_EQ(after({{100, 0}, {101, 0}}).meanHandScore(), 101u); // 100.5
     EXPECT_EQ(after({{100, 0}, {100, 0}, {101, 0}}).meanHandScore(), 100u);
-}
-
-TEST(Statistics, AGameCountsForTheOtherPersonOrTheComputersLevel) {
-    const struct {
-        int players;
-        bool hard, expertChosen;
-        Opponent expected;
-    } rows[] = {
-        {1, false, true, Opponent::Easy},        {1, true, false, Opponent::Hard},
-        {1, true, true, Opponent::Expert},       {2, true, true, Opponent::TwoPlayers},
-        {2, false, false, Opponent::TwoPlayers},
-    };
-    for (const auto& row : rows) {
-        TestHost host;
-        Game g(host);
-        g.playerCount = std::uint8_t(row.players);
-        g.round.set(flag::hard, row.hard);
-        EXPECT_EQ(opponentOf(g, row.expertChosen), row.expected) << row.players << row.hard;
-    }
 }
 
 TEST(Statistics, TheStoredLineReadsBackAndDamageIsRefused) {

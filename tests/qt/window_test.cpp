@@ -298,7 +298,7 @@ TEST_F(MainWindowTest, TheMenusAreMadeWhenFirstOpenedWithEveryEntry) {
     EXPECT_EQ(bar.menu(CommandBar::Menu::New)->actions().size(), 2);
 }
 
-TEST_F(MainWindowTest, OptionsShowTheSettingsCoupleTheTapListsAndDoneAppliesAndSaves) {
+TEST_F(MainWindowTest, OptionsShowTheSettingsDoneAppliesAndSavesEscapeLeavesButAResetStands) {
     start();
     bool operated = false;
     onNextModal([&](QWidget* dialog) {
@@ -335,27 +335,19 @@ TEST_F(MainWindowTest, OptionsShowTheSettingsCoupleTheTapListsAndDoneAppliesAndS
     // Expert keeps the Hard flag in the record, and its own choice in the settings.
     EXPECT_TRUE(r.has(flag::hard) && game().expert && r.has(flag::animate) &&
                 r.has(flag::hideTips));
-    EXPECT_TRUE(preferences.value(QStringLiteral("Desktop/expert")).toBool());
-    // Opened again, the dialog shows Expert, and Done keeps it.
-    onNextModal([](QWidget* dialog) {
-        EXPECT_EQ(find<QComboBox>(dialog, "difficulty")->currentText(), "Expert");
-        find<QPushButton>(dialog, "done")->click();
-    });
-    command(command::Options);
-    EXPECT_TRUE(game().expert);
     EXPECT_FALSE(r.has(flag::sortHand));
     EXPECT_EQ(r.animDelay, 0);
+    EXPECT_TRUE(preferences.value(QStringLiteral("Desktop/expert")).toBool());
     EXPECT_EQ(stored(), current());
-}
-
-TEST_F(MainWindowTest, EscapeLeavesTheOptionsButAResetOfTheScoresStands) {
-    start();
+    // Opened again it shows Expert; Escape leaves it with nothing changed, but a reset
+    // of the scores, refused once and then accepted, stands.
     game().players[0].gamesWon1P = 2;
     game().players[1].gamesWon2P = 1;
     const RoundRecord before = game().round;
     onNextModal([](QWidget* dialog) {
+        EXPECT_EQ(find<QComboBox>(dialog, "difficulty")->currentText(), "Expert");
         find<QComboBox>(dialog, "toPlay")->setCurrentIndex(1);
-        find(dialog, "sortCards")->setChecked(false);
+        find(dialog, "sortCards")->setChecked(true);
         auto* reset = find<QPushButton>(dialog, "resetScores");
         answerNext(QMessageBox::No, "Do you want to reset all scores?", dialog);
         reset->click();
@@ -366,6 +358,7 @@ TEST_F(MainWindowTest, EscapeLeavesTheOptionsButAResetOfTheScoresStands) {
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     command(command::Options);
+    EXPECT_TRUE(game().expert);
     EXPECT_EQ(game().round, before);
     for (const PlayerRecord& p : game().players) EXPECT_EQ(p.gamesWon1P + p.gamesWon2P, 0);
 }
@@ -401,18 +394,16 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
     EXPECT_EQ(game().players[0].gameScore, 700); // the game goes on
 }
 
-TEST_F(MainWindowTest, AboutShowsTheProgramAndSavesOnOpening) {
+TEST_F(MainWindowTest, AboutShowsTheProgramWithItsIcon) {
     start();
-    game().players[0].gamesWon1P = 3; // changed since the last save
-    onNextModal([](QWidget* dialog) {
-        ASSERT_NE(dynamic_cast<AboutWindow*>(dialog), nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "About Tarmigo");
-        EXPECT_EQ(find<QLabel>(dialog, "version")->text(), "Version 1.1");
+    bool shown = false;
+    onNextModal([&](QWidget* dialog) {
+        shown = dynamic_cast<AboutWindow*>(dialog) != nullptr;
         EXPECT_FALSE(find<QLabel>(dialog, "icon")->pixmap().isNull());
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     command(command::About);
-    EXPECT_EQ(stored(), current());
+    EXPECT_TRUE(shown);
 }
 
 // The figures of one column of the Statistics window, top to bottom, as shown.
