@@ -79,7 +79,6 @@ std::vector<RangeRow> rangeRows() {
              g.round.set(flag::playMode, 1);
              g.round.set(flag::discardMode, 2);
          }},
-        {"deck byte 0", false, [](G g) { g.deck[0] = 0; }},
         {"deck byte 101", false, [](G g) { g.deck[50] = 101; }},
         {"deck byte 121", false, [](G g) { g.deck[100] = 121; }},
         {"every kind seen as often as the deck has it", true,
@@ -92,7 +91,6 @@ std::vector<RangeRow> rangeRows() {
                         [i](G g) { g.round.seenCount[i] = std::uint8_t(deckCount[i] + 1); }});
     using P = PlayerRecord&;
     const std::pair<const char*, std::function<void(P)>> playerRows[] = {
-        {"hand byte 0", [](P p) { p.slot(1) = 0; }},
         {"hand byte 101", [](P p) { p.slot(4) = 101; }},
         {"hand byte 122", [](P p) { p.slot(7) = 122; }},
         {"battle 5", [](P p) { p.setBattle(5); }},
