@@ -14,32 +14,22 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A fresh folder of its own for each test.
+// A fresh folder of its own for each test; what it holds in the end.
 class FileStoreTest : public ::testing::Test {
   protected:
-    fs::path dir;
+    const fs::path dir = fs::temp_directory_path() /
+                         ("tarmigo-store-" + std::to_string(::getpid()) + "-" +
+                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
 
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = fs::temp_directory_path() /
-              (std::string("tarmigo-store-") + info->name() + "-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
+    void SetUp() override { fs::create_directories(dir); }
     void TearDown() override {
         std::error_code ec;
         fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(dir, ec);
     }
-
-    static Bytes record(std::uint8_t fill) { return Bytes(248, fill); }
-    static void writeRaw(const fs::path& p, const Bytes& b) {
-        std::ofstream out(p, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
-    }
-    std::vector<fs::path> files() const {
+    std::vector<fs::path> files(const fs::path& folder) const {
         std::vector<fs::path> out;
-        for (const auto& e : fs::directory_iterator(dir)) out.push_back(e.path().filename());
+        for (const auto& e : fs::directory_iterator(folder)) out.push_back(e.path().filename());
         return out;
     }
 };
@@ -49,62 +39,54 @@ class FileStoreTest : public ::testing::Test {
 TEST_F(FileStoreTest, AWriteReplacesTheCopyWholeAndLeavesNoTemporaryFile) {
     FileStore store(dir / "a" / "tarmigt");
     EXPECT_FALSE(store.read().has_value()); // missing, folder and all
-    Bytes b = record(0);
+    Bytes b(248);
     for (std::size_t i = 0; i < b.size(); ++i) b[i] = std::uint8_t(i * 7);
     ASSERT_TRUE(store.write(b)); // the folder is made
     EXPECT_EQ(store.read(), b);
-    writeRaw(dir / "a" / "tarmigt", Bytes(600, 0xAB));
+    std::ofstream(dir / "a" / "tarmigt") << std::string(600, 'x');
     EXPECT_EQ(store.read()->size(), 600u); // read as it is, whatever its length
-    ASSERT_TRUE(store.write(record(5)));
-    EXPECT_EQ(store.read(), record(5));
-    for (const auto& e : fs::directory_iterator(dir / "a"))
-        EXPECT_EQ(e.path().filename(), "tarmigt");
+    ASSERT_TRUE(store.write(Bytes(248, 5)));
+    EXPECT_EQ(store.read(), Bytes(248, 5));
+    EXPECT_EQ(files(dir / "a"), std::vector<fs::path>{"tarmigt"});
     EXPECT_TRUE(store.remove());
     EXPECT_FALSE(store.read().has_value());
     EXPECT_FALSE(store.remove());
 }
 
-TEST_F(FileStoreTest, AFolderThatCannotBeMadeFailsTheWriteQuietly) {
-    writeRaw(dir / "plainfile", record(0)); // a file where a folder should be
-    FileStore store(dir / "plainfile" / "tarmigt");
-    EXPECT_FALSE(store.write(record(1)));
-    EXPECT_FALSE(store.read().has_value());
-}
-
-TEST_F(FileStoreTest, AReadOnlyFolderFailsTheWriteAndKeepsTheOldCopy) {
-    if (::geteuid() == 0) {
-        // Folder permissions do not bind the superuser, but /proc takes no new files.
-        if (!fs::is_directory("/proc/self")) GTEST_SKIP() << "no read-only folder to try";
-        FileStore store("/proc/tarmigt");
-        EXPECT_FALSE(store.write(record(1)));
-        EXPECT_FALSE(fs::exists("/proc/tarmigt.new"));
-        EXPECT_FALSE(store.read().has_value());
-        return;
-    }
-    FileStore store(dir / "tarmigt");
-    ASSERT_TRUE(store.write(record(1)));
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    const bool written = store.write(record(2));
-    fs::permissions(dir, fs::perms::owner_all);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(store.read(), record(1));
-    EXPECT_EQ(files(), std::vector<fs::path>{"tarmigt"});
-}
-
-TEST_F(FileStoreTest, AFolderInTheWayOfTheFileFailsTheWrite) {
+// A file where its folder should be, a folder where the file should be, and a folder
+// that takes no new files: the write fails quietly and what was there stays.
+TEST_F(FileStoreTest, AWriteThatCannotBeMadeFailsAndKeepsWhatWasThere) {
+    std::ofstream(dir / "plainfile") << "x";
+    EXPECT_FALSE(FileStore(dir / "plainfile" / "tarmigt").write(Bytes(248, 1)));
     fs::create_directories(dir / "tarmigt" / "inside");
-    FileStore store(dir / "tarmigt");
-    EXPECT_FALSE(store.write(record(1)));
+    EXPECT_FALSE(FileStore(dir / "tarmigt").write(Bytes(248, 1)));
     EXPECT_TRUE(fs::is_directory(dir / "tarmigt"));
-    EXPECT_EQ(files(), std::vector<fs::path>{"tarmigt"});
+    EXPECT_EQ(files(dir).size(), 2u) << "a temporary file left behind";
+
+    // Folder permissions do not bind the superuser, but /proc takes no new files.
+    const bool root = ::geteuid() == 0;
+    const fs::path folder = root ? fs::path("/proc") : dir / "readonly";
+    FileStore store(folder / "tarmigt");
+    if (!root) {
+        fs::create_directories(folder);
+        ASSERT_TRUE(store.write(Bytes(248, 1)));
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    }
+    const bool written = store.write(Bytes(248, 2));
+    if (!root) fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(store.read(), root ? std::nullopt : std::optional(Bytes(248, 1)));
+    EXPECT_FALSE(fs::exists(folder / "tarmigt.new"));
 }
 
 TEST(FileCopyName, TheLastLetterOfTheProgramsNameBecomesTUnlessItIsOne) {
-    EXPECT_EQ(fileCopyName("tarmigo"), "tarmigt");
-    EXPECT_EQ(fileCopyName("Tarmigo.exe"), "Tarmigo.ext");
-    EXPECT_EQ(fileCopyName("/usr/games/tarmigo"), "/usr/games/tarmigt");
-    // A name ending in T would be the program itself: no file copy.
-    EXPECT_FALSE(fileCopyName("tarmigt").has_value());
-    EXPECT_FALSE(fileCopyName("TARMIGT").has_value());
-    EXPECT_FALSE(fileCopyName("").has_value());
+    const std::pair<const char*, std::optional<std::string>> rows[] = {
+        {"tarmigo", "tarmigt"},
+        {"Tarmigo.exe", "Tarmigo.ext"},
+        {"/usr/games/tarmigo", "/usr/games/tarmigt"},
+        {"tarmigt", std::nullopt}, // it would be the program itself: no file copy
+        {"TARMIGT", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [program, copy] : rows) EXPECT_EQ(fileCopyName(program), copy) << program;
 }

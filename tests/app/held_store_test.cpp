@@ -1,5 +1,5 @@
 // A held store: its writes wait until released, reads see them meanwhile, and the
-// release makes only the last change.
+// release (or the end of the store) makes only the last change.
 #include "app/store.h"
 #include "support/memory_store.h"
 
@@ -14,44 +14,37 @@ using Bytes = std::vector<std::uint8_t>;
 
 TEST(HeldStoreTest, HeldChangesAreReadBackAndMadeOnceAtTheRelease) {
     const struct {
-        const char* name;
-        bool removeLast; // the last held change is a removal
+        const char* changes; // w: write the next byte, r: remove
         std::optional<Bytes> released;
         int writes;
+        bool atItsEnd; // released by the end of the store, not by release()
     } rows[] = {
-        {"two writes", false, Bytes{2}, 1},
-        {"write then removal", true, std::nullopt, 0},
-    };
+        {"ww", Bytes{2}, 1, false}, {"wr", std::nullopt, 0, false}, {"w", Bytes{1}, 1, true}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.changes);
         MemoryStore inner;
         inner.bytes = Bytes{9};
-        HeldStore held(inner);
-        held.hold();
-        EXPECT_TRUE(held.write(Bytes{1}));
-        EXPECT_TRUE(row.removeLast ? held.remove() : held.write(Bytes{2}));
-        EXPECT_EQ(inner.bytes, Bytes{9}) << "written before the release";
-        EXPECT_EQ(inner.writes, 0);
-        EXPECT_EQ(held.read(), row.released);
-        held.release();
-        EXPECT_EQ(inner.bytes, row.released);
-        EXPECT_EQ(inner.writes, row.writes);
-        // Released, it writes through at once.
-        held.write(Bytes{3});
-        EXPECT_EQ(inner.bytes, Bytes{3});
+        {
+            HeldStore held(inner);
+            held.hold();
+            EXPECT_EQ(held.read(), Bytes{9});
+            std::uint8_t next = 1;
+            for (const char* c = row.changes; *c; ++c)
+                EXPECT_TRUE(*c == 'w' ? held.write(Bytes{next++}) : held.remove());
+            EXPECT_EQ(inner.bytes, Bytes{9}) << "changed before the release";
+            EXPECT_EQ(held.read(), row.released);
+            if (!row.atItsEnd) {
+                held.release();
+                EXPECT_EQ(inner.writes, row.writes);
+                EXPECT_EQ(inner.bytes, row.released);
+                held.write(Bytes{3}); // released, it writes through at once
+                EXPECT_EQ(inner.bytes, Bytes{3});
+            }
+        }
+        if (row.atItsEnd) {
+            EXPECT_EQ(inner.bytes, row.released);
+        }
     }
-}
-
-TEST(HeldStoreTest, ReadsTheInnerCopyUntilAChangeAndReleasesItsHoldAtTheEnd) {
-    MemoryStore inner;
-    inner.bytes = Bytes{7};
-    {
-        HeldStore held(inner);
-        held.hold();
-        EXPECT_EQ(held.read(), Bytes{7});
-        held.write(Bytes{8});
-    }
-    EXPECT_EQ(inner.bytes, Bytes{8}) << "a held write is lost at the end";
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-// The statistics: what hands, games and forfeits add, the column a game counts in,
-// and the stored line read back or refused.
+// The statistics: what hands, games and forfeits add, and the stored line read back or
+// refused. The column a game counts in shows in the window's Statistics (tests/qt).
 #include "app/statistics.h"
-#include "support/test_host.h"
+#include "support/rules_position.h"
 
 #include <gtest/gtest.h>
 
@@ -12,106 +12,75 @@ using namespace tarmigo::testing;
 
 namespace {
 
-// One result, from the first seat's side: a scored hand (won is the seat that won
-// the game with it, -1 while the game goes on), or a forfeit credited to a seat.
-struct Step {
-    int own = 0, other = 0;           // hand scores
-    int ownMiles = 0, otherMiles = 0; // at the end of the hand
-    int won = -1;
-    int coups = 0; // the first seat's coup fourre bits
-    int race = 700;
-    int forfeitTo = -1;
-};
-
-Figures after(const std::vector<Step>& steps) {
-    TestHost host;
-    Game g(host);
+// The figures after a run of results from the first seat's side: hands at their end,
+// in the position notation, or "forfeit=S" for a game given up and credited to seat S.
+Figures after(const std::vector<const char*>& results) {
     Figures f;
-    for (const Step& s : steps) {
-        if (s.forfeitTo >= 0) {
-            countForfeit(f, s.forfeitTo);
+    for (std::string_view r : results) {
+        if (r.starts_with("forfeit=")) {
+            countForfeit(f, r.back() - '0');
             continue;
         }
-        g.round.raceLength = std::uint16_t(s.race);
-        g.players[0].handScore = std::uint16_t(s.own);
-        g.players[1].handScore = std::uint16_t(s.other);
-        g.players[0].miles = std::uint16_t(s.ownMiles);
-        g.players[1].miles = std::uint16_t(s.otherMiles);
-        g.players[0].setCoupFourre(s.coups);
-        g.players[1].setCoupFourre(0xF); // the other seat's never count
-        g.round.set(flag::gameOver, s.won >= 0);
-        g.round.winner = std::uint8_t(s.won >= 0 ? s.won : 1);
-        countHand(f, g);
+        RulePosition pos(2);
+        pos.player(1).setCoupFourre(0xF); // the other seat's never count
+        pos.set(r);
+        countHand(f, pos.g);
     }
     return f;
 }
 
-Step won(int seat) {
-    return {.own = 9, .won = seat};
-}
-Step forfeit(int seat) {
-    return {.forfeitTo = seat};
-}
+const char* const Won0 = "score=9 | | gameover winner=0"; // a hand that wins the game
+const char* const Won1 = "score=9 | | gameover winner=1"; // one that loses it
 
 } // namespace
 
 TEST(Statistics, HandsGamesStreaksAndForfeitsAddUp) {
     struct Row {
         const char* what;
-        std::vector<Step> steps;
+        std::vector<const char*> results;
         // games won hands won longest current best total coups trips shut-outs
         const char* expected;
     };
     const Row rows[] = {
         {"a shut-out trip with two coups fourres",
-         {{2300, 0, 700, 0, -1, 0b0101}},
+         {"score=2300 miles=700 cf=uw"},
          "0 0 1 1 0 0 2300 2300 2 1 1"},
-        {"a trip while the opponent moved", {{1100, 300, 700, 300}}, "0 0 1 1 0 0 1100 1100 0 1 0"},
+        {"a trip while the opponent moved",
+         {"score=1100 miles=700 | score=300 miles=300"},
+         "0 0 1 1 0 0 1100 1100 0 1 0"},
         {"an extended trip",
-         {{.own = 1600, .ownMiles = 1000, .otherMiles = 5, .race = 1000}},
+         {"score=1600 miles=1000 | miles=25 | race=1000"},
          "0 0 1 1 0 0 1600 1600 0 1 0"},
-        {"the opponent's trip", {{200, 1100, 200, 700}}, "0 0 1 0 0 0 200 200 0 0 0"},
+        {"the opponent's trip",
+         {"score=200 miles=200 | score=1100 miles=700"},
+         "0 0 1 0 0 0 200 200 0 0 0"},
         {"a tie goes to the first seat, as in the rules",
-         {{500, 500}},
+         {"score=500 | score=500"},
          "0 0 1 1 0 0 500 500 0 0 0"},
-        {"the best hand stays", {{900, 0}, {400, 0}, {901, 1000}}, "0 0 3 2 0 0 901 2201 0 0 0"},
-        {"a hand won can lose the game", {{800, 100, 0, 0, 1}}, "1 0 1 1 0 0 800 800 0 0 0"},
+        {"the best hand stays",
+         {"score=900", "score=400", "score=901 | score=1000"},
+         "0 0 3 2 0 0 901 2201 0 0 0"},
+        {"a hand won can lose the game",
+         {"score=800 | score=100 | gameover winner=1"},
+         "1 0 1 1 0 0 800 800 0 0 0"},
         {"the longest streak outlives a loss",
-         {won(0), won(0), won(0), won(1), won(0)},
+         {Won0, Won0, Won0, Won1, Won0},
          "5 4 5 5 3 1 9 45 0 0 0"},
         {"a forfeit is lost and ends the streak",
-         {won(0), won(0), forfeit(1)},
+         {Won0, Won0, "forfeit=1"},
          "3 2 2 2 2 0 9 18 0 0 0"},
         {"a game the second seat gives up is won",
-         {forfeit(0), forfeit(0)},
+         {"forfeit=0", "forfeit=0"},
          "2 2 0 0 2 2 0 0 0 0 0"},
     };
-    for (const Row& row : rows) EXPECT_EQ(figuresText(after(row.steps)), row.expected) << row.what;
+    for (const Row& row : rows)
+        EXPECT_EQ(figuresText(after(row.results)), row.expected) << row.what;
 
     EXPECT_EQ(Figures{}.percentWon(), 0u);
     EXPECT_EQ(Figures{}.meanHandScore(), 0u);
-    EXPECT_EQ(after({forfeit(1), forfeit(0), forfeit(0)}).percentWon(), 67u);
-    EXPECT_EQ(after({{100, 0}, {101, 0}}).meanHandScore(), 101u); // 100.5
-    EXPECT_EQ(after({{100, 0}, {100, 0}, {101, 0}}).meanHandScore(), 100u);
-}
-
-TEST(Statistics, AGameCountsForTheOtherPersonOrTheComputersLevel) {
-    const struct {
-        int players;
-        bool hard, expertChosen;
-        Opponent expected;
-    } rows[] = {
-        {1, false, true, Opponent::Easy},        {1, true, false, Opponent::Hard},
-        {1, true, true, Opponent::Expert},       {2, true, true, Opponent::TwoPlayers},
-        {2, false, false, Opponent::TwoPlayers},
-    };
-    for (const auto& row : rows) {
-        TestHost host;
-        Game g(host);
-        g.playerCount = std::uint8_t(row.players);
-        g.round.set(flag::hard, row.hard);
-        EXPECT_EQ(opponentOf(g, row.expertChosen), row.expected) << row.players << row.hard;
-    }
+    EXPECT_EQ(after({"forfeit=1", "forfeit=0", "forfeit=0"}).percentWon(), 67u);
+    EXPECT_EQ(after({"score=100", "score=101"}).meanHandScore(), 101u); // 100.5
+    EXPECT_EQ(after({"score=100", "score=100", "score=101"}).meanHandScore(), 100u);
 }
 
 TEST(Statistics, TheStoredLineReadsBackAndDamageIsRefused) {

@@ -93,13 +93,11 @@ TEST(DiskFaults, ADiskThatFillsUpOrTurnsReadOnlyLeavesTheLastSaveIntact) {
          }},
         {"disk full", true,
          [](const fs::path& data) {
-             std::FILE* filler = std::fopen((data / "filler").c_str(), "wb");
-             static const char block[4096] = {};
-             while (filler && std::fwrite(block, 1, sizeof block, filler) == sizeof block &&
-                    std::fflush(filler) == 0) {
+             std::ofstream filler(data / "filler", std::ios::binary);
+             const std::string block(4096, '\0');
+             while (filler.write(block.data(), std::streamsize(block.size())).flush()) {
              }
-             if (filler) std::fclose(filler);
-             return filler != nullptr;
+             return true;
          }},
         {"read-only", true,
          [](const fs::path& data) {

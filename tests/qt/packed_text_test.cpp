@@ -54,8 +54,6 @@ TEST(PackedTextTest, DrawsTheSamePixelsAsQtInEveryLanguage) {
             const PackedFontSize* size = PackedText::sizeFor(zoom);
             if (!size) continue;
             const QFontMetrics metrics(boardFont(zoom));
-            ASSERT_EQ(size->ascent, metrics.ascent());
-            ASSERT_EQ(size->height, metrics.height());
             const QRect whole(0, 0, 260 * zoom, 16 * zoom);
             const QRect cut(40 * zoom + 1, 3 * zoom, 30 * zoom, 6 * zoom);
             for (const QString& text : texts) {

