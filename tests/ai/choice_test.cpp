@@ -148,19 +148,3 @@ TEST(Choice, TheComputerChoosesAsTheTableSays) {
             << row.position << " ticks " << row.ticks;
     }
 }
-
-// Only asking (the playable-card hints) changes nothing and never skips a step.
-TEST(Choice, AskingWithoutSelectingMovesNothing) {
-    for (const ChoiceRow& row : Choices) {
-        RulePosition pos(1);
-        pos.set(row.position).current(1).option(flag::hard, row.ticks == Hard);
-        pos.host.ticks = 0;
-        const std::string before = pos.describe();
-        const int asked = chooseCard(pos.g, ChooseMode::AskOnly);
-        EXPECT_EQ(pos.describe(), before) << row.position;
-        if (row.ticks == Hard) {
-            chooseCard(pos.g, ChooseMode::Select);
-            EXPECT_EQ(choiceOf(pos.g, asked), row.choice) << row.position;
-        }
-    }
-}

@@ -46,22 +46,6 @@ TEST(Deal, TheShuffleOnlyExchangesCardsWithinTheDeck) {
     }
 }
 
-// Player 0 gets the even cards, player 1 the odd ones; a human's hand is sorted, the
-// computer's stays in dealing order and is all seen.
-TEST(Deal, TickCountTwelveThreeFourFiveDealsTheseHands) {
-    for (int players : {1, 2}) {
-        RulePosition pos(players);
-        pos.host.ticks = 12345;
-        startHand(pos.g, players, GameScores::Reset);
-        EXPECT_EQ(deckOf(pos.g),
-                  "fjhlhiomgfsltqgrhiskpmfkgoupjikpoimfklhwnfrglvmmgmkxfjinpkoikitigfnkhf"
-                  "nlnfkhfhhkoiktkiggnjihggqlhkkio");
-        EXPECT_EQ(pos.describe(), players == 2
-                                      ? "hand=fghhost | hand=fijllmq | deck=14"
-                                      : "hand=fghhost | hand=jlimflq | deck=14 seen=fijllmq");
-    }
-}
-
 TEST(Deal, ANewHandStartsCleanAndKeepsTheGameScoresOnlyWithinAGame) {
     RulePosition pos;
     pos.set("go miles=500 score=800 game=2000 draw=3 won=3 | stop score=100 game=900 | over "
@@ -79,7 +63,9 @@ TEST(Deal, TheStarterAlternatesFromHandToHandAndFromGameToGame) {
     RulePosition pos;
     std::string starters;
     for (GameScores scores :
-         {GameScores::Reset, GameScores::Kept, GameScores::Reset, GameScores::Reset})
-        startHand(pos.g, 2, scores), starters += char('0' + pos.g.currentPlayer);
+         {GameScores::Reset, GameScores::Kept, GameScores::Reset, GameScores::Reset}) {
+        startHand(pos.g, 2, scores);
+        starters += char('0' + pos.g.currentPlayer);
+    }
     EXPECT_EQ(starters, "0101");
 }
