@@ -50,22 +50,14 @@ void tapSomewhere(Session& g, std::uint8_t choice) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1 || size > 4096) return 0;
     const int mode = data[0] % 4;
-    const std::span<const std::uint8_t> rest(data + 1, size - 1);
+    const std::vector<std::uint8_t> rest(data + 1, data + size);
+    const std::size_t split =
+        mode == 3 ? std::min<std::size_t>(SaveRecordSize, rest.size()) : rest.size();
 
     MemoryStore file, second;
-    switch (mode) {
-    case 0: file.bytes.emplace(rest.begin(), rest.end()); break;
-    case 1: second.bytes.emplace(rest.begin(), rest.end()); break;
-    case 2:
-        file.bytes.emplace(rest.begin(), rest.end());
-        second.bytes = file.bytes;
-        break;
-    default: {
-        const std::size_t split = std::min<std::size_t>(SaveRecordSize, rest.size());
-        file.bytes.emplace(rest.begin(), rest.begin() + std::ptrdiff_t(split));
-        second.bytes.emplace(rest.begin() + std::ptrdiff_t(split), rest.end());
-    }
-    }
+    if (mode != 1) file.bytes.emplace(rest.begin(), rest.begin() + long(split));
+    if (mode == 1 || mode == 2) second.bytes = rest;
+    if (mode == 3) second.bytes.emplace(rest.begin() + long(split), rest.end());
     if (data[0] & 4) {
         for (MemoryStore* store : {&file, &second}) {
             if (!store->bytes || store->bytes->size() != SaveRecordSize) continue;
