@@ -20,49 +20,29 @@ using namespace tarmigo::fuzz;
 
 namespace {
 
-constexpr int ScreenWidth = 240;
-constexpr int ScreenHeight = 320;
-constexpr std::size_t CompareFrom = 11; // bytes 4..10 are rebuilt, not restored
-
-bool sameFrom(const std::vector<std::uint8_t>& a, std::span<const std::uint8_t> b,
-              std::size_t from) {
+// Bytes 4..10 of a restored copy are rebuilt, not restored.
+bool sameFrom(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b, std::size_t from) {
     return a.size() == b.size() &&
-           std::equal(a.begin() + std::ptrdiff_t(from), a.end(), b.begin() + std::ptrdiff_t(from));
-}
-
-std::vector<std::uint8_t> freshRecord(std::uint32_t ticks) {
-    TestHost host;
-    host.ticks = ticks;
-    MemoryStore file, second;
-    Shell shell(host, &file, &second);
-    shell.start(ScreenWidth, ScreenHeight);
-    return *file.bytes;
+           std::equal(a.begin() + long(from), a.end(), b.begin() + long(from));
 }
 
 void checkStoresHold(const MemoryStore& file, const MemoryStore& second, const Session& g) {
-    check(file.bytes && second.bytes, "both copies are written");
-    check(*file.bytes == *second.bytes, "both copies are the same");
+    check(file.bytes && second.bytes && *file.bytes == *second.bytes,
+          "both copies are written alike");
     check(isSoundRecord(*file.bytes), "the stored copy is sound");
-    check(std::equal(file.bytes->begin(), file.bytes->end(), g.recordBuffer.begin()),
-          "the stored copy is the game's record");
+    check(sameFrom(*file.bytes, g.recordBuffer, 0), "the stored copy is the game's record");
 }
 
 // A tap somewhere that matters: a hand slot, the draw pile, the status line or the board.
 void tapSomewhere(Session& g, std::uint8_t choice) {
     const Layout& l = g.layout;
-    int x = 20, y = 100;
     const int kind = choice % 10;
-    if (kind < 7) {
-        x = l.slotX(kind + 1) + 9;
-        y = l.handY + 18;
-    } else if (kind == 7) {
-        x = l.deckX + 30;
-        y = l.handY + 15;
-    } else if (kind == 8) {
-        y = l.statusY + 10;
-    }
+    const Point at = kind < 7    ? Point{l.slotX(kind + 1) + 9, l.handY + 18}
+                     : kind == 7 ? Point{l.deckX + 30, l.handY + 15}
+                     : kind == 8 ? Point{20, l.statusY + 10}
+                                 : Point{20, 100};
     penDown(g);
-    penUp(g, x, y);
+    penUp(g, at.x, at.y);
 }
 
 } // namespace
@@ -70,22 +50,14 @@ void tapSomewhere(Session& g, std::uint8_t choice) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1 || size > 4096) return 0;
     const int mode = data[0] % 4;
-    const std::span<const std::uint8_t> rest(data + 1, size - 1);
+    const std::vector<std::uint8_t> rest(data + 1, data + size);
+    const std::size_t split =
+        mode == 3 ? std::min<std::size_t>(SaveRecordSize, rest.size()) : rest.size();
 
     MemoryStore file, second;
-    switch (mode) {
-    case 0: file.bytes.emplace(rest.begin(), rest.end()); break;
-    case 1: second.bytes.emplace(rest.begin(), rest.end()); break;
-    case 2:
-        file.bytes.emplace(rest.begin(), rest.end());
-        second.bytes = file.bytes;
-        break;
-    default: {
-        const std::size_t split = std::min<std::size_t>(SaveRecordSize, rest.size());
-        file.bytes.emplace(rest.begin(), rest.begin() + std::ptrdiff_t(split));
-        second.bytes.emplace(rest.begin() + std::ptrdiff_t(split), rest.end());
-    }
-    }
+    if (mode != 1) file.bytes.emplace(rest.begin(), rest.begin() + long(split));
+    if (mode == 1 || mode == 2) second.bytes = rest;
+    if (mode == 3) second.bytes.emplace(rest.begin() + long(split), rest.end());
     if (data[0] & 4) {
         for (MemoryStore* store : {&file, &second}) {
             if (!store->bytes || store->bytes->size() != SaveRecordSize) continue;
@@ -97,23 +69,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const bool fileSound = file.bytes && isSoundRecord(*file.bytes);
     const bool secondSound = second.bytes && isSoundRecord(*second.bytes);
-    const std::optional<std::vector<std::uint8_t>> expected = secondSound ? second.bytes
-                                                              : fileSound ? file.bytes
-                                                                          : std::nullopt;
+    const auto expected = secondSound ? second.bytes : fileSound ? file.bytes : std::nullopt;
 
     TestHost host;
     host.ticks = hashBytes(data, size);
     Shell shell(host, &file, &second);
-    shell.start(ScreenWidth, ScreenHeight);
+    shell.start(240, 320);
     Session& g = shell.game();
 
     checkInvariants(g);
     checkStoresHold(file, second, g);
-    if (expected)
-        check(sameFrom(*expected, g.recordBuffer, CompareFrom), "a sound copy is restored whole");
-    else
-        check(sameFrom(freshRecord(host.ticks), g.recordBuffer, 0),
-              "with no sound copy the game is the fresh one");
+    // With no sound copy the game is the one a start over empty stores deals.
+    MemoryStore none, noneEither;
+    Shell fresh(host, &none, &noneEither);
+    fresh.start(240, 320);
+    check(sameFrom(expected ? *expected : *none.bytes, g.recordBuffer, expected ? 11 : 0),
+          "a sound copy is restored whole, else the game is a fresh one");
 
     // Play on from the restored state.
     const std::uint8_t* taps = data + std::min<std::size_t>(size, SaveRecordSize + 1);
@@ -128,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The next start restores exactly what was saved last.
     const std::vector<std::uint8_t> saved = *file.bytes;
     Shell next(host, &file, &second);
-    next.start(ScreenWidth, ScreenHeight);
+    next.start(240, 320);
     check(sameFrom(saved, next.game().recordBuffer, 0), "the last save is restored whole");
     checkStoresHold(file, second, next.game());
     return 0;

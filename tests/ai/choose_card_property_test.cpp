@@ -1,6 +1,5 @@
-// The computer over many random positions, damaged ones included: a card named for a
-// pile may be laid there, asking without choosing changes nothing and skips nothing,
-// and no stored value indexes past a table.
+// The computer over many random positions: a card named for a pile may be laid there,
+// and asking without choosing changes nothing and skips nothing.
 #include "ai/choose_card.h"
 #include "support/rules_position.h"
 
@@ -81,23 +80,4 @@ TEST(ChooseCardProperties, AskingWithoutSelectingChangesNothingAndNeverSkips) {
         x.host.ticks = 99;
         EXPECT_EQ(asked, chooseCard(x.g, ChooseMode::Select)) << "position " << i;
     }
-}
-
-TEST(ChooseCardProperties, DamagedValuesIndexNothing) {
-    for (int battle = 0; battle < 16; ++battle)
-        for (int speed = 0; speed < 4; ++speed) {
-            RulePosition x(1);
-            x.set("go | hand=klmnopt").current(1).option(flag::hard, 1);
-            x.own().setBattle(battle);
-            x.own().setSpeed(speed);
-            x.player(0).setSpeed(speed);
-            const int result = chooseCard(x.g, ChooseMode::Select);
-            EXPECT_TRUE(result >= 8 && result <= 17) << battle << ' ' << speed;
-            EXPECT_TRUE(target::isHandSlot(x.own().selectedSlot()));
-        }
-    RulePosition garbage(1);
-    garbage.set("| | deck=101").current(1);
-    garbage.own().hand = {0, 'a', 200, 255, 101, 122, 0};
-    EXPECT_EQ(chooseCard(garbage.g, ChooseMode::Select), target::DiscardPile);
-    EXPECT_EQ(garbage.own().selectedSlot(), 0);
 }

@@ -1,4 +1,5 @@
-// Starting a hand: the shuffle, the deal and who starts.
+// Starting a hand: the shuffle and who starts. The deal and the clean start of a new
+// hand are pinned by the replay dumps (tests/replay/rules-new-hand.script).
 #include "game/deal.h"
 #include "support/rules_position.h"
 
@@ -46,40 +47,13 @@ TEST(Deal, TheShuffleOnlyExchangesCardsWithinTheDeck) {
     }
 }
 
-// Player 0 gets the even cards, player 1 the odd ones; a human's hand is sorted, the
-// computer's stays in dealing order and is all seen.
-TEST(Deal, TickCountTwelveThreeFourFiveDealsTheseHands) {
-    for (int players : {1, 2}) {
-        RulePosition pos(players);
-        pos.host.ticks = 12345;
-        startHand(pos.g, players, GameScores::Reset);
-        EXPECT_EQ(deckOf(pos.g),
-                  "fjhlhiomgfsltqgrhiskpmfkgoupjikpoimfklhwnfrglvmmgmkxfjinpkoikitigfnkhf"
-                  "nlnfkhfhhkoiktkiggnjihggqlhkkio");
-        EXPECT_EQ(pos.describe(), players == 2
-                                      ? "hand=fghhost | hand=fijllmq | deck=14"
-                                      : "hand=fghhost | hand=jlimflq | deck=14 seen=fijllmq");
-    }
-}
-
-TEST(Deal, ANewHandStartsCleanAndKeepsTheGameScoresOnlyWithinAGame) {
-    RulePosition pos;
-    pos.set("go miles=500 score=800 game=2000 draw=3 won=3 | stop score=100 game=900 | over "
-            "gameover handover pile=p race=1000 seen=kk sort notips");
-    pos.option(flag::animate, 1);
-    startHand(pos.g, 2, GameScores::Kept);
-    EXPECT_EQ(pos.describe(),
-              "game=2000 won=3/3 hand=fhhijqr | game=900 hand=fgiikko | notips deck=14");
-    EXPECT_TRUE(pos.g.has(flag::sortHand) && pos.g.has(flag::animate));
-    startHand(pos.g, 2, GameScores::Reset);
-    EXPECT_EQ(pos.player(0).gameScore + pos.player(1).gameScore, 0);
-}
-
 TEST(Deal, TheStarterAlternatesFromHandToHandAndFromGameToGame) {
     RulePosition pos;
     std::string starters;
     for (GameScores scores :
-         {GameScores::Reset, GameScores::Kept, GameScores::Reset, GameScores::Reset})
-        startHand(pos.g, 2, scores), starters += char('0' + pos.g.currentPlayer);
+         {GameScores::Reset, GameScores::Kept, GameScores::Reset, GameScores::Reset}) {
+        startHand(pos.g, 2, scores);
+        starters += char('0' + pos.g.currentPlayer);
+    }
     EXPECT_EQ(starters, "0101");
 }

@@ -78,16 +78,3 @@ TEST(Records, EachFieldLandsAtItsOffset) {
                          "000000"
                          "08000000");
 }
-
-TEST(Records, SettingAFieldLeavesTheOtherBitsAlone) {
-    PlayerRecord p;
-    p.status = 0xFFFFFFFFu;
-    p.setBattle(0);
-    p.setSpeed(1);
-    EXPECT_EQ(p.status, 0xDFFFF0FFu);
-    RoundRecord r;
-    r.flags = 0xFFFFFFFFu;
-    r.set(flag::discardMode, 1);
-    r.set(flag::handOver, false);
-    EXPECT_EQ(r.flags, 0xFFFFF7EFu);
-}

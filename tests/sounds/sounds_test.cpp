@@ -32,14 +32,14 @@ TEST_P(SoundFile, IsMono8BitPcmAudibleUnclippedAndFramedBySilence) {
     EXPECT_EQ(b.back() * pad, 0u);
     // The one header: RIFF, WAVE, a 16-byte format chunk (PCM, one channel, the rate, as
     // many bytes a second, one byte a frame, 8 bits), then the data chunk.
-    std::vector<std::uint8_t> header;
-    const auto put = [&](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) header.push_back(std::uint8_t(value >> 8 * i));
+    const auto le = [](std::uint32_t value, int bytes) { // little-endian
+        std::string s;
+        for (int i = 0; i < bytes; ++i) s += char(value >> 8 * i);
+        return s;
     };
-    const auto tag = [&](const char* s) { header.insert(header.end(), s, s + 4); };
-    tag("RIFF"), put(36 + count + pad, 4), tag("WAVE"), tag("fmt "), put(16, 4), put(1, 2);
-    put(1, 2), put(rate, 4), put(rate, 4), put(1, 2), put(8, 2), tag("data"), put(count, 4);
-    EXPECT_EQ(std::vector<std::uint8_t>(b.begin(), b.begin() + 44), header);
+    EXPECT_EQ(std::string(b.begin(), b.begin() + 44),
+              "RIFF" + le(36 + count + pad, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
+                  le(rate, 4) + le(rate, 4) + le(1, 2) + le(8, 2) + "data" + le(count, 4));
 
     // Unsigned 8-bit: silence is 128, so a sound written as signed fails here.
     const std::vector<int> s(b.begin() + 44, b.begin() + 44 + long(count));

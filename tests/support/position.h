@@ -33,15 +33,8 @@ struct Position : PositionBuilder<Position, Session> {
         const int result = dispatchMove(g, target);
         return result == MoveRefused ? handleRefusedMove(g) : result;
     }
-    int discard(int slot) { return playOn(slot, target::DiscardPile); }
-
-    // --- taps, as the window hands them over ---
+    // A tap, as the window hands it over.
     void tap(int x, int y) { tapEntry(g, x, y); }
-    void tapSlot(int s) { tap(g.layout.slotX(s) + 9, g.layout.handY + 18); }
-    void tapDeck() { tap(g.layout.deckX + 30, g.layout.handY + 15); }
-    void tapStatusLine() { tap(20, g.layout.statusY + 10); }
-    void tapBoard() { tap(20, 100); }
-    void tapScorePanel() { tap(20, 10); }
 };
 
 } // namespace tarmigo::testing

@@ -42,14 +42,6 @@ template <class Self, class State = Game> struct PositionBuilder {
         setPosition(g, notation);
         return self();
     }
-    Self& current(int p) {
-        g.currentPlayer = std::uint8_t(p);
-        return self();
-    }
-    Self& option(BitField f, int v) {
-        g.round.set(f, v);
-        return self();
-    }
     Self& select(int slot) {
         setSelectedSlot(g, slot);
         return self();
