@@ -20,7 +20,10 @@ using namespace tarmigo::fuzz;
 
 namespace {
 
-// Bytes 4..10 of a restored copy are rebuilt, not restored.
+constexpr int ScreenWidth = 240;
+constexpr int ScreenHeight = 320;
+constexpr std::size_t RestoredFrom = 11; // bytes 4..10 are rebuilt, not restored
+
 bool sameFrom(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b, std::size_t from) {
     return a.size() == b.size() &&
            std::equal(a.begin() + long(from), a.end(), b.begin() + long(from));
@@ -74,17 +77,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TestHost host;
     host.ticks = hashBytes(data, size);
     Shell shell(host, &file, &second);
-    shell.start(240, 320);
+    shell.start(ScreenWidth, ScreenHeight);
     Session& g = shell.game();
 
     checkInvariants(g);
     checkStoresHold(file, second, g);
-    // With no sound copy the game is the one a start over empty stores deals.
-    MemoryStore none, noneEither;
-    Shell fresh(host, &none, &noneEither);
-    fresh.start(240, 320);
-    check(sameFrom(expected ? *expected : *none.bytes, g.recordBuffer, expected ? 11 : 0),
-          "a sound copy is restored whole, else the game is a fresh one");
+    if (expected) {
+        check(sameFrom(*expected, g.recordBuffer, RestoredFrom), "a sound copy is restored whole");
+    } else {
+        // The game is the one a start over empty stores deals.
+        MemoryStore none, noneEither;
+        Shell fresh(host, &none, &noneEither);
+        fresh.start(ScreenWidth, ScreenHeight);
+        check(sameFrom(*none.bytes, g.recordBuffer, 0),
+              "with no sound copy the game is a fresh one");
+    }
 
     // Play on from the restored state.
     const std::uint8_t* taps = data + std::min<std::size_t>(size, SaveRecordSize + 1);
@@ -99,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The next start restores exactly what was saved last.
     const std::vector<std::uint8_t> saved = *file.bytes;
     Shell next(host, &file, &second);
-    next.start(240, 320);
+    next.start(ScreenWidth, ScreenHeight);
     check(sameFrom(saved, next.game().recordBuffer, 0), "the last save is restored whole");
     checkStoresHold(file, second, next.game());
     return 0;

@@ -213,9 +213,12 @@ TEST(Rules, EachMoveChangesThePositionSo) {
                 result = pos.discard(slot);
             else if (w[0] == "lay")
                 result = pos.playOn(slot, numberOf(move, w.at(3)));
-            else if (w[0] == "end" || w[0] == "draw") {
-                w[0] == "end" ? endHand(pos.g) : drawCard(pos.g, DrawSlide::Shown);
-                result = 0; // neither returns a result
+            else if (w[0] == "end") {
+                endHand(pos.g);
+                result = 0; // it returns no result
+            } else if (w[0] == "draw") {
+                drawCard(pos.g, DrawSlide::Shown);
+                result = 0;
             } else
                 badWord(move);
         }
