@@ -18,8 +18,8 @@ namespace {
 constexpr int MaxTurnsPerHand = 2000;
 
 // What player 0 has seen of the hand, as the computer's seen counts are for player
-// 1: the cards it drew and those player 1 laid. Only Expert reads it; the rules'
-// reports go on to whoever listened before.
+// 1: the cards it drew and those player 1 laid. The rules' reports go on to whoever
+// listened before.
 class SeatZeroMemory : public GameEvents {
   public:
     explicit SeatZeroMemory(GameEvents& next) : next_(next) {}
@@ -52,13 +52,23 @@ void setLevel(Game& g, bool hard, bool expert) {
     g.expert = expert;
 }
 
+// Player 0's choice, made from its own memory at every level: the round record's
+// counts are the computer's, and they hold the computer's own hand.
+int playerZeroChoice(Table& g, const SeenCounts& seen) {
+    if (g.expert) return chooseExpertCard(g, &seen);
+    const SeenCounts computers = g.round.seenCount;
+    g.round.seenCount = seen;
+    const int choice = chooseCard(g, ChooseMode::Select);
+    g.round.seenCount = computers;
+    return choice;
+}
+
 // Player 0's turn, taken as a person takes it: each choice is one tap on a card;
 // a laid safety brings a replacement card and another tap; a move that passes the
 // turn hands the next card to the computer. Bounded like the computer's turn.
 void playerZeroTurn(Table& g, const SeenCounts& seen) {
     for (int attempts = 0; attempts < ComputerAttempts; ++attempts) {
-        const int choice =
-            g.expert ? chooseExpertCard(g, &seen) : chooseCard(g, ChooseMode::Select);
+        const int choice = playerZeroChoice(g, seen);
         if (choice == target::DrawPile) {
             // A person's card comes by itself; this only happens after a damaged start.
             drawCard(g, DrawSlide::Shown);
@@ -95,8 +105,7 @@ void prepareSelfPlay(Game& g) {
 bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame, const Levels& expert) {
     GameEvents* const listener = g.events;
     SeatZeroMemory memory(*listener);
-    // Only an Expert player 0 needs a memory of its own.
-    if (expert[0]) g.events = &memory;
+    g.events = &memory;
     // The computer may open the hand inside beginHand.
     setLevel(g, hard[1], expert[1]);
     beginHand(g, 1, newGame ? GameScores::Reset : GameScores::Kept);

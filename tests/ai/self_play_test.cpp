@@ -26,6 +26,19 @@ void expectSoundEnd(const Game& g, int hand) {
     EXPECT_TRUE(tripCompleted || g.deckExhausted()) << "hand " << hand;
 }
 
+// The round record's seen counts stay the computer's, though player 0 chooses from
+// a memory of its own: they count the computer's hand and what player 0 has laid.
+void expectComputersMemory(const Game& g, int hand) {
+    std::array<int, CardKinds> known{};
+    for (Card c : g.players[1].hand)
+        if (isCard(c)) ++known[c - FirstCard];
+    for (int d = 0; d < 5; ++d) known[Distance25 + d - FirstCard] += g.players[0].distancePlayed[d];
+    for (int b = 0; b < 4; ++b)
+        if (g.players[0].hasSafety(b)) ++known[RightOfWay + b - FirstCard];
+    for (int k = 0; k < CardKinds; ++k)
+        EXPECT_GE(g.round.seenCount[k], known[k]) << "card " << char(FirstCard + k) << ", hand " << hand;
+}
+
 } // namespace
 
 TEST(SelfPlay, EveryLevelPairingPlaysHandsToASoundEnd) {
@@ -35,6 +48,7 @@ TEST(SelfPlay, EveryLevelPairingPlaysHandsToASoundEnd) {
         for (int hand = 0; hand < 60; ++hand) {
             ASSERT_TRUE(playSelfPlayHand(s.g, levels, hand == 0 || s.g.has(flag::gameOver)));
             expectSoundEnd(s.g, hand);
+            expectComputersMemory(s.g, hand);
         }
     }
 }
@@ -47,6 +61,7 @@ TEST(SelfPlay, ExpertAgainstHardPlaysHandsToASoundEndAndTheSameSeedRepeats) {
             ASSERT_TRUE(
                 playSelfPlayHand(s->g, {true, true}, hand == 0, {hand % 2 == 0, hand % 2 != 0}));
         expectSoundEnd(a.g, hand);
+        expectComputersMemory(a.g, hand);
         EXPECT_EQ(a.g.players, b.g.players);
         EXPECT_EQ(a.g.round, b.g.round);
         EXPECT_EQ(a.g.deck, b.g.deck);
