@@ -44,7 +44,8 @@ void prepareSelfPlay(Game& g);
 
 // Starts a hand (a new game when newGame is set) and plays it to its end: player 1
 // as the computer of a one-player game, player 0 by the same choice, made from a
-// memory of its own and played through the moves a tap would make. False if the hand failed to end, which is a fault.
+// memory of its own and played through the moves a tap would make. False if the
+// hand failed to end, which is a fault.
 bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame,
                       const Levels& expert = {false, false});
 

@@ -36,7 +36,8 @@ void expectComputersMemory(const Game& g, int hand) {
     for (int b = 0; b < 4; ++b)
         if (g.players[0].hasSafety(b)) ++known[RightOfWay + b - FirstCard];
     for (int k = 0; k < CardKinds; ++k)
-        EXPECT_GE(g.round.seenCount[k], known[k]) << "card " << char(FirstCard + k) << ", hand " << hand;
+        EXPECT_GE(g.round.seenCount[k], known[k])
+            << "card " << char(FirstCard + k) << ", hand " << hand;
 }
 
 } // namespace
