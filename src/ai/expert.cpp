@@ -38,11 +38,6 @@ constexpr int Attempts = 20;
 class PlanningHost : public Host {
   public:
     std::uint32_t tickCount() override { return 0; }
-    void playSound(std::string_view) override {}
-    bool askYesNo(int) override { return false; }
-    int runScoresDialog() override { return 0; }
-    void postCommand(int) override {}
-    void enableUndoButton(bool) override {}
 };
 
 // The generator of the replays, with its own state.
@@ -184,6 +179,7 @@ void playTurn(Game& g, Draws& draws) {
         const int choice = chooseCard(g, ChooseMode::Select);
         result = choice != target::DrawPile && g.own().selectedSlot() != 0 ? dispatchMove(g, choice)
                                                                            : TurnStays;
+        answerExtension(g, false); // a planned race is never extended
         if (result == TurnStays) draws.draw(g);
         checkBlockedHand(g);
         if (handOver(g)) return;
@@ -333,6 +329,7 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen) 
             draws.deal(guessPile);
             setSelectedSlot(trial, moves[i].slot);
             const int first = dispatchMove(trial, moves[i].target);
+            answerExtension(trial, false);
             outcome[i] = playOut(trial, draws, p, first);
         }
         for (std::size_t i : inPlay) {

@@ -39,6 +39,10 @@ class SeatZeroMemory : public GameEvents {
     }
     void statusMessage(Game& g, int id) override { next_.statusMessage(g, id); }
     void statusNumber(Game& g, int id, int n) override { next_.statusNumber(g, id, n); }
+    void handEnded(Game& g) override { next_.handEnded(g); }
+    void sound(Game& g, Sound s) override { next_.sound(g, s); }
+    void undoAvailable(Game& g, bool available) override { next_.undoAvailable(g, available); }
+    void extensionAsked(Game& g) override { next_.extensionAsked(g); }
 
   private:
     void count(Card c) {
@@ -75,6 +79,7 @@ void playerZeroTurn(Table& g, const SeenCounts& seen) {
             continue;
         }
         const int result = executeTarget(g, choice);
+        answerExtension(g, false); // nobody extends the race
         checkBlockedHand(g);
         if (handOver(g)) return;
         if (result == TurnPasses) break;
@@ -122,7 +127,9 @@ bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame, const Levels
             setLevel(g, hard[1], expert[1]);
             computerTurn(g);
         }
+        g.presentation.clear(); // nobody watches
     }
+    g.presentation.clear();
     g.events = listener;
     return ended;
 }

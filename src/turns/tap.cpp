@@ -21,34 +21,54 @@ void passTurn(Table& g) {
     drawHeaders(g);
 }
 
+// Whoever moves next: the computer plays its turn; between two people the hand row
+// is covered and the device handed over.
+void nextTurn(Table& g, int result) {
+    if (isComputerTurn(g)) {
+        computerTurn(g);
+    } else if (g.playerCount == 2 && result == TurnPasses) {
+        coverHand(g);
+        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
+        g.round.set(flag::turnHandover, true);
+    }
+}
+
+// What follows a person's move: the blocked-hand check, the turn passing (a laid
+// safety keeps it, with a replacement card), and the next turn.
+void afterMove(Table& g, int result) {
+    checkBlockedHand(g);
+    if (handOver(g)) return;
+    if (result == TurnPasses) passTurn(g);
+    if (result == TurnStays || isComputerTurn(g)) drawCard(g, DrawSlide::Shown);
+    nextTurn(g, result);
+}
+
 } // namespace
 
 void playTap(Table& g, int x, int y) {
-    if (handOver(g)) return;
+    // A move waiting for its answer takes no other input.
+    if (handOver(g) || g.pending != Decision::None) return;
     if (g.has(flag::turnHandover)) {
         if (y < g.layout.statusY) return;
         // The next player takes the device: show his hand and give him his card.
         drawHand(g);
         drawCard(g, DrawSlide::Shown);
         g.round.set(flag::turnHandover, false);
-        g.host.enableUndoButton(false);
+        g.events->undoAvailable(g, false);
         return;
     }
-    int result = TurnStays;
     if (g.playerCount == 2 || g.currentPlayer == 0) {
-        result = executeTarget(g, hitTest(g, x, y));
-        checkBlockedHand(g);
-        if (handOver(g)) return;
-        if (result == TurnPasses) passTurn(g);
-        if (result == TurnStays || isComputerTurn(g)) drawCard(g, DrawSlide::Shown);
+        const int result = executeTarget(g, hitTest(g, x, y));
+        if (g.pending == Decision::None) afterMove(g, result);
+    } else {
+        nextTurn(g, TurnStays); // a restored position can leave the computer to move
     }
-    if (isComputerTurn(g)) {
-        if (!computerTurn(g)) return;
-    } else if (g.playerCount == 2 && result == TurnPasses) {
-        coverHand(g);
-        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
-        g.round.set(flag::turnHandover, true);
-    }
+}
+
+void answerDecision(Table& g, bool yes) {
+    if (g.pending != Decision::Extension) return;
+    answerExtension(g, yes);
+    afterMove(g, TurnPasses);
 }
 
 bool computerTurn(Table& g) {
@@ -116,7 +136,7 @@ int executeTarget(Table& g, int t) {
     } else {
         setStatus(g, text::TapToPlay, Refresh::Yes);
     }
-    if (t == target::ScorePanel) g.host.runScoresDialog();
+    if (t == target::ScorePanel) g.presentation.scores(false);
     return result;
 }
 

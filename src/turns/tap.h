@@ -9,7 +9,9 @@ constexpr int ComputerAttempts = 20;
 
 // Everything a tap does before the save: the move, the turn passing, the
 // computer's turn and the two-player hand-over.
+// A move that asks a question (Game::pending) stops there, and the answer plays the rest.
 void playTap(Table& g, int x, int y);
+void answerDecision(Table& g, bool yes);
 int hitTest(const Table& g, int x, int y);
 // A tap's target becomes a move: selects a tapped card by the modes, then plays it.
 int executeTarget(Table& g, int target);

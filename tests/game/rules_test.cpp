@@ -205,7 +205,7 @@ TEST(Rules, EachMoveChangesThePositionSo) {
         for (std::string_view move : wordsOf(row.moves, ';')) {
             const auto w = wordsOf(move);
             for (std::size_t i = 2; i < w.size(); ++i)
-                if (w[i] == "yes" || w[i] == "no") pos.host.yesNoAnswers.push_back(w[i] == "yes");
+                if (w[i] == "yes" || w[i] == "no") pos.noticed.answers.push_back(w[i] == "yes");
             const int slot = w.size() > 1 ? numberOf(move, w[1]) : 0;
             if (w[0] == "play")
                 result = pos.play(slot);
@@ -222,13 +222,9 @@ TEST(Rules, EachMoveChangesThePositionSo) {
             } else
                 badWord(move);
         }
-        std::string effects;
-        for (const std::string& s : pos.host.sounds) effects += " " + s;
-        for (int q : pos.host.questions) effects += " ask " + std::to_string(q);
-        for (int i = 0; i < pos.host.scoresDialogs; ++i) effects += " scores";
         EXPECT_EQ(pos.describe(), row.after) << row.before << " / " << row.moves;
         EXPECT_EQ(result, row.result) << row.before << " / " << row.moves;
-        EXPECT_EQ(effects.empty() ? "" : effects.substr(1), row.effects) << row.before;
+        EXPECT_EQ(pos.noticed.effects, row.effects) << row.before;
     }
 }
 
@@ -247,13 +243,12 @@ TEST(Rules, TheNotationReadsBackWhatItWrites) {
 TEST(Rules, TheCompletingCardLeavesTheHandBeforeTheHandEnds) {
     RulePosition pos;
     pos.set("go miles=600 hand=ik");
-    pos.host.onScoresDialog = [&pos] {
+    pos.noticed.onScores = [&pos] {
         EXPECT_EQ(pos.describe(),
                   "go miles=700 score=1300 game=1300 draw=1 hand=.k | | over seen=i");
     };
-    pos.host.yesNoAnswers = {false};
     pos.play(1);
-    EXPECT_EQ(pos.host.scoresDialogs, 1);
+    EXPECT_EQ(pos.noticed.effects, "ask 1601 scores");
 }
 
 } // namespace

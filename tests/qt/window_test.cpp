@@ -40,9 +40,21 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Lets the queued work of the window (posted commands, the repaint) run.
+// The actions of onNextModal still waiting for their dialog.
+int waitingActions = 0;
+
+// Lets the queued work of the window (posted commands, the repaint) run, and the dialogs
+// it opened be worked through by the actions waiting for them.
 void settle() {
     for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+    for (int i = 0; i < 1000 && waitingActions > 0; ++i) QTest::qWait(5);
+    for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+}
+
+// Lets the presentation of the last tap play to its end (a few seconds at most).
+void finishPresentation(const QtHost& host) {
+    for (int i = 0; i < 5000 && host.presenting(); ++i) QTest::qWait(1);
+    settle();
 }
 
 // Calls act on the next modal dialog that is not `skip`, once it is open: it may
@@ -50,12 +62,14 @@ void settle() {
 void onNextModal(std::function<void(QWidget*)> act, QWidget* skip = nullptr) {
     auto* timer = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
+    ++waitingActions;
     QObject::connect(timer, &QTimer::timeout, timer, [=] {
         QWidget* modal = QApplication::activeModalWidget();
         const bool open = modal && modal != skip && modal->isVisible();
         if (!open && ++*tries <= 500) return;
         timer->stop();
         timer->deleteLater();
+        --waitingActions;
         if (open)
             act(modal);
         else
@@ -229,7 +243,7 @@ TEST_F(MainWindowTest, TapsMadeWhileACardSlidesAreDropped) {
     me.hand[0] = me.hand[1] = Go;
     bool tapped = false;
     board().onPainted = [&] {
-        if (!window->host().busy() || tapped) return;
+        if (!window->host().presenting() || tapped) return;
         tapped = true;
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
             QCoreApplication::postEvent(
@@ -237,6 +251,7 @@ TEST_F(MainWindowTest, TapsMadeWhileACardSlidesAreDropped) {
                                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
     };
     clickSlot(1);
+    finishPresentation(window->host());
     EXPECT_TRUE(tapped);
     EXPECT_EQ(me.hand[1], Go);
 }
@@ -346,9 +361,11 @@ TEST_F(MainWindowTest, OptionsShowTheSettingsDoneAppliesAndSavesEscapeLeavesButA
         auto* reset = find<QPushButton>(dialog, "resetScores");
         answerNext(QMessageBox::No, "Do you want to reset all scores?", dialog);
         reset->click();
+        settle();
         EXPECT_TRUE(reset->isEnabled());
         answerNext(QMessageBox::Yes, {}, dialog);
         reset->click();
+        settle();
         EXPECT_FALSE(reset->isEnabled());
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
@@ -442,9 +459,11 @@ TEST_F(MainWindowTest, StatisticsCountHandsAndForfeitsOnceKeepThemAndResetOnlyOn
         auto* reset = find<QPushButton>(dialog, "reset");
         answerNext(QMessageBox::No, "Do you want to reset the statistics?", dialog);
         reset->click();
+        settle();
         EXPECT_EQ(column(dialog, 2).substr(0, 4), "1 1 ");
         answerNext(QMessageBox::Yes, {}, dialog);
         reset->click();
+        settle();
         EXPECT_EQ(column(dialog, 0) + column(dialog, 2), none + none);
         seen = true;
         find<QPushButton>(dialog, "done")->click();

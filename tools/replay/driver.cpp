@@ -61,11 +61,11 @@ void Driver::keepExpert(bool expert) {
 
 Driver::~Driver() = default;
 
-void Driver::playSound(std::string_view name) {
-    out_ << "sound " << name << '\n';
+void Driver::playSound(Sound sound) {
+    out_ << "sound " << soundName(sound) << '\n';
 }
 
-bool Driver::askYesNo(int stringId) {
+void Driver::askYesNo(int stringId, std::function<void(bool)> answered) {
     bool yes = false;
     if (!answers_.empty()) {
         yes = answers_.front();
@@ -73,10 +73,10 @@ bool Driver::askYesNo(int stringId) {
     }
     out_ << "ask " << stringId << (yes ? " yes" : " no") << '\n';
     repaintPending_ = true; // the closed box uncovers the board
-    return yes;
+    answered(yes);
 }
 
-int Driver::runScoresDialog() {
+void Driver::openScoresDialog(std::function<void(int)> closed) {
     const ScoresContent content = scoresContent(shell_->game());
     int close = dialog::Done;
     if (!scoresAnswers_.empty()) {
@@ -89,7 +89,7 @@ int Driver::runScoresDialog() {
     out_ << ' ' << content.resultId << ' ' << buttonCode(content.button);
     out_ << ' ' << close << '\n';
     repaintPending_ = true;
-    return close;
+    closed(close);
 }
 
 void Driver::postCommand(int commandId) {
@@ -100,7 +100,7 @@ void Driver::postHelpRequest() {
     posted_.push_back(HelpRequest);
 }
 
-void Driver::runOptionsDialog(OptionsDialog& dialog) {
+void Driver::openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) {
     using C = OptionSetting::Control;
     if (options_) {
         for (const OptionSetting& s : options_->settings) {
@@ -134,6 +134,7 @@ void Driver::runOptionsDialog(OptionsDialog& dialog) {
     else
         dialog.done();
     repaintPending_ = true;
+    closed();
 }
 
 void Driver::startProgram() {
@@ -154,7 +155,10 @@ void Driver::paint() {
 }
 
 void Driver::finishLine() {
-    while (!posted_.empty()) {
+    // What the line showed is taken at once; what it posted runs after that, one at a time.
+    for (;;) {
+        shell_->presentAtOnce();
+        if (posted_.empty()) break;
         const int id = posted_.front();
         posted_.pop_front();
         if (id == HelpRequest)
@@ -204,8 +208,8 @@ std::string Driver::run(const Line& line) {
             } else if constexpr (std::is_same_v<T, Restart>) {
                 startProgram();
             } else if constexpr (std::is_same_v<T, Tap>) {
-                penDown(shell_->game());
-                penUp(shell_->game(), l.x, l.y);
+                shell_->penDown();
+                shell_->penUp(l.x, l.y);
             } else if constexpr (std::is_same_v<T, Command>) {
                 // A disabled button cannot be pressed.
                 if (l.id == command::Undo && !undoEnabled_) return;
