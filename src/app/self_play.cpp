@@ -3,6 +3,7 @@
 #include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
 #include "ai/expert.h"
+#include "ai/turn.h"
 #include "app/shell.h"
 #include "app/taps.h"
 #include "game/deal.h"
@@ -69,24 +70,12 @@ int playerZeroChoice(Table& g, const SeenCounts& seen) {
 
 // Player 0's turn, taken as a person takes it: each choice is one tap on a card;
 // a laid safety brings a replacement card and another tap; a move that passes the
-// turn hands the next card to the computer. Bounded like the computer's turn.
+// turn hands the next card to the computer. The computer's own turn loop.
 void playerZeroTurn(Table& g, const SeenCounts& seen) {
-    for (int attempts = 0; attempts < ComputerAttempts; ++attempts) {
-        const int choice = playerZeroChoice(g, seen);
-        if (choice == target::DrawPile) {
-            // A person's card comes by itself; this only happens after a damaged start.
-            drawCard(g, DrawSlide::Shown);
-            continue;
-        }
-        const int result = executeTarget(g, choice);
-        answerExtension(g, false); // nobody extends the race
-        checkBlockedHand(g);
-        if (handOver(g)) return;
-        if (result == TurnPasses) break;
-        drawCard(g, DrawSlide::Shown);
-    }
-    g.currentPlayer = 1;
-    drawCard(g, DrawSlide::Shown);
+    takeTurn(
+        g, Mover::Person, [&g, &seen] { return playerZeroChoice(g, seen); },
+        [&g](int target) { return executeTarget(g, target); },
+        [&g] { drawCard(g, DrawSlide::Shown); });
 }
 
 } // namespace

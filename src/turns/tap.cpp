@@ -3,6 +3,7 @@
 #include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
 #include "ai/expert.h"
+#include "ai/turn.h"
 #include "board/bitmaps.h"
 #include "board/draw.h"
 #include "board/repaint.h"
@@ -72,23 +73,18 @@ void answerDecision(Table& g, bool yes) {
 }
 
 bool computerTurn(Table& g) {
-    int result = TurnStays;
-    for (int attempts = 0; result == TurnStays && attempts < ComputerAttempts;) {
-        const int choice =
-            g.expert && g.has(flag::hard) ? chooseExpertCard(g) : chooseCard(g, ChooseMode::Select);
-        ++attempts;
-        // The computer's card is drawn before it chooses, so "draw first" only comes
-        // from an odd restored state: it draws, and must not arm the human's discard.
-        result = choice == target::DrawPile ? TurnStays : executeTarget(g, choice);
-        if (result == TurnStays) drawCard(g, DrawSlide::Shown); // refills the slot of a laid safety
-        checkBlockedHand(g);
-        if (handOver(g)) return false;
-    }
-    // After 20 attempts without a move that ends the turn, it passes all the same.
-    g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
-    drawCard(g, DrawSlide::Shown);
-    drawHeaders(g);
-    return true;
+    // The computer's card is drawn before it chooses, so "draw first" only comes from an
+    // odd restored state: it draws, and must not arm the human's discard.
+    const bool passed = takeTurn(
+        g, Mover::Computer,
+        [&g] {
+            return g.expert && g.has(flag::hard) ? chooseExpertCard(g)
+                                                 : chooseCard(g, ChooseMode::Select);
+        },
+        [&g](int target) { return executeTarget(g, target); },
+        [&g] { drawCard(g, DrawSlide::Shown); });
+    if (passed) drawHeaders(g);
+    return passed;
 }
 
 int hitTest(const Table& g, int x, int y) {
