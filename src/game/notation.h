@@ -8,8 +8,9 @@
 // of words. Cards are letters ('f' Distance25 .. 'x' PunctureProof, '.' an empty slot).
 //   player: go repairs gasoline spare stop accident outofgas flat (the battle pile),
 //           limit ended (the speed pile), miles=N (laid as 100s, a 50 and a 25),
-//           twos=N (that many of the miles as 200s), laid=a.b.c.d.e (the five distance
-//           counts, when they differ from those miles=N implies), score=H, game=G,
+//           twos=N (that many of the miles as 200s, at most 2), laid=a.b.c.d.e (the five
+//           distance counts, when they differ from those miles=N implies; after it, as
+//           miles=N and twos=N lay the cards again), score=H, game=G,
 //           won=N or won=ONE/TWO (games won alone and by two), safe=LETTERS,
 //           cf=LETTERS (coups fourres), hazard=N (the pending hazard), draw=S, sel=S,
 //           mark=S (slots), delayed, hand=LETTERS
