@@ -205,7 +205,7 @@ std::string Driver::restorePosition(const std::string& text) {
     g.lastStatusId = 0;
     g.undo = {};
     g.round.set(flag::hideTips, false);
-    enableUndoButton(false);
+    undoEnabled_ = false;
     setStatus(g, text::TapToPlay, Refresh::Yes);
     g.recordBuffer = position.recordBuffer;
     applySaveRecord(g, g.recordBuffer);
