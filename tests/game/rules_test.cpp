@@ -1,5 +1,5 @@
 // The rules as tables: where a card may go and why not, and what each move does to the
-// whole position. Positions are written in the one-line notation of support/notation.h.
+// whole position. Positions are written in the one-line notation of game/notation.h.
 #include "game/deal.h"
 #include "game/hand_end.h"
 #include "support/rules_position.h"
@@ -237,6 +237,31 @@ TEST(Rules, TheNotationReadsBackWhatItWrites) {
     RulePosition pos;
     EXPECT_THROW(pos.set("go fast"), std::invalid_argument);
     EXPECT_THROW(pos.set("safe=k"), std::invalid_argument);
+    // Cards past the end of the deck are refused, not written past it.
+    EXPECT_THROW(pos.set("| | deck=100 next=fg"), std::invalid_argument);
+    EXPECT_THROW(pos.set("| | drawn=" + std::string(DeckSize + 1, 'f')), std::invalid_argument);
+}
+
+// describeAll() gives every part of a saved game, options and deck included, so that its
+// words set the same game again: dealt games with their options, at each seat's turn.
+TEST(Rules, TheWholeNotationSetsTheSameGameAgain) {
+    const char* options[] = {"", "one sounds sort animate playable hard notips modes=12",
+                             "delay=3 starter=1 race=1000 over gameover winner=1 handover"};
+    for (std::uint32_t seed : {1u, 77u, 4000u})
+        for (const char* words : options) {
+            RulePosition dealt;
+            dealt.host.ticks = seed;
+            startHand(dealt.g, 2, GameScores::Reset);
+            dealt.set(std::string("| | ") + words);
+            dealt.g.round.deckPos = std::uint8_t(seed % DeckSize);
+            RulePosition again;
+            again.set(describeAll(dealt.g));
+            EXPECT_EQ(again.g.round, dealt.g.round) << seed << words;
+            EXPECT_EQ(again.g.players, dealt.g.players) << seed << words;
+            EXPECT_EQ(again.g.deck, dealt.g.deck) << seed << words;
+            EXPECT_EQ(again.g.playerCount, dealt.g.playerCount) << seed << words;
+            EXPECT_EQ(again.g.currentPlayer, dealt.g.currentPlayer) << seed << words;
+        }
 }
 
 // The card that completes the trip has left the hand when the Scores dialog shows.

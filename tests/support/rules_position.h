@@ -2,7 +2,7 @@
 // Game positions for the rule tables, with the rules alone: nobody listens to what
 // they report. A position starts as a hand in progress (player 0 to move, nothing on
 // any pile, a 700-mile race, the draw pile at card 40, both hands empty, every option
-// off) and is set in the one-line notation of support/notation.h. support/position.h
+// off) and is set in the one-line notation of game/notation.h. support/position.h
 // adds the board, the taps and the stores.
 #include "game/game.h"
 #include "game/legality.h"
@@ -25,11 +25,8 @@ template <class Self, class State = Game> struct PositionBuilder {
     State g{host};
 
     explicit PositionBuilder(int players) {
+        startPosition(g);
         g.playerCount = std::uint8_t(players);
-        g.round.raceLength = StandardRace;
-        g.round.deckPos = 40;
-        g.round.animDelay = 8;
-        for (PlayerRecord& p : g.players) p.hand.fill(EmptySlot);
     }
     // The game holds a reference to this position's host: never copied.
     PositionBuilder(const PositionBuilder&) = delete;

@@ -4,9 +4,14 @@
 #include "app/scores_dialog.h"
 #include "app/taps.h"
 #include "board/draw.h"
+#include "board/repaint.h"
+#include "board/status_line.h"
+#include "game/notation.h"
+#include "game/strings.h"
 #include "turns/tap.h"
 
 #include <ostream>
+#include <stdexcept>
 
 namespace tarmigo::replay {
 namespace {
@@ -182,6 +187,46 @@ void Driver::dump() {
     out_ << "stored " << storedHex(fileStore_) << ' ' << storedHex(secondStore_) << '\n';
 }
 
+// The game becomes the position as a start leaves it after restoring a saved copy that
+// holds it, without a restart: the window, the driver's queues and the Expert choice
+// kept beside the record stay. Then it is saved, as after a tap.
+std::string Driver::restorePosition(const std::string& text) {
+    Session position(*this);
+    notation::startPosition(position);
+    try {
+        notation::setPosition(position, text);
+    } catch (const std::invalid_argument& e) {
+        return e.what();
+    }
+    buildSaveRecord(position); // the kept bytes 206 to 247 are zero, as in a new record
+    if (!isSoundRecord(position.recordBuffer)) return "no saved copy can hold this position";
+
+    Session& g = shell_->game();
+    // What a start sets beside the record: nothing armed, pressed or to undo, and the
+    // prompt of the new hand it deals first, under the defaults that show tips.
+    g.discardArmed = false;
+    g.penDown = false;
+    g.lastStatusId = 0;
+    g.undo = {};
+    g.round.set(flag::hideTips, false);
+    undoEnabled_ = false;
+    setStatus(g, text::TapToPlay, Refresh::Yes);
+    g.recordBuffer = position.recordBuffer;
+    applySaveRecord(g, g.recordBuffer);
+    saveState(g);
+    g.expert = expertKept();
+    if (g.has(flag::turnHandover))
+        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
+    invalidateBoard(g, Erase::Yes);
+    lastPaint_.clear(); // the paint after the line is a whole new one, as after a start
+    return {};
+}
+
+void Driver::describePosition() {
+    const std::string words = notation::describeAll(shell_->game());
+    out_ << "position" << (words.empty() ? "" : " ") << words << '\n';
+}
+
 const Game* Driver::game() const {
     return shell_ ? &shell_->game() : nullptr;
 }
@@ -234,6 +279,10 @@ std::string Driver::run(const Line& line) {
                 store(l.store).remove();
             } else if constexpr (std::is_same_v<T, Put>) {
                 store(l.store).write(l.bytes);
+            } else if constexpr (std::is_same_v<T, SetPosition>) {
+                error = restorePosition(l.notation);
+            } else if constexpr (std::is_same_v<T, Describe>) {
+                describePosition();
             }
         },
         line);

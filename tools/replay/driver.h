@@ -58,6 +58,10 @@ class Driver : public ShellHost {
     void paint();
     void finishLine();
     void dump();
+    // A `position` line: an empty string, or why the notation cannot be set.
+    std::string restorePosition(const std::string& notation);
+    // A `describe` line.
+    void describePosition();
     Store& store(StoreName name) { return name == StoreName::File ? fileStore_ : secondStore_; }
 
     Store& fileStore_;
