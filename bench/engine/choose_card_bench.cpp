@@ -35,9 +35,10 @@ struct Positions {
             for (int move = 0; move < 400 && !g.has(flag::handOver); ++move) {
                 drawCard(g, DrawSlide::Shown);
                 if (move % 3 == 0) games.push_back(g);
-                const int result = executeTarget(g, chooseCard(g, ChooseMode::Select));
+                const MoveResult result = executeTarget(g, chooseCard(g, ChooseMode::Select));
                 checkBlockedHand(g);
-                if (result == TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
+                if (result == MoveResult::TurnPasses)
+                    g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
             }
         }
     }

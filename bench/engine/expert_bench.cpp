@@ -41,9 +41,10 @@ struct ExpertPositions {
                 drawCard(g, DrawSlide::Hidden);
                 // Only the rules' state: the position as the computer sees it.
                 if (g.currentPlayer == 1 && move % 2 == 0) games.push_back(Game(g));
-                const int result = executeTarget(g, chooseCard(g, ChooseMode::Select));
+                const MoveResult result = executeTarget(g, chooseCard(g, ChooseMode::Select));
                 checkBlockedHand(g);
-                if (result == TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
+                if (result == MoveResult::TurnPasses)
+                    g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
             }
         }
     }

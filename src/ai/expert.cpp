@@ -177,7 +177,7 @@ void playTurn(Game& g, Draws& draws) {
     takeTurn(
         g, Mover::Computer, [&g] { return chooseCard(g, ChooseMode::Select); },
         [&g](int target) {
-            return g.own().selectedSlot() != 0 ? dispatchMove(g, target) : TurnStays;
+            return g.own().selectedSlot() != 0 ? dispatchMove(g, target) : MoveResult::TurnStays;
         },
         [&g, &draws] { draws.draw(g); });
 }
@@ -225,11 +225,11 @@ double gameValue(const Game& g, int p) {
 }
 
 // The hand played out by Hard's rules for both sides, valued for player p.
-double playOut(Game& g, Draws& draws, int p, int result) {
-    if (result == TurnStays) draws.draw(g);
+double playOut(Game& g, Draws& draws, int p, MoveResult result) {
+    if (result == MoveResult::TurnStays) draws.draw(g);
     checkBlockedHand(g);
     if (!handOver(g)) {
-        if (result == TurnStays) {
+        if (result == MoveResult::TurnStays) {
             playTurn(g, draws);
         } else {
             g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
@@ -322,7 +322,7 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen) 
             copyPlay(trial, guess);
             draws.deal(guessPile);
             setSelectedSlot(trial, moves[i].slot);
-            const int first = dispatchMove(trial, moves[i].target);
+            const MoveResult first = dispatchMove(trial, moves[i].target);
             answerExtension(trial, false);
             outcome[i] = playOut(trial, draws, p, first);
         }

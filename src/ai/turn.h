@@ -24,8 +24,8 @@ enum class Mover { Computer, Person };
 template <class Choose, class Play, class Draw>
 bool takeTurn(Game& g, Mover mover, Choose&& choose, Play&& play, Draw&& draw) {
     const bool person = mover == Mover::Person;
-    int result = TurnStays;
-    for (int attempts = 0; result == TurnStays && attempts < TurnAttempts; ++attempts) {
+    MoveResult result = MoveResult::TurnStays;
+    for (int attempts = 0; result == MoveResult::TurnStays && attempts < TurnAttempts; ++attempts) {
         const int choice = choose();
         if (choice == target::DrawPile) {
             draw();
@@ -33,11 +33,11 @@ bool takeTurn(Game& g, Mover mover, Choose&& choose, Play&& play, Draw&& draw) {
         } else {
             result = play(choice);
             answerExtension(g, false);
-            if (!person && result == TurnStays) draw();
+            if (!person && result == MoveResult::TurnStays) draw();
         }
         checkBlockedHand(g);
         if (handOver(g)) return false;
-        if (person && result == TurnStays) draw();
+        if (person && result == MoveResult::TurnStays) draw();
     }
     g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
     draw();

@@ -17,13 +17,17 @@ Card selectedCard(const Game& g) {
     return s >= 1 && s <= HandSize ? g.own().slot(s) : Card(EmptySlot);
 }
 
+// A card laid on a pile of another kind is refused without a reason: the status line
+// is cleared.
+constexpr int NoReason = 0;
+
 // A refused move says why; what follows it is for the turn layer to decide.
-int refuse(Game& g, int messageId) {
+MoveResult refuse(Game& g, int messageId) {
     if (messageId == text::ExceedRace)
         g.events->statusNumber(g, messageId, g.round.raceLength);
     else
         g.events->statusMessage(g, messageId);
-    return MoveRefused;
+    return MoveResult::Refused;
 }
 
 void playSound(Game& g, Sound s) {
@@ -51,14 +55,14 @@ void completeTrip(Game& g) {
 
 } // namespace
 
-int dispatchMove(Game& g, int t) {
+MoveResult dispatchMove(Game& g, int t) {
     const int p = g.currentPlayer;
     if (!isCard(selectedCard(g))) {
         // A sort after the card was marked, or a restored copy, can leave the selection
         // on an empty slot: there is nothing to play, and nothing may be discarded.
         g.own().setSelectedSlot(0);
         g.own().setMarkedSlot(0);
-        return TurnStays;
+        return MoveResult::TurnStays;
     }
     if (g.own().drawSlot() == 0 || g.deckExhausted()) {
         if (t == target::DrawPile || t == target::DiscardPile) return discardCard(g);
@@ -70,22 +74,22 @@ int dispatchMove(Game& g, int t) {
     }
     // A safety may be laid even before the turn's card is drawn.
     if (t == target::SafetyArea + p) playSafety(g);
-    return TurnStays;
+    return MoveResult::TurnStays;
 }
 
-int discardCard(Game& g) {
+MoveResult discardCard(Game& g) {
     const Card c = selectedCard(g);
     leaveHand(g, target::DiscardPile);
     takeUndoSnapshot(g);
     noteHumanCard(g, c);
     g.round.discardTop = c;
     removePlayedCard(g);
-    return TurnPasses;
+    return MoveResult::TurnPasses;
 }
 
-int playSafety(Game& g) {
+MoveResult playSafety(Game& g) {
     const Card c = selectedCard(g);
-    if (!isSafety(c)) return TurnStays;
+    if (!isSafety(c)) return MoveResult::TurnStays;
     PlayerRecord& own = g.own();
     const PlayerRecord& opp = g.opponent();
     const int b = own.battle();
@@ -120,10 +124,10 @@ int playSafety(Game& g) {
     changed(g, Region::MilesAndHeaders);
     noteHumanCard(g, c);
     removePlayedCard(g);
-    return TurnStays;
+    return MoveResult::TurnStays;
 }
 
-int playRemedy(Game& g) {
+MoveResult playRemedy(Game& g) {
     const Card c = selectedCard(g);
     if (int why = checkRemedy(g, c); why != Legal) return refuse(g, why);
     leaveHand(g, target::BattlePile + g.currentPlayer);
@@ -133,12 +137,12 @@ int playRemedy(Game& g) {
     noteHumanCard(g, c);
     removePlayedCard(g);
     changed(g, Region::BattlePile, g.currentPlayer);
-    return TurnPasses;
+    return MoveResult::TurnPasses;
 }
 
-int playHazard(Game& g) {
+MoveResult playHazard(Game& g) {
     const Card c = selectedCard(g);
-    if (!isHazard(c)) return refuse(g, 0);
+    if (!isHazard(c)) return refuse(g, NoReason);
     if (int why = checkHazard(g, c); why != Legal) return refuse(g, why);
     const int o = 1 - g.currentPlayer;
     leaveHand(g, target::BattlePile + o);
@@ -149,12 +153,12 @@ int playHazard(Game& g) {
     removePlayedCard(g);
     g.own().setLastHazard(lastHazardOf(c));
     changed(g, Region::BattlePile, o);
-    return TurnPasses;
+    return MoveResult::TurnPasses;
 }
 
-int playEndOfLimit(Game& g) {
+MoveResult playEndOfLimit(Game& g) {
     const Card c = selectedCard(g);
-    if (c != EndOfLimit) return refuse(g, 0);
+    if (c != EndOfLimit) return refuse(g, NoReason);
     if (int why = checkEndOfLimit(g); why != Legal) return refuse(g, why);
     leaveHand(g, target::SpeedPile + g.currentPlayer);
     takeUndoSnapshot(g);
@@ -162,12 +166,12 @@ int playEndOfLimit(Game& g) {
     g.own().setSpeed(SpeedEnded);
     noteHumanCard(g, c);
     removePlayedCard(g);
-    return TurnPasses;
+    return MoveResult::TurnPasses;
 }
 
-int playSpeedLimit(Game& g) {
+MoveResult playSpeedLimit(Game& g) {
     const Card c = selectedCard(g);
-    if (c != SpeedLimit) return refuse(g, 0);
+    if (c != SpeedLimit) return refuse(g, NoReason);
     if (int why = checkSpeedLimit(g); why != Legal) return refuse(g, why);
     const int o = 1 - g.currentPlayer;
     leaveHand(g, target::SpeedPile + o);
@@ -177,12 +181,12 @@ int playSpeedLimit(Game& g) {
     noteHumanCard(g, c);
     removePlayedCard(g);
     g.own().setLastHazard(LastHazardSpeedLimit);
-    return TurnPasses;
+    return MoveResult::TurnPasses;
 }
 
-int playDistance(Game& g) {
+MoveResult playDistance(Game& g) {
     const Card c = selectedCard(g);
-    if (!isDistance(c)) return refuse(g, 0);
+    if (!isDistance(c)) return refuse(g, NoReason);
     if (int why = checkDistance(g, c); why != Legal) return refuse(g, why);
     takeUndoSnapshot(g); // before the slide, unlike the other moves
     PlayerRecord& own = g.own();
@@ -209,7 +213,7 @@ int playDistance(Game& g) {
         }
     }
     if (own.miles == ExtendedRace) completeTrip(g);
-    return TurnPasses;
+    return MoveResult::TurnPasses;
 }
 
 void answerExtension(Game& g, bool extend) {

@@ -4,24 +4,22 @@
 
 namespace tarmigo {
 
-// Result of a move: the turn passes, or it stays with the player.
-inline constexpr int TurnStays = 0;
-inline constexpr int TurnPasses = 1;
-// A move the rules refuse: the reason has been reported, the state is unchanged.
-inline constexpr int MoveRefused = 2;
+// Result of a move: the turn stays with the player or passes; or the rules refuse it,
+// having reported why, and the state is unchanged.
+enum class MoveResult { TurnStays, TurnPasses, Refused };
 
 // Plays the selected card on the move that the target names.
-int dispatchMove(Game& g, int target);
+MoveResult dispatchMove(Game& g, int target);
 
-int discardCard(Game& g);
-int playSafety(Game& g);
-int playRemedy(Game& g);
-int playHazard(Game& g);
-int playEndOfLimit(Game& g);
-int playSpeedLimit(Game& g);
+MoveResult discardCard(Game& g);
+MoveResult playSafety(Game& g);
+MoveResult playRemedy(Game& g);
+MoveResult playHazard(Game& g);
+MoveResult playEndOfLimit(Game& g);
+MoveResult playSpeedLimit(Game& g);
 // Reaching the trip's length first, a human is asked whether to extend the race: the
 // move returns with Game::pending set, and the answer comes here. No ends the hand.
-int playDistance(Game& g);
+MoveResult playDistance(Game& g);
 void answerExtension(Game& g, bool extend);
 
 } // namespace tarmigo

@@ -24,10 +24,10 @@ void passTurn(Table& g) {
 
 // Whoever moves next: the computer plays its turn; between two people the hand row
 // is covered and the device handed over.
-void nextTurn(Table& g, int result) {
+void nextTurn(Table& g, MoveResult result) {
     if (isComputerTurn(g)) {
         computerTurn(g);
-    } else if (g.playerCount == 2 && result == TurnPasses) {
+    } else if (g.playerCount == 2 && result == MoveResult::TurnPasses) {
         coverHand(g);
         setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
         g.round.set(flag::turnHandover, true);
@@ -36,11 +36,11 @@ void nextTurn(Table& g, int result) {
 
 // What follows a person's move: the blocked-hand check, the turn passing (a laid
 // safety keeps it, with a replacement card), and the next turn.
-void afterMove(Table& g, int result) {
+void afterMove(Table& g, MoveResult result) {
     checkBlockedHand(g);
     if (handOver(g)) return;
-    if (result == TurnPasses) passTurn(g);
-    if (result == TurnStays || isComputerTurn(g)) drawCard(g, DrawSlide::Shown);
+    if (result == MoveResult::TurnPasses) passTurn(g);
+    if (result == MoveResult::TurnStays || isComputerTurn(g)) drawCard(g, DrawSlide::Shown);
     nextTurn(g, result);
 }
 
@@ -59,17 +59,17 @@ void playTap(Table& g, int x, int y) {
         return;
     }
     if (g.playerCount == 2 || g.currentPlayer == 0) {
-        const int result = executeTarget(g, hitTest(g, x, y));
+        const MoveResult result = executeTarget(g, hitTest(g, x, y));
         if (g.pending == Decision::None) afterMove(g, result);
     } else {
-        nextTurn(g, TurnStays); // a restored position can leave the computer to move
+        nextTurn(g, MoveResult::TurnStays); // a restored position can leave the computer to move
     }
 }
 
 void answerDecision(Table& g, bool yes) {
     if (g.pending != Decision::Extension) return;
     answerExtension(g, yes);
-    afterMove(g, TurnPasses);
+    afterMove(g, MoveResult::TurnPasses);
 }
 
 bool computerTurn(Table& g) {
@@ -103,11 +103,11 @@ int hitTest(const Table& g, int x, int y) {
     return target::Nothing;
 }
 
-int executeTarget(Table& g, int t) {
+MoveResult executeTarget(Table& g, int t) {
     PlayerRecord& own = g.own();
     if (target::isHandSlot(t)) {
         const int s = t;
-        if (own.slot(s) == EmptySlot) return TurnStays;
+        if (own.slot(s) == EmptySlot) return MoveResult::TurnStays;
         if (g.discardArmed) {
             setSelectedSlot(g, s);
             g.discardArmed = false;
@@ -115,17 +115,17 @@ int executeTarget(Table& g, int t) {
         } else if (g.round.get(flag::playMode) != 0 && own.markedSlot() != s) {
             setSelectedSlot(g, s);
             markSlot(g, s);
-            return TurnStays;
+            return MoveResult::TurnStays;
         } else {
             if (own.markedSlot() != s) markSlot(g, 0);
             setSelectedSlot(g, s);
             t = autoTarget(g, own.slot(s));
         }
     }
-    int result = TurnStays;
+    MoveResult result = MoveResult::TurnStays;
     if (own.selectedSlot() != 0) {
         result = dispatchMove(g, t);
-        if (result == MoveRefused) result = handleRefusedMove(g);
+        if (result == MoveResult::Refused) result = handleRefusedMove(g);
     } else if (t == target::DrawPile) {
         g.discardArmed = !g.discardArmed;
         setStatus(g, g.discardArmed ? text::TapToDiscard : text::TapToPlay, Refresh::Yes);
@@ -144,7 +144,7 @@ void markSlot(Table& g, int s) {
     own.setMarkedSlot(m == s ? 0 : s);
 }
 
-int handleRefusedMove(Table& g) {
+MoveResult handleRefusedMove(Table& g) {
     PlayerRecord& own = g.own();
     const int s = own.selectedSlot();
     const int m = own.markedSlot();
@@ -162,7 +162,7 @@ int handleRefusedMove(Table& g) {
             g.lastStatusId = text::TapDeckToDiscard;
         }
     }
-    return TurnStays;
+    return MoveResult::TurnStays;
 }
 
 } // namespace tarmigo

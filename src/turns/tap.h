@@ -2,6 +2,7 @@
 // Stylus taps: hit-testing, card selection by the play and discard modes, the
 // turn passing, the computer's turn and the two-player hand-over.
 #include "board/table.h"
+#include "game/moves.h"
 
 namespace tarmigo {
 
@@ -12,10 +13,10 @@ void playTap(Table& g, int x, int y);
 void answerDecision(Table& g, bool yes);
 int hitTest(const Table& g, int x, int y);
 // A tap's target becomes a move: selects a tapped card by the modes, then plays it.
-int executeTarget(Table& g, int target);
+MoveResult executeTarget(Table& g, int target);
 void markSlot(Table& g, int slot);
 // What follows a move the rules refused, by the discard mode.
-int handleRefusedMove(Table& g);
+MoveResult handleRefusedMove(Table& g);
 // The computer draws and plays until a move passes the turn, or TurnAttempts are used
 // (ai/turn.h). Returns false when the hand ended during the turn.
 bool computerTurn(Table& g);

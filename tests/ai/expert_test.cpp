@@ -28,9 +28,9 @@ void dealForComputer(Table& g, int turns) {
     startHand(g, 1, GameScores::Reset);
     for (int t = 0; t < turns && !g.has(flag::handOver); ++t) {
         drawCard(g, DrawSlide::Hidden);
-        const int result = executeTarget(g, chooseCard(g, ChooseMode::Select));
+        const MoveResult result = executeTarget(g, chooseCard(g, ChooseMode::Select));
         checkBlockedHand(g);
-        if (result == TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
+        if (result == MoveResult::TurnPasses) g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
     }
     g.currentPlayer = 1;
     drawCard(g, DrawSlide::Hidden); // the computer's card comes before it chooses

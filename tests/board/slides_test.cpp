@@ -141,7 +141,7 @@ TEST(Slides, EverySlideEndsWhereThePaintDrawsTheCard) {
         pos.set(position).select(1);
         pos.g.surface = &surface;
         const Card card = pos.own().slot(1);
-        ASSERT_NE(dispatchMove(pos.g, target), MoveRefused) << position;
+        ASSERT_NE(dispatchMove(pos.g, target), MoveResult::Refused) << position;
         const auto last = std::find_if(surface.ops().rbegin(), surface.ops().rend(),
                                        [&](const DrawOp& o) { return o.bitmap == card; });
         ASSERT_NE(last, surface.ops().rend()) << position;

@@ -124,7 +124,7 @@ TEST(Rules, ASlotIsPlayableWhenItsCardIsLegalAndAnEmptySlotAlways) {
 struct MoveRow {
     const char* before;
     const char* moves; // "play S", "discard S", "lay S on TARGET"; "yes"/"no" answers the question
-    int result;        // of the last move
+    MoveResult result; // of the last move (TurnStays where it was no move)
     const char* after;
     const char* effects = ""; // sounds, questions and Scores dialogs, in order
 };
@@ -135,73 +135,79 @@ struct MoveRow {
 const MoveRow Moves[] = {
     // A discard (the other cases are in tests/replay/rules-moves.script): the draw
     // pile takes one too, and only a human's cards are seen.
-    {"hand=fk", "lay 1 on 16", TurnPasses, "draw=1 hand=.k | | pile=f seen=f"},
-    {"hand=k | | one", "discard 1", TurnPasses, "draw=1 | | pile=k seen=k"},
-    {"| hand=p | one turn=1", "discard 1", TurnPasses, "| draw=1 | turn=1 pile=p"},
-    {"| go hand=i | one turn=1", "play 1", TurnPasses, "| go miles=100 score=100 draw=1 | turn=1"},
+    {"hand=fk", "lay 1 on 16", MoveResult::TurnPasses, "draw=1 hand=.k | | pile=f seen=f"},
+    {"hand=k | | one", "discard 1", MoveResult::TurnPasses, "draw=1 | | pile=k seen=k"},
+    {"| hand=p | one turn=1", "discard 1", MoveResult::TurnPasses, "| draw=1 | turn=1 pile=p"},
+    {"| go hand=i | one turn=1", "play 1", MoveResult::TurnPasses,
+     "| go miles=100 score=100 draw=1 | turn=1"},
     // Before the turn's card is drawn only a safety may be laid; once the pile is out,
     // a waiting slot no longer blocks.
-    {"go limit draw=6 hand=fkpot | go", "play 1", TurnStays,
+    {"go limit draw=6 hand=fkpot | go", "play 1", MoveResult::TurnStays,
      "go limit draw=6 sel=1 hand=fkpot | go"},
-    {"go draw=6 hand=fkpot | go", "discard 2", TurnStays, "go draw=6 sel=2 hand=fkpot | go"},
-    {"go draw=2 hand=f | | deck=101", "play 1", TurnPasses,
+    {"go draw=6 hand=fkpot | go", "discard 2", MoveResult::TurnStays,
+     "go draw=6 sel=2 hand=fkpot | go"},
+    {"go draw=2 hand=f | | deck=101", "play 1", MoveResult::TurnPasses,
      "go miles=25 score=25 draw=1 | | deck=101 seen=f"},
-    {"draw=2 hand=x", "play 1", TurnStays, "score=100 safe=x draw=1 | | seen=x"},
+    {"draw=2 hand=x", "play 1", MoveResult::TurnStays, "score=100 safe=x draw=1 | | seen=x"},
     // Targets that are no pile do nothing.
-    {"go hand=f", "lay 1 on 0; lay 1 on 18; lay 1 on 19; lay 1 on 20", TurnStays,
+    {"go hand=f", "lay 1 on 0; lay 1 on 18; lay 1 on 19; lay 1 on 20", MoveResult::TurnStays,
      "go sel=1 hand=f"},
     // A refused move changes nothing: what follows is the turn layer's to decide.
-    {"hand=l | | sounds", "play 1", MoveRefused, "sel=1 hand=l"},
+    {"hand=l | | sounds", "play 1", MoveResult::Refused, "sel=1 hand=l"},
     // A safety of the computer's, with its sound, is not counted as seen (the human
     // laying each safety is in tests/replay/rules-safeties.script).
-    {"| hand=v | one sounds turn=1", "play 1", TurnStays, "| score=100 safe=v draw=1 | turn=1",
-     "WVS"},
+    {"| hand=v | one sounds turn=1", "play 1", MoveResult::TurnStays,
+     "| score=100 safe=v draw=1 | turn=1", "WVS"},
     // The end of a hand and its bonuses: trip 400, no 200 laid 300, shut-out 500,
     // delayed action 300, all four safeties 700 with the safeties' own 400, extension 200.
-    {"go miles=600 score=600 hand=i | | deck=101", "play 1 no", TurnPasses,
+    {"go miles=600 score=600 hand=i | | deck=101", "play 1 no", MoveResult::TurnPasses,
      "go miles=700 score=2200 game=2200 draw=1 delayed | | over deck=101 seen=i",
      "ask 1601 scores"},
-    {"go miles=600 score=600 hand=i safe=uvwx | | deck=101", "play 1 no", TurnPasses,
+    {"go miles=600 score=600 hand=i safe=uvwx | | deck=101", "play 1 no", MoveResult::TurnPasses,
      "go miles=700 score=2500 game=2500 safe=uvwx draw=1 delayed | | over deck=101 seen=i",
      "ask 1601 scores"},
-    {"go miles=500 twos=1 score=500 hand=j | miles=25 score=25 | one", "play 1", TurnPasses,
+    {"go miles=500 twos=1 score=500 hand=j | miles=25 score=25 | one", "play 1",
+     MoveResult::TurnPasses,
      "go miles=700 twos=2 score=1100 game=1100 draw=1 | miles=25 score=25 game=25 | over seen=j",
      "ask 1601 scores"},
-    {"go miles=900 score=900 hand=i | miles=750 score=750 | race=1000", "play 1", TurnPasses,
+    {"go miles=900 score=900 hand=i | miles=750 score=750 | race=1000", "play 1",
+     MoveResult::TurnPasses,
      "go miles=1000 score=1900 game=1900 draw=1 | miles=750 score=750 game=750 | over race=1000 "
      "seen=i",
      "scores"},
-    {"go miles=900 score=900 hand=i | miles=700 | race=1000 deck=101", "play 1", TurnPasses,
+    {"go miles=900 score=900 hand=i | miles=700 | race=1000 deck=101", "play 1",
+     MoveResult::TurnPasses,
      "go miles=1000 score=2200 game=2200 draw=1 delayed | miles=700 | over deck=101 race=1000 "
      "seen=i",
      "scores"},
-    {"| go miles=600 score=600 hand=ik | one turn=1", "play 1", TurnPasses,
+    {"| go miles=600 score=600 hand=ik | one turn=1", "play 1", MoveResult::TurnPasses,
      "| go miles=700 score=1900 game=1900 draw=1 hand=.k | over turn=1 winner=1", "scores"},
     // The turn's card (tests/replay/rules-draw.script has the draws at a tap): once the
     // pile is out a played slot waits last when sorting is on; a computer's draw is seen.
-    {"go hand=fgkh | | sort deck=101", "play 2; draw", 0,
+    {"go hand=fgkh | | sort deck=101", "play 2; draw", MoveResult::TurnStays,
      "go miles=50 score=50 draw=7 hand=fhk | | deck=101 seen=g"},
-    {"| draw=4 hand=fgh.jkl | one turn=1 next=v", "draw", 0,
+    {"| draw=4 hand=fgh.jkl | one turn=1 next=v", "draw", MoveResult::TurnStays,
      "| hand=fghvjkl | turn=1 deck=41 seen=v"},
     // The game ends past 5000 with the higher score; equal scores play another hand.
-    {"score=100 game=4900 | score=100 game=4890 | one", "end", 0,
+    {"score=100 game=4900 | score=100 game=4890 | one", "end", MoveResult::TurnStays,
      "score=100 game=5000 won=1/0 | score=100 game=4990 | over gameover", "scores"},
-    {"score=100 game=5000 | score=200 game=4900", "end", 0,
+    {"score=100 game=5000 | score=200 game=4900", "end", MoveResult::TurnStays,
      "score=100 game=5100 | score=200 game=5100 | over winner=1", "scores"},
-    {"score=200 game=5000 | score=300 game=4800", "end", 0,
+    {"score=200 game=5000 | score=300 game=4800", "end", MoveResult::TurnStays,
      "score=200 game=5200 won=0/1 | score=300 game=5100 | over gameover", "scores"},
-    {"won=7 | score=200 game=4900 won=7 | one", "end", 0,
+    {"won=7 | score=200 game=4900 won=7 | one", "end", MoveResult::TurnStays,
      "won=7/7 | score=200 game=5100 won=8/7 | over gameover winner=1", "scores"},
-    {"| score=200 game=4900 | one", "end", 0,
+    {"| score=200 game=4900 | one", "end", MoveResult::TurnStays,
      "| score=200 game=5100 won=1/0 | over gameover winner=1", "scores"},
-    {"score=300 | score=300", "end", 0, "score=300 game=300 | score=300 game=300 | over", "scores"},
+    {"score=300 | score=300", "end", MoveResult::TurnStays,
+     "score=300 game=300 | score=300 game=300 | over", "scores"},
 };
 
 TEST(Rules, EachMoveChangesThePositionSo) {
     for (const MoveRow& row : Moves) {
         RulePosition pos;
         pos.set(row.before);
-        int result = -1;
+        MoveResult result = MoveResult::Refused;
         for (std::string_view move : wordsOf(row.moves, ';')) {
             const auto w = wordsOf(move);
             for (std::size_t i = 2; i < w.size(); ++i)
@@ -215,10 +221,10 @@ TEST(Rules, EachMoveChangesThePositionSo) {
                 result = pos.playOn(slot, numberOf(move, w.at(3)));
             else if (w[0] == "end") {
                 endHand(pos.g);
-                result = 0; // it returns no result
+                result = MoveResult::TurnStays; // it returns no result
             } else if (w[0] == "draw") {
                 drawCard(pos.g, DrawSlide::Shown);
-                result = 0;
+                result = MoveResult::TurnStays;
             } else
                 badWord(move);
         }

@@ -79,20 +79,20 @@ class NoticedEvents : public GameEvents {
     }
 };
 
-// The rules alone: a refused move returns MoveRefused and nothing follows it.
+// The rules alone: a refused move returns MoveResult::Refused and nothing follows it.
 struct RulePosition : PositionBuilder<RulePosition> {
     NoticedEvents noticed;
 
     explicit RulePosition(int players = 2) : PositionBuilder(players) { g.events = &noticed; }
 
-    int play(int slot) { return playOn(slot, autoTarget(g, own().slot(slot))); }
-    int playOn(int slot, int target) {
+    MoveResult play(int slot) { return playOn(slot, autoTarget(g, own().slot(slot))); }
+    MoveResult playOn(int slot, int target) {
         select(slot);
-        const int result = dispatchMove(g, target);
+        const MoveResult result = dispatchMove(g, target);
         noticed.answer(g);
         return result;
     }
-    int discard(int slot) { return playOn(slot, target::DiscardPile); }
+    MoveResult discard(int slot) { return playOn(slot, target::DiscardPile); }
 };
 
 } // namespace tarmigo::testing
