@@ -7,6 +7,7 @@
 #include "game/events.h"
 #include "game/host.h"
 #include "game/records.h"
+#include "game/strings.h"
 
 #include <array>
 #include <cstdint>
@@ -38,6 +39,10 @@ struct Game {
     bool expert = false;
 
     UndoSnapshot undo;
+
+    // The status line's message as the rules and the board last raised it, by id; not
+    // saved. Every screen turns it into text in its own language when it draws it.
+    StatusMessage status;
 
     PlayerRecord& own() { return players[currentPlayer]; }
     const PlayerRecord& own() const { return players[currentPlayer]; }

@@ -204,7 +204,7 @@ TEST_F(MainWindowTest, KeysTapTheHandTheDrawPileUndoHelpAndQuit) {
     key(Qt::Key_D);
     EXPECT_FALSE(game().discardArmed);
     key(Qt::Key_Z, Qt::ControlModifier); // Undo is disabled: nothing happens
-    EXPECT_NE(game().statusText, "Undone");
+    EXPECT_NE(game().status.id, text::Undone);
     key(Qt::Key_1);
     EXPECT_NE(game().players[0].battle(), BattleEmpty);
     key(Qt::Key_Z, Qt::ControlModifier);
