@@ -8,7 +8,7 @@ namespace tarmigo {
 
 struct Board;
 
-// Whether setting the status text also asks for a repaint of the status line, or
+// Whether setting the status message also asks for a repaint of the status line, or
 // leaves it to a paint that follows anyway.
 enum class Refresh : bool { No = false, Yes = true };
 

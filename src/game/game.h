@@ -1,8 +1,10 @@
 #pragma once
 // The rules' state in one object, passed explicitly to every rule: the records, the
 // deck and the undo snapshot, with the platform the rules ask (Host) and whoever
-// listens to what they report (GameEvents). What the screen shows is the board's
-// (board/table.h), the saving machinery the application's (app/session.h).
+// listens to what they report (GameEvents), and the status message they and the
+// board last raised. What a screen shows of it is one seat's view (game/view.h),
+// the screen itself the board's (board/table.h), the saving machinery the
+// application's (app/session.h).
 #include "game/cards.h"
 #include "game/events.h"
 #include "game/host.h"
