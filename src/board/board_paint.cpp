@@ -32,10 +32,14 @@ SeatView tableView(const Table& g) {
 void paintWindow(Table& g, DrawingSurface& surface) {
     DrawingSurface* previous = g.surface;
     g.surface = &surface;
-    surface.setBackground(colors::White);
     noteNothingPlayable(g);
-    drawNow(g, [](const Board& b) { drawBoard(b); });
+    drawNow(g, [](const Board& b) { paintView(b); });
     g.surface = previous;
+}
+
+void paintView(const Board& b) {
+    b.surface.setBackground(colors::White);
+    drawBoard(b);
 }
 
 void drawBoard(const Board& b) {

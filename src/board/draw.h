@@ -29,6 +29,8 @@ SeatView tableView(const Table& g);
 // The paint handler: draws the whole board on the given surface. A hand with no
 // playable card and none selected first sets the message that says to discard.
 void paintWindow(Table& g, DrawingSurface& surface);
+// The whole board from a view alone, on a white background.
+void paintView(const Board& b);
 void drawBoard(const Board& b);
 
 void drawGrid(const Board& b);

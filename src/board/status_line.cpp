@@ -13,8 +13,8 @@ void clearStatusLine(const Board& b) {
 
 void clearStatusLine(Table& g) {
     if (!g.surface) return;
-    const SeatView view = tableView(g);
-    clearStatusLine(Board{view, g.layout, *g.surface});
+    static const SeatView nothing; // clearing shows nothing of the game
+    clearStatusLine(Board{nothing, g.layout, *g.surface});
 }
 
 void drawStatusLine(const Board& b) {
