@@ -59,6 +59,11 @@ class RecordingSurface : public DrawingSurface {
     // the background this recording started with.
     void replay(DrawingSurface& target) const;
 
+  protected:
+    // Where each call goes: kept in the list, unless a derived surface takes it.
+    virtual void record(DrawOp op) { ops_.push_back(std::move(op)); }
+    void startFrom(Rgb background) { background_ = background; }
+
   private:
     int width_;
     int height_;
@@ -67,5 +72,8 @@ class RecordingSurface : public DrawingSurface {
     std::vector<DrawOp> ops_;
     const DrawingSurface* texts_ = nullptr;
 };
+
+// Makes one recorded call on another surface.
+void applyDraw(const DrawOp& op, DrawingSurface& target);
 
 } // namespace tarmigo

@@ -22,6 +22,12 @@ struct UndoSnapshot {
     std::uint8_t currentPlayer = 0;
 };
 
+// A question a move waits on; the next input answers it.
+enum class Decision : std::uint8_t {
+    None,
+    Extension, // a human reached the trip first: extend the race to 1000?
+};
+
 struct Game {
     explicit Game(Host& h);
     Game(Host& h, GameEvents& e) : Game(h) { events = &e; }
@@ -45,6 +51,10 @@ struct Game {
     // The status line's message as the rules and the board last raised it, by id; not
     // saved. Every screen turns it into text in its own language when it draws it.
     StatusMessage status;
+
+    // The question the last move waits on. Not saved: a program stopped while it is
+    // asked restores the position before that move.
+    Decision pending = Decision::None;
 
     PlayerRecord& own() { return players[currentPlayer]; }
     const PlayerRecord& own() const { return players[currentPlayer]; }

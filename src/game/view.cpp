@@ -47,6 +47,7 @@ SeatView viewFor(const Game& g, int seat) {
     v.showPlayable = g.has(flag::showPlayable);
     v.hideTips = g.has(flag::hideTips);
     v.status = g.status;
+    v.decisionPending = g.pending != Decision::None && v.isOwnTurn();
 
     v.handShown = !v.turnHandover;
     if (v.handShown) {

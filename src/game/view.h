@@ -51,8 +51,8 @@ struct SeatView {
     bool handOver = false;
     bool gameOver = false;
     bool turnHandover = false;
-    // A question (the extension) waits for this seat's answer. The rules do not ask it
-    // as a pending decision yet, so it stays false.
+    // The last move waits on a question (the extension) that this seat answers: the
+    // mover's, the next input of whom answers it.
     bool decisionPending = false;
 
     // The options the board draws by.

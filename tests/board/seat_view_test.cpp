@@ -150,7 +150,8 @@ TEST_F(SeatViewRun, WhatASeatMayNotSeeLeavesItsViewAndItsPaintAsTheyAre) {
     EXPECT_GT(handovers, 5); // the run reached the two-player hand-over
 }
 
-TEST(SeatView, TheScreenShowsTheHumanAgainstTheComputerAndTheCurrentPlayerBetweenTwo) {
+TEST(SeatView,
+     TheScreenShowsTheHumanAgainstTheComputerAndTheCurrentPlayerBetweenTwoWhoAnswersHisMove) {
     TestHost host;
     Game g(host);
     const struct {
@@ -161,6 +162,10 @@ TEST(SeatView, TheScreenShowsTheHumanAgainstTheComputerAndTheCurrentPlayerBetwee
         g.currentPlayer = std::uint8_t(current);
         EXPECT_EQ(shownSeat(g), seat) << players << " players, current " << current;
     }
+    // The question of a move waits on the mover's answer alone.
+    g.pending = Decision::Extension;
+    EXPECT_TRUE(viewFor(g, 1).decisionPending);
+    EXPECT_FALSE(viewFor(g, 0).decisionPending);
 }
 
 } // namespace
