@@ -58,6 +58,22 @@ missing() { echo "to be measured: $1 does not exist yet"; }
   fi
 
   echo
+  echo "== The computer's turn in the window: frame pace, processor, a quit during it (10 turns)"
+  if [ -x "$build/bench/present/tarmigo_present_bench" ]; then
+    "$build/bench/present/tarmigo_present_bench" 10
+  else
+    missing "the presentation benchmark (bench/present)"
+  fi
+
+  echo
+  echo "== Input during the computer's turn: Ctrl+Q and a menu by real X input (under Xvfb)"
+  if [ -x bench/input/measure.sh ] && command -v xdotool >/dev/null; then
+    bench/input/measure.sh 30 "$build"
+  else
+    missing "the input measurement (bench/input/measure.sh, with xdotool)"
+  fi
+
+  echo
   echo "== Start-up time and memory against the minimal Qt program (under Xvfb)"
   if [ -x bench/startup/measure.sh ]; then
     bench/startup/measure.sh "$build"

@@ -88,10 +88,18 @@ void QtHost::play() {
         const Step step = queue.take();
         switch (step.kind) {
         case Step::Kind::Draw: applyDraw(step.op, board_.surface()); break;
-        case Step::Kind::Frame:
-            board_.update();
-            frame_.start(step.delayMs);
+        case Step::Kind::Frame: {
+            // Shown now, and the next frame due a pause after this one was due, so that
+            // the time spent drawing does not slow the slide down.
+            board_.repaint();
+            const auto now = std::chrono::steady_clock::now();
+            const auto pause = std::chrono::milliseconds(step.delayMs);
+            frameDue_ =
+                frameDue_ + pause > now && frameDue_ <= now ? frameDue_ + pause : now + pause;
+            frame_.start(
+                int(std::chrono::ceil<std::chrono::milliseconds>(frameDue_ - now).count()));
             break;
+        }
         default:
             waiting_ = true;
             inStep_ = true;

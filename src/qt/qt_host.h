@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
 #include <deque>
 #include <functional>
 
@@ -104,8 +105,9 @@ class QtHost : public ShellHost {
     QSettings* preferences_ = nullptr;
     KeptStatistics* statistics_ = nullptr;
 
-    QTimer frame_;            // the pause after a frame of a slide
-    bool waiting_ = false;    // a step's dialog is open
+    QTimer frame_;                                   // the pause after a frame of a slide
+    std::chrono::steady_clock::time_point frameDue_; // when the last frame was due
+    bool waiting_ = false;                           // a step's dialog is open
     bool inStep_ = false;     // a step is being played, so its end must not recurse
     bool presenting_ = false; // inside present(), which must not be entered twice
     bool idleQueued_ = false; // a repaint is queued for the event loop
