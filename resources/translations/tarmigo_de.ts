@@ -4,532 +4,535 @@
 <context>
     <name>Tarmigo</name>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="14"/>
+        <location filename="../../src/game/strings.cpp" line="13"/>
         <source>New</source>
         <translation>Neu</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="15"/>
+        <location filename="../../src/game/strings.cpp" line="14"/>
         <source>View</source>
         <translation>Ansicht</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="16"/>
+        <location filename="../../src/game/strings.cpp" line="15"/>
         <source>Hand</source>
         <translation>Hand</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="17"/>
+        <location filename="../../src/game/strings.cpp" line="16"/>
         <source>Score</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="18"/>
+        <location filename="../../src/game/strings.cpp" line="17"/>
         <source>Won</source>
         <translation>Siege</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="19"/>
+        <location filename="../../src/game/strings.cpp" line="18"/>
         <source>Safety</source>
         <translation>Schutz</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="20"/>
+        <location filename="../../src/game/strings.cpp" line="19"/>
         <source>Hazard</source>
         <translation>Panne</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="21"/>
+        <location filename="../../src/game/strings.cpp" line="20"/>
         <source>Speed</source>
         <translation>Tempo</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="22"/>
+        <location filename="../../src/game/strings.cpp" line="21"/>
         <source>Distance</source>
         <translation>Strecke</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="23"/>
+        <location filename="../../src/game/strings.cpp" line="22"/>
         <source>Winner!</source>
         <translation>Sieger!</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="24"/>
+        <location filename="../../src/game/strings.cpp" line="23"/>
         <source>Tap a card to play it</source>
         <translation>Karte antippen, um sie zu spielen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="25"/>
+        <location filename="../../src/game/strings.cpp" line="24"/>
         <source>Tap the deck to discard this card</source>
         <translation>Stapel antippen: Karte abwerfen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="26"/>
+        <location filename="../../src/game/strings.cpp" line="25"/>
         <source>End of Turn - Player %d tap to here to continue</source>
         <translation>Zugende - Spieler %d tippt hier weiter</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="27"/>
+        <location filename="../../src/game/strings.cpp" line="26"/>
         <source>Game Over - Tap New to start a new game</source>
         <translation>Spielende - Neu tippt für neues Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="28"/>
+        <location filename="../../src/game/strings.cpp" line="27"/>
         <source>Tap New to play another hand</source>
         <translation>Neu antippen für eine weitere Hand</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="29"/>
+        <location filename="../../src/game/strings.cpp" line="28"/>
         <source>Fix hazard before playing Go</source>
         <translation>Erst Panne beheben, dann Fahrt</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="30"/>
+        <location filename="../../src/game/strings.cpp" line="29"/>
         <source>You are already moving</source>
         <translation>Sie fahren bereits</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="31"/>
+        <location filename="../../src/game/strings.cpp" line="30"/>
         <source>Remedy does not fix hazard</source>
         <translation>Diese Hilfe behebt die Panne nicht</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="32"/>
+        <location filename="../../src/game/strings.cpp" line="31"/>
         <source>Play remedy only when under hazard</source>
         <translation>Hilfe nur bei einer Panne spielen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="33"/>
+        <location filename="../../src/game/strings.cpp" line="32"/>
         <source>Cannot play hazard when opponent is not moving</source>
         <translation>Panne nur, wenn der Gegner fährt</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="34"/>
+        <location filename="../../src/game/strings.cpp" line="33"/>
         <source>Opponent is protected against hazard</source>
         <translation>Gegner ist gegen die Panne geschützt</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="35"/>
+        <location filename="../../src/game/strings.cpp" line="34"/>
         <source>No speed limit to end</source>
         <translation>Kein Tempolimit aufzuheben</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="36"/>
+        <location filename="../../src/game/strings.cpp" line="35"/>
         <source>Opponent&apos;s speed already limited</source>
         <translation>Gegner hat schon ein Tempolimit</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="37"/>
+        <location filename="../../src/game/strings.cpp" line="36"/>
         <source>Opponent is protected against speed limit</source>
         <translation>Gegner ist gegen Tempolimit geschützt</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="38"/>
+        <location filename="../../src/game/strings.cpp" line="37"/>
         <source>Cannot play mileage when not moving</source>
         <translation>Strecke nur, wenn Sie fahren</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="39"/>
+        <location filename="../../src/game/strings.cpp" line="38"/>
         <source>Cannot play more than two 200 miles</source>
         <translation>Höchstens zwei 200 Meilen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="40"/>
+        <location filename="../../src/game/strings.cpp" line="39"/>
         <source>Speed Limit: Can only play 25 and 50 miles</source>
         <translation>Tempolimit: nur 25 und 50 Meilen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="41"/>
+        <location filename="../../src/game/strings.cpp" line="40"/>
         <source>That would exceed the %d mile race</source>
         <translation>Das überschreitet die %d Meilen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="42"/>
+        <location filename="../../src/game/strings.cpp" line="41"/>
         <source>No card can be played, you must discard one</source>
         <translation>Keine Karte spielbar: bitte abwerfen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="43"/>
+        <location filename="../../src/game/strings.cpp" line="42"/>
         <source>Undone</source>
         <translation>Rückgängig gemacht</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="44"/>
+        <location filename="../../src/game/strings.cpp" line="43"/>
         <source>Tap a card to discard it</source>
         <translation>Karte antippen, um sie abzuwerfen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="45"/>
+        <location filename="../../src/game/strings.cpp" line="44"/>
         <source>Player 1</source>
         <translation>Spieler 1</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="46"/>
+        <location filename="../../src/game/strings.cpp" line="45"/>
         <source>Player 2</source>
         <translation>Spieler 2</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="47"/>
+        <location filename="../../src/game/strings.cpp" line="46"/>
         <source>You Win!</source>
         <translation>Sie gewinnen!</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="48"/>
+        <location filename="../../src/game/strings.cpp" line="47"/>
         <source>Computer Wins!</source>
         <translation>Der Computer gewinnt!</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="49"/>
+        <location filename="../../src/game/strings.cpp" line="48"/>
         <source>Player 1 Wins!</source>
         <translation>Spieler 1 gewinnt!</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="50"/>
+        <location filename="../../src/game/strings.cpp" line="49"/>
         <source>Player 2 Wins!</source>
         <translation>Spieler 2 gewinnt!</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="51"/>
+        <location filename="../../src/game/strings.cpp" line="50"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="52"/>
+        <location filename="../../src/game/strings.cpp" line="51"/>
         <source>tap card once</source>
         <translation>Karte einmal antippen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="53"/>
+        <location filename="../../src/game/strings.cpp" line="52"/>
         <source>tap card twice</source>
         <translation>Karte zweimal antippen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="54"/>
+        <location filename="../../src/game/strings.cpp" line="53"/>
         <source>tap card then deck</source>
         <translation>Karte, dann Stapel antippen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="55"/>
+        <location filename="../../src/game/strings.cpp" line="54"/>
         <source>Easy</source>
         <translation>Leicht</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="56"/>
+        <location filename="../../src/game/strings.cpp" line="55"/>
         <source>Hard</source>
         <translation>Schwer</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="57"/>
+        <location filename="../../src/game/strings.cpp" line="56"/>
+        <location filename="../../src/qt/desktop_labels.h" line="19"/>
         <source>Expert</source>
         <translation>Experte</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="57"/>
+        <location filename="../../src/game/strings.cpp" line="58"/>
         <source>You have completed the 700 mile race.  Would you like to extend it to 1000 miles?</source>
         <translation>Sie haben die 700 Meilen geschafft. Möchten Sie auf 1000 Meilen verlängern?</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="60"/>
+        <location filename="../../src/game/strings.cpp" line="62"/>
         <source>Do you want to forfeit the current game and start a new one?</source>
         <translation>Möchten Sie das laufende Spiel aufgeben und ein neues beginnen?</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="61"/>
+        <location filename="../../src/game/strings.cpp" line="63"/>
         <source>Do you want to reset all scores?</source>
         <translation>Möchten Sie alle Punkte zurücksetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="62"/>
+        <location filename="../../src/game/strings.h" line="85"/>
+        <location filename="../../src/game/strings.h" line="90"/>
         <source>About Tarmigo</source>
         <translation>Über Tarmigo</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="63"/>
+        <location filename="../../src/game/strings.h" line="86"/>
         <source>Version 1.1</source>
         <translation>Version 1.1</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="64"/>
+        <location filename="../../src/game/strings.h" line="88"/>
         <source>1 Player Game</source>
         <translation>Spiel für 1 Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="65"/>
+        <location filename="../../src/game/strings.h" line="89"/>
         <source>2 Player Game</source>
         <translation>Spiel für 2 Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="66"/>
+        <location filename="../../src/game/strings.h" line="91"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="67"/>
+        <location filename="../../src/game/strings.h" line="92"/>
         <source>Scores</source>
         <translation>Punktestand</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="68"/>
+        <location filename="../../src/game/strings.h" line="94"/>
         <source>Difficulty</source>
         <translation>Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="69"/>
+        <location filename="../../src/game/strings.h" line="95"/>
         <source>To play</source>
         <translation>Zum Spielen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="70"/>
+        <location filename="../../src/game/strings.h" line="96"/>
         <source>To discard</source>
         <translation>Zum Abwerfen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="71"/>
+        <location filename="../../src/game/strings.h" line="97"/>
         <source>Sort Cards in Hand</source>
         <translation>Karten in der Hand sortieren</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="72"/>
+        <location filename="../../src/game/strings.h" line="98"/>
         <source>Play Sounds</source>
         <translation>Töne abspielen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="73"/>
+        <location filename="../../src/game/strings.h" line="99"/>
         <source>Animation</source>
         <translation>Animation</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="74"/>
+        <location filename="../../src/game/strings.h" line="100"/>
         <source>Show Playable Cards</source>
         <translation>Spielbare Karten zeigen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="75"/>
+        <location filename="../../src/game/strings.h" line="101"/>
         <source>Show Tips</source>
         <translation>Tipps zeigen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="76"/>
+        <location filename="../../src/game/strings.h" line="102"/>
         <source>Reset Scores</source>
         <translation>Punkte zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="77"/>
+        <location filename="../../src/game/strings.h" line="104"/>
         <source>You</source>
         <translation>Sie</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="78"/>
+        <location filename="../../src/game/strings.h" line="105"/>
         <source>Computer</source>
         <translation>Computer</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="79"/>
+        <location filename="../../src/game/strings.h" line="106"/>
         <source>New Hand</source>
         <translation>Neue Hand</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="80"/>
+        <location filename="../../src/game/strings.h" line="108"/>
         <source>Miles</source>
         <translation>Meilen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="81"/>
+        <location filename="../../src/game/strings.h" line="108"/>
         <source>Safeties</source>
         <translation>Schutzkarten</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="82"/>
+        <location filename="../../src/game/strings.h" line="109"/>
         <source>All Safeties</source>
         <translation>Alle Schutzkarten</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="83"/>
+        <location filename="../../src/game/strings.h" line="109"/>
         <source>Coup Fourré</source>
         <translation>Coup Fourré</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="84"/>
+        <location filename="../../src/game/strings.h" line="110"/>
         <source>Trip Complete</source>
         <translation>Ziel erreicht</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="85"/>
+        <location filename="../../src/game/strings.h" line="110"/>
         <source>Delayed Action</source>
         <translation>Späte Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="86"/>
+        <location filename="../../src/game/strings.h" line="111"/>
         <source>Safe Trip</source>
         <translation>Sichere Fahrt</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="87"/>
+        <location filename="../../src/game/strings.h" line="111"/>
         <source>Extension</source>
         <translation>Verlängerung</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="88"/>
+        <location filename="../../src/game/strings.h" line="112"/>
         <source>Shut Out</source>
         <translation>Zu null</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="89"/>
+        <location filename="../../src/game/strings.h" line="112"/>
         <source>Hand Score</source>
         <translation>Punkte der Hand</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="90"/>
+        <location filename="../../src/game/strings.h" line="113"/>
         <source>Game Score</source>
         <translation>Punkte des Spiels</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="91"/>
+        <location filename="../../src/game/strings.h" line="113"/>
         <source>Games Won</source>
         <translation>Gewonnene Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="92"/>
+        <location filename="../../src/qt/desktop_labels.h" line="8"/>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="93"/>
+        <location filename="../../src/qt/desktop_labels.h" line="9"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="94"/>
+        <location filename="../../src/qt/desktop_labels.h" line="10"/>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="95"/>
+        <location filename="../../src/qt/desktop_labels.h" line="11"/>
         <source>Zoom Out</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="96"/>
+        <location filename="../../src/qt/desktop_labels.h" line="14"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="97"/>
+        <location filename="../../src/qt/desktop_labels.h" line="15"/>
+        <location filename="../../src/qt/help_window.cpp" line="16"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="98"/>
+        <location filename="../../src/qt/desktop_labels.h" line="16"/>
         <source>Animation speed</source>
         <translation>Animationstempo</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="99"/>
+        <location filename="../../src/qt/language_menu.cpp" line="12"/>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="100"/>
+        <location filename="../../src/qt/language_menu.cpp" line="21"/>
         <source>System language</source>
         <translation>Sprache des Systems</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="101"/>
+        <location filename="../../src/qt/help_window.cpp" line="18"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="102"/>
+        <location filename="../../src/qt/help_window.cpp" line="19"/>
         <source>Forward</source>
         <translation>Vor</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="103"/>
+        <location filename="../../src/qt/help_window.cpp" line="20"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="104"/>
+        <location filename="../../src/qt/desktop_labels.h" line="18"/>
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="106"/>
+        <location filename="../../src/qt/desktop_labels.h" line="20"/>
         <source>Two Players</source>
         <translation>Zwei Spieler</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="107"/>
+        <location filename="../../src/qt/desktop_labels.h" line="21"/>
         <source>Games Played</source>
         <translation>Gespielte Spiele</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="108"/>
+        <location filename="../../src/qt/desktop_labels.h" line="22"/>
         <source>Share Won</source>
         <translation>Anteil gewonnen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="109"/>
+        <location filename="../../src/qt/desktop_labels.h" line="24"/>
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="110"/>
+        <location filename="../../src/qt/desktop_labels.h" line="25"/>
         <source>Longest Winning Streak</source>
         <translation>Längste Siegesserie</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="111"/>
+        <location filename="../../src/qt/desktop_labels.h" line="26"/>
         <source>Current Winning Streak</source>
         <translation>Aktuelle Siegesserie</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="112"/>
+        <location filename="../../src/qt/desktop_labels.h" line="27"/>
         <source>Hands Played</source>
         <translation>Gespielte Hände</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="113"/>
+        <location filename="../../src/qt/desktop_labels.h" line="28"/>
         <source>Hands Won</source>
         <translation>Gewonnene Hände</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="114"/>
+        <location filename="../../src/qt/desktop_labels.h" line="29"/>
         <source>Best Hand Score</source>
         <translation>Beste Hand</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="115"/>
+        <location filename="../../src/qt/desktop_labels.h" line="30"/>
         <source>Mean Hand Score</source>
         <translation>Mittel je Hand</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="116"/>
+        <location filename="../../src/qt/desktop_labels.h" line="31"/>
         <source>Coups Fourrés</source>
         <translation>Coups Fourrés</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="117"/>
+        <location filename="../../src/qt/desktop_labels.h" line="32"/>
         <source>Trips Completed</source>
         <translation>Ziele erreicht</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="118"/>
+        <location filename="../../src/qt/desktop_labels.h" line="33"/>
         <source>Shut Outs</source>
         <translation>Zu-null-Siege</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="119"/>
+        <location filename="../../src/qt/desktop_labels.h" line="35"/>
         <source>In games between two players, the figures are Player 1&apos;s.</source>
         <translation>In Spielen zweier Spieler zählen die Zahlen für Spieler 1.</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="120"/>
+        <location filename="../../src/qt/desktop_labels.h" line="36"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="121"/>
+        <location filename="../../src/qt/desktop_labels.h" line="38"/>
         <source>Do you want to reset the statistics?</source>
         <translation>Möchten Sie die Statistik zurücksetzen?</translation>
     </message>

@@ -4,532 +4,535 @@
 <context>
     <name>Tarmigo</name>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="14"/>
+        <location filename="../../src/game/strings.cpp" line="13"/>
         <source>New</source>
         <translation>Nouveau</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="15"/>
+        <location filename="../../src/game/strings.cpp" line="14"/>
         <source>View</source>
         <translation>Affichage</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="16"/>
+        <location filename="../../src/game/strings.cpp" line="15"/>
         <source>Hand</source>
         <translation>Main</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="17"/>
+        <location filename="../../src/game/strings.cpp" line="16"/>
         <source>Score</source>
         <translation>Points</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="18"/>
+        <location filename="../../src/game/strings.cpp" line="17"/>
         <source>Won</source>
         <translation>Vict.</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="19"/>
+        <location filename="../../src/game/strings.cpp" line="18"/>
         <source>Safety</source>
         <translation>Botte</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="20"/>
+        <location filename="../../src/game/strings.cpp" line="19"/>
         <source>Hazard</source>
         <translation>Combat</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="21"/>
+        <location filename="../../src/game/strings.cpp" line="20"/>
         <source>Speed</source>
         <translation>Vitesse</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="22"/>
+        <location filename="../../src/game/strings.cpp" line="21"/>
         <source>Distance</source>
         <translation>Distance</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="23"/>
+        <location filename="../../src/game/strings.cpp" line="22"/>
         <source>Winner!</source>
         <translation>Gagnant !</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="24"/>
+        <location filename="../../src/game/strings.cpp" line="23"/>
         <source>Tap a card to play it</source>
         <translation>Touchez une carte pour la jouer</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="25"/>
+        <location filename="../../src/game/strings.cpp" line="24"/>
         <source>Tap the deck to discard this card</source>
         <translation>Touchez la pioche pour défausser</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="26"/>
+        <location filename="../../src/game/strings.cpp" line="25"/>
         <source>End of Turn - Player %d tap to here to continue</source>
         <translation>Fin du tour - Joueur %d touche ici</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="27"/>
+        <location filename="../../src/game/strings.cpp" line="26"/>
         <source>Game Over - Tap New to start a new game</source>
         <translation>Partie finie - Touchez Nouveau</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="28"/>
+        <location filename="../../src/game/strings.cpp" line="27"/>
         <source>Tap New to play another hand</source>
         <translation>Touchez Nouveau pour une autre main</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="29"/>
+        <location filename="../../src/game/strings.cpp" line="28"/>
         <source>Fix hazard before playing Go</source>
         <translation>Réparez avant de jouer Feu vert</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="30"/>
+        <location filename="../../src/game/strings.cpp" line="29"/>
         <source>You are already moving</source>
         <translation>Vous roulez déjà</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="31"/>
+        <location filename="../../src/game/strings.cpp" line="30"/>
         <source>Remedy does not fix hazard</source>
         <translation>Cette parade ne répare pas</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="32"/>
+        <location filename="../../src/game/strings.cpp" line="31"/>
         <source>Play remedy only when under hazard</source>
         <translation>Parade seulement après attaque</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="33"/>
+        <location filename="../../src/game/strings.cpp" line="32"/>
         <source>Cannot play hazard when opponent is not moving</source>
         <translation>Attaque seulement si l&apos;adversaire roule</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="34"/>
+        <location filename="../../src/game/strings.cpp" line="33"/>
         <source>Opponent is protected against hazard</source>
         <translation>L&apos;adversaire est protégé</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="35"/>
+        <location filename="../../src/game/strings.cpp" line="34"/>
         <source>No speed limit to end</source>
         <translation>Aucune limite à lever</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="36"/>
+        <location filename="../../src/game/strings.cpp" line="35"/>
         <source>Opponent&apos;s speed already limited</source>
         <translation>Vitesse adverse déjà limitée</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="37"/>
+        <location filename="../../src/game/strings.cpp" line="36"/>
         <source>Opponent is protected against speed limit</source>
         <translation>Adversaire protégé contre la limite</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="38"/>
+        <location filename="../../src/game/strings.cpp" line="37"/>
         <source>Cannot play mileage when not moving</source>
         <translation>Pas de bornes à l&apos;arrêt</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="39"/>
+        <location filename="../../src/game/strings.cpp" line="38"/>
         <source>Cannot play more than two 200 miles</source>
         <translation>Pas plus de deux 200 milles</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="40"/>
+        <location filename="../../src/game/strings.cpp" line="39"/>
         <source>Speed Limit: Can only play 25 and 50 miles</source>
         <translation>Limite : seulement 25 et 50 milles</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="41"/>
+        <location filename="../../src/game/strings.cpp" line="40"/>
         <source>That would exceed the %d mile race</source>
         <translation>Cela dépasserait les %d milles</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="42"/>
+        <location filename="../../src/game/strings.cpp" line="41"/>
         <source>No card can be played, you must discard one</source>
         <translation>Aucune carte jouable : défaussez</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="43"/>
+        <location filename="../../src/game/strings.cpp" line="42"/>
         <source>Undone</source>
         <translation>Annulé</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="44"/>
+        <location filename="../../src/game/strings.cpp" line="43"/>
         <source>Tap a card to discard it</source>
         <translation>Touchez une carte à défausser</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="45"/>
+        <location filename="../../src/game/strings.cpp" line="44"/>
         <source>Player 1</source>
         <translation>Joueur 1</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="46"/>
+        <location filename="../../src/game/strings.cpp" line="45"/>
         <source>Player 2</source>
         <translation>Joueur 2</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="47"/>
+        <location filename="../../src/game/strings.cpp" line="46"/>
         <source>You Win!</source>
         <translation>Vous gagnez !</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="48"/>
+        <location filename="../../src/game/strings.cpp" line="47"/>
         <source>Computer Wins!</source>
         <translation>L&apos;ordinateur gagne !</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="49"/>
+        <location filename="../../src/game/strings.cpp" line="48"/>
         <source>Player 1 Wins!</source>
         <translation>Le joueur 1 gagne !</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="50"/>
+        <location filename="../../src/game/strings.cpp" line="49"/>
         <source>Player 2 Wins!</source>
         <translation>Le joueur 2 gagne !</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="51"/>
+        <location filename="../../src/game/strings.cpp" line="50"/>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="52"/>
+        <location filename="../../src/game/strings.cpp" line="51"/>
         <source>tap card once</source>
         <translation>toucher la carte une fois</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="53"/>
+        <location filename="../../src/game/strings.cpp" line="52"/>
         <source>tap card twice</source>
         <translation>toucher la carte deux fois</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="54"/>
+        <location filename="../../src/game/strings.cpp" line="53"/>
         <source>tap card then deck</source>
         <translation>toucher la carte puis la pioche</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="55"/>
+        <location filename="../../src/game/strings.cpp" line="54"/>
         <source>Easy</source>
         <translation>Facile</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="56"/>
+        <location filename="../../src/game/strings.cpp" line="55"/>
         <source>Hard</source>
         <translation>Difficile</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="57"/>
+        <location filename="../../src/game/strings.cpp" line="56"/>
+        <location filename="../../src/qt/desktop_labels.h" line="19"/>
         <source>Expert</source>
         <translation>Expert</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="57"/>
+        <location filename="../../src/game/strings.cpp" line="58"/>
         <source>You have completed the 700 mile race.  Would you like to extend it to 1000 miles?</source>
         <translation>Vous avez fini la course de 700 milles. Voulez-vous la prolonger à 1000 milles ?</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="60"/>
+        <location filename="../../src/game/strings.cpp" line="62"/>
         <source>Do you want to forfeit the current game and start a new one?</source>
         <translation>Voulez-vous abandonner la partie en cours et en commencer une nouvelle ?</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="61"/>
+        <location filename="../../src/game/strings.cpp" line="63"/>
         <source>Do you want to reset all scores?</source>
         <translation>Voulez-vous remettre tous les scores à zéro ?</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="62"/>
+        <location filename="../../src/game/strings.h" line="85"/>
+        <location filename="../../src/game/strings.h" line="90"/>
         <source>About Tarmigo</source>
         <translation>À propos de Tarmigo</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="63"/>
+        <location filename="../../src/game/strings.h" line="86"/>
         <source>Version 1.1</source>
         <translation>Version 1.1</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="64"/>
+        <location filename="../../src/game/strings.h" line="88"/>
         <source>1 Player Game</source>
         <translation>Partie à 1 joueur</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="65"/>
+        <location filename="../../src/game/strings.h" line="89"/>
         <source>2 Player Game</source>
         <translation>Partie à 2 joueurs</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="66"/>
+        <location filename="../../src/game/strings.h" line="91"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="67"/>
+        <location filename="../../src/game/strings.h" line="92"/>
         <source>Scores</source>
         <translation>Scores</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="68"/>
+        <location filename="../../src/game/strings.h" line="94"/>
         <source>Difficulty</source>
         <translation>Difficulté</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="69"/>
+        <location filename="../../src/game/strings.h" line="95"/>
         <source>To play</source>
         <translation>Pour jouer</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="70"/>
+        <location filename="../../src/game/strings.h" line="96"/>
         <source>To discard</source>
         <translation>Pour défausser</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="71"/>
+        <location filename="../../src/game/strings.h" line="97"/>
         <source>Sort Cards in Hand</source>
         <translation>Trier les cartes en main</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="72"/>
+        <location filename="../../src/game/strings.h" line="98"/>
         <source>Play Sounds</source>
         <translation>Jouer les sons</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="73"/>
+        <location filename="../../src/game/strings.h" line="99"/>
         <source>Animation</source>
         <translation>Animation</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="74"/>
+        <location filename="../../src/game/strings.h" line="100"/>
         <source>Show Playable Cards</source>
         <translation>Montrer les cartes jouables</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="75"/>
+        <location filename="../../src/game/strings.h" line="101"/>
         <source>Show Tips</source>
         <translation>Afficher les conseils</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="76"/>
+        <location filename="../../src/game/strings.h" line="102"/>
         <source>Reset Scores</source>
         <translation>Remettre les scores à zéro</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="77"/>
+        <location filename="../../src/game/strings.h" line="104"/>
         <source>You</source>
         <translation>Vous</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="78"/>
+        <location filename="../../src/game/strings.h" line="105"/>
         <source>Computer</source>
         <translation>Ordinateur</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="79"/>
+        <location filename="../../src/game/strings.h" line="106"/>
         <source>New Hand</source>
         <translation>Nouvelle main</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="80"/>
+        <location filename="../../src/game/strings.h" line="108"/>
         <source>Miles</source>
         <translation>Milles</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="81"/>
+        <location filename="../../src/game/strings.h" line="108"/>
         <source>Safeties</source>
         <translation>Bottes</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="82"/>
+        <location filename="../../src/game/strings.h" line="109"/>
         <source>All Safeties</source>
         <translation>Toutes les bottes</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="83"/>
+        <location filename="../../src/game/strings.h" line="109"/>
         <source>Coup Fourré</source>
         <translation>Coup fourré</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="84"/>
+        <location filename="../../src/game/strings.h" line="110"/>
         <source>Trip Complete</source>
         <translation>Voyage achevé</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="85"/>
+        <location filename="../../src/game/strings.h" line="110"/>
         <source>Delayed Action</source>
         <translation>Action retardée</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="86"/>
+        <location filename="../../src/game/strings.h" line="111"/>
         <source>Safe Trip</source>
         <translation>Voyage sûr</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="87"/>
+        <location filename="../../src/game/strings.h" line="111"/>
         <source>Extension</source>
         <translation>Prolongation</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="88"/>
+        <location filename="../../src/game/strings.h" line="112"/>
         <source>Shut Out</source>
         <translation>Capot</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="89"/>
+        <location filename="../../src/game/strings.h" line="112"/>
         <source>Hand Score</source>
         <translation>Points de la main</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="90"/>
+        <location filename="../../src/game/strings.h" line="113"/>
         <source>Game Score</source>
         <translation>Points de la partie</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="91"/>
+        <location filename="../../src/game/strings.h" line="113"/>
         <source>Games Won</source>
         <translation>Parties gagnées</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="92"/>
+        <location filename="../../src/qt/desktop_labels.h" line="8"/>
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="93"/>
+        <location filename="../../src/qt/desktop_labels.h" line="9"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="94"/>
+        <location filename="../../src/qt/desktop_labels.h" line="10"/>
         <source>Zoom In</source>
         <translation>Agrandir</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="95"/>
+        <location filename="../../src/qt/desktop_labels.h" line="11"/>
         <source>Zoom Out</source>
         <translation>Réduire</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="96"/>
+        <location filename="../../src/qt/desktop_labels.h" line="14"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="97"/>
+        <location filename="../../src/qt/desktop_labels.h" line="15"/>
+        <location filename="../../src/qt/help_window.cpp" line="16"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="98"/>
+        <location filename="../../src/qt/desktop_labels.h" line="16"/>
         <source>Animation speed</source>
         <translation>Vitesse de l&apos;animation</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="99"/>
+        <location filename="../../src/qt/language_menu.cpp" line="12"/>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="100"/>
+        <location filename="../../src/qt/language_menu.cpp" line="21"/>
         <source>System language</source>
         <translation>Langue du système</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="101"/>
+        <location filename="../../src/qt/help_window.cpp" line="18"/>
         <source>Back</source>
         <translation>Précédent</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="102"/>
+        <location filename="../../src/qt/help_window.cpp" line="19"/>
         <source>Forward</source>
         <translation>Suivant</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="103"/>
+        <location filename="../../src/qt/help_window.cpp" line="20"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="104"/>
+        <location filename="../../src/qt/desktop_labels.h" line="18"/>
         <source>Statistics</source>
         <translation>Statistiques</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="106"/>
+        <location filename="../../src/qt/desktop_labels.h" line="20"/>
         <source>Two Players</source>
         <translation>Deux joueurs</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="107"/>
+        <location filename="../../src/qt/desktop_labels.h" line="21"/>
         <source>Games Played</source>
         <translation>Parties jouées</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="108"/>
+        <location filename="../../src/qt/desktop_labels.h" line="22"/>
         <source>Share Won</source>
         <translation>Part gagnée</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="109"/>
+        <location filename="../../src/qt/desktop_labels.h" line="24"/>
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="110"/>
+        <location filename="../../src/qt/desktop_labels.h" line="25"/>
         <source>Longest Winning Streak</source>
         <translation>Plus longue série de victoires</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="111"/>
+        <location filename="../../src/qt/desktop_labels.h" line="26"/>
         <source>Current Winning Streak</source>
         <translation>Série de victoires en cours</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="112"/>
+        <location filename="../../src/qt/desktop_labels.h" line="27"/>
         <source>Hands Played</source>
         <translation>Mains jouées</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="113"/>
+        <location filename="../../src/qt/desktop_labels.h" line="28"/>
         <source>Hands Won</source>
         <translation>Mains gagnées</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="114"/>
+        <location filename="../../src/qt/desktop_labels.h" line="29"/>
         <source>Best Hand Score</source>
         <translation>Meilleure main</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="115"/>
+        <location filename="../../src/qt/desktop_labels.h" line="30"/>
         <source>Mean Hand Score</source>
         <translation>Moyenne par main</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="116"/>
+        <location filename="../../src/qt/desktop_labels.h" line="31"/>
         <source>Coups Fourrés</source>
         <translation>Coups fourrés</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="117"/>
+        <location filename="../../src/qt/desktop_labels.h" line="32"/>
         <source>Trips Completed</source>
         <translation>Voyages achevés</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="118"/>
+        <location filename="../../src/qt/desktop_labels.h" line="33"/>
         <source>Shut Outs</source>
         <translation>Capots</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="119"/>
+        <location filename="../../src/qt/desktop_labels.h" line="35"/>
         <source>In games between two players, the figures are Player 1&apos;s.</source>
         <translation>Dans les parties à deux joueurs, les chiffres sont ceux du joueur 1.</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="120"/>
+        <location filename="../../src/qt/desktop_labels.h" line="36"/>
         <source>Reset</source>
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <location filename="../../src/qt/translatable_texts.cpp" line="121"/>
+        <location filename="../../src/qt/desktop_labels.h" line="38"/>
         <source>Do you want to reset the statistics?</source>
         <translation>Voulez-vous réinitialiser les statistiques ?</translation>
     </message>

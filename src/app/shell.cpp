@@ -38,7 +38,7 @@ void Shell::setDefaults() {
         p.gamesWon2P = 0;
     }
     g.round.animDelay = DefaultAnimDelay;
-    g.statusText.clear();
+    g.status = {};
 }
 
 void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {

@@ -14,36 +14,51 @@ void line(DrawingSurface& s, int left, int top, int right, int bottom, Pen pen) 
     s.fillRect({left, top, right, bottom}, pen == Pen::White ? colors::White : colors::Black, pen);
 }
 
+// Draws with the view of the table as it is now, on its current surface if any.
+template <class Draw> void drawNow(Table& g, Draw draw) {
+    if (!g.surface) return;
+    const SeatView view = tableView(g);
+    draw(Board{view, g.layout, *g.surface});
+}
+
 } // namespace
+
+SeatView tableView(const Table& g) {
+    SeatView view = viewFor(g, shownSeat(g));
+    view.discardArmed = g.discardArmed;
+    return view;
+}
 
 void paintWindow(Table& g, DrawingSurface& surface) {
     DrawingSurface* previous = g.surface;
     g.surface = &surface;
-    surface.setBackground(colors::White);
-    drawBoard(g);
+    noteNothingPlayable(g);
+    drawNow(g, [](const Board& b) { paintView(b); });
     g.surface = previous;
 }
 
-void drawBoard(Table& g) {
-    if (!g.surface) return;
-    drawGrid(g);
-    drawLowerBoard(g);
-    drawStatusLine(g);
+void paintView(const Board& b) {
+    b.surface.setBackground(colors::White);
+    drawBoard(b);
 }
 
-void drawTextAt(Table& g, std::string_view text, int x, int y, HAlign align) {
-    if (!g.surface) return;
-    const Layout& l = g.layout;
+void drawBoard(const Board& b) {
+    drawGrid(b);
+    drawLowerBoard(b);
+    drawStatusLine(b);
+}
+
+void drawTextAt(const Board& b, std::string_view text, int x, int y, HAlign align) {
+    const Layout& l = b.layout;
     if (align != HAlign::Right)
-        g.surface->drawText(text, {x, y, l.screenWidth, l.screenHeight}, HAlign::Left, VAlign::Top);
+        b.surface.drawText(text, {x, y, l.screenWidth, l.screenHeight}, HAlign::Left, VAlign::Top);
     else
-        g.surface->drawText(text, {0, y, x, l.screenHeight}, HAlign::Right, VAlign::Top);
+        b.surface.drawText(text, {0, y, x, l.screenHeight}, HAlign::Right, VAlign::Top);
 }
 
-void drawGrid(Table& g) {
-    if (!g.surface) return;
-    DrawingSurface& s = *g.surface;
-    const Layout& l = g.layout;
+void drawGrid(const Board& b) {
+    DrawingSurface& s = b.surface;
+    const Layout& l = b.layout;
     line(s, 0, l.statusY, l.screenWidth, l.statusY + 1, Pen::Black);
     line(s, 0, l.handY, l.screenWidth, l.handY + 1, Pen::Black);
     line(s, l.deckX, l.handY, l.deckX + 1, l.statusY, Pen::Black);
@@ -54,53 +69,51 @@ void drawGrid(Table& g) {
         line(s, x + l.subColumn, 80, x + l.subColumn + 1, 130, Pen::Black);
         line(s, x, 130, x + l.panelWidth, 131, Pen::Black);
     }
-    drawMileageBar(g);
-    drawMilesAndHeaders(g);
+    drawMileageBar(b);
+    drawMilesAndHeaders(b);
 }
 
-void drawMileageBar(Table& g) {
-    if (!g.surface) return;
-    DrawingSurface& s = *g.surface;
-    const Layout& l = g.layout;
+void drawMileageBar(const Board& b) {
+    DrawingSurface& s = b.surface;
+    const Layout& l = b.layout;
     s.fillRect({l.panelWidth, -1, l.columnStride, l.handY + 1}, colors::LightGrey, Pen::Black);
     // The race line marks 700 miles; it stays there after an extension to 1000.
     int m = static_cast<int>((l.handY - 15) * 0.7);
     s.fillRect({l.panelWidth, l.handY - m - 15, l.columnStride, l.handY - m - 14},
                colors::LightGrey, Pen::Black);
     s.fillRect({l.halfWidth, 0, l.halfWidth + 1, l.handY}, colors::LightGrey, Pen::White);
-    drawCarMarkers(g);
+    drawCarMarkers(b);
 }
 
-void drawCarMarkers(Table& g) {
-    if (!g.surface) return;
-    const Layout& l = g.layout;
+void drawCarMarkers(const Board& b) {
+    const Layout& l = b.layout;
     constexpr int CarWidth = 12;
     constexpr int CarHeight = 15;
     for (int p = 0; p < 2; ++p) {
         // The bar is handY - 15 pixels tall for 1000 miles.
-        int d = static_cast<int>(static_cast<double>((l.handY - 15) * g.players[p].miles) * 0.001);
+        int d =
+            static_cast<int>(static_cast<double>((l.handY - 15) * b.view.players[p].miles) * 0.001);
         int x = p == 0 ? l.panelWidth + 2 : l.halfWidth + 2;
         int bitmap = p == 0 ? BlueCarBitmap : RedCarBitmap;
-        g.surface->drawBitmap(bitmap, 0, x, l.handY - d - 15, CarWidth, CarHeight);
+        b.surface.drawBitmap(bitmap, 0, x, l.handY - d - 15, CarWidth, CarHeight);
     }
 }
 
-void drawMilesAndHeaders(Table& g) {
-    if (!g.surface) return;
-    const Layout& l = g.layout;
+void drawMilesAndHeaders(const Board& b) {
+    const Layout& l = b.layout;
     for (int p = 0; p < 2; ++p) {
-        drawTextAt(g, std::to_string(g.players[p].miles), l.panelX(p) + l.panelWidth - 5, 132,
+        drawTextAt(b, std::to_string(b.view.players[p].miles), l.panelX(p) + l.panelWidth - 5, 132,
                    HAlign::Right);
-        drawPlayerHeader(g, p);
+        drawPlayerHeader(b, p);
     }
 }
 
-void drawPlayerHeader(Table& g, int player) {
-    if (!g.surface || !validPlayer(player)) return;
-    DrawingSurface& s = *g.surface;
-    const Layout& l = g.layout;
-    const PlayerRecord& rec = g.players[player];
-    bool current = player == g.currentPlayer;
+void drawPlayerHeader(const Board& b, int player) {
+    if (!validPlayer(player)) return;
+    DrawingSurface& s = b.surface;
+    const Layout& l = b.layout;
+    const PlayerView& rec = b.view.players[player];
+    bool current = player == b.view.currentPlayer;
     int x = l.panelX(player);
 
     s.fillRect({x, 0, x + l.panelWidth, 30}, current ? colors::Blue : colors::White, Pen::Null);
@@ -109,19 +122,51 @@ void drawPlayerHeader(Table& g, int player) {
 
     const int edges[4] = {x, x + l.panelWidth / 3, x + (2 * l.panelWidth) / 3, x + l.panelWidth};
     const int labels[3] = {text::LabelHand, text::LabelScore, text::LabelWon};
-    const int values[3] = {rec.handScore, rec.gameScore, rec.gamesWon(g.playerCount)};
+    const int values[3] = {rec.handScore, rec.gameScore, rec.gamesWon};
     for (int c = 0; c < 3; ++c) {
         Rect cell{edges[c], 2, edges[c + 1], 28};
-        const char* label = stringText(labels[c]);
-        s.drawText(label ? label : "", cell, HAlign::Center, VAlign::Top);
+        s.drawText(s.text(labels[c]), cell, HAlign::Center, VAlign::Top);
         s.drawText(std::to_string(values[c]), cell, HAlign::Center, VAlign::Bottom);
     }
     s.setBackground(saved);
 }
 
+void drawHeaders(const Board& b) {
+    drawPlayerHeader(b, 0);
+    drawPlayerHeader(b, 1);
+}
+
+void drawMileageBar(Table& g) {
+    drawNow(g, [](const Board& b) { drawMileageBar(b); });
+}
+
+void drawMilesAndHeaders(Table& g) {
+    drawNow(g, [](const Board& b) { drawMilesAndHeaders(b); });
+}
+
 void drawHeaders(Table& g) {
-    drawPlayerHeader(g, 0);
-    drawPlayerHeader(g, 1);
+    drawNow(g, [](const Board& b) { drawHeaders(b); });
+}
+
+void drawHand(Table& g) {
+    noteNothingPlayable(g);
+    drawNow(g, [](const Board& b) { drawHand(b); });
+}
+
+void coverHand(Table& g) {
+    drawNow(g, [](const Board& b) { coverHand(b); });
+}
+
+void drawPlayerPanels(Table& g) {
+    drawNow(g, [](const Board& b) { drawPlayerPanels(b); });
+}
+
+void drawBattlePile(Table& g, int player) {
+    drawNow(g, [player](const Board& b) { drawBattlePile(b, player); });
+}
+
+void invertSlotHighlight(Table& g, int slot) {
+    drawNow(g, [slot](const Board& b) { invertSlotHighlight(b, slot); });
 }
 
 } // namespace tarmigo

@@ -1,8 +1,14 @@
 #pragma once
-// Drawing the board on the current surface. Every routine does nothing when no
-// surface is current (a tap in the replay driver, the simulator).
+// Drawing the board. Every drawing reads one seat's view (game/view.h), the layout
+// and a surface, so that it cannot show what that seat may not see.
+//
+// The routines taking a Table are for drawing during a tap: each builds the view of
+// the seat the screen shows from the table as it is at that moment and draws on the
+// table's current surface; they do nothing when no surface is current (a tap in the
+// replay driver, the simulator).
 #include "board/surface.h"
 #include "board/table.h"
+#include "game/view.h"
 
 #include <string_view>
 
@@ -10,32 +16,56 @@ namespace tarmigo {
 
 class DrawingSurface;
 
-// The paint handler: draws the whole board on the given surface.
-void paintWindow(Table& g, DrawingSurface& surface);
-void drawBoard(Table& g);
+// What one drawing works with.
+struct Board {
+    const SeatView& view;
+    const Layout& layout;
+    DrawingSurface& surface;
+};
 
-void drawGrid(Table& g);
-void drawMileageBar(Table& g);
-void drawCarMarkers(Table& g);
-void drawMilesAndHeaders(Table& g);
-void drawPlayerHeader(Table& g, int player);
-void drawHeaders(Table& g);
-void drawLowerBoard(Table& g);
-void drawHand(Table& g);
-void coverHand(Table& g);
-void drawDeckArea(Table& g);
-void drawCardsLeft(Table& g);
-void drawPlayerPanels(Table& g);
-void drawSafetyRow(Table& g, int player);
-void drawBattlePile(Table& g, int player);
-void drawSpeedPile(Table& g, int player);
-void drawDistanceArea(Table& g, int player);
+// The view the table's screen shows: that of shownSeat, with the armed discard.
+SeatView tableView(const Table& g);
+
+// The paint handler: draws the whole board on the given surface. A hand with no
+// playable card and none selected first sets the message that says to discard.
+void paintWindow(Table& g, DrawingSurface& surface);
+// The whole board from a view alone, on a white background.
+void paintView(const Board& b);
+void drawBoard(const Board& b);
+
+void drawGrid(const Board& b);
+void drawMileageBar(const Board& b);
+void drawCarMarkers(const Board& b);
+void drawMilesAndHeaders(const Board& b);
+void drawPlayerHeader(const Board& b, int player);
+void drawHeaders(const Board& b);
+void drawLowerBoard(const Board& b);
+void drawHand(const Board& b);
+void coverHand(const Board& b);
+void drawDeckArea(const Board& b);
+void drawCardsLeft(const Board& b);
+void drawPlayerPanels(const Board& b);
+void drawSafetyRow(const Board& b, int player);
+void drawBattlePile(const Board& b, int player);
+void drawSpeedPile(const Board& b, int player);
+void drawDistanceArea(const Board& b, int player);
 
 // One line of board text whose top is at y: left-aligned it starts at x and may run
 // to the right edge of the screen, right-aligned it ends at x.
-void drawTextAt(Table& g, std::string_view text, int x, int y, HAlign align);
+void drawTextAt(const Board& b, std::string_view text, int x, int y, HAlign align);
 
 // Inverts the highlight rectangle of hand slot s (1..7; 0 lies left of the window).
+void invertSlotHighlight(const Board& b, int slot);
+
+// During a tap, on the table's current surface.
+void drawMileageBar(Table& g);
+void drawMilesAndHeaders(Table& g);
+void drawHeaders(Table& g);
+// Also sets the message to discard when no card of the hand can be played.
+void drawHand(Table& g);
+void coverHand(Table& g);
+void drawPlayerPanels(Table& g);
+void drawBattlePile(Table& g, int player);
 void invertSlotHighlight(Table& g, int slot);
 
 } // namespace tarmigo

@@ -2,7 +2,6 @@
 #include "board/draw.h"
 #include "board/status_line.h"
 #include "board/surface.h"
-#include "game/legality.h"
 #include "game/strings.h"
 
 #include <algorithm>
@@ -10,82 +9,75 @@
 
 namespace tarmigo {
 
-void drawLowerBoard(Table& g) {
+void noteNothingPlayable(Table& g) {
     if (!g.surface) return;
-    if (g.has(flag::turnHandover))
-        coverHand(g);
-    else
-        drawHand(g);
-    drawDeckArea(g);
-    drawPlayerPanels(g);
-    drawCardsLeft(g);
+    const SeatView view = tableView(g);
+    if (!view.handShown || !view.isOwnTurn()) return;
+    const bool anyPlayable = std::any_of(view.playable.begin(), view.playable.end(),
+                                         [](bool playable) { return playable; });
+    // Set before the hand and the status line are drawn, so no refresh is asked.
+    if (!anyPlayable && view.selectedSlot == 0) setStatus(g, text::MustDiscard, Refresh::No);
 }
 
-void drawHand(Table& g) {
-    if (!g.surface) return;
+void drawLowerBoard(const Board& b) {
+    if (b.view.turnHandover)
+        coverHand(b);
+    else
+        drawHand(b);
+    drawDeckArea(b);
+    drawPlayerPanels(b);
+    drawCardsLeft(b);
+}
+
+void drawHand(const Board& b) {
+    const SeatView& v = b.view;
     // The computer's hand is never shown: the row keeps its last picture.
-    if (isComputerTurn(g)) return;
-    DrawingSurface& s = *g.surface;
-    const Layout& l = g.layout;
+    if (!v.isOwnTurn() || !v.handShown) return;
+    DrawingSurface& s = b.surface;
+    const Layout& l = b.layout;
     s.fillRect({0, l.handY + 1, l.deckX, l.statusY}, colors::White, Pen::White);
 
-    const PlayerRecord& own = g.own();
-    bool greyOut = g.has(flag::showPlayable);
-    bool anyPlayable = false;
     for (int slot = 1; slot <= HandSize; ++slot) {
-        bool playable = isSlotPlayable(g, slot);
-        anyPlayable = anyPlayable || playable;
-        int tint = !playable && greyOut ? GreyCardBitmap : 0;
+        int tint = !v.playable[slot - 1] && v.showPlayable ? GreyCardBitmap : 0;
         const Point at = l.slotCard(slot);
-        s.drawBitmap(own.slot(slot), tint, at.x, at.y, CardWidth, CardHeight);
+        s.drawBitmap(v.hand[slot - 1], tint, at.x, at.y, CardWidth, CardHeight);
     }
-    int selected = own.selectedSlot();
-    // Set during the paint, before the status line is drawn, so no refresh is asked.
-    if (!anyPlayable && selected == 0) setStatus(g, text::MustDiscard, Refresh::No);
-    if (selected >= 1 && selected <= HandSize) invertSlotHighlight(g, selected);
-    drawHeaders(g);
+    if (v.selectedSlot >= 1 && v.selectedSlot <= HandSize) invertSlotHighlight(b, v.selectedSlot);
+    drawHeaders(b);
 }
 
-void coverHand(Table& g) {
-    if (!g.surface) return;
-    const Layout& l = g.layout;
-    g.surface->fillRect({1, l.handY + 1, l.deckX, l.statusY}, colors::LightGrey, Pen::White);
+void coverHand(const Board& b) {
+    const Layout& l = b.layout;
+    b.surface.fillRect({1, l.handY + 1, l.deckX, l.statusY}, colors::LightGrey, Pen::White);
 }
 
-void drawDeckArea(Table& g) {
-    if (!g.surface) return;
-    DrawingSurface& s = *g.surface;
-    const Layout& l = g.layout;
-    int pos = g.round.deckPos;
+void drawDeckArea(const Board& b) {
+    DrawingSurface& s = b.surface;
+    const Layout& l = b.layout;
+    const int left = b.view.cardsLeft;
     s.fillRect({l.deckX + 1, l.handY + 1, l.screenWidth, l.statusY}, colors::White, Pen::White);
     // With two or more cards left a second back peeks out beneath the top card.
     const Point pile = l.drawPileCard();
-    if (pos < DeckSize - 1)
-        s.drawBitmap(CardBackBitmap, 0, pile.x + 1, pile.y + 1, CardWidth, CardHeight);
-    int top = pos <= DeckSize - 1 ? CardBackBitmap : int(EmptySlot);
+    if (left >= 2) s.drawBitmap(CardBackBitmap, 0, pile.x + 1, pile.y + 1, CardWidth, CardHeight);
+    int top = left >= 1 ? CardBackBitmap : int(EmptySlot);
     s.drawBitmap(top, 0, pile.x, pile.y, CardWidth, CardHeight);
-    int discard = g.round.discardTop != 0 ? int(g.round.discardTop) : int(EmptySlot);
     const Point discardAt = l.discardCard();
-    s.drawBitmap(discard, 0, discardAt.x, discardAt.y, CardWidth, CardHeight);
+    s.drawBitmap(b.view.discardTop, 0, discardAt.x, discardAt.y, CardWidth, CardHeight);
     s.fillRect({l.deckX + 5, l.handY + 5, l.deckX + 15, l.handY + 15},
-               g.discardArmed ? colors::Red : colors::White, Pen::White);
+               b.view.discardArmed ? colors::Red : colors::White, Pen::White);
 }
 
-void drawCardsLeft(Table& g) {
-    if (!g.surface) return;
-    const Layout& l = g.layout;
-    // A damaged record may hold a deck position past the end: the pile is then empty.
-    int left = std::max(0, DeckSize - g.round.deckPos);
+void drawCardsLeft(const Board& b) {
+    const Layout& l = b.layout;
     // The two blanks, painted opaque, wipe out the leading digit of a longer count.
-    g.surface->drawText("  " + std::to_string(left),
-                        {l.deckX + 1, l.handY, l.deckX + 18, l.handY + 31}, HAlign::Right,
-                        VAlign::Bottom);
+    b.surface.drawText("  " + std::to_string(b.view.cardsLeft),
+                       {l.deckX + 1, l.handY, l.deckX + 18, l.handY + 31}, HAlign::Right,
+                       VAlign::Bottom);
 }
 
-void invertSlotHighlight(Table& g, int slot) {
-    if (!g.surface) return;
-    const Point card = g.layout.slotCard(slot);
-    g.surface->invertRect(card.x + 1, card.y + 4, 16, 18);
+void invertSlotHighlight(const Board& b, int slot) {
+    const Point card = b.layout.slotCard(slot);
+    b.surface.invertRect(card.x + 1, card.y + 4, 16, 18);
 }
 
 } // namespace tarmigo

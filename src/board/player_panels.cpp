@@ -9,9 +9,8 @@
 namespace tarmigo {
 namespace {
 
-void drawLabel(Table& g, int id, int x, int y) {
-    const char* label = stringText(id);
-    drawTextAt(g, label ? label : "", x, y, HAlign::Left);
+void drawLabel(const Board& b, int id, int x, int y) {
+    drawTextAt(b, b.surface.text(id), x, y, HAlign::Left);
 }
 
 // No stack of a 1000-mile race holds more than ten cards; a damaged record must not
@@ -20,44 +19,43 @@ constexpr int MaxStackHeight = 10;
 
 } // namespace
 
-void drawPlayerPanels(Table& g) {
-    if (!g.surface) return;
+void drawPlayerPanels(const Board& b) {
     for (int p = 0; p < 2; ++p) {
-        drawSafetyRow(g, p);
-        drawBattlePile(g, p);
-        drawSpeedPile(g, p);
-        drawDistanceArea(g, p);
+        drawSafetyRow(b, p);
+        drawBattlePile(b, p);
+        drawSpeedPile(b, p);
+        drawDistanceArea(b, p);
     }
 }
 
-void drawSafetyRow(Table& g, int player) {
-    if (!g.surface || !validPlayer(player)) return;
-    DrawingSurface& s = *g.surface;
-    const Layout& l = g.layout;
-    const PlayerRecord& rec = g.players[player];
+void drawSafetyRow(const Board& b, int player) {
+    if (!validPlayer(player)) return;
+    DrawingSurface& s = b.surface;
+    const Layout& l = b.layout;
+    const PlayerView& rec = b.view.players[player];
     int x = l.panelX(player);
     s.fillRect({x, 31, x + l.panelWidth, 80}, colors::White, Pen::White);
-    drawLabel(g, text::LabelSafety, x + 5, 32);
+    drawLabel(b, text::LabelSafety, x + 5, 32);
     for (int i = 0; i < 4; ++i) {
         const Point card = l.safetyCard(player, i);
-        if ((rec.safeties() >> i) & 1)
+        if ((rec.safeties >> i) & 1)
             s.drawBitmap(RightOfWay + i, 0, card.x, card.y, CardWidth, CardHeight);
         // A coup fourre wears the same inverted box as a hand highlight.
-        if ((rec.coupFourre() >> i) & 1) s.invertRect(card.x + 1, card.y + 4, 16, 18);
+        if ((rec.coupFourre >> i) & 1) s.invertRect(card.x + 1, card.y + 4, 16, 18);
     }
 }
 
-void drawBattlePile(Table& g, int player) {
-    if (!g.surface || !validPlayer(player)) return;
-    DrawingSurface& s = *g.surface;
-    const Layout& l = g.layout;
+void drawBattlePile(const Board& b, int player) {
+    if (!validPlayer(player)) return;
+    DrawingSurface& s = b.surface;
+    const Layout& l = b.layout;
     int x = l.panelX(player);
-    bool moving = isMoving(g, player);
+    bool moving = b.view.players[player].moving;
     s.fillRect({x, 81, x + l.subColumn, 130}, moving ? colors::Green : colors::White, Pen::Null);
     Rgb saved = s.background();
     if (moving) s.setBackground(colors::Green);
-    drawLabel(g, text::LabelHazard, x + 5, 82);
-    int battle = g.players[player].battle();
+    drawLabel(b, text::LabelHazard, x + 5, 82);
+    int battle = b.view.players[player].battle;
     // Values 5 and 10..15 never occur; a damaged record shows an empty pile.
     const Point card = l.battleCard(player);
     if ((battle >= BattleGo && battle <= 4) || isHazardBattle(battle))
@@ -65,14 +63,14 @@ void drawBattlePile(Table& g, int player) {
     s.setBackground(saved);
 }
 
-void drawSpeedPile(Table& g, int player) {
-    if (!g.surface || !validPlayer(player)) return;
-    DrawingSurface& s = *g.surface;
-    const Layout& l = g.layout;
+void drawSpeedPile(const Board& b, int player) {
+    if (!validPlayer(player)) return;
+    DrawingSurface& s = b.surface;
+    const Layout& l = b.layout;
     int x = l.panelX(player) + l.subColumn;
     s.fillRect({x + 1, 81, l.panelX(player) + l.panelWidth, 130}, colors::White, Pen::White);
-    drawLabel(g, text::LabelSpeed, x + 5, 82);
-    int speed = g.players[player].speed();
+    drawLabel(b, text::LabelSpeed, x + 5, 82);
+    int speed = b.view.players[player].speed;
     const Point card = l.speedCard(player);
     if (speed == SpeedLimited)
         s.drawBitmap(SpeedLimit, 0, card.x, card.y, CardWidth, CardHeight);
@@ -80,26 +78,26 @@ void drawSpeedPile(Table& g, int player) {
         s.drawBitmap(EndOfLimit, 0, card.x, card.y, CardWidth, CardHeight);
 }
 
-void drawDistanceArea(Table& g, int player) {
-    if (!g.surface || !validPlayer(player)) return;
-    DrawingSurface& s = *g.surface;
-    const Layout& l = g.layout;
-    const PlayerRecord& rec = g.players[player];
-    const PlayerRecord& other = g.players[1 - player];
+void drawDistanceArea(const Board& b, int player) {
+    if (!validPlayer(player)) return;
+    DrawingSurface& s = b.surface;
+    const Layout& l = b.layout;
+    const PlayerView& rec = b.view.players[player];
+    const PlayerView& other = b.view.players[1 - player];
     int x = l.panelX(player);
     s.fillRect({x, 131, x + l.panelWidth, l.handY}, colors::White, Pen::White);
-    drawLabel(g, text::LabelDistance, x + 5, 132);
-    drawTextAt(g, std::to_string(rec.miles), x + l.panelWidth - 5, 132, HAlign::Right);
+    drawLabel(b, text::LabelDistance, x + 5, 132);
+    drawTextAt(b, std::to_string(rec.miles), x + l.panelWidth - 5, 132, HAlign::Right);
 
     // Equal mileages short of 1000 give no flag to either side.
-    if (g.has(flag::handOver) && (rec.miles == ExtendedRace || rec.miles > other.miles)) {
+    if (b.view.handOver && (rec.miles == ExtendedRace || rec.miles > other.miles)) {
         constexpr int FlagSize = 32;
         s.drawBitmap(FlagBitmap, 0, x + 23, Layout::DistanceY, FlagSize, FlagSize);
-        drawLabel(g, text::LabelWinner, x + 23, 183);
+        drawLabel(b, text::LabelWinner, x + 23, 183);
         return;
     }
     for (int i = 0; i < 5; ++i) {
-        int count = std::min<int>(rec.distancePlayed[i], MaxStackHeight);
+        int count = std::min(rec.distancePlayed[i], MaxStackHeight);
         for (int j = 0; j < count; ++j) {
             const Point card = l.distanceCard(player, i, j);
             s.drawBitmap(Distance25 + i, 0, card.x, card.y, CardWidth, CardHeight);

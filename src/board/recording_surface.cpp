@@ -31,6 +31,10 @@ void RecordingSurface::invertRect(int x, int y, int w, int h) {
     record(std::move(op));
 }
 
+std::string RecordingSurface::text(int id) const {
+    return texts_ ? texts_->text(id) : DrawingSurface::text(id);
+}
+
 void RecordingSurface::drawText(std::string_view text, const Rect& r, HAlign h, VAlign v) {
     DrawOp op;
     op.kind = DrawOp::Kind::Text;

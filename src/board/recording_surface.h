@@ -44,6 +44,9 @@ class RecordingSurface : public DrawingSurface {
     Rgb background() const override { return background_; }
     void saveBlock(int x, int y, int w, int h) override;
     void restoreBlock(int x, int y) override;
+    // The texts of another surface (the window's, in its language), or English.
+    std::string text(int id) const override;
+    void takeTextsFrom(const DrawingSurface* source) { texts_ = source; }
 
     // Forgets the recorded calls; the current background becomes the starting one.
     void clear();
@@ -67,6 +70,7 @@ class RecordingSurface : public DrawingSurface {
     Rgb background_ = colors::White;
     Rgb initialBackground_ = colors::White;
     std::vector<DrawOp> ops_;
+    const DrawingSurface* texts_ = nullptr;
 };
 
 // Makes one recorded call on another surface.

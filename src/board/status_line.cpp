@@ -5,18 +5,25 @@
 
 namespace tarmigo {
 
-void clearStatusLine(Table& g) {
-    if (!g.surface) return;
-    const Layout& l = g.layout;
-    g.surface->fillRect({0, l.statusY + 1, l.screenWidth, l.screenHeight - 26}, colors::White,
-                        Pen::White);
+void clearStatusLine(const Board& b) {
+    const Layout& l = b.layout;
+    b.surface.fillRect({0, l.statusY + 1, l.screenWidth, l.screenHeight - 26}, colors::White,
+                       Pen::White);
 }
 
-void drawStatusLine(Table& g) {
+void clearStatusLine(Table& g) {
     if (!g.surface) return;
-    clearStatusLine(g);
-    if (g.statusText.empty() || g.has(flag::hideTips)) return;
-    drawTextAt(g, g.statusText, 5, g.layout.statusY + 2, HAlign::Left);
+    static const SeatView nothing; // clearing shows nothing of the game
+    clearStatusLine(Board{nothing, g.layout, *g.surface});
+}
+
+void drawStatusLine(const Board& b) {
+    clearStatusLine(b);
+    const StatusMessage& message = b.view.status;
+    if (message.id == 0 || b.view.hideTips) return;
+    const std::string text = messageText(b.surface.text(message.id), message);
+    if (text.empty()) return;
+    drawTextAt(b, text, 5, b.layout.statusY + 2, HAlign::Left);
 }
 
 } // namespace tarmigo

@@ -1,21 +1,29 @@
 #pragma once
-// The status line: one line of tips, prompts and rule messages under the hand.
+// The status line: one line of tips, prompts and rule messages under the hand. The
+// message is kept by string id and number (Game::status) and becomes text only when
+// it is drawn, in the language of the surface it is drawn on.
 #include "board/table.h"
 
 namespace tarmigo {
 
-// Whether setting the status text also asks for a repaint of the status line, or
+struct Board;
+
+// Whether setting the status message also asks for a repaint of the status line, or
 // leaves it to a paint that follows anyway.
 enum class Refresh : bool { No = false, Yes = true };
 
-// Sets the status text to a string id's text (blank while tips are hidden).
+// Sets the status message to a string id (no message while tips are hidden).
 void setStatus(Table& g, int id, Refresh refresh);
-// The same, with the "%d" of the text replaced by a number.
+// The same, with a number for the "%d" of the text.
 void setStatusNumber(Table& g, int id, int number, Refresh refresh);
+// Sets the message that says to discard when the hand the screen shows has no card
+// that can be played and none selected (the paint and the hand's drawing do this).
+void noteNothingPlayable(Table& g);
 
-// Paints the status strip white without touching the text.
+// Paints the status strip white without touching the message.
 void clearStatusLine(Table& g);
-// Clears the strip and draws the text, unless tips are hidden.
-void drawStatusLine(Table& g);
+void clearStatusLine(const Board& b);
+// Clears the strip and draws the message, unless tips are hidden.
+void drawStatusLine(const Board& b);
 
 } // namespace tarmigo

@@ -5,27 +5,24 @@
 namespace tarmigo {
 namespace {
 
-void showText(Table& g, int id, const int* number, Refresh refresh) {
-    std::string text;
-    if (!g.has(flag::hideTips)) {
-        const char* loaded = stringText(id);
-        if (!loaded) return; // an unknown id leaves the previous message
-        text = loaded;
-        if (text.size() > 127) text.resize(127);
-        if (number) text = formatNumber(text, *number);
+void showMessage(Table& g, StatusMessage message, Refresh refresh) {
+    if (g.has(flag::hideTips)) {
+        message = {};
+    } else if (!stringText(message.id)) {
+        return; // an unknown id leaves the previous message
     }
-    g.statusText = std::move(text);
+    g.status = message;
     if (refresh == Refresh::Yes) invalidateStatus(g);
 }
 
 } // namespace
 
 void setStatus(Table& g, int id, Refresh refresh) {
-    showText(g, id, nullptr, refresh);
+    showMessage(g, {id, false, 0}, refresh);
 }
 
 void setStatusNumber(Table& g, int id, int number, Refresh refresh) {
-    showText(g, id, &number, refresh);
+    showMessage(g, {id, true, number}, refresh);
 }
 
 } // namespace tarmigo

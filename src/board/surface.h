@@ -2,8 +2,10 @@
 // All the board drawing goes through this small surface interface.
 #include "board/bitmaps.h"
 #include "board/layout.h"
+#include "game/strings.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tarmigo {
@@ -48,6 +50,14 @@ class DrawingSurface {
     // restoreBlock copies it back with its top-left corner at (x, y).
     virtual void saveBlock(int x, int y, int w, int h) = 0;
     virtual void restoreBlock(int x, int y) = 0;
+
+    // The text of a string id in the language this surface shows (UTF-8), empty for an
+    // id with no text. The board draws its labels and messages by id through it, and
+    // fills a message's number into the text it gets; English unless overridden.
+    virtual std::string text(int id) const {
+        const char* english = stringText(id);
+        return english ? english : "";
+    }
 };
 
 } // namespace tarmigo

@@ -4,7 +4,7 @@
 //
 // The rules take a Game and touch only the rules' state. The board and the turn
 // layer take a Table: the same game with the screen beside it (the layout, the
-// surface being drawn on, the status text, the armed discard) and the window's
+// surface being drawn on, the armed discard) and the window's
 // screen requests (ScreenHost). A Table reports its rules' events to its own
 // board, which slides and draws them on the table's surface.
 #include "board/board_events.h"
@@ -14,7 +14,6 @@
 #include "game/game.h"
 
 #include <cstdint>
-#include <string>
 
 namespace tarmigo {
 
@@ -26,7 +25,6 @@ struct Screen {
     Layout layout;
     // The surface all drawing goes to: that of the paint or of the tap in progress.
     DrawingSurface* surface = nullptr;
-    std::string statusText;
     // The next tapped card is discarded (the draw pile was tapped with none selected).
     bool discardArmed = false;
     // The pen went down inside the window; only then does a pen up tap.

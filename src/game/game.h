@@ -1,12 +1,15 @@
 #pragma once
 // The rules' state in one object, passed explicitly to every rule: the records, the
 // deck and the undo snapshot, with the platform the rules ask (Host) and whoever
-// listens to what they report (GameEvents). What the screen shows is the board's
-// (board/table.h), the saving machinery the application's (app/session.h).
+// listens to what they report (GameEvents), and the status message they and the
+// board last raised. What a screen shows of it is one seat's view (game/view.h),
+// the screen itself the board's (board/table.h), the saving machinery the
+// application's (app/session.h).
 #include "game/cards.h"
 #include "game/events.h"
 #include "game/host.h"
 #include "game/records.h"
+#include "game/strings.h"
 
 #include <array>
 #include <cstdint>
@@ -44,6 +47,10 @@ struct Game {
     bool expert = false;
 
     UndoSnapshot undo;
+
+    // The status line's message as the rules and the board last raised it, by id; not
+    // saved. Every screen turns it into text in its own language when it draws it.
+    StatusMessage status;
 
     // The question the last move waits on. Not saved: a program stopped while it is
     // asked restores the position before that move.

@@ -1,7 +1,19 @@
 #pragma once
 // The program's texts, addressed by string id, kept in one table.
+//
+// Every text is written once, here and in strings.cpp, inside QT_TRANSLATE_NOOP
+// ("Tarmigo", text): lupdate reads these files for the translators, and the Qt front
+// end looks each text up in its language when it shows it. Without Qt the marker is
+// the text itself.
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+
+#ifndef QT_TRANSLATE_NOOP
+// Spelt as Qt spells it, so that either may come first.
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
 
 namespace tarmigo {
 
@@ -42,6 +54,27 @@ inline constexpr int ResetScores = 1603;
 
 // The text of a string id, or null when the table has none.
 const char* stringText(int id);
+// The whole table, (id, English text) in the order of the ids.
+std::span<const std::pair<int, const char*>> stringTable();
+
+// A message of the status line, kept by id until it is drawn so that each screen
+// shows it in its own language. Id 0 is no message.
+struct StatusMessage {
+    int id = 0;
+    bool hasNumber = false;
+    int number = 0; // fills the "%d" of the text when hasNumber
+
+    bool operator==(const StatusMessage&) const = default;
+};
+
+// A loaded text is at most this long, before its number is filled in.
+inline constexpr std::size_t MaxMessageLength = 127;
+
+// A message's text from the text of its id (in whatever language): cut to the
+// longest loaded text, then the number filled in.
+std::string messageText(std::string_view text, const StatusMessage& message);
+// The message in English, as the string table has it; empty for no message.
+std::string englishText(const StatusMessage& message);
 
 // The text of a string id with its "%d" replaced by a number.
 std::string formatNumber(std::string_view format, int number);
@@ -49,31 +82,36 @@ std::string formatNumber(std::string_view format, int number);
 // Texts of the windows and dialogs that have no string id.
 namespace label {
 inline constexpr const char* ProgramName = "Tarmigo";
-inline constexpr const char* AboutTitle = "About Tarmigo";
-inline constexpr const char* Version = "Version 1.1";
+inline constexpr const char* AboutTitle = QT_TRANSLATE_NOOP("Tarmigo", "About Tarmigo");
+inline constexpr const char* Version = QT_TRANSLATE_NOOP("Tarmigo", "Version 1.1");
 inline constexpr const char* WebAddress = "tarmigo.example.org";
-inline constexpr const char* MenuOnePlayer = "1 Player Game";
-inline constexpr const char* MenuTwoPlayer = "2 Player Game";
-inline constexpr const char* MenuAbout = "About Tarmigo";
-inline constexpr const char* MenuOptions = "Options";
-inline constexpr const char* MenuScores = "Scores";
+inline constexpr const char* MenuOnePlayer = QT_TRANSLATE_NOOP("Tarmigo", "1 Player Game");
+inline constexpr const char* MenuTwoPlayer = QT_TRANSLATE_NOOP("Tarmigo", "2 Player Game");
+inline constexpr const char* MenuAbout = QT_TRANSLATE_NOOP("Tarmigo", "About Tarmigo");
+inline constexpr const char* MenuOptions = QT_TRANSLATE_NOOP("Tarmigo", "Options");
+inline constexpr const char* MenuScores = QT_TRANSLATE_NOOP("Tarmigo", "Scores");
 // Options dialog
-inline constexpr const char* Difficulty = "Difficulty";
-inline constexpr const char* ToPlay = "To play";
-inline constexpr const char* ToDiscard = "To discard";
-inline constexpr const char* SortCards = "Sort Cards in Hand";
-inline constexpr const char* PlaySounds = "Play Sounds";
-inline constexpr const char* Animation = "Animation";
-inline constexpr const char* ShowPlayable = "Show Playable Cards";
-inline constexpr const char* ShowTips = "Show Tips";
-inline constexpr const char* ResetScores = "Reset Scores";
+inline constexpr const char* Difficulty = QT_TRANSLATE_NOOP("Tarmigo", "Difficulty");
+inline constexpr const char* ToPlay = QT_TRANSLATE_NOOP("Tarmigo", "To play");
+inline constexpr const char* ToDiscard = QT_TRANSLATE_NOOP("Tarmigo", "To discard");
+inline constexpr const char* SortCards = QT_TRANSLATE_NOOP("Tarmigo", "Sort Cards in Hand");
+inline constexpr const char* PlaySounds = QT_TRANSLATE_NOOP("Tarmigo", "Play Sounds");
+inline constexpr const char* Animation = QT_TRANSLATE_NOOP("Tarmigo", "Animation");
+inline constexpr const char* ShowPlayable = QT_TRANSLATE_NOOP("Tarmigo", "Show Playable Cards");
+inline constexpr const char* ShowTips = QT_TRANSLATE_NOOP("Tarmigo", "Show Tips");
+inline constexpr const char* ResetScores = QT_TRANSLATE_NOOP("Tarmigo", "Reset Scores");
 // Scores dialog
-inline constexpr const char* You = "You";
-inline constexpr const char* Computer = "Computer";
-inline constexpr const char* NewHand = "New Hand";
+inline constexpr const char* You = QT_TRANSLATE_NOOP("Tarmigo", "You");
+inline constexpr const char* Computer = QT_TRANSLATE_NOOP("Tarmigo", "Computer");
+inline constexpr const char* NewHand = QT_TRANSLATE_NOOP("Tarmigo", "New Hand");
 inline constexpr const char* ScoreRows[12] = {
-    "Miles",     "Safeties",  "All Safeties", "Coup Fourr\u00e9", "Trip Complete", "Delayed Action",
-    "Safe Trip", "Extension", "Shut Out",     "Hand Score",       "Game Score",    "Games Won"};
+    QT_TRANSLATE_NOOP("Tarmigo", "Miles"),         QT_TRANSLATE_NOOP("Tarmigo", "Safeties"),
+    QT_TRANSLATE_NOOP("Tarmigo", "All Safeties"),  QT_TRANSLATE_NOOP("Tarmigo", "Coup Fourré"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Trip Complete"), QT_TRANSLATE_NOOP("Tarmigo", "Delayed Action"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Safe Trip"),     QT_TRANSLATE_NOOP("Tarmigo", "Extension"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Shut Out"),      QT_TRANSLATE_NOOP("Tarmigo", "Hand Score"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Game Score"),    QT_TRANSLATE_NOOP("Tarmigo", "Games Won"),
+};
 } // namespace label
 
 } // namespace tarmigo

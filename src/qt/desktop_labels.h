@@ -1,37 +1,40 @@
 #pragma once
 // Texts that only the desktop window shows: the zoom, the Done button of the
-// dialogs and the Statistics window.
+// dialogs and the Statistics window, marked for lupdate like the string table.
+#include <QtGlobal>
+
 namespace tarmigo::desktop_label {
 
-inline constexpr const char* Done = "Done";
-inline constexpr const char* Zoom = "Zoom";
-inline constexpr const char* ZoomIn = "Zoom In";
-inline constexpr const char* ZoomOut = "Zoom Out";
+inline constexpr const char* Done = QT_TRANSLATE_NOOP("Tarmigo", "Done");
+inline constexpr const char* Zoom = QT_TRANSLATE_NOOP("Tarmigo", "Zoom");
+inline constexpr const char* ZoomIn = QT_TRANSLATE_NOOP("Tarmigo", "Zoom In");
+inline constexpr const char* ZoomOut = QT_TRANSLATE_NOOP("Tarmigo", "Zoom Out");
 // A zoom factor in the Zoom menu, "%1" being the factor.
 inline constexpr const char* ZoomFactor = "%1\u00d7";
-inline constexpr const char* Undo = "Undo";
-inline constexpr const char* Help = "Help";
-inline constexpr const char* AnimationSpeed = "Animation speed";
+inline constexpr const char* Undo = QT_TRANSLATE_NOOP("Tarmigo", "Undo");
+inline constexpr const char* Help = QT_TRANSLATE_NOOP("Tarmigo", "Help");
+inline constexpr const char* AnimationSpeed = QT_TRANSLATE_NOOP("Tarmigo", "Animation speed");
 
-inline constexpr const char* Statistics = "Statistics";
-inline constexpr const char* Expert = "Expert";
-inline constexpr const char* TwoPlayers = "Two Players";
-inline constexpr const char* GamesPlayed = "Games Played";
-inline constexpr const char* ShareWon = "Share Won";
+inline constexpr const char* Statistics = QT_TRANSLATE_NOOP("Tarmigo", "Statistics");
+inline constexpr const char* Expert = QT_TRANSLATE_NOOP("Tarmigo", "Expert");
+inline constexpr const char* TwoPlayers = QT_TRANSLATE_NOOP("Tarmigo", "Two Players");
+inline constexpr const char* GamesPlayed = QT_TRANSLATE_NOOP("Tarmigo", "Games Played");
+inline constexpr const char* ShareWon = QT_TRANSLATE_NOOP("Tarmigo", "Share Won");
 // A share of games, "%1" being the whole number of hundredths.
-inline constexpr const char* Percent = "%1%";
-inline constexpr const char* LongestStreak = "Longest Winning Streak";
-inline constexpr const char* CurrentStreak = "Current Winning Streak";
-inline constexpr const char* HandsPlayed = "Hands Played";
-inline constexpr const char* HandsWon = "Hands Won";
-inline constexpr const char* BestHand = "Best Hand Score";
-inline constexpr const char* MeanHand = "Mean Hand Score";
-inline constexpr const char* CoupsFourres = "Coups Fourr\u00e9s";
-inline constexpr const char* TripsCompleted = "Trips Completed";
-inline constexpr const char* ShutOuts = "Shut Outs";
+inline constexpr const char* Percent = QT_TRANSLATE_NOOP("Tarmigo", "%1%");
+inline constexpr const char* LongestStreak = QT_TRANSLATE_NOOP("Tarmigo", "Longest Winning Streak");
+inline constexpr const char* CurrentStreak = QT_TRANSLATE_NOOP("Tarmigo", "Current Winning Streak");
+inline constexpr const char* HandsPlayed = QT_TRANSLATE_NOOP("Tarmigo", "Hands Played");
+inline constexpr const char* HandsWon = QT_TRANSLATE_NOOP("Tarmigo", "Hands Won");
+inline constexpr const char* BestHand = QT_TRANSLATE_NOOP("Tarmigo", "Best Hand Score");
+inline constexpr const char* MeanHand = QT_TRANSLATE_NOOP("Tarmigo", "Mean Hand Score");
+inline constexpr const char* CoupsFourres = QT_TRANSLATE_NOOP("Tarmigo", "Coups Fourrés");
+inline constexpr const char* TripsCompleted = QT_TRANSLATE_NOOP("Tarmigo", "Trips Completed");
+inline constexpr const char* ShutOuts = QT_TRANSLATE_NOOP("Tarmigo", "Shut Outs");
 inline constexpr const char* TwoPlayersNote =
-    "In games between two players, the figures are Player 1's.";
-inline constexpr const char* Reset = "Reset";
-inline constexpr const char* ResetStatistics = "Do you want to reset the statistics?";
+    QT_TRANSLATE_NOOP("Tarmigo", "In games between two players, the figures are Player 1's.");
+inline constexpr const char* Reset = QT_TRANSLATE_NOOP("Tarmigo", "Reset");
+inline constexpr const char* ResetStatistics =
+    QT_TRANSLATE_NOOP("Tarmigo", "Do you want to reset the statistics?");
 
 } // namespace tarmigo::desktop_label

@@ -13,11 +13,11 @@ namespace tarmigo {
 
 HelpWindow::HelpWindow(const QUrl& page, QWidget* parent)
     : QDialog(parent), browser_(new QTextBrowser(this)) {
-    setWindowTitle(shownText("Help"));
+    setWindowTitle(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Help")));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* back = new QPushButton(shownText("Back"), this);
-    auto* forward = new QPushButton(shownText("Forward"), this);
-    auto* close = new QPushButton(shownText("Close"), this);
+    auto* back = new QPushButton(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Back")), this);
+    auto* forward = new QPushButton(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Forward")), this);
+    auto* close = new QPushButton(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Close")), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     // Links to other pages of the help stay here; links out of it go to the desktop.

@@ -9,7 +9,7 @@
 namespace tarmigo {
 
 void addLanguageMenu(QMenu* view, QSettings* preferences) {
-    QMenu* menu = view->addMenu(shownText("Language"));
+    QMenu* menu = view->addMenu(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Language")));
     menu->setObjectName(QStringLiteral("languageMenu"));
     auto* group = new QActionGroup(menu);
     const QString kept =
@@ -18,8 +18,10 @@ void addLanguageMenu(QMenu* view, QSettings* preferences) {
     const struct {
         const char* code;
         const char* name;
-    } choices[] = {
-        {"", "System language"}, {"en", "English"}, {"de", "Deutsch"}, {"fr", "Français"}};
+    } choices[] = {{"", QT_TRANSLATE_NOOP("Tarmigo", "System language")},
+                   {"en", "English"},
+                   {"de", "Deutsch"},
+                   {"fr", "Français"}};
     for (const auto& choice : choices) {
         const QString code = QString::fromLatin1(choice.code);
         QAction* action = menu->addAction(code.isEmpty() ? shownText(choice.name)

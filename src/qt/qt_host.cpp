@@ -258,12 +258,14 @@ void QtHost::paintNow() {
     // Shown in its turn: the board as it is now, before the moves that follow it.
     Presentation& queue = game().presentation;
     if (queue.empty()) queue.startFrom(board_.surface().background());
+    queue.takeTextsFrom(&board_.surface()); // the board's texts in the window's language
     paintWindow(game(), queue);
 }
 
 DrawingSurface* QtHost::acquireTapSurface() {
     Presentation& queue = game().presentation;
     if (queue.empty()) queue.startFrom(board_.surface().background());
+    queue.takeTextsFrom(&board_.surface()); // the board's texts in the window's language
     return &queue;
 }
 

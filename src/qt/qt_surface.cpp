@@ -5,6 +5,7 @@
 
 #include "board/bitmaps.h"
 #include "game/cards.h"
+#include "game/strings.h"
 
 #include <QPainter>
 #include <QString>
@@ -155,11 +156,15 @@ const QFontMetrics& QtSurface::metrics() {
     return *metrics_;
 }
 
+std::string QtSurface::text(int id) const {
+    return shownText(stringText(id)).toStdString();
+}
+
 void QtSurface::drawText(std::string_view text, const Rect& r, HAlign h, VAlign v) {
     const int z = zoom_;
     const QRect box(r.left * z, r.top * z, (r.right - r.left) * z, (r.bottom - r.top) * z);
     if (box.isEmpty() || text.empty()) return;
-    const QString s = shownText(text);
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const PackedText packed(packed_, s);
     const int width = packed.valid() ? packed.width() : metrics().horizontalAdvance(s);
     const int height = packed.valid() ? packed_->height : metrics().height();

@@ -36,6 +36,8 @@ class QtSurface : public DrawingSurface {
     Rgb background() const override { return background_; }
     void saveBlock(int x, int y, int w, int h) override;
     void restoreBlock(int x, int y) override;
+    // The text of a string id in the language the program speaks.
+    std::string text(int id) const override;
 
     const QImage& image() const { return image_; }
     int zoom() const { return zoom_; }

@@ -1,18 +1,14 @@
 #include "qt/translation.h"
 
-#include "game/strings.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTranslator>
 
 #include <memory>
-#include <vector>
 
 namespace tarmigo {
 namespace {
@@ -28,52 +24,11 @@ Loaded& loaded() {
     return state;
 }
 
-// The string-table texts with a "%d", as patterns that match them with any number.
-struct NumberedText {
-    const char* english;
-    QRegularExpression pattern;
-};
-
-const std::vector<NumberedText>& numberedTexts() {
-    static const std::vector<NumberedText> texts = [] {
-        std::vector<NumberedText> out;
-        int count = 0;
-        const char* const* all = translatableTexts(&count);
-        for (int i = 0; i < count; ++i) {
-            const QString text = QString::fromUtf8(all[i]);
-            const qsizetype at = text.indexOf(QLatin1String("%d"));
-            if (at < 0) continue;
-            out.push_back({all[i], QRegularExpression(QLatin1Char('^') +
-                                                      QRegularExpression::escape(text.left(at)) +
-                                                      QLatin1String("(\\d+)") +
-                                                      QRegularExpression::escape(text.mid(at + 2)) +
-                                                      QLatin1Char('$'))});
-        }
-        return out;
-    }();
-    return texts;
-}
-
 } // namespace
 
 QString shownText(const char* english) {
     if (english == nullptr || *english == '\0') return {};
     return QCoreApplication::translate(TextContext, english);
-}
-
-QString shownText(std::string_view english) {
-    const QByteArray source(english.data(), static_cast<qsizetype>(english.size()));
-    QString direct = QCoreApplication::translate(TextContext, source.constData());
-    if (loaded().code == QLatin1String("en") || direct != QString::fromUtf8(source)) return direct;
-    const QString text = QString::fromUtf8(source);
-    for (const NumberedText& numbered : numberedTexts()) {
-        const QRegularExpressionMatch match = numbered.pattern.match(text);
-        if (!match.hasMatch()) continue;
-        QString translated = QCoreApplication::translate(TextContext, numbered.english);
-        translated.replace(QLatin1String("%d"), match.captured(1));
-        return translated;
-    }
-    return direct;
 }
 
 QStringList availableLanguages() {

@@ -1,11 +1,10 @@
 #pragma once
-// The program's texts in the player's language. The English string table stays the
-// one source: each text is translated where it is shown, in one context, and a text
-// with no translation shows in English.
+// The program's texts in the player's language. The English texts are the sources,
+// marked for lupdate where they are defined (the string table in game/strings.cpp,
+// the labels in game/strings.h and qt/desktop_labels.h), all in one context; each is
+// translated where it is shown, and a text with no translation shows in English.
 #include <QString>
 #include <QStringList>
-
-#include <string_view>
 
 class QSettings;
 
@@ -14,14 +13,8 @@ namespace tarmigo {
 // The one translation context of the string table and the window labels.
 inline constexpr const char* TextContext = "Tarmigo";
 
-// Every text that lupdate should offer the translators (see translatable_texts.cpp).
-const char* const* translatableTexts(int* count);
-
-// An English text as the player sees it. A board text such as "Player 2 Wins!" or
-// "That would exceed the 1000 mile race", made from a string-table text with a number,
-// is recognised and translated with its number.
+// An English text as the player sees it.
 QString shownText(const char* english);
-QString shownText(std::string_view english);
 
 // The languages the program speaks, English first.
 QStringList availableLanguages();

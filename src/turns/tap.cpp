@@ -52,9 +52,9 @@ void playTap(Table& g, int x, int y) {
     if (g.has(flag::turnHandover)) {
         if (y < g.layout.statusY) return;
         // The next player takes the device: show his hand and give him his card.
+        g.round.set(flag::turnHandover, false);
         drawHand(g);
         drawCard(g, DrawSlide::Shown);
-        g.round.set(flag::turnHandover, false);
         g.events->undoAvailable(g, false);
         return;
     }

@@ -1,7 +1,7 @@
 // The pieces of the desktop program that stand apart from the window: its runtime
 // folder, the help page, the sounds, and the German and French texts: complete,
-// recognised where the board shows them with a number, fitting the board at every zoom,
-// and chosen by --lang, the settings or the system.
+// looked up by id where the board shows them, fitting the board at every zoom, and
+// chosen by --lang, the settings or the system.
 #include "game/strings.h"
 #include "qt/app_paths.h"
 #include "qt/board_font.h"
@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -72,12 +73,31 @@ TEST(HelpPage, IsFoundInTheLanguageAndOpensInTheProgramsOwnWindowWithoutAViewer)
 
 const QString Translations = findTranslations(QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path());
 
-// The ids of the string table, found by asking it.
+// The ids of the string table.
 std::vector<int> stringIds() {
     std::vector<int> ids;
-    for (int id = 1000; id < 2000; ++id)
-        if (stringText(id)) ids.push_back(id);
+    for (const auto& [id, english] : stringTable()) ids.push_back(id);
     return ids;
+}
+
+// The texts lupdate found where they are marked, as the translation file keeps them,
+// with whether each has a finished translation.
+std::vector<std::pair<QString, bool>> translationFile(const char* language) {
+    QFile file(
+        QStringLiteral(TARMIGO_TRANSLATION_SOURCES "/tarmigo_%1.ts").arg(QLatin1String(language)));
+    std::vector<std::pair<QString, bool>> messages;
+    if (!file.open(QIODevice::ReadOnly)) return messages;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == QLatin1String("source")) source = xml.readElementText();
+        if (xml.name() != QLatin1String("translation")) continue;
+        const bool marked = !xml.attributes().value(QLatin1String("type")).isEmpty();
+        messages.emplace_back(source, !marked && !xml.readElementText().isEmpty());
+    }
+    return messages;
 }
 
 class LanguageTest : public ::testing::TestWithParam<const char*> {};
@@ -85,35 +105,36 @@ class LanguageTest : public ::testing::TestWithParam<const char*> {};
 TEST_P(LanguageTest, EveryTextHasATranslation) {
     QTranslator translator;
     ASSERT_TRUE(translator.load(QStringLiteral("tarmigo_") + GetParam(), Translations));
-    int count = 0;
-    const char* const* texts = translatableTexts(&count);
-    for (int id : stringIds())
-        EXPECT_TRUE(std::any_of(texts, texts + count,
-                                [id](const char* t) { return qstrcmp(t, stringText(id)) == 0; }))
-            << "not marked for translation: " << stringText(id);
-    for (int i = 0; i < count; ++i)
-        EXPECT_FALSE(translator.translate(TextContext, texts[i]).isEmpty())
-            << GetParam() << " lacks: " << texts[i];
+    for (const auto& [id, english] : stringTable())
+        EXPECT_FALSE(translator.translate(TextContext, english).isEmpty())
+            << GetParam() << " lacks " << id << ": " << english;
+    // Every marked text, the windows' labels among them, is translated and none is left over.
+    const auto messages = translationFile(GetParam());
+    EXPECT_GT(messages.size(), stringTable().size());
+    for (const auto& [source, finished] : messages)
+        EXPECT_TRUE(finished) << GetParam() << " lacks: " << source.toStdString();
 }
 
 TEST_P(LanguageTest, EveryStatusTextFitsTheBoard) {
     useLanguage(QString::fromLatin1(GetParam()), Translations);
+    const QtSurface surface(240, 320);
     const QFontMetrics metrics(boardFont(1));
-    const auto fits = [&](const std::string& text, int room) {
-        const QString shown = shownText(std::string_view(text));
-        EXPECT_LE(metrics.horizontalAdvance(shown), room) << GetParam() << ": " << text;
+    const auto fits = [&](int id, int number, int room) {
+        const std::string shown = messageText(surface.text(id), {id, true, number});
+        EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(shown)), room)
+            << GetParam() << ": " << shown;
     };
     // The status line starts 5 pixels in and is cut at the board's 240-pixel edge;
     // status, player and result texts are ids 1200 to 1499, the widest number in them 1000.
     for (int id : stringIds())
-        if (id >= 1200 && id < 1500) fits(formatNumber(stringText(id), id == 1218 ? 1000 : 2), 235);
+        if (id >= 1200 && id < 1500) fits(id, id == 1218 ? 1000 : 2, 235);
     // Three header cells to a 104-pixel panel, the hazard and speed piles side by side,
     // the safety row and the distance area across it.
     const std::pair<int, int> labels[] = {{text::LabelHand, 34},     {text::LabelScore, 34},
                                           {text::LabelWon, 34},      {text::LabelHazard, 44},
                                           {text::LabelSpeed, 44},    {text::LabelSafety, 99},
                                           {text::LabelDistance, 99}, {text::LabelWinner, 99}};
-    for (auto [id, room] : labels) fits(stringText(id), room);
+    for (auto [id, room] : labels) fits(id, 0, room);
     useLanguage(QStringLiteral("en"), Translations);
     // A larger board has a larger font, in proportion.
     EXPECT_NEAR(QFontMetrics(boardFont(3)).height(), 3 * metrics.height(), 3);
@@ -121,17 +142,19 @@ TEST_P(LanguageTest, EveryStatusTextFitsTheBoard) {
 
 INSTANTIATE_TEST_SUITE_P(GermanAndFrench, LanguageTest, ::testing::Values("de", "fr"));
 
-TEST(Translation, BoardTextsWithANumberAreTranslatedAndUnknownTextsStayEnglish) {
+TEST(Translation, TheBoardsSurfaceGivesTheTextOfAnIdInTheLanguageAndTheBoardFillsTheNumber) {
     useLanguage(QStringLiteral("de"), Translations);
-    const std::pair<const char*, const char*> rows[] = {
-        {"Player 2 Wins!", "Spieler 2 gewinnt!"},
-        {"That would exceed the 1000 mile race", "Das überschreitet die 1000 Meilen"},
-        {"700", "700"},
-        {"That would exceed the mile race", "That would exceed the mile race"}};
-    for (auto [shown, expected] : rows)
-        EXPECT_EQ(shownText(std::string_view(shown)), QString::fromUtf8(expected));
+    const QtSurface surface(240, 320);
+    const std::pair<StatusMessage, const char*> rows[] = {
+        {{1406, false, 0}, "Spieler 2 gewinnt!"},
+        {{1218, true, 1000}, "Das überschreitet die 1000 Meilen"},
+        {{text::LabelHand, false, 0}, "Hand"},
+        {{999, false, 0}, ""}}; // no such id
+    for (auto [message, expected] : rows)
+        EXPECT_EQ(messageText(surface.text(message.id), message), expected);
     useLanguage(QStringLiteral("xx"), Translations); // none: English
-    EXPECT_EQ(shownText(std::string_view("Player 2 Wins!")), QStringLiteral("Player 2 Wins!"));
+    EXPECT_EQ(surface.text(1406), "Player 2 Wins!");
+    useLanguage(QStringLiteral("en"), Translations);
 }
 
 TEST(Translation, TheCommandLineOverridesTheSettingsWhichOverrideTheSystem) {

@@ -1,6 +1,7 @@
 // The packed board font draws every board text exactly as Qt draws it with the
 // board font: the same width and the same pixels, in each language and at each
 // packed zoom, on the board's background colours and cut at a box's edge.
+#include "game/strings.h"
 #include "qt/board_font.h"
 #include "qt/packed_text.h"
 #include "qt/translation.h"
@@ -16,13 +17,11 @@ namespace {
 
 const QString Translations = findTranslations(QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path());
 
-// Every text of the program as the board shows it, numbers put in, and some numbers.
+// Every text of the string table as the board shows it, numbers put in, and some numbers.
 QStringList shownTexts() {
     QStringList texts;
-    int count = 0;
-    const char* const* all = translatableTexts(&count);
-    for (int i = 0; i < count; ++i)
-        texts << shownText(all[i]).replace(QLatin1String("%d"), QLatin1String("1000"));
+    for (const auto& [id, english] : stringTable())
+        texts << shownText(english).replace(QLatin1String("%d"), QLatin1String("1000"));
     for (const char* number : {"0", "25", "87", "  106", "1234567890", "4711"})
         texts << QString::fromLatin1(number);
     return texts;

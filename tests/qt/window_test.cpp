@@ -14,6 +14,7 @@
 #include "qt/settings_store.h"
 #include "qt/sound_player.h"
 #include "qt/statistics_window.h"
+#include "qt/translation.h"
 #include "support/notation.h"
 
 #include <QAction>
@@ -21,6 +22,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -188,6 +190,20 @@ TEST_F(MainWindowTest, ATapPlaysSavesBothCopiesAndUndoTakesItBackUnsaved) {
     EXPECT_EQ(current(), afterTap);
 }
 
+TEST_F(MainWindowTest, ATapsDrawingSpeaksTheWindowsLanguage) {
+    useLanguage(QStringLiteral("de"),
+                findTranslations(QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path()));
+    start();
+    // The tap draws into the queue the window plays: its labels and messages by id.
+    DrawingSurface* tap = window->host().acquireTapSurface();
+    ASSERT_NE(tap, nullptr);
+    EXPECT_EQ(tap->text(text::LabelScore), "Stand");
+    EXPECT_EQ(messageText(tap->text(text::EndOfTurn), {text::EndOfTurn, true, 2}),
+              "Zugende - Spieler 2 tippt hier weiter");
+    window->host().releaseTapSurface();
+    useLanguage(QStringLiteral("en"), QString());
+}
+
 TEST_F(MainWindowTest, PressAndReleaseMakeATapFromMouseOrTouch) {
     start();
     game().players[0].hand[0] = Go;
@@ -225,7 +241,7 @@ TEST_F(MainWindowTest, KeysTapTheHandTheDrawPileUndoHelpAndQuit) {
     key(Qt::Key_D);
     EXPECT_FALSE(game().discardArmed);
     key(Qt::Key_Z, Qt::ControlModifier); // Undo is disabled: nothing happens
-    EXPECT_NE(game().statusText, "Undone");
+    EXPECT_NE(game().status.id, text::Undone);
     key(Qt::Key_1);
     EXPECT_NE(game().players[0].battle(), BattleEmpty);
     key(Qt::Key_Z, Qt::ControlModifier);

@@ -23,7 +23,7 @@ struct Position : PositionBuilder<Position, Session> {
         g.secondStore = &secondCopy;
     }
 
-    const std::string& status() const { return g.statusText; }
+    std::string status() const { return englishText(g.status); }
 
     // --- moves, as a tap makes them: a refusal is followed up by the discard mode ---
     // Lays the card of slot s on the pile its kind implies.

@@ -181,7 +181,7 @@ void Driver::dump() {
     Session& g = shell_->game();
     buildSaveRecord(g);
     out_ << "record " << hex(g.recordBuffer) << '\n';
-    out_ << "status \"" << g.statusText << "\"\n";
+    out_ << "status \"" << englishText(g.status) << "\"\n";
     out_ << "undo " << (undoEnabled_ ? 1 : 0) << '\n';
     out_ << "armed " << (g.discardArmed ? 1 : 0) << '\n';
     out_ << "stored " << storedHex(fileStore_) << ' ' << storedHex(secondStore_) << '\n';
