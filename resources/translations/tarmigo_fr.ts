@@ -245,8 +245,8 @@
     </message>
     <message>
         <location filename="../../src/qt/translatable_texts.cpp" line="63"/>
-        <source>Version 1.1</source>
-        <translation>Version 1.1</translation>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location filename="../../src/qt/translatable_texts.cpp" line="64"/>

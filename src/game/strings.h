@@ -50,7 +50,7 @@ std::string formatNumber(std::string_view format, int number);
 namespace label {
 inline constexpr const char* ProgramName = "Tarmigo";
 inline constexpr const char* AboutTitle = "About Tarmigo";
-inline constexpr const char* Version = "Version 1.1";
+inline constexpr const char* Version = "Version %1"; // %1: ProgramVersion
 inline constexpr const char* WebAddress = "tarmigo.example.org";
 inline constexpr const char* MenuOnePlayer = "1 Player Game";
 inline constexpr const char* MenuTwoPlayer = "2 Player Game";

@@ -61,7 +61,7 @@ const char* const Texts[] = {
     QT_TRANSLATE_NOOP("Tarmigo", "Do you want to forfeit the current game and start a new one?"),
     QT_TRANSLATE_NOOP("Tarmigo", "Do you want to reset all scores?"),
     QT_TRANSLATE_NOOP("Tarmigo", "About Tarmigo"),
-    QT_TRANSLATE_NOOP("Tarmigo", "Version 1.1"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Version %1"),
     QT_TRANSLATE_NOOP("Tarmigo", "1 Player Game"),
     QT_TRANSLATE_NOOP("Tarmigo", "2 Player Game"),
     QT_TRANSLATE_NOOP("Tarmigo", "Options"),

@@ -5,6 +5,7 @@
 #include "app/shell.h"
 #include "app/store.h"
 #include "game/strings.h"
+#include "game/version.h"
 #include "qt/about_window.h"
 #include "qt/board_view.h"
 #include "qt/command_bar.h"
@@ -390,6 +391,8 @@ TEST_F(MainWindowTest, AboutShowsTheProgramWithItsIcon) {
     onNextModal([&](QWidget* dialog) {
         shown = dynamic_cast<AboutWindow*>(dialog) != nullptr;
         EXPECT_FALSE(find<QLabel>(dialog, "icon")->pixmap().isNull());
+        EXPECT_EQ(find<QLabel>(dialog, "version")->text(),
+                  QStringLiteral("Version ") + QLatin1String(ProgramVersion));
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     command(command::About);
