@@ -22,7 +22,14 @@ template <class Int> bool parseWhole(std::string_view text, Int& out) {
 }
 
 std::string quoted(std::string_view s) {
-    return "'" + std::string(s) + "'";
+    // Appended in place: `"'" + std::string(s)` inserts at the front, which GCC 12
+    // at -O3 wrongly reports as an overlapping copy (-Wrestrict).
+    std::string out;
+    out.reserve(s.size() + 2);
+    out += '\'';
+    out += s;
+    out += '\'';
+    return out;
 }
 
 } // namespace
