@@ -65,6 +65,10 @@ const char* stringText(int id) {
     return it == std::end(Table) ? nullptr : it->second;
 }
 
+std::span<const std::pair<int, const char*>> stringTable() {
+    return Table;
+}
+
 std::string formatNumber(std::string_view format, int number) {
     std::string out(format);
     if (auto at = out.find("%d"); at != std::string::npos)

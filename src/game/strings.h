@@ -1,7 +1,9 @@
 #pragma once
 // The program's texts, addressed by string id, kept in one table.
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tarmigo {
 
@@ -42,6 +44,9 @@ inline constexpr int ResetScores = 1603;
 
 // The text of a string id, or null when the table has none.
 const char* stringText(int id);
+
+// The whole table: each string id with its text.
+std::span<const std::pair<int, const char*>> stringTable();
 
 // The text of a string id with its "%d" replaced by a number.
 std::string formatNumber(std::string_view format, int number);
