@@ -90,6 +90,8 @@ MainWindow::~MainWindow() {
 
 void MainWindow::start() {
     host_->handle([this] { shell_->start(ScreenWidth, ScreenHeight); });
+    // The statistics catch up with the restored game, wherever a kill left them.
+    statistics_->settle(shell_->game());
     started_ = true;
     host_->repaintBoard();
 }
