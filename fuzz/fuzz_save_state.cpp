@@ -37,15 +37,16 @@ void checkStoresHold(const MemoryStore& file, const MemoryStore& second, const S
 }
 
 // A tap somewhere that matters: a hand slot, the draw pile, the status line or the board.
-void tapSomewhere(Session& g, std::uint8_t choice) {
-    const Layout& l = g.layout;
+void tapSomewhere(Shell& shell, std::uint8_t choice) {
+    const Layout& l = shell.game().layout;
     const int kind = choice % 10;
     const Point at = kind < 7    ? Point{l.slotX(kind + 1) + 9, l.handY + 18}
                      : kind == 7 ? Point{l.deckX + 30, l.handY + 15}
                      : kind == 8 ? Point{20, l.statusY + 10}
                                  : Point{20, 100};
-    penDown(g);
-    penUp(g, at.x, at.y);
+    shell.penDown();
+    shell.penUp(at.x, at.y);
+    shell.presentAtOnce(); // what the tap showed, its question answered
 }
 
 } // namespace
@@ -104,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t tapCount = std::min<std::size_t>(8, data + size - taps);
     for (std::size_t i = 0; i < tapCount; ++i) {
         host.yesNoAnswers = {(taps[i] & 0x80) != 0};
-        tapSomewhere(g, taps[i]);
+        tapSomewhere(shell, taps[i]);
         checkInvariants(g);
         checkStoresHold(file, second, g);
     }

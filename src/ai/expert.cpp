@@ -2,6 +2,7 @@
 
 #include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
+#include "ai/turn.h"
 #include "game/deal.h"
 #include "game/hand_end.h"
 #include "game/legality.h"
@@ -32,17 +33,11 @@ constexpr double MeanHandScore = 1000;
 constexpr double HandSpread = 900;
 // A turn is at most 20 attempts; a hand ends long before this many turns.
 constexpr int MaxPlayoutTurns = 400;
-constexpr int Attempts = 20;
 
 // A platform where nothing shows, sounds, asks or saves: the planning copies run on it.
 class PlanningHost : public Host {
   public:
     std::uint32_t tickCount() override { return 0; }
-    void playSound(std::string_view) override {}
-    bool askYesNo(int) override { return false; }
-    int runScoresDialog() override { return 0; }
-    void postCommand(int) override {}
-    void enableUndoButton(bool) override {}
 };
 
 // The generator of the replays, with its own state.
@@ -179,17 +174,12 @@ class Draws {
 
 // One turn of the cheap policy, as the computer's turn loop takes it.
 void playTurn(Game& g, Draws& draws) {
-    int result = TurnStays;
-    for (int attempts = 0; result == TurnStays && attempts < Attempts; ++attempts) {
-        const int choice = chooseCard(g, ChooseMode::Select);
-        result = choice != target::DrawPile && g.own().selectedSlot() != 0 ? dispatchMove(g, choice)
-                                                                           : TurnStays;
-        if (result == TurnStays) draws.draw(g);
-        checkBlockedHand(g);
-        if (handOver(g)) return;
-    }
-    g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
-    draws.draw(g);
+    takeTurn(
+        g, Mover::Computer, [&g] { return chooseCard(g, ChooseMode::Select); },
+        [&g](int target) {
+            return g.own().selectedSlot() != 0 ? dispatchMove(g, target) : TurnStays;
+        },
+        [&g, &draws] { draws.draw(g); });
 }
 
 // Card kinds that the opponent cannot hold, judged from its last move: a player
@@ -333,6 +323,7 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen) 
             draws.deal(guessPile);
             setSelectedSlot(trial, moves[i].slot);
             const int first = dispatchMove(trial, moves[i].target);
+            answerExtension(trial, false);
             outcome[i] = playOut(trial, draws, p, first);
         }
         for (std::size_t i : inPlay) {

@@ -1,13 +1,10 @@
 #pragma once
 // Command ids of the menu bar and of the Scores dialog's button, and the ids with
-// which a dialog closes. The two the rules use at a hand's end are theirs
-// (game/host.h); the others are only the application's.
-#include "game/host.h"
-
+// which a dialog closes.
 namespace tarmigo {
 
 namespace command {
-inline constexpr int NewGameMenu = NewGameCommand; // + playerCount
+inline constexpr int NewGameMenu = 4010; // + playerCount
 inline constexpr int OnePlayerGame = NewGameMenu + 1;
 inline constexpr int TwoPlayerGame = NewGameMenu + 2;
 inline constexpr int ViewMenu = 4020;
@@ -21,7 +18,7 @@ inline constexpr int Undo = 4040;
 namespace dialog {
 inline constexpr int Done = 1;
 inline constexpr int Cancel = 2;
-inline constexpr int NewHand = ScoresNewHand;
+inline constexpr int NewHand = 3227; // the Scores dialog's "New Hand"
 } // namespace dialog
 
 } // namespace tarmigo

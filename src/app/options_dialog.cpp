@@ -21,7 +21,7 @@ const int OptionsDialog::PlayTexts[2] = {text::TapCardOnce, text::TapCardTwice};
 const int OptionsDialog::DiscardTexts[3] = {text::TapCardThenDeck, text::TapCardTwice,
                                             text::TapCardOnce};
 
-OptionsDialog::OptionsDialog(Session& g) : g_(g) {
+OptionsDialog::OptionsDialog(Session& g, ShellHost& host) : g_(g), host_(host) {
     const RoundRecord& r = g.round;
     difficulty_ = r.has(flag::hard) ? (g.expert ? 2 : 1) : 0;
     play_ = r.get(flag::playMode);
@@ -58,13 +58,18 @@ void OptionsDialog::moveSlider(int position) {
     if (sliderVisible()) slider_ = std::clamp(position, 0, SliderMax);
 }
 
-void OptionsDialog::pressResetScores() {
-    if (!resetEnabled_ || !g_.host.askYesNo(text::ResetScores)) return;
-    for (PlayerRecord& p : g_.players) {
-        p.gamesWon1P = 0;
-        p.gamesWon2P = 0;
-    }
-    resetEnabled_ = false;
+void OptionsDialog::pressResetScores(const std::function<void()>& answered) {
+    if (!resetEnabled_) return;
+    host_.askYesNo(text::ResetScores, [this, answered](bool yes) {
+        if (yes) {
+            for (PlayerRecord& p : g_.players) {
+                p.gamesWon1P = 0;
+                p.gamesWon2P = 0;
+            }
+            resetEnabled_ = false;
+        }
+        if (answered) answered();
+    });
 }
 
 void OptionsDialog::done() {

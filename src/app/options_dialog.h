@@ -2,14 +2,16 @@
 // The Options dialog's rules, as a model that a window or the replay driver operates.
 #include "app/session.h"
 
+#include <functional>
+
 namespace tarmigo {
 
 class OptionsDialog {
   public:
     static constexpr int SliderMax = 16;
 
-    // Fills the controls from the game's settings.
-    explicit OptionsDialog(Session& g);
+    // Fills the controls from the game's settings; host asks the Reset question.
+    OptionsDialog(Session& g, ShellHost& host);
 
     // The "Difficulty" list: 0 Easy, 1 Hard, 2 Expert (Hard in the record, and the
     // game's planning computer).
@@ -37,8 +39,8 @@ class OptionsDialog {
 
     bool resetEnabled() const { return resetEnabled_; }
     // Asks 1603; on Yes clears the games won of both modes at once (stands even if
-    // the dialog is then cancelled).
-    void pressResetScores();
+    // the dialog is then cancelled). answered runs once the question is answered.
+    void pressResetScores(const std::function<void()>& answered = {});
 
     // Done: applies every setting and saves. Cancel applies nothing.
     void done();
@@ -51,6 +53,7 @@ class OptionsDialog {
 
   private:
     Session& g_;
+    ShellHost& host_;
     int difficulty_ = 0;
     int play_ = 0;
     int discard_ = 0;

@@ -3,6 +3,7 @@
 #include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
 #include "ai/expert.h"
+#include "ai/turn.h"
 #include "app/shell.h"
 #include "app/taps.h"
 #include "game/deal.h"
@@ -39,6 +40,10 @@ class SeatZeroMemory : public GameEvents {
     }
     void statusMessage(Game& g, int id) override { next_.statusMessage(g, id); }
     void statusNumber(Game& g, int id, int n) override { next_.statusNumber(g, id, n); }
+    void handEnded(Game& g) override { next_.handEnded(g); }
+    void sound(Game& g, Sound s) override { next_.sound(g, s); }
+    void undoAvailable(Game& g, bool available) override { next_.undoAvailable(g, available); }
+    void extensionAsked(Game& g) override { next_.extensionAsked(g); }
 
   private:
     void count(Card c) {
@@ -65,23 +70,12 @@ int playerZeroChoice(Table& g, const SeenCounts& seen) {
 
 // Player 0's turn, taken as a person takes it: each choice is one tap on a card;
 // a laid safety brings a replacement card and another tap; a move that passes the
-// turn hands the next card to the computer. Bounded like the computer's turn.
+// turn hands the next card to the computer. The computer's own turn loop.
 void playerZeroTurn(Table& g, const SeenCounts& seen) {
-    for (int attempts = 0; attempts < ComputerAttempts; ++attempts) {
-        const int choice = playerZeroChoice(g, seen);
-        if (choice == target::DrawPile) {
-            // A person's card comes by itself; this only happens after a damaged start.
-            drawCard(g, DrawSlide::Shown);
-            continue;
-        }
-        const int result = executeTarget(g, choice);
-        checkBlockedHand(g);
-        if (handOver(g)) return;
-        if (result == TurnPasses) break;
-        drawCard(g, DrawSlide::Shown);
-    }
-    g.currentPlayer = 1;
-    drawCard(g, DrawSlide::Shown);
+    takeTurn(
+        g, Mover::Person, [&g, &seen] { return playerZeroChoice(g, seen); },
+        [&g](int target) { return executeTarget(g, target); },
+        [&g] { drawCard(g, DrawSlide::Shown); });
 }
 
 } // namespace
@@ -122,7 +116,9 @@ bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame, const Levels
             setLevel(g, hard[1], expert[1]);
             computerTurn(g);
         }
+        g.presentation.clear(); // nobody watches
     }
+    g.presentation.clear();
     g.events = listener;
     return ended;
 }

@@ -11,25 +11,18 @@ namespace tarmigo {
 
 // A platform with no window and nobody at it. Its clock is a pseudo-random sequence
 // drawn from a seed, so that every shuffle and every random skip of Easy mode varies
-// yet the whole run can be played again; the extension question is answered No and
-// the Scores dialog is closed with Done.
+// yet the whole run can be played again. The extension question is answered No, and
+// what a hand would show (its sounds, the Scores dialog) is dropped as it comes.
 class SelfPlayHost : public Host, public ScreenHost {
   public:
     explicit SelfPlayHost(std::uint64_t seed) : state_(seed) {}
 
     std::uint32_t tickCount() override;
-    void playSound(std::string_view) override {}
-    bool askYesNo(int) override { return false; }
-    int runScoresDialog() override { return dialog::Done; }
-    void postCommand(int) override {}
-    void enableUndoButton(bool) override {}
     void invalidate(const Rect&, bool) override {}
     void dropPendingRepaint() override {}
     void paintNow() override {}
     DrawingSurface* acquireTapSurface() override { return nullptr; }
     void releaseTapSurface() override {}
-    void animationStep(int) override {}
-    void dropPendingTaps() override {}
 
   private:
     std::uint64_t state_;

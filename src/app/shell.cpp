@@ -10,10 +10,12 @@
 #include "game/strings.h"
 #include "game/undo.h"
 
+#include <memory>
+
 namespace tarmigo {
 
 Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore)
-    : host_(host), game_(host), events_(game_, host) {
+    : host_(host), game_(host), events_(game_, scored_) {
     game_.events = &events_;
     game_.fileStore = fileStore;
     game_.secondStore = secondStore;
@@ -48,6 +50,54 @@ void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
     g.expert = host_.expertKept();
     if (g.has(flag::turnHandover))
         setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
+    handled();
+}
+
+void Shell::penDown() {
+    tarmigo::penDown(game_);
+}
+
+void Shell::penUp(int x, int y) {
+    tarmigo::penUp(game_, x, y);
+    handled();
+}
+
+void Shell::handled() {
+    if (!scored_) return;
+    scored_ = false;
+    host_.handScored(game_);
+}
+
+void Shell::playStep(const Step& step, std::function<void()> done) {
+    switch (step.kind) {
+    case Step::Kind::Sound: host_.playSound(step.sound); break;
+    case Step::Kind::Undo: host_.enableUndoButton(step.enabled); break;
+    case Step::Kind::Scores:
+        host_.openScoresDialog([this, handEnd = step.handEnd, done](int closeId) {
+            // "New Hand" at a hand's end starts the next hand of the same kind.
+            if (handEnd && closeId == dialog::NewHand)
+                host_.postCommand(command::NewGameMenu + game_.playerCount);
+            done();
+        });
+        return;
+    case Step::Kind::Ask:
+        host_.askYesNo(step.stringId, [this, done](bool yes) {
+            answerPending(game_, yes);
+            handled();
+            done();
+        });
+        return;
+    case Step::Kind::Draw:
+    case Step::Kind::Frame: break; // the window's own
+    }
+    done();
+}
+
+void Shell::presentAtOnce() {
+    while (!game_.presentation.empty()) {
+        const Step step = game_.presentation.take();
+        if (!step.isPicture()) playStep(step, [] {});
+    }
 }
 
 void Shell::newGameOrHand(int players) {
@@ -56,12 +106,17 @@ void Shell::newGameOrHand(int players) {
         beginHand(g, players, GameScores::Reset);
     } else if (g.has(flag::handOver) && players == g.playerCount) {
         beginHand(g, players, GameScores::Kept);
-    } else if (host_.askYesNo(text::ForfeitGame)) {
-        // The forfeited game counts as won by the opponent, in the mode being played.
-        const int winner = g.playerCount == 1 ? 1 : 1 - g.currentPlayer;
-        ++g.players[winner].gamesWon(g.playerCount);
-        host_.gameForfeited(g, winner);
-        beginHand(g, players, GameScores::Reset);
+    } else {
+        host_.askYesNo(text::ForfeitGame, [this, players](bool yes) {
+            if (!yes) return;
+            // The forfeited game counts as won by the opponent, in the mode being played.
+            Session& g = game_;
+            const int winner = g.playerCount == 1 ? 1 : 1 - g.currentPlayer;
+            ++g.players[winner].gamesWon(g.playerCount);
+            host_.gameForfeited(g, winner);
+            beginHand(g, players, GameScores::Reset);
+            handled();
+        });
     }
 }
 
@@ -72,18 +127,21 @@ void Shell::handleCommand(int id) {
     case command::TwoPlayerGame: newGameOrHand(id - command::NewGameMenu); break;
     case command::About:
         saveState(g);
-        host_.runAboutDialog();
+        host_.openAboutDialog();
         break;
     case command::Options: {
-        OptionsDialog dialog(g);
-        host_.runOptionsDialog(dialog);
-        host_.keepExpert(g.expert);
+        auto dialog = std::make_shared<OptionsDialog>(g, host_);
+        host_.openOptionsDialog(*dialog, [this, dialog] { host_.keepExpert(game_.expert); });
         break;
     }
     case command::Scores:
-        if (host_.runScoresDialog() == dialog::NewHand)
+        host_.openScoresDialog([this](int closeId) {
+            if (closeId != dialog::NewHand) return;
+            Session& g = game_;
             beginHand(g, g.playerCount,
                       g.has(flag::gameOver) ? GameScores::Reset : GameScores::Kept);
+            handled();
+        });
         break;
     case command::Help: host_.postHelpRequest(); break;
     case command::Undo: {
@@ -95,6 +153,7 @@ void Shell::handleCommand(int id) {
     }
     default: break; // the drop-down buttons and unknown ids do nothing
     }
+    handled();
 }
 
 } // namespace tarmigo

@@ -1,10 +1,12 @@
 #pragma once
-// The application shell without its window: start-up and the menu commands.
+// The application shell without its window: start-up, the stylus, the menu commands
+// and the presentation's dialogs.
 #include "app/session.h"
 #include "app/shell_host.h"
 #include "board/board_events.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace tarmigo {
 
@@ -26,23 +28,41 @@ class Shell {
     void start(std::int16_t screenWidth, std::int16_t screenHeight);
     // A menu command, or one posted by the Scores dialog's "New Hand" button.
     void handleCommand(int id);
+    // The stylus: pen down inside the window, pen up anywhere (it is captured).
+    void penDown();
+    void penUp(int x, int y);
+
+    // Plays one step of the game's presentation that is not a picture (a sound, the
+    // Undo button, the Scores dialog, a question); done runs once it is over, which
+    // for a dialog is when it closes. Answering the question plays the rest of the
+    // move, which queues more steps.
+    void playStep(const Step& step, std::function<void()> done);
+    // Plays the whole queue at once, leaving the pictures out: for front ends
+    // without a screen, whose dialogs answer at once.
+    void presentAtOnce();
 
   private:
-    // The board's answer to the rules, and the end of each hand passed on to the host.
+    // The board's answer to the rules; a hand's end is also noted for the statistics.
     class Events : public BoardEvents {
       public:
-        Events(Table& table, ShellHost& host) : BoardEvents(table), host_(host) {}
-        void handEnded(Game& g) override { host_.handScored(g); }
+        Events(Table& table, bool& scored) : BoardEvents(table), scored_(scored) {}
+        void handEnded(Game& g) override {
+            BoardEvents::handEnded(g);
+            scored_ = true;
+        }
 
       private:
-        ShellHost& host_;
+        bool& scored_;
     };
 
     void setDefaults();
     void newGameOrHand(int players);
+    // After every handling: a hand scored by it is counted, now that it is saved.
+    void handled();
 
     ShellHost& host_;
     Session game_;
+    bool scored_ = false;
     Events events_;
 };
 

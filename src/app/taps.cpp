@@ -48,6 +48,16 @@ void handleTap(Session& g, int x, int y) {
     {
         TapSurface surface(g);
         playTap(g, x, y);
+        if (g.pending == Decision::None) saveState(g);
+    }
+    invalidateBoard(g, Erase::No);
+}
+
+void answerPending(Session& g, bool yes) {
+    if (g.pending == Decision::None) return;
+    {
+        TapSurface surface(g);
+        answerDecision(g, yes);
         saveState(g);
     }
     invalidateBoard(g, Erase::No);
@@ -60,7 +70,7 @@ void beginHand(Session& g, int playerCount, GameScores scores) {
         g.screenHost.paintNow();
         tapEntry(g, 0, 0);
     }
-    g.host.enableUndoButton(false);
+    g.presentation.undo(false);
     setStatus(g, text::TapToPlay, Refresh::Yes);
     invalidateBoard(g, Erase::Yes);
 }

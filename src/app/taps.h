@@ -9,8 +9,12 @@ void penDown(Session& g);
 void penUp(Session& g, int x, int y);
 
 void tapEntry(Session& g, int x, int y);
-// Plays one tap on the tap's surface, saves the state, then asks for one repaint.
+// Plays one tap on the tap's surface, saves the state, then asks for one repaint. A move
+// that waits for an answer is not saved: stopped there, the program restores the
+// position before it.
 void handleTap(Session& g, int x, int y);
+// Answers the question the last move waits on and plays the rest of that tap.
+void answerPending(Session& g, bool yes);
 
 // Starts a hand (a new game when the scores are reset): when the computer opens it, the new
 // board is shown and the computer plays as if tapped; then the status line asks for

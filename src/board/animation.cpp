@@ -58,7 +58,7 @@ void slideBitmap(Table& g, const Slide& slide) {
     for (int i = 0; i < steps; ++i) {
         s.saveBlock(x, y, w, h);
         s.drawBitmap(bitmap, 0, x, y, w, h);
-        g.screenHost.animationStep(pause);
+        g.presentation.frame(pause);
         fx += incX;
         fy += incY;
         const int nextX = static_cast<int>(fx);
@@ -69,8 +69,6 @@ void slideBitmap(Table& g, const Slide& slide) {
     }
     // The steps stop short of the end, and truncation may leave a pixel off.
     if (finalDraw) s.drawBitmap(bitmap, 0, x1, y1, w, h);
-    // Taps made while the card moved must not act later.
-    g.screenHost.dropPendingTaps();
 }
 
 void animatePlayedCard(Table& g, int x, int y) {

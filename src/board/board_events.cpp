@@ -5,6 +5,7 @@
 #include "board/repaint.h"
 #include "board/status_line.h"
 #include "board/table.h"
+#include "game/strings.h"
 #include "game/targets.h"
 
 namespace tarmigo {
@@ -56,6 +57,22 @@ void BoardEvents::statusMessage(Game&, int stringId) {
 
 void BoardEvents::statusNumber(Game&, int stringId, int number) {
     setStatusNumber(table_, stringId, number, Refresh::Yes);
+}
+
+void BoardEvents::handEnded(Game&) {
+    table_.presentation.scores(true);
+}
+
+void BoardEvents::sound(Game&, Sound s) {
+    if (table_.has(flag::playSounds)) table_.presentation.sound(s);
+}
+
+void BoardEvents::undoAvailable(Game&, bool available) {
+    table_.presentation.undo(available);
+}
+
+void BoardEvents::extensionAsked(Game&) {
+    table_.presentation.ask(text::ExtendRace);
 }
 
 } // namespace tarmigo

@@ -17,6 +17,10 @@ class BoardEvents : public GameEvents {
     void regionChanged(Game& g, Region region, int player) override;
     void statusMessage(Game& g, int stringId) override;
     void statusNumber(Game& g, int stringId, int number) override;
+    void handEnded(Game& g) override;
+    void sound(Game& g, Sound s) override;
+    void undoAvailable(Game& g, bool available) override;
+    void extensionAsked(Game& g) override;
 
   private:
     Table& table_;

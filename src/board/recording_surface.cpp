@@ -12,7 +12,7 @@ void RecordingSurface::fillRect(const Rect& r, Rgb brush, Pen pen) {
     op.rect = r;
     op.colour = brush;
     op.pen = pen;
-    ops_.push_back(std::move(op));
+    record(std::move(op));
 }
 
 void RecordingSurface::drawBitmap(int bitmapId, int tintId, int x, int y, int w, int h) {
@@ -21,14 +21,14 @@ void RecordingSurface::drawBitmap(int bitmapId, int tintId, int x, int y, int w,
     op.rect = {x, y, x + w, y + h};
     op.bitmap = bitmapId;
     op.tint = tintId;
-    ops_.push_back(std::move(op));
+    record(std::move(op));
 }
 
 void RecordingSurface::invertRect(int x, int y, int w, int h) {
     DrawOp op;
     op.kind = DrawOp::Kind::Invert;
     op.rect = {x, y, x + w, y + h};
-    ops_.push_back(std::move(op));
+    record(std::move(op));
 }
 
 void RecordingSurface::drawText(std::string_view text, const Rect& r, HAlign h, VAlign v) {
@@ -39,7 +39,7 @@ void RecordingSurface::drawText(std::string_view text, const Rect& r, HAlign h, 
     op.text = std::string(text);
     op.hAlign = h;
     op.vAlign = v;
-    ops_.push_back(std::move(op));
+    record(std::move(op));
 }
 
 void RecordingSurface::setBackground(Rgb colour) {
@@ -47,21 +47,21 @@ void RecordingSurface::setBackground(Rgb colour) {
     DrawOp op;
     op.kind = DrawOp::Kind::Background;
     op.colour = colour;
-    ops_.push_back(std::move(op));
+    record(std::move(op));
 }
 
 void RecordingSurface::saveBlock(int x, int y, int w, int h) {
     DrawOp op;
     op.kind = DrawOp::Kind::Save;
     op.rect = {x, y, x + w, y + h};
-    ops_.push_back(std::move(op));
+    record(std::move(op));
 }
 
 void RecordingSurface::restoreBlock(int x, int y) {
     DrawOp op;
     op.kind = DrawOp::Kind::Restore;
     op.rect = {x, y, x, y};
-    ops_.push_back(std::move(op));
+    record(std::move(op));
 }
 
 void RecordingSurface::clear() {
@@ -71,20 +71,20 @@ void RecordingSurface::clear() {
 
 void RecordingSurface::replay(DrawingSurface& target) const {
     target.setBackground(initialBackground_);
-    for (const DrawOp& op : ops_) {
-        switch (op.kind) {
-        case DrawOp::Kind::Fill: target.fillRect(op.rect, op.colour, op.pen); break;
-        case DrawOp::Kind::Bitmap:
-            target.drawBitmap(op.bitmap, op.tint, op.x(), op.y(), op.width(), op.height());
-            break;
-        case DrawOp::Kind::Invert:
-            target.invertRect(op.x(), op.y(), op.width(), op.height());
-            break;
-        case DrawOp::Kind::Text: target.drawText(op.text, op.rect, op.hAlign, op.vAlign); break;
-        case DrawOp::Kind::Background: target.setBackground(op.colour); break;
-        case DrawOp::Kind::Save: target.saveBlock(op.x(), op.y(), op.width(), op.height()); break;
-        case DrawOp::Kind::Restore: target.restoreBlock(op.x(), op.y()); break;
-        }
+    for (const DrawOp& op : ops_) applyDraw(op, target);
+}
+
+void applyDraw(const DrawOp& op, DrawingSurface& target) {
+    switch (op.kind) {
+    case DrawOp::Kind::Fill: target.fillRect(op.rect, op.colour, op.pen); break;
+    case DrawOp::Kind::Bitmap:
+        target.drawBitmap(op.bitmap, op.tint, op.x(), op.y(), op.width(), op.height());
+        break;
+    case DrawOp::Kind::Invert: target.invertRect(op.x(), op.y(), op.width(), op.height()); break;
+    case DrawOp::Kind::Text: target.drawText(op.text, op.rect, op.hAlign, op.vAlign); break;
+    case DrawOp::Kind::Background: target.setBackground(op.colour); break;
+    case DrawOp::Kind::Save: target.saveBlock(op.x(), op.y(), op.width(), op.height()); break;
+    case DrawOp::Kind::Restore: target.restoreBlock(op.x(), op.y()); break;
     }
 }
 

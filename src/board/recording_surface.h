@@ -56,6 +56,11 @@ class RecordingSurface : public DrawingSurface {
     // the background this recording started with.
     void replay(DrawingSurface& target) const;
 
+  protected:
+    // Where each call goes: kept in the list, unless a derived surface takes it.
+    virtual void record(DrawOp op) { ops_.push_back(std::move(op)); }
+    void startFrom(Rgb background) { background_ = background; }
+
   private:
     int width_;
     int height_;
@@ -63,5 +68,8 @@ class RecordingSurface : public DrawingSurface {
     Rgb initialBackground_ = colors::White;
     std::vector<DrawOp> ops_;
 };
+
+// Makes one recorded call on another surface.
+void applyDraw(const DrawOp& op, DrawingSurface& target);
 
 } // namespace tarmigo

@@ -1,6 +1,7 @@
 #pragma once
-// What the board asks of the window it is shown in: repaints, a surface for the tap
-// in progress and the pace of a slide. The rules' own requests are game/host.h.
+// What the board asks of the window it is shown in: repaints and a surface for the tap
+// in progress. The pace of a slide is the window's: the board queues its frames
+// (board/presentation.h).
 #include "board/layout.h"
 
 namespace tarmigo {
@@ -17,13 +18,10 @@ class ScreenHost {
     virtual void dropPendingRepaint() = 0;
     // Paints the whole board now (used when the computer opens a hand).
     virtual void paintNow() = 0;
-    // A drawing surface for the duration of a tap; null where nothing is shown.
+    // A drawing surface for the duration of a tap (the table's presentation, where
+    // the window plays it); null where nothing is shown.
     virtual DrawingSurface* acquireTapSurface() = 0;
     virtual void releaseTapSurface() = 0;
-    // Shows one step of a card slide and pauses for delayMs without burning the processor.
-    virtual void animationStep(int delayMs) = 0;
-    // Throws away the taps made during a slide.
-    virtual void dropPendingTaps() = 0;
 };
 
 } // namespace tarmigo

@@ -9,6 +9,7 @@
 // board, which slides and draws them on the table's surface.
 #include "board/board_events.h"
 #include "board/layout.h"
+#include "board/presentation.h"
 #include "board/screen_host.h"
 #include "game/game.h"
 
@@ -32,6 +33,8 @@ struct Screen {
     bool penDown = false;
     // The last message a refused move showed, so that a repeat alternates.
     std::int16_t lastStatusId = 0;
+    // What the taps since the window last caught up have shown, for it to play.
+    Presentation presentation;
 };
 
 struct Table : Game, Screen {

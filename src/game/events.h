@@ -13,6 +13,12 @@ namespace tarmigo {
 
 struct Game;
 
+// The sound a move makes.
+enum class Sound { Safety, Remedy, Hazard, Miles };
+
+// The name of a sound's recording: "WVS", "WVR", "WVH", "WVM".
+const char* soundName(Sound s);
+
 // The parts of the board that a rule may change.
 enum class Region {
     Hand,            // the current player's hand row
@@ -40,6 +46,13 @@ class GameEvents {
     // The hand is scored and, when a player reached the winning score, the game
     // decided; reported once per hand, before the scores are shown.
     virtual void handEnded(Game&) {}
+    // A move makes its sound (whether it is heard is the listener's option).
+    virtual void sound(Game&, Sound) {}
+    // Whether the last move can now be taken back.
+    virtual void undoAvailable(Game&, bool /*available*/) {}
+    // A human reached the trip's length first: the move waits for the answer to
+    // whether the race is extended (Game::pending).
+    virtual void extensionAsked(Game&) {}
 
     // Reports to nobody.
     static GameEvents& silent();

@@ -19,6 +19,12 @@ struct UndoSnapshot {
     std::uint8_t currentPlayer = 0;
 };
 
+// A question a move waits on; the next input answers it.
+enum class Decision : std::uint8_t {
+    None,
+    Extension, // a human reached the trip first: extend the race to 1000?
+};
+
 struct Game {
     explicit Game(Host& h);
     Game(Host& h, GameEvents& e) : Game(h) { events = &e; }
@@ -38,6 +44,10 @@ struct Game {
     bool expert = false;
 
     UndoSnapshot undo;
+
+    // The question the last move waits on. Not saved: a program stopped while it is
+    // asked restores the position before that move.
+    Decision pending = Decision::None;
 
     PlayerRecord& own() { return players[currentPlayer]; }
     const PlayerRecord& own() const { return players[currentPlayer]; }

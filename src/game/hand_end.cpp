@@ -54,13 +54,9 @@ void endHand(Game& g) {
     else if (reached0 && reached1 && p0.gameScore != p1.gameScore)
         winGame(g, p1.gameScore > p0.gameScore ? 1 : 0);
     // Equal scores past the line: nobody wins yet, another hand is played.
+    // The listener shows the scores; the status line then says what comes next.
     g.events->handEnded(g);
-
-    if (g.host.runScoresDialog() == ScoresNewHand)
-        g.host.postCommand(NewGameCommand + g.playerCount);
-    else
-        g.events->statusMessage(g,
-                                g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand);
+    g.events->statusMessage(g, g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand);
     g.events->regionChanged(g, Region::Board, g.currentPlayer);
 }
 

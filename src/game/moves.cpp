@@ -26,8 +26,8 @@ int refuse(Game& g, int messageId) {
     return MoveRefused;
 }
 
-void playSound(Game& g, const char* name) {
-    if (g.has(flag::playSounds)) g.host.playSound(name);
+void playSound(Game& g, Sound s) {
+    g.events->sound(g, s);
 }
 
 // Cards laid or discarded by a human are counted for the computer's memory.
@@ -41,6 +41,12 @@ void leaveHand(Game& g, int target, int depth = 0) {
 
 void changed(Game& g, Region r, int player = 0) {
     g.events->regionChanged(g, r, player);
+}
+
+// The mover's trip is complete: a delayed action when the pile is out, and the hand ends.
+void completeTrip(Game& g) {
+    if (g.deckExhausted()) g.own().setDelayedAction(true);
+    endHand(g);
 }
 
 } // namespace
@@ -85,7 +91,7 @@ int playSafety(Game& g) {
     const int b = own.battle();
     leaveHand(g, target::SafetyArea + g.currentPlayer);
     takeUndoSnapshot(g);
-    playSound(g, "WVS");
+    playSound(g, Sound::Safety);
     bool pileChanged = false;
     if (b == battleAnsweredBy(c)) { // the safety answers the hazard on the battle pile
         if (opp.lastHazard() == lastHazardOfBattle(b)) {
@@ -122,7 +128,7 @@ int playRemedy(Game& g) {
     if (int why = checkRemedy(g, c); why != Legal) return refuse(g, why);
     leaveHand(g, target::BattlePile + g.currentPlayer);
     takeUndoSnapshot(g);
-    playSound(g, "WVR");
+    playSound(g, Sound::Remedy);
     g.own().setBattle(battleOf(c));
     noteHumanCard(g, c);
     removePlayedCard(g);
@@ -137,7 +143,7 @@ int playHazard(Game& g) {
     const int o = 1 - g.currentPlayer;
     leaveHand(g, target::BattlePile + o);
     takeUndoSnapshot(g);
-    playSound(g, "WVH");
+    playSound(g, Sound::Hazard);
     g.players[o].setBattle(battleOf(c));
     noteHumanCard(g, c);
     removePlayedCard(g);
@@ -152,7 +158,7 @@ int playEndOfLimit(Game& g) {
     if (int why = checkEndOfLimit(g); why != Legal) return refuse(g, why);
     leaveHand(g, target::SpeedPile + g.currentPlayer);
     takeUndoSnapshot(g);
-    playSound(g, "WVR");
+    playSound(g, Sound::Remedy);
     g.own().setSpeed(SpeedEnded);
     noteHumanCard(g, c);
     removePlayedCard(g);
@@ -166,7 +172,7 @@ int playSpeedLimit(Game& g) {
     const int o = 1 - g.currentPlayer;
     leaveHand(g, target::SpeedPile + o);
     takeUndoSnapshot(g);
-    playSound(g, "WVH");
+    playSound(g, Sound::Hazard);
     g.players[o].setSpeed(SpeedLimited);
     noteHumanCard(g, c);
     removePlayedCard(g);
@@ -189,23 +195,30 @@ int playDistance(Game& g) {
     leaveHand(g, target::DistanceArea + g.currentPlayer, n);
     changed(g, Region::MilesAndHeaders);
     changed(g, Region::MileageBar);
-    playSound(g, "WVM");
+    playSound(g, Sound::Miles);
     noteHumanCard(g, c);
     removePlayedCard(g);
 
-    auto completeTrip = [&g, &own] {
-        if (g.deckExhausted()) own.setDelayedAction(true);
-        endHand(g);
-    };
     if (own.miles == StandardRace && g.opponent().miles < StandardRace) {
-        // The computer never extends; a human is asked.
-        if (isComputerTurn(g) || !g.host.askYesNo(text::ExtendRace))
-            completeTrip();
-        else
-            g.round.raceLength = ExtendedRace;
+        // The computer never extends; a human is asked, and the move waits.
+        if (isComputerTurn(g)) {
+            completeTrip(g);
+        } else {
+            g.pending = Decision::Extension;
+            g.events->extensionAsked(g);
+        }
     }
-    if (own.miles == ExtendedRace) completeTrip();
+    if (own.miles == ExtendedRace) completeTrip(g);
     return TurnPasses;
+}
+
+void answerExtension(Game& g, bool extend) {
+    if (g.pending != Decision::Extension) return;
+    g.pending = Decision::None;
+    if (extend)
+        g.round.raceLength = ExtendedRace;
+    else
+        completeTrip(g);
 }
 
 } // namespace tarmigo

@@ -19,6 +19,9 @@ int playRemedy(Game& g);
 int playHazard(Game& g);
 int playEndOfLimit(Game& g);
 int playSpeedLimit(Game& g);
+// Reaching the trip's length first, a human is asked whether to extend the race: the
+// move returns with Game::pending set, and the answer comes here. No ends the hand.
 int playDistance(Game& g);
+void answerExtension(Game& g, bool extend);
 
 } // namespace tarmigo

@@ -14,7 +14,7 @@ void takeUndoSnapshot(Game& g) {
         p.setSelectedSlot(0);
         p.setMarkedSlot(0);
     }
-    g.host.enableUndoButton(true);
+    g.events->undoAvailable(g, true);
 }
 
 void undoLastMove(Game& g) {
@@ -22,7 +22,7 @@ void undoLastMove(Game& g) {
     g.players = g.undo.players;
     g.currentPlayer = g.undo.currentPlayer;
     g.events->statusMessage(g, text::Undone);
-    g.host.enableUndoButton(false);
+    g.events->undoAvailable(g, false);
 }
 
 } // namespace tarmigo

@@ -65,7 +65,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
 
     board_->onPenDown = [this] { host_->penDown(); };
     board_->onPenUp = [this](QPoint p) { host_->penUp(p.x(), p.y()); };
-    board_->onDensityChanged = [this] { host_->whenIdle([this] { applyZoom(zoom()); }); };
+    board_->onDensityChanged = [this] { applyZoom(zoom()); };
     bar_->onCommand = [this](int id) { host_->command(id); };
 
     const QRect area = availableArea();
@@ -89,10 +89,13 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::start() {
-    host_->handle([this] { shell_->start(ScreenWidth, ScreenHeight); });
+    shell_->start(ScreenWidth, ScreenHeight);
     // The statistics catch up with the restored game, wherever a kill left them.
     statistics_->settle(shell_->game());
     started_ = true;
+    // Nothing is on the screen yet: what the start showed is drawn as it ends.
+    host_->skipPictures();
+    host_->play();
     host_->repaintBoard();
 }
 
@@ -102,13 +105,14 @@ int MainWindow::zoom() const {
 
 void MainWindow::setZoom(int zoom) {
     zoom = std::clamp(zoom, 1, maxZoom_);
-    host_->whenIdle([this, zoom] {
-        applyZoom(zoom);
-        if (preferences_) preferences_->setValue(ZoomKey, zoom);
-    });
+    applyZoom(zoom);
+    if (preferences_) preferences_->setValue(ZoomKey, zoom);
 }
 
 void MainWindow::applyZoom(int zoom) {
+    // A slide in progress does not carry over to the new board image: it is drawn
+    // afresh, at the end of the moves.
+    if (started_) host_->skipPictures();
     board_->setZoom(zoom);
     bar_->setZoom(zoom);
     PackedText::releaseSizesOtherThan(board_->surface().zoom());
@@ -130,10 +134,9 @@ void MainWindow::addStatisticsEntry() {
 }
 
 void MainWindow::showStatistics() {
-    host_->whenIdle([this] {
-        StatisticsWindow window(*statistics_, zoom(), this);
-        window.exec();
-    });
+    auto* window = new StatisticsWindow(*statistics_, zoom(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
 }
 
 void MainWindow::buildZoomMenu() {
@@ -199,20 +202,16 @@ void MainWindow::addKeyTaps() {
 }
 
 void MainWindow::bringToFront() {
-    if (isMinimized()) showNormal();
+    // Back as it was left: a maximised or full-screen window stays so.
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Nothing is saved here: the state was written after the last tap. A close asked
-    // for in the middle of a handling waits for its end.
-    if (host_->busy()) {
-        event->ignore();
-        host_->whenIdle([this] { close(); });
-        return;
-    }
+    // Nothing is saved here: the state was written when the last move was made, before
+    // its presentation began, so a close in the middle of a slide loses nothing.
     event->accept();
 }
 

@@ -53,7 +53,7 @@ class MainWindow : public QWidget {
     // A later start of the program asked for this window.
     void bringToFront();
 
-    // Opens the Statistics window (View > Statistics) once nothing is being handled.
+    // Opens the Statistics window (View > Statistics).
     void showStatistics();
 
   protected:

@@ -122,10 +122,8 @@ OptionsWindow::OptionsWindow(OptionsDialog& model, int zoom, QWidget* parent)
     });
     connect(speed_, &QSlider::valueChanged, this,
             [this](int position) { model_.moveSlider(position); });
-    connect(reset_, &QPushButton::clicked, this, [this] {
-        model_.pressResetScores();
-        showModel();
-    });
+    connect(reset_, &QPushButton::clicked, this,
+            [this] { model_.pressResetScores([this] { showModel(); }); });
     connect(done, &QPushButton::clicked, this, &OptionsWindow::accept);
 }
 

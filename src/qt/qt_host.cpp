@@ -5,7 +5,6 @@
 #include "app/options_dialog.h"
 #include "app/scores_dialog.h"
 #include "app/shell.h"
-#include "app/taps.h"
 #include "board/draw.h"
 #include "game/strings.h"
 #include "qt/about_window.h"
@@ -16,145 +15,150 @@
 #include "qt/scores_window.h"
 #include "qt/sound_player.h"
 #include "qt/ui_scale.h"
-#include "turns/tap.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QMessageBox>
 #include <QSettings>
 
 #include <chrono>
-#include <thread>
 
 namespace tarmigo {
 namespace {
 
-// The longest the taps made during a slide are drained for.
-constexpr int DrainLimitMs = 50;
+const QString ExpertKey = QStringLiteral("Desktop/expert");
 
-bool isInput(QEvent::Type type) {
-    switch (type) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TouchCancel:
-    case QEvent::TabletPress:
-    case QEvent::TabletRelease:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu: return true;
+// The commands that change the game: they wait until what the last tap showed is over.
+bool changesGame(int id) {
+    switch (id) {
+    case command::OnePlayerGame:
+    case command::TwoPlayerGame:
+    case command::Options:
+    case command::Scores:
+    case command::Undo: return true;
     default: return false;
     }
 }
 
 } // namespace
 
-// While active, throws away every input event of the application.
-class QtHost::InputDropper : public QObject {
-  public:
-    bool active = false;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (active && isInput(event->type())) return true;
-        return QObject::eventFilter(watched, event);
-    }
-};
+// A dialog of the window that deletes itself once closed, without a loop of its own; what
+// its closing queued is then played.
+template <class Dialog> void QtHost::open(Dialog* dialog, std::function<void(int)> closed) {
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [this, closed = std::move(closed)](int result) {
+                         closed(result);
+                         play();
+                     });
+    dialog->open();
+}
 
 QtHost::QtHost(QWidget& window, BoardView& board, CommandBar& bar, Sounds* sounds,
                std::function<void()> openHelp)
-    : window_(window), board_(board), bar_(bar), sounds_(sounds), openHelp_(std::move(openHelp)),
-      dropper_(std::make_unique<InputDropper>()) {
-    qApp->installEventFilter(dropper_.get());
-}
-
-QtHost::~QtHost() {
-    if (qApp) qApp->removeEventFilter(dropper_.get());
+    : window_(window), board_(board), bar_(bar), sounds_(sounds), openHelp_(std::move(openHelp)) {
+    frame_.setSingleShot(true);
+    frame_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&frame_, &QTimer::timeout, &frame_, [this] { play(); });
 }
 
 Session& QtHost::game() {
     return shell_->game();
 }
 
-void QtHost::handle(const std::function<void()>& work) {
-    ++depth_;
-    work();
-    --depth_;
-    if (depth_ == 0) scheduleIdleWork();
+const Session& QtHost::game() const {
+    return shell_->game();
+}
+
+bool QtHost::presenting() const {
+    return waiting_ || frame_.isActive() || !game().presentation.empty();
 }
 
 void QtHost::whenIdle(std::function<void()> work) {
-    if (!busy()) {
+    if (presenting())
+        deferred_.push_back(std::move(work));
+    else
         work();
-        return;
+}
+
+void QtHost::play() {
+    if (presenting_) return;
+    presenting_ = true;
+    Presentation& queue = game().presentation;
+    while (!waiting_ && !frame_.isActive() && !queue.empty()) {
+        const Step step = queue.take();
+        switch (step.kind) {
+        case Step::Kind::Draw: applyDraw(step.op, board_.surface()); break;
+        case Step::Kind::Frame:
+            board_.update();
+            frame_.start(step.delayMs);
+            break;
+        default:
+            waiting_ = true;
+            inStep_ = true;
+            shell_->playStep(step, [this] {
+                waiting_ = false;
+                // A dialog closed later: the presentation goes on from here.
+                if (!inStep_) play();
+            });
+            inStep_ = false;
+            break;
+        }
     }
-    deferred_.push_back(std::move(work));
+    presenting_ = false;
+    if (!presenting()) idle();
 }
 
-void QtHost::scheduleIdleWork() {
-    if (idleScheduled_ || busy()) return;
-    if (deferred_.empty() && posted_.empty() && !repaintPending_) return;
-    idleScheduled_ = true;
-    QMetaObject::invokeMethod(
-        &queue_, [this] { runIdleWork(); }, Qt::QueuedConnection);
-}
-
-void QtHost::runIdleWork() {
-    idleScheduled_ = false;
-    // A modal box of a handling runs its own loop; the work waits for the handling's end.
-    if (busy()) return;
-    if (!deferred_.empty()) {
+void QtHost::idle() {
+    if (repaintPending_) repaintBoard();
+    board_.update();
+    // The commands that waited, in order; one may start a presentation of its own.
+    while (!presenting() && !deferred_.empty()) {
         const std::function<void()> work = std::move(deferred_.front());
         deferred_.pop_front();
-        handle(work);
-    } else if (!posted_.empty()) {
-        // One posted message at a time, in order, each its own handling; the board
-        // is repainted once they are all through, so a paint always shows their end.
-        const int id = posted_.front();
-        posted_.pop_front();
-        handle([this, id] {
-            if (id == HelpRequest) {
-                if (openHelp_) openHelp_();
-            } else {
-                shell_->handleCommand(id);
-            }
-        });
-    } else if (repaintPending_) {
-        repaintBoard();
+        work();
+    }
+}
+
+void QtHost::skipPictures() {
+    game().presentation.dropPictures();
+    repaintPending_ = true;
+    if (frame_.isActive()) {
+        frame_.stop();
+        play();
     }
 }
 
 void QtHost::penDown() {
-    if (busy()) return;
+    if (presenting()) return;
     // The sound of the coming move should not wait for the audio output to open.
     if (sounds_ && game().has(flag::playSounds)) sounds_->prepare();
-    handle([this] { tarmigo::penDown(game()); });
+    shell_->penDown();
 }
 
 void QtHost::penUp(int x, int y) {
-    if (busy()) return;
-    handle([this, x, y] {
-        // The tap draws on the board image: it must show the state the tap starts from.
-        if (repaintPending_) repaintBoard();
-        tarmigo::penUp(game(), x, y);
-    });
+    if (presenting()) {
+        game().penDown = false; // a tap begun before the presentation is lost with it
+        return;
+    }
+    // The tap draws on the board image: it must show the state the tap starts from.
+    if (repaintPending_) repaintBoard();
+    shell_->penUp(x, y);
+    play();
 }
 
 void QtHost::tap(int x, int y) {
-    if (busy()) return;
+    if (presenting()) return;
     penDown();
     penUp(x, y);
 }
 
 void QtHost::command(int id) {
-    if (busy()) return;
-    handle([this, id] { shell_->handleCommand(id); });
+    if (changesGame(id) && presenting()) {
+        deferred_.push_back([this, id] { command(id); });
+        return;
+    }
+    shell_->handleCommand(id);
+    play();
 }
 
 void QtHost::repaintBoard() {
@@ -169,8 +173,8 @@ std::uint32_t QtHost::tickCount() {
     return std::uint32_t(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
 }
 
-void QtHost::playSound(std::string_view name) {
-    if (sounds_) sounds_->play(name);
+void QtHost::playSound(Sound sound) {
+    if (sounds_) sounds_->play(soundName(sound));
 }
 
 QWidget* QtHost::dialogParent() const {
@@ -179,29 +183,44 @@ QWidget* QtHost::dialogParent() const {
     return modal ? modal : &window_;
 }
 
-bool QtHost::askYesNo(int stringId) {
+void QtHost::askYesNo(int stringId, std::function<void(bool)> answered) {
     board_.update(); // the board behind the box shows the tap so far
-    const char* text = stringText(stringId);
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(label::ProgramName),
-                    shownText(text).left(127), QMessageBox::Yes | QMessageBox::No, dialogParent());
-    box.setFont(uiFont(board_.zoom()));
-    return box.exec() == QMessageBox::Yes;
+    auto* box = new QMessageBox(QMessageBox::Question, QString::fromUtf8(label::ProgramName),
+                                shownText(stringText(stringId)).left(127),
+                                QMessageBox::Yes | QMessageBox::No, dialogParent());
+    box->setFont(uiFont(board_.zoom()));
+    open(box, [box, answered = std::move(answered)](int) {
+        answered(box->clickedButton() == box->button(QMessageBox::Yes));
+    });
 }
 
-int QtHost::runScoresDialog() {
+void QtHost::openScoresDialog(std::function<void(int)> closed) {
     board_.update();
-    ScoresWindow dialog(scoresContent(game()), board_.zoom(), dialogParent());
-    return dialog.exec();
+    open(new ScoresWindow(scoresContent(game()), board_.zoom(), dialogParent()), std::move(closed));
+}
+
+void QtHost::openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) {
+    open(new OptionsWindow(dialog, board_.zoom(), dialogParent()),
+         [this, closed = std::move(closed)](int) {
+             closed();
+             repaintPending_ = true; // the options may change what the board shows
+         });
+}
+
+void QtHost::openAboutDialog() {
+    open(new AboutWindow(board_.zoom(), dialogParent()), [](int) {});
 }
 
 void QtHost::postCommand(int commandId) {
-    posted_.push_back(commandId);
-    scheduleIdleWork();
+    deferred_.push_back([this, commandId] { command(commandId); });
 }
 
-namespace {
-const QString ExpertKey = QStringLiteral("Desktop/expert");
-} // namespace
+void QtHost::postHelpRequest() {
+    // The viewer starts once the menu that asked for it has closed.
+    QTimer::singleShot(0, &frame_, [this] {
+        if (openHelp_) openHelp_();
+    });
+}
 
 bool QtHost::expertKept() {
     return preferences_ && preferences_->value(ExpertKey, false).toBool();
@@ -211,55 +230,33 @@ void QtHost::keepExpert(bool expert) {
     if (preferences_) preferences_->setValue(ExpertKey, expert);
 }
 
-void QtHost::postHelpRequest() {
-    posted_.push_back(HelpRequest);
-    scheduleIdleWork();
-}
-
 void QtHost::enableUndoButton(bool enabled) {
     bar_.setUndoEnabled(enabled);
 }
 
 void QtHost::invalidate(const Rect&, bool) {
-    // The whole board is drawn afresh from the game, so one request covers any area.
+    // The whole board is drawn afresh from the game once the presentation is over, so
+    // one request covers any area.
     repaintPending_ = true;
-    scheduleIdleWork();
+    if (idleQueued_) return;
+    idleQueued_ = true;
+    QTimer::singleShot(0, &frame_, [this] {
+        idleQueued_ = false;
+        if (!presenting() && repaintPending_) repaintBoard();
+    });
 }
 
 void QtHost::paintNow() {
-    paintWindow(game(), board_.surface());
-    board_.repaint();
+    // Shown in its turn: the board as it is now, before the moves that follow it.
+    Presentation& queue = game().presentation;
+    if (queue.empty()) queue.startFrom(board_.surface().background());
+    paintWindow(game(), queue);
 }
 
 DrawingSurface* QtHost::acquireTapSurface() {
-    return &board_.surface();
-}
-
-void QtHost::releaseTapSurface() {
-    board_.update();
-}
-
-void QtHost::animationStep(int delayMs) {
-    board_.repaint();
-    if (delayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-}
-
-void QtHost::dropPendingTaps() {
-    // The taps made while the card moved are waiting in the queue: take them in now
-    // and throw them away. Posted work and repaints wait for the handling's end.
-    dropper_->active = true;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, DrainLimitMs);
-    dropper_->active = false;
-}
-
-void QtHost::runOptionsDialog(OptionsDialog& dialog) {
-    OptionsWindow window(dialog, board_.zoom(), dialogParent());
-    window.exec();
-}
-
-void QtHost::runAboutDialog() {
-    AboutWindow window(board_.zoom(), dialogParent());
-    window.exec();
+    Presentation& queue = game().presentation;
+    if (queue.empty()) queue.startFrom(board_.surface().background());
+    return &queue;
 }
 
 void QtHost::handScored(const Game& g) {

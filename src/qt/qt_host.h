@@ -1,17 +1,21 @@
 #pragma once
 // The game's platform on the desktop: the board image and its repaints, the dialogs,
-// sounds, posted commands and the pacing of card slides.
+// sounds, commands, and the playing of each tap's presentation at its own pace.
 //
-// Everything the window hands to the game goes through handle(): the game is never
-// entered twice at once, and what it posts (commands, the help request, the board
-// repaint) runs only after the handling that posted it, in the order it was posted.
+// A tap runs the rules to their end at once and saves; what it showed waits in the
+// game's presentation queue, which this host plays on a timer: a slide's frames at
+// the Options' pace, sounds, the Undo button, the Scores dialog and the question of a
+// move. Meanwhile the window stays live: quitting, the menus, About, Help, Zoom and
+// the window itself act at once. A tap on the board during a presentation is
+// dropped, as a card may no longer be where it was aimed; the commands that change
+// the game (New, Options, Undo, Scores) wait for the presentation's end.
 #include "app/shell_host.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
-#include <memory>
 
 class QSettings;
 class QWidget;
@@ -29,7 +33,6 @@ class QtHost : public ShellHost {
   public:
     QtHost(QWidget& window, BoardView& board, CommandBar& bar, Sounds* sounds,
            std::function<void()> openHelp);
-    ~QtHost() override;
     QtHost(const QtHost&) = delete;
     QtHost& operator=(const QtHost&) = delete;
 
@@ -38,16 +41,22 @@ class QtHost : public ShellHost {
     // Where finished hands and games are counted; null counts nothing.
     void countIn(KeptStatistics* statistics) { statistics_ = statistics; }
 
-    // Runs one handling of the window (a tap, a command, the start-up).
-    void handle(const std::function<void()>& work);
-    bool busy() const { return depth_ > 0; }
-    // Runs work at once when nothing is being handled, else right after the handling.
+    // Whether a presentation is being played (or waits on its dialog).
+    bool presenting() const;
+    // Plays the queued steps up to the next pause (a frame's wait, a dialog); at the
+    // queue's end the board is repainted and the waiting commands run.
+    void play();
+    // Runs work at once when no presentation is being played, else at its end.
     void whenIdle(std::function<void()> work);
+    // The board is about to be drawn afresh (a new zoom): the pictures still queued
+    // are dropped, the rest of the presentation goes on.
+    void skipPictures();
 
-    // The stylus and the keys that stand for it. Ignored while a handling runs.
+    // The stylus and the keys that stand for it; dropped during a presentation.
     void penDown();
     void penUp(int x, int y);
     void tap(int x, int y);
+    // A menu command: those that change the game wait for the presentation's end.
     void command(int id);
 
     // Draws the whole board afresh on the board image and shows it.
@@ -55,25 +64,24 @@ class QtHost : public ShellHost {
 
     // Host
     std::uint32_t tickCount() override;
-    void playSound(std::string_view name) override;
-    bool askYesNo(int stringId) override;
-    int runScoresDialog() override;
-    void postCommand(int commandId) override;
-    void enableUndoButton(bool enabled) override;
+    // ScreenHost
     void invalidate(const Rect& area, bool erase) override;
     void dropPendingRepaint() override { repaintPending_ = false; }
     void paintNow() override;
     DrawingSurface* acquireTapSurface() override;
-    void releaseTapSurface() override;
-    void animationStep(int delayMs) override;
-    void dropPendingTaps() override;
+    void releaseTapSurface() override {}
     // ShellHost
+    void playSound(Sound sound) override;
+    void enableUndoButton(bool enabled) override;
+    void askYesNo(int stringId, std::function<void(bool)> answered) override;
+    void openScoresDialog(std::function<void(int)> closed) override;
+    void openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) override;
+    void openAboutDialog() override;
+    void postCommand(int commandId) override;
+    void postHelpRequest() override;
     void handScored(const Game& g) override;
     void gameForfeited(const Game& g, int creditedSeat) override;
     void handTakenBack() override;
-    void runOptionsDialog(OptionsDialog& dialog) override;
-    void runAboutDialog() override;
-    void postHelpRequest() override;
     bool expertKept() override;
     void keepExpert(bool expert) override;
 
@@ -81,13 +89,11 @@ class QtHost : public ShellHost {
     void setPreferences(QSettings* preferences) { preferences_ = preferences; }
 
   private:
-    class InputDropper;
-    static constexpr int HelpRequest = -1;
-
     Session& game();
+    const Session& game() const;
     QWidget* dialogParent() const;
-    void scheduleIdleWork();
-    void runIdleWork();
+    template <class Dialog> void open(Dialog* dialog, std::function<void(int)> closed);
+    void idle();
 
     QWidget& window_;
     BoardView& board_;
@@ -96,15 +102,15 @@ class QtHost : public ShellHost {
     std::function<void()> openHelp_;
     Shell* shell_ = nullptr;
     QSettings* preferences_ = nullptr;
-
-    QObject queue_; // receives the queued calls of the idle work
-    std::unique_ptr<InputDropper> dropper_;
-    std::deque<std::function<void()>> deferred_;
-    std::deque<int> posted_;
-    bool repaintPending_ = false;
-    bool idleScheduled_ = false;
-    int depth_ = 0;
     KeptStatistics* statistics_ = nullptr;
+
+    QTimer frame_;            // the pause after a frame of a slide
+    bool waiting_ = false;    // a step's dialog is open
+    bool inStep_ = false;     // a step is being played, so its end must not recurse
+    bool presenting_ = false; // inside present(), which must not be entered twice
+    bool idleQueued_ = false; // a repaint is queued for the event loop
+    bool repaintPending_ = false;
+    std::deque<std::function<void()>> deferred_;
 };
 
 } // namespace tarmigo

@@ -116,12 +116,17 @@ void StatisticsWindow::showFigures() {
 }
 
 void StatisticsWindow::askReset() {
-    QMessageBox box(QMessageBox::Question, qtext(label::ProgramName), qtext(dl::ResetStatistics),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setFont(font());
-    if (box.exec() != QMessageBox::Yes) return;
-    statistics_.reset();
-    showFigures();
+    auto* box =
+        new QMessageBox(QMessageBox::Question, qtext(label::ProgramName),
+                        qtext(dl::ResetStatistics), QMessageBox::Yes | QMessageBox::No, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setFont(font());
+    connect(box, &QDialog::finished, this, [this, box] {
+        if (box->clickedButton() != box->button(QMessageBox::Yes)) return;
+        statistics_.reset();
+        showFigures();
+    });
+    box->open();
 }
 
 } // namespace tarmigo

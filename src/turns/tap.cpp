@@ -3,6 +3,7 @@
 #include "ai/blocked_hand.h"
 #include "ai/choose_card.h"
 #include "ai/expert.h"
+#include "ai/turn.h"
 #include "board/bitmaps.h"
 #include "board/draw.h"
 #include "board/repaint.h"
@@ -21,29 +22,11 @@ void passTurn(Table& g) {
     drawHeaders(g);
 }
 
-} // namespace
-
-void playTap(Table& g, int x, int y) {
-    if (handOver(g)) return;
-    if (g.has(flag::turnHandover)) {
-        if (y < g.layout.statusY) return;
-        // The next player takes the device: show his hand and give him his card.
-        drawHand(g);
-        drawCard(g, DrawSlide::Shown);
-        g.round.set(flag::turnHandover, false);
-        g.host.enableUndoButton(false);
-        return;
-    }
-    int result = TurnStays;
-    if (g.playerCount == 2 || g.currentPlayer == 0) {
-        result = executeTarget(g, hitTest(g, x, y));
-        checkBlockedHand(g);
-        if (handOver(g)) return;
-        if (result == TurnPasses) passTurn(g);
-        if (result == TurnStays || isComputerTurn(g)) drawCard(g, DrawSlide::Shown);
-    }
+// Whoever moves next: the computer plays its turn; between two people the hand row
+// is covered and the device handed over.
+void nextTurn(Table& g, int result) {
     if (isComputerTurn(g)) {
-        if (!computerTurn(g)) return;
+        computerTurn(g);
     } else if (g.playerCount == 2 && result == TurnPasses) {
         coverHand(g);
         setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
@@ -51,24 +34,57 @@ void playTap(Table& g, int x, int y) {
     }
 }
 
-bool computerTurn(Table& g) {
-    int result = TurnStays;
-    for (int attempts = 0; result == TurnStays && attempts < ComputerAttempts;) {
-        const int choice =
-            g.expert && g.has(flag::hard) ? chooseExpertCard(g) : chooseCard(g, ChooseMode::Select);
-        ++attempts;
-        // The computer's card is drawn before it chooses, so "draw first" only comes
-        // from an odd restored state: it draws, and must not arm the human's discard.
-        result = choice == target::DrawPile ? TurnStays : executeTarget(g, choice);
-        if (result == TurnStays) drawCard(g, DrawSlide::Shown); // refills the slot of a laid safety
-        checkBlockedHand(g);
-        if (handOver(g)) return false;
+// What follows a person's move: the blocked-hand check, the turn passing (a laid
+// safety keeps it, with a replacement card), and the next turn.
+void afterMove(Table& g, int result) {
+    checkBlockedHand(g);
+    if (handOver(g)) return;
+    if (result == TurnPasses) passTurn(g);
+    if (result == TurnStays || isComputerTurn(g)) drawCard(g, DrawSlide::Shown);
+    nextTurn(g, result);
+}
+
+} // namespace
+
+void playTap(Table& g, int x, int y) {
+    // A move waiting for its answer takes no other input.
+    if (handOver(g) || g.pending != Decision::None) return;
+    if (g.has(flag::turnHandover)) {
+        if (y < g.layout.statusY) return;
+        // The next player takes the device: show his hand and give him his card.
+        drawHand(g);
+        drawCard(g, DrawSlide::Shown);
+        g.round.set(flag::turnHandover, false);
+        g.events->undoAvailable(g, false);
+        return;
     }
-    // After 20 attempts without a move that ends the turn, it passes all the same.
-    g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
-    drawCard(g, DrawSlide::Shown);
-    drawHeaders(g);
-    return true;
+    if (g.playerCount == 2 || g.currentPlayer == 0) {
+        const int result = executeTarget(g, hitTest(g, x, y));
+        if (g.pending == Decision::None) afterMove(g, result);
+    } else {
+        nextTurn(g, TurnStays); // a restored position can leave the computer to move
+    }
+}
+
+void answerDecision(Table& g, bool yes) {
+    if (g.pending != Decision::Extension) return;
+    answerExtension(g, yes);
+    afterMove(g, TurnPasses);
+}
+
+bool computerTurn(Table& g) {
+    // The computer's card is drawn before it chooses, so "draw first" only comes from an
+    // odd restored state: it draws, and must not arm the human's discard.
+    const bool passed = takeTurn(
+        g, Mover::Computer,
+        [&g] {
+            return g.expert && g.has(flag::hard) ? chooseExpertCard(g)
+                                                 : chooseCard(g, ChooseMode::Select);
+        },
+        [&g](int target) { return executeTarget(g, target); },
+        [&g] { drawCard(g, DrawSlide::Shown); });
+    if (passed) drawHeaders(g);
+    return passed;
 }
 
 int hitTest(const Table& g, int x, int y) {
@@ -116,7 +132,7 @@ int executeTarget(Table& g, int t) {
     } else {
         setStatus(g, text::TapToPlay, Refresh::Yes);
     }
-    if (t == target::ScorePanel) g.host.runScoresDialog();
+    if (t == target::ScorePanel) g.presentation.scores(false);
     return result;
 }
 

@@ -5,19 +5,19 @@
 
 namespace tarmigo {
 
-constexpr int ComputerAttempts = 20;
-
 // Everything a tap does before the save: the move, the turn passing, the
 // computer's turn and the two-player hand-over.
+// A move that asks a question (Game::pending) stops there, and the answer plays the rest.
 void playTap(Table& g, int x, int y);
+void answerDecision(Table& g, bool yes);
 int hitTest(const Table& g, int x, int y);
 // A tap's target becomes a move: selects a tapped card by the modes, then plays it.
 int executeTarget(Table& g, int target);
 void markSlot(Table& g, int slot);
 // What follows a move the rules refused, by the discard mode.
 int handleRefusedMove(Table& g);
-// The computer draws and plays until a move passes the turn, or 20 attempts are used.
-// Returns false when the hand ended during the turn.
+// The computer draws and plays until a move passes the turn, or TurnAttempts are used
+// (ai/turn.h). Returns false when the hand ended during the turn.
 bool computerTurn(Table& g);
 
 } // namespace tarmigo

@@ -1,5 +1,5 @@
-// Card slides, summed up from what they draw: the path, the number of paced steps, the
-// dropped taps and the final draw; and each move's slide ends where the paint then
+// Card slides, summed up from what they draw: the path, the number of paced frames and
+// the final draw; and each move's slide ends where the paint then
 // draws the card.
 #include "board/animation.h"
 #include "board/draw.h"
@@ -17,9 +17,16 @@ namespace {
 
 using Kind = DrawOp::Kind;
 
-// "before: OPS; N steps (D ms) from X,Y then X,Y; last: OP; dropped K", where an op is
-// "fill X,Y", "card B X,Y" or "restore X,Y".
-std::string summary(const RecordingSurface& s, const TestHost& host) {
+// "before: OPS; N steps (D ms) from X,Y then X,Y; last: OP", where an op is
+// "fill X,Y", "card B X,Y" or "restore X,Y", and a step is a frame the window shows.
+std::string summary(const RecordingSurface& s, const Presentation& shown) {
+    int frames = 0;
+    int delay = 0;
+    for (const Step& step : shown.steps()) {
+        if (step.kind != Step::Kind::Frame) continue;
+        ++frames;
+        delay = step.delayMs;
+    }
     auto op = [](const DrawOp& o) {
         const std::string at = std::to_string(o.x()) + "," + std::to_string(o.y());
         if (o.kind == Kind::Bitmap) return "card " + std::to_string(o.bitmap) + " " + at;
@@ -36,13 +43,13 @@ std::string summary(const RecordingSurface& s, const TestHost& host) {
         out += ' ';
         out += op(s.ops()[i]);
     }
-    out += "; " + std::to_string(host.animationSteps) + " steps";
-    if (host.animationSteps > 0) {
-        out += " (" + std::to_string(host.lastStepDelay) + " ms) from " + op(s.ops()[i]).substr(5);
+    out += "; " + std::to_string(frames) + " steps";
+    if (frames > 0) {
+        out += " (" + std::to_string(delay) + " ms) from " + op(s.ops()[i]).substr(5);
         if (i + 3 < s.ops().size()) out += " then " + op(s.ops()[i + 3]).substr(5);
     }
     if (!s.ops().empty()) out += "; last: " + op(s.ops().back());
-    return out + "; dropped " + std::to_string(host.droppedTaps);
+    return out;
 }
 
 struct SlideRow {
@@ -56,50 +63,49 @@ const SlideRow Slides[] = {
      [](Session& g) {
          slideBitmap(g, {.bitmap = Stop, .from = {5, 219}, .to = {141, 99}, .delay = 8});
      },
-     "before:; 34 steps (8 ms) from 5,219 then 9,215; last: card 112 141,99; dropped 1"},
+     "before:; 34 steps (8 ms) from 5,219 then 9,215; last: card 112 141,99"},
     {"",
      [](Session& g) {
          slideBitmap(g, {.bitmap = Go, .from = {5, 219}, .to = {141, 99}, .delay = 8});
      },
-     "before: card 107 141,99; 0 steps; last: card 107 141,99; dropped 0"},
+     "before: card 107 141,99; 0 steps; last: card 107 141,99"},
     {"| | animate",
      [](Session& g) {
          slideBitmap(g, {.bitmap = Go, .from = {50, 50}, .to = {53, 47}, .delay = 8});
      },
-     "before: card 107 53,47; 0 steps; last: card 107 53,47; dropped 1"},
+     "before: card 107 53,47; 0 steps; last: card 107 53,47"},
     {"| | animate",
      [](Session& g) {
          slideBitmap(
              g, {.bitmap = Go, .from = {50, 50}, .to = {47, 51}, .delay = 8, .finalDraw = false});
      },
-     "before:; 0 steps; dropped 1"},
+     "before:; 0 steps"},
     {"| | animate",
      [](Session& g) {
          slideBitmap(g, {.bitmap = Go, .from = {0, 0}, .to = {100, 0}, .delay = 8, .step = 0});
      },
-     "before: card 107 100,0; 0 steps; last: card 107 100,0; dropped 1"},
+     "before: card 107 100,0; 0 steps; last: card 107 100,0"},
     {"sel=4 hand=fiklpnu | | animate",
      [](Session& g) { g.round.animDelay = 3, animatePlayedCard(g, 141, 99); },
      "before: fill 0,251 card 121 74,219; 30 steps (3 ms) from 74,219 then 76,215; last: card 108 "
-     "141,99; dropped 1"},
+     "141,99"},
     {"| sel=2 hand=fiklpnu | one animate turn=1",
      [](Session& g) { animatePlayedCard(g, 198, 149); },
-     "before: fill 0,251; 37 steps (8 ms) from 120,0 then 122,4; last: card 105 198,149; dropped "
-     "1"},
+     "before: fill 0,251; 37 steps (8 ms) from 120,0 then 122,4; last: card 105 198,149"},
     {"draw=2 | | animate deck=30 next=m", [](Session& g) { animateDraw(g); },
-     "before:; 41 steps (8 ms) from 194,219 then 190,219; last: card 109 28,219; dropped 1"},
+     "before:; 41 steps (8 ms) from 194,219 then 190,219; last: card 109 28,219"},
     {"| draw=5 | one animate turn=1 deck=30", [](Session& g) { animateDraw(g); },
-     "before:; 54 steps (8 ms) from 194,219 then 192,215; last: restore 122,7; dropped 1"},
+     "before:; 54 steps (8 ms) from 194,219 then 192,215; last: restore 122,7"},
     {"draw=1 | | deck=98", [](Session& g) { animateDraw(g); },
-     "before: card 111 5,219; 0 steps; last: card 111 5,219; dropped 0"},
+     "before: card 111 5,219; 0 steps; last: card 111 5,219"},
     {"draw=1 | | deck=99", [](Session& g) { animateDraw(g); },
-     "before: card 111 5,219 fill 212,220 fill 195,245; 0 steps; last: fill 195,245; dropped 0"},
+     "before: card 111 5,219 fill 212,220 fill 195,245; 0 steps; last: fill 195,245"},
     {"draw=1 | | deck=100", [](Session& g) { animateDraw(g); },
      "before: card 111 5,219 fill 212,220 fill 195,245 card 121 194,219; 0 steps; last: card 121 "
-     "194,219; dropped 0"},
-    {"draw=1 | | deck=101", [](Session& g) { animateDraw(g); }, "before:; 0 steps; dropped 0"},
+     "194,219"},
+    {"draw=1 | | deck=101", [](Session& g) { animateDraw(g); }, "before:; 0 steps"},
     {"hand=fiklpnu | | animate", [](Session& g) { animatePlayedCard(g, 141, 99); },
-     "before: fill 0,251; 0 steps; last: fill 0,251; dropped 0"},
+     "before: fill 0,251; 0 steps; last: fill 0,251"},
 };
 
 } // namespace
@@ -111,12 +117,12 @@ TEST(Slides, EachSlideDrawsAsTheTableSays) {
         pos.set(row.position);
         pos.g.surface = &surface;
         row.slide(pos.g);
-        EXPECT_EQ(summary(surface, pos.host), row.drawn) << row.position;
-        // Without a surface nothing is drawn, nothing paced and no tap dropped.
+        EXPECT_EQ(summary(surface, pos.g.presentation), row.drawn) << row.position;
+        // Without a surface nothing is drawn and nothing paced.
         Position bare;
         bare.set(row.position);
         row.slide(bare.g);
-        EXPECT_EQ(bare.host.animationSteps + bare.host.droppedTaps, 0) << row.position;
+        EXPECT_TRUE(bare.g.presentation.empty()) << row.position;
     }
 }
 

@@ -1,5 +1,5 @@
 // The rules as tables: where a card may go and why not, and what each move does to the
-// whole position. Positions are written in the one-line notation of support/notation.h.
+// whole position. Positions are written in the one-line notation of game/notation.h.
 #include "game/deal.h"
 #include "game/hand_end.h"
 #include "support/rules_position.h"
@@ -205,7 +205,7 @@ TEST(Rules, EachMoveChangesThePositionSo) {
         for (std::string_view move : wordsOf(row.moves, ';')) {
             const auto w = wordsOf(move);
             for (std::size_t i = 2; i < w.size(); ++i)
-                if (w[i] == "yes" || w[i] == "no") pos.host.yesNoAnswers.push_back(w[i] == "yes");
+                if (w[i] == "yes" || w[i] == "no") pos.noticed.answers.push_back(w[i] == "yes");
             const int slot = w.size() > 1 ? numberOf(move, w[1]) : 0;
             if (w[0] == "play")
                 result = pos.play(slot);
@@ -222,13 +222,9 @@ TEST(Rules, EachMoveChangesThePositionSo) {
             } else
                 badWord(move);
         }
-        std::string effects;
-        for (const std::string& s : pos.host.sounds) effects += " " + s;
-        for (int q : pos.host.questions) effects += " ask " + std::to_string(q);
-        for (int i = 0; i < pos.host.scoresDialogs; ++i) effects += " scores";
         EXPECT_EQ(pos.describe(), row.after) << row.before << " / " << row.moves;
         EXPECT_EQ(result, row.result) << row.before << " / " << row.moves;
-        EXPECT_EQ(effects.empty() ? "" : effects.substr(1), row.effects) << row.before;
+        EXPECT_EQ(pos.noticed.effects, row.effects) << row.before;
     }
 }
 
@@ -241,19 +237,43 @@ TEST(Rules, TheNotationReadsBackWhatItWrites) {
     RulePosition pos;
     EXPECT_THROW(pos.set("go fast"), std::invalid_argument);
     EXPECT_THROW(pos.set("safe=k"), std::invalid_argument);
+    // Cards past the end of the deck are refused, not written past it.
+    EXPECT_THROW(pos.set("| | deck=100 next=fg"), std::invalid_argument);
+    EXPECT_THROW(pos.set("| | drawn=" + std::string(DeckSize + 1, 'f')), std::invalid_argument);
+}
+
+// describeAll() gives every part of a saved game, options and deck included, so that its
+// words set the same game again: dealt games with their options, at each seat's turn.
+TEST(Rules, TheWholeNotationSetsTheSameGameAgain) {
+    const char* options[] = {"", "one sounds sort animate playable hard notips modes=12",
+                             "delay=3 starter=1 race=1000 over gameover winner=1 handover"};
+    for (std::uint32_t seed : {1u, 77u, 4000u})
+        for (const char* words : options) {
+            RulePosition dealt;
+            dealt.host.ticks = seed;
+            startHand(dealt.g, 2, GameScores::Reset);
+            dealt.set(std::string("| | ") + words);
+            dealt.g.round.deckPos = std::uint8_t(seed % DeckSize);
+            RulePosition again;
+            again.set(describeAll(dealt.g));
+            EXPECT_EQ(again.g.round, dealt.g.round) << seed << words;
+            EXPECT_EQ(again.g.players, dealt.g.players) << seed << words;
+            EXPECT_EQ(again.g.deck, dealt.g.deck) << seed << words;
+            EXPECT_EQ(again.g.playerCount, dealt.g.playerCount) << seed << words;
+            EXPECT_EQ(again.g.currentPlayer, dealt.g.currentPlayer) << seed << words;
+        }
 }
 
 // The card that completes the trip has left the hand when the Scores dialog shows.
 TEST(Rules, TheCompletingCardLeavesTheHandBeforeTheHandEnds) {
     RulePosition pos;
     pos.set("go miles=600 hand=ik");
-    pos.host.onScoresDialog = [&pos] {
+    pos.noticed.onScores = [&pos] {
         EXPECT_EQ(pos.describe(),
                   "go miles=700 score=1300 game=1300 draw=1 hand=.k | | over seen=i");
     };
-    pos.host.yesNoAnswers = {false};
     pos.play(1);
-    EXPECT_EQ(pos.host.scoresDialogs, 1);
+    EXPECT_EQ(pos.noticed.effects, "ask 1601 scores");
 }
 
 } // namespace

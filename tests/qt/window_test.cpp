@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -43,14 +44,30 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace tarmigo::testing {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Lets the queued work of the window (posted commands, the repaint) run.
+// The actions of onNextModal still waiting for their dialog.
+int waitingActions = 0;
+
+// Lets the queued work of the window (posted commands, the repaint) run, and the dialogs
+// it opened be worked through by the actions waiting for them.
 void settle() {
     for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+    for (int i = 0; i < 1000 && waitingActions > 0; ++i) QTest::qWait(5);
+    for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+}
+
+// Lets the presentation of the last tap play to its end (a few seconds at most).
+void finishPresentation(const QtHost& host) {
+    for (int i = 0; i < 5000 && host.presenting(); ++i) QTest::qWait(1);
+    settle();
 }
 
 // Calls act on the next modal dialog that is not `skip`, once it is open: it may
@@ -58,12 +75,14 @@ void settle() {
 void onNextModal(std::function<void(QWidget*)> act, QWidget* skip = nullptr) {
     auto* timer = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
+    ++waitingActions;
     QObject::connect(timer, &QTimer::timeout, timer, [=] {
         QWidget* modal = QApplication::activeModalWidget();
         const bool open = modal && modal != skip && modal->isVisible();
         if (!open && ++*tries <= 500) return;
         timer->stop();
         timer->deleteLater();
+        --waitingActions;
         if (open)
             act(modal);
         else
@@ -146,6 +165,8 @@ class MainWindowTest : public ::testing::Test, public Sounds {
     std::vector<std::string> played; // the sounds
     int helpOpened = 0;
     std::unique_ptr<MainWindow> window;
+
+    void startComputersTurn();
 };
 
 TEST_F(MainWindowTest, ATapPlaysSavesBothCopiesAndUndoTakesItBackUnsaved) {
@@ -237,7 +258,7 @@ TEST_F(MainWindowTest, TapsMadeWhileACardSlidesAreDropped) {
     me.hand[0] = me.hand[1] = Go;
     bool tapped = false;
     board().onPainted = [&] {
-        if (!window->host().busy() || tapped) return;
+        if (!window->host().presenting() || tapped) return;
         tapped = true;
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
             QCoreApplication::postEvent(
@@ -245,8 +266,94 @@ TEST_F(MainWindowTest, TapsMadeWhileACardSlidesAreDropped) {
                                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
     };
     clickSlot(1);
+    finishPresentation(window->host());
     EXPECT_TRUE(tapped);
     EXPECT_EQ(me.hand[1], Go);
+}
+
+// A Go laid at the slowest pace: the computer then draws and plays, card by card, for
+// a second or more.
+void MainWindowTest::startComputersTurn() {
+    start(true);
+    game().round.animDelay = 16;
+    game().players[0].hand[0] = Go;
+    clickSlot(1);
+    ASSERT_TRUE(window->host().presenting());
+}
+
+TEST_F(MainWindowTest, DuringTheComputersTurnTheWindowAnswersAndGameCommandsWait) {
+    startComputersTurn();
+    // The move is saved as it is made, not when its slides end.
+    EXPECT_EQ(stored(), current());
+    const Bytes whileShown = current();
+    // New waits for the end of the turn; About opens at once, and so does the zoom.
+    command(command::OnePlayerGame);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    onNextModal([](QWidget* about) {
+        EXPECT_NE(dynamic_cast<AboutWindow*>(about), nullptr);
+        QTest::keyClick(about, Qt::Key_Escape);
+    });
+    command(command::About);
+    const int zoom = board().zoom() == 1 ? 2 : 1;
+    window->setZoom(zoom);
+    EXPECT_EQ(board().zoom(), zoom);
+    EXPECT_EQ(current(), whileShown);
+    // Once the turn has been shown, the waiting New asks about the game in progress.
+    answerNext(QMessageBox::No, QString::fromUtf8(stringText(text::ForfeitGame)));
+    finishPresentation(window->host());
+    settle();
+    EXPECT_EQ(current(), whileShown);
+
+    // Ctrl+Q in the middle of the next turn closes the window at once, with the turn saved.
+    game().players[0].hand[0] = Go;
+    game().players[0].setBattle(BattleEmpty);
+    clickSlot(1);
+    ASSERT_TRUE(window->host().presenting());
+    activate();
+    key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(stored(), current());
+}
+
+// Killed in the middle of the computer's slides, the program has already saved the turn,
+// and the next start restores it.
+TEST_F(MainWindowTest, AKillDuringASlideLosesNothing) {
+    const QString expected = folder.filePath("expected");
+    std::fflush(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        startComputersTurn();
+        QFile out(expected);
+        const Bytes made = current();
+        if (!out.open(QIODevice::WriteOnly)) ::_exit(2);
+        out.write(reinterpret_cast<const char*>(made.data()), qint64(made.size()));
+        out.close();
+        QTest::qWait(100); // a few frames into the turn
+        if (window->host().presenting()) ::raise(SIGKILL);
+        ::_exit(3);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+    QFile in(expected);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray made = in.readAll();
+    const Bytes madeBytes(made.begin(), made.end());
+    EXPECT_EQ(stored(), madeBytes);
+    start(); // which writes back what it restored
+    EXPECT_EQ(stored(), madeBytes);
+}
+
+TEST_F(MainWindowTest, ASecondStartBringsTheWindowBackAsItWasLeft) {
+    start();
+    window->showMaximized();
+    settle();
+    window->showMinimized();
+    settle();
+    window->bringToFront();
+    settle();
+    EXPECT_TRUE(window->isMaximized());
+    EXPECT_FALSE(window->isMinimized());
 }
 
 TEST_F(MainWindowTest, TheZoomScalesBoardAndTapsAndIsKeptForTheNextStart) {
@@ -354,9 +461,11 @@ TEST_F(MainWindowTest, OptionsShowTheSettingsDoneAppliesAndSavesEscapeLeavesButA
         auto* reset = find<QPushButton>(dialog, "resetScores");
         answerNext(QMessageBox::No, "Do you want to reset all scores?", dialog);
         reset->click();
+        settle();
         EXPECT_TRUE(reset->isEnabled());
         answerNext(QMessageBox::Yes, {}, dialog);
         reset->click();
+        settle();
         EXPECT_FALSE(reset->isEnabled());
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
@@ -452,9 +561,11 @@ TEST_F(MainWindowTest, StatisticsCountHandsAndForfeitsOnceKeepThemAndResetOnlyOn
         auto* reset = find<QPushButton>(dialog, "reset");
         answerNext(QMessageBox::No, "Do you want to reset the statistics?", dialog);
         reset->click();
+        settle();
         EXPECT_EQ(column(dialog, 2).substr(0, 4), "1 1 ");
         answerNext(QMessageBox::Yes, {}, dialog);
         reset->click();
+        settle();
         EXPECT_EQ(column(dialog, 0) + column(dialog, 2), none + none);
         seen = true;
         find<QPushButton>(dialog, "done")->click();
@@ -494,7 +605,8 @@ TEST_F(MainWindowTest, StatisticsAgreeWithTheSavedGameAfterAKillBetweenTheirWrit
             Session& g = shell.game();
             beginHand(g, 1, GameScores::Reset); // over what the row before left
             setPosition(g, "go miles=600 score=600 game=600 hand=i | | hard");
-            handleTap(g, 14, g.layout.handY + 18); // the last 100: the hand ends, saved
+            handleTap(g, 14, g.layout.handY + 18); // the last 100
+            answerPending(g, false);               // no extension: the hand ends, saved
             if (!handOver(g)) ::_exit(1);
             if (row.counted) KeptStatistics(&preferences).countHand(g);
             if (row.undone) {

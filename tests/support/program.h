@@ -25,20 +25,23 @@ struct Program {
     PlayerRecord& player(int p) { return g().players[p]; }
 
     void start() { shell.start(240, 320); }
-    // A menu command, then whatever it posted, as the message loop would deliver it.
+    // A menu command, then what it showed and posted, as the window would play it.
     void command(int id) {
         shell.handleCommand(id);
         runPosted();
     }
     void runPosted() {
-        while (!host.posted.empty()) {
+        for (;;) {
+            shell.presentAtOnce();
+            if (host.posted.empty()) break;
             const int id = host.posted.front();
             host.posted.erase(host.posted.begin());
             shell.handleCommand(id);
         }
     }
     void tap(int x, int y) {
-        tapEntry(g(), x, y);
+        shell.penDown();
+        shell.penUp(x, y);
         runPosted();
     }
     void tapSlot(int s) { tap(g().layout.slotX(s) + 9, g().layout.handY + 18); }

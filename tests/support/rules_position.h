@@ -2,7 +2,7 @@
 // Game positions for the rule tables, with the rules alone: nobody listens to what
 // they report. A position starts as a hand in progress (player 0 to move, nothing on
 // any pile, a 700-mile race, the draw pile at card 40, both hands empty, every option
-// off) and is set in the one-line notation of support/notation.h. support/position.h
+// off) and is set in the one-line notation of game/notation.h. support/position.h
 // adds the board, the taps and the stores.
 #include "game/game.h"
 #include "game/legality.h"
@@ -11,6 +11,8 @@
 #include "support/notation.h"
 #include "support/test_host.h"
 
+#include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -23,11 +25,8 @@ template <class Self, class State = Game> struct PositionBuilder {
     State g{host};
 
     explicit PositionBuilder(int players) {
+        startPosition(g);
         g.playerCount = std::uint8_t(players);
-        g.round.raceLength = StandardRace;
-        g.round.deckPos = 40;
-        g.round.animDelay = 8;
-        for (PlayerRecord& p : g.players) p.hand.fill(EmptySlot);
     }
     // The game holds a reference to this position's host: never copied.
     PositionBuilder(const PositionBuilder&) = delete;
@@ -48,14 +47,50 @@ template <class Self, class State = Game> struct PositionBuilder {
     }
 };
 
+// What the rules report that a player notices, in order: the sounds heard ("WVM"),
+// the question asked ("ask 1601", answered from answers, else No) and the Scores
+// dialog ("scores", after onScores has looked at the position).
+class NoticedEvents : public GameEvents {
+  public:
+    std::string effects;
+    std::deque<bool> answers;
+    std::function<void()> onScores;
+
+    void sound(Game& g, Sound s) override {
+        if (g.has(flag::playSounds)) note(soundName(s));
+    }
+    void extensionAsked(Game&) override { note("ask 1601"); }
+    void handEnded(Game&) override {
+        if (onScores) onScores();
+        note("scores");
+    }
+    // The question a move left waiting gets its answer, as the next input would give it.
+    void answer(Game& g) {
+        if (g.pending == Decision::None) return;
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty()) answers.pop_front();
+        answerExtension(g, yes);
+    }
+
+  private:
+    void note(std::string_view what) {
+        if (!effects.empty()) effects += ' ';
+        effects += what;
+    }
+};
+
 // The rules alone: a refused move returns MoveRefused and nothing follows it.
 struct RulePosition : PositionBuilder<RulePosition> {
-    explicit RulePosition(int players = 2) : PositionBuilder(players) {}
+    NoticedEvents noticed;
+
+    explicit RulePosition(int players = 2) : PositionBuilder(players) { g.events = &noticed; }
 
     int play(int slot) { return playOn(slot, autoTarget(g, own().slot(slot))); }
     int playOn(int slot, int target) {
         select(slot);
-        return dispatchMove(g, target);
+        const int result = dispatchMove(g, target);
+        noticed.answer(g);
+        return result;
     }
     int discard(int slot) { return playOn(slot, target::DiscardPile); }
 };

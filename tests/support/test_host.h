@@ -23,9 +23,6 @@ class TestHost : public ShellHost {
     bool undoEnabled = false;
     std::vector<Rect> invalidated;
     int paintsNow = 0;
-    int droppedTaps = 0;
-    int animationSteps = 0;
-    int lastStepDelay = 0; // the pause of the last slide step, in ms
     DrawingSurface* tapSurface = nullptr;
 
     // The shell's dialogs. The Options dialog is operated by optionsDialog while it is
@@ -38,40 +35,40 @@ class TestHost : public ShellHost {
     std::function<void()> onScoresDialog;
 
     std::uint32_t tickCount() override { return ticks; }
-    void playSound(std::string_view name) override { sounds.emplace_back(name); }
-    bool askYesNo(int id) override {
+    void playSound(Sound s) override { sounds.emplace_back(soundName(s)); }
+    void enableUndoButton(bool on) override { undoEnabled = on; }
+    void askYesNo(int id, std::function<void(bool)> answered) override {
         questions.push_back(id);
-        if (yesNoAnswers.empty()) return false;
-        bool a = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
-        return a;
+        bool a = false;
+        if (!yesNoAnswers.empty()) {
+            a = yesNoAnswers.front();
+            yesNoAnswers.pop_front();
+        }
+        answered(a);
     }
-    int runScoresDialog() override {
+    void openScoresDialog(std::function<void(int)> closed) override {
         ++scoresDialogs;
         if (onScoresDialog) onScoresDialog();
-        if (scoresAnswers.empty()) return 1;
-        int a = scoresAnswers.front();
-        scoresAnswers.pop_front();
-        return a;
+        int a = 1;
+        if (!scoresAnswers.empty()) {
+            a = scoresAnswers.front();
+            scoresAnswers.pop_front();
+        }
+        closed(a);
     }
     void postCommand(int id) override { posted.push_back(id); }
-    void enableUndoButton(bool on) override { undoEnabled = on; }
     void invalidate(const Rect& r, bool) override { invalidated.push_back(r); }
     void dropPendingRepaint() override {}
     void paintNow() override { ++paintsNow; }
     DrawingSurface* acquireTapSurface() override { return tapSurface; }
     void releaseTapSurface() override {}
-    void animationStep(int ms) override {
-        ++animationSteps;
-        lastStepDelay = ms;
-    }
-    void dropPendingTaps() override { ++droppedTaps; }
 
-    void runOptionsDialog(OptionsDialog& dialog) override {
+    void openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) override {
         ++optionsDialogs;
         if (optionsDialog) optionsDialog(dialog);
+        closed();
     }
-    void runAboutDialog() override { ++aboutDialogs; }
+    void openAboutDialog() override { ++aboutDialogs; }
     void postHelpRequest() override { ++helpRequests; }
 };
 

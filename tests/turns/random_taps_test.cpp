@@ -91,15 +91,18 @@ class RandomRun {
         const bool wasOver = g().has(flag::handOver), wasGameOver = g().has(flag::gameOver);
         ++taps[g().playerCount - 1];
         ++taps_;
-        if (penWasDown) penDown(g());
-        penUp(g(), x, y);
+        if (penWasDown) app_->shell.penDown();
+        app_->shell.penUp(x, y);
         handsEnded += !wasOver && g().has(flag::handOver);
         gamesEnded += !wasGameOver && g().has(flag::gameOver);
-        if (penWasDown) {
+        if (penWasDown && g().pending == Decision::None) {
             ASSERT_EQ(brokenRecord(g(), app_->fileCopy.bytes), "") << "step " << step_;
             ASSERT_EQ(app_->fileCopy.bytes, app_->secondCopy.bytes);
         }
+        // What the tap showed, its question answered, and what it posted.
+        if (pick(2) == 0) app_->host.yesNoAnswers.push_back(true);
         app_->runPosted();
+        ASSERT_EQ(g().pending, Decision::None) << "step " << step_;
         if (pick(8) == 0) {
             surface_.clear();
             paintWindow(g(), surface_);

@@ -4,9 +4,14 @@
 #include "app/scores_dialog.h"
 #include "app/taps.h"
 #include "board/draw.h"
+#include "board/repaint.h"
+#include "board/status_line.h"
+#include "game/notation.h"
+#include "game/strings.h"
 #include "turns/tap.h"
 
 #include <ostream>
+#include <stdexcept>
 
 namespace tarmigo::replay {
 namespace {
@@ -61,11 +66,11 @@ void Driver::keepExpert(bool expert) {
 
 Driver::~Driver() = default;
 
-void Driver::playSound(std::string_view name) {
-    out_ << "sound " << name << '\n';
+void Driver::playSound(Sound sound) {
+    out_ << "sound " << soundName(sound) << '\n';
 }
 
-bool Driver::askYesNo(int stringId) {
+void Driver::askYesNo(int stringId, std::function<void(bool)> answered) {
     bool yes = false;
     if (!answers_.empty()) {
         yes = answers_.front();
@@ -73,10 +78,10 @@ bool Driver::askYesNo(int stringId) {
     }
     out_ << "ask " << stringId << (yes ? " yes" : " no") << '\n';
     repaintPending_ = true; // the closed box uncovers the board
-    return yes;
+    answered(yes);
 }
 
-int Driver::runScoresDialog() {
+void Driver::openScoresDialog(std::function<void(int)> closed) {
     const ScoresContent content = scoresContent(shell_->game());
     int close = dialog::Done;
     if (!scoresAnswers_.empty()) {
@@ -89,7 +94,7 @@ int Driver::runScoresDialog() {
     out_ << ' ' << content.resultId << ' ' << buttonCode(content.button);
     out_ << ' ' << close << '\n';
     repaintPending_ = true;
-    return close;
+    closed(close);
 }
 
 void Driver::postCommand(int commandId) {
@@ -100,7 +105,7 @@ void Driver::postHelpRequest() {
     posted_.push_back(HelpRequest);
 }
 
-void Driver::runOptionsDialog(OptionsDialog& dialog) {
+void Driver::openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) {
     using C = OptionSetting::Control;
     if (options_) {
         for (const OptionSetting& s : options_->settings) {
@@ -134,6 +139,7 @@ void Driver::runOptionsDialog(OptionsDialog& dialog) {
     else
         dialog.done();
     repaintPending_ = true;
+    closed();
 }
 
 void Driver::startProgram() {
@@ -154,7 +160,10 @@ void Driver::paint() {
 }
 
 void Driver::finishLine() {
-    while (!posted_.empty()) {
+    // What the line showed is taken at once; what it posted runs after that, one at a time.
+    for (;;) {
+        shell_->presentAtOnce();
+        if (posted_.empty()) break;
         const int id = posted_.front();
         posted_.pop_front();
         if (id == HelpRequest)
@@ -176,6 +185,46 @@ void Driver::dump() {
     out_ << "undo " << (undoEnabled_ ? 1 : 0) << '\n';
     out_ << "armed " << (g.discardArmed ? 1 : 0) << '\n';
     out_ << "stored " << storedHex(fileStore_) << ' ' << storedHex(secondStore_) << '\n';
+}
+
+// The game becomes the position as a start leaves it after restoring a saved copy that
+// holds it, without a restart: the window, the driver's queues and the Expert choice
+// kept beside the record stay. Then it is saved, as after a tap.
+std::string Driver::restorePosition(const std::string& text) {
+    Session position(*this);
+    notation::startPosition(position);
+    try {
+        notation::setPosition(position, text);
+    } catch (const std::invalid_argument& e) {
+        return e.what();
+    }
+    buildSaveRecord(position); // the kept bytes 206 to 247 are zero, as in a new record
+    if (!isSoundRecord(position.recordBuffer)) return "no saved copy can hold this position";
+
+    Session& g = shell_->game();
+    // What a start sets beside the record: nothing armed, pressed or to undo, and the
+    // prompt of the new hand it deals first, under the defaults that show tips.
+    g.discardArmed = false;
+    g.penDown = false;
+    g.lastStatusId = 0;
+    g.undo = {};
+    g.round.set(flag::hideTips, false);
+    undoEnabled_ = false;
+    setStatus(g, text::TapToPlay, Refresh::Yes);
+    g.recordBuffer = position.recordBuffer;
+    applySaveRecord(g, g.recordBuffer);
+    saveState(g);
+    g.expert = expertKept();
+    if (g.has(flag::turnHandover))
+        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
+    invalidateBoard(g, Erase::Yes);
+    lastPaint_.clear(); // the paint after the line is a whole new one, as after a start
+    return {};
+}
+
+void Driver::describePosition() {
+    const std::string words = notation::describeAll(shell_->game());
+    out_ << "position" << (words.empty() ? "" : " ") << words << '\n';
 }
 
 const Game* Driver::game() const {
@@ -204,8 +253,8 @@ std::string Driver::run(const Line& line) {
             } else if constexpr (std::is_same_v<T, Restart>) {
                 startProgram();
             } else if constexpr (std::is_same_v<T, Tap>) {
-                penDown(shell_->game());
-                penUp(shell_->game(), l.x, l.y);
+                shell_->penDown();
+                shell_->penUp(l.x, l.y);
             } else if constexpr (std::is_same_v<T, Command>) {
                 // A disabled button cannot be pressed.
                 if (l.id == command::Undo && !undoEnabled_) return;
@@ -230,6 +279,10 @@ std::string Driver::run(const Line& line) {
                 store(l.store).remove();
             } else if constexpr (std::is_same_v<T, Put>) {
                 store(l.store).write(l.bytes);
+            } else if constexpr (std::is_same_v<T, SetPosition>) {
+                error = restorePosition(l.notation);
+            } else if constexpr (std::is_same_v<T, Describe>) {
+                describePosition();
             }
         },
         line);

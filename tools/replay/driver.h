@@ -33,21 +33,20 @@ class Driver : public ShellHost {
 
     // Host
     std::uint32_t tickCount() override { return ticks_; }
-    void playSound(std::string_view name) override;
-    bool askYesNo(int stringId) override;
-    int runScoresDialog() override;
-    void postCommand(int commandId) override;
-    void enableUndoButton(bool enabled) override { undoEnabled_ = enabled; }
+    // ScreenHost: no surface, so a tap queues no pictures.
     void invalidate(const Rect&, bool) override { repaintPending_ = true; }
     void dropPendingRepaint() override { repaintPending_ = false; }
     void paintNow() override { paint(); }
     DrawingSurface* acquireTapSurface() override { return nullptr; }
     void releaseTapSurface() override {}
-    void animationStep(int) override {}
-    void dropPendingTaps() override {}
-    // ShellHost
-    void runOptionsDialog(OptionsDialog& dialog) override;
-    void runAboutDialog() override { repaintPending_ = true; }
+    // ShellHost: every dialog answers at once, from the script's queued answers.
+    void playSound(Sound sound) override;
+    void enableUndoButton(bool enabled) override { undoEnabled_ = enabled; }
+    void askYesNo(int stringId, std::function<void(bool)> answered) override;
+    void openScoresDialog(std::function<void(int)> closed) override;
+    void openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) override;
+    void openAboutDialog() override { repaintPending_ = true; }
+    void postCommand(int commandId) override;
     void postHelpRequest() override;
     bool expertKept() override;
     void keepExpert(bool expert) override;
@@ -59,6 +58,10 @@ class Driver : public ShellHost {
     void paint();
     void finishLine();
     void dump();
+    // A `position` line: an empty string, or why the notation cannot be set.
+    std::string restorePosition(const std::string& notation);
+    // A `describe` line.
+    void describePosition();
     Store& store(StoreName name) { return name == StoreName::File ? fileStore_ : secondStore_; }
 
     Store& fileStore_;

@@ -123,6 +123,15 @@ ParseResult parseWords(const std::vector<std::string_view>& w) {
         if (!n || (*n != 1 && *n != 2 && *n != 3227)) return fail("scores takes 1, 2 or 3227");
         return {ScoresAnswer{int(*n)}, {}};
     }
+    if (kind == "position") {
+        std::string notation;
+        for (std::size_t i = 1; i < w.size(); ++i) (notation += i > 1 ? " " : "") += w[i];
+        return {SetPosition{std::move(notation)}, {}};
+    }
+    if (kind == "describe") {
+        if (args != 0) return fail("describe takes no arguments");
+        return {Describe{}, {}};
+    }
     if (kind == "start" || kind == "restart" || kind == "dump") {
         if (args != 0) return fail(std::string(kind) + " takes no arguments");
         if (kind == "start") return {Start{}, {}};
@@ -194,9 +203,9 @@ ParseResult parseLine(std::string_view text) {
 }
 
 const char* lineWord(const Line& line) {
-    static constexpr const char* words[] = {"clock",   "answer",  "scores",  "start", "restart",
-                                            "tap",     "command", "options", "dump",  "render",
-                                            "corrupt", "remove",  "put"};
+    static constexpr const char* words[] = {
+        "clock", "answer", "scores",  "start",  "restart", "tap",      "command", "options",
+        "dump",  "render", "corrupt", "remove", "put",     "position", "describe"};
     static_assert(std::size(words) == std::variant_size_v<Line>);
     return words[line.index()];
 }

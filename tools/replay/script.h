@@ -65,9 +65,14 @@ struct Put {
     StoreName store;
     std::vector<std::uint8_t> bytes;
 };
+// A position in the notation of game/notation.h, its words joined by single blanks.
+struct SetPosition {
+    std::string notation;
+};
+struct Describe {};
 
 using Line = std::variant<Clock, Answer, ScoresAnswer, Start, Restart, Tap, Command, Options, Dump,
-                          Render, Corrupt, Remove, Put>;
+                          Render, Corrupt, Remove, Put, SetPosition, Describe>;
 
 struct ParseResult {
     std::optional<Line> line; // nothing for a blank or comment line

@@ -119,8 +119,11 @@ int main(int argc, char** argv) {
     window.start();
     // A hand whose first move is there to be made looks better than one to discard from.
     Session& g = window.shell().game();
-    for (int deal = 0; deal < 50 && g.statusText != stringText(text::TapToPlay); ++deal)
-        window.host().handle([&g] { beginHand(g, 1, GameScores::Reset); });
+    for (int deal = 0; deal < 50 && g.statusText != stringText(text::TapToPlay); ++deal) {
+        beginHand(g, 1, GameScores::Reset);
+        window.host().skipPictures();
+        window.host().play();
+    }
     window.host().repaintBoard();
     window.move(0, 0);
     window.show();

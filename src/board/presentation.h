@@ -1,0 +1,65 @@
+#pragma once
+// What one tap shows, as data: the board turns the rules' reports into an ordered
+// queue of steps, and the front end plays them at its own pace. The desktop window
+// plays them on a timer and stays responsive meanwhile; the replay driver and the
+// simulator take them all at once.
+//
+// The queue is also the drawing surface of a tap: every drawing call becomes a step,
+// applied later in the same order to the window's own picture, so what the window
+// shows is exactly what drawing straight onto it would have shown.
+#include "board/recording_surface.h"
+#include "game/events.h"
+
+#include <deque>
+
+namespace tarmigo {
+
+struct Step {
+    enum class Kind {
+        Draw,   // one drawing call on the board's picture
+        Frame,  // show the picture, then wait `delayMs` before the next step
+        Sound,  // a move's sound
+        Undo,   // the Undo button becomes `enabled`
+        Scores, // the Scores dialog: at a hand's end (`handEnd`), or asked for
+        Ask,    // the question of the pending decision, by string id
+    };
+
+    Kind kind = Kind::Draw;
+    DrawOp op;
+    int delayMs = 0;
+    tarmigo::Sound sound = tarmigo::Sound::Safety;
+    bool enabled = false;
+    bool handEnd = false;
+    int stringId = 0;
+
+    // Draw and Frame change the board's picture; the others do not.
+    bool isPicture() const { return kind == Kind::Draw || kind == Kind::Frame; }
+};
+
+class Presentation : public RecordingSurface {
+  public:
+    void frame(int delayMs);
+    void sound(tarmigo::Sound s);
+    void undo(bool enabled);
+    void scores(bool handEnd);
+    void ask(int stringId);
+
+    bool empty() const { return steps_.empty(); }
+    std::size_t size() const { return steps_.size(); }
+    const std::deque<Step>& steps() const { return steps_; }
+    Step take();
+    void clear() { steps_.clear(); }
+    // Drops the pictures still queued, keeping the other steps in their order: the
+    // board is about to be painted afresh from the game.
+    void dropPictures();
+    // The background the window's picture has where the queued drawing will start.
+    using RecordingSurface::startFrom;
+
+  protected:
+    void record(DrawOp op) override;
+
+  private:
+    std::deque<Step> steps_;
+};
+
+} // namespace tarmigo
