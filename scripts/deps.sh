@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   fonts-wine xvfb xauth xdotool x11-utils
-  clang clang-tidy cppcheck libclang-rt-14-dev
+  clang clang-tidy clang-format cppcheck libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream
 )
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs clang-tidy (with .clang-tidy and the build's compile_commands.json) and
-# cppcheck over src/ and tools/. Exits non-zero when either reports anything.
+# cppcheck over src/ and tools/, and checks that every tracked C++ file is formatted
+# as .clang-format says. Exits non-zero when any of them reports anything.
 #   scripts/lint.sh [BUILD_DIR]     (default build; it is configured if needed)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,5 +29,14 @@ if ! cppcheck --quiet --std=c++20 --language=c++ --enable=warning,performance,po
   status=1
 else
   echo "cppcheck: nothing to report"
+fi
+
+mapfile -t sources < <(git ls-files '*.cpp' '*.h')
+echo "== clang-format (${#sources[@]} files)"
+if ! clang-format --dry-run --Werror "${sources[@]}"; then
+  echo "clang-format: run clang-format -i on the files above"
+  status=1
+else
+  echo "clang-format: nothing to report"
 fi
 exit $status

@@ -6,7 +6,8 @@
 #                                golden images, Qt offscreen, faults and the fuzz
 #                                corpus replayed as regression inputs.
 #   scripts/test.sh --thorough   the quick run, then the benchmarks' build,
-#                                clang-tidy and cppcheck (scripts/lint.sh), the
+#                                clang-tidy, cppcheck and the clang-format check
+#                                (scripts/lint.sh), the
 #                                whole suite again under AddressSanitizer and
 #                                UndefinedBehaviorSanitizer (build-asan/), and each
 #                                libFuzzer target for FUZZ_SECONDS seconds

@@ -247,8 +247,8 @@
     </message>
     <message>
         <location filename="../../src/game/strings.h" line="86"/>
-        <source>Version 1.1</source>
-        <translation>Version 1.1</translation>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.h" line="88"/>

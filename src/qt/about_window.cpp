@@ -4,6 +4,7 @@
 
 #include "app/commands.h"
 #include "game/strings.h"
+#include "game/version.h"
 #include "qt/desktop_labels.h"
 #include "qt/packed_art.h"
 #include "qt/ui_scale.h"
@@ -51,7 +52,7 @@ AboutWindow::AboutWindow(int zoom, QWidget* parent) : QDialog(parent) {
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
-    auto* version = new QLabel(qtext(label::Version), this);
+    auto* version = new QLabel(qtext(label::Version).arg(QLatin1String(ProgramVersion)), this);
     version->setObjectName(QStringLiteral("version"));
     auto* web = new QLabel(qtext(label::WebAddress), this);
     web->setObjectName(QStringLiteral("web"));

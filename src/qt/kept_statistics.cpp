@@ -9,57 +9,31 @@ namespace {
 // Where the Options dialog keeps the choice of Expert over Hard.
 const QString ExpertKey = QStringLiteral("Desktop/expert");
 
-QString keyOf(Opponent o) {
-    static const char* const Names[OpponentCount] = {"easy", "hard", "expert", "twoPlayers"};
-    return QStringLiteral("Statistics/") + QLatin1String(Names[int(o)]);
+QString keyOf(const std::string& key) {
+    return QStringLiteral("Statistics/") + QString::fromStdString(key);
 }
 
 } // namespace
-
-Figures KeptStatistics::figures(Opponent o) const {
-    if (!settings_) return {};
-    const QVariant value = settings_->value(keyOf(o));
-    if (value.typeId() != QMetaType::QString) return {};
-    return figuresFromText(value.toString().toStdString()).value_or(Figures{});
-}
 
 bool KeptStatistics::expertChosen() const {
     // Read as the Options dialog reads it, so that the figures go to the level played.
     return settings_ && settings_->value(ExpertKey, false).toBool();
 }
 
-void KeptStatistics::keep(Opponent o, const Figures& f) {
-    if (!settings_) return;
-    settings_->setValue(keyOf(o), QString::fromStdString(figuresText(f)));
-    settings_->sync();
+std::optional<std::string> KeptStatistics::read(const std::string& key) const {
+    const QVariant value = settings_->value(keyOf(key));
+    if (value.typeId() != QMetaType::QString) return std::nullopt;
+    return value.toString().toStdString();
 }
 
-void KeptStatistics::countHand(const Game& g) {
-    const Opponent o = opponentOf(g, expertChosen());
-    Figures f = figures(o);
-    beforeLastHand_.emplace(o, f);
-    tarmigo::countHand(f, g);
-    keep(o, f);
-}
-
-void KeptStatistics::countForfeit(const Game& g, int creditedSeat) {
-    const Opponent o = opponentOf(g, expertChosen());
-    Figures f = figures(o);
-    tarmigo::countForfeit(f, creditedSeat);
-    keep(o, f);
-    beforeLastHand_.reset();
-}
-
-void KeptStatistics::takeBackHand() {
-    if (!beforeLastHand_) return;
-    keep(beforeLastHand_->first, beforeLastHand_->second);
-    beforeLastHand_.reset();
-}
-
-void KeptStatistics::reset() {
-    beforeLastHand_.reset();
-    if (!settings_) return;
-    for (int o = 0; o < OpponentCount; ++o) settings_->remove(keyOf(Opponent(o)));
+void KeptStatistics::write(const Lines& lines) {
+    // QSettings writes its file whole, by a rename, at sync(): the lines go together.
+    for (const auto& [key, text] : lines) {
+        if (text)
+            settings_->setValue(keyOf(key), QString::fromStdString(*text));
+        else
+            settings_->remove(keyOf(key));
+    }
     settings_->sync();
 }
 

@@ -1,38 +1,44 @@
 #pragma once
 // The statistics kept with the desktop settings, apart from the saved record: one
-// line of text for each opponent. A line that cannot be read shows as no games
-// and is written afresh with the next result; the other lines are not touched.
-#include "app/statistics.h"
-
-#include <optional>
-#include <utility>
+// line of text for each opponent, and the mark of the last hand counted (see
+// app/statistics_book.h). A line that cannot be read shows as no games and is
+// written afresh with the next result; the other lines are not touched.
+#include "app/statistics_book.h"
 
 class QSettings;
 
 namespace tarmigo {
 
-class KeptStatistics {
+class KeptStatistics : private StatisticsStore {
   public:
     // Null keeps nothing and shows no games.
-    explicit KeptStatistics(QSettings* settings) : settings_(settings) {}
+    explicit KeptStatistics(QSettings* settings)
+        : settings_(settings), book_(settings ? this : nullptr) {}
 
-    Figures figures(Opponent o) const;
-    // Counts for the opponent in play: the level the game is played at now.
-    void countHand(const Game& g);
-    void countForfeit(const Game& g, int creditedSeat);
+    Figures figures(Opponent o) const { return book_.figures(o); }
+    // Counts g's hand when it is over and not counted yet, for the level played now.
+    // Call it after the game record is saved: a second call for the same hand does
+    // nothing.
+    void countHand(const Game& g) { book_.countFinishedHand(g, expertChosen()); }
+    // At start-up, once the saved game is restored: counts a finished hand that a
+    // kill kept from being counted, or takes back one that an undo reopened.
+    void settle(const Game& g) { book_.settle(g, expertChosen()); }
+    void countForfeit(const Game& g, int creditedSeat) {
+        book_.countForfeit(g, expertChosen(), creditedSeat);
+    }
     // Puts the figures back as they were before the last hand counted, when an undo
     // reopens that hand; it is counted again when it ends again.
-    void takeBackHand();
+    void takeBackHand() { book_.takeBackHand(); }
     // Forgets every figure.
-    void reset();
+    void reset() { book_.reset(); }
 
   private:
     bool expertChosen() const;
-    void keep(Opponent o, const Figures& f);
+    std::optional<std::string> read(const std::string& key) const override;
+    void write(const Lines& lines) override;
 
     QSettings* settings_;
-    // The figures that the last hand counted changed, as they were before it.
-    std::optional<std::pair<Opponent, Figures>> beforeLastHand_;
+    StatisticsBook book_;
 };
 
 } // namespace tarmigo

@@ -1,6 +1,7 @@
 // Tarmigo on the desktop: one window, one running copy per user.
 #include "app/store.h"
 #include "game/strings.h"
+#include "game/version.h"
 #include "qt/app_paths.h"
 #include "qt/board_view.h"
 #include "qt/help_page.h"
@@ -21,6 +22,7 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -46,6 +48,12 @@ QIcon programIcon() {
 
 int main(int argc, char** argv) {
     using namespace tarmigo;
+    // Answered before anything else starts: no window, no display, no second copy.
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--version") {
+            std::printf("tarmigo %s\n", ProgramVersion);
+            return 0;
+        }
     QApplication app(argc, argv);
     const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     QCoreApplication::setApplicationName(QStringLiteral("tarmigo"));

@@ -90,6 +90,8 @@ MainWindow::~MainWindow() {
 
 void MainWindow::start() {
     shell_->start(ScreenWidth, ScreenHeight);
+    // The statistics catch up with the restored game, wherever a kill left them.
+    statistics_->settle(shell_->game());
     started_ = true;
     // Nothing is on the screen yet: what the start showed is drawn as it ends.
     host_->skipPictures();

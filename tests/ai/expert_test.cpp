@@ -6,6 +6,7 @@
 #include "board/table.h"
 #include "game/deal.h"
 #include "game/moves.h"
+#include "support/rules_position.h"
 #include "support/test_host.h"
 #include "turns/tap.h"
 
@@ -16,6 +17,7 @@
 #include <vector>
 
 using namespace tarmigo;
+using tarmigo::testing::RulePosition;
 using tarmigo::testing::TestHost;
 
 namespace {
@@ -82,5 +84,82 @@ TEST(Expert, ItsChoiceIgnoresTheOrderAndSplitOfTheUnseenCards) {
             EXPECT_EQ(target, firstTarget) << "deal " << row.deal << " variant " << variant;
             EXPECT_EQ(g.own().selectedSlot(), firstSlot) << "deal " << row.deal;
         }
+    }
+}
+
+// Where Expert parts from Hard, and where it must not. Each row is the computer to
+// move (its card drawn) in a one-player game, its choice seeded, so the row is the
+// same on every run; Hard's choice is there to show the row still tests a difference.
+// The reasons are what the planning weighs. A sign flipped in Expert's margin, one
+// more candidate weighed in its second round, or End of Limit never (or always) legal
+// in its list of moves each fail a row.
+TEST(Expert, PartsFromHardWhereItPaysAndOnlyThere) {
+    struct Row {
+        const char* position;
+        int hardSlot, hardTarget;
+        int expertSlot, expertTarget;
+    };
+    constexpr int Safety = target::SafetyArea + 1;
+    constexpr int Speed = target::SpeedPile + 1;
+    constexpr int Distance = target::DistanceArea + 1;
+    constexpr int Discard = target::DiscardPile;
+    const Row rows[] = {
+        // Limited, with a 100 and two 200s: Hard lays the 50 the limit allows, Expert
+        // lifts the limit so that the big cards go down on the next turns.
+        {"go miles=100 score=100 hazard=5 draw=7 hand=ffgghh | go limit miles=50 score=50 "
+         "hand=ofmijgj | hard turn=1 deck=19 pile=f seen=ffggiijjkkmot",
+         6, Distance, 1, Speed},
+        // Limited, with a 100 and two End of Limits: Hard creeps on with a 25, Expert
+        // ends the limit.
+        {"go ended miles=200 laid=0.2.0.1.0 score=200 draw=2 hand=h.immnx | go limit miles=350 "
+         "laid=0.2.2.1.0 score=350 hand=iomfoff | hard turn=1 deck=31 pile=n "
+         "seen=ffffgggghhiiikkklmnoooqtt",
+         4, Distance, 2, Speed},
+        // Limited, with no distance but a 25 while the person is stopped: the 25 can wait,
+        // and every card drawn after the limit is lifted can be laid.
+        {"stop draw=1 hand=.ghlnow | go limit miles=100 laid=0.2.0.0.0 score=100 hand=tnoflnk | "
+         "hard turn=1 deck=23 pile=f seen=ffggkkkkllnnopptt",
+         4, Distance, 3, Speed},
+        // No Go to roll with: Hard throws away the Spare Tire that its Puncture Proof
+        // makes useless; Expert lays the Puncture Proof, which draws it another card
+        // (a Go, perhaps) and throws nothing away. Laying the Driving Ace instead is
+        // worse, and only a fifth finalist would take it.
+        {"go miles=400 laid=1.2.1.2.0 score=400 draw=1 hand=.klnors | hand=mvjnxio | hard "
+         "turn=1 deck=37 pile=f seen=fffffggghhhhhiiiiijkklmnnopppvx",
+         4, Discard, 5, Safety},
+        // No Go to roll with: Hard throws away a 25, Expert lays its Puncture Proof for
+        // another card. It gains by just over the margin: a wider one keeps Hard's choice.
+        {"spare miles=175 score=175 draw=3 hand=fi.oppt | hand=hximlfh | hard turn=1 deck=27 "
+         "pile=g seen=ffgghhiikkllmmmnnnrsx",
+         6, Discard, 2, Safety},
+        // Stopped and limited: Hard throws away the 50, Expert the 75, which the limit
+        // bars anyway.
+        {"draw=1 hand=.hhimno | stop limit score=100 safe=v hand=ixsqghm | hard turn=1 deck=27 "
+         "pile=g seen=ffgggghikklmmpqqrstvx",
+         5, Discard, 6, Discard},
+        // Under an Accident and a limit, Hard throws away a 75 the limit bars. Throwing the
+        // Gasoline looks a little better on the guesses, but not by the margin: Expert
+        // stays with Hard.
+        {"limit draw=5 hand=hiln.or | accident limit hazard=5 hand=hpnijhm | hard turn=1 "
+         "deck=27 pile=o seen=ffgggghhhijklmmnopqtt",
+         1, Discard, 1, Discard},
+        // Stopped without a Go: Hard throws away a 25. Laying the Puncture Proof for
+        // another card looks a little better, not by the margin, and kept back it may
+        // still make a coup fourre: Expert stays with Hard.
+        {"outofgas draw=1 hand=.iijlns | stop hand=soqxfml | hard turn=1 deck=31 pile=m "
+         "seen=fffggghhhhijkkllmmnopqrsx",
+         5, Discard, 5, Discard},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.position);
+        RulePosition byHard(1);
+        byHard.set(row.position);
+        EXPECT_EQ(chooseCard(byHard.g, ChooseMode::Select), row.hardTarget);
+        EXPECT_EQ(byHard.own().selectedSlot(), row.hardSlot);
+        RulePosition byExpert(1);
+        byExpert.set(row.position);
+        EXPECT_EQ(chooseExpertCardSeeded(byExpert.g, 7, &byExpert.g.round.seenCount),
+                  row.expertTarget);
+        EXPECT_EQ(byExpert.own().selectedSlot(), row.expertSlot);
     }
 }

@@ -37,7 +37,12 @@ std::string summary(const RecordingSurface& s, const Presentation& shown) {
     };
     std::string out = "before:";
     std::size_t i = 0;
-    for (; i < s.ops().size() && s.ops()[i].kind != Kind::Save; ++i) out += " " + op(s.ops()[i]);
+    // Appended apart: `" " + op(...)` inserts at the front, which GCC 12 at -O3 wrongly
+    // reports as an overlapping copy (-Wrestrict).
+    for (; i < s.ops().size() && s.ops()[i].kind != Kind::Save; ++i) {
+        out += ' ';
+        out += op(s.ops()[i]);
+    }
     out += "; " + std::to_string(frames) + " steps";
     if (frames > 0) {
         out += " (" + std::to_string(delay) + " ms) from " + op(s.ops()[i]).substr(5);

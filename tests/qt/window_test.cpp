@@ -4,10 +4,13 @@
 #include "app/save_state.h"
 #include "app/shell.h"
 #include "app/store.h"
+#include "app/taps.h"
 #include "game/strings.h"
+#include "game/version.h"
 #include "qt/about_window.h"
 #include "qt/board_view.h"
 #include "qt/command_bar.h"
+#include "qt/kept_statistics.h"
 #include "qt/main_window.h"
 #include "qt/qt_host.h"
 #include "qt/scores_window.h"
@@ -15,7 +18,9 @@
 #include "qt/sound_player.h"
 #include "qt/statistics_window.h"
 #include "qt/translation.h"
+#include "qt/ui_scale.h"
 #include "support/notation.h"
+#include "support/test_host.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,7 +41,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -515,6 +523,8 @@ TEST_F(MainWindowTest, AboutShowsTheProgramWithItsIcon) {
     onNextModal([&](QWidget* dialog) {
         shown = dynamic_cast<AboutWindow*>(dialog) != nullptr;
         EXPECT_FALSE(find<QLabel>(dialog, "icon")->pixmap().isNull());
+        EXPECT_EQ(find<QLabel>(dialog, "version")->text(),
+                  QStringLiteral("Version ") + QLatin1String(ProgramVersion));
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     command(command::About);
@@ -580,6 +590,57 @@ TEST_F(MainWindowTest, StatisticsCountHandsAndForfeitsOnceKeepThemAndResetOnlyOn
     settle();
     EXPECT_TRUE(seen);
     EXPECT_FALSE(preferences.contains(QStringLiteral("Statistics/expert")));
+}
+
+// The game record and the statistics are written one after the other. A process
+// that ends the hand on the same stores is killed (SIGKILL) between the writes or
+// after them; the next start agrees with the record it restores, and a second start
+// changes nothing.
+TEST_F(MainWindowTest, StatisticsAgreeWithTheSavedGameAfterAKillBetweenTheirWrites) {
+    const struct {
+        const char* when;
+        bool counted;        // the statistics were written
+        bool undone;         // then an undo reopened the hand and the record was saved again
+        std::uint32_t hands; // after the next start
+    } rows[] = {
+        {"after the record, before the statistics", false, false, 1},
+        {"after both", true, false, 1},
+        {"after an undo's record, before the hand was taken back", true, true, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.when);
+        window.reset();
+        for (const QString& key : preferences.allKeys()) preferences.remove(key);
+        preferences.sync();
+        std::fflush(nullptr);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            TestHost host;
+            Shell shell(host, &fileStore, &secondStore);
+            shell.start(ScreenWidth, ScreenHeight);
+            Session& g = shell.game();
+            beginHand(g, 1, GameScores::Reset); // over what the row before left
+            setPosition(g, "go miles=600 score=600 game=600 hand=i | | hard");
+            handleTap(g, 14, g.layout.handY + 18); // the last 100
+            answerPending(g, false);               // no extension: the hand ends, saved
+            if (!handOver(g)) ::_exit(1);
+            if (row.counted) KeptStatistics(&preferences).countHand(g);
+            if (row.undone) {
+                shell.handleCommand(command::Undo);
+                saveState(g); // as the next move saves it
+            }
+            ::raise(SIGKILL);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "exit " << WEXITSTATUS(status);
+        preferences.sync();
+        for (int run = 0; run < 2; ++run) {
+            start();
+            EXPECT_EQ(handOver(game()), !row.undone);
+            EXPECT_EQ(KeptStatistics(&preferences).figures(Opponent::Hard).hands, row.hands);
+        }
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // tarmigo-replay: runs a script of taps, menu commands and dialog answers through
 // the game without a window and prints what happened.
 #include "driver.h"
+#include "game/version.h"
 #include "qt/settings_store.h"
 #include "render.h"
 #include "script.h"
@@ -16,7 +17,8 @@
 
 namespace {
 
-constexpr const char* Usage = "usage: tarmigo-replay [--data-dir DIR] [--zoom Z] [SCRIPT]";
+constexpr const char* Usage =
+    "usage: tarmigo-replay [--data-dir DIR] [--zoom Z] [SCRIPT]\n       tarmigo-replay --version";
 
 int usageError(const std::string& message) {
     std::cerr << "tarmigo-replay: " << message << '\n' << Usage << '\n';
@@ -33,6 +35,10 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::cout << Usage << '\n';
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << "tarmigo-replay " << tarmigo::ProgramVersion << '\n';
             return 0;
         }
         if (arg == "--data-dir" || arg == "--zoom") {

@@ -53,7 +53,14 @@ std::optional<std::vector<std::uint8_t>> hexBytes(std::string_view word) {
 }
 
 std::string quoted(std::string_view word) {
-    return "'" + std::string(word) + "'";
+    // Appended in place: `"'" + std::string(word)` inserts at the front, which GCC 12
+    // at -O3 wrongly reports as an overlapping copy (-Wrestrict).
+    std::string out;
+    out.reserve(word.size() + 2);
+    out += '\'';
+    out += word;
+    out += '\'';
+    return out;
 }
 
 // One `options` setting, or an error message.

@@ -1,4 +1,5 @@
 // tarmigo-sim: the computer against itself, many games at a time.
+#include "game/version.h"
 #include "options.h"
 #include "simulation.h"
 
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
     const ParsedArguments parsed = parseArguments(args);
     switch (parsed.outcome) {
     case ParsedArguments::Outcome::Help: std::cout << usageText; return 0;
+    case ParsedArguments::Outcome::Version:
+        std::cout << "tarmigo-sim " << tarmigo::ProgramVersion << '\n';
+        return 0;
     case ParsedArguments::Outcome::Error:
         std::cerr << "tarmigo-sim: " << parsed.error << '\n';
         return 2;

@@ -22,7 +22,14 @@ template <class Int> bool parseWhole(std::string_view text, Int& out) {
 }
 
 std::string quoted(std::string_view s) {
-    return "'" + std::string(s) + "'";
+    // Appended in place: `"'" + std::string(s)` inserts at the front, which GCC 12
+    // at -O3 wrongly reports as an overlapping copy (-Wrestrict).
+    std::string out;
+    out.reserve(s.size() + 2);
+    out += '\'';
+    out += s;
+    out += '\'';
+    return out;
 }
 
 } // namespace
@@ -30,6 +37,7 @@ std::string quoted(std::string_view s) {
 const char* const usageText =
     "usage: tarmigo-sim [--games N] [--seed S] [--p0 easy|hard|expert]\n"
     "                   [--p1 easy|hard|expert]\n"
+    "       tarmigo-sim --version\n"
     "Plays N whole one-player games (default 100) with the computer's choice on both\n"
     "sides: player 1 is the computer as in the game, player 0 plays the same choice\n"
     "through a person's moves. S (default 1) is the seed of the clock that shuffles the\n"
@@ -43,6 +51,10 @@ ParsedArguments parseArguments(std::span<const std::string_view> args) {
         std::string_view flag = args[i];
         if (flag == "--help" || flag == "-h") {
             r.outcome = ParsedArguments::Outcome::Help;
+            return r;
+        }
+        if (flag == "--version") {
+            r.outcome = ParsedArguments::Outcome::Version;
             return r;
         }
         std::string_view value;

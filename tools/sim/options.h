@@ -17,7 +17,7 @@ struct Options {
 };
 
 struct ParsedArguments {
-    enum class Outcome { Run, Help, Error };
+    enum class Outcome { Run, Help, Version, Error };
     Outcome outcome = Outcome::Run;
     Options options;
     std::string error; // one line, without the program name, for Outcome::Error

@@ -1,0 +1,92 @@
+#pragma once
+// The statistics with the mark of the last hand they counted, so that they agree
+// with the saved game however a run ends. The game record and the statistics are
+// two writes to two stores; a kill between them leaves one ahead of the other. The
+// mark (the deal, both game scores, both hand scores and the draw position: what
+// identifies a finished hand in the saved record, whatever the options) lets the
+// next start tell: a restored finished hand that the mark does not name is counted
+// then, once, and a restored hand that an undo reopened after it was counted is
+// taken back.
+#include "app/statistics.h"
+#include "game/game.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tarmigo {
+
+// A finished hand as the saved record holds it.
+struct HandMark {
+    std::uint64_t deal = 0; // the deck's order, folded
+    std::array<std::uint16_t, 2> gameScores{};
+    std::array<std::uint16_t, 2> handScores{};
+    std::uint8_t deckPos = 0;
+
+    bool operator==(const HandMark&) const = default;
+};
+
+// The deck's order folded into a number: one deal's, whatever is played from it.
+std::uint64_t dealOf(const Game& g);
+// The mark of g's hand when it is over.
+std::optional<HandMark> finishedHand(const Game& g);
+
+// Named lines of text where the statistics are kept (the desktop settings).
+class StatisticsStore {
+  public:
+    virtual ~StatisticsStore() = default;
+    virtual std::optional<std::string> read(const std::string& key) const = 0;
+    // Writes the lines together, a line without text removed: after a kill, all of
+    // the changes or none of them are there.
+    using Lines = std::vector<std::pair<std::string, std::optional<std::string>>>;
+    virtual void write(const Lines& lines) = 0;
+};
+
+class StatisticsBook {
+  public:
+    // The keys: one line of figures for each opponent ("easy", "hard", "expert",
+    // "twoPlayers") and the last hand counted ("lastHand": its mark, and the figures
+    // it changed as they were before it, for an undo).
+    static const char* keyOf(Opponent o);
+    static constexpr const char* LastHandKey = "lastHand";
+
+    // Null keeps nothing and shows no games.
+    explicit StatisticsBook(StatisticsStore* store) : store_(store) {}
+
+    Figures figures(Opponent o) const;
+
+    // Counts g's hand if it is over and not the one counted last; the figures go to
+    // the level played now (Expert when expertChosen goes with Hard). Safe to call
+    // again for the same hand: call it after the game record is saved.
+    void countFinishedHand(const Game& g, bool expertChosen);
+    // Puts the figures back as they were before the last hand counted, when an undo
+    // reopens that hand; it is counted again when it ends again.
+    void takeBackHand();
+    // At start-up, once the saved game is restored: a finished hand not yet counted
+    // is counted now, and a hand counted but reopened by an undo is taken back.
+    void settle(const Game& g, bool expertChosen);
+
+    void countForfeit(const Game& g, bool expertChosen, int creditedSeat);
+    // Forgets every figure; the mark stays, so the hand on the table is not counted
+    // again.
+    void reset();
+
+  private:
+    struct LastHand {
+        HandMark mark;
+        // The figures the hand changed, as they were before it; none once taken
+        // back, or after a forfeit or a reset.
+        std::optional<std::pair<Opponent, Figures>> before;
+    };
+    std::optional<LastHand> lastHand() const;
+    static std::string lastHandText(const LastHand& last);
+    static std::optional<LastHand> lastHandFromText(std::string_view text);
+
+    StatisticsStore* store_;
+};
+
+} // namespace tarmigo

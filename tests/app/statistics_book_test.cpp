@@ -1,0 +1,153 @@
+// The statistics against the saved game: a hand is counted once however a run ends.
+// The game record and the statistics are two writes; a kill between them is a new
+// book over the same store and the game as the record restores it.
+#include "app/statistics_book.h"
+#include "support/notation.h"
+#include "support/test_host.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace tarmigo;
+using namespace tarmigo::testing;
+
+namespace {
+
+class MemoryStatistics : public StatisticsStore {
+  public:
+    std::optional<std::string> read(const std::string& key) const override {
+        const auto it = lines.find(key);
+        return it == lines.end() ? std::nullopt : std::optional(it->second);
+    }
+    void write(const Lines& changes) override {
+        ++writes;
+        for (const auto& [key, text] : changes)
+            if (text)
+                lines[key] = *text;
+            else
+                lines.erase(key);
+    }
+    std::map<std::string, std::string> lines;
+    int writes = 0;
+};
+
+// A one-player game against Hard as the record restores it, dealt from `deal`.
+struct Restored {
+    TestHost host;
+    Game g{host};
+    Restored(const char* position, int deal) {
+        setPosition(g, position);
+        g.round.set(flag::hard, true);
+        for (std::size_t i = 0; i < g.deck.size(); ++i)
+            g.deck[i] = Card(FirstCard + (i + deal) % 19);
+    }
+};
+
+const char* const Finished =
+    "score=1100 game=1100 miles=700 | score=300 game=300 | over deck=60 race=700";
+const char* const Reopened = "score=1000 miles=600 | score=300 | deck=59";
+const char* const NextHand = "game=1100 | game=300 | deck=20";
+
+std::uint32_t hands(const StatisticsBook& book) {
+    return book.figures(Opponent::Hard).hands;
+}
+
+} // namespace
+
+TEST(StatisticsBook, AHandIsCountedOnceWhereverTheRunWasKilled) {
+    struct Row {
+        const char* when;
+        bool countedBeforeKill; // the statistics were written before the kill
+        bool undoneBeforeKill;  // an undo had reopened the hand and saved the record
+        const char* restored;   // the game the next start restores
+        int deal;
+        std::uint32_t handsAfterStart;
+    };
+    const Row rows[] = {
+        {"after the record, before the statistics", false, false, Finished, 0, 1},
+        {"after both writes", true, false, Finished, 0, 1},
+        {"after an undo's record, before the figures were taken back", true, true, Reopened, 0, 0},
+        {"in the next hand", true, false, NextHand, 1, 1},
+        {"in the next hand, one with the same scores", true, false, Reopened, 1, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.when);
+        MemoryStatistics store;
+        {
+            StatisticsBook book(&store);
+            Restored played(Finished, 0);
+            if (row.countedBeforeKill) book.countFinishedHand(played.g, false);
+        }
+        StatisticsBook book(&store); // the next start
+        Restored restored(row.restored, row.deal);
+        book.settle(restored.g, false);
+        EXPECT_EQ(hands(book), row.handsAfterStart);
+        book.settle(restored.g, false); // a second start changes nothing
+        book.countFinishedHand(restored.g, false);
+        EXPECT_EQ(hands(book), row.handsAfterStart);
+    }
+}
+
+TEST(StatisticsBook, AnUndoTakesTheHandBackAndItCountsAgainWhenItEndsAgain) {
+    MemoryStatistics store;
+    StatisticsBook book(&store);
+    Restored first(Finished, 0);
+    book.countFinishedHand(first.g, false);
+    book.countFinishedHand(first.g, false); // the save after the hand's end
+    EXPECT_EQ(hands(book), 1u);
+    book.takeBackHand();
+    EXPECT_EQ(book.figures(Opponent::Hard), Figures{});
+    book.takeBackHand();                    // nothing more to take back
+    book.countFinishedHand(first.g, false); // the same move ends it the same way
+    EXPECT_EQ(hands(book), 1u);
+    // The options change the record but not the hand.
+    first.g.round.set(flag::sortHand, !first.g.has(flag::sortHand));
+    first.g.round.set(flag::playSounds, !first.g.has(flag::playSounds));
+    book.countFinishedHand(first.g, false);
+    EXPECT_EQ(hands(book), 1u);
+    // A forfeit and a reset are not undone, and leave the hand counted.
+    book.countForfeit(first.g, false, 1);
+    book.takeBackHand();
+    EXPECT_EQ(book.figures(Opponent::Hard).games, 1u);
+    book.reset();
+    book.countFinishedHand(first.g, false);
+    book.settle(first.g, false);
+    EXPECT_EQ(book.figures(Opponent::Hard), Figures{});
+}
+
+TEST(StatisticsBook, EachCountIsOneWriteAndTheOldLinesStayAsTheyWere) {
+    MemoryStatistics store;
+    store.lines["hard"] = "2 1 5 3 1 0 1200 4000 1 2 0"; // kept by an earlier version
+    StatisticsBook book(&store);
+    Restored r(Finished, 0);
+    book.countFinishedHand(r.g, true); // Expert
+    EXPECT_EQ(store.writes, 1);
+    EXPECT_EQ(store.lines["hard"], "2 1 5 3 1 0 1200 4000 1 2 0");
+    EXPECT_EQ(store.lines["expert"], "0 0 1 1 0 0 1100 1100 0 1 1"); // a shut-out
+    // The mark, then the level and the figures it changed as they were.
+    EXPECT_TRUE(store.lines["lastHand"].ends_with(" 1100 300 1100 300 60 2 0 0 0 0 0 0 0 0 0 0 0"))
+        << store.lines["lastHand"];
+    book.takeBackHand();
+    EXPECT_EQ(store.writes, 2);
+    EXPECT_EQ(store.lines["expert"], "0 0 0 0 0 0 0 0 0 0 0");
+    EXPECT_FALSE(store.lines.contains("lastHand"));
+}
+
+TEST(StatisticsBook, ADamagedMarkIsNoMark) {
+    for (const char* damaged :
+         {"", "x", "1 2 3", "1 2 3 4 5 200", "1 2 3 4 5 6 9 0 0 0 0 0 0 0 0 0 0 0",
+          "1 2 3 4 5 6 1 0 0", "1 2 3 4 5 6 1 0 1 0 0 0 0 0 0 0 0 0"}) {
+        SCOPED_TRACE(damaged);
+        MemoryStatistics store;
+        store.lines["lastHand"] = damaged;
+        StatisticsBook book(&store);
+        Restored r(Reopened, 0);
+        book.settle(r.g, false); // nothing to take back
+        book.takeBackHand();
+        EXPECT_EQ(store.writes, 0);
+        Restored finished(Finished, 0);
+        book.settle(finished.g, false);
+        EXPECT_EQ(hands(book), 1u);
+    }
+}

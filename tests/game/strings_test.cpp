@@ -1,0 +1,83 @@
+// The string table: one text for each id, and a text for every id the program shows.
+#include "game/strings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace tarmigo;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The ids declared in the text namespace of game/strings.h, by name, as written there.
+std::map<std::string, int> declaredIds() {
+    const std::string header = contents(fs::path(TARMIGO_SOURCE_DIR) / "src/game/strings.h");
+    const std::size_t from = header.find("namespace text {");
+    const std::size_t to = header.find("} // namespace text", from);
+    const std::string block = header.substr(from, to - from);
+    std::map<std::string, int> ids;
+    const std::regex declaration(R"(constexpr int (\w+) = (\d+);)");
+    for (std::sregex_iterator m(block.begin(), block.end(), declaration), end; m != end; ++m)
+        ids[(*m)[1]] = std::stoi((*m)[2]);
+    return ids;
+}
+
+// Every name after "text::" in the program's sources, the front end's included.
+std::set<std::string> usedNames() {
+    std::set<std::string> names;
+    const std::regex use(R"(\btext::(\w+))");
+    for (const auto& entry :
+         fs::recursive_directory_iterator(fs::path(TARMIGO_SOURCE_DIR) / "src")) {
+        const std::string ext = entry.path().extension().string();
+        if (ext != ".cpp" && ext != ".h") continue;
+        const std::string code = contents(entry.path());
+        for (std::sregex_iterator m(code.begin(), code.end(), use), end; m != end; ++m)
+            names.insert((*m)[1]);
+    }
+    return names;
+}
+
+} // namespace
+
+TEST(Strings, EachIdOfTheTableHasOneText) {
+    std::vector<int> ids;
+    for (const auto& [id, text] : stringTable()) {
+        ids.push_back(id);
+        EXPECT_TRUE(text && *text) << id;
+    }
+    ASSERT_GT(ids.size(), 40u);
+    std::sort(ids.begin(), ids.end());
+    const auto twice = std::adjacent_find(ids.begin(), ids.end());
+    EXPECT_EQ(twice, ids.end()) << "id " << *twice << " has two texts";
+}
+
+TEST(Strings, EveryIdTheProgramShowsHasItsText) {
+    const std::map<std::string, int> declared = declaredIds();
+    ASSERT_GT(declared.size(), 20u) << "the text namespace of game/strings.h was not read";
+    std::map<int, std::string> byId;
+    for (const auto& [name, id] : declared) {
+        EXPECT_NE(stringText(id), nullptr) << "text::" << name << " (" << id << ") has no text";
+        const auto [other, fresh] = byId.emplace(id, name);
+        EXPECT_TRUE(fresh) << "text::" << name << " and text::" << other->second << " share id "
+                           << id;
+    }
+    for (const std::string& name : usedNames())
+        EXPECT_TRUE(declared.contains(name)) << "text::" << name << " was not found in strings.h";
+}
