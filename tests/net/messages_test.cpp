@@ -72,7 +72,7 @@ TEST(NetMessages, EveryMessageComesBackAsItWentAndEncodesToTheSameBytes) {
 }
 
 TEST(NetMessages, TheHelloIsSpeltOutByteByByte) {
-    EXPECT_EQ(tarmigo::testing::hexOf(encode(Hello{Magic, 1, "1.1"})), "0a000000010354524d470100"
+    EXPECT_EQ(tarmigo::testing::hexOf(encode(Hello{Magic, 1, "1.1"})), "0c000000010354524d470100"
                                                                        "03312e31");
 }
 
