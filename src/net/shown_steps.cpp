@@ -39,8 +39,10 @@ void ShownSteps::sound(Game&, Sound s) {
     steps_.push_back(ShownStep{ShownStep::Kind::Sound, 0, 0, 0, 0, 0, int(s)});
 }
 
-void ShownSteps::undoAvailable(Game&, bool available) {
-    steps_.push_back(ShownStep{ShownStep::Kind::Undo, 0, 0, 0, 0, 0, available});
+// Undo takes back the mover's last move: the guest's button is enabled by its own moves.
+void ShownSteps::undoAvailable(Game& g, bool available) {
+    const bool guests = available && g.currentPlayer == GuestSeat;
+    steps_.push_back(ShownStep{ShownStep::Kind::Undo, 0, 0, 0, 0, 0, guests});
 }
 
 void ShownSteps::extensionAsked(Game& g) {

@@ -1,9 +1,9 @@
 #pragma once
 // The host's game reports a move here, and seat 1's share of it becomes the steps the
 // guest is sent: a card laid (its slot only from seat 1's own hand), a draw as a back,
-// the sound, the Undo button, the Scores dialog, and the question when seat 1 answers
-// it. Nothing is taken from the game but what its reports name and the card leaving a
-// hand, which the pile then shows to both.
+// the sound, the Undo button (enabled only by seat 1's own move), the Scores dialog, and the
+// question when seat 1 answers it. Nothing is taken from the game but what its reports name and the
+// card leaving a hand, which the pile then shows to both.
 #include "game/events.h"
 #include "net/messages.h"
 

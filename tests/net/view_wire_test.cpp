@@ -7,6 +7,7 @@
 #include "net/lockout.h"
 #include "net/messages.h"
 #include "net/shown_steps.h"
+#include "support/hex.h"
 #include "support/program.h"
 #include "support/rules_position.h"
 
@@ -127,6 +128,17 @@ TEST(NetView, WhatSeatOneMayNotSeeLeavesTheViewsBytesAsTheyAreAndTheViewComesBac
     EXPECT_GT(seen.size(), 100u); // the run went through many positions
 }
 
+// The view of the worked exchange in docs/network-protocol.md.
+TEST(NetView, TheWorkedExchangesViewIsSpeltOutByteByByte) {
+    tarmigo::testing::RulePosition pos;
+    pos.set("go miles=100 hand=ijfkpux sel=2 | stop miles=75 hand=ffkghij | turn=1 deck=60");
+    EXPECT_EQ(tarmigo::testing::hexOf(wireOf(pos.g)),
+              "40000000050e01020164000000000000000000010001000000010"
+              "04b0000000000000000000600000101000000"
+              "2979bc02076666"
+              "6b6768696a0000040000000000000000");
+}
+
 struct StepPosition : tarmigo::testing::PositionBuilder<StepPosition> {
     ShownSteps steps;
     StepPosition() : PositionBuilder(2) { g.events = &steps; }
@@ -147,23 +159,46 @@ TEST(NetSteps, TheGuestSeesTheHostsCardLaidButNotItsSlotAndTheHostsDrawAsABack) 
     struct Row {
         const char* position;
         int slot;
+        int target; // 0: where the card's kind goes
         std::vector<ShownStep> expected;
     };
+    const ShownStep hostsUndo{K::Undo}, guestsUndo{K::Undo, 0, 0, 0, 0, 0, 1};
+    const auto sound = [](Sound s) { return ShownStep{K::Sound, 0, 0, 0, 0, 0, int(s)}; };
+    const ShownStep miles = sound(Sound::Miles);
+    // A distance's undo snapshot is taken before the card leaves the hand.
     const Row rows[] = {
-        {"go hand=ijf", 2, {{K::Laid, 0, 0, Distance200, 14, 0, 0}, {K::Sound, 0, 0, 0, 0, 0, 3}}},
+        {"go hand=ijf", 2, 0, {hostsUndo, {K::Laid, 0, 0, Distance200, 14, 0, 0}, miles}},
+        {"go miles=200 twos=1 hand=j",
+         1,
+         0,
+         {hostsUndo, {K::Laid, 0, 0, Distance200, 14, 1, 0}, miles}},
         {"| stop hand=ffk | turn=1",
          3,
-         {{K::Laid, 1, 3, Go, 11, 0, 0}, {K::Sound, 0, 0, 0, 0, 0, 1}}},
-        {"go hand=p | go", 1, {{K::Laid, 0, 0, Stop, 11, 0, 0}, {K::Sound, 0, 0, 0, 0, 0, 2}}},
-        {"go hand=.x", 2, {{K::Laid, 0, 0, PunctureProof, 8, 0, 0}, {K::Sound, 0, 0, 0, 0, 0, 0}}},
+         0,
+         {{K::Laid, 1, 3, Go, 11, 0, 0}, guestsUndo, sound(Sound::Remedy)}},
+        {"go hand=p | go",
+         1,
+         0,
+         {{K::Laid, 0, 0, Stop, 11, 0, 0}, hostsUndo, sound(Sound::Hazard)}},
+        {"go hand=.x",
+         2,
+         0,
+         {{K::Laid, 0, 0, PunctureProof, 8, 0, 0}, hostsUndo, sound(Sound::Safety)}},
+        {"| hand=fg | turn=1", 2, 17, {{K::Laid, 1, 2, Distance50, 17, 0, 0}, guestsUndo}},
+        {"| go miles=600 hand=i | turn=1",
+         1,
+         0,
+         {guestsUndo,
+          {K::Laid, 1, 1, Distance100, 15, 6, 0},
+          miles,
+          {K::Ask, 0, 0, 0, 0, 0, text::ExtendRace}}},
+        {"go miles=600 hand=i", 1, 0, {hostsUndo, {K::Laid, 0, 0, Distance100, 14, 6, 0}, miles}},
     };
     for (const Row& row : rows) {
         StepPosition pos;
         pos.set(row.position).select(row.slot);
-        dispatchMove(pos.g, autoTarget(pos.g, pos.own().slot(row.slot)));
-        std::vector<ShownStep> got = pos.take();
-        std::erase_if(got, [](const ShownStep& s) { return s.kind == K::Undo; });
-        EXPECT_EQ(got, row.expected) << row.position;
+        dispatchMove(pos.g, row.target ? row.target : autoTarget(pos.g, pos.own().slot(row.slot)));
+        EXPECT_EQ(pos.take(), row.expected) << row.position;
     }
     for (int player : {0, 1}) {
         StepPosition pos;
