@@ -139,6 +139,47 @@ TEST(NetView, TheWorkedExchangesViewIsSpeltOutByteByByte) {
               "6b6768696a0000040000000000000000");
 }
 
+TEST(NetView, AMalformedViewIsRefusedWithItsReason) {
+    struct Row {
+        bool handShown;
+        std::size_t at; // in the body, after the length
+        std::uint8_t value;
+        const char* reason;
+    };
+    const Row rows[] = {
+        {true, 2, 0, "the seat 0 is out of range 1..1"},
+        {true, 3, 1, "the player count 1 is out of range 2..2"},
+        {true, 4, 2, "the current player 2 is out of range 0..1"},
+        {true, 13, 16, "the safeties 16 is out of range 0..15"},
+        {true, 15, 10, "the battle pile 10 is out of range 0..9"},
+        {true, 16, 3, "the speed pile 3 is out of range 0..2"},
+        {true, 17, 2, "the moving flag 2 is out of range 0..1"},
+        {true, 41, 102, "the count of cards left 102 is out of range 0..101"},
+        {true, 42, 0, "the discard top 0 is out of range 102..121"},
+        {true, 42, 122, "the discard top 122 is out of range 102..121"},
+        {true, 45, 3, "the hand's card count 3 is neither 0 nor 7"},
+        {true, 45, 8, "the hand's card count 8 is out of range 0..7"},
+        {true, 46, 101, "the hand card 101 is not a card"},
+        {true, 46, 122, "the hand card 122 is out of range 0..121"},
+        {true, 53, 8, "the selected slot 8 is out of range 0..7"},
+        {true, 55, 128, "the playable cards 128 is out of range 0..127"},
+        {true, 58, 2, "the status number flag 2 is out of range 0..1"},
+        {true, 63, 64, "the view flags 64 is out of range 0..63"},
+        {false, 45, 7, "the message ends inside its status id"},
+        {false, 46, 1, "the selected slot 1 is out of range 0..0"},
+        {false, 47, 1, "the marked slot 1 is out of range 0..0"},
+        {false, 48, 1, "the playable cards 1 is out of range 0..0"},
+    };
+    for (const Row& row : rows) {
+        tarmigo::testing::RulePosition pos;
+        pos.set(row.handShown ? "hand=ijfkpux | hand=ffkghij" : "| | handover");
+        std::vector<std::uint8_t> frame = wireOf(pos.g);
+        ASSERT_TRUE(decodeFrame(frame).ok());
+        frame[LengthBytes + row.at] = row.value;
+        EXPECT_EQ(decodeFrame(frame).error, row.reason) << row.at;
+    }
+}
+
 struct StepPosition : tarmigo::testing::PositionBuilder<StepPosition> {
     ShownSteps steps;
     StepPosition() : PositionBuilder(2) { g.events = &steps; }
