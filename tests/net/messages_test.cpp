@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace tarmigo;
 using namespace tarmigo::net;
 
@@ -62,13 +64,16 @@ std::vector<Message> everyMessage() {
 }
 
 TEST(NetMessages, EveryMessageComesBackAsItWentAndEncodesToTheSameBytes) {
+    std::set<std::vector<std::uint8_t>> frames; // no two messages look alike
     for (const Message& m : everyMessage()) {
+        frames.insert(encode(m));
         const std::vector<std::uint8_t> frame = encode(m);
         const Decoded d = decodeFrame(frame);
         ASSERT_TRUE(d.ok()) << nameOf(m) << ": " << d.error;
         EXPECT_EQ(d.message, m) << tarmigo::testing::hexOf(frame);
         EXPECT_EQ(encode(d.message), frame);
     }
+    EXPECT_EQ(frames.size(), everyMessage().size());
 }
 
 // The worked exchange of docs/network-protocol.md.
