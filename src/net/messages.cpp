@@ -269,10 +269,10 @@ std::vector<std::uint8_t> encode(const Message& m) {
     w.u8(unsigned(typeOf(m)));
     w.u8(unsigned(FieldCounts[int(typeOf(m))]));
     std::visit(Fields{w}, m);
-    std::vector<std::uint8_t>& bytes = w.bytes();
+    std::vector<std::uint8_t> bytes = w.take();
     const std::size_t length = bytes.size() - LengthBytes;
     for (std::size_t i = 0; i < LengthBytes; ++i) bytes[i] = std::uint8_t(length >> (8 * i));
-    return std::move(bytes);
+    return bytes;
 }
 
 Decoded Decoder::body(std::span<const std::uint8_t> bytes) {

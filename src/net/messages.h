@@ -20,7 +20,7 @@ namespace tarmigo::net {
 
 inline constexpr std::uint32_t Magic = 0x474d5254; // "TRMG" as bytes on the wire
 inline constexpr int ProtocolVersion = 1;
-inline constexpr std::size_t MaxFrame = 64 * 1024;
+inline constexpr std::size_t MaxFrame = std::size_t{64} * 1024;
 inline constexpr std::size_t LengthBytes = 4;
 inline constexpr std::size_t MaxBody = MaxFrame - LengthBytes;
 inline constexpr int MaxVersionLength = 32;

@@ -54,7 +54,8 @@ std::vector<Steps> ShownSteps::take() {
     std::vector<Steps> out;
     for (std::size_t at = 0; at < steps_.size(); at += MaxSteps) {
         const std::size_t end = std::min(steps_.size(), at + MaxSteps);
-        out.push_back(Steps{{steps_.begin() + long(at), steps_.begin() + long(end)}});
+        std::vector<ShownStep> part(steps_.begin() + long(at), steps_.begin() + long(end));
+        out.push_back(Steps{std::move(part)});
     }
     steps_.clear();
     return out;

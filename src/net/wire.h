@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarmigo::net {
@@ -18,7 +19,7 @@ class Writer {
     // A short text: its length in one byte, then its bytes.
     void text(const std::string& s);
 
-    std::vector<std::uint8_t>& bytes() { return bytes_; }
+    std::vector<std::uint8_t> take() { return std::move(bytes_); }
 
   private:
     std::vector<std::uint8_t> bytes_;

@@ -251,6 +251,19 @@ TEST(NetSteps, TheGuestSeesTheHostsCardLaidButNotItsSlotAndTheHostsDrawAsABack) 
     }
 }
 
+TEST(NetSteps, AMoveOfManyStepsGoesInMessagesOfAtMost64) {
+    tarmigo::testing::TestHost host;
+    Game g(host);
+    ShownSteps steps;
+    for (int i = 0; i < MaxSteps + 6; ++i) steps.sound(g, Sound(i % 4));
+    const std::vector<Steps> messages = steps.take();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].steps.size(), std::size_t(MaxSteps));
+    EXPECT_EQ(messages[1].steps.size(), 6u);
+    EXPECT_EQ(messages[1].steps.back().value, (MaxSteps + 5) % 4);
+    EXPECT_TRUE(steps.take().empty());
+}
+
 TEST(NetJoinCode, ACodeIsSixCharactersOfTheAlphabetAndIsReadAsTyped) {
     std::set<std::string> codes;
     for (std::uint64_t r : {0ull, 1ull, 25ull, 244140624ull, 244140625ull, ~0ull, 123456789ull}) {
