@@ -233,6 +233,13 @@ TEST(NetSteps, TheGuestSeesTheHostsCardLaidButNotItsSlotAndTheHostsDrawAsABack) 
           {K::Laid, 1, 1, Distance100, 15, 6, 0},
           miles,
           {K::Ask, 0, 0, 0, 0, 0, text::ExtendRace}}},
+        {"| go miles=900 hand=ffffffi | turn=1 race=1000",
+         7,
+         0,
+         {guestsUndo,
+          {K::Laid, 1, 7, Distance100, 15, 9, 0},
+          miles,
+          {K::Scores, 0, 0, 0, 0, 0, 1}}},
         {"go miles=600 hand=i", 1, 0, {hostsUndo, {K::Laid, 0, 0, Distance100, 14, 6, 0}, miles}},
     };
     for (const Row& row : rows) {
