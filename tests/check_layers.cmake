@@ -7,8 +7,9 @@ set(allowed_ai game ai)
 set(allowed_board game board)
 set(allowed_turns game ai board turns)
 set(allowed_app game ai board turns app)
-set(allowed_qt game ai board turns app qt)
-set(allowed_tools game ai board turns app qt)
+set(allowed_net game net)
+set(allowed_qt game ai board turns app net qt)
+set(allowed_tools game ai board turns app net qt)
 
 file(GLOB_RECURSE files RELATIVE ${ROOT} ${ROOT}/src/*.h ${ROOT}/src/*.cpp
      ${ROOT}/tools/*.h ${ROOT}/tools/*.cpp)

@@ -1,0 +1,60 @@
+// Arbitrary bytes as a peer's stream, read by the host's decoder and by the guest's:
+// neither may crash, each stops at the first malformed or out-of-order message, a
+// message taken is one that encodes back to a frame decoding to the same message, and
+// the stream cut into pieces of any size gives the same messages as whole.
+//
+// Input: byte 0 gives the size of the pieces the rest arrives in (1 + byte 0); the
+// rest is the stream.
+#include "fuzz_support.h"
+
+#include "net/order.h"
+#include "net/stream.h"
+
+#include <algorithm>
+
+using namespace tarmigo;
+using namespace tarmigo::net;
+using tarmigo::fuzz::check;
+
+namespace {
+
+// The messages one side takes from the stream, in pieces of `piece` bytes, before it
+// stops; and whether it stopped for an error.
+std::pair<std::vector<Message>, bool> read(Side side, std::span<const std::uint8_t> stream,
+                                           std::size_t piece) {
+    StreamDecoder in;
+    Order order(side);
+    std::vector<Message> taken;
+    for (std::size_t at = 0; at < stream.size(); at += piece) {
+        in.feed(stream.subspan(at, std::min(piece, stream.size() - at)));
+        check(in.pending() <= MaxFrame + piece, "the decoder holds at most a frame and a piece");
+        while (std::optional<Message> m = in.next()) {
+            const std::vector<std::uint8_t> frame = encode(*m);
+            check(frame.size() <= MaxFrame, "a message encodes to at most 64 KiB");
+            const Decoded again = decodeFrame(frame);
+            check(again.ok() && again.message == *m, "a message taken encodes back to itself");
+            if (!order.accept(*m).empty()) return {taken, true};
+            taken.push_back(std::move(*m));
+        }
+        if (in.failed()) {
+            check(!in.error().empty() && in.error().find('\n') == std::string::npos,
+                  "an error is one line");
+            return {taken, true};
+        }
+    }
+    return {taken, false};
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1) return 0;
+    const std::size_t piece = 1 + data[0];
+    const std::span<const std::uint8_t> stream(data + 1, size - 1);
+    for (Side side : {Side::Host, Side::Guest}) {
+        const auto inPieces = read(side, stream, piece);
+        const auto whole = read(side, stream, std::max<std::size_t>(stream.size(), 1));
+        check(inPieces == whole, "the pieces give what the whole stream gives");
+    }
+    return 0;
+}

@@ -1,0 +1,318 @@
+#include "net/messages.h"
+
+#include "game/version.h"
+#include "net/join_code.h"
+#include "net/wire.h"
+
+#include <cstdio>
+
+namespace tarmigo::net {
+namespace {
+
+// The fields each message type carries, in the order of Type.
+constexpr int FieldCounts[] = {0, 3, 1, 1, 2, 14, 1, 0, 1, 0, 1};
+constexpr int LastType = int(Type::Error);
+
+constexpr int CardNone = 0;
+constexpr int LastTarget = 20;  // game/targets.h: the status line
+constexpr int FirstPile = 8;    // a safety area
+constexpr int LastPile = 17;    // the discard pile
+constexpr int MaxDepth = 127;   // cards in a distance column
+constexpr int LastBattle = 9;   // a flat tire
+constexpr int LastSpeed = 2;    // the limit ended
+constexpr int AllSafeties = 15; // four bits
+constexpr int LastSound = int(Sound::Miles);
+constexpr int AllPlayable = (1 << HandSize) - 1;
+
+// The view's flags, one bit each.
+enum ViewFlag {
+    FlagHandOver = 1,
+    FlagGameOver = 2,
+    FlagTurnHandover = 4,
+    FlagDecisionPending = 8,
+    FlagShowPlayable = 16,
+    FlagHideTips = 32,
+    AllFlags = 63,
+};
+
+Type typeOf(const Message& m) {
+    return Type(m.index() + 1);
+}
+
+void writePlayer(Writer& w, const PlayerView& p) {
+    w.u16(unsigned(p.miles));
+    w.u16(unsigned(p.handScore));
+    w.u16(unsigned(p.gameScore));
+    w.u16(unsigned(p.gamesWon));
+    w.u8(unsigned(p.safeties));
+    w.u8(unsigned(p.coupFourre));
+    w.u8(unsigned(p.battle));
+    w.u8(unsigned(p.speed));
+    w.u8(p.moving);
+    for (int n : p.distancePlayed) w.u8(unsigned(n));
+}
+
+void writeView(Writer& w, const SeatView& v) {
+    w.u8(unsigned(v.seat));
+    w.u8(unsigned(v.playerCount));
+    w.u8(unsigned(v.currentPlayer));
+    for (const PlayerView& p : v.players) writePlayer(w, p);
+    w.u8(unsigned(v.cardsLeft));
+    w.u8(v.discardTop);
+    w.u16(unsigned(v.raceLength));
+    w.u8(v.handShown ? HandSize : 0);
+    if (v.handShown)
+        for (Card c : v.hand) w.u8(c);
+    w.u8(unsigned(v.selectedSlot));
+    w.u8(unsigned(v.markedSlot));
+    unsigned playable = 0;
+    for (int s = 0; s < HandSize; ++s) playable |= unsigned(v.playable[s]) << s;
+    w.u8(playable);
+    w.u16(unsigned(v.status.id));
+    w.u8(v.status.hasNumber);
+    w.i32(v.status.number);
+    w.u8(unsigned((v.handOver ? FlagHandOver : 0) | (v.gameOver ? FlagGameOver : 0) |
+                  (v.turnHandover ? FlagTurnHandover : 0) |
+                  (v.decisionPending ? FlagDecisionPending : 0) |
+                  (v.showPlayable ? FlagShowPlayable : 0) | (v.hideTips ? FlagHideTips : 0)));
+}
+
+void writeStep(Writer& w, const ShownStep& s) {
+    w.u8(unsigned(s.kind));
+    switch (s.kind) {
+    case ShownStep::Kind::Laid:
+        w.u8(unsigned(s.player));
+        w.u8(unsigned(s.slot));
+        w.u8(s.card);
+        w.u8(unsigned(s.target));
+        w.u8(unsigned(s.depth));
+        break;
+    case ShownStep::Kind::Drawn:
+        w.u8(unsigned(s.player));
+        w.u8(unsigned(s.slot));
+        break;
+    case ShownStep::Kind::Ask: w.u16(unsigned(s.value)); break;
+    default: w.u8(unsigned(s.value)); break;
+    }
+}
+
+struct Fields {
+    Writer& w;
+    void operator()(const Hello& m) {
+        w.u32(m.magic);
+        w.u16(unsigned(m.protocol));
+        w.text(m.program);
+    }
+    void operator()(const Join& m) {
+        for (char c : m.code) w.u8(std::uint8_t(c));
+    }
+    void operator()(const Refusal& m) { w.u8(unsigned(m.reason)); }
+    void operator()(const Input& m) {
+        w.u8(unsigned(m.kind));
+        w.u8(unsigned(m.value));
+    }
+    void operator()(const ViewMessage& m) { writeView(w, m.view()); }
+    void operator()(const Steps& m) {
+        w.u8(unsigned(m.steps.size()));
+        for (const ShownStep& s : m.steps) writeStep(w, s);
+    }
+    void operator()(const KeepAlive&) {}
+    void operator()(const Rematch& m) { w.u8(unsigned(m.kind)); }
+    void operator()(const Left&) {}
+    void operator()(const Error& m) { w.text(m.reason); }
+};
+
+int readCard(Reader& r, const char* what, bool noneAllowed) {
+    const int c = r.u8(what, noneAllowed ? CardNone : FirstCard, EmptySlot);
+    if (noneAllowed && c != CardNone && c < FirstCard)
+        r.fail(std::string("the ") + what + " " + std::to_string(c) + " is not a card");
+    return c;
+}
+
+PlayerView readPlayer(Reader& r) {
+    PlayerView p;
+    p.miles = r.u16("miles");
+    p.handScore = r.u16("hand score");
+    p.gameScore = r.u16("game score");
+    p.gamesWon = r.u16("games won");
+    p.safeties = r.u8("safeties", 0, AllSafeties);
+    p.coupFourre = r.u8("coups fourres", 0, AllSafeties);
+    p.battle = r.u8("battle pile", 0, LastBattle);
+    p.speed = r.u8("speed pile", 0, LastSpeed);
+    p.moving = r.flag("moving flag");
+    for (int& n : p.distancePlayed) n = r.u8("distance count");
+    return p;
+}
+
+SeatView readView(Reader& r) {
+    SeatView v;
+    v.seat = r.u8("seat", 1, 1);
+    v.playerCount = r.u8("player count", 2, 2);
+    v.currentPlayer = r.u8("current player", 0, 1);
+    for (PlayerView& p : v.players) p = readPlayer(r);
+    v.cardsLeft = r.u8("count of cards left", 0, DeckSize);
+    v.discardTop = Card(readCard(r, "discard top", false));
+    v.raceLength = r.u16("race length", 0, 0x7fff);
+    const int handCount = r.u8("hand's card count", 0, HandSize);
+    if (handCount != 0 && handCount != HandSize)
+        r.fail("the hand's card count " + std::to_string(handCount) + " is neither 0 nor 7");
+    v.handShown = handCount == HandSize;
+    if (v.handShown)
+        for (Card& c : v.hand) c = Card(readCard(r, "hand card", true));
+    // A hidden hand has nothing selected, marked or playable.
+    const int lastSlot = v.handShown ? HandSize : 0;
+    v.selectedSlot = r.u8("selected slot", 0, lastSlot);
+    v.markedSlot = r.u8("marked slot", 0, lastSlot);
+    const int playable = r.u8("playable cards", 0, v.handShown ? AllPlayable : 0);
+    for (int s = 0; s < HandSize; ++s) v.playable[s] = (playable >> s) & 1;
+    v.status.id = r.u16("status id");
+    v.status.hasNumber = r.flag("status number flag");
+    v.status.number = r.i32("status number");
+    const int flags = r.u8("view flags", 0, AllFlags);
+    v.handOver = flags & FlagHandOver;
+    v.gameOver = flags & FlagGameOver;
+    v.turnHandover = flags & FlagTurnHandover;
+    v.decisionPending = flags & FlagDecisionPending;
+    v.showPlayable = flags & FlagShowPlayable;
+    v.hideTips = flags & FlagHideTips;
+    return v;
+}
+
+// The slot of a card leaving or reaching a hand: only seat 1's own is told.
+int readSlot(Reader& r, int player) {
+    return player == 1 ? r.u8("hand slot", 1, HandSize) : r.u8("slot of the host's card", 0, 0);
+}
+
+ShownStep readStep(Reader& r) {
+    ShownStep s;
+    s.kind = ShownStep::Kind(r.u8("step kind", 1, int(ShownStep::Kind::Ask)));
+    switch (s.kind) {
+    case ShownStep::Kind::Laid:
+        s.player = r.u8("step's player", 0, 1);
+        s.slot = readSlot(r, s.player);
+        s.card = Card(r.u8("laid card", FirstCard, LastCard));
+        s.target = r.u8("pile", FirstPile, LastPile);
+        s.depth = r.u8("depth", 0, MaxDepth);
+        break;
+    case ShownStep::Kind::Drawn:
+        s.player = r.u8("step's player", 0, 1);
+        s.slot = readSlot(r, s.player);
+        break;
+    case ShownStep::Kind::Sound: s.value = r.u8("sound", 0, LastSound); break;
+    case ShownStep::Kind::Undo:
+    case ShownStep::Kind::Scores: s.value = r.u8("step's flag", 0, 1); break;
+    case ShownStep::Kind::Ask: s.value = r.u16("question", 1, 0xffff); break;
+    }
+    return s;
+}
+
+Message readFields(Reader& r, Type type) {
+    switch (type) {
+    case Type::Hello: {
+        Hello m;
+        m.magic = r.u32("magic");
+        if (r.ok() && m.magic != Magic) r.fail("the peer is not a Tarmigo program (wrong magic)");
+        m.protocol = r.u16("protocol version", 1, 0xffff);
+        m.program = r.text("program version", 1, MaxVersionLength);
+        return m;
+    }
+    case Type::Join: {
+        Join m;
+        for (std::size_t i = 0; i < JoinCodeLength && r.ok(); ++i) {
+            const char c = char(r.u8("join code"));
+            if (r.ok() && !isCodeCharacter(c)) r.fail("the join code holds a character not in it");
+            m.code += c;
+        }
+        return m;
+    }
+    case Type::Refusal: return Refusal{Refusal::Reason(r.u8("refusal reason", 1, 3))};
+    case Type::Input: {
+        Input m;
+        m.kind = Input::Kind(r.u8("input kind", 1, 3));
+        const int last = m.kind == Input::Kind::Tap         ? LastTarget
+                         : m.kind == Input::Kind::Extension ? 1
+                                                            : 0;
+        m.value = r.u8("input's value", m.kind == Input::Kind::Tap ? 1 : 0, last);
+        return m;
+    }
+    case Type::Steps: {
+        Steps m;
+        const int n = r.u8("step count", 1, MaxSteps);
+        for (int i = 0; i < n && r.ok(); ++i) m.steps.push_back(readStep(r));
+        return m;
+    }
+    case Type::KeepAlive: return KeepAlive{};
+    case Type::Rematch: return Rematch{Rematch::Kind(r.u8("rematch answer", 1, 3))};
+    case Type::Left: return Left{};
+    case Type::Error: return Error{r.text("error text", 1, MaxErrorLength)};
+    case Type::View: break; // read by the decoder, the one that may make a view
+    }
+    return KeepAlive{};
+}
+
+} // namespace
+
+Hello Hello::ours() {
+    return Hello{Magic, ProtocolVersion, ProgramVersion};
+}
+
+const char* nameOf(const Message& m) {
+    static constexpr const char* Names[] = {
+        "a hello", "a join",       "a refusal",         "an input",  "a view",
+        "steps",   "a keep-alive", "a rematch message", "a leaving", "an error"};
+    return Names[m.index()];
+}
+
+std::vector<std::uint8_t> encode(const Message& m) {
+    Writer w;
+    w.u32(0); // the length, filled in below
+    w.u8(unsigned(typeOf(m)));
+    w.u8(unsigned(FieldCounts[int(typeOf(m))]));
+    std::visit(Fields{w}, m);
+    std::vector<std::uint8_t> bytes = w.take();
+    const std::size_t length = bytes.size() - LengthBytes;
+    for (std::size_t i = 0; i < LengthBytes; ++i) bytes[i] = std::uint8_t(length >> (8 * i));
+    return bytes;
+}
+
+Decoded Decoder::body(std::span<const std::uint8_t> bytes) {
+    Reader r(bytes);
+    const int type = r.u8("message type");
+    if (r.ok() && (type < 1 || type > LastType))
+        return {KeepAlive{}, "an unknown message type " + std::to_string(type)};
+    const int count = r.u8("field count");
+    if (r.ok() && count != FieldCounts[type])
+        return {KeepAlive{}, "message type " + std::to_string(type) + " has " +
+                                 std::to_string(count) + " fields instead of " +
+                                 std::to_string(FieldCounts[type])};
+    Message m =
+        Type(type) == Type::View ? Message(ViewMessage(readView(r))) : readFields(r, Type(type));
+    if (r.ok() && r.left() != 0)
+        r.fail(std::to_string(r.left()) + " bytes too many after " + nameOf(m));
+    if (!r.ok()) return {KeepAlive{}, r.error()};
+    return {std::move(m), {}};
+}
+
+Decoded decodeFrame(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < LengthBytes) return {KeepAlive{}, "the frame ends inside its length"};
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < LengthBytes; ++i) length |= std::size_t(bytes[i]) << (8 * i);
+    if (length > MaxBody)
+        return {KeepAlive{}, "a frame of " + std::to_string(length) +
+                                 " bytes is over the limit of " + std::to_string(MaxBody)};
+    if (bytes.size() - LengthBytes < length) return {KeepAlive{}, "the frame is cut short"};
+    if (bytes.size() - LengthBytes > length)
+        return {KeepAlive{},
+                std::to_string(bytes.size() - LengthBytes - length) + " bytes follow the frame"};
+    return Decoder::body(bytes.subspan(LengthBytes));
+}
+
+std::string versionMismatch(const Hello& ours, const Hello& theirs) {
+    if (ours.protocol == theirs.protocol && ours.program == theirs.program) return {};
+    return "This program is Tarmigo " + ours.program + " (protocol " +
+           std::to_string(ours.protocol) + ") and the other is Tarmigo " + theirs.program +
+           " (protocol " + std::to_string(theirs.protocol) +
+           "); both players need the same version.";
+}
+
+} // namespace tarmigo::net

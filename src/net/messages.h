@@ -1,0 +1,170 @@
+#pragma once
+// The messages of a network game and their frames.
+//
+// The host holds the game; the guest, player 2, holds only seat 1's view. Every
+// message travels as one frame: a 4-byte little-endian length, then that many bytes
+// of body (a type byte, a field count byte, the fields). A frame is at most 64 KiB.
+// Decoding is strict: a body that is short, long, out of range or of an unknown type
+// is refused with a one-line reason, and a body decoded and encoded again gives the
+// same bytes. docs/network-protocol.md describes every field.
+#include "game/game.h"
+#include "game/view.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tarmigo::net {
+
+inline constexpr std::uint32_t Magic = 0x474d5254; // "TRMG" as bytes on the wire
+inline constexpr int ProtocolVersion = 1;
+inline constexpr std::size_t MaxFrame = std::size_t{64} * 1024;
+inline constexpr std::size_t LengthBytes = 4;
+inline constexpr std::size_t MaxBody = MaxFrame - LengthBytes;
+inline constexpr int MaxVersionLength = 32;
+inline constexpr int MaxErrorLength = 200;
+inline constexpr int MaxSteps = 64;
+inline constexpr std::size_t JoinCodeLength = 6;
+
+enum class Type : std::uint8_t {
+    Hello = 1,
+    Join = 2,
+    Refusal = 3,
+    Input = 4,
+    View = 5,
+    Steps = 6,
+    KeepAlive = 7,
+    Rematch = 8,
+    Left = 9,
+    Error = 10,
+};
+
+// The first message each way.
+struct Hello {
+    std::uint32_t magic = Magic;
+    int protocol = ProtocolVersion;
+    std::string program; // the program's version, "1.1"
+
+    // This program's hello.
+    static Hello ours();
+    bool operator==(const Hello&) const = default;
+};
+
+// The guest's join code, checked before the host sends any game data.
+struct Join {
+    std::string code;
+    bool operator==(const Join&) const = default;
+};
+
+struct Refusal {
+    enum class Reason : std::uint8_t { WrongCode = 1, Version = 2, LockedOut = 3 };
+    Reason reason = Reason::WrongCode;
+    bool operator==(const Refusal&) const = default;
+};
+
+// What the guest does in the game; the host checks it against the rules and the turn.
+struct Input {
+    enum class Kind : std::uint8_t {
+        Tap = 1,       // value: the place tapped (game/targets.h), 1..20
+        Extension = 2, // value: 1 extends the race, 0 does not
+        Undo = 3,      // value: 0
+    };
+    Kind kind = Kind::Tap;
+    int value = 0;
+    bool operator==(const Input&) const = default;
+};
+
+// Seat 1's view of the game. It is made from a game by viewFor(game, 1) and by the
+// decoder, and in no other way, so that no other seat's view can go on the wire.
+class ViewMessage {
+  public:
+    static ViewMessage of(const Game& g) { return ViewMessage(viewFor(g, 1)); }
+    const SeatView& view() const { return view_; }
+    bool operator==(const ViewMessage&) const = default;
+
+  private:
+    explicit ViewMessage(const SeatView& v) : view_(v) {}
+    friend class Decoder;
+    SeatView view_;
+};
+
+// A step of a move's presentation as seat 1 may see it: what the guest needs to slide
+// and sound, and no more. The guest paints the board from the view that follows.
+struct ShownStep {
+    enum class Kind : std::uint8_t {
+        Laid = 1,   // a card leaves `player`'s hand for the pile `target` (depth: cards
+                    // already in its distance column); `slot` only for seat 1's own hand
+        Drawn = 2,  // a card, shown as a back, goes from the pile to `player`'s hand;
+                    // `slot` only for seat 1's own hand
+        Sound = 3,  // value: the move's sound
+        Undo = 4,   // value: whether the Undo button is enabled
+        Scores = 5, // value: 1 at a hand's end
+        Ask = 6,    // value: the question's string id; seat 1 answers it
+    };
+    Kind kind = Kind::Sound;
+    int player = 0;
+    int slot = 0;
+    Card card = 0;
+    int target = 0;
+    int depth = 0;
+    int value = 0;
+    bool operator==(const ShownStep&) const = default;
+};
+
+struct Steps {
+    std::vector<ShownStep> steps;
+    bool operator==(const Steps&) const = default;
+};
+
+struct KeepAlive {
+    bool operator==(const KeepAlive&) const = default;
+};
+
+// Either side asks for a rematch at the game's end; the other answers.
+struct Rematch {
+    enum class Kind : std::uint8_t { Ask = 1, Yes = 2, No = 3 };
+    Kind kind = Kind::Ask;
+    bool operator==(const Rematch&) const = default;
+};
+
+// The sender quits on purpose (a drop sends nothing).
+struct Left {
+    bool operator==(const Left&) const = default;
+};
+
+// The sender closes the connection for the reason given.
+struct Error {
+    std::string reason;
+    bool operator==(const Error&) const = default;
+};
+
+using Message =
+    std::variant<Hello, Join, Refusal, Input, ViewMessage, Steps, KeepAlive, Rematch, Left, Error>;
+
+// The message's name in a sentence: "a hello", "a view".
+const char* nameOf(const Message& m);
+
+// The whole frame of a message, length first.
+std::vector<std::uint8_t> encode(const Message& m);
+
+struct Decoded {
+    Message message;
+    std::string error; // empty when the body was sound
+    bool ok() const { return error.empty(); }
+};
+
+// Reads one frame's body (without its length).
+class Decoder {
+  public:
+    static Decoded body(std::span<const std::uint8_t> bytes);
+};
+
+// A whole frame: its length and its body, nothing before or after.
+Decoded decodeFrame(std::span<const std::uint8_t> bytes);
+
+// Empty when the two hellos agree; otherwise a plain sentence naming both versions.
+std::string versionMismatch(const Hello& ours, const Hello& theirs);
+
+} // namespace tarmigo::net

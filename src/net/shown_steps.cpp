@@ -1,0 +1,64 @@
+#include "net/shown_steps.h"
+
+#include "game/game.h"
+
+#include <algorithm>
+
+namespace tarmigo::net {
+namespace {
+
+constexpr int GuestSeat = 1;
+
+} // namespace
+
+void ShownSteps::cardLeavesHand(Game& g, int target, int depth) {
+    const int player = g.currentPlayer;
+    const PlayerRecord& p = g.players[player];
+    const int slot = p.selectedSlot();
+    ShownStep s{ShownStep::Kind::Laid};
+    s.player = player;
+    s.slot = player == GuestSeat ? slot : 0;
+    s.card = slot >= 1 && slot <= HandSize ? p.hand[slot - 1] : Card(EmptySlot);
+    s.target = target;
+    s.depth = depth;
+    steps_.push_back(s);
+}
+
+void ShownSteps::cardLeavesDrawPile(Game& g) {
+    ShownStep s{ShownStep::Kind::Drawn};
+    s.player = g.currentPlayer;
+    s.slot = s.player == GuestSeat ? g.players[GuestSeat].drawSlot() : 0;
+    steps_.push_back(s);
+}
+
+void ShownSteps::handEnded(Game&) {
+    steps_.push_back(ShownStep{ShownStep::Kind::Scores, 0, 0, 0, 0, 0, 1});
+}
+
+void ShownSteps::sound(Game&, Sound s) {
+    steps_.push_back(ShownStep{ShownStep::Kind::Sound, 0, 0, 0, 0, 0, int(s)});
+}
+
+// Undo takes back the mover's last move: the guest's button is enabled by its own moves.
+void ShownSteps::undoAvailable(Game& g, bool available) {
+    const bool guests = available && g.currentPlayer == GuestSeat;
+    steps_.push_back(ShownStep{ShownStep::Kind::Undo, 0, 0, 0, 0, 0, guests});
+}
+
+void ShownSteps::extensionAsked(Game& g) {
+    if (g.currentPlayer == GuestSeat)
+        steps_.push_back(ShownStep{ShownStep::Kind::Ask, 0, 0, 0, 0, 0, text::ExtendRace});
+}
+
+std::vector<Steps> ShownSteps::take() {
+    std::vector<Steps> out;
+    for (std::size_t at = 0; at < steps_.size(); at += MaxSteps) {
+        const std::size_t end = std::min(steps_.size(), at + MaxSteps);
+        std::vector<ShownStep> part(steps_.begin() + long(at), steps_.begin() + long(end));
+        out.push_back(Steps{std::move(part)});
+    }
+    steps_.clear();
+    return out;
+}
+
+} // namespace tarmigo::net

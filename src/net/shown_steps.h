@@ -1,0 +1,29 @@
+#pragma once
+// The host's game reports a move here, and seat 1's share of it becomes the steps the
+// guest is sent: a card laid (its slot only from seat 1's own hand), a draw as a back,
+// the sound, the Undo button (enabled only by seat 1's own move), the Scores dialog, and the
+// question when seat 1 answers it. Nothing is taken from the game but what its reports name and the
+// card leaving a hand, which the pile then shows to both.
+#include "game/events.h"
+#include "net/messages.h"
+
+namespace tarmigo::net {
+
+class ShownSteps : public GameEvents {
+  public:
+    void cardLeavesHand(Game& g, int target, int depth) override;
+    void cardLeavesDrawPile(Game& g) override;
+    void handEnded(Game& g) override;
+    void sound(Game& g, Sound s) override;
+    void undoAvailable(Game& g, bool available) override;
+    void extensionAsked(Game& g) override;
+
+    // The steps since the last take, in at most MaxSteps each.
+    std::vector<Steps> take();
+    bool empty() const { return steps_.empty(); }
+
+  private:
+    std::vector<ShownStep> steps_;
+};
+
+} // namespace tarmigo::net
