@@ -10,34 +10,30 @@ void Presentation::record(DrawOp op) {
     steps_.push_back(std::move(s));
 }
 
-void Presentation::frame(int delayMs) {
+Step& Presentation::add(Step::Kind kind) {
     Step& s = steps_.emplace_back();
-    s.kind = Step::Kind::Frame;
-    s.delayMs = delayMs;
+    s.kind = kind;
+    return s;
+}
+
+void Presentation::frame(int delayMs) {
+    add(Step::Kind::Frame).delayMs = delayMs;
 }
 
 void Presentation::sound(tarmigo::Sound sound) {
-    Step& s = steps_.emplace_back();
-    s.kind = Step::Kind::Sound;
-    s.sound = sound;
+    add(Step::Kind::Sound).sound = sound;
 }
 
 void Presentation::undo(bool enabled) {
-    Step& s = steps_.emplace_back();
-    s.kind = Step::Kind::Undo;
-    s.enabled = enabled;
+    add(Step::Kind::Undo).enabled = enabled;
 }
 
 void Presentation::scores(bool handEnd) {
-    Step& s = steps_.emplace_back();
-    s.kind = Step::Kind::Scores;
-    s.handEnd = handEnd;
+    add(Step::Kind::Scores).handEnd = handEnd;
 }
 
 void Presentation::ask(int stringId) {
-    Step& s = steps_.emplace_back();
-    s.kind = Step::Kind::Ask;
-    s.stringId = stringId;
+    add(Step::Kind::Ask).stringId = stringId;
 }
 
 Step Presentation::take() {

@@ -59,6 +59,8 @@ class Presentation : public RecordingSurface {
     void record(DrawOp op) override;
 
   private:
+    Step& add(Step::Kind kind);
+
     std::deque<Step> steps_;
 };
 
