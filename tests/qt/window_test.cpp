@@ -46,10 +46,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace tarmigo::testing {
 namespace {
 
@@ -302,14 +298,20 @@ TEST_F(MainWindowTest, DuringTheComputersTurnTheWindowAnswersAndGameCommandsWait
     // The move is saved as it is made, not when its slides end.
     EXPECT_EQ(stored(), current());
     const Bytes whileShown = current();
-    // New waits for the end of the turn; About opens at once, and so does the zoom.
+    // New waits for the end of the turn; About (the program with its icon) opens at
+    // once, and so does the zoom.
     command(command::OnePlayerGame);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    onNextModal([](QWidget* about) {
-        EXPECT_NE(dynamic_cast<AboutWindow*>(about), nullptr);
+    bool shown = false;
+    onNextModal([&](QWidget* about) {
+        shown = dynamic_cast<AboutWindow*>(about) != nullptr;
+        EXPECT_FALSE(find<QLabel>(about, "icon")->pixmap().isNull());
+        EXPECT_EQ(find<QLabel>(about, "version")->text(),
+                  QStringLiteral("Version ") + QLatin1String(ProgramVersion));
         QTest::keyClick(about, Qt::Key_Escape);
     });
     command(command::About);
+    EXPECT_TRUE(shown);
     const int zoom = board().zoom() == 1 ? 2 : 1;
     window->setZoom(zoom);
     EXPECT_EQ(board().zoom(), zoom);
@@ -515,20 +517,6 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
     EXPECT_FALSE(game().has(flag::handOver));
     EXPECT_EQ(game().playerCount, 2);
     EXPECT_EQ(game().players[0].gameScore, 700); // the game goes on
-}
-
-TEST_F(MainWindowTest, AboutShowsTheProgramWithItsIcon) {
-    start();
-    bool shown = false;
-    onNextModal([&](QWidget* dialog) {
-        shown = dynamic_cast<AboutWindow*>(dialog) != nullptr;
-        EXPECT_FALSE(find<QLabel>(dialog, "icon")->pixmap().isNull());
-        EXPECT_EQ(find<QLabel>(dialog, "version")->text(),
-                  QStringLiteral("Version ") + QLatin1String(ProgramVersion));
-        QTest::keyClick(dialog, Qt::Key_Escape);
-    });
-    command(command::About);
-    EXPECT_TRUE(shown);
 }
 
 // The figures of one column of the Statistics window, top to bottom, as shown.
