@@ -87,12 +87,10 @@ TEST(Expert, ItsChoiceIgnoresTheOrderAndSplitOfTheUnseenCards) {
     }
 }
 
-// Where Expert parts from Hard, and where it must not. Each row is the computer to
-// move (its card drawn) in a one-player game, its choice seeded, so the row is the
-// same on every run; Hard's choice is there to show the row still tests a difference.
-// The reasons are what the planning weighs. A sign flipped in Expert's margin, one
-// more candidate weighed in its second round, or End of Limit never (or always) legal
-// in its list of moves each fail a row.
+// Where Expert parts from Hard, and where it must not: the computer to move (its card
+// drawn), its choice seeded; Hard's choice shows that the row still tests a difference.
+// A sign flipped in Expert's margin, one more candidate weighed in its second round, or
+// End of Limit never (or always) legal in its list of moves each fail a row.
 TEST(Expert, PartsFromHardWhereItPaysAndOnlyThere) {
     struct Row {
         const char* position;

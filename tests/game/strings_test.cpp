@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,9 +21,7 @@ namespace fs = std::filesystem;
 
 std::string contents(const fs::path& path) {
     std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // The ids declared in the text namespace of game/strings.h, by name, as written there.
