@@ -21,14 +21,6 @@ struct Position : PositionBuilder<Position, Session> {
         g.secondStore = &secondCopy;
     }
 
-    // --- moves, as a tap makes them: a refusal is followed up by the discard mode ---
-    // Lays the card of slot s on the pile its kind implies.
-    MoveResult play(int slot) { return playOn(slot, autoTarget(g, own().slot(slot))); }
-    MoveResult playOn(int slot, int target) {
-        select(slot);
-        const MoveResult result = dispatchMove(g, target);
-        return result == MoveResult::Refused ? handleRefusedMove(g) : result;
-    }
     // A tap, as the window hands it over.
     void tap(int x, int y) { tapEntry(g, x, y); }
 };
