@@ -36,14 +36,17 @@ bool drawn(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
-TEST(BoardTexts, LabelsAndTheStatusComeFromTheSurfaceWithTheNumberFilledIn) {
+TEST(BoardTexts, LabelsTheWinnersFlagAndTheStatusComeFromTheSurfaceWithTheNumberFilledIn) {
     SeatView view;
     view.handShown = true;
+    view.handOver = true;
+    view.players[1].miles = 700; // the winner's flag
     view.status = {text::ExceedRace, true, 1000};
     const auto texts = textsDrawn(view);
-    for (const char* label :
-         {"t1101:%d", "t1102:%d", "t1103:%d", "t1104:%d", "t1105:%d", "t1106:%d", "t1107:%d"})
+    for (const char* label : {"t1101:%d", "t1102:%d", "t1103:%d", "t1104:%d", "t1105:%d",
+                              "t1106:%d", "t1107:%d", "t1108:%d"})
         EXPECT_TRUE(drawn(texts, label)) << label;
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "t1108:%d"), 1);
     EXPECT_TRUE(drawn(texts, "t1218:1000"));
 
     const struct {
@@ -68,14 +71,6 @@ TEST(BoardTexts, LabelsAndTheStatusComeFromTheSurfaceWithTheNumberFilledIn) {
         else
             EXPECT_TRUE(status == shown.end()) << row.status.id;
     }
-}
-
-TEST(BoardTexts, AWinnersFlagIsLabelledInTheSurfacesLanguage) {
-    SeatView view;
-    view.handOver = true;
-    view.players[1].miles = 700;
-    const auto texts = textsDrawn(view);
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), "t1108:%d"), 1);
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -19,7 +18,6 @@
 #include <functional>
 #include <random>
 #include <sched.h>
-#include <string_view>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -86,18 +84,19 @@ constexpr int NoRightToMount = 77;
 
 struct DiskFault {
     const char* fault;
+    const char* name;
     bool smallDisk; // a small file system of its own, in a mount namespace of its own
     std::function<bool(const fs::path&)> bringOn;
 };
 
 const DiskFault diskFaults[] = {
-    {"files cannot grow", false,
+    {"files cannot grow", "filescannotgrow", false,
      [](const fs::path&) {
          std::signal(SIGXFSZ, SIG_IGN);
          const rlimit limit{64, 64};
          return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
      }},
-    {"disk full", true,
+    {"disk full", "diskfull", true,
      [](const fs::path& data) {
          std::ofstream filler(data / "filler", std::ios::binary);
          const std::string block(4096, '\0');
@@ -105,7 +104,7 @@ const DiskFault diskFaults[] = {
          }
          return true;
      }},
-    {"read-only", true,
+    {"read-only", "readonly", true,
      [](const fs::path& data) {
          return ::mount(nullptr, data.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
      }},
@@ -137,12 +136,7 @@ TEST_P(DiskFaults, ADiskThatFillsUpOrTurnsReadOnlyLeavesTheLastSaveIntact) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DiskFaults, ::testing::Range<std::size_t>(0, std::size(diskFaults)),
-                         [](const ::testing::TestParamInfo<std::size_t>& info) {
-                             std::string name;
-                             for (char c : std::string_view(diskFaults[info.param].fault))
-                                 if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-                             return name;
-                         });
+                         [](const auto& info) { return std::string(diskFaults[info.param].name); });
 
 // A long game of random taps (half of them on the hand), commands, answers, the Scores
 // and the options, with the clock moved now and then.

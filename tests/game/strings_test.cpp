@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,9 +21,7 @@ namespace fs = std::filesystem;
 
 std::string contents(const fs::path& path) {
     std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // The ids declared in the text namespace of game/strings.h, by name, as written there.
@@ -56,19 +54,16 @@ std::set<std::string> usedNames() {
 
 } // namespace
 
-TEST(Strings, EachIdOfTheTableHasOneText) {
+TEST(Strings, EveryIdTheProgramShowsHasOneText) {
     std::vector<int> ids;
     for (const auto& [id, text] : stringTable()) {
         ids.push_back(id);
         EXPECT_TRUE(text && *text) << id;
     }
-    ASSERT_GT(ids.size(), 40u);
     std::sort(ids.begin(), ids.end());
     const auto twice = std::adjacent_find(ids.begin(), ids.end());
     EXPECT_EQ(twice, ids.end()) << "id " << *twice << " has two texts";
-}
 
-TEST(Strings, EveryIdTheProgramShowsHasItsText) {
     const std::map<std::string, int> declared = declaredIds();
     ASSERT_GT(declared.size(), 20u) << "the text namespace of game/strings.h was not read";
     std::map<int, std::string> byId;

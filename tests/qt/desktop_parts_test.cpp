@@ -73,13 +73,6 @@ TEST(HelpPage, IsFoundInTheLanguageAndOpensInTheProgramsOwnWindowWithoutAViewer)
 
 const QString Translations = findTranslations(QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path());
 
-// The ids of the string table.
-std::vector<int> stringIds() {
-    std::vector<int> ids;
-    for (const auto& [id, english] : stringTable()) ids.push_back(id);
-    return ids;
-}
-
 // The texts lupdate found where they are marked, as the translation file keeps them,
 // with whether each has a finished translation.
 std::vector<std::pair<QString, bool>> translationFile(const char* language) {
@@ -126,7 +119,7 @@ TEST_P(LanguageTest, EveryStatusTextFitsTheBoard) {
     };
     // The status line starts 5 pixels in and is cut at the board's 240-pixel edge;
     // status, player and result texts are ids 1200 to 1499, the widest number in them 1000.
-    for (int id : stringIds())
+    for (const auto& [id, english] : stringTable())
         if (id >= 1200 && id < 1500) fits(id, id == 1218 ? 1000 : 2, 235);
     // Three header cells to a 104-pixel panel, the hazard and speed piles side by side,
     // the safety row and the distance area across it.

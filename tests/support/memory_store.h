@@ -13,19 +13,13 @@ namespace tarmigo::testing {
 class MemoryStore : public Store {
   public:
     std::optional<std::vector<std::uint8_t>> bytes; // nothing: the copy is missing
-    bool failReads = false;
-    bool failWrites = false; // a failed write leaves the bytes as they were
-    int reads = 0;
-    int writes = 0; // attempts, failed ones included
+    bool failWrites = false;                        // a failed write leaves the bytes as they were
+    int writes = 0;                                 // attempts, failed ones included
     // When set, every successful write appends name to it, so tests can see the order.
     std::vector<std::string>* writeLog = nullptr;
     std::string name;
 
-    std::optional<std::vector<std::uint8_t>> read() override {
-        ++reads;
-        if (failReads) return std::nullopt;
-        return bytes;
-    }
+    std::optional<std::vector<std::uint8_t>> read() override { return bytes; }
     bool write(std::span<const std::uint8_t> data) override {
         ++writes;
         if (failWrites) return false;

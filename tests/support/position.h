@@ -7,8 +7,6 @@
 #include "support/rules_position.h"
 #include "turns/tap.h"
 
-#include <string>
-
 namespace tarmigo::testing {
 
 // A position on the 240 x 320 screen with no drawing surface; the saved copies go
@@ -23,16 +21,6 @@ struct Position : PositionBuilder<Position, Session> {
         g.secondStore = &secondCopy;
     }
 
-    std::string status() const { return englishText(g.status); }
-
-    // --- moves, as a tap makes them: a refusal is followed up by the discard mode ---
-    // Lays the card of slot s on the pile its kind implies.
-    MoveResult play(int slot) { return playOn(slot, autoTarget(g, own().slot(slot))); }
-    MoveResult playOn(int slot, int target) {
-        select(slot);
-        const MoveResult result = dispatchMove(g, target);
-        return result == MoveResult::Refused ? handleRefusedMove(g) : result;
-    }
     // A tap, as the window hands it over.
     void tap(int x, int y) { tapEntry(g, x, y); }
 };

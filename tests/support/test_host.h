@@ -16,26 +16,18 @@ class TestHost : public ShellHost {
     std::uint32_t ticks = 0;
     std::deque<bool> yesNoAnswers; // empty: No
     std::deque<int> scoresAnswers; // empty: Done (1)
-    std::vector<std::string> sounds;
     std::vector<int> questions;
     std::vector<int> posted;
-    int scoresDialogs = 0;
     bool undoEnabled = false;
     std::vector<Rect> invalidated;
     int paintsNow = 0;
     DrawingSurface* tapSurface = nullptr;
 
-    // The shell's dialogs. The Options dialog is operated by optionsDialog while it is
-    // open (left alone it is closed as if cancelled); onScoresDialog runs as the Scores
-    // dialog opens, before it answers.
-    int optionsDialogs = 0;
-    int aboutDialogs = 0;
-    int helpRequests = 0;
+    // Operates the Options dialog while it is open (left alone it is closed as if cancelled).
     std::function<void(OptionsDialog&)> optionsDialog;
-    std::function<void()> onScoresDialog;
 
     std::uint32_t tickCount() override { return ticks; }
-    void playSound(Sound s) override { sounds.emplace_back(soundName(s)); }
+    void playSound(Sound) override {}
     void enableUndoButton(bool on) override { undoEnabled = on; }
     void askYesNo(int id, std::function<void(bool)> answered) override {
         questions.push_back(id);
@@ -47,8 +39,6 @@ class TestHost : public ShellHost {
         answered(a);
     }
     void openScoresDialog(std::function<void(int)> closed) override {
-        ++scoresDialogs;
-        if (onScoresDialog) onScoresDialog();
         int a = 1;
         if (!scoresAnswers.empty()) {
             a = scoresAnswers.front();
@@ -64,12 +54,11 @@ class TestHost : public ShellHost {
     void releaseTapSurface() override {}
 
     void openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) override {
-        ++optionsDialogs;
         if (optionsDialog) optionsDialog(dialog);
         closed();
     }
-    void openAboutDialog() override { ++aboutDialogs; }
-    void postHelpRequest() override { ++helpRequests; }
+    void openAboutDialog() override {}
+    void postHelpRequest() override {}
 };
 
 } // namespace tarmigo::testing

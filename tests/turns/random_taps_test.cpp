@@ -50,7 +50,6 @@ class RandomRun {
                                                    : command::OnePlayerGame);
             }
             ASSERT_EQ(brokenInvariant(g()), "") << "step " << step_;
-            app_->host.sounds.clear();
             app_->host.questions.clear();
             app_->host.invalidated.clear();
         }
