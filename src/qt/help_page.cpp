@@ -2,6 +2,7 @@
 
 #include "qt/help_window.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -42,8 +43,9 @@ void openInDesktopViewer(const QUrl& page, const std::function<void()>& failed) 
     }
     // xdg-open is started as Qt would start it, but watched: it starts whenever it is
     // there, and only its status tells whether it found anything to open the page with.
-    // Without a parent, a viewer still open when the program ends is left running.
-    auto* process = new QProcess;
+    // A viewer still starting when the program ends is stopped with it (what it started
+    // runs on).
+    auto* process = new QProcess(qApp);
     process->setProgram(opener);
     process->setArguments({page.isLocalFile() ? page.toLocalFile() : page.toString()});
     process->setStandardOutputFile(QProcess::nullDevice());

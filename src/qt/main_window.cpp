@@ -153,7 +153,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
-    fullScreen_->setChecked(isFullScreen());
+    if (fullScreen_) fullScreen_->setChecked(isFullScreen());
     const auto before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
     // Back from maximised or full screen: the size of the zoom chosen meanwhile, once
     // the window system has given the window back its own.

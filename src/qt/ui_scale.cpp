@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 #include <algorithm>
@@ -29,7 +30,9 @@ int fittingZoom(int width, int height) {
 // controls grow with their text.
 class ScaledStyle : public QProxyStyle {
   public:
-    explicit ScaledStyle(double scale) : scale_(scale) {}
+    // Over a style of the application's kind (the proxy owns it).
+    explicit ScaledStyle(double scale)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), scale_(scale) {}
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {

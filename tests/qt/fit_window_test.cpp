@@ -78,10 +78,15 @@ void closeHelpWindows() {
     settle();
 }
 
-// Until the desktop's viewer has had its say (a stub that ends at once).
-void waitForViewer(int expectedWindows) {
-    for (int i = 0; i < 300 && helpWindows().size() < expectedWindows; ++i) QTest::qWait(10);
-    QTest::qWait(100); // and no more than expected
+// Until the desktop's viewer has had its say: it has been started (it noted its
+// argument) and as many help windows as expected are open, then a little longer.
+void waitForViewer(int expectedWindows, const QString& noted = {}) {
+    for (int i = 0; i < 300; ++i) {
+        if (helpWindows().size() >= expectedWindows && (noted.isEmpty() || QFile::exists(noted)))
+            break;
+        QTest::qWait(10);
+    }
+    QTest::qWait(200); // and no more than expected
 }
 
 // An xdg-open of the test's own, first on PATH: it notes its argument and ends with
@@ -398,8 +403,9 @@ TEST_F(FitWindowTest, OptionsTieEachLabelToItsControlAndTabFollowsTheLayout) {
     });
     window->host().command(command::Options);
     settle();
-    EXPECT_EQ(order.join(' '), "difficulty toPlay toDiscard sortCards playSounds animation speed "
-                               "showPlayable showTips resetScores done");
+    EXPECT_EQ(order.join(' ').toStdString(),
+              "difficulty toPlay toDiscard sortCards playSounds animation speed "
+              "showPlayable showTips resetScores done");
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(' ').toStdString();
 }
 
@@ -418,7 +424,7 @@ TEST_F(FitWindowTest, HelpOpensItsOwnWindowWheneverTheDesktopsViewerFails) {
         SCOPED_TRACE(row.viewer);
         StubViewer stub(row.viewer);
         openHelpPage(page);
-        waitForViewer(row.ownWindow ? 1 : 0);
+        waitForViewer(row.ownWindow ? 1 : 0, *row.viewer ? stub.argumentFile() : QString());
         EXPECT_EQ(helpWindows().size(), row.ownWindow ? 1 : 0);
         if (*row.viewer) {
             EXPECT_EQ(stub.argument(), page);
