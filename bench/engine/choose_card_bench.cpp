@@ -73,14 +73,14 @@ void BM_SelfPlayHand(benchmark::State& state) {
     SelfPlayHost host(1);
     Session g(host, host);
     prepareSelfPlay(g);
-    const Levels levels{state.range(0) != 0, false};
+    const Levels levels{state.range(0) != 0 ? Level::Hard : Level::Easy, Level::Easy};
     bool newGame = true;
     for (auto _ : state) {
         benchmark::DoNotOptimize(playSelfPlayHand(g, levels, newGame));
         newGame = g.has(flag::gameOver);
     }
     state.SetItemsProcessed(state.iterations());
-    state.SetLabel(levels[0] ? "hard against easy" : "easy against easy");
+    state.SetLabel(levels[0] == Level::Hard ? "hard against easy" : "easy against easy");
 }
 BENCHMARK(BM_SelfPlayHand)->Arg(1)->Arg(0);
 

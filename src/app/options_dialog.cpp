@@ -23,7 +23,7 @@ const int OptionsDialog::DiscardTexts[3] = {text::TapCardThenDeck, text::TapCard
 
 OptionsDialog::OptionsDialog(Session& g, ShellHost& host) : g_(g), host_(host) {
     const RoundRecord& r = g.round;
-    difficulty_ = r.has(flag::hard) ? (g.expert ? 2 : 1) : 0;
+    difficulty_ = int(computerLevel(g)); // the list runs Easy, Hard, Expert
     play_ = r.get(flag::playMode);
     discard_ = r.get(flag::discardMode);
     discardEnabled_ = play_ == 0;
@@ -80,8 +80,7 @@ void OptionsDialog::done() {
     r.set(flag::showPlayable, showPlayable);
     r.set(flag::discardMode, discard_);
     r.set(flag::playMode, play_);
-    r.set(flag::hard, difficulty_ != 0);
-    g_.expert = difficulty_ == 2;
+    setComputerLevel(g_, Level(difficulty_));
     r.animDelay = SliderMax - slider_;
     r.set(flag::hideTips, !showTips);
     saveState(g_);

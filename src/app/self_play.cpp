@@ -52,11 +52,6 @@ class SeatZeroMemory : public GameEvents {
     GameEvents& next_;
 };
 
-void setLevel(Game& g, bool hard, bool expert) {
-    g.round.set(flag::hard, hard || expert);
-    g.expert = expert;
-}
-
 // Player 0's choice, made from its own memory at every level: the round record's
 // counts are the computer's, and they hold the computer's own hand.
 int playerZeroChoice(Table& g, const SeenCounts& seen) {
@@ -91,17 +86,17 @@ std::uint32_t SelfPlayHost::tickCount() {
 void prepareSelfPlay(Game& g) {
     g.round.flags = 0;
     g.round.set(flag::sortHand, true);
-    g.round.set(flag::discardMode, DefaultDiscardMode);
+    g.round.setDiscardMode(DefaultDiscardMode);
     g.round.animDelay = DefaultAnimDelay;
     g.playerCount = 1;
 }
 
-bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame, const Levels& expert) {
+bool playSelfPlayHand(Session& g, const Levels& levels, bool newGame) {
     GameEvents* const listener = g.events;
     SeatZeroMemory memory(*listener);
     g.events = &memory;
     // The computer may open the hand inside beginHand.
-    setLevel(g, hard[1], expert[1]);
+    setComputerLevel(g, levels[1]);
     beginHand(g, 1, newGame ? GameScores::Reset : GameScores::Kept);
     bool ended = true;
     for (int turns = 0; !handOver(g); ++turns) {
@@ -110,10 +105,10 @@ bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame, const Levels
             break;
         }
         if (g.currentPlayer == 0) {
-            setLevel(g, hard[0], expert[0]);
+            setComputerLevel(g, levels[0]);
             playerZeroTurn(g, memory.seen);
         } else {
-            setLevel(g, hard[1], expert[1]);
+            setComputerLevel(g, levels[1]);
             computerTurn(g);
         }
         g.presentation.clear(); // nobody watches

@@ -28,8 +28,8 @@ class SelfPlayHost : public Host, public ScreenHost {
     std::uint64_t state_;
 };
 
-// The level of each side: true for Hard (or, in the second array, Expert).
-using Levels = std::array<bool, 2>;
+// The level of each side, player 0 first.
+using Levels = std::array<Level, 2>;
 
 // The options a new program starts with, less the sounds and the slides, which
 // nobody would see.
@@ -39,7 +39,6 @@ void prepareSelfPlay(Game& g);
 // as the computer of a one-player game, player 0 by the same choice, made from a
 // memory of its own and played through the moves a tap would make. False if the
 // hand failed to end, which is a fault.
-bool playSelfPlayHand(Session& g, const Levels& hard, bool newGame,
-                      const Levels& expert = {false, false});
+bool playSelfPlayHand(Session& g, const Levels& levels, bool newGame);
 
 } // namespace tarmigo

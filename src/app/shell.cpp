@@ -31,8 +31,8 @@ void Shell::setDefaults() {
     g.round.set(flag::showPlayable, false);
     g.round.set(flag::hard, false);
     g.round.set(flag::hideTips, false);
-    g.round.set(flag::playMode, 0);
-    g.round.set(flag::discardMode, DefaultDiscardMode);
+    g.round.setPlayMode(PlayMode::TapOnce);
+    g.round.setDiscardMode(DefaultDiscardMode);
     for (PlayerRecord& p : g.players) {
         p.gamesWon1P = 0;
         p.gamesWon2P = 0;

@@ -12,7 +12,7 @@ namespace tarmigo {
 
 // The options a new program starts with.
 inline constexpr int DefaultAnimDelay = 8;
-inline constexpr int DefaultDiscardMode = 1; // "tap card twice"
+inline constexpr DiscardMode DefaultDiscardMode = DiscardMode::TapTwice;
 
 class Store;
 

@@ -64,10 +64,11 @@ void drawGrid(const Board& b) {
     line(s, l.deckX, l.handY, l.deckX + 1, l.statusY, Pen::Black);
     for (int p = 0; p < 2; ++p) {
         int x = l.panelX(p);
-        line(s, x, 30, x + l.panelWidth, 31, Pen::Black);
-        line(s, x, 80, x + l.panelWidth, 81, Pen::Black);
-        line(s, x + l.subColumn, 80, x + l.subColumn + 1, 130, Pen::Black);
-        line(s, x, 130, x + l.panelWidth, 131, Pen::Black);
+        line(s, x, Layout::HeaderBottom, x + l.panelWidth, Layout::HeaderBottom + 1, Pen::Black);
+        line(s, x, Layout::SafetyBottom, x + l.panelWidth, Layout::SafetyBottom + 1, Pen::Black);
+        line(s, x + l.subColumn, Layout::SafetyBottom, x + l.subColumn + 1, Layout::PileBottom,
+             Pen::Black);
+        line(s, x, Layout::PileBottom, x + l.panelWidth, Layout::PileBottom + 1, Pen::Black);
     }
     drawMileageBar(b);
     drawMilesAndHeaders(b);
@@ -116,7 +117,8 @@ void drawPlayerHeader(const Board& b, int player) {
     bool current = player == b.view.currentPlayer;
     int x = l.panelX(player);
 
-    s.fillRect({x, 0, x + l.panelWidth, 30}, current ? colors::Blue : colors::White, Pen::Null);
+    s.fillRect({x, 0, x + l.panelWidth, Layout::HeaderBottom},
+               current ? colors::Blue : colors::White, Pen::Null);
     Rgb saved = s.background();
     if (current) s.setBackground(colors::Blue);
 

@@ -30,6 +30,13 @@ struct Layout {
     int statusY = 0;
     int handY = 0;
 
+    // The rows of a player panel, top down: the header (score panel) above HeaderBottom,
+    // the safeties down to SafetyBottom, the battle and speed piles down to PileBottom,
+    // the distance area below; and the menu bar's strip along the bottom of the screen.
+    static constexpr int HeaderBottom = 30;
+    static constexpr int SafetyBottom = 80;
+    static constexpr int PileBottom = 130;
+    static constexpr int MenuBarHeight = 26;
     // The rows of the cards on the player panels.
     static constexpr int SafetyRowY = 49;
     static constexpr int PileY = 99;
@@ -55,10 +62,18 @@ struct Layout {
         return {panelX(p) + 19 * k + 5, DistanceY + 4 * d};
     }
 
-    Rect boardRect() const { return {0, 0, screenWidth, screenHeight - 26}; }
+    // The bottom of the board, where the menu bar begins.
+    int boardBottom() const { return screenHeight - MenuBarHeight; }
+    Rect boardRect() const { return {0, 0, screenWidth, boardBottom()}; }
     Rect handRect() const { return {0, handY, deckX, statusY}; }
     Rect deckRect() const { return {deckX, handY, screenWidth, statusY}; }
-    Rect statusRect() const { return {0, statusY + 1, screenWidth - 1, screenHeight - 27}; }
+    Rect statusRect() const { return {0, statusY + 1, screenWidth - 1, boardBottom() - 1}; }
+
+    // Where a key taps for the stylus: the middle of hand slot s's card, of the draw
+    // pile's place, and of the status line.
+    Point slotTap(int s) const { return {slotX(s) + 9, handY + 18}; }
+    Point drawPileTap() const { return {deckX + 32, handY + 18}; }
+    Point statusTap() const { return {halfWidth, statusY + 10}; }
 };
 
 // The screen size is taken as the platform reports it: signed 16-bit values.

@@ -34,7 +34,8 @@ void drawSafetyRow(const Board& b, int player) {
     const Layout& l = b.layout;
     const PlayerView& rec = b.view.players[player];
     int x = l.panelX(player);
-    s.fillRect({x, 31, x + l.panelWidth, 80}, colors::White, Pen::White);
+    s.fillRect({x, Layout::HeaderBottom + 1, x + l.panelWidth, Layout::SafetyBottom}, colors::White,
+               Pen::White);
     drawLabel(b, text::LabelSafety, x + 5, 32);
     for (int i = 0; i < 4; ++i) {
         const Point card = l.safetyCard(player, i);
@@ -51,7 +52,8 @@ void drawBattlePile(const Board& b, int player) {
     const Layout& l = b.layout;
     int x = l.panelX(player);
     bool moving = b.view.players[player].moving;
-    s.fillRect({x, 81, x + l.subColumn, 130}, moving ? colors::Green : colors::White, Pen::Null);
+    s.fillRect({x, Layout::SafetyBottom + 1, x + l.subColumn, Layout::PileBottom},
+               moving ? colors::Green : colors::White, Pen::Null);
     Rgb saved = s.background();
     if (moving) s.setBackground(colors::Green);
     drawLabel(b, text::LabelHazard, x + 5, 82);
@@ -68,7 +70,9 @@ void drawSpeedPile(const Board& b, int player) {
     DrawingSurface& s = b.surface;
     const Layout& l = b.layout;
     int x = l.panelX(player) + l.subColumn;
-    s.fillRect({x + 1, 81, l.panelX(player) + l.panelWidth, 130}, colors::White, Pen::White);
+    s.fillRect(
+        {x + 1, Layout::SafetyBottom + 1, l.panelX(player) + l.panelWidth, Layout::PileBottom},
+        colors::White, Pen::White);
     drawLabel(b, text::LabelSpeed, x + 5, 82);
     int speed = b.view.players[player].speed;
     const Point card = l.speedCard(player);

@@ -7,7 +7,7 @@ namespace tarmigo {
 
 void clearStatusLine(const Board& b) {
     const Layout& l = b.layout;
-    b.surface.fillRect({0, l.statusY + 1, l.screenWidth, l.screenHeight - 26}, colors::White,
+    b.surface.fillRect({0, l.statusY + 1, l.screenWidth, l.boardBottom()}, colors::White,
                        Pen::White);
 }
 

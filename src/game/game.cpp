@@ -23,6 +23,16 @@ Game::Game(Host& h) : host(h) {
     std::copy(InitialDeckOrder, InitialDeckOrder + DeckSize, deck.begin());
 }
 
+Level computerLevel(const Game& g) {
+    if (!g.has(flag::hard)) return Level::Easy;
+    return g.expert ? Level::Expert : Level::Hard;
+}
+
+void setComputerLevel(Game& g, Level level) {
+    g.round.set(flag::hard, level != Level::Easy);
+    g.expert = level == Level::Expert;
+}
+
 bool isMoving(const Game& g, int player) {
     const PlayerRecord& p = g.players[player];
     int b = p.battle();

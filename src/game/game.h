@@ -22,6 +22,10 @@ struct UndoSnapshot {
     std::uint8_t currentPlayer = 0;
 };
 
+// The computer's level. The record keeps Hard (Expert plays with the Hard flag set), and
+// Game::expert says whether Hard is played by Expert's planning.
+enum class Level { Easy, Hard, Expert };
+
 // A question a move waits on; the next input answers it.
 enum class Decision : std::uint8_t {
     None,
@@ -77,6 +81,8 @@ inline bool handOver(const Game& g) {
 inline bool validPlayer(int p) {
     return p == 0 || p == 1;
 }
+Level computerLevel(const Game& g);
+void setComputerLevel(Game& g, Level level);
 bool isMoving(const Game& g, int player);
 bool isComputerTurn(const Game& g);
 void setSelectedSlot(Game& g, int slot);

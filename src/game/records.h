@@ -90,6 +90,12 @@ inline constexpr BitField discardMode{10, 2};
 inline constexpr BitField hideTips{12, 1};
 } // namespace flag
 
+// How a tap on a card plays it (the Options' "To play"), as kept in the flags.
+enum class PlayMode { TapOnce = 0, TapTwice = 1 };
+// What follows a card the rules refuse (the Options' "To discard"): the deck must be
+// tapped to discard it, a second tap discards it, or it is discarded at once.
+enum class DiscardMode { CardThenDeck = 0, TapTwice = 1, TapOnce = 2 };
+
 struct RoundRecord {
     static constexpr int Size = 36;
 
@@ -107,6 +113,11 @@ struct RoundRecord {
     int get(BitField f) const { return f.get(flags); }
     void set(BitField f, int v) { f.set(flags, v); }
     void set(BitField f, bool v) { f.set(flags, v ? 1 : 0); }
+
+    PlayMode playMode() const { return PlayMode(get(flag::playMode)); }
+    DiscardMode discardMode() const { return DiscardMode(get(flag::discardMode)); }
+    void setPlayMode(PlayMode m) { set(flag::playMode, int(m)); }
+    void setDiscardMode(DiscardMode m) { set(flag::discardMode, int(m)); }
 
     bool operator==(const RoundRecord&) const = default;
 };

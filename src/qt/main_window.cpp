@@ -247,26 +247,25 @@ void MainWindow::addKeyTaps() {
     // Keys that tap the board where a stylus would: the hand slots, the draw pile and
     // the status line. The places follow the layout of the game in progress.
     const auto addTap = [this](const QList<QKeySequence>& keys,
-                               const std::function<QPoint(const Layout&)>& at) {
+                               const std::function<Point(const Layout&)>& at) {
         for (const QKeySequence& key : keys) {
             auto* shortcut = new QShortcut(key, this);
             shortcut->setAutoRepeat(false);
             connect(shortcut, &QShortcut::activated, this, [this, at] {
-                const QPoint p = at(shell_->game().layout);
-                host_->tap(p.x(), p.y());
+                const Point p = at(shell_->game().layout);
+                host_->tap(p.x, p.y);
             });
         }
     };
     for (int s = 1; s <= 7; ++s) {
         const auto key = Qt::Key(Qt::Key_0 + s);
         addTap({QKeySequence(key), QKeySequence(Qt::KeypadModifier | key)},
-               [s](const Layout& l) { return QPoint(23 * s - 9, l.handY + 18); });
+               [s](const Layout& l) { return l.slotTap(s); });
     }
-    addTap({QKeySequence(Qt::Key_D)},
-           [](const Layout& l) { return QPoint(l.deckX + 32, l.handY + 18); });
+    addTap({QKeySequence(Qt::Key_D)}, [](const Layout& l) { return l.drawPileTap(); });
     addTap({QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
             QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)},
-           [](const Layout& l) { return QPoint(l.halfWidth, l.statusY + 10); });
+           [](const Layout& l) { return l.statusTap(); });
     auto* quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
     if (QKeySequence(QKeySequence::Quit) != QKeySequence(Qt::CTRL | Qt::Key_Q)) {

@@ -56,9 +56,13 @@ template <class Dialog> void QtHost::open(Dialog* dialog, std::function<void(int
 QtHost::QtHost(QWidget& window, BoardView& board, CommandBar& bar, Sounds* sounds,
                std::function<void()> openHelp)
     : window_(window), board_(board), bar_(bar), sounds_(sounds), openHelp_(std::move(openHelp)) {
-    frame_.setSingleShot(true);
+    // One timer beats the slides' pace while frames follow each other; it stops when
+    // the queue ends or waits on a dialog.
     frame_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&frame_, &QTimer::timeout, &frame_, [this] { play(); });
+    QObject::connect(&frame_, &QTimer::timeout, &frame_, [this] {
+        framePending_ = false;
+        play();
+    });
 }
 
 Session& QtHost::game() {
@@ -70,7 +74,7 @@ const Session& QtHost::game() const {
 }
 
 bool QtHost::presenting() const {
-    return waiting_ || frame_.isActive() || !game().presentation.empty();
+    return waiting_ || framePending_ || !game().presentation.empty();
 }
 
 void QtHost::whenIdle(std::function<void()> work) {
@@ -84,22 +88,16 @@ void QtHost::play() {
     if (presenting_) return;
     presenting_ = true;
     Presentation& queue = game().presentation;
-    while (!waiting_ && !frame_.isActive() && !queue.empty()) {
+    while (!waiting_ && !framePending_ && !queue.empty()) {
         const Step step = queue.take();
         switch (step.kind) {
         case Step::Kind::Draw: applyDraw(step.op, board_.surface()); break;
-        case Step::Kind::Frame: {
-            // Shown now, and the next frame due a pause after this one was due, so that
-            // the time spent drawing does not slow the slide down.
+        case Step::Kind::Frame:
+            // Shown now; the next step waits for the timer's next beat.
             board_.repaint();
-            const auto now = std::chrono::steady_clock::now();
-            const auto pause = std::chrono::milliseconds(step.delayMs);
-            frameDue_ =
-                frameDue_ + pause > now && frameDue_ <= now ? frameDue_ + pause : now + pause;
-            frame_.start(
-                int(std::chrono::ceil<std::chrono::milliseconds>(frameDue_ - now).count()));
+            framePending_ = true;
+            if (!frame_.isActive() || frame_.interval() != step.delayMs) frame_.start(step.delayMs);
             break;
-        }
         default:
             waiting_ = true;
             inStep_ = true;
@@ -113,6 +111,7 @@ void QtHost::play() {
         }
     }
     presenting_ = false;
+    if (!framePending_) frame_.stop();
     if (!presenting()) idle();
 }
 
@@ -130,7 +129,8 @@ void QtHost::idle() {
 void QtHost::skipPictures() {
     game().presentation.dropPictures();
     repaintPending_ = true;
-    if (frame_.isActive()) {
+    if (framePending_) {
+        framePending_ = false;
         frame_.stop();
         play();
     }

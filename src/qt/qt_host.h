@@ -105,12 +105,12 @@ class QtHost : public ShellHost {
     QSettings* preferences_ = nullptr;
     KeptStatistics* statistics_ = nullptr;
 
-    QTimer frame_;                                   // the pause after a frame of a slide
-    std::chrono::steady_clock::time_point frameDue_; // when the last frame was due
-    bool waiting_ = false;                           // a step's dialog is open
-    bool inStep_ = false;     // a step is being played, so its end must not recurse
-    bool presenting_ = false; // inside present(), which must not be entered twice
-    bool idleQueued_ = false; // a repaint is queued for the event loop
+    QTimer frame_;              // the pace of a slide's frames
+    bool framePending_ = false; // a frame is shown and waits for its beat
+    bool waiting_ = false;      // a step's dialog is open
+    bool inStep_ = false;       // a step is being played, so its end must not recurse
+    bool presenting_ = false;   // inside present(), which must not be entered twice
+    bool idleQueued_ = false;   // a repaint is queued for the event loop
     bool repaintPending_ = false;
     std::deque<std::function<void()>> deferred_;
 };

@@ -78,8 +78,8 @@ bool computerTurn(Table& g) {
     const bool passed = takeTurn(
         g, Mover::Computer,
         [&g] {
-            return g.expert && g.has(flag::hard) ? chooseExpertCard(g)
-                                                 : chooseCard(g, ChooseMode::Select);
+            return computerLevel(g) == Level::Expert ? chooseExpertCard(g)
+                                                     : chooseCard(g, ChooseMode::Select);
         },
         [&g](int target) { return executeTarget(g, target); },
         [&g] { drawCard(g, DrawSlide::Shown); });
@@ -97,9 +97,9 @@ int hitTest(const Table& g, int x, int y) {
     }
     if (y >= l.handY && y <= l.statusY && x >= l.deckX) return target::DrawPile;
     const bool onPanel = x <= l.panelWidth || x >= l.columnStride;
-    if (y < 30 && onPanel) return target::ScorePanel;
-    if (y >= 30 && y <= l.handY && onPanel) return target::Board;
-    if (y > l.statusY && y < l.screenHeight - 26) return target::StatusLine;
+    if (y < Layout::HeaderBottom && onPanel) return target::ScorePanel;
+    if (y >= Layout::HeaderBottom && y <= l.handY && onPanel) return target::Board;
+    if (y > l.statusY && y < l.boardBottom()) return target::StatusLine;
     return target::Nothing;
 }
 
@@ -112,7 +112,7 @@ MoveResult executeTarget(Table& g, int t) {
             setSelectedSlot(g, s);
             g.discardArmed = false;
             t = target::DiscardPile;
-        } else if (g.round.get(flag::playMode) != 0 && own.markedSlot() != s) {
+        } else if (g.round.playMode() == PlayMode::TapTwice && own.markedSlot() != s) {
             setSelectedSlot(g, s);
             markSlot(g, s);
             return MoveResult::TurnStays;
@@ -148,12 +148,13 @@ MoveResult handleRefusedMove(Table& g) {
     PlayerRecord& own = g.own();
     const int s = own.selectedSlot();
     const int m = own.markedSlot();
-    const int mode = g.round.get(flag::discardMode);
-    if (mode == 2 || (mode == 1 && m != 0)) return discardCard(g);
+    const DiscardMode mode = g.round.discardMode();
+    if (mode == DiscardMode::TapOnce || (mode == DiscardMode::TapTwice && m != 0))
+        return discardCard(g);
     if (m != s) {
         markSlot(g, s);
         g.lastStatusId = 0;
-    } else if (mode == 0) {
+    } else if (mode == DiscardMode::CardThenDeck) {
         // Refusals of the marked card alternate between the hint and the rule.
         if (g.lastStatusId == text::TapDeckToDiscard) {
             g.lastStatusId = 0;

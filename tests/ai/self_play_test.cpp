@@ -43,9 +43,9 @@ void expectComputersMemory(const Game& g, int hand) {
 } // namespace
 
 TEST(SelfPlay, EveryLevelPairingPlaysHandsToASoundEnd) {
-    for (Levels levels :
-         {Levels{true, false}, Levels{false, true}, Levels{true, true}, Levels{false, false}}) {
-        SelfPlay s(levels[0] * 2 + levels[1]);
+    constexpr Level E = Level::Easy, H = Level::Hard;
+    for (Levels levels : {Levels{H, E}, Levels{E, H}, Levels{H, H}, Levels{E, E}}) {
+        SelfPlay s(static_cast<int>(levels[0]) * 2 + static_cast<int>(levels[1]));
         for (int hand = 0; hand < 60; ++hand) {
             ASSERT_TRUE(playSelfPlayHand(s.g, levels, hand == 0 || s.g.has(flag::gameOver)));
             expectSoundEnd(s.g, hand);
@@ -59,8 +59,10 @@ TEST(SelfPlay, ExpertAgainstHardPlaysHandsToASoundEndAndTheSameSeedRepeats) {
     SelfPlay a(7), b(7), c(8);
     for (int hand = 0; hand < 4; ++hand) {
         for (SelfPlay* s : {&a, &b, &c})
-            ASSERT_TRUE(
-                playSelfPlayHand(s->g, {true, true}, hand == 0, {hand % 2 == 0, hand % 2 != 0}));
+            ASSERT_TRUE(playSelfPlayHand(s->g,
+                                         hand % 2 == 0 ? Levels{Level::Expert, Level::Hard}
+                                                       : Levels{Level::Hard, Level::Expert},
+                                         hand == 0));
         expectSoundEnd(a.g, hand);
         expectComputersMemory(a.g, hand);
         EXPECT_EQ(a.g.players, b.g.players);

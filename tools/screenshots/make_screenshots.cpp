@@ -83,11 +83,12 @@ void playOneMove(MainWindow& window) {
     const int target = chooseCard(g, ChooseMode::Select);
     const int slot = g.own().selectedSlot();
     if (target == target::DiscardPile && slot != 0) {
-        host.tap(l.deckX + 32, l.handY + 18); // a tap on the deck discards the selected card
+        host.tap(l.drawPileTap().x,
+                 l.drawPileTap().y); // a tap on the deck discards the selected card
     } else if (slot != 0) {
-        host.tap(23 * slot - 9, l.handY + 18);
+        host.tap(l.slotTap(slot).x, l.slotTap(slot).y);
     } else {
-        host.tap(l.halfWidth, l.statusY + 10);
+        host.tap(l.statusTap().x, l.statusTap().y);
     }
 }
 

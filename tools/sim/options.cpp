@@ -88,8 +88,9 @@ ParsedArguments parseArguments(std::span<const std::string_view> args) {
             if (value != "easy" && value != "hard" && value != "expert")
                 return failure(std::string(flag) + " needs easy, hard or expert, not " +
                                quoted(value));
-            r.options.hard[side] = value != "easy";
-            r.options.expert[side] = value == "expert";
+            r.options.levels[side] = value == "easy"   ? Level::Easy
+                                     : value == "hard" ? Level::Hard
+                                                       : Level::Expert;
         }
     }
     return r;

@@ -12,8 +12,7 @@ namespace tarmigo::sim {
 struct Options {
     long games = 100;
     std::uint64_t seed = 1;
-    Levels hard{true, false}; // player 0 Hard, player 1 Easy
-    Levels expert{false, false};
+    Levels levels{Level::Hard, Level::Easy};
 };
 
 struct ParsedArguments {

@@ -39,8 +39,12 @@ void countHand(const Game& g, Report& r) {
 }
 
 std::string levelName(const Options& options, int side) {
-    if (options.expert[side]) return "expert";
-    return options.hard[side] ? "hard" : "easy";
+    switch (options.levels[side]) {
+    case Level::Easy: return "easy";
+    case Level::Hard: return "hard";
+    case Level::Expert: return "expert";
+    }
+    return "";
 }
 
 void printRow(std::ostream& out, const char* label, const std::string& a, const std::string& b) {
@@ -70,8 +74,7 @@ Report runSimulation(const Options& options) {
     for (long game = 0; game < options.games && !r.stalled; ++game) {
         bool newGame = true;
         for (long hand = 0;; ++hand) {
-            if (hand == MaxHandsPerGame ||
-                !playSelfPlayHand(g, options.hard, newGame, options.expert)) {
+            if (hand == MaxHandsPerGame || !playSelfPlayHand(g, options.levels, newGame)) {
                 r.stalled = true;
                 break;
             }
