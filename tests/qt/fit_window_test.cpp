@@ -42,8 +42,13 @@ namespace {
 
 const QString ProgramFolder = QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path();
 
+// The actions of onNextModal still waiting for their dialog.
+int waitingActions = 0;
+
+// Lets the window's queued work run, and the dialogs it opened be worked through.
 void settle() {
     for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+    for (int i = 0; i < 1000 && waitingActions > 0; ++i) QTest::qWait(5);
     QTest::qWait(20);
 }
 
@@ -51,12 +56,14 @@ void settle() {
 void onNextModal(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
+    ++waitingActions;
     QObject::connect(timer, &QTimer::timeout, timer, [=] {
         QWidget* modal = QApplication::activeModalWidget();
         const bool open = modal && modal->isVisible();
-        if (!open && ++*tries <= 300) return;
+        if (!open && ++*tries <= 500) return;
         timer->stop();
         timer->deleteLater();
+        --waitingActions;
         if (open)
             act(modal);
         else
