@@ -547,17 +547,17 @@
         <translation>Punktestand - Tarmigo</translation>
     </message>
     <message>
-        <location filename="../../src/qt/desktop_labels.h" line="44"/>
+        <location filename="../../src/qt/desktop_labels.h" line="43"/>
         <source>Statistics - Tarmigo</source>
         <translation>Statistik - Tarmigo</translation>
     </message>
     <message>
-        <location filename="../../src/qt/desktop_labels.h" line="45"/>
+        <location filename="../../src/qt/desktop_labels.h" line="44"/>
         <source>Full Screen</source>
         <translation>Vollbild</translation>
     </message>
     <message>
-        <location filename="../../src/qt/desktop_labels.h" line="46"/>
+        <location filename="../../src/qt/desktop_labels.h" line="45"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>

@@ -547,17 +547,17 @@
         <translation>Scores - Tarmigo</translation>
     </message>
     <message>
-        <location filename="../../src/qt/desktop_labels.h" line="44"/>
+        <location filename="../../src/qt/desktop_labels.h" line="43"/>
         <source>Statistics - Tarmigo</source>
         <translation>Statistiques - Tarmigo</translation>
     </message>
     <message>
-        <location filename="../../src/qt/desktop_labels.h" line="45"/>
+        <location filename="../../src/qt/desktop_labels.h" line="44"/>
         <source>Full Screen</source>
         <translation>Plein écran</translation>
     </message>
     <message>
-        <location filename="../../src/qt/desktop_labels.h" line="46"/>
+        <location filename="../../src/qt/desktop_labels.h" line="45"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
