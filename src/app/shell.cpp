@@ -68,7 +68,7 @@ void Shell::handled() {
     host_.handScored(game_);
 }
 
-void Shell::playStep(const Step& step, std::function<void()> done) {
+void Shell::playStep(const Step& step, const std::function<void()>& done) {
     switch (step.kind) {
     case Step::Kind::Sound: host_.playSound(step.sound); break;
     case Step::Kind::Undo: host_.enableUndoButton(step.enabled); break;

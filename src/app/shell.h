@@ -36,7 +36,7 @@ class Shell {
     // Undo button, the Scores dialog, a question); done runs once it is over, which
     // for a dialog is when it closes. Answering the question plays the rest of the
     // move, which queues more steps.
-    void playStep(const Step& step, std::function<void()> done);
+    void playStep(const Step& step, const std::function<void()>& done);
     // Plays the whole queue at once, leaving the pictures out: for front ends
     // without a screen, whose dialogs answer at once.
     void presentAtOnce();

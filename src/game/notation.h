@@ -187,7 +187,8 @@ inline void applyGameWord(Game& g, std::string_view w) {
         r.raceLength = std::int16_t(numberOf(w, value));
     else if (key == "winner")
         r.winner = std::uint8_t(numberOf(w, value));
-    else if (key == "modes" && value.size() == 2 && value.find_first_not_of("012") == value.npos) {
+    else if (key == "modes" && value.size() == 2 &&
+             value.find_first_not_of("012") == std::string_view::npos) {
         r.set(flag::playMode, value[0] - '0');
         r.set(flag::discardMode, value[1] - '0');
     } else if (key == "seen")

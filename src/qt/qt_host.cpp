@@ -162,7 +162,7 @@ void QtHost::tap(int x, int y) {
 
 void QtHost::command(int id) {
     if (changesGame(id) && presenting()) {
-        deferred_.push_back([this, id] { command(id); });
+        deferred_.emplace_back([this, id] { command(id); });
         return;
     }
     shell_->handleCommand(id);
@@ -220,7 +220,7 @@ void QtHost::openAboutDialog() {
 }
 
 void QtHost::postCommand(int commandId) {
-    deferred_.push_back([this, commandId] { command(commandId); });
+    deferred_.emplace_back([this, commandId] { command(commandId); });
 }
 
 void QtHost::postHelpRequest() {

@@ -59,7 +59,7 @@ class Driver : public ShellHost {
     void finishLine();
     void dump();
     // A `position` line: an empty string, or why the notation cannot be set.
-    std::string restorePosition(const std::string& notation);
+    std::string restorePosition(const std::string& text);
     // A `describe` line.
     void describePosition();
     Store& store(StoreName name) { return name == StoreName::File ? fileStore_ : secondStore_; }
