@@ -24,11 +24,6 @@ namespace {
 
 const QString ProgramFolder = QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path();
 
-void settle() {
-    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
-    QTest::qWait(20);
-}
-
 class FitWindowTest : public ::testing::Test {
   protected:
     void start() {
@@ -40,7 +35,7 @@ class FitWindowTest : public ::testing::Test {
         game().round.set(flag::animate, false);
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        settle();
+        QTest::qWait(40); // the queued work run
     }
     Session& game() { return window->shell().game(); }
     BoardView& board() { return window->board(); }
@@ -48,7 +43,7 @@ class FitWindowTest : public ::testing::Test {
     void key(int k, Qt::KeyboardModifiers modifiers = {}) {
         QWidget* to = QApplication::activePopupWidget();
         QTest::keyClick(to ? to : QApplication::focusWidget(), Qt::Key(k), modifiers);
-        settle();
+        QTest::qWait(40);
     }
     // Runs open, and act on the modal dialog it opens, once open (maybe inside a command).
     void throughDialog(const std::function<void()>& open,
@@ -63,7 +58,7 @@ class FitWindowTest : public ::testing::Test {
         timer.start(10);
         open();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !timer.isActive(); }, 5000)) << "no dialog";
-        settle();
+        QTest::qWait(40);
     }
     void throughDialog(int id, const std::function<void(QWidget*)>& act) {
         throughDialog([&] { window->host().command(id); }, act);
@@ -174,12 +169,15 @@ TEST_F(FitWindowTest, CtrlNAsksF11TogglesFullScreenAndTabAndArrowsReachTheBarsBu
         EXPECT_EQ(popup, menus[menu]) << k;
     }
     EXPECT_EQ(game().status, status);
-    // The number keys keep playing the hand from the bar; the View menu's Quit quits.
+    // The number keys keep playing the hand from the bar; the View menu's Quit, showing
+    // Ctrl+Q, quits.
     game().players[0].hand[0] = Go;
     game().round.set(flag::sortHand, false);
     key(Qt::Key_1);
     EXPECT_NE(game().players[0].battle(), BattleEmpty);
-    window->findChild<QAction*>(QStringLiteral("quit"))->trigger();
+    QAction* quit = window->findChild<QAction*>(QStringLiteral("quit"));
+    EXPECT_EQ(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q)); // shown beside the entry
+    quit->trigger();
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -247,10 +245,12 @@ TEST_F(FitWindowTest, HelpOpensItsOwnWindowWheneverTheDesktopsViewerFails) {
     };
     // The last line of the test's own xdg-open, alone on PATH, that first notes its argument
     // (empty: no xdg-open at all; with no browser it ends with 3), and whether help opens its own.
-    const std::pair<const char*, bool> rows[] = {{"exit 0", false},
-                                                 {"echo 'no method available' >&2; exit 3", true},
-                                                 {"kill -9 $$", true},
-                                                 {"", true}};
+    const std::pair<const char*, bool> rows[] = {
+        {"exit 0", false},
+        {"echo 'no method' >&2; exit 3", true},
+        {"kill -9 $$", true},
+        {"", true},
+    };
     for (const auto& [viewer, ownWindow] : rows) {
         QFile stub(folder.filePath("xdg-open")), argument(noted);
         argument.remove();
