@@ -140,10 +140,12 @@ TEST_F(FitWindowTest, CtrlNAsksF11TogglesFullScreenAndTabAndArrowsReachTheBarsBu
     EXPECT_EQ(game().players[0].hand, hand);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const bool maximised = window->isMaximized();
     for (bool fullScreen : {true, false}) {
         key(Qt::Key_F11);
         EXPECT_EQ(window->isFullScreen(), fullScreen);
     }
+    EXPECT_EQ(window->isMaximized(), maximised);                            // back as it was
     const QList<QToolButton*> buttons = bar().findChildren<QToolButton*>(); // New View Undo Help
     const QMenu* menus[] = {nullptr, bar().menu(CommandBar::Menu::New),
                             bar().menu(CommandBar::Menu::View)};
