@@ -536,5 +536,30 @@
         <source>Do you want to reset the statistics?</source>
         <translation>Möchten Sie die Statistik zurücksetzen?</translation>
     </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="41"/>
+        <source>Options - Tarmigo</source>
+        <translation>Optionen - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="42"/>
+        <source>Scores - Tarmigo</source>
+        <translation>Punktestand - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="43"/>
+        <source>Statistics - Tarmigo</source>
+        <translation>Statistik - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="44"/>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="45"/>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
 </context>
 </TS>

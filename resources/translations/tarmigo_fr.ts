@@ -536,5 +536,30 @@
         <source>Do you want to reset the statistics?</source>
         <translation>Voulez-vous réinitialiser les statistiques ?</translation>
     </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="41"/>
+        <source>Options - Tarmigo</source>
+        <translation>Options - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="42"/>
+        <source>Scores - Tarmigo</source>
+        <translation>Scores - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="43"/>
+        <source>Statistics - Tarmigo</source>
+        <translation>Statistiques - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="44"/>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="45"/>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
 </context>
 </TS>

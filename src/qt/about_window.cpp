@@ -77,6 +77,7 @@ AboutWindow::AboutWindow(int zoom, QWidget* parent) : QDialog(parent) {
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(doneButton, &QPushButton::clicked, this, [this] { done(dialog::Done); });
+    scaleToZoom(this, zoom);
 }
 
 void AboutWindow::reject() {

@@ -14,9 +14,6 @@
 namespace tarmigo {
 namespace {
 
-// The bars around the board when the window is larger than the board.
-const QColor Letterbox(64, 64, 64);
-
 // The rows of the board's image drawn at a time: Qt's raster engine spreads a
 // drawing of more than 95 rows over threads.
 constexpr int PaintBand = 64;
@@ -86,9 +83,8 @@ QPoint BoardView::toBoard(QPointF position) const {
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRectF area = boardArea();
-    // The bars around a board smaller than the view.
-    if (area != QRectF(rect())) painter.fillRect(rect(), Letterbox);
     const QImage& image = surface().image();
+    if (area != QRectF(rect())) paintSurround(painter, area, image);
     // Whole-number enlargements keep every pixel square; only a squeezed board is smoothed.
     const qreal density = devicePixelRatioF();
     const bool exact = std::abs(area.width() * density - image.width()) < 0.5;
@@ -113,6 +109,36 @@ void BoardView::paintEvent(QPaintEvent*) {
             this, [this] { onDensityChanged(); }, Qt::QueuedConnection);
     }
     if (onPainted) onPainted();
+}
+
+void BoardView::paintSurround(QPainter& painter, const QRectF& area, const QImage& image) {
+    // The board's edges carry on to the view's: the room around it takes the board's
+    // own colours, each side those of the board's edge beside it.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const qreal w = image.width();
+    const qreal h = image.height();
+    const QRectF view = rect();
+    const qreal left = area.left();
+    const qreal top = area.top();
+    const qreal right = area.right();
+    const qreal bottom = area.bottom();
+    const std::pair<QRectF, QRectF> sides[] = {
+        {QRectF(0, top, left, area.height()), QRectF(0, 0, 1, h)},
+        {QRectF(right, top, view.right() - right, area.height()), QRectF(w - 1, 0, 1, h)},
+        {QRectF(left, 0, area.width(), top), QRectF(0, 0, w, 1)},
+        {QRectF(left, bottom, area.width(), view.bottom() - bottom), QRectF(0, h - 1, w, 1)},
+    };
+    for (const auto& [to, from] : sides)
+        if (!to.isEmpty()) painter.drawImage(to, image, from);
+    const std::pair<QRectF, QPoint> corners[] = {
+        {QRectF(0, 0, left, top), QPoint(0, 0)},
+        {QRectF(right, 0, view.right() - right, top), QPoint(int(w) - 1, 0)},
+        {QRectF(0, bottom, left, view.bottom() - bottom), QPoint(0, int(h) - 1)},
+        {QRectF(right, bottom, view.right() - right, view.bottom() - bottom),
+         QPoint(int(w) - 1, int(h) - 1)},
+    };
+    for (const auto& [to, from] : corners)
+        if (!to.isEmpty()) painter.fillRect(to, QColor(image.pixel(from)));
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,6 @@
 #pragma once
-// The board on the screen: the board image shown at a whole zoom, centred with
-// bars around it when the window is larger, and the mouse or a touch as the stylus.
+// The board on the screen: the board image shown at a whole zoom, centred in the
+// board's own colours when the window is larger, and the mouse or a touch as the stylus.
 #include "qt/qt_surface.h"
 
 #include <QPoint>
@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <functional>
+
+class QPainter;
 #include <memory>
 
 namespace tarmigo {
@@ -47,6 +49,8 @@ class BoardView : public QWidget {
     bool event(QEvent* event) override;
 
   private:
+    void paintSurround(QPainter& painter, const QRectF& area, const QImage& image);
+
     int zoom_ = 1;
     std::unique_ptr<QtSurface> surface_;
     bool densityNoticed_ = false;

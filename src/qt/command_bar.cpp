@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
@@ -136,6 +137,7 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture(
     helpButton_ = addPictureButton(help);
     layout->addWidget(undoButton_);
     layout->addWidget(helpButton_);
+    for (QToolButton* button : findChildren<QToolButton*>()) takeFocus(button);
     layout->addStretch(1);
     setZoom(1);
 }
@@ -162,9 +164,10 @@ QMenu* CommandBar::menu(Menu which) {
     LazyMenu& lazy = menus_[int(which)];
     if (!lazy.menu) {
         lazy.menu = new QMenu(this);
-        lazy.menu->setFont(uiFont(zoom_));
         for (const MenuFiller& fill : lazy.fillers) fill(lazy.menu);
         lazy.fillers.clear();
+        scaleToZoom(lazy.menu, zoom_);
+        lazy.menu->installEventFilter(this);
     }
     return lazy.menu;
 }
@@ -173,25 +176,87 @@ QToolButton* CommandBar::addMenuButton(int labelId, Menu which) {
     auto* button = new LabelButton(qtext(stringText(labelId)), this);
     labelButtons_.push_back(button);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    // The menu opens upwards from the bar, over the board, unless there is no room.
-    connect(button, &QToolButton::clicked, this, [this, button, which] {
-        QMenu* menu = this->menu(which);
-        const QPoint top = button->mapToGlobal(QPoint(0, 0));
-        const int height = menu->sizeHint().height();
-        const QScreen* screen = button->screen();
-        const bool roomAbove = !screen || top.y() - height >= screen->availableGeometry().top();
-        menu->popup(roomAbove ? top - QPoint(0, height)
-                              : button->mapToGlobal(QPoint(0, button->height())));
-    });
+    connect(button, &QToolButton::clicked, this, [this, which] { popUp(which); });
     return button;
+}
+
+void CommandBar::popUp(Menu which) {
+    QMenu* menu = this->menu(which);
+    const QToolButton* button = labelButtons_[std::size_t(which)];
+    // The menu opens upwards from the bar, over the board, unless there is no room.
+    const QPoint top = button->mapToGlobal(QPoint(0, 0));
+    const int height = menu->sizeHint().height();
+    const QScreen* screen = button->screen();
+    const bool roomAbove = !screen || top.y() - height >= screen->availableGeometry().top();
+    menu->popup(roomAbove ? top - QPoint(0, height)
+                          : button->mapToGlobal(QPoint(0, button->height())));
+}
+
+void CommandBar::takeFocus(QToolButton* button) {
+    // Not from a click: the board's keys (Space taps the status line) stay with the
+    // board after the mouse has used the bar.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->installEventFilter(this);
+    buttons_.push_back(button);
+}
+
+QToolButton* CommandBar::neighbour(QToolButton* button, int step) const {
+    const auto count = int(buttons_.size());
+    auto at = int(std::find(buttons_.begin(), buttons_.end(), button) - buttons_.begin());
+    for (int i = 1; i < count; ++i) {
+        QToolButton* next = buttons_[std::size_t((at + step * i + count) % count)];
+        if (next->isEnabled()) return next;
+    }
+    return button;
+}
+
+bool CommandBar::eventFilter(QObject* watched, QEvent* event) {
+    const bool override = event->type() == QEvent::ShortcutOverride;
+    if (!override && event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier) return false;
+    const int k = key->key();
+    const bool sideways = k == Qt::Key_Left || k == Qt::Key_Right;
+    const int step = k == Qt::Key_Left ? -1 : 1;
+
+    if (auto* menu = qobject_cast<QMenu*>(watched)) {
+        // Right opens an entry's own menu where it has one; otherwise Left and Right
+        // go to the other menu of the bar, as in a menu bar.
+        if (override || !sideways) return false;
+        if (k == Qt::Key_Right && menu->activeAction() && menu->activeAction()->menu())
+            return false;
+        const Menu other = menu == menus_[int(Menu::New)].menu ? Menu::View : Menu::New;
+        // The focus follows where the keyboard is on the bar, and stays on the board
+        // for the mouse.
+        const bool keyboard =
+            std::find(buttons_.begin(), buttons_.end(), window()->focusWidget()) != buttons_.end();
+        menu->close();
+        if (keyboard) labelButtons_[std::size_t(other)]->setFocus(Qt::TabFocusReason);
+        popUp(other);
+        return true;
+    }
+
+    auto* button = qobject_cast<QToolButton*>(watched);
+    const bool presses = k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space;
+    if (!button || !(sideways || presses)) return false;
+    // The window's own shortcuts for these keys (the board's Space and Enter) wait while
+    // a button of the bar has the focus.
+    if (override) {
+        event->accept();
+        return true;
+    }
+    if (k == Qt::Key_Space) return false; // the button's own: pressed, then released
+    if (sideways)
+        neighbour(button, step)->setFocus(Qt::TabFocusReason);
+    else
+        button->click();
+    return true;
 }
 
 QToolButton* CommandBar::addPictureButton(QAction* action) {
     auto* button = new QToolButton(this);
     button->setDefaultAction(action);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     return button;
 }
@@ -212,7 +277,7 @@ void CommandBar::setZoom(int zoom) {
     for (LabelButton* button : labelButtons_) button->setZoom(zoom);
     zoom_ = zoom;
     for (const LazyMenu& lazy : menus_)
-        if (lazy.menu) lazy.menu->setFont(uiFont(zoom));
+        if (lazy.menu) scaleToZoom(lazy.menu, zoom);
 
     // The pictures are enlarged pixel for pixel, in the screen's own pixels.
     const qreal density = devicePixelRatioF();

@@ -42,6 +42,14 @@ class CommandBar : public QWidget {
     // The bar, its texts and its pictures grow with the board.
     void setZoom(int zoom);
 
+    // Opens a menu above its button.
+    void popUp(Menu which);
+
+  protected:
+    // The keys of the bar: Left and Right move between its buttons, or from one open
+    // menu to the other; Enter presses a button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     struct LazyMenu {
         QMenu* menu = nullptr;
@@ -52,13 +60,18 @@ class CommandBar : public QWidget {
     QAction* addCommand(const char* label, int commandId, std::optional<Menu> entry = {});
     QToolButton* addMenuButton(int labelId, Menu which);
     QToolButton* addPictureButton(QAction* action);
+    // The bar's buttons take focus from Tab alone, and keep the keys they answer.
+    void takeFocus(QToolButton* button);
+    // The button Left (-1) or Right (+1) of a focused one, past those disabled.
+    QToolButton* neighbour(QToolButton* button, int step) const;
 
     QImage strip_;
     int zoom_ = 1;
     LazyMenu menus_[2];
     QToolButton* undoButton_ = nullptr;
     QToolButton* helpButton_ = nullptr;
-    std::vector<LabelButton*> labelButtons_;
+    std::vector<LabelButton*> labelButtons_; // New, View
+    std::vector<QToolButton*> buttons_;      // all four, left to right
     std::map<int, QAction*> actions_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// Texts that only the desktop window shows: the zoom, the Done button of the
-// dialogs and the Statistics window, marked for lupdate like the string table.
+// Texts that only the desktop window shows: the zoom, the Done button and titles of
+// the dialogs and the Statistics window, marked for lupdate like the string table.
 #include <QtGlobal>
 
 namespace tarmigo::desktop_label {
@@ -36,5 +36,12 @@ inline constexpr const char* TwoPlayersNote =
 inline constexpr const char* Reset = QT_TRANSLATE_NOOP("Tarmigo", "Reset");
 inline constexpr const char* ResetStatistics =
     QT_TRANSLATE_NOOP("Tarmigo", "Do you want to reset the statistics?");
+
+// The dialogs' own titles, and the window's entries of the View menu.
+inline constexpr const char* OptionsTitle = QT_TRANSLATE_NOOP("Tarmigo", "Options - Tarmigo");
+inline constexpr const char* ScoresTitle = QT_TRANSLATE_NOOP("Tarmigo", "Scores - Tarmigo");
+inline constexpr const char* StatisticsTitle = QT_TRANSLATE_NOOP("Tarmigo", "Statistics - Tarmigo");
+inline constexpr const char* FullScreen = QT_TRANSLATE_NOOP("Tarmigo", "Full Screen");
+inline constexpr const char* Quit = QT_TRANSLATE_NOOP("Tarmigo", "Quit");
 
 } // namespace tarmigo::desktop_label

@@ -2,6 +2,8 @@
 // The help page, opened in the desktop's own viewer or in the program's help window.
 #include <QString>
 
+#include <functional>
+
 class QUrl;
 class QWidget;
 
@@ -12,12 +14,20 @@ namespace tarmigo {
 // English page; empty when it is in neither place.
 QString findHelpPage(const QString& programFolder, const QString& language = QString());
 
-// Starts the desktop's viewer on a page; false when none could be started.
-bool openInDesktopViewer(const QUrl& page);
+// Starts the desktop's viewer on a page without waiting for it. `failed` is called,
+// then or later, when no viewer could be started or the viewer reports that it could
+// not open the page (xdg-open without a browser ends with a non-zero status).
+void openInDesktopViewer(const QUrl& page, const std::function<void()>& failed);
+using HelpViewer = void (*)(const QUrl&, const std::function<void()>&);
 
-// Opens the page in the desktop's viewer without waiting for it, or, where none
-// can be started, in the program's own help window, which it returns (else null).
-// A missing page is passed over silently.
-QWidget* openHelpPage(const QString& path, bool (*viewer)(const QUrl&) = openInDesktopViewer);
+// Opens the page in the desktop's viewer, or, wherever that fails, in the program's
+// own help window. A missing page is passed over silently.
+void openHelpPage(const QString& path, HelpViewer viewer = openInDesktopViewer);
+// The same with a viewer that answers at once whether it opened the page; returns the
+// program's help window where it did not (else null).
+QWidget* openHelpPage(const QString& path, bool (*viewer)(const QUrl&));
+
+// The program's own help window on a page, shown; it deletes itself when closed.
+QWidget* showHelpWindow(const QUrl& page);
 
 } // namespace tarmigo

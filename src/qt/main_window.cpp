@@ -3,6 +3,7 @@
 #include "qt/language_menu.h"
 #include "qt/translation.h"
 
+#include "app/commands.h"
 #include "app/shell.h"
 #include "game/strings.h"
 #include "qt/bitmaps.h"
@@ -20,10 +21,13 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindowStateChangeEvent>
 
 #include <algorithm>
 
@@ -65,7 +69,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
 
     board_->onPenDown = [this] { host_->penDown(); };
     board_->onPenUp = [this](QPoint p) { host_->penUp(p.x(), p.y()); };
-    board_->onDensityChanged = [this] { applyZoom(zoom()); };
+    board_->onDensityChanged = [this] { showZoom(zoom()); };
     bar_->onCommand = [this](int id) { host_->command(id); };
 
     const QRect area = availableArea();
@@ -78,8 +82,13 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     }
     addStatisticsEntry();
     buildZoomMenu();
+    addWindowEntries();
     addKeyTaps();
-    applyZoom(zoom);
+    chosenZoom_ = zoom;
+    for (QAction* action : zoomGroup_->actions())
+        action->setChecked(action->data().toInt() == zoom);
+    showZoom(zoom);
+    fitToChosenZoom();
     board_->setFocus();
 }
 
@@ -104,26 +113,91 @@ int MainWindow::zoom() const {
 }
 
 void MainWindow::setZoom(int zoom) {
-    zoom = std::clamp(zoom, 1, maxZoom_);
-    applyZoom(zoom);
-    if (preferences_) preferences_->setValue(ZoomKey, zoom);
+    chosenZoom_ = std::clamp(zoom, 1, maxZoom_);
+    for (QAction* action : zoomGroup_->actions())
+        action->setChecked(action->data().toInt() == chosenZoom_);
+    if (preferences_) preferences_->setValue(ZoomKey, chosenZoom_);
+    if (!sizedByZoom()) return;
+    showZoom(chosenZoom_);
+    fitToChosenZoom();
 }
 
-void MainWindow::applyZoom(int zoom) {
+bool MainWindow::sizedByZoom() const {
+    return !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+void MainWindow::fitToChosenZoom() {
+    layout()->activate();
+    resize(ScreenWidth * chosenZoom_, ScreenHeight * chosenZoom_);
+}
+
+void MainWindow::showZoom(int zoom) {
     // A slide in progress does not carry over to the new board image: it is drawn
     // afresh, at the end of the moves.
     if (started_) host_->skipPictures();
     board_->setZoom(zoom);
     bar_->setZoom(zoom);
     PackedText::releaseSizesOtherThan(board_->surface().zoom());
-    for (QAction* action : zoomGroup_->actions())
-        action->setChecked(action->data().toInt() == zoom);
     if (started_) host_->repaintBoard();
-    // A maximised or full-screen window keeps its size; the board sits in the middle.
-    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
-        layout()->activate();
-        resize(board_->sizeHint().width(), board_->sizeHint().height() + bar_->height());
-    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The board and the bar below it at the largest whole zoom that fits, the board
+    // centred in the room left (at least 1: a smaller window squeezes the board).
+    const int fit =
+        std::clamp(std::min(width() / ScreenWidth, height() / ScreenHeight), 1, MaxZoom);
+    if (fit != zoom()) showZoom(fit);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    if (fullScreen_) fullScreen_->setChecked(isFullScreen());
+    const auto before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+    // Back from maximised or full screen: the size of the zoom chosen meanwhile, once
+    // the window system has given the window back its own.
+    if (sizedByZoom() && !isMinimized() && (before & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        QTimer::singleShot(0, this, [this] {
+            if (sizedByZoom()) fitToChosenZoom();
+        });
+}
+
+void MainWindow::toggleFullScreen() {
+    // A maximised window goes back to maximised.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void MainWindow::addWindowEntries() {
+    // Ctrl+N is New > 1 Player Game itself, with its question about the game in
+    // progress; the shortcut works without the menu, which shows it.
+    QAction* onePlayer = bar_->action(command::OnePlayerGame);
+    onePlayer->setShortcut(QKeySequence::New);
+    addAction(onePlayer);
+
+    auto* fullScreen = new QAction(qtext(desktop_label::FullScreen), this);
+    fullScreen->setObjectName(QStringLiteral("fullScreen"));
+    fullScreen->setCheckable(true);
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::FullScreen);
+    if (!keys.contains(QKeySequence(Qt::Key_F11))) keys.prepend(QKeySequence(Qt::Key_F11));
+    fullScreen->setShortcuts(keys);
+    connect(fullScreen, &QAction::triggered, this, &MainWindow::toggleFullScreen);
+    addAction(fullScreen);
+    fullScreen_ = fullScreen;
+
+    // Ctrl+Q is the window's own key (with the board's keys); the entry only shows it,
+    // its shortcut acting in the open menu alone, so that the two never clash.
+    auto* quit = new QAction(qtext(desktop_label::Quit), this);
+    quit->setObjectName(QStringLiteral("quit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcutContext(Qt::WidgetShortcut);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    bar_->addToMenu(CommandBar::Menu::View, [fullScreen, quit](QMenu* view) {
+        view->addAction(fullScreen);
+        view->addSeparator();
+        view->addAction(quit);
+    });
 }
 
 void MainWindow::addStatisticsEntry() {

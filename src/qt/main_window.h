@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QActionGroup;
 class QMenu;
 class QSettings;
@@ -45,10 +46,15 @@ class MainWindow : public QWidget {
     BoardView& board() { return *board_; }
     CommandBar& commandBar() { return *bar_; }
 
+    // The zoom the board is shown at: the largest whole one that fits the window.
     int zoom() const;
     int maximumZoom() const { return maxZoom_; }
-    // Shows the board at a whole zoom, fits the window to it and remembers the choice.
+    // The Zoom menu's choice, kept for the next start: the size of a normal window (a
+    // maximised or full-screen one keeps its size, and takes the choice once normal).
+    int chosenZoom() const { return chosenZoom_; }
     void setZoom(int zoom);
+    // F11: full screen, or back to the window as it was.
+    void toggleFullScreen();
 
     // A later start of the program asked for this window.
     void bringToFront();
@@ -58,21 +64,30 @@ class MainWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void addStatisticsEntry();
     void buildZoomMenu();
+    void addWindowEntries();
     void addKeyTaps();
-    void applyZoom(int zoom);
+    // Draws the board, and sizes the bar, menus and dialogs, at a zoom.
+    void showZoom(int zoom);
+    // Whether the window's size is the chosen zoom's (neither maximised nor full screen).
+    bool sizedByZoom() const;
+    void fitToChosenZoom();
 
     QSettings* preferences_;
     BoardView* board_ = nullptr;
     CommandBar* bar_ = nullptr;
     QActionGroup* zoomGroup_ = nullptr;
+    QAction* fullScreen_ = nullptr;
     std::unique_ptr<KeptStatistics> statistics_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Shell> shell_;
     int maxZoom_ = 1;
+    int chosenZoom_ = 1;
     bool started_ = false;
 };
 

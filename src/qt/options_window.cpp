@@ -43,7 +43,7 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const char* label, bool 
 
 OptionsWindow::OptionsWindow(OptionsDialog& model, int zoom, QWidget* parent)
     : QDialog(parent), model_(model) {
-    setWindowTitle(qtext(label::ProgramName));
+    setWindowTitle(qtext(desktop_label::OptionsTitle));
     setFont(uiFont(zoom));
 
     difficulty_ = makeList(this, "difficulty", OptionsDialog::DifficultyTexts);
@@ -81,7 +81,9 @@ OptionsWindow::OptionsWindow(OptionsDialog& model, int zoom, QWidget* parent)
         {label::Difficulty, difficulty_}, {label::ToPlay, play_}, {label::ToDiscard, discard_}};
     for (const auto& [caption, list] : lists) {
         auto* name = new QLabel(qtext(caption), this);
+        // Tied both ways: the label names the list, not the list's current item.
         name->setBuddy(list);
+        list->setAccessibleName(name->text());
         grid->addWidget(name, row, 0);
         grid->addWidget(list, row++, 1);
     }
@@ -96,6 +98,12 @@ OptionsWindow::OptionsWindow(OptionsDialog& model, int zoom, QWidget* parent)
     grid->addWidget(reset_, row, 0, Qt::AlignLeft);
     grid->addWidget(done, row, 1, Qt::AlignRight);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Tab follows the layout, top to bottom (the slider was made after the check boxes).
+    QWidget* const order[] = {difficulty_, play_,      discard_, sortCards_,
+                              playSounds_, animation_, speed_,   showPlayable_,
+                              showTips_,   reset_,     done};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     showModel();
 
@@ -125,6 +133,7 @@ OptionsWindow::OptionsWindow(OptionsDialog& model, int zoom, QWidget* parent)
     connect(reset_, &QPushButton::clicked, this,
             [this] { model_.pressResetScores([this] { showModel(); }); });
     connect(done, &QPushButton::clicked, this, &OptionsWindow::accept);
+    scaleToZoom(this, zoom);
 }
 
 void OptionsWindow::showModel() {

@@ -196,7 +196,7 @@ void QtHost::askYesNo(int stringId, std::function<void(bool)> answered) {
     auto* box = new QMessageBox(QMessageBox::Question, QString::fromUtf8(label::ProgramName),
                                 shownText(stringText(stringId)).left(127),
                                 QMessageBox::Yes | QMessageBox::No, dialogParent());
-    box->setFont(uiFont(board_.zoom()));
+    scaleToZoom(box, board_.zoom());
     open(box, [box, answered = std::move(answered)](int) {
         answered(box->clickedButton() == box->button(QMessageBox::Yes));
     });

@@ -33,7 +33,7 @@ QLabel* addLabel(QGridLayout* grid, QWidget* parent, const QString& s, int row, 
 
 ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(qtext(label::ProgramName));
+    setWindowTitle(qtext(desktop_label::ScoresTitle));
     setFont(uiFont(zoom));
 
     auto* grid = new QGridLayout(this);
@@ -89,6 +89,7 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
 
     connect(newHand, &QPushButton::clicked, this, [this] { done(dialog::NewHand); });
     connect(doneButton, &QPushButton::clicked, this, [this] { done(dialog::Done); });
+    scaleToZoom(this, zoom);
 }
 
 void ScoresWindow::reject() {

@@ -61,8 +61,8 @@ QString columnCaption(Opponent o) {
 } // namespace
 
 StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget* parent)
-    : QDialog(parent), statistics_(statistics) {
-    setWindowTitle(qtext(dl::Statistics));
+    : QDialog(parent), statistics_(statistics), zoom_(zoom) {
+    setWindowTitle(qtext(dl::StatisticsTitle));
     setFont(uiFont(zoom));
 
     auto* grid = new QGridLayout(this);
@@ -103,6 +103,7 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
     connect(resetButton, &QPushButton::clicked, this, [this] { askReset(); });
     connect(doneButton, &QPushButton::clicked, this, &QDialog::accept);
     showFigures();
+    scaleToZoom(this, zoom);
 }
 
 void StatisticsWindow::showFigures() {
@@ -120,7 +121,7 @@ void StatisticsWindow::askReset() {
         new QMessageBox(QMessageBox::Question, qtext(label::ProgramName),
                         qtext(dl::ResetStatistics), QMessageBox::Yes | QMessageBox::No, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setFont(font());
+    scaleToZoom(box, zoom_);
     connect(box, &QDialog::finished, this, [this, box] {
         if (box->clickedButton() != box->button(QMessageBox::Yes)) return;
         statistics_.reset();

@@ -21,6 +21,7 @@ class StatisticsWindow : public QDialog {
     void askReset();
 
     KeptStatistics& statistics_;
+    int zoom_;
     // The figures' labels, row by row and in each row a column at a time.
     std::vector<QLabel*> values_;
 };

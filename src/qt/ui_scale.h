@@ -2,6 +2,8 @@
 // How the window's own controls grow with the board's zoom.
 #include <QFont>
 
+class QWidget;
+
 namespace tarmigo {
 
 // The board's logical size: a 240 x 320 board less the 26-pixel menu bar along its bottom.
@@ -12,9 +14,15 @@ inline constexpr int BoardHeight = ScreenHeight - 26;
 inline constexpr int MenuBarHeight = ScreenHeight - BoardHeight;
 inline constexpr int MaxZoom = 8;
 
-// The font of the menus and dialogs at a zoom: the desktop's own font at zoom 1,
-// somewhat larger with a larger board, so that the dialogs stay in proportion with it.
+// How much larger than the desktop's own the menus and dialogs are beside a board at a
+// zoom: their text a little larger at 2, then everything, half as fast as the board,
+// from 3 on (1.5 at 3, 2.5 at 5), so that they do not stay tiny beside a large board.
+double uiScale(int zoom);
+// The font of the menus and dialogs at a zoom.
 QFont uiFont(int zoom);
+// Gives a dialog or a menu, and every control in it, the size for a zoom: the font, and
+// from 3 on the style's measures too (check boxes, arrows, sliders, margins).
+void scaleToZoom(QWidget* widget, int zoom);
 
 // The zoom that fits comfortably in a screen area (width x height, in pixels), and
 // the largest that fits at all; both at least 1.
