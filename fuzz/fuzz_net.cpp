@@ -1,10 +1,6 @@
-// Arbitrary bytes as a peer's stream, read by the host's decoder and by the guest's:
-// neither may crash, each stops at the first malformed or out-of-order message, a
-// message taken is one that encodes back to a frame decoding to the same message, and
-// the stream cut into pieces of any size gives the same messages as whole.
-//
-// Input: byte 0 gives the size of the pieces the rest arrives in (1 + byte 0); the
-// rest is the stream.
+// Arbitrary bytes as a peer's stream to both decoders: no crash, a stop at the first bad or
+// out-of-order message, each message taken encodes back to itself, and any cutting of the
+// stream gives the same messages. Byte 0: the piece size less one; the rest: the stream.
 #include "fuzz_support.h"
 
 #include "net/order.h"
@@ -18,8 +14,7 @@ using tarmigo::fuzz::check;
 
 namespace {
 
-// The messages one side takes from the stream, in pieces of `piece` bytes, before it
-// stops; and whether it stopped for an error.
+// The messages one side takes from the stream in `piece`-byte pieces, and whether it erred.
 std::pair<std::vector<Message>, bool> read(Side side, std::span<const std::uint8_t> stream,
                                            std::size_t piece) {
     StreamDecoder in;

@@ -1,8 +1,5 @@
-// Arbitrary replay scripts: every line goes through the parser, and the lines that
-// parse run through the driver, as tarmigo-replay runs them, until the first error.
-// Nothing may crash; the game state stays sound after every line; the same script
-// must print the same bytes twice; and whatever state the script leaves, one more tap
-// saves a sound record that the next start restores whole.
+// Arbitrary replay scripts through the parser and the driver: no crash, a sound state after
+// each line, the same output twice, and one more tap saves a record the next start restores.
 #include "fuzz_support.h"
 
 #include "driver.h"
@@ -21,8 +18,7 @@ namespace {
 constexpr int MaxLines = 200;
 constexpr int MaxStarts = 4;
 
-// What the script printed; with finish, one more tap saves the state the script left,
-// and the next start must restore it whole.
+// What the script printed; with finish, one more tap's save must come back whole at a start.
 std::string runScript(std::string_view text, bool finish) {
     MemoryStore file, second;
     std::ostringstream out;

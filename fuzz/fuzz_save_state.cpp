@@ -1,12 +1,7 @@
-// Arbitrary bytes as the stored copies of the saved state: the start-up load must
-// restore a sound copy exactly, pass over anything else for a fresh game, never
-// crash, and leave both stores holding the same sound record. A few taps follow,
-// and the state they save must come back whole at the next start.
-//
-// Input: byte 0 chooses where the rest goes (bits 0-1: 0 the file copy, 1 the
-// second copy, 2 both, 3 the first 248 bytes to the file copy and the others to
-// the second) and, with bit 2 set, gives every copy of 248 bytes its right
-// checksum, so that the field values themselves are tried.
+// Arbitrary bytes as the stored copies: a start restores a sound copy exactly, else deals a
+// fresh game, never crashes, and leaves both stores alike; the taps after come back whole.
+// Byte 0: bits 0-1 send the rest to the file copy, the second, both, or split at 248 bytes;
+// bit 2 gives every 248-byte copy its right checksum.
 #include "fuzz_support.h"
 
 #include "app/shell.h"
@@ -73,8 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const bool fileSound = file.bytes && isSoundRecord(*file.bytes);
     const bool secondSound = second.bytes && isSoundRecord(*second.bytes);
-    // A plain copy, not an optional one: GCC 12 at -O3 wrongly finds the optional's
-    // vector "maybe uninitialized".
+    // A plain copy: GCC 12 at -O3 wrongly finds an optional's vector "maybe uninitialized".
     std::vector<std::uint8_t> expected;
     if (secondSound)
         expected = *second.bytes;

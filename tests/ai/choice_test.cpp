@@ -1,6 +1,5 @@
-// The computer's choice as a table: for each position, the slot it picks and where the
-// card goes. The computer is player 1 of a one-player game, at Hard unless the row
-// gives Easy's clock reading.
+// The computer's choice as a table: the slot it picks and where the card goes. The computer
+// is player 1 of a one-player game, at Hard unless the row gives Easy's clock reading.
 #include "ai/choose_card.h"
 #include "support/rules_position.h"
 
@@ -125,8 +124,7 @@ const ChoiceRow Choices[] = {
     {"go | go hand=t", "1 limit", 0},
 };
 
-// The computer is player 1: of the piles from the safety area on, the odd ones are its
-// own and the even ones its opponent's.
+// The computer is player 1: from the safety area on, odd piles are its own, even ones not.
 std::string choiceOf(const Game& g, int target) {
     constexpr const char* Piles[] = {"?",     "safety", "attack",   "battle", "limit",
                                      "speed", "?",      "distance", "draw",   "discard"};

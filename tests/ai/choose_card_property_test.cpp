@@ -1,5 +1,5 @@
-// The computer over many random positions: a card named for a pile may be laid there,
-// and asking without choosing changes nothing and skips nothing.
+// The computer over random positions: a card named for a pile may be laid there, and asking
+// without choosing changes and skips nothing.
 #include "ai/choose_card.h"
 #include "support/rules_position.h"
 

@@ -15,8 +15,7 @@ using tarmigo::testing::RulePosition;
 
 namespace {
 
-// Puts the cards hidden from the computer (the opponent's hand and the draw pile)
-// back in another order and split.
+// Deals the cards hidden from the computer (the opponent's hand, the draw pile) anew.
 void reshuffleHidden(Game& g, unsigned seed) {
     PlayerRecord& them = g.players[0];
     std::vector<Card> hidden;
@@ -33,10 +32,8 @@ void reshuffleHidden(Game& g, unsigned seed) {
 
 } // namespace
 
-// Where Expert parts from Hard, and where it must not: the computer to move (its card
-// drawn), its choice seeded; Hard's choice shows that the row still tests a difference.
-// A sign flipped in Expert's margin, one more candidate weighed in its second round, or
-// End of Limit never (or always) legal in its list of moves each fail a row.
+// Where Expert parts from Hard and where it must not, the computer to move, seeded; Hard's
+// choice shows the row still tests a difference.
 TEST(Expert, PartsFromHardWhereItPaysAndOnlyThereWhateverTheCardsItCannotSee) {
     struct Row {
         const char* position;
@@ -48,48 +45,37 @@ TEST(Expert, PartsFromHardWhereItPaysAndOnlyThereWhateverTheCardsItCannotSee) {
     constexpr int Distance = target::DistanceArea + 1;
     constexpr int Discard = target::DiscardPile;
     const Row rows[] = {
-        // Limited, with a 100 and two 200s: Hard lays the 50 the limit allows, Expert
-        // lifts the limit so that the big cards go down on the next turns.
+        // Limited, a 100 and two 200s: Hard lays a 50, Expert lifts the limit.
         {"go miles=100 score=100 hazard=5 draw=7 hand=ffgghh | go limit miles=50 score=50 "
          "hand=ofmijgj | hard turn=1 deck=19 pile=f seen=ffggiijjkkmot",
          6, Distance, 1, Speed},
-        // Limited, with a 100 and two End of Limits: Hard creeps on with a 25, Expert
-        // ends the limit.
+        // Limited, a 100 and two End of Limits: Hard lays a 25, Expert ends the limit.
         {"go ended miles=200 laid=0.2.0.1.0 score=200 draw=2 hand=h.immnx | go limit miles=350 "
          "laid=0.2.2.1.0 score=350 hand=iomfoff | hard turn=1 deck=31 pile=n "
          "seen=ffffgggghhiiikkklmnoooqtt",
          4, Distance, 2, Speed},
-        // Limited, with no distance but a 25 while the person is stopped: the 25 can wait,
-        // and every card drawn after the limit is lifted can be laid.
+        // Limited, only a 25, the person stopped: Expert ends the limit, the 25 can wait.
         {"stop draw=1 hand=.ghlnow | go limit miles=100 laid=0.2.0.0.0 score=100 hand=tnoflnk | "
          "hard turn=1 deck=23 pile=f seen=ffggkkkkllnnopptt",
          4, Distance, 3, Speed},
-        // No Go to roll with: Hard throws away the Spare Tire that its Puncture Proof
-        // makes useless; Expert lays the Puncture Proof, which draws it another card
-        // (a Go, perhaps) and throws nothing away. Laying the Driving Ace instead is
-        // worse, and only a fifth finalist would take it.
+        // No Go: Hard throws away the Spare Tire its Puncture Proof makes useless, Expert lays
+        // the Puncture Proof for another card (better than the Driving Ace).
         {"go miles=400 laid=1.2.1.2.0 score=400 draw=1 hand=.klnors | hand=mvjnxio | hard "
          "turn=1 deck=37 pile=f seen=fffffggghhhhhiiiiijkklmnnopppvx",
          4, Discard, 5, Safety},
-        // No Go to roll with: Hard throws away a 25, Expert lays its Puncture Proof for
-        // another card. It gains by just over the margin: a wider one keeps Hard's choice.
+        // No Go: Hard throws away a 25, Expert lays its Puncture Proof, by just over the margin.
         {"spare miles=175 score=175 draw=3 hand=fi.oppt | hand=hximlfh | hard turn=1 deck=27 "
          "pile=g seen=ffgghhiikkllmmmnnnrsx",
          6, Discard, 2, Safety},
-        // Stopped and limited: Hard throws away the 50, Expert the 75, which the limit
-        // bars anyway.
+        // Stopped and limited: Hard throws away the 50, Expert the 75 the limit bars.
         {"draw=1 hand=.hhimno | stop limit score=100 safe=v hand=ixsqghm | hard turn=1 deck=27 "
          "pile=g seen=ffgggghikklmmpqqrstvx",
          5, Discard, 6, Discard},
-        // Under an Accident and a limit, Hard throws away a 75 the limit bars. Throwing the
-        // Gasoline looks a little better on the guesses, but not by the margin: Expert
-        // stays with Hard.
+        // Under an Accident and a limit, throwing the Gasoline is not better by the margin.
         {"limit draw=5 hand=hiln.or | accident limit hazard=5 hand=hpnijhm | hard turn=1 "
          "deck=27 pile=o seen=ffgggghhhijklmmnopqtt",
          1, Discard, 1, Discard},
-        // Stopped without a Go: Hard throws away a 25. Laying the Puncture Proof for
-        // another card looks a little better, not by the margin, and kept back it may
-        // still make a coup fourre: Expert stays with Hard.
+        // Stopped without a Go: the Puncture Proof for a card is not better by the margin.
         {"outofgas draw=1 hand=.iijlns | stop hand=soqxfml | hard turn=1 deck=31 pile=m "
          "seen=fffggghhhhijkkllmmnopqrsx",
          5, Discard, 5, Discard},
@@ -100,8 +86,7 @@ TEST(Expert, PartsFromHardWhereItPaysAndOnlyThereWhateverTheCardsItCannotSee) {
         byHard.set(row.position);
         EXPECT_EQ(chooseCard(byHard.g, ChooseMode::Select), row.hardTarget);
         EXPECT_EQ(byHard.own().selectedSlot(), row.hardSlot);
-        // Neither the order nor the split of the cards it cannot see changes Expert's
-        // choice, made with its memory of the cards seen or from the table alone.
+        // The order and split of the hidden cards, seen-card memory or not, change nothing.
         int blindTarget = 0, blindSlot = 0;
         for (unsigned variant = 0; variant < 4; ++variant) {
             RulePosition byExpert(1);

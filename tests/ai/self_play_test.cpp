@@ -1,5 +1,4 @@
-// Self-play: the computer on both sides plays whole hands to a sound end, and a
-// seed replays the same hands.
+// Self-play: the computer on both sides plays hands to a sound end; a seed replays them.
 #include "app/self_play.h"
 #include "game/targets.h"
 #include "support/invariants.h"
@@ -26,8 +25,7 @@ void expectSoundEnd(const Game& g, int hand) {
     EXPECT_TRUE(tripCompleted || g.deckExhausted()) << "hand " << hand;
 }
 
-// The round record's seen counts stay the computer's, though player 0 chooses from
-// a memory of its own: they count the computer's hand and what player 0 has laid.
+// The seen counts stay the computer's, though player 0 chooses from a memory of its own.
 void expectComputersMemory(const Game& g, int hand) {
     std::array<int, CardKinds> known{};
     for (Card c : g.players[1].hand)

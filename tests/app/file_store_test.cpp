@@ -53,8 +53,8 @@ TEST_F(FileStoreTest, AWriteReplacesTheCopyWholeAndLeavesNoTemporaryFile) {
     EXPECT_FALSE(store.remove());
 }
 
-// A file where its folder should be, a folder where the file should be, and a folder
-// that takes no new files: the write fails quietly and what was there stays.
+// A file for its folder, a folder for the file, a folder taking no new files: the write
+// fails quietly and what was there stays.
 TEST_F(FileStoreTest, AWriteThatCannotBeMadeFailsAndKeepsWhatWasThere) {
     std::ofstream(dir / "plainfile") << "x";
     EXPECT_FALSE(FileStore(dir / "plainfile" / "tarmigt").write(Bytes(248, 1)));

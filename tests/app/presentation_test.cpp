@@ -1,5 +1,4 @@
-// What a tap shows waits in the presentation queue, in the order the rules did it; a move
-// that asks a question stops there, unsaved, and the answer plays the rest.
+// A tap's show waits in the presentation queue in the rules' order; a question stops it.
 #include "app/save_state.h"
 #include "game/strings.h"
 #include "support/program.h"
@@ -44,15 +43,12 @@ TEST(Presentation, ATapQueuesEachMoveInTheOrderTheRulesMadeIt) {
         const char* shown;
     };
     const Row Rows[] = {
-        // The Stop slides to the computer's pile before it can be undone and is heard;
-        // then the computer's turn slides (it draws and discards, silently) and the
-        // person's next card.
+        // The Stop slides, can be undone and is heard; then the computer's turn and the draw slide.
         {"hand=pfghijk | go | one sounds animate", 1, "frames*34 undo+ WVH frames*101"},
         // Without sounds nothing is heard; without slides there is no frame to wait on.
         {"hand=pfghijk | go | one animate", 1, "frames*34 undo+ frames*101"},
         {"hand=pfghijk | go | one sounds", 1, "undo+ WVH"},
-        // Miles can be taken back from before their slide. The trip's last 100 asks
-        // before anything else follows: the rest of the turn waits for the answer.
+        // Miles can be taken back before their slide; the trip's last 100 asks before the rest.
         {"go miles=600 hand=i | | one sounds animate", 1, "undo+ frames*14 WVM ask 1601"},
         // A tap on the score panel shows the Scores of the hand in play.
         {"hand=f | | one", 0, "scores"},

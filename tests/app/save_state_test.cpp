@@ -1,7 +1,5 @@
-// The saved state: the record's range checks, the two copies and which one is restored.
-// The checksum and its size, the offset of every field, the reserved bytes and the
-// format mark show in the records that the replay scripts put, damage and dump
-// (app-record, stores-*); these are the cases they cannot reach.
+// The saved state's range checks and copies; the field offsets, checksum and format mark
+// are pinned by the replay scripts (app-record, stores-*).
 #include "app/save_state.h"
 #include "app/session.h"
 #include "support/program.h"
@@ -75,10 +73,7 @@ std::vector<RangeRow> rangeRows() {
         {"playMode 2", false, [](G g) { g.round.set(flag::playMode, 2); }},
         {"discardMode 3", false, [](G g) { g.round.set(flag::discardMode, 3); }},
         {"playMode 1 discardMode 2", true,
-         [](G g) {
-             g.round.set(flag::playMode, 1);
-             g.round.set(flag::discardMode, 2);
-         }},
+         [](G g) { g.round.set(flag::playMode, 1), g.round.set(flag::discardMode, 2); }},
         {"deck byte 101", false, [](G g) { g.deck[50] = 101; }},
         {"deck byte 121", false, [](G g) { g.deck[100] = 121; }},
         {"every kind seen as often as the deck has it", true,

@@ -1,6 +1,4 @@
 // The statistics against the saved game: a hand is counted once however a run ends.
-// The game record and the statistics are two writes; a kill between them is a new
-// book over the same store and the game as the record restores it.
 #include "app/statistics_book.h"
 #include "support/notation.h"
 #include "support/test_host.h"
@@ -23,10 +21,7 @@ class MemoryStatistics : public StatisticsStore {
     void write(const Lines& changes) override {
         ++writes;
         for (const auto& [key, text] : changes)
-            if (text)
-                lines[key] = *text;
-            else
-                lines.erase(key);
+            text ? void(lines[key] = *text) : void(lines.erase(key));
     }
     std::map<std::string, std::string> lines;
     int writes = 0;

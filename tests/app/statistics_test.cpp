@@ -1,5 +1,4 @@
-// The statistics: what hands, games and forfeits add, and the stored line read back or
-// refused. The column a game counts in shows in the window's Statistics (tests/qt).
+// The statistics: what hands, games and forfeits add, and the stored line read or refused.
 #include "app/statistics.h"
 #include "support/rules_position.h"
 
@@ -12,8 +11,7 @@ using namespace tarmigo::testing;
 
 namespace {
 
-// The figures after a run of results from the first seat's side: hands at their end,
-// in the position notation, or "forfeit=S" for a game given up and credited to seat S.
+// The figures after the first seat's results: hand ends in the notation, or "forfeit=S".
 Figures after(const std::vector<const char*>& results) {
     Figures f;
     for (std::string_view r : results) {

@@ -1,7 +1,5 @@
-// Guards the pictures in resources/art: each decodes at its size in the sixteen
-// standard colours, transparent only where the desktop shows it on its own background,
-// and every card face, shown on the golden boards or not, keeps the frame and colour
-// band that tell the card groups apart.
+// The pictures in resources/art: each at its size in the sixteen colours, transparent only
+// where shown on the desktop's background, every card face with its group's frame and band.
 #include <QImage>
 
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
-// The board draws its labels and the status message by string id through the
-// surface, in the surface's language, and fills the message's number into the text
-// it is given; a message hidden by the tips option or with no text draws nothing.
+// The board draws labels and the status message by id through the surface, filling in the
+// number; a message hidden by the tips option or with no text draws nothing.
 #include "board/draw.h"
 #include "board/recording_surface.h"
 #include "game/view.h"

@@ -1,8 +1,6 @@
-// One seat's view over many positions of random play: what the seat may not see
-// (the other hand, the draw pile's order, the undo snapshot, the computer's memory of
-// seen cards) changes neither its view nor the paint of the board, and what it may see
-// changes the view. A game keeps no generator state: a shuffle is seeded from the
-// host's tick count when it is dealt.
+// One seat's view over random play: what it may not see (the other hand, the draw pile's
+// order, the undo snapshot, the seen counts) changes neither its view nor the board's paint;
+// what it may see changes the view.
 #include "board/draw.h"
 #include "board/recording_surface.h"
 #include "game/view.h"

@@ -1,6 +1,4 @@
-// Card slides, summed up from what they draw: the path, the number of paced frames and
-// the final draw; and each move's slide ends where the paint then
-// draws the card.
+// Card slides, summed up from what they draw; each ends where the paint then draws the card.
 #include "board/animation.h"
 #include "board/draw.h"
 #include "board/recording_surface.h"
@@ -37,8 +35,7 @@ std::string summary(const RecordingSurface& s, const Presentation& shown) {
     };
     std::string out = "before:";
     std::size_t i = 0;
-    // Appended apart: `" " + op(...)` inserts at the front, which GCC 12 at -O3 wrongly
-    // reports as an overlapping copy (-Wrestrict).
+    // Appended apart: GCC 12 at -O3 wrongly sees `" " + op(...)` as an overlapping copy.
     for (; i < s.ops().size() && s.ops()[i].kind != Kind::Save; ++i) {
         out += ' ';
         out += op(s.ops()[i]);
@@ -58,32 +55,21 @@ struct SlideRow {
     const char* drawn;
 };
 
+std::function<void(Session&)> bitmap(const Slide& slide) {
+    return [slide](Session& g) { slideBitmap(g, slide); };
+}
+
 const SlideRow Slides[] = {
-    {"| | animate",
-     [](Session& g) {
-         slideBitmap(g, {.bitmap = Stop, .from = {5, 219}, .to = {141, 99}, .delay = 8});
-     },
+    {"| | animate", bitmap({.bitmap = Stop, .from = {5, 219}, .to = {141, 99}, .delay = 8}),
      "before:; 34 steps (8 ms) from 5,219 then 9,215; last: card 112 141,99"},
-    {"",
-     [](Session& g) {
-         slideBitmap(g, {.bitmap = Go, .from = {5, 219}, .to = {141, 99}, .delay = 8});
-     },
+    {"", bitmap({.bitmap = Go, .from = {5, 219}, .to = {141, 99}, .delay = 8}),
      "before: card 107 141,99; 0 steps; last: card 107 141,99"},
-    {"| | animate",
-     [](Session& g) {
-         slideBitmap(g, {.bitmap = Go, .from = {50, 50}, .to = {53, 47}, .delay = 8});
-     },
+    {"| | animate", bitmap({.bitmap = Go, .from = {50, 50}, .to = {53, 47}, .delay = 8}),
      "before: card 107 53,47; 0 steps; last: card 107 53,47"},
     {"| | animate",
-     [](Session& g) {
-         slideBitmap(
-             g, {.bitmap = Go, .from = {50, 50}, .to = {47, 51}, .delay = 8, .finalDraw = false});
-     },
+     bitmap({.bitmap = Go, .from = {50, 50}, .to = {47, 51}, .delay = 8, .finalDraw = false}),
      "before:; 0 steps"},
-    {"| | animate",
-     [](Session& g) {
-         slideBitmap(g, {.bitmap = Go, .from = {0, 0}, .to = {100, 0}, .delay = 8, .step = 0});
-     },
+    {"| | animate", bitmap({.bitmap = Go, .from = {0, 0}, .to = {100, 0}, .delay = 8, .step = 0}),
      "before: card 107 100,0; 0 steps; last: card 107 100,0"},
     {"sel=4 hand=fiklpnu | | animate",
      [](Session& g) { g.round.animDelay = 3, animatePlayedCard(g, 141, 99); },

@@ -1,7 +1,5 @@
-// The saved state under faults, with the desktop's own stores as tarmigo-replay uses
-// them: a disk that stops taking writes (files that cannot grow, a full disk, a
-// read-only folder) and the program killed at any moment of play. The game goes on,
-// no stored copy is ever half-written, and the next start restores the last save.
+// The saved state with the desktop's stores under faults: a disk that stops taking writes
+// and kills at any moment. No copy is ever half-written; the next start restores the last save.
 #include "app/save_state.h"
 #include "app/store.h"
 #include "qt/settings_store.h"
@@ -43,8 +41,7 @@ struct Folder {
     ~Folder() { fs::remove_all(root); }
 };
 
-// What the driver printed when run on the data folder with the script (read through a
-// pipe, which no limit on file sizes reaches).
+// What the driver printed for the script (through a pipe, which no file size limit reaches).
 std::string run(const Folder& f, const char* script) {
     const std::string command = std::string(TARMIGO_REPLAY_PATH) + " --data-dir " +
                                 f.data.string() + " " + (f.root / script).string();
@@ -138,8 +135,7 @@ TEST_P(DiskFaults, ADiskThatFillsUpOrTurnsReadOnlyLeavesTheLastSaveIntact) {
 INSTANTIATE_TEST_SUITE_P(Rows, DiskFaults, ::testing::Range<std::size_t>(0, std::size(diskFaults)),
                          [](const auto& info) { return std::string(diskFaults[info.param].name); });
 
-// A long game of random taps (half of them on the hand), commands, answers, the Scores
-// and the options, with the clock moved now and then.
+// A long random game of taps, commands, answers, Scores and options, the clock moved now and then.
 void writeRandomScript(const fs::path& path, std::mt19937& random) {
     std::ofstream out(path);
     auto pick = [&](int n) { return int(random() % unsigned(n)); };
@@ -167,9 +163,8 @@ void writeRandomScript(const fs::path& path, std::mt19937& random) {
     }
 }
 
-// The driver plays a long random game and is killed with SIGKILL after a random delay,
-// again and again. After every kill each copy is missing or sound, and the next start
-// restores the second copy, or the file copy when the second is missing, to both.
+// The driver is killed mid-game again and again: each copy is missing or sound, and the
+// next start restores the second copy, else the file copy, to both.
 TEST(Kill, AStartAfterAKillRestoresASoundSave) {
     const Folder f;
     std::mt19937 random(20240611u);

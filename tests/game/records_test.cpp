@@ -1,5 +1,4 @@
-// The byte images of the two records: every field at its offset, little-endian, and
-// any image read back and written again bit for bit.
+// The byte images of the two records: each field at its offset, any image bit for bit.
 #include "game/records.h"
 #include "support/hex.h"
 
@@ -41,9 +40,8 @@ TEST(Records, EachFieldLandsAtItsOffset) {
     p.hand = {'f', 'g', 'h', 'i', 'j', 'k', 'y'};
     std::array<std::uint8_t, PlayerRecord::Size> pb{};
     encode(p, pb);
-    // status (safeties|coup fourre, battle|draw slot, selected|marked, hazard|speed|
-    // delayed), miles, hand score, game score, games won alone and by two, the five
-    // distance counts, the seven slots, two reserved bytes.
+    // status, miles, hand score, game score, games won alone and by two, the five distance
+    // counts, the seven slots, two reserved bytes.
     EXPECT_EQ(hexOf(pb), "15374265"
                          "3412"
                          "0201"

@@ -1,5 +1,4 @@
-// The rules as tables: where a card may go and why not, and what each move does to the
-// whole position. Positions are written in the one-line notation of game/notation.h.
+// The rules as tables: where a card may go and why not, and what each move does.
 #include "game/deal.h"
 #include "game/hand_end.h"
 #include "support/rules_position.h"
@@ -30,8 +29,7 @@ struct LegalityRow {
     int answer; // Legal, or the refusal's message
 };
 
-// Player 0 to move. Where two refusals apply, the row shows which one is given. The
-// plain legal moves are laid in tests/replay/rules-moves.script.
+// Player 0 to move; where two refusals apply, the row shows which one is given.
 constexpr LegalityRow Legality[] = {
     // At the start of a hand: Go, the safeties and a Speed Limit only.
     {"", "ktuvwx", Legal},
@@ -129,12 +127,9 @@ struct MoveRow {
     const char* effects = ""; // sounds, questions and Scores dialogs, in order
 };
 
-// Player 0 moves unless the position says otherwise; the pile is at card 40. What a
-// human's Go, remedy, hazard, distance and safety do, and the question whether to
-// extend the trip, are pinned by the replay scripts tests/replay/rules-*.script.
+// Player 0 moves unless the position says otherwise; the pile is at card 40.
 const MoveRow Moves[] = {
-    // A discard (the other cases are in tests/replay/rules-moves.script): the draw
-    // pile takes one too, and only a human's cards are seen.
+    // A discard: the draw pile takes one too, and only a human's cards are seen.
     {"hand=fk", "lay 1 on 16", MoveResult::TurnPasses, "draw=1 hand=.k | | pile=f seen=f"},
     {"hand=k | | one", "discard 1", MoveResult::TurnPasses, "draw=1 | | pile=k seen=k"},
     {"| hand=p | one turn=1", "discard 1", MoveResult::TurnPasses, "| draw=1 | turn=1 pile=p"},
@@ -154,8 +149,7 @@ const MoveRow Moves[] = {
      "go sel=1 hand=f"},
     // A refused move changes nothing: what follows is the turn layer's to decide.
     {"hand=l | | sounds", "play 1", MoveResult::Refused, "sel=1 hand=l"},
-    // A safety of the computer's, with its sound, is not counted as seen (the human
-    // laying each safety is in tests/replay/rules-safeties.script).
+    // A safety of the computer's, with its sound, is not counted as seen.
     {"| hand=v | one sounds turn=1", "play 1", MoveResult::TurnStays,
      "| score=100 safe=v draw=1 | turn=1", "WVS"},
     // The end of a hand and its bonuses: trip 400, no 200 laid 300, shut-out 500,
@@ -182,8 +176,8 @@ const MoveRow Moves[] = {
      "scores"},
     {"| go miles=600 score=600 hand=ik | one turn=1", "play 1", MoveResult::TurnPasses,
      "| go miles=700 score=1900 game=1900 draw=1 hand=.k | over turn=1 winner=1", "scores"},
-    // The turn's card (tests/replay/rules-draw.script has the draws at a tap): once the
-    // pile is out a played slot waits last when sorting is on; a computer's draw is seen.
+    // The turn's card: once the pile is out a played slot waits last when sorted; a
+    // computer's draw is seen.
     {"go hand=fgkh | | sort deck=101", "play 2; draw", MoveResult::TurnStays,
      "go miles=50 score=50 draw=7 hand=fhk | | deck=101 seen=g"},
     {"| draw=4 hand=fgh.jkl | one turn=1 next=v", "draw", MoveResult::TurnStays,
@@ -248,8 +242,7 @@ TEST(Rules, TheNotationReadsBackWhatItWrites) {
     EXPECT_THROW(pos.set("| | drawn=" + std::string(DeckSize + 1, 'f')), std::invalid_argument);
 }
 
-// describeAll() gives every part of a saved game, options and deck included, so that its
-// words set the same game again: dealt games with their options, at each seat's turn.
+// describeAll() sets the same game again, options and deck included, at each seat's turn.
 TEST(Rules, TheWholeNotationSetsTheSameGameAgain) {
     const char* options[] = {"", "one sounds sort animate playable hard notips modes=12",
                              "delay=3 starter=1 race=1000 over gameover winner=1 handover"};

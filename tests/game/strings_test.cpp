@@ -35,8 +35,7 @@ std::string wordAt(const std::string& text, std::size_t at) {
     return text.substr(at, end - at);
 }
 
-// The ids declared in the text namespace of game/strings.h, by name, as written there:
-// "constexpr int NAME = NUMBER;".
+// The ids declared in game/strings.h as "constexpr int NAME = NUMBER;", by name.
 std::map<std::string, int> declaredIds() {
     const std::string header = contents(fs::path(TARMIGO_SOURCE_DIR) / "src/game/strings.h");
     const std::size_t from = header.find("namespace text {");

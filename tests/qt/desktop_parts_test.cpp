@@ -1,7 +1,4 @@
-// The pieces of the desktop program that stand apart from the window: its runtime
-// folder, the help page, the sounds, and the German and French texts: complete,
-// looked up by id where the board shows them, fitting the board at every zoom, and
-// chosen by --lang, the settings or the system.
+// The desktop pieces beside the window: runtime folder, help page, sounds, translations.
 #include "game/strings.h"
 #include "qt/app_paths.h"
 #include "qt/board_font.h"
@@ -11,17 +8,8 @@
 #include "qt/sound_player.h"
 #include "qt/translation.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QFontMetrics>
-#include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBrowser>
-#include <QTranslator>
-#include <QXmlStreamReader>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
@@ -71,10 +59,9 @@ TEST(HelpPage, IsFoundInTheLanguageAndOpensInTheProgramsOwnWindowWithoutAViewer)
     EXPECT_TRUE(browser->source().fragment().isEmpty() && browser->isForwardAvailable());
 }
 
-const QString Translations = findTranslations(QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path());
+const QString Translations = findTranslations(ProgramFolder);
 
-// The texts lupdate found where they are marked, as the translation file keeps them,
-// with whether each has a finished translation.
+// The texts of the translation file, each with whether its translation is finished.
 std::vector<std::pair<QString, bool>> translationFile(const char* language) {
     QFile file(
         QStringLiteral(TARMIGO_TRANSLATION_SOURCES "/tarmigo_%1.ts").arg(QLatin1String(language)));
@@ -121,8 +108,7 @@ TEST_P(LanguageTest, EveryStatusTextFitsTheBoard) {
     // status, player and result texts are ids 1200 to 1499, the widest number in them 1000.
     for (const auto& [id, english] : stringTable())
         if (id >= 1200 && id < 1500) fits(id, id == 1218 ? 1000 : 2, 235);
-    // Three header cells to a 104-pixel panel, the hazard and speed piles side by side,
-    // the safety row and the distance area across it.
+    // Header cells, the hazard and speed piles side by side, the safety and distance rows.
     const std::pair<int, int> labels[] = {{text::LabelHand, 34},     {text::LabelScore, 34},
                                           {text::LabelWon, 34},      {text::LabelHazard, 44},
                                           {text::LabelSpeed, 44},    {text::LabelSafety, 99},

@@ -1,5 +1,4 @@
-// The window at any size and from the keyboard: the zoom that fits it, dialogs and menus beside
-// a large board, the keys and the bar's focus, the dialogs' titles and labels, and help.
+// The window at any size and from the keyboard: the fitting zoom, focus, titles and help.
 #include "app/commands.h"
 #include "app/shell.h"
 #include "game/strings.h"
@@ -152,9 +151,8 @@ TEST_F(FitWindowTest, CtrlNAsksF11TogglesFullScreenAndTabAndArrowsReachTheBarsBu
     ASSERT_EQ(buttons.size(), 4);
     board().setFocus();
     const StatusMessage status = game().status;
-    // Keys, and the button with the focus (-1: the board) and the menu open after each: Undo is
-    // passed over, being disabled; Space and Return open the focused menu (not tapping the
-    // status line), Right and Left go to the next and the last menu, Escape closes it.
+    // Keys, the focused button (-1: the board), the open menu: Undo is disabled and passed
+    // over, Space and Return open the focused menu, Right and Left move, Escape closes.
     const std::tuple<int, int, int> steps[] = {
         {Qt::Key_Tab, 0, 0},    {Qt::Key_Right, 1, 0},  {Qt::Key_Right, 3, 0},
         {Qt::Key_Right, 0, 0},  {Qt::Key_Left, 3, 0},   {Qt::Key_Tab, -1, 0},
@@ -171,8 +169,7 @@ TEST_F(FitWindowTest, CtrlNAsksF11TogglesFullScreenAndTabAndArrowsReachTheBarsBu
         EXPECT_EQ(popup, menus[menu]) << k;
     }
     EXPECT_EQ(game().status, status);
-    // The number keys keep playing the hand from the bar; the View menu's Quit, showing
-    // Ctrl+Q, quits.
+    // The number keys keep playing from the bar; the View menu's Quit (Ctrl+Q) quits.
     game().players[0].hand[0] = Go;
     game().round.set(flag::sortHand, false);
     key(Qt::Key_1);

@@ -1,6 +1,5 @@
-// The packed board font draws every board text exactly as Qt draws it with the
-// board font: the same width and the same pixels, in each language and at each
-// packed zoom, on the board's background colours and cut at a box's edge.
+// The packed board font draws every board text as Qt draws it with the board font: same
+// width and pixels, in each language and packed zoom, on each background, cut at an edge.
 #include "game/strings.h"
 #include "qt/board_font.h"
 #include "qt/packed_text.h"

@@ -1,5 +1,4 @@
-// One copy per user: a second start raises the running window and exits, whatever a
-// crashed first copy left behind or a stranger writes to the socket.
+// One copy per user: a second start raises the window and exits, despite crashes or strangers.
 #include "app/save_state.h"
 #include "qt/main_window.h"
 #include "qt/single_instance.h"

@@ -1,6 +1,4 @@
-// The main window driven as a player would, on the off-screen platform with its stores
-// in a temporary folder: taps on the board, the menu bar, the keys, and the Options,
-// Scores and About dialogs worked through their controls.
+// The main window driven as a player would, off screen over stores in a temporary folder.
 #include "app/save_state.h"
 #include "app/shell.h"
 #include "app/store.h"
@@ -22,22 +20,8 @@
 #include "support/notation.h"
 #include "support/test_host.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSettings>
-#include <QSlider>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
@@ -51,11 +35,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The actions of onNextModal still waiting for their dialog.
-int waitingActions = 0;
+int waitingActions = 0; // onNextModal's actions still waiting for their dialog
 
-// Lets the queued work of the window (posted commands, the repaint) run, and the dialogs
-// it opened be worked through by the actions waiting for them.
+// Runs the window's queued work and lets the waiting actions work the dialogs it opened.
 void settle() {
     for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
     for (int i = 0; i < 1000 && waitingActions > 0; ++i) QTest::qWait(5);
@@ -68,8 +50,7 @@ void finishPresentation(const QtHost& host) {
     settle();
 }
 
-// Calls act on the next modal dialog that is not `skip`, once it is open: it may
-// open deep inside a tap, so a timer keeps looking for it.
+// Calls act on the next open modal dialog but `skip` (a timer looks: it may open mid-tap).
 void onNextModal(std::function<void(QWidget*)> act, QWidget* skip = nullptr) {
     auto* timer = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
@@ -283,8 +264,7 @@ TEST_F(MainWindowTest, TapsMadeWhileACardSlidesAreDropped) {
     EXPECT_EQ(me.hand[1], Go);
 }
 
-// A Go laid at the slowest pace: the computer then draws and plays, card by card, for
-// a second or more.
+// A Go laid at the slowest pace: the computer's turn then plays for a second or more.
 void MainWindowTest::startComputersTurn() {
     start(true);
     game().round.animDelay = 16;
@@ -298,8 +278,7 @@ TEST_F(MainWindowTest, DuringTheComputersTurnTheWindowAnswersAndGameCommandsWait
     // The move is saved as it is made, not when its slides end.
     EXPECT_EQ(stored(), current());
     const Bytes whileShown = current();
-    // New waits for the end of the turn; About (the program with its icon) opens at
-    // once, and so does the zoom.
+    // New waits for the end of the turn; About (with its icon) and the zoom act at once.
     command(command::OnePlayerGame);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     bool shown = false;
@@ -333,8 +312,7 @@ TEST_F(MainWindowTest, DuringTheComputersTurnTheWindowAnswersAndGameCommandsWait
     EXPECT_EQ(stored(), current());
 }
 
-// Killed in the middle of the computer's slides, the program has already saved the turn,
-// and the next start restores it.
+// Killed mid-slide, the program has already saved the turn and the next start restores it.
 TEST_F(MainWindowTest, AKillDuringASlideLosesNothing) {
     const QString expected = folder.filePath("expected");
     std::fflush(nullptr);
@@ -395,8 +373,7 @@ TEST_F(MainWindowTest, TheZoomScalesBoardAndTapsAndIsKeptForTheNextStart) {
     EXPECT_EQ(board().zoom(), 3);
 }
 
-// The bar's menus are made on their first opening, with every entry the window gives
-// them; the entries' actions work before that.
+// The bar's menus are made on first opening, with every entry; their actions work before.
 TEST_F(MainWindowTest, TheMenusAreMadeWhenFirstOpenedWithEveryEntry) {
     start();
     EXPECT_TRUE(window->findChildren<QMenu*>().isEmpty()) << "a menu made at the start";
@@ -468,8 +445,7 @@ TEST_F(MainWindowTest, OptionsShowTheSettingsDoneAppliesAndSavesEscapeLeavesButA
     EXPECT_EQ(r.animDelay, 0);
     EXPECT_TRUE(preferences.value(QStringLiteral("Desktop/expert")).toBool());
     EXPECT_EQ(stored(), current());
-    // Opened again it shows Expert; Escape leaves it with nothing changed, but a reset
-    // of the scores stands.
+    // Escape leaves Options with nothing changed (Expert shown), but a score reset stands.
     game().players[0].gamesWon1P = 2;
     game().players[1].gamesWon2P = 1;
     const RoundRecord before = game().round;
@@ -577,10 +553,8 @@ TEST_F(MainWindowTest, StatisticsCountHandsAndForfeitsOnceKeepThemAndResetOnlyOn
     EXPECT_FALSE(preferences.contains(QStringLiteral("Statistics/expert")));
 }
 
-// The game record and the statistics are written one after the other. A process that
-// ends the hand on the same stores is killed (SIGKILL) between the writes or after them:
-// the next start counts the hand once, and a second start changes nothing. (A kill
-// after an undo reopened the hand is in tests/app/statistics_book_test.cpp.)
+// The game record and the statistics are two writes: killed between them or after them,
+// the next start counts the hand once and a second start changes nothing.
 TEST_F(MainWindowTest, StatisticsAgreeWithTheSavedGameAfterAKillBetweenTheirWrites) {
     for (const bool counted : {false, true}) { // the statistics were written before the kill
         SCOPED_TRACE(counted ? "after both writes" : "after the record, before the statistics");

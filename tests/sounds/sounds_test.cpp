@@ -1,6 +1,5 @@
-// Reads the WAVE files written by make_sounds the way a strict player would: the one
-// canonical layout of a mono 8-bit PCM file at the sound's exact rate and length, and
-// each effect audible, unclipped and starting and ending at silence.
+// The WAVE files of make_sounds, read strictly: mono 8-bit PCM at the exact rate and length,
+// each effect audible, unclipped, starting and ending at silence.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,8 +29,7 @@ TEST_P(SoundFile, IsMono8BitPcmAudibleUnclippedAndFramedBySilence) {
     const std::uint32_t pad = count & 1; // a chunk of odd size is padded with a zero
     ASSERT_EQ(b.size(), 44 + count + pad);
     EXPECT_EQ(b.back() * pad, 0u);
-    // The one header: RIFF, WAVE, a 16-byte format chunk (PCM, one channel, the rate, as
-    // many bytes a second, one byte a frame, 8 bits), then the data chunk.
+    // RIFF, WAVE, a 16-byte PCM format chunk (one channel, 8 bits), then the data chunk.
     const auto le = [](std::uint32_t value, int bytes) { // little-endian
         std::string s;
         for (int i = 0; i < bytes; ++i) s += char(value >> 8 * i);

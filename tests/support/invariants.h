@@ -1,6 +1,5 @@
 #pragma once
-// What must hold of every game state, whatever taps, commands or stored bytes led to
-// it: checked after each step by the random-tap soak and both fuzz targets.
+// What must hold of every game state: checked after each step by the soak and the fuzzers.
 #include "app/save_state.h"
 #include "app/session.h"
 #include "game/game.h"
@@ -15,9 +14,8 @@
 
 namespace tarmigo::testing {
 
-// What is wrong with the game state, or nothing. A game restored from stored bytes
-// may hold any deck the loader's range checks let through: its cards are counted
-// only when asked.
+// What is wrong with the game state, or nothing. A restored deck may hold any cards the
+// range checks let through: they are counted only when asked.
 inline std::string brokenInvariant(const Game& g, bool countCards = true) {
     std::ostringstream out;
     if (g.playerCount != 1 && g.playerCount != 2) out << "playerCount " << int(g.playerCount);

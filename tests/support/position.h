@@ -1,6 +1,5 @@
 #pragma once
-// Game positions for the turn, board and shell tests: the rules' positions with the
-// board listening, taps as the window hands them over, and the two saved copies.
+// Positions for the turn, board and shell tests: the board listening, taps and stores.
 #include "app/taps.h"
 #include "board/layout.h"
 #include "support/memory_store.h"
@@ -9,8 +8,7 @@
 
 namespace tarmigo::testing {
 
-// A position on the 240 x 320 screen with no drawing surface; the saved copies go
-// to two memory stores.
+// A position on the 240 x 320 screen, no drawing surface, its copies in memory stores.
 struct Position : PositionBuilder<Position, Session> {
     MemoryStore fileCopy;
     MemoryStore secondCopy;
@@ -21,7 +19,6 @@ struct Position : PositionBuilder<Position, Session> {
         g.secondStore = &secondCopy;
     }
 
-    // A tap, as the window hands it over.
     void tap(int x, int y) { tapEntry(g, x, y); }
 };
 

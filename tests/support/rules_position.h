@@ -1,9 +1,7 @@
 #pragma once
-// Game positions for the rule tables, with the rules alone: nobody listens to what
-// they report. A position starts as a hand in progress (player 0 to move, nothing on
-// any pile, a 700-mile race, the draw pile at card 40, both hands empty, every option
-// off) and is set in the one-line notation of game/notation.h. support/position.h
-// adds the board, the taps and the stores.
+// Positions for the rule tables, the rules alone: a hand in progress (player 0 to move,
+// piles empty, a 700-mile race, the draw pile at card 40, hands empty, options off) set in
+// the notation of game/notation.h.
 #include "game/game.h"
 #include "game/legality.h"
 #include "game/moves.h"
@@ -18,8 +16,7 @@
 
 namespace tarmigo::testing {
 
-// Self is the position type that the building calls return; State the game it builds
-// (the rules' Game, or a Session with the board and the stores).
+// Self is the type the building calls return; State the game built (Game, or a Session).
 template <class Self, class State = Game> struct PositionBuilder {
     TestHost host;
     State g{host};
@@ -47,9 +44,8 @@ template <class Self, class State = Game> struct PositionBuilder {
     }
 };
 
-// What the rules report that a player notices, in order: the sounds heard ("WVM"),
-// the question asked ("ask 1601", answered from answers, else No) and the Scores
-// dialog ("scores", after onScores has looked at the position).
+// What the rules report, in order: sounds ("WVM"), the question ("ask 1601", answered from
+// answers, else No) and the Scores ("scores", after onScores looked at the position).
 class NoticedEvents : public GameEvents {
   public:
     std::string effects;

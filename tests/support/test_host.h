@@ -31,20 +31,10 @@ class TestHost : public ShellHost {
     void enableUndoButton(bool on) override { undoEnabled = on; }
     void askYesNo(int id, std::function<void(bool)> answered) override {
         questions.push_back(id);
-        bool a = false;
-        if (!yesNoAnswers.empty()) {
-            a = yesNoAnswers.front();
-            yesNoAnswers.pop_front();
-        }
-        answered(a);
+        answered(next(yesNoAnswers, false));
     }
     void openScoresDialog(std::function<void(int)> closed) override {
-        int a = 1;
-        if (!scoresAnswers.empty()) {
-            a = scoresAnswers.front();
-            scoresAnswers.pop_front();
-        }
-        closed(a);
+        closed(next(scoresAnswers, 1));
     }
     void postCommand(int id) override { posted.push_back(id); }
     void invalidate(const Rect& r, bool) override { invalidated.push_back(r); }
@@ -59,6 +49,14 @@ class TestHost : public ShellHost {
     }
     void openAboutDialog() override {}
     void postHelpRequest() override {}
+
+  private:
+    template <class T> static T next(std::deque<T>& answers, T none) {
+        if (answers.empty()) return none;
+        const T a = answers.front();
+        answers.pop_front();
+        return a;
+    }
 };
 
 } // namespace tarmigo::testing

@@ -1,7 +1,5 @@
-// A long run of random taps, menu commands, option changes and dialog answers in one-
-// and two-player games: after every step the game is still sound, and after every tap
-// its saved record reads back to the same game. A failure names the step; the run is
-// seeded, so it repeats.
+// Seeded random taps, commands, options and answers in both modes: after every step the game
+// is sound and after every tap its saved record reads back to the same game.
 #include "app/options_dialog.h"
 #include "board/draw.h"
 #include "board/recording_surface.h"
@@ -22,8 +20,7 @@ class RandomRun {
   public:
     explicit RandomRun(std::uint32_t seed) : rng_(seed) { restart(); }
 
-    // Both modes get long stretches of play, and now and then the program restarts
-    // over the copies the run has stored.
+    // Long stretches of play in both modes, now and then a restart over the stored copies.
     void run(int tapsWanted) {
         for (step_ = 0; taps_ < tapsWanted; ++step_) {
             Program& app = *app_;
@@ -65,8 +62,7 @@ class RandomRun {
     int between(int lo, int hi) { return lo + pick(hi - lo + 1); }
     Session& g() { return app_->g(); }
 
-    // Mostly on the hand, the draw pile and the status line; now and then anywhere,
-    // on an edge, or far outside the board.
+    // Mostly on the hand, the draw pile and the status line; now and then anywhere at all.
     std::pair<int, int> position() {
         const Layout& l = g().layout;
         const int kind = pick(100);
@@ -108,8 +104,7 @@ class RandomRun {
         }
     }
 
-    // The menu as a person uses it, now and then an id no menu has; a disabled Undo
-    // button cannot be pressed.
+    // The menu as a person uses it, now and then an unknown id; a disabled Undo is not pressed.
     void command() {
         static constexpr int Menu[] = {
             command::OnePlayerGame, command::OnePlayerGame, command::TwoPlayerGame,

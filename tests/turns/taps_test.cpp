@@ -1,6 +1,5 @@
-// Taps: where each lands, and how often the status line is repainted. What a run of taps
-// does to the game, the status line, the armed discard, the Undo button and the Scores
-// dialog is pinned by the replay scripts tests/replay/taps-*.script.
+// Taps: where each lands and how often the status line is repainted (the rest of what a
+// tap does is pinned by tests/replay/taps-*.script).
 #include "support/position.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +9,7 @@
 using namespace tarmigo;
 using namespace tarmigo::testing;
 
-// Each message a tap shows is put on the screen at once, and each of the computer's
-// attempts at a move shows its message (twenty attempts at most, one a safety laid in
-// between).
+// Each message a tap shows is repainted at once, as is each of the computer's attempts.
 TEST(Taps, EachMessageIsRepaintedAtOnce) {
     struct Row {
         const char* position;
@@ -38,10 +35,8 @@ TEST(Taps, EachMessageIsRepaintedAtOnce) {
     }
 }
 
-// Where a tap lands, on the 240 x 320 screen: hand slots 1..7 (each with the column
-// to its right), 16 the draw pile (the whole deck area), 18 the score panel strip,
-// 19 the board, 20 the status line, 0 nothing. Positions outside the window follow
-// the same rules.
+// Where a tap lands: hand slots 1..7 (with the column to the right), 16 the deck area,
+// 18 the score panel strip, 19 the board, 20 the status line, 0 nothing; also off screen.
 TEST(Taps, EachPositionHitsItsPlace) {
     constexpr int Hits[][3] = {
         {5, 219, 1},     {23, 245, 1},     {4, 230, 0},      {143, 219, 7},  {161, 245, 7},
