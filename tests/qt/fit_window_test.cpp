@@ -180,7 +180,7 @@ TEST_F(FitWindowTest, CtrlNAsksF11TogglesFullScreenAndTabAndArrowsReachTheBarsBu
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(FitWindowTest, TheDialogsHaveTheirOwnTitlesInTheLanguageAndGrowPastZoomThree) {
+TEST_F(FitWindowTest, TheDialogsAndTapsSpeakTheLanguageAndTheDialogsGrowPastZoomThree) {
     KeptStatistics kept(&preferences);
     const auto widthAt = [&](int zoom) { return StatisticsWindow(kept, zoom).sizeHint().width(); };
     for (int zoom = 3; zoom <= 8; ++zoom) EXPECT_GT(widthAt(zoom), widthAt(zoom - 1)) << zoom;
@@ -194,6 +194,12 @@ TEST_F(FitWindowTest, TheDialogsHaveTheirOwnTitlesInTheLanguageAndGrowPastZoomTh
     for (const auto& [language, id, title] : rows) {
         useLanguage(QLatin1String(language), findTranslations(ProgramFolder));
         start();
+        if (id == command::Options) { // a tap draws its texts by id, in the language
+            DrawingSurface* tap = window->host().acquireTapSurface();
+            EXPECT_EQ(messageText(tap->text(text::EndOfTurn), {text::EndOfTurn, true, 2}),
+                      "Zugende - Spieler 2 tippt hier weiter");
+            window->host().releaseTapSurface();
+        }
         throughDialog([&, id = id] { id ? window->host().command(id) : window->showStatistics(); },
                       [&, title = title](QWidget* dialog) {
                           EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(title));

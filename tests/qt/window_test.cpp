@@ -175,20 +175,6 @@ TEST_F(MainWindowTest, ATapPlaysSavesBothCopiesAndUndoTakesItBackUnsaved) {
     EXPECT_EQ(current(), afterTap);
 }
 
-TEST_F(MainWindowTest, ATapsDrawingSpeaksTheWindowsLanguage) {
-    useLanguage(QStringLiteral("de"),
-                findTranslations(QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path()));
-    start();
-    // The tap draws into the queue the window plays: its labels and messages by id.
-    DrawingSurface* tap = window->host().acquireTapSurface();
-    ASSERT_NE(tap, nullptr);
-    EXPECT_EQ(tap->text(text::LabelScore), "Stand");
-    EXPECT_EQ(messageText(tap->text(text::EndOfTurn), {text::EndOfTurn, true, 2}),
-              "Zugende - Spieler 2 tippt hier weiter");
-    window->host().releaseTapSurface();
-    useLanguage(QStringLiteral("en"), QString());
-}
-
 TEST_F(MainWindowTest, PressAndReleaseMakeATapFromMouseOrTouch) {
     start();
     game().players[0].hand[0] = Go;
