@@ -50,10 +50,12 @@ class ProgramTest : public ::testing::Test {
     std::vector<std::unique_ptr<QProcess>> processes; // killed, if still running, at the end
 };
 
-TEST_F(ProgramTest, ASecondStartBringsTheRunningWindowToTheFrontAndExits) {
-    // This process is the running copy: its window, minimised, answers the request.
+TEST_F(ProgramTest, ASecondStartBringsTheRunningWindowBackAsItWasLeftAndExits) {
+    // This process is the running copy: its window, maximised then minimised, answers.
     MainWindow window{WindowSetup{}};
     window.start();
+    window.showMaximized();
+    QTest::qWait(20);
     window.showMinimized();
     SingleInstance instance(run());
     ASSERT_TRUE(instance.claim());
@@ -80,8 +82,8 @@ TEST_F(ProgramTest, ASecondStartBringsTheRunningWindowToTheFrontAndExits) {
     // The request may still wait in the socket when the second copy has ended.
     EXPECT_TRUE(QTest::qWaitFor([&] { return raised > 0; }, StartTimeoutMs));
     EXPECT_EQ(raised, 1);
-    EXPECT_FALSE(window.isMinimized());
-    EXPECT_FALSE(QFileInfo::exists(saveFile())); // the second copy saved nothing
+    EXPECT_TRUE(window.isMaximized() && !window.isMinimized()); // back as it was left
+    EXPECT_FALSE(QFileInfo::exists(saveFile()));                // the second copy saved nothing
 }
 
 TEST_F(ProgramTest, ALockLeftByACrashedCopyDoesNotStopTheNextStart) {

@@ -326,18 +326,6 @@ TEST_F(MainWindowTest, AKillDuringASlideLosesNothing) {
     EXPECT_EQ(stored(), madeBytes);
 }
 
-TEST_F(MainWindowTest, ASecondStartBringsTheWindowBackAsItWasLeft) {
-    start();
-    window->showMaximized();
-    settle();
-    window->showMinimized();
-    settle();
-    window->bringToFront();
-    settle();
-    EXPECT_TRUE(window->isMaximized());
-    EXPECT_FALSE(window->isMinimized());
-}
-
 TEST_F(MainWindowTest, TheZoomScalesBoardAndTapsAndIsKeptForTheNextStart) {
     start();
     ASSERT_GE(window->maximumZoom(), 3);
