@@ -17,7 +17,8 @@ using namespace tarmigo::testing;
 
 namespace {
 
-using Change = std::function<void(Game&, int seat, std::mt19937&)>;
+using Rng = std::mt19937;
+using Change = std::function<void(Game&, int seat, Rng&)>;
 
 Card otherCard(Card c, std::mt19937& rng) {
     const Card next = Card(Distance25 + int(rng() % 19));
@@ -27,7 +28,7 @@ Card otherCard(Card c, std::mt19937& rng) {
 // What no seat, or not this one, may see.
 const std::pair<const char*, Change> Hidden[] = {
     {"the other hand",
-     [](Game& g, int seat, std::mt19937& rng) {
+     [](Game& g, int seat, Rng& rng) {
          PlayerRecord& other = g.players[1 - seat];
          for (Card& c : other.hand) c = otherCard(c, rng);
          other.setSelectedSlot(int(rng() % 8));
@@ -35,49 +36,45 @@ const std::pair<const char*, Change> Hidden[] = {
          other.setDrawSlot(int(rng() % 8));
      }},
     {"the draw pile's order",
-     [](Game& g, int, std::mt19937& rng) {
+     [](Game& g, int, Rng& rng) {
          const auto from = g.deck.begin() + std::min<int>(g.round.deckPos, DeckSize);
          std::shuffle(from, g.deck.end(), rng);
          if (from != g.deck.end()) *from = otherCard(*from, rng);
      }},
     {"the undo snapshot",
-     [](Game& g, int, std::mt19937& rng) {
+     [](Game& g, int, Rng& rng) {
          g.undo.players[0].hand[0] = otherCard(g.undo.players[0].hand[0], rng);
          g.undo.players[1].miles = std::uint16_t(rng() % 1000);
          g.undo.round.deckPos = std::uint8_t(rng() % 100);
          g.undo.currentPlayer = std::uint8_t(1 - g.undo.currentPlayer);
      }},
     {"the seen counts",
-     [](Game& g, int, std::mt19937& rng) {
+     [](Game& g, int, Rng& rng) {
          for (auto& n : g.round.seenCount) n = std::uint8_t(rng() % 10);
      }},
 };
 
 // What every seat sees; the own hand only where it is shown.
 const std::pair<const char*, Change> Visible[] = {
-    {"the other's miles",
-     [](Game& g, int seat, std::mt19937&) { g.players[1 - seat].miles += 25; }},
+    {"the other's miles", [](Game& g, int seat, Rng&) { g.players[1 - seat].miles += 25; }},
     {"the other's safeties",
-     [](Game& g, int seat, std::mt19937&) {
+     [](Game& g, int seat, Rng&) {
          PlayerRecord& p = g.players[1 - seat];
          p.setSafeties(p.safeties() ^ 1);
      }},
     {"the own battle pile",
-     [](Game& g, int seat, std::mt19937&) {
+     [](Game& g, int seat, Rng&) {
          PlayerRecord& p = g.players[seat];
          p.setBattle(p.battle() == BattleGo ? BattleStop : BattleGo);
      }},
-    {"the other's game score",
-     [](Game& g, int seat, std::mt19937&) { g.players[1 - seat].gameScore += 5; }},
-    {"the cards left", [](Game& g, int, std::mt19937&) { g.round.deckPos ^= 1; }},
+    {"the other's game score", [](Game& g, int seat, Rng&) { g.players[1 - seat].gameScore += 5; }},
+    {"the cards left", [](Game& g, int, Rng&) { g.round.deckPos ^= 1; }},
     {"the discard top",
-     [](Game& g, int, std::mt19937& rng) {
-         g.round.discardTop = otherCard(g.round.discardTop, rng);
-     }},
-    {"the status", [](Game& g, int, std::mt19937&) { g.status.number += 1; }},
-    {"whose turn", [](Game& g, int, std::mt19937&) { g.currentPlayer ^= 1; }},
+     [](Game& g, int, Rng& rng) { g.round.discardTop = otherCard(g.round.discardTop, rng); }},
+    {"the status", [](Game& g, int, Rng&) { g.status.number += 1; }},
+    {"whose turn", [](Game& g, int, Rng&) { g.currentPlayer ^= 1; }},
     {"the hand being over",
-     [](Game& g, int, std::mt19937&) { g.round.set(flag::handOver, !g.has(flag::handOver)); }},
+     [](Game& g, int, Rng&) { g.round.set(flag::handOver, !g.has(flag::handOver)); }},
 };
 
 class SeatViewRun : public ::testing::Test {
