@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
 #include <vector>
 
 namespace tarmigo::testing {
@@ -15,16 +14,12 @@ class MemoryStore : public Store {
     std::optional<std::vector<std::uint8_t>> bytes; // nothing: the copy is missing
     bool failWrites = false;                        // a failed write leaves the bytes as they were
     int writes = 0;                                 // attempts, failed ones included
-    // When set, every successful write appends name to it, so tests can see the order.
-    std::vector<std::string>* writeLog = nullptr;
-    std::string name;
 
     std::optional<std::vector<std::uint8_t>> read() override { return bytes; }
     bool write(std::span<const std::uint8_t> data) override {
         ++writes;
         if (failWrites) return false;
         bytes.emplace(data.begin(), data.end());
-        if (writeLog) writeLog->push_back(name);
         return true;
     }
     bool remove() override {
