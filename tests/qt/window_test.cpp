@@ -300,16 +300,12 @@ TEST_F(MainWindowTest, DuringTheComputersTurnTheWindowAnswersAndGameCommandsWait
 
 // Killed mid-slide, the program has already saved the turn and the next start restores it.
 TEST_F(MainWindowTest, AKillDuringASlideLosesNothing) {
-    const QString expected = folder.filePath("expected");
+    FileStore expected(folder.filePath("expected").toStdString());
     std::fflush(nullptr);
     const pid_t pid = ::fork();
     if (pid == 0) {
         startComputersTurn();
-        QFile out(expected);
-        const Bytes made = current();
-        if (!out.open(QIODevice::WriteOnly)) ::_exit(2);
-        out.write(reinterpret_cast<const char*>(made.data()), qint64(made.size()));
-        out.close();
+        expected.write(current());
         QTest::qWait(100); // a few frames into the turn
         if (window->host().presenting()) ::raise(SIGKILL);
         ::_exit(3);
@@ -317,13 +313,9 @@ TEST_F(MainWindowTest, AKillDuringASlideLosesNothing) {
     int status = 0;
     ASSERT_EQ(::waitpid(pid, &status, 0), pid);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
-    QFile in(expected);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
-    const QByteArray made = in.readAll();
-    const Bytes madeBytes(made.begin(), made.end());
-    EXPECT_EQ(stored(), madeBytes);
+    EXPECT_EQ(stored(), expected.read().value_or(Bytes{}));
     start(); // which writes back what it restored
-    EXPECT_EQ(stored(), madeBytes);
+    EXPECT_EQ(stored(), expected.read().value_or(Bytes{}));
 }
 
 TEST_F(MainWindowTest, TheZoomScalesBoardAndTapsAndIsKeptForTheNextStart) {
