@@ -45,7 +45,6 @@ class Presentation : public RecordingSurface {
     void ask(int stringId);
 
     bool empty() const { return steps_.empty(); }
-    std::size_t size() const { return steps_.size(); }
     const std::deque<Step>& steps() const { return steps_; }
     Step take();
     void clear() { steps_.clear(); }

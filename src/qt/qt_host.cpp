@@ -77,13 +77,6 @@ bool QtHost::presenting() const {
     return waiting_ || framePending_ || !game().presentation.empty();
 }
 
-void QtHost::whenIdle(std::function<void()> work) {
-    if (presenting())
-        deferred_.push_back(std::move(work));
-    else
-        work();
-}
-
 void QtHost::play() {
     if (presenting_) return;
     presenting_ = true;
@@ -256,10 +249,7 @@ void QtHost::invalidate(const Rect&, bool) {
 
 void QtHost::paintNow() {
     // Shown in its turn: the board as it is now, before the moves that follow it.
-    Presentation& queue = game().presentation;
-    if (queue.empty()) queue.startFrom(board_.surface().background());
-    queue.takeTextsFrom(&board_.surface()); // the board's texts in the window's language
-    paintWindow(game(), queue);
+    paintWindow(game(), *acquireTapSurface());
 }
 
 DrawingSurface* QtHost::acquireTapSurface() {

@@ -47,8 +47,6 @@ class QtHost : public ShellHost {
     // Plays the queued steps up to the next pause (a frame's wait, a dialog); at the
     // queue's end the board is repainted and the waiting commands run.
     void play();
-    // Runs work at once when no presentation is being played, else at its end.
-    void whenIdle(std::function<void()> work);
     // The board is about to be drawn afresh (a new zoom): the pictures still queued
     // are dropped, the rest of the presentation goes on.
     void skipPictures();
