@@ -1,73 +1,34 @@
 // The window at any size and from the keyboard: the fitting zoom, focus, titles and help.
 #include "app/commands.h"
-#include "app/shell.h"
 #include "game/strings.h"
-#include "qt/board_view.h"
-#include "qt/command_bar.h"
 #include "qt/help_page.h"
 #include "qt/help_window.h"
 #include "qt/kept_statistics.h"
-#include "qt/main_window.h"
-#include "qt/qt_host.h"
-#include "qt/settings_store.h"
 #include "qt/statistics_window.h"
 #include "qt/translation.h"
-
-#include <QtTest>
-#include <QtWidgets>
-
-#include <gtest/gtest.h>
+#include "qt/window_fixture.h"
 
 namespace tarmigo::testing {
 namespace {
 
 const QString ProgramFolder = QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path();
 
-class FitWindowTest : public ::testing::Test {
+class FitWindowTest : public WindowFixture {
   protected:
     void start() {
-        window = nullptr;
-        window = std::make_unique<MainWindow>(
-            WindowSetup{&fileStore, &secondStore, &preferences, nullptr, {}});
-        window->start();
-        window->show();
-        game().round.set(flag::animate, false);
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        QTest::qWait(40); // the queued work run
-    }
-    Session& game() { return window->shell().game(); }
-    BoardView& board() { return window->board(); }
-    CommandBar& bar() { return window->commandBar(); }
-    void key(int k, Qt::KeyboardModifiers modifiers = {}) {
-        QWidget* to = QApplication::activePopupWidget();
-        QTest::keyClick(to ? to : QApplication::focusWidget(), Qt::Key(k), modifiers);
-        QTest::qWait(40);
+        WindowFixture::start();
+        activate();
     }
     // Runs open, and act on the modal dialog it opens, once open (maybe inside a command).
     void throughDialog(const std::function<void()>& open,
                        const std::function<void(QWidget*)>& act) {
-        QTimer timer;
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
-                timer.stop();
-                act(modal);
-            }
-        });
-        timer.start(10);
+        onNextModal(act);
         open();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !timer.isActive(); }, 5000)) << "no dialog";
-        QTest::qWait(40);
+        settle();
     }
     void throughDialog(int id, const std::function<void(QWidget*)>& act) {
         throughDialog([&] { window->host().command(id); }, act);
     }
-
-    QTemporaryDir folder;
-    FileStore fileStore{folder.filePath("tarmigt").toStdString()};
-    SettingsStore secondStore{folder.filePath("second.ini")};
-    QSettings preferences{folder.filePath("desktop.ini"), QSettings::IniFormat};
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(FitWindowTest, TheBoardTakesTheLargestWholeZoomThatFitsCentredAndDialogsGrowWithItFrom3) {

@@ -1,29 +1,17 @@
-// The main window driven as a player would, off screen over stores in a temporary folder.
-#include "app/save_state.h"
-#include "app/shell.h"
-#include "app/store.h"
+// The main window driven as a player would: taps, keys, slides, commands, dialogs, kills.
 #include "app/taps.h"
 #include "game/strings.h"
 #include "game/version.h"
 #include "qt/about_window.h"
-#include "qt/board_view.h"
-#include "qt/command_bar.h"
 #include "qt/kept_statistics.h"
-#include "qt/main_window.h"
-#include "qt/qt_host.h"
 #include "qt/scores_window.h"
-#include "qt/settings_store.h"
 #include "qt/sound_player.h"
 #include "qt/statistics_window.h"
 #include "qt/translation.h"
 #include "qt/ui_scale.h"
+#include "qt/window_fixture.h"
 #include "support/notation.h"
 #include "support/test_host.h"
-
-#include <QtTest>
-#include <QtWidgets>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <functional>
@@ -33,117 +21,16 @@
 namespace tarmigo::testing {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-int waitingActions = 0; // onNextModal's actions still waiting for their dialog
-
-// Runs the window's queued work and lets the waiting actions work the dialogs it opened.
-void settle() {
-    for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
-    for (int i = 0; i < 1000 && waitingActions > 0; ++i) QTest::qWait(5);
-    for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
-}
-
-// Lets the presentation of the last tap play to its end (a few seconds at most).
-void finishPresentation(const QtHost& host) {
-    for (int i = 0; i < 5000 && host.presenting(); ++i) QTest::qWait(1);
-    settle();
-}
-
-// Calls act on the next open modal dialog but `skip` (a timer looks: it may open mid-tap).
-void onNextModal(std::function<void(QWidget*)> act, QWidget* skip = nullptr) {
-    auto* timer = new QTimer(qApp);
-    auto tries = std::make_shared<int>(0);
-    ++waitingActions;
-    QObject::connect(timer, &QTimer::timeout, timer, [=] {
-        QWidget* modal = QApplication::activeModalWidget();
-        const bool open = modal && modal != skip && modal->isVisible();
-        if (!open && ++*tries <= 500) return;
-        timer->stop();
-        timer->deleteLater();
-        --waitingActions;
-        if (open)
-            act(modal);
-        else
-            ADD_FAILURE() << "no dialog opened";
-    });
-    timer->start(10);
-}
-
-// Answers the next question box with `button`; a non-empty `text` is the question due.
-void answerNext(QMessageBox::StandardButton button, QString text = {}, QWidget* skip = nullptr) {
-    onNextModal(
-        [=](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
-            EXPECT_TRUE(text.isEmpty() || box->text() == text) << box->text().toStdString();
-            box->button(button)->click();
-        },
-        skip);
-}
-
-template <class T = QCheckBox> T* find(QWidget* parent, const char* name) {
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-class MainWindowTest : public ::testing::Test, public Sounds {
+class MainWindowTest : public WindowFixture, public Sounds {
   protected:
     void play(std::string_view name) override { played.emplace_back(name); }
-
-    // Starts the program: a new window over the same stores, as a new process would.
     void start(bool animate = false) {
-        window.reset();
-        window = std::make_unique<MainWindow>(
-            WindowSetup{&fileStore, &secondStore, &preferences, this, [this] { ++helpOpened; }});
-        window->start();
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        game().round.set(flag::animate, animate);
-        settle();
+        WindowFixture::start(animate, this, [this] { ++helpOpened; });
     }
-    void activate() {
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
+    bool undoEnabled() { return bar().action(command::Undo)->isEnabled(); }
 
-    Session& game() { return window->shell().game(); }
-    BoardView& board() { return window->board(); }
-
-    // The widget position of a board pixel's centre.
-    QPoint at(int x, int y) {
-        const QRectF area = board().boardArea();
-        const double scale = area.width() / 240;
-        return QPoint(int(area.left() + (x + 0.5) * scale), int(area.top() + (y + 0.5) * scale));
-    }
-    QPoint slot(int s) { return at(23 * s - 9, game().layout.handY + 18); }
-    void clickSlot(int s) {
-        QTest::mouseClick(&board(), Qt::LeftButton, {}, slot(s));
-        settle();
-    }
-    void key(int k, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(window.get(), Qt::Key(k), modifiers);
-        settle();
-    }
-    void command(int id) {
-        window->host().command(id);
-        settle();
-    }
-    bool undoEnabled() { return window->commandBar().action(command::Undo)->isEnabled(); }
-    Bytes stored() { return fileStore.read().value_or(Bytes{}); }
-    Bytes current() {
-        buildSaveRecord(game());
-        return Bytes(game().recordBuffer.begin(), game().recordBuffer.end());
-    }
-
-    QTemporaryDir folder;
-    FileStore fileStore{folder.filePath("tarmigt").toStdString()};
-    SettingsStore secondStore{folder.filePath("second.ini")};
-    QSettings preferences{folder.filePath("desktop.ini"), QSettings::IniFormat};
     std::vector<std::string> played; // the sounds
     int helpOpened = 0;
-    std::unique_ptr<MainWindow> window;
 
     void startComputersTurn();
 };
