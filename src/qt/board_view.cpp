@@ -80,11 +80,19 @@ QPoint BoardView::toBoard(QPointF position) const {
             toBoardCoordinate(position.y() - area.top(), scale)};
 }
 
-void BoardView::paintEvent(QPaintEvent*) {
+void BoardView::repaintBoardPixels(const QRect& box) {
+    const QRectF area = boardArea();
+    const double scale = area.width() / BoardWidth;
+    repaint(QRectF(area.left() + box.left() * scale, area.top() + box.top() * scale,
+                   box.width() * scale, box.height() * scale)
+                .toAlignedRect());
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRectF area = boardArea();
     const QImage& image = surface().image();
-    if (area != QRectF(rect())) paintSurround(painter, area, image);
+    if (!area.contains(event->rect())) paintSurround(painter, area, image);
     // Whole-number enlargements keep every pixel square; only a squeezed board is smoothed.
     const qreal density = devicePixelRatioF();
     const bool exact = std::abs(area.width() * density - image.width()) < 0.5;
@@ -93,8 +101,11 @@ void BoardView::paintEvent(QPaintEvent*) {
         // In bands of rows: Qt converts the image's three-byte pixels on the way, and
         // hands a larger area to worker threads that it starts for this alone. (Not
         // on a scaled screen, where the bands' edges might not meet exactly.)
+        // Only the bands the event asks for: a slide's frame changes two cards' boxes.
+        const QRect asked = event->rect().translated(-area.topLeft().toPoint());
         for (int y = 0; y < image.height(); y += PaintBand) {
             const int rows = std::min(PaintBand, image.height() - y);
+            if (y >= asked.bottom() + 1 || y + rows <= asked.top()) continue;
             painter.drawImage(QRectF(area.left(), area.top() + y, area.width(), rows), image,
                               QRectF(0, y, image.width(), rows));
         }

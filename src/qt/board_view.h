@@ -29,6 +29,8 @@ class BoardView : public QWidget {
 
     // Where the board is shown in the widget.
     QRectF boardArea() const;
+    // Shows at once what changed in a box of board pixels, and nothing else.
+    void repaintBoardPixels(const QRect& box);
     // A widget position in board pixels: rounded down, kept within 16 bits.
     QPoint toBoard(QPointF position) const;
 

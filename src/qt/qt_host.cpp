@@ -84,10 +84,14 @@ void QtHost::play() {
     while (!waiting_ && !framePending_ && !queue.empty()) {
         const Step step = queue.take();
         switch (step.kind) {
-        case Step::Kind::Draw: applyDraw(step.op, board_.surface()); break;
+        case Step::Kind::Draw:
+            applyDraw(step.op, board_.surface());
+            noteChange(step.op);
+            break;
         case Step::Kind::Frame:
             // Shown now; the next step waits for the timer's next beat.
-            board_.repaint();
+            board_.repaintBoardPixels(changed_);
+            changed_ = QRect();
             framePending_ = true;
             if (!frame_.isActive() || frame_.interval() != step.delayMs) frame_.start(step.delayMs);
             break;
@@ -106,6 +110,18 @@ void QtHost::play() {
     presenting_ = false;
     if (!framePending_) frame_.stop();
     if (!presenting()) idle();
+}
+
+void QtHost::noteChange(const DrawOp& op) {
+    const Rect& r = op.rect;
+    switch (op.kind) {
+    case DrawOp::Kind::Background: return;
+    case DrawOp::Kind::Save: saved_ = QSize(op.width(), op.height()); return;
+    case DrawOp::Kind::Restore: changed_ |= QRect(QPoint(r.left, r.top), saved_); return;
+    default: // with a pixel around it, for an outline's edge
+        changed_ |= QRect(r.left, r.top, r.right - r.left, r.bottom - r.top).adjusted(-1, -1, 1, 1);
+        return;
+    }
 }
 
 void QtHost::idle() {

@@ -10,8 +10,10 @@
 // dropped, as a card may no longer be where it was aimed; the commands that change
 // the game (New, Options, Undo, Scores) wait for the presentation's end.
 #include "app/shell_host.h"
+#include "board/recording_surface.h"
 
 #include <QObject>
+#include <QRect>
 #include <QTimer>
 
 #include <chrono>
@@ -93,6 +95,8 @@ class QtHost : public ShellHost {
     QWidget* dialogParent() const;
     template <class Dialog> void open(Dialog* dialog, std::function<void(int)> closed);
     void idle();
+    // Adds the board pixels a drawing call changes to those the next frame shows.
+    void noteChange(const DrawOp& op);
 
     QWidget& window_;
     BoardView& board_;
@@ -105,6 +109,8 @@ class QtHost : public ShellHost {
 
     QTimer frame_;              // the pace of a slide's frames
     bool framePending_ = false; // a frame is shown and waits for its beat
+    QRect changed_;             // the board pixels drawn since the last frame was shown
+    QSize saved_;               // the size of the block last saved, which a restore puts back
     bool waiting_ = false;      // a step's dialog is open
     bool inStep_ = false;       // a step is being played, so its end must not recurse
     bool presenting_ = false;   // inside present(), which must not be entered twice
