@@ -112,8 +112,8 @@ void Shell::newGameOrHand(int players) {
             // The forfeited game counts as won by the opponent, in the mode being played.
             Session& g = game_;
             const int winner = g.playerCount == 1 ? 1 : 1 - g.currentPlayer;
+            host_.gameForfeited(g, winner); // the game as it was given up
             ++g.players[winner].gamesWon(g.playerCount);
-            host_.gameForfeited(g, winner);
             beginHand(g, players, GameScores::Reset);
             handled();
         });

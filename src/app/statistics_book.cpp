@@ -30,6 +30,27 @@ class NumberReader {
     bool first_ = true;
 };
 
+// What tells a game given up from the game after it, even one dealt alike: the deal,
+// and the game scores and games won of both players.
+std::string gameOf(const Game& g) {
+    std::ostringstream out;
+    out << dealOf(g);
+    for (const PlayerRecord& p : g.players)
+        out << ' ' << p.gameScore << ' ' << p.gamesWon(g.playerCount);
+    return out.str();
+}
+
+// " OPPONENT FIGURES..." at the reader, to the end of the text.
+std::optional<std::pair<Opponent, Figures>> readBefore(NumberReader& read, std::string_view text) {
+    unsigned opponent = 0;
+    if (!read.next(opponent) || opponent >= OpponentCount || read.done() || *read.at() != ' ')
+        return std::nullopt;
+    const std::optional<Figures> figures =
+        figuresFromText(text.substr(std::size_t(read.at() + 1 - text.data())));
+    if (!figures) return std::nullopt;
+    return std::pair(Opponent(opponent), *figures);
+}
+
 } // namespace
 
 std::uint64_t dealOf(const Game& g) {
@@ -88,13 +109,8 @@ std::optional<StatisticsBook::LastHand> StatisticsBook::lastHandFromText(std::st
         return std::nullopt;
     m.deckPos = std::uint8_t(deckPos);
     if (read.done()) return last;
-    unsigned opponent = 0;
-    if (!read.next(opponent) || opponent >= OpponentCount || read.done() || *read.at() != ' ')
-        return std::nullopt;
-    const std::optional<Figures> before =
-        figuresFromText(text.substr(std::size_t(read.at() + 1 - text.data())));
-    if (!before) return std::nullopt;
-    last.before.emplace(Opponent(opponent), *before);
+    last.before = readBefore(read, text);
+    if (!last.before) return std::nullopt;
     return last;
 }
 
@@ -114,8 +130,11 @@ void StatisticsBook::countFinishedHand(const Game& g, bool expertChosen) {
     Figures after = before;
     countHand(after, g);
     // The figures and the mark in one write, so that a kill keeps both or neither.
+    // A hand of the game after a forfeit has ended: that game was saved, the forfeit stands.
     store_->write({{keyOf(o), figuresText(after)},
-                   {LastHandKey, lastHandText({*mark, std::pair(o, before)})}});
+                   {LastHandKey, lastHandText({*mark, std::pair(o, before)})},
+                   {ForfeitKey, std::nullopt},
+                   {ForfeitLastHandKey, std::nullopt}});
 }
 
 void StatisticsBook::takeBackHand() {
@@ -127,6 +146,7 @@ void StatisticsBook::takeBackHand() {
 }
 
 void StatisticsBook::settle(const Game& g, bool expertChosen) {
+    settleForfeit(g);
     if (handOver(g)) {
         countFinishedHand(g, expertChosen);
         return;
@@ -140,12 +160,34 @@ void StatisticsBook::settle(const Game& g, bool expertChosen) {
 void StatisticsBook::countForfeit(const Game& g, bool expertChosen, int creditedSeat) {
     if (!store_) return;
     const Opponent o = opponentOf(g, expertChosen);
-    Figures f = figures(o);
+    const Figures before = figures(o);
+    Figures f = before;
     tarmigo::countForfeit(f, creditedSeat);
-    StatisticsStore::Lines lines{{keyOf(o), figuresText(f)}};
+    // With the figures, what puts them back if the next start restores this game.
+    StatisticsStore::Lines lines{
+        {keyOf(o), figuresText(f)},
+        {ForfeitKey, gameOf(g) + ' ' + std::to_string(int(o)) + ' ' + figuresText(before)},
+        {ForfeitLastHandKey, store_->read(LastHandKey)}};
     // The forfeit cannot be undone: the figures before the last hand are dropped.
     if (const std::optional<LastHand> last = lastHand(); last && last->before)
         lines.emplace_back(LastHandKey, lastHandText({last->mark, std::nullopt}));
+    store_->write(lines);
+}
+
+void StatisticsBook::settleForfeit(const Game& g) {
+    const std::optional<std::string> text = store_ ? store_->read(ForfeitKey) : std::nullopt;
+    if (!text) return;
+    StatisticsStore::Lines lines{{ForfeitKey, std::nullopt}, {ForfeitLastHandKey, std::nullopt}};
+    const std::string game = gameOf(g);
+    if (text->starts_with(game + ' ')) {
+        // Killed before the next game was saved: the game was never given up.
+        const std::string_view rest = std::string_view(*text).substr(game.size() + 1);
+        NumberReader read(rest);
+        if (const auto before = readBefore(read, rest)) {
+            lines.emplace_back(keyOf(before->first), figuresText(before->second));
+            lines.emplace_back(LastHandKey, store_->read(ForfeitLastHandKey));
+        }
+    }
     store_->write(lines);
 }
 
@@ -153,6 +195,8 @@ void StatisticsBook::reset() {
     if (!store_) return;
     StatisticsStore::Lines lines;
     for (int o = 0; o < OpponentCount; ++o) lines.emplace_back(keyOf(Opponent(o)), std::nullopt);
+    lines.emplace_back(ForfeitKey, std::nullopt);
+    lines.emplace_back(ForfeitLastHandKey, std::nullopt);
     if (const std::optional<LastHand> last = lastHand(); last && last->before)
         lines.emplace_back(LastHandKey, lastHandText({last->mark, std::nullopt}));
     store_->write(lines);

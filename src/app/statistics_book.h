@@ -53,6 +53,11 @@ class StatisticsBook {
     // it changed as they were before it, for an undo).
     static const char* keyOf(Opponent o);
     static constexpr const char* LastHandKey = "lastHand";
+    // The game given up last, until the next start has seen which game was saved: its
+    // deal, game scores and games won, and the figures the forfeit changed as they were
+    // ("forfeit"), with the mark of the last hand as it was ("forfeitLastHand").
+    static constexpr const char* ForfeitKey = "forfeit";
+    static constexpr const char* ForfeitLastHandKey = "forfeitLastHand";
 
     // Null keeps nothing and shows no games.
     explicit StatisticsBook(StatisticsStore* store) : store_(store) {}
@@ -66,10 +71,14 @@ class StatisticsBook {
     // Puts the figures back as they were before the last hand counted, when an undo
     // reopens that hand; it is counted again when it ends again.
     void takeBackHand();
-    // At start-up, once the saved game is restored: a finished hand not yet counted
-    // is counted now, and a hand counted but reopened by an undo is taken back.
+    // At start-up, once the saved game is restored: a forfeit whose new game was never
+    // saved is taken back (the game given up is the one restored), a finished hand not
+    // yet counted is counted now, and a hand counted but reopened by an undo is taken
+    // back.
     void settle(const Game& g, bool expertChosen);
 
+    // Counts g as given up; call it before the games it won are counted in g and the
+    // game that follows is saved.
     void countForfeit(const Game& g, bool expertChosen, int creditedSeat);
     // Forgets every figure; the mark stays, so the hand on the table is not counted
     // again.
@@ -83,6 +92,8 @@ class StatisticsBook {
         std::optional<std::pair<Opponent, Figures>> before;
     };
     std::optional<LastHand> lastHand() const;
+    // Takes a forfeit back when g is the game it gave up; forgets it in any case.
+    void settleForfeit(const Game& g);
     static std::string lastHandText(const LastHand& last);
     static std::optional<LastHand> lastHandFromText(std::string_view text);
 

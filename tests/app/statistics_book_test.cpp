@@ -84,6 +84,42 @@ TEST(StatisticsBook, AHandIsCountedOnceWhereverTheRunWasKilled) {
     }
 }
 
+// A forfeit is written before the next game is saved: a start that restores the game
+// given up takes it back, with the undo of the hand counted before it.
+TEST(StatisticsBook, AForfeitCountsOnceWhereverTheRunWasKilled) {
+    struct Row {
+        const char* when;
+        const char* restored; // the game the next start restores, and its deal
+        int deal;
+        std::uint32_t games;
+    };
+    const Row rows[] = {
+        {"after the statistics, before the next game was saved", NextHand, 1, 0},
+        {"after both writes", Reopened, 2, 1},
+        {"after both writes, the next game dealt alike", "game=1100 | game=300 won=1 | deck=20", 1,
+         1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.when);
+        MemoryStatistics store;
+        {
+            StatisticsBook book(&store);
+            book.countFinishedHand(Restored(Finished, 0).g, false);
+            book.countForfeit(Restored(NextHand, 1).g, false, 1);
+        }
+        for (int start = 0; start < 2; ++start) { // a second start changes nothing
+            StatisticsBook book(&store);
+            book.settle(Restored(row.restored, row.deal).g, false);
+            EXPECT_EQ(book.figures(Opponent::Hard).games, row.games);
+            EXPECT_EQ(store.lines.size(), 2u); // the figures and the last hand
+        }
+        // Taken back, the forfeit leaves the hand before it open to an undo.
+        StatisticsBook book(&store);
+        book.takeBackHand();
+        EXPECT_EQ(hands(book), row.games);
+    }
+}
+
 TEST(StatisticsBook, AnUndoTakesTheHandBackAndItCountsAgainWhenItEndsAgain) {
     MemoryStatistics store;
     StatisticsBook book(&store);
