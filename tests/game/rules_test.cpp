@@ -147,6 +147,9 @@ const MoveRow Moves[] = {
     // Targets that are no pile do nothing.
     {"go hand=f", "lay 1 on 0; lay 1 on 18; lay 1 on 19; lay 1 on 20", MoveResult::TurnStays,
      "go sel=1 hand=f"},
+    // Each player's End of Limit goes to that player's own speed pile.
+    {"limit hand=o", "play 1", MoveResult::TurnPasses, "ended draw=1 | | seen=o"},
+    {"| limit hand=o | turn=1", "play 1", MoveResult::TurnPasses, "| ended draw=1 | turn=1 seen=o"},
     // A refused move changes nothing: what follows is the turn layer's to decide.
     {"hand=l | | sounds", "play 1", MoveResult::Refused, "sel=1 hand=l"},
     // A safety of the computer's, with its sound, is not counted as seen.
@@ -209,9 +212,13 @@ TEST(Rules, EachMoveChangesThePositionSo) {
             for (std::size_t i = 2; i < w.size(); ++i)
                 if (w[i] == "yes" || w[i] == "no") pos.noticed.answers.push_back(w[i] == "yes");
             const int slot = w.size() > 1 ? numberOf(move, w[1]) : 0;
-            if (w[0] == "play")
+            if (w[0] == "play") {
+                // The card leaves the hand for the pile it goes to.
+                const int to = autoTarget(pos.g, pos.own().slot(slot));
+                pos.noticed.leftFor = 0;
                 result = pos.play(slot);
-            else if (w[0] == "discard")
+                EXPECT_TRUE(!pos.noticed.leftFor || pos.noticed.leftFor == to) << move;
+            } else if (w[0] == "discard")
                 result = pos.discard(slot);
             else if (w[0] == "lay")
                 result = pos.playOn(slot, numberOf(move, w.at(3)));

@@ -51,7 +51,9 @@ class NoticedEvents : public GameEvents {
     std::string effects;
     std::deque<bool> answers;
     std::function<void()> onScores;
+    int leftFor = 0; // the pile the last card that left a hand went to
 
+    void cardLeavesHand(Game&, int target, int) override { leftFor = target; }
     void sound(Game& g, Sound s) override {
         if (g.has(flag::playSounds)) note(soundName(s));
     }
