@@ -13,12 +13,14 @@ using namespace tarmigo::testing;
 namespace {
 
 // The steps that are not drawing calls, as words ("frames*34 undo+ WVH ..."), each frame
-// checked to wait the Options' pause.
+// checked to wait the Options' pause and to show something drawn since the last.
 std::string shown(const Presentation& queue, int pause) {
     std::string out;
     int frames = 0;
+    bool drawn = false;
     for (const Step& s : queue.steps()) {
-        EXPECT_TRUE(s.kind != Step::Kind::Frame || s.delayMs == pause);
+        EXPECT_TRUE(s.kind != Step::Kind::Frame || (s.delayMs == pause && drawn));
+        drawn = s.kind == Step::Kind::Draw || (drawn && s.kind != Step::Kind::Frame);
         frames += s.kind == Step::Kind::Frame;
         if (s.isPicture()) continue;
         if (frames > 0) out += "frames*" + std::to_string(frames) + ' ';
