@@ -2,9 +2,14 @@
 // that the game takes, for the tests and for people trying a connection.
 //
 //   tarmigo-peer host [--port N] [--bind ADDRESS] [--code CODE] [--games N] [--seed S]
-//                     [--log FILE] [--data-dir DIR] [--new] [--wait SECONDS]
+//                     [--log FILE] [--data-dir DIR] [--new] [--wait SECONDS] [--pace MS]
 //   tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--log FILE]
-//                     [--wait SECONDS]
+//                     [--wait SECONDS] [--pace MS]
+//
+// --pace waits that long before each of its own inputs, for people watching (and for
+// the tests that stop a program in the middle of a hand). The host keeps its game in
+// --data-dir (by default $XDG_DATA_HOME/tarmigo-peer): started again, it resumes it with
+// its code unless --new is given.
 //
 // The host prints "listening PORT CODE" first; each side prints "game over SCORE1 SCORE2"
 // at the end of every game. Exit status: 0 the games were played, 1 the port could not
@@ -41,8 +46,9 @@ namespace {
 constexpr const char* Usage =
     "usage: tarmigo-peer host [--port N] [--bind ADDRESS] [--code CODE] [--games N] [--seed S]\n"
     "                         [--log FILE] [--data-dir DIR] [--new] [--wait SECONDS]\n"
+    "                         [--pace MS]\n"
     "       tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--log FILE]\n"
-    "                         [--wait SECONDS]\n";
+    "                         [--wait SECONDS] [--pace MS]\n";
 
 enum Exit {
     Done = 0,
@@ -67,6 +73,7 @@ struct Options {
     std::string dataDir;
     bool fresh = false;
     long waitSeconds = 60;
+    int paceMs = 0;
 };
 
 [[noreturn]] void failWith(int status, const std::string& message) {
@@ -129,6 +136,8 @@ Options parse(const std::vector<std::string_view>& args) {
             o.waitSeconds = number<long>(a, v, 1, 86'400);
         else if (a == "--new" && o.host)
             o.fresh = true;
+        else if (a == "--pace")
+            o.paceMs = number<int>(a, v, 0, 10'000);
         else
             failWith(BadArgument, "unknown option '" + std::string(a) + "'");
         if (!flag) ++i;
@@ -280,7 +289,7 @@ int host(const Options& o) {
         wasOver = v.gameOver;
         if (!acting) {
             acting = true;
-            QTimer::singleShot(0, act);
+            QTimer::singleShot(o.paceMs, act);
         }
     };
 
@@ -340,7 +349,7 @@ int join(const Options& o) {
                 wasOver = v.gameOver;
                 if (!acting) {
                     acting = true;
-                    QTimer::singleShot(0, act);
+                    QTimer::singleShot(o.paceMs, act);
                 }
                 break;
             }
