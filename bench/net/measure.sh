@@ -4,7 +4,8 @@
 #            and the bytes of a game each way
 #   load     a game goes on while 10000 connections with wrong codes or malformed
 #            frames come at the host; its memory before and after
-#   drops    N games, each with the guest killed at a random point and started again;
+#   drops    N games, each with the guest killed after a random number of messages
+#            (10 to 109) and started again;
 #            every one must resume and end alike on both sides
 # Usage: bench/net/measure.sh PEER [latency GAMES | load CONNECTIONS | drops N]
 set -u
@@ -44,13 +45,19 @@ drops)
   resumed=0
   for n in $(seq "$3"); do
     rm -rf "$work/data"
-    start_host --games 1 --seed "$n" --pace 1
-    "$peer" join "127.0.0.1:$port" --code "$code" --seed "$n" --pace 1 >/dev/null 2>&1 &
+    start_host --games 1 --seed "$n" --pace 3
+    rm -f "$work/first.log"
+    "$peer" join "127.0.0.1:$port" --code "$code" --seed "$n" --pace 3 --log "$work/first.log" \
+      >/dev/null 2>&1 &
     guest=$!
-    sleep "0.$((RANDOM % 9 + 1))"
-    kill -9 $guest 2>/dev/null
+    # Killed once it has received a random number of messages, before the game's end.
+    at=$((RANDOM % 100 + 10))
+    while kill -0 $guest 2>/dev/null && [ "$(cat "$work/first.log" 2>/dev/null | wc -l)" -lt $at ]; do
+      sleep 0.01
+    done
+    kill -9 $guest 2>/dev/null || echo "game $n ended before its drop"
     wait $guest 2>/dev/null
-    "$peer" join "127.0.0.1:$port" --code "$code" --seed "$n" >"$work/guest.out" 2>&1
+    "$peer" join "127.0.0.1:$port" --code "$code" --seed "$n" --wait 10 >"$work/guest.out" 2>&1
     wait $host_pid
     if [ "$(grep '^game over' "$work/host.out")" = "$(grep '^game over' "$work/guest.out")" ] &&
        grep -q '^game over' "$work/guest.out"; then
