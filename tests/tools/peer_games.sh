@@ -1,6 +1,7 @@
 #!/bin/bash
 # tarmigo-peer as two programs over the loopback address.
-#   peer_games.sh PEER games N      N whole games; both sides print the same results
+#   peer_games.sh PEER games N [HOSTARG GUESTARG]
+#                                   N whole games; both sides print the same results
 #   peer_games.sh PEER killguest    the guest killed mid-hand and started again
 #   peer_games.sh PEER killhost     the host killed mid-hand and started again
 #   peer_games.sh PEER refused      a wrong code, a bad argument, a host that is away
@@ -34,8 +35,8 @@ wait_lines() {
 
 case $mode in
 games)
-  start_host --games "$3"
-  "$peer" join "127.0.0.1:$port" --code "$code" --games "$3" --seed 12 \
+  start_host --games "$3" ${4:+--level "$4"}
+  "$peer" join "127.0.0.1:$port" --code "$code" --games "$3" --seed 12 ${5:+--level "$5"} \
     >"$work/guest.out" 2>"$work/guest.err" || fail "the guest exited with $?"
   wait $host_pid || fail "the host exited with $?"
   [ "$(results "$work/host.out" | wc -l)" -eq "$3" ] || fail "the host did not play $3 games"

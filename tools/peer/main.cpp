@@ -1,10 +1,12 @@
 // tarmigo-peer: hosts or joins a network game without a window, playing random inputs
-// that the game takes, for the tests and for people trying a connection.
+// that the game takes (or, with --level, by the computer's rules), for the tests and for
+// people trying a connection.
 //
 //   tarmigo-peer host [--port N] [--bind ADDRESS] [--code CODE] [--games N] [--seed S]
-//                     [--log FILE] [--data-dir DIR] [--new] [--wait SECONDS] [--pace MS]
-//   tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--log FILE]
-//                     [--wait SECONDS] [--pace MS] [--stats]
+//                     [--level easy|hard] [--log FILE] [--data-dir DIR] [--new]
+//                     [--wait SECONDS] [--pace MS]
+//   tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--level easy|hard]
+//                     [--log FILE] [--wait SECONDS] [--pace MS] [--stats]
 //   tarmigo-peer flood HOST:PORT [--connections N]
 //
 // --stats has the guest print, at its end, the time from each input it sent to the first
@@ -26,6 +28,7 @@
 #include "app/store.h"
 #include "game/targets.h"
 #include "game/version.h"
+#include "level_play.h"
 #include "net/address.h"
 #include "net/autoplay.h"
 #include "net/join_code.h"
@@ -56,10 +59,10 @@ namespace {
 
 constexpr const char* Usage =
     "usage: tarmigo-peer host [--port N] [--bind ADDRESS] [--code CODE] [--games N] [--seed S]\n"
-    "                         [--log FILE] [--data-dir DIR] [--new] [--wait SECONDS]\n"
-    "                         [--pace MS]\n"
-    "       tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--log FILE]\n"
-    "                         [--wait SECONDS] [--pace MS] [--stats]\n"
+    "                         [--level easy|hard] [--log FILE] [--data-dir DIR] [--new]\n"
+    "                         [--wait SECONDS] [--pace MS]\n"
+    "       tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--level easy|hard]\n"
+    "                         [--log FILE] [--wait SECONDS] [--pace MS] [--stats]\n"
     "       tarmigo-peer flood HOST:PORT [--connections N]\n";
 
 enum Exit {
@@ -77,7 +80,8 @@ struct Options {
     bool flood = false;
     bool stats = false;
     long connections = 10'000;
-    std::string address; // join: HOST:PORT
+    std::optional<Level> level; // nothing: random inputs
+    std::string address;        // join: HOST:PORT
     int port = DefaultNetworkPort;
     std::string bind;
     std::string code;
@@ -141,7 +145,14 @@ Options parse(const std::vector<std::string_view>& args) {
             o.stats = true;
         else if (a == "--connections" && o.flood)
             o.connections = number<long>(a, v, 1, 1'000'000);
-        else if (a == "--code")
+        else if (a == "--level" && !o.flood) {
+            if (v == "easy")
+                o.level = Level::Easy;
+            else if (v == "hard")
+                o.level = Level::Hard;
+            else
+                failWith(BadArgument, "--level takes easy or hard, not '" + std::string(v) + "'");
+        } else if (a == "--code")
             o.code = std::string(v);
         else if (a == "--games")
             o.games = number<long>(a, v, 1, 1'000'000);
@@ -252,6 +263,8 @@ int host(const Options& o) {
     Log log(o.log);
     game.link().heard = [&log](const net::Message& m) { log(m); };
 
+    std::optional<peer::LevelPlayer> level;
+    if (o.level) level.emplace(*o.level);
     auto transport = makeTransports()->host();
     long played = 0;
     bool wasOver = viewFor(game.game(), 0).gameOver;
@@ -268,7 +281,8 @@ int host(const Options& o) {
         const SeatView v = viewFor(game.game(), 0);
         if (v.handOver && !v.gameOver) {
             game.tapPlace(target::StatusLine); // deals the next hand
-        } else if (const auto input = net::randomInput(v, dice)) {
+        } else if (const auto input =
+                       level ? level->next(game.game(), 0, dice) : net::randomInput(v, dice)) {
             if (input->kind == net::Input::Kind::Extension)
                 game.answer(input->value != 0);
             else
@@ -355,6 +369,8 @@ int join(const Options& o) {
     net::GuestSession session(o.code);
     Log log(o.log);
     net::Dice dice(o.seed);
+    std::optional<peer::LevelPlayer> level;
+    if (o.level) level.emplace(*o.level);
     auto transport = makeTransports()->guest();
     long played = 0;
     bool wasOver = false;
@@ -387,7 +403,8 @@ int join(const Options& o) {
     const auto act = [&] {
         acting = false;
         if (!session.admitted() || !session.view() || done) return;
-        if (const auto input = net::randomInput(*session.view(), dice)) {
+        if (const auto input = level ? level->next(*session.view(), dice)
+                                     : net::randomInput(*session.view(), dice)) {
             session.send(*input);
             bytesOut += net::encode(*input).size();
             if (!asked) asked = std::chrono::steady_clock::now();
