@@ -39,6 +39,7 @@ void HostSession::opened(ConnectionId c, const std::string& address, std::int64_
     }
     Peer& p = peers_[c];
     p.address = address;
+    p.opened = now;
     p.lastHeard = now;
     sendTo(c, ours_);
 }
@@ -142,7 +143,8 @@ void HostSession::tick(std::int64_t now) {
     now_ = now;
     std::vector<ConnectionId> silent;
     for (auto& [c, p] : peers_) {
-        if (now - p.lastHeard >= DropMs)
+        const bool joined = p.order.stage() == Order::Stage::Playing;
+        if (now - p.lastHeard >= DropMs || (!joined && now - p.opened >= JoinMs))
             silent.push_back(c);
         else if (now - p.lastSent >= KeepAliveMs)
             sendTo(c, KeepAlive{});

@@ -6,9 +6,10 @@
 // view and steps. Every connection says hello, then joins with the code; a wrong code is
 // refused and counted against its address (net/lockout.h), a right one admits the guest
 // and replaces any guest connection still open (the same player coming back). A peer
-// silent for DropMs is dropped; a keep-alive goes out after KeepAliveMs without sending.
-// A malformed, oversized, unknown or out-of-order message closes its connection with an
-// error message and a one-line reason, and touches nothing else.
+// silent for DropMs, or not joined after JoinMs, is dropped; a keep-alive goes out after
+// KeepAliveMs without sending. A malformed, oversized, unknown or out-of-order message
+// closes its connection with an error message and a one-line reason, and touches nothing
+// else.
 #include "net/lockout.h"
 #include "net/messages.h"
 #include "net/order.h"
@@ -30,8 +31,10 @@ using ConnectionId = std::uint64_t;
 inline constexpr std::int64_t KeepAliveMs = 3'000;
 inline constexpr std::int64_t DropMs = 15'000;
 // Connections that have not joined yet, beyond which a new one is closed at once, so
-// that a flood of connections cannot make the host grow.
+// that a flood of connections cannot make the host grow; and the time a connection has
+// to join, so that a few silent ones cannot keep the guest out for long.
 inline constexpr std::size_t MaxWaiting = 32;
+inline constexpr std::int64_t JoinMs = 5'000;
 
 // Bytes for one connection, and whether to close it once they are written.
 struct Outgoing {
@@ -104,6 +107,7 @@ class HostSession : public HostEndpoint {
         std::string address;
         StreamDecoder decoder{};
         Order order{Side::Host};
+        std::int64_t opened = 0;
         std::int64_t lastHeard = 0;
         std::int64_t lastSent = 0;
     };

@@ -297,6 +297,12 @@ TEST(NetworkGame, SilenceDropsAndKeepAlivesKeepTheLine) {
     EXPECT_TRUE(m.host.paused());
     EXPECT_TRUE(m.noticed(NetworkNotice::Kind::GuestDropped));
     EXPECT_TRUE(m.saw(GuestEvent::Kind::Dropped, "silent"));
+    // A connection that does not join within 5 s is let go.
+    m.host.opened(50, "192.0.2.9", m.now);
+    m.host.tick(m.now + 4'999);
+    EXPECT_EQ(m.host.link().connections(), 1u);
+    m.host.tick(m.now + 5'000);
+    EXPECT_EQ(m.host.link().connections(), 0u);
 }
 
 TEST(NetworkGame, TheGuestLeavingIsToldApartFromADrop) {
