@@ -10,6 +10,7 @@
 // dropped, as a card may no longer be where it was aimed; the commands that change
 // the game (New, Options, Undo, Scores) wait for the presentation's end.
 #include "app/shell_host.h"
+#include "qt/move_list.h"
 
 #include <QObject>
 #include <QTimer>
@@ -72,6 +73,7 @@ class QtHost : public ShellHost {
     // ShellHost
     void playSound(Sound sound) override;
     void enableUndoButton(bool enabled) override;
+    void say(const Sentence& sentence) override;
     void askYesNo(int stringId, std::function<void(bool)> answered) override;
     void openScoresDialog(std::function<void(int)> closed) override;
     void openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) override;
@@ -83,6 +85,14 @@ class QtHost : public ShellHost {
     void handTakenBack() override;
     bool expertKept() override;
     void keepExpert(bool expert) override;
+
+    // The sentences of the hand in progress, and whom to tell of a new one.
+    const MoveLog& moves() const { return moves_; }
+    std::function<void(const QString&)> onSaid;
+    // Sentences are heard only once the window is up: a start's deal is not news.
+    void setSpeaking(bool speaking) { speaking_ = speaking; }
+    // A sentence in the player's language.
+    static QString shownSentence(const Sentence& sentence);
 
     // The desktop's own settings, where the Expert choice is kept; null keeps nothing.
     void setPreferences(QSettings* preferences) { preferences_ = preferences; }
@@ -111,6 +121,8 @@ class QtHost : public ShellHost {
     bool idleQueued_ = false;   // a repaint is queued for the event loop
     bool repaintPending_ = false;
     std::deque<std::function<void()>> deferred_;
+    MoveLog moves_;
+    bool speaking_ = false;
 };
 
 } // namespace tarmigo

@@ -359,9 +359,9 @@ TEST_F(MainWindowTest, TheMenusAreMadeWhenFirstOpenedWithEveryEntry) {
         entries << (action->isSeparator() ? QStringLiteral("-")
                     : action->menu()      ? action->menu()->objectName()
                                           : action->objectName());
-    ASSERT_EQ(entries.size(), 10);
-    EXPECT_EQ(entries.mid(3), QStringList({"statistics", "-", "languageMenu", "zoomMenu",
-                                           "fullScreen", "-", "quit"}));
+    ASSERT_EQ(entries.size(), 12);
+    EXPECT_EQ(entries.mid(3), QStringList({"statistics", "moves", "hint", "-", "languageMenu",
+                                           "zoomMenu", "fullScreen", "-", "quit"}));
     const auto* zoom = view->findChild<QMenu*>(QStringLiteral("zoomMenu"));
     ASSERT_NE(zoom, nullptr);
     EXPECT_EQ(zoom->actions().size(), 3 + zoomChoices.size());
