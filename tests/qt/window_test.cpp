@@ -446,9 +446,11 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
 
     setPosition(game(), "miles=75 game=700 | safe=uvwx | over winner=1");
     onNextModal([](QWidget* dialog) {
-        // Fields run player by player, row by row: miles, safeties, all safeties, ...
-        EXPECT_EQ(find<QLabel>(dialog, "caption1")->text(), "Player 2");
-        EXPECT_EQ(find<QLabel>(dialog, "value3")->text(), "400");
+        // A table with its headings: a row each for miles, safeties, all safeties, ...
+        const auto* table = find<QTableWidget>(dialog, "scores");
+        EXPECT_EQ(table->horizontalHeaderItem(1)->text(), "Player 2");
+        EXPECT_EQ(table->verticalHeaderItem(1)->text(), "Safeties");
+        EXPECT_EQ(table->item(1, 1)->text(), "400");
         EXPECT_EQ(find<QLabel>(dialog, "result")->text(), "Player 2 Wins!");
         find<QPushButton>(dialog, "newHand")->click();
     });
@@ -461,8 +463,8 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
 // The figures of one column of the Statistics window, top to bottom, as shown.
 std::string column(QWidget* dialog, int c) {
     QStringList shown;
-    for (int r = 0; r < 12; ++r)
-        shown << dialog->findChild<QLabel*>(QStringLiteral("value%1_%2").arg(r).arg(c))->text();
+    const auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("figures"));
+    for (int r = 0; r < 12; ++r) shown << table->item(r, c)->text();
     return shown.join(QLatin1Char(' ')).toStdString();
 }
 
