@@ -21,6 +21,13 @@ inline Rect box(const Layout& l, int place) {
     return card(l.slotCard(place + 1));
 }
 
+// The box the focus ring is drawn on: two pixels out round a card, the status strip's own.
+inline Rect ringBox(const Layout& l, int place) {
+    const Rect b = box(l, place);
+    if (place == StatusLine) return b;
+    return {b.left - 2, b.top - 2, b.right + 2, b.bottom + 2};
+}
+
 inline Point tapPoint(const Layout& l, int place) {
     if (place == DrawPile) return l.drawPileTap();
     if (place == DiscardPile) return {l.discardCard().x + CardWidth / 2, l.drawPileTap().y};

@@ -125,9 +125,9 @@ QRectF BoardView::onScreen(const QRectF& area, const Rect& box) const {
 void BoardView::paintMarks(QPainter& painter, const QRectF& area) {
     const qreal scale = area.width() / BoardWidth;
     const auto ring = [&](const Rect& box, const QColor& colour) {
-        // Two pixels out from the box at any zoom, a white line inside it so that it
-        // shows on dark cards and on the white board alike.
-        const QRectF r = onScreen(area, box).adjusted(-2 * scale, -2 * scale, 2 * scale, 2 * scale);
+        // Two board pixels wide at any zoom, a white line inside it so that it shows on
+        // dark cards and on the white board alike.
+        const QRectF r = onScreen(area, box);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(colour, 2 * scale));
         painter.drawRect(r.adjusted(scale, scale, -scale, -scale));
@@ -144,9 +144,9 @@ void BoardView::paintMarks(QPainter& painter, const QRectF& area) {
     }
     for (const QRect& h : hint_)
         if (!h.isNull())
-            ring({h.left(), h.top(), h.right() + 1, h.bottom() + 1}, QColor(0, 160, 0));
+            ring({h.left() - 2, h.top() - 2, h.right() + 3, h.bottom() + 3}, QColor(0, 160, 0));
     if (hasFocus() && layout_.screenWidth > 0)
-        ring(place::box(layout_, focusPlace_), QColor(0, 64, 224));
+        ring(place::ringBox(layout_, focusPlace_), QColor(0, 64, 224));
 }
 
 void BoardView::setFocusPlace(int place) {

@@ -1,15 +1,19 @@
 // The main window driven as a player would, off screen over stores in a temporary folder.
+#include "ai/choose_card.h"
 #include "app/save_state.h"
 #include "app/shell.h"
 #include "app/store.h"
 #include "app/taps.h"
+#include "board/places.h"
 #include "game/strings.h"
+#include "game/targets.h"
 #include "game/version.h"
 #include "qt/about_window.h"
 #include "qt/board_view.h"
 #include "qt/command_bar.h"
 #include "qt/kept_statistics.h"
 #include "qt/main_window.h"
+#include "qt/move_list.h"
 #include "qt/qt_host.h"
 #include "qt/scores_window.h"
 #include "qt/settings_store.h"
@@ -554,6 +558,120 @@ TEST_F(MainWindowTest, StatisticsAgreeWithTheSavedGameAfterAKillBetweenTheirWrit
             EXPECT_EQ(KeptStatistics(&preferences).figures(Opponent::Hard).hands, 1u);
         }
     }
+}
+
+// Whether the focus ring is drawn round a place of the board on the screen.
+bool ringAround(BoardView& board, const Layout& layout, int at) {
+    const QImage shown = board.grab().toImage();
+    const QRectF area = board.boardArea();
+    const double scale = area.width() / 240;
+    const Rect box = place::ringBox(layout, at);
+    // The ring's two-pixel line on the left of its box, halfway down.
+    const QPoint p(int(area.left() + box.left * scale + scale / 2),
+                   int(area.top() + (box.top + box.bottom) / 2 * scale));
+    return shown.pixelColor(p) == QColor(0, 64, 224);
+}
+
+TEST_F(MainWindowTest, AWholeHandIsPlayedByKeysAloneWithTheFocusRingInSight) {
+    start();
+    activate();
+    board().setFocus();
+    // Every box that opens (the extension's question, the Scores) is closed by Escape.
+    QTimer escape;
+    QObject::connect(&escape, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    escape.start(10);
+    int keys = 0;
+    const auto goTo = [&](int at) {
+        for (int i = 0; i < place::Count && board().focusPlace() != at; ++i) {
+            QTest::keyClick(&board(), Qt::Key_Right);
+            ++keys;
+            ASSERT_TRUE(ringAround(board(), game().layout, board().focusPlace()))
+                << board().focusPlace();
+        }
+        ASSERT_EQ(board().focusPlace(), at);
+    };
+    const auto press = [&] {
+        QTest::keyClick(&board(), keys % 2 ? Qt::Key_Return : Qt::Key_Space);
+        finishPresentation(window->host());
+    };
+    for (int moves = 0; moves < 400 && !game().has(flag::handOver); ++moves) {
+        // The computer's rules choose the person's move; the keys make it.
+        Game plan(static_cast<const Game&>(game()));
+        plan.events = &GameEvents::silent();
+        const int aim = chooseCard(plan, ChooseMode::Select);
+        const int slot = plan.own().selectedSlot();
+        if (slot == 0) {
+            goTo(place::StatusLine);
+        } else if (aim == target::DiscardPile) {
+            goTo(place::DrawPile); // the draw pile arms the discard of the next card
+            press();
+            goTo(place::FirstSlot + slot - 1);
+        } else {
+            goTo(place::FirstSlot + slot - 1);
+        }
+        press();
+    }
+    EXPECT_TRUE(game().has(flag::handOver));
+    EXPECT_GT(keys, 10);
+    // Told in words, newest last, in the move list.
+    const QStringList& said = window->host().moves().lines();
+    ASSERT_GT(said.size(), 4);
+    EXPECT_TRUE(said.filter(QRegularExpression("^You (play|discard) ")).size() > 0);
+    EXPECT_TRUE(said.filter(QRegularExpression("^Computer (plays|discards) ")).size() > 0);
+    // R says the last again, over the status line.
+    escape.stop();
+    activate();
+    key(Qt::Key_R);
+    EXPECT_EQ(board().note(), said.last());
+    window->showMoves();
+    EXPECT_EQ(window->movesWindow()->list().count(), said.size());
+    EXPECT_EQ(window->movesWindow()->list().item(int(said.size()) - 1)->text(), said.last());
+}
+
+TEST_F(MainWindowTest, TheFocusRingShowsOnlyWhileTheBoardHasTheFocus) {
+    start();
+    window->setZoom(2); // the ring follows the zoom: two board pixels wide
+    activate();
+    setPosition(game(), "go miles=125 hand=fghijkp | stop | one pile=q");
+    game().status = {text::TapToPlay, false, 0}; // not the message of the deal it replaced
+    window->host().repaintBoard();
+    board().setFocus();
+    board().setFocusPlace(place::DiscardPile);
+    QTest::keyClick(&board(), Qt::Key_Left); // to the draw pile
+    settle();
+    const QImage shown =
+        board().grab(board().boardArea().toRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage golden = QImage(QStringLiteral(TARMIGO_QT_GOLDEN "/focus-ring.png"))
+                              .convertToFormat(QImage::Format_RGB32);
+    if (shown != golden) shown.save(QStringLiteral("focus-ring-shown.png"));
+    EXPECT_EQ(shown, golden) << "see focus-ring-shown.png in the test's folder";
+    window->commandBar().setFocus();
+    settle();
+    EXPECT_FALSE(ringAround(board(), game().layout, place::DrawPile));
+}
+
+TEST_F(MainWindowTest, TheHintMarksACardAndChangesNoSavedByte) {
+    start();
+    activate();
+    setPosition(game(), "go hand=ffffffi | go | one");
+    saveState(game());
+    const Bytes before = stored();
+    key(Qt::Key_H);
+    EXPECT_TRUE(board().hintShown());
+    EXPECT_TRUE(board().note().startsWith("Hint: play")) << board().note().toStdString();
+    EXPECT_EQ(stored(), before);
+    key(Qt::Key_S);
+    EXPECT_EQ(board().note(), "You: 0 miles, hand 0, game 0\nComputer: 0 miles, hand 0, game 0");
+    clickSlot(1); // the next move takes the marks away
+    EXPECT_FALSE(board().hintShown());
+    EXPECT_TRUE(board().note().isEmpty());
+    game().currentPlayer = 1;
+    key(Qt::Key_H);
+    EXPECT_FALSE(board().hintShown());
+    EXPECT_EQ(board().note(), "A hint is given on your turn only");
 }
 
 } // namespace
