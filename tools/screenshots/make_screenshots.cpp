@@ -5,19 +5,19 @@
 // end of a hand, played out by the computer's own choices for both players),
 // screenshot-statistics.png (the Statistics window after a few such hands),
 // screenshot-help.png (the program's own help window) and screenshot-keys.png (the
-// focus ring on the board, with the move list beside it after a few moves). With a language (de, fr)
-// the names end in -LANG (screenshot-board-de.png).
+// focus ring on the board, with the move list beside it after a few moves). With a
+// language (de, fr) the names end in -LANG (screenshot-board-de.png).
 #include "ai/choose_card.h"
 #include "app/shell.h"
 #include "app/store.h"
 #include "app/taps.h"
+#include "board/places.h"
 #include "game/deal.h"
 #include "game/game.h"
 #include "game/strings.h"
 #include "game/targets.h"
 #include "qt/board_view.h"
 #include "qt/help_page.h"
-#include "board/places.h"
 #include "qt/main_window.h"
 #include "qt/move_list.h"
 #include "qt/qt_host.h"
