@@ -23,13 +23,25 @@ QTableWidget* makeFiguresTable(const QStringList& columns, const QStringList& ro
     table->setFocusPolicy(Qt::StrongFocus);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setStyleSheet(QStringLiteral("QTableWidget, QHeaderView, QHeaderView::section "
+    table->setCornerButtonEnabled(false);
+    table->setStyleSheet(QStringLiteral("QTableWidget, QHeaderView, QHeaderView::section, "
+                                        "QTableCornerButton::section "
                                         "{ background: transparent; border: none; }"));
     table->horizontalHeader()->setHighlightSections(false);
     table->verticalHeader()->setHighlightSections(false);
     table->horizontalHeader()->setSectionsClickable(false);
     table->verticalHeader()->setSectionsClickable(false);
     return table;
+}
+
+void setRowApart(QTableWidget* table, int row, int gap) {
+    // The room above the row: its texts keep to the bottom of the taller row.
+    table->setRowHeight(row, table->rowHeight(row) + gap);
+    table->verticalHeaderItem(row)->setTextAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    for (int c = 0; c < table->columnCount(); ++c)
+        if (auto* item = table->item(row, c))
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignBottom);
+    table->setFixedHeight(table->height() + gap);
 }
 
 void setFigure(QTableWidget* table, int row, int column, const QString& figure) {

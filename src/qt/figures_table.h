@@ -15,5 +15,7 @@ QTableWidget* makeFiguresTable(const QStringList& columns, const QStringList& ro
 void setFigure(QTableWidget* table, int row, int column, const QString& figure);
 // Once the figures are in: the table as large as its contents, no scrolling.
 void fitFiguresTable(QTableWidget* table);
+// Sets a fitted table's row a gap apart from the one above it.
+void setRowApart(QTableWidget* table, int row, int gap);
 
 } // namespace tarmigo

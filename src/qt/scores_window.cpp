@@ -49,8 +49,7 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
         for (int p = 0; p < 2; ++p) setFigure(table, r, p, QString::number(content.values[r][p]));
     fitFiguresTable(table);
     // The totals from "Hand Score" on stand a little apart from the make-up above them.
-    table->setRowHeight(FirstTotalRow, table->rowHeight(FirstTotalRow) + gap);
-    table->setFixedHeight(table->height() + gap);
+    setRowApart(table, FirstTotalRow, gap);
     int row = 0;
     grid->addWidget(table, row++, 0, 1, 3);
     grid->setRowMinimumHeight(row++, gap);
@@ -74,6 +73,7 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
     auto* doneButton = new QPushButton(qtext(desktop_label::Done), this);
     doneButton->setObjectName(QStringLiteral("done"));
     doneButton->setDefault(true);
+    doneButton->setFocus(); // Tab leads to the table, whose arrows go from figure to figure
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(newHand);

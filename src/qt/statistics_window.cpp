@@ -90,6 +90,7 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
     auto* doneButton = new QPushButton(qtext(dl::Done), this);
     doneButton->setObjectName(QStringLiteral("done"));
     doneButton->setDefault(true);
+    doneButton->setFocus(); // Tab leads to the table, whose arrows go from figure to figure
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(resetButton);
     buttons->addStretch(1);
