@@ -77,7 +77,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     board_->onPenUp = [this](QPoint p) { host_->penUp(p.x(), p.y()); };
     board_->onDensityChanged = [this] { showZoom(zoom()); };
     bar_->onCommand = [this](int id) { host_->command(id); };
-    board_->onPlaceTapped = [this](QPoint p) { host_->tap(p.x(), p.y()); };
+    board_->onPlaceTapped = [this](QPoint p) { keyTap(p.x(), p.y()); };
     host_->onSaid = [this](const QString&) {
         if (moves_) moves_->refresh();
     };
@@ -213,6 +213,12 @@ void MainWindow::addWindowEntries() {
     });
 }
 
+void MainWindow::keyTap(int x, int y) {
+    host_->tap(x, y);
+    // At the change of players only the status line answers: the ring goes there.
+    if (shell_->game().has(flag::turnHandover)) board_->setFocusPlace(place::StatusLine);
+}
+
 void MainWindow::addMoveEntries() {
     auto* moves = new QAction(qtext(desktop_label::Moves), this);
     moves->setObjectName(QStringLiteral("moves"));
@@ -336,7 +342,7 @@ void MainWindow::addKeyTaps() {
             shortcut->setAutoRepeat(false);
             connect(shortcut, &QShortcut::activated, this, [this, at] {
                 const Point p = at(shell_->game().layout);
-                host_->tap(p.x, p.y);
+                keyTap(p.x, p.y);
             });
         }
     };

@@ -84,6 +84,8 @@ class MainWindow : public QWidget {
     void addWindowEntries();
     void addKeyTaps();
     void addMoveEntries();
+    // A tap made by a key.
+    void keyTap(int x, int y);
     // Makes a sentence heard and shows it over the status line.
     void tell(const QString& text);
     // Draws the board, and sizes the bar, menus and dialogs, at a zoom.

@@ -443,8 +443,10 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
     settle();
     activate();
     game().players[game().currentPlayer].hand[0] = Go;
-    clickSlot(1);
+    board().setFocusPlace(place::FirstSlot);
+    key(Qt::Key_1);
     EXPECT_TRUE(game().has(flag::turnHandover));
+    EXPECT_EQ(board().focusPlace(), place::StatusLine) << "the ring goes where a key answers";
     key(Qt::Key_Space);
     EXPECT_FALSE(game().has(flag::turnHandover));
 
