@@ -269,6 +269,7 @@ void MainWindow::showHint() {
             return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
         };
         board_->showHint(box(hint.card), box(hint.place));
+        board_->setFocusPlace(place::FirstSlot + hint.slot - 1); // Enter plays it
     }
     tell(QtHost::shownSentence(hint.sentence));
 }

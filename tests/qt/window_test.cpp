@@ -664,6 +664,10 @@ TEST_F(MainWindowTest, TheHintMarksACardAndChangesNoSavedByte) {
     key(Qt::Key_H);
     EXPECT_TRUE(board().hintShown());
     EXPECT_TRUE(board().note().startsWith("Hint: play")) << board().note().toStdString();
+    // The ring is on the card named, for Enter to play it.
+    ASSERT_LT(board().focusPlace(), place::DrawPile);
+    const Card ringed = game().own().slot(board().focusPlace() + 1);
+    EXPECT_TRUE(board().note().endsWith(ringed == Distance100 ? "100 miles" : "25 miles"));
     EXPECT_EQ(stored(), before);
     key(Qt::Key_S);
     EXPECT_EQ(board().note(), "You: 0 miles, hand 0, game 0\nComputer: 0 miles, hand 0, game 0");
