@@ -576,5 +576,195 @@
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="65"/>
+        <source>25 miles</source>
+        <translation>25 Meilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="66"/>
+        <source>50 miles</source>
+        <translation>50 Meilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="67"/>
+        <source>75 miles</source>
+        <translation>75 Meilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="68"/>
+        <source>100 miles</source>
+        <translation>100 Meilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="69"/>
+        <source>200 miles</source>
+        <translation>200 Meilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="70"/>
+        <source>Go</source>
+        <translation>Fahrt</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="71"/>
+        <source>Repairs</source>
+        <translation>Reparatur</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="72"/>
+        <source>Gasoline</source>
+        <translation>Benzin</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="73"/>
+        <source>Spare Tire</source>
+        <translation>Ersatzreifen</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="74"/>
+        <source>End of Limit</source>
+        <translation>Ende der Begrenzung</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="75"/>
+        <source>Stop</source>
+        <translation>Halt</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="76"/>
+        <source>Accident</source>
+        <translation>Unfall</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="77"/>
+        <source>Out of Gas</source>
+        <translation>Kein Benzin</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="78"/>
+        <source>Flat Tire</source>
+        <translation>Reifenpanne</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="79"/>
+        <source>Speed Limit</source>
+        <translation>Geschwindigkeitsbegrenzung</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="80"/>
+        <source>Right of Way</source>
+        <translation>Vorfahrt</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="81"/>
+        <source>Driving Ace</source>
+        <translation>Fahrass</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="82"/>
+        <source>Extra Tank</source>
+        <translation>Reservetank</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="83"/>
+        <source>Puncture Proof</source>
+        <translation>Pannensicher</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="86"/>
+        <source>you</source>
+        <translation>dich</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="87"/>
+        <source>You play %1</source>
+        <translation>Du spielst %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="88"/>
+        <source>%1 plays %2</source>
+        <translation>%1 spielt %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="89"/>
+        <source>You play %1 on %2</source>
+        <translation>Du spielst %1 gegen %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="90"/>
+        <source>%1 plays %2 on %3</source>
+        <translation>%1 spielt %2 gegen %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="91"/>
+        <source>You discard %1</source>
+        <translation>Du wirfst %1 ab</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="92"/>
+        <source>%1 discards %2</source>
+        <translation>%1 wirft %2 ab</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="93"/>
+        <source>You play a coup fourre: %1</source>
+        <translation>Du spielst einen Coup fourré: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="94"/>
+        <source>%1 plays a coup fourre: %2</source>
+        <translation>%1 spielt einen Coup fourré: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="95"/>
+        <source>The draw pile is empty</source>
+        <translation>Der Stapel ist leer</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="96"/>
+        <source>Hint: play %1</source>
+        <translation>Tipp: spiele %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="97"/>
+        <source>Hint: discard %1</source>
+        <translation>Tipp: wirf %1 ab</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="98"/>
+        <source>A hint is given on your turn only</source>
+        <translation>Einen Tipp gibt es nur, wenn du am Zug bist</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="99"/>
+        <source>%1: %2 miles, hand %3, game %4</source>
+        <translation>%1: %2 Meilen, Hand %3, Spiel %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="100"/>
+        <source>No move yet in this hand</source>
+        <translation>Noch kein Zug in dieser Hand</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="101"/>
+        <source>A new hand is dealt</source>
+        <translation>Eine neue Hand wird gegeben</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="47"/>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="48"/>
+        <source>Moves - Tarmigo</source>
+        <translation>Züge - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="49"/>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
 </context>
 </TS>

@@ -576,5 +576,195 @@
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="65"/>
+        <source>25 miles</source>
+        <translation>25 milles</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="66"/>
+        <source>50 miles</source>
+        <translation>50 milles</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="67"/>
+        <source>75 miles</source>
+        <translation>75 milles</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="68"/>
+        <source>100 miles</source>
+        <translation>100 milles</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="69"/>
+        <source>200 miles</source>
+        <translation>200 milles</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="70"/>
+        <source>Go</source>
+        <translation>Feu vert</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="71"/>
+        <source>Repairs</source>
+        <translation>Réparations</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="72"/>
+        <source>Gasoline</source>
+        <translation>Essence</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="73"/>
+        <source>Spare Tire</source>
+        <translation>Roue de secours</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="74"/>
+        <source>End of Limit</source>
+        <translation>Fin de limitation</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="75"/>
+        <source>Stop</source>
+        <translation>Feu rouge</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="76"/>
+        <source>Accident</source>
+        <translation>Accident</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="77"/>
+        <source>Out of Gas</source>
+        <translation>Panne d'essence</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="78"/>
+        <source>Flat Tire</source>
+        <translation>Crevaison</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="79"/>
+        <source>Speed Limit</source>
+        <translation>Limitation de vitesse</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="80"/>
+        <source>Right of Way</source>
+        <translation>Véhicule prioritaire</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="81"/>
+        <source>Driving Ace</source>
+        <translation>As du volant</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="82"/>
+        <source>Extra Tank</source>
+        <translation>Citerne</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="83"/>
+        <source>Puncture Proof</source>
+        <translation>Increvable</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="86"/>
+        <source>you</source>
+        <translation>vous</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="87"/>
+        <source>You play %1</source>
+        <translation>Vous jouez %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="88"/>
+        <source>%1 plays %2</source>
+        <translation>%1 joue %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="89"/>
+        <source>You play %1 on %2</source>
+        <translation>Vous jouez %1 contre %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="90"/>
+        <source>%1 plays %2 on %3</source>
+        <translation>%1 joue %2 contre %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="91"/>
+        <source>You discard %1</source>
+        <translation>Vous défaussez %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="92"/>
+        <source>%1 discards %2</source>
+        <translation>%1 défausse %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="93"/>
+        <source>You play a coup fourre: %1</source>
+        <translation>Vous jouez un coup fourré : %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="94"/>
+        <source>%1 plays a coup fourre: %2</source>
+        <translation>%1 joue un coup fourré : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="95"/>
+        <source>The draw pile is empty</source>
+        <translation>La pioche est vide</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="96"/>
+        <source>Hint: play %1</source>
+        <translation>Conseil : jouez %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="97"/>
+        <source>Hint: discard %1</source>
+        <translation>Conseil : défaussez %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="98"/>
+        <source>A hint is given on your turn only</source>
+        <translation>Un conseil n'est donné qu'à votre tour</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="99"/>
+        <source>%1: %2 miles, hand %3, game %4</source>
+        <translation>%1 : %2 milles, manche %3, partie %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="100"/>
+        <source>No move yet in this hand</source>
+        <translation>Aucun coup encore dans cette manche</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="101"/>
+        <source>A new hand is dealt</source>
+        <translation>Une nouvelle manche est distribuée</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="47"/>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="48"/>
+        <source>Moves - Tarmigo</source>
+        <translation>Coups - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="49"/>
+        <source>Hint</source>
+        <translation>Conseil</translation>
+    </message>
 </context>
 </TS>

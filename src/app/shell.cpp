@@ -87,6 +87,7 @@ void Shell::playStep(const Step& step, const std::function<void()>& done) {
             done();
         });
         return;
+    case Step::Kind::Say: host_.say(step.sentence); break;
     case Step::Kind::Draw:
     case Step::Kind::Frame: break; // the window's own
     }

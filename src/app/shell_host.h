@@ -6,6 +6,7 @@
 // closes it (the desktop window).
 #include "app/commands.h"
 #include "board/screen_host.h"
+#include "board/sentence.h"
 #include "game/events.h"
 #include "game/host.h"
 
@@ -30,6 +31,8 @@ class ShellHost : public Host, public ScreenHost {
     // when sounds are on), and the Undo button's state.
     virtual void playSound(Sound sound) = 0;
     virtual void enableUndoButton(bool enabled) = 0;
+    // What a move did, in words, as it shows; a platform without a reader says nothing.
+    virtual void say(const Sentence&) {}
 
     // A yes/no box titled "Tarmigo" with the text of a string id.
     virtual void askYesNo(int stringId, std::function<void(bool yes)> answered) = 0;

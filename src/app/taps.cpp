@@ -43,6 +43,9 @@ void answerPending(Session& g, bool yes) {
 
 void beginHand(Session& g, int playerCount, GameScores scores) {
     startHand(g, playerCount, scores);
+    Sentence dealt;
+    dealt.pattern = text::NewHandDealt;
+    g.presentation.say(dealt);
     if (isComputerTurn(g)) {
         // The computer opens the hand: show the new board, then let it play.
         g.screenHost.paintNow();

@@ -29,9 +29,11 @@ Point pileCardPosition(const Table& g, int t, int depth) {
 }
 
 // Each report comes from the rules of the listener's own table.
-void BoardEvents::cardLeavesHand(Game&, int target, int depth) {
+void BoardEvents::cardLeavesHand(Game& g, int target, int depth) {
     const Point to = pileCardPosition(table_, target, depth);
     animatePlayedCard(table_, to.x, to.y);
+    // Said as the card comes to rest; every card laid or discarded is seen by both.
+    table_.presentation.say(moveSentence(g, selectedCard(g), target));
 }
 
 void BoardEvents::cardLeavesDrawPile(Game&) {
@@ -42,7 +44,14 @@ void BoardEvents::regionChanged(Game&, Region region, int player) {
     Table& g = table_;
     switch (region) {
     case Region::Hand: invalidateHand(g); break;
-    case Region::DrawPile: invalidateDeck(g); break;
+    case Region::DrawPile:
+        invalidateDeck(g);
+        if (g.deckExhausted()) {
+            Sentence empty;
+            empty.pattern = text::DrawPileEmpty;
+            g.presentation.say(empty);
+        }
+        break;
     case Region::PlayerPanels: drawPlayerPanels(g); break;
     case Region::BattlePile: drawBattlePile(g, player); break;
     case Region::MilesAndHeaders: drawMilesAndHeaders(g); break;
@@ -69,6 +78,11 @@ void BoardEvents::sound(Game&, Sound s) {
 
 void BoardEvents::undoAvailable(Game&, bool available) {
     table_.presentation.undo(available);
+}
+
+void BoardEvents::coupFourre(Game& g) {
+    if (Sentence* last = table_.presentation.lastSaid())
+        *last = coupFourreSentence(g, selectedCard(g));
 }
 
 void BoardEvents::extensionAsked(Game&) {

@@ -21,6 +21,7 @@ class BoardEvents : public GameEvents {
     void sound(Game& g, Sound s) override;
     void undoAvailable(Game& g, bool available) override;
     void extensionAsked(Game& g) override;
+    void coupFourre(Game& g) override;
 
   private:
     Table& table_;

@@ -36,6 +36,16 @@ void Presentation::ask(int stringId) {
     add(Step::Kind::Ask).stringId = stringId;
 }
 
+void Presentation::say(const Sentence& sentence) {
+    add(Step::Kind::Say).sentence = sentence;
+}
+
+Sentence* Presentation::lastSaid() {
+    for (auto it = steps_.rbegin(); it != steps_.rend(); ++it)
+        if (it->kind == Step::Kind::Say) return &it->sentence;
+    return nullptr;
+}
+
 Step Presentation::take() {
     Step s = std::move(steps_.front());
     steps_.pop_front();

@@ -8,6 +8,7 @@
 // applied later in the same order to the window's own picture, so what the window
 // shows is exactly what drawing straight onto it would have shown.
 #include "board/recording_surface.h"
+#include "board/sentence.h"
 #include "game/events.h"
 
 #include <deque>
@@ -22,6 +23,7 @@ struct Step {
         Undo,   // the Undo button becomes `enabled`
         Scores, // the Scores dialog: at a hand's end (`handEnd`), or asked for
         Ask,    // the question of the pending decision, by string id
+        Say,    // what a move did, in words, said as it shows
     };
 
     Kind kind = Kind::Draw;
@@ -31,6 +33,7 @@ struct Step {
     bool enabled = false;
     bool handEnd = false;
     int stringId = 0;
+    Sentence sentence;
 
     // Draw and Frame change the board's picture; the others do not.
     bool isPicture() const { return kind == Kind::Draw || kind == Kind::Frame; }
@@ -43,6 +46,9 @@ class Presentation : public RecordingSurface {
     void undo(bool enabled);
     void scores(bool handEnd);
     void ask(int stringId);
+    void say(const Sentence& sentence);
+    // The last sentence queued, or null: a move can turn out to say more than it began to.
+    Sentence* lastSaid();
 
     bool empty() const { return steps_.empty(); }
     const std::deque<Step>& steps() const { return steps_; }

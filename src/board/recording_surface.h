@@ -46,6 +46,9 @@ class RecordingSurface : public DrawingSurface {
     void restoreBlock(int x, int y) override;
     // The texts of another surface (the window's, in its language), or English.
     std::string text(int id) const override;
+    int textWidth(std::string_view text) const override {
+        return texts_ ? texts_->textWidth(text) : 0;
+    }
     void takeTextsFrom(const DrawingSurface* source) { texts_ = source; }
 
     // Forgets the recorded calls; the current background becomes the starting one.

@@ -4,6 +4,9 @@
 // it is drawn, in the language of the surface it is drawn on.
 #include "board/table.h"
 
+#include <string>
+#include <utility>
+
 namespace tarmigo {
 
 struct Board;
@@ -25,5 +28,14 @@ void clearStatusLine(Table& g);
 void clearStatusLine(const Board& b);
 // Clears the strip and draws the message, unless tips are hidden.
 void drawStatusLine(const Board& b);
+
+// The status text starts this far in; a text wider than the line goes on to a second
+// line this far below the first.
+inline constexpr int StatusLeft = 5;
+inline constexpr int StatusLineStep = 14;
+// A status text as the lines it takes on a surface within room pixels: the first, and
+// the rest (empty when it fits on one line or the surface cannot measure).
+std::pair<std::string, std::string> wrapStatus(const DrawingSurface& s, const std::string& text,
+                                               int room);
 
 } // namespace tarmigo

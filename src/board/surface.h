@@ -58,6 +58,9 @@ class DrawingSurface {
         const char* english = stringText(id);
         return english ? english : "";
     }
+    // The width of a line of text in board pixels as drawText would draw it; 0 where the
+    // surface cannot tell, and the board then draws each text on one line.
+    virtual int textWidth(std::string_view /*text*/) const { return 0; }
 };
 
 } // namespace tarmigo

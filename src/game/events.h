@@ -53,6 +53,8 @@ class GameEvents {
     // A human reached the trip's length first: the move waits for the answer to
     // whether the race is extended (Game::pending).
     virtual void extensionAsked(Game&) {}
+    // The safety being laid (the current player's selected card) is a coup fourre.
+    virtual void coupFourre(Game&) {}
 
     // Reports to nobody.
     static GameEvents& silent();

@@ -101,6 +101,7 @@ MoveResult playSafety(Game& g) {
         if (opp.lastHazard() == lastHazardOfBattle(b)) {
             own.setCoupFourre(own.coupFourre() | (1 << safetyBit(c)));
             own.handScore = std::uint16_t(own.handScore + CoupFourreBonus);
+            g.events->coupFourre(g);
             own.setBattle(BattleGo);
         } else {
             own.setBattle(b - HazardToRemedied);
@@ -112,6 +113,7 @@ MoveResult playSafety(Game& g) {
         if (opp.lastHazard() == LastHazardSpeedLimit) {
             own.setCoupFourre(own.coupFourre() | 1);
             own.handScore = std::uint16_t(own.handScore + CoupFourreBonus);
+            g.events->coupFourre(g);
         }
         pileChanged = true;
     }

@@ -53,6 +53,27 @@ inline constexpr int Expert = 1506;
 inline constexpr int ExtendRace = 1601;
 inline constexpr int ForfeitGame = 1602;
 inline constexpr int ResetScores = 1603;
+// A card's name is FirstCardName + (card - Distance25).
+inline constexpr int FirstCardName = 1701;
+// The sides a sentence names, and the sentences that tell a move ("%1".. are filled in).
+inline constexpr int SideYou = 1801;
+inline constexpr int SideComputer = 1802;
+inline constexpr int ObjectYou = 1803;
+inline constexpr int YouPlay = 1811;
+inline constexpr int SidePlays = 1812;
+inline constexpr int YouPlayOn = 1813;
+inline constexpr int SidePlaysOn = 1814;
+inline constexpr int YouDiscard = 1815;
+inline constexpr int SideDiscards = 1816;
+inline constexpr int YouCoupFourre = 1817;
+inline constexpr int SideCoupFourre = 1818;
+inline constexpr int DrawPileEmpty = 1819;
+inline constexpr int HintPlay = 1821;
+inline constexpr int HintDiscard = 1822;
+inline constexpr int HintNotYourTurn = 1823;
+inline constexpr int SideStanding = 1824;
+inline constexpr int NoMoveYet = 1825;
+inline constexpr int NewHandDealt = 1826;
 } // namespace text
 
 // The text of a string id, or null when the table has none.

@@ -1,6 +1,10 @@
 #include "qt/board_view.h"
 
+#include "board/places.h"
+#include "qt/board_font.h"
 #include "qt/ui_scale.h"
+
+#include <QKeyEvent>
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,7 +35,7 @@ int toBoardCoordinate(qreal widgetOffset, qreal scale) {
 
 } // namespace
 
-BoardView::BoardView(QWidget* parent) : QWidget(parent) {
+BoardView::BoardView(QWidget* parent) : QWidget(parent), focusPlace_(place::StatusLine) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_AcceptTouchEvents);
     setFocusPolicy(Qt::StrongFocus);
@@ -112,6 +116,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
     } else {
         painter.drawImage(area, image);
     }
+    paintMarks(painter, area);
     painter.end();
 
     if (!densityNoticed_ && needsNewImage() && onDensityChanged) {
@@ -120,6 +125,101 @@ void BoardView::paintEvent(QPaintEvent* event) {
             this, [this] { onDensityChanged(); }, Qt::QueuedConnection);
     }
     if (onPainted) onPainted();
+}
+
+QRectF BoardView::onScreen(const QRectF& area, const Rect& box) const {
+    const qreal scale = area.width() / BoardWidth;
+    return {area.left() + box.left * scale, area.top() + box.top * scale,
+            (box.right - box.left) * scale, (box.bottom - box.top) * scale};
+}
+
+void BoardView::paintMarks(QPainter& painter, const QRectF& area) {
+    const qreal scale = area.width() / BoardWidth;
+    const auto ring = [&](const Rect& box, const QColor& colour) {
+        // Two board pixels wide at any zoom, a white line inside it so that it shows on
+        // dark cards and on the white board alike.
+        const QRectF r = onScreen(area, box);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(colour, 2 * scale));
+        painter.drawRect(r.adjusted(scale, scale, -scale, -scale));
+        painter.setPen(QPen(Qt::white, scale));
+        painter.drawRect(r.adjusted(2.5 * scale, 2.5 * scale, -2.5 * scale, -2.5 * scale));
+    };
+    if (!note_.isEmpty()) {
+        const QRectF strip = onScreen(area, layout_.statusRect());
+        painter.fillRect(strip, Qt::white);
+        painter.setPen(Qt::black);
+        painter.setFont(boardFont(std::max(1, int(scale))));
+        painter.drawText(strip.adjusted(5 * scale, scale, -scale, 0),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, note_);
+    }
+    for (const QRect& h : hint_)
+        if (!h.isNull())
+            ring({h.left() - 2, h.top() - 2, h.right() + 3, h.bottom() + 3}, QColor(0, 160, 0));
+    if (hasFocus() && layout_.screenWidth > 0)
+        ring(place::ringBox(layout_, focusPlace_), QColor(0, 64, 224));
+}
+
+void BoardView::setFocusPlace(int place) {
+    place = std::clamp(place, 0, place::Count - 1);
+    if (place == focusPlace_) return;
+    focusPlace_ = place;
+    update();
+    if (onFocusMoved) onFocusMoved(place);
+}
+
+void BoardView::showHint(const QRect& card, const QRect& place) {
+    hint_[0] = card;
+    hint_[1] = place;
+    update();
+}
+
+void BoardView::showNote(const QString& note) {
+    note_ = note;
+    update();
+}
+
+void BoardView::clearMarks() {
+    if (note_.isEmpty() && !hintShown()) return;
+    hint_[0] = hint_[1] = QRect();
+    note_.clear();
+    update();
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event) {
+    // Left and Right go round the places in order; Up and Down between the cards and
+    // the status line, Up coming back to the first slot.
+    const int last = place::Count - 1;
+    switch (event->key()) {
+    case Qt::Key_Left: setFocusPlace(focusPlace_ == 0 ? last : focusPlace_ - 1); break;
+    case Qt::Key_Right: setFocusPlace(focusPlace_ == last ? 0 : focusPlace_ + 1); break;
+    case Qt::Key_Up:
+        setFocusPlace(focusPlace_ == place::StatusLine ? place::FirstSlot : focusPlace_);
+        break;
+    case Qt::Key_Down: setFocusPlace(place::StatusLine); break;
+    case Qt::Key_Home: setFocusPlace(place::FirstSlot); break;
+    case Qt::Key_End: setFocusPlace(place::StatusLine); break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        if (event->isAutoRepeat()) break;
+        const Point p = place::tapPoint(layout_, focusPlace_);
+        if (onPlaceTapped) onPlaceTapped(QPoint(p.x, p.y));
+        break;
+    }
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void BoardView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void BoardView::paintSurround(QPainter& painter, const QRectF& area, const QImage& image) {

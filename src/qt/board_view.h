@@ -1,10 +1,12 @@
 #pragma once
 // The board on the screen: the board image shown at a whole zoom, centred in the
 // board's own colours when the window is larger, and the mouse or a touch as the stylus.
+#include "board/layout.h"
 #include "qt/qt_surface.h"
 
 #include <QPoint>
 #include <QRectF>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -44,14 +46,40 @@ class BoardView : public QWidget {
     // After each paint of the widget.
     std::function<void()> onPainted;
 
+    // The keyboard's place on the board (board/places.h), shown by a ring while the
+    // board has the focus; the arrow keys move it and Enter or Space taps it.
+    void setPlaces(const Layout& layout) { layout_ = layout; }
+    int focusPlace() const { return focusPlace_; }
+    void setFocusPlace(int place);
+    std::function<void(int place)> onFocusMoved;
+    std::function<void(QPoint boardPoint)> onPlaceTapped;
+
+    // Marks the window draws over the board, never into its image: the hint's two
+    // boxes (board pixels) and a note over the status strip. Gone at the next tap.
+    void showHint(const QRect& card, const QRect& place);
+    void showNote(const QString& note);
+    void clearMarks();
+    const QString& note() const { return note_; }
+    bool hintShown() const { return !hint_[0].isNull(); }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void paintSurround(QPainter& painter, const QRectF& area, const QImage& image);
+    void paintMarks(QPainter& painter, const QRectF& area);
+    QRectF onScreen(const QRectF& area, const Rect& box) const;
+
+    Layout layout_;
+    int focusPlace_;
+    QRect hint_[2];
+    QString note_;
 
     int zoom_ = 1;
     std::unique_ptr<QtSurface> surface_;

@@ -43,5 +43,9 @@ inline constexpr const char* ScoresTitle = QT_TRANSLATE_NOOP("Tarmigo", "Scores 
 inline constexpr const char* StatisticsTitle = QT_TRANSLATE_NOOP("Tarmigo", "Statistics - Tarmigo");
 inline constexpr const char* FullScreen = QT_TRANSLATE_NOOP("Tarmigo", "Full Screen");
 inline constexpr const char* Quit = QT_TRANSLATE_NOOP("Tarmigo", "Quit");
+// The moves in words and the hint.
+inline constexpr const char* Moves = QT_TRANSLATE_NOOP("Tarmigo", "Moves");
+inline constexpr const char* MovesTitle = QT_TRANSLATE_NOOP("Tarmigo", "Moves - Tarmigo");
+inline constexpr const char* Hint = QT_TRANSLATE_NOOP("Tarmigo", "Hint");
 
 } // namespace tarmigo::desktop_label

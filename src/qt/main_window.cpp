@@ -5,21 +5,27 @@
 
 #include "app/commands.h"
 #include "app/shell.h"
+#include "board/places.h"
 #include "game/strings.h"
+#include "qt/announce.h"
 #include "qt/bitmaps.h"
 #include "qt/board_view.h"
 #include "qt/command_bar.h"
 #include "qt/desktop_labels.h"
 #include "qt/kept_statistics.h"
+#include "qt/move_list.h"
 #include "qt/packed_text.h"
 #include "qt/qt_host.h"
 #include "qt/statistics_window.h"
 #include "qt/ui_scale.h"
+#include "turns/hint.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QResizeEvent>
 #include <QScreen>
@@ -71,6 +77,10 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     board_->onPenUp = [this](QPoint p) { host_->penUp(p.x(), p.y()); };
     board_->onDensityChanged = [this] { showZoom(zoom()); };
     bar_->onCommand = [this](int id) { host_->command(id); };
+    board_->onPlaceTapped = [this](QPoint p) { keyTap(p.x(), p.y()); };
+    host_->onSaid = [this](const QString&) {
+        if (moves_) moves_->refresh();
+    };
 
     const QRect area = availableArea();
     maxZoom_ = largestZoom(area.width(), area.height());
@@ -81,6 +91,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
         if (ok && kept >= 1 && kept <= maxZoom_) zoom = kept;
     }
     addStatisticsEntry();
+    addMoveEntries();
     buildZoomMenu();
     addWindowEntries();
     addKeyTaps();
@@ -99,6 +110,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::start() {
     shell_->start(ScreenWidth, ScreenHeight);
+    board_->setPlaces(shell_->game().layout);
     // The statistics catch up with the restored game, wherever a kill left them.
     statistics_->settle(shell_->game());
     started_ = true;
@@ -106,6 +118,7 @@ void MainWindow::start() {
     host_->skipPictures();
     host_->play();
     host_->repaintBoard();
+    host_->setSpeaking(true);
 }
 
 int MainWindow::zoom() const {
@@ -200,6 +213,83 @@ void MainWindow::addWindowEntries() {
     });
 }
 
+void MainWindow::keyTap(int x, int y) {
+    host_->tap(x, y);
+    // At the change of players only the status line answers: the ring goes there.
+    if (shell_->game().has(flag::turnHandover)) board_->setFocusPlace(place::StatusLine);
+}
+
+void MainWindow::addMoveEntries() {
+    auto* moves = new QAction(qtext(desktop_label::Moves), this);
+    moves->setObjectName(QStringLiteral("moves"));
+    moves->setShortcut(QKeySequence(Qt::Key_M));
+    connect(moves, &QAction::triggered, this, &MainWindow::showMoves);
+    auto* hint = new QAction(qtext(desktop_label::Hint), this);
+    hint->setObjectName(QStringLiteral("hint"));
+    hint->setShortcut(QKeySequence(Qt::Key_H));
+    connect(hint, &QAction::triggered, this, &MainWindow::showHint);
+    addAction(moves);
+    addAction(hint);
+    const auto key = [this](Qt::Key k, void (MainWindow::*said)()) {
+        auto* shortcut = new QShortcut(QKeySequence(k), this);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, said);
+    };
+    key(Qt::Key_R, &MainWindow::repeatLastSentence);
+    key(Qt::Key_S, &MainWindow::sayStanding);
+    bar_->addToMenu(CommandBar::Menu::View, [moves, hint](QMenu* view) {
+        view->addAction(moves);
+        view->addAction(hint);
+    });
+}
+
+void MainWindow::showMoves() {
+    if (!moves_) {
+        moves_ = new MoveListWindow(host_->moves(), zoom(), this);
+        moves_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(moves_, &QObject::destroyed, this, [this] { moves_ = nullptr; });
+    }
+    moves_->refresh();
+    moves_->show();
+    moves_->raise();
+}
+
+void MainWindow::tell(const QString& text) {
+    board_->showNote(text);
+    announce(board_, text);
+}
+
+void MainWindow::showHint() {
+    // The board shows the move's end only once its slides are over.
+    if (host_->presenting()) return;
+    const Hint hint = hintFor(shell_->game());
+    board_->clearMarks();
+    if (hint.given) {
+        const auto box = [](const Rect& r) {
+            return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        };
+        board_->showHint(box(hint.card), box(hint.place));
+        board_->setFocusPlace(place::FirstSlot + hint.slot - 1); // Enter plays it
+    }
+    tell(QtHost::shownSentence(hint.sentence));
+}
+
+void MainWindow::repeatLastSentence() {
+    QString last = host_->moves().last();
+    if (last.isEmpty()) {
+        Sentence none;
+        none.pattern = text::NoMoveYet;
+        last = QtHost::shownSentence(none);
+    }
+    tell(last);
+}
+
+void MainWindow::sayStanding() {
+    const Game& g = shell_->game();
+    tell(QtHost::shownSentence(standingSentence(g, 0)) + QLatin1Char('\n') +
+         QtHost::shownSentence(standingSentence(g, 1)));
+}
+
 void MainWindow::addStatisticsEntry() {
     auto* entry = new QAction(qtext(desktop_label::Statistics), this);
     entry->setObjectName(QStringLiteral("statistics"));
@@ -253,7 +343,7 @@ void MainWindow::addKeyTaps() {
             shortcut->setAutoRepeat(false);
             connect(shortcut, &QShortcut::activated, this, [this, at] {
                 const Point p = at(shell_->game().layout);
-                host_->tap(p.x, p.y);
+                keyTap(p.x, p.y);
             });
         }
     };
@@ -263,9 +353,7 @@ void MainWindow::addKeyTaps() {
                [s](const Layout& l) { return l.slotTap(s); });
     }
     addTap({QKeySequence(Qt::Key_D)}, [](const Layout& l) { return l.drawPileTap(); });
-    addTap({QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
-            QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)},
-           [](const Layout& l) { return l.statusTap(); });
+    // Space and Enter tap the place the board's focus ring is on (BoardView).
     auto* quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
     if (QKeySequence(QKeySequence::Quit) != QKeySequence(Qt::CTRL | Qt::Key_Q)) {
@@ -280,6 +368,16 @@ void MainWindow::bringToFront() {
     show();
     raise();
     activateWindow();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Space and Enter left over by the window's other controls tap the board's place.
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: QCoreApplication::sendEvent(board_, event); break;
+    default: QWidget::keyPressEvent(event);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

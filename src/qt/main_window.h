@@ -15,6 +15,7 @@ namespace tarmigo {
 class BoardView;
 class CommandBar;
 class KeptStatistics;
+class MoveListWindow;
 class QtHost;
 class Shell;
 class Sounds;
@@ -61,9 +62,19 @@ class MainWindow : public QWidget {
 
     // Opens the Statistics window (View > Statistics).
     void showStatistics();
+    // View > Moves (M): the hand's moves in words, in a window beside the board.
+    void showMoves();
+    MoveListWindow* movesWindow() const { return moves_; }
+    // View > Hint (H): the card Expert would play, marked on the board and said.
+    void showHint();
+    // R says the last sentence again, S the scores and distances: heard, and shown in
+    // a note over the status line.
+    void repeatLastSentence();
+    void sayStanding();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -72,6 +83,11 @@ class MainWindow : public QWidget {
     void buildZoomMenu();
     void addWindowEntries();
     void addKeyTaps();
+    void addMoveEntries();
+    // A tap made by a key.
+    void keyTap(int x, int y);
+    // Makes a sentence heard and shows it over the status line.
+    void tell(const QString& text);
     // Draws the board, and sizes the bar, menus and dialogs, at a zoom.
     void showZoom(int zoom);
     // Whether the window's size is the chosen zoom's (neither maximised nor full screen).
@@ -83,6 +99,7 @@ class MainWindow : public QWidget {
     CommandBar* bar_ = nullptr;
     QActionGroup* zoomGroup_ = nullptr;
     QAction* fullScreen_ = nullptr;
+    MoveListWindow* moves_ = nullptr;
     std::unique_ptr<KeptStatistics> statistics_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Shell> shell_;

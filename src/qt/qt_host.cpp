@@ -8,6 +8,7 @@
 #include "board/draw.h"
 #include "game/strings.h"
 #include "qt/about_window.h"
+#include "qt/announce.h"
 #include "qt/board_view.h"
 #include "qt/command_bar.h"
 #include "qt/kept_statistics.h"
@@ -157,6 +158,7 @@ void QtHost::penUp(int x, int y) {
         game().penDown = false; // a tap begun before the presentation is lost with it
         return;
     }
+    board_.clearMarks(); // a hint or a note lasts until the next move
     // The tap draws on the board image: it must show the state the tap starts from.
     if (repaintPending_) repaintBoard();
     shell_->penUp(x, y);
@@ -174,6 +176,7 @@ void QtHost::command(int id) {
         deferred_.emplace_back([this, id] { command(id); });
         return;
     }
+    board_.clearMarks();
     shell_->handleCommand(id);
     play();
 }
@@ -245,6 +248,23 @@ bool QtHost::expertKept() {
 
 void QtHost::keepExpert(bool expert) {
     if (preferences_) preferences_->setValue(ExpertKey, expert);
+}
+
+QString QtHost::shownSentence(const Sentence& sentence) {
+    return QString::fromStdString(sentenceText(sentence, [](int id) {
+        const char* english = stringText(id);
+        return english ? shownText(english).toStdString() : std::string();
+    }));
+}
+
+void QtHost::say(const Sentence& sentence) {
+    if (!speaking_) return;
+    // A new deal starts the hand's list afresh.
+    if (sentence.pattern == text::NewHandDealt) moves_.clear();
+    const QString text = shownSentence(sentence);
+    moves_.add(text);
+    announce(&board_, text);
+    if (onSaid) onSaid(text);
 }
 
 void QtHost::enableUndoButton(bool enabled) {

@@ -11,6 +11,7 @@
 // the game (New, Options, Undo, Scores) wait for the presentation's end.
 #include "app/shell_host.h"
 #include "board/recording_surface.h"
+#include "qt/move_list.h"
 
 #include <QObject>
 #include <QRect>
@@ -74,6 +75,7 @@ class QtHost : public ShellHost {
     // ShellHost
     void playSound(Sound sound) override;
     void enableUndoButton(bool enabled) override;
+    void say(const Sentence& sentence) override;
     void askYesNo(int stringId, std::function<void(bool)> answered) override;
     void openScoresDialog(std::function<void(int)> closed) override;
     void openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) override;
@@ -85,6 +87,14 @@ class QtHost : public ShellHost {
     void handTakenBack() override;
     bool expertKept() override;
     void keepExpert(bool expert) override;
+
+    // The sentences of the hand in progress, and whom to tell of a new one.
+    const MoveLog& moves() const { return moves_; }
+    std::function<void(const QString&)> onSaid;
+    // Sentences are heard only once the window is up: a start's deal is not news.
+    void setSpeaking(bool speaking) { speaking_ = speaking; }
+    // A sentence in the player's language.
+    static QString shownSentence(const Sentence& sentence);
 
     // The desktop's own settings, where the Expert choice is kept; null keeps nothing.
     void setPreferences(QSettings* preferences) { preferences_ = preferences; }
@@ -117,6 +127,8 @@ class QtHost : public ShellHost {
     bool idleQueued_ = false;   // a repaint is queued for the event loop
     bool repaintPending_ = false;
     std::deque<std::function<void()>> deferred_;
+    MoveLog moves_;
+    bool speaking_ = false;
 };
 
 } // namespace tarmigo

@@ -160,6 +160,15 @@ std::string QtSurface::text(int id) const {
     return shownText(stringText(id)).toStdString();
 }
 
+int QtSurface::textWidth(std::string_view text) const {
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const PackedText packed(packed_, s);
+    // Measuring loads Qt's font as drawing would; the picture itself is not touched.
+    const int width = packed.valid() ? packed.width()
+                                     : const_cast<QtSurface*>(this)->metrics().horizontalAdvance(s);
+    return (width + zoom_ - 1) / zoom_;
+}
+
 void QtSurface::drawText(std::string_view text, const Rect& r, HAlign h, VAlign v) {
     const int z = zoom_;
     const QRect box(r.left * z, r.top * z, (r.right - r.left) * z, (r.bottom - r.top) * z);

@@ -38,6 +38,7 @@ class QtSurface : public DrawingSurface {
     void restoreBlock(int x, int y) override;
     // The text of a string id in the language the program speaks.
     std::string text(int id) const override;
+    int textWidth(std::string_view text) const override;
 
     const QImage& image() const { return image_; }
     int zoom() const { return zoom_; }

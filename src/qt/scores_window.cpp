@@ -5,12 +5,14 @@
 #include "app/commands.h"
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
+#include "qt/figures_table.h"
 #include "qt/ui_scale.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 
 namespace tarmigo {
 namespace {
@@ -20,13 +22,6 @@ constexpr int FirstTotalRow = 9;
 
 QString qtext(const char* s) {
     return shownText(s);
-}
-
-QLabel* addLabel(QGridLayout* grid, QWidget* parent, const QString& s, int row, int column,
-                 Qt::Alignment align) {
-    auto* label = new QLabel(s, parent);
-    grid->addWidget(label, row, column, align);
-    return label;
 }
 
 } // namespace
@@ -40,25 +35,23 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
     const int gap = 4 * zoom;
     grid->setHorizontalSpacing(4 * gap);
     grid->setVerticalSpacing(gap / 2);
-    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
 
-    const QString captions[2] = {
+    const QStringList captions = {
         content.twoPlayers ? qtext(stringText(text::Player1)) : qtext(label::You),
         content.twoPlayers ? qtext(stringText(text::Player2)) : qtext(label::Computer)};
-    for (int p = 0; p < 2; ++p)
-        addLabel(grid, this, captions[p], 0, 1 + p, right)
-            ->setObjectName(QStringLiteral("caption%1").arg(p));
-
-    int row = 1;
-    for (int r = 0; r < ScoresContent::Rows; ++r) {
-        if (r == FirstTotalRow) grid->setRowMinimumHeight(row++, gap);
-        addLabel(grid, this, qtext(label::ScoreRows[r]), row, 0, left);
-        for (int p = 0; p < 2; ++p)
-            addLabel(grid, this, QString::number(content.values[r][p]), row, 1 + p, right)
-                ->setObjectName(QStringLiteral("value%1").arg(2 * r + p));
-        ++row;
-    }
+    QStringList rows;
+    for (int r = 0; r < ScoresContent::Rows; ++r) rows << qtext(label::ScoreRows[r]);
+    QTableWidget* table = makeFiguresTable(captions, rows, this);
+    table->setObjectName(QStringLiteral("scores"));
+    table->setAccessibleName(qtext(desktop_label::ScoresTitle));
+    for (int r = 0; r < ScoresContent::Rows; ++r)
+        for (int p = 0; p < 2; ++p) setFigure(table, r, p, QString::number(content.values[r][p]));
+    fitFiguresTable(table);
+    // The totals from "Hand Score" on stand a little apart from the make-up above them.
+    setRowApart(table, FirstTotalRow, gap);
+    int row = 0;
+    grid->addWidget(table, row++, 0, 1, 3);
     grid->setRowMinimumHeight(row++, gap);
 
     const char* result = content.resultId ? stringText(content.resultId) : nullptr;
@@ -80,6 +73,7 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
     auto* doneButton = new QPushButton(qtext(desktop_label::Done), this);
     doneButton->setObjectName(QStringLiteral("done"));
     doneButton->setDefault(true);
+    doneButton->setFocus(); // Tab leads to the table, whose arrows go from figure to figure
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(newHand);

@@ -4,6 +4,7 @@
 
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
+#include "qt/figures_table.h"
 #include "qt/kept_statistics.h"
 #include "qt/ui_scale.h"
 
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableWidget>
 
 namespace tarmigo {
 namespace {
@@ -69,19 +71,14 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
     const int gap = 4 * zoom;
     grid->setHorizontalSpacing(3 * gap);
     grid->setVerticalSpacing(gap / 2);
-    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-
-    for (int o = 0; o < OpponentCount; ++o)
-        grid->addWidget(new QLabel(columnCaption(Opponent(o)), this), 0, 1 + o, right);
-    for (int r = 0; r < RowCount; ++r) {
-        grid->addWidget(new QLabel(qtext(Rows[r].label), this), 1 + r, 0);
-        for (int o = 0; o < OpponentCount; ++o) {
-            auto* value = new QLabel(this);
-            value->setObjectName(QStringLiteral("value%1_%2").arg(r).arg(o));
-            grid->addWidget(value, 1 + r, 1 + o, right);
-            values_.push_back(value);
-        }
-    }
+    QStringList columns;
+    for (int o = 0; o < OpponentCount; ++o) columns << columnCaption(Opponent(o));
+    QStringList rows;
+    for (const Row& row : Rows) rows << qtext(row.label);
+    table_ = makeFiguresTable(columns, rows, this);
+    table_->setObjectName(QStringLiteral("figures"));
+    table_->setAccessibleName(qtext(dl::StatisticsTitle));
+    grid->addWidget(table_, 0, 0, 1 + RowCount, 1 + OpponentCount);
     grid->setRowMinimumHeight(1 + RowCount, gap);
     auto* note = new QLabel(qtext(dl::TwoPlayersNote), this);
     note->setWordWrap(true);
@@ -93,6 +90,7 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
     auto* doneButton = new QPushButton(qtext(dl::Done), this);
     doneButton->setObjectName(QStringLiteral("done"));
     doneButton->setDefault(true);
+    doneButton->setFocus(); // Tab leads to the table, whose arrows go from figure to figure
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(resetButton);
     buttons->addStretch(1);
@@ -110,10 +108,10 @@ void StatisticsWindow::showFigures() {
     Statistics figures;
     for (int o = 0; o < OpponentCount; ++o)
         figures[std::size_t(o)] = statistics_.figures(Opponent(o));
-    // The labels were made row by row, a column at a time.
-    auto label = values_.begin();
-    for (const Row& row : Rows)
-        for (const Figures& f : figures) (*label++)->setText(row.shown(f));
+    for (int r = 0; r < RowCount; ++r)
+        for (int o = 0; o < OpponentCount; ++o)
+            setFigure(table_, r, o, Rows[r].shown(figures[std::size_t(o)]));
+    fitFiguresTable(table_);
 }
 
 void StatisticsWindow::askReset() {

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-class QLabel;
+class QTableWidget;
 
 namespace tarmigo {
 
@@ -23,7 +23,7 @@ class StatisticsWindow : public QDialog {
     KeptStatistics& statistics_;
     int zoom_;
     // The figures' labels, row by row and in each row a column at a time.
-    std::vector<QLabel*> values_;
+    QTableWidget* table_ = nullptr;
 };
 
 } // namespace tarmigo

@@ -13,7 +13,8 @@ using namespace tarmigo::testing;
 namespace {
 
 // The steps that are not drawing calls, as words ("frames*34 undo+ WVH ..."), each frame
-// checked to wait the Options' pause and to show something drawn since the last.
+// checked to wait the Options' pause and to show something drawn since the last; the
+// sentences are left to the sentences' test.
 std::string shown(const Presentation& queue, int pause) {
     std::string out;
     int frames = 0;
@@ -22,7 +23,7 @@ std::string shown(const Presentation& queue, int pause) {
         EXPECT_TRUE(s.kind != Step::Kind::Frame || (s.delayMs == pause && drawn));
         drawn = s.kind == Step::Kind::Draw || (drawn && s.kind != Step::Kind::Frame);
         frames += s.kind == Step::Kind::Frame;
-        if (s.isPicture()) continue;
+        if (s.isPicture() || s.kind == Step::Kind::Say) continue;
         if (frames > 0) out += "frames*" + std::to_string(frames) + ' ';
         frames = 0;
         out += s.kind == Step::Kind::Sound    ? soundName(s.sound)

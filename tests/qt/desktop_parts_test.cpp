@@ -1,4 +1,5 @@
 // The desktop pieces beside the window: runtime folder, help page, sounds, translations.
+#include "board/status_line.h"
 #include "game/strings.h"
 #include "qt/app_paths.h"
 #include "qt/board_font.h"
@@ -95,7 +96,11 @@ TEST_P(LanguageTest, EveryTextHasATranslation) {
         EXPECT_TRUE(finished) << GetParam() << " lacks: " << source.toStdString();
 }
 
-TEST_P(LanguageTest, EveryStatusTextFitsTheBoard) {
+INSTANTIATE_TEST_SUITE_P(GermanAndFrench, LanguageTest, ::testing::Values("de", "fr"));
+
+class BoardTextTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(BoardTextTest, EveryStatusTextFitsTheBoardInAtMostTwoLines) {
     useLanguage(QString::fromLatin1(GetParam()), Translations);
     const QtSurface surface(240, 320);
     const QFontMetrics metrics(boardFont(1));
@@ -104,10 +109,17 @@ TEST_P(LanguageTest, EveryStatusTextFitsTheBoard) {
         EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(shown)), room)
             << GetParam() << ": " << shown;
     };
-    // The status line starts 5 pixels in and is cut at the board's 240-pixel edge;
-    // status, player and result texts are ids 1200 to 1499, the widest number in them 1000.
-    for (const auto& [id, english] : stringTable())
-        if (id >= 1200 && id < 1500) fits(id, id == 1218 ? 1000 : 2, 235);
+    // The status line starts 5 pixels in and is cut at the board's 240-pixel edge; a
+    // wider text goes on to a second line. Status, player and result texts are ids 1200
+    // to 1499, the widest number in them 1000.
+    for (const auto& [id, english] : stringTable()) {
+        if (id < 1200 || id >= 1500) continue;
+        const std::string shown = messageText(surface.text(id), {id, true, id == 1218 ? 1000 : 2});
+        const auto [first, second] = wrapStatus(surface, shown, 235);
+        for (const std::string& line : {first, second})
+            EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(line)), 235)
+                << GetParam() << ": " << shown;
+    }
     // Header cells, the hazard and speed piles side by side, the safety and distance rows.
     const std::pair<int, int> labels[] = {{text::LabelHand, 34},     {text::LabelScore, 34},
                                           {text::LabelWon, 34},      {text::LabelHazard, 44},
@@ -119,7 +131,7 @@ TEST_P(LanguageTest, EveryStatusTextFitsTheBoard) {
     EXPECT_NEAR(QFontMetrics(boardFont(3)).height(), 3 * metrics.height(), 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(GermanAndFrench, LanguageTest, ::testing::Values("de", "fr"));
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, BoardTextTest, ::testing::Values("en", "de", "fr"));
 
 TEST(Translation, TheBoardsSurfaceGivesTheTextOfAnIdInTheLanguageAndTheBoardFillsTheNumber) {
     useLanguage(QStringLiteral("de"), Translations);

@@ -1,9 +1,13 @@
 // The main window driven as a player would: taps, keys, slides, commands, dialogs, kills.
+#include "ai/choose_card.h"
 #include "app/taps.h"
+#include "board/places.h"
 #include "game/strings.h"
+#include "game/targets.h"
 #include "game/version.h"
 #include "qt/about_window.h"
 #include "qt/kept_statistics.h"
+#include "qt/move_list.h"
 #include "qt/scores_window.h"
 #include "qt/sound_player.h"
 #include "qt/statistics_window.h"
@@ -246,9 +250,9 @@ TEST_F(MainWindowTest, TheMenusAreMadeWhenFirstOpenedWithEveryEntry) {
         entries << (action->isSeparator() ? QStringLiteral("-")
                     : action->menu()      ? action->menu()->objectName()
                                           : action->objectName());
-    ASSERT_EQ(entries.size(), 10);
-    EXPECT_EQ(entries.mid(3), QStringList({"statistics", "-", "languageMenu", "zoomMenu",
-                                           "fullScreen", "-", "quit"}));
+    ASSERT_EQ(entries.size(), 12);
+    EXPECT_EQ(entries.mid(3), QStringList({"statistics", "moves", "hint", "-", "languageMenu",
+                                           "zoomMenu", "fullScreen", "-", "quit"}));
     const auto* zoom = view->findChild<QMenu*>(QStringLiteral("zoomMenu"));
     ASSERT_NE(zoom, nullptr);
     EXPECT_EQ(zoom->actions().size(), 3 + zoomChoices.size());
@@ -326,16 +330,20 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
     settle();
     activate();
     game().players[game().currentPlayer].hand[0] = Go;
-    clickSlot(1);
+    board().setFocusPlace(place::FirstSlot);
+    key(Qt::Key_1);
     EXPECT_TRUE(game().has(flag::turnHandover));
+    EXPECT_EQ(board().focusPlace(), place::StatusLine) << "the ring goes where a key answers";
     key(Qt::Key_Space);
     EXPECT_FALSE(game().has(flag::turnHandover));
 
     setPosition(game(), "miles=75 game=700 | safe=uvwx | over winner=1");
     onNextModal([](QWidget* dialog) {
-        // Fields run player by player, row by row: miles, safeties, all safeties, ...
-        EXPECT_EQ(find<QLabel>(dialog, "caption1")->text(), "Player 2");
-        EXPECT_EQ(find<QLabel>(dialog, "value3")->text(), "400");
+        // A table with its headings: a row each for miles, safeties, all safeties, ...
+        const auto* table = find<QTableWidget>(dialog, "scores");
+        EXPECT_EQ(table->horizontalHeaderItem(1)->text(), "Player 2");
+        EXPECT_EQ(table->verticalHeaderItem(1)->text(), "Safeties");
+        EXPECT_EQ(table->item(1, 1)->text(), "400");
         EXPECT_EQ(find<QLabel>(dialog, "result")->text(), "Player 2 Wins!");
         find<QPushButton>(dialog, "newHand")->click();
     });
@@ -348,8 +356,8 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
 // The figures of one column of the Statistics window, top to bottom, as shown.
 std::string column(QWidget* dialog, int c) {
     QStringList shown;
-    for (int r = 0; r < 12; ++r)
-        shown << dialog->findChild<QLabel*>(QStringLiteral("value%1_%2").arg(r).arg(c))->text();
+    const auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("figures"));
+    for (int r = 0; r < 12; ++r) shown << table->item(r, c)->text();
     return shown.join(QLatin1Char(' ')).toStdString();
 }
 
@@ -442,6 +450,124 @@ TEST_F(MainWindowTest, StatisticsAgreeWithTheSavedGameAfterAKillBetweenTheirWrit
             EXPECT_EQ(KeptStatistics(&preferences).figures(Opponent::Hard).hands, 1u);
         }
     }
+}
+
+// Whether the focus ring is drawn round a place of the board on the screen.
+bool ringAround(BoardView& board, const Layout& layout, int at) {
+    const QImage shown = board.grab().toImage();
+    const QRectF area = board.boardArea();
+    const double scale = area.width() / 240;
+    const Rect box = place::ringBox(layout, at);
+    // The ring's two-pixel line on the left of its box, halfway down.
+    const QPoint p(int(area.left() + box.left * scale + scale / 2),
+                   int(area.top() + (box.top + box.bottom) / 2 * scale));
+    return shown.pixelColor(p) == QColor(0, 64, 224);
+}
+
+TEST_F(MainWindowTest, AWholeHandIsPlayedByKeysAloneWithTheFocusRingInSight) {
+    start();
+    activate();
+    board().setFocus();
+    // Every box that opens (the extension's question, the Scores) is closed by Escape.
+    QTimer escape;
+    QObject::connect(&escape, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    escape.start(10);
+    int keys = 0;
+    const auto goTo = [&](int at) {
+        for (int i = 0; i < place::Count && board().focusPlace() != at; ++i) {
+            QTest::keyClick(&board(), Qt::Key_Right);
+            ++keys;
+            ASSERT_TRUE(ringAround(board(), game().layout, board().focusPlace()))
+                << board().focusPlace();
+        }
+        ASSERT_EQ(board().focusPlace(), at);
+    };
+    const auto press = [&] {
+        QTest::keyClick(&board(), keys % 2 ? Qt::Key_Return : Qt::Key_Space);
+        finishPresentation(window->host());
+    };
+    for (int moves = 0; moves < 400 && !game().has(flag::handOver); ++moves) {
+        // The computer's rules choose the person's move; the keys make it.
+        Game plan(static_cast<const Game&>(game()));
+        plan.events = &GameEvents::silent();
+        const int aim = chooseCard(plan, ChooseMode::Select);
+        const int slot = plan.own().selectedSlot();
+        if (slot == 0) {
+            goTo(place::StatusLine);
+        } else if (aim == target::DiscardPile) {
+            goTo(place::DrawPile); // the draw pile arms the discard of the next card
+            press();
+            goTo(place::FirstSlot + slot - 1);
+        } else {
+            goTo(place::FirstSlot + slot - 1);
+        }
+        press();
+    }
+    EXPECT_TRUE(game().has(flag::handOver));
+    EXPECT_GT(keys, 10);
+    // Told in words, newest last, in the move list.
+    const QStringList& said = window->host().moves().lines();
+    ASSERT_GT(said.size(), 4);
+    EXPECT_TRUE(said.filter(QRegularExpression("^You (play|discard) ")).size() > 0);
+    EXPECT_TRUE(said.filter(QRegularExpression("^Computer (plays|discards) ")).size() > 0);
+    // R says the last again, over the status line.
+    escape.stop();
+    activate();
+    key(Qt::Key_R);
+    EXPECT_EQ(board().note(), said.last());
+    window->showMoves();
+    EXPECT_EQ(window->movesWindow()->list().count(), said.size());
+    EXPECT_EQ(window->movesWindow()->list().item(int(said.size()) - 1)->text(), said.last());
+}
+
+TEST_F(MainWindowTest, TheFocusRingShowsOnlyWhileTheBoardHasTheFocus) {
+    start();
+    window->setZoom(2); // the ring follows the zoom: two board pixels wide
+    activate();
+    setPosition(game(), "go miles=125 hand=fghijkp | stop | one pile=q");
+    game().status = {text::TapToPlay, false, 0}; // not the message of the deal it replaced
+    window->host().repaintBoard();
+    board().setFocus();
+    board().setFocusPlace(place::DiscardPile);
+    QTest::keyClick(&board(), Qt::Key_Left); // to the draw pile
+    settle();
+    const QImage shown =
+        board().grab(board().boardArea().toRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage golden = QImage(QStringLiteral(TARMIGO_QT_GOLDEN "/focus-ring.png"))
+                              .convertToFormat(QImage::Format_RGB32);
+    if (shown != golden) shown.save(QStringLiteral("focus-ring-shown.png"));
+    EXPECT_EQ(shown, golden) << "see focus-ring-shown.png in the test's folder";
+    window->commandBar().setFocus();
+    settle();
+    EXPECT_FALSE(ringAround(board(), game().layout, place::DrawPile));
+}
+
+TEST_F(MainWindowTest, TheHintMarksACardAndChangesNoSavedByte) {
+    start();
+    activate();
+    setPosition(game(), "go hand=ffffffi | go | one");
+    saveState(game());
+    const Bytes before = stored();
+    key(Qt::Key_H);
+    EXPECT_TRUE(board().hintShown());
+    EXPECT_TRUE(board().note().startsWith("Hint: play")) << board().note().toStdString();
+    // The ring is on the card named, for Enter to play it.
+    ASSERT_LT(board().focusPlace(), place::DrawPile);
+    const Card ringed = game().own().slot(board().focusPlace() + 1);
+    EXPECT_TRUE(board().note().endsWith(ringed == Distance100 ? "100 miles" : "25 miles"));
+    EXPECT_EQ(stored(), before);
+    key(Qt::Key_S);
+    EXPECT_EQ(board().note(), "You: 0 miles, hand 0, game 0\nComputer: 0 miles, hand 0, game 0");
+    clickSlot(1); // the next move takes the marks away
+    EXPECT_FALSE(board().hintShown());
+    EXPECT_TRUE(board().note().isEmpty());
+    game().currentPlayer = 1;
+    key(Qt::Key_H);
+    EXPECT_FALSE(board().hintShown());
+    EXPECT_EQ(board().note(), "A hint is given on your turn only");
 }
 
 } // namespace

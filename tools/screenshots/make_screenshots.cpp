@@ -3,13 +3,15 @@
 // writes screenshot-board.png (the start of a game), screenshot-options.png (the
 // Options dialog over the board), screenshot-scores.png (the Scores dialog at the
 // end of a hand, played out by the computer's own choices for both players),
-// screenshot-statistics.png (the Statistics window after a few such hands) and
-// screenshot-help.png (the program's own help window). With a language (de, fr)
-// the names end in -LANG (screenshot-board-de.png).
+// screenshot-statistics.png (the Statistics window after a few such hands),
+// screenshot-help.png (the program's own help window) and screenshot-keys.png (the
+// focus ring on the board, with the move list beside it after a few moves). With a
+// language (de, fr) the names end in -LANG (screenshot-board-de.png).
 #include "ai/choose_card.h"
 #include "app/shell.h"
 #include "app/store.h"
 #include "app/taps.h"
+#include "board/places.h"
 #include "game/deal.h"
 #include "game/game.h"
 #include "game/strings.h"
@@ -17,6 +19,7 @@
 #include "qt/board_view.h"
 #include "qt/help_page.h"
 #include "qt/main_window.h"
+#include "qt/move_list.h"
 #include "qt/qt_host.h"
 #include "qt/scores_window.h"
 #include "qt/settings_store.h"
@@ -131,6 +134,21 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     QTest::qWait(500);
     bool ok = save(frame(&window), "screenshot-board.png");
+
+    // A few moves, then the ring on the hand's first card and the move list beside it.
+    for (int moves = 0; moves < 3 && !g.has(flag::handOver); ++moves) {
+        playOneMove(window);
+        while (window.host().presenting()) QTest::qWait(20);
+    }
+    window.showMoves();
+    MoveListWindow* list = window.movesWindow();
+    list->move(frame(&window).right() + 8, 0);
+    window.activateWindow();
+    window.board().setFocus();
+    window.board().setFocusPlace(place::FirstSlot);
+    QTest::qWait(500);
+    ok = save(frame(&window).united(frame(list)), "screenshot-keys.png") && ok;
+    list->close();
 
     onModal([&](QWidget* dialog) {
         ok = save(frame(&window).united(frame(dialog)), "screenshot-options.png") && ok;

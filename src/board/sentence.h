@@ -1,0 +1,42 @@
+#pragma once
+// What happened, in words: a move as a sentence of string ids and numbers, put into
+// words only where it is shown, in that screen's language. A sentence says only what
+// everybody at the table saw happen: a card laid or discarded, never a card drawn.
+#include "game/game.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tarmigo {
+
+struct Sentence {
+    int pattern = 0; // a string id whose "%1".."%4" the words fill; 0 says nothing
+    std::array<int, 4> words{};
+    std::uint8_t numbers = 0; // bit i: words[i] is a number, not a string id
+
+    bool empty() const { return pattern == 0; }
+    bool operator==(const Sentence&) const = default;
+};
+
+// The text of a sentence, with textOf giving the text of a string id in the language
+// wanted (the string table's English by default).
+std::string sentenceText(const Sentence& s,
+                         const std::function<std::string(int)>& textOf = nullptr);
+
+// How the board names a player: "You" and "Computer" against the computer, "Player 1"
+// and "Player 2" between two people.
+int sideName(const Game& g, int player);
+// The name of a card.
+int cardName(Card c);
+
+// The current player lays card c on the pile of a target code (target.h), or discards it.
+Sentence moveSentence(const Game& g, Card c, int target);
+// The same move, told as the coup fourre it turned out to be.
+Sentence coupFourreSentence(const Game& g, Card c);
+// A player's miles, hand score and game score.
+Sentence standingSentence(const Game& g, int player);
+
+} // namespace tarmigo

@@ -1,0 +1,21 @@
+#pragma once
+// A table of figures with its row and column headings, as the Scores and Statistics
+// windows show them: it looks like rows of plain labels, and a screen reader reads
+// each figure with its row's and its column's heading.
+#include <QStringList>
+
+class QTableWidget;
+class QWidget;
+
+namespace tarmigo {
+
+// The figures are set with setFigure; the table takes the size of its contents.
+QTableWidget* makeFiguresTable(const QStringList& columns, const QStringList& rows,
+                               QWidget* parent);
+void setFigure(QTableWidget* table, int row, int column, const QString& figure);
+// Once the figures are in: the table as large as its contents, no scrolling.
+void fitFiguresTable(QTableWidget* table);
+// Sets a fitted table's row a gap apart from the one above it.
+void setRowApart(QTableWidget* table, int row, int gap);
+
+} // namespace tarmigo
