@@ -54,7 +54,8 @@ std::optional<HandMark> finishedHand(const Game& g) {
 }
 
 const char* StatisticsBook::keyOf(Opponent o) {
-    static const char* const Names[OpponentCount] = {"easy", "hard", "expert", "twoPlayers"};
+    static const char* const Names[OpponentCount] = {"easy", "hard", "expert", "twoPlayers",
+                                                     "network"};
     return Names[int(o)];
 }
 
@@ -98,9 +99,17 @@ std::optional<StatisticsBook::LastHand> StatisticsBook::lastHandFromText(std::st
     return last;
 }
 
+const char* StatisticsBook::markKey() const {
+    return games_ == Games::Network ? LastNetworkHandKey : LastHandKey;
+}
+
+Opponent StatisticsBook::opponentOf(const Game& g, bool expertChosen) const {
+    return games_ == Games::Network ? Opponent::Network : tarmigo::opponentOf(g, expertChosen);
+}
+
 std::optional<StatisticsBook::LastHand> StatisticsBook::lastHand() const {
     if (!store_) return std::nullopt;
-    const std::optional<std::string> text = store_->read(LastHandKey);
+    const std::optional<std::string> text = store_->read(markKey());
     return text ? lastHandFromText(*text) : std::nullopt;
 }
 
@@ -114,8 +123,8 @@ void StatisticsBook::countFinishedHand(const Game& g, bool expertChosen) {
     Figures after = before;
     countHand(after, g);
     // The figures and the mark in one write, so that a kill keeps both or neither.
-    store_->write({{keyOf(o), figuresText(after)},
-                   {LastHandKey, lastHandText({*mark, std::pair(o, before)})}});
+    store_->write(
+        {{keyOf(o), figuresText(after)}, {markKey(), lastHandText({*mark, std::pair(o, before)})}});
 }
 
 void StatisticsBook::takeBackHand() {
@@ -123,7 +132,7 @@ void StatisticsBook::takeBackHand() {
     if (!store_ || !last || !last->before) return;
     // No mark: the reopened hand is counted when it ends, even the same way.
     store_->write({{keyOf(last->before->first), figuresText(last->before->second)},
-                   {LastHandKey, std::nullopt}});
+                   {markKey(), std::nullopt}});
 }
 
 void StatisticsBook::settle(const Game& g, bool expertChosen) {
@@ -145,16 +154,27 @@ void StatisticsBook::countForfeit(const Game& g, bool expertChosen, int credited
     StatisticsStore::Lines lines{{keyOf(o), figuresText(f)}};
     // The forfeit cannot be undone: the figures before the last hand are dropped.
     if (const std::optional<LastHand> last = lastHand(); last && last->before)
-        lines.emplace_back(LastHandKey, lastHandText({last->mark, std::nullopt}));
+        lines.emplace_back(markKey(), lastHandText({last->mark, std::nullopt}));
     store_->write(lines);
+}
+
+void StatisticsBook::countSeatHand(const SeatView& v) {
+    if (!store_ || !v.handOver) return;
+    Figures f = figures(Opponent::Network);
+    countHand(f, v);
+    store_->write({{keyOf(Opponent::Network), figuresText(f)}});
 }
 
 void StatisticsBook::reset() {
     if (!store_) return;
     StatisticsStore::Lines lines;
     for (int o = 0; o < OpponentCount; ++o) lines.emplace_back(keyOf(Opponent(o)), std::nullopt);
-    if (const std::optional<LastHand> last = lastHand(); last && last->before)
-        lines.emplace_back(LastHandKey, lastHandText({last->mark, std::nullopt}));
+    // Both games' marks stay, without the figures before them.
+    for (const Games games : {Games::Local, Games::Network}) {
+        const StatisticsBook book(store_, games);
+        if (const std::optional<LastHand> last = book.lastHand(); last && last->before)
+            lines.emplace_back(book.markKey(), lastHandText({last->mark, std::nullopt}));
+    }
     store_->write(lines);
 }
 

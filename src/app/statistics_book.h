@@ -49,13 +49,21 @@ class StatisticsStore {
 class StatisticsBook {
   public:
     // The keys: one line of figures for each opponent ("easy", "hard", "expert",
-    // "twoPlayers") and the last hand counted ("lastHand": its mark, and the figures
-    // it changed as they were before it, for an undo).
+    // "twoPlayers", "network") and the last hand counted ("lastHand": its mark, and
+    // the figures it changed as they were before it, for an undo). The network game
+    // is saved apart from the other, so its last hand has a mark of its own
+    // ("lastNetworkHand"): each game settles against its own.
     static const char* keyOf(Opponent o);
     static constexpr const char* LastHandKey = "lastHand";
+    static constexpr const char* LastNetworkHandKey = "lastNetworkHand";
+
+    // Which game's hands the book counts: the one against the computer or at one
+    // screen (by its kind and level), or the network game a host holds (from seat 0).
+    enum class Games { Local, Network };
 
     // Null keeps nothing and shows no games.
-    explicit StatisticsBook(StatisticsStore* store) : store_(store) {}
+    explicit StatisticsBook(StatisticsStore* store, Games games = Games::Local)
+        : store_(store), games_(games) {}
 
     Figures figures(Opponent o) const;
 
@@ -71,6 +79,9 @@ class StatisticsBook {
     void settle(const Game& g, bool expertChosen);
 
     void countForfeit(const Game& g, bool expertChosen, int creditedSeat);
+    // A network game's guest holds no game: a hand is counted from its seat's view when
+    // the hand's end is shown, once. Nothing marks it; an undo cannot reopen it there.
+    void countSeatHand(const SeatView& v);
     // Forgets every figure; the mark stays, so the hand on the table is not counted
     // again.
     void reset();
@@ -83,10 +94,13 @@ class StatisticsBook {
         std::optional<std::pair<Opponent, Figures>> before;
     };
     std::optional<LastHand> lastHand() const;
+    const char* markKey() const;
+    Opponent opponentOf(const Game& g, bool expertChosen) const;
     static std::string lastHandText(const LastHand& last);
     static std::optional<LastHand> lastHandFromText(std::string_view text);
 
     StatisticsStore* store_;
+    Games games_;
 };
 
 } // namespace tarmigo

@@ -11,10 +11,15 @@ namespace tarmigo {
 
 class SettingsStore : public Store {
   public:
+    // Which saved game the copy is of: the game against the computer or at one screen
+    // (the value "Tarmigo"), or the network game this program hosts ("NetworkGame").
+    // The two are kept side by side and never overwrite each other.
+    enum class Game { Local, Network };
+
     // The desktop program's store: the user's native settings of "Tarmigo".
-    SettingsStore();
+    explicit SettingsStore(Game game = Game::Local);
     // A store kept in an INI file (the replay driver keeps it in its data folder).
-    explicit SettingsStore(const QString& iniPath);
+    explicit SettingsStore(const QString& iniPath, Game game = Game::Local);
 
     std::optional<std::vector<std::uint8_t>> read() override;
     bool write(std::span<const std::uint8_t> bytes) override;
@@ -22,6 +27,7 @@ class SettingsStore : public Store {
 
   private:
     std::unique_ptr<QSettings> settings_;
+    QString valueName_;
 };
 
 } // namespace tarmigo

@@ -53,9 +53,10 @@ QString columnCaption(Opponent o) {
     case Opponent::Easy: return qtext(stringText(text::Easy));
     case Opponent::Hard: return qtext(stringText(text::Hard));
     case Opponent::Expert: return qtext(dl::Expert);
-    case Opponent::TwoPlayers: break;
+    case Opponent::TwoPlayers: return qtext(dl::TwoPlayers);
+    case Opponent::Network: break;
     }
-    return qtext(dl::TwoPlayers);
+    return qtext(dl::Network);
 }
 
 } // namespace
@@ -83,7 +84,8 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
         }
     }
     grid->setRowMinimumHeight(1 + RowCount, gap);
-    auto* note = new QLabel(qtext(dl::TwoPlayersNote), this);
+    auto* note =
+        new QLabel(qtext(dl::TwoPlayersNote) + QLatin1Char(' ') + qtext(dl::NetworkNote), this);
     note->setWordWrap(true);
     grid->addWidget(note, 2 + RowCount, 0, 1, 1 + OpponentCount);
 
