@@ -33,9 +33,6 @@ inline constexpr const char* TripsCompleted = QT_TRANSLATE_NOOP("Tarmigo", "Trip
 inline constexpr const char* ShutOuts = QT_TRANSLATE_NOOP("Tarmigo", "Shut Outs");
 inline constexpr const char* TwoPlayersNote =
     QT_TRANSLATE_NOOP("Tarmigo", "In games between two players, the figures are Player 1's.");
-inline constexpr const char* Network = QT_TRANSLATE_NOOP("Tarmigo", "Network");
-inline constexpr const char* NetworkNote =
-    QT_TRANSLATE_NOOP("Tarmigo", "In network games, they are your own.");
 inline constexpr const char* Reset = QT_TRANSLATE_NOOP("Tarmigo", "Reset");
 inline constexpr const char* ResetStatistics =
     QT_TRANSLATE_NOOP("Tarmigo", "Do you want to reset the statistics?");

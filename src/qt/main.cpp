@@ -81,6 +81,14 @@ int main(int argc, char** argv) {
         if (fileCopy) fileCopy->release();
         secondCopy.release();
     };
+    // The network game this program hosts is saved apart, in the same two ways.
+    const QString networkPath = networkSaveFilePath(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programName);
+    std::unique_ptr<FileStore> networkFile;
+    if (!networkPath.isEmpty())
+        networkFile = std::make_unique<FileStore>(networkPath.toStdString());
+    SettingsStore networkSecond(SettingsStore::Value::NetworkGame);
+    SettingsStore networkCode(SettingsStore::Value::NetworkCode);
     const QString name = QString::fromLatin1(label::ProgramName);
     QSettings preferences(QSettings::NativeFormat, QSettings::UserScope, name, name);
     // The language: --lang CODE, else the View menu's choice, else the system's.
@@ -96,6 +104,9 @@ int main(int argc, char** argv) {
     setup.preferences = &preferences;
     setup.sounds = &sounds;
     setup.openHelp = [helpPage] { openHelpPage(helpPage); };
+    setup.networkFile = networkFile.get();
+    setup.networkSecond = &networkSecond;
+    setup.networkCode = &networkCode;
 
     MainWindow window(setup);
     QApplication::setWindowIcon(programIcon());

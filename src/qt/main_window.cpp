@@ -11,6 +11,7 @@
 #include "qt/command_bar.h"
 #include "qt/desktop_labels.h"
 #include "qt/kept_statistics.h"
+#include "qt/network_play.h"
 #include "qt/packed_text.h"
 #include "qt/qt_host.h"
 #include "qt/statistics_window.h"
@@ -80,6 +81,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
         const int kept = preferences_->value(ZoomKey).toInt(&ok);
         if (ok && kept >= 1 && kept <= maxZoom_) zoom = kept;
     }
+    addNetworkEntries(setup);
     addStatisticsEntry();
     buildZoomMenu();
     addWindowEntries();
@@ -93,7 +95,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    // The shell's game refers to the host; it goes first.
+    // The games refer to the host; they go first.
+    network_.reset();
     shell_.reset();
 }
 
@@ -198,6 +201,16 @@ void MainWindow::addWindowEntries() {
         view->addSeparator();
         view->addAction(quit);
     });
+}
+
+void MainWindow::addNetworkEntries(const WindowSetup& setup) {
+    NetworkSetup network;
+    network.file = setup.networkFile;
+    network.second = setup.networkSecond;
+    network.code = setup.networkCode;
+    network.preferences = preferences_;
+    network_ = std::make_unique<NetworkPlay>(*this, network);
+    bar_->addToMenu(CommandBar::Menu::New, [this](QMenu* menu) { network_->fillMenu(menu); });
 }
 
 void MainWindow::addStatisticsEntry() {

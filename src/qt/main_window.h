@@ -15,6 +15,7 @@ namespace tarmigo {
 class BoardView;
 class CommandBar;
 class KeptStatistics;
+class NetworkPlay;
 class QtHost;
 class Shell;
 class Sounds;
@@ -31,6 +32,11 @@ struct WindowSetup {
     Sounds* sounds = nullptr;
     // Opens the help page; null does nothing.
     std::function<void()> openHelp;
+    // The network game's own copies (saved apart from the other game) and its join code;
+    // no network game is saved where they are missing.
+    Store* networkFile = nullptr;
+    Store* networkSecond = nullptr;
+    Store* networkCode = nullptr;
 };
 
 class MainWindow : public QWidget {
@@ -42,6 +48,7 @@ class MainWindow : public QWidget {
     void start();
 
     Shell& shell() { return *shell_; }
+    NetworkPlay& network() { return *network_; }
     QtHost& host() { return *host_; }
     BoardView& board() { return *board_; }
     CommandBar& commandBar() { return *bar_; }
@@ -69,6 +76,7 @@ class MainWindow : public QWidget {
 
   private:
     void addStatisticsEntry();
+    void addNetworkEntries(const WindowSetup& setup);
     void buildZoomMenu();
     void addWindowEntries();
     void addKeyTaps();
@@ -86,6 +94,7 @@ class MainWindow : public QWidget {
     std::unique_ptr<KeptStatistics> statistics_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Shell> shell_;
+    std::unique_ptr<NetworkPlay> network_;
     int maxZoom_ = 1;
     int chosenZoom_ = 1;
     bool started_ = false;

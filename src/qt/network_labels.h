@@ -56,11 +56,7 @@ inline constexpr const char* ResumeQuestion = QT_TRANSLATE_NOOP(
 inline constexpr const char* LeaveQuestion =
     QT_TRANSLATE_NOOP("Tarmigo", "Do you want to leave the network game?");
 
-// The network's state, over the status line.
-inline constexpr const char* WaitingToReconnect =
-    QT_TRANSLATE_NOOP("Tarmigo", "Waiting for Player 2 to reconnect");
-inline constexpr const char* Player2Left =
-    QT_TRANSLATE_NOOP("Tarmigo", "Player 2 has left the game");
+// The network's state, over the status line (the host's own are in the string table).
 inline constexpr const char* Player1Left =
     QT_TRANSLATE_NOOP("Tarmigo", "Player 1 has left the game");
 inline constexpr const char* Reconnecting =
@@ -71,5 +67,10 @@ inline constexpr const char* RematchWaiting =
     QT_TRANSLATE_NOOP("Tarmigo", "Waiting for the other player's answer");
 inline constexpr const char* RematchDeclined =
     QT_TRANSLATE_NOOP("Tarmigo", "The other player declined the rematch");
+
+// The Statistics window's column of network games, and its note.
+inline constexpr const char* Column = QT_TRANSLATE_NOOP("Tarmigo", "Network");
+inline constexpr const char* StatisticsNote =
+    QT_TRANSLATE_NOOP("Tarmigo", "In network games, they are your own.");
 
 } // namespace tarmigo::network_label

@@ -7,21 +7,25 @@
 
 namespace tarmigo {
 namespace {
-QString valueName(SettingsStore::Game game) {
-    return game == SettingsStore::Game::Network ? QStringLiteral("NetworkGame")
-                                                : QString::fromLatin1(label::ProgramName);
+QString valueName(SettingsStore::Value value) {
+    switch (value) {
+    case SettingsStore::Value::Game: break;
+    case SettingsStore::Value::NetworkGame: return QStringLiteral("NetworkGame");
+    case SettingsStore::Value::NetworkCode: return QStringLiteral("NetworkCode");
+    }
+    return QString::fromLatin1(label::ProgramName);
 }
 } // namespace
 
-SettingsStore::SettingsStore(Game game)
+SettingsStore::SettingsStore(Value value)
     : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                             QString::fromLatin1(label::ProgramName),
                                             QString::fromLatin1(label::ProgramName))),
-      valueName_(valueName(game)) {}
+      valueName_(valueName(value)) {}
 
-SettingsStore::SettingsStore(const QString& iniPath, Game game)
+SettingsStore::SettingsStore(const QString& iniPath, Value value)
     : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)),
-      valueName_(valueName(game)) {}
+      valueName_(valueName(value)) {}
 
 std::optional<std::vector<std::uint8_t>> SettingsStore::read() {
     settings_->sync();

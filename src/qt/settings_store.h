@@ -11,15 +11,15 @@ namespace tarmigo {
 
 class SettingsStore : public Store {
   public:
-    // Which saved game the copy is of: the game against the computer or at one screen
-    // (the value "Tarmigo"), or the network game this program hosts ("NetworkGame").
-    // The two are kept side by side and never overwrite each other.
-    enum class Game { Local, Network };
+    // What the store keeps: the game against the computer or at one screen (the value
+    // "Tarmigo"), the network game this program hosts ("NetworkGame"), or that game's
+    // join code ("NetworkCode"). They are kept side by side and never overwrite each other.
+    enum class Value { Game, NetworkGame, NetworkCode };
 
     // The desktop program's store: the user's native settings of "Tarmigo".
-    explicit SettingsStore(Game game = Game::Local);
+    explicit SettingsStore(Value value = Value::Game);
     // A store kept in an INI file (the replay driver keeps it in its data folder).
-    explicit SettingsStore(const QString& iniPath, Game game = Game::Local);
+    explicit SettingsStore(const QString& iniPath, Value value = Value::Game);
 
     std::optional<std::vector<std::uint8_t>> read() override;
     bool write(std::span<const std::uint8_t> bytes) override;

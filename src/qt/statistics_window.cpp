@@ -5,6 +5,7 @@
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
 #include "qt/kept_statistics.h"
+#include "qt/network_labels.h"
 #include "qt/ui_scale.h"
 
 #include <QGridLayout>
@@ -56,7 +57,7 @@ QString columnCaption(Opponent o) {
     case Opponent::TwoPlayers: return qtext(dl::TwoPlayers);
     case Opponent::Network: break;
     }
-    return qtext(dl::Network);
+    return qtext(network_label::Column);
 }
 
 } // namespace
@@ -85,7 +86,7 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
     }
     grid->setRowMinimumHeight(1 + RowCount, gap);
     auto* note =
-        new QLabel(qtext(dl::TwoPlayersNote) + QLatin1Char(' ') + qtext(dl::NetworkNote), this);
+        new QLabel(qtext(dl::TwoPlayersNote) + QLatin1Char(' ') + qtext(network_label::StatisticsNote), this);
     note->setWordWrap(true);
     grid->addWidget(note, 2 + RowCount, 0, 1, 1 + OpponentCount);
 

@@ -1,0 +1,171 @@
+// The window's network games: the Host and Join dialogs, and the network game saved
+// apart from the other.
+#include "app/save_state.h"
+#include "app/session.h"
+#include "app/store.h"
+#include "app/taps.h"
+#include "qt/app_paths.h"
+#include "qt/network_dialogs.h"
+#include "qt/network_labels.h"
+#include "qt/settings_store.h"
+#include "qt/translation.h"
+#include "support/test_host.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
+
+namespace tarmigo::testing {
+namespace {
+
+namespace nl = network_label;
+
+template <class T> T* find(QWidget* parent, const char* name) {
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// The label tied to a field.
+QLabel* labelOf(QWidget* dialog, QWidget* field) {
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (label->buddy() == field) return label;
+    return nullptr;
+}
+
+// The widgets Tab visits from `first` until it comes back.
+QList<QWidget*> tabChain(QWidget* first) {
+    QList<QWidget*> chain{first};
+    for (QWidget* w = first->nextInFocusChain(); w && w != first; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus && w->isEnabled()) chain << w;
+    return chain;
+}
+
+TEST(NetworkDialogs, JoinReadsTheAddressAndCodeAndRefusesAMistakeAtItsField) {
+    struct Row {
+        const char* address;
+        const char* code;
+        const char* refusal; // nothing: joined
+        const char* wrongField;
+        const char* host = nullptr;
+        int port = 0;
+        const char* readCode = nullptr;
+    };
+    const Row rows[] = {
+        {"[::1]:47470", "acd-efg", nullptr, nullptr, "::1", 47470, "ACDEFG"},
+        {" 127.0.0.1:5000 ", "ACD EFG", nullptr, nullptr, "127.0.0.1", 5000, "ACDEFG"},
+        {"myhost", "hjkmnp", nullptr, nullptr, "myhost", 47470, "HJKMNP"},
+        {"", "ACDEFG", nl::NoAddressTyped, "address"},
+        {"myhost:70000", "ACDEFG", nl::BadPort, "address"},
+        {"300.1.1.1", "ACDEFG", nl::BadIPv4, "address"},
+        {"::1:47470:", "ACDEFG", nl::BadIPv6, "address"},
+        {"my_host", "ACDEFG", nl::BadName, "address"},
+        {"myhost", "ACDEF", nl::BadCode, "code"},
+        {"myhost", "ACDEF0", nl::BadCode, "code"}, // 0 is not in the alphabet
+        {"myhost", "", nl::BadCode, "code"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.address) + " / " + r.code);
+        JoinDialog dialog(QString::fromLatin1(r.address), QString::fromLatin1(r.code), 1);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(find<QLineEdit>(&dialog, "code"), Qt::Key_Return);
+        const QString error = find<QLabel>(&dialog, "error")->text();
+        if (!r.refusal) {
+            EXPECT_EQ(dialog.result(), QDialog::Accepted) << error.toStdString();
+            EXPECT_EQ(dialog.address().host, r.host);
+            EXPECT_EQ(dialog.address().port, r.port);
+            EXPECT_EQ(dialog.code(), r.readCode);
+            continue;
+        }
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(error, shownText(r.refusal));
+        EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>(&dialog, r.wrongField));
+    }
+}
+
+TEST(NetworkDialogs, TitlesLabelsAndTabOrder) {
+    JoinDialog join(QString(), QString(), 1);
+    EXPECT_EQ(join.windowTitle(), "Join a Network Game - Tarmigo");
+    auto* address = find<QLineEdit>(&join, "address");
+    auto* code = find<QLineEdit>(&join, "code");
+    ASSERT_TRUE(labelOf(&join, address) && labelOf(&join, code));
+    EXPECT_EQ(labelOf(&join, address)->text(), "&Address:");
+    EXPECT_EQ(labelOf(&join, code)->text(), "Join &code:");
+    EXPECT_EQ(tabChain(address), (QList<QWidget*>{address, code, find<QPushButton>(&join, "join"),
+                                                  find<QPushButton>(&join, "cancel")}));
+
+    HostDialog host(5000, QStringLiteral("ACDEFG"), {"myhost", "192.0.2.7"}, 1);
+    EXPECT_EQ(host.windowTitle(), "Host a Network Game - Tarmigo");
+    auto* port = find<QSpinBox>(&host, "port");
+    ASSERT_TRUE(labelOf(&host, port));
+    EXPECT_EQ(labelOf(&host, port)->text(), "&Port:");
+    EXPECT_EQ(find<QLabel>(&host, "code")->text(), "ACDEFG");
+    EXPECT_EQ(find<QLabel>(&host, "addresses")->text(), "myhost\n192.0.2.7");
+    EXPECT_EQ(tabChain(port).front(), port);
+    EXPECT_EQ(
+        tabChain(port).mid(tabChain(port).size() - 2),
+        (QList<QWidget*>{find<QPushButton>(&host, "host"), find<QPushButton>(&host, "cancel")}));
+
+    // Hosting fixes the port while it waits; a failure lets it be changed again.
+    int hosted = 0;
+    host.onHost = [&](int p) { hosted = p; };
+    host.show();
+    port->setValue(47471);
+    find<QPushButton>(&host, "host")->click();
+    EXPECT_EQ(hosted, 47471);
+    host.showWaiting();
+    EXPECT_FALSE(port->isEnabled());
+    EXPECT_EQ(find<QLabel>(&host, "state")->text(), "Waiting for Player 2");
+    host.showError(QStringLiteral("The port is in use"));
+    EXPECT_TRUE(port->isEnabled());
+    EXPECT_TRUE(host.isVisible());
+}
+
+// A record of a game: n players, dealt from seed.
+std::vector<std::uint8_t> recordOf(int players, std::uint32_t seed) {
+    TestHost host;
+    host.ticks = seed;
+    Session s(host, host);
+    beginHand(s, players, GameScores::Reset);
+    buildSaveRecord(s);
+    return {s.recordBuffer.begin(), s.recordBuffer.end()};
+}
+
+TEST(NetworkSaves, TheNetworkGameAndTheOtherAreKeptApart) {
+    QTemporaryDir folder;
+    const QString ini = folder.filePath(QStringLiteral("settings.ini"));
+    const QString file = saveFilePath(folder.path(), QStringLiteral("tarmigo"));
+    const QString networkFile = networkSaveFilePath(folder.path(), QStringLiteral("tarmigo"));
+    ASSERT_NE(file, networkFile);
+    EXPECT_TRUE(networkSaveFilePath(folder.path(), QStringLiteral("tarmigt")).isEmpty());
+
+    const auto local = recordOf(1, 11);
+    const auto network = recordOf(2, 22);
+    ASSERT_NE(local, network);
+    {
+        FileStore localFile(file.toStdString()), netFile(networkFile.toStdString());
+        SettingsStore localSecond(ini), netSecond(ini, SettingsStore::Value::NetworkGame);
+        SettingsStore code(ini, SettingsStore::Value::NetworkCode);
+        // Written in turns, as two games saved after each move would be.
+        for (int round = 0; round < 2; ++round) {
+            ASSERT_TRUE(localFile.write(local) && localSecond.write(local));
+            ASSERT_TRUE(netFile.write(network) && netSecond.write(network));
+            ASSERT_TRUE(code.write(std::vector<std::uint8_t>{'A', 'C', 'D', 'E', 'F', 'G'}));
+        }
+    } // the program ends without anything more written
+    FileStore localFile(file.toStdString()), netFile(networkFile.toStdString());
+    SettingsStore localSecond(ini), netSecond(ini, SettingsStore::Value::NetworkGame);
+    EXPECT_EQ(localFile.read(), local);
+    EXPECT_EQ(localSecond.read(), local);
+    EXPECT_EQ(netFile.read(), network);
+    EXPECT_EQ(netSecond.read(), network);
+    // Removing one leaves the other.
+    EXPECT_TRUE(netSecond.remove());
+    EXPECT_EQ(localSecond.read(), local);
+    EXPECT_EQ(SettingsStore(ini, SettingsStore::Value::NetworkCode).read()->size(), 6u);
+}
+
+} // namespace
+} // namespace tarmigo::testing
