@@ -160,6 +160,21 @@
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="44"/>
+        <source>Not your turn</source>
+        <translation>Du bist nicht am Zug</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="45"/>
+        <source>Waiting for Player 2 to reconnect</source>
+        <translation>Warten, bis Spieler 2 wieder verbunden ist</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="46"/>
+        <source>Player 2 has left the game</source>
+        <translation>Spieler 2 hat das Spiel verlassen</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="44"/>
         <source>Player 1</source>
         <translation>Spieler 1</translation>
     </message>

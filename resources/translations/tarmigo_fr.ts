@@ -160,6 +160,21 @@
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="44"/>
+        <source>Not your turn</source>
+        <translation>Ce n&apos;est pas votre tour</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="45"/>
+        <source>Waiting for Player 2 to reconnect</source>
+        <translation>En attente du retour du joueur 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="46"/>
+        <source>Player 2 has left the game</source>
+        <translation>Le joueur 2 a quitté la partie</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="44"/>
         <source>Player 1</source>
         <translation>Joueur 1</translation>
     </message>

@@ -8,28 +8,6 @@
 #include "turns/tap.h"
 
 namespace tarmigo {
-namespace {
-
-// The tap's surface is the current one from the first step to the save.
-class TapSurface {
-  public:
-    explicit TapSurface(Session& g) : g_(g), previous_(g.surface) {
-        g.surface = g.screenHost.acquireTapSurface();
-    }
-    ~TapSurface() {
-        g_.surface = previous_;
-        g_.screenHost.releaseTapSurface();
-    }
-    TapSurface(const TapSurface&) = delete;
-    TapSurface& operator=(const TapSurface&) = delete;
-
-  private:
-    Session& g_;
-    DrawingSurface* previous_;
-};
-
-} // namespace
-
 void penDown(Session& g) {
     g.penDown = true;
 }

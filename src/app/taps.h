@@ -4,6 +4,24 @@
 
 namespace tarmigo {
 
+// The tap's surface is the current one from the first step to the save.
+class TapSurface {
+  public:
+    explicit TapSurface(Session& g) : g_(g), previous_(g.surface) {
+        g.surface = g.screenHost.acquireTapSurface();
+    }
+    ~TapSurface() {
+        g_.surface = previous_;
+        g_.screenHost.releaseTapSurface();
+    }
+    TapSurface(const TapSurface&) = delete;
+    TapSurface& operator=(const TapSurface&) = delete;
+
+  private:
+    Session& g_;
+    DrawingSurface* previous_;
+};
+
 // Pen down inside the window, and pen up anywhere (the stylus is captured).
 void penDown(Session& g);
 void penUp(Session& g, int x, int y);

@@ -24,7 +24,7 @@ template <class Draw> void drawNow(Table& g, Draw draw) {
 } // namespace
 
 SeatView tableView(const Table& g) {
-    SeatView view = viewFor(g, shownSeat(g));
+    SeatView view = viewFor(g, g.network ? 0 : shownSeat(g));
     view.discardArmed = g.discardArmed;
     return view;
 }

@@ -33,6 +33,9 @@ struct Screen {
     std::int16_t lastStatusId = 0;
     // What the taps since the window last caught up have shown, for it to play.
     Presentation presentation;
+    // A network game's host: the screen always shows seat 0, and the turn passes with
+    // no hand-over cover (the other player sits at another program).
+    bool network = false;
 };
 
 struct Table : Game, Screen {

@@ -27,6 +27,10 @@ void passTurn(Table& g) {
 void nextTurn(Table& g, MoveResult result) {
     if (isComputerTurn(g)) {
         computerTurn(g);
+    } else if (g.playerCount == 2 && result == MoveResult::TurnPasses && g.network) {
+        // The next player sits at another program: no cover, the card is drawn at once.
+        drawHand(g);
+        drawCard(g, DrawSlide::Shown);
     } else if (g.playerCount == 2 && result == MoveResult::TurnPasses) {
         coverHand(g);
         setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
@@ -58,8 +62,13 @@ void playTap(Table& g, int x, int y) {
         g.events->undoAvailable(g, false);
         return;
     }
+    playTarget(g, hitTest(g, x, y));
+}
+
+void playTarget(Table& g, int target) {
+    if (handOver(g) || g.pending != Decision::None) return;
     if (g.playerCount == 2 || g.currentPlayer == 0) {
-        const MoveResult result = executeTarget(g, hitTest(g, x, y));
+        const MoveResult result = executeTarget(g, target);
         if (g.pending == Decision::None) afterMove(g, result);
     } else {
         nextTurn(g, MoveResult::TurnStays); // a restored position can leave the computer to move

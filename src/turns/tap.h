@@ -10,6 +10,9 @@ namespace tarmigo {
 // computer's turn and the two-player hand-over.
 // A move that asks a question (Game::pending) stops there, and the answer plays the rest.
 void playTap(Table& g, int x, int y);
+// The same with the place tapped (game/targets.h) in place of the point, past the
+// hand-over: a network game's inputs, which come as places.
+void playTarget(Table& g, int target);
 void answerDecision(Table& g, bool yes);
 int hitTest(const Table& g, int x, int y);
 // A tap's target becomes a move: selects a tapped card by the modes, then plays it.

@@ -1,0 +1,367 @@
+#include "app/network_host.h"
+
+#include "app/save_state.h"
+#include "app/shell.h"
+#include "app/taps.h"
+#include "board/layout.h"
+#include "board/repaint.h"
+#include "board/status_line.h"
+#include "game/deal.h"
+#include "game/strings.h"
+#include "game/undo.h"
+#include "net/join_code.h"
+#include "turns/tap.h"
+
+namespace tarmigo {
+namespace {
+
+constexpr int HostSeat = 0;
+constexpr int GuestSeat = 1;
+
+// The guest's taps are played as "tap card once" and "tap card then deck", whatever the
+// host's options: its own program turns its player's options into such taps.
+class GuestModes {
+  public:
+    GuestModes(Game& g, int seat)
+        : g_(g), play_(g.round.playMode()), discard_(g.round.discardMode()) {
+        if (seat != GuestSeat) return;
+        g.round.setPlayMode(PlayMode::TapOnce);
+        g.round.setDiscardMode(DiscardMode::CardThenDeck);
+    }
+    ~GuestModes() {
+        g_.round.setPlayMode(play_);
+        g_.round.setDiscardMode(discard_);
+    }
+    GuestModes(const GuestModes&) = delete;
+    GuestModes& operator=(const GuestModes&) = delete;
+
+  private:
+    Game& g_;
+    PlayMode play_;
+    DiscardMode discard_;
+};
+
+std::optional<std::vector<std::uint8_t>> readStore(Store* s) {
+    return s ? s->read() : std::nullopt;
+}
+
+} // namespace
+
+NetworkHost::NetworkHost(ShellHost& host, NetworkStores stores, std::string code)
+    : host_(host), stores_(stores), game_(host), link_(std::move(code)), events_(*this) {
+    game_.events = &events_;
+    game_.network = true;
+    game_.fileStore = stores.file;
+    game_.secondStore = stores.second;
+}
+
+bool NetworkHost::hasSavedGame(NetworkStores stores) {
+    for (Store* s : {stores.file, stores.second})
+        if (const auto bytes = readStore(s); bytes && isSoundRecord(*bytes)) return true;
+    return false;
+}
+
+std::optional<std::string> NetworkHost::savedCode(NetworkStores stores) {
+    if (!hasSavedGame(stores)) return std::nullopt;
+    const auto bytes = readStore(stores.code);
+    if (!bytes) return std::nullopt;
+    return net::readJoinCode(std::string(bytes->begin(), bytes->end()));
+}
+
+bool NetworkHost::start(std::int16_t screenWidth, std::int16_t screenHeight, bool resume) {
+    Session& g = game_;
+    g.layout = computeLayout(screenWidth, screenHeight);
+    g.round.nextStarter = 0;
+    g.round.set(flag::sortHand, true);
+    g.round.set(flag::playSounds, true);
+    g.round.set(flag::animate, true);
+    g.round.setPlayMode(PlayMode::TapOnce);
+    g.round.setDiscardMode(DefaultDiscardMode);
+    g.round.animDelay = DefaultAnimDelay;
+    beginHand(g, 2, GameScores::Reset);
+    bool resumed = false;
+    if (resume && hasSavedGame(stores_)) {
+        // Without a sound copy the new game just begun stays and is saved.
+        resumed = !loadState(g) && g.playerCount == 2;
+        if (!resumed) beginHand(g, 2, GameScores::Reset);
+    }
+    g.round.set(flag::turnHandover, false);
+    g.pending = Decision::None;
+    saveState(g);
+    if (stores_.code) {
+        const std::string& c = link_.code();
+        stores_.code->write(std::span(reinterpret_cast<const std::uint8_t*>(c.data()), c.size()));
+    }
+    showPause(text::WaitingForGuest);
+    return resumed;
+}
+
+void NetworkHost::penUp(int x, int y) {
+    game_.screenHost.dropPendingRepaint();
+    tapPlace(hitTest(game_, x, y));
+}
+
+void NetworkHost::tapPlace(int place) {
+    play(HostSeat, net::Input{net::Input::Kind::Tap, place});
+}
+
+void NetworkHost::answer(bool yes) {
+    play(HostSeat, net::Input{net::Input::Kind::Extension, yes ? 1 : 0});
+}
+
+bool NetworkHost::undo() {
+    return play(HostSeat, net::Input{net::Input::Kind::Undo, 0});
+}
+
+void NetworkHost::askRematch() {
+    if (!game_.has(flag::gameOver) || paused()) return;
+    if (guestAsked_) {
+        answerRematch(true);
+        return;
+    }
+    hostAsked_ = true;
+    link_.send(net::Rematch{net::Rematch::Kind::Ask});
+}
+
+void NetworkHost::answerRematch(bool yes) {
+    if (!guestAsked_) return;
+    guestAsked_ = false;
+    link_.send(net::Rematch{yes ? net::Rematch::Kind::Yes : net::Rematch::Kind::No});
+    if (yes) newGame(GameScores::Reset);
+}
+
+void NetworkHost::leave() {
+    link_.leave();
+    saveState(game_);
+}
+
+void NetworkHost::opened(net::ConnectionId c, const std::string& address, std::int64_t now) {
+    link_.opened(c, address, now);
+    for (const net::HostEvent& e : link_.takeEvents()) handle(e);
+}
+
+void NetworkHost::received(net::ConnectionId c, std::span<const std::uint8_t> bytes,
+                           std::int64_t now) {
+    link_.received(c, bytes, now);
+    for (const net::HostEvent& e : link_.takeEvents()) handle(e);
+}
+
+void NetworkHost::closed(net::ConnectionId c, std::int64_t now) {
+    link_.closed(c, now);
+    for (const net::HostEvent& e : link_.takeEvents()) handle(e);
+}
+
+void NetworkHost::tick(std::int64_t now) {
+    link_.tick(now);
+    for (const net::HostEvent& e : link_.takeEvents()) handle(e);
+}
+
+void NetworkHost::notice(NetworkNotice::Kind kind, std::string text, bool yes) {
+    NetworkNotice n;
+    n.kind = kind;
+    n.text = std::move(text);
+    n.yes = yes;
+    notices_.push_back(std::move(n));
+}
+
+std::vector<NetworkNotice> NetworkHost::takeNotices() {
+    return std::exchange(notices_, {});
+}
+
+void NetworkHost::handle(const net::HostEvent& e) {
+    using K = net::HostEvent::Kind;
+    switch (e.kind) {
+    case K::Joined: {
+        guestLeft_ = false;
+        notice(NetworkNotice::Kind::GuestJoined);
+        Session& g = game_;
+        if (!handOver(g))
+            setStatus(g, text::TapToPlay, Refresh::Yes);
+        else
+            setStatus(g, g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand,
+                      Refresh::Yes);
+        invalidateBoard(g, Erase::No);
+        link_.send(net::ViewMessage::of(g));
+        // What the view does not say: the guest's Undo button and its question.
+        std::vector<net::ShownStep> steps;
+        steps.push_back({net::ShownStep::Kind::Undo, 0, 0, 0, 0, 0, undoSeat_ == GuestSeat});
+        if (g.pending != Decision::None && g.currentPlayer == GuestSeat)
+            steps.push_back({net::ShownStep::Kind::Ask, 0, 0, 0, 0, 0, text::ExtendRace});
+        link_.send(net::Steps{steps});
+        link_.send(net::ViewMessage::of(g));
+        break;
+    }
+    case K::Dropped:
+        notice(NetworkNotice::Kind::GuestDropped, e.text);
+        showPause(text::WaitingForGuest);
+        break;
+    case K::Left:
+        guestLeft_ = true;
+        hostAsked_ = guestAsked_ = false;
+        notice(NetworkNotice::Kind::GuestLeft);
+        showPause(text::GuestLeft);
+        break;
+    case K::Input: play(GuestSeat, e.input); break;
+    case K::Rematch:
+        if (!game_.has(flag::gameOver)) break; // nothing to answer outside a game's end
+        if (e.rematch == net::Rematch::Kind::Ask) {
+            if (hostAsked_) {
+                hostAsked_ = false;
+                link_.send(net::Rematch{net::Rematch::Kind::Yes});
+                notice(NetworkNotice::Kind::RematchAnswer, {}, true);
+                newGame(GameScores::Reset);
+            } else {
+                guestAsked_ = true;
+                notice(NetworkNotice::Kind::RematchAsked);
+            }
+        } else if (hostAsked_) {
+            hostAsked_ = false;
+            const bool yes = e.rematch == net::Rematch::Kind::Yes;
+            notice(NetworkNotice::Kind::RematchAnswer, {}, yes);
+            if (yes) newGame(GameScores::Reset);
+        }
+        break;
+    case K::Refused: notice(NetworkNotice::Kind::ConnectionRefused, e.text); break;
+    case K::Error: notice(NetworkNotice::Kind::ConnectionError, e.text); break;
+    }
+}
+
+bool NetworkHost::play(int seat, const net::Input& input) {
+    Session& g = game_;
+    if (paused()) {
+        if (seat == HostSeat) showPause(guestLeft_ ? text::GuestLeft : text::WaitingForGuest);
+        return false;
+    }
+    using K = net::Input::Kind;
+    const bool asked = g.pending != Decision::None;
+    bool allowed = seat == g.currentPlayer;
+    if (input.kind == K::Tap && handOver(g)) {
+        // A hand's end: a tap from either side deals the next; a game's end waits for a
+        // rematch.
+        if (g.has(flag::gameOver)) return false;
+        newGame(GameScores::Kept);
+        return true;
+    }
+    if (input.kind == K::Tap && asked) return false; // the question takes no other input
+    if (input.kind == K::Extension) allowed = allowed && asked;
+    if (input.kind == K::Undo) allowed = undoSeat_ == seat && !asked;
+    if (!allowed) {
+        refuse(seat, text::NotYourTurn);
+        return false;
+    }
+    // The other player acting closes the mover's Undo.
+    if (undoSeat_ >= 0 && undoSeat_ != seat && input.kind != K::Undo)
+        g.events->undoAvailable(g, false);
+    {
+        TapSurface surface(g);
+        GuestModes modes(g, seat);
+        switch (input.kind) {
+        case K::Tap: playTarget(g, input.value); break;
+        case K::Extension: answerDecision(g, input.value != 0); break;
+        case K::Undo: {
+            const PlayMode play = g.round.playMode();
+            const DiscardMode discard = g.round.discardMode();
+            const bool wasOver = handOver(g);
+            undoLastMove(g);
+            // Options are the host's alone: an undo does not take them back.
+            g.round.setPlayMode(play);
+            g.round.setDiscardMode(discard);
+            if (wasOver && !handOver(g)) host_.handTakenBack();
+            break;
+        }
+        }
+    }
+    if (g.currentPlayer != seat) g.discardArmed = false;
+    settle(input.kind == K::Undo ? Erase::Yes : Erase::No);
+    return true;
+}
+
+void NetworkHost::refuse(int seat, int stringId) {
+    Session& g = game_;
+    if (seat == HostSeat) {
+        setStatus(g, stringId, Refresh::Yes);
+        invalidateBoard(g, Erase::No);
+        return;
+    }
+    // The guest alone sees the refusal; the game, its status included, stays as it is.
+    const StatusMessage kept = g.status;
+    g.status = StatusMessage{stringId, false, 0};
+    link_.send(net::ViewMessage::of(g));
+    g.status = kept;
+}
+
+void NetworkHost::newGame(GameScores scores) {
+    Session& g = game_;
+    hostAsked_ = guestAsked_ = false;
+    undoSeat_ = -1;
+    beginHand(g, 2, scores);
+    g.presentation.undo(false);
+    shown_.take(); // a deal shows nothing but the view
+    saveState(g);
+    link_.send(net::Steps{{{net::ShownStep::Kind::Undo, 0, 0, 0, 0, 0, 0}}});
+    link_.send(net::ViewMessage::of(g));
+}
+
+void NetworkHost::settle(Erase erase) {
+    Session& g = game_;
+    if (g.pending == Decision::None) saveState(g);
+    for (net::Steps& steps : shown_.take()) link_.send(steps);
+    link_.send(net::ViewMessage::of(g));
+    invalidateBoard(g, erase);
+    if (scored_) {
+        scored_ = false;
+        host_.handScored(g);
+    }
+}
+
+void NetworkHost::showPause(int stringId) {
+    setStatus(game_, stringId, Refresh::Yes);
+    invalidateBoard(game_, Erase::No);
+}
+
+// The host's board shows seat 0: its Undo button and question are seat 0's alone.
+void NetworkHost::Events::cardLeavesHand(Game& g, int target, int depth) {
+    board_.cardLeavesHand(g, target, depth);
+    owner_.shown_.cardLeavesHand(g, target, depth);
+}
+
+void NetworkHost::Events::cardLeavesDrawPile(Game& g) {
+    board_.cardLeavesDrawPile(g);
+    owner_.shown_.cardLeavesDrawPile(g);
+}
+
+void NetworkHost::Events::regionChanged(Game& g, Region region, int player) {
+    board_.regionChanged(g, region, player);
+}
+
+void NetworkHost::Events::statusMessage(Game& g, int stringId) {
+    board_.statusMessage(g, stringId);
+}
+
+void NetworkHost::Events::statusNumber(Game& g, int stringId, int number) {
+    board_.statusNumber(g, stringId, number);
+}
+
+void NetworkHost::Events::handEnded(Game& g) {
+    board_.handEnded(g);
+    owner_.shown_.handEnded(g);
+    owner_.scored_ = true;
+}
+
+void NetworkHost::Events::sound(Game& g, Sound s) {
+    board_.sound(g, s);
+    owner_.shown_.sound(g, s);
+}
+
+void NetworkHost::Events::undoAvailable(Game& g, bool available) {
+    board_.undoAvailable(g, available && g.currentPlayer == HostSeat);
+    owner_.shown_.undoAvailable(g, available);
+    owner_.undoSeat_ = available ? g.currentPlayer : -1;
+}
+
+void NetworkHost::Events::extensionAsked(Game& g) {
+    if (g.currentPlayer == HostSeat) board_.extensionAsked(g);
+    owner_.shown_.extensionAsked(g);
+}
+
+} // namespace tarmigo

@@ -1,0 +1,173 @@
+#include "net/guest_session.h"
+
+#include <algorithm>
+
+namespace tarmigo::net {
+namespace {
+
+std::string refusalSentence(Refusal::Reason r) {
+    switch (r) {
+    case Refusal::Reason::WrongCode: return "The host did not accept the join code.";
+    case Refusal::Reason::LockedOut:
+        return "The host refuses this address for a minute after too many wrong codes.";
+    case Refusal::Reason::Version: break;
+    }
+    return "The host runs another version of Tarmigo.";
+}
+
+GuestEvent event(GuestEvent::Kind kind, std::string text = {}) {
+    GuestEvent e;
+    e.kind = kind;
+    e.text = std::move(text);
+    return e;
+}
+
+} // namespace
+
+GuestSession::GuestSession(std::string code, Hello ours)
+    : code_(std::move(code)), ours_(std::move(ours)) {}
+
+void GuestSession::connected(std::int64_t now) {
+    if (finished_) return;
+    now_ = now;
+    linked_ = true;
+    admitted_ = false;
+    close_ = false;
+    decoder_ = StreamDecoder{};
+    order_ = Order{Side::Guest};
+    lastHeard_ = now;
+    lastSent_ = now;
+    out_.clear();
+    sendMessage(ours_);
+    sendMessage(Join{code_});
+}
+
+void GuestSession::received(std::span<const std::uint8_t> bytes, std::int64_t now) {
+    if (!linked_ || close_) return;
+    now_ = now;
+    lastHeard_ = now;
+    decoder_.feed(bytes);
+    while (linked_ && !close_) {
+        std::optional<Message> m = decoder_.next();
+        if (!m) {
+            if (decoder_.failed()) fail(decoder_.error());
+            return;
+        }
+        if (const std::string wrong = order_.accept(*m); !wrong.empty()) {
+            fail(wrong);
+            return;
+        }
+        handle(*m);
+    }
+}
+
+void GuestSession::handle(const Message& m) {
+    if (const auto* hello = std::get_if<Hello>(&m)) {
+        if (const std::string sentence = versionMismatch(ours_, *hello); !sentence.empty()) {
+            // The host refuses too; the sentence here names both versions as ours.
+            finished_ = true;
+            close_ = true;
+            events_.push_back(event(GuestEvent::Kind::Refused, sentence));
+        }
+        return;
+    }
+    if (const auto* refusal = std::get_if<Refusal>(&m)) {
+        finished_ = true;
+        close_ = true;
+        events_.push_back(event(GuestEvent::Kind::Refused, refusalSentence(refusal->reason)));
+        return;
+    }
+    if (const auto* view = std::get_if<ViewMessage>(&m)) {
+        if (!admitted_) {
+            admitted_ = true;
+            events_.push_back(event(GuestEvent::Kind::Admitted));
+        }
+        view_ = view->view();
+        GuestEvent e = event(GuestEvent::Kind::View);
+        e.view = view_;
+        events_.push_back(std::move(e));
+    } else if (const auto* steps = std::get_if<Steps>(&m)) {
+        GuestEvent e = event(GuestEvent::Kind::Steps);
+        e.steps = steps->steps;
+        events_.push_back(std::move(e));
+    } else if (const auto* rematch = std::get_if<Rematch>(&m)) {
+        GuestEvent e = event(GuestEvent::Kind::Rematch);
+        e.rematch = rematch->kind;
+        events_.push_back(std::move(e));
+    } else if (std::holds_alternative<Left>(m)) {
+        finished_ = true;
+        close_ = true;
+        events_.push_back(event(GuestEvent::Kind::Left));
+    } else if (const auto* error = std::get_if<Error>(&m)) {
+        finished_ = true;
+        close_ = true;
+        events_.push_back(event(GuestEvent::Kind::Error, "the host closed: " + error->reason));
+    }
+}
+
+void GuestSession::fail(const std::string& reason) {
+    sendMessage(Error{reason.substr(0, MaxErrorLength)});
+    finished_ = true;
+    close_ = true;
+    events_.push_back(event(GuestEvent::Kind::Error, reason));
+}
+
+void GuestSession::lost(std::string reason) {
+    const bool was = linked_;
+    linked_ = false;
+    admitted_ = false;
+    close_ = true;
+    if (was && !finished_) events_.push_back(event(GuestEvent::Kind::Dropped, std::move(reason)));
+}
+
+void GuestSession::disconnected(std::int64_t now) {
+    now_ = now;
+    lost("the connection was lost");
+    close_ = false;
+}
+
+void GuestSession::tick(std::int64_t now) {
+    now_ = now;
+    if (!linked_ || close_) return;
+    if (now - lastHeard_ >= DropMs) {
+        lost("the host fell silent");
+        return;
+    }
+    if (now - lastSent_ >= KeepAliveMs) sendMessage(KeepAlive{});
+}
+
+void GuestSession::send(const Input& input) {
+    if (admitted_ && !close_) sendMessage(input);
+}
+
+void GuestSession::rematch(Rematch::Kind kind) {
+    if (admitted_ && !close_) sendMessage(Rematch{kind});
+}
+
+void GuestSession::leave() {
+    if (linked_ && !close_) sendMessage(Left{});
+    finished_ = true;
+    close_ = true;
+}
+
+std::int64_t GuestSession::retryDelay(int failures) {
+    constexpr std::int64_t First = 250;
+    constexpr std::int64_t Longest = 8'000;
+    return std::min(Longest, First << std::clamp(failures, 0, 6));
+}
+
+void GuestSession::sendMessage(const Message& m) {
+    std::vector<std::uint8_t> bytes = encode(m);
+    out_.insert(out_.end(), bytes.begin(), bytes.end());
+    lastSent_ = now_;
+}
+
+std::vector<std::uint8_t> GuestSession::takeOutgoing() {
+    return std::exchange(out_, {});
+}
+
+std::vector<GuestEvent> GuestSession::takeEvents() {
+    return std::exchange(events_, {});
+}
+
+} // namespace tarmigo::net
