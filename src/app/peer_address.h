@@ -10,13 +10,14 @@
 
 namespace tarmigo {
 
-inline constexpr int DefaultNetworkPort = 47470;
+// The port a host listens on, and a guest connects to, unless told otherwise.
+inline constexpr int StandardPort = 47470;
 
 struct PeerAddress {
     enum class Kind { Name, IPv4, IPv6 };
     Kind kind = Kind::Name;
     std::string host; // without brackets; a name in lower case
-    int port = DefaultNetworkPort;
+    int port = StandardPort;
 
     bool operator==(const PeerAddress&) const = default;
 };

@@ -101,7 +101,7 @@ void NetworkPlay::openHostDialog(bool resume) {
     std::string code;
     if (resume) code = savedCode(setup_).value_or(std::string());
     if (code.empty()) code = net::makeJoinCode(QRandomGenerator::system()->generate64());
-    int port = DefaultNetworkPort;
+    int port = StandardPort;
     if (setup_.preferences) {
         const int kept = setup_.preferences->value(QString::fromLatin1(PortKey)).toInt();
         if (kept >= 1 && kept <= 65535) port = kept;

@@ -20,21 +20,21 @@ TEST(PeerAddress, ReadsWhatIsTyped) {
         int port;
     };
     const Row rows[] = {
-        {"myhost", K::Name, "myhost", DefaultNetworkPort},
-        {"  MyHost.Example.  ", K::Name, "myhost.example.", DefaultNetworkPort},
+        {"myhost", K::Name, "myhost", StandardPort},
+        {"  MyHost.Example.  ", K::Name, "myhost.example.", StandardPort},
         {"my-host:5000", K::Name, "my-host", 5000},
-        {"127.0.0.1", K::IPv4, "127.0.0.1", DefaultNetworkPort},
+        {"127.0.0.1", K::IPv4, "127.0.0.1", StandardPort},
         {"127.0.0.1:5000", K::IPv4, "127.0.0.1", 5000},
         {"255.255.255.255:65535", K::IPv4, "255.255.255.255", 65535},
         {"0.0.0.0:1", K::IPv4, "0.0.0.0", 1},
         {"[::1]:47470", K::IPv6, "::1", 47470},
-        {"[::1]", K::IPv6, "::1", DefaultNetworkPort},
-        {"::1", K::IPv6, "::1", DefaultNetworkPort},
-        {"::", K::IPv6, "::", DefaultNetworkPort},
-        {"FE80::1%eth0", K::IPv6, "fe80::1%eth0", DefaultNetworkPort},
+        {"[::1]", K::IPv6, "::1", StandardPort},
+        {"::1", K::IPv6, "::1", StandardPort},
+        {"::", K::IPv6, "::", StandardPort},
+        {"FE80::1%eth0", K::IPv6, "fe80::1%eth0", StandardPort},
         {"[2001:db8:0:0:0:0:0:1]:80", K::IPv6, "2001:db8:0:0:0:0:0:1", 80},
-        {"1:2:3:4:5:6:7::", K::IPv6, "1:2:3:4:5:6:7::", DefaultNetworkPort},
-        {"::ffff:127.0.0.1", K::IPv6, "::ffff:127.0.0.1", DefaultNetworkPort},
+        {"1:2:3:4:5:6:7::", K::IPv6, "1:2:3:4:5:6:7::", StandardPort},
+        {"::ffff:127.0.0.1", K::IPv6, "::ffff:127.0.0.1", StandardPort},
         {"[1:2:3:4:5:6:1.2.3.4]:9", K::IPv6, "1:2:3:4:5:6:1.2.3.4", 9},
     };
     for (const Row& r : rows) {
