@@ -54,7 +54,7 @@ struct NetworkNotice {
     bool yes = false;
 };
 
-class NetworkHost {
+class NetworkHost : public net::HostEndpoint {
   public:
     // A host ready to start; `code` is used unless a saved game brings its own.
     NetworkHost(ShellHost& host, NetworkStores stores, std::string code);
@@ -93,11 +93,12 @@ class NetworkHost {
     bool rematchAsked() const { return guestAsked_; }
 
     // The transport (see net::HostSession).
-    void opened(net::ConnectionId c, const std::string& address, std::int64_t now);
-    void received(net::ConnectionId c, std::span<const std::uint8_t> bytes, std::int64_t now);
-    void closed(net::ConnectionId c, std::int64_t now);
-    void tick(std::int64_t now);
-    std::vector<net::Outgoing> takeOutgoing() { return link_.takeOutgoing(); }
+    void opened(net::ConnectionId c, const std::string& address, std::int64_t now) override;
+    void received(net::ConnectionId c, std::span<const std::uint8_t> bytes,
+                  std::int64_t now) override;
+    void closed(net::ConnectionId c, std::int64_t now) override;
+    void tick(std::int64_t now) override;
+    std::vector<net::Outgoing> takeOutgoing() override { return link_.takeOutgoing(); }
     std::vector<NetworkNotice> takeNotices();
 
   private:

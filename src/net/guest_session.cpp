@@ -57,6 +57,7 @@ void GuestSession::received(std::span<const std::uint8_t> bytes, std::int64_t no
             fail(wrong);
             return;
         }
+        if (heard) heard(*m);
         handle(*m);
     }
 }

@@ -13,6 +13,7 @@
 #include "net/stream.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -71,6 +72,9 @@ class GuestSession {
     // The transport closes the connection once the outgoing bytes are written.
     bool wantsClose() const { return close_; }
     std::vector<GuestEvent> takeEvents();
+
+    // Called with every message received and accepted, for a log.
+    std::function<void(const Message&)> heard;
 
   private:
     void sendMessage(const Message& m);

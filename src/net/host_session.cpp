@@ -63,6 +63,7 @@ void HostSession::received(ConnectionId c, std::span<const std::uint8_t> bytes, 
             fail(c, wrong);
             return;
         }
+        if (heard && (guest_ == c || std::holds_alternative<Join>(*m))) heard(*m);
         handle(c, *m);
     }
 }

@@ -15,6 +15,7 @@
 #include "net/stream.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <span>
@@ -57,7 +58,20 @@ struct HostEvent {
     bool operator==(const HostEvent&) const = default;
 };
 
-class HostSession {
+// What a transport feeds the connections to and takes the bytes from: a HostSession,
+// or the game that holds one (app/network_host.h).
+class HostEndpoint {
+  public:
+    virtual ~HostEndpoint() = default;
+    virtual void opened(ConnectionId c, const std::string& address, std::int64_t now) = 0;
+    virtual void received(ConnectionId c, std::span<const std::uint8_t> bytes,
+                          std::int64_t now) = 0;
+    virtual void closed(ConnectionId c, std::int64_t now) = 0;
+    virtual void tick(std::int64_t now) = 0;
+    virtual std::vector<Outgoing> takeOutgoing() = 0;
+};
+
+class HostSession : public HostEndpoint {
   public:
     explicit HostSession(std::string code, Hello ours = Hello::ours());
 
@@ -65,10 +79,10 @@ class HostSession {
 
     // The transport: a connection accepted from an address ("127.0.0.1"), bytes
     // received on it, its end (by the peer or the network), and the passing of time.
-    void opened(ConnectionId c, const std::string& address, std::int64_t now);
-    void received(ConnectionId c, std::span<const std::uint8_t> bytes, std::int64_t now);
-    void closed(ConnectionId c, std::int64_t now);
-    void tick(std::int64_t now);
+    void opened(ConnectionId c, const std::string& address, std::int64_t now) override;
+    void received(ConnectionId c, std::span<const std::uint8_t> bytes, std::int64_t now) override;
+    void closed(ConnectionId c, std::int64_t now) override;
+    void tick(std::int64_t now) override;
 
     // To the admitted guest; nothing when none is connected.
     void send(const Message& m);
@@ -79,8 +93,11 @@ class HostSession {
     std::optional<ConnectionId> guest() const { return guest_; }
     std::size_t connections() const { return peers_.size(); }
 
-    std::vector<Outgoing> takeOutgoing();
+    std::vector<Outgoing> takeOutgoing() override;
     std::vector<HostEvent> takeEvents();
+
+    // Called with every message received and accepted from the admitted guest, for a log.
+    std::function<void(const Message&)> heard;
 
   private:
     struct Peer {

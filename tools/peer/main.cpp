@@ -1,0 +1,376 @@
+// tarmigo-peer: hosts or joins a network game without a window, playing random inputs
+// that the game takes, for the tests and for people trying a connection.
+//
+//   tarmigo-peer host [--port N] [--bind ADDRESS] [--code CODE] [--games N] [--seed S]
+//                     [--log FILE] [--data-dir DIR] [--new] [--wait SECONDS]
+//   tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--log FILE]
+//                     [--wait SECONDS]
+//
+// The host prints "listening PORT CODE" first; each side prints "game over SCORE1 SCORE2"
+// at the end of every game. Exit status: 0 the games were played, 1 the port could not
+// be had, 2 a bad argument, 3 refused (wrong code, lockout, versions), 4 the connection
+// broke the protocol, 5 the other side left before the games were played, 6 the other
+// side stayed away for --wait seconds.
+#include "app/network_host.h"
+#include "app/store.h"
+#include "game/targets.h"
+#include "game/version.h"
+#include "net/address.h"
+#include "net/autoplay.h"
+#include "net/join_code.h"
+#include "peer_log.h"
+#include "qt/net/transport.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <string_view>
+#include <vector>
+
+using namespace tarmigo;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: tarmigo-peer host [--port N] [--bind ADDRESS] [--code CODE] [--games N] [--seed S]\n"
+    "                         [--log FILE] [--data-dir DIR] [--new] [--wait SECONDS]\n"
+    "       tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--log FILE]\n"
+    "                         [--wait SECONDS]\n";
+
+enum Exit {
+    Done = 0,
+    NoPort = 1,
+    BadArgument = 2,
+    Refused = 3,
+    Broken = 4,
+    LeftEarly = 5,
+    Away = 6
+};
+
+struct Options {
+    bool host = false;
+    std::string address; // join: HOST:PORT
+    int port = DefaultNetworkPort;
+    std::string bind;
+    std::string code;
+    long games = 1;
+    std::uint64_t seed = 0;
+    bool seeded = false;
+    std::string log;
+    std::string dataDir;
+    bool fresh = false;
+    long waitSeconds = 60;
+};
+
+[[noreturn]] void failWith(int status, const std::string& message) {
+    std::cerr << "tarmigo-peer: " << message << std::endl;
+    std::exit(status);
+}
+
+template <class Int> Int number(std::string_view option, std::string_view text, Int lo, Int hi) {
+    Int v{};
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || ec != std::errc() || ptr != text.data() + text.size() || v < lo || v > hi)
+        failWith(BadArgument, std::string(option) + " takes a number from " + std::to_string(lo) +
+                                  " to " + std::to_string(hi) + ", not '" + std::string(text) +
+                                  "'");
+    return v;
+}
+
+Options parse(const std::vector<std::string_view>& args) {
+    Options o;
+    if (args.empty()) failWith(BadArgument, "say host or join (--help for the usage)");
+    if (args[0] == "--help") {
+        std::cout << Usage;
+        std::exit(0);
+    }
+    if (args[0] == "--version") {
+        std::cout << "tarmigo-peer " << ProgramVersion << '\n';
+        std::exit(0);
+    }
+    std::size_t i = 1;
+    if (args[0] == "host") {
+        o.host = true;
+    } else if (args[0] == "join") {
+        if (args.size() < 2) failWith(BadArgument, "join needs HOST:PORT");
+        o.address = std::string(args[1]);
+        i = 2;
+    } else {
+        failWith(BadArgument, "unknown command '" + std::string(args[0]) + "'");
+    }
+    for (; i < args.size(); ++i) {
+        const std::string_view a = args[i];
+        const bool flag = a == "--new";
+        if (!flag && i + 1 >= args.size()) failWith(BadArgument, std::string(a) + " needs a value");
+        const std::string_view v = flag ? std::string_view{} : args[i + 1];
+        if (a == "--port" && o.host)
+            o.port = number<int>(a, v, 0, 65535);
+        else if (a == "--bind" && o.host)
+            o.bind = std::string(v);
+        else if (a == "--code")
+            o.code = std::string(v);
+        else if (a == "--games")
+            o.games = number<long>(a, v, 1, 1'000'000);
+        else if (a == "--seed") {
+            o.seed = number<std::uint64_t>(a, v, 0, UINT64_MAX);
+            o.seeded = true;
+        } else if (a == "--log")
+            o.log = std::string(v);
+        else if (a == "--data-dir" && o.host)
+            o.dataDir = std::string(v);
+        else if (a == "--wait")
+            o.waitSeconds = number<long>(a, v, 1, 86'400);
+        else if (a == "--new" && o.host)
+            o.fresh = true;
+        else
+            failWith(BadArgument, "unknown option '" + std::string(a) + "'");
+        if (!flag) ++i;
+    }
+    if (!o.code.empty()) {
+        const auto code = net::readJoinCode(o.code);
+        if (!code) failWith(BadArgument, "'" + o.code + "' is not a join code of six characters");
+        o.code = *code;
+    } else if (!o.host) {
+        failWith(BadArgument, "join needs --code CODE");
+    }
+    if (!o.seeded) o.seed = std::random_device{}();
+    return o;
+}
+
+fs::path dataFolder(const Options& o) {
+    if (!o.dataDir.empty()) return o.dataDir;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        return fs::path(xdg) / "tarmigo-peer";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return fs::path(home) / ".local/share/tarmigo-peer";
+    return fs::current_path() / "tarmigo-peer";
+}
+
+// The game's platform without a screen: the clock from the seed, nothing drawn.
+class PeerShell : public ShellHost {
+  public:
+    explicit PeerShell(std::uint64_t seed) : ticks_(std::uint32_t(seed * 2654435761u + 1)) {}
+    std::uint32_t tickCount() override { return ticks_ += 7919; }
+    void invalidate(const Rect&, bool) override {}
+    void dropPendingRepaint() override {}
+    void paintNow() override {}
+    DrawingSurface* acquireTapSurface() override { return nullptr; }
+    void releaseTapSurface() override {}
+    void playSound(Sound) override {}
+    void enableUndoButton(bool) override {}
+    void askYesNo(int, std::function<void(bool)> answered) override { answered(false); }
+    void openScoresDialog(std::function<void(int)> closed) override { closed(1); }
+    void openOptionsDialog(OptionsDialog&, std::function<void()> closed) override { closed(); }
+    void openAboutDialog() override {}
+    void postCommand(int) override {}
+    void postHelpRequest() override {}
+
+  private:
+    std::uint32_t ticks_;
+};
+
+class Log {
+  public:
+    explicit Log(const std::string& path) {
+        if (path.empty()) return;
+        out_.open(path, std::ios::app);
+        if (!out_) failWith(BadArgument, "cannot write the log " + path);
+    }
+    void operator()(const net::Message& m) {
+        if (out_) out_ << peer::jsonOf(m) << '\n' << std::flush;
+    }
+
+  private:
+    std::ofstream out_;
+};
+
+void printGameOver(const SeatView& v) {
+    std::cout << "game over " << v.players[0].gameScore << ' ' << v.players[1].gameScore
+              << std::endl;
+}
+
+// Quits once the bytes written have had a moment to leave.
+void finish(int status) {
+    QTimer::singleShot(200, [status] { QCoreApplication::exit(status); });
+}
+
+int host(const Options& o) {
+    const fs::path dir = dataFolder(o);
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    FileStore file((dir / "network-game").string());
+    FileStore second((dir / "network-game-second").string());
+    FileStore codeStore((dir / "network-code").string());
+    const NetworkStores stores{&file, &second, &codeStore};
+    const bool resume = !o.fresh && NetworkHost::hasSavedGame(stores);
+    std::string code = o.code;
+    if (code.empty() && resume) code = NetworkHost::savedCode(stores).value_or("");
+    net::Dice dice(o.seed);
+    if (code.empty()) code = net::makeJoinCode(o.seeded ? dice.next() : std::random_device{}());
+
+    PeerShell shell(o.seed);
+    NetworkHost game(shell, stores, code);
+    game.start(240, 320, resume);
+    game.game().round.setPlayMode(PlayMode::TapOnce);
+    game.game().round.setDiscardMode(DiscardMode::CardThenDeck);
+    Log log(o.log);
+    game.link().heard = [&log](const net::Message& m) { log(m); };
+
+    auto transport = makeTransports()->host();
+    long played = 0;
+    bool wasOver = viewFor(game.game(), 0).gameOver;
+    bool acting = false;
+    QTimer away;
+    away.setSingleShot(true);
+    QObject::connect(&away, &QTimer::timeout, [] { failWith(Away, "no guest came"); });
+    away.start(int(o.waitSeconds * 1000));
+
+    std::function<void()> changed;
+    const auto act = [&] {
+        acting = false;
+        if (game.paused()) return;
+        const SeatView v = viewFor(game.game(), 0);
+        if (v.handOver && !v.gameOver) {
+            game.tapPlace(target::StatusLine); // deals the next hand
+        } else if (const auto input = net::randomInput(v, dice)) {
+            if (input->kind == net::Input::Kind::Extension)
+                game.answer(input->value != 0);
+            else
+                game.tapPlace(input->value);
+        } else {
+            return;
+        }
+        changed();
+        transport->flush();
+    };
+    changed = [&] {
+        game.game().presentation.clear();
+        for (const NetworkNotice& n : game.takeNotices()) {
+            switch (n.kind) {
+            case NetworkNotice::Kind::GuestJoined: away.stop(); break;
+            case NetworkNotice::Kind::GuestDropped: away.start(int(o.waitSeconds * 1000)); break;
+            case NetworkNotice::Kind::GuestLeft:
+                if (played >= o.games) {
+                    finish(Done);
+                    return;
+                }
+                failWith(LeftEarly, "the guest left the game");
+            default: break;
+            }
+        }
+        const SeatView v = viewFor(game.game(), 0);
+        if (v.gameOver && !wasOver) {
+            printGameOver(v);
+            if (++played >= o.games) {
+                game.leave();
+                transport->flush();
+                finish(Done);
+                wasOver = true;
+                return;
+            }
+            game.askRematch();
+        }
+        wasOver = v.gameOver;
+        if (!acting) {
+            acting = true;
+            QTimer::singleShot(0, act);
+        }
+    };
+
+    std::string error;
+    if (!transport->listen(o.bind, o.port, game, changed, error))
+        failWith(NoPort, "cannot listen on port " + std::to_string(o.port) + ": " + error);
+    std::cout << "listening " << transport->port() << ' ' << game.code() << std::endl;
+    return QCoreApplication::exec();
+}
+
+int join(const Options& o) {
+    const auto where = net::readHostAndPort(o.address, DefaultNetworkPort);
+    if (!where) failWith(BadArgument, "'" + o.address + "' is not HOST:PORT");
+    net::GuestSession session(o.code);
+    Log log(o.log);
+    session.heard = [&log](const net::Message& m) { log(m); };
+    net::Dice dice(o.seed);
+    auto transport = makeTransports()->guest();
+    long played = 0;
+    bool wasOver = false;
+    bool first = true;
+    bool acting = false;
+    bool done = false;
+    QTimer away;
+    away.setSingleShot(true);
+    QObject::connect(&away, &QTimer::timeout, [] { failWith(Away, "the host stayed away"); });
+    away.start(int(o.waitSeconds * 1000));
+
+    const auto act = [&] {
+        acting = false;
+        if (!session.admitted() || !session.view() || done) return;
+        if (const auto input = net::randomInput(*session.view(), dice)) {
+            session.send(*input);
+            transport->flush();
+        }
+    };
+    const auto changed = [&] {
+        for (const net::GuestEvent& e : session.takeEvents()) {
+            using K = net::GuestEvent::Kind;
+            switch (e.kind) {
+            case K::Admitted: away.stop(); break;
+            case K::View: {
+                const SeatView& v = *e.view;
+                // A game already over when this program joined is not one it played.
+                if (v.gameOver && !wasOver && !first) {
+                    printGameOver(v);
+                    if (++played >= o.games) {
+                        done = true;
+                        session.leave();
+                        transport->flush();
+                        finish(Done);
+                        return;
+                    }
+                    session.rematch(net::Rematch::Kind::Ask);
+                }
+                first = false;
+                wasOver = v.gameOver;
+                if (!acting) {
+                    acting = true;
+                    QTimer::singleShot(0, act);
+                }
+                break;
+            }
+            case K::Rematch:
+                if (e.rematch == net::Rematch::Kind::Ask)
+                    session.rematch(played < o.games ? net::Rematch::Kind::Yes
+                                                     : net::Rematch::Kind::No);
+                break;
+            case K::Refused: failWith(Refused, e.text);
+            case K::Dropped: away.start(int(o.waitSeconds * 1000)); break;
+            case K::Left:
+                if (played >= o.games) {
+                    finish(Done);
+                    return;
+                }
+                failWith(LeftEarly, "the host left the game");
+            case K::Error: failWith(Broken, e.text);
+            case K::Steps: break;
+            }
+        }
+    };
+    transport->start(where->host, where->port, session, changed);
+    return QCoreApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const Options o = parse(args);
+    QCoreApplication app(argc, argv);
+    return o.host ? host(o) : join(o);
+}

@@ -1,0 +1,80 @@
+#include "peer_log.h"
+
+#include <sstream>
+
+namespace tarmigo::peer {
+namespace {
+
+// Texts on the wire are printable ASCII: only the quote and the backslash need escaping.
+std::string quoted(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+template <class Range> std::string list(const Range& r) {
+    std::string out = "[";
+    for (const auto& x : r) out += (out.size() > 1 ? "," : "") + std::to_string(int(x));
+    return out + "]";
+}
+
+struct Json {
+    std::ostringstream& o;
+    void operator()(const net::Hello& h) {
+        o << "\"hello\",\"protocol\":" << h.protocol << ",\"program\":" << quoted(h.program);
+    }
+    void operator()(const net::Join& j) { o << "\"join\",\"code\":" << quoted(j.code); }
+    void operator()(const net::Refusal& r) { o << "\"refusal\",\"reason\":" << int(r.reason); }
+    void operator()(const net::Input& i) {
+        o << "\"input\",\"kind\":" << int(i.kind) << ",\"value\":" << i.value;
+    }
+    void operator()(const net::ViewMessage& m) {
+        const SeatView& v = m.view();
+        o << "\"view\",\"current\":" << v.currentPlayer << ",\"cardsLeft\":" << v.cardsLeft
+          << ",\"discardTop\":" << int(v.discardTop) << ",\"race\":" << v.raceLength
+          << ",\"hand\":" << (v.handShown ? list(v.hand) : "[]")
+          << ",\"selected\":" << v.selectedSlot << ",\"playable\":" << list(v.playable)
+          << ",\"status\":" << v.status.id << ",\"handOver\":" << v.handOver
+          << ",\"gameOver\":" << v.gameOver << ",\"asked\":" << v.decisionPending
+          << ",\"players\":[";
+        for (int p = 0; p < 2; ++p) {
+            const PlayerView& pv = v.players[std::size_t(p)];
+            o << (p ? "," : "") << "{\"miles\":" << pv.miles << ",\"hand\":" << pv.handScore
+              << ",\"game\":" << pv.gameScore << ",\"won\":" << pv.gamesWon
+              << ",\"safeties\":" << pv.safeties << ",\"battle\":" << pv.battle
+              << ",\"speed\":" << pv.speed << ",\"distance\":" << list(pv.distancePlayed) << "}";
+        }
+        o << "]";
+    }
+    void operator()(const net::Steps& s) {
+        o << "\"steps\",\"steps\":[";
+        bool first = true;
+        for (const net::ShownStep& st : s.steps) {
+            o << (first ? "" : ",") << "{\"kind\":" << int(st.kind) << ",\"player\":" << st.player
+              << ",\"slot\":" << st.slot << ",\"card\":" << int(st.card)
+              << ",\"target\":" << st.target << ",\"depth\":" << st.depth
+              << ",\"value\":" << st.value << "}";
+            first = false;
+        }
+        o << "]";
+    }
+    void operator()(const net::KeepAlive&) { o << "\"keep-alive\""; }
+    void operator()(const net::Rematch& r) { o << "\"rematch\",\"kind\":" << int(r.kind); }
+    void operator()(const net::Left&) { o << "\"left\""; }
+    void operator()(const net::Error& e) { o << "\"error\",\"reason\":" << quoted(e.reason); }
+};
+
+} // namespace
+
+std::string jsonOf(const net::Message& m) {
+    std::ostringstream o;
+    o << "{\"type\":";
+    std::visit(Json{o}, m);
+    o << "}";
+    return o.str();
+}
+
+} // namespace tarmigo::peer
