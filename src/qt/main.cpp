@@ -6,6 +6,8 @@
 #include "qt/board_view.h"
 #include "qt/help_page.h"
 #include "qt/main_window.h"
+#include "qt/net/transport.h"
+#include "qt/network_play.h"
 #include "qt/packed_art.h"
 #include "qt/settings_store.h"
 #include "qt/single_instance.h"
@@ -107,6 +109,7 @@ int main(int argc, char** argv) {
     setup.networkFile = networkFile.get();
     setup.networkSecond = &networkSecond;
     setup.networkCode = &networkCode;
+    setup.networkTransports = [] { return loadTransports(QCoreApplication::applicationDirPath()); };
 
     MainWindow window(setup);
     QApplication::setWindowIcon(programIcon());

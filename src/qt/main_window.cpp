@@ -68,10 +68,14 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     statistics_ = std::make_unique<KeptStatistics>(preferences_);
     host_->countIn(statistics_.get());
 
-    board_->onPenDown = [this] { host_->penDown(); };
-    board_->onPenUp = [this](QPoint p) { host_->penUp(p.x(), p.y()); };
+    board_->onPenDown = [this] {
+        if (!network_->joined()) host_->penDown();
+    };
+    board_->onPenUp = [this](QPoint p) {
+        if (!network_->tap(p.x(), p.y())) host_->penUp(p.x(), p.y());
+    };
     board_->onDensityChanged = [this] { showZoom(zoom()); };
-    bar_->onCommand = [this](int id) { host_->command(id); };
+    bar_->onCommand = [this](int id) { command(id); };
 
     const QRect area = availableArea();
     maxZoom_ = largestZoom(area.width(), area.height());
@@ -209,8 +213,17 @@ void MainWindow::addNetworkEntries(const WindowSetup& setup) {
     network.second = setup.networkSecond;
     network.code = setup.networkCode;
     network.preferences = preferences_;
+    network.transports = setup.networkTransports;
     network_ = std::make_unique<NetworkPlay>(*this, network);
     bar_->addToMenu(CommandBar::Menu::New, [this](QMenu* menu) { network_->fillMenu(menu); });
+}
+
+void MainWindow::tapBoard(int x, int y) {
+    if (!network_->tap(x, y)) host_->tap(x, y);
+}
+
+void MainWindow::command(int id) {
+    if (!network_->command(id)) host_->command(id);
 }
 
 void MainWindow::addStatisticsEntry() {
@@ -266,7 +279,7 @@ void MainWindow::addKeyTaps() {
             shortcut->setAutoRepeat(false);
             connect(shortcut, &QShortcut::activated, this, [this, at] {
                 const Point p = at(shell_->game().layout);
-                host_->tap(p.x, p.y);
+                tapBoard(p.x, p.y);
             });
         }
     };

@@ -16,6 +16,7 @@ class BoardView;
 class CommandBar;
 class KeptStatistics;
 class NetworkPlay;
+class NetworkTransports;
 class QtHost;
 class Shell;
 class Sounds;
@@ -37,6 +38,8 @@ struct WindowSetup {
     Store* networkFile = nullptr;
     Store* networkSecond = nullptr;
     Store* networkCode = nullptr;
+    // Where the sockets of a network game come from; null: no network game.
+    std::function<std::unique_ptr<NetworkTransports>()> networkTransports = nullptr;
 };
 
 class MainWindow : public QWidget {
@@ -49,6 +52,7 @@ class MainWindow : public QWidget {
 
     Shell& shell() { return *shell_; }
     NetworkPlay& network() { return *network_; }
+    KeptStatistics& statistics() { return *statistics_; }
     QtHost& host() { return *host_; }
     BoardView& board() { return *board_; }
     CommandBar& commandBar() { return *bar_; }
@@ -77,6 +81,9 @@ class MainWindow : public QWidget {
   private:
     void addStatisticsEntry();
     void addNetworkEntries(const WindowSetup& setup);
+    // A tap or command of the window: a joined network game's first, else the window's game's.
+    void tapBoard(int x, int y);
+    void command(int id);
     void buildZoomMenu();
     void addWindowEntries();
     void addKeyTaps();

@@ -195,7 +195,10 @@ void QtHost::command(int id) {
 
 void QtHost::repaintBoard() {
     repaintPending_ = false;
-    paintWindow(game(), board_.surface());
+    if (painter_)
+        painter_(board_.surface());
+    else
+        paintWindow(game(), board_.surface());
     board_.update();
 }
 

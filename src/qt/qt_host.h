@@ -78,6 +78,9 @@ class QtHost : public ShellHost {
 
     // Draws the whole board afresh on the board image and shows it.
     void repaintBoard();
+    // Draws the board with this instead of from the game (a joined network game, which
+    // holds none), until given null.
+    void paintWith(std::function<void(DrawingSurface&)> painter) { painter_ = std::move(painter); }
 
     // Host
     std::uint32_t tickCount() override;
@@ -130,6 +133,7 @@ class QtHost : public ShellHost {
     bool idleQueued_ = false;   // a repaint is queued for the event loop
     bool repaintPending_ = false;
     std::deque<std::function<void()>> deferred_;
+    std::function<void(DrawingSurface&)> painter_;
 };
 
 } // namespace tarmigo

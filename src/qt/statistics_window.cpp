@@ -85,8 +85,8 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
         }
     }
     grid->setRowMinimumHeight(1 + RowCount, gap);
-    auto* note =
-        new QLabel(qtext(dl::TwoPlayersNote) + QLatin1Char(' ') + qtext(network_label::StatisticsNote), this);
+    auto* note = new QLabel(
+        qtext(dl::TwoPlayersNote) + QLatin1Char(' ') + qtext(network_label::StatisticsNote), this);
     note->setWordWrap(true);
     grid->addWidget(note, 2 + RowCount, 0, 1, 1 + OpponentCount);
 
