@@ -396,6 +396,10 @@ bool NetworkPlay::joined() const {
     return joined_ != nullptr;
 }
 
+Session* NetworkPlay::hostedGame() {
+    return hosting() ? &hosted_->host().game() : nullptr;
+}
+
 int NetworkPlay::port() const {
     return hosted_ ? hosted_->link().port() : 0;
 }

@@ -28,6 +28,7 @@ class JoinDialog;
 class MainWindow;
 class NetworkTransports;
 class Store;
+struct Session;
 
 // What a network game keeps: the two copies of the hosted game and its join code
 // (apart from the other game's), the settings where a guest keeps the address and
@@ -77,6 +78,9 @@ class NetworkPlay {
     // (the window's own game takes them). A command that leaves the game asks first.
     bool tap(int x, int y);
     bool command(int id);
+
+    // The game hosted once Player 2 has come, or null.
+    Session* hostedGame();
 
     HostDialog* hostDialog() const { return hostDialog_; }
     JoinDialog* joinDialog() const { return joinDialog_; }

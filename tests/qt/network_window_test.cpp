@@ -4,9 +4,18 @@
 #include "app/session.h"
 #include "app/store.h"
 #include "app/taps.h"
+#include "game/targets.h"
+#include "game/view.h"
+#include "net/autoplay.h"
 #include "qt/app_paths.h"
+#include "qt/kept_statistics.h"
+#include "qt/main_window.h"
+#include "qt/net/transport.h"
 #include "qt/network_dialogs.h"
 #include "qt/network_labels.h"
+#include "qt/network_play.h"
+#include "qt/qt_host.h"
+#include "qt/scores_window.h"
 #include "qt/settings_store.h"
 #include "qt/translation.h"
 #include "support/test_host.h"
@@ -166,6 +175,111 @@ TEST(NetworkSaves, TheNetworkGameAndTheOtherAreKeptApart) {
     EXPECT_EQ(localSecond.read(), local);
     EXPECT_EQ(SettingsStore(ini, SettingsStore::Value::NetworkCode).read()->size(), 6u);
 }
+
+#ifdef TARMIGO_PEER
+// Closes every dialog a move opens: the question answered Yes, the Scores dialog Done.
+class DialogCloser {
+  public:
+    DialogCloser() {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                box->button(QMessageBox::Yes)->click();
+            else if (auto* scores = dynamic_cast<ScoresWindow*>(modal))
+                scores->reject();
+        });
+        timer_.start(5);
+    }
+
+  private:
+    QTimer timer_;
+};
+
+// The window hosts on a port the system picks; tarmigo-peer joins over the loopback
+// address and plays seat 1 at random; the window's player plays seat 0 through the
+// window's own taps. Both sides end with the same scores, and the game is the
+// network game's alone.
+TEST(NetworkWindow, HostsAWholeGameAgainstAPeerOverLoopback) {
+    QTemporaryDir folder;
+    FileStore file((folder.filePath("game")).toStdString());
+    FileStore second((folder.filePath("second")).toStdString());
+    FileStore netFile((folder.filePath("netgame")).toStdString());
+    FileStore netSecond((folder.filePath("netsecond")).toStdString());
+    FileStore netCode((folder.filePath("netcode")).toStdString());
+    QSettings preferences(folder.filePath("preferences.ini"), QSettings::IniFormat);
+    WindowSetup setup{&file, &second, &preferences, nullptr, {}};
+    setup.networkFile = &netFile;
+    setup.networkSecond = &netSecond;
+    setup.networkCode = &netCode;
+    setup.networkTransports = [] { return makeTransports(); };
+    MainWindow window(setup);
+    window.start();
+    window.show();
+    const auto localBefore = file.read();
+
+    NetworkPlay& network = window.network();
+    network.host();
+    ASSERT_NE(network.hostDialog(), nullptr);
+    find<QSpinBox>(network.hostDialog(), "port")->setValue(1); // replaced below
+    const QString code = find<QLabel>(network.hostDialog(), "code")->text();
+    // Port 0: the system's choice, which the test reads back.
+    network.hostDialog()->onHost(0);
+    ASSERT_GT(network.port(), 0)
+        << find<QLabel>(network.hostDialog(), "state")->text().toStdString();
+    EXPECT_EQ(find<QLabel>(network.hostDialog(), "state")->text(), "Waiting for Player 2");
+
+    QProcess peer;
+    peer.start(QStringLiteral(TARMIGO_PEER),
+               {QStringLiteral("join"), QStringLiteral("127.0.0.1:%1").arg(network.port()),
+                QStringLiteral("--code"), code, QStringLiteral("--games"), QStringLiteral("1"),
+                QStringLiteral("--seed"), QStringLiteral("7")});
+    ASSERT_TRUE(peer.waitForStarted());
+    DialogCloser closer;
+    net::Dice dice(3);
+    QElapsedTimer clock;
+    clock.start();
+    Session* game = nullptr;
+    while (clock.elapsed() < 60'000 && peer.state() != QProcess::NotRunning) {
+        QTest::qWait(2);
+        game = network.hostedGame();
+        if (!game || window.host().presenting() || QApplication::activeModalWidget()) continue;
+        // The window's player takes its taps as the peer does, and no slides.
+        game->round.set(flag::animate, false);
+        game->round.setPlayMode(PlayMode::TapOnce);
+        game->round.setDiscardMode(DiscardMode::CardThenDeck);
+        const SeatView view = viewFor(*game, 0);
+        if (view.gameOver) continue;
+        const Layout& l = game->layout;
+        if (view.handOver) {
+            window.host().tap(l.statusTap().x, l.statusTap().y); // deals the next hand
+            continue;
+        }
+        const std::optional<net::Input> input = net::randomInput(view, dice);
+        if (!input || input->kind != net::Input::Kind::Tap) continue; // the question: answered Yes
+        const Point p = input->value == target::DrawPile     ? l.drawPileTap()
+                        : input->value == target::StatusLine ? l.statusTap()
+                                                             : l.slotTap(input->value);
+        window.host().tap(p.x, p.y);
+    }
+    if (peer.state() != QProcess::NotRunning) {
+        ASSERT_TRUE(peer.waitForFinished(10'000));
+    }
+    const QString said = QString::fromUtf8(peer.readAllStandardOutput()).trimmed();
+    EXPECT_EQ(peer.exitCode(), 0) << peer.readAllStandardError().toStdString();
+    ASSERT_NE(game, nullptr);
+    EXPECT_TRUE(game->has(flag::gameOver));
+    EXPECT_EQ(said, QStringLiteral("game over %1 %2")
+                        .arg(game->players[0].gameScore)
+                        .arg(game->players[1].gameScore));
+    // The network game is saved apart: the other game's copy is as it was.
+    EXPECT_EQ(file.read(), localBefore);
+    EXPECT_TRUE(netFile.read() && isSoundRecord(*netFile.read()));
+    const std::string typed = code.toStdString();
+    EXPECT_EQ(netCode.read(), std::vector<std::uint8_t>(typed.begin(), typed.end()));
+    EXPECT_EQ(window.statistics().figures(Opponent::Network).games, 1u);
+    network.leave();
+}
+#endif
 
 } // namespace
 } // namespace tarmigo::testing
