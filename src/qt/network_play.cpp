@@ -400,6 +400,10 @@ Session* NetworkPlay::hostedGame() {
     return hosting() ? &hosted_->host().game() : nullptr;
 }
 
+const SeatView* NetworkPlay::joinedView() const {
+    return joined_ && joined_->view() ? &*joined_->view() : nullptr;
+}
+
 int NetworkPlay::port() const {
     return hosted_ ? hosted_->link().port() : 0;
 }

@@ -29,6 +29,7 @@ class MainWindow;
 class NetworkTransports;
 class Store;
 struct Session;
+struct SeatView;
 
 // What a network game keeps: the two copies of the hosted game and its join code
 // (apart from the other game's), the settings where a guest keeps the address and
@@ -81,6 +82,8 @@ class NetworkPlay {
 
     // The game hosted once Player 2 has come, or null.
     Session* hostedGame();
+    // The view last shown of a game joined, or null.
+    const SeatView* joinedView() const;
 
     HostDialog* hostDialog() const { return hostDialog_; }
     JoinDialog* joinDialog() const { return joinDialog_; }

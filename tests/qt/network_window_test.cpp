@@ -2,6 +2,7 @@
 // apart from the other.
 #include "app/save_state.h"
 #include "app/session.h"
+#include "app/shell.h"
 #include "app/store.h"
 #include "app/taps.h"
 #include "game/targets.h"
@@ -177,14 +178,17 @@ TEST(NetworkSaves, TheNetworkGameAndTheOtherAreKeptApart) {
 }
 
 #ifdef TARMIGO_PEER
-// Closes every dialog a move opens: the question answered Yes, the Scores dialog Done.
+// Closes every dialog a move opens: the question answered Yes, a rematch declined, the
+// Scores dialog Done.
 class DialogCloser {
   public:
     DialogCloser() {
         QObject::connect(&timer_, &QTimer::timeout, &timer_, [] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* box = qobject_cast<QMessageBox*>(modal))
-                box->button(QMessageBox::Yes)->click();
+                box->button(box->objectName() == "rematchQuestion" ? QMessageBox::No
+                                                                   : QMessageBox::Yes)
+                    ->click();
             else if (auto* scores = dynamic_cast<ScoresWindow*>(modal))
                 scores->reject();
         });
@@ -278,6 +282,74 @@ TEST(NetworkWindow, HostsAWholeGameAgainstAPeerOverLoopback) {
     EXPECT_EQ(netCode.read(), std::vector<std::uint8_t>(typed.begin(), typed.end()));
     EXPECT_EQ(window.statistics().figures(Opponent::Network).games, 1u);
     network.leave();
+}
+
+// The window joins tarmigo-peer hosting over the loopback address and plays seat 1 from
+// the views it is sent, with the window's own taps; it holds no game of its own and
+// saves none, and both sides end with the same scores.
+TEST(NetworkWindow, JoinsAWholeGameOfAPeerOverLoopback) {
+    QTemporaryDir folder;
+    FileStore file((folder.filePath("game")).toStdString());
+    FileStore second((folder.filePath("second")).toStdString());
+    QSettings preferences(folder.filePath("preferences.ini"), QSettings::IniFormat);
+    WindowSetup setup{&file, &second, &preferences, nullptr, {}};
+    setup.networkTransports = [] { return makeTransports(); };
+    MainWindow window(setup);
+    window.start();
+    window.show();
+    const auto localBefore = file.read();
+
+    QProcess peer;
+    peer.start(QStringLiteral(TARMIGO_PEER),
+               {QStringLiteral("host"), QStringLiteral("--port"), QStringLiteral("0"),
+                QStringLiteral("--games"), QStringLiteral("2"), QStringLiteral("--seed"),
+                QStringLiteral("11"), QStringLiteral("--new"), QStringLiteral("--data-dir"),
+                folder.filePath("peer")});
+    ASSERT_TRUE(peer.waitForStarted());
+    ASSERT_TRUE(peer.waitForReadyRead(10'000));
+    const QStringList listening = QString::fromUtf8(peer.readLine()).trimmed().split(' ');
+    ASSERT_EQ(listening.size(), 3);
+    const auto address = readPeerAddress("127.0.0.1:" + listening[1].toStdString()).address;
+    ASSERT_TRUE(address);
+    NetworkPlay& network = window.network();
+    network.joinAt(*address, listening[2].toStdString());
+    EXPECT_TRUE(network.joined());
+
+    DialogCloser closer;
+    net::Dice dice(5);
+    QElapsedTimer clock;
+    clock.start();
+    const Layout& l = window.shell().game().layout;
+    QString said;
+    // The peer asks for a rematch after the first game, which the window declines.
+    while (clock.elapsed() < 60'000 && peer.state() != QProcess::NotRunning) {
+        QTest::qWait(2);
+        while (peer.canReadLine()) said += QString::fromUtf8(peer.readLine());
+        const SeatView* view = network.joinedView();
+        if (view && view->gameOver && !said.isEmpty()) break;
+        if (!view || QApplication::activeModalWidget()) continue;
+        EXPECT_EQ(view->seat, 1);
+        const std::optional<net::Input> input = net::randomInput(*view, dice);
+        if (!input || input->kind != net::Input::Kind::Tap) continue;
+        const Point p = input->value == target::DrawPile     ? l.drawPileTap()
+                        : input->value == target::StatusLine ? l.statusTap()
+                                                             : l.slotTap(input->value);
+        network.tap(p.x, p.y);
+    }
+    const SeatView* view = network.joinedView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->gameOver) << view->handOver << " " << network.notice().toStdString() << " "
+                                << view->status.id << " modal "
+                                << (QApplication::activeModalWidget() != nullptr);
+    EXPECT_EQ(said.trimmed(), QStringLiteral("game over %1 %2")
+                                  .arg(view->players[0].gameScore)
+                                  .arg(view->players[1].gameScore));
+    EXPECT_EQ(file.read(), localBefore); // the guest saves no game
+    EXPECT_EQ(window.statistics().figures(Opponent::Network).games, 1u);
+    network.leave();
+    EXPECT_FALSE(network.joined());
+    peer.kill();
+    peer.waitForFinished();
 }
 #endif
 
