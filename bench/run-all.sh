@@ -80,4 +80,14 @@ missing() { echo "to be measured: $1 does not exist yet"; }
   else
     missing "the start-up and memory measurement (bench/startup/measure.sh)"
   fi
+
+  echo
+  echo "== Network game on loopback: answers to the guest's inputs, a flood, drops"
+  if [ -x "$build/tools/peer/tarmigo-peer" ]; then
+    bench/net/measure.sh "$build/tools/peer/tarmigo-peer" latency 20
+    bench/net/measure.sh "$build/tools/peer/tarmigo-peer" load 10000
+    bench/net/measure.sh "$build/tools/peer/tarmigo-peer" drops 100
+  else
+    missing tarmigo-peer
+  fi
 } 2>&1 | tee "$build/results.txt"

@@ -1,8 +1,12 @@
 // Arbitrary bytes as a peer's stream to both decoders: no crash, a stop at the first bad or
 // out-of-order message, each message taken encodes back to itself, and any cutting of the
-// stream gives the same messages. Byte 0: the piece size less one; the rest: the stream.
+// stream gives the same messages; the host's and the guest's sessions take the same stream
+// without a crash, give one-line reasons, and let go of a peer that failed or fell silent.
+// Byte 0: the piece size less one; the rest: the stream.
 #include "fuzz_support.h"
 
+#include "net/guest_session.h"
+#include "net/host_session.h"
 #include "net/order.h"
 #include "net/stream.h"
 
@@ -40,6 +44,28 @@ std::pair<std::vector<Message>, bool> read(Side side, std::span<const std::uint8
     return {taken, false};
 }
 
+void sessions(std::span<const std::uint8_t> stream, std::size_t piece) {
+    HostSession host("K7QX3D");
+    GuestSession guest("K7QX3D");
+    std::int64_t now = 0;
+    host.opened(1, "127.0.0.1", now);
+    guest.connected(now);
+    for (std::size_t at = 0; at < stream.size(); at += piece) {
+        const auto part = stream.subspan(at, std::min(piece, stream.size() - at));
+        host.received(1, part, now);
+        guest.received(part, now);
+        now += 100;
+    }
+    for (const HostEvent& e : host.takeEvents())
+        check(e.text.find('\n') == std::string::npos, "a host's reason is one line");
+    for (const GuestEvent& e : guest.takeEvents())
+        check(e.text.find('\n') == std::string::npos, "a guest's reason is one line");
+    host.tick(now + DropMs);
+    guest.tick(now + DropMs);
+    check(host.connections() == 0, "the host lets go of a peer that failed or fell silent");
+    check(!guest.admitted(), "the guest is no longer admitted after the host fell silent");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -51,5 +77,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto whole = read(side, stream, std::max<std::size_t>(stream.size(), 1));
         check(inPieces == whole, "the pieces give what the whole stream gives");
     }
+    sessions(stream, piece);
     return 0;
 }

@@ -181,14 +181,15 @@ void NetworkHost::handle(const net::HostEvent& e) {
             setStatus(g, g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand,
                       Refresh::Yes);
         invalidateBoard(g, Erase::No);
-        link_.send(net::ViewMessage::of(g));
+        guestStatus_ = g.status;
+        sendView();
         // What the view does not say: the guest's Undo button and its question.
         std::vector<net::ShownStep> steps;
         steps.push_back({net::ShownStep::Kind::Undo, 0, 0, 0, 0, 0, undoSeat_ == GuestSeat});
         if (g.pending != Decision::None && g.currentPlayer == GuestSeat)
             steps.push_back({net::ShownStep::Kind::Ask, 0, 0, 0, 0, 0, text::ExtendRace});
         link_.send(net::Steps{steps});
-        link_.send(net::ViewMessage::of(g));
+        sendView();
         break;
     }
     case K::Dropped:
@@ -272,7 +273,7 @@ bool NetworkHost::play(int seat, const net::Input& input) {
         }
     }
     if (g.currentPlayer != seat) g.discardArmed = false;
-    settle(input.kind == K::Undo ? Erase::Yes : Erase::No);
+    settle(seat, input.kind == K::Undo ? Erase::Yes : Erase::No);
     return true;
 }
 
@@ -283,11 +284,17 @@ void NetworkHost::refuse(int seat, int stringId) {
         invalidateBoard(g, Erase::No);
         return;
     }
-    // The guest alone sees the refusal; the game, its status included, stays as it is.
-    const StatusMessage kept = g.status;
-    g.status = StatusMessage{stringId, false, 0};
+    // The guest alone sees the refusal; the game, its status line included, stays as it is.
+    guestStatus_ = StatusMessage{stringId, false, 0};
+    sendView();
+}
+
+void NetworkHost::sendView() {
+    Session& g = game_;
+    const StatusMessage own = g.status;
+    g.status = guestStatus_;
     link_.send(net::ViewMessage::of(g));
-    g.status = kept;
+    g.status = own;
 }
 
 void NetworkHost::newGame(GameScores scores) {
@@ -299,14 +306,18 @@ void NetworkHost::newGame(GameScores scores) {
     shown_.take(); // a deal shows nothing but the view
     saveState(g);
     link_.send(net::Steps{{{net::ShownStep::Kind::Undo, 0, 0, 0, 0, 0, 0}}});
-    link_.send(net::ViewMessage::of(g));
+    guestStatus_ = g.status;
+    sendView();
 }
 
-void NetworkHost::settle(Erase erase) {
+void NetworkHost::settle(int seat, Erase erase) {
     Session& g = game_;
     if (g.pending == Decision::None) saveState(g);
     for (net::Steps& steps : shown_.take()) link_.send(steps);
-    link_.send(net::ViewMessage::of(g));
+    // The guest sees what its own inputs and the turn passing to it showed, never what
+    // the host's refused card said: that would tell of the host's hand.
+    if (seat == GuestSeat || g.currentPlayer == GuestSeat || handOver(g)) guestStatus_ = g.status;
+    sendView();
     invalidateBoard(g, erase);
     if (scored_) {
         scored_ = false;

@@ -129,7 +129,9 @@ class NetworkHost : public net::HostEndpoint {
     void refuse(int seat, int stringId);
     void newGame(GameScores scores);
     // After every change: the save, the guest's steps and view, the repaint.
-    void settle(Erase erase);
+    void settle(int seat, Erase erase);
+    // Seat 1's view with the status line the guest is shown.
+    void sendView();
     void showPause(int stringId);
 
     ShellHost& host_;
@@ -144,6 +146,7 @@ class NetworkHost : public net::HostEndpoint {
     bool guestAsked_ = false;
     bool guestLeft_ = false;
     bool scored_ = false;
+    StatusMessage guestStatus_;
     std::vector<NetworkNotice> notices_;
 };
 

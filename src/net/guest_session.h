@@ -58,7 +58,7 @@ class GuestSession {
     void leave();
 
     // Whether the guest is admitted and connected now.
-    bool admitted() const { return admitted_; }
+    bool admitted() const { return admitted_ && !close_; }
     // Whether the transport should connect again: after a drop, never after a
     // refusal, a leaving or an error.
     bool wantsConnection() const { return !finished_; }

@@ -1,10 +1,23 @@
 // tarmigo-peer: hosts or joins a network game without a window, playing random inputs
-// that the game takes, for the tests and for people trying a connection.
+// that the game takes (or, with --level, by the computer's rules), for the tests and for
+// people trying a connection.
 //
 //   tarmigo-peer host [--port N] [--bind ADDRESS] [--code CODE] [--games N] [--seed S]
-//                     [--log FILE] [--data-dir DIR] [--new] [--wait SECONDS]
-//   tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--log FILE]
-//                     [--wait SECONDS]
+//                     [--level easy|hard] [--log FILE] [--data-dir DIR] [--new]
+//                     [--wait SECONDS] [--pace MS]
+//   tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--level easy|hard]
+//                     [--log FILE] [--wait SECONDS] [--pace MS] [--stats]
+//   tarmigo-peer flood HOST:PORT [--connections N]
+//
+// --stats has the guest print, at its end, the time from each input it sent to the first
+// message of its answer (the median and the 99th percentile) and the bytes of the game
+// each way. flood makes N connections (10000 by default) to a host on the loopback
+// address, each a wrong code or a malformed frame, one after another: the load test.
+//
+// --pace waits that long before each of its own inputs, for people watching (and for
+// the tests that stop a program in the middle of a hand). The host keeps its game in
+// --data-dir (by default $XDG_DATA_HOME/tarmigo-peer): started again, it resumes it with
+// its code unless --new is given.
 //
 // The host prints "listening PORT CODE" first; each side prints "game over SCORE1 SCORE2"
 // at the end of every game. Exit status: 0 the games were played, 1 the port could not
@@ -15,6 +28,7 @@
 #include "app/store.h"
 #include "game/targets.h"
 #include "game/version.h"
+#include "level_play.h"
 #include "net/address.h"
 #include "net/autoplay.h"
 #include "net/join_code.h"
@@ -22,7 +36,12 @@
 #include "qt/net/transport.h"
 
 #include <QCoreApplication>
+#include <QHostAddress>
+#include <QTcpSocket>
 #include <QTimer>
+
+#include <algorithm>
+#include <chrono>
 
 #include <charconv>
 #include <cstdlib>
@@ -40,9 +59,11 @@ namespace {
 
 constexpr const char* Usage =
     "usage: tarmigo-peer host [--port N] [--bind ADDRESS] [--code CODE] [--games N] [--seed S]\n"
-    "                         [--log FILE] [--data-dir DIR] [--new] [--wait SECONDS]\n"
-    "       tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--log FILE]\n"
-    "                         [--wait SECONDS]\n";
+    "                         [--level easy|hard] [--log FILE] [--data-dir DIR] [--new]\n"
+    "                         [--wait SECONDS] [--pace MS]\n"
+    "       tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--level easy|hard]\n"
+    "                         [--log FILE] [--wait SECONDS] [--pace MS] [--stats]\n"
+    "       tarmigo-peer flood HOST:PORT [--connections N]\n";
 
 enum Exit {
     Done = 0,
@@ -56,7 +77,11 @@ enum Exit {
 
 struct Options {
     bool host = false;
-    std::string address; // join: HOST:PORT
+    bool flood = false;
+    bool stats = false;
+    long connections = 10'000;
+    std::optional<Level> level; // nothing: random inputs
+    std::string address;        // join: HOST:PORT
     int port = DefaultNetworkPort;
     std::string bind;
     std::string code;
@@ -67,6 +92,7 @@ struct Options {
     std::string dataDir;
     bool fresh = false;
     long waitSeconds = 60;
+    int paceMs = 0;
 };
 
 [[noreturn]] void failWith(int status, const std::string& message) {
@@ -98,8 +124,9 @@ Options parse(const std::vector<std::string_view>& args) {
     std::size_t i = 1;
     if (args[0] == "host") {
         o.host = true;
-    } else if (args[0] == "join") {
-        if (args.size() < 2) failWith(BadArgument, "join needs HOST:PORT");
+    } else if (args[0] == "join" || args[0] == "flood") {
+        o.flood = args[0] == "flood";
+        if (args.size() < 2) failWith(BadArgument, std::string(args[0]) + " needs HOST:PORT");
         o.address = std::string(args[1]);
         i = 2;
     } else {
@@ -107,14 +134,25 @@ Options parse(const std::vector<std::string_view>& args) {
     }
     for (; i < args.size(); ++i) {
         const std::string_view a = args[i];
-        const bool flag = a == "--new";
+        const bool flag = a == "--new" || a == "--stats";
         if (!flag && i + 1 >= args.size()) failWith(BadArgument, std::string(a) + " needs a value");
         const std::string_view v = flag ? std::string_view{} : args[i + 1];
         if (a == "--port" && o.host)
             o.port = number<int>(a, v, 0, 65535);
         else if (a == "--bind" && o.host)
             o.bind = std::string(v);
-        else if (a == "--code")
+        else if (a == "--stats" && !o.host)
+            o.stats = true;
+        else if (a == "--connections" && o.flood)
+            o.connections = number<long>(a, v, 1, 1'000'000);
+        else if (a == "--level" && !o.flood) {
+            if (v == "easy")
+                o.level = Level::Easy;
+            else if (v == "hard")
+                o.level = Level::Hard;
+            else
+                failWith(BadArgument, "--level takes easy or hard, not '" + std::string(v) + "'");
+        } else if (a == "--code")
             o.code = std::string(v);
         else if (a == "--games")
             o.games = number<long>(a, v, 1, 1'000'000);
@@ -129,6 +167,8 @@ Options parse(const std::vector<std::string_view>& args) {
             o.waitSeconds = number<long>(a, v, 1, 86'400);
         else if (a == "--new" && o.host)
             o.fresh = true;
+        else if (a == "--pace")
+            o.paceMs = number<int>(a, v, 0, 10'000);
         else
             failWith(BadArgument, "unknown option '" + std::string(a) + "'");
         if (!flag) ++i;
@@ -137,7 +177,7 @@ Options parse(const std::vector<std::string_view>& args) {
         const auto code = net::readJoinCode(o.code);
         if (!code) failWith(BadArgument, "'" + o.code + "' is not a join code of six characters");
         o.code = *code;
-    } else if (!o.host) {
+    } else if (!o.host && !o.flood) {
         failWith(BadArgument, "join needs --code CODE");
     }
     if (!o.seeded) o.seed = std::random_device{}();
@@ -223,6 +263,8 @@ int host(const Options& o) {
     Log log(o.log);
     game.link().heard = [&log](const net::Message& m) { log(m); };
 
+    std::optional<peer::LevelPlayer> level;
+    if (o.level) level.emplace(*o.level);
     auto transport = makeTransports()->host();
     long played = 0;
     bool wasOver = viewFor(game.game(), 0).gameOver;
@@ -239,7 +281,8 @@ int host(const Options& o) {
         const SeatView v = viewFor(game.game(), 0);
         if (v.handOver && !v.gameOver) {
             game.tapPlace(target::StatusLine); // deals the next hand
-        } else if (const auto input = net::randomInput(v, dice)) {
+        } else if (const auto input =
+                       level ? level->next(game.game(), 0, dice) : net::randomInput(v, dice)) {
             if (input->kind == net::Input::Kind::Extension)
                 game.answer(input->value != 0);
             else
@@ -280,7 +323,7 @@ int host(const Options& o) {
         wasOver = v.gameOver;
         if (!acting) {
             acting = true;
-            QTimer::singleShot(0, act);
+            QTimer::singleShot(o.paceMs, act);
         }
     };
 
@@ -291,19 +334,67 @@ int host(const Options& o) {
     return QCoreApplication::exec();
 }
 
+// Connections that each end in a refusal or an error: a wrong code, or bytes that are no
+// frame. Loopback only.
+int flood(const Options& o) {
+    const auto where = net::readHostAndPort(o.address, DefaultNetworkPort);
+    if (!where) failWith(BadArgument, "'" + o.address + "' is not HOST:PORT");
+    const QHostAddress address(QString::fromStdString(where->host));
+    if (!address.isLoopback()) failWith(BadArgument, "flood connects to the loopback address only");
+    std::vector<std::uint8_t> wrong = net::encode(net::Hello::ours());
+    const std::vector<std::uint8_t> join = net::encode(net::Join{"ACDEFG"});
+    wrong.insert(wrong.end(), join.begin(), join.end());
+    const std::vector<std::uint8_t> garbage{0xff, 0xff, 0xff, 0x7f, 1, 2, 3};
+    long refused = 0;
+    for (long n = 0; n < o.connections; ++n) {
+        QTcpSocket socket;
+        socket.connectToHost(address, quint16(where->port));
+        if (!socket.waitForConnected(2000)) failWith(Away, "the host stayed away");
+        const auto& bytes = n % 2 ? garbage : wrong;
+        socket.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        socket.waitForBytesWritten(1000);
+        while (socket.state() == QAbstractSocket::ConnectedState && socket.waitForReadyRead(2000))
+            socket.readAll();
+        if (socket.state() != QAbstractSocket::ConnectedState) ++refused;
+        socket.abort();
+    }
+    std::cout << "flood " << o.connections << " connections, " << refused << " closed by the host"
+              << std::endl;
+    return Done;
+}
+
 int join(const Options& o) {
     const auto where = net::readHostAndPort(o.address, DefaultNetworkPort);
     if (!where) failWith(BadArgument, "'" + o.address + "' is not HOST:PORT");
     net::GuestSession session(o.code);
     Log log(o.log);
-    session.heard = [&log](const net::Message& m) { log(m); };
     net::Dice dice(o.seed);
+    std::optional<peer::LevelPlayer> level;
+    if (o.level) level.emplace(*o.level);
     auto transport = makeTransports()->guest();
     long played = 0;
     bool wasOver = false;
     bool first = true;
     bool acting = false;
     bool done = false;
+    // --stats: when the input waiting for its answer left, the answers' delays, the bytes.
+    std::optional<std::chrono::steady_clock::time_point> asked;
+    std::vector<double> delays;
+    std::size_t bytesIn = 0, bytesOut = 0;
+    session.heard = [&log, &bytesIn](const net::Message& m) {
+        log(m);
+        bytesIn += net::encode(m).size();
+    };
+    const auto report = [&] {
+        if (!o.stats || delays.empty()) return;
+        std::sort(delays.begin(), delays.end());
+        const auto at = [&delays](double q) {
+            return delays[std::size_t(q * double(delays.size() - 1))];
+        };
+        std::cerr << "inputs " << delays.size() << " answered in median " << at(0.5)
+                  << " ms, 99th percentile " << at(0.99) << " ms; bytes received " << bytesIn
+                  << ", sent " << bytesOut << std::endl;
+    };
     QTimer away;
     away.setSingleShot(true);
     QObject::connect(&away, &QTimer::timeout, [] { failWith(Away, "the host stayed away"); });
@@ -312,8 +403,11 @@ int join(const Options& o) {
     const auto act = [&] {
         acting = false;
         if (!session.admitted() || !session.view() || done) return;
-        if (const auto input = net::randomInput(*session.view(), dice)) {
+        if (const auto input = level ? level->next(*session.view(), dice)
+                                     : net::randomInput(*session.view(), dice)) {
             session.send(*input);
+            bytesOut += net::encode(*input).size();
+            if (!asked) asked = std::chrono::steady_clock::now();
             transport->flush();
         }
     };
@@ -322,13 +416,22 @@ int join(const Options& o) {
             using K = net::GuestEvent::Kind;
             switch (e.kind) {
             case K::Admitted: away.stop(); break;
+            case K::Steps:
             case K::View: {
+                if (asked) {
+                    delays.push_back(std::chrono::duration<double, std::milli>(
+                                         std::chrono::steady_clock::now() - *asked)
+                                         .count());
+                    asked.reset();
+                }
+                if (e.kind == K::Steps) break;
                 const SeatView& v = *e.view;
                 // A game already over when this program joined is not one it played.
                 if (v.gameOver && !wasOver && !first) {
                     printGameOver(v);
                     if (++played >= o.games) {
                         done = true;
+                        report();
                         session.leave();
                         transport->flush();
                         finish(Done);
@@ -340,7 +443,7 @@ int join(const Options& o) {
                 wasOver = v.gameOver;
                 if (!acting) {
                     acting = true;
-                    QTimer::singleShot(0, act);
+                    QTimer::singleShot(o.paceMs, act);
                 }
                 break;
             }
@@ -358,7 +461,6 @@ int join(const Options& o) {
                 }
                 failWith(LeftEarly, "the host left the game");
             case K::Error: failWith(Broken, e.text);
-            case K::Steps: break;
             }
         }
     };
@@ -372,5 +474,6 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const Options o = parse(args);
     QCoreApplication app(argc, argv);
+    if (o.flood) return flood(o);
     return o.host ? host(o) : join(o);
 }

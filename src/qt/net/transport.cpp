@@ -28,9 +28,11 @@ std::span<const std::uint8_t> bytesOf(const QByteArray& data) {
     return {reinterpret_cast<const std::uint8_t*>(data.constData()), std::size_t(data.size())};
 }
 
+// Written through at once: a move's bytes are few and their latency is what counts.
 void write(QTcpSocket& socket, const std::vector<std::uint8_t>& bytes) {
-    if (!bytes.empty())
-        socket.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    if (bytes.empty()) return;
+    socket.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    socket.flush();
 }
 
 class QtHostTransport : public HostTransport {
@@ -100,6 +102,7 @@ class QtHostTransport : public HostTransport {
         while (QTcpSocket* socket = server_->nextPendingConnection()) {
             const net::ConnectionId id = ++last_;
             sockets_[id] = socket;
+            socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
             QObject::connect(socket, &QTcpSocket::readyRead, [this, id, socket] {
                 endpoint_->received(id, bytesOf(socket->readAll()), clockMs());
                 settle();
@@ -184,7 +187,8 @@ class QtGuestTransport : public GuestTransport {
         }
         socket_ = new QTcpSocket;
         QTcpSocket* socket = socket_;
-        QObject::connect(socket, &QTcpSocket::connected, [this] {
+        QObject::connect(socket, &QTcpSocket::connected, [this, socket] {
+            socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
             failures_ = 0;
             session_->connected(clockMs());
             settle();

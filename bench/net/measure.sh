@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The network game's figures, on the loopback address only (docs/performance.md):
+#   latency  GAMES whole games; the guest's inputs answered (median, 99th percentile)
+#            and the bytes of a game each way
+#   load     a game goes on while 10000 connections with wrong codes or malformed
+#            frames come at the host; its memory before and after
+#   drops    N games, each with the guest killed after a random number of messages
+#            (10 to 109) and started again;
+#            every one must resume and end alike on both sides
+# Usage: bench/net/measure.sh PEER [latency GAMES | load CONNECTIONS | drops N]
+set -u
+peer=$1
+work=$(mktemp -d)
+trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+
+start_host() {
+  : >"$work/host.out"
+  "$peer" host --port 0 --bind 127.0.0.1 --data-dir "$work/data" --new "$@" >"$work/host.out" 2>&1 &
+  host_pid=$!
+  for _ in $(seq 100); do grep -q '^listening' "$work/host.out" && break; sleep 0.05; done
+  read -r _ port code <<<"$(head -1 "$work/host.out")"
+}
+rss() { awk '/VmRSS/ {print $2 " kB"}' "/proc/$1/status"; }
+
+case $2 in
+latency)
+  start_host --games "$3" --seed 1
+  "$peer" join "127.0.0.1:$port" --code "$code" --games "$3" --seed 2 --stats 2>&1 >/dev/null |
+    sed "s/^/$3 games: /"
+  wait $host_pid
+  ;;
+load)
+  start_host --games 1 --seed 3 --pace 20
+  "$peer" join "127.0.0.1:$port" --code "$code" --seed 4 --pace 20 >"$work/guest.out" 2>&1 &
+  guest=$!
+  sleep 1
+  before=$(rss $host_pid)
+  "$peer" flood "127.0.0.1:$port" --connections "$3"
+  after=$(rss $host_pid)
+  echo "host memory before the flood $before, after $after"
+  wait $guest && echo "the game went on to its end: $(cat "$work/guest.out")"
+  wait $host_pid
+  ;;
+drops)
+  resumed=0
+  for n in $(seq "$3"); do
+    rm -rf "$work/data"
+    start_host --games 1 --seed "$n" --pace 3
+    rm -f "$work/first.log"
+    "$peer" join "127.0.0.1:$port" --code "$code" --seed "$n" --pace 3 --log "$work/first.log" \
+      >/dev/null 2>&1 &
+    guest=$!
+    # Killed once it has received a random number of messages, before the game's end.
+    at=$((RANDOM % 100 + 10))
+    while kill -0 $guest 2>/dev/null && [ "$(cat "$work/first.log" 2>/dev/null | wc -l)" -lt $at ]; do
+      sleep 0.01
+    done
+    kill -9 $guest 2>/dev/null || echo "game $n ended before its drop"
+    wait $guest 2>/dev/null
+    "$peer" join "127.0.0.1:$port" --code "$code" --seed "$n" --wait 10 >"$work/guest.out" 2>&1
+    wait $host_pid
+    if [ "$(grep '^game over' "$work/host.out")" = "$(grep '^game over' "$work/guest.out")" ] &&
+       grep -q '^game over' "$work/guest.out"; then
+      resumed=$((resumed + 1))
+    else
+      echo "game $n did not resume: $(cat "$work/guest.out")"
+    fi
+  done
+  echo "$resumed of $3 games with a drop resumed and ended alike on both sides"
+  ;;
+esac

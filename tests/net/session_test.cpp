@@ -1,0 +1,459 @@
+// A host's game and a guest in one process, their bytes carried by hand and the clock
+// moved by the test: whole games, inputs out of turn and refused, the extension, Undo,
+// drops and rejoins, wrong codes and the lockout, versions, bad frames, rematches, and
+// nothing of the host's hand or the pile on the wire.
+#include "app/network_host.h"
+#include "app/save_state.h"
+#include "game/notation.h"
+#include "game/version.h"
+#include "net/autoplay.h"
+#include "net/guest_session.h"
+#include "support/memory_store.h"
+#include "support/test_host.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarmigo;
+using namespace tarmigo::net;
+using namespace tarmigo::notation;
+using tarmigo::testing::MemoryStore;
+using tarmigo::testing::TestHost;
+
+namespace {
+
+constexpr const char* Code = "K7QX3D";
+
+struct Match {
+    TestHost shell;
+    MemoryStore file, second, code;
+    NetworkHost host{shell, {&file, &second, &code}, Code};
+    GuestSession guest;
+    std::int64_t now = 1'000;
+    ConnectionId conn = 0;
+    bool linked = false;
+    std::vector<std::uint8_t> wire; // every byte the guest received
+    std::vector<GuestEvent> events;
+    std::vector<NetworkNotice> notices;
+
+    explicit Match(std::uint32_t seed = 1, std::string guestCode = Code,
+                   Hello guestHello = Hello::ours())
+        : guest(std::move(guestCode), std::move(guestHello)) {
+        shell.ticks = seed;
+        host.start(240, 320, false);
+        host.game().round.setDiscardMode(DiscardMode::CardThenDeck);
+    }
+    Session& game() { return host.game(); }
+
+    void connect(const std::string& address = "127.0.0.1") {
+        linked = true;
+        host.opened(++conn, address, now);
+        guest.connected(now);
+        pump();
+    }
+    void drop() {
+        linked = false;
+        host.closed(conn, now);
+        guest.disconnected(now);
+        pump();
+    }
+    void pump() {
+        for (int round = 0; round < 1000; ++round) {
+            bool moved = false;
+            for (Outgoing& o : host.takeOutgoing()) {
+                if (o.to != conn || !linked) continue;
+                moved = true;
+                wire.insert(wire.end(), o.bytes.begin(), o.bytes.end());
+                guest.received(o.bytes, now);
+                if (o.close) {
+                    linked = false;
+                    guest.disconnected(now);
+                }
+            }
+            const std::vector<std::uint8_t> up = guest.takeOutgoing();
+            if (linked && !up.empty()) {
+                moved = true;
+                host.received(conn, up, now);
+            }
+            if (linked && guest.wantsClose()) {
+                linked = false;
+                host.closed(conn, now);
+            }
+            for (GuestEvent& e : guest.takeEvents()) events.push_back(std::move(e));
+            for (NetworkNotice& n : host.takeNotices()) notices.push_back(std::move(n));
+            if (!moved) return;
+        }
+        FAIL() << "the two sides never fell quiet";
+    }
+    void wait(std::int64_t ms) {
+        now += ms;
+        host.tick(now);
+        guest.tick(now);
+        pump();
+    }
+    // Sends the guest's raw bytes, bypassing its session.
+    void raw(const std::vector<std::uint8_t>& bytes) {
+        host.received(conn, bytes, now);
+        pump();
+    }
+    void guestSends(Input in) {
+        guest.send(in);
+        pump();
+    }
+    SeatView lastView() const {
+        for (auto it = events.rbegin(); it != events.rend(); ++it)
+            if (it->view) return *it->view;
+        return {};
+    }
+    bool saw(GuestEvent::Kind kind, const std::string& text = {}) const {
+        for (const GuestEvent& e : events)
+            if (e.kind == kind && e.text.find(text) != std::string::npos) return true;
+        return false;
+    }
+    bool noticed(NetworkNotice::Kind kind) const {
+        for (const NetworkNotice& n : notices)
+            if (n.kind == kind) return true;
+        return false;
+    }
+    // One input of whoever is to act, chosen at random; false when neither has one.
+    bool step(Dice& dice) {
+        const SeatView host0 = viewFor(game(), 0);
+        if (host0.handOver && !host0.gameOver) {
+            host.tapPlace(20);
+        } else if (auto in = randomInput(host0, dice)) {
+            if (in->kind == Input::Kind::Extension)
+                host.answer(in->value != 0);
+            else
+                host.tapPlace(in->value);
+        } else if (auto gin = randomInput(lastView(), dice)) {
+            guest.send(*gin);
+        } else {
+            return false;
+        }
+        pump();
+        return true;
+    }
+    void playToGameOver(Dice& dice) {
+        for (int n = 0; n < 20'000 && !game().has(flag::gameOver); ++n)
+            if (!step(dice)) break;
+    }
+    std::string position() { return describeAll(game()); }
+};
+
+std::vector<std::uint8_t> frame(std::initializer_list<int> body) {
+    std::vector<std::uint8_t> out(4);
+    out[0] = std::uint8_t(body.size());
+    for (int b : body) out.push_back(std::uint8_t(b));
+    return out;
+}
+
+TEST(NetworkGame, WholeGameShowsTheGuestItsSeatAndEndsAlikeOnBothSides) {
+    Match m(7);
+    m.connect();
+    ASSERT_TRUE(m.saw(GuestEvent::Kind::Admitted));
+    ASSERT_TRUE(m.noticed(NetworkNotice::Kind::GuestJoined));
+    Dice dice(3);
+    int views = 0;
+    for (int n = 0; n < 20'000 && !m.game().has(flag::gameOver); ++n) {
+        ASSERT_TRUE(m.step(dice)) << m.position();
+        // Every view is seat 1's as the host's game stands, its status line aside.
+        SeatView shown = m.lastView();
+        SeatView truth = viewFor(m.game(), 1);
+        shown.status = truth.status = {};
+        ASSERT_EQ(shown, truth) << m.position();
+        ++views;
+    }
+    ASSERT_TRUE(m.game().has(flag::gameOver));
+    EXPECT_TRUE(m.lastView().gameOver);
+    EXPECT_GT(views, 50);
+    // The game was saved after the last move, in the network game's own stores.
+    ASSERT_TRUE(m.file.bytes && isSoundRecord(*m.file.bytes));
+    buildSaveRecord(m.game());
+    EXPECT_EQ(*m.file.bytes, std::vector<std::uint8_t>(m.game().recordBuffer.begin(),
+                                                       m.game().recordBuffer.end()));
+    EXPECT_EQ(std::string(m.code.bytes->begin(), m.code.bytes->end()), Code);
+}
+
+TEST(NetworkGame, InputsTheTurnOrTheRulesRefuseChangeNothing) {
+    struct Row {
+        const char* name;
+        const char* position; // player 0 | player 1 | game
+        int seat;             // who taps
+        Input input;
+        int status; // what the tapping seat is shown
+    };
+    const Row rows[] = {
+        {"guest out of turn",
+         "go hand=fghijkl | go hand=fghijkl | two turn=0",
+         1,
+         {Input::Kind::Tap, 1},
+         text::NotYourTurn},
+        {"host out of turn",
+         "go hand=fghijkl | go hand=fghijkl | two turn=1",
+         0,
+         {Input::Kind::Tap, 1},
+         text::NotYourTurn},
+        {"guest's mileage when stopped",
+         "go hand=fghijkl | stop hand=fghijkl | two turn=1",
+         1,
+         {Input::Kind::Tap, 1},
+         1215},
+        {"guest's answer with no question",
+         "go hand=fghijkl | go hand=fghijkl | two turn=1",
+         1,
+         {Input::Kind::Extension, 1},
+         text::NotYourTurn},
+        {"guest's undo of nothing",
+         "go hand=fghijkl | go hand=fghijkl | two turn=1",
+         1,
+         {Input::Kind::Undo, 0},
+         text::NotYourTurn},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Match m;
+        setPosition(m.game(), row.position);
+        m.connect();
+        const std::string before = describe(m.game());
+        if (row.seat == 1) {
+            m.guestSends(row.input);
+            EXPECT_EQ(m.lastView().status.id, row.status);
+        } else {
+            m.host.tapPlace(row.input.value);
+            m.pump();
+            EXPECT_EQ(m.game().status.id, row.status);
+        }
+        // A refused card is only marked; the rest of the game is as it was.
+        for (PlayerRecord& p : m.game().players) {
+            p.setSelectedSlot(0);
+            p.setMarkedSlot(0);
+        }
+        EXPECT_EQ(describe(m.game()), before);
+    }
+}
+
+TEST(NetworkGame, TheGuestAnswersTheExtensionAndTakesBackItsMove) {
+    Match m;
+    setPosition(m.game(), "go miles=600 hand=fghijkl | go miles=675 hand=fghijkl | two turn=1");
+    m.connect();
+    m.guestSends({Input::Kind::Tap, 1}); // the 25 that completes the trip
+    ASSERT_TRUE(m.lastView().decisionPending);
+    bool asked = false;
+    for (const GuestEvent& e : m.events)
+        for (const ShownStep& s : e.steps) asked |= s.kind == ShownStep::Kind::Ask;
+    EXPECT_TRUE(asked);
+    // Meanwhile the host can neither move nor answer for the guest.
+    m.host.answer(false);
+    m.host.tapPlace(2);
+    EXPECT_EQ(m.game().pending, Decision::Extension);
+    m.guestSends({Input::Kind::Extension, 1});
+    EXPECT_EQ(m.game().round.raceLength, 1000);
+    EXPECT_EQ(m.game().currentPlayer, 0);
+    EXPECT_EQ(m.lastView().raceLength, 1000);
+    // The host may not take back the guest's move; the guest may, until the host moves.
+    EXPECT_FALSE(m.host.undo());
+    m.guestSends({Input::Kind::Undo, 0});
+    EXPECT_EQ(m.game().players[1].miles, 675);
+    EXPECT_EQ(m.game().currentPlayer, 1);
+    EXPECT_EQ(m.lastView().status.id, text::Undone);
+}
+
+TEST(NetworkGame, ADroppedGuestPausesTheGameAndRejoinsToTheWholeView) {
+    Match m(11);
+    m.connect();
+    Dice dice(5);
+    for (int n = 0; n < 40; ++n) m.step(dice);
+    const std::string before = m.position();
+    m.drop();
+    EXPECT_TRUE(m.saw(GuestEvent::Kind::Dropped));
+    EXPECT_TRUE(m.guest.wantsConnection());
+    EXPECT_EQ(m.game().status.id, text::WaitingForGuest);
+    // Nobody moves meanwhile.
+    for (int place = 1; place <= 20; ++place) m.host.tapPlace(place);
+    EXPECT_EQ(m.position(), before);
+    m.events.clear();
+    m.connect();
+    ASSERT_TRUE(m.saw(GuestEvent::Kind::Admitted));
+    SeatView shown = m.lastView(), truth = viewFor(m.game(), 1);
+    shown.status = truth.status = {};
+    EXPECT_EQ(shown, truth);
+    m.playToGameOver(dice);
+    EXPECT_TRUE(m.lastView().gameOver);
+}
+
+TEST(NetworkGame, SilenceDropsAndKeepAlivesKeepTheLine) {
+    Match m;
+    m.connect();
+    // Keep-alives both ways keep a quiet game going for a minute.
+    for (int n = 0; n < 30; ++n) m.wait(2'000);
+    EXPECT_TRUE(m.linked);
+    EXPECT_FALSE(m.host.paused());
+    // A guest that stops answering is dropped by the host after 15 s.
+    m.linked = false; // the line goes dead without either side being told
+    m.now += 15'000;
+    m.host.tick(m.now);
+    m.guest.tick(m.now);
+    for (NetworkNotice& n : m.host.takeNotices()) m.notices.push_back(n);
+    for (GuestEvent& e : m.guest.takeEvents()) m.events.push_back(e);
+    EXPECT_TRUE(m.host.paused());
+    EXPECT_TRUE(m.noticed(NetworkNotice::Kind::GuestDropped));
+    EXPECT_TRUE(m.saw(GuestEvent::Kind::Dropped, "silent"));
+}
+
+TEST(NetworkGame, TheGuestLeavingIsToldApartFromADrop) {
+    Match m;
+    m.connect();
+    m.guest.leave();
+    m.pump();
+    EXPECT_TRUE(m.noticed(NetworkNotice::Kind::GuestLeft));
+    EXPECT_FALSE(m.noticed(NetworkNotice::Kind::GuestDropped));
+    EXPECT_EQ(m.game().status.id, text::GuestLeft);
+    EXPECT_FALSE(m.guest.wantsConnection());
+}
+
+TEST(NetworkGame, ConnectionsAreRefusedWithASentence) {
+    struct Row {
+        const char* name;
+        const char* code;
+        Hello hello;
+        const char* sentence;
+    };
+    const Row rows[] = {
+        {"wrong code", "ACDEFG", Hello::ours(), "join code"},
+        {"other program", Code, Hello{Magic, ProtocolVersion, "0.1"}, "Tarmigo 0.1"},
+        {"other protocol", Code, Hello{Magic, ProtocolVersion + 1, ProgramVersion}, "(protocol 2)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Match m(1, row.code, row.hello);
+        m.connect();
+        EXPECT_TRUE(m.saw(GuestEvent::Kind::Refused, row.sentence));
+        EXPECT_FALSE(m.guest.wantsConnection());
+        EXPECT_TRUE(m.host.paused());
+        // Nothing of the game went out: the hello and the refusal alone.
+        EXPECT_LT(m.wire.size(), 40u);
+    }
+}
+
+TEST(NetworkGame, FiveWrongCodesLockTheAddressOutForAMinute) {
+    Match m;
+    for (int n = 0; n < 5; ++n) {
+        GuestSession wrong("ACDEFG");
+        m.host.opened(100 + n, "192.0.2.7", m.now);
+        wrong.connected(m.now);
+        m.host.received(100 + n, wrong.takeOutgoing(), m.now);
+    }
+    m.host.takeOutgoing();
+    // The right code from that address is refused now, from another address admitted.
+    const auto tryCode = [&m](ConnectionId c, const std::string& address) {
+        GuestSession g(Code);
+        m.host.opened(c, address, m.now);
+        g.connected(m.now);
+        m.host.received(c, g.takeOutgoing(), m.now);
+        for (Outgoing& o : m.host.takeOutgoing()) g.received(o.bytes, m.now);
+        return g.admitted();
+    };
+    EXPECT_FALSE(tryCode(200, "192.0.2.7"));
+    EXPECT_TRUE(tryCode(201, "192.0.2.8"));
+    m.now += 60'000;
+    EXPECT_TRUE(tryCode(202, "192.0.2.7"));
+}
+
+TEST(NetworkGame, BadFramesCloseTheConnectionAndLeaveTheGameAlone) {
+    struct Row {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        const char* reason;
+    };
+    const Row rows[] = {
+        {"oversized", {0xfd, 0xff, 0x00, 0x00}, "over the limit"},
+        {"unknown type", frame({0x0b, 0x00}), ""},
+        {"a second join", frame({0x02, 0x01, 'K', '7', 'Q', 'X', '3', 'D'}), "second join"},
+        {"a view from the guest", frame({0x05, 0x0e}), ""},
+        {"a tap off the board", frame({0x04, 0x02, 0x01, 0x15}), ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Match m;
+        m.connect();
+        const std::string before = m.position();
+        const auto saved = m.file.bytes;
+        m.raw(row.bytes);
+        EXPECT_TRUE(m.noticed(NetworkNotice::Kind::ConnectionError));
+        EXPECT_TRUE(m.noticed(NetworkNotice::Kind::GuestDropped));
+        EXPECT_TRUE(m.saw(GuestEvent::Kind::Error, row.reason));
+        EXPECT_EQ(m.position(), before);
+        EXPECT_EQ(m.file.bytes, saved);
+    }
+    // A frame cut short waits for the rest, and a silent end of it is a drop.
+    Match m;
+    m.connect();
+    m.raw({0x04, 0x00, 0x00, 0x00, 0x04});
+    EXPECT_FALSE(m.host.paused());
+    m.wait(15'000);
+    EXPECT_TRUE(m.host.paused());
+}
+
+TEST(NetworkGame, ARematchStartsANewGameWithTheOtherStarter) {
+    Match m(3);
+    m.connect();
+    Dice dice(9);
+    m.playToGameOver(dice);
+    ASSERT_TRUE(m.game().has(flag::gameOver));
+    const int starter = m.game().round.nextStarter;
+    m.guest.rematch(Rematch::Kind::Ask);
+    m.pump();
+    EXPECT_TRUE(m.host.rematchAsked());
+    m.host.answerRematch(true);
+    m.pump();
+    EXPECT_FALSE(m.game().has(flag::gameOver));
+    EXPECT_EQ(m.game().currentPlayer, starter);
+    EXPECT_EQ(m.game().players[0].gameScore + m.game().players[1].gameScore, 0);
+    EXPECT_FALSE(m.lastView().gameOver);
+}
+
+// Two games alike but for a card of the host's hand traded with one deep in the pile:
+// the guest's bytes are the same until one of the two cards shows.
+TEST(NetworkGame, WhatSeatOneMayNotSeeNeverChangesItsBytes) {
+    int total = 0;
+    for (std::uint32_t seed : {2u, 5u, 9u, 14u, 20u, 33u}) {
+        SCOPED_TRACE(seed);
+        Match a(seed), b(seed);
+        for (Match* m : {&a, &b}) m->game().round.set(flag::sortHand, false);
+        Game& gb = b.game();
+        const int deep = gb.round.deckPos + 20;
+        std::swap(gb.players[0].hand[2], gb.deck[std::size_t(deep)]);
+        const Card x = a.game().players[0].hand[2], y = gb.players[0].hand[2];
+        // Both cards are out of seat 1's sight while neither left its place.
+        const auto hidden = [&a, &b, x, y, deep] {
+            return a.game().players[0].hand[2] == x && b.game().players[0].hand[2] == y &&
+                   a.game().round.deckPos <= deep && b.game().round.deckPos <= deep;
+        };
+        a.connect();
+        b.connect();
+        Dice da(seed), db(seed);
+        int compared = 0;
+        while (compared < 5'000 && !a.game().has(flag::handOver)) {
+            // The host taps blind, so that its choices do not follow its hand.
+            const SeatView v = viewFor(a.game(), 0);
+            const bool hostActs = v.isOwnTurn();
+            const int slot = 1 + da.below(7);
+            db.below(7);
+            const int place = v.selectedSlot ? 16 : slot;
+            for (Match* m : {&a, &b}) {
+                if (hostActs) {
+                    m->host.tapPlace(place);
+                } else if (auto in = randomInput(m->lastView(), m == &a ? da : db)) {
+                    m->guest.send(*in);
+                }
+                m->pump();
+            }
+            if (!hidden()) break;
+            ASSERT_EQ(a.wire, b.wire) << "after " << compared << " inputs";
+            ++compared;
+        }
+        total += compared;
+    }
+    EXPECT_GT(total, 40);
+}
+
+} // namespace

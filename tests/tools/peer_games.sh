@@ -1,0 +1,94 @@
+#!/bin/bash
+# tarmigo-peer as two programs over the loopback address.
+#   peer_games.sh PEER games N [HOSTARG GUESTARG]
+#                                   N whole games; both sides print the same results
+#   peer_games.sh PEER killguest    the guest killed mid-hand and started again
+#   peer_games.sh PEER killhost     the host killed mid-hand and started again
+#   peer_games.sh PEER refused      a wrong code, a bad argument, a host that is away
+set -u
+peer=$1
+mode=$2
+work=$(mktemp -d)
+trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; for f in "$work"/*.out "$work"/*.err; do echo "== $f"; tail -5 "$f"; done; exit 1; }
+
+# Starts a host; sets port and code from its first line.
+start_host() {
+  "$peer" host --port 0 --bind 127.0.0.1 --data-dir "$work/data" --seed 11 "$@" \
+    >>"$work/host.out" 2>>"$work/host.err" &
+  host_pid=$!
+  for _ in $(seq 100); do
+    line=$(grep -m1 '^listening' "$work/host.out" | tail -1) && [ -n "$line" ] && break
+    sleep 0.1
+  done
+  [ -n "${line:-}" ] || fail "the host printed no listening line"
+  read -r _ port code <<<"$(grep '^listening' "$work/host.out" | tail -1)"
+}
+
+results() { grep '^game over' "$1"; }
+lines() { if [ -f "$1" ]; then wc -l <"$1"; else echo 0; fi; }
+# Waits until the log holds N lines (the guest is then well into the first hand).
+wait_lines() {
+  for _ in $(seq 400); do [ "$(lines "$1")" -ge "$2" ] && return; sleep 0.05; done
+  fail "the log $1 stayed short"
+}
+
+case $mode in
+games)
+  start_host --games "$3" ${4:+--level "$4"}
+  "$peer" join "127.0.0.1:$port" --code "$code" --games "$3" --seed 12 ${5:+--level "$5"} \
+    >"$work/guest.out" 2>"$work/guest.err" || fail "the guest exited with $?"
+  wait $host_pid || fail "the host exited with $?"
+  [ "$(results "$work/host.out" | wc -l)" -eq "$3" ] || fail "the host did not play $3 games"
+  [ "$(results "$work/host.out")" = "$(results "$work/guest.out")" ] || fail "the results differ"
+  ;;
+killguest)
+  start_host --games 1 --pace 3
+  "$peer" join "127.0.0.1:$port" --code "$code" --seed 12 --pace 3 --log "$work/guest1.log" \
+    >"$work/guest1.out" 2>&1 &
+  guest=$!
+  wait_lines "$work/guest1.log" 60
+  kill -9 $guest
+  grep -q '"handOver":true' "$work/guest1.log" && fail "the hand was over before the kill"
+  "$peer" join "127.0.0.1:$port" --code "$code" --seed 13 --pace 1 \
+    >"$work/guest.out" 2>"$work/guest.err" || fail "the second guest exited with $?"
+  wait $host_pid || fail "the host exited with $?"
+  [ "$(results "$work/host.out" | wc -l)" -eq 1 ] || fail "the host did not finish the game"
+  [ "$(results "$work/host.out")" = "$(results "$work/guest.out")" ] || fail "the results differ"
+  ;;
+killhost)
+  start_host --games 1 --pace 3
+  "$peer" join "127.0.0.1:$port" --code "$code" --seed 12 --pace 3 --log "$work/guest.log" \
+    >"$work/guest.out" 2>"$work/guest.err" &
+  guest=$!
+  wait_lines "$work/guest.log" 60
+  kill -9 $host_pid
+  wait $host_pid 2>/dev/null
+  # Started again on the same port, the host resumes its saved game with its code.
+  old_code=$code
+  "$peer" host --port "$port" --bind 127.0.0.1 --data-dir "$work/data" --seed 11 --games 1 \
+    >"$work/host2.out" 2>>"$work/host.err" &
+  host_pid=$!
+  wait $guest || fail "the guest exited with $?"
+  wait $host_pid || fail "the second host exited with $?"
+  read -r _ _ code <<<"$(head -1 "$work/host2.out")"
+  [ "$code" = "$old_code" ] || fail "the resumed game has another code"
+  [ "$(results "$work/host2.out")" = "$(results "$work/guest.out")" ] || fail "the results differ"
+  [ "$(results "$work/guest.out" | wc -l)" -eq 1 ] || fail "the guest did not finish the game"
+  ;;
+refused)
+  start_host --games 1 --code K7QX3D
+  "$peer" join "127.0.0.1:$port" --code ACDEFG >"$work/wrong.out" 2>"$work/wrong.err"
+  [ $? -eq 3 ] || fail "a wrong code did not exit with 3"
+  [ "$(wc -l <"$work/wrong.err")" -eq 1 ] || fail "a wrong code gave more than one line"
+  "$peer" join "127.0.0.1:$port" --code 'K7QX' >/dev/null 2>"$work/bad.err"
+  [ $? -eq 2 ] || fail "a malformed code did not exit with 2"
+  "$peer" host --games 0 >/dev/null 2>"$work/bad.err"
+  [ $? -eq 2 ] || fail "--games 0 did not exit with 2"
+  kill $host_pid
+  "$peer" join "127.0.0.1:$port" --code K7QX3D --wait 2 >/dev/null 2>"$work/away.err"
+  [ $? -eq 6 ] || fail "a host that is away did not exit with 6"
+  ;;
+*) fail "unknown mode $mode" ;;
+esac
+echo ok
