@@ -282,6 +282,14 @@ TEST(NetworkWindow, HostsAWholeGameAgainstAPeerOverLoopback) {
     EXPECT_EQ(netCode.read(), std::vector<std::uint8_t>(typed.begin(), typed.end()));
     EXPECT_EQ(window.statistics().figures(Opponent::Network).games, 1u);
     network.leave();
+    EXPECT_FALSE(network.hosting());
+
+    // Hosting again offers the saved game, with its code (the closer says Yes).
+    network.host();
+    for (int i = 0; i < 500 && !network.hostDialog(); ++i) QTest::qWait(2);
+    ASSERT_NE(network.hostDialog(), nullptr);
+    EXPECT_EQ(find<QLabel>(network.hostDialog(), "code")->text(), code);
+    network.hostDialog()->reject();
 }
 
 // The window joins tarmigo-peer hosting over the loopback address and plays seat 1 from
