@@ -500,7 +500,13 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
         *this, NetworkStores{setup_.file, setup_.second, setup_.code}, code);
     hosted_->setLink(transports_->host());
     const bool resumed = hosted_->host().start(ScreenWidth, ScreenHeight, resume);
-    if (resumed) window_.statistics().settle(hosted_->host().game());
+    if (resumed) {
+        // The resumed game's last hand, against the network game's own mark.
+        KeptStatistics& statistics = window_.statistics();
+        statistics.setNetworkGame(true);
+        statistics.settle(hosted_->host().game());
+        statistics.setNetworkGame(false);
+    }
     Hosted* hosted = hosted_.get();
     const bool listening = hosted->link().listen(
         {}, port, hosted->host(),
