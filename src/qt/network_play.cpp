@@ -7,6 +7,7 @@
 #include "app/options_dialog.h"
 #include "app/scores_dialog.h"
 #include "app/shell.h"
+#include "board/animation.h"
 #include "board/bitmaps.h"
 #include "board/draw.h"
 #include "board/layout.h"
@@ -22,6 +23,7 @@
 #include "qt/network_dialogs.h"
 #include "qt/network_labels.h"
 #include "qt/qt_host.h"
+#include "qt/qt_surface.h"
 #include "qt/scores_window.h"
 #include "qt/sound_player.h"
 #include "qt/ui_scale.h"
@@ -36,7 +38,9 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <algorithm>
 #include <bit>
+#include <cstdlib>
 #include <deque>
 #include <variant>
 
@@ -82,6 +86,16 @@ int placeAt(const Layout& l, int x, int y) {
     if (y >= Layout::HeaderBottom && y <= l.handY && onPanel) return target::Board;
     if (y > l.statusY && y < l.boardBottom()) return target::StatusLine;
     return target::Nothing;
+}
+
+// Where a card laid on pile t lands, found as the board finds it for a move of its own.
+Point pilePosition(const Layout& l, int t, Card card, int depth) {
+    if (t == target::DiscardPile) return l.discardCard();
+    const int p = (t - target::SafetyArea) % 2;
+    if (t - p == target::SafetyArea) return l.safetyCard(p, safetyBit(card));
+    if (t - p == target::BattlePile) return l.battleCard(p);
+    if (t - p == target::SpeedPile) return l.speedCard(p);
+    return l.distanceCard(p, card - Distance25, depth);
 }
 
 // The Scores dialog's figures from what a seat sees. The view does not tell a delayed
@@ -317,8 +331,60 @@ class NetworkPlay::Joined {
                 });
             break;
         case K::Laid:
-        case K::Drawn: break; // the view that follows shows where the card went
+        case K::Drawn: slide(s); break;
         }
+    }
+
+    // A card laid or drawn slides across the board at this program's own pace, as the
+    // window's own moves do; the host's hand is hidden, so its cards come from and go
+    // to the top of the board. The view that follows draws the board as it now is.
+    void slide(const net::ShownStep& s) {
+        const Session& own = owner_.window_.shell().game();
+        if (!own.has(flag::animate)) return;
+        const Layout& l = own.layout;
+        const Point top{l.halfWidth, 0};
+        const bool guests = s.player == 1 && s.slot >= 1 && s.slot <= HandSize;
+        Point from, to;
+        int bitmap = CardBackBitmap;
+        if (s.kind == net::ShownStep::Kind::Laid) {
+            from = guests ? l.slotCard(s.slot) : top;
+            to = pilePosition(l, s.target, s.card, s.depth);
+            bitmap = s.card;
+        } else {
+            from = l.drawPileCard();
+            to = guests ? l.slotCard(s.slot) : top;
+        }
+        const int dx = to.x - from.x;
+        const int dy = to.y - from.y;
+        const int steps = std::max(std::abs(dx), std::abs(dy)) / SlideStep;
+        if (steps == 0) return;
+        if (s.kind == net::ShownStep::Kind::Laid && guests)
+            owner_.window_.board().surface().drawBitmap(EmptySlot, 0, from.x, from.y, CardWidth,
+                                                        CardHeight);
+        waiting_ = true;
+        auto at = std::make_shared<int>(0);
+        auto* timer = new QTimer(&timers_); // ends with the game joined
+        const int pause = std::max(1, own.round.animDelay);
+        QObject::connect(timer, &QTimer::timeout, timer,
+                         [this, timer, at, from, dx, dy, steps, bitmap] {
+                             DrawingSurface& surface = owner_.window_.board().surface();
+                             if (*at > 0) surface.restoreBlock(lastSaved_.x, lastSaved_.y);
+                             if (*at == steps) {
+                                 timer->stop();
+                                 timer->deleteLater();
+                                 owner_.window_.board().update();
+                                 resume();
+                                 return;
+                             }
+                             const int x = from.x + dx * *at / steps;
+                             const int y = from.y + dy * *at / steps;
+                             surface.saveBlock(x, y, CardWidth, CardHeight);
+                             surface.drawBitmap(bitmap, 0, x, y, CardWidth, CardHeight);
+                             lastSaved_ = {x, y};
+                             owner_.window_.board().update();
+                             ++*at;
+                         });
+        timer->start(pause);
     }
 
     void openScores(const ScoresContent& content, std::function<void(int)> closed) {
@@ -355,6 +421,8 @@ class NetworkPlay::Joined {
     std::unique_ptr<GuestTransport> link_;
     std::optional<SeatView> view_;
     std::deque<Item> queue_;
+    QObject timers_;
+    Point lastSaved_{};
     bool waiting_ = false;
     bool countNext_ = false;
 };

@@ -319,6 +319,8 @@ TEST(NetworkWindow, JoinsAWholeGameOfAPeerOverLoopback) {
     ASSERT_EQ(listening.size(), 3);
     const auto address = readPeerAddress("127.0.0.1:" + listening[1].toStdString()).address;
     ASSERT_TRUE(address);
+    // No slides: the guest's board goes straight to each view.
+    window.shell().game().round.set(flag::animate, false);
     NetworkPlay& network = window.network();
     network.joinAt(*address, listening[2].toStdString());
     EXPECT_TRUE(network.joined());
