@@ -765,6 +765,179 @@
         <location filename="../../src/qt/desktop_labels.h" line="49"/>
         <source>Hint</source>
         <translation>Tipp</translation>
+        <location filename="../../src/qt/network_labels.h" line="9"/>
+        <source>Network Game</source>
+        <translation>Netzwerkspiel</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="10"/>
+        <source>Host...</source>
+        <translation>Gastgeber sein...</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="11"/>
+        <source>Join...</source>
+        <translation>Beitreten...</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="12"/>
+        <source>Leave Network Game</source>
+        <translation>Netzwerkspiel verlassen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="13"/>
+        <source>Ask for a Rematch</source>
+        <translation>Revanche anbieten</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="16"/>
+        <source>Host a Network Game - Tarmigo</source>
+        <translation>Netzwerkspiel ausrichten - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="18"/>
+        <source>Join a Network Game - Tarmigo</source>
+        <translation>Netzwerkspiel beitreten - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="19"/>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="21"/>
+        <source>Player 2 can reach this computer at:</source>
+        <translation>Spieler 2 erreicht diesen Computer unter:</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="23"/>
+        <source>No network connection was found.</source>
+        <translation>Es wurde keine Netzwerkverbindung gefunden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="24"/>
+        <source>Join code:</source>
+        <translation>Beitrittscode:</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="25"/>
+        <source>Tell Player 2 one of the addresses, the port if it is not 47470, and the join code.</source>
+        <translation>Nennen Sie Spieler 2 eine der Adressen, den Port, falls er nicht 47470 ist, und den Beitrittscode.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="28"/>
+        <source>&amp;Host</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="29"/>
+        <source>Waiting for Player 2</source>
+        <translation>Warten auf Spieler 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="30"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="31"/>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="32"/>
+        <source>Join &amp;code:</source>
+        <translation>Beitritts&amp;code:</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="33"/>
+        <source>For example 192.168.1.20, myhost:5000 or [::1]:47470. The port is 47470 unless given.</source>
+        <translation>Zum Beispiel 192.168.1.20, meinrechner:5000 oder [::1]:47470. Ohne Angabe ist der Port 47470.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="36"/>
+        <source>&amp;Join</source>
+        <translation>&amp;Beitreten</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="37"/>
+        <source>Connecting to %1</source>
+        <translation>Verbindung zu %1 wird hergestellt</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="41"/>
+        <source>Type the address of the host&apos;s computer.</source>
+        <translation>Geben Sie die Adresse des Computers des Gastgebers ein.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="43"/>
+        <source>The port must be a whole number from 1 to 65535.</source>
+        <translation>Der Port muss eine ganze Zahl von 1 bis 65535 sein.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="44"/>
+        <source>An IPv4 address is four numbers from 0 to 255 with dots between them.</source>
+        <translation>Eine IPv4-Adresse besteht aus vier Zahlen von 0 bis 255, durch Punkte getrennt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="46"/>
+        <source>This is not an IPv6 address. With a port, put the address in brackets: [::1]:47470.</source>
+        <translation>Das ist keine IPv6-Adresse. Mit Port setzen Sie die Adresse in eckige Klammern: [::1]:47470.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="50"/>
+        <source>A host name has only letters, digits, hyphens and dots.</source>
+        <translation>Ein Rechnername enthält nur Buchstaben, Ziffern, Bindestriche und Punkte.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="51"/>
+        <source>The join code is six letters and digits, as the host&apos;s window shows it.</source>
+        <translation>Der Beitrittscode besteht aus sechs Buchstaben und Ziffern, wie ihn das Fenster des Gastgebers zeigt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="54"/>
+        <source>A network game is saved. Do you want to resume it with the same join code?</source>
+        <translation>Ein Netzwerkspiel ist gespeichert. Möchten Sie es mit demselben Beitrittscode fortsetzen?</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="57"/>
+        <source>Do you want to leave the network game?</source>
+        <translation>Möchten Sie das Netzwerkspiel verlassen?</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="61"/>
+        <source>Player 1 has left the game</source>
+        <translation>Spieler 1 hat das Spiel verlassen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="63"/>
+        <source>Connection lost, reconnecting to Player 1</source>
+        <translation>Verbindung verloren, neue Verbindung zu Spieler 1</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="65"/>
+        <source>The other player asks for a rematch. Do you want to play again?</source>
+        <translation>Der andere Spieler bietet eine Revanche an. Möchten Sie noch einmal spielen?</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="67"/>
+        <source>Waiting for the other player&apos;s answer</source>
+        <translation>Warten auf die Antwort des anderen Spielers</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="69"/>
+        <source>The other player declined the rematch</source>
+        <translation>Der andere Spieler hat die Revanche abgelehnt</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="72"/>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="74"/>
+        <source>In network games, they are your own.</source>
+        <translation>In Netzwerkspielen sind es Ihre eigenen.</translation>
     </message>
 </context>
 </TS>

@@ -765,6 +765,179 @@
         <location filename="../../src/qt/desktop_labels.h" line="49"/>
         <source>Hint</source>
         <translation>Conseil</translation>
+        <location filename="../../src/qt/network_labels.h" line="9"/>
+        <source>Network Game</source>
+        <translation>Partie en réseau</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="10"/>
+        <source>Host...</source>
+        <translation>Accueillir...</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="11"/>
+        <source>Join...</source>
+        <translation>Rejoindre...</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="12"/>
+        <source>Leave Network Game</source>
+        <translation>Quitter la partie en réseau</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="13"/>
+        <source>Ask for a Rematch</source>
+        <translation>Proposer une revanche</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="16"/>
+        <source>Host a Network Game - Tarmigo</source>
+        <translation>Accueillir une partie en réseau - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="18"/>
+        <source>Join a Network Game - Tarmigo</source>
+        <translation>Rejoindre une partie en réseau - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="19"/>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port :</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="21"/>
+        <source>Player 2 can reach this computer at:</source>
+        <translation>Le joueur 2 peut joindre cet ordinateur à :</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="23"/>
+        <source>No network connection was found.</source>
+        <translation>Aucune connexion réseau n&apos;a été trouvée.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="24"/>
+        <source>Join code:</source>
+        <translation>Code d&apos;accès :</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="25"/>
+        <source>Tell Player 2 one of the addresses, the port if it is not 47470, and the join code.</source>
+        <translation>Donnez au joueur 2 l&apos;une des adresses, le port s&apos;il n&apos;est pas 47470, et le code d&apos;accès.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="28"/>
+        <source>&amp;Host</source>
+        <translation>&amp;Accueillir</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="29"/>
+        <source>Waiting for Player 2</source>
+        <translation>En attente du joueur 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="30"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="31"/>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="32"/>
+        <source>Join &amp;code:</source>
+        <translation>&amp;Code d&apos;accès :</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="33"/>
+        <source>For example 192.168.1.20, myhost:5000 or [::1]:47470. The port is 47470 unless given.</source>
+        <translation>Par exemple 192.168.1.20, monposte:5000 ou [::1]:47470. Sans précision, le port est 47470.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="36"/>
+        <source>&amp;Join</source>
+        <translation>&amp;Rejoindre</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="37"/>
+        <source>Connecting to %1</source>
+        <translation>Connexion à %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="41"/>
+        <source>Type the address of the host&apos;s computer.</source>
+        <translation>Saisissez l&apos;adresse de l&apos;ordinateur qui accueille la partie.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="43"/>
+        <source>The port must be a whole number from 1 to 65535.</source>
+        <translation>Le port doit être un nombre entier de 1 à 65535.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="44"/>
+        <source>An IPv4 address is four numbers from 0 to 255 with dots between them.</source>
+        <translation>Une adresse IPv4 se compose de quatre nombres de 0 à 255 séparés par des points.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="46"/>
+        <source>This is not an IPv6 address. With a port, put the address in brackets: [::1]:47470.</source>
+        <translation>Ce n&apos;est pas une adresse IPv6. Avec un port, mettez l&apos;adresse entre crochets : [::1]:47470.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="50"/>
+        <source>A host name has only letters, digits, hyphens and dots.</source>
+        <translation>Un nom d&apos;hôte ne contient que des lettres, des chiffres, des tirets et des points.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="51"/>
+        <source>The join code is six letters and digits, as the host&apos;s window shows it.</source>
+        <translation>Le code d&apos;accès compte six lettres et chiffres, tels que la fenêtre de l&apos;hôte les affiche.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="54"/>
+        <source>A network game is saved. Do you want to resume it with the same join code?</source>
+        <translation>Une partie en réseau est enregistrée. Voulez-vous la reprendre avec le même code d&apos;accès ?</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="57"/>
+        <source>Do you want to leave the network game?</source>
+        <translation>Voulez-vous quitter la partie en réseau ?</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="61"/>
+        <source>Player 1 has left the game</source>
+        <translation>Le joueur 1 a quitté la partie</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="63"/>
+        <source>Connection lost, reconnecting to Player 1</source>
+        <translation>Connexion perdue, reconnexion au joueur 1</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="65"/>
+        <source>The other player asks for a rematch. Do you want to play again?</source>
+        <translation>L&apos;autre joueur propose une revanche. Voulez-vous rejouer ?</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="67"/>
+        <source>Waiting for the other player&apos;s answer</source>
+        <translation>En attente de la réponse de l&apos;autre joueur</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="69"/>
+        <source>The other player declined the rematch</source>
+        <translation>L&apos;autre joueur a refusé la revanche</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="72"/>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network_labels.h" line="74"/>
+        <source>In network games, they are your own.</source>
+        <translation>En réseau, ce sont les vôtres.</translation>
     </message>
 </context>
 </TS>

@@ -66,20 +66,44 @@ Opponent opponentOf(const Game& g, bool expertChosen) {
     return expertChosen ? Opponent::Expert : Opponent::Hard;
 }
 
+namespace {
+
+// A hand's result for one seat: equal hand scores go to the first seat, as in the rules.
+struct SeatResult {
+    int handScore, otherHandScore, miles, otherMiles, coupFourre, raceLength;
+    bool firstSeat, gameOver, gameWon;
+};
+
+void countResult(Figures& f, const SeatResult& r) {
+    ++f.hands;
+    if (r.handScore > r.otherHandScore || (r.firstSeat && r.handScore == r.otherHandScore))
+        ++f.handsWon;
+    const auto score = std::uint32_t(r.handScore);
+    if (score > f.bestHand) f.bestHand = score;
+    f.handScoreTotal += score;
+    f.coupsFourres += std::uint32_t(std::popcount(unsigned(r.coupFourre)));
+    if (r.miles == r.raceLength) {
+        ++f.tripsCompleted;
+        if (r.otherMiles == 0) ++f.shutOuts;
+    }
+    if (r.gameOver) countGame(f, r.gameWon);
+}
+
+} // namespace
+
 void countHand(Figures& f, const Game& g) {
     const PlayerRecord& own = g.players[0];
     const PlayerRecord& other = g.players[1];
-    ++f.hands;
-    // As the rules decide the hand: equal scores go to the first seat.
-    if (own.handScore >= other.handScore) ++f.handsWon;
-    if (own.handScore > f.bestHand) f.bestHand = own.handScore;
-    f.handScoreTotal += own.handScore;
-    f.coupsFourres += std::uint32_t(std::popcount(unsigned(own.coupFourre())));
-    if (own.miles == g.round.raceLength) {
-        ++f.tripsCompleted;
-        if (other.miles == 0) ++f.shutOuts;
-    }
-    if (g.has(flag::gameOver)) countGame(f, g.round.winner == 0);
+    countResult(f, {own.handScore, other.handScore, own.miles, other.miles, own.coupFourre(),
+                    g.round.raceLength, true, g.has(flag::gameOver), g.round.winner == 0});
+}
+
+void countHand(Figures& f, const SeatView& v) {
+    const PlayerView& own = v.players[std::size_t(v.seat)];
+    const PlayerView& other = v.players[std::size_t(1 - v.seat)];
+    // A game ends only when one score is ahead past the line.
+    countResult(f, {own.handScore, other.handScore, own.miles, other.miles, own.coupFourre,
+                    v.raceLength, v.seat == 0, v.gameOver, own.gameScore > other.gameScore});
 }
 
 void countForfeit(Figures& f, int creditedSeat) {

@@ -1,10 +1,13 @@
 #pragma once
 // How a player fares over many games: one set of figures for each level of the
-// computer, and one for games between two people at the same screen. The figures
-// are counted from the first seat: the person playing the computer, or "Player 1".
+// computer, one for games between two people at the same screen, and one for games
+// across the network. The figures are counted from the first seat (the person
+// playing the computer, or "Player 1"), but in a network game from the reader's own:
+// each program counts its player's results.
 // They live apart from the saved record, in the platform's own settings, each set
 // as one short line of text.
 #include "game/game.h"
+#include "game/view.h"
 
 #include <array>
 #include <cstdint>
@@ -14,8 +17,9 @@
 
 namespace tarmigo {
 
-enum class Opponent { Easy, Hard, Expert, TwoPlayers };
-inline constexpr int OpponentCount = 4;
+// In the order of the stored "last hand" line's number: new ones go at the end.
+enum class Opponent { Easy, Hard, Expert, TwoPlayers, Network };
+inline constexpr int OpponentCount = 5;
 
 struct Figures {
     std::uint32_t games = 0;
@@ -47,6 +51,9 @@ Opponent opponentOf(const Game& g, bool expertChosen);
 // Folds in the hand that the rules have just scored, and the game when that hand
 // decided it.
 void countHand(Figures& f, const Game& g);
+// The same for the seat whose view v is, from what that seat sees at the hand's end
+// (a network game's guest holds no game).
+void countHand(Figures& f, const SeatView& v);
 // Folds in a game given up before its end, which the rules credit to one seat.
 void countForfeit(Figures& f, int creditedSeat);
 

@@ -75,7 +75,8 @@ std::optional<HandMark> finishedHand(const Game& g) {
 }
 
 const char* StatisticsBook::keyOf(Opponent o) {
-    static const char* const Names[OpponentCount] = {"easy", "hard", "expert", "twoPlayers"};
+    static const char* const Names[OpponentCount] = {"easy", "hard", "expert", "twoPlayers",
+                                                     "network"};
     return Names[int(o)];
 }
 
@@ -114,9 +115,17 @@ std::optional<StatisticsBook::LastHand> StatisticsBook::lastHandFromText(std::st
     return last;
 }
 
+const char* StatisticsBook::markKey() const {
+    return games_ == Games::Network ? LastNetworkHandKey : LastHandKey;
+}
+
+Opponent StatisticsBook::opponentOf(const Game& g, bool expertChosen) const {
+    return games_ == Games::Network ? Opponent::Network : tarmigo::opponentOf(g, expertChosen);
+}
+
 std::optional<StatisticsBook::LastHand> StatisticsBook::lastHand() const {
     if (!store_) return std::nullopt;
-    const std::optional<std::string> text = store_->read(LastHandKey);
+    const std::optional<std::string> text = store_->read(markKey());
     return text ? lastHandFromText(*text) : std::nullopt;
 }
 
@@ -130,11 +139,14 @@ void StatisticsBook::countFinishedHand(const Game& g, bool expertChosen) {
     Figures after = before;
     countHand(after, g);
     // The figures and the mark in one write, so that a kill keeps both or neither.
+    StatisticsStore::Lines lines{{keyOf(o), figuresText(after)},
+                                 {markKey(), lastHandText({*mark, std::pair(o, before)})}};
     // A hand of the game after a forfeit has ended: that game was saved, the forfeit stands.
-    store_->write({{keyOf(o), figuresText(after)},
-                   {LastHandKey, lastHandText({*mark, std::pair(o, before)})},
-                   {ForfeitKey, std::nullopt},
-                   {ForfeitLastHandKey, std::nullopt}});
+    if (games_ == Games::Local) {
+        lines.emplace_back(ForfeitKey, std::nullopt);
+        lines.emplace_back(ForfeitLastHandKey, std::nullopt);
+    }
+    store_->write(lines);
 }
 
 void StatisticsBook::takeBackHand() {
@@ -142,7 +154,7 @@ void StatisticsBook::takeBackHand() {
     if (!store_ || !last || !last->before) return;
     // No mark: the reopened hand is counted when it ends, even the same way.
     store_->write({{keyOf(last->before->first), figuresText(last->before->second)},
-                   {LastHandKey, std::nullopt}});
+                   {markKey(), std::nullopt}});
 }
 
 void StatisticsBook::settle(const Game& g, bool expertChosen) {
@@ -163,19 +175,22 @@ void StatisticsBook::countForfeit(const Game& g, bool expertChosen, int credited
     const Figures before = figures(o);
     Figures f = before;
     tarmigo::countForfeit(f, creditedSeat);
+    StatisticsStore::Lines lines{{keyOf(o), figuresText(f)}};
     // With the figures, what puts them back if the next start restores this game.
-    StatisticsStore::Lines lines{
-        {keyOf(o), figuresText(f)},
-        {ForfeitKey, gameOf(g) + ' ' + std::to_string(int(o)) + ' ' + figuresText(before)},
-        {ForfeitLastHandKey, store_->read(LastHandKey)}};
+    if (games_ == Games::Local) {
+        lines.emplace_back(ForfeitKey,
+                           gameOf(g) + ' ' + std::to_string(int(o)) + ' ' + figuresText(before));
+        lines.emplace_back(ForfeitLastHandKey, store_->read(markKey()));
+    }
     // The forfeit cannot be undone: the figures before the last hand are dropped.
     if (const std::optional<LastHand> last = lastHand(); last && last->before)
-        lines.emplace_back(LastHandKey, lastHandText({last->mark, std::nullopt}));
+        lines.emplace_back(markKey(), lastHandText({last->mark, std::nullopt}));
     store_->write(lines);
 }
 
 void StatisticsBook::settleForfeit(const Game& g) {
-    const std::optional<std::string> text = store_ ? store_->read(ForfeitKey) : std::nullopt;
+    const std::optional<std::string> text =
+        store_ && games_ == Games::Local ? store_->read(ForfeitKey) : std::nullopt;
     if (!text) return;
     StatisticsStore::Lines lines{{ForfeitKey, std::nullopt}, {ForfeitLastHandKey, std::nullopt}};
     const std::string game = gameOf(g);
@@ -185,10 +200,17 @@ void StatisticsBook::settleForfeit(const Game& g) {
         NumberReader read(rest);
         if (const auto before = readBefore(read, rest)) {
             lines.emplace_back(keyOf(before->first), figuresText(before->second));
-            lines.emplace_back(LastHandKey, store_->read(ForfeitLastHandKey));
+            lines.emplace_back(markKey(), store_->read(ForfeitLastHandKey));
         }
     }
     store_->write(lines);
+}
+
+void StatisticsBook::countSeatHand(const SeatView& v) {
+    if (!store_ || !v.handOver) return;
+    Figures f = figures(Opponent::Network);
+    countHand(f, v);
+    store_->write({{keyOf(Opponent::Network), figuresText(f)}});
 }
 
 void StatisticsBook::reset() {
@@ -197,8 +219,12 @@ void StatisticsBook::reset() {
     for (int o = 0; o < OpponentCount; ++o) lines.emplace_back(keyOf(Opponent(o)), std::nullopt);
     lines.emplace_back(ForfeitKey, std::nullopt);
     lines.emplace_back(ForfeitLastHandKey, std::nullopt);
-    if (const std::optional<LastHand> last = lastHand(); last && last->before)
-        lines.emplace_back(LastHandKey, lastHandText({last->mark, std::nullopt}));
+    // Both games' marks stay, without the figures before them.
+    for (const Games games : {Games::Local, Games::Network}) {
+        const StatisticsBook book(store_, games);
+        if (const std::optional<LastHand> last = book.lastHand(); last && last->before)
+            lines.emplace_back(book.markKey(), lastHandText({last->mark, std::nullopt}));
+    }
     store_->write(lines);
 }
 

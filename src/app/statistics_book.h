@@ -49,18 +49,26 @@ class StatisticsStore {
 class StatisticsBook {
   public:
     // The keys: one line of figures for each opponent ("easy", "hard", "expert",
-    // "twoPlayers") and the last hand counted ("lastHand": its mark, and the figures
-    // it changed as they were before it, for an undo).
+    // "twoPlayers", "network") and the last hand counted ("lastHand": its mark, and
+    // the figures it changed as they were before it, for an undo). The network game
+    // is saved apart from the other, so its last hand has a mark of its own
+    // ("lastNetworkHand"): each game settles against its own.
     static const char* keyOf(Opponent o);
     static constexpr const char* LastHandKey = "lastHand";
-    // The game given up last, until the next start has seen which game was saved: its
-    // deal, game scores and games won, and the figures the forfeit changed as they were
-    // ("forfeit"), with the mark of the last hand as it was ("forfeitLastHand").
+    static constexpr const char* LastNetworkHandKey = "lastNetworkHand";
+    // The local game given up last, until the next start has seen which game was saved:
+    // its deal, game scores and games won, and the figures the forfeit changed as they
+    // were ("forfeit"), with the mark of the last hand as it was ("forfeitLastHand").
     static constexpr const char* ForfeitKey = "forfeit";
     static constexpr const char* ForfeitLastHandKey = "forfeitLastHand";
 
+    // Which game's hands the book counts: the one against the computer or at one
+    // screen (by its kind and level), or the network game a host holds (from seat 0).
+    enum class Games { Local, Network };
+
     // Null keeps nothing and shows no games.
-    explicit StatisticsBook(StatisticsStore* store) : store_(store) {}
+    explicit StatisticsBook(StatisticsStore* store, Games games = Games::Local)
+        : store_(store), games_(games) {}
 
     Figures figures(Opponent o) const;
 
@@ -80,6 +88,9 @@ class StatisticsBook {
     // Counts g as given up; call it before the games it won are counted in g and the
     // game that follows is saved.
     void countForfeit(const Game& g, bool expertChosen, int creditedSeat);
+    // A network game's guest holds no game: a hand is counted from its seat's view when
+    // the hand's end is shown, once. Nothing marks it; an undo cannot reopen it there.
+    void countSeatHand(const SeatView& v);
     // Forgets every figure; the mark stays, so the hand on the table is not counted
     // again.
     void reset();
@@ -94,10 +105,13 @@ class StatisticsBook {
     std::optional<LastHand> lastHand() const;
     // Takes a forfeit back when g is the game it gave up; forgets it in any case.
     void settleForfeit(const Game& g);
+    const char* markKey() const;
+    Opponent opponentOf(const Game& g, bool expertChosen) const;
     static std::string lastHandText(const LastHand& last);
     static std::optional<LastHand> lastHandFromText(std::string_view text);
 
     StatisticsStore* store_;
+    Games games_;
 };
 
 } // namespace tarmigo

@@ -29,6 +29,11 @@ QString saveFilePath(const QString& dataFolder, const QString& programName) {
     return QDir(dataFolder).filePath(QString::fromStdString(*name));
 }
 
+QString networkSaveFilePath(const QString& dataFolder, const QString& programName) {
+    const QString path = saveFilePath(dataFolder, programName);
+    return path.isEmpty() ? path : path + QStringLiteral("-network");
+}
+
 QString runtimeFolder() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

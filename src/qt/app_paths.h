@@ -9,6 +9,10 @@ namespace tarmigo {
 // Empty when the name gives none (a name ending in 't').
 QString saveFilePath(const QString& dataFolder, const QString& programName);
 
+// The file copy of the saved network game, beside the other: its name with
+// "-network" added. Empty where the other is.
+QString networkSaveFilePath(const QString& dataFolder, const QString& programName);
+
 // A folder private to the user for the lock file and the socket of the single
 // instance; empty when none can be had.
 QString runtimeFolder();

@@ -6,6 +6,8 @@
 #include "qt/board_view.h"
 #include "qt/help_page.h"
 #include "qt/main_window.h"
+#include "qt/net/transport.h"
+#include "qt/network_play.h"
 #include "qt/packed_art.h"
 #include "qt/settings_store.h"
 #include "qt/single_instance.h"
@@ -81,6 +83,14 @@ int main(int argc, char** argv) {
         if (fileCopy) fileCopy->release();
         secondCopy.release();
     };
+    // The network game this program hosts is saved apart, in the same two ways.
+    const QString networkPath = networkSaveFilePath(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programName);
+    std::unique_ptr<FileStore> networkFile;
+    if (!networkPath.isEmpty())
+        networkFile = std::make_unique<FileStore>(networkPath.toStdString());
+    SettingsStore networkSecond(SettingsStore::Value::NetworkGame);
+    SettingsStore networkCode(SettingsStore::Value::NetworkCode);
     const QString name = QString::fromLatin1(label::ProgramName);
     QSettings preferences(QSettings::NativeFormat, QSettings::UserScope, name, name);
     // The language: --lang CODE, else the View menu's choice, else the system's.
@@ -96,6 +106,10 @@ int main(int argc, char** argv) {
     setup.preferences = &preferences;
     setup.sounds = &sounds;
     setup.openHelp = [helpPage] { openHelpPage(helpPage); };
+    setup.networkFile = networkFile.get();
+    setup.networkSecond = &networkSecond;
+    setup.networkCode = &networkCode;
+    setup.networkTransports = [] { return loadTransports(QCoreApplication::applicationDirPath()); };
 
     MainWindow window(setup);
     QApplication::setWindowIcon(programIcon());

@@ -14,6 +14,7 @@
 #include "qt/desktop_labels.h"
 #include "qt/kept_statistics.h"
 #include "qt/move_list.h"
+#include "qt/network_play.h"
 #include "qt/packed_text.h"
 #include "qt/qt_host.h"
 #include "qt/statistics_window.h"
@@ -73,10 +74,14 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     statistics_ = std::make_unique<KeptStatistics>(preferences_);
     host_->countIn(statistics_.get());
 
-    board_->onPenDown = [this] { host_->penDown(); };
-    board_->onPenUp = [this](QPoint p) { host_->penUp(p.x(), p.y()); };
+    board_->onPenDown = [this] {
+        if (!network_->joined()) host_->penDown();
+    };
+    board_->onPenUp = [this](QPoint p) {
+        if (!network_->tap(p.x(), p.y())) host_->penUp(p.x(), p.y());
+    };
     board_->onDensityChanged = [this] { showZoom(zoom()); };
-    bar_->onCommand = [this](int id) { host_->command(id); };
+    bar_->onCommand = [this](int id) { command(id); };
     board_->onPlaceTapped = [this](QPoint p) { keyTap(p.x(), p.y()); };
     host_->onSaid = [this](const QString&) {
         if (moves_) moves_->refresh();
@@ -90,6 +95,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
         const int kept = preferences_->value(ZoomKey).toInt(&ok);
         if (ok && kept >= 1 && kept <= maxZoom_) zoom = kept;
     }
+    addNetworkEntries(setup);
     addStatisticsEntry();
     addMoveEntries();
     buildZoomMenu();
@@ -104,7 +110,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    // The shell's game refers to the host; it goes first.
+    // The games refer to the host; they go first.
+    network_.reset();
     shell_.reset();
 }
 
@@ -214,9 +221,9 @@ void MainWindow::addWindowEntries() {
 }
 
 void MainWindow::keyTap(int x, int y) {
-    host_->tap(x, y);
+    tapBoard(x, y);
     // At the change of players only the status line answers: the ring goes there.
-    if (shell_->game().has(flag::turnHandover)) board_->setFocusPlace(place::StatusLine);
+    if (host_->game().has(flag::turnHandover)) board_->setFocusPlace(place::StatusLine);
 }
 
 void MainWindow::addMoveEntries() {
@@ -260,9 +267,10 @@ void MainWindow::tell(const QString& text) {
 }
 
 void MainWindow::showHint() {
-    // The board shows the move's end only once its slides are over.
-    if (host_->presenting()) return;
-    const Hint hint = hintFor(shell_->game());
+    // The board shows the move's end only once its slides are over; a guest of a network
+    // game holds no game to plan on.
+    if (host_->presenting() || network_->joined()) return;
+    const Hint hint = hintFor(host_->game());
     board_->clearMarks();
     if (hint.given) {
         const auto box = [](const Rect& r) {
@@ -285,9 +293,29 @@ void MainWindow::repeatLastSentence() {
 }
 
 void MainWindow::sayStanding() {
-    const Game& g = shell_->game();
+    if (network_->joined()) return; // the host's view has no game to read
+    const Game& g = host_->game();
     tell(QtHost::shownSentence(standingSentence(g, 0)) + QLatin1Char('\n') +
          QtHost::shownSentence(standingSentence(g, 1)));
+}
+
+void MainWindow::addNetworkEntries(const WindowSetup& setup) {
+    NetworkSetup network;
+    network.file = setup.networkFile;
+    network.second = setup.networkSecond;
+    network.code = setup.networkCode;
+    network.preferences = preferences_;
+    network.transports = setup.networkTransports;
+    network_ = std::make_unique<NetworkPlay>(*this, network);
+    bar_->addToMenu(CommandBar::Menu::New, [this](QMenu* menu) { network_->fillMenu(menu); });
+}
+
+void MainWindow::tapBoard(int x, int y) {
+    if (!network_->tap(x, y)) host_->tap(x, y);
+}
+
+void MainWindow::command(int id) {
+    if (!network_->command(id)) host_->command(id);
 }
 
 void MainWindow::addStatisticsEntry() {

@@ -16,6 +16,8 @@ class BoardView;
 class CommandBar;
 class KeptStatistics;
 class MoveListWindow;
+class NetworkPlay;
+class NetworkTransports;
 class QtHost;
 class Shell;
 class Sounds;
@@ -32,6 +34,13 @@ struct WindowSetup {
     Sounds* sounds = nullptr;
     // Opens the help page; null does nothing.
     std::function<void()> openHelp;
+    // The network game's own copies (saved apart from the other game) and its join code;
+    // no network game is saved where they are missing.
+    Store* networkFile = nullptr;
+    Store* networkSecond = nullptr;
+    Store* networkCode = nullptr;
+    // Where the sockets of a network game come from; null: no network game.
+    std::function<std::unique_ptr<NetworkTransports>()> networkTransports = nullptr;
 };
 
 class MainWindow : public QWidget {
@@ -43,6 +52,8 @@ class MainWindow : public QWidget {
     void start();
 
     Shell& shell() { return *shell_; }
+    NetworkPlay& network() { return *network_; }
+    KeptStatistics& statistics() { return *statistics_; }
     QtHost& host() { return *host_; }
     BoardView& board() { return *board_; }
     CommandBar& commandBar() { return *bar_; }
@@ -80,6 +91,10 @@ class MainWindow : public QWidget {
 
   private:
     void addStatisticsEntry();
+    void addNetworkEntries(const WindowSetup& setup);
+    // A tap or command of the window: a joined network game's first, else the window's game's.
+    void tapBoard(int x, int y);
+    void command(int id);
     void buildZoomMenu();
     void addWindowEntries();
     void addKeyTaps();
@@ -103,6 +118,7 @@ class MainWindow : public QWidget {
     std::unique_ptr<KeptStatistics> statistics_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Shell> shell_;
+    std::unique_ptr<NetworkPlay> network_;
     int maxZoom_ = 1;
     int chosenZoom_ = 1;
     bool started_ = false;

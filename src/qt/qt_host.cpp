@@ -66,12 +66,43 @@ QtHost::QtHost(QWidget& window, BoardView& board, CommandBar& bar, Sounds* sound
     });
 }
 
+namespace {
+
+class ShellGame : public PlayedGame {
+  public:
+    explicit ShellGame(Shell& shell) : shell_(shell) {}
+    Session& game() override { return shell_.game(); }
+    void penDown() override { shell_.penDown(); }
+    void penUp(int x, int y) override { shell_.penUp(x, y); }
+    void handleCommand(int id) override { shell_.handleCommand(id); }
+    void playStep(const Step& step, const std::function<void()>& done) override {
+        shell_.playStep(step, done);
+    }
+
+  private:
+    Shell& shell_;
+};
+
+} // namespace
+
+QtHost::~QtHost() = default;
+
+void QtHost::attach(Shell& shell) {
+    shellGame_ = std::make_unique<ShellGame>(shell);
+    played_ = shellGame_.get();
+}
+
+void QtHost::switchTo(PlayedGame* game) {
+    played_ = game ? game : shellGame_.get();
+    repaintPending_ = true;
+}
+
 Session& QtHost::game() {
-    return shell_->game();
+    return played_->game();
 }
 
 const Session& QtHost::game() const {
-    return shell_->game();
+    return played_->game();
 }
 
 bool QtHost::presenting() const {
@@ -99,7 +130,7 @@ void QtHost::play() {
         default:
             waiting_ = true;
             inStep_ = true;
-            shell_->playStep(step, [this] {
+            played_->playStep(step, [this] {
                 waiting_ = false;
                 // A dialog closed later: the presentation goes on from here.
                 if (!inStep_) play();
@@ -150,7 +181,7 @@ void QtHost::penDown() {
     if (presenting()) return;
     // The sound of the coming move should not wait for the audio output to open.
     if (sounds_ && game().has(flag::playSounds)) sounds_->prepare();
-    shell_->penDown();
+    played_->penDown();
 }
 
 void QtHost::penUp(int x, int y) {
@@ -161,7 +192,7 @@ void QtHost::penUp(int x, int y) {
     board_.clearMarks(); // a hint or a note lasts until the next move
     // The tap draws on the board image: it must show the state the tap starts from.
     if (repaintPending_) repaintBoard();
-    shell_->penUp(x, y);
+    played_->penUp(x, y);
     play();
 }
 
@@ -177,13 +208,16 @@ void QtHost::command(int id) {
         return;
     }
     board_.clearMarks();
-    shell_->handleCommand(id);
+    played_->handleCommand(id);
     play();
 }
 
 void QtHost::repaintBoard() {
     repaintPending_ = false;
-    paintWindow(game(), board_.surface());
+    if (painter_)
+        painter_(board_.surface());
+    else
+        paintWindow(game(), board_.surface());
     board_.update();
 }
 

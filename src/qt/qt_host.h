@@ -20,6 +20,7 @@
 #include <chrono>
 #include <deque>
 #include <functional>
+#include <memory>
 
 class QSettings;
 class QWidget;
@@ -32,6 +33,19 @@ class KeptStatistics;
 class Shell;
 class Sounds;
 struct Session;
+struct Step;
+
+// The game the window plays and presents: the shell's, or the network game this
+// program hosts, which takes the same taps and commands its own way.
+class PlayedGame {
+  public:
+    virtual ~PlayedGame() = default;
+    virtual Session& game() = 0;
+    virtual void penDown() = 0;
+    virtual void penUp(int x, int y) = 0;
+    virtual void handleCommand(int id) = 0;
+    virtual void playStep(const Step& step, const std::function<void()>& done) = 0;
+};
 
 class QtHost : public ShellHost {
   public:
@@ -41,7 +55,11 @@ class QtHost : public ShellHost {
     QtHost& operator=(const QtHost&) = delete;
 
     // The shell whose game this host serves; set once, right after both exist.
-    void attach(Shell& shell) { shell_ = &shell; }
+    void attach(Shell& shell);
+    // Another game for a while (the network game hosted), or back to the shell's with
+    // null. Only while nothing is presented.
+    void switchTo(PlayedGame* game);
+    ~QtHost() override;
     // Where finished hands and games are counted; null counts nothing.
     void countIn(KeptStatistics* statistics) { statistics_ = statistics; }
 
@@ -63,6 +81,9 @@ class QtHost : public ShellHost {
 
     // Draws the whole board afresh on the board image and shows it.
     void repaintBoard();
+    // Draws the board with this instead of from the game (a joined network game, which
+    // holds none), until given null.
+    void paintWith(std::function<void(DrawingSurface&)> painter) { painter_ = std::move(painter); }
 
     // Host
     std::uint32_t tickCount() override;
@@ -113,7 +134,8 @@ class QtHost : public ShellHost {
     CommandBar& bar_;
     Sounds* sounds_;
     std::function<void()> openHelp_;
-    Shell* shell_ = nullptr;
+    std::unique_ptr<PlayedGame> shellGame_;
+    PlayedGame* played_ = nullptr;
     QSettings* preferences_ = nullptr;
     KeptStatistics* statistics_ = nullptr;
 
@@ -129,6 +151,7 @@ class QtHost : public ShellHost {
     std::deque<std::function<void()>> deferred_;
     MoveLog moves_;
     bool speaking_ = false;
+    std::function<void(DrawingSurface&)> painter_;
 };
 
 } // namespace tarmigo

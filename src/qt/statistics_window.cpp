@@ -6,6 +6,7 @@
 #include "qt/desktop_labels.h"
 #include "qt/figures_table.h"
 #include "qt/kept_statistics.h"
+#include "qt/network_labels.h"
 #include "qt/ui_scale.h"
 
 #include <QGridLayout>
@@ -55,9 +56,10 @@ QString columnCaption(Opponent o) {
     case Opponent::Easy: return qtext(stringText(text::Easy));
     case Opponent::Hard: return qtext(stringText(text::Hard));
     case Opponent::Expert: return qtext(dl::Expert);
-    case Opponent::TwoPlayers: break;
+    case Opponent::TwoPlayers: return qtext(dl::TwoPlayers);
+    case Opponent::Network: break;
     }
-    return qtext(dl::TwoPlayers);
+    return qtext(network_label::Column);
 }
 
 } // namespace
@@ -80,7 +82,8 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
     table_->setAccessibleName(qtext(dl::StatisticsTitle));
     grid->addWidget(table_, 0, 0, 1 + RowCount, 1 + OpponentCount);
     grid->setRowMinimumHeight(1 + RowCount, gap);
-    auto* note = new QLabel(qtext(dl::TwoPlayersNote), this);
+    auto* note = new QLabel(
+        qtext(dl::TwoPlayersNote) + QLatin1Char(' ') + qtext(network_label::StatisticsNote), this);
     note->setWordWrap(true);
     grid->addWidget(note, 2 + RowCount, 0, 1, 1 + OpponentCount);
 

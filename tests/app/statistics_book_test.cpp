@@ -182,3 +182,41 @@ TEST(StatisticsBook, ADamagedMarkIsNoMark) {
         EXPECT_EQ(hands(book), 1u);
     }
 }
+
+// Lines kept before the network column existed load as they were, the column empty;
+// the network game's hands go to their own line against their own mark.
+TEST(StatisticsBook, TheNetworkColumnStartsEmptyAndKeepsItsOwnMark) {
+    MemoryStatistics store;
+    store.lines["hard"] = "2 1 5 3 1 0 1200 4000 1 2 0";
+    store.lines["twoPlayers"] = "1 1 2 2 1 1 900 1500 0 1 0";
+    store.lines["lastHand"] = "7 1 2 3 4 5 1 0 0 0 0 0 0 0 0 0 0 0";
+    const auto before = store.lines;
+    StatisticsBook local(&store);
+    StatisticsBook network(&store, StatisticsBook::Games::Network);
+    EXPECT_EQ(local.figures(Opponent::Network), Figures{});
+    EXPECT_EQ(figuresText(local.figures(Opponent::TwoPlayers)), "1 1 2 2 1 1 900 1500 0 1 0");
+
+    Restored hosted(Finished, 3);
+    hosted.g.playerCount = 2;
+    network.countFinishedHand(hosted.g, false);
+    network.settle(hosted.g, false); // the host's next start
+    EXPECT_EQ(network.figures(Opponent::Network).hands, 1u);
+    for (const auto& [key, text] : before) EXPECT_EQ(store.lines[key], text) << key;
+
+    // The local game's finished hand is still counted once, by its own mark.
+    Restored played(Finished, 0);
+    local.settle(played.g, false);
+    local.settle(played.g, false);
+    EXPECT_EQ(hands(local), 6u);
+    network.takeBackHand();
+    EXPECT_EQ(network.figures(Opponent::Network), Figures{});
+    EXPECT_EQ(hands(local), 6u);
+
+    // A guest counts from its view, each time its hand's end is shown.
+    SeatView v = viewFor(played.g, 1);
+    network.countSeatHand(v);
+    EXPECT_EQ(network.figures(Opponent::Network).hands, 1u);
+    v.handOver = false;
+    network.countSeatHand(v);
+    EXPECT_EQ(network.figures(Opponent::Network).hands, 1u);
+}

@@ -114,3 +114,36 @@ TEST(Statistics, TheStoredLineReadsBackAndDamageIsRefused) {
     };
     for (const char* text : damaged) EXPECT_EQ(figuresFromText(text), std::nullopt) << text;
 }
+
+// A network game's guest counts its own hands from its seat's view; the host's seat
+// counts from the game, and both ways agree.
+TEST(Statistics, EachSeatCountsItsOwnHandFromItsView) {
+    struct Row {
+        const char* position;
+        const char* seat0; // the figures each seat counts
+        const char* seat1;
+    };
+    const Row rows[] = {
+        {"score=2300 miles=700 cf=uw | cf=u", "0 0 1 1 0 0 2300 2300 2 1 1",
+         "0 0 1 0 0 0 0 0 1 0 0"},
+        {"score=300 miles=300 | score=1100 miles=700", "0 0 1 0 0 0 300 300 0 0 0",
+         "0 0 1 1 0 0 1100 1100 0 1 0"},
+        {"score=500 | score=500", "0 0 1 1 0 0 500 500 0 0 0", "0 0 1 0 0 0 500 500 0 0 0"},
+        {"score=400 game=5400 | score=900 game=4000 | gameover winner=0",
+         "1 1 1 0 1 1 400 400 0 0 0", "1 0 1 1 0 0 900 900 0 0 0"},
+        {"score=400 game=4400 | score=900 game=5000 | gameover winner=1",
+         "1 0 1 0 0 0 400 400 0 0 0", "1 1 1 1 1 1 900 900 0 0 0"},
+    };
+    for (const Row& row : rows) {
+        RulePosition pos(2);
+        pos.set(row.position);
+        pos.g.round.set(flag::handOver, true);
+        Figures fromGame, seat0, seat1;
+        countHand(fromGame, pos.g);
+        countHand(seat0, viewFor(pos.g, 0));
+        countHand(seat1, viewFor(pos.g, 1));
+        EXPECT_EQ(figuresText(fromGame), row.seat0) << row.position;
+        EXPECT_EQ(seat0, fromGame) << row.position;
+        EXPECT_EQ(figuresText(seat1), row.seat1) << row.position;
+    }
+}

@@ -258,7 +258,7 @@ TEST_F(MainWindowTest, TheMenusAreMadeWhenFirstOpenedWithEveryEntry) {
     EXPECT_EQ(zoom->actions().size(), 3 + zoomChoices.size());
     for (const QAction* choice : zoomChoices)
         EXPECT_EQ(choice->isChecked(), choice->data().toInt() == 1) << choice->data().toInt();
-    EXPECT_EQ(bar.menu(CommandBar::Menu::New)->actions().size(), 2);
+    EXPECT_EQ(bar.menu(CommandBar::Menu::New)->actions().size(), 3); // and Network Game
 }
 
 TEST_F(MainWindowTest, OptionsShowTheSettingsDoneAppliesAndSavesEscapeLeavesButAResetStands) {

@@ -4,9 +4,11 @@
 // Options dialog over the board), screenshot-scores.png (the Scores dialog at the
 // end of a hand, played out by the computer's own choices for both players),
 // screenshot-statistics.png (the Statistics window after a few such hands),
-// screenshot-help.png (the program's own help window) and screenshot-keys.png (the
-// focus ring on the board, with the move list beside it after a few moves). With a
-// language (de, fr) the names end in -LANG (screenshot-board-de.png).
+// screenshot-help.png (the program's own help window), screenshot-keys.png (the focus
+// ring on the board, with the move list beside it after a few moves), screenshot-host.png
+// and screenshot-join.png (the network game's dialogs, with example addresses rather
+// than the machine's own). With a language (de, fr) the names end in -LANG
+// (screenshot-board-de.png).
 #include "ai/choose_card.h"
 #include "app/shell.h"
 #include "app/store.h"
@@ -20,6 +22,7 @@
 #include "qt/help_page.h"
 #include "qt/main_window.h"
 #include "qt/move_list.h"
+#include "qt/network_dialogs.h"
 #include "qt/qt_host.h"
 #include "qt/scores_window.h"
 #include "qt/settings_store.h"
@@ -193,6 +196,23 @@ int main(int argc, char** argv) {
     });
     window.findChild<QAction*>(QStringLiteral("statistics"))->trigger();
     QTest::qWait(200);
+
+    // The network game's dialogs.
+    HostDialog hostDialog(StandardPort, QStringLiteral("HK7QMX"),
+                          {"myhost", "192.168.1.20", "2001:db8::20"}, zoom);
+    hostDialog.show();
+    if (!QTest::qWaitForWindowExposed(&hostDialog)) return 1;
+    hostDialog.move(0, 0);
+    QTest::qWait(300);
+    ok = save(frame(&hostDialog), "screenshot-host.png") && ok;
+    hostDialog.hide();
+    JoinDialog joinDialog(QStringLiteral("192.168.1.20"), QStringLiteral("HK7QMX"), zoom);
+    joinDialog.show();
+    if (!QTest::qWaitForWindowExposed(&joinDialog)) return 1;
+    joinDialog.move(0, 0);
+    QTest::qWait(300);
+    ok = save(frame(&joinDialog), "screenshot-join.png") && ok;
+    joinDialog.hide();
 
     QWidget* help = openHelpPage(findHelpPage(programFolder, currentLanguage()), noViewer);
     if (help == nullptr || !QTest::qWaitForWindowExposed(help)) return 1;

@@ -1,0 +1,76 @@
+#pragma once
+// The texts of a network game on the desktop: the menu entries, the Host and Join
+// dialogs, their refusals of a mistyped address or code, and the network's state
+// shown over the status line. Marked for lupdate like the other labels.
+#include <QtGlobal>
+
+namespace tarmigo::network_label {
+
+inline constexpr const char* NetworkGame = QT_TRANSLATE_NOOP("Tarmigo", "Network Game");
+inline constexpr const char* HostEntry = QT_TRANSLATE_NOOP("Tarmigo", "Host...");
+inline constexpr const char* JoinEntry = QT_TRANSLATE_NOOP("Tarmigo", "Join...");
+inline constexpr const char* LeaveEntry = QT_TRANSLATE_NOOP("Tarmigo", "Leave Network Game");
+inline constexpr const char* RematchEntry = QT_TRANSLATE_NOOP("Tarmigo", "Ask for a Rematch");
+
+inline constexpr const char* HostTitle =
+    QT_TRANSLATE_NOOP("Tarmigo", "Host a Network Game - Tarmigo");
+inline constexpr const char* JoinTitle =
+    QT_TRANSLATE_NOOP("Tarmigo", "Join a Network Game - Tarmigo");
+inline constexpr const char* Port = QT_TRANSLATE_NOOP("Tarmigo", "&Port:");
+inline constexpr const char* ReachedAt =
+    QT_TRANSLATE_NOOP("Tarmigo", "Player 2 can reach this computer at:");
+inline constexpr const char* NoAddress =
+    QT_TRANSLATE_NOOP("Tarmigo", "No network connection was found.");
+inline constexpr const char* Code = QT_TRANSLATE_NOOP("Tarmigo", "Join code:");
+inline constexpr const char* HostHint = QT_TRANSLATE_NOOP(
+    "Tarmigo",
+    "Tell Player 2 one of the addresses, the port if it is not 47470, and the join code.");
+inline constexpr const char* StartHosting = QT_TRANSLATE_NOOP("Tarmigo", "&Host");
+inline constexpr const char* Waiting = QT_TRANSLATE_NOOP("Tarmigo", "Waiting for Player 2");
+inline constexpr const char* Cancel = QT_TRANSLATE_NOOP("Tarmigo", "Cancel");
+inline constexpr const char* Address = QT_TRANSLATE_NOOP("Tarmigo", "&Address:");
+inline constexpr const char* JoinCode = QT_TRANSLATE_NOOP("Tarmigo", "Join &code:");
+inline constexpr const char* JoinHint = QT_TRANSLATE_NOOP(
+    "Tarmigo",
+    "For example 192.168.1.20, myhost:5000 or [::1]:47470. The port is 47470 unless given.");
+inline constexpr const char* StartJoining = QT_TRANSLATE_NOOP("Tarmigo", "&Join");
+inline constexpr const char* Connecting = QT_TRANSLATE_NOOP("Tarmigo", "Connecting to %1");
+
+// Refusals of what was typed.
+inline constexpr const char* NoAddressTyped =
+    QT_TRANSLATE_NOOP("Tarmigo", "Type the address of the host's computer.");
+inline constexpr const char* BadPort =
+    QT_TRANSLATE_NOOP("Tarmigo", "The port must be a whole number from 1 to 65535.");
+inline constexpr const char* BadIPv4 = QT_TRANSLATE_NOOP(
+    "Tarmigo", "An IPv4 address is four numbers from 0 to 255 with dots between them.");
+inline constexpr const char* BadIPv6 = QT_TRANSLATE_NOOP(
+    "Tarmigo",
+    "This is not an IPv6 address. With a port, put the address in brackets: [::1]:47470.");
+inline constexpr const char* BadName =
+    QT_TRANSLATE_NOOP("Tarmigo", "A host name has only letters, digits, hyphens and dots.");
+inline constexpr const char* BadCode = QT_TRANSLATE_NOOP(
+    "Tarmigo", "The join code is six letters and digits, as the host's window shows it.");
+
+inline constexpr const char* ResumeQuestion = QT_TRANSLATE_NOOP(
+    "Tarmigo", "A network game is saved. Do you want to resume it with the same join code?");
+inline constexpr const char* LeaveQuestion =
+    QT_TRANSLATE_NOOP("Tarmigo", "Do you want to leave the network game?");
+
+// The network's state, over the status line (the host's own are in the string table).
+inline constexpr const char* Player1Left =
+    QT_TRANSLATE_NOOP("Tarmigo", "Player 1 has left the game");
+inline constexpr const char* Reconnecting =
+    QT_TRANSLATE_NOOP("Tarmigo", "Connection lost, reconnecting to Player 1");
+inline constexpr const char* RematchAsked =
+    QT_TRANSLATE_NOOP("Tarmigo", "The other player asks for a rematch. Do you want to play again?");
+inline constexpr const char* RematchWaiting =
+    QT_TRANSLATE_NOOP("Tarmigo", "Waiting for the other player's answer");
+inline constexpr const char* RematchDeclined =
+    QT_TRANSLATE_NOOP("Tarmigo", "The other player declined the rematch");
+
+// The Statistics window's column of network games, and its note.
+inline constexpr const char* Column = QT_TRANSLATE_NOOP("Tarmigo", "Network");
+inline constexpr const char* StatisticsNote =
+    QT_TRANSLATE_NOOP("Tarmigo", "In network games, they are your own.");
+
+} // namespace tarmigo::network_label
