@@ -223,7 +223,7 @@ void MainWindow::addWindowEntries() {
 void MainWindow::keyTap(int x, int y) {
     tapBoard(x, y);
     // At the change of players only the status line answers: the ring goes there.
-    if (host_->game().has(flag::turnHandover)) board_->setFocusPlace(place::StatusLine);
+    if (std::as_const(*host_).game().has(flag::turnHandover)) board_->setFocusPlace(place::StatusLine);
 }
 
 void MainWindow::addMoveEntries() {
@@ -270,7 +270,7 @@ void MainWindow::showHint() {
     // The board shows the move's end only once its slides are over; a guest of a network
     // game holds no game to plan on.
     if (host_->presenting() || network_->joined()) return;
-    const Hint hint = hintFor(host_->game());
+    const Hint hint = hintFor(std::as_const(*host_).game());
     board_->clearMarks();
     if (hint.given) {
         const auto box = [](const Rect& r) {
@@ -294,7 +294,7 @@ void MainWindow::repeatLastSentence() {
 
 void MainWindow::sayStanding() {
     if (network_->joined()) return; // the host's view has no game to read
-    const Game& g = host_->game();
+    const Game& g = std::as_const(*host_).game();
     tell(QtHost::shownSentence(standingSentence(g, 0)) + QLatin1Char('\n') +
          QtHost::shownSentence(standingSentence(g, 1)));
 }

@@ -211,6 +211,7 @@ class NetworkPlay::Hosted : public PlayedGame {
                 done();
             });
             return;
+        case Step::Kind::Say: qtHost_.say(step.sentence); break;
         case Step::Kind::Draw:
         case Step::Kind::Frame: break;
         }

@@ -120,9 +120,11 @@ class QtHost : public ShellHost {
     // The desktop's own settings, where the Expert choice is kept; null keeps nothing.
     void setPreferences(QSettings* preferences) { preferences_ = preferences; }
 
+    // The game played on the board: the shell's, or the network game hosted.
+    const Session& game() const;
+
   private:
     Session& game();
-    const Session& game() const;
     QWidget* dialogParent() const;
     template <class Dialog> void open(Dialog* dialog, std::function<void(int)> closed);
     void idle();
