@@ -1,5 +1,6 @@
 #include "qt/main_window.h"
 
+#include "qt/accessible_board.h"
 #include "qt/language_menu.h"
 #include "qt/translation.h"
 
@@ -71,6 +72,9 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     board_->onPenUp = [this](QPoint p) { host_->penUp(p.x(), p.y()); };
     board_->onDensityChanged = [this] { showZoom(zoom()); };
     bar_->onCommand = [this](int id) { host_->command(id); };
+    describeBoard(board_, {[this]() -> const Table& { return shell_->game(); },
+                           [this](Point p) { host_->tap(p.x, p.y); },
+                           [this] { return host_->presenting(); }});
 
     const QRect area = availableArea();
     maxZoom_ = largestZoom(area.width(), area.height());

@@ -8,6 +8,7 @@
 #include "board/draw.h"
 #include "game/strings.h"
 #include "qt/about_window.h"
+#include "qt/accessible_board.h"
 #include "qt/board_view.h"
 #include "qt/command_bar.h"
 #include "qt/kept_statistics.h"
@@ -104,6 +105,7 @@ void QtHost::play() {
         }
     }
     presenting_ = false;
+    boardChanged(&board_); // the state is the move's end: a reader hears it at once
     if (!framePending_) frame_.stop();
     if (!presenting()) idle();
 }
@@ -166,6 +168,7 @@ void QtHost::repaintBoard() {
     repaintPending_ = false;
     paintWindow(game(), board_.surface());
     board_.update();
+    boardChanged(&board_);
 }
 
 std::uint32_t QtHost::tickCount() {
