@@ -2,6 +2,7 @@
 """The board as a screen reader reads it, over AT-SPI, with the game played by keys alone.
 
     screen_reader_test.py PROGRAM SOURCE_DIR [--games] [LANG ...]
+    screen_reader_test.py --wrap COMMAND [ARG ...]
 
 Starts an X server (Xvfb), a session bus (dbus-run-session) and the accessibility bus
 (at-spi-bus-launcher), then the program with a fresh settings folder in each language
@@ -11,7 +12,10 @@ plays a slot, D arms the discard, the Scores dialog is left by Tab and Space), a
 checks at every step that every place has a name and that no name anywhere in the
 program's tree holds a card the player may not see. It prints the time from each key
 to the first name change it caused. Exits 77 (skipped) when a piece is missing.
+With --wrap it runs COMMAND in the same setting instead (a Qt program on that X
+server with its accessibility on) and exits with its code.
 """
+import html
 import os
 import re
 import shutil
@@ -55,7 +59,8 @@ def fixed_texts(source, lang):
         table = open(os.path.join(source, "src/game/strings.cpp"), encoding="utf-8").read()
         return re.findall(r'QT_TRANSLATE_NOOP\("Tarmigo", "([^"]+)"\)', table)
     ts = open(os.path.join(source, f"resources/translations/tarmigo_{lang}.ts"), encoding="utf-8").read()
-    return re.findall(r'strings\.cpp"[^>]*/>\s*<source>[^<]*</source>\s*<translation>([^<]*)<', ts)
+    found = re.findall(r'strings\.cpp"[^>]*/>\s*<source>[^<]*</source>\s*<translation>([^<]*)<', ts)
+    return [html.unescape(t) for t in found]
 
 
 def card_names(source, lang):
@@ -67,7 +72,7 @@ def card_names(source, lang):
         return english
     ts = open(os.path.join(source, f"resources/translations/tarmigo_{lang}.ts"), encoding="utf-8").read()
     pairs = dict(re.findall(r"<source>([^<]*)</source>\s*<translation>([^<]*)</translation>", ts))
-    return [pairs.get(e, e) for e in english]
+    return [html.unescape(pairs.get(e, e)) for e in english]
 
 
 class Reader:
@@ -121,8 +126,9 @@ class Reader:
 
     def dialog(self):
         app = self.app()
-        for node in self.walk(app) if app else ():
-            if node.getRole() in (self.at.ROLE_DIALOG, self.at.ROLE_ALERT):
+        for i in range(app.childCount if app else 0):
+            node = app.getChildAtIndex(i)
+            if node is not None and node.getRole() in (self.at.ROLE_DIALOG, self.at.ROLE_ALERT):
                 return node
         return None
 
@@ -132,11 +138,16 @@ class Play:
         self.program, self.source, self.lang, self.games = program, source, lang, games
         self.cards = card_names(source, lang)
         self.latencies = []
+        self.window, self.refocus = None, False
         self.seen = set()  # every card ever shown in a public place or the own hand
         # Cards the program's own messages name ("Speed Limit: Can only play 25 and 50 miles").
         self.fixed = set().union(*(self.mentioned(t) for t in fixed_texts(source, lang)))
 
     def key(self, *keys):
+        if self.refocus:
+            # No window manager gives the window the keys back when a dialog closes.
+            subprocess.run(["xdotool", "windowfocus", self.window], check=True, timeout=10)
+            self.refocus = False
         subprocess.run(["xdotool", "key", "--clearmodifiers"] + list(keys), check=True)
 
     def mentioned(self, name):
@@ -170,8 +181,10 @@ class Play:
             reader.pump(0.05)
             now = reader.names(board) if board else None
             busy = board.getState().contains(reader.at.STATE_BUSY)
-            still = still + 1 if now == last and not busy and reader.dialog() is None else 0
-            if still >= 2 or (reader.dialog() is not None and still == 0 and now == last):
+            if reader.dialog() is not None:
+                return
+            still = still + 1 if now == last and not busy else 0
+            if still >= 2:
                 return
             last = now
 
@@ -205,8 +218,7 @@ class Play:
             found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.pid)],
                                    capture_output=True, text=True, timeout=10).stdout.split()
             assert found, f"[{self.lang}] no window"
-            subprocess.run(["xdotool", "windowfocus", found[0]], check=True, timeout=10)
-            subprocess.run(["xdotool", "mousemove", "--window", found[0], "5", "5"], check=True, timeout=10)
+            self.window, self.refocus = found[0], True
             self.settle(reader, board)
             hands = self.play(reader, board)
             print(f"[{self.lang}] {hands} hand(s) played, {len(self.latencies)} moves heard; key to first "
@@ -225,6 +237,7 @@ class Play:
             dialog = reader.dialog()
             if dialog is not None:
                 hands += self.leave_dialog(reader, board, dialog)
+                self.refocus = True
                 if hands and not self.games:
                     return hands
                 continue
@@ -251,11 +264,16 @@ class Play:
         return self.game_over_text in names[STATUS]
 
     def leave_dialog(self, reader, board, dialog):
-        """The Scores dialog at a hand's end: Tab to New Hand (or New Game), then Space."""
+        """The Scores dialog at a hand's end: Tab to New Hand (or New Game), then Space.
+        Any other (the question whether to extend the race) is answered No by Escape."""
         names = [n.name for n in reader.walk(dialog)]
         if VERBOSE:
             print("dialog:", names, flush=True)
         wanted = [self.new_hand, self.new_game]
+        if not set(wanted) & set(names):
+            self.key("Escape")
+            self.settle(reader, board)
+            return 0
         for _ in range(8):
             focused = [n for n in reader.walk(dialog) if n.getState().contains(reader.at.STATE_FOCUSED)]
             if focused and focused[0].name in wanted:
@@ -277,16 +295,32 @@ def translated(source, lang, english):
         return english
     ts = open(os.path.join(source, f"resources/translations/tarmigo_{lang}.ts"), encoding="utf-8").read()
     match = re.search(r"<source>" + re.escape(english) + r"</source>\s*<translation>([^<]*)</translation>", ts)
-    return match.group(1) if match else english
+    return html.unescape(match.group(1)) if match else english
 
 
-def inner(program, source, langs, games):
+def start_desktop():
+    """An X server and the accessibility bus; returns what to stop."""
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                             stdout=subprocess.PIPE)
     display = xvfb.stdout.readline().decode().strip()
     os.environ["DISPLAY"] = f":{display}"
     bus = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"])
     time.sleep(0.5)
+    return [bus, xvfb]
+
+
+def wrap(command):
+    running = start_desktop()
+    try:
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        return subprocess.run(command, env=env, timeout=300).returncode
+    finally:
+        for process in running:
+            process.terminate()
+
+
+def inner(program, source, langs, games):
+    bus, xvfb = start_desktop()
     try:
         for lang in langs:
             play = Play(program, source, lang, games)
@@ -303,6 +337,10 @@ def inner(program, source, langs, games):
 
 
 if __name__ == "__main__":
+    if sys.argv[1:2] == ["--wrap"]:
+        if not os.environ.get("TARMIGO_A11Y_INNER"):
+            outer()
+        sys.exit(wrap(sys.argv[2:]))
     args = [a for a in sys.argv[1:] if a != "--games"]
     if len(args) < 2:
         print("usage: screen_reader_test.py PROGRAM SOURCE_DIR [--games] [LANG ...]", file=sys.stderr)
