@@ -77,10 +77,10 @@ class Play:
         home = tempfile.mkdtemp()
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home, XDG_RUNTIME_DIR=home,
                    QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.program = subprocess.Popen([program, "--lang", lang], env=env)
-        import pyatspi
+        import pyatspi  # listening before the program starts, as a reader does
         self.at, self.heard, self.delays = pyatspi, [], []
         pyatspi.Registry.registerEventListener(self.hear, "object:property-change:accessible-name")
+        self.program = subprocess.Popen([program, "--lang", lang], env=env)
 
     def hear(self, event):
         self.heard.append(time.monotonic())
@@ -180,6 +180,7 @@ class Play:
                 else:
                     self.pump(0.1)
             d = sorted(self.delays)
+            assert d, f"[{self.lang}] no name change was heard"
             print(f"[{self.lang}] {hands} hands, {len(d)} moves: key to first name heard median "
                   f"{d[len(d) // 2] * 1000:.0f} ms, 90th {d[len(d) * 9 // 10] * 1000:.0f} ms, max {d[-1] * 1000:.0f} ms")
             assert hands or self.over in names[STATUS], f"[{self.lang}] no hand finished"
