@@ -177,6 +177,7 @@ class AccessibleBoard : public QAccessibleWidget {
   private:
     mutable std::array<PlaceInterface*, place::Count> children_{};
     std::array<QString, place::Count> known_;
+    bool busy_ = false;
 };
 
 class PlaceInterface : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -277,6 +278,14 @@ void AccessibleBoard::raiseNameChanges() {
     // An announcement covers the status line until the status itself changes.
     if (!d->statusOverride.isEmpty() && placeName(v, place::Status) != d->coveredStatus)
         d->statusOverride.clear();
+    // Busy while the moves are shown: a key pressed then is dropped.
+    if (const bool busy = state().busy; busy != busy_) {
+        busy_ = busy;
+        QAccessible::State changed;
+        changed.busy = true;
+        QAccessibleStateChangeEvent event(widget(), changed);
+        QAccessible::updateAccessibility(&event);
+    }
     for (int i = 0; i < place::Count; ++i) {
         QString now = name(v, i);
         if (now == known_[i]) continue;
