@@ -74,7 +74,7 @@ class Play:
         self.playable, self.buttons, self.over = words[0].split("%2")[1], words[1:3], words[3]
         # The program's own messages may name cards ("Speed Limit: Can only play 25 ...").
         self.seen = set().union(*map(self.named, texts(source, lang, marked(f"{source}/src/game/strings.cpp"))))
-        home = tempfile.mkdtemp()
+        self.home = home = tempfile.mkdtemp()
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home, XDG_RUNTIME_DIR=home,
                    QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         import pyatspi  # listening before the program starts, as a reader does
@@ -147,6 +147,8 @@ class Play:
             return self.key("Escape", window) or 0
         for _ in range(8):
             focused = [n.name for n in self.walk(dialog) if n.getState().contains(self.at.STATE_FOCUSED)]
+            if focused and focused[0] == self.buttons[1]:
+                return -1  # the game is over: the test stops here
             self.key("space" if focused and focused[0] in self.buttons else "Tab", window)
             if focused and focused[0] in self.buttons:
                 return 1
@@ -167,8 +169,9 @@ class Play:
                 self.settle()
                 names, dialog = self.names(), self.dialog()
                 if dialog:
-                    hands += self.leave(dialog)
-                    if hands and not self.games:
+                    left = self.leave(dialog)
+                    hands += abs(left)
+                    if left < 0 or (hands and not self.games):
                         break
                 elif self.over in names[STATUS]:
                     break
@@ -187,6 +190,7 @@ class Play:
         finally:
             self.program.terminate()
             self.program.wait(10)
+            shutil.rmtree(self.home, ignore_errors=True)
 
 
 if __name__ == "__main__":
