@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   fonts-wine xvfb xauth xdotool x11-utils
+  dbus dbus-daemon at-spi2-core python3 python3-gi python3-pyatspi
   clang clang-tidy clang-format cppcheck libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream
 )

@@ -578,71 +578,85 @@
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="65"/>
+        <location filename="../../src/qt/place_labels.h" line="12"/>
         <source>25 miles</source>
         <translation>25 Meilen</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="66"/>
+        <location filename="../../src/qt/place_labels.h" line="12"/>
         <source>50 miles</source>
         <translation>50 Meilen</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="67"/>
+        <location filename="../../src/qt/place_labels.h" line="13"/>
         <source>75 miles</source>
         <translation>75 Meilen</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="68"/>
+        <location filename="../../src/qt/place_labels.h" line="13"/>
         <source>100 miles</source>
         <translation>100 Meilen</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="69"/>
+        <location filename="../../src/qt/place_labels.h" line="14"/>
         <source>200 miles</source>
         <translation>200 Meilen</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="70"/>
+        <location filename="../../src/qt/place_labels.h" line="14"/>
         <source>Go</source>
         <translation>Fahrt</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="71"/>
+        <location filename="../../src/qt/place_labels.h" line="15"/>
         <source>Repairs</source>
         <translation>Reparatur</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="72"/>
+        <location filename="../../src/qt/place_labels.h" line="15"/>
         <source>Gasoline</source>
         <translation>Benzin</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="73"/>
+        <location filename="../../src/qt/place_labels.h" line="16"/>
         <source>Spare Tire</source>
         <translation>Ersatzreifen</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="74"/>
+        <location filename="../../src/qt/place_labels.h" line="16"/>
         <source>End of Limit</source>
         <translation>Ende der Begrenzung</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="75"/>
+        <location filename="../../src/qt/place_labels.h" line="17"/>
         <source>Stop</source>
         <translation>Halt</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="76"/>
+        <location filename="../../src/qt/place_labels.h" line="17"/>
         <source>Accident</source>
         <translation>Unfall</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="77"/>
+        <location filename="../../src/qt/place_labels.h" line="18"/>
         <source>Out of Gas</source>
         <translation>Kein Benzin</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="78"/>
+        <location filename="../../src/qt/place_labels.h" line="18"/>
         <source>Flat Tire</source>
         <translation>Reifenpanne</translation>
     </message>
@@ -653,21 +667,30 @@
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="80"/>
+        <location filename="../../src/qt/place_labels.h" line="19"/>
+        <source>Speed Limit</source>
+        <translation>Tempolimit</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="19"/>
         <source>Right of Way</source>
         <translation>Vorfahrt</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="81"/>
+        <location filename="../../src/qt/place_labels.h" line="20"/>
         <source>Driving Ace</source>
         <translation>Fahrass</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="82"/>
+        <location filename="../../src/qt/place_labels.h" line="20"/>
         <source>Extra Tank</source>
         <translation>Reservetank</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="83"/>
+        <location filename="../../src/qt/place_labels.h" line="21"/>
         <source>Puncture Proof</source>
         <translation>Pannensicher</translation>
     </message>
@@ -938,6 +961,89 @@
         <location filename="../../src/qt/network_labels.h" line="74"/>
         <source>In network games, they are your own.</source>
         <translation>In Netzwerkspielen sind es Ihre eigenen.</translation>
+        <location filename="../../src/qt/place_labels.h" line="24"/>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="25"/>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="26"/>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="28"/>
+        <source>Slot %1: %2, playable</source>
+        <translation>Platz %1: %2, spielbar</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="30"/>
+        <source>Slot %1: %2, not playable now</source>
+        <translation>Platz %1: %2, jetzt nicht spielbar</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="31"/>
+        <source>Slot %1: empty</source>
+        <translation>Platz %1: leer</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="32"/>
+        <source>Slot %1: hidden</source>
+        <translation>Platz %1: verdeckt</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="33"/>
+        <source>Draw pile: %1 cards left</source>
+        <translation>Nachziehstapel: noch %1 Karten</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="35"/>
+        <source>the next card tapped is discarded</source>
+        <translation>die nächste angetippte Karte wird abgeworfen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="36"/>
+        <source>Discard pile: %1</source>
+        <translation>Ablagestapel: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="38"/>
+        <source>%1, battle pile: %2</source>
+        <translation>%1, Pannenstapel: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="39"/>
+        <source>%1, speed pile: %2</source>
+        <translation>%1, Tempostapel: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="41"/>
+        <source>%1, distance: %2 of %3 miles</source>
+        <translation>%1, Strecke: %2 von %3 Meilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="42"/>
+        <source>%1, safeties: %2</source>
+        <translation>%1, Schutzkarten: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="43"/>
+        <source>%1 (coup fourré)</source>
+        <translation>%1 (Coup Fourré)</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="45"/>
+        <source>%1, score: hand %2, game %3, games won %4</source>
+        <translation>%1, Stand: Hand %2, Spiel %3, gewonnene Spiele %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="46"/>
+        <source>Status line: no message</source>
+        <translation>Statuszeile: keine Meldung</translation>
     </message>
 </context>
 </TS>

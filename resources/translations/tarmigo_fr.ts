@@ -578,46 +578,55 @@
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="65"/>
+        <location filename="../../src/qt/place_labels.h" line="12"/>
         <source>25 miles</source>
         <translation>25 milles</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="66"/>
+        <location filename="../../src/qt/place_labels.h" line="12"/>
         <source>50 miles</source>
         <translation>50 milles</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="67"/>
+        <location filename="../../src/qt/place_labels.h" line="13"/>
         <source>75 miles</source>
         <translation>75 milles</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="68"/>
+        <location filename="../../src/qt/place_labels.h" line="13"/>
         <source>100 miles</source>
         <translation>100 milles</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="69"/>
+        <location filename="../../src/qt/place_labels.h" line="14"/>
         <source>200 miles</source>
         <translation>200 milles</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="70"/>
+        <location filename="../../src/qt/place_labels.h" line="14"/>
         <source>Go</source>
         <translation>Feu vert</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="71"/>
+        <location filename="../../src/qt/place_labels.h" line="15"/>
         <source>Repairs</source>
         <translation>Réparations</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="72"/>
+        <location filename="../../src/qt/place_labels.h" line="15"/>
         <source>Gasoline</source>
         <translation>Essence</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="73"/>
+        <location filename="../../src/qt/place_labels.h" line="16"/>
         <source>Spare Tire</source>
         <translation>Roue de secours</translation>
     </message>
@@ -628,11 +637,18 @@
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="75"/>
+        <location filename="../../src/qt/place_labels.h" line="16"/>
+        <source>End of Limit</source>
+        <translation>Fin de limite</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="17"/>
         <source>Stop</source>
         <translation>Feu rouge</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="76"/>
+        <location filename="../../src/qt/place_labels.h" line="17"/>
         <source>Accident</source>
         <translation>Accident</translation>
     </message>
@@ -643,6 +659,12 @@
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="78"/>
+        <location filename="../../src/qt/place_labels.h" line="18"/>
+        <source>Out of Gas</source>
+        <translation>Panne d&apos;essence</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="18"/>
         <source>Flat Tire</source>
         <translation>Crevaison</translation>
     </message>
@@ -658,16 +680,29 @@
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="81"/>
+        <location filename="../../src/qt/place_labels.h" line="19"/>
+        <source>Speed Limit</source>
+        <translation>Limite de vitesse</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="19"/>
+        <source>Right of Way</source>
+        <translation>Prioritaire</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="20"/>
         <source>Driving Ace</source>
         <translation>As du volant</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="82"/>
+        <location filename="../../src/qt/place_labels.h" line="20"/>
         <source>Extra Tank</source>
         <translation>Citerne</translation>
     </message>
     <message>
         <location filename="../../src/game/strings.cpp" line="83"/>
+        <location filename="../../src/qt/place_labels.h" line="21"/>
         <source>Puncture Proof</source>
         <translation>Increvable</translation>
     </message>
@@ -938,6 +973,89 @@
         <location filename="../../src/qt/network_labels.h" line="74"/>
         <source>In network games, they are your own.</source>
         <translation>En réseau, ce sont les vôtres.</translation>
+        <location filename="../../src/qt/place_labels.h" line="24"/>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="25"/>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="26"/>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="28"/>
+        <source>Slot %1: %2, playable</source>
+        <translation>Case %1 : %2, jouable</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="30"/>
+        <source>Slot %1: %2, not playable now</source>
+        <translation>Case %1 : %2, injouable pour l&apos;instant</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="31"/>
+        <source>Slot %1: empty</source>
+        <translation>Case %1 : vide</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="32"/>
+        <source>Slot %1: hidden</source>
+        <translation>Case %1 : cachée</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="33"/>
+        <source>Draw pile: %1 cards left</source>
+        <translation>Pioche : %1 cartes restantes</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="35"/>
+        <source>the next card tapped is discarded</source>
+        <translation>la prochaine carte touchée est défaussée</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="36"/>
+        <source>Discard pile: %1</source>
+        <translation>Défausse : %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="38"/>
+        <source>%1, battle pile: %2</source>
+        <translation>%1, pile de combat : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="39"/>
+        <source>%1, speed pile: %2</source>
+        <translation>%1, pile de vitesse : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="41"/>
+        <source>%1, distance: %2 of %3 miles</source>
+        <translation>%1, distance : %2 sur %3 milles</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="42"/>
+        <source>%1, safeties: %2</source>
+        <translation>%1, bottes : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="43"/>
+        <source>%1 (coup fourré)</source>
+        <translation>%1 (coup fourré)</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="45"/>
+        <source>%1, score: hand %2, game %3, games won %4</source>
+        <translation>%1, points : manche %2, partie %3, parties gagnées %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/place_labels.h" line="46"/>
+        <source>Status line: no message</source>
+        <translation>Ligne d&apos;état : aucun message</translation>
     </message>
 </context>
 </TS>

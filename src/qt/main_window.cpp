@@ -1,5 +1,6 @@
 #include "qt/main_window.h"
 
+#include "qt/accessible_board.h"
 #include "qt/language_menu.h"
 #include "qt/translation.h"
 
@@ -83,9 +84,13 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     board_->onDensityChanged = [this] { showZoom(zoom()); };
     bar_->onCommand = [this](int id) { command(id); };
     board_->onPlaceTapped = [this](QPoint p) { keyTap(p.x(), p.y()); };
+    board_->onFocusMoved = [this](int place) { boardFocusMoved(board_, place); };
     host_->onSaid = [this](const QString&) {
         if (moves_) moves_->refresh();
     };
+    describeBoard(board_,
+                  {[this]() -> const Table& { return std::as_const(*host_).game(); },
+                   [this](Point p) { keyTap(p.x, p.y); }, [this] { return host_->presenting(); }});
 
     const QRect area = availableArea();
     maxZoom_ = largestZoom(area.width(), area.height());
@@ -223,7 +228,8 @@ void MainWindow::addWindowEntries() {
 void MainWindow::keyTap(int x, int y) {
     tapBoard(x, y);
     // At the change of players only the status line answers: the ring goes there.
-    if (std::as_const(*host_).game().has(flag::turnHandover)) board_->setFocusPlace(place::StatusLine);
+    if (std::as_const(*host_).game().has(flag::turnHandover))
+        board_->setFocusPlace(place::StatusLine);
 }
 
 void MainWindow::addMoveEntries() {

@@ -8,6 +8,7 @@
 #include "board/draw.h"
 #include "game/strings.h"
 #include "qt/about_window.h"
+#include "qt/accessible_board.h"
 #include "qt/announce.h"
 #include "qt/board_view.h"
 #include "qt/command_bar.h"
@@ -140,6 +141,7 @@ void QtHost::play() {
         }
     }
     presenting_ = false;
+    boardChanged(&board_); // the state is the move's end: a reader hears it at once
     if (!framePending_) frame_.stop();
     if (!presenting()) idle();
 }
@@ -219,6 +221,7 @@ void QtHost::repaintBoard() {
     else
         paintWindow(game(), board_.surface());
     board_.update();
+    boardChanged(&board_);
 }
 
 std::uint32_t QtHost::tickCount() {

@@ -1,0 +1,67 @@
+#pragma once
+// The board as a screen reader sees it: one accessible child per place (the hand
+// slots, the piles, each player's piles and score, the status line), named in the
+// window's language from the view of the seat the screen shows and nothing else, so
+// that no name can hold a card that seat may not see.
+//
+// The accessible tree is made only when an assistive client asks for it; until then
+// the calls below cost a check of QAccessible::isActive().
+#include "board/layout.h"
+#include "game/view.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace tarmigo {
+
+struct Table;
+
+// The places of the board, in the order of the accessible children.
+namespace place {
+inline constexpr int FirstSlot = 0; // slot s is FirstSlot + s - 1
+inline constexpr int DrawPile = 7;
+inline constexpr int DiscardPile = 8;
+// Player p's places are FirstPlayer + p * PerPlayer + one of the offsets.
+inline constexpr int FirstPlayer = 9;
+inline constexpr int Battle = 0;
+inline constexpr int Speed = 1;
+inline constexpr int Distance = 2;
+inline constexpr int Safeties = 3;
+inline constexpr int Score = 4;
+inline constexpr int PerPlayer = 5;
+inline constexpr int Status = FirstPlayer + 2 * PerPlayer;
+inline constexpr int Count = Status + 1;
+} // namespace place
+
+// What the accessible board reads and does: the game on the screen, the tap that
+// the Press action of a place makes, and whether the moves are still being shown
+// (the board is busy: a key then is dropped).
+struct BoardSource {
+    std::function<const Table&()> table;
+    std::function<void(Point)> tap;
+    std::function<bool()> busy;
+};
+
+// Makes `board` (the board widget) accessible by its places once a client asks.
+void describeBoard(QWidget* board, BoardSource source);
+
+// A place's name, in the current language, from a view alone.
+QString placeName(const SeatView& view, int place);
+// A place's rectangle in board pixels, and where a tap on it lands (none: {-1, -1}).
+Rect placeRect(const Layout& layout, int place);
+Point placeTap(const SeatView& view, const Layout& layout, int place);
+
+// The game changed: the places whose names changed say so.
+void boardChanged(QWidget* board);
+
+// The board's focused place moved (-1: none); the reader follows it.
+void boardFocusMoved(QWidget* board, int place);
+
+// The sentence that an announcement put in the status line's name on Qt without the
+// announcement event; it stays until the status line itself changes.
+void setStatusOverride(QWidget* board, const QString& sentence);
+
+} // namespace tarmigo

@@ -1,0 +1,48 @@
+#pragma once
+// The names a screen reader reads for the places of the board and the cards on them,
+// marked for lupdate like the string table. "%1", "%2" ... are filled in where shown.
+#include "game/cards.h"
+
+#include <QtGlobal>
+
+namespace tarmigo::place_label {
+
+// The cards, by code from 25 miles (102) to Puncture Proof (120).
+inline constexpr const char* Cards[LastCard - FirstCard + 1] = {
+    QT_TRANSLATE_NOOP("Tarmigo", "25 miles"),       QT_TRANSLATE_NOOP("Tarmigo", "50 miles"),
+    QT_TRANSLATE_NOOP("Tarmigo", "75 miles"),       QT_TRANSLATE_NOOP("Tarmigo", "100 miles"),
+    QT_TRANSLATE_NOOP("Tarmigo", "200 miles"),      QT_TRANSLATE_NOOP("Tarmigo", "Go"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Repairs"),        QT_TRANSLATE_NOOP("Tarmigo", "Gasoline"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Spare Tire"),     QT_TRANSLATE_NOOP("Tarmigo", "End of Limit"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Stop"),           QT_TRANSLATE_NOOP("Tarmigo", "Accident"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Out of Gas"),     QT_TRANSLATE_NOOP("Tarmigo", "Flat Tire"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Speed Limit"),    QT_TRANSLATE_NOOP("Tarmigo", "Right of Way"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Driving Ace"),    QT_TRANSLATE_NOOP("Tarmigo", "Extra Tank"),
+    QT_TRANSLATE_NOOP("Tarmigo", "Puncture Proof"),
+};
+
+inline constexpr const char* Board = QT_TRANSLATE_NOOP("Tarmigo", "Board");
+inline constexpr const char* Empty = QT_TRANSLATE_NOOP("Tarmigo", "empty");
+inline constexpr const char* None = QT_TRANSLATE_NOOP("Tarmigo", "none");
+// A hand slot: its number and card.
+inline constexpr const char* SlotPlayable = QT_TRANSLATE_NOOP("Tarmigo", "Slot %1: %2, playable");
+inline constexpr const char* SlotNotPlayable =
+    QT_TRANSLATE_NOOP("Tarmigo", "Slot %1: %2, not playable now");
+inline constexpr const char* SlotEmpty = QT_TRANSLATE_NOOP("Tarmigo", "Slot %1: empty");
+inline constexpr const char* SlotHidden = QT_TRANSLATE_NOOP("Tarmigo", "Slot %1: hidden");
+inline constexpr const char* DrawPile = QT_TRANSLATE_NOOP("Tarmigo", "Draw pile: %1 cards left");
+inline constexpr const char* DiscardArmed =
+    QT_TRANSLATE_NOOP("Tarmigo", "the next card tapped is discarded");
+inline constexpr const char* DiscardPile = QT_TRANSLATE_NOOP("Tarmigo", "Discard pile: %1");
+// A player's piles, "%1" being the side ("You", "Computer", "Player 1" ...).
+inline constexpr const char* BattlePile = QT_TRANSLATE_NOOP("Tarmigo", "%1, battle pile: %2");
+inline constexpr const char* SpeedPile = QT_TRANSLATE_NOOP("Tarmigo", "%1, speed pile: %2");
+inline constexpr const char* Distance =
+    QT_TRANSLATE_NOOP("Tarmigo", "%1, distance: %2 of %3 miles");
+inline constexpr const char* Safeties = QT_TRANSLATE_NOOP("Tarmigo", "%1, safeties: %2");
+inline constexpr const char* CoupFourre = QT_TRANSLATE_NOOP("Tarmigo", "%1 (coup fourré)");
+inline constexpr const char* Score =
+    QT_TRANSLATE_NOOP("Tarmigo", "%1, score: hand %2, game %3, games won %4");
+inline constexpr const char* NoMessage = QT_TRANSLATE_NOOP("Tarmigo", "Status line: no message");
+
+} // namespace tarmigo::place_label

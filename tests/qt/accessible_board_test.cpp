@@ -1,0 +1,247 @@
+// The board as a screen reader reads it: named places, no name holding a card the seat
+// may not see, and the events each kind of change raises (these need a listening client:
+// screen_reader_test.py --wrap gives them one; elsewhere they skip).
+#include "app/shell.h"
+#include "app/taps.h"
+#include "board/draw.h"
+#include "qt/accessible_board.h"
+#include "qt/announce.h"
+#include "qt/board_view.h"
+#include "qt/main_window.h"
+#include "qt/place_labels.h"
+#include "qt/qt_host.h"
+#include "qt/translation.h"
+#include "support/memory_store.h"
+#include "support/position.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+
+namespace tarmigo::testing {
+namespace {
+
+// How often each card is named in the places that show cards (the status line says the
+// program's own messages), the longest card names first ("Kein Benzin" holds "Benzin").
+std::map<int, int> cardsNamed(const SeatView& view) {
+    std::vector<std::pair<QString, int>> cards;
+    for (int c = FirstCard; c <= LastCard; ++c)
+        cards.emplace_back(shownText(place_label::Cards[c - FirstCard]), c);
+    std::sort(cards.begin(), cards.end(),
+              [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+    std::map<int, int> named;
+    for (int p = 0; p < place::Status; ++p) {
+        QString name = placeName(view, p);
+        for (const auto& [card, c] : cards) {
+            named[c] += int(name.count(card));
+            name.replace(card, QStringLiteral("#"));
+        }
+    }
+    return named;
+}
+
+// What the shown seat may see, from the records: its hand (not while handed over), the
+// discard pile's top and what lies face up on both sides.
+std::map<int, int> cardsSeen(const Game& g) {
+    std::map<int, int> seen;
+    if (!g.has(flag::turnHandover))
+        for (Card c : g.players[shownSeat(g)].hand) ++seen[c];
+    ++seen[g.round.discardTop];
+    for (const PlayerRecord& p : g.players) {
+        const int b = p.battle();
+        if ((b >= BattleGo && b <= 4) || isHazardBattle(b)) ++seen[b + 106];
+        seen[SpeedLimit] += p.speed() == SpeedLimited;
+        seen[EndOfLimit] += p.speed() == SpeedEnded;
+        for (int bit = 0; bit < 4; ++bit) seen[RightOfWay + bit] += p.hasSafety(bit);
+    }
+    return seen;
+}
+
+// Random taps on the hand, the draw pile and the status line over whole games, questions
+// answered either way: after every tap the names hold only what the seat may see.
+TEST(AccessibleBoard, NoNameEverHoldsACardTheSeatMayNotSee) {
+    for (int players : {1, 2})
+        for (unsigned seed = 1; seed <= 6; ++seed) {
+            Position p(players);
+            p.host.ticks = seed * 7919;
+            std::mt19937 random(seed);
+            beginHand(p.g, players, GameScores::Reset);
+            for (int step = 0, hands = 0; step < 4000 && hands < 3; ++step) {
+                const Layout& l = p.g.layout;
+                const int pick = int(random() % 10);
+                const Point at = pick < 7    ? l.slotTap(pick + 1)
+                                 : pick == 7 ? l.drawPileTap()
+                                             : l.statusTap();
+                p.tap(at.x, at.y);
+                answerPending(p.g, random() % 2 == 0);
+                p.g.presentation.clear();
+                std::map<int, int> seen = cardsSeen(p.g);
+                for (const auto& [card, count] : cardsNamed(tableView(p.g)))
+                    ASSERT_LE(count, seen[card])
+                        << "seed " << seed << " step " << step << ": " << card;
+                if (p.g.has(flag::handOver) && ++hands)
+                    beginHand(p.g, players,
+                              p.g.has(flag::gameOver) ? GameScores::Reset : GameScores::Kept);
+            }
+        }
+}
+
+TEST(AccessibleBoard, EveryPlaceHasANameInEveryLanguage) {
+    const QString translations = findTranslations(QStringLiteral(TARMIGO_PROGRAM_FOLDER));
+    for (const char* language : {"en", "de", "fr"}) {
+        useLanguage(QString::fromLatin1(language), translations);
+        for (const char* position :
+             {"hand=fghijkl | | one", "go limit miles=650 safe=uv cf=u hand=k.qrs.t | stop ended",
+              "hand=fghijkl | hand=mnopqrs | two turn=1 handover", "miles=700 | | over notips"}) {
+            Position p(1);
+            SeatView view = tableView(p.set(position).g);
+            view.discardArmed = true;
+            for (int place = 0; place < place::Count; ++place)
+                EXPECT_FALSE(placeName(view, place).trimmed().isEmpty())
+                    << language << " " << position << " " << place;
+        }
+    }
+    useLanguage(QStringLiteral("en"), translations);
+}
+
+// The Press action taps where a tap does something now, inside the place.
+TEST(AccessibleBoard, PressTapsOnlyWhereATapDoesSomething) {
+    const int score = place::FirstPlayer + place::Score;
+    const struct {
+        const char* position;
+        int place;
+        bool pressable;
+    } rows[] = {
+        {"hand=fghijkl | | one", 0, true},
+        {"hand=.ghijkl | | one", 0, false},
+        {"hand=fghijkl | | one turn=1", 0, false},
+        {"hand=fghijkl | | one over", 0, false},
+        {"hand=fghijkl | | one", place::DrawPile, true},
+        {"hand=fghijkl | | one", place::DiscardPile, false},
+        {"hand=fghijkl | | one", score, true},
+        {"hand=fghijkl | | one", score - 1, false},
+        {"hand=fghijkl | | one", place::Status, false},
+        {"| hand=fghijkl | two turn=1 handover", place::Status, true},
+        {"| hand=fghijkl | two turn=1 handover", 2, false},
+    };
+    for (const auto& row : rows) {
+        Position p(1);
+        const Point at = placeTap(tableView(p.set(row.position).g), p.g.layout, row.place);
+        const Rect r = placeRect(p.g.layout, row.place);
+        EXPECT_EQ(at.x >= 0, row.pressable) << row.position << " " << row.place;
+        EXPECT_TRUE(at.x < 0 ||
+                    (at.x >= r.left && at.x < r.right && at.y >= r.top && at.y < r.bottom));
+    }
+}
+
+// ---- Events, with a client listening -------------------------------------------------
+
+std::vector<std::pair<QAccessible::Event, int>> heard; // the board's places' events
+QString lastName;
+
+void record(QAccessibleEvent* event) {
+    QAccessibleInterface* iface = event->accessibleInterface();
+    QAccessibleInterface* parent = iface ? iface->parent() : nullptr;
+    if (!parent || parent->childCount() != place::Count) return;
+    heard.emplace_back(event->type(), parent->indexOfChild(iface));
+    lastName = iface->text(QAccessible::Name);
+}
+
+class AccessibleEvents : public ::testing::Test {
+  public:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(WindowSetup{&store, &store, &settings, nullptr, {}});
+        window->start();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        // The desktop's bridge connects to its bus once the event loop runs; under --wrap
+        // a client must be there.
+        for (int i = 0; i < 300 && !QAccessible::isActive(); ++i) QTest::qWait(10);
+        if (!QAccessible::isActive() && qEnvironmentVariableIsSet("TARMIGO_A11Y_INNER"))
+            FAIL() << "the accessibility bus is there, yet Qt's bridge did not start";
+        if (!QAccessible::isActive()) GTEST_SKIP() << "no accessibility client listens";
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->board().setFocus();
+        QAccessible::queryAccessibleInterface(&window->board()); // the client asks
+        QAccessible::installUpdateHandler(record);
+    }
+    void TearDown() override { QAccessible::installUpdateHandler(nullptr); }
+    void set(const char* position) {
+        startPosition(window->shell().game());
+        setPosition(window->shell().game(), position);
+        window->shell().game().discardArmed = false;
+        window->host().repaintBoard();
+        settle();
+        heard.clear();
+    }
+    void settle() {
+        for (int i = 0; i < 3000 && window->host().presenting(); ++i) QTest::qWait(1);
+    }
+    void tap(Point at) {
+        window->host().tap(at.x, at.y);
+        settle();
+    }
+    bool raised(QAccessible::Event type, int place) const {
+        return std::find(heard.begin(), heard.end(), std::pair{type, place}) != heard.end();
+    }
+
+    MemoryStore store;
+    QTemporaryDir folder;
+    QSettings settings{folder.filePath("desktop.ini"), QSettings::IniFormat};
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(AccessibleEvents, EachKindOfChangeRaisesTheNameChangesOfItsPlaces) {
+    const Layout l = window->shell().game().layout;
+    const struct {
+        const char* position;
+        std::vector<Point> taps;
+        std::vector<int> places;
+    } rows[] = {
+        // The discard armed.
+        {"hand=fghijkl | | one", {l.drawPileTap()}, {place::DrawPile, place::Status}},
+        // A Go laid, a card drawn, the computer's answer.
+        {"hand=kfghijl | hand=ffffff | one",
+         {l.slotTap(1)},
+         {0, place::FirstPlayer, place::DrawPile}},
+        // A refused move, tapped twice to hear why.
+        {"hand=fghijkl | | one", {l.slotTap(1), l.slotTap(1)}, {place::Status}},
+    };
+    for (const auto& row : rows) {
+        set(row.position);
+        for (Point at : row.taps) tap(at);
+        for (int place : row.places)
+            EXPECT_TRUE(raised(QAccessible::NameChanged, place)) << row.position << " " << place;
+        heard.clear();
+        boardChanged(&window->board()); // told once: a second look raises nothing
+        EXPECT_TRUE(heard.empty()) << row.position;
+    }
+}
+
+TEST_F(AccessibleEvents, AnAnnouncementIsTheStatusLinesNameUntilTheStatusChanges) {
+    set("hand=fghijkl | | one");
+    announce(&window->board(), QStringLiteral("Computer plays Stop on you"));
+    ASSERT_TRUE(raised(QAccessible::NameChanged, place::Status));
+    EXPECT_EQ(lastName, QStringLiteral("Computer plays Stop on you"));
+    tap(window->shell().game().layout.drawPileTap()); // the status: tap a card to discard
+    EXPECT_NE(lastName, QStringLiteral("Computer plays Stop on you"));
+}
+
+TEST_F(AccessibleEvents, TheFocusedPlaceIsTheReadersFocus) {
+    set("hand=fghijkl | | one");
+    boardFocusMoved(&window->board(), place::DiscardPile);
+    EXPECT_EQ(heard, (decltype(heard){{QAccessible::Focus, place::DiscardPile}}));
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&window->board());
+    ASSERT_NE(board->focusChild(), nullptr);
+    EXPECT_TRUE(board->focusChild()->state().focused);
+    EXPECT_EQ(board->indexOfChild(board->focusChild()), place::DiscardPile);
+}
+
+} // namespace
+} // namespace tarmigo::testing
