@@ -666,12 +666,6 @@
         <translation>Geschwindigkeitsbegrenzung</translation>
     </message>
     <message>
-        <location filename="../../src/game/strings.cpp" line="80"/>
-        <location filename="../../src/qt/place_labels.h" line="19"/>
-        <source>Speed Limit</source>
-        <translation>Tempolimit</translation>
-    </message>
-    <message>
         <location filename="../../src/qt/place_labels.h" line="19"/>
         <source>Right of Way</source>
         <translation>Vorfahrt</translation>

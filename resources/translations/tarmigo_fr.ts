@@ -636,12 +636,6 @@
         <translation>Fin de limitation</translation>
     </message>
     <message>
-        <location filename="../../src/game/strings.cpp" line="75"/>
-        <location filename="../../src/qt/place_labels.h" line="16"/>
-        <source>End of Limit</source>
-        <translation>Fin de limite</translation>
-    </message>
-    <message>
         <location filename="../../src/qt/place_labels.h" line="17"/>
         <source>Stop</source>
         <translation>Feu rouge</translation>
@@ -658,12 +652,6 @@
         <translation>Panne d'essence</translation>
     </message>
     <message>
-        <location filename="../../src/game/strings.cpp" line="78"/>
-        <location filename="../../src/qt/place_labels.h" line="18"/>
-        <source>Out of Gas</source>
-        <translation>Panne d&apos;essence</translation>
-    </message>
-    <message>
         <location filename="../../src/qt/place_labels.h" line="18"/>
         <source>Flat Tire</source>
         <translation>Crevaison</translation>
@@ -677,17 +665,6 @@
         <location filename="../../src/game/strings.cpp" line="80"/>
         <source>Right of Way</source>
         <translation>Véhicule prioritaire</translation>
-    </message>
-    <message>
-        <location filename="../../src/game/strings.cpp" line="81"/>
-        <location filename="../../src/qt/place_labels.h" line="19"/>
-        <source>Speed Limit</source>
-        <translation>Limite de vitesse</translation>
-    </message>
-    <message>
-        <location filename="../../src/qt/place_labels.h" line="19"/>
-        <source>Right of Way</source>
-        <translation>Prioritaire</translation>
     </message>
     <message>
         <location filename="../../src/qt/place_labels.h" line="20"/>

@@ -2,6 +2,7 @@
 
 #include "board/bitmaps.h"
 #include "board/draw.h"
+#include "board/sentence.h"
 #include "game/strings.h"
 #include "qt/board_view.h"
 #include "qt/place_labels.h"
@@ -46,8 +47,9 @@ QString said(const char* english) {
     return shownText(english);
 }
 
-QString cardName(int card) {
-    return isCard(card) ? said(place_label::Cards[card - FirstCard]) : said(place_label::Empty);
+// A card's name from the string table, where the sentences of the moves find it too.
+QString cardText(int card) {
+    return isCard(card) ? said(stringText(cardName(Card(card)))) : said(place_label::Empty);
 }
 
 QString sideName(const SeatView& view, int player) {
@@ -58,20 +60,20 @@ QString sideName(const SeatView& view, int player) {
 QString battleName(int battle) {
     // Go or a remedy (1..4) and the hazards (6..9) lie 106 below their card codes.
     const bool shown = (battle >= BattleGo && battle <= 4) || isHazardBattle(battle);
-    return cardName(shown ? battle + 106 : 0);
+    return cardText(shown ? battle + 106 : 0);
 }
 
 QString speedName(int speed) {
-    if (speed == SpeedLimited) return cardName(SpeedLimit);
-    if (speed == SpeedEnded) return cardName(EndOfLimit);
-    return cardName(0);
+    if (speed == SpeedLimited) return cardText(SpeedLimit);
+    if (speed == SpeedEnded) return cardText(EndOfLimit);
+    return cardText(0);
 }
 
 QString safetiesName(const PlayerView& player) {
     QStringList laid;
     for (int bit = 0; bit < 4; ++bit) {
         if (!((player.safeties >> bit) & 1)) continue;
-        const QString name = cardName(RightOfWay + bit);
+        const QString name = cardText(RightOfWay + bit);
         laid << (((player.coupFourre >> bit) & 1) ? said(place_label::CoupFourre).arg(name) : name);
     }
     return laid.isEmpty() ? said(place_label::None) : laid.join(QStringLiteral(", "));
@@ -117,7 +119,7 @@ class AccessibleBoard : public QAccessibleWidget {
         if (Described* d = find(board)) {
             d->tree = this;
             const SeatView v = view();
-            for (int i = 0; i < place::Count; ++i) known_[i] = name(v, i);
+            for (int i = 0; i < place::Accessible; ++i) known_[i] = name(v, i);
         }
     }
     ~AccessibleBoard() override;
@@ -154,7 +156,7 @@ class AccessibleBoard : public QAccessibleWidget {
         s.busy = d && d->source.busy && d->source.busy();
         return s;
     }
-    int childCount() const override { return place::Count; }
+    int childCount() const override { return place::Accessible; }
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
@@ -175,8 +177,8 @@ class AccessibleBoard : public QAccessibleWidget {
     }
 
   private:
-    mutable std::array<PlaceInterface*, place::Count> children_{};
-    std::array<QString, place::Count> known_;
+    mutable std::array<PlaceInterface*, place::Accessible> children_{};
+    std::array<QString, place::Accessible> known_;
     bool busy_ = false;
 };
 
@@ -250,7 +252,7 @@ AccessibleBoard::~AccessibleBoard() {
 }
 
 QAccessibleInterface* AccessibleBoard::child(int index) const {
-    if (index < 0 || index >= place::Count) return nullptr;
+    if (index < 0 || index >= place::Accessible) return nullptr;
     PlaceInterface*& c = children_[index];
     if (!c) {
         c = new PlaceInterface(const_cast<AccessibleBoard*>(this), index);
@@ -260,13 +262,13 @@ QAccessibleInterface* AccessibleBoard::child(int index) const {
 }
 
 int AccessibleBoard::indexOfChild(const QAccessibleInterface* child) const {
-    for (int i = 0; i < place::Count; ++i)
+    for (int i = 0; i < place::Accessible; ++i)
         if (children_[i] && children_[i] == child) return i;
     return -1;
 }
 
 QAccessibleInterface* AccessibleBoard::childAt(int x, int y) const {
-    for (int i = 0; i < place::Count; ++i)
+    for (int i = 0; i < place::Accessible; ++i)
         if (screenRect(i).contains(x, y)) return child(i);
     return nullptr;
 }
@@ -286,7 +288,7 @@ void AccessibleBoard::raiseNameChanges() {
         QAccessibleStateChangeEvent event(widget(), changed);
         QAccessible::updateAccessibility(&event);
     }
-    for (int i = 0; i < place::Count; ++i) {
+    for (int i = 0; i < place::Accessible; ++i) {
         QString now = name(v, i);
         if (now == known_[i]) continue;
         known_[i] = std::move(now);
@@ -302,7 +304,7 @@ void AccessibleBoard::raiseStatusChange() {
 }
 
 void AccessibleBoard::raiseFocus(int place) {
-    if (place < 0 || place >= place::Count || !widget()->hasFocus()) return;
+    if (place < 0 || place >= place::Accessible || !widget()->hasFocus()) return;
     QAccessibleEvent event(child(place), QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
 }
@@ -331,7 +333,7 @@ QString placeName(const SeatView& view, int p) {
         if (!isCard(card)) return said(place_label::SlotEmpty).arg(slot);
         const char* format =
             view.playable[slot - 1] ? place_label::SlotPlayable : place_label::SlotNotPlayable;
-        return said(format).arg(slot).arg(cardName(card));
+        return said(format).arg(slot).arg(cardText(card));
     }
     if (p == place::DrawPile) {
         const QString pile = said(place_label::DrawPile).arg(view.cardsLeft);
@@ -339,7 +341,7 @@ QString placeName(const SeatView& view, int p) {
                                  : pile;
     }
     if (p == place::DiscardPile)
-        return said(place_label::DiscardPile).arg(cardName(view.discardTop));
+        return said(place_label::DiscardPile).arg(cardText(view.discardTop));
     if (p == place::Status) return statusName(view);
     if (p < place::FirstPlayer || p > place::Status) return {};
     const int player = (p - place::FirstPlayer) / place::PerPlayer;
@@ -397,7 +399,7 @@ void boardChanged(QWidget* board) {
 void boardFocusMoved(QWidget* board, int p) {
     Described* d = find(board);
     if (!d) return;
-    d->focused = p >= 0 && p < place::Count ? p : -1;
+    d->focused = p >= 0 && p < place::Accessible ? p : -1;
     if (AccessibleBoard* tree = treeOf(board)) tree->raiseFocus(d->focused);
 }
 

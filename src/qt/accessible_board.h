@@ -7,6 +7,7 @@
 // The accessible tree is made only when an assistive client asks for it; until then
 // the calls below cost a check of QAccessible::isActive().
 #include "board/layout.h"
+#include "board/places.h"
 #include "game/view.h"
 
 #include <QString>
@@ -19,13 +20,12 @@ namespace tarmigo {
 
 struct Table;
 
-// The places of the board, in the order of the accessible children.
+// The places of the board, in the order of the accessible children: the places the
+// keyboard visits (board/places.h: the hand slots, the draw and discard piles), then each
+// player's piles and score, then the status line.
 namespace place {
-inline constexpr int FirstSlot = 0; // slot s is FirstSlot + s - 1
-inline constexpr int DrawPile = 7;
-inline constexpr int DiscardPile = 8;
 // Player p's places are FirstPlayer + p * PerPlayer + one of the offsets.
-inline constexpr int FirstPlayer = 9;
+inline constexpr int FirstPlayer = DiscardPile + 1;
 inline constexpr int Battle = 0;
 inline constexpr int Speed = 1;
 inline constexpr int Distance = 2;
@@ -33,7 +33,11 @@ inline constexpr int Safeties = 3;
 inline constexpr int Score = 4;
 inline constexpr int PerPlayer = 5;
 inline constexpr int Status = FirstPlayer + 2 * PerPlayer;
-inline constexpr int Count = Status + 1;
+inline constexpr int Accessible = Status + 1; // how many
+// The accessible child of a place the keyboard visits.
+inline constexpr int accessibleOf(int visited) {
+    return visited == StatusLine ? Status : visited;
+}
 } // namespace place
 
 // What the accessible board reads and does: the game on the screen, the tap that

@@ -84,7 +84,9 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     board_->onDensityChanged = [this] { showZoom(zoom()); };
     bar_->onCommand = [this](int id) { command(id); };
     board_->onPlaceTapped = [this](QPoint p) { keyTap(p.x(), p.y()); };
-    board_->onFocusMoved = [this](int place) { boardFocusMoved(board_, place); };
+    board_->onFocusMoved = [this](int visited) {
+        boardFocusMoved(board_, visited < 0 ? -1 : place::accessibleOf(visited));
+    };
     host_->onSaid = [this](const QString&) {
         if (moves_) moves_->refresh();
     };

@@ -1,25 +1,12 @@
 #pragma once
-// The names a screen reader reads for the places of the board and the cards on them,
+// The names a screen reader reads for the places of the board (the cards' names are the
+// string table's),
 // marked for lupdate like the string table. "%1", "%2" ... are filled in where shown.
 #include "game/cards.h"
 
 #include <QtGlobal>
 
 namespace tarmigo::place_label {
-
-// The cards, by code from 25 miles (102) to Puncture Proof (120).
-inline constexpr const char* Cards[LastCard - FirstCard + 1] = {
-    QT_TRANSLATE_NOOP("Tarmigo", "25 miles"),       QT_TRANSLATE_NOOP("Tarmigo", "50 miles"),
-    QT_TRANSLATE_NOOP("Tarmigo", "75 miles"),       QT_TRANSLATE_NOOP("Tarmigo", "100 miles"),
-    QT_TRANSLATE_NOOP("Tarmigo", "200 miles"),      QT_TRANSLATE_NOOP("Tarmigo", "Go"),
-    QT_TRANSLATE_NOOP("Tarmigo", "Repairs"),        QT_TRANSLATE_NOOP("Tarmigo", "Gasoline"),
-    QT_TRANSLATE_NOOP("Tarmigo", "Spare Tire"),     QT_TRANSLATE_NOOP("Tarmigo", "End of Limit"),
-    QT_TRANSLATE_NOOP("Tarmigo", "Stop"),           QT_TRANSLATE_NOOP("Tarmigo", "Accident"),
-    QT_TRANSLATE_NOOP("Tarmigo", "Out of Gas"),     QT_TRANSLATE_NOOP("Tarmigo", "Flat Tire"),
-    QT_TRANSLATE_NOOP("Tarmigo", "Speed Limit"),    QT_TRANSLATE_NOOP("Tarmigo", "Right of Way"),
-    QT_TRANSLATE_NOOP("Tarmigo", "Driving Ace"),    QT_TRANSLATE_NOOP("Tarmigo", "Extra Tank"),
-    QT_TRANSLATE_NOOP("Tarmigo", "Puncture Proof"),
-};
 
 inline constexpr const char* Board = QT_TRANSLATE_NOOP("Tarmigo", "Board");
 inline constexpr const char* Empty = QT_TRANSLATE_NOOP("Tarmigo", "empty");

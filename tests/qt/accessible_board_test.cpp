@@ -4,6 +4,8 @@
 #include "app/shell.h"
 #include "app/taps.h"
 #include "board/draw.h"
+#include "board/sentence.h"
+#include "game/strings.h"
 #include "qt/accessible_board.h"
 #include "qt/announce.h"
 #include "qt/board_view.h"
@@ -31,7 +33,7 @@ namespace {
 std::map<int, int> cardsNamed(const SeatView& view) {
     std::vector<std::pair<QString, int>> cards;
     for (int c = FirstCard; c <= LastCard; ++c)
-        cards.emplace_back(shownText(place_label::Cards[c - FirstCard]), c);
+        cards.emplace_back(shownText(stringText(cardName(Card(c)))), c);
     std::sort(cards.begin(), cards.end(),
               [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
     std::map<int, int> named;
@@ -101,7 +103,7 @@ TEST(AccessibleBoard, EveryPlaceHasANameInEveryLanguage) {
             Position p(1);
             SeatView view = tableView(p.set(position).g);
             view.discardArmed = true;
-            for (int place = 0; place < place::Count; ++place)
+            for (int place = 0; place < place::Accessible; ++place)
                 EXPECT_FALSE(placeName(view, place).trimmed().isEmpty())
                     << language << " " << position << " " << place;
         }
@@ -147,7 +149,7 @@ QString lastName;
 void record(QAccessibleEvent* event) {
     QAccessibleInterface* iface = event->accessibleInterface();
     QAccessibleInterface* parent = iface ? iface->parent() : nullptr;
-    if (!parent || parent->childCount() != place::Count) return;
+    if (!parent || parent->childCount() != place::Accessible) return;
     heard.emplace_back(event->type(), parent->indexOfChild(iface));
     lastName = iface->text(QAccessible::Name);
 }
