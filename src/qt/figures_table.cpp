@@ -21,6 +21,7 @@ QTableWidget* makeFiguresTable(const QStringList& columns, const QStringList& ro
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setFocusPolicy(Qt::StrongFocus);
+    table->setTabKeyNavigation(false); // Tab goes on to the buttons; the arrows read the cells
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setCornerButtonEnabled(false);

@@ -56,10 +56,6 @@ def texts(source, lang, english):
     return [html.unescape(pairs.get(html.escape(e, False).replace("'", "&apos;"), e)) for e in english]
 
 
-def marked(path):
-    return re.findall(r'QT_TRANSLATE_NOOP\("Tarmigo", "([^"]+)"\)', open(path, encoding="utf-8").read())
-
-
 def xdo(*args):
     return subprocess.run(["xdotool"] + list(args), capture_output=True, text=True, timeout=10).stdout.split()
 
@@ -67,13 +63,21 @@ def xdo(*args):
 class Play:
     def __init__(self, program, source, lang, games):
         self.lang, self.games = lang, games
-        labels = marked(f"{source}/src/qt/place_labels.h")
-        self.cards = sorted(texts(source, lang, labels[:19]), key=len, reverse=True)
+        table = dict(re.findall(r'\{(\d+), QT_TRANSLATE_NOOP\("Tarmigo", "([^"]+)"\)\}',
+                                open(f"{source}/src/game/strings.cpp", encoding="utf-8").read()))
+        cards = [table[str(i)] for i in range(1701, 1720)]  # the cards' names, by code
+        self.cards = sorted(texts(source, lang, cards), key=len, reverse=True)
         words = texts(source, lang, ["Slot %1: %2, playable", "New Hand", "New Game",
                                      "Game Over - Tap New to start a new game"])
         self.playable, self.buttons, self.over = words[0].split("%2")[1], words[1:3], words[3]
         # The program's own messages may name cards ("Speed Limit: Can only play 25 ...").
-        self.seen = set().union(*map(self.named, texts(source, lang, marked(f"{source}/src/game/strings.cpp"))))
+        messages = [text for id, text in table.items() if not 1701 <= int(id) < 1720]
+        self.seen = set().union(*map(self.named, texts(source, lang, messages)))
+        # A distance card laid shows on its pile, which is read as a total: the sentence of
+        # the move ("Computer plays 100 miles") is then the name that holds the card.
+        self.distances = set(texts(source, lang, cards[:5]))
+        self.moves = [re.compile("^" + re.sub(r"%\d", "(.+)", re.escape(t).replace(r"\%", "%")) + "$")
+                      for t in texts(source, lang, [table[str(i)] for i in range(1811, 1819)])]
         self.home = home = tempfile.mkdtemp()
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home, XDG_RUNTIME_DIR=home,
                    QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -118,6 +122,9 @@ class Play:
         names = [self.board.getChildAtIndex(i).name for i in range(PLACES)]
         assert all(n.strip() for n in names), f"[{self.lang}] a place without a name: {names}"
         self.seen |= set().union(*map(self.named, names[:STATUS]))
+        for move in self.moves:
+            if said := move.match(names[STATUS]):
+                self.seen |= self.named(said.groups()[-1]) & self.distances
         for node in self.walk(self.app()):
             assert not self.named(node.name or "") - self.seen, f"[{self.lang}] {node.name!r} names a hidden card"
         return names
@@ -146,11 +153,13 @@ class Play:
         if not set(self.buttons) & {n.name for n in self.walk(dialog)}:
             return self.key("Escape", window) or 0
         for _ in range(8):
+            # A table's cell may keep its focused state once Tab has left it: the buttons count.
             focused = [n.name for n in self.walk(dialog) if n.getState().contains(self.at.STATE_FOCUSED)]
-            if focused and focused[0] == self.buttons[1]:
+            button = next((name for name in focused if name in self.buttons), None)
+            if button == self.buttons[1]:
                 return -1  # the game is over: the test stops here
-            self.key("space" if focused and focused[0] in self.buttons else "Tab", window)
-            if focused and focused[0] in self.buttons:
+            self.key("space" if button else "Tab", window)
+            if button:
                 return 1
         raise AssertionError(f"[{self.lang}] no New Hand in the Scores")
 
