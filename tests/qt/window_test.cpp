@@ -487,7 +487,11 @@ TEST_F(MainWindowTest, AWholeHandIsPlayedByKeysAloneWithTheFocusRingInSight) {
     };
     const auto press = [&] {
         QTest::keyClick(&board(), keys % 2 ? Qt::Key_Return : Qt::Key_Space);
-        finishPresentation(window->host());
+        // Until the move is shown and its boxes are closed, the focus back on the board.
+        for (int i = 0; i < 500 && (window->host().presenting() ||
+                                    QApplication::activeModalWidget() || !board().hasFocus());
+             ++i)
+            finishPresentation(window->host());
     };
     for (int moves = 0; moves < 400 && !game().has(flag::handOver); ++moves) {
         // The computer's rules choose the person's move; the keys make it.
