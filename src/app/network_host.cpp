@@ -98,7 +98,7 @@ bool NetworkHost::start(std::int16_t screenWidth, std::int16_t screenHeight, boo
 
 void NetworkHost::penUp(int x, int y) {
     game_.screenHost.dropPendingRepaint();
-    tapPlace(hitTest(game_, x, y));
+    tapPlace(hitTest(game_.layout, x, y));
 }
 
 void NetworkHost::tapPlace(int place) {

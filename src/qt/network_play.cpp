@@ -27,6 +27,7 @@
 #include "qt/scores_window.h"
 #include "qt/sound_player.h"
 #include "qt/ui_scale.h"
+#include "turns/tap.h"
 
 #include <QAction>
 #include <QDir>
@@ -71,21 +72,6 @@ void ask(QWidget* parent, int zoom, const QString& text, const char* name,
         answered(box->clickedButton() == box->button(QMessageBox::Yes));
     });
     box->open();
-}
-
-// The place a tap at (x, y) of the board aims at, found as the window's own game finds it.
-int placeAt(const Layout& l, int x, int y) {
-    for (int s = 1; s <= HandSize; ++s) {
-        const Point card = l.slotCard(s);
-        if (x >= card.x && x <= card.x + CardWidth && y >= card.y && y <= card.y + CardHeight)
-            return s;
-    }
-    if (y >= l.handY && y <= l.statusY && x >= l.deckX) return target::DrawPile;
-    const bool onPanel = x <= l.panelWidth || x >= l.columnStride;
-    if (y < Layout::HeaderBottom && onPanel) return target::ScorePanel;
-    if (y >= Layout::HeaderBottom && y <= l.handY && onPanel) return target::Board;
-    if (y > l.statusY && y < l.boardBottom()) return target::StatusLine;
-    return target::Nothing;
 }
 
 // Where a card laid on pile t lands, found as the board finds it for a move of its own.
@@ -728,7 +714,7 @@ void NetworkPlay::askRematch() {
 
 bool NetworkPlay::tap(int x, int y) {
     if (!joined_) return false;
-    const int place = placeAt(window_.shell().game().layout, x, y);
+    const int place = hitTest(window_.shell().game().layout, x, y);
     if (place != target::Nothing) joined_->send(net::Input{net::Input::Kind::Tap, place});
     return true;
 }

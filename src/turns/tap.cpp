@@ -62,7 +62,7 @@ void playTap(Table& g, int x, int y) {
         g.events->undoAvailable(g, false);
         return;
     }
-    playTarget(g, hitTest(g, x, y));
+    playTarget(g, hitTest(g.layout, x, y));
 }
 
 void playTarget(Table& g, int target) {
@@ -96,8 +96,7 @@ bool computerTurn(Table& g) {
     return passed;
 }
 
-int hitTest(const Table& g, int x, int y) {
-    const Layout& l = g.layout;
+int hitTest(const Layout& l, int x, int y) {
     // A card's box, its right and bottom edges included.
     for (int s = 1; s <= HandSize; ++s) {
         const Point card = l.slotCard(s);

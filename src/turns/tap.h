@@ -14,7 +14,8 @@ void playTap(Table& g, int x, int y);
 // hand-over: a network game's inputs, which come as places.
 void playTarget(Table& g, int target);
 void answerDecision(Table& g, bool yes);
-int hitTest(const Table& g, int x, int y);
+// The place (game/targets.h) a tap at (x, y) of the board lands on.
+int hitTest(const Layout& l, int x, int y);
 // A tap's target becomes a move: selects a tapped card by the modes, then plays it.
 MoveResult executeTarget(Table& g, int target);
 void markSlot(Table& g, int slot);

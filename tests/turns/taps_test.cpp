@@ -49,5 +49,5 @@ TEST(Taps, EachPositionHitsItsPlace) {
         {100, 32767, 0},
     };
     Position pos;
-    for (auto [x, y, place] : Hits) EXPECT_EQ(hitTest(pos.g, x, y), place) << x << "," << y;
+    for (auto [x, y, place] : Hits) EXPECT_EQ(hitTest(pos.g.layout, x, y), place) << x << "," << y;
 }
