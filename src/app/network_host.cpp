@@ -12,6 +12,9 @@
 #include "net/join_code.h"
 #include "turns/tap.h"
 
+#include <algorithm>
+#include <array>
+
 namespace tarmigo {
 namespace {
 
@@ -56,9 +59,11 @@ NetworkHost::NetworkHost(ShellHost& host, NetworkStores stores, std::string code
 }
 
 bool NetworkHost::hasSavedGame(NetworkStores stores) {
-    for (Store* s : {stores.file, stores.second})
-        if (const auto bytes = readStore(s); bytes && isSoundRecord(*bytes)) return true;
-    return false;
+    const std::array<Store*, 2> copies{stores.file, stores.second};
+    return std::ranges::any_of(copies, [](Store* s) {
+        const auto bytes = readStore(s);
+        return bytes && isSoundRecord(*bytes);
+    });
 }
 
 std::optional<std::string> NetworkHost::savedCode(NetworkStores stores) {

@@ -77,7 +77,7 @@ bool isIPv6(std::string_view s) {
     while (at < s.size()) {
         const auto colon = s.find(':', at);
         const std::string_view group =
-            s.substr(at, colon == std::string_view::npos ? s.npos : colon - at);
+            s.substr(at, colon == std::string_view::npos ? std::string_view::npos : colon - at);
         if (colon == std::string_view::npos && group.find('.') != std::string_view::npos) {
             if (!isIPv4(group)) return false;
             groups += 2;

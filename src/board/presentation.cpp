@@ -41,9 +41,9 @@ void Presentation::say(const Sentence& sentence) {
 }
 
 Sentence* Presentation::lastSaid() {
-    for (auto it = steps_.rbegin(); it != steps_.rend(); ++it)
-        if (it->kind == Step::Kind::Say) return &it->sentence;
-    return nullptr;
+    const auto said = std::find_if(steps_.rbegin(), steps_.rend(),
+                                   [](const Step& s) { return s.kind == Step::Kind::Say; });
+    return said == steps_.rend() ? nullptr : &said->sentence;
 }
 
 Step Presentation::take() {

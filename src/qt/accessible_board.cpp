@@ -173,7 +173,7 @@ class AccessibleBoard : public QAccessibleWidget {
         const double scale = layout().screenWidth > 0 ? area.width() / layout().screenWidth : 1.0;
         const QRectF local(area.left() + r.left * scale, area.top() + r.top * scale,
                            (r.right - r.left) * scale, (r.bottom - r.top) * scale);
-        return QRect(widget()->mapToGlobal(local.topLeft().toPoint()), local.size().toSize());
+        return {widget()->mapToGlobal(local.topLeft().toPoint()), local.size().toSize()};
     }
 
   private:

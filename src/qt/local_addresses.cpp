@@ -24,7 +24,8 @@ bool linkLocal4(const in_addr& a) {
 } // namespace
 
 std::vector<std::string> localAddresses() {
-    std::vector<std::string> v4, v6;
+    std::vector<std::string> v4;
+    std::vector<std::string> v6;
     ifaddrs* list = nullptr;
     if (::getifaddrs(&list) == 0) {
         for (const ifaddrs* i = list; i; i = i->ifa_next) {

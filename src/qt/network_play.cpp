@@ -267,7 +267,7 @@ class NetworkPlay::Joined {
 
     void play() {
         while (!waiting_ && !queue_.empty()) {
-            const Item item = std::move(queue_.front());
+            const Item item = queue_.front();
             queue_.pop_front();
             if (const auto* v = std::get_if<SeatView>(&item)) {
                 view_ = *v;
@@ -331,7 +331,8 @@ class NetworkPlay::Joined {
         const Layout& l = own.layout;
         const Point top{l.halfWidth, 0};
         const bool guests = s.player == 1 && s.slot >= 1 && s.slot <= HandSize;
-        Point from, to;
+        Point from;
+        Point to;
         int bitmap = CardBackBitmap;
         if (s.kind == net::ShownStep::Kind::Laid) {
             from = guests ? l.slotCard(s.slot) : top;
@@ -628,7 +629,8 @@ void NetworkPlay::stopHosting(bool leaving) {
 
 void NetworkPlay::join() {
     if (hosting() || joined()) return;
-    QString address, code;
+    QString address;
+    QString code;
     if (setup_.preferences) {
         address = setup_.preferences->value(QString::fromLatin1(AddressKey)).toString();
         code = setup_.preferences->value(QString::fromLatin1(CodeKey)).toString();

@@ -41,7 +41,7 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
         content.twoPlayers ? qtext(stringText(text::Player1)) : qtext(label::You),
         content.twoPlayers ? qtext(stringText(text::Player2)) : qtext(label::Computer)};
     QStringList rows;
-    for (int r = 0; r < ScoresContent::Rows; ++r) rows << qtext(label::ScoreRows[r]);
+    for (const char* row : label::ScoreRows) rows << qtext(row);
     QTableWidget* table = makeFiguresTable(captions, rows, this);
     table->setObjectName(QStringLiteral("scores"));
     table->setAccessibleName(qtext(desktop_label::ScoresTitle));

@@ -17,7 +17,7 @@ class LevelPlayer {
 
     // The next input of `seat` in the game (a copy is played on), or nothing when the
     // seat has nothing to do.
-    std::optional<net::Input> next(const Game& g, int seat, net::Dice& dice);
+    std::optional<net::Input> next(const Game& real, int seat, net::Dice& dice);
     // The same from a seat's view alone.
     std::optional<net::Input> next(const SeatView& v, net::Dice& dice);
 

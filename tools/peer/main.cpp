@@ -380,7 +380,8 @@ int join(const Options& o) {
     // --stats: when the input waiting for its answer left, the answers' delays, the bytes.
     std::optional<std::chrono::steady_clock::time_point> asked;
     std::vector<double> delays;
-    std::size_t bytesIn = 0, bytesOut = 0;
+    std::size_t bytesIn = 0;
+    std::size_t bytesOut = 0;
     session.heard = [&log, &bytesIn](const net::Message& m) {
         log(m);
         bytesIn += net::encode(m).size();

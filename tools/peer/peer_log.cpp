@@ -24,16 +24,16 @@ template <class Range> std::string list(const Range& r) {
 struct Json {
     std::ostringstream& o;
     void operator()(const net::Hello& h) {
-        o << "\"hello\",\"protocol\":" << h.protocol << ",\"program\":" << quoted(h.program);
+        o << R"("hello","protocol":)" << h.protocol << ",\"program\":" << quoted(h.program);
     }
-    void operator()(const net::Join& j) { o << "\"join\",\"code\":" << quoted(j.code); }
-    void operator()(const net::Refusal& r) { o << "\"refusal\",\"reason\":" << int(r.reason); }
+    void operator()(const net::Join& j) { o << R"("join","code":)" << quoted(j.code); }
+    void operator()(const net::Refusal& r) { o << R"("refusal","reason":)" << int(r.reason); }
     void operator()(const net::Input& i) {
-        o << "\"input\",\"kind\":" << int(i.kind) << ",\"value\":" << i.value;
+        o << R"("input","kind":)" << int(i.kind) << ",\"value\":" << i.value;
     }
     void operator()(const net::ViewMessage& m) {
         const SeatView& v = m.view();
-        o << "\"view\",\"current\":" << v.currentPlayer << ",\"cardsLeft\":" << v.cardsLeft
+        o << R"("view","current":)" << v.currentPlayer << ",\"cardsLeft\":" << v.cardsLeft
           << ",\"discardTop\":" << int(v.discardTop) << ",\"race\":" << v.raceLength
           << ",\"hand\":" << (v.handShown ? list(v.hand) : "[]")
           << ",\"selected\":" << v.selectedSlot << ",\"playable\":" << list(v.playable)
@@ -50,7 +50,7 @@ struct Json {
         o << "]";
     }
     void operator()(const net::Steps& s) {
-        o << "\"steps\",\"steps\":[";
+        o << R"("steps","steps":[)";
         bool first = true;
         for (const net::ShownStep& st : s.steps) {
             o << (first ? "" : ",") << "{\"kind\":" << int(st.kind) << ",\"player\":" << st.player
@@ -62,9 +62,9 @@ struct Json {
         o << "]";
     }
     void operator()(const net::KeepAlive&) { o << "\"keep-alive\""; }
-    void operator()(const net::Rematch& r) { o << "\"rematch\",\"kind\":" << int(r.kind); }
+    void operator()(const net::Rematch& r) { o << R"("rematch","kind":)" << int(r.kind); }
     void operator()(const net::Left&) { o << "\"left\""; }
-    void operator()(const net::Error& e) { o << "\"error\",\"reason\":" << quoted(e.reason); }
+    void operator()(const net::Error& e) { o << R"("error","reason":)" << quoted(e.reason); }
 };
 
 } // namespace

@@ -37,7 +37,7 @@ void write(QTcpSocket& socket, const std::vector<std::uint8_t>& bytes) {
 
 class QtHostTransport : public HostTransport {
   public:
-    ~QtHostTransport() override { stop(); }
+    ~QtHostTransport() override { close(); }
 
     bool listen(const std::string& address, int port, net::HostEndpoint& endpoint,
                 std::function<void()> changed, std::string& error) override {
@@ -83,7 +83,11 @@ class QtHostTransport : public HostTransport {
         }
     }
 
-    void stop() override {
+    void stop() override { close(); }
+
+  private:
+    // What stop() does, also at destruction, where no override may be called.
+    void close() {
         timer_.reset();
         if (server_) server_->close();
         server_.reset();
@@ -97,7 +101,6 @@ class QtHostTransport : public HostTransport {
         sockets_.clear();
     }
 
-  private:
     void accept() {
         while (QTcpSocket* socket = server_->nextPendingConnection()) {
             const net::ConnectionId id = ++last_;
@@ -134,7 +137,7 @@ class QtHostTransport : public HostTransport {
 
 class QtGuestTransport : public GuestTransport {
   public:
-    ~QtGuestTransport() override { stop(); }
+    ~QtGuestTransport() override { close(); }
 
     void start(const std::string& host, int port, net::GuestSession& session,
                std::function<void()> changed) override {
@@ -165,7 +168,11 @@ class QtGuestTransport : public GuestTransport {
         }
     }
 
-    void stop() override {
+    void stop() override { close(); }
+
+  private:
+    // What stop() does, also at destruction, where no override may be called.
+    void close() {
         ticker_.reset();
         retry_.reset();
         if (socket_) {
@@ -177,7 +184,6 @@ class QtGuestTransport : public GuestTransport {
         }
     }
 
-  private:
     void connect() {
         if (!session_->wantsConnection()) return;
         if (socket_) {
