@@ -117,6 +117,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    // The move list goes while the window is whole: its closing reaches back into it.
+    delete moves_;
     // The games refer to the host; they go first.
     network_.reset();
     shell_.reset();

@@ -432,6 +432,9 @@ NetworkPlay::NetworkPlay(MainWindow& window, NetworkSetup setup)
 NetworkPlay::~NetworkPlay() {
     stopHosting(false);
     stopJoining(false);
+    // An open dialog goes now, while its closing may still reach this object.
+    delete hostDialog_;
+    delete joinDialog_;
 }
 
 void NetworkPlay::fillMenu(QMenu* newMenu) {
