@@ -124,13 +124,11 @@ void HostSession::handle(ConnectionId c, const Message& m) {
 }
 
 void HostSession::fail(ConnectionId c, const std::string& reason) {
-    const bool wasGuest = guest_ == c;
-    // The reason may be the peer's own decoder's, which forget() destroys.
-    const std::string why = reason;
-    events_.push_back(event(HostEvent::Kind::Error, c, why));
-    sendTo(c, Error{why.substr(0, MaxErrorLength)}, true);
+    events_.push_back(event(HostEvent::Kind::Error, c, reason));
+    sendTo(c, Error{reason.substr(0, MaxErrorLength)}, true);
+    if (guest_ == c) events_.push_back(event(HostEvent::Kind::Dropped, c, reason));
+    // Last: the reason may be the peer's own decoder's, which goes with it.
     forget(c);
-    if (wasGuest) events_.push_back(event(HostEvent::Kind::Dropped, c, why));
 }
 
 void HostSession::closed(ConnectionId c, std::int64_t now) {
