@@ -1,5 +1,6 @@
 #include "app/network_host.h"
 
+#include "app/options_dialog.h"
 #include "app/save_state.h"
 #include "app/shell.h"
 #include "app/taps.h"
@@ -10,6 +11,7 @@
 #include "game/strings.h"
 #include "game/undo.h"
 #include "net/join_code.h"
+#include "turns/hint.h"
 #include "turns/tap.h"
 
 #include <algorithm>
@@ -21,15 +23,15 @@ namespace {
 constexpr int HostSeat = 0;
 constexpr int GuestSeat = 1;
 
-// The guest's taps are played as "tap card once" and "tap card then deck", whatever the
-// host's options: its own program turns its player's options into such taps.
+// The guest's taps are played by the guest's own "To play" and "To discard" options,
+// which its program sends (net::Input::Kind::Modes); the host's apply to the host alone.
 class GuestModes {
   public:
-    GuestModes(Game& g, int seat)
+    GuestModes(Game& g, int seat, int guestModes)
         : g_(g), play_(g.round.playMode()), discard_(g.round.discardMode()) {
         if (seat != GuestSeat) return;
-        g.round.setPlayMode(PlayMode::TapOnce);
-        g.round.setDiscardMode(DiscardMode::CardThenDeck);
+        g.round.setPlayMode(PlayMode(guestModes % 2));
+        g.round.setDiscardMode(DiscardMode(guestModes / 2));
     }
     ~GuestModes() {
         g_.round.setPlayMode(play_);
@@ -73,7 +75,8 @@ std::optional<std::string> NetworkHost::savedCode(NetworkStores stores) {
     return net::readJoinCode(std::string(bytes->begin(), bytes->end()));
 }
 
-bool NetworkHost::start(std::int16_t screenWidth, std::int16_t screenHeight, bool resume) {
+bool NetworkHost::start(std::int16_t screenWidth, std::int16_t screenHeight, bool resume,
+                        const Game* person) {
     Session& g = game_;
     g.layout = computeLayout(screenWidth, screenHeight);
     g.round.nextStarter = 0;
@@ -90,6 +93,8 @@ bool NetworkHost::start(std::int16_t screenWidth, std::int16_t screenHeight, boo
         resumed = !loadState(g) && g.playerCount == 2;
         if (!resumed) beginHand(g, 2, GameScores::Reset);
     }
+    // The options are the person's, not the game's: those of today, even on a resume.
+    if (person) copyOptions(*person, g);
     g.round.set(flag::turnHandover, false);
     g.pending = Decision::None;
     saveState(g);
@@ -207,7 +212,14 @@ void NetworkHost::handle(const net::HostEvent& e) {
         notice(NetworkNotice::Kind::GuestLeft);
         showPause(text::GuestLeft);
         break;
-    case K::Input: play(GuestSeat, e.input); break;
+    case K::Input:
+        if (e.input.kind == net::Input::Kind::Modes)
+            guestModes_ = e.input.value;
+        else if (e.input.kind == net::Input::Kind::Hint)
+            sendHint();
+        else
+            play(GuestSeat, e.input);
+        break;
     case K::Rematch:
         if (!game_.has(flag::gameOver)) break; // nothing to answer outside a game's end
         if (e.rematch == net::Rematch::Kind::Ask) {
@@ -260,7 +272,7 @@ bool NetworkHost::play(int seat, const net::Input& input) {
         g.events->undoAvailable(g, false);
     {
         TapSurface surface(g);
-        GuestModes modes(g, seat);
+        GuestModes modes(g, seat, guestModes_);
         switch (input.kind) {
         case K::Tap: playTarget(g, input.value); break;
         case K::Extension: answerDecision(g, input.value != 0); break;
@@ -275,6 +287,8 @@ bool NetworkHost::play(int seat, const net::Input& input) {
             if (wasOver && !handOver(g)) host_.handTakenBack();
             break;
         }
+        case K::Hint:
+        case K::Modes: break; // not moves: handled as they arrive
         }
     }
     if (g.currentPlayer != seat) g.discardArmed = false;
@@ -292,6 +306,20 @@ void NetworkHost::refuse(int seat, int stringId) {
     // The guest alone sees the refusal; the game, its status line included, stays as it is.
     guestStatus_ = StatusMessage{stringId, false, 0};
     sendView();
+}
+
+void NetworkHost::sendHint() {
+    Session& g = game_;
+    net::ShownStep step{net::ShownStep::Kind::Hint};
+    if (!paused() && g.currentPlayer == GuestSeat) {
+        // Expert plans from what the guest may know: its hand and the table.
+        const Hint hint = hintFor(g);
+        if (hint.given) {
+            step.slot = hint.slot;
+            step.target = hint.target;
+        }
+    }
+    link_.send(net::Steps{{step}});
 }
 
 void NetworkHost::sendView() {

@@ -67,8 +67,10 @@ class NetworkHost : public net::HostEndpoint {
     static std::optional<std::string> savedCode(NetworkStores stores);
 
     // Lays out the board and begins: the saved network game when `resume` and a sound
-    // one is stored (true is returned), a new game otherwise.
-    bool start(std::int16_t screenWidth, std::int16_t screenHeight, bool resume);
+    // one is stored (true is returned), a new game otherwise. The game plays by the
+    // options of `person` (the host's game at this program), or by the standard ones.
+    bool start(std::int16_t screenWidth, std::int16_t screenHeight, bool resume,
+               const Game* person = nullptr);
 
     Session& game() { return game_; }
     const Session& game() const { return game_; }
@@ -132,6 +134,8 @@ class NetworkHost : public net::HostEndpoint {
     void settle(int seat, Erase erase);
     // Seat 1's view with the status line the guest is shown.
     void sendView();
+    // The hint the guest asked for: Expert's choice on its turn, none otherwise.
+    void sendHint();
     void showPause(int stringId);
 
     ShellHost& host_;
@@ -142,6 +146,9 @@ class NetworkHost : public net::HostEndpoint {
     Events events_;
     // The seat whose last move Undo may take back, or -1.
     int undoSeat_ = -1;
+    // How the guest plays its taps (net::Input::modeValue): one tap, card then deck
+    // until its program says otherwise.
+    int guestModes_ = 0;
     bool hostAsked_ = false;
     bool guestAsked_ = false;
     bool guestLeft_ = false;

@@ -72,6 +72,14 @@ void OptionsDialog::pressResetScores(const std::function<void()>& answered) {
     });
 }
 
+void copyOptions(const Game& from, Game& to) {
+    for (const BitField f : {flag::sortHand, flag::playSounds, flag::animate, flag::showPlayable,
+                             flag::playMode, flag::discardMode, flag::hideTips})
+        to.round.set(f, from.round.get(f));
+    setComputerLevel(to, computerLevel(from));
+    to.round.animDelay = from.round.animDelay;
+}
+
 void OptionsDialog::done() {
     RoundRecord& r = g_.round;
     r.set(flag::sortHand, sortCards);

@@ -6,6 +6,10 @@
 
 namespace tarmigo {
 
+// The person's options (the Options dialog's settings), from one of their games to
+// another: the network game they host plays by those of their game at this program.
+void copyOptions(const Game& from, Game& to);
+
 class OptionsDialog {
   public:
     static constexpr int SliderMax = 16;

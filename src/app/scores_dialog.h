@@ -1,7 +1,7 @@
 #pragma once
 // What the Scores dialog shows: the make-up of the hand for both players, the game
 // scores, the games won in the current mode and, at the end of a hand, the result.
-#include "game/game.h"
+#include "game/view.h"
 
 #include <array>
 
@@ -23,6 +23,8 @@ struct ScoresContent {
     int field(int i) const { return values[i / 2][i % 2]; }
 };
 
+// The figures as a seat sees them: everything in the dialog is open to both players.
+ScoresContent scoresContent(const SeatView& v);
 ScoresContent scoresContent(const Game& g);
 
 } // namespace tarmigo

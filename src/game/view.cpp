@@ -19,6 +19,7 @@ PlayerView playerView(const Game& g, int p) {
     v.battle = rec.battle();
     v.speed = rec.speed();
     v.moving = isMoving(g, p);
+    v.delayedAction = rec.delayedAction();
     std::copy(rec.distancePlayed.begin(), rec.distancePlayed.end(), v.distancePlayed.begin());
     return v;
 }
@@ -43,6 +44,7 @@ SeatView viewFor(const Game& g, int seat) {
 
     v.handOver = g.has(flag::handOver);
     v.gameOver = g.has(flag::gameOver);
+    v.winner = v.handOver && g.round.winner == 1 ? 1 : 0;
     v.turnHandover = g.has(flag::turnHandover);
     v.showPlayable = g.has(flag::showPlayable);
     v.hideTips = g.has(flag::hideTips);

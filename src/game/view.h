@@ -23,6 +23,7 @@ struct PlayerView {
     int battle = 0;     // the battle pile's value as the record keeps it
     int speed = 0;
     bool moving = false;
+    bool delayedAction = false;          // the trip was completed after the draw pile ran out
     std::array<int, 5> distancePlayed{}; // cards laid of 25, 50, 75, 100 and 200 miles
 
     bool operator==(const PlayerView&) const = default;
@@ -50,6 +51,7 @@ struct SeatView {
 
     bool handOver = false;
     bool gameOver = false;
+    int winner = 0; // at a hand's end, who won it (the game, once that is over)
     bool turnHandover = false;
     // The last move waits on a question (the extension) that this seat answers: the
     // mover's, the next input of whom answers it.

@@ -10,7 +10,7 @@ namespace tarmigo::net {
 namespace {
 
 // The fields each message type carries, in the order of Type.
-constexpr int FieldCounts[] = {0, 3, 1, 1, 2, 14, 1, 0, 1, 0, 1};
+constexpr int FieldCounts[] = {0, 3, 1, 1, 2, 15, 1, 0, 1, 0, 1};
 constexpr int LastType = int(Type::Error);
 
 constexpr int CardNone = 0;
@@ -32,7 +32,9 @@ enum ViewFlag {
     FlagDecisionPending = 8,
     FlagShowPlayable = 16,
     FlagHideTips = 32,
-    AllFlags = 63,
+    FlagDelayedAction0 = 64, // player 0's, then player 1's
+    FlagDelayedAction1 = 128,
+    AllFlags = 255,
 };
 
 Type typeOf(const Message& m) {
@@ -74,7 +76,10 @@ void writeView(Writer& w, const SeatView& v) {
     w.u8(unsigned((v.handOver ? FlagHandOver : 0) | (v.gameOver ? FlagGameOver : 0) |
                   (v.turnHandover ? FlagTurnHandover : 0) |
                   (v.decisionPending ? FlagDecisionPending : 0) |
-                  (v.showPlayable ? FlagShowPlayable : 0) | (v.hideTips ? FlagHideTips : 0)));
+                  (v.showPlayable ? FlagShowPlayable : 0) | (v.hideTips ? FlagHideTips : 0) |
+                  (v.players[0].delayedAction ? FlagDelayedAction0 : 0) |
+                  (v.players[1].delayedAction ? FlagDelayedAction1 : 0)));
+    w.u8(unsigned(v.winner));
 }
 
 void writeStep(Writer& w, const ShownStep& s) {
@@ -92,6 +97,10 @@ void writeStep(Writer& w, const ShownStep& s) {
         w.u8(unsigned(s.slot));
         break;
     case ShownStep::Kind::Ask: w.u16(unsigned(s.value)); break;
+    case ShownStep::Kind::Hint:
+        w.u8(unsigned(s.slot));
+        w.u8(unsigned(s.target));
+        break;
     default: w.u8(unsigned(s.value)); break;
     }
 }
@@ -175,6 +184,9 @@ SeatView readView(Reader& r) {
     v.decisionPending = flags & FlagDecisionPending;
     v.showPlayable = flags & FlagShowPlayable;
     v.hideTips = flags & FlagHideTips;
+    v.players[0].delayedAction = flags & FlagDelayedAction0;
+    v.players[1].delayedAction = flags & FlagDelayedAction1;
+    v.winner = r.u8("winner", 0, v.handOver ? 1 : 0);
     return v;
 }
 
@@ -185,7 +197,7 @@ int readSlot(Reader& r, int player) {
 
 ShownStep readStep(Reader& r) {
     ShownStep s;
-    s.kind = ShownStep::Kind(r.u8("step kind", 1, int(ShownStep::Kind::Ask)));
+    s.kind = ShownStep::Kind(r.u8("step kind", 1, int(ShownStep::Kind::Hint)));
     switch (s.kind) {
     case ShownStep::Kind::Laid:
         s.player = r.u8("step's player", 0, 1);
@@ -202,6 +214,12 @@ ShownStep readStep(Reader& r) {
     case ShownStep::Kind::Undo:
     case ShownStep::Kind::Scores: s.value = r.u8("step's flag", 0, 1); break;
     case ShownStep::Kind::Ask: s.value = r.u16("question", 1, 0xffff); break;
+    case ShownStep::Kind::Hint:
+        s.slot = r.u8("hint's slot", 0, HandSize);
+        // A hint lays its card on a pile, or discards it (the draw pile's tap).
+        s.target =
+            s.slot == 0 ? r.u8("hint's pile", 0, 0) : r.u8("hint's pile", FirstPile, LastPile);
+        break;
     }
     return s;
 }
@@ -228,11 +246,16 @@ Message readFields(Reader& r, Type type) {
     case Type::Refusal: return Refusal{Refusal::Reason(r.u8("refusal reason", 1, 3))};
     case Type::Input: {
         Input m;
-        m.kind = Input::Kind(r.u8("input kind", 1, 3));
+        m.kind = Input::Kind(r.u8("input kind", 1, int(Input::Kind::Modes)));
         const int last = m.kind == Input::Kind::Tap         ? LastTarget
                          : m.kind == Input::Kind::Extension ? 1
+                         : m.kind == Input::Kind::Modes     ? 4
                                                             : 0;
         m.value = r.u8("input's value", m.kind == Input::Kind::Tap ? 1 : 0, last);
+        if (r.ok() && m.kind == Input::Kind::Modes && !Input::validModes(m.value))
+            r.fail("the modes " + std::to_string(m.value) +
+                   " play a card with two taps and discard "
+                   "without the deck");
         return m;
     }
     case Type::Steps: {

@@ -19,7 +19,7 @@
 namespace tarmigo::net {
 
 inline constexpr std::uint32_t Magic = 0x474d5254; // "TRMG" as bytes on the wire
-inline constexpr int ProtocolVersion = 1;
+inline constexpr int ProtocolVersion = 2;
 inline constexpr std::size_t MaxFrame = std::size_t{64} * 1024;
 inline constexpr std::size_t LengthBytes = 4;
 inline constexpr std::size_t MaxBody = MaxFrame - LengthBytes;
@@ -70,7 +70,18 @@ struct Input {
         Tap = 1,       // value: the place tapped (game/targets.h), 1..20
         Extension = 2, // value: 1 extends the race, 0 does not
         Undo = 3,      // value: 0
+        Hint = 4,      // value: 0; a hint step answers
+        Modes = 5,     // value: how the guest plays its taps, modeValue()
     };
+    // The guest's "To play" and "To discard" options in one value: 0, 2 and 4 play a
+    // card with one tap and discard with card then deck, two taps, one tap; 1 plays
+    // with two taps and discards with card then deck, the one discard that mode allows.
+    static int modeValue(PlayMode play, DiscardMode discard) {
+        return int(play) + 2 * int(discard);
+    }
+    static bool validModes(int value) {
+        return value == 1 || value == 0 || value == 2 || value == 4;
+    }
     Kind kind = Kind::Tap;
     int value = 0;
     bool operator==(const Input&) const = default;
@@ -102,6 +113,7 @@ struct ShownStep {
         Undo = 4,   // value: whether the Undo button is enabled
         Scores = 5, // value: 1 at a hand's end
         Ask = 6,    // value: the question's string id; seat 1 answers it
+        Hint = 7,   // the hint asked for: the card in `slot` goes to `target`; slot 0: none
     };
     Kind kind = Kind::Sound;
     int player = 0;

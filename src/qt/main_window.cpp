@@ -244,7 +244,7 @@ void MainWindow::addMoveEntries() {
     auto* hint = new QAction(qtext(desktop_label::Hint), this);
     hint->setObjectName(QStringLiteral("hint"));
     hint->setShortcut(QKeySequence(Qt::Key_H));
-    connect(hint, &QAction::triggered, this, &MainWindow::showHint);
+    connect(hint, &QAction::triggered, this, [this] { showHint(); });
     addAction(moves);
     addAction(hint);
     const auto key = [this](Qt::Key k, void (MainWindow::*said)()) {
@@ -278,9 +278,12 @@ void MainWindow::tell(const QString& text) {
 
 void MainWindow::showHint() {
     // The board shows the move's end only once its slides are over; a guest of a network
-    // game holds no game to plan on.
-    if (host_->presenting() || network_->joined()) return;
-    const Hint hint = hintFor(std::as_const(*host_).game());
+    // game asks the host, which holds the game.
+    if (host_->presenting() || network_->askHint()) return;
+    showHint(hintFor(std::as_const(*host_).game()));
+}
+
+void MainWindow::showHint(const Hint& hint) {
     board_->clearMarks();
     if (hint.given) {
         const auto box = [](const Rect& r) {

@@ -22,6 +22,7 @@ class QtHost;
 class Shell;
 class Sounds;
 class Store;
+struct Hint;
 
 // What the window is given from outside.
 struct WindowSetup {
@@ -78,6 +79,8 @@ class MainWindow : public QWidget {
     MoveListWindow* movesWindow() const { return moves_; }
     // View > Hint (H): the card Expert would play, marked on the board and said.
     void showHint();
+    // Shows a hint made elsewhere (the host's, for a guest of a network game).
+    void showHint(const Hint& hint);
     // R says the last sentence again, S the scores and distances: heard, and shown in
     // a note over the status line.
     void repeatLastSentence();

@@ -5,6 +5,7 @@
 #include "app/commands.h"
 #include "app/network_host.h"
 #include "app/options_dialog.h"
+#include "app/save_state.h"
 #include "app/scores_dialog.h"
 #include "app/shell.h"
 #include "board/animation.h"
@@ -27,6 +28,7 @@
 #include "qt/scores_window.h"
 #include "qt/sound_player.h"
 #include "qt/ui_scale.h"
+#include "turns/hint.h"
 #include "turns/tap.h"
 
 #include <QAction>
@@ -84,49 +86,6 @@ Point pilePosition(const Layout& l, int t, Card card, int depth) {
     return l.distanceCard(p, card - Distance25, depth);
 }
 
-// The Scores dialog's figures from what a seat sees. The view does not tell a delayed
-// action apart: at a hand's end it is what the hand score holds beyond the rest.
-ScoresContent scoresOf(const SeatView& v) {
-    ScoresContent c;
-    c.twoPlayers = true;
-    const bool over = v.handOver;
-    for (int p = 0; p < 2; ++p) {
-        const PlayerView& pl = v.players[std::size_t(p)];
-        const PlayerView& other = v.players[std::size_t(1 - p)];
-        const bool trip = pl.miles == v.raceLength;
-        std::array<int, ScoresContent::Rows> values = {
-            pl.miles,
-            100 * std::popcount(unsigned(pl.safeties)),
-            pl.safeties == 0xF ? 300 : 0,
-            300 * std::popcount(unsigned(pl.coupFourre)),
-            over && trip ? 400 : 0,
-            0,
-            over && trip && pl.distancePlayed[4] == 0 ? 300 : 0,
-            pl.miles == ExtendedRace ? 200 : 0,
-            over && other.miles == 0 && trip ? 500 : 0,
-            pl.handScore,
-            pl.gameScore,
-            pl.gamesWon,
-        };
-        if (over) {
-            int rest = 0;
-            for (int row = 0; row < 9; ++row) rest += values[std::size_t(row)];
-            values[5] = pl.handScore - rest == 300 ? 300 : 0;
-        }
-        for (int row = 0; row < ScoresContent::Rows; ++row)
-            c.values[std::size_t(row)][std::size_t(p)] = values[std::size_t(row)];
-    }
-    if (over) {
-        const PlayerView& p0 = v.players[0];
-        const PlayerView& p1 = v.players[1];
-        const int winner = v.gameOver ? (p1.gameScore > p0.gameScore ? 1 : 0)
-                                      : (p1.handScore > p0.handScore ? 1 : 0);
-        c.button = v.gameOver ? ScoresButton::NewGame : ScoresButton::NewHand;
-        c.resultId = text::YouWin + 2 + winner;
-    }
-    return c;
-}
-
 } // namespace
 
 std::unique_ptr<NetworkTransports> loadTransports(const QString& programFolder) {
@@ -168,8 +127,13 @@ class NetworkPlay::Hosted : public PlayedGame {
         case command::Undo: game_.undo(); break;
         case command::Scores: qtHost_.openScoresDialog([](int) {}); break;
         case command::Options: {
+            // The options chosen are the person's: their game at this program takes them too.
             auto dialog = std::make_shared<OptionsDialog>(game_.game(), qtHost_);
-            qtHost_.openOptionsDialog(*dialog, [dialog] {});
+            qtHost_.openOptionsDialog(*dialog, [this, dialog] {
+                Session& own = owner_.window_.shell().game();
+                copyOptions(game_.game(), own);
+                saveState(own);
+            });
             break;
         }
         case command::About: qtHost_.openAboutDialog(); break;
@@ -235,7 +199,10 @@ class NetworkPlay::Joined {
         for (net::GuestEvent& e : session_.takeEvents()) {
             using K = net::GuestEvent::Kind;
             switch (e.kind) {
-            case K::Admitted: owner_.showNotice({}); break;
+            case K::Admitted:
+                owner_.showNotice({});
+                sendModes();
+                break;
             case K::View:
                 if (e.view) queue_.emplace_back(*e.view);
                 break;
@@ -254,12 +221,37 @@ class NetworkPlay::Joined {
 
     void paint(DrawingSurface& surface) {
         if (!view_) return;
-        SeatView v = *view_;
-        paintView(Board{v, owner_.window_.shell().game().layout, surface});
+        paintView(Board{shown(), owner_.window_.shell().game().layout, surface});
+    }
+
+    // The view as this program shows it: by the guest's own options, not the host's.
+    SeatView shown() const {
+        SeatView v = view_.value_or(SeatView{});
+        const Session& own = owner_.window_.shell().game();
+        v.showPlayable = own.has(flag::showPlayable);
+        v.hideTips = own.has(flag::hideTips);
+        return v;
+    }
+
+    // The guest plays its taps by its own "To play" and "To discard" options.
+    void sendModes() {
+        const RoundRecord& r = owner_.window_.shell().game().round;
+        session_.send(net::Input{net::Input::Kind::Modes,
+                                 net::Input::modeValue(r.playMode(), r.discardMode())});
+        flush();
+    }
+
+    // A hint is Expert's choice made by the host from what the guest may know; off the
+    // guest's turn the answer is known here.
+    void askHint() {
+        if (view_ && view_->isOwnTurn() && !view_->handOver && !view_->decisionPending)
+            send(net::Input{net::Input::Kind::Hint, 0});
+        else
+            owner_.window_.showHint(shownHint({}, owner_.window_.shell().game().layout, 0, 0));
     }
 
     void showScores() {
-        if (view_) openScores(scoresOf(*view_), [] {});
+        if (view_) openScores(scoresContent(*view_), [] {});
     }
 
   private:
@@ -300,7 +292,7 @@ class NetworkPlay::Joined {
                 }
             const SeatView shown = next ? *next : view_.value_or(SeatView{});
             waiting_ = true;
-            openScores(scoresOf(shown), [this, handEnd = s.value != 0, shown](int closeId) {
+            openScores(scoresContent(shown), [this, handEnd = s.value != 0, shown](int closeId) {
                 if (handEnd && !shown.gameOver && closeId == dialog::NewHand)
                     session_.send(net::Input{net::Input::Kind::Tap, target::StatusLine});
                 flush();
@@ -319,6 +311,11 @@ class NetworkPlay::Joined {
             break;
         case K::Laid:
         case K::Drawn: slide(s); break;
+        case K::Hint:
+            if (view_)
+                owner_.window_.showHint(
+                    shownHint(*view_, owner_.window_.shell().game().layout, s.slot, s.target));
+            break;
         }
     }
 
@@ -558,7 +555,8 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
     hosted_ = std::make_unique<Hosted>(
         *this, NetworkStores{setup_.file, setup_.second, setup_.code}, code);
     hosted_->setLink(transports_->host());
-    const bool resumed = hosted_->host().start(ScreenWidth, ScreenHeight, resume);
+    const bool resumed =
+        hosted_->host().start(ScreenWidth, ScreenHeight, resume, &window_.shell().game());
     if (resumed) {
         // The resumed game's last hand, against the network game's own mark.
         KeptStatistics& statistics = window_.statistics();
@@ -717,6 +715,12 @@ void NetworkPlay::askRematch() {
     showNotice(qtext(nl::RematchWaiting));
 }
 
+bool NetworkPlay::askHint() {
+    if (!joined_) return false;
+    joined_->askHint();
+    return true;
+}
+
 bool NetworkPlay::tap(int x, int y) {
     if (!joined_) return false;
     const int place = hitTest(window_.shell().game().layout, x, y);
@@ -734,7 +738,16 @@ bool NetworkPlay::command(int id) {
     switch (id) {
     case command::Undo: joined_->send(net::Input{net::Input::Kind::Undo, 0}); return true;
     case command::Scores: joined_->showScores(); return true;
-    default: return false; // About, Options, Help: the window's own
+    case command::Options: {
+        // The guest's own options; the host is told how its taps are played now.
+        auto dialog = std::make_shared<OptionsDialog>(window_.shell().game(), window_.host());
+        window_.host().openOptionsDialog(*dialog, [this, dialog] {
+            if (joined_) joined_->sendModes();
+            window_.host().repaintBoard();
+        });
+        return true;
+    }
+    default: return false; // About, Help: the window's own
     }
 }
 

@@ -79,6 +79,8 @@ class NetworkPlay {
     // (the window's own game takes them). A command that leaves the game asks first.
     bool tap(int x, int y);
     bool command(int id);
+    // H while joined: the host is asked for a hint; false when not joined.
+    bool askHint();
 
     // The game hosted once Player 2 has come, or null.
     Session* hostedGame();

@@ -13,14 +13,14 @@ Rect cardAt(Point p) {
 }
 
 // The place a card played to a target code comes to rest.
-Point placeOf(const Game& g, const Layout& l, Card c, int t) {
-    if (t == target::DiscardPile || t == target::DrawPile) return l.discardCard();
+Point placeOf(const SeatView& v, const Layout& l, Card c, int t) {
+    if (t == target::DiscardPile) return l.discardCard();
     const int p = (t - target::SafetyArea) % 2;
     if (t - p == target::SafetyArea) return l.safetyCard(p, safetyBit(c));
     if (t - p == target::BattlePile) return l.battleCard(p);
     if (t - p == target::SpeedPile) return l.speedCard(p);
     const int k = c - Distance25;
-    return l.distanceCard(p, k, g.players[std::size_t(p)].distancePlayed[std::size_t(k)]);
+    return l.distanceCard(p, k, v.players[std::size_t(p)].distancePlayed[std::size_t(k)]);
 }
 
 bool playersTurn(const Game& g) {
@@ -30,30 +30,33 @@ bool playersTurn(const Game& g) {
 
 } // namespace
 
-Hint hintFor(const Table& g) {
+Hint shownHint(const SeatView& view, const Layout& layout, int slot, int target) {
     Hint hint;
-    if (!playersTurn(g)) {
+    const Card c =
+        slot >= 1 && slot <= HandSize ? view.hand[std::size_t(slot - 1)] : Card(EmptySlot);
+    const bool onBoard = target >= target::SafetyArea && target <= target::DiscardPile;
+    if (!isCard(c) || !onBoard) {
         hint.sentence.pattern = text::HintNotYourTurn;
         return hint;
     }
+    const bool discard = target == target::DiscardPile || target == target::DrawPile;
+    hint.given = true;
+    hint.slot = slot;
+    hint.target = discard ? target::DiscardPile : target;
+    hint.sentence.pattern = discard ? text::HintDiscard : text::HintPlay;
+    hint.sentence.words[0] = cardName(c);
+    hint.card = cardAt(layout.slotCard(slot));
+    hint.place = cardAt(placeOf(view, layout, c, hint.target));
+    return hint;
+}
+
+Hint hintFor(const Table& g) {
+    if (!playersTurn(g)) return shownHint({}, g.layout, 0, 0);
     Game plan(static_cast<const Game&>(g));
     plan.events = &GameEvents::silent();
     // The person's own seen cards are not kept: Expert goes by the hand and the table.
     const int t = chooseExpertCard(plan, nullptr);
-    const int slot = plan.own().selectedSlot();
-    const Card c = slot >= 1 && slot <= HandSize ? g.own().slot(slot) : Card(EmptySlot);
-    if (t == target::DrawPile && !isCard(c)) {
-        hint.sentence.pattern = text::HintNotYourTurn;
-        return hint;
-    }
-    const bool discard = t == target::DiscardPile || t == target::DrawPile;
-    hint.given = true;
-    hint.slot = slot;
-    hint.sentence.pattern = discard ? text::HintDiscard : text::HintPlay;
-    hint.sentence.words[0] = cardName(c);
-    hint.card = cardAt(g.layout.slotCard(slot));
-    hint.place = cardAt(placeOf(g, g.layout, c, t));
-    return hint;
+    return shownHint(viewFor(g, g.currentPlayer), g.layout, plan.own().selectedSlot(), t);
 }
 
 } // namespace tarmigo

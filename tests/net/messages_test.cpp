@@ -36,11 +36,14 @@ std::vector<Message> everyMessage() {
                           {K::Sound, 0, 0, 0, 0, 0, 3},
                           {K::Undo, 0, 0, 0, 0, 0, 1},
                           {K::Scores, 0, 0, 0, 0, 0, 1},
-                          {K::Ask, 0, 0, 0, 0, 0, 1601}}};
+                          {K::Ask, 0, 0, 0, 0, 0, 1601},
+                          {K::Hint, 0, 7, 0, 16},
+                          {K::Hint}}};
     return {Hello{Magic, 65535, "10.2.3-rc1"},
             Join{"979797"},
             Refusal{Refusal::Reason::LockedOut},
             Input{Input::Kind::Tap, 20},
+            Input{Input::Kind::Modes, 1},
             eachStep,
             Steps{std::vector<ShownStep>(MaxSteps, ShownStep{K::Sound})},
             KeepAlive{},
@@ -52,8 +55,9 @@ std::vector<Message> everyMessage() {
 // What the decoder takes of a message with any byte changed encodes back to those bytes.
 TEST(NetMessages, EveryMessageComesBackAsItWentFromAStreamCutAnywhere) {
     std::vector<Message> all = everyMessage();
-    for (const char* position : {"go miles=300 hand=ijfkpux sel=2 | stop miles=775 | handover",
-                                 "| go hand=ffkghij | turn=1 race=1000"}) {
+    for (const char* position :
+         {"go miles=300 hand=ijfkpux sel=2 | stop miles=775 | handover",
+          "| go hand=ffkghij | turn=1 race=1000", "delayed | go delayed | over winner=1"}) {
         RulePosition pos;
         all.push_back(ViewMessage::of(pos.set(position).g));
     }
@@ -89,12 +93,12 @@ TEST(NetMessages, TheWorkedExchangeIsSpeltOutByteByByte) {
     RulePosition pos;
     pos.set("go miles=100 hand=ijfkpux sel=2 | stop miles=75 hand=ffkghij | turn=1 deck=60");
     const std::pair<Message, const char*> Rows[] = {
-        {Hello{Magic, 1, "1.1"}, "0c000000010354524d47010003312e31"},
+        {Hello{Magic, 2, "1.1"}, "0c000000010354524d47020003312e31"},
         {Join{"K7QX3D"}, "0800000002014b3751583344"},
-        {ViewMessage::of(pos.g), "40000000050e01020164000000000000000000010001000000010"
+        {ViewMessage::of(pos.g), "41000000050f01020164000000000000000000010001000000010"
                                  "04b0000000000000000000600000101000000"
                                  "2979bc02076666"
-                                 "6b6768696a0000040000000000000000"},
+                                 "6b6768696a000004000000000000000000"},
         {Input{Input::Kind::Tap, 3}, "0400000004020103"},
         {Steps{{{ShownStep::Kind::Laid, 1, 3, Go, 11, 0, 0},
                 {ShownStep::Kind::Undo, 0, 0, 0, 0, 0, 1},
@@ -120,12 +124,18 @@ TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
         {"06 01 02 03 00", "the message ends inside its step kind"},
         {"01 03 54 52 4d 47 01 00 21", "the program version 33 is out of range 1..32"},
         {"03 01 04", "the refusal reason 4 is out of range 1..3"},
-        {"04 02 04 00", "the input kind 4 is out of range 1..3"},
+        {"04 02 06 00", "the input kind 6 is out of range 1..5"},
+        {"04 02 04 01", "the input's value 1 is out of range 0..0"},
+        {"04 02 05 05", "the input's value 5 is out of range 0..4"},
+        {"04 02 05 03", "the modes 3 play a card with two taps and discard without the deck"},
         {"04 02 01 15", "the input's value 21 is out of range 1..20"},
         {"04 02 02 02", "the input's value 2 is out of range 0..1"},
         {"04 02 03 01", "the input's value 1 is out of range 0..0"},
         {"06 01 41", "the step count 65 is out of range 1..64"},
-        {"06 01 01 07", "the step kind 7 is out of range 1..6"},
+        {"06 01 01 08", "the step kind 8 is out of range 1..7"},
+        {"06 01 01 07 00 08", "the hint's pile 8 is out of range 0..0"},
+        {"06 01 01 07 08", "the hint's slot 8 is out of range 0..7"},
+        {"06 01 01 07 01 12", "the hint's pile 18 is out of range 8..17"},
         {"06 01 01 01 02", "the step's player 2 is out of range 0..1"},
         {"06 01 01 01 00 01", "the slot of the host's card 1 is out of range 0..0"},
         {"06 01 01 01 01 08", "the hand slot 8 is out of range 1..7"},
@@ -156,8 +166,8 @@ TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
         {true, 45, 3, "the hand's card count 3 is neither 0 nor 7"},
         {true, 46, 101, "the hand card 101 is not a card"},
         {true, 46, 122, "the hand card 122 is out of range 0..121"},
-        {true, 63, 64, "the view flags 64 is out of range 0..63"},
-        {false, 45, 7, "the message ends inside its status id"},
+        {true, 64, 1, "the winner 1 is out of range 0..0"},
+        {false, 45, 7, "the message ends inside its status number flag"},
         {false, 46, 1, "the selected slot 1 is out of range 0..0"},
         {false, 48, 1, "the playable cards 1 is out of range 0..0"},
     };

@@ -257,6 +257,80 @@ TEST(NetworkGame, TheGuestAnswersTheExtensionAndTakesBackItsMove) {
     EXPECT_EQ(m.lastView().status.id, text::Undone);
 }
 
+// The guest's taps follow the guest's own "To play" and "To discard", not the host's.
+TEST(NetworkGame, TheGuestsTapsFollowItsOwnModes) {
+    struct Row {
+        int modes;  // Input::modeValue
+        int first;  // the places tapped
+        int second; // 0: none
+        int miles;  // the guest's, after
+        bool discarded;
+    };
+    constexpr Row rows[] = {
+        {0, 2, 0, 50, false}, {1, 2, 2, 50, false}, {0, 1, 16, 0, true},
+        {2, 1, 1, 0, true},   {4, 1, 0, 0, true},   {1, 1, 16, 0, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.modes * 100 + row.first * 10 + row.second);
+        Match m;
+        setPosition(m.game(), "go hand=fghijkl | go hand=lgpijkf | two turn=1");
+        m.game().round.setPlayMode(PlayMode::TapTwice);
+        m.connect();
+        m.guestSends({Input::Kind::Modes, row.modes});
+        m.guestSends({Input::Kind::Tap, row.first});
+        if (row.second != 0) {
+            EXPECT_EQ(m.game().currentPlayer, 1) << "the first tap only marks";
+            EXPECT_EQ(m.game().round.discardTop, 0);
+            m.guestSends({Input::Kind::Tap, row.second});
+        }
+        EXPECT_EQ(m.game().players[1].miles, row.miles);
+        EXPECT_EQ(m.game().round.discardTop == Repairs, row.discarded);
+        EXPECT_EQ(m.game().currentPlayer, 0);
+        EXPECT_EQ(m.game().round.playMode(), PlayMode::TapTwice) << "the host's stay its own";
+        EXPECT_EQ(m.game().round.discardMode(), DiscardMode::CardThenDeck);
+    }
+}
+
+// The hosted game plays by the person's options of today, a resumed one too.
+TEST(NetworkGame, TheHostedGameTakesThePersonsOptions) {
+    TestHost shell;
+    MemoryStore file, second, code;
+    Session person(shell);
+    for (const bool resume : {false, true}) {
+        person.round.setPlayMode(resume ? PlayMode::TapOnce : PlayMode::TapTwice);
+        person.round.set(flag::showPlayable, resume);
+        person.round.animDelay = resume ? 3 : 11;
+        NetworkHost host(shell, {&file, &second, &code}, Code);
+        EXPECT_EQ(host.start(240, 320, resume, &person), resume);
+        EXPECT_EQ(host.game().round.playMode(), person.round.playMode());
+        EXPECT_EQ(host.game().has(flag::showPlayable), resume);
+        EXPECT_EQ(host.game().round.animDelay, person.round.animDelay);
+    }
+}
+
+// A hint is Expert's card for the guest on its turn, and none off it; it changes nothing.
+TEST(NetworkGame, TheGuestIsHintedOnItsTurnOnly) {
+    for (const int turn : {1, 0}) {
+        SCOPED_TRACE(turn);
+        Match m;
+        setPosition(m.game(),
+                    "go hand=fghijkl | stop hand=kkkkkkk | two turn=" + std::to_string(turn));
+        m.connect();
+        const std::string before = describeAll(m.game());
+        const auto saved = m.file.bytes;
+        m.events.clear();
+        m.guestSends({Input::Kind::Hint, 0});
+        ASSERT_EQ(m.events.size(), 1u);
+        ASSERT_EQ(m.events[0].steps.size(), 1u);
+        const ShownStep hint = m.events[0].steps[0];
+        EXPECT_EQ(hint.kind, ShownStep::Kind::Hint);
+        EXPECT_EQ(hint.slot != 0, turn == 1);
+        EXPECT_EQ(hint.target, turn == 1 ? 11 : 0) << "the Go on the guest's own battle pile";
+        EXPECT_EQ(describeAll(m.game()), before);
+        EXPECT_EQ(m.file.bytes, saved);
+    }
+}
+
 TEST(NetworkGame, ADroppedGuestPausesTheGameAndRejoinsToTheWholeView) {
     Match m(11);
     m.connect();
