@@ -168,6 +168,7 @@ void MainWindow::showZoom(int zoom) {
     bar_->setZoom(zoom);
     PackedText::releaseSizesOtherThan(board_->surface().zoom());
     if (started_) host_->repaintBoard();
+    QTimer::singleShot(0, this, [this] { network_->fitNotice(); });
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -177,6 +178,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     const int fit =
         std::clamp(std::min(width() / ScreenWidth, height() / ScreenHeight), 1, MaxZoom);
     if (fit != zoom()) showZoom(fit);
+    // The board takes its new size once the layout has run.
+    QTimer::singleShot(0, this, [this] { network_->fitNotice(); });
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -184,6 +184,8 @@ class NetworkPlay::Joined {
     GuestTransport& link() { return *link_; }
     void setLink(std::unique_ptr<GuestTransport> link) { link_ = std::move(link); }
     const std::optional<SeatView>& view() const { return view_; }
+    // A move is being shown: a slide, or a dialog of it open.
+    bool presenting() const { return waiting_ || !queue_.empty(); }
 
     void flush() {
         if (link_) link_->flush();
@@ -456,6 +458,10 @@ Session* NetworkPlay::hostedGame() {
     return hosting() ? &hosted_->host().game() : nullptr;
 }
 
+bool NetworkPlay::presenting() const {
+    return joined_ && joined_->presenting();
+}
+
 const SeatView* NetworkPlay::joinedView() const {
     return joined_ && joined_->view() ? &*joined_->view() : nullptr;
 }
@@ -493,11 +499,18 @@ void NetworkPlay::showNotice(const QString& text) {
         notice_->setMargin(4);
     }
     notice_->setText(text);
-    notice_->setFont(uiFont(window_.zoom()));
     notice_->setVisible(!text.isEmpty());
-    const int width = window_.board().width();
-    notice_->setGeometry(0, 0, width, notice_->heightForWidth(width));
+    fitNotice();
     notice_->raise();
+}
+
+void NetworkPlay::fitNotice() {
+    if (!notice_) return;
+    // Across the top of the board as it is now drawn, at the window's zoom.
+    notice_->setFont(uiFont(window_.zoom()));
+    const QRect area = window_.board().boardArea().toAlignedRect();
+    notice_->setGeometry(area.left(), area.top(), area.width(),
+                         notice_->heightForWidth(area.width()));
 }
 
 bool NetworkPlay::haveTransports() {

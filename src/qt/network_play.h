@@ -86,6 +86,10 @@ class NetworkPlay {
     Session* hostedGame();
     // The view last shown of a game joined, or null.
     const SeatView* joinedView() const;
+    // Whether a game joined is still showing the moves it was sent.
+    bool presenting() const;
+    // The board's zoom or size changed: the notice over it follows.
+    void fitNotice();
 
     HostDialog* hostDialog() const { return hostDialog_; }
     JoinDialog* joinDialog() const { return joinDialog_; }

@@ -5,10 +5,12 @@
 #include "app/shell.h"
 #include "app/store.h"
 #include "app/taps.h"
+#include "board/draw.h"
 #include "game/targets.h"
 #include "game/view.h"
 #include "net/autoplay.h"
 #include "qt/app_paths.h"
+#include "qt/board_view.h"
 #include "qt/kept_statistics.h"
 #include "qt/main_window.h"
 #include "qt/net/transport.h"
@@ -16,6 +18,7 @@
 #include "qt/network_labels.h"
 #include "qt/network_play.h"
 #include "qt/qt_host.h"
+#include "qt/qt_surface.h"
 #include "qt/scores_window.h"
 #include "qt/settings_store.h"
 #include "qt/translation.h"
@@ -292,9 +295,41 @@ TEST(NetworkWindow, HostsAWholeGameAgainstAPeerOverLoopback) {
     network.hostDialog()->reject();
 }
 
+// The board a guest shows at rest: the view it was sent, drawn by its own options. Off
+// its turn the hand's row keeps its last picture, as the window's own game keeps it.
+QImage restingBoard(MainWindow& window, const SeatView& sent) {
+    SeatView v = sent;
+    const Session& own = window.shell().game();
+    v.showPlayable = own.has(flag::showPlayable);
+    v.hideTips = own.has(flag::hideTips);
+    const QtSurface& shown = window.board().surface();
+    const int zoom = shown.zoom();
+    QtSurface fresh(shown.image().width() / zoom, shown.image().height() / zoom, zoom);
+    paintView(Board{v, own.layout, fresh});
+    QImage image = fresh.image();
+    if (!v.isOwnTurn()) {
+        const Layout& l = own.layout;
+        const QRect row(0, (l.handY + 1) * zoom, l.deckX * zoom, (l.statusY - l.handY - 1) * zoom);
+        QPainter(&image).drawImage(row.topLeft(), shown.image().copy(row));
+    }
+    return image;
+}
+
+// Waits for the guest's board to come to rest on the last view; false if it never does.
+bool restsOnTheView(MainWindow& window, const NetworkPlay& network) {
+    for (int i = 0; i < 500; ++i) {
+        const SeatView* view = network.joinedView();
+        if (!network.presenting() && view &&
+            window.board().surface().image() == restingBoard(window, *view))
+            return true;
+        QTest::qWait(1);
+    }
+    return false;
+}
+
 // The window joins tarmigo-peer hosting over the loopback address and plays seat 1 from
-// the views it is sent, with the window's own taps; it holds no game of its own and
-// saves none, and both sides end with the same scores.
+// the views it is sent, with the window's own taps and its own slides; it holds no game
+// of its own and saves none, and both sides end with the same scores.
 TEST(NetworkWindow, JoinsAWholeGameOfAPeerOverLoopback) {
     QTemporaryDir folder;
     FileStore file((folder.filePath("game")).toStdString());
@@ -319,8 +354,11 @@ TEST(NetworkWindow, JoinsAWholeGameOfAPeerOverLoopback) {
     ASSERT_EQ(listening.size(), 3);
     const auto address = readPeerAddress("127.0.0.1:" + listening[1].toStdString()).address;
     ASSERT_TRUE(address);
-    // No slides: the guest's board goes straight to each view.
-    window.shell().game().round.set(flag::animate, false);
+    // Quick slides, and the guest's own options: the host's would show no playable cards.
+    Session& own = window.shell().game();
+    own.round.set(flag::animate, true);
+    own.round.animDelay = 1;
+    own.round.set(flag::showPlayable, true);
     NetworkPlay& network = window.network();
     network.joinAt(*address, listening[2].toStdString());
     EXPECT_TRUE(network.joined());
@@ -331,20 +369,47 @@ TEST(NetworkWindow, JoinsAWholeGameOfAPeerOverLoopback) {
     clock.start();
     const Layout& l = window.shell().game().layout;
     QString said;
+    int slideFrames = 0;
+    int hints = 0;
+    QImage atRest;
     // The peer asks for a rematch after the first game, which the window declines.
-    while (clock.elapsed() < 60'000 && peer.state() != QProcess::NotRunning) {
-        QTest::qWait(2);
+    while (clock.elapsed() < 90'000 && peer.state() != QProcess::NotRunning) {
+        QTest::qWait(1);
         while (peer.canReadLine()) said += QString::fromUtf8(peer.readLine());
         const SeatView* view = network.joinedView();
         if (view && view->gameOver && !said.isEmpty()) break;
         if (!view || QApplication::activeModalWidget()) continue;
+        const QImage& board = window.board().surface().image();
+        if (network.presenting()) {
+            // A slide draws over the board left at rest, never the host's hand.
+            slideFrames += board != atRest;
+            own.round.set(flag::animate, slideFrames < 200); // then on to the game's end
+            continue;
+        }
+        ASSERT_TRUE(restsOnTheView(window, network));
+        atRest = board;
         EXPECT_EQ(view->seat, 1);
+        if (view->isOwnTurn() && !view->handOver && hints < 3 && dice.below(8) == 0) {
+            // H asks the host, which answers with the card Expert would play.
+            window.board().clearMarks();
+            window.showHint();
+            for (int i = 0; i < 500 && !window.board().hintShown(); ++i) QTest::qWait(2);
+            EXPECT_TRUE(window.board().hintShown());
+            EXPECT_TRUE(window.board().note().startsWith("Hint: "))
+                << window.board().note().toStdString();
+            ++hints;
+            continue;
+        }
         const std::optional<net::Input> input = net::randomInput(*view, dice);
         if (!input || input->kind != net::Input::Kind::Tap) continue;
         const Point p = input->value == target::DrawPile     ? l.drawPileTap()
                         : input->value == target::StatusLine ? l.statusTap()
                                                              : l.slotTap(input->value);
+        // The next input waits for the host's answer to this one.
+        const SeatView before = *view;
         network.tap(p.x, p.y);
+        for (int i = 0; i < 300 && !network.presenting() && *network.joinedView() == before; ++i)
+            QTest::qWait(1);
     }
     const SeatView* view = network.joinedView();
     ASSERT_NE(view, nullptr);
@@ -354,8 +419,19 @@ TEST(NetworkWindow, JoinsAWholeGameOfAPeerOverLoopback) {
     EXPECT_EQ(said.trimmed(), QStringLiteral("game over %1 %2")
                                   .arg(view->players[0].gameScore)
                                   .arg(view->players[1].gameScore));
+    EXPECT_GT(slideFrames, 50);
+    EXPECT_GT(hints, 0);
     EXPECT_EQ(file.read(), localBefore); // the guest saves no game
     EXPECT_EQ(window.statistics().figures(Opponent::Network).games, 1u);
+    // The notice over the board follows its zoom.
+    network.askRematch();
+    for (const int zoom : {2, 1}) {
+        window.setZoom(zoom);
+        QTest::qWait(20);
+        ASSERT_NE(window.board().findChild<QLabel*>("networkNotice"), nullptr);
+        EXPECT_EQ(window.board().findChild<QLabel*>("networkNotice")->width(),
+                  int(window.board().boardArea().width()));
+    }
     network.leave();
     EXPECT_FALSE(network.joined());
     peer.kill();
