@@ -81,8 +81,8 @@ struct Options {
     bool stats = false;
     long connections = 10'000;
     std::optional<Level> level; // nothing: random inputs
-    std::string address;        // join: HOST:PORT
-    int port = DefaultNetworkPort;
+    PeerAddress where;          // join, flood: HOST:PORT
+    int port = StandardPort;
     std::string bind;
     std::string code;
     long games = 1;
@@ -127,7 +127,11 @@ Options parse(const std::vector<std::string_view>& args) {
     } else if (args[0] == "join" || args[0] == "flood") {
         o.flood = args[0] == "flood";
         if (args.size() < 2) failWith(BadArgument, std::string(args[0]) + " needs HOST:PORT");
-        o.address = std::string(args[1]);
+        const AddressReading read = readPeerAddress(args[1]);
+        if (!read.address)
+            failWith(BadArgument, '"' + std::string(args[1]) +
+                                      "\" is not an address: " + addressErrorText(read.error));
+        o.where = *read.address;
         i = 2;
     } else {
         failWith(BadArgument, "unknown command '" + std::string(args[0]) + "'");
@@ -337,9 +341,7 @@ int host(const Options& o) {
 // Connections that each end in a refusal or an error: a wrong code, or bytes that are no
 // frame. Loopback only.
 int flood(const Options& o) {
-    const auto where = net::readHostAndPort(o.address, DefaultNetworkPort);
-    if (!where) failWith(BadArgument, "'" + o.address + "' is not HOST:PORT");
-    const QHostAddress address(QString::fromStdString(where->host));
+    const QHostAddress address(QString::fromStdString(o.where.host));
     if (!address.isLoopback()) failWith(BadArgument, "flood connects to the loopback address only");
     std::vector<std::uint8_t> wrong = net::encode(net::Hello::ours());
     const std::vector<std::uint8_t> join = net::encode(net::Join{"ACDEFG"});
@@ -348,7 +350,7 @@ int flood(const Options& o) {
     long refused = 0;
     for (long n = 0; n < o.connections; ++n) {
         QTcpSocket socket;
-        socket.connectToHost(address, quint16(where->port));
+        socket.connectToHost(address, quint16(o.where.port));
         if (!socket.waitForConnected(2000)) failWith(Away, "the host stayed away");
         const auto& bytes = n % 2 ? garbage : wrong;
         socket.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
@@ -364,8 +366,6 @@ int flood(const Options& o) {
 }
 
 int join(const Options& o) {
-    const auto where = net::readHostAndPort(o.address, DefaultNetworkPort);
-    if (!where) failWith(BadArgument, "'" + o.address + "' is not HOST:PORT");
     net::GuestSession session(o.code);
     Log log(o.log);
     net::Dice dice(o.seed);
@@ -465,7 +465,7 @@ int join(const Options& o) {
             }
         }
     };
-    transport->start(where->host, where->port, session, changed);
+    transport->start(o.where.host, o.where.port, session, changed);
     return QCoreApplication::exec();
 }
 
