@@ -22,11 +22,13 @@ TEST(PeerAddress, ReadsWhatIsTypedAndRefusesMistakesWithTheirReason) {
     const std::string label63(63, 'a');
     std::string long254 = label63 + "." + label63 + "." + label63 + "." + label63;
     long254.resize(254, 'a');
+    const std::string long253 = long254.substr(0, 253);
     const Row rows[] = {
         {"myhost", PeerAddress{K::Name, "myhost", StandardPort}},
         {"  MyHost.Example.  ", PeerAddress{K::Name, "myhost.example.", StandardPort}},
         {"my-host:5000", PeerAddress{K::Name, "my-host", 5000}},
         {label63 + ".example", PeerAddress{K::Name, label63 + ".example", StandardPort}},
+        {long253, PeerAddress{K::Name, long253, StandardPort}},
         {"127.0.0.1", PeerAddress{K::IPv4, "127.0.0.1", StandardPort}},
         {" 192.0.2.10:5000 ", PeerAddress{K::IPv4, "192.0.2.10", 5000}},
         {"255.255.255.255:65535", PeerAddress{K::IPv4, "255.255.255.255", 65535}},
