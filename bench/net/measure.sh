@@ -5,8 +5,10 @@
 #   load     a game goes on while 10000 connections with wrong codes or malformed
 #            frames come at the host; its memory before and after
 #   drops    N games, each with the guest killed after a random number of messages
-#            (10 to 109) and started again;
-#            every one must resume and end alike on both sides
+#            (10 to 109) and started again; every one must resume and end alike on
+#            both sides, and the host's saved game must be sound throughout: it is
+#            checked (tarmigo-peer check) each time a guest's log grows, right after
+#            the kill, before the resume and at the end
 # Usage: bench/net/measure.sh PEER [latency GAMES | load CONNECTIONS | drops N]
 set -u
 peer=$1
@@ -42,23 +44,44 @@ load)
   wait $host_pid
   ;;
 drops)
-  resumed=0
+  resumed=0 checks=0 failed=0
+  check() {
+    checks=$((checks + 1))
+    "$peer" check --data-dir "$work/data" >"$work/check.out" 2>&1 ||
+      { failed=$((failed + 1)); echo "game $n, check $checks: $(cat "$work/check.out")"; }
+  }
+  lines() { cat "$1" 2>/dev/null | wc -l; }
+  # While the guest PID runs and its LOG holds fewer than UNTIL lines, a check each time
+  # the log grows.
+  watch() {
+    local seen=0 now
+    while kill -0 "$1" 2>/dev/null; do
+      now=$(lines "$2")
+      [ "$now" -ge "$3" ] && break
+      [ "$now" -gt $seen ] && { seen=$now; check; }
+      sleep 0.01
+    done
+  }
   for n in $(seq "$3"); do
-    rm -rf "$work/data"
+    rm -rf "$work/data" "$work/first.log" "$work/second.log"
     start_host --games 1 --seed "$n" --pace 3
-    rm -f "$work/first.log"
     "$peer" join "127.0.0.1:$port" --code "$code" --seed "$n" --pace 3 --log "$work/first.log" \
       >/dev/null 2>&1 &
     guest=$!
     # Killed once it has received a random number of messages, before the game's end.
-    at=$((RANDOM % 100 + 10))
-    while kill -0 $guest 2>/dev/null && [ "$(cat "$work/first.log" 2>/dev/null | wc -l)" -lt $at ]; do
-      sleep 0.01
-    done
+    watch $guest "$work/first.log" $((RANDOM % 100 + 10))
     kill -9 $guest 2>/dev/null || echo "game $n ended before its drop"
     wait $guest 2>/dev/null
-    "$peer" join "127.0.0.1:$port" --code "$code" --seed "$n" --wait 10 >"$work/guest.out" 2>&1
+    check
+    sleep 0.2
+    check
+    "$peer" join "127.0.0.1:$port" --code "$code" --seed "$n" --wait 10 --log "$work/second.log" \
+      >"$work/guest.out" 2>&1 &
+    guest=$!
+    watch $guest "$work/second.log" 1000000
+    wait $guest
     wait $host_pid
+    check
     if [ "$(grep '^game over' "$work/host.out")" = "$(grep '^game over' "$work/guest.out")" ] &&
        grep -q '^game over' "$work/guest.out"; then
       resumed=$((resumed + 1))
@@ -66,6 +89,7 @@ drops)
       echo "game $n did not resume: $(cat "$work/guest.out")"
     fi
   done
-  echo "$resumed of $3 games with a drop resumed and ended alike on both sides"
+  echo "$resumed of $3 games with a drop resumed and ended alike on both sides;" \
+    "$checks checks of the host's saved game while they ran, $failed failed"
   ;;
 esac

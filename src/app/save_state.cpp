@@ -107,24 +107,28 @@ bool saveState(Session& g) {
     return g.secondStore && g.secondStore->write(g.recordBuffer);
 }
 
-bool loadState(Session& g) {
-    auto readSound = [](Store* store) -> std::optional<std::vector<std::uint8_t>> {
-        if (!store) return std::nullopt;
-        auto bytes = store->read();
-        if (!bytes || !isSoundRecord(*bytes)) return std::nullopt;
-        return bytes;
-    };
-    const auto file = readSound(g.fileStore);
-    const auto second = readSound(g.secondStore);
+std::optional<SaveRecord> soundRecord(Store* store) {
+    const auto bytes = store ? store->read() : std::nullopt;
+    if (!bytes || !isSoundRecord(*bytes)) return std::nullopt;
+    SaveRecord record;
+    std::copy(bytes->begin(), bytes->end(), record.begin());
+    return record;
+}
+
+std::optional<SaveRecord> soundCopy(Store* file, Store* second) {
     // A damaged copy counts as not read; the second copy wins when both are sound.
-    const auto& chosen = second ? second : file;
-    const bool rejected = !chosen;
+    if (auto record = soundRecord(second)) return record;
+    return soundRecord(file);
+}
+
+bool loadState(Session& g) {
+    const auto chosen = soundCopy(g.fileStore, g.secondStore);
     if (chosen) {
-        std::copy(chosen->begin(), chosen->end(), g.recordBuffer.begin());
+        g.recordBuffer = *chosen;
         applySaveRecord(g, g.recordBuffer);
     }
     saveState(g);
-    return rejected;
+    return !chosen;
 }
 
 } // namespace tarmigo

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace tarmigo {
@@ -21,6 +22,11 @@ void applySaveRecord(Game& g, std::span<const std::uint8_t, SaveRecordSize> reco
 
 // Writes the file copy, and the second copy only once the file copy was written.
 bool saveState(Session& g);
+// One stored copy, when it is sound.
+std::optional<SaveRecord> soundRecord(Store* store);
+// The copy a load restores, read without writing anything: the second copy when it is
+// sound, else the file copy when it is; nothing when neither is.
+std::optional<SaveRecord> soundCopy(Store* file, Store* second);
 // Restores the stored state when a copy is sound (the second copy wins when both are
 // sound and differ), then writes both copies. True when nothing could be restored.
 bool loadState(Session& g);

@@ -76,4 +76,29 @@ void noteSeen(Game& g, Card c) {
     if (seen < deckCount[c - FirstCard]) ++seen;
 }
 
+std::string misplacedCards(const Game& g) {
+    std::array<int, CardKinds> inDeck{}, placed{};
+    const auto count = [](std::array<int, CardKinds>& counts, Card c) {
+        if (isCard(c)) ++counts[c - FirstCard];
+        return isCard(c);
+    };
+    for (Card c : g.deck)
+        if (!count(inDeck, c)) return "the deck holds " + std::to_string(int(c));
+    for (int i = g.round.deckPos; i < DeckSize; ++i) count(placed, g.deck[i]);
+    for (const PlayerRecord& p : g.players) {
+        for (Card c : p.hand)
+            if (c != EmptySlot && !count(placed, c))
+                return "a hand holds " + std::to_string(int(c));
+        for (int k = 0; k < 5; ++k) placed[k] += p.distancePlayed[k];
+        for (int bit = 0; bit < 4; ++bit) placed[RightOfWay - FirstCard + bit] += p.hasSafety(bit);
+    }
+    for (int k = 0; k < CardKinds; ++k) {
+        const char card = char(FirstCard + k);
+        if (inDeck[k] != deckCount[k])
+            return "the deck has " + std::to_string(inDeck[k]) + " of " + card;
+        if (placed[k] > deckCount[k]) return std::to_string(placed[k]) + " of " + card + " in play";
+    }
+    return {};
+}
+
 } // namespace tarmigo

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace tarmigo {
 
@@ -91,5 +92,9 @@ void removePlayedCard(Game& g);
 enum class GameScores : bool { Reset = false, Kept = true };
 void resetPlayers(Game& g, GameScores scores);
 void noteSeen(Game& g, Card c);
+// What is wrong with where the cards are, in a few words, or nothing: the deck holds
+// every card of the game once, and no more of a card is in the hands, on the distance
+// and safety piles and left to draw than the game has.
+std::string misplacedCards(const Game& g);
 
 } // namespace tarmigo

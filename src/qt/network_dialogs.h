@@ -4,7 +4,7 @@
 // join code, then waits for Player 2; Join takes the host's address and the code, and
 // refuses a mistyped one with a plain sentence before any connection is tried. Neither
 // blocks: the window starts and stops the network in answer to their buttons.
-#include "app/peer_address.h"
+#include "net/address.h"
 
 #include <QDialog>
 

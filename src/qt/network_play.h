@@ -8,7 +8,7 @@
 // plays the steps of each move it is sent (sounds, the Undo button, the Scores dialog,
 // the question) and sends the player's taps back. The sockets are in a module loaded
 // only when a network game starts.
-#include "app/peer_address.h"
+#include "net/address.h"
 
 #include <QString>
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 using namespace tarmigo;
@@ -56,4 +57,49 @@ TEST(Deal, TheStarterAlternatesFromHandToHandAndFromGameToGame) {
         starters += char('0' + pos.g.currentPlayer);
     }
     EXPECT_EQ(starters, "0101");
+}
+
+// Where the cards are, after a deal and after faults a damaged game could hold.
+TEST(Deal, EveryCardIsInOnePlaceAndEachFaultIsNamed) {
+    const auto playedOut = [](Game& g) { // nothing left to draw, the hands empty
+        g.round.deckPos = DeckSize;
+        for (PlayerRecord& p : g.players) p.hand.fill(EmptySlot);
+    };
+    struct Row {
+        std::function<void(Game&)> fault;
+        const char* said;
+    };
+    const Row rows[] = {
+        {[](Game&) {}, ""},
+        {[](Game& g) { g.deck[3] = 0; }, "the deck holds 0"},
+        {[](Game& g) { g.players[1].hand[2] = 200; }, "a hand holds 200"},
+        {[](Game& g) {
+             *std::ranges::find_if(g.deck, [](Card c) { return c != Distance25; }) = Distance25;
+         },
+         "the deck has 11 of f"},
+        {[&](Game& g) {
+             playedOut(g);
+             g.players[0].distancePlayed[0] = 10;
+         },
+         ""},
+        {[&](Game& g) {
+             playedOut(g);
+             g.players[0].distancePlayed[0] = 6;
+             g.players[1].distancePlayed[0] = 5;
+         },
+         "11 of f in play"},
+        {[&](Game& g) {
+             playedOut(g);
+             g.players[0].setSafeties(1);
+             g.players[1].setSafeties(1);
+         },
+         "2 of u in play"},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        RulePosition pos;
+        pos.host.ticks = 5;
+        startHand(pos.g, 2, GameScores::Reset);
+        rows[i].fault(pos.g);
+        EXPECT_EQ(misplacedCards(pos.g), rows[i].said) << "row " << i;
+    }
 }

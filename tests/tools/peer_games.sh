@@ -5,6 +5,7 @@
 #   peer_games.sh PEER killguest    the guest killed mid-hand and started again
 #   peer_games.sh PEER killhost     the host killed mid-hand and started again
 #   peer_games.sh PEER refused      a wrong code, a bad argument, a host that is away
+#   peer_games.sh PEER check        the host's saved game read back: sound, missing, damaged
 set -u
 peer=$1
 mode=$2
@@ -85,9 +86,50 @@ refused)
   [ $? -eq 2 ] || fail "a malformed code did not exit with 2"
   "$peer" host --games 0 >/dev/null 2>"$work/bad.err"
   [ $? -eq 2 ] || fail "--games 0 did not exit with 2"
+  "$peer" join '[::1' --code K7QX3D >/dev/null 2>"$work/bad.err"
+  [ $? -eq 2 ] || fail "a malformed address did not exit with 2"
+  grep -q '^tarmigo-peer: "\[::1" is not an address: .*IPv6' "$work/bad.err" || fail "no reason given"
   kill $host_pid
   "$peer" join "127.0.0.1:$port" --code K7QX3D --wait 2 >/dev/null 2>"$work/away.err"
   [ $? -eq 6 ] || fail "a host that is away did not exit with 6"
+  ;;
+check)
+  # Exit status, then the one line printed; the files are unchanged unless a game runs.
+  expect() {
+    sums=$(md5sum "$work"/data/* 2>/dev/null)
+    "$peer" check --data-dir "$work/data" >"$work/check.out" 2>&1
+    status=$?
+    [ $status -eq "$1" ] || fail "check exited with $status, not $1: $(cat "$work/check.out")"
+    [ "$(wc -l <"$work/check.out")" -eq 1 ] || fail "check printed more than one line"
+    grep -q "$2" "$work/check.out" || fail "check said $(cat "$work/check.out"), not $2"
+    [ -n "${3:-}" ] || [ "$(md5sum "$work"/data/* 2>/dev/null)" = "$sums" ] ||
+      fail "check changed the files"
+  }
+  expect 7 "no saved network game"
+  start_host --games 1 --pace 2
+  "$peer" join "127.0.0.1:$port" --code "$code" --seed 12 --pace 2 --log "$work/guest.log" \
+    >"$work/guest.out" 2>"$work/guest.err" &
+  guest=$!
+  wait_lines "$work/guest.log" 40
+  expect 0 "^sound: game score [0-9]* to [0-9]*, miles [0-9]* to [0-9]*, code $code$" running
+  wait $guest || fail "the guest exited with $?"
+  wait $host_pid || fail "the host exited with $?"
+  game=$work/data/network-game
+  second=$work/data/network-game-second
+  cp "$game" "$work/sound"
+  head -c 100 "$work/sound" >"$game"
+  expect 0 "^sound: .*; the file copy does not load$"
+  cp "$work/sound" "$game"
+  printf 'garbled' | dd of="$second" bs=1 seek=120 conv=notrunc 2>/dev/null
+  expect 0 "^sound: .*; the second copy does not load$"
+  printf 'garbled' | dd of="$game" bs=1 seek=120 conv=notrunc 2>/dev/null
+  expect 7 "neither copy .* loads"
+  # A sound record of a game the rules refuse: one player, its checksum kept by a byte
+  # no game reads.
+  python3 -c 'import sys; b = bytearray(open(sys.argv[1], "rb").read()); b[103] -= 1; b[247] += 1
+open(sys.argv[1], "wb").write(b)' "$work/sound"
+  cp "$work/sound" "$second"
+  expect 7 "the second copy .* holds a game the rules refuse: a game of one player"
   ;;
 *) fail "unknown mode $mode" ;;
 esac

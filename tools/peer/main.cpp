@@ -8,6 +8,7 @@
 //   tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--level easy|hard]
 //                     [--log FILE] [--wait SECONDS] [--pace MS] [--stats]
 //   tarmigo-peer flood HOST:PORT [--connections N]
+//   tarmigo-peer check [--data-dir DIR]
 //
 // --stats has the guest print, at its end, the time from each input it sent to the first
 // message of its answer (the median and the 99th percentile) and the bytes of the game
@@ -17,14 +18,17 @@
 // --pace waits that long before each of its own inputs, for people watching (and for
 // the tests that stop a program in the middle of a hand). The host keeps its game in
 // --data-dir (by default $XDG_DATA_HOME/tarmigo-peer): started again, it resumes it with
-// its code unless --new is given.
+// its code unless --new is given. check reads the host's saved game in that folder as
+// hosting again would, writing nothing, and prints "sound: ..." when it would resume a
+// game the rules allow.
 //
 // The host prints "listening PORT CODE" first; each side prints "game over SCORE1 SCORE2"
 // at the end of every game. Exit status: 0 the games were played, 1 the port could not
 // be had, 2 a bad argument, 3 refused (wrong code, lockout, versions), 4 the connection
 // broke the protocol, 5 the other side left before the games were played, 6 the other
-// side stayed away for --wait seconds.
+// side stayed away for --wait seconds, 7 the saved game is missing, damaged or wrong.
 #include "app/network_host.h"
+#include "app/save_state.h"
 #include "app/store.h"
 #include "game/targets.h"
 #include "game/version.h"
@@ -63,7 +67,13 @@ constexpr const char* Usage =
     "                         [--wait SECONDS] [--pace MS]\n"
     "       tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--level easy|hard]\n"
     "                         [--log FILE] [--wait SECONDS] [--pace MS] [--stats]\n"
-    "       tarmigo-peer flood HOST:PORT [--connections N]\n";
+    "       tarmigo-peer flood HOST:PORT [--connections N]\n"
+    "       tarmigo-peer check [--data-dir DIR]\n"
+    "\n"
+    "check reads the host's saved network game in DIR as hosting again would, changing\n"
+    "nothing, and prints \"sound: ...\" (the scores, the miles, the join code, and any\n"
+    "copy that does not load); exit 7 when no copy loads or the game is one the rules\n"
+    "refuse.\n";
 
 enum Exit {
     Done = 0,
@@ -72,17 +82,19 @@ enum Exit {
     Refused = 3,
     Broken = 4,
     LeftEarly = 5,
-    Away = 6
+    Away = 6,
+    Unsound = 7
 };
 
 struct Options {
     bool host = false;
     bool flood = false;
+    bool check = false;
     bool stats = false;
     long connections = 10'000;
     std::optional<Level> level; // nothing: random inputs
-    std::string address;        // join: HOST:PORT
-    int port = DefaultNetworkPort;
+    PeerAddress where;          // join, flood: HOST:PORT
+    int port = StandardPort;
     std::string bind;
     std::string code;
     long games = 1;
@@ -122,18 +134,24 @@ Options parse(const std::vector<std::string_view>& args) {
         std::exit(0);
     }
     std::size_t i = 1;
-    if (args[0] == "host") {
-        o.host = true;
+    if (args[0] == "host" || args[0] == "check") {
+        o.host = args[0] == "host";
+        o.check = !o.host;
     } else if (args[0] == "join" || args[0] == "flood") {
         o.flood = args[0] == "flood";
         if (args.size() < 2) failWith(BadArgument, std::string(args[0]) + " needs HOST:PORT");
-        o.address = std::string(args[1]);
+        const AddressReading read = readPeerAddress(args[1]);
+        if (!read.address)
+            failWith(BadArgument, '"' + std::string(args[1]) +
+                                      "\" is not an address: " + addressErrorText(read.error));
+        o.where = *read.address;
         i = 2;
     } else {
         failWith(BadArgument, "unknown command '" + std::string(args[0]) + "'");
     }
     for (; i < args.size(); ++i) {
         const std::string_view a = args[i];
+        if (o.check && a != "--data-dir") failWith(BadArgument, "check takes only --data-dir DIR");
         const bool flag = a == "--new" || a == "--stats";
         if (!flag && i + 1 >= args.size()) failWith(BadArgument, std::string(a) + " needs a value");
         const std::string_view v = flag ? std::string_view{} : args[i + 1];
@@ -161,7 +179,7 @@ Options parse(const std::vector<std::string_view>& args) {
             o.seeded = true;
         } else if (a == "--log")
             o.log = std::string(v);
-        else if (a == "--data-dir" && o.host)
+        else if (a == "--data-dir" && (o.host || o.check))
             o.dataDir = std::string(v);
         else if (a == "--wait")
             o.waitSeconds = number<long>(a, v, 1, 86'400);
@@ -177,7 +195,7 @@ Options parse(const std::vector<std::string_view>& args) {
         const auto code = net::readJoinCode(o.code);
         if (!code) failWith(BadArgument, "'" + o.code + "' is not a join code of six characters");
         o.code = *code;
-    } else if (!o.host && !o.flood) {
+    } else if (!o.host && !o.flood && !o.check) {
         failWith(BadArgument, "join needs --code CODE");
     }
     if (!o.seeded) o.seed = std::random_device{}();
@@ -241,14 +259,53 @@ void finish(int status) {
     QTimer::singleShot(200, [status] { QCoreApplication::exit(status); });
 }
 
+// The host's saved network game in its folder: the record's two copies and the code.
+struct SavedGame {
+    explicit SavedGame(const fs::path& dir)
+        : file((dir / "network-game").string()), second((dir / "network-game-second").string()),
+          code((dir / "network-code").string()) {}
+    NetworkStores stores() { return {&file, &second, &code}; }
+    FileStore file, second, code;
+};
+
+// Reads the saved game as hosting again would, without writing: the copy it would resume,
+// and every sound copy's game checked against the rules.
+int check(const Options& o) {
+    const fs::path dir = dataFolder(o);
+    SavedGame saved(dir);
+    const auto chosen = soundCopy(&saved.file, &saved.second);
+    if (!chosen && !saved.file.read() && !saved.second.read())
+        failWith(Unsound, "no saved network game in " + dir.string());
+    if (!chosen) failWith(Unsound, "neither copy of the saved game in " + dir.string() + " loads");
+    PeerShell shell(0);
+    Session g(shell);
+    std::string notes;
+    for (auto [store, name] : {std::pair{&saved.second, "second"}, {&saved.file, "file"}}) {
+        const auto record = soundRecord(store);
+        if (!record) {
+            notes += std::string("; the ") + name + " copy does not load";
+            continue;
+        }
+        applySaveRecord(g, *record);
+        const std::string wrong = g.playerCount != 2 ? "a game of one player" : misplacedCards(g);
+        if (!wrong.empty())
+            failWith(Unsound, std::string("the ") + name + " copy in " + dir.string() +
+                                  " holds a game the rules refuse: " + wrong);
+    }
+    applySaveRecord(g, *chosen);
+    const auto code = NetworkHost::savedCode(saved.stores());
+    std::cout << "sound: game score " << g.players[0].gameScore << " to " << g.players[1].gameScore
+              << ", miles " << g.players[0].miles << " to " << g.players[1].miles << ", code "
+              << code.value_or("none") << notes << std::endl;
+    return Done;
+}
+
 int host(const Options& o) {
     const fs::path dir = dataFolder(o);
     std::error_code ec;
     fs::create_directories(dir, ec);
-    FileStore file((dir / "network-game").string());
-    FileStore second((dir / "network-game-second").string());
-    FileStore codeStore((dir / "network-code").string());
-    const NetworkStores stores{&file, &second, &codeStore};
+    SavedGame saved(dir);
+    const NetworkStores stores = saved.stores();
     const bool resume = !o.fresh && NetworkHost::hasSavedGame(stores);
     std::string code = o.code;
     if (code.empty() && resume) code = NetworkHost::savedCode(stores).value_or("");
@@ -337,9 +394,7 @@ int host(const Options& o) {
 // Connections that each end in a refusal or an error: a wrong code, or bytes that are no
 // frame. Loopback only.
 int flood(const Options& o) {
-    const auto where = net::readHostAndPort(o.address, DefaultNetworkPort);
-    if (!where) failWith(BadArgument, "'" + o.address + "' is not HOST:PORT");
-    const QHostAddress address(QString::fromStdString(where->host));
+    const QHostAddress address(QString::fromStdString(o.where.host));
     if (!address.isLoopback()) failWith(BadArgument, "flood connects to the loopback address only");
     std::vector<std::uint8_t> wrong = net::encode(net::Hello::ours());
     const std::vector<std::uint8_t> join = net::encode(net::Join{"ACDEFG"});
@@ -348,7 +403,7 @@ int flood(const Options& o) {
     long refused = 0;
     for (long n = 0; n < o.connections; ++n) {
         QTcpSocket socket;
-        socket.connectToHost(address, quint16(where->port));
+        socket.connectToHost(address, quint16(o.where.port));
         if (!socket.waitForConnected(2000)) failWith(Away, "the host stayed away");
         const auto& bytes = n % 2 ? garbage : wrong;
         socket.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
@@ -364,8 +419,6 @@ int flood(const Options& o) {
 }
 
 int join(const Options& o) {
-    const auto where = net::readHostAndPort(o.address, DefaultNetworkPort);
-    if (!where) failWith(BadArgument, "'" + o.address + "' is not HOST:PORT");
     net::GuestSession session(o.code);
     Log log(o.log);
     net::Dice dice(o.seed);
@@ -465,7 +518,7 @@ int join(const Options& o) {
             }
         }
     };
-    transport->start(where->host, where->port, session, changed);
+    transport->start(o.where.host, o.where.port, session, changed);
     return QCoreApplication::exec();
 }
 
@@ -474,6 +527,7 @@ int join(const Options& o) {
 int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const Options o = parse(args);
+    if (o.check) return check(o);
     QCoreApplication app(argc, argv);
     if (o.flood) return flood(o);
     return o.host ? host(o) : join(o);

@@ -73,9 +73,11 @@ class QtHostTransport : public HostTransport {
             const auto it = sockets_.find(o.to);
             if (it == sockets_.end() || !it->second) continue;
             QTcpSocket& socket = *it->second;
+            // A failed write aborts the socket, whose disconnected() may already have
+            // forgotten it (the socket itself is deleted later): `it` is not kept.
             write(socket, o.bytes);
             if (o.close) {
-                sockets_.erase(it);
+                sockets_.erase(o.to);
                 socket.disconnect();
                 socket.disconnectFromHost();
                 socket.deleteLater();
@@ -161,10 +163,13 @@ class QtGuestTransport : public GuestTransport {
 
     void flush() override {
         if (!socket_ || !session_) return;
-        write(*socket_, session_->takeOutgoing());
-        if (session_->wantsClose() && socket_->state() != QAbstractSocket::UnconnectedState) {
-            socket_->flush();
-            socket_->disconnectFromHost();
+        // A failed write or flush aborts the socket, and its disconnected() runs lost()
+        // at once, which sets socket_ to nothing (the socket itself is deleted later).
+        QTcpSocket* socket = socket_;
+        write(*socket, session_->takeOutgoing());
+        if (session_->wantsClose() && socket->state() != QAbstractSocket::UnconnectedState) {
+            socket->flush();
+            socket->disconnectFromHost();
         }
     }
 

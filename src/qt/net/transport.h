@@ -13,9 +13,6 @@
 
 namespace tarmigo {
 
-// The port a host listens on unless told otherwise.
-inline constexpr int DefaultNetworkPort = 47470;
-
 class HostTransport {
   public:
     virtual ~HostTransport() = default;
