@@ -5,26 +5,36 @@
 #include "app/shell.h"
 #include "app/store.h"
 #include "app/taps.h"
+#include "board/draw.h"
+#include "board/places.h"
+#include "board/sentence.h"
 #include "game/targets.h"
 #include "game/view.h"
 #include "net/autoplay.h"
+#include "qt/accessible_board.h"
 #include "qt/app_paths.h"
+#include "qt/board_view.h"
 #include "qt/kept_statistics.h"
 #include "qt/main_window.h"
 #include "qt/net/transport.h"
 #include "qt/network_dialogs.h"
 #include "qt/network_labels.h"
 #include "qt/network_play.h"
+#include "qt/place_labels.h"
 #include "qt/qt_host.h"
 #include "qt/scores_window.h"
 #include "qt/settings_store.h"
 #include "qt/translation.h"
+#include "support/memory_store.h"
 #include "support/test_host.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 #include <gtest/gtest.h>
+
+#include <deque>
+#include <random>
 
 namespace tarmigo::testing {
 namespace {
@@ -177,7 +187,6 @@ TEST(NetworkSaves, TheNetworkGameAndTheOtherAreKeptApart) {
     EXPECT_EQ(SettingsStore(ini, SettingsStore::Value::NetworkCode).read()->size(), 6u);
 }
 
-#ifdef TARMIGO_PEER
 // Closes every dialog a move opens: the question answered Yes, a rematch declined, the
 // Scores dialog Done.
 class DialogCloser {
@@ -198,6 +207,8 @@ class DialogCloser {
   private:
     QTimer timer_;
 };
+
+#ifdef TARMIGO_PEER
 
 // The window hosts on a port the system picks; tarmigo-peer joins over the loopback
 // address and plays seat 1 at random; the window's player plays seat 0 through the
@@ -362,6 +373,296 @@ TEST(NetworkWindow, JoinsAWholeGameOfAPeerOverLoopback) {
     peer.waitForFinished();
 }
 #endif
+
+// ---- Two windows in one process: one hosts, the other joins over the loopback address ----
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The network game's three stores, in memory; each write or removal keeps a copy of all
+// three as they then are, the state a kill at that moment would leave.
+struct Recorded;
+class RecordingStore : public MemoryStore {
+  public:
+    explicit RecordingStore(Recorded& all) : all_(all) {}
+    bool write(std::span<const std::uint8_t> data) override;
+    bool remove() override;
+
+  private:
+    Recorded& all_;
+};
+
+struct Recorded {
+    struct Snapshot {
+        std::optional<Bytes> file, second, code;
+        bool fileOnly = false; // the file copy written, the second not yet
+    };
+    RecordingStore file{*this}, second{*this}, code{*this};
+    std::vector<Snapshot> snapshots;
+
+    void keep(const Store* written) {
+        snapshots.push_back({file.bytes, second.bytes, code.bytes, written == &file});
+    }
+    void restore(const Snapshot& s) {
+        file.bytes = s.file;
+        second.bytes = s.second;
+        code.bytes = s.code;
+    }
+};
+
+bool RecordingStore::write(std::span<const std::uint8_t> data) {
+    const bool written = MemoryStore::write(data);
+    all_.keep(this);
+    return written;
+}
+
+bool RecordingStore::remove() {
+    const bool removed = MemoryStore::remove();
+    all_.keep(this);
+    return removed;
+}
+
+// The game scores of the copy a start restores: the second copy when sound, else the file.
+std::array<int, 2> savedScores(const Recorded::Snapshot& s) {
+    const std::optional<Bytes>& copy = s.second && isSoundRecord(*s.second) ? s.second : s.file;
+    if (!copy || !isSoundRecord(*copy)) return {-1, -1};
+    TestHost host;
+    Session g(host, host);
+    applySaveRecord(g, std::span<const std::uint8_t, SaveRecordSize>(copy->data(), SaveRecordSize));
+    return {g.players[0].gameScore, g.players[1].gameScore};
+}
+
+// Every place of a window's board as a screen reader reads it.
+QStringList readerNames(MainWindow& w) {
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&w.board());
+    QStringList names;
+    for (int i = 0; board && i < board->childCount(); ++i)
+        names << board->child(i)->text(QAccessible::Name);
+    return names;
+}
+
+QAccessibleActionInterface* placeActions(MainWindow& w, int place) {
+    return QAccessible::queryAccessibleInterface(&w.board())->child(place)->actionInterface();
+}
+
+class TwoWindows : public ::testing::Test {
+  protected:
+    // A window over stores of its own; its network game's are `net`.
+    std::unique_ptr<MainWindow> window(Recorded& net) {
+        WindowSetup setup{&locals.emplace_back(), &locals.back(), &preferences, nullptr, {}};
+        setup.networkFile = &net.file;
+        setup.networkSecond = &net.second;
+        setup.networkCode = &net.code;
+        setup.networkTransports = [] { return makeTransports(); };
+        auto w = std::make_unique<MainWindow>(setup);
+        w->start();
+        w->show();
+        w->shell().game().round.set(flag::animate, false);
+        return w;
+    }
+
+    // Hosts on a port the system picks (the closer answers Yes to resuming); the code.
+    QString host(MainWindow& w) {
+        w.network().host();
+        for (int i = 0; i < 500 && !w.network().hostDialog(); ++i) QTest::qWait(2);
+        if (!w.network().hostDialog()) return {};
+        const QString code = find<QLabel>(w.network().hostDialog(), "code")->text();
+        w.network().hostDialog()->onHost(0);
+        return code;
+    }
+
+    // The guest joins the host and waits for the view of the game.
+    bool join(MainWindow& guest, MainWindow& host, const QString& code) {
+        const auto address =
+            readPeerAddress("127.0.0.1:" + std::to_string(host.network().port())).address;
+        if (!address) return false;
+        guest.network().joinAt(*address, code.toStdString());
+        for (int i = 0; i < 2000 && !guest.network().joinedView(); ++i) QTest::qWait(2);
+        return guest.network().joinedView() && host.network().hosting();
+    }
+
+    // The host's game as the guest may see it, with the status line the guest was sent
+    // (the host's board words its own status when it paints).
+    static SeatView guestsShare(MainWindow& host, MainWindow& guest) {
+        SeatView seen = viewFor(*host.network().hostedGame(), 1);
+        seen.status = guest.network().joinedView()->status;
+        return seen;
+    }
+    // The guest was sent all there is to see, and nothing is being shown.
+    static bool inStep(MainWindow& host, MainWindow& guest) {
+        const SeatView* sent = guest.network().joinedView();
+        return host.network().hostedGame() && sent && *sent == guestsShare(host, guest) &&
+               !host.host().presenting() && !QApplication::activeModalWidget();
+    }
+
+    // One input, at random, of whichever side is to move; the guest's through its board's
+    // Press actions when `pressing`, else as a click. False once the game is over.
+    bool move(MainWindow& host, MainWindow& guest, bool pressing) {
+        QTest::qWait(1);
+        Session* g = host.network().hostedGame();
+        if (!g) return true;
+        g->round.set(flag::animate, false);
+        g->round.setPlayMode(PlayMode::TapOnce);
+        g->round.setDiscardMode(DiscardMode::CardThenDeck);
+        if (g->has(flag::gameOver)) return false;
+        if (!inStep(host, guest)) return true;
+        const Layout& l = g->layout;
+        const SeatView own = viewFor(*g, 0);
+        if (own.handOver) {
+            host.host().tap(l.statusTap().x, l.statusTap().y); // deals the next hand
+            return true;
+        }
+        const int seat = own.isOwnTurn() ? 0 : 1;
+        const std::optional<net::Input> input = net::randomInput(viewFor(*g, seat), dice);
+        if (!input || input->kind != net::Input::Kind::Tap) return true; // the closer answers
+        const int at = input->value == target::DrawPile ? place::DrawPile : input->value - 1;
+        if (seat == 1 && pressing) {
+            placeActions(guest, at)->doAction(QAccessibleActionInterface::pressAction());
+            return true;
+        }
+        const Point p = place::tapPoint(l, at);
+        if (seat == 0)
+            host.host().tap(p.x, p.y);
+        else
+            guest.network().tap(p.x, p.y);
+        return true;
+    }
+
+    // Plays until the game is over; false when it does not end in time.
+    bool playToTheEnd(MainWindow& host, MainWindow& guest) {
+        QElapsedTimer clock;
+        clock.start();
+        while (move(host, guest, false))
+            if (clock.elapsed() > 60'000) return false;
+        return true;
+    }
+
+    std::deque<MemoryStore> locals;
+    QTemporaryDir folder;
+    QSettings preferences{folder.filePath("preferences.ini"), QSettings::IniFormat};
+    net::Dice dice{17};
+    DialogCloser closer;
+};
+
+// The guest's board read as a screen reader does: every name from the guest's own view
+// of the game joined (never the window's own game, never the host's hand), Press offered
+// where the guest may tap and sent to the host as a click is, and S the joined game's
+// figures.
+TEST_F(TwoWindows, AGuestsReaderReadsTheJoinedGame) {
+    Recorded hostStores, guestStores;
+    auto host = window(hostStores);
+    auto guest = window(guestStores);
+    const QString code = this->host(*host);
+    const auto address = readPeerAddress("127.0.0.1:" + std::to_string(host->network().port()));
+    guest->network().joinAt(*address.address, code.toStdString());
+    // Before the host's first view: the sides named, no card.
+    QStringList names = readerNames(*guest);
+    ASSERT_EQ(names.size(), place::Accessible);
+    EXPECT_EQ(names[0].toStdString(), shownText(place_label::SlotHidden).arg(1).toStdString());
+    EXPECT_TRUE(names[place::FirstPlayer + place::PerPlayer].startsWith("Player 2"));
+    for (int i = 0; i < 2000 && !inStep(*host, *guest); ++i) QTest::qWait(2);
+
+    int checked[2] = {};
+    QElapsedTimer clock;
+    clock.start();
+    while (std::min(checked[0], checked[1]) < 8 && clock.elapsed() < 60'000) {
+        if (inStep(*host, *guest)) {
+            const Session& g = *host->network().hostedGame();
+            const SeatView seen = guestsShare(*host, *guest);
+            const bool guestMoves = seen.isOwnTurn() && !seen.handOver && !seen.decisionPending;
+            SCOPED_TRACE(::testing::Message() << "turn " << checked[0] + checked[1]);
+            names = readerNames(*guest);
+            QString faceUp;
+            for (int i = place::DrawPile; i < place::Status; ++i) faceUp += names[i];
+            for (int i = 0; i < place::Accessible; ++i) {
+                ASSERT_EQ(names[i].toStdString(), placeName(seen, i).toStdString()) << i;
+                // Press where a guest's tap plays: its cards and the draw pile, on its turn.
+                const bool pressable =
+                    guestMoves && (i < place::DrawPile ? isCard(seen.hand[std::size_t(i)])
+                                                       : i == place::DrawPile);
+                EXPECT_TRUE(i > place::DrawPile ||
+                            placeActions(*guest, i)->actionNames().isEmpty() != pressable)
+                    << i;
+            }
+            for (int s = 0; s < HandSize; ++s) {
+                const Card own = g.players[1].hand[std::size_t(s)];
+                const Card held = g.players[0].hand[std::size_t(s)];
+                EXPECT_TRUE(!isCard(own) ||
+                            names[s].contains(shownText(stringText(cardName(own)))));
+                const QString heldName = isCard(held) ? shownText(stringText(cardName(held))) : "";
+                if (heldName.isEmpty() || faceUp.contains(heldName) ||
+                    std::count(g.players[1].hand.begin(), g.players[1].hand.end(), held))
+                    continue;
+                for (int i = 0; i < place::Status; ++i)
+                    EXPECT_FALSE(names[i].contains(heldName)) << i << " " << held;
+            }
+            ++checked[guestMoves ? 1 : 0];
+        }
+        move(*host, *guest, true);
+    }
+    EXPECT_GE(std::min(checked[0], checked[1]), 8);
+
+    // S: both sides' distances and scores, from the game joined.
+    const Session& g = *host->network().hostedGame();
+    guest->sayStanding();
+    QString standing;
+    for (int p = 0; p < 2; ++p)
+        standing += QStringLiteral("%1Player %2: %3 miles, hand %4, game %5")
+                        .arg(p ? "\n" : "")
+                        .arg(p + 1)
+                        .arg(g.players[std::size_t(p)].miles)
+                        .arg(g.players[std::size_t(p)].handScore)
+                        .arg(g.players[std::size_t(p)].gameScore);
+    EXPECT_EQ(guest->board().note().toStdString(), standing.toStdString());
+}
+
+// The window hosting is killed at points drawn at random, one of them between the writes
+// of the game's two copies: a new window over the stores as the kill left them resumes
+// the game with the same code, the guest rejoins, and the game plays to its end with
+// no refusal and no game score lost.
+TEST_F(TwoWindows, TheHostSurvivesAKillAtAnyWrite) {
+    Recorded stores, guestStores;
+    QString code;
+    {
+        auto host = window(stores);
+        auto guest = window(guestStores);
+        code = this->host(*host);
+        ASSERT_TRUE(join(*guest, *host, code));
+        ASSERT_TRUE(playToTheEnd(*host, *guest));
+    }
+    const std::vector<Recorded::Snapshot> written = stores.snapshots;
+    std::vector<std::size_t> between, resumable;
+    for (std::size_t i = 0; i + 1 < written.size(); ++i) {
+        if (!written[i].code || savedScores(written[i])[0] < 0) continue;
+        resumable.push_back(i);
+        if (written[i].fileOnly) between.push_back(i);
+    }
+    ASSERT_FALSE(between.empty());
+    std::mt19937 draw(2026);
+    const std::size_t kills[] = {between[draw() % between.size()],
+                                 resumable[draw() % resumable.size()],
+                                 resumable[draw() % resumable.size()]};
+    for (std::size_t kill : kills) {
+        SCOPED_TRACE(::testing::Message()
+                     << "killed after write " << kill << " of " << written.size());
+        Recorded left;
+        left.restore(written[kill]);
+        const std::array<int, 2> before = savedScores(written[kill]);
+        auto host = window(left);
+        auto guest = window(guestStores);
+        EXPECT_EQ(this->host(*host), code);
+        ASSERT_TRUE(join(*guest, *host, code));
+        const Session& g = *host->network().hostedGame();
+        EXPECT_EQ(g.players[0].gameScore, before[0]);
+        EXPECT_EQ(g.players[1].gameScore, before[1]);
+        ASSERT_TRUE(playToTheEnd(*host, *guest));
+        EXPECT_GE(g.players[0].gameScore, before[0]);
+        EXPECT_GE(g.players[1].gameScore, before[1]);
+
+        EXPECT_TRUE(guest->network().joinedView()->gameOver);
+        EXPECT_EQ(guest->network().notice(), QString());
+        EXPECT_TRUE(left.file.bytes && isSoundRecord(*left.file.bytes));
+    }
+}
 
 } // namespace
 } // namespace tarmigo::testing
