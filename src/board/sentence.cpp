@@ -19,6 +19,11 @@ Sentence said(int pattern, std::initializer_list<int> words) {
     return s;
 }
 
+int sideOf(int playerCount, int player) {
+    if (playerCount == 2) return player == 0 ? text::Player1 : text::Player2;
+    return player == 0 ? text::SideYou : text::SideComputer;
+}
+
 } // namespace
 
 std::string sentenceText(const Sentence& s, const std::function<std::string(int)>& textOf) {
@@ -41,8 +46,7 @@ std::string sentenceText(const Sentence& s, const std::function<std::string(int)
 }
 
 int sideName(const Game& g, int player) {
-    if (g.playerCount == 2) return player == 0 ? text::Player1 : text::Player2;
-    return player == 0 ? text::SideYou : text::SideComputer;
+    return sideOf(g.playerCount, player);
 }
 
 int cardName(Card c) {
@@ -71,9 +75,10 @@ Sentence coupFourreSentence(const Game& g, Card c) {
                        : said(text::SideCoupFourre, {sideName(g, p), cardName(c)});
 }
 
-Sentence standingSentence(const Game& g, int player) {
-    const PlayerRecord& r = g.players[std::size_t(player)];
-    Sentence s = said(text::SideStanding, {sideName(g, player), r.miles, r.handScore, r.gameScore});
+Sentence standingSentence(const SeatView& view, int player) {
+    const PlayerView& p = view.players[std::size_t(player)];
+    Sentence s = said(text::SideStanding,
+                      {sideOf(view.playerCount, player), p.miles, p.handScore, p.gameScore});
     s.numbers = 0b1110;
     return s;
 }

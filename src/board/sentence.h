@@ -3,6 +3,7 @@
 // words only where it is shown, in that screen's language. A sentence says only what
 // everybody at the table saw happen: a card laid or discarded, never a card drawn.
 #include "game/game.h"
+#include "game/view.h"
 
 #include <array>
 #include <cstdint>
@@ -36,7 +37,8 @@ int cardName(Card c);
 Sentence moveSentence(const Game& g, Card c, int target);
 // The same move, told as the coup fourre it turned out to be.
 Sentence coupFourreSentence(const Game& g, Card c);
-// A player's miles, hand score and game score.
-Sentence standingSentence(const Game& g, int player);
+// A player's miles, hand score and game score, as a seat sees them (the board's names
+// for the sides: "Player 1" and "Player 2" between two people, also across a network).
+Sentence standingSentence(const SeatView& view, int player);
 
 } // namespace tarmigo

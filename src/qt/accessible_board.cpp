@@ -127,12 +127,12 @@ class AccessibleBoard : public QAccessibleWidget {
     Described* source() const { return find(object()); }
     SeatView view() const {
         const Described* d = source();
-        return d ? tableView(d->source.table()) : SeatView{};
+        return d ? d->source.view() : SeatView{};
     }
     const Layout& layout() const {
         static const Layout none{};
         const Described* d = source();
-        return d ? d->source.table().layout : none;
+        return d ? d->source.layout() : none;
     }
     QString name(const SeatView& v, int place) const {
         const Described* d = source();

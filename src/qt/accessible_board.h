@@ -18,8 +18,6 @@ class QWidget;
 
 namespace tarmigo {
 
-struct Table;
-
 // The places of the board, in the order of the accessible children: the places the
 // keyboard visits (board/places.h: the hand slots, the draw and discard piles), then each
 // player's piles and score, then the status line.
@@ -40,11 +38,13 @@ inline constexpr int accessibleOf(int visited) {
 }
 } // namespace place
 
-// What the accessible board reads and does: the game on the screen, the tap that
-// the Press action of a place makes, and whether the moves are still being shown
-// (the board is busy: a key then is dropped).
+// What the accessible board reads and does: the view the screen shows (the window's
+// own game, or the view a joined network game was sent) and its layout, the tap that
+// the Press action of a place makes, and whether the moves are still being shown (the
+// board is busy: a key then is dropped).
 struct BoardSource {
-    std::function<const Table&()> table;
+    std::function<SeatView()> view;
+    std::function<const Layout&()> layout;
     std::function<void(Point)> tap;
     std::function<bool()> busy;
 };

@@ -6,6 +6,7 @@
 
 #include "app/commands.h"
 #include "app/shell.h"
+#include "board/draw.h"
 #include "board/places.h"
 #include "game/strings.h"
 #include "qt/announce.h"
@@ -91,8 +92,10 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
         if (moves_) moves_->refresh();
     };
     describeBoard(board_,
-                  {[this]() -> const Table& { return std::as_const(*host_).game(); },
-                   [this](Point p) { keyTap(p.x, p.y); }, [this] { return host_->presenting(); }});
+                  {[this] { return shownView(); },
+                   [this]() -> const Layout& { return std::as_const(*host_).game().layout; },
+                   [this](Point p) { keyTap(p.x, p.y); },
+                   [this] { return host_->presenting() || (network_ && network_->presenting()); }});
 
     const QRect area = availableArea();
     maxZoom_ = largestZoom(area.width(), area.height());
@@ -235,8 +238,7 @@ void MainWindow::addWindowEntries() {
 void MainWindow::keyTap(int x, int y) {
     tapBoard(x, y);
     // At the change of players only the status line answers: the ring goes there.
-    if (std::as_const(*host_).game().has(flag::turnHandover))
-        board_->setFocusPlace(place::StatusLine);
+    if (shownView().turnHandover) board_->setFocusPlace(place::StatusLine);
 }
 
 void MainWindow::addMoveEntries() {
@@ -309,10 +311,19 @@ void MainWindow::repeatLastSentence() {
 }
 
 void MainWindow::sayStanding() {
-    if (network_->joined()) return; // the host's view has no game to read
-    const Game& g = std::as_const(*host_).game();
-    tell(QtHost::shownSentence(standingSentence(g, 0)) + QLatin1Char('\n') +
-         QtHost::shownSentence(standingSentence(g, 1)));
+    const SeatView v = shownView();
+    tell(QtHost::shownSentence(standingSentence(v, 0)) + QLatin1Char('\n') +
+         QtHost::shownSentence(standingSentence(v, 1)));
+}
+
+SeatView MainWindow::shownView() const {
+    if (!network_->joined()) return tableView(std::as_const(*host_).game());
+    if (const SeatView* sent = network_->joinedView()) return *sent;
+    // Joined, before the host's first view: the sides are named, and no card.
+    SeatView waiting;
+    waiting.seat = 1;
+    waiting.playerCount = 2;
+    return waiting;
 }
 
 void MainWindow::addNetworkEntries(const WindowSetup& setup) {

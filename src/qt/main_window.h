@@ -1,5 +1,7 @@
 #pragma once
 // The one window of the program: the board above, the menu bar along the bottom.
+#include "game/view.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -85,6 +87,9 @@ class MainWindow : public QWidget {
     // a note over the status line.
     void repeatLastSentence();
     void sayStanding();
+
+    // The view the board shows: the window's own game's, or a joined network game's.
+    SeatView shownView() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

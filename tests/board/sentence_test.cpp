@@ -73,10 +73,10 @@ TEST(Sentences, WordsAreFilledInTheirLanguageAndNumbersAsNumbers) {
     Program app;
     app.start();
     setPosition(app.g(), "miles=350 score=400 game=1200 | miles=25 | two");
-    EXPECT_EQ(sentenceText(standingSentence(app.g(), 0)),
+    EXPECT_EQ(sentenceText(standingSentence(viewFor(app.g(), 0), 0)),
               "Player 1: 350 miles, hand 400, game 1200");
     const auto shouted = [](int id) { return "<" + std::string(stringText(id)) + ">"; };
-    EXPECT_EQ(sentenceText(standingSentence(app.g(), 1), shouted),
+    EXPECT_EQ(sentenceText(standingSentence(viewFor(app.g(), 0), 1), shouted),
               "<<Player 2>: 25 miles, hand 0, game 0>");
     EXPECT_EQ(sentenceText({}), "");
 }

@@ -6,9 +6,12 @@
 #include "app/store.h"
 #include "app/taps.h"
 #include "board/draw.h"
+#include "board/places.h"
+#include "board/sentence.h"
 #include "game/targets.h"
 #include "game/view.h"
 #include "net/autoplay.h"
+#include "qt/accessible_board.h"
 #include "qt/app_paths.h"
 #include "qt/board_view.h"
 #include "qt/kept_statistics.h"
@@ -17,17 +20,22 @@
 #include "qt/network_dialogs.h"
 #include "qt/network_labels.h"
 #include "qt/network_play.h"
+#include "qt/place_labels.h"
 #include "qt/qt_host.h"
 #include "qt/qt_surface.h"
 #include "qt/scores_window.h"
 #include "qt/settings_store.h"
 #include "qt/translation.h"
+#include "support/memory_store.h"
 #include "support/test_host.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 #include <gtest/gtest.h>
+
+#include <deque>
+#include <random>
 
 namespace tarmigo::testing {
 namespace {
@@ -180,7 +188,6 @@ TEST(NetworkSaves, TheNetworkGameAndTheOtherAreKeptApart) {
     EXPECT_EQ(SettingsStore(ini, SettingsStore::Value::NetworkCode).read()->size(), 6u);
 }
 
-#ifdef TARMIGO_PEER
 // Closes every dialog a move opens: the question answered Yes, a rematch declined, the
 // Scores dialog Done.
 class DialogCloser {
@@ -201,6 +208,8 @@ class DialogCloser {
   private:
     QTimer timer_;
 };
+
+#ifdef TARMIGO_PEER
 
 // The window hosts on a port the system picks; tarmigo-peer joins over the loopback
 // address and plays seat 1 at random; the window's player plays seat 0 through the
@@ -438,6 +447,229 @@ TEST(NetworkWindow, JoinsAWholeGameOfAPeerOverLoopback) {
     peer.waitForFinished();
 }
 #endif
+
+// ---- Two windows in one process: one hosts, the other joins over the loopback address ----
+
+// The network game's stores in memory. Each write keeps a copy of all three as they then
+// are, what a kill at that moment would leave; `fileOnly`: the file copy written, the
+// second not yet.
+struct Recorded {
+    struct Copy : MemoryStore {
+        explicit Copy(Recorded* to) : all(to) {}
+        bool write(std::span<const std::uint8_t> data) override {
+            const bool written = MemoryStore::write(data);
+            all->kept.push_back({{all->copies[0].bytes, all->copies[1].bytes, all->copies[2].bytes},
+                                 this == &all->copies[0]});
+            return written;
+        }
+        Recorded* all;
+    };
+    struct Kept {
+        std::array<std::optional<std::vector<std::uint8_t>>, 3> bytes;
+        bool fileOnly;
+    };
+    std::array<Copy, 3> copies{Copy(this), Copy(this), Copy(this)}; // file, second, code
+    std::vector<Kept> kept;
+};
+
+// The game scores of the copy a start restores (the second when sound, else the file).
+std::array<int, 2> savedScores(const Recorded::Kept& k) {
+    const auto& copy = k.bytes[1] && isSoundRecord(*k.bytes[1]) ? k.bytes[1] : k.bytes[0];
+    if (!copy || !isSoundRecord(*copy)) return {-1, -1};
+    TestHost host;
+    Session g(host, host);
+    applySaveRecord(g, std::span<const std::uint8_t, SaveRecordSize>(copy->data(), SaveRecordSize));
+    return {g.players[0].gameScore, g.players[1].gameScore};
+}
+
+class TwoWindows : public ::testing::Test {
+  protected:
+    // A window hosting over `net` (a saved game resumed: the closer says Yes) and one that
+    // joins it; both wait for the guest's first view.
+    void start(Recorded& net) {
+        host.reset();
+        guest.reset();
+        for (auto* w : {&host, &guest}) {
+            WindowSetup setup{&local, &local, &preferences, nullptr, {}};
+            setup.networkFile = &net.copies[0];
+            setup.networkSecond = &net.copies[1];
+            setup.networkCode = &net.copies[2];
+            setup.networkTransports = [] { return makeTransports(); };
+            *w = std::make_unique<MainWindow>(setup);
+            (*w)->start();
+            (*w)->show();
+            (*w)->shell().game().round.set(flag::animate, false);
+        }
+        host->network().host();
+        for (int i = 0; i < 500 && !host->network().hostDialog(); ++i) QTest::qWait(2);
+        ASSERT_NE(host->network().hostDialog(), nullptr);
+        code = find<QLabel>(host->network().hostDialog(), "code")->text();
+        host->network().hostDialog()->onHost(0);
+        const std::string at = "127.0.0.1:" + std::to_string(host->network().port());
+        guest->network().joinAt(*readPeerAddress(at).address, code.toStdString());
+    }
+    void waitForTheGuest() {
+        for (int i = 0; i < 2000 && !inStep(); ++i) QTest::qWait(2);
+        ASSERT_TRUE(inStep());
+    }
+
+    QStringList readerNames() {
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&guest->board());
+        QStringList names;
+        for (int i = 0; i < board->childCount(); ++i)
+            names << board->child(i)->text(QAccessible::Name);
+        return names;
+    }
+    QAccessibleActionInterface* actions(int place) {
+        return QAccessible::queryAccessibleInterface(&guest->board())
+            ->child(place)
+            ->actionInterface();
+    }
+
+    // The host's game as the guest may see it, with the status line the guest was sent
+    // (the host's board words its own status when it paints).
+    SeatView guestsShare() {
+        SeatView seen = viewFor(*host->network().hostedGame(), 1);
+        seen.status = guest->network().joinedView()->status;
+        return seen;
+    }
+    // The guest was sent all there is to see, and nothing is being shown.
+    bool inStep() {
+        const SeatView* sent = guest->network().joinedView();
+        return host->network().hostedGame() && sent && *sent == guestsShare() &&
+               !host->host().presenting() && !QApplication::activeModalWidget();
+    }
+
+    // One input, at random, of whichever side is to move; the guest's by its board's Press
+    // actions when `reading`, which first checks what the guest's reader reads. False once
+    // the game is over.
+    bool move(bool reading) {
+        QTest::qWait(1);
+        Session* g = host->network().hostedGame();
+        if (!g || !inStep()) return true;
+        g->round.set(flag::animate, false);
+        g->round.setPlayMode(PlayMode::TapOnce);
+        g->round.setDiscardMode(DiscardMode::CardThenDeck);
+        if (reading) expectGuestReads(*g);
+        const SeatView own = viewFor(*g, 0);
+        const int seat = own.isOwnTurn() ? 0 : 1;
+        const std::optional<net::Input> input = net::randomInput(viewFor(*g, seat), dice);
+        const int at = !input                             ? place::StatusLine
+                       : input->value == target::DrawPile ? place::DrawPile
+                                                          : input->value - 1;
+        const Point p = place::tapPoint(g->layout, at);
+        if (own.gameOver || (input && input->kind != net::Input::Kind::Tap)) // the closer answers
+            return !own.gameOver;
+        if (own.handOver || seat == 0)
+            host->host().tap(p.x, p.y); // a hand over: the next is dealt
+        else if (reading)
+            actions(at)->doAction(QAccessibleActionInterface::pressAction());
+        else
+            guest->network().tap(p.x, p.y);
+        return true;
+    }
+    bool playToTheEnd(bool reading = false) {
+        QElapsedTimer clock;
+        clock.start();
+        while (move(reading) && !HasFatalFailure())
+            if (clock.elapsed() > 60'000) return false;
+        return true;
+    }
+
+    // Every name of the guest's board is the guest's view's (never the window's own game's,
+    // never the host's hand): each slot its own card; Press only where its tap plays.
+    void expectGuestReads(const Session& g) {
+        const SeatView seen = guestsShare();
+        const bool guestMoves = seen.isOwnTurn() && !seen.handOver && !seen.decisionPending;
+        const QStringList names = readerNames();
+        ASSERT_EQ(names.size(), place::Accessible);
+        for (int i = 0; i < place::Accessible; ++i) {
+            ASSERT_EQ(names[i].toStdString(), placeName(seen, i).toStdString()) << i;
+            const bool pressable =
+                guestMoves && (i < place::DrawPile ? isCard(seen.hand[i]) : i == place::DrawPile);
+            EXPECT_TRUE(i > place::DrawPile || actions(i)->actionNames().isEmpty() != pressable);
+        }
+        const auto named = [&](int s, Card c) {
+            return isCard(c) && names[s].contains(shownText(stringText(cardName(c))));
+        };
+        const auto& own = g.players[1].hand;
+        for (int s = 0; s < HandSize; ++s) {
+            EXPECT_TRUE(!isCard(own[s]) || named(s, own[s])) << s;
+            for (const Card c : g.players[0].hand)
+                EXPECT_TRUE(!named(s, c) || std::count(own.begin(), own.end(), c)) << s;
+        }
+        ++checked[guestMoves];
+    }
+
+    MemoryStore local;
+    QTemporaryDir folder;
+    QSettings preferences{folder.filePath("preferences.ini"), QSettings::IniFormat};
+    net::Dice dice{17};
+    DialogCloser closer;
+    std::unique_ptr<MainWindow> host, guest;
+    QString code;
+    int checked[2] = {}; // steps read on the host's turn, on the guest's
+};
+
+// A whole game joined, the guest playing by its board's Press actions alone, its board
+// read as a screen reader does at every step; S says the joined game's figures.
+TEST_F(TwoWindows, AGuestsReaderReadsTheJoinedGame) {
+    Recorded net;
+    start(net);
+    // Before the host's first view: no card, and the sides named as across the network.
+    const QStringList names = readerNames();
+    EXPECT_EQ(names.value(0).toStdString(),
+              shownText(place_label::SlotHidden).arg(1).toStdString());
+    EXPECT_TRUE(names.value(place::FirstPlayer + place::PerPlayer).startsWith("Player 2"));
+    waitForTheGuest();
+    ASSERT_TRUE(playToTheEnd(true));
+    EXPECT_GT(std::min(checked[0], checked[1]), 50); // on the host's turn, on the guest's
+
+    const Session& g = *host->network().hostedGame();
+    guest->sayStanding();
+    QString standing = "Player 1: %1 miles, hand %2, game %3\nPlayer 2: %4 miles, hand %5, game %6";
+    for (const PlayerRecord& p : g.players)
+        standing = standing.arg(p.miles).arg(p.handScore).arg(p.gameScore);
+    EXPECT_EQ(guest->board().note().toStdString(), standing.toStdString());
+}
+
+// The window hosting is killed after writes drawn at random, one of them between the
+// game's two copies: a new window over the stores as the kill left them resumes the game
+// with the same code, the guest rejoins, and the game plays to its end with no refusal
+// and no game score lost.
+TEST_F(TwoWindows, TheHostSurvivesAKillAtAnyWrite) {
+    Recorded net;
+    start(net);
+    const QString first = code;
+    waitForTheGuest();
+    ASSERT_TRUE(playToTheEnd());
+    std::vector<std::size_t> between, resumable;
+    for (std::size_t i = 0; i + 1 < net.kept.size(); ++i) {
+        if (!net.kept[i].bytes[2] || savedScores(net.kept[i])[0] < 0) continue;
+        resumable.push_back(i);
+        if (net.kept[i].fileOnly) between.push_back(i);
+    }
+    ASSERT_FALSE(between.empty());
+    std::mt19937 draw(2026);
+    for (const std::size_t kill :
+         {between[draw() % between.size()], resumable[draw() % resumable.size()],
+          resumable[draw() % resumable.size()]}) {
+        SCOPED_TRACE(::testing::Message() << "killed after write " << kill);
+        Recorded left;
+        for (int i = 0; i < 3; ++i) left.copies[i].bytes = net.kept[kill].bytes[i];
+        start(left);
+        EXPECT_EQ(code, first);
+        waitForTheGuest();
+        const Session& g = *host->network().hostedGame();
+        const std::array<int, 2> before = savedScores(net.kept[kill]);
+        EXPECT_EQ((std::array<int, 2>{g.players[0].gameScore, g.players[1].gameScore}), before);
+        ASSERT_TRUE(playToTheEnd());
+        EXPECT_GE(g.players[0].gameScore, before[0]);
+        EXPECT_GE(g.players[1].gameScore, before[1]);
+        EXPECT_TRUE(guest->network().joinedView()->gameOver);
+        EXPECT_EQ(guest->network().notice().toStdString(), "");
+    }
+}
 
 } // namespace
 } // namespace tarmigo::testing
