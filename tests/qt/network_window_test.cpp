@@ -209,101 +209,6 @@ class DialogCloser {
     QTimer timer_;
 };
 
-#ifdef TARMIGO_PEER
-
-// The window hosts on a port the system picks; tarmigo-peer joins over the loopback
-// address and plays seat 1 at random; the window's player plays seat 0 through the
-// window's own taps. Both sides end with the same scores, and the game is the
-// network game's alone.
-TEST(NetworkWindow, HostsAWholeGameAgainstAPeerOverLoopback) {
-    QTemporaryDir folder;
-    FileStore file((folder.filePath("game")).toStdString());
-    FileStore second((folder.filePath("second")).toStdString());
-    FileStore netFile((folder.filePath("netgame")).toStdString());
-    FileStore netSecond((folder.filePath("netsecond")).toStdString());
-    FileStore netCode((folder.filePath("netcode")).toStdString());
-    QSettings preferences(folder.filePath("preferences.ini"), QSettings::IniFormat);
-    WindowSetup setup{&file, &second, &preferences, nullptr, {}};
-    setup.networkFile = &netFile;
-    setup.networkSecond = &netSecond;
-    setup.networkCode = &netCode;
-    setup.networkTransports = [] { return makeTransports(); };
-    MainWindow window(setup);
-    window.start();
-    window.show();
-    const auto localBefore = file.read();
-
-    NetworkPlay& network = window.network();
-    network.host();
-    ASSERT_NE(network.hostDialog(), nullptr);
-    find<QSpinBox>(network.hostDialog(), "port")->setValue(1); // replaced below
-    const QString code = find<QLabel>(network.hostDialog(), "code")->text();
-    // Port 0: the system's choice, which the test reads back.
-    network.hostDialog()->onHost(0);
-    ASSERT_GT(network.port(), 0)
-        << find<QLabel>(network.hostDialog(), "state")->text().toStdString();
-    EXPECT_EQ(find<QLabel>(network.hostDialog(), "state")->text(), "Waiting for Player 2");
-
-    QProcess peer;
-    peer.start(QStringLiteral(TARMIGO_PEER),
-               {QStringLiteral("join"), QStringLiteral("127.0.0.1:%1").arg(network.port()),
-                QStringLiteral("--code"), code, QStringLiteral("--games"), QStringLiteral("1"),
-                QStringLiteral("--seed"), QStringLiteral("7")});
-    ASSERT_TRUE(peer.waitForStarted());
-    DialogCloser closer;
-    net::Dice dice(3);
-    QElapsedTimer clock;
-    clock.start();
-    Session* game = nullptr;
-    while (clock.elapsed() < 60'000 && peer.state() != QProcess::NotRunning) {
-        QTest::qWait(2);
-        game = network.hostedGame();
-        if (!game || window.host().presenting() || QApplication::activeModalWidget()) continue;
-        // The window's player takes its taps as the peer does, and no slides.
-        game->round.set(flag::animate, false);
-        game->round.setPlayMode(PlayMode::TapOnce);
-        game->round.setDiscardMode(DiscardMode::CardThenDeck);
-        const SeatView view = viewFor(*game, 0);
-        if (view.gameOver) continue;
-        const Layout& l = game->layout;
-        if (view.handOver) {
-            window.host().tap(l.statusTap().x, l.statusTap().y); // deals the next hand
-            continue;
-        }
-        const std::optional<net::Input> input = net::randomInput(view, dice);
-        if (!input || input->kind != net::Input::Kind::Tap) continue; // the question: answered Yes
-        const Point p = input->value == target::DrawPile     ? l.drawPileTap()
-                        : input->value == target::StatusLine ? l.statusTap()
-                                                             : l.slotTap(input->value);
-        window.host().tap(p.x, p.y);
-    }
-    if (peer.state() != QProcess::NotRunning) {
-        ASSERT_TRUE(peer.waitForFinished(10'000));
-    }
-    const QString said = QString::fromUtf8(peer.readAllStandardOutput()).trimmed();
-    EXPECT_EQ(peer.exitCode(), 0) << peer.readAllStandardError().toStdString();
-    ASSERT_NE(game, nullptr);
-    EXPECT_TRUE(game->has(flag::gameOver));
-    EXPECT_EQ(said, QStringLiteral("game over %1 %2")
-                        .arg(game->players[0].gameScore)
-                        .arg(game->players[1].gameScore));
-    // The network game is saved apart: the other game's copy is as it was.
-    EXPECT_EQ(file.read(), localBefore);
-    EXPECT_TRUE(netFile.read() && isSoundRecord(*netFile.read()));
-    const std::string typed = code.toStdString();
-    EXPECT_EQ(netCode.read(), std::vector<std::uint8_t>(typed.begin(), typed.end()));
-    EXPECT_EQ(window.statistics().figures(Opponent::Network).games, 1u);
-    network.leave();
-    EXPECT_FALSE(network.hosting());
-
-    // Hosting again offers the saved game, with its code (the closer says Yes).
-    network.host();
-    for (int i = 0; i < 500 && !network.hostDialog(); ++i) QTest::qWait(2);
-    ASSERT_NE(network.hostDialog(), nullptr);
-    EXPECT_EQ(find<QLabel>(network.hostDialog(), "code")->text(), code);
-    network.hostDialog()->reject();
-}
-
 // The board a guest shows at rest: the view it was sent, drawn by its own options. Off
 // its turn the hand's row keeps its last picture, as the window's own game keeps it.
 QImage restingBoard(MainWindow& window, const SeatView& sent) {
@@ -335,118 +240,6 @@ bool restsOnTheView(MainWindow& window, const NetworkPlay& network) {
     }
     return false;
 }
-
-// The window joins tarmigo-peer hosting over the loopback address and plays seat 1 from
-// the views it is sent, with the window's own taps and its own slides; it holds no game
-// of its own and saves none, and both sides end with the same scores.
-TEST(NetworkWindow, JoinsAWholeGameOfAPeerOverLoopback) {
-    QTemporaryDir folder;
-    FileStore file((folder.filePath("game")).toStdString());
-    FileStore second((folder.filePath("second")).toStdString());
-    QSettings preferences(folder.filePath("preferences.ini"), QSettings::IniFormat);
-    WindowSetup setup{&file, &second, &preferences, nullptr, {}};
-    setup.networkTransports = [] { return makeTransports(); };
-    MainWindow window(setup);
-    window.start();
-    window.show();
-    const auto localBefore = file.read();
-
-    QProcess peer;
-    peer.start(QStringLiteral(TARMIGO_PEER),
-               {QStringLiteral("host"), QStringLiteral("--port"), QStringLiteral("0"),
-                QStringLiteral("--games"), QStringLiteral("2"), QStringLiteral("--seed"),
-                QStringLiteral("11"), QStringLiteral("--new"), QStringLiteral("--data-dir"),
-                folder.filePath("peer")});
-    ASSERT_TRUE(peer.waitForStarted());
-    ASSERT_TRUE(peer.waitForReadyRead(10'000));
-    const QStringList listening = QString::fromUtf8(peer.readLine()).trimmed().split(' ');
-    ASSERT_EQ(listening.size(), 3);
-    const auto address = readPeerAddress("127.0.0.1:" + listening[1].toStdString()).address;
-    ASSERT_TRUE(address);
-    // Quick slides, and the guest's own options: the host's would show no playable cards.
-    Session& own = window.shell().game();
-    own.round.set(flag::animate, true);
-    own.round.animDelay = 1;
-    own.round.set(flag::showPlayable, true);
-    NetworkPlay& network = window.network();
-    network.joinAt(*address, listening[2].toStdString());
-    EXPECT_TRUE(network.joined());
-
-    DialogCloser closer;
-    net::Dice dice(5);
-    QElapsedTimer clock;
-    clock.start();
-    const Layout& l = window.shell().game().layout;
-    QString said;
-    int slideFrames = 0;
-    int hints = 0;
-    QImage atRest;
-    // The peer asks for a rematch after the first game, which the window declines.
-    while (clock.elapsed() < 90'000 && peer.state() != QProcess::NotRunning) {
-        QTest::qWait(1);
-        while (peer.canReadLine()) said += QString::fromUtf8(peer.readLine());
-        const SeatView* view = network.joinedView();
-        if (view && view->gameOver && !said.isEmpty()) break;
-        if (!view || QApplication::activeModalWidget()) continue;
-        const QImage& board = window.board().surface().image();
-        if (network.presenting()) {
-            // A slide draws over the board left at rest, never the host's hand.
-            slideFrames += board != atRest;
-            own.round.set(flag::animate, slideFrames < 200); // then on to the game's end
-            continue;
-        }
-        ASSERT_TRUE(restsOnTheView(window, network));
-        atRest = board;
-        EXPECT_EQ(view->seat, 1);
-        if (view->isOwnTurn() && !view->handOver && hints < 3 && dice.below(8) == 0) {
-            // H asks the host, which answers with the card Expert would play.
-            window.board().clearMarks();
-            window.showHint();
-            for (int i = 0; i < 500 && !window.board().hintShown(); ++i) QTest::qWait(2);
-            EXPECT_TRUE(window.board().hintShown());
-            EXPECT_TRUE(window.board().note().startsWith("Hint: "))
-                << window.board().note().toStdString();
-            ++hints;
-            continue;
-        }
-        const std::optional<net::Input> input = net::randomInput(*view, dice);
-        if (!input || input->kind != net::Input::Kind::Tap) continue;
-        const Point p = input->value == target::DrawPile     ? l.drawPileTap()
-                        : input->value == target::StatusLine ? l.statusTap()
-                                                             : l.slotTap(input->value);
-        // The next input waits for the host's answer to this one.
-        const SeatView before = *view;
-        network.tap(p.x, p.y);
-        for (int i = 0; i < 300 && !network.presenting() && *network.joinedView() == before; ++i)
-            QTest::qWait(1);
-    }
-    const SeatView* view = network.joinedView();
-    ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(view->gameOver) << view->handOver << " " << network.notice().toStdString() << " "
-                                << view->status.id << " modal "
-                                << (QApplication::activeModalWidget() != nullptr);
-    EXPECT_EQ(said.trimmed(), QStringLiteral("game over %1 %2")
-                                  .arg(view->players[0].gameScore)
-                                  .arg(view->players[1].gameScore));
-    EXPECT_GT(slideFrames, 50);
-    EXPECT_GT(hints, 0);
-    EXPECT_EQ(file.read(), localBefore); // the guest saves no game
-    EXPECT_EQ(window.statistics().figures(Opponent::Network).games, 1u);
-    // The notice over the board follows its zoom.
-    network.askRematch();
-    for (const int zoom : {2, 1}) {
-        window.setZoom(zoom);
-        QTest::qWait(20);
-        ASSERT_NE(window.board().findChild<QLabel*>("networkNotice"), nullptr);
-        EXPECT_EQ(window.board().findChild<QLabel*>("networkNotice")->width(),
-                  int(window.board().boardArea().width()));
-    }
-    network.leave();
-    EXPECT_FALSE(network.joined());
-    peer.kill();
-    peer.waitForFinished();
-}
-#endif
 
 // ---- Two windows in one process: one hosts, the other joins over the loopback address ----
 
@@ -490,7 +283,8 @@ class TwoWindows : public ::testing::Test {
         host.reset();
         guest.reset();
         for (auto* w : {&host, &guest}) {
-            WindowSetup setup{&local, &local, &preferences, nullptr, {}};
+            WindowSetup setup{
+                &local, &local, w == &host ? &preferences : &guestPreferences, nullptr, {}};
             setup.networkFile = &net.copies[0];
             setup.networkSecond = &net.copies[1];
             setup.networkCode = &net.copies[2];
@@ -604,6 +398,7 @@ class TwoWindows : public ::testing::Test {
     MemoryStore local;
     QTemporaryDir folder;
     QSettings preferences{folder.filePath("preferences.ini"), QSettings::IniFormat};
+    QSettings guestPreferences{folder.filePath("guest.ini"), QSettings::IniFormat};
     net::Dice dice{17};
     DialogCloser closer;
     std::unique_ptr<MainWindow> host, guest;
@@ -622,8 +417,12 @@ TEST_F(TwoWindows, AGuestsReaderReadsTheJoinedGame) {
               shownText(place_label::SlotHidden).arg(1).toStdString());
     EXPECT_TRUE(names.value(place::FirstPlayer + place::PerPlayer).startsWith("Player 2"));
     waitForTheGuest();
+    const auto localBefore = local.bytes;
     ASSERT_TRUE(playToTheEnd(true));
     EXPECT_GT(std::min(checked[0], checked[1]), 50); // on the host's turn, on the guest's
+    EXPECT_EQ(local.bytes, localBefore);             // the network game is saved apart
+    for (const auto* w : {&host, &guest})
+        EXPECT_EQ((*w)->statistics().figures(Opponent::Network).games, 1u);
 
     const Session& g = *host->network().hostedGame();
     guest->sayStanding();
@@ -668,6 +467,64 @@ TEST_F(TwoWindows, TheHostSurvivesAKillAtAnyWrite) {
         EXPECT_GE(g.players[1].gameScore, before[1]);
         EXPECT_TRUE(guest->network().joinedView()->gameOver);
         EXPECT_EQ(guest->network().notice().toStdString(), "");
+    }
+}
+
+// The guest's own slides, at its own pace and by its own options: the board at rest is
+// always the view sent; H asks the host for Expert's card; the notice follows the zoom.
+TEST_F(TwoWindows, TheGuestSlidesEachMoveRestsOnItsViewAndIsHinted) {
+    Recorded net;
+    start(net);
+    Session& own = guest->shell().game();
+    own.round.set(flag::animate, true);
+    own.round.animDelay = 1;
+    own.round.set(flag::showPlayable, true); // the host's shows none
+    waitForTheGuest();
+    int slideFrames = 0;
+    int hints = 0;
+    QImage atRest;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 60'000 && !HasFatalFailure()) {
+        const QImage& board = guest->board().surface().image();
+        if (guest->network().presenting()) {
+            slideFrames += board != atRest; // a slide draws over the board left at rest
+            QTest::qWait(1);
+            continue;
+        }
+        ASSERT_TRUE(restsOnTheView(*guest, guest->network()));
+        atRest = board;
+        own.round.set(flag::animate, slideFrames < 200); // then on to the game's end
+        const SeatView sent = *guest->network().joinedView();
+        const bool ready = inStep();
+        if (ready && sent.isOwnTurn() && !sent.handOver && !sent.decisionPending && hints < 3 &&
+            dice.below(8) == 0) {
+            guest->board().clearMarks();
+            guest->showHint();
+            for (int i = 0; i < 500 && !guest->board().hintShown(); ++i) QTest::qWait(2);
+            // (A move of the guest's still on its way may have passed the turn.)
+            if (host->network().hostedGame()->currentPlayer == 1) {
+                EXPECT_TRUE(guest->board().note().startsWith("Hint: "))
+                    << guest->board().note().toStdString();
+                hints += guest->board().hintShown();
+            }
+        }
+        if (!move(false)) break;
+        // The next step waits for the answer to the guest's move.
+        for (int i = 0; ready && sent.isOwnTurn() && i < 300 && !guest->network().presenting() &&
+                        *guest->network().joinedView() == sent;
+             ++i)
+            QTest::qWait(1);
+    }
+    EXPECT_GT(slideFrames, 50);
+    EXPECT_GT(hints, 0);
+    guest->network().askRematch();
+    for (const int zoom : {2, 1}) {
+        guest->setZoom(zoom);
+        QTest::qWait(20);
+        const auto* notice = guest->board().findChild<QLabel*>("networkNotice");
+        ASSERT_NE(notice, nullptr);
+        EXPECT_EQ(notice->width(), int(guest->board().boardArea().width()));
     }
 }
 
