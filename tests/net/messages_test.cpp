@@ -52,7 +52,8 @@ std::vector<Message> everyMessage() {
             Error{std::string(MaxErrorLength, '~')}};
 }
 
-// What the decoder takes of a message with any byte changed encodes back to those bytes.
+// Every message decodes to itself, from a stream in pieces of any size (fuzz_net changes
+// their bytes).
 TEST(NetMessages, EveryMessageComesBackAsItWentFromAStreamCutAnywhere) {
     std::vector<Message> all = everyMessage();
     for (const char* position :
@@ -66,14 +67,6 @@ TEST(NetMessages, EveryMessageComesBackAsItWentFromAStreamCutAnywhere) {
         const std::vector<std::uint8_t> frame = encode(m);
         stream.insert(stream.end(), frame.begin(), frame.end());
         ASSERT_EQ(decodeFrame(frame).message, m) << decodeFrame(frame).error << hexOf(frame);
-        for (std::size_t at = LengthBytes; at < frame.size(); ++at) {
-            for (int value = 0; value < 256; ++value) {
-                std::vector<std::uint8_t> changed = frame;
-                changed[at] = std::uint8_t(value);
-                const Decoded d = decodeFrame(changed);
-                ASSERT_TRUE(!d.ok() || encode(d.message) == changed) << at << " " << value;
-            }
-        }
     }
     for (std::size_t chunk : {std::size_t(1), std::size_t(3), std::size_t(64), stream.size()}) {
         StreamDecoder in;
@@ -227,16 +220,6 @@ TEST(NetMessages, EachSideRefusesAMessageOutOfOrder) {
         }
         EXPECT_EQ(refusal, expected) << messages;
     }
-}
-
-TEST(NetMessages, AVersionMismatchNamesBothVersions) {
-    const Hello ours{Magic, 1, "1.1"};
-    EXPECT_EQ(versionMismatch(ours, ours), "");
-    EXPECT_EQ(versionMismatch(ours, Hello{Magic, 2, "1.2"}),
-              "This program is Tarmigo 1.1 (protocol 1) and the other is Tarmigo 1.2 (protocol "
-              "2); both players need the same version.");
-    EXPECT_NE(versionMismatch(ours, Hello{Magic, 1, "1.2"}), "");
-    EXPECT_NE(versionMismatch(ours, Hello{Magic, 2, "1.1"}), "");
 }
 
 TEST(NetSteps, TheGuestSeesTheHostsCardLaidButNotItsSlotAndTheHostsDrawAsABack) {

@@ -1,6 +1,7 @@
-// The board as a screen reader reads it: named places, no name holding a card the seat
-// may not see, and the events each kind of change raises (these need a listening client:
-// screen_reader_test.py --wrap gives them one; elsewhere they skip).
+// The board as a screen reader reads it: named places, and the events each kind of change
+// raises (these need a listening client: screen_reader_test.py --wrap gives them one;
+// elsewhere they skip). The names are made from a seat's view alone, so that they hold
+// only what the seat may see (seat_view_test.cpp).
 #include "app/shell.h"
 #include "app/taps.h"
 #include "board/draw.h"
@@ -22,76 +23,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
-#include <random>
 
 namespace tarmigo::testing {
 namespace {
-
-// How often each card is named in the places that show cards (the status line says the
-// program's own messages), the longest card names first ("Kein Benzin" holds "Benzin").
-std::map<int, int> cardsNamed(const SeatView& view) {
-    std::vector<std::pair<QString, int>> cards;
-    for (int c = FirstCard; c <= LastCard; ++c)
-        cards.emplace_back(shownText(stringText(cardName(Card(c)))), c);
-    std::sort(cards.begin(), cards.end(),
-              [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
-    std::map<int, int> named;
-    for (int p = 0; p < place::Status; ++p) {
-        QString name = placeName(view, p);
-        for (const auto& [card, c] : cards) {
-            named[c] += int(name.count(card));
-            name.replace(card, QStringLiteral("#"));
-        }
-    }
-    return named;
-}
-
-// What the shown seat may see, from the records: its hand (not while handed over), the
-// discard pile's top and what lies face up on both sides.
-std::map<int, int> cardsSeen(const Game& g) {
-    std::map<int, int> seen;
-    if (!g.has(flag::turnHandover))
-        for (Card c : g.players[shownSeat(g)].hand) ++seen[c];
-    ++seen[g.round.discardTop];
-    for (const PlayerRecord& p : g.players) {
-        const int b = p.battle();
-        if ((b >= BattleGo && b <= 4) || isHazardBattle(b)) ++seen[b + 106];
-        seen[SpeedLimit] += p.speed() == SpeedLimited;
-        seen[EndOfLimit] += p.speed() == SpeedEnded;
-        for (int bit = 0; bit < 4; ++bit) seen[RightOfWay + bit] += p.hasSafety(bit);
-    }
-    return seen;
-}
-
-// Random taps on the hand, the draw pile and the status line over whole games, questions
-// answered either way: after every tap the names hold only what the seat may see.
-TEST(AccessibleBoard, NoNameEverHoldsACardTheSeatMayNotSee) {
-    for (int players : {1, 2})
-        for (unsigned seed = 1; seed <= 6; ++seed) {
-            Position p(players);
-            p.host.ticks = seed * 7919;
-            std::mt19937 random(seed);
-            beginHand(p.g, players, GameScores::Reset);
-            for (int step = 0, hands = 0; step < 4000 && hands < 3; ++step) {
-                const Layout& l = p.g.layout;
-                const int pick = int(random() % 10);
-                const Point at = pick < 7    ? l.slotTap(pick + 1)
-                                 : pick == 7 ? l.drawPileTap()
-                                             : l.statusTap();
-                p.tap(at.x, at.y);
-                answerPending(p.g, random() % 2 == 0);
-                p.g.presentation.clear();
-                std::map<int, int> seen = cardsSeen(p.g);
-                for (const auto& [card, count] : cardsNamed(tableView(p.g)))
-                    ASSERT_LE(count, seen[card])
-                        << "seed " << seed << " step " << step << ": " << card;
-                if (p.g.has(flag::handOver) && ++hands)
-                    beginHand(p.g, players,
-                              p.g.has(flag::gameOver) ? GameScores::Reset : GameScores::Kept);
-            }
-        }
-}
 
 TEST(AccessibleBoard, EveryPlaceHasANameInEveryLanguage) {
     const QString translations = findTranslations(QStringLiteral(TARMIGO_PROGRAM_FOLDER));

