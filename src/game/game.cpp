@@ -77,7 +77,8 @@ void noteSeen(Game& g, Card c) {
 }
 
 std::string misplacedCards(const Game& g) {
-    std::array<int, CardKinds> inDeck{}, placed{};
+    std::array<int, CardKinds> inDeck{};
+    std::array<int, CardKinds> placed{};
     const auto count = [](std::array<int, CardKinds>& counts, Card c) {
         if (isCard(c)) ++counts[c - FirstCard];
         return isCard(c);
