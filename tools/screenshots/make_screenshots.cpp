@@ -178,14 +178,20 @@ int main(int argc, char** argv) {
             watch();
         });
     };
+    // The watcher starts once the Options dialog has gone, so that it sees the game's boxes.
+    for (int i = 0; i < 200 && QApplication::activeModalWidget(); ++i) QTest::qWait(20);
     watch();
     for (int hand = 0; hand < 4; ++hand) {
         if (hand > 0) window.host().command(command::OnePlayerGame); // the next hand
+        // Each move waits for the computer's answer and the boxes the watcher closes.
+        const auto busy = [&window] {
+            return window.host().presenting() || QApplication::activeModalWidget() != nullptr;
+        };
         for (int moves = 0; moves < 1000 && !g.has(flag::handOver); ++moves) {
             playOneMove(window);
-            QCoreApplication::processEvents();
+            for (int i = 0; i < 400 && busy(); ++i) QTest::qWait(5);
         }
-        QTest::qWait(200);
+        for (int i = 0; i < 200 && busy(); ++i) QTest::qWait(20);
     }
 
     bool counted = false;
