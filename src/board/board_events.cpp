@@ -18,19 +18,18 @@ Card selectedCard(const Game& g) {
 
 } // namespace
 
-Point pileCardPosition(const Table& g, int t, int depth) {
-    const Layout& l = g.layout;
+Point pileCardPosition(const Layout& l, int t, Card card, int depth) {
     if (t == target::DiscardPile) return l.discardCard();
     const int p = (t - target::SafetyArea) % 2;
-    if (t - p == target::SafetyArea) return l.safetyCard(p, safetyBit(selectedCard(g)));
+    if (t - p == target::SafetyArea) return l.safetyCard(p, safetyBit(card));
     if (t - p == target::BattlePile) return l.battleCard(p);
     if (t - p == target::SpeedPile) return l.speedCard(p);
-    return l.distanceCard(p, selectedCard(g) - Distance25, depth);
+    return l.distanceCard(p, card - Distance25, depth);
 }
 
 // Each report comes from the rules of the listener's own table.
 void BoardEvents::cardLeavesHand(Game& g, int target, int depth) {
-    const Point to = pileCardPosition(table_, target, depth);
+    const Point to = pileCardPosition(table_.layout, target, selectedCard(g), depth);
     animatePlayedCard(table_, to.x, to.y);
     // Said as the card comes to rest; every card laid or discarded is seen by both.
     table_.presentation.say(moveSentence(g, selectedCard(g), target));

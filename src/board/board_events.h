@@ -1,6 +1,7 @@
 #pragma once
 // The board's answer to what the rules report: slides, redraws and status messages.
 #include "board/layout.h"
+#include "game/cards.h"
 #include "game/events.h"
 
 namespace tarmigo {
@@ -27,7 +28,8 @@ class BoardEvents : public GameEvents {
     Table& table_;
 };
 
-// Where a card laid from the hand on the pile of a target code comes to rest.
-Point pileCardPosition(const Table& g, int target, int depth);
+// Where `card`, laid on the pile of a target code, comes to rest; depth: the cards
+// already in its distance column.
+Point pileCardPosition(const Layout& l, int target, Card card, int depth);
 
 } // namespace tarmigo

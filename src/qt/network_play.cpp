@@ -10,6 +10,7 @@
 #include "app/shell.h"
 #include "board/animation.h"
 #include "board/bitmaps.h"
+#include "board/board_events.h"
 #include "board/draw.h"
 #include "board/layout.h"
 #include "game/strings.h"
@@ -74,16 +75,6 @@ void ask(QWidget* parent, int zoom, const QString& text, const char* name,
         answered(box->clickedButton() == box->button(QMessageBox::Yes));
     });
     box->open();
-}
-
-// Where a card laid on pile t lands, found as the board finds it for a move of its own.
-Point pilePosition(const Layout& l, int t, Card card, int depth) {
-    if (t == target::DiscardPile) return l.discardCard();
-    const int p = (t - target::SafetyArea) % 2;
-    if (t - p == target::SafetyArea) return l.safetyCard(p, safetyBit(card));
-    if (t - p == target::BattlePile) return l.battleCard(p);
-    if (t - p == target::SpeedPile) return l.speedCard(p);
-    return l.distanceCard(p, card - Distance25, depth);
 }
 
 } // namespace
@@ -335,7 +326,7 @@ class NetworkPlay::Joined {
         int bitmap = CardBackBitmap;
         if (s.kind == net::ShownStep::Kind::Laid) {
             from = guests ? l.slotCard(s.slot) : top;
-            to = pilePosition(l, s.target, s.card, s.depth);
+            to = pileCardPosition(l, s.target, s.card, s.depth);
             bitmap = s.card;
         } else {
             from = l.drawPileCard();

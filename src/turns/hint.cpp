@@ -2,6 +2,7 @@
 
 #include "ai/expert.h"
 #include "board/bitmaps.h"
+#include "board/board_events.h"
 #include "game/strings.h"
 #include "game/targets.h"
 
@@ -10,17 +11,6 @@ namespace {
 
 Rect cardAt(Point p) {
     return {p.x, p.y, p.x + CardWidth, p.y + CardHeight};
-}
-
-// The place a card played to a target code comes to rest.
-Point placeOf(const SeatView& v, const Layout& l, Card c, int t) {
-    if (t == target::DiscardPile) return l.discardCard();
-    const int p = (t - target::SafetyArea) % 2;
-    if (t - p == target::SafetyArea) return l.safetyCard(p, safetyBit(c));
-    if (t - p == target::BattlePile) return l.battleCard(p);
-    if (t - p == target::SpeedPile) return l.speedCard(p);
-    const int k = c - Distance25;
-    return l.distanceCard(p, k, v.players[std::size_t(p)].distancePlayed[std::size_t(k)]);
 }
 
 bool playersTurn(const Game& g) {
@@ -46,7 +36,10 @@ Hint shownHint(const SeatView& view, const Layout& layout, int slot, int target)
     hint.sentence.pattern = discard ? text::HintDiscard : text::HintPlay;
     hint.sentence.words[0] = cardName(c);
     hint.card = cardAt(layout.slotCard(slot));
-    hint.place = cardAt(placeOf(view, layout, c, hint.target));
+    const int p = (hint.target - target::SafetyArea) % 2;
+    const int depth =
+        isDistance(c) ? view.players[std::size_t(p)].distancePlayed[c - Distance25] : 0;
+    hint.place = cardAt(pileCardPosition(layout, hint.target, c, depth));
     return hint;
 }
 
