@@ -251,9 +251,9 @@ void QtHost::askYesNo(int stringId, std::function<void(bool)> answered) {
     });
 }
 
-void QtHost::openScoresDialog(std::function<void(int)> closed) {
+void QtHost::openScoresDialog(const ScoresContent& content, std::function<void(int)> closed) {
     board_.update();
-    open(new ScoresWindow(scoresContent(game()), board_.zoom(), dialogParent()), std::move(closed));
+    open(new ScoresWindow(content, board_.zoom(), dialogParent()), std::move(closed));
 }
 
 void QtHost::openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) {
