@@ -28,7 +28,9 @@ ByteView view(std::string_view s) {
     return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
 }
 
-void append(Bytes& to, ByteView bytes) { to.insert(to.end(), bytes.begin(), bytes.end()); }
+void append(Bytes& to, ByteView bytes) {
+    to.insert(to.end(), bytes.begin(), bytes.end());
+}
 
 Isk sha512(ByteView bytes) {
     Isk out{};
@@ -39,8 +41,7 @@ Isk sha512(ByteView bytes) {
 Tag hmac(ByteView key, std::initializer_list<ByteView> parts) {
     crypto_auth_hmacsha512_state state;
     crypto_auth_hmacsha512_init(&state, key.data(), key.size());
-    for (ByteView part : parts)
-        crypto_auth_hmacsha512_update(&state, part.data(), part.size());
+    for (ByteView part : parts) crypto_auth_hmacsha512_update(&state, part.data(), part.size());
     Tag out{};
     crypto_auth_hmacsha512_final(&state, out.data());
     sodium_memzero(&state, sizeof state);
@@ -62,8 +63,7 @@ Key hkdf(ByteView secret, std::string_view info) {
 
 Scalar randomScalar() {
     Scalar scalar{};
-    if (ready())
-        crypto_core_ristretto255_scalar_random(scalar.data());
+    if (ready()) crypto_core_ristretto255_scalar_random(scalar.data());
     return scalar;
 }
 
@@ -87,8 +87,7 @@ Bytes prependLen(ByteView data) {
 
 Bytes lvCat(std::initializer_list<ByteView> parts) {
     Bytes out;
-    for (ByteView part : parts)
-        append(out, prependLen(part));
+    for (ByteView part : parts) append(out, prependLen(part));
     return out;
 }
 
@@ -122,18 +121,18 @@ Exchange::Exchange(Role role, std::string_view code, ByteView sessionId, ByteVie
                    ByteView ourData, const Scalar& scalar)
     : role_(role), sessionId_(sessionId.begin(), sessionId.end()),
       ourData_(ourData.begin(), ourData.end()), scalar_(scalar) {
-    if (!ready())
-        return;
+    if (!ready()) return;
     Share g = generator(view(code), channelId, sessionId);
     valid_ = crypto_scalarmult_ristretto255(share_.data(), scalar_.data(), g.data()) == 0;
     sodium_memzero(g.data(), g.size());
 }
 
-Exchange::~Exchange() { sodium_memzero(scalar_.data(), scalar_.size()); }
+Exchange::~Exchange() {
+    sodium_memzero(scalar_.data(), scalar_.size());
+}
 
 std::optional<Keys> Exchange::finish(ByteView theirShare, ByteView theirData) const {
-    if (!valid_ || theirShare.size() != ShareBytes)
-        return std::nullopt;
+    if (!valid_ || theirShare.size() != ShareBytes) return std::nullopt;
     // The draft's scalar_mult_vfy: a share that does not decode, or a product that is the
     // identity, aborts.
     std::array<std::uint8_t, ShareBytes> k{};

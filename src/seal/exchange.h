@@ -68,12 +68,12 @@ Share generator(ByteView prs, ByteView channelId, ByteView sessionId);
 
 // What a finished exchange yields. All secrets; the tags are sent in the clear.
 struct Keys {
-    Isk isk{};               // the draft's intermediate session key
-    Isk sessionIdOutput{};   // the draft's sid_output (10.6): public, same on both sides
-    Tag ourTag{};            // to send to the other side
-    Tag theirTag{};          // what the other side must send
-    Key sendKey{};           // secretstream key of our direction
-    Key receiveKey{};        // secretstream key of theirs
+    Isk isk{};             // the draft's intermediate session key
+    Isk sessionIdOutput{}; // the draft's sid_output (10.6): public, same on both sides
+    Tag ourTag{};          // to send to the other side
+    Tag theirTag{};        // what the other side must send
+    Key sendKey{};         // secretstream key of our direction
+    Key receiveKey{};      // secretstream key of theirs
 
     // Whether the other side's tag is the one expected, compared in constant time.
     // A tag of any other length is refused.

@@ -22,8 +22,8 @@ struct SealedLine::State {
 
 SealedLine::SealedLine(const Keys& keys) : state_(std::make_unique<State>()) {
     state_->receiveKey = keys.receiveKey;
-    if (!ready() || crypto_secretstream_xchacha20poly1305_init_push(
-                        &state_->push, header_.data(), keys.sendKey.data()) != 0)
+    if (!ready() || crypto_secretstream_xchacha20poly1305_init_push(&state_->push, header_.data(),
+                                                                    keys.sendKey.data()) != 0)
         failed_ = true;
 }
 
@@ -56,16 +56,12 @@ Bytes SealedLine::seal(ByteView body, bool last) {
 std::optional<Bytes> SealedLine::open(ByteView sealed, std::string* reason) {
     auto refuse = [&](std::string why) -> std::optional<Bytes> {
         failed_ = true;
-        if (reason)
-            *reason = std::move(why);
+        if (reason) *reason = std::move(why);
         return std::nullopt;
     };
-    if (failed_)
-        return refuse("the sealed line failed before");
-    if (!accepted_)
-        return refuse("a sealed message before the other side's stream header");
-    if (ended_)
-        return refuse("a sealed message after the other side's last");
+    if (failed_) return refuse("the sealed line failed before");
+    if (!accepted_) return refuse("a sealed message before the other side's stream header");
+    if (ended_) return refuse("a sealed message after the other side's last");
     if (sealed.size() < SealOverhead)
         return refuse("a sealed message of " + std::to_string(sealed.size()) +
                       " bytes, shorter than its " + std::to_string(SealOverhead) +
@@ -74,8 +70,7 @@ std::optional<Bytes> SealedLine::open(ByteView sealed, std::string* reason) {
     unsigned long long length = 0;
     std::uint8_t tag = 0;
     if (crypto_secretstream_xchacha20poly1305_pull(&state_->pull, body.data(), &length, &tag,
-                                                   sealed.data(), sealed.size(), nullptr,
-                                                   0) != 0)
+                                                   sealed.data(), sealed.size(), nullptr, 0) != 0)
         return refuse("sealed message " + std::to_string(opened_ + 1) +
                       " does not open: changed, cut, out of order, replayed or under another key");
     if (tag == crypto_secretstream_xchacha20poly1305_TAG_FINAL)

@@ -30,7 +30,9 @@ inline constexpr std::size_t SealOverhead = 17; // crypto_secretstream_xchacha20
 
 // The sealed size of a body, and the largest body that fits a sealed body of at most
 // maxSealed bytes (for a 64 KiB frame: net::MaxBody).
-constexpr std::size_t sealedSize(std::size_t body) { return body + SealOverhead; }
+constexpr std::size_t sealedSize(std::size_t body) {
+    return body + SealOverhead;
+}
 constexpr std::size_t largestBody(std::size_t maxSealed) {
     return maxSealed > SealOverhead ? maxSealed - SealOverhead : 0;
 }
