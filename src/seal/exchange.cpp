@@ -132,7 +132,11 @@ Exchange::~Exchange() {
 }
 
 std::optional<Keys> Exchange::finish(ByteView theirShare, ByteView theirData) const {
-    if (!valid_ || theirShare.size() != ShareBytes) return std::nullopt;
+    // Our own share sent back would make the two tags the same, so that a reflected tag
+    // would confirm.
+    if (!valid_ || theirShare.size() != ShareBytes ||
+        std::equal(theirShare.begin(), theirShare.end(), share_.begin()))
+        return std::nullopt;
     // The draft's scalar_mult_vfy: a share that does not decode, or a product that is the
     // identity, aborts.
     std::array<std::uint8_t, ShareBytes> k{};

@@ -19,6 +19,17 @@
 //   distinct labels, so that neither direction's stream can be played back into the
 //   other, and the confirmation key is separate from both.
 //
+// The order of the messages (what the protocol must keep so that a connection is one
+// guess that the host counts):
+//   1. guest -> host  Ya (and ADa)                 the guest's share
+//   2. host -> guest  Yb (and ADb)                 the host's share; no tag yet
+//   3. guest -> host  the guest's tag (ourTag)     the host checks it: a wrong tag is a
+//                                                  wrong code, counted by the lockout
+//   4. host -> guest  the host's tag               the guest checks it before any view
+// The guest's tag goes first because a tag is what tests a code: a host that sent its
+// tag first would let a guest with a guessed code check it offline and hang up before
+// the host counted anything. Yb alone tests nothing.
+//
 // Pure: bytes in, bytes out; no sockets, no clock. The only randomness is the scalar,
 // drawn by libsodium unless a test gives it.
 #include <array>
@@ -109,7 +120,8 @@ class Exchange {
 
     // The keys from the other side's share and associated data. Nothing when the share
     // is not the encoding of a ristretto255 point, or is the identity, or the product is
-    // the identity (the draft's abort): the connection is then closed. A share of the
+    // the identity (the draft's abort), or is our own share sent back (its tag would be
+    // ours): the connection is then closed. A share of the
     // right form with a wrong code gives keys whose tags do not match.
     std::optional<Keys> finish(ByteView theirShare, ByteView theirData = {}) const;
 

@@ -103,7 +103,7 @@ TEST(Seal, InvalidSharesOfB311AreRefused) {
          {std::string("2b3c6b8c4f3800e7aef6864025b4ed79bd599117e427c41bd47d93d654b4a51c"), // Y_i1
           std::string(64, '0'),                                                            // G.I
           std::string("ffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffff7f"),
-          Yb.substr(2), Yb + "00"}) // cut, long
+          Yb.substr(2), Yb + "00", Ya}) // cut, long, its own
         EXPECT_FALSE(a.finish(unhex(share), text("ADb"))) << share;
     // A scalar of zero gives no share and nothing from it.
     const Exchange zero(Role::Responder, "Password", {}, {}, {}, Scalar{});
@@ -166,6 +166,7 @@ TEST(Seal, SealedLineRefusesAnyChangeAndEveryFailureIsFinal) {
         SealedLine host(*hostSide.finish(guestSide.share()));
         ASSERT_TRUE(guest.accept(host.header()) && host.accept(guest.header()));
         std::vector<Bytes> sent;
+        sent.reserve(5);
         for (int i = 0; i < 5; ++i)
             sent.push_back(guest.seal(text("view " + std::to_string(i)), i == 3));
         EXPECT_EQ(sent[0].size(), sealedSize(6));
@@ -193,7 +194,9 @@ TEST(Seal, SealedLineTakesOneHeaderOfTheRightSize) {
     const Exchange a(Role::Initiator, "ACD347", {}, {});
     const Exchange b(Role::Responder, "ACD347", {}, {});
     const Keys keys = *a.finish(b.share());
-    SealedLine early(keys), shortHeader(keys), twice(keys);
+    SealedLine early(keys);
+    SealedLine shortHeader(keys);
+    SealedLine twice(keys);
     std::string reason;
     EXPECT_FALSE(early.open(early.seal(text("hello")), &reason));
     EXPECT_EQ(reason, "a sealed message before the other side's stream header");
