@@ -261,12 +261,12 @@ class NetworkPlay::Joined {
             const Item item = queue_.front();
             queue_.pop_front();
             if (const auto* v = std::get_if<SeatView>(&item)) {
+                sayChange(*v);
                 view_ = *v;
                 if (countNext_ && v->handOver) {
                     countNext_ = false;
                     owner_.window_.statistics().countSeatHand(*v);
                 }
-                sayChange(*v);
                 owner_.window_.host().repaintBoard();
                 owner_.update();
                 continue;
