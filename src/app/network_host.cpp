@@ -91,7 +91,7 @@ bool NetworkHost::start(std::int16_t screenWidth, std::int16_t screenHeight, boo
     bool resumed = false;
     if (resume && hasSavedGame(stores_)) {
         // Without a sound copy the new game just begun stays and is saved.
-        resumed = !loadState(g) && g.playerCount == 2;
+        resumed = loadState(g) == Loaded::Restored && g.playerCount == 2;
         if (!resumed) beginHand(g, 2, GameScores::Reset);
     }
     // The options are the person's, not the game's: those of today, even on a resume.

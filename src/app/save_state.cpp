@@ -121,14 +121,14 @@ std::optional<SaveRecord> soundCopy(Store* file, Store* second) {
     return soundRecord(file);
 }
 
-bool loadState(Session& g) {
+Loaded loadState(Session& g) {
     const auto chosen = soundCopy(g.fileStore, g.secondStore);
     if (chosen) {
         g.recordBuffer = *chosen;
         applySaveRecord(g, g.recordBuffer);
     }
     saveState(g);
-    return !chosen;
+    return chosen ? Loaded::Restored : Loaded::NothingSound;
 }
 
 } // namespace tarmigo

@@ -27,8 +27,11 @@ std::optional<SaveRecord> soundRecord(Store* store);
 // The copy a load restores, read without writing anything: the second copy when it is
 // sound, else the file copy when it is; nothing when neither is.
 std::optional<SaveRecord> soundCopy(Store* file, Store* second);
+// What a load did: restored a sound copy, or found none and kept the game as it was.
+enum class Loaded { Restored, NothingSound };
+
 // Restores the stored state when a copy is sound (the second copy wins when both are
-// sound and differ), then writes both copies. True when nothing could be restored.
-bool loadState(Session& g);
+// sound and differ), then writes both copies.
+Loaded loadState(Session& g);
 
 } // namespace tarmigo
