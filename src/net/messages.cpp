@@ -95,6 +95,7 @@ void writeStep(Writer& w, const ShownStep& s) {
     case ShownStep::Kind::Drawn:
         w.u8(unsigned(s.player));
         w.u8(unsigned(s.slot));
+        w.u8(s.slot == 0 ? 0 : s.card);
         break;
     case ShownStep::Kind::Ask: w.u16(unsigned(s.value)); break;
     case ShownStep::Kind::Hint:
@@ -209,6 +210,9 @@ ShownStep readStep(Reader& r) {
     case ShownStep::Kind::Drawn:
         s.player = r.u8("step's player", 0, 1);
         s.slot = readSlot(r, s.player);
+        // The card only into seat 1's own hand.
+        s.card =
+            Card(s.slot == 0 ? r.u8("drawn card", 0, 0) : r.u8("drawn card", FirstCard, LastCard));
         break;
     case ShownStep::Kind::Sound: s.value = r.u8("sound", 0, LastSound); break;
     case ShownStep::Kind::Undo:

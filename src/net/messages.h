@@ -107,8 +107,8 @@ struct ShownStep {
     enum class Kind : std::uint8_t {
         Laid = 1,       // a card leaves `player`'s hand for the pile `target` (depth: cards
                         // already in its distance column); `slot` only for seat 1's own hand
-        Drawn = 2,      // a card, shown as a back, goes from the pile to `player`'s hand;
-                        // `slot` only for seat 1's own hand
+        Drawn = 2,      // a card goes from the pile to `player`'s hand; `slot` and `card`
+                        // only for seat 1's own hand (the host's goes as a back)
         Sound = 3,      // value: the move's sound
         Undo = 4,       // value: whether the Undo button is enabled
         Scores = 5,     // value: 1 at a hand's end

@@ -25,6 +25,7 @@ void ShownSteps::cardLeavesDrawPile(Game&, const Drawn& drawn) {
     ShownStep s{ShownStep::Kind::Drawn};
     s.player = share.player;
     s.slot = share.slot;
+    s.card = share.slot == 0 ? Card(0) : share.card;
     steps_.push_back(s);
 }
 

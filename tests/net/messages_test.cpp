@@ -32,7 +32,9 @@ std::vector<std::uint8_t> bytesOf(std::string_view hex) {
 std::vector<Message> everyMessage() {
     using K = ShownStep::Kind;
     const Steps eachStep{{{K::Laid, 1, 7, PunctureProof, 9, 3, 0},
-                          {K::Drawn, 1, 4},
+                          {K::Drawn, 1, 4, PunctureProof},
+                          {K::Drawn, 0, 0},
+                          {K::CoupFourre},
                           {K::Sound, 0, 0, 0, 0, 0, 3},
                           {K::Undo, 0, 0, 0, 0, 0, 1},
                           {K::Scores, 0, 0, 0, 0, 0, 1},
@@ -137,6 +139,8 @@ TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
         {"06 01 01 01 00 00 66 12", "the pile 18 is out of range 8..17"},
         {"06 01 01 01 00 00 66 0e 80", "the depth 128 is out of range 0..127"},
         {"06 01 01 02 01 00", "the hand slot 0 is out of range 1..7"},
+        {"06 01 01 02 00 00 66", "the drawn card 102 is out of range 0..0"},
+        {"06 01 01 02 01 03 00", "the drawn card 0 is out of range 102..120"},
         {"06 01 01 03 04", "the sound 4 is out of range 0..3"},
         {"06 01 01 04 02", "the step's flag 2 is out of range 0..1"},
         {"06 01 01 06 00 00", "the question 0 is out of range 1..65535"},
@@ -223,7 +227,7 @@ TEST(NetMessages, EachSideRefusesAMessageOutOfOrder) {
     }
 }
 
-TEST(NetSteps, TheGuestSeesTheHostsCardLaidButNotItsSlotAndTheHostsDrawAsABack) {
+TEST(NetSteps, TheGuestSeesTheHostsCardLaidButNotItsSlotAndTheHostsDrawAsABackItsOwnAsACard) {
     using K = ShownStep::Kind;
     const auto laid = [](int p, int s, Card c, int to, int d) {
         return ShownStep{K::Laid, p, s, c, to, d};
@@ -241,13 +245,14 @@ TEST(NetSteps, TheGuestSeesTheHostsCardLaidButNotItsSlotAndTheHostsDrawAsABack) 
          {gUndo, laid(1, 7, Distance100, 15, 9), miles, step(K::Scores, 1)}},
         {"go miles=600 hand=i", 1, {hUndo, laid(0, 0, Distance100, 14, 6), miles}},
         {"draw=4 | draw=5", 0, {{K::Drawn, 0, 0}}},
-        {"draw=4 | draw=5 | turn=1", 0, {{K::Drawn, 1, 5}}},
+        {"draw=4 | draw=5 | turn=1", 0, {{K::Drawn, 1, 5, Distance25}}},
     };
     for (const auto& [position, slot, expected] : Rows) {
         RulePosition pos;
         ShownSteps steps;
         pos.g.events = &steps;
         pos.set(position).select(slot);
+        pos.g.deck[pos.g.round.deckPos] = Distance25; // the guest's own draw shows its card
         if (slot == 0)
             drawCard(pos.g, DrawSlide::Shown);
         else

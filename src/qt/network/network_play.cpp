@@ -172,23 +172,27 @@ class NetworkPlay::Hosted : public PlayedGame {
     std::unique_ptr<HostTransport> link_;
 };
 
-// The game joined: the view and the steps the host sends, played in order.
-class NetworkPlay::Joined {
+// The game joined: the view and the steps the host sends. The steps become the steps
+// of a presentation, slides and sentences made by the board as for the window's own
+// moves (seat 1's share of each, in this program's language and by its own options),
+// and the window plays them as it plays its own: one slide player for every game.
+class NetworkPlay::Joined : public PlayedGame {
   public:
-    Joined(NetworkPlay& owner, const std::string& code) : owner_(owner), session_(code) {}
+    Joined(NetworkPlay& owner, const std::string& code)
+        : owner_(owner), session_(code), stage_(owner.window_.host()) {}
 
     net::GuestSession& session() { return session_; }
     GuestTransport& link() { return *link_; }
     void setLink(std::unique_ptr<GuestTransport> link) { link_ = std::move(link); }
     const std::optional<SeatView>& view() const { return view_; }
-    // A move is being shown: a slide, or a dialog of it open.
-    bool presenting() const { return waiting_ || !queue_.empty(); }
+    // A move is being shown, or waits to be: a slide, or a dialog of it open.
+    bool presenting() const { return owner_.window_.host().presenting() || !queue_.empty(); }
 
     void flush() {
         if (link_) link_->flush();
     }
     void send(const net::Input& input) {
-        if (waiting_ || !session_.admitted()) return; // a dialog of the last move is open
+        if (presenting() || !session_.admitted()) return; // the card aimed at may have moved
         session_.send(input);
         flush();
     }
@@ -215,7 +219,7 @@ class NetworkPlay::Joined {
             case K::Left: owner_.showNotice(qtext(nl::Player1Left)); break;
             }
         }
-        play();
+        stage();
     }
 
     void paint(DrawingSurface& surface) {
@@ -250,80 +254,130 @@ class NetworkPlay::Joined {
     }
 
     void showScores() {
-        if (view_) openScores(scoresContent(*view_), [] {});
+        if (view_) openScores(scoresContent(*view_), [](int) {});
+    }
+
+    // PlayedGame: the window plays the staged presentation; taps and commands go to the
+    // host through NetworkPlay before they reach here.
+    Session& game() override { return stage_; }
+    void penDown() override {}
+    void penUp(int x, int y) override { owner_.tap(x, y); }
+    void handleCommand(int id) override {
+        // About and Help are the window's own.
+        if (!owner_.command(id)) owner_.window_.shell().handleCommand(id);
+    }
+    void playStep(const Step& step, const std::function<void()>& done) override {
+        QtHost& host = owner_.window_.host();
+        switch (step.kind) {
+        case Step::Kind::Sound: host.playSound(step.sound); break;
+        case Step::Kind::Undo: host.enableUndoButton(step.enabled); break;
+        case Step::Kind::Say: host.say(step.sentence); break;
+        case Step::Kind::Scores: {
+            const SeatView standing = *step.standing;
+            openScores(scoresContent(standing),
+                       [this, handEnd = step.handEnd, standing, done](int closeId) {
+                           if (handEnd && !standing.gameOver && closeId == dialog::NewHand)
+                               session_.send(net::Input{net::Input::Kind::Tap, target::StatusLine});
+                           flush();
+                           done();
+                       });
+            return;
+        }
+        case Step::Kind::Ask:
+            ask(&owner_.window_, owner_.window_.zoom(), shownText(stringText(step.stringId)),
+                "question", [this, done](bool yes) {
+                    session_.send(net::Input{net::Input::Kind::Extension, yes ? 1 : 0});
+                    flush();
+                    done();
+                });
+            return;
+        case Step::Kind::Draw:
+        case Step::Kind::Frame: break;
+        }
+        done();
     }
 
   private:
     using Item = std::variant<SeatView, net::ShownStep>;
 
-    void play() {
-        while (!waiting_ && !queue_.empty()) {
+    // Turns what arrived into the presentation's steps, in order, then plays them. A
+    // hand's Scores wait for the view that follows them, whose figures they show.
+    void stage() {
+        Session& own = owner_.window_.shell().game();
+        stage_.layout = own.layout;
+        stage_.round = own.round; // the options the slides and sounds go by
+        stage_.surface = &stage_.presentation;
+        while (!queue_.empty()) {
             const Item item = queue_.front();
+            if (const auto* s = std::get_if<net::ShownStep>(&item);
+                s && s->kind == net::ShownStep::Kind::Scores && !nextView())
+                break;
             queue_.pop_front();
-            if (const auto* v = std::get_if<SeatView>(&item)) {
-                sayChange(*v);
-                view_ = *v;
-                if (countNext_ && v->handOver) {
-                    countNext_ = false;
-                    owner_.window_.statistics().countSeatHand(*v);
-                }
-                owner_.window_.host().repaintBoard();
-                owner_.update();
-                continue;
-            }
-            step(std::get<net::ShownStep>(item));
+            if (const auto* v = std::get_if<SeatView>(&item))
+                viewArrives(*v);
+            else
+                step(std::get<net::ShownStep>(item));
         }
+        stage_.surface = nullptr;
+        owner_.window_.host().play();
+        owner_.update();
+    }
+
+    const SeatView* nextView() const {
+        for (const Item& i : queue_)
+            if (const auto* v = std::get_if<SeatView>(&i)) return v;
+        return nullptr;
+    }
+
+    // A new view is painted once what was staged before it has played; what it tells
+    // that no step did is said in its turn.
+    void viewArrives(const SeatView& v) {
+        sayChange(v);
+        view_ = v;
+        cardsLeft_ = v.cardsLeft;
+        if (countNext_ && v.handOver) {
+            countNext_ = false;
+            owner_.window_.statistics().countSeatHand(v);
+        }
+        owner_.window_.host().invalidate({}, false);
     }
 
     void step(const net::ShownStep& s) {
-        QtHost& host = owner_.window_.host();
+        Presentation& out = stage_.presentation;
         using K = net::ShownStep::Kind;
         switch (s.kind) {
-        case K::Sound: host.playSound(Sound(s.value)); break;
-        case K::Undo: host.enableUndoButton(s.value != 0); break;
-        case K::Scores: {
+        case K::Sound:
+            if (stage_.has(flag::playSounds)) out.sound(Sound(s.value));
+            break;
+        case K::Undo: out.undo(s.value != 0); break;
+        case K::Scores:
             if (s.value) countNext_ = true;
-            // The hand's figures are those of the view that follows the steps.
-            std::optional<SeatView> next;
-            for (const Item& i : queue_)
-                if (const auto* v = std::get_if<SeatView>(&i)) {
-                    next = *v;
-                    break;
-                }
-            const SeatView shown = next ? *next : view_.value_or(SeatView{});
-            waiting_ = true;
-            openScores(scoresContent(shown), [this, handEnd = s.value != 0, shown](int closeId) {
-                if (handEnd && !shown.gameOver && closeId == dialog::NewHand)
-                    session_.send(net::Input{net::Input::Kind::Tap, target::StatusLine});
-                flush();
-                resume();
-            });
+            out.scores(s.value != 0, *nextView());
+            break;
+        case K::Ask: out.ask(s.value); break;
+        case K::Laid: {
+            const Laid laid{s.player, s.slot, Card(s.card), s.target, s.depth};
+            animatePlayedCard(stage_, laid,
+                              pileCardPosition(stage_.layout, laid.target, laid.card, laid.depth));
+            out.say(laidSentence(laid));
             break;
         }
-        case K::Ask:
-            waiting_ = true;
-            ask(&owner_.window_, owner_.window_.zoom(), shownText(stringText(s.value)), "question",
-                [this](bool yes) {
-                    session_.send(net::Input{net::Input::Kind::Extension, yes ? 1 : 0});
-                    flush();
-                    resume();
-                });
+        case K::Drawn:
+            cardsLeft_ = std::max(0, cardsLeft_ - 1);
+            animateDraw(stage_, Drawn{s.player, s.slot, Card(s.card), cardsLeft_});
             break;
-        case K::Laid: slide(s, laidSentence(s)); break;
-        case K::Drawn: slide(s, {}); break;
-        case K::CoupFourre: break; // said with the card laid
         case K::Hint:
             if (view_)
                 owner_.window_.showHint(
                     shownHint(*view_, owner_.window_.shell().game().layout, s.slot, s.target));
             break;
+        case K::CoupFourre: break; // said with the card laid
         }
     }
 
     // A card laid is said as the window's own moves are, in this program's language:
     // as the coup fourre it was when a step of the same move says so.
-    Sentence laidSentence(const net::ShownStep& s) const {
-        const Laid move{s.player, s.slot, Card(s.card), s.target, s.depth};
+    Sentence laidSentence(const Laid& move) const {
         for (const Item& i : queue_) {
             const auto* next = std::get_if<net::ShownStep>(&i);
             if (!next || next->kind == net::ShownStep::Kind::Laid ||
@@ -342,68 +396,7 @@ class NetworkPlay::Joined {
             s.pattern = text::NewHandDealt;
         else if (view_->cardsLeft > 0 && next.cardsLeft == 0)
             s.pattern = text::DrawPileEmpty;
-        if (!s.empty()) owner_.window_.host().say(s);
-    }
-
-    // A card laid or drawn slides across the board at this program's own pace, as the
-    // window's own moves do; the host's hand is hidden, so its cards come from and go
-    // to the top of the board. The view that follows draws the board as it now is.
-    // What the move says is said as the card comes to rest.
-    void slide(const net::ShownStep& s, const Sentence& said) {
-        const Session& own = owner_.window_.shell().game();
-        if (!own.has(flag::animate)) {
-            if (!said.empty()) owner_.window_.host().say(said);
-            return;
-        }
-        const Layout& l = own.layout;
-        const Point top{l.halfWidth, 0};
-        const bool guests = s.player == 1 && s.slot >= 1 && s.slot <= HandSize;
-        Point from;
-        Point to;
-        int bitmap = CardBackBitmap;
-        if (s.kind == net::ShownStep::Kind::Laid) {
-            from = guests ? l.slotCard(s.slot) : top;
-            to = pileCardPosition(l, s.target, s.card, s.depth);
-            bitmap = s.card;
-        } else {
-            from = l.drawPileCard();
-            to = guests ? l.slotCard(s.slot) : top;
-        }
-        const int dx = to.x - from.x;
-        const int dy = to.y - from.y;
-        const int steps = std::max(std::abs(dx), std::abs(dy)) / SlideStep;
-        if (steps == 0) {
-            if (!said.empty()) owner_.window_.host().say(said);
-            return;
-        }
-        if (s.kind == net::ShownStep::Kind::Laid && guests)
-            owner_.window_.board().surface().drawBitmap(EmptySlot, 0, from.x, from.y, CardWidth,
-                                                        CardHeight);
-        waiting_ = true;
-        auto at = std::make_shared<int>(0);
-        auto* timer = new QTimer(&timers_); // ends with the game joined
-        const int pause = std::max(1, own.round.animDelay);
-        QObject::connect(timer, &QTimer::timeout, timer,
-                         [this, timer, at, from, dx, dy, steps, bitmap, said] {
-                             DrawingSurface& surface = owner_.window_.board().surface();
-                             if (*at > 0) surface.restoreBlock(lastSaved_.x, lastSaved_.y);
-                             if (*at == steps) {
-                                 timer->stop();
-                                 timer->deleteLater();
-                                 owner_.window_.board().update();
-                                 if (!said.empty()) owner_.window_.host().say(said);
-                                 resume();
-                                 return;
-                             }
-                             const int x = from.x + dx * *at / steps;
-                             const int y = from.y + dy * *at / steps;
-                             surface.saveBlock(x, y, CardWidth, CardHeight);
-                             surface.drawBitmap(bitmap, 0, x, y, CardWidth, CardHeight);
-                             lastSaved_ = {x, y};
-                             owner_.window_.board().update();
-                             ++*at;
-                         });
-        timer->start(pause);
+        if (!s.empty()) stage_.presentation.say(s);
     }
 
     void openScores(const ScoresContent& content, std::function<void(int)> closed) {
@@ -412,14 +405,6 @@ class NetworkPlay::Joined {
         QObject::connect(window, &QDialog::finished, &owner_.window_,
                          [closed = std::move(closed)](int result) { closed(result); });
         window->open();
-    }
-    void openScores(const ScoresContent& content, std::function<void()> closed) {
-        openScores(content, [closed = std::move(closed)](int) { closed(); });
-    }
-
-    void resume() {
-        waiting_ = false;
-        play();
     }
 
     void rematch(net::Rematch::Kind kind) {
@@ -439,10 +424,11 @@ class NetworkPlay::Joined {
     net::GuestSession session_;
     std::unique_ptr<GuestTransport> link_;
     std::optional<SeatView> view_;
+    // What arrived and is not staged yet: a hand's Scores waiting for their view.
     std::deque<Item> queue_;
-    QObject timers_;
-    Point lastSaved_{};
-    bool waiting_ = false;
+    // The presentation the window plays, with the layout and this program's options.
+    Session stage_;
+    int cardsLeft_ = 0;
     bool countNext_ = false;
 };
 
@@ -703,6 +689,7 @@ void NetworkPlay::joinAt(const PeerAddress& address, const std::string& code) {
     joined_ = std::make_unique<Joined>(*this, code);
     joined_->setLink(transports_->guest());
     window_.host().skipPictures();
+    window_.host().switchTo(joined_.get());
     window_.host().paintWith([this](DrawingSurface& surface) {
         if (joined_) joined_->paint(surface);
     });
@@ -722,6 +709,7 @@ void NetworkPlay::stopJoining(bool leaving) {
         joined_->flush();
     }
     joined_->link().stop();
+    window_.host().switchTo(nullptr);
     joined_.reset();
     window_.host().paintWith(nullptr);
     window_.host().repaintBoard();
