@@ -4,7 +4,7 @@
 #include "board/layout.h"
 #include "board/recording_surface.h"
 #include "board/table.h"
-#include "qt/qt_surface.h"
+#include "qt/board/qt_surface.h"
 #include "support/test_host.h"
 
 #include <QGuiApplication>

@@ -8,7 +8,7 @@
 #include "board/draw.h"
 #include "board/layout.h"
 #include "board/table.h"
-#include "qt/qt_surface.h"
+#include "qt/board/qt_surface.h"
 #include "support/test_host.h"
 
 #include <QGuiApplication>

@@ -1,14 +1,14 @@
 #include "qt/command_bar.h"
 
-#include "qt/translation.h"
+#include "qt/platform/translation.h"
 
 #include "app/commands.h"
 #include "game/strings.h"
-#include "qt/board_font.h"
+#include "qt/board/board_font.h"
 #include "qt/desktop_labels.h"
-#include "qt/packed_art.h"
-#include "qt/packed_text.h"
-#include "qt/ui_scale.h"
+#include "qt/board/packed_art.h"
+#include "qt/board/packed_text.h"
+#include "qt/platform/ui_scale.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "qt/language_menu.h"
 
-#include "qt/translation.h"
+#include "qt/platform/translation.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -1,22 +1,22 @@
 #include "qt/qt_host.h"
 
-#include "qt/translation.h"
+#include "qt/platform/translation.h"
 
 #include "app/options_dialog.h"
 #include "app/scores_dialog.h"
 #include "app/shell.h"
 #include "board/draw.h"
 #include "game/strings.h"
-#include "qt/about_window.h"
-#include "qt/accessible_board.h"
-#include "qt/announce.h"
-#include "qt/board_view.h"
+#include "qt/dialogs/about_window.h"
+#include "qt/board/accessible_board.h"
+#include "qt/board/announce.h"
+#include "qt/board/board_view.h"
 #include "qt/command_bar.h"
-#include "qt/kept_statistics.h"
-#include "qt/options_window.h"
-#include "qt/scores_window.h"
-#include "qt/sound_player.h"
-#include "qt/ui_scale.h"
+#include "qt/platform/kept_statistics.h"
+#include "qt/dialogs/options_window.h"
+#include "qt/dialogs/scores_window.h"
+#include "qt/platform/sound_player.h"
+#include "qt/platform/ui_scale.h"
 
 #include <QApplication>
 #include <QMessageBox>

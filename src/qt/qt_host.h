@@ -11,7 +11,7 @@
 // the game (New, Options, Undo, Scores) wait for the presentation's end.
 #include "app/shell_host.h"
 #include "board/recording_surface.h"
-#include "qt/move_list.h"
+#include "qt/dialogs/move_list.h"
 
 #include <QObject>
 #include <QRect>

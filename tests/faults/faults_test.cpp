@@ -2,7 +2,7 @@
 // and kills at any moment. No copy is ever half-written; the next start restores the last save.
 #include "app/save_state.h"
 #include "app/store.h"
-#include "qt/settings_store.h"
+#include "qt/platform/settings_store.h"
 #include "render.h"
 #include "support/hex.h"
 

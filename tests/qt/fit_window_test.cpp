@@ -1,11 +1,11 @@
 // The window at any size and from the keyboard: the fitting zoom, focus, titles and help.
 #include "app/commands.h"
 #include "game/strings.h"
-#include "qt/help_page.h"
-#include "qt/help_window.h"
-#include "qt/kept_statistics.h"
-#include "qt/statistics_window.h"
-#include "qt/translation.h"
+#include "qt/dialogs/help_page.h"
+#include "qt/dialogs/help_window.h"
+#include "qt/platform/kept_statistics.h"
+#include "qt/dialogs/statistics_window.h"
+#include "qt/platform/translation.h"
 #include "qt/window_fixture.h"
 
 namespace tarmigo::testing {

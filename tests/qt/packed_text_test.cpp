@@ -1,9 +1,9 @@
 // The packed board font draws every board text as Qt draws it with the board font: same
 // width and pixels, in each language and packed zoom, on each background, cut at an edge.
 #include "game/strings.h"
-#include "qt/board_font.h"
-#include "qt/packed_text.h"
-#include "qt/translation.h"
+#include "qt/board/board_font.h"
+#include "qt/board/packed_text.h"
+#include "qt/platform/translation.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>

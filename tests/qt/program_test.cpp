@@ -1,7 +1,7 @@
 // One copy per user: a second start raises the window and exits, despite crashes or strangers.
 #include "app/save_state.h"
 #include "qt/main_window.h"
-#include "qt/single_instance.h"
+#include "qt/platform/single_instance.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // pictures packed into the program): every zoom shows that board in hard-edged blocks,
 // and a slide, a double inversion and a missing picture leave no trace.
 #include "board/recording_surface.h"
-#include "qt/qt_surface.h"
+#include "qt/board/qt_surface.h"
 
 #include <gtest/gtest.h>
 

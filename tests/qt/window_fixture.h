@@ -4,11 +4,11 @@
 #include "app/save_state.h"
 #include "app/shell.h"
 #include "app/store.h"
-#include "qt/board_view.h"
+#include "qt/board/board_view.h"
 #include "qt/command_bar.h"
 #include "qt/main_window.h"
 #include "qt/qt_host.h"
-#include "qt/settings_store.h"
+#include "qt/platform/settings_store.h"
 
 #include <QtTest>
 #include <QtWidgets>

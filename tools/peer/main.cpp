@@ -41,7 +41,7 @@
 #include "net/autoplay.h"
 #include "net/join_code.h"
 #include "peer_log.h"
-#include "qt/net/transport.h"
+#include "qt/network/transport.h"
 
 #include <QCoreApplication>
 #include <QHostAddress>

@@ -2,7 +2,7 @@
 // the game without a window and prints what happened.
 #include "driver.h"
 #include "game/version.h"
-#include "qt/settings_store.h"
+#include "qt/platform/settings_store.h"
 #include "render.h"
 #include "script.h"
 

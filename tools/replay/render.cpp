@@ -1,6 +1,6 @@
 #include "render.h"
 
-#include "qt/qt_surface.h"
+#include "qt/board/qt_surface.h"
 
 #include <QGuiApplication>
 #include <QImage>

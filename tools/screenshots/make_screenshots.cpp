@@ -18,15 +18,15 @@
 #include "game/game.h"
 #include "game/strings.h"
 #include "game/targets.h"
-#include "qt/board_view.h"
-#include "qt/help_page.h"
+#include "qt/board/board_view.h"
+#include "qt/dialogs/help_page.h"
 #include "qt/main_window.h"
-#include "qt/move_list.h"
-#include "qt/network_dialogs.h"
+#include "qt/dialogs/move_list.h"
+#include "qt/network/network_dialogs.h"
 #include "qt/qt_host.h"
-#include "qt/scores_window.h"
-#include "qt/settings_store.h"
-#include "qt/translation.h"
+#include "qt/dialogs/scores_window.h"
+#include "qt/platform/settings_store.h"
+#include "qt/platform/translation.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,0 +1,93 @@
+#include "qt/dialogs/scores_window.h"
+
+#include "qt/platform/translation.h"
+
+#include "app/commands.h"
+#include "game/strings.h"
+#include "qt/desktop_labels.h"
+#include "qt/dialogs/figures_table.h"
+#include "qt/platform/ui_scale.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace tarmigo {
+namespace {
+
+// The rows from "Hand Score" on stand a little apart from the make-up above them.
+constexpr int FirstTotalRow = 9;
+
+QString qtext(const char* s) {
+    return shownText(s);
+}
+
+} // namespace
+
+ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(qtext(desktop_label::ScoresTitle));
+    setFont(uiFont(zoom));
+
+    auto* grid = new QGridLayout(this);
+    const int gap = 4 * zoom;
+    grid->setHorizontalSpacing(4 * gap);
+    grid->setVerticalSpacing(gap / 2);
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+
+    const QStringList captions = {
+        content.twoPlayers ? qtext(stringText(text::Player1)) : qtext(label::You),
+        content.twoPlayers ? qtext(stringText(text::Player2)) : qtext(label::Computer)};
+    QStringList rows;
+    for (const char* row : label::ScoreRows) rows << qtext(row);
+    QTableWidget* table = makeFiguresTable(captions, rows, this);
+    table->setObjectName(QStringLiteral("scores"));
+    table->setAccessibleName(qtext(desktop_label::ScoresTitle));
+    for (int r = 0; r < ScoresContent::Rows; ++r)
+        for (int p = 0; p < 2; ++p) setFigure(table, r, p, QString::number(content.values[r][p]));
+    fitFiguresTable(table);
+    // The totals from "Hand Score" on stand a little apart from the make-up above them.
+    setRowApart(table, FirstTotalRow, gap);
+    int row = 0;
+    grid->addWidget(table, row++, 0, 1, 3);
+    grid->setRowMinimumHeight(row++, gap);
+
+    const char* result = content.resultId ? stringText(content.resultId) : nullptr;
+    auto* resultLine = new QLabel(qtext(result ? result : ""), this);
+    resultLine->setObjectName(QStringLiteral("result"));
+    QFont bold = resultLine->font();
+    bold.setBold(true);
+    resultLine->setFont(bold);
+    grid->addWidget(resultLine, row++, 0, 1, 3, left);
+
+    auto* newHand = new QPushButton(this);
+    newHand->setObjectName(QStringLiteral("newHand"));
+    newHand->setText(content.button == ScoresButton::NewGame
+                         ? qtext(stringText(text::NewGameButton))
+                         : qtext(label::NewHand));
+    newHand->setAutoDefault(false);
+    // Shown only at the end of a hand.
+    newHand->setVisible(content.button != ScoresButton::Hidden);
+    auto* doneButton = new QPushButton(qtext(desktop_label::Done), this);
+    doneButton->setObjectName(QStringLiteral("done"));
+    doneButton->setDefault(true);
+    doneButton->setFocus(); // Tab leads to the table, whose arrows go from figure to figure
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(newHand);
+    buttons->addWidget(doneButton);
+    grid->addLayout(buttons, row, 0, 1, 3);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(newHand, &QPushButton::clicked, this, [this] { done(dialog::NewHand); });
+    connect(doneButton, &QPushButton::clicked, this, [this] { done(dialog::Done); });
+    scaleToZoom(this, zoom);
+}
+
+void ScoresWindow::reject() {
+    done(dialog::Cancel);
+}
+
+} // namespace tarmigo

@@ -1,0 +1,194 @@
+#include "qt/network/network_dialogs.h"
+
+#include "qt/platform/translation.h"
+
+#include "net/join_code.h"
+#include "qt/network/network_labels.h"
+#include "qt/platform/ui_scale.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace tarmigo {
+namespace {
+
+namespace nl = network_label;
+
+QString qtext(const char* s) {
+    return shownText(s);
+}
+
+QLabel* makeNote(const QString& text, const char* name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+const char* addressRefusal(AddressError e) {
+    switch (e) {
+    case AddressError::Empty: return nl::NoAddressTyped;
+    case AddressError::BadPort: return nl::BadPort;
+    case AddressError::BadIPv4: return nl::BadIPv4;
+    case AddressError::BadIPv6: return nl::BadIPv6;
+    case AddressError::BadName: break;
+    }
+    return nl::BadName;
+}
+
+} // namespace
+
+HostDialog::HostDialog(int port, const QString& code, const std::vector<std::string>& addresses,
+                       int zoom, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(qtext(nl::HostTitle));
+    setFont(uiFont(zoom));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    layout->addLayout(form);
+
+    port_ = new QSpinBox(this);
+    port_->setObjectName(QStringLiteral("port"));
+    port_->setRange(1, 65535);
+    port_->setValue(port);
+    auto* portLabel = new QLabel(qtext(nl::Port), this);
+    portLabel->setBuddy(port_);
+    form->addRow(portLabel, port_);
+
+    QStringList shown;
+    for (const std::string& a : addresses) shown << QString::fromStdString(a);
+    auto* reached = makeNote(shown.isEmpty() ? qtext(nl::NoAddress) : shown.join(QLatin1Char('\n')),
+                             "addresses", this);
+    reached->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto* reachedLabel = new QLabel(qtext(nl::ReachedAt), this);
+    reachedLabel->setBuddy(reached);
+    form->addRow(reachedLabel, reached);
+
+    auto* codeShown = new QLabel(code, this);
+    codeShown->setObjectName(QStringLiteral("code"));
+    QFont large = codeShown->font();
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    large.setBold(true);
+    large.setLetterSpacing(QFont::PercentageSpacing, 120);
+    codeShown->setFont(large);
+    codeShown->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto* codeLabel = new QLabel(qtext(nl::Code), this);
+    codeLabel->setBuddy(codeShown);
+    form->addRow(codeLabel, codeShown);
+
+    layout->addWidget(makeNote(qtext(nl::HostHint), "hint", this));
+    state_ = makeNote(QString(), "state", this);
+    layout->addWidget(state_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    host_ = buttons->addButton(qtext(nl::StartHosting), QDialogButtonBox::AcceptRole);
+    host_->setObjectName(QStringLiteral("host"));
+    host_->setDefault(true);
+    QPushButton* cancel = buttons->addButton(qtext(nl::Cancel), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The button box accepts: the dialog stays open while it waits for Player 2.
+    connect(host_, &QPushButton::clicked, this, [this] {
+        if (onHost) onHost(port_->value());
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setTabOrder(port_, reached);
+    setTabOrder(reached, codeShown);
+    setTabOrder(codeShown, host_);
+    setTabOrder(host_, cancel);
+    scaleToZoom(this, zoom);
+    port_->setFocus();
+}
+
+int HostDialog::port() const {
+    return port_->value();
+}
+
+void HostDialog::showWaiting() {
+    port_->setEnabled(false);
+    host_->setEnabled(false);
+    state_->setText(qtext(nl::Waiting));
+    state_->setFocus();
+}
+
+void HostDialog::showError(const QString& text) {
+    port_->setEnabled(true);
+    host_->setEnabled(true);
+    state_->setText(text);
+    port_->setFocus();
+    port_->selectAll();
+}
+
+JoinDialog::JoinDialog(const QString& address, const QString& code, int zoom, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(qtext(nl::JoinTitle));
+    setFont(uiFont(zoom));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    layout->addLayout(form);
+
+    addressField_ = new QLineEdit(address, this);
+    addressField_->setObjectName(QStringLiteral("address"));
+    addressField_->setMaxLength(300);
+    auto* addressLabel = new QLabel(qtext(nl::Address), this);
+    addressLabel->setBuddy(addressField_);
+    form->addRow(addressLabel, addressField_);
+    form->addRow(QString(), makeNote(qtext(nl::JoinHint), "hint", this));
+
+    codeField_ = new QLineEdit(code, this);
+    codeField_->setObjectName(QStringLiteral("code"));
+    codeField_->setMaxLength(20);
+    auto* codeLabel = new QLabel(qtext(nl::JoinCode), this);
+    codeLabel->setBuddy(codeField_);
+    form->addRow(codeLabel, codeField_);
+
+    error_ = makeNote(QString(), "error", this);
+    layout->addWidget(error_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* join = buttons->addButton(qtext(nl::StartJoining), QDialogButtonBox::AcceptRole);
+    join->setObjectName(QStringLiteral("join"));
+    join->setDefault(true);
+    QPushButton* cancel = buttons->addButton(qtext(nl::Cancel), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(buttons, &QDialogButtonBox::accepted, this, &JoinDialog::tryJoin);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setTabOrder(addressField_, codeField_);
+    setTabOrder(codeField_, join);
+    setTabOrder(join, cancel);
+    scaleToZoom(this, zoom);
+    addressField_->setFocus();
+}
+
+QString JoinDialog::refusal(const QString& address, const QString& code) {
+    const AddressReading read = readPeerAddress(address.toStdString());
+    if (!read.address) return qtext(addressRefusal(read.error));
+    if (!net::readJoinCode(code.toStdString())) return qtext(nl::BadCode);
+    return {};
+}
+
+void JoinDialog::tryJoin() {
+    const QString refused = refusal(addressField_->text(), codeField_->text());
+    error_->setText(refused);
+    if (!refused.isEmpty()) {
+        const bool addressWrong = !readPeerAddress(addressField_->text().toStdString()).address;
+        QLineEdit* wrong = addressWrong ? addressField_ : codeField_;
+        wrong->setFocus();
+        wrong->selectAll();
+        return;
+    }
+    address_ = *readPeerAddress(addressField_->text().toStdString()).address;
+    code_ = *net::readJoinCode(codeField_->text().toStdString());
+    accept();
+}
+
+} // namespace tarmigo
