@@ -6,7 +6,7 @@
 // rematch messages and a leaving. A host silent for DropMs counts as dropped; after a
 // drop the transport connects again, waiting retryDelay between attempts, and the host
 // answers the join with the whole view. The seat key the host gives on the first join
-// goes with every join after it; the program keeps it beside the address and the code.
+// goes with every join after it; the program keeps it beside the code.
 // A refusal, a leaving or an error ends the game's connection for good: no reconnection
 // follows.
 #include "net/host_session.h"

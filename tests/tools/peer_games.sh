@@ -5,7 +5,7 @@
 #   peer_games.sh PEER killguest    the guest killed mid-hand and started again with its
 #                                   seat key, after a join without it was refused
 #   peer_games.sh PEER killhost     the host killed mid-hand and started again
-#   peer_games.sh PEER refused      a wrong code, a bad argument, a host that is away
+#   peer_games.sh PEER refused      a wrong code, a bad argument, a port nobody listens on
 #   peer_games.sh PEER check        the host's saved game read back: sound, missing, damaged
 set -u
 peer=$1
@@ -95,8 +95,10 @@ refused)
   [ $? -eq 2 ] || fail "a malformed address did not exit with 2"
   grep -q '^tarmigo-peer: "\[::1" is not an address: .*IPv6' "$work/bad.err" || fail "no reason given"
   kill $host_pid
-  "$peer" join "127.0.0.1:$port" --code K7QX3D --wait 2 >/dev/null 2>"$work/away.err"
-  [ $? -eq 6 ] || fail "a host that is away did not exit with 6"
+  wait $host_pid 2>/dev/null
+  "$peer" join "127.0.0.1:$port" --code K7QX3D --wait 2 --data-dir "$work/guest" >/dev/null 2>"$work/away.err"
+  [ $? -eq 8 ] || fail "a port where nothing listens did not exit with 8"
+  grep -q "nothing listens at 127.0.0.1:$port" "$work/away.err" || fail "nothing listening was not said"
   ;;
 check)
   # Exit status, then the one line printed; the files are unchanged unless a game runs.

@@ -21,7 +21,7 @@
 // its code and its guest's seat key unless --new is given. A line "free" on the host's
 // standard input frees Player 2's seat for a guest without the key ("seat freed"). The
 // guest keeps the seat key it is given in its own --data-dir (guest-seat, beside the
-// address and code it is for) and joins with it again. check reads the host's saved
+// code it is for) and joins with it again. check reads the host's saved
 // game in that folder as hosting again would, writing nothing, and prints "sound: ..."
 // when it would resume a game the rules allow.
 //
@@ -276,19 +276,17 @@ struct SavedGame {
     FileStore file, second, code, seat;
 };
 
-// The guest's seat key, kept with the address and code it is for: one line
-// "ADDRESS CODE HEX" in guest-seat.
+// The guest's seat key, kept with the code of the game it is for: one line "CODE HEX"
+// in guest-seat.
 class GuestSeat {
   public:
-    GuestSeat(const fs::path& dir, std::string game)
-        : store_(dir / "guest-seat"), game_(std::move(game)) {}
+    GuestSeat(const fs::path& dir, std::string code)
+        : store_(dir / "guest-seat"), code_(std::move(code)) {}
     std::optional<net::SeatKey> read() const {
         std::ifstream in(store_);
-        std::string game;
         std::string code;
         std::string hex;
-        if (!(in >> game >> code >> hex) || game + ' ' + code != game_ ||
-            hex.size() != 2 * net::SeatKeyLength)
+        if (!(in >> code >> hex) || code != code_ || hex.size() != 2 * net::SeatKeyLength)
             return std::nullopt;
         net::SeatKey key{};
         for (std::size_t i = 0; i < key.size(); ++i) {
@@ -309,12 +307,12 @@ class GuestSeat {
             hex += Digits[b >> 4];
             hex += Digits[b & 15];
         }
-        out << game_ << ' ' << hex << '\n';
+        out << code_ << ' ' << hex << '\n';
     }
 
   private:
     fs::path store_;
-    std::string game_; // "ADDRESS CODE"
+    std::string code_;
 };
 
 // Reads the saved game as hosting again would, without writing: the copy it would resume,
@@ -485,7 +483,7 @@ int flood(const Options& o) {
 }
 
 int join(const Options& o) {
-    const GuestSeat seat(dataFolder(o), addressText(o.where) + ' ' + o.code);
+    const GuestSeat seat(dataFolder(o), o.code);
     net::GuestSession session(o.code, seat.read());
     Log log(o.log);
     net::Dice dice(o.seed);
@@ -533,6 +531,11 @@ int join(const Options& o) {
         }
     };
     const auto changed = [&] {
+        // Before the first view, a connection refused means nobody hosts there.
+        if (!session.view() && transport->failures() > 0 &&
+            transport->lastFailure() == GuestTransport::Failure::NothingListens)
+            failWith(NothingListens, "nothing listens at " + addressText(o.where) +
+                                         ": is the host running, on this port?");
         for (const net::GuestEvent& e : session.takeEvents()) {
             using K = net::GuestEvent::Kind;
             switch (e.kind) {
