@@ -415,7 +415,7 @@ TEST(NetworkGame, ConnectionsAreRefusedWithASentence) {
     const Row rows[] = {
         {"wrong code", "ACDEFG", Hello::ours(), "join code"},
         {"other program", Code, Hello{Magic, ProtocolVersion, "0.1"}, "Tarmigo 0.1"},
-        {"other protocol", Code, Hello{Magic, 9, ProgramVersion}, "(protocol 9) and the other"},
+        {"protocol 2", Code, Hello{Magic, 2, ProgramVersion}, "(protocol 2) and the other"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -10,7 +10,8 @@
 //   tarmigo-peer flood HOST:PORT [--connections N]
 //   tarmigo-peer check [--data-dir DIR]
 //
-// --stats has the guest print, at its end, the time from each input it sent to the first
+// --stats has the guest print "first view after MS ms" when it is first admitted (from
+// the start of its first connection), and at its end the time from each input it sent to the first
 // message of its answer (the median and the 99th percentile) and the bytes of the game
 // each way. flood makes N connections (10000 by default) to a host on the loopback
 // address, each a wrong code or a malformed frame, one after another: the load test.
@@ -58,6 +59,7 @@
 #include <fstream>
 #include <iostream>
 #include <random>
+#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -277,13 +279,15 @@ struct SavedGame {
 };
 
 // The guest's seat key, kept with the code of the game it is for: one line "CODE HEX"
-// in guest-seat.
+// in guest-seat, replaced whole (a kill while it is written leaves the old one).
 class GuestSeat {
   public:
     GuestSeat(const fs::path& dir, std::string code)
-        : store_(dir / "guest-seat"), code_(std::move(code)) {}
+        : store_((dir / "guest-seat").string()), code_(std::move(code)) {}
     std::optional<net::SeatKey> read() const {
-        std::ifstream in(store_);
+        const auto bytes = store_.read();
+        if (!bytes) return std::nullopt;
+        std::istringstream in(std::string(bytes->begin(), bytes->end()));
         std::string code;
         std::string hex;
         if (!(in >> code >> hex) || code != code_ || hex.size() != 2 * net::SeatKeyLength)
@@ -297,21 +301,21 @@ class GuestSeat {
         return key;
     }
     void write(const std::optional<net::SeatKey>& key) const {
-        std::error_code ec;
-        fs::create_directories(store_.parent_path(), ec);
-        std::ofstream out(store_, std::ios::trunc);
-        if (!key) return;
-        constexpr std::string_view Digits = "0123456789abcdef";
-        std::string hex;
-        for (std::uint8_t b : *key) {
-            hex += Digits[b >> 4];
-            hex += Digits[b & 15];
+        std::string line;
+        if (key) {
+            constexpr std::string_view Digits = "0123456789abcdef";
+            line = code_ + ' ';
+            for (std::uint8_t b : *key) {
+                line += Digits[b >> 4];
+                line += Digits[b & 15];
+            }
+            line += '\n';
         }
-        out << code_ << ' ' << hex << '\n';
+        store_.write(std::span(reinterpret_cast<const std::uint8_t*>(line.data()), line.size()));
     }
 
   private:
-    fs::path store_;
+    mutable FileStore store_;
     std::string code_;
 };
 
@@ -497,6 +501,7 @@ int join(const Options& o) {
     bool done = false;
     // --stats: when the input waiting for its answer left, the answers' delays, the bytes.
     std::optional<std::chrono::steady_clock::time_point> asked;
+    std::chrono::steady_clock::time_point began;
     std::vector<double> delays;
     std::size_t bytesIn = 0;
     std::size_t bytesOut = 0;
@@ -542,6 +547,12 @@ int join(const Options& o) {
             case K::Admitted:
                 away.stop();
                 seat.write(session.key());
+                if (o.stats && first)
+                    std::cerr << "first view after "
+                              << std::chrono::duration<double, std::milli>(
+                                     std::chrono::steady_clock::now() - began)
+                                     .count()
+                              << " ms" << std::endl;
                 break;
             case K::Steps:
             case K::View: {
@@ -594,6 +605,7 @@ int join(const Options& o) {
             }
         }
     };
+    began = std::chrono::steady_clock::now();
     transport->start(o.where.host, o.where.port, session, changed);
     return QCoreApplication::exec();
 }
