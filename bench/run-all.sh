@@ -82,6 +82,15 @@ missing() { echo "to be measured: $1 does not exist yet"; }
   fi
 
   echo
+  echo "== The network game's cryptography: one exchange, a message sealed and opened"
+  if [ -x "$build/bench/seal/tarmigo_seal_bench" ]; then
+    "$build/bench/seal/tarmigo_seal_bench" --benchmark_min_time=1 --benchmark_repetitions=3 \
+      --benchmark_report_aggregates_only=true
+  else
+    missing "the seal benchmark (bench/seal)"
+  fi
+
+  echo
   echo "== Network game on loopback: answers to the guest's inputs, a flood, drops"
   if [ -x "$build/tools/peer/tarmigo-peer" ]; then
     bench/net/measure.sh "$build/tools/peer/tarmigo-peer" latency 20

@@ -19,7 +19,7 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
 
 passed=0
 failed=0
-for target in save_state replay net; do
+for target in save_state replay net seal; do
   work="$build/corpus-$target"
   mkdir -p "$work"
   args=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1

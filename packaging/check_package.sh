@@ -31,6 +31,30 @@ echo "== lintian"
 lintian --fail-on error "$deb" >"$build/lintian.txt" 2>&1 || status=1
 grep -v 'running with root privileges' "$build/lintian.txt" || true
 
+echo "== the package depends on every library its programs load"
+# dpkg-shlibdeps (CPACK_DEBIAN_PACKAGE_SHLIBDEPS) names them: libsodium23 among them once
+# the network game's cryptography (src/seal) is linked into a program or module.
+depends="$(dpkg-deb -f "$deb" Depends)"
+mapfile -t named < <(tr ',|' '\n\n' <<<"$depends" | awk '{ print $1 }')
+mapfile -t needed < <(find "$root" -type f -exec readelf -d {} \; 2>/dev/null |
+  sed -n 's/.*Shared library: \[\(.*\)\]/\1/p' | sort -u)
+for lib in "${needed[@]}"; do
+  path="$(ldconfig -p | awk -v l="$lib" '$1 == l && !seen { print $NF; seen = 1 }')"
+  # dpkg knows a library by one of its paths: as ldconfig has it, resolved, or under /usr.
+  owner=""
+  for p in "$path" "$(readlink -f "$path")" "/usr$path"; do
+    [ -n "$path" ] && [ -z "$owner" ] && owner="$(dpkg -S "$p" 2>/dev/null | sed -n '1s/:.*//p')" || true
+  done
+  if [ -z "$owner" ]; then
+    echo "no package on this machine has $lib" >&2
+    status=1
+  elif ! printf '%s\n' "${named[@]}" | grep -qxF "$owner"; then
+    echo "$lib comes from $owner, which Depends does not name: $depends" >&2
+    status=1
+  fi
+done
+echo "${#needed[@]} libraries loaded, from: $(printf '%s\n' "${needed[@]}" | tr '\n' ' ')"
+
 echo "== the installed program starts"
 home="$root/home"
 mkdir -p "$home/run" && chmod 700 "$home/run"

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config libsodium-dev
   qt6-base-dev qt6-multimedia-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   fonts-wine xvfb xauth xdotool x11-utils

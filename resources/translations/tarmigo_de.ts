@@ -174,6 +174,16 @@
         <translation>Spieler 2 hat das Spiel verlassen</translation>
     </message>
     <message>
+        <location filename="../../src/game/strings.cpp" line="47"/>
+        <source>Player 1's turn</source>
+        <translation>Spieler 1 ist am Zug</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="48"/>
+        <source>Player 2's turn</source>
+        <translation>Spieler 2 ist am Zug</translation>
+    </message>
+    <message>
         <location filename="../../src/game/strings.cpp" line="44"/>
         <source>Player 1</source>
         <translation>Spieler 1</translation>

@@ -174,6 +174,16 @@
         <translation>Le joueur 2 a quitté la partie</translation>
     </message>
     <message>
+        <location filename="../../src/game/strings.cpp" line="47"/>
+        <source>Player 1's turn</source>
+        <translation>Au tour du joueur 1</translation>
+    </message>
+    <message>
+        <location filename="../../src/game/strings.cpp" line="48"/>
+        <source>Player 2's turn</source>
+        <translation>Au tour du joueur 2</translation>
+    </message>
+    <message>
         <location filename="../../src/game/strings.cpp" line="44"/>
         <source>Player 1</source>
         <translation>Joueur 1</translation>

@@ -55,7 +55,7 @@ std::optional<std::vector<std::uint8_t>> readStore(Store* s) {
 NetworkHost::NetworkHost(ShellHost& host, NetworkStores stores, std::string code,
                          net::KeySource keys)
     : host_(host), stores_(stores), game_(host), link_(std::move(code), std::move(keys)),
-      events_(*this) {
+      board_(game_), book_(*this) {
     game_.events = &events_;
     game_.network = true;
     game_.fileStore = stores.file;
@@ -216,13 +216,13 @@ void NetworkHost::handle(const net::HostEvent& e) {
         notice(NetworkNotice::Kind::GuestJoined);
         Session& g = game_;
         if (!handOver(g))
-            setStatus(g, text::TapToPlay, Refresh::Yes);
+            setStatus(g, text::TapToPlay, Refresh::No);
         else
             setStatus(g, g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand,
-                      Refresh::Yes);
+                      Refresh::No);
+        // The guest's board at once, its own hand included, and the host's.
+        showStatuses();
         invalidateBoard(g, Erase::No);
-        guestStatus_ = g.status;
-        sendView();
         // What the view does not say: the guest's Undo button and its question.
         std::vector<net::ShownStep> steps;
         steps.push_back({net::ShownStep::Kind::Undo, 0, 0, 0, 0, 0, undoSeat_ == GuestSeat});
@@ -301,6 +301,8 @@ bool NetworkHost::play(int seat, const net::Input& input) {
     // The other player acting closes the mover's Undo.
     if (undoSeat_ >= 0 && undoSeat_ != seat && input.kind != K::Undo)
         g.events->undoAvailable(g, false);
+    // The move starts from the mover's own status line.
+    g.status = seat == GuestSeat ? guestStatus_ : hostStatus_;
     {
         TapSurface surface(g);
         GuestModes modes(g, seat, guestModes_);
@@ -323,7 +325,7 @@ bool NetworkHost::play(int seat, const net::Input& input) {
         }
     }
     if (g.currentPlayer != seat) g.discardArmed = false;
-    settle(seat, input.kind == K::Undo ? Erase::Yes : Erase::No);
+    settle(input.kind == K::Undo ? Erase::Yes : Erase::No);
     return true;
 }
 
@@ -331,6 +333,7 @@ void NetworkHost::refuse(int seat, int stringId) {
     Session& g = game_;
     if (seat == HostSeat) {
         setStatus(g, stringId, Refresh::Yes);
+        hostStatus_ = g.status;
         invalidateBoard(g, Erase::No);
         return;
     }
@@ -357,8 +360,24 @@ void NetworkHost::sendView() {
     Session& g = game_;
     const StatusMessage own = g.status;
     g.status = guestStatus_;
+    // The guest's turn with nothing it may lay: it is told to discard, as the host is.
+    if (mustDiscard(viewFor(g, GuestSeat))) g.status = StatusMessage{text::MustDiscard, false, 0};
     link_.send(net::ViewMessage::of(g));
     g.status = own;
+}
+
+StatusMessage NetworkHost::statusFor(int seat) const {
+    const Session& g = game_;
+    if (handOver(g) || g.currentPlayer == seat) return g.status;
+    return StatusMessage{seat == HostSeat ? text::Player2sTurn : text::Player1sTurn, false, 0};
+}
+
+void NetworkHost::showStatuses() {
+    Session& g = game_;
+    guestStatus_ = statusFor(GuestSeat);
+    hostStatus_ = statusFor(HostSeat);
+    g.status = hostStatus_;
+    sendView();
 }
 
 void NetworkHost::newGame(GameScores scores) {
@@ -370,18 +389,16 @@ void NetworkHost::newGame(GameScores scores) {
     shown_.take(); // a deal shows nothing but the view
     saveState(g);
     link_.send(net::Steps{{{net::ShownStep::Kind::Undo, 0, 0, 0, 0, 0, 0}}});
-    guestStatus_ = g.status;
-    sendView();
+    // Both sides paint the new hand at once, whoever dealt it.
+    showStatuses();
+    invalidateBoard(g, Erase::No);
 }
 
-void NetworkHost::settle(int seat, Erase erase) {
+void NetworkHost::settle(Erase erase) {
     Session& g = game_;
     if (g.pending == Decision::None) saveState(g);
     for (net::Steps& steps : shown_.take()) link_.send(steps);
-    // The guest sees what its own inputs and the turn passing to it showed, never what
-    // the host's refused card said: that would tell of the host's hand.
-    if (seat == GuestSeat || g.currentPlayer == GuestSeat || handOver(g)) guestStatus_ = g.status;
-    sendView();
+    showStatuses();
     invalidateBoard(g, erase);
     if (scored_) {
         scored_ = false;
@@ -395,48 +412,20 @@ void NetworkHost::showPause(int stringId) {
 }
 
 // The host's board shows seat 0: its Undo button and question are seat 0's alone.
-void NetworkHost::Events::cardLeavesHand(Game& g, int target, int depth) {
-    board_.cardLeavesHand(g, target, depth);
-    owner_.shown_.cardLeavesHand(g, target, depth);
+void NetworkHost::HostBoard::undoAvailable(Game& g, bool available) {
+    BoardEvents::undoAvailable(g, available && g.currentPlayer == HostSeat);
 }
 
-void NetworkHost::Events::cardLeavesDrawPile(Game& g) {
-    board_.cardLeavesDrawPile(g);
-    owner_.shown_.cardLeavesDrawPile(g);
+void NetworkHost::HostBoard::extensionAsked(Game& g) {
+    if (g.currentPlayer == HostSeat) BoardEvents::extensionAsked(g);
 }
 
-void NetworkHost::Events::regionChanged(Game& g, Region region, int player) {
-    board_.regionChanged(g, region, player);
-}
-
-void NetworkHost::Events::statusMessage(Game& g, int stringId) {
-    board_.statusMessage(g, stringId);
-}
-
-void NetworkHost::Events::statusNumber(Game& g, int stringId, int number) {
-    board_.statusNumber(g, stringId, number);
-}
-
-void NetworkHost::Events::handEnded(Game& g) {
-    board_.handEnded(g);
-    owner_.shown_.handEnded(g);
-    owner_.scored_ = true;
-}
-
-void NetworkHost::Events::sound(Game& g, Sound s) {
-    board_.sound(g, s);
-    owner_.shown_.sound(g, s);
-}
-
-void NetworkHost::Events::undoAvailable(Game& g, bool available) {
-    board_.undoAvailable(g, available && g.currentPlayer == HostSeat);
-    owner_.shown_.undoAvailable(g, available);
+void NetworkHost::Book::undoAvailable(Game& g, bool available) {
     owner_.undoSeat_ = available ? g.currentPlayer : -1;
 }
 
-void NetworkHost::Events::extensionAsked(Game& g) {
-    if (g.currentPlayer == HostSeat) board_.extensionAsked(g);
-    owner_.shown_.extensionAsked(g);
+void NetworkHost::Book::handEnded(Game&) {
+    owner_.scored_ = true;
 }
 
 } // namespace tarmigo

@@ -113,23 +113,22 @@ class NetworkHost : public net::HostEndpoint {
     std::vector<NetworkNotice> takeNotices();
 
   private:
-    // The board's and the guest's share of every report.
-    class Events : public GameEvents {
+    // Seat 0's board: the window shows the host's own Undo button and question alone.
+    class HostBoard : public BoardEvents {
       public:
-        explicit Events(NetworkHost& owner) : owner_(owner), board_(owner.game_) {}
-        void cardLeavesHand(Game& g, int target, int depth) override;
-        void cardLeavesDrawPile(Game& g) override;
-        void regionChanged(Game& g, Region region, int player) override;
-        void statusMessage(Game& g, int stringId) override;
-        void statusNumber(Game& g, int stringId, int number) override;
-        void handEnded(Game& g) override;
-        void sound(Game& g, Sound s) override;
+        using BoardEvents::BoardEvents;
         void undoAvailable(Game& g, bool available) override;
         void extensionAsked(Game& g) override;
+    };
+    // What the host keeps of the moves: whose move Undo would take back, a hand scored.
+    class Book : public GameEvents {
+      public:
+        explicit Book(NetworkHost& owner) : owner_(owner) {}
+        void undoAvailable(Game& g, bool available) override;
+        void handEnded(Game& g) override;
 
       private:
         NetworkHost& owner_;
-        BoardEvents board_;
     };
 
     void handle(const net::HostEvent& e);
@@ -139,8 +138,15 @@ class NetworkHost : public net::HostEndpoint {
     // The refusal a seat's input gets, shown to that seat alone.
     void refuse(int seat, int stringId);
     void newGame(GameScores scores);
-    // After every change: the save, the guest's steps and view, the repaint.
-    void settle(int seat, Erase erase);
+    // After every change: the save, the guest's steps and view, each side's status
+    // line, the repaint.
+    void settle(Erase erase);
+    // What a side's status line says: the game's message on its turn and at a hand's
+    // end, whose turn it is while it waits (never the other side's refusals, which
+    // would tell of the other hand).
+    StatusMessage statusFor(int seat) const;
+    // Both sides' status lines from the game's, the guest sent its view.
+    void showStatuses();
     // Seat 1's view with the status line the guest is shown.
     void sendView();
     // The hint the guest asked for: Expert's choice on its turn, none otherwise.
@@ -153,7 +159,10 @@ class NetworkHost : public net::HostEndpoint {
     Session game_;
     net::ShownSteps shown_;
     net::HostSession link_;
-    Events events_;
+    HostBoard board_;
+    Book book_;
+    // Every report goes to the host's board, the guest's steps and the book.
+    FanOut events_{&board_, &shown_, &book_};
     // The seat whose last move Undo may take back, or -1.
     int undoSeat_ = -1;
     // How the guest plays its taps (net::Input::modeValue): one tap, card then deck
@@ -164,6 +173,7 @@ class NetworkHost : public net::HostEndpoint {
     bool guestLeft_ = false;
     bool scored_ = false;
     StatusMessage guestStatus_;
+    StatusMessage hostStatus_;
     std::vector<NetworkNotice> notices_;
 };
 

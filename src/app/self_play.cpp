@@ -19,37 +19,22 @@ namespace {
 constexpr int MaxTurnsPerHand = 2000;
 
 // What player 0 has seen of the hand, as the computer's seen counts are for player
-// 1: the cards it drew and those player 1 laid. The rules' reports go on to whoever
-// listened before.
+// 1: the cards it drew and those player 1 laid.
 class SeatZeroMemory : public GameEvents {
   public:
-    explicit SeatZeroMemory(GameEvents& next) : next_(next) {}
-
     SeenCounts seen{};
 
-    void cardLeavesHand(Game& g, int target, int depth) override {
-        if (g.currentPlayer == 1) count(g.own().slot(g.own().selectedSlot()));
-        next_.cardLeavesHand(g, target, depth);
+    void cardLeavesHand(Game&, const Laid& laid) override {
+        if (laid.player == 1) count(laid.card);
     }
-    void cardLeavesDrawPile(Game& g) override {
-        if (g.currentPlayer == 0 && !g.deckExhausted()) count(g.deck[g.round.deckPos]);
-        next_.cardLeavesDrawPile(g);
+    void cardLeavesDrawPile(Game&, const Drawn& drawn) override {
+        if (drawn.player == 0) count(drawn.card);
     }
-    void regionChanged(Game& g, Region r, int player) override {
-        next_.regionChanged(g, r, player);
-    }
-    void statusMessage(Game& g, int id) override { next_.statusMessage(g, id); }
-    void statusNumber(Game& g, int id, int n) override { next_.statusNumber(g, id, n); }
-    void handEnded(Game& g) override { next_.handEnded(g); }
-    void sound(Game& g, Sound s) override { next_.sound(g, s); }
-    void undoAvailable(Game& g, bool available) override { next_.undoAvailable(g, available); }
-    void extensionAsked(Game& g) override { next_.extensionAsked(g); }
 
   private:
     void count(Card c) {
         if (isCard(c) && seen[c - FirstCard] < deckCount[c - FirstCard]) ++seen[c - FirstCard];
     }
-    GameEvents& next_;
 };
 
 // Player 0's choice, made from its own memory at every level: the round record's
@@ -93,8 +78,10 @@ void prepareSelfPlay(Game& g) {
 
 bool playSelfPlayHand(Session& g, const Levels& levels, bool newGame) {
     GameEvents* const listener = g.events;
-    SeatZeroMemory memory(*listener);
-    g.events = &memory;
+    SeatZeroMemory memory;
+    // The rules' reports go on to whoever listened before.
+    FanOut both{&memory, listener};
+    g.events = &both;
     // The computer may open the hand inside beginHand.
     setComputerLevel(g, levels[1]);
     beginHand(g, 1, newGame ? GameScores::Reset : GameScores::Kept);

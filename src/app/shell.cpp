@@ -73,12 +73,14 @@ void Shell::playStep(const Step& step, const std::function<void()>& done) {
     case Step::Kind::Sound: host_.playSound(step.sound); break;
     case Step::Kind::Undo: host_.enableUndoButton(step.enabled); break;
     case Step::Kind::Scores:
-        host_.openScoresDialog([this, handEnd = step.handEnd, done](int closeId) {
-            // "New Hand" at a hand's end starts the next hand of the same kind.
-            if (handEnd && closeId == dialog::NewHand)
-                host_.postCommand(command::NewGameMenu + game_.playerCount);
-            done();
-        });
+        host_.openScoresDialog(scoresContent(*step.standing),
+                               [this, handEnd = step.handEnd, done](int closeId) {
+                                   // "New Hand" at a hand's end starts the next hand of the same
+                                   // kind.
+                                   if (handEnd && closeId == dialog::NewHand)
+                                       host_.postCommand(command::NewGameMenu + game_.playerCount);
+                                   done();
+                               });
         return;
     case Step::Kind::Ask:
         host_.askYesNo(step.stringId, [this, done](bool yes) {
@@ -136,7 +138,7 @@ void Shell::handleCommand(int id) {
         break;
     }
     case command::Scores:
-        host_.openScoresDialog([this](int closeId) {
+        host_.openScoresDialog(scoresContent(g), [this](int closeId) {
             if (closeId != dialog::NewHand) return;
             Session& g = game_;
             beginHand(g, g.playerCount,

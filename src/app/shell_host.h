@@ -5,6 +5,7 @@
 // at once where nobody is asked (the replay driver, the tests), or when the person
 // closes it (the desktop window).
 #include "app/commands.h"
+#include "app/scores_dialog.h"
 #include "board/screen_host.h"
 #include "board/sentence.h"
 #include "game/events.h"
@@ -36,8 +37,9 @@ class ShellHost : public Host, public ScreenHost {
 
     // A yes/no box titled "Tarmigo" with the text of a string id.
     virtual void askYesNo(int stringId, std::function<void(bool yes)> answered) = 0;
-    // The Scores dialog on the current game; closed with dialog::Done or dialog::NewHand.
-    virtual void openScoresDialog(std::function<void(int closeId)> closed) = 0;
+    // The Scores dialog showing `content`; closed with dialog::Done or dialog::NewHand.
+    virtual void openScoresDialog(const ScoresContent& content,
+                                  std::function<void(int closeId)> closed) = 0;
     // The Options dialog: the window operates the model's controls and closes it with
     // done() or cancel(); the model lives until closed has been called.
     virtual void openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) = 0;

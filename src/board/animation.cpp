@@ -71,48 +71,37 @@ void slideBitmap(Table& g, const Slide& slide) {
     if (finalDraw) s.drawBitmap(bitmap, 0, x1, y1, w, h);
 }
 
-void animatePlayedCard(Table& g, int x, int y) {
+void animatePlayedCard(Table& g, const Laid& share, Point to) {
     if (!g.surface) return;
     clearStatusLine(g);
+    if (!isCard(share.card)) return; // every move lays a card; without one nothing slides
     const Layout& l = g.layout;
-    const PlayerRecord& own = g.own();
-    const int slot = own.selectedSlot();
-    // Every move has a selected card; without one there is nothing to slide.
-    if (slot < 1 || slot > HandSize) return;
-    int startX = l.halfWidth;
-    int startY = 0;
-    // The computer's hand is hidden, so its cards come from the top of the screen.
-    if (!isComputerTurn(g)) {
-        startX = l.slotCard(slot).x;
-        startY = l.slotCard(slot).y;
-        g.surface->drawBitmap(EmptySlot, 0, startX, startY, CardWidth, CardHeight);
+    Point from{l.halfWidth, 0};
+    if (share.slot >= 1 && share.slot <= HandSize) {
+        from = l.slotCard(share.slot);
+        g.surface->drawBitmap(EmptySlot, 0, from.x, from.y, CardWidth, CardHeight);
     }
-    slideBitmap(g, {.bitmap = own.slot(slot),
-                    .from = {startX, startY},
-                    .to = {x, y},
-                    .delay = g.round.animDelay});
+    slideBitmap(g, {.bitmap = share.card, .from = from, .to = to, .delay = g.round.animDelay});
 }
 
-void animateDraw(Table& g) {
+void animateDraw(Table& g, const Drawn& share) {
     if (!g.surface) return;
     const Layout& l = g.layout;
-    const int pos = g.round.deckPos;
-    if (pos >= DeckSize) return; // nothing left to draw
+    const int pos = DeckSize - 1 - share.cardsLeft; // where the drawn card lay in the deck
+    if (pos < 0 || pos >= DeckSize) return;
     const int pileX = l.drawPileCard().x;
     const int pileY = l.drawPileCard().y;
-    if (isComputerTurn(g)) {
+    if (share.slot >= 1 && share.slot <= HandSize) {
+        slideBitmap(g, {.bitmap = share.card,
+                        .from = {pileX, pileY},
+                        .to = l.slotCard(share.slot),
+                        .delay = g.round.animDelay});
+    } else {
         slideBitmap(g, {.bitmap = CardBackBitmap,
                         .from = {pileX, pileY},
                         .to = {l.halfWidth, 0},
                         .delay = g.round.animDelay,
                         .finalDraw = false});
-    } else {
-        const int slot = g.own().drawSlot();
-        if (slot < 1 || slot > HandSize) return; // no slot waits for a card
-        slideBitmap(g, {.bitmap = g.deck[pos],
-                        .from = {pileX, pileY},
-                        .to = l.slotCard(slot),
-                        .delay = g.round.animDelay});
     }
     // The pile thins as it runs out: one card left shows no edge, none shows the blank.
     if (pos == DeckSize - 2 || pos == DeckSize - 1) {

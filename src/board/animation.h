@@ -2,6 +2,7 @@
 // Cards sliding across the board.
 #include "board/bitmaps.h"
 #include "board/table.h"
+#include "game/move_record.h"
 
 namespace tarmigo {
 
@@ -21,11 +22,14 @@ struct Slide {
 };
 
 void slideBitmap(Table& g, const Slide& slide);
-// Slides the current player's selected card to (x, y) and leaves it drawn there.
-void animatePlayedCard(Table& g, int x, int y);
-// The slide of a card being drawn from the pile (before the state changes): the
-// computer's card back flies to the top, a human's card face into its slot; then
-// the pile picture thins as it runs out.
-void animateDraw(Table& g);
+// A card laid slides to `to` and stays drawn there. `share` is the screen's share of the
+// move: with a slot, the screen shows the mover's hand and the card leaves it; without
+// one (the computer's hand, a network guest's on the host's screen) it comes from the
+// top of the board.
+void animatePlayedCard(Table& g, const Laid& share, Point to);
+// A card drawn (before the state changes): by the screen's share, its face slides into
+// its slot, or a card back flies to the top of the board and no card is left drawn in
+// the screen's hand; then the pile picture thins as it runs out.
+void animateDraw(Table& g, const Drawn& share);
 
 } // namespace tarmigo

@@ -9,14 +9,6 @@
 #include "game/targets.h"
 
 namespace tarmigo {
-namespace {
-
-Card selectedCard(const Game& g) {
-    const int s = g.own().selectedSlot();
-    return s >= 1 && s <= HandSize ? g.own().slot(s) : Card(EmptySlot);
-}
-
-} // namespace
 
 Point pileCardPosition(const Layout& l, int t, Card card, int depth) {
     if (t == target::DiscardPile) return l.discardCard();
@@ -28,15 +20,16 @@ Point pileCardPosition(const Layout& l, int t, Card card, int depth) {
 }
 
 // Each report comes from the rules of the listener's own table.
-void BoardEvents::cardLeavesHand(Game& g, int target, int depth) {
-    const Point to = pileCardPosition(table_.layout, target, selectedCard(g), depth);
-    animatePlayedCard(table_, to.x, to.y);
+// The screen shows its seat's share of each move.
+void BoardEvents::cardLeavesHand(Game& g, const Laid& laid) {
+    animatePlayedCard(table_, shareOf(laid, screenSeat(table_)),
+                      pileCardPosition(table_.layout, laid.target, laid.card, laid.depth));
     // Said as the card comes to rest; every card laid or discarded is seen by both.
-    table_.presentation.say(moveSentence(g, selectedCard(g), target));
+    table_.presentation.say(moveSentence(g.playerCount, laid));
 }
 
-void BoardEvents::cardLeavesDrawPile(Game&) {
-    animateDraw(table_);
+void BoardEvents::cardLeavesDrawPile(Game&, const Drawn& drawn) {
+    animateDraw(table_, shareOf(drawn, screenSeat(table_)));
 }
 
 void BoardEvents::regionChanged(Game&, Region region, int player) {
@@ -68,7 +61,7 @@ void BoardEvents::statusNumber(Game&, int stringId, int number) {
 }
 
 void BoardEvents::handEnded(Game&) {
-    table_.presentation.scores(true);
+    table_.presentation.scores(true, tableView(table_));
 }
 
 void BoardEvents::sound(Game&, Sound s) {
@@ -79,9 +72,9 @@ void BoardEvents::undoAvailable(Game&, bool available) {
     table_.presentation.undo(available);
 }
 
-void BoardEvents::coupFourre(Game& g) {
+void BoardEvents::coupFourre(Game& g, const Laid& laid) {
     if (Sentence* last = table_.presentation.lastSaid())
-        *last = coupFourreSentence(g, selectedCard(g));
+        *last = coupFourreSentence(g.playerCount, laid);
 }
 
 void BoardEvents::extensionAsked(Game&) {

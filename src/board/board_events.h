@@ -13,8 +13,8 @@ class BoardEvents : public GameEvents {
   public:
     explicit BoardEvents(Table& table) : table_(table) {}
 
-    void cardLeavesHand(Game& g, int target, int depth) override;
-    void cardLeavesDrawPile(Game& g) override;
+    void cardLeavesHand(Game& g, const Laid& laid) override;
+    void cardLeavesDrawPile(Game& g, const Drawn& drawn) override;
     void regionChanged(Game& g, Region region, int player) override;
     void statusMessage(Game& g, int stringId) override;
     void statusNumber(Game& g, int stringId, int number) override;
@@ -22,7 +22,7 @@ class BoardEvents : public GameEvents {
     void sound(Game& g, Sound s) override;
     void undoAvailable(Game& g, bool available) override;
     void extensionAsked(Game& g) override;
-    void coupFourre(Game& g) override;
+    void coupFourre(Game& g, const Laid& laid) override;
 
   private:
     Table& table_;

@@ -24,7 +24,7 @@ template <class Draw> void drawNow(Table& g, Draw draw) {
 } // namespace
 
 SeatView tableView(const Table& g) {
-    SeatView view = viewFor(g, g.network ? 0 : shownSeat(g));
+    SeatView view = viewFor(g, screenSeat(g));
     view.discardArmed = g.discardArmed;
     return view;
 }
@@ -168,6 +168,8 @@ void drawBattlePile(Table& g, int player) {
 }
 
 void invertSlotHighlight(Table& g, int slot) {
+    // The mark is on the mover's hand: a screen that shows another seat's leaves it be.
+    if (screenSeat(g) != g.currentPlayer) return;
     drawNow(g, [slot](const Board& b) { invertSlotHighlight(b, slot); });
 }
 

@@ -9,14 +9,16 @@
 
 namespace tarmigo {
 
+bool mustDiscard(const SeatView& view) {
+    if (!view.handShown || !view.isOwnTurn() || view.selectedSlot != 0) return false;
+    return std::none_of(view.playable.begin(), view.playable.end(),
+                        [](bool playable) { return playable; });
+}
+
 void noteNothingPlayable(Table& g) {
     if (!g.surface) return;
-    const SeatView view = tableView(g);
-    if (!view.handShown || !view.isOwnTurn()) return;
-    const bool anyPlayable = std::any_of(view.playable.begin(), view.playable.end(),
-                                         [](bool playable) { return playable; });
     // Set before the hand and the status line are drawn, so no refresh is asked.
-    if (!anyPlayable && view.selectedSlot == 0) setStatus(g, text::MustDiscard, Refresh::No);
+    if (mustDiscard(tableView(g))) setStatus(g, text::MustDiscard, Refresh::No);
 }
 
 void drawLowerBoard(const Board& b) {

@@ -28,8 +28,10 @@ void Presentation::undo(bool enabled) {
     add(Step::Kind::Undo).enabled = enabled;
 }
 
-void Presentation::scores(bool handEnd) {
-    add(Step::Kind::Scores).handEnd = handEnd;
+void Presentation::scores(bool handEnd, const SeatView& standing) {
+    Step& s = add(Step::Kind::Scores);
+    s.handEnd = handEnd;
+    s.standing = std::make_shared<const SeatView>(standing);
 }
 
 void Presentation::ask(int stringId) {

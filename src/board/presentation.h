@@ -11,7 +11,10 @@
 #include "board/sentence.h"
 #include "game/events.h"
 
+#include "game/view.h"
+
 #include <deque>
+#include <memory>
 
 namespace tarmigo {
 
@@ -34,6 +37,9 @@ struct Step {
     bool handEnd = false;
     int stringId = 0;
     Sentence sentence;
+    // Scores: the game as it stood when the dialog was asked for, so that the dialog
+    // shows that and not what later moves of the same tap made of it.
+    std::shared_ptr<const SeatView> standing;
 
     // Draw and Frame change the board's picture; the others do not.
     bool isPicture() const { return kind == Kind::Draw || kind == Kind::Frame; }
@@ -44,7 +50,7 @@ class Presentation : public RecordingSurface {
     void frame(int delayMs);
     void sound(tarmigo::Sound s);
     void undo(bool enabled);
-    void scores(bool handEnd);
+    void scores(bool handEnd, const SeatView& standing);
     void ask(int stringId);
     void say(const Sentence& sentence);
     // The last sentence queued, or null: a move can turn out to say more than it began to.

@@ -7,8 +7,8 @@ namespace tarmigo {
 namespace {
 
 // Against the computer the person is addressed; between two people both are named.
-bool isYou(const Game& g, int player) {
-    return g.playerCount != 2 && player == 0;
+bool isYou(int playerCount, int player) {
+    return playerCount != 2 && player == 0;
 }
 
 Sentence said(int pattern, std::initializer_list<int> words) {
@@ -45,34 +45,30 @@ std::string sentenceText(const Sentence& s, const std::function<std::string(int)
     return out;
 }
 
-int sideName(const Game& g, int player) {
-    return sideOf(g.playerCount, player);
-}
-
 int cardName(Card c) {
     return text::FirstCardName + (c - Distance25);
 }
 
-Sentence moveSentence(const Game& g, Card c, int target) {
-    const int p = g.currentPlayer;
-    const bool you = isYou(g, p);
-    const int card = cardName(c);
-    if (target == target::DiscardPile || target == target::DrawPile)
-        return you ? said(text::YouDiscard, {card})
-                   : said(text::SideDiscards, {sideName(g, p), card});
-    const bool onOpponent =
-        target == target::BattlePile + 1 - p || target == target::SpeedPile + 1 - p;
-    if (!onOpponent)
-        return you ? said(text::YouPlay, {card}) : said(text::SidePlays, {sideName(g, p), card});
-    if (you) return said(text::YouPlayOn, {card, sideName(g, 1 - p)});
-    const int victim = isYou(g, 1 - p) ? text::ObjectYou : sideName(g, 1 - p);
-    return said(text::SidePlaysOn, {sideName(g, p), card, victim});
+Sentence moveSentence(int playerCount, const Laid& move) {
+    const int p = move.player;
+    const bool you = isYou(playerCount, p);
+    const int card = cardName(move.card);
+    const int side = sideOf(playerCount, p);
+    const int t = move.target;
+    if (t == target::DiscardPile || t == target::DrawPile)
+        return you ? said(text::YouDiscard, {card}) : said(text::SideDiscards, {side, card});
+    const bool onOpponent = t == target::BattlePile + 1 - p || t == target::SpeedPile + 1 - p;
+    if (!onOpponent) return you ? said(text::YouPlay, {card}) : said(text::SidePlays, {side, card});
+    if (you) return said(text::YouPlayOn, {card, sideOf(playerCount, 1 - p)});
+    const int victim = isYou(playerCount, 1 - p) ? text::ObjectYou : sideOf(playerCount, 1 - p);
+    return said(text::SidePlaysOn, {side, card, victim});
 }
 
-Sentence coupFourreSentence(const Game& g, Card c) {
-    const int p = g.currentPlayer;
-    return isYou(g, p) ? said(text::YouCoupFourre, {cardName(c)})
-                       : said(text::SideCoupFourre, {sideName(g, p), cardName(c)});
+Sentence coupFourreSentence(int playerCount, const Laid& move) {
+    const int card = cardName(move.card);
+    return isYou(playerCount, move.player)
+               ? said(text::YouCoupFourre, {card})
+               : said(text::SideCoupFourre, {sideOf(playerCount, move.player), card});
 }
 
 Sentence standingSentence(const SeatView& view, int player) {

@@ -3,6 +3,7 @@
 // words only where it is shown, in that screen's language. A sentence says only what
 // everybody at the table saw happen: a card laid or discarded, never a card drawn.
 #include "game/game.h"
+#include "game/move_record.h"
 #include "game/view.h"
 
 #include <array>
@@ -27,16 +28,14 @@ struct Sentence {
 std::string sentenceText(const Sentence& s,
                          const std::function<std::string(int)>& textOf = nullptr);
 
-// How the board names a player: "You" and "Computer" against the computer, "Player 1"
-// and "Player 2" between two people.
-int sideName(const Game& g, int player);
 // The name of a card.
 int cardName(Card c);
 
-// The current player lays card c on the pile of a target code (target.h), or discards it.
-Sentence moveSentence(const Game& g, Card c, int target);
+// A card laid on the pile of a target code (target.h), or discarded, in a game of
+// playerCount players.
+Sentence moveSentence(int playerCount, const Laid& move);
 // The same move, told as the coup fourre it turned out to be.
-Sentence coupFourreSentence(const Game& g, Card c);
+Sentence coupFourreSentence(int playerCount, const Laid& move);
 // A player's miles, hand score and game score, as a seat sees them (the board's names
 // for the sides: "Player 1" and "Player 2" between two people, also across a network).
 Sentence standingSentence(const SeatView& view, int player);

@@ -22,6 +22,9 @@ void setStatusNumber(Table& g, int id, int number, Refresh refresh);
 // Sets the message that says to discard when the hand the screen shows has no card
 // that can be played and none selected (the paint and the hand's drawing do this).
 void noteNothingPlayable(Table& g);
+// Whether the seat's own turn has no card it may lay and none selected: the seat is told
+// to discard.
+bool mustDiscard(const SeatView& view);
 
 // Paints the status strip white without touching the message.
 void clearStatusLine(Table& g);

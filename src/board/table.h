@@ -50,4 +50,8 @@ struct Table : Game, Screen {
     BoardEvents board_;
 };
 
+// The seat whose hand the screen shows: seat 0 against the computer and on a network
+// host's screen, the current player's when two players share the screen.
+int screenSeat(const Table& g);
+
 } // namespace tarmigo

@@ -69,8 +69,10 @@ void drawCard(Game& g, DrawSlide slide) {
         PlayerRecord& p = g.own();
         const int slot = p.drawSlot();
         if (slot == 0 || slot > HandSize) return; // nothing waits to be filled: no sort either
-        if (slide == DrawSlide::Shown) g.events->cardLeavesDrawPile(g);
         const Card drawn = g.deck[g.round.deckPos];
+        if (slide == DrawSlide::Shown)
+            g.events->cardLeavesDrawPile(
+                g, Drawn{g.currentPlayer, slot, drawn, DeckSize - g.round.deckPos - 1});
         if (isComputerTurn(g)) noteSeen(g, drawn);
         p.slot(slot) = drawn;
         ++g.round.deckPos;

@@ -9,6 +9,11 @@
 // so a bare game (a rule test, a benchmark, the computer's planning) runs silently;
 // the board layer implements it by sliding and drawing: each Table (board/table.h)
 // reports its rules to its own board, which draws on that table's screen.
+#include "game/move_record.h"
+
+#include <initializer_list>
+#include <vector>
+
 namespace tarmigo {
 
 struct Game;
@@ -34,11 +39,10 @@ class GameEvents {
   public:
     virtual ~GameEvents() = default;
 
-    // The current player's selected card leaves the hand for the pile named by a
-    // target code; depth counts the cards already in its distance column.
-    virtual void cardLeavesHand(Game&, int /*target*/, int /*depth*/) {}
+    // The current player's selected card leaves the hand for a pile.
+    virtual void cardLeavesHand(Game&, const Laid&) {}
     // A card is about to be drawn from the pile into the current player's slot.
-    virtual void cardLeavesDrawPile(Game&) {}
+    virtual void cardLeavesDrawPile(Game&, const Drawn&) {}
     virtual void regionChanged(Game&, Region, int /*player*/) {}
     // A message for the status line, by string id; the number fills its "%d".
     virtual void statusMessage(Game&, int /*stringId*/) {}
@@ -53,11 +57,32 @@ class GameEvents {
     // A human reached the trip's length first: the move waits for the answer to
     // whether the race is extended (Game::pending).
     virtual void extensionAsked(Game&) {}
-    // The safety being laid (the current player's selected card) is a coup fourre.
-    virtual void coupFourre(Game&) {}
+    // The safety just laid (reported as it left the hand) is a coup fourre.
+    virtual void coupFourre(Game&, const Laid&) {}
 
     // Reports to nobody.
     static GameEvents& silent();
+};
+
+// Hands every report to each listener in turn, in the order given: one game shown to
+// several audiences (a window and a network guest) or watched beside its board.
+class FanOut : public GameEvents {
+  public:
+    FanOut(std::initializer_list<GameEvents*> listeners) : listeners_(listeners) {}
+
+    void cardLeavesHand(Game& g, const Laid& m) override;
+    void cardLeavesDrawPile(Game& g, const Drawn& m) override;
+    void regionChanged(Game& g, Region region, int player) override;
+    void statusMessage(Game& g, int stringId) override;
+    void statusNumber(Game& g, int stringId, int number) override;
+    void handEnded(Game& g) override;
+    void sound(Game& g, Sound s) override;
+    void undoAvailable(Game& g, bool available) override;
+    void extensionAsked(Game& g) override;
+    void coupFourre(Game& g, const Laid& m) override;
+
+  private:
+    std::vector<GameEvents*> listeners_;
 };
 
 } // namespace tarmigo

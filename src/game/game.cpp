@@ -4,21 +4,6 @@
 
 namespace tarmigo {
 
-GameEvents& GameEvents::silent() {
-    static GameEvents nobody;
-    return nobody;
-}
-
-const char* soundName(Sound s) {
-    switch (s) {
-    case Sound::Safety: return "WVS";
-    case Sound::Remedy: return "WVR";
-    case Sound::Hazard: return "WVH";
-    case Sound::Miles: return "WVM";
-    }
-    return "";
-}
-
 Game::Game(Host& h) : host(h) {
     std::copy(InitialDeckOrder, InitialDeckOrder + DeckSize, deck.begin());
 }

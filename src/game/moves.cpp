@@ -39,8 +39,12 @@ void noteHumanCard(Game& g, Card c) {
     if (!isComputerTurn(g)) noteSeen(g, c);
 }
 
-void leaveHand(Game& g, int target, int depth = 0) {
-    g.events->cardLeavesHand(g, target, depth);
+// The selected card leaves the hand: reported before the state changes, so that a
+// slide can start from where the card was.
+Laid leaveHand(Game& g, int target, int depth = 0) {
+    const Laid laid{g.currentPlayer, g.own().selectedSlot(), selectedCard(g), target, depth};
+    g.events->cardLeavesHand(g, laid);
+    return laid;
 }
 
 void changed(Game& g, Region r, int player = 0) {
@@ -93,7 +97,7 @@ MoveResult playSafety(Game& g) {
     PlayerRecord& own = g.own();
     const PlayerRecord& opp = g.opponent();
     const int b = own.battle();
-    leaveHand(g, target::SafetyArea + g.currentPlayer);
+    const Laid laid = leaveHand(g, target::SafetyArea + g.currentPlayer);
     takeUndoSnapshot(g);
     playSound(g, Sound::Safety);
     bool pileChanged = false;
@@ -101,7 +105,7 @@ MoveResult playSafety(Game& g) {
         if (opp.lastHazard() == lastHazardOfBattle(b)) {
             own.setCoupFourre(own.coupFourre() | (1 << safetyBit(c)));
             own.handScore = std::uint16_t(own.handScore + CoupFourreBonus);
-            g.events->coupFourre(g);
+            g.events->coupFourre(g, laid);
             own.setBattle(BattleGo);
         } else {
             own.setBattle(b - HazardToRemedied);
@@ -113,7 +117,7 @@ MoveResult playSafety(Game& g) {
         if (opp.lastHazard() == LastHazardSpeedLimit) {
             own.setCoupFourre(own.coupFourre() | 1);
             own.handScore = std::uint16_t(own.handScore + CoupFourreBonus);
-            g.events->coupFourre(g);
+            g.events->coupFourre(g, laid);
         }
         pileChanged = true;
     }

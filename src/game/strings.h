@@ -40,6 +40,9 @@ inline constexpr int TapToDiscard = 1221;
 inline constexpr int NotYourTurn = 1222;
 inline constexpr int WaitingForGuest = 1223;
 inline constexpr int GuestLeft = 1224;
+// In a network game, the status line of the side that waits for the other.
+inline constexpr int Player1sTurn = 1230;
+inline constexpr int Player2sTurn = 1231;
 inline constexpr int Player1 = 1401;
 inline constexpr int Player2 = 1402;
 inline constexpr int YouWin = 1403;

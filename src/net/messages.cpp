@@ -210,7 +210,7 @@ int readSlot(Reader& r, int player) {
 
 ShownStep readStep(Reader& r) {
     ShownStep s;
-    s.kind = ShownStep::Kind(r.u8("step kind", 1, int(ShownStep::Kind::Hint)));
+    s.kind = ShownStep::Kind(r.u8("step kind", 1, int(ShownStep::Kind::CoupFourre)));
     switch (s.kind) {
     case ShownStep::Kind::Laid:
         s.player = r.u8("step's player", 0, 1);
@@ -226,6 +226,7 @@ ShownStep readStep(Reader& r) {
     case ShownStep::Kind::Sound: s.value = r.u8("sound", 0, LastSound); break;
     case ShownStep::Kind::Undo:
     case ShownStep::Kind::Scores: s.value = r.u8("step's flag", 0, 1); break;
+    case ShownStep::Kind::CoupFourre: s.value = r.u8("coup fourre's flag", 0, 0); break;
     case ShownStep::Kind::Ask: s.value = r.u16("question", 1, 0xffff); break;
     case ShownStep::Kind::Hint:
         s.slot = r.u8("hint's slot", 0, HandSize);

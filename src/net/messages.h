@@ -125,15 +125,16 @@ class ViewMessage {
 // and sound, and no more. The guest paints the board from the view that follows.
 struct ShownStep {
     enum class Kind : std::uint8_t {
-        Laid = 1,   // a card leaves `player`'s hand for the pile `target` (depth: cards
-                    // already in its distance column); `slot` only for seat 1's own hand
-        Drawn = 2,  // a card, shown as a back, goes from the pile to `player`'s hand;
-                    // `slot` only for seat 1's own hand
-        Sound = 3,  // value: the move's sound
-        Undo = 4,   // value: whether the Undo button is enabled
-        Scores = 5, // value: 1 at a hand's end
-        Ask = 6,    // value: the question's string id; seat 1 answers it
-        Hint = 7,   // the hint asked for: the card in `slot` goes to `target`; slot 0: none
+        Laid = 1,       // a card leaves `player`'s hand for the pile `target` (depth: cards
+                        // already in its distance column); `slot` only for seat 1's own hand
+        Drawn = 2,      // a card, shown as a back, goes from the pile to `player`'s hand;
+                        // `slot` only for seat 1's own hand
+        Sound = 3,      // value: the move's sound
+        Undo = 4,       // value: whether the Undo button is enabled
+        Scores = 5,     // value: 1 at a hand's end
+        Ask = 6,        // value: the question's string id; seat 1 answers it
+        Hint = 7,       // the hint asked for: the card in `slot` goes to `target`; slot 0: none
+        CoupFourre = 8, // the safety of the Laid step before it was a coup fourre
     };
     Kind kind = Kind::Sound;
     int player = 0;

@@ -1,7 +1,5 @@
 #include "net/shown_steps.h"
 
-#include "game/game.h"
-
 #include <algorithm>
 
 namespace tarmigo::net {
@@ -11,24 +9,27 @@ constexpr int GuestSeat = 1;
 
 } // namespace
 
-void ShownSteps::cardLeavesHand(Game& g, int target, int depth) {
-    const int player = g.currentPlayer;
-    const PlayerRecord& p = g.players[player];
-    const int slot = p.selectedSlot();
+void ShownSteps::cardLeavesHand(Game&, const Laid& laid) {
+    const Laid share = shareOf(laid, GuestSeat);
     ShownStep s{ShownStep::Kind::Laid};
-    s.player = player;
-    s.slot = player == GuestSeat ? slot : 0;
-    s.card = slot >= 1 && slot <= HandSize ? p.hand[slot - 1] : Card(EmptySlot);
-    s.target = target;
-    s.depth = depth;
+    s.player = share.player;
+    s.slot = share.slot;
+    s.card = share.card;
+    s.target = share.target;
+    s.depth = share.depth;
     steps_.push_back(s);
 }
 
-void ShownSteps::cardLeavesDrawPile(Game& g) {
+void ShownSteps::cardLeavesDrawPile(Game&, const Drawn& drawn) {
+    const Drawn share = shareOf(drawn, GuestSeat);
     ShownStep s{ShownStep::Kind::Drawn};
-    s.player = g.currentPlayer;
-    s.slot = s.player == GuestSeat ? g.players[GuestSeat].drawSlot() : 0;
+    s.player = share.player;
+    s.slot = share.slot;
     steps_.push_back(s);
+}
+
+void ShownSteps::coupFourre(Game&, const Laid&) {
+    steps_.push_back(ShownStep{ShownStep::Kind::CoupFourre});
 }
 
 void ShownSteps::handEnded(Game&) {

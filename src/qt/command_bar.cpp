@@ -5,9 +5,9 @@
 #include "app/commands.h"
 #include "game/strings.h"
 #include "qt/board/board_font.h"
-#include "qt/desktop_labels.h"
 #include "qt/board/packed_art.h"
 #include "qt/board/packed_text.h"
+#include "qt/desktop_labels.h"
 #include "qt/platform/ui_scale.h"
 
 #include <QAction>

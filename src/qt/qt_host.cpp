@@ -7,14 +7,14 @@
 #include "app/shell.h"
 #include "board/draw.h"
 #include "game/strings.h"
-#include "qt/dialogs/about_window.h"
 #include "qt/board/accessible_board.h"
 #include "qt/board/announce.h"
 #include "qt/board/board_view.h"
 #include "qt/command_bar.h"
-#include "qt/platform/kept_statistics.h"
+#include "qt/dialogs/about_window.h"
 #include "qt/dialogs/options_window.h"
 #include "qt/dialogs/scores_window.h"
+#include "qt/platform/kept_statistics.h"
 #include "qt/platform/sound_player.h"
 #include "qt/platform/ui_scale.h"
 
@@ -251,9 +251,9 @@ void QtHost::askYesNo(int stringId, std::function<void(bool)> answered) {
     });
 }
 
-void QtHost::openScoresDialog(std::function<void(int)> closed) {
+void QtHost::openScoresDialog(const ScoresContent& content, std::function<void(int)> closed) {
     board_.update();
-    open(new ScoresWindow(scoresContent(game()), board_.zoom(), dialogParent()), std::move(closed));
+    open(new ScoresWindow(content, board_.zoom(), dialogParent()), std::move(closed));
 }
 
 void QtHost::openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) {

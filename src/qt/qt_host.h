@@ -98,7 +98,7 @@ class QtHost : public ShellHost {
     void enableUndoButton(bool enabled) override;
     void say(const Sentence& sentence) override;
     void askYesNo(int stringId, std::function<void(bool)> answered) override;
-    void openScoresDialog(std::function<void(int)> closed) override;
+    void openScoresDialog(const ScoresContent& content, std::function<void(int)> closed) override;
     void openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) override;
     void openAboutDialog() override;
     void postCommand(int commandId) override;

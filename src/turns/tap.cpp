@@ -140,7 +140,7 @@ MoveResult executeTarget(Table& g, int t) {
     } else {
         setStatus(g, text::TapToPlay, Refresh::Yes);
     }
-    if (t == target::ScorePanel) g.presentation.scores(false);
+    if (t == target::ScorePanel) g.presentation.scores(false, tableView(g));
     return result;
 }
 

@@ -101,3 +101,25 @@ TEST(Presentation, AMoveThatAsksIsSavedOnlyOnceAnswered) {
     EXPECT_TRUE(
         std::equal(g.recordBuffer.begin(), g.recordBuffer.end(), app.fileCopy.bytes->begin()));
 }
+
+// The Scores asked for from the score panel show the hand as it stood at the tap, even
+// when the same tap then finds the hand blocked and ends it with Scores of its own.
+TEST(Presentation, ScoresAskedForShowTheHandAsItStoodThen) {
+    Program app;
+    app.start();
+    Session& g = app.g();
+    setPosition(g, "stop hand=f | stop hand=f | one deck=101");
+    g.presentation.clear();
+    app.host.tapSurface = &g.presentation;
+    tap(app, {10, 10});
+    std::vector<const Step*> scores;
+    for (const Step& s : g.presentation.steps())
+        if (s.kind == Step::Kind::Scores) scores.push_back(&s);
+    ASSERT_EQ(scores.size(), 2u);
+    EXPECT_FALSE(scores[0]->handEnd);
+    EXPECT_FALSE(scores[0]->standing->handOver);
+    EXPECT_EQ(scoresContent(*scores[0]->standing).resultId, 0);
+    EXPECT_TRUE(scores[1]->handEnd);
+    EXPECT_TRUE(scores[1]->standing->handOver);
+    EXPECT_NE(scoresContent(*scores[1]->standing).button, ScoresButton::Hidden);
+}

@@ -59,6 +59,27 @@ std::function<void(Session&)> bitmap(const Slide& slide) {
     return [slide](Session& g) { slideBitmap(g, slide); };
 }
 
+// The selected card laid, or the next card drawn, as the rules report it, shown in the
+// screen's share; `network`: the screen is a host's, which always shows seat 0.
+std::function<void(Session&)> laid(Point to, bool network = false) {
+    return [to, network](Session& g) {
+        g.network = network;
+        const int s = g.own().selectedSlot();
+        const Laid move{g.currentPlayer, s, s >= 1 ? g.own().slot(s) : Card(EmptySlot)};
+        animatePlayedCard(g, shareOf(move, screenSeat(g)), to);
+    };
+}
+
+std::function<void(Session&)> drawn(bool network = false) {
+    return [network](Session& g) {
+        g.network = network;
+        const int pos = g.round.deckPos;
+        const Card card = pos < DeckSize ? g.deck[pos] : Card(EmptySlot);
+        const Drawn move{g.currentPlayer, g.own().drawSlot(), card, DeckSize - pos - 1};
+        animateDraw(g, shareOf(move, screenSeat(g)));
+    };
+}
+
 const SlideRow Slides[] = {
     {"| | animate", bitmap({.bitmap = Stop, .from = {5, 219}, .to = {141, 99}, .delay = 8}),
      "before:; 34 steps (8 ms) from 5,219 then 9,215; last: card 112 141,99"},
@@ -72,26 +93,33 @@ const SlideRow Slides[] = {
     {"| | animate", bitmap({.bitmap = Go, .from = {0, 0}, .to = {100, 0}, .delay = 8, .step = 0}),
      "before: card 107 100,0; 0 steps; last: card 107 100,0"},
     {"sel=4 hand=fiklpnu | | animate",
-     [](Session& g) { g.round.animDelay = 3, animatePlayedCard(g, 141, 99); },
+     [](Session& g) {
+         g.round.animDelay = 3, laid({141, 99})(g);
+     },
      "before: fill 0,251 card 121 74,219; 30 steps (3 ms) from 74,219 then 76,215; last: card 108 "
      "141,99"},
-    {"| sel=2 hand=fiklpnu | one animate turn=1",
-     [](Session& g) { animatePlayedCard(g, 198, 149); },
+    {"| sel=2 hand=fiklpnu | one animate turn=1", laid({198, 149}),
      "before: fill 0,251; 37 steps (8 ms) from 120,0 then 122,4; last: card 105 198,149"},
-    {"draw=2 | | animate deck=30 next=m", [](Session& g) { animateDraw(g); },
+    // A network guest's card on the host's screen comes from the top, as the computer's
+    // does: no slot of the host's own hand is blanked.
+    {"| sel=2 hand=fiklpnu | two animate turn=1", laid({198, 149}, true),
+     "before: fill 0,251; 37 steps (8 ms) from 120,0 then 122,4; last: card 105 198,149"},
+    {"draw=2 | | animate deck=30 next=m", drawn(),
      "before:; 41 steps (8 ms) from 194,219 then 190,219; last: card 109 28,219"},
-    {"| draw=5 | one animate turn=1 deck=30", [](Session& g) { animateDraw(g); },
+    {"| draw=5 | one animate turn=1 deck=30", drawn(),
      "before:; 54 steps (8 ms) from 194,219 then 192,215; last: restore 122,7"},
-    {"draw=1 | | deck=98", [](Session& g) { animateDraw(g); },
-     "before: card 111 5,219; 0 steps; last: card 111 5,219"},
-    {"draw=1 | | deck=99", [](Session& g) { animateDraw(g); },
+    // The guest's draw on the host's screen: a back to the top, and the host's slot
+    // keeps its own card.
+    {"| draw=5 | two animate turn=1 deck=30", drawn(true),
+     "before:; 54 steps (8 ms) from 194,219 then 192,215; last: restore 122,7"},
+    {"draw=1 | | deck=98", drawn(), "before: card 111 5,219; 0 steps; last: card 111 5,219"},
+    {"draw=1 | | deck=99", drawn(),
      "before: card 111 5,219 fill 212,220 fill 195,245; 0 steps; last: fill 195,245"},
-    {"draw=1 | | deck=100", [](Session& g) { animateDraw(g); },
+    {"draw=1 | | deck=100", drawn(),
      "before: card 111 5,219 fill 212,220 fill 195,245 card 121 194,219; 0 steps; last: card 121 "
      "194,219"},
-    {"draw=1 | | deck=101", [](Session& g) { animateDraw(g); }, "before:; 0 steps"},
-    {"hand=fiklpnu | | animate", [](Session& g) { animatePlayedCard(g, 141, 99); },
-     "before: fill 0,251; 0 steps; last: fill 0,251"},
+    {"draw=1 | | deck=101", drawn(), "before:; 0 steps"},
+    {"hand=fiklpnu | | animate", laid({141, 99}), "before: fill 0,251; 0 steps; last: fill 0,251"},
 };
 
 } // namespace

@@ -10,10 +10,10 @@
 #include "qt/board/accessible_board.h"
 #include "qt/board/announce.h"
 #include "qt/board/board_view.h"
-#include "qt/main_window.h"
 #include "qt/board/place_labels.h"
-#include "qt/qt_host.h"
+#include "qt/main_window.h"
 #include "qt/platform/translation.h"
+#include "qt/qt_host.h"
 #include "support/memory_store.h"
 #include "support/position.h"
 

@@ -1,11 +1,11 @@
 // The desktop pieces beside the window: runtime folder, help page, sounds, translations.
 #include "board/status_line.h"
 #include "game/strings.h"
-#include "qt/platform/app_paths.h"
 #include "qt/board/board_font.h"
+#include "qt/board/qt_surface.h"
 #include "qt/dialogs/help_page.h"
 #include "qt/dialogs/help_window.h"
-#include "qt/board/qt_surface.h"
+#include "qt/platform/app_paths.h"
 #include "qt/platform/sound_player.h"
 #include "qt/platform/translation.h"
 

@@ -3,8 +3,8 @@
 #include "game/strings.h"
 #include "qt/dialogs/help_page.h"
 #include "qt/dialogs/help_window.h"
-#include "qt/platform/kept_statistics.h"
 #include "qt/dialogs/statistics_window.h"
+#include "qt/platform/kept_statistics.h"
 #include "qt/platform/translation.h"
 #include "qt/window_fixture.h"
 

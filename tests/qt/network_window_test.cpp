@@ -8,6 +8,7 @@
 #include "board/draw.h"
 #include "board/places.h"
 #include "board/sentence.h"
+#include "game/strings.h"
 #include "game/targets.h"
 #include "game/view.h"
 #include "net/autoplay.h"
@@ -331,6 +332,9 @@ class TwoWindows : public ::testing::Test {
         if (reading) expectGuestReads();
         const SeatView own = viewFor(*g, 0);
         const int seat = own.isOwnTurn() ? 0 : 1;
+        // The host waits with whose turn it is, never the guest's refusals or tips.
+        EXPECT_TRUE(seat == 0 || own.handOver || own.status.id == text::Player2sTurn)
+            << own.status.id;
         const std::optional<net::Input> input = net::randomInput(viewFor(*g, seat), dice);
         const int at = !input                             ? place::StatusLine
                        : input->value == target::DrawPile ? place::DrawPile
@@ -398,6 +402,10 @@ TEST_F(TwoWindows, AGuestsReaderReadsTheJoinedGame) {
     EXPECT_EQ(local.bytes, localBefore);             // the network game is saved apart
     for (const auto* w : {&host, &guest})
         EXPECT_EQ((*w)->statistics().figures(Opponent::Network).games, 1u);
+    // The guest heard the last hand's moves as the host did, coups fourres included.
+    EXPECT_GT(host->host().moves().lines().size(), 10);
+    EXPECT_EQ(guest->host().moves().lines().join('\n').toStdString(),
+              host->host().moves().lines().join('\n').toStdString());
 
     const Session& g = *host->network().hostedGame();
     guest->sayStanding();

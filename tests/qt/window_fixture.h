@@ -7,8 +7,8 @@
 #include "qt/board/board_view.h"
 #include "qt/command_bar.h"
 #include "qt/main_window.h"
-#include "qt/qt_host.h"
 #include "qt/platform/settings_store.h"
+#include "qt/qt_host.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -53,7 +53,7 @@ class NoticedEvents : public GameEvents {
     std::function<void()> onScores;
     int leftFor = 0; // the pile the last card that left a hand went to
 
-    void cardLeavesHand(Game&, int target, int) override { leftFor = target; }
+    void cardLeavesHand(Game&, const Laid& laid) override { leftFor = laid.target; }
     void sound(Game& g, Sound s) override {
         if (g.has(flag::playSounds)) note(soundName(s));
     }

@@ -33,7 +33,7 @@ class TestHost : public ShellHost {
         questions.push_back(id);
         answered(next(yesNoAnswers, false));
     }
-    void openScoresDialog(std::function<void(int)> closed) override {
+    void openScoresDialog(const ScoresContent&, std::function<void(int)> closed) override {
         closed(next(scoresAnswers, 1));
     }
     void postCommand(int id) override { posted.push_back(id); }

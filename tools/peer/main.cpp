@@ -233,7 +233,9 @@ class PeerShell : public ShellHost {
     void playSound(Sound) override {}
     void enableUndoButton(bool) override {}
     void askYesNo(int, std::function<void(bool)> answered) override { answered(false); }
-    void openScoresDialog(std::function<void(int)> closed) override { closed(1); }
+    void openScoresDialog(const ScoresContent&, std::function<void(int)> closed) override {
+        closed(1);
+    }
     void openOptionsDialog(OptionsDialog&, std::function<void()> closed) override { closed(); }
     void openAboutDialog() override {}
     void postCommand(int) override {}

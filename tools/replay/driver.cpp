@@ -81,8 +81,7 @@ void Driver::askYesNo(int stringId, std::function<void(bool)> answered) {
     answered(yes);
 }
 
-void Driver::openScoresDialog(std::function<void(int)> closed) {
-    const ScoresContent content = scoresContent(shell_->game());
+void Driver::openScoresDialog(const ScoresContent& content, std::function<void(int)> closed) {
     int close = dialog::Done;
     if (!scoresAnswers_.empty()) {
         close = scoresAnswers_.front();

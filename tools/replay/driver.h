@@ -43,7 +43,7 @@ class Driver : public ShellHost {
     void playSound(Sound sound) override;
     void enableUndoButton(bool enabled) override { undoEnabled_ = enabled; }
     void askYesNo(int stringId, std::function<void(bool)> answered) override;
-    void openScoresDialog(std::function<void(int)> closed) override;
+    void openScoresDialog(const ScoresContent& content, std::function<void(int)> closed) override;
     void openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) override;
     void openAboutDialog() override { repaintPending_ = true; }
     void postCommand(int commandId) override;

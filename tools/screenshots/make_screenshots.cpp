@@ -20,13 +20,13 @@
 #include "game/targets.h"
 #include "qt/board/board_view.h"
 #include "qt/dialogs/help_page.h"
-#include "qt/main_window.h"
 #include "qt/dialogs/move_list.h"
-#include "qt/network/network_dialogs.h"
-#include "qt/qt_host.h"
 #include "qt/dialogs/scores_window.h"
+#include "qt/main_window.h"
+#include "qt/network/network_dialogs.h"
 #include "qt/platform/settings_store.h"
 #include "qt/platform/translation.h"
+#include "qt/qt_host.h"
 
 #include <QAction>
 #include <QApplication>

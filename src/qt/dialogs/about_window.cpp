@@ -5,8 +5,8 @@
 #include "app/commands.h"
 #include "game/strings.h"
 #include "game/version.h"
-#include "qt/desktop_labels.h"
 #include "qt/board/packed_art.h"
+#include "qt/desktop_labels.h"
 #include "qt/platform/ui_scale.h"
 
 #include <QGridLayout>

@@ -5,8 +5,8 @@
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
 #include "qt/dialogs/figures_table.h"
-#include "qt/platform/kept_statistics.h"
 #include "qt/network/network_labels.h"
+#include "qt/platform/kept_statistics.h"
 #include "qt/platform/ui_scale.h"
 
 #include <QGridLayout>

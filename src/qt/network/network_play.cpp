@@ -13,6 +13,7 @@
 #include "board/board_events.h"
 #include "board/draw.h"
 #include "board/layout.h"
+#include "board/sentence.h"
 #include "game/strings.h"
 #include "game/targets.h"
 #include "net/guest_session.h"
@@ -160,7 +161,9 @@ class NetworkPlay::Hosted : public PlayedGame {
     void handleCommand(int id) override {
         switch (id) {
         case command::Undo: game_.undo(); break;
-        case command::Scores: qtHost_.openScoresDialog([](int) {}); break;
+        case command::Scores:
+            qtHost_.openScoresDialog(scoresContent(game_.game()), [](int) {});
+            break;
         case command::Options: {
             // The options chosen are the person's: their game at this program takes them too.
             auto dialog = std::make_shared<OptionsDialog>(game_.game(), qtHost_);
@@ -182,12 +185,15 @@ class NetworkPlay::Hosted : public PlayedGame {
         case Step::Kind::Sound: qtHost_.playSound(step.sound); break;
         case Step::Kind::Undo: qtHost_.enableUndoButton(step.enabled); break;
         case Step::Kind::Scores:
-            qtHost_.openScoresDialog([this, handEnd = step.handEnd, done](int closeId) {
-                // "New Hand" deals the next hand, as a tap on the status line does.
-                if (handEnd && closeId == dialog::NewHand) game_.tapPlace(target::StatusLine);
-                flush();
-                done();
-            });
+            qtHost_.openScoresDialog(scoresContent(*step.standing),
+                                     [this, handEnd = step.handEnd, done](int closeId) {
+                                         // "New Hand" deals the next hand, as a tap on the status
+                                         // line does.
+                                         if (handEnd && closeId == dialog::NewHand)
+                                             game_.tapPlace(target::StatusLine);
+                                         flush();
+                                         done();
+                                     });
             return;
         case Step::Kind::Ask:
             qtHost_.askYesNo(step.stringId, [this, done](bool yes) {
@@ -315,6 +321,7 @@ class NetworkPlay::Joined {
             const Item item = queue_.front();
             queue_.pop_front();
             if (const auto* v = std::get_if<SeatView>(&item)) {
+                sayChange(*v);
                 view_ = *v;
                 if (countNext_ && v->handOver) {
                     countNext_ = false;
@@ -362,8 +369,9 @@ class NetworkPlay::Joined {
                     resume();
                 });
             break;
-        case K::Laid:
-        case K::Drawn: slide(s); break;
+        case K::Laid: slide(s, laidSentence(s)); break;
+        case K::Drawn: slide(s, {}); break;
+        case K::CoupFourre: break; // said with the card laid
         case K::Hint:
             if (view_)
                 owner_.window_.showHint(
@@ -372,12 +380,41 @@ class NetworkPlay::Joined {
         }
     }
 
+    // A card laid is said as the window's own moves are, in this program's language:
+    // as the coup fourre it was when a step of the same move says so.
+    Sentence laidSentence(const net::ShownStep& s) const {
+        const Laid move{s.player, s.slot, Card(s.card), s.target, s.depth};
+        for (const Item& i : queue_) {
+            const auto* next = std::get_if<net::ShownStep>(&i);
+            if (!next || next->kind == net::ShownStep::Kind::Laid ||
+                next->kind == net::ShownStep::Kind::Drawn)
+                break;
+            if (next->kind == net::ShownStep::Kind::CoupFourre) return coupFourreSentence(2, move);
+        }
+        return moveSentence(2, move);
+    }
+
+    // What a new view tells that no step did: a new hand dealt, the draw pile run out.
+    void sayChange(const SeatView& next) {
+        if (!view_) return;
+        Sentence s;
+        if (!next.handOver && (view_->handOver || next.cardsLeft > view_->cardsLeft + 1))
+            s.pattern = text::NewHandDealt;
+        else if (view_->cardsLeft > 0 && next.cardsLeft == 0)
+            s.pattern = text::DrawPileEmpty;
+        if (!s.empty()) owner_.window_.host().say(s);
+    }
+
     // A card laid or drawn slides across the board at this program's own pace, as the
     // window's own moves do; the host's hand is hidden, so its cards come from and go
     // to the top of the board. The view that follows draws the board as it now is.
-    void slide(const net::ShownStep& s) {
+    // What the move says is said as the card comes to rest.
+    void slide(const net::ShownStep& s, const Sentence& said) {
         const Session& own = owner_.window_.shell().game();
-        if (!own.has(flag::animate)) return;
+        if (!own.has(flag::animate)) {
+            if (!said.empty()) owner_.window_.host().say(said);
+            return;
+        }
         const Layout& l = own.layout;
         const Point top{l.halfWidth, 0};
         const bool guests = s.player == 1 && s.slot >= 1 && s.slot <= HandSize;
@@ -395,7 +432,10 @@ class NetworkPlay::Joined {
         const int dx = to.x - from.x;
         const int dy = to.y - from.y;
         const int steps = std::max(std::abs(dx), std::abs(dy)) / SlideStep;
-        if (steps == 0) return;
+        if (steps == 0) {
+            if (!said.empty()) owner_.window_.host().say(said);
+            return;
+        }
         if (s.kind == net::ShownStep::Kind::Laid && guests)
             owner_.window_.board().surface().drawBitmap(EmptySlot, 0, from.x, from.y, CardWidth,
                                                         CardHeight);
@@ -404,13 +444,14 @@ class NetworkPlay::Joined {
         auto* timer = new QTimer(&timers_); // ends with the game joined
         const int pause = std::max(1, own.round.animDelay);
         QObject::connect(timer, &QTimer::timeout, timer,
-                         [this, timer, at, from, dx, dy, steps, bitmap] {
+                         [this, timer, at, from, dx, dy, steps, bitmap, said] {
                              DrawingSurface& surface = owner_.window_.board().surface();
                              if (*at > 0) surface.restoreBlock(lastSaved_.x, lastSaved_.y);
                              if (*at == steps) {
                                  timer->stop();
                                  timer->deleteLater();
                                  owner_.window_.board().update();
+                                 if (!said.empty()) owner_.window_.host().say(said);
                                  resume();
                                  return;
                              }
