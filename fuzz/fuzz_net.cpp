@@ -45,7 +45,7 @@ std::pair<std::vector<Message>, bool> read(Side side, std::span<const std::uint8
 }
 
 void sessions(std::span<const std::uint8_t> stream, std::size_t piece) {
-    HostSession host("K7QX3D");
+    HostSession host("K7QX3D", [] { return SeatKey{1}; });
     GuestSession guest("K7QX3D");
     std::int64_t now = 0;
     host.opened(1, "127.0.0.1", now);

@@ -9,7 +9,11 @@
 #            both sides, and the host's saved game must be sound throughout: it is
 #            checked (tarmigo-peer check) each time a guest's log grows, right after
 #            the kill, before the resume and at the end
-# Usage: bench/net/measure.sh PEER [latency GAMES | load CONNECTIONS | drops N]
+#   joins    N guests one after another, each a new program holding the seat key,
+#            killed once it has its first view: the time from its start to the first
+#            view (median, 99th percentile); and while a game goes on, N joins with
+#            the right code but no seat key: how many were seated (none should be)
+# Usage: bench/net/measure.sh PEER [latency GAMES | load CONNECTIONS | drops N | joins N]
 set -u
 peer=$1
 work=$(mktemp -d)
@@ -41,6 +45,35 @@ load)
   after=$(rss $host_pid)
   echo "host memory before the flood $before, after $after"
   wait $guest && echo "the game went on to its end: $(cat "$work/guest.out")"
+  wait $host_pid
+  ;;
+joins)
+  start_host --games 1 --seed 5 --pace 400
+  for n in $(seq "$3"); do
+    "$peer" join "127.0.0.1:$port" --code "$code" --data-dir "$work/guest" --pace 10000 --stats \
+      2>"$work/join.err" >/dev/null &
+    guest=$!
+    for _ in $(seq 400); do grep -q '^first view' "$work/join.err" && break; sleep 0.005; done
+    kill -9 $guest 2>/dev/null
+    wait $guest 2>/dev/null
+    awk '/^first view/ {print $4}' "$work/join.err" >>"$work/first-views"
+  done
+  sort -n "$work/first-views" | awk '{v[NR] = $1} END {
+    printf "%d joins: first view after median %.2f ms, 99th percentile %.2f ms\n",
+      NR, v[int((NR + 1) / 2)], v[int(NR * 0.99 + 0.999)]}'
+  # The seated guest plays on while others join with the code alone.
+  "$peer" join "127.0.0.1:$port" --code "$code" --data-dir "$work/guest" --seed 6 --pace 5 \
+    >"$work/guest.out" 2>&1 &
+  guest=$!
+  seated=0 tried=0
+  while [ $tried -lt "$3" ] && kill -0 $guest 2>/dev/null; do
+    tried=$((tried + 1))
+    "$peer" join "127.0.0.1:$port" --code "$code" --data-dir "$work/other" --wait 2 \
+      >/dev/null 2>"$work/other.err"
+    grep -q "seat is taken" "$work/other.err" || { kill -0 $guest 2>/dev/null && seated=$((seated + 1)); }
+  done
+  echo "$tried joins with the code but no seat key during the game: $seated seated"
+  wait $guest && echo "the seated guest played on to the end: $(grep '^game over' "$work/guest.out")"
   wait $host_pid
   ;;
 drops)

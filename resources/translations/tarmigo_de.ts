@@ -917,11 +917,6 @@
         <translation>Ein Rechnername enthält nur Buchstaben, Ziffern, Bindestriche und Punkte.</translation>
     </message>
     <message>
-        <location filename="../../src/qt/network_labels.h" line="51"/>
-        <source>The join code is six letters and digits, as the host&apos;s window shows it.</source>
-        <translation>Der Beitrittscode besteht aus sechs Buchstaben und Ziffern, wie ihn das Fenster des Gastgebers zeigt.</translation>
-    </message>
-    <message>
         <location filename="../../src/qt/network_labels.h" line="54"/>
         <source>A network game is saved. Do you want to resume it with the same join code?</source>
         <translation>Ein Netzwerkspiel ist gespeichert. Möchten Sie es mit demselben Beitrittscode fortsetzen?</translation>
@@ -1048,6 +1043,71 @@
         <location filename="../../src/qt/place_labels.h" line="46"/>
         <source>Status line: no message</source>
         <translation>Statuszeile: keine Meldung</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Free Player 2&apos;s Seat</source>
+        <translation>Platz von Spieler 2 freigeben</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>The join code is six characters from %1, as the host&apos;s window shows it (lower case and spaces are fine).</source>
+        <translation>Der Beitrittscode besteht aus sechs Zeichen aus %1, wie ihn das Fenster des Gastgebers zeigt (Kleinbuchstaben und Leerzeichen sind erlaubt).</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Player 2&apos;s seat is kept for the guest who joined this game: only that program can take it again.</source>
+        <translation>Der Platz von Spieler 2 bleibt dem Gast, der diesem Spiel beigetreten ist: nur dieses Programm kann ihn wieder einnehmen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Player 2&apos;s seat is free: the first guest with the join code takes it.</source>
+        <translation>Der Platz von Spieler 2 ist frei: der erste Gast mit dem Beitrittscode nimmt ihn ein.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>&amp;Free the Seat</source>
+        <translation>Platz &amp;freigeben</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Port %1 is in use by another program. Choose another port, or close the other program.</source>
+        <translation>Port %1 wird von einem anderen Programm benutzt. Wähle einen anderen Port oder schließe das andere Programm.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Nothing answers at %1: is the other program hosting, on this port? Trying again.</source>
+        <translation>Unter %1 antwortet nichts: Ist das andere Programm Gastgeber, auf diesem Port? Neuer Versuch.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>%1 cannot be reached. Trying again.</source>
+        <translation>%1 ist nicht erreichbar. Neuer Versuch.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>The host did not accept the join code.</source>
+        <translation>Der Gastgeber hat den Beitrittscode nicht angenommen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>The host refuses joins for a minute after too many wrong codes.</source>
+        <translation>Nach zu vielen falschen Codes weist der Gastgeber eine Minute lang jeden Beitritt ab.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Player 2&apos;s seat is taken.</source>
+        <translation>Der Platz von Spieler 2 ist besetzt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Player 2&apos;s seat was taken up again from another connection.</source>
+        <translation>Der Platz von Spieler 2 wurde über eine andere Verbindung wieder eingenommen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>The host freed Player 2&apos;s seat.</source>
+        <translation>Der Gastgeber hat den Platz von Spieler 2 freigegeben.</translation>
     </message>
 </context>
 </TS>

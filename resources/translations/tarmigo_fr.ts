@@ -912,11 +912,6 @@
         <translation>Un nom d&apos;hôte ne contient que des lettres, des chiffres, des tirets et des points.</translation>
     </message>
     <message>
-        <location filename="../../src/qt/network_labels.h" line="51"/>
-        <source>The join code is six letters and digits, as the host&apos;s window shows it.</source>
-        <translation>Le code d&apos;accès compte six lettres et chiffres, tels que la fenêtre de l&apos;hôte les affiche.</translation>
-    </message>
-    <message>
         <location filename="../../src/qt/network_labels.h" line="54"/>
         <source>A network game is saved. Do you want to resume it with the same join code?</source>
         <translation>Une partie en réseau est enregistrée. Voulez-vous la reprendre avec le même code d&apos;accès ?</translation>
@@ -1043,6 +1038,71 @@
         <location filename="../../src/qt/place_labels.h" line="46"/>
         <source>Status line: no message</source>
         <translation>Ligne d&apos;état : aucun message</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Free Player 2&apos;s Seat</source>
+        <translation>Libérer la place du joueur 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>The join code is six characters from %1, as the host&apos;s window shows it (lower case and spaces are fine).</source>
+        <translation>Le code d&apos;accès compte six caractères parmi %1, tels que la fenêtre de l&apos;hôte les affiche (minuscules et espaces acceptés).</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Player 2&apos;s seat is kept for the guest who joined this game: only that program can take it again.</source>
+        <translation>La place du joueur 2 est gardée pour l&apos;invité qui a rejoint cette partie : seul ce programme peut la reprendre.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Player 2&apos;s seat is free: the first guest with the join code takes it.</source>
+        <translation>La place du joueur 2 est libre : le premier invité muni du code d&apos;accès la prend.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>&amp;Free the Seat</source>
+        <translation>&amp;Libérer la place</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Port %1 is in use by another program. Choose another port, or close the other program.</source>
+        <translation>Le port %1 est utilisé par un autre programme. Choisissez un autre port ou fermez l&apos;autre programme.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Nothing answers at %1: is the other program hosting, on this port? Trying again.</source>
+        <translation>Rien ne répond à %1 : l&apos;autre programme héberge-t-il une partie, sur ce port ? Nouvel essai.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>%1 cannot be reached. Trying again.</source>
+        <translation>%1 est injoignable. Nouvel essai.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>The host did not accept the join code.</source>
+        <translation>L&apos;hôte n&apos;a pas accepté le code d&apos;accès.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>The host refuses joins for a minute after too many wrong codes.</source>
+        <translation>Après trop de codes erronés, l&apos;hôte refuse toute connexion pendant une minute.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Player 2&apos;s seat is taken.</source>
+        <translation>La place du joueur 2 est prise.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Player 2&apos;s seat was taken up again from another connection.</source>
+        <translation>La place du joueur 2 a été reprise depuis une autre connexion.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>The host freed Player 2&apos;s seat.</source>
+        <translation>L&apos;hôte a libéré la place du joueur 2.</translation>
     </message>
 </context>
 </TS>

@@ -52,9 +52,10 @@ std::optional<std::vector<std::uint8_t>> readStore(Store* s) {
 
 } // namespace
 
-NetworkHost::NetworkHost(ShellHost& host, NetworkStores stores, std::string code)
-    : host_(host), stores_(stores), game_(host), link_(std::move(code)), board_(game_),
-      book_(*this) {
+NetworkHost::NetworkHost(ShellHost& host, NetworkStores stores, std::string code,
+                         net::KeySource keys)
+    : host_(host), stores_(stores), game_(host), link_(std::move(code), std::move(keys)),
+      board_(game_), book_(*this) {
     game_.events = &events_;
     game_.network = true;
     game_.fileStore = stores.file;
@@ -76,6 +77,15 @@ std::optional<std::string> NetworkHost::savedCode(NetworkStores stores) {
     return net::readJoinCode(std::string(bytes->begin(), bytes->end()));
 }
 
+std::optional<net::SeatKey> NetworkHost::savedSeat(NetworkStores stores) {
+    if (!hasSavedGame(stores)) return std::nullopt;
+    const auto bytes = readStore(stores.seat);
+    if (!bytes || bytes->size() != net::SeatKeyLength) return std::nullopt;
+    net::SeatKey key{};
+    std::copy(bytes->begin(), bytes->end(), key.begin());
+    return key;
+}
+
 bool NetworkHost::start(std::int16_t screenWidth, std::int16_t screenHeight, bool resume,
                         const Game* person) {
     Session& g = game_;
@@ -94,6 +104,10 @@ bool NetworkHost::start(std::int16_t screenWidth, std::int16_t screenHeight, boo
         resumed = loadState(g) == Loaded::Restored && g.playerCount == 2;
         if (!resumed) beginHand(g, 2, GameScores::Reset);
     }
+    // A game saved without a key (or a new one) has its seat free.
+    const auto seat = resumed ? savedSeat(stores_) : std::nullopt;
+    if (seat) link_.holdSeat(*seat);
+    saveSeat();
     // The options are the person's, not the game's: those of today, even on a resume.
     if (person) copyOptions(*person, g);
     g.round.set(flag::turnHandover, false);
@@ -146,6 +160,20 @@ void NetworkHost::leave() {
     saveState(game_);
 }
 
+void NetworkHost::freeSeat() {
+    link_.freeSeat();
+    for (const net::HostEvent& e : link_.takeEvents()) handle(e);
+    saveSeat();
+}
+
+void NetworkHost::saveSeat() {
+    if (!stores_.seat) return;
+    if (const auto& key = link_.seat())
+        stores_.seat->write(*key);
+    else
+        stores_.seat->write({});
+}
+
 void NetworkHost::opened(net::ConnectionId c, const std::string& address, std::int64_t now) {
     link_.opened(c, address, now);
     for (const net::HostEvent& e : link_.takeEvents()) handle(e);
@@ -184,6 +212,7 @@ void NetworkHost::handle(const net::HostEvent& e) {
     switch (e.kind) {
     case K::Joined: {
         guestLeft_ = false;
+        saveSeat();
         notice(NetworkNotice::Kind::GuestJoined);
         Session& g = game_;
         if (!handOver(g))
@@ -209,6 +238,7 @@ void NetworkHost::handle(const net::HostEvent& e) {
         break;
     case K::Left:
         guestLeft_ = true;
+        saveSeat();
         hostAsked_ = guestAsked_ = false;
         notice(NetworkNotice::Kind::GuestLeft);
         showPause(text::GuestLeft);

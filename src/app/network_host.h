@@ -10,7 +10,8 @@
 //
 // While no guest is connected the game is paused: nobody moves, and the status line says
 // "Waiting for Player 2 to reconnect" (or "Player 2 has left the game"). A guest that
-// joins again with the code gets the whole view and the game goes on.
+// joins again with the code and its seat key gets the whole view and the game goes on;
+// the key is saved with the game, so that a resumed host keeps the seat for it.
 //
 // A hand's end waits for a tap from either side to deal the next; at a game's end either
 // side may ask for a rematch and the other accept it, the new game's first player
@@ -35,6 +36,7 @@ struct NetworkStores {
     Store* file = nullptr;
     Store* second = nullptr;
     Store* code = nullptr; // the six characters, so that a resumed game keeps its code
+    Store* seat = nullptr; // the seated guest's key; empty or missing while the seat is free
 };
 
 // What the host's program shows beside the board: the guest coming and going, its
@@ -57,7 +59,8 @@ struct NetworkNotice {
 class NetworkHost : public net::HostEndpoint {
   public:
     // A host ready to start; `code` is used unless a saved game brings its own.
-    NetworkHost(ShellHost& host, NetworkStores stores, std::string code);
+    NetworkHost(ShellHost& host, NetworkStores stores, std::string code,
+                net::KeySource keys = net::randomKeys());
     NetworkHost(const NetworkHost&) = delete;
     NetworkHost& operator=(const NetworkHost&) = delete;
 
@@ -65,6 +68,8 @@ class NetworkHost : public net::HostEndpoint {
     static bool hasSavedGame(NetworkStores stores);
     // The saved game's code, when a sound one is kept.
     static std::optional<std::string> savedCode(NetworkStores stores);
+    // The saved game's seat key, when a sound game and a whole key are kept.
+    static std::optional<net::SeatKey> savedSeat(NetworkStores stores);
 
     // Lays out the board and begins: the saved network game when `resume` and a sound
     // one is stored (true is returned), a new game otherwise. The game plays by the
@@ -89,6 +94,10 @@ class NetworkHost : public net::HostEndpoint {
     void answerRematch(bool yes);
     // This program stops hosting on purpose: the guest is told; the game stays saved.
     void leave();
+    // Whether a guest holds Player 2's seat (connected or not), and the host's player
+    // freeing it for a guest without the key.
+    bool seatHeld() const { return link_.seat().has_value(); }
+    void freeSeat();
 
     // Whether nobody may move: no guest is connected.
     bool paused() const { return !link_.hasGuest(); }
@@ -143,6 +152,7 @@ class NetworkHost : public net::HostEndpoint {
     // The hint the guest asked for: Expert's choice on its turn, none otherwise.
     void sendHint();
     void showPause(int stringId);
+    void saveSeat();
 
     ShellHost& host_;
     NetworkStores stores_;

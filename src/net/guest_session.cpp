@@ -3,17 +3,22 @@
 #include <algorithm>
 
 namespace tarmigo::net {
-namespace {
 
 std::string refusalSentence(Refusal::Reason r) {
     switch (r) {
     case Refusal::Reason::WrongCode: return "The host did not accept the join code.";
     case Refusal::Reason::LockedOut:
-        return "The host refuses this address for a minute after too many wrong codes.";
+        return "The host refuses joins for a minute after too many wrong codes.";
+    case Refusal::Reason::SeatTaken: return "Player 2's seat is taken.";
+    case Refusal::Reason::Replaced:
+        return "Player 2's seat was taken up again from another connection.";
+    case Refusal::Reason::SeatFreed: return "The host freed Player 2's seat.";
     case Refusal::Reason::Version: break;
     }
     return "The host runs another version of Tarmigo.";
 }
+
+namespace {
 
 GuestEvent event(GuestEvent::Kind kind, std::string text = {}) {
     GuestEvent e;
@@ -24,8 +29,8 @@ GuestEvent event(GuestEvent::Kind kind, std::string text = {}) {
 
 } // namespace
 
-GuestSession::GuestSession(std::string code, Hello ours)
-    : code_(std::move(code)), ours_(std::move(ours)) {}
+GuestSession::GuestSession(std::string code, std::optional<SeatKey> key, Hello ours)
+    : code_(std::move(code)), key_(key), ours_(std::move(ours)) {}
 
 void GuestSession::connected(std::int64_t now) {
     if (finished_) return;
@@ -39,7 +44,7 @@ void GuestSession::connected(std::int64_t now) {
     lastSent_ = now;
     out_.clear();
     sendMessage(ours_);
-    sendMessage(Join{code_});
+    sendMessage(Join{code_, key_});
 }
 
 void GuestSession::received(std::span<const std::uint8_t> bytes, std::int64_t now) {
@@ -75,7 +80,16 @@ void GuestSession::handle(const Message& m) {
     if (const auto* refusal = std::get_if<Refusal>(&m)) {
         finished_ = true;
         close_ = true;
-        events_.push_back(event(GuestEvent::Kind::Refused, refusalSentence(refusal->reason)));
+        admitted_ = false;
+        // A freed seat's key opens nothing any more.
+        if (refusal->reason == Refusal::Reason::SeatFreed) key_.reset();
+        GuestEvent e = event(GuestEvent::Kind::Refused, refusalSentence(refusal->reason));
+        e.refusal = refusal->reason;
+        events_.push_back(std::move(e));
+        return;
+    }
+    if (const auto* seat = std::get_if<Seat>(&m)) {
+        key_ = seat->key;
         return;
     }
     if (const auto* view = std::get_if<ViewMessage>(&m)) {
@@ -147,6 +161,7 @@ void GuestSession::rematch(Rematch::Kind kind) {
 
 void GuestSession::leave() {
     if (linked_ && !close_) sendMessage(Left{});
+    key_.reset(); // leaving gives the seat up
     finished_ = true;
     close_ = true;
 }

@@ -5,8 +5,10 @@
 // (seat 1's view and the steps of each move) and sends nothing but the player's inputs,
 // rematch messages and a leaving. A host silent for DropMs counts as dropped; after a
 // drop the transport connects again, waiting retryDelay between attempts, and the host
-// answers the join with the whole view. A refusal, a leaving or an error ends the game's
-// connection for good: no reconnection follows.
+// answers the join with the whole view. The seat key the host gives on the first join
+// goes with every join after it; the program keeps it beside the code.
+// A refusal, a leaving or an error ends the game's connection for good: no reconnection
+// follows.
 #include "net/host_session.h"
 #include "net/messages.h"
 #include "net/order.h"
@@ -23,11 +25,12 @@ namespace tarmigo::net {
 
 struct GuestEvent {
     enum class Kind {
-        Admitted, // the code was accepted; the view follows
+        Admitted, // the code was accepted; the view follows (and key() is the seat key)
         View,     // seat 1's view, to paint the board from
         Steps,    // the steps of a move to present, before the view that follows them
         Rematch,  // the host asks for a rematch or answers the guest's request
-        Refused,  // text: the sentence to show (wrong code, lockout, versions)
+        Refused,  // text: the sentence to show (wrong code, lockout, versions, the seat);
+                  // refusal: why, when the host said
         Dropped,  // the connection was lost or the host fell silent; reconnecting
         Left,     // the host quit on purpose
         Error,    // text: the one-line reason the connection was closed
@@ -37,11 +40,16 @@ struct GuestEvent {
     std::optional<SeatView> view;
     std::vector<ShownStep> steps;
     Rematch::Kind rematch = Rematch::Kind::Ask;
+    std::optional<Refusal::Reason> refusal;
 };
+
+// The English sentence of a refusal, as the guest shows it (the window words its own).
+std::string refusalSentence(Refusal::Reason r);
 
 class GuestSession {
   public:
-    explicit GuestSession(std::string code, Hello ours = Hello::ours());
+    explicit GuestSession(std::string code, std::optional<SeatKey> key = {},
+                          Hello ours = Hello::ours());
 
     // The transport: the connection is made (the hello and the join go out), bytes
     // arrived, the connection ended, and the passing of time.
@@ -65,6 +73,9 @@ class GuestSession {
     // The wait before the attempt after `failures` failed ones: 250 ms doubling to 8 s.
     static std::int64_t retryDelay(int failures);
 
+    // The seat key held: the one given at the start or by the host.
+    const std::optional<SeatKey>& key() const { return key_; }
+
     // The last view received, kept across a drop.
     const std::optional<SeatView>& view() const { return view_; }
 
@@ -83,6 +94,7 @@ class GuestSession {
     void lost(std::string reason);
 
     std::string code_;
+    std::optional<SeatKey> key_;
     Hello ours_;
     bool linked_ = false;
     bool admitted_ = false;

@@ -2,6 +2,8 @@
 
 #include "net/join_code.h"
 
+#include <random>
+
 namespace tarmigo::net {
 namespace {
 
@@ -10,6 +12,9 @@ std::string refusalSentence(Refusal::Reason r) {
     case Refusal::Reason::WrongCode: return "The join code was wrong.";
     case Refusal::Reason::LockedOut:
         return "Too many wrong join codes came from this address; try again in a minute.";
+    case Refusal::Reason::SeatTaken: return "Player 2's seat is taken.";
+    case Refusal::Reason::Replaced: return "Player 2 came back on another connection.";
+    case Refusal::Reason::SeatFreed: return "Player 2's seat was freed.";
     case Refusal::Reason::Version: break;
     }
     return "The versions differ.";
@@ -25,8 +30,21 @@ HostEvent event(HostEvent::Kind kind, ConnectionId c, std::string text = {}) {
 
 } // namespace
 
-HostSession::HostSession(std::string code, Hello ours)
-    : code_(std::move(code)), ours_(std::move(ours)), lockout_([this] { return now_; }) {}
+KeySource randomKeys() {
+    return [] {
+        std::random_device device;
+        SeatKey key{};
+        for (std::size_t i = 0; i < key.size(); i += 4) {
+            const unsigned bits = device();
+            for (std::size_t b = 0; b < 4; ++b) key[i + b] = std::uint8_t(bits >> (8 * b));
+        }
+        return key;
+    };
+}
+
+HostSession::HostSession(std::string code, KeySource keys, Hello ours)
+    : code_(std::move(code)), keys_(std::move(keys)), ours_(std::move(ours)),
+      lockout_([this] { return now_; }) {}
 
 void HostSession::opened(ConnectionId c, const std::string& address, std::int64_t now) {
     now_ = now;
@@ -81,21 +99,30 @@ void HostSession::handle(ConnectionId c, const Message& m) {
         return;
     }
     if (const auto* join = std::get_if<Join>(&m)) {
+        const bool rightCode = sameCode(join->code, code_);
+        const bool keyHolder = rightCode && seat_ && join->key && sameKey(*join->key, *seat_);
         Refusal::Reason reason = Refusal::Reason::WrongCode;
-        if (lockout_.refuses(p.address)) {
+        if (!keyHolder && lockout_.refuses(p.address)) {
+            // Refused before the code is looked at, so that a locked search learns nothing.
             reason = Refusal::Reason::LockedOut;
-        } else if (sameCode(join->code, code_)) {
+        } else if (!rightCode) {
+            lockout_.wrongCode(p.address);
+        } else if (seat_ && !keyHolder) {
+            reason = Refusal::Reason::SeatTaken;
+        } else {
             lockout_.rightCode(p.address);
             if (guest_ && *guest_ != c) {
                 // The same player back before its old connection was found dead.
-                out_.push_back(Outgoing{*guest_, {}, true});
+                sendTo(*guest_, Refusal{Refusal::Reason::Replaced}, true);
                 peers_.erase(*guest_);
             }
             guest_ = c;
+            if (!seat_) {
+                seat_ = keys_();
+                sendTo(c, Seat{*seat_});
+            }
             events_.push_back(event(HostEvent::Kind::Joined, c));
             return;
-        } else {
-            lockout_.wrongCode(p.address);
         }
         events_.push_back(event(HostEvent::Kind::Refused, c, refusalSentence(reason)));
         sendTo(c, Refusal{reason}, true);
@@ -112,6 +139,7 @@ void HostSession::handle(ConnectionId c, const Message& m) {
         e.rematch = rematch->kind;
         events_.push_back(e);
     } else if (std::holds_alternative<Left>(m)) {
+        seat_.reset(); // leaving on purpose gives the seat up
         events_.push_back(event(HostEvent::Kind::Left, c));
         out_.push_back(Outgoing{c, {}, true});
         forget(c);
@@ -166,6 +194,15 @@ void HostSession::leave() {
     if (!guest_) return;
     sendTo(*guest_, Left{}, true);
     forget(*guest_);
+}
+
+void HostSession::freeSeat() {
+    seat_.reset();
+    if (!guest_) return;
+    const ConnectionId c = *guest_;
+    sendTo(c, Refusal{Refusal::Reason::SeatFreed}, true);
+    forget(c);
+    events_.push_back(event(HostEvent::Kind::Dropped, c, "the seat was freed"));
 }
 
 void HostSession::sendTo(ConnectionId c, const Message& m, bool close) {

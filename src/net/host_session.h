@@ -4,8 +4,12 @@
 // bytes to send and the connections to close; the game above takes the events (a guest
 // admitted, dropped or gone, its inputs and rematch messages) and sends the guest its
 // view and steps. Every connection says hello, then joins with the code; a wrong code is
-// refused and counted against its address (net/lockout.h), a right one admits the guest
-// and replaces any guest connection still open (the same player coming back). A peer
+// refused and counted against its address (net/lockout.h). The first right one admits
+// the guest and gives it a random seat key; from then on the seat is the key holder's:
+// a join with the code but not the key is refused ("the seat is taken") and displaces
+// nobody, and one with both replaces any guest connection still open (the same player
+// coming back), which is told so before it is closed. The key passes any lockout. The
+// guest leaving on purpose, or the host's player, frees the seat. A peer
 // silent for DropMs, or not joined after JoinMs, is dropped; a keep-alive goes out after
 // KeepAliveMs without sending. A malformed, oversized, unknown or out-of-order message
 // closes its connection with an error message and a one-line reason, and touches nothing
@@ -27,6 +31,13 @@ namespace tarmigo::net {
 
 // Chosen by the transport, never reused while the session lives.
 using ConnectionId = std::uint64_t;
+
+// Where seat keys come from: the system's random source in the programs, a fixed
+// sequence in the tests.
+using KeySource = std::function<SeatKey()>;
+
+// Keys from the standard library's random device.
+KeySource randomKeys();
 
 inline constexpr std::int64_t KeepAliveMs = 3'000;
 inline constexpr std::int64_t DropMs = 15'000;
@@ -76,9 +87,18 @@ class HostEndpoint {
 
 class HostSession : public HostEndpoint {
   public:
-    explicit HostSession(std::string code, Hello ours = Hello::ours());
+    explicit HostSession(std::string code, KeySource keys = randomKeys(),
+                         Hello ours = Hello::ours());
 
     const std::string& code() const { return code_; }
+
+    // The seated guest's key; nothing while the seat is free.
+    const std::optional<SeatKey>& seat() const { return seat_; }
+    // A resumed game's seat, held by the key saved with it.
+    void holdSeat(const SeatKey& key) { seat_ = key; }
+    // The host's player frees the seat for a guest without the key: a guest connected
+    // is told and let go, and the next join with the code is seated.
+    void freeSeat();
 
     // The transport: a connection accepted from an address ("127.0.0.1"), bytes
     // received on it, its end (by the peer or the network), and the passing of time.
@@ -117,6 +137,8 @@ class HostSession : public HostEndpoint {
     void forget(ConnectionId c);
 
     std::string code_;
+    KeySource keys_;
+    std::optional<SeatKey> seat_;
     Hello ours_;
     std::int64_t now_ = 0;
     Lockout lockout_;

@@ -10,8 +10,9 @@ namespace tarmigo::net {
 namespace {
 
 // The fields each message type carries, in the order of Type.
-constexpr int FieldCounts[] = {0, 3, 1, 1, 2, 15, 1, 0, 1, 0, 1};
-constexpr int LastType = int(Type::Error);
+constexpr int FieldCounts[] = {0, 3, 2, 1, 2, 15, 1, 0, 1, 0, 1, 1};
+constexpr int LastType = int(Type::Seat);
+constexpr int LastReason = int(Refusal::Reason::SeatFreed);
 
 constexpr int CardNone = 0;
 constexpr int LastTarget = 20;  // game/targets.h: the status line
@@ -115,6 +116,9 @@ struct Fields {
     }
     void operator()(const Join& m) {
         for (char c : m.code) w.u8(std::uint8_t(c));
+        w.u8(m.key ? unsigned(SeatKeyLength) : 0);
+        if (m.key)
+            for (std::uint8_t b : *m.key) w.u8(b);
     }
     void operator()(const Refusal& m) { w.u8(unsigned(m.reason)); }
     void operator()(const Input& m) {
@@ -130,7 +134,16 @@ struct Fields {
     void operator()(const Rematch& m) { w.u8(unsigned(m.kind)); }
     void operator()(const Left&) {}
     void operator()(const Error& m) { w.text(m.reason); }
+    void operator()(const Seat& m) {
+        for (std::uint8_t b : m.key) w.u8(b);
+    }
 };
+
+SeatKey readKey(Reader& r) {
+    SeatKey key{};
+    for (std::uint8_t& b : key) b = std::uint8_t(r.u8("seat key"));
+    return key;
+}
 
 int readCard(Reader& r, const char* what, bool noneAllowed) {
     const int c = r.u8(what, noneAllowed ? CardNone : FirstCard, EmptySlot);
@@ -246,9 +259,14 @@ Message readFields(Reader& r, Type type) {
             if (r.ok() && !isCodeCharacter(c)) r.fail("the join code holds a character not in it");
             m.code += c;
         }
+        const int keyLength = r.u8("seat key's length", 0, int(SeatKeyLength));
+        if (r.ok() && keyLength != 0 && keyLength != int(SeatKeyLength))
+            r.fail("the seat key's length " + std::to_string(keyLength) + " is neither 0 nor " +
+                   std::to_string(SeatKeyLength));
+        if (r.ok() && keyLength != 0) m.key = readKey(r);
         return m;
     }
-    case Type::Refusal: return Refusal{Refusal::Reason(r.u8("refusal reason", 1, 3))};
+    case Type::Refusal: return Refusal{Refusal::Reason(r.u8("refusal reason", 1, LastReason))};
     case Type::Input: {
         Input m;
         m.kind = Input::Kind(r.u8("input kind", 1, int(Input::Kind::Modes)));
@@ -273,6 +291,7 @@ Message readFields(Reader& r, Type type) {
     case Type::Rematch: return Rematch{Rematch::Kind(r.u8("rematch answer", 1, 3))};
     case Type::Left: return Left{};
     case Type::Error: return Error{r.text("error text", 1, MaxErrorLength)};
+    case Type::Seat: return Seat{readKey(r)};
     case Type::View: break; // read by the decoder, the one that may make a view
     }
     return KeepAlive{};
@@ -286,8 +305,9 @@ Hello Hello::ours() {
 
 const char* nameOf(const Message& m) {
     static constexpr const char* Names[] = {
-        "a hello", "a join",       "a refusal",         "an input",  "a view",
-        "steps",   "a keep-alive", "a rematch message", "a leaving", "an error"};
+        "a hello",   "a join",   "a refusal",    "an input",
+        "a view",    "steps",    "a keep-alive", "a rematch message",
+        "a leaving", "an error", "a seat key"};
     return Names[m.index()];
 }
 
@@ -333,6 +353,12 @@ Decoded decodeFrame(std::span<const std::uint8_t> bytes) {
         return {KeepAlive{},
                 std::to_string(bytes.size() - LengthBytes - length) + " bytes follow the frame"};
     return Decoder::body(bytes.subspan(LengthBytes));
+}
+
+bool sameKey(const SeatKey& a, const SeatKey& b) {
+    unsigned differ = 0;
+    for (std::size_t i = 0; i < SeatKeyLength; ++i) differ |= unsigned(a[i] ^ b[i]);
+    return differ == 0;
 }
 
 std::string versionMismatch(const Hello& ours, const Hello& theirs) {

@@ -10,7 +10,9 @@
 #include "game/game.h"
 #include "game/view.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -27,6 +29,11 @@ inline constexpr int MaxVersionLength = 32;
 inline constexpr int MaxErrorLength = 200;
 inline constexpr int MaxSteps = 64;
 inline constexpr std::size_t JoinCodeLength = 6;
+inline constexpr std::size_t SeatKeyLength = 16;
+
+// The key the host gives the guest on its first join, which it shows again to rejoin:
+// 128 random bits, so that the code alone cannot take a seated guest's place.
+using SeatKey = std::array<std::uint8_t, SeatKeyLength>;
 
 enum class Type : std::uint8_t {
     Hello = 1,
@@ -39,6 +46,7 @@ enum class Type : std::uint8_t {
     Rematch = 8,
     Left = 9,
     Error = 10,
+    Seat = 11,
 };
 
 // The first message each way.
@@ -52,14 +60,26 @@ struct Hello {
     bool operator==(const Hello&) const = default;
 };
 
-// The guest's join code, checked before the host sends any game data.
+// The guest's join code, checked before the host sends any game data, and the seat key
+// it was given, when it has one.
 struct Join {
     std::string code;
+    std::optional<SeatKey> key;
     bool operator==(const Join&) const = default;
 };
 
+// Why the host closes a connection, told before it does: before the join is accepted
+// (the code, versions, a lockout, the seat held by another), or later (the same guest
+// came back on another connection, the host's player freed the seat).
 struct Refusal {
-    enum class Reason : std::uint8_t { WrongCode = 1, Version = 2, LockedOut = 3 };
+    enum class Reason : std::uint8_t {
+        WrongCode = 1,
+        Version = 2,
+        LockedOut = 3,
+        SeatTaken = 4,
+        Replaced = 5,
+        SeatFreed = 6,
+    };
     Reason reason = Reason::WrongCode;
     bool operator==(const Refusal&) const = default;
 };
@@ -153,8 +173,15 @@ struct Error {
     bool operator==(const Error&) const = default;
 };
 
-using Message =
-    std::variant<Hello, Join, Refusal, Input, ViewMessage, Steps, KeepAlive, Rematch, Left, Error>;
+// The host gives the admitted guest its seat key, before the first view, when the seat
+// was free.
+struct Seat {
+    SeatKey key{};
+    bool operator==(const Seat&) const = default;
+};
+
+using Message = std::variant<Hello, Join, Refusal, Input, ViewMessage, Steps, KeepAlive, Rematch,
+                             Left, Error, Seat>;
 
 // The message's name in a sentence: "a hello", "a view".
 const char* nameOf(const Message& m);
@@ -176,6 +203,9 @@ class Decoder {
 
 // A whole frame: its length and its body, nothing before or after.
 Decoded decodeFrame(std::span<const std::uint8_t> bytes);
+
+// Compares in a time that does not depend on where the keys differ.
+bool sameKey(const SeatKey& a, const SeatKey& b);
 
 // Empty when the two hellos agree; otherwise a plain sentence naming both versions.
 std::string versionMismatch(const Hello& ours, const Hello& theirs);

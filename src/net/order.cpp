@@ -4,7 +4,7 @@ namespace tarmigo::net {
 namespace {
 
 bool fromHostOnly(Type t) {
-    return t == Type::Refusal || t == Type::View || t == Type::Steps;
+    return t == Type::Refusal || t == Type::View || t == Type::Steps || t == Type::Seat;
 }
 
 bool fromGuestOnly(Type t) {
@@ -30,12 +30,15 @@ std::string Order::accept(const Message& m) {
         return {};
     }
     if (t == Type::KeepAlive) return {};
+    // A refusal ends the connection at any time: a join refused, or the seat taken back.
+    if (t == Type::Refusal) {
+        stage_ = Stage::Closed;
+        return {};
+    }
     if (stage_ == Stage::Join) {
-        // The host waits for the join; the guest for the view that admits it.
-        if (t == Type::Refusal) {
-            stage_ = Stage::Closed;
-            return {};
-        }
+        // The host waits for the join; the guest for its seat key, then the view that
+        // admits it.
+        if (t == Type::Seat) return {};
         if (t == Type::Join || t == Type::View) {
             stage_ = Stage::Playing;
             return {};
@@ -43,7 +46,7 @@ std::string Order::accept(const Message& m) {
         return name + (side_ == Side::Host ? " before the join" : " before the first view");
     }
     if (t == Type::Join) return "a second join";
-    if (t == Type::Refusal) return "a refusal after the join was accepted";
+    if (t == Type::Seat) return "a seat key after the first view";
     return {};
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // Which message may come next from the peer: a small state machine for each side of
 // the connection. The hello comes first each way; the guest's join comes before any
-// game data; the host's first game data is the view; nothing follows a leaving, an
-// error or a refusal. A message out of order is refused with a one-line reason, and
-// the connection is then closed.
+// game data; the host's first game data is the seat key or the view; a refusal may come
+// at any time; nothing follows a leaving, an error or a refusal. A message out of order is refused
+// with a one-line reason, and the connection is then closed.
 #include "net/messages.h"
 
 #include <string>

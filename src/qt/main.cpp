@@ -1,4 +1,6 @@
-// Tarmigo on the desktop: one window, one running copy per user.
+// Tarmigo on the desktop: one window, one running copy per user and display;
+// --profile DIR starts a separate one, with its own settings and saved games in DIR (to
+// try a network game on one computer).
 #include "app/store.h"
 #include "game/strings.h"
 #include "game/version.h"
@@ -15,6 +17,8 @@
 #include "qt/platform/translation.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QSettings>
@@ -56,12 +60,22 @@ int main(int argc, char** argv) {
             std::printf("tarmigo %s\n", ProgramVersion);
             return 0;
         }
+    // A separate player: its settings and saved games under the folder given, through
+    // the folders Qt reads them from, set before anything reads them.
+    QString profile;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string_view(argv[i]) == "--profile") {
+            profile = QDir(QString::fromLocal8Bit(argv[i + 1])).absolutePath();
+            QDir().mkpath(profile);
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(profile + QStringLiteral("/config")));
+            qputenv("XDG_DATA_HOME", QFile::encodeName(profile + QStringLiteral("/data")));
+        }
     QApplication app(argc, argv);
     const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     QCoreApplication::setApplicationName(QStringLiteral("tarmigo"));
 
     // A second start brings the running window forward and ends, touching nothing.
-    SingleInstance instance(runtimeFolder());
+    SingleInstance instance(runtimeFolder(), SingleInstance::instanceName(profile));
     if (!instance.claim()) {
         instance.notifyRunning();
         return 0;

@@ -42,8 +42,9 @@ std::vector<Message> everyMessage() {
                           {K::Hint, 0, 7, 0, 16},
                           {K::Hint}}};
     return {Hello{Magic, 65535, "10.2.3-rc1"},
-            Join{"979797"},
-            Refusal{Refusal::Reason::LockedOut},
+            Join{"979797", {}},
+            Join{"ACDEFG", SeatKey{255, 0, 7}},
+            Refusal{Refusal::Reason::SeatFreed},
             Input{Input::Kind::Tap, 20},
             Input{Input::Kind::Modes, 1},
             eachStep,
@@ -51,7 +52,8 @@ std::vector<Message> everyMessage() {
             KeepAlive{},
             Rematch{Rematch::Kind::No},
             Left{},
-            Error{std::string(MaxErrorLength, '~')}};
+            Error{std::string(MaxErrorLength, '~')},
+            Seat{SeatKey{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 255}}};
 }
 
 // Every message decodes to itself, from a stream in pieces of any size (fuzz_net changes
@@ -87,9 +89,13 @@ TEST(NetMessages, EveryMessageComesBackAsItWentFromAStreamCutAnywhere) {
 TEST(NetMessages, TheWorkedExchangeIsSpeltOutByteByByte) {
     RulePosition pos;
     pos.set("go miles=100 hand=ijfkpux sel=2 | stop miles=75 hand=ffkghij | turn=1 deck=60");
+    constexpr SeatKey Key{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     const std::pair<Message, const char*> Rows[] = {
-        {Hello{Magic, 2, "1.1"}, "0c000000010354524d47020003312e31"},
-        {Join{"K7QX3D"}, "0800000002014b3751583344"},
+        {Hello{Magic, 3, "1.1"}, "0c000000010354524d47030003312e31"},
+        {Join{"K7QX3D", {}}, "0900000002024b375158334400"},
+        {Seat{Key}, "120000000b01000102030405060708090a0b0c0d0e0f"},
+        {Join{"K7QX3D", Key}, "1900000002024b37515833441000010203040506"
+                              "0708090a0b0c0d0e0f"},
         {ViewMessage::of(pos.g), "41000000050f01020164000000000000000000010001000000010"
                                  "04b0000000000000000000600000101000000"
                                  "2979bc02076666"
@@ -108,17 +114,20 @@ TEST(NetMessages, TheWorkedExchangeIsSpeltOutByteByByte) {
 TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
     constexpr std::pair<const char*, const char*> Rows[] = {
         {"00 00", "an unknown message type 0"},
-        {"0b 00", "an unknown message type 11"},
+        {"0c 00", "an unknown message type 12"},
+        {"02 02 41 43 44 45 46 47 05", "the seat key's length 5 is neither 0 nor 16"},
+        {"02 02 41 43 44 45 46 47 10 01", "the message ends inside its seat key"},
+        {"0b 01 00", "the message ends inside its seat key"},
         {"07 01", "message type 7 has 1 fields instead of 0"},
         {"01 03 54 52 4d 48 01 00 01 31", "the peer is not a Tarmigo program (wrong magic)"},
         {"01 03 54 52 4d 47 00 00 01 31", "the protocol version 0 is out of range 1..65535"},
         {"01 03 54 52 4d 47 01 00 02 31", "the message ends inside its program version"},
         {"01 03 54 52 4d 47 01 00 01 0a",
          "the program version holds a byte that is not printable text"},
-        {"02 01 41 43 44 45 46 30", "the join code holds a character not in it"},
+        {"02 02 41 43 44 45 46 30", "the join code holds a character not in it"},
         {"06 01 02 03 00", "the message ends inside its step kind"},
         {"01 03 54 52 4d 47 01 00 21", "the program version 33 is out of range 1..32"},
-        {"03 01 04", "the refusal reason 4 is out of range 1..3"},
+        {"03 01 07", "the refusal reason 7 is out of range 1..6"},
         {"04 02 06 00", "the input kind 6 is out of range 1..5"},
         {"04 02 04 01", "the input's value 1 is out of range 0..0"},
         {"04 02 05 05", "the input's value 5 is out of range 0..4"},
@@ -195,7 +204,7 @@ TEST(NetMessages, AStreamRefusesAnOversizedLengthAtOnceAndStopsAtItsFirstError) 
 
 TEST(NetMessages, EachSideRefusesAMessageOutOfOrder) {
     // A letter for each message type, in the order of their numbers.
-    constexpr std::string_view Letters = "HJFIVSKRLE";
+    constexpr std::string_view Letters = "HJFIVSKRLEA";
     // Who receives, the messages, and the refusal of the last (empty when all are taken).
     constexpr std::tuple<Side, const char*, const char*> Rows[] = {
         {Side::Host, "HKJIKRL", ""},
@@ -208,13 +217,15 @@ TEST(NetMessages, EachSideRefusesAMessageOutOfOrder) {
         {Side::Host, "HF", "a refusal is the host's to send"},
         {Side::Host, "HJEK", "a keep-alive after the connection ended"},
         {Side::Guest, "HVSVKRLV", "a view after the connection ended"},
-        {Side::Guest, "HVF", "a refusal after the join was accepted"},
+        {Side::Guest, "HAVSFV", "a view after the connection ended"},
+        {Side::Guest, "HVA", "a seat key after the first view"},
+        {Side::Host, "HJA", "a seat key is the host's to send"},
         {Side::Guest, "HJ", "a join is the guest's to send"},
         {Side::Guest, "HVI", "an input is the guest's to send"},
         {Side::Guest, "HFV", "a view after the connection ended"},
     };
     RulePosition pos;
-    std::vector<Message> every(10, ViewMessage::of(pos.g));
+    std::vector<Message> every(11, ViewMessage::of(pos.g));
     for (const Message& m : everyMessage()) every[m.index()] = m;
     for (auto [receiver, messages, expected] : Rows) {
         Order order(receiver);
@@ -314,6 +325,43 @@ TEST(NetLockout, FiveWrongCodesLockAnAddressOutForAMinute) {
     now += Lockout::LockMs;
     wrong(b, 1);
     EXPECT_FALSE(lockout.refuses(b));
+}
+
+TEST(NetLockout, APlaceIsAnIPv4AddressOrAnIPv6Slash64) {
+    constexpr std::pair<const char*, const char*> Places[] = {
+        {"192.0.2.7", "192.0.2.7"},
+        {"::ffff:192.0.2.7", "192.0.2.7"},
+        {"2001:db8:0:1::5", "2001:db8:0:1::/64"},
+        {"2001:DB8:0:1:ffff:1:2:3", "2001:db8:0:1::/64"},
+        {"::1", "0:0:0:0::/64"},
+        {"fe80::1%eth0", "fe80:0:0:0::/64"},
+        {"1:2:3:4:5:6:7:8:9", "1:2:3:4:5:6:7:8:9"},
+        {"1::2::3", "1::2::3"},
+        {"1:2:3:4:5:6:7", "1:2:3:4:5:6:7"},
+    };
+    for (auto [address, place] : Places) EXPECT_EQ(Lockout::placeOf(address), place) << address;
+
+    std::int64_t now = 0;
+    Lockout lockout([&] { return now; });
+    for (int i = 0; i < Lockout::MaxWrongCodes; ++i)
+        lockout.wrongCode("2001:db8:0:1::" + std::to_string(i + 10));
+    EXPECT_TRUE(lockout.refuses("2001:db8:0:1:ffff::1"));
+    EXPECT_FALSE(lockout.refuses("2001:db8:0:2::10"));
+}
+
+// However many addresses guess, the host takes MaxWrongPerMinute wrong codes a minute.
+TEST(NetLockout, TheHostTakesOnlySoManyWrongCodesAMinuteFromAllAddresses) {
+    std::int64_t now = 0;
+    Lockout lockout([&] { return now; });
+    for (int i = 0; i < Lockout::MaxWrongPerMinute; ++i, now += 1000) {
+        EXPECT_FALSE(lockout.refuses("198.51.100." + std::to_string(i)));
+        lockout.wrongCode("198.51.100." + std::to_string(i));
+    }
+    EXPECT_TRUE(lockout.refuses("203.0.113.1"));
+    now = Lockout::MinuteMs - 1;
+    EXPECT_TRUE(lockout.refuses("203.0.113.1"));
+    now = Lockout::MinuteMs; // the first wrong code is a minute old
+    EXPECT_FALSE(lockout.refuses("203.0.113.1"));
 }
 
 TEST(NetLockout, AFloodOfAddressesKeepsTheBookBounded) {

@@ -23,21 +23,29 @@ namespace {
 
 constexpr const char* Code = "K7QX3D";
 
+// Seat keys 1, 2, 3... in their first byte.
+KeySource countedKeys() {
+    return [n = 0]() mutable { return SeatKey{std::uint8_t(++n)}; };
+}
+
 struct Match {
     TestHost shell;
-    MemoryStore file, second, code;
-    NetworkHost host{shell, {&file, &second, &code}, Code};
+    MemoryStore file, second, code, seat;
+    NetworkHost host{shell, {&file, &second, &code, &seat}, Code, countedKeys()};
     GuestSession guest;
     std::int64_t now = 1'000;
     ConnectionId conn = 0;
     bool linked = false;
     std::vector<std::uint8_t> wire; // every byte the guest received
+    // A second program joining meanwhile, on its own connection.
+    GuestSession* visitor = nullptr;
+    ConnectionId visitorConn = 100;
     std::vector<GuestEvent> events;
     std::vector<NetworkNotice> notices;
 
     explicit Match(std::uint32_t seed = 1, std::string guestCode = Code,
                    Hello guestHello = Hello::ours())
-        : guest(std::move(guestCode), std::move(guestHello)) {
+        : guest(std::move(guestCode), {}, std::move(guestHello)) {
         shell.ticks = seed;
         host.start(240, 320, false);
         host.game().round.setDiscardMode(DiscardMode::CardThenDeck);
@@ -60,6 +68,7 @@ struct Match {
         for (int round = 0; round < 1000; ++round) {
             bool moved = false;
             for (Outgoing& o : host.takeOutgoing()) {
+                if (visitor && o.to == visitorConn) visitor->received(o.bytes, now);
                 if (o.to != conn || !linked) continue;
                 moved = true;
                 wire.insert(wire.end(), o.bytes.begin(), o.bytes.end());
@@ -78,6 +87,11 @@ struct Match {
                 linked = false;
                 host.closed(conn, now);
             }
+            if (visitor) {
+                const std::vector<std::uint8_t> theirs = visitor->takeOutgoing();
+                moved = moved || !theirs.empty();
+                if (!theirs.empty()) host.received(visitorConn, theirs, now);
+            }
             for (GuestEvent& e : guest.takeEvents()) events.push_back(std::move(e));
             for (NetworkNotice& n : host.takeNotices()) notices.push_back(std::move(n));
             if (!moved) return;
@@ -89,6 +103,22 @@ struct Match {
         host.tick(now);
         guest.tick(now);
         pump();
+    }
+    // Another program at `address` joins with `code` and `key`: nothing when it is
+    // admitted, otherwise why it was refused.
+    std::optional<Refusal::Reason> visit(const std::string& address, const char* code,
+                                         std::optional<SeatKey> key = {}) {
+        GuestSession other(code, key);
+        visitor = &other;
+        host.opened(++visitorConn, address, now);
+        other.connected(now);
+        pump();
+        visitor = nullptr;
+        std::optional<Refusal::Reason> why;
+        for (const GuestEvent& e : other.takeEvents())
+            if (e.refusal) why = e.refusal;
+        if (!why && !other.admitted()) ADD_FAILURE() << "neither admitted nor refused";
+        return why;
     }
     // Sends the guest's raw bytes, bypassing its session.
     void raw(const std::vector<std::uint8_t>& bytes) {
@@ -285,7 +315,7 @@ TEST(NetworkGame, TheHostedGameTakesThePersonsOptions) {
         person.round.setPlayMode(resume ? PlayMode::TapOnce : PlayMode::TapTwice);
         person.round.set(flag::showPlayable, resume);
         person.round.animDelay = resume ? 3 : 11;
-        NetworkHost host(shell, {&file, &second, &code}, Code);
+        NetworkHost host(shell, {&file, &second, &code}, Code, countedKeys());
         EXPECT_EQ(host.start(240, 320, resume, &person), resume);
         EXPECT_EQ(host.game().round.playMode(), person.round.playMode());
         EXPECT_EQ(host.game().has(flag::showPlayable), resume);
@@ -385,7 +415,7 @@ TEST(NetworkGame, ConnectionsAreRefusedWithASentence) {
     const Row rows[] = {
         {"wrong code", "ACDEFG", Hello::ours(), "join code"},
         {"other program", Code, Hello{Magic, ProtocolVersion, "0.1"}, "Tarmigo 0.1"},
-        {"other protocol", Code, Hello{Magic, 9, ProgramVersion}, "(protocol 9) and the other"},
+        {"protocol 2", Code, Hello{Magic, 2, ProgramVersion}, "(protocol 2) and the other"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -399,23 +429,107 @@ TEST(NetworkGame, ConnectionsAreRefusedWithASentence) {
     }
 }
 
-TEST(NetworkGame, FiveWrongCodesLockTheAddressOutForAMinute) {
+TEST(NetworkGame, FiveWrongCodesLockThePlaceOutForAMinute) {
     Match m;
-    // Whether a guest typing `code` at `address` is admitted.
-    const auto join = [&m](ConnectionId c, const std::string& address, const char* code) {
-        GuestSession g(code);
-        m.host.opened(c, address, m.now);
-        g.connected(m.now);
-        m.host.received(c, g.takeOutgoing(), m.now);
-        for (Outgoing& o : m.host.takeOutgoing())
-            if (o.to == c) g.received(o.bytes, m.now);
-        return g.admitted();
-    };
-    for (int n = 0; n < 5; ++n) EXPECT_FALSE(join(100 + n, "192.0.2.7", "ACDEFG"));
-    EXPECT_FALSE(join(200, "192.0.2.7", Code)); // the right code, too late
-    EXPECT_TRUE(join(201, "192.0.2.8", Code));
+    for (int n = 0; n < 5; ++n)
+        EXPECT_EQ(m.visit("192.0.2.7", "ACDEFG"), Refusal::Reason::WrongCode);
+    EXPECT_EQ(m.visit("192.0.2.7", Code), Refusal::Reason::LockedOut); // right, too late
+    EXPECT_EQ(m.visit("2001:db8::1", "ACDEFG"), Refusal::Reason::WrongCode);
     m.now += 60'000;
-    EXPECT_TRUE(join(202, "192.0.2.7", Code));
+    EXPECT_EQ(m.visit("192.0.2.7", Code), std::nullopt);
+}
+
+// The first join is given the seat key; the code alone then opens nothing, during a game
+// or a drop, and the holder of the key comes back through any lockout.
+TEST(NetworkGame, PlayerTwosSeatIsTheKeyHolders) {
+    const SeatKey first{1};
+    Match m(7);
+    m.connect("192.0.2.7");
+    ASSERT_EQ(m.guest.key(), first);
+    EXPECT_EQ(m.seat.bytes, std::vector<std::uint8_t>(first.begin(), first.end()));
+    struct Row {
+        const char* address;
+        const char* code;
+        std::optional<SeatKey> key;
+        std::optional<Refusal::Reason> why;
+    };
+    const Row rows[] = {
+        {"192.0.2.7", Code, std::nullopt, Refusal::Reason::SeatTaken},
+        {"198.51.100.1", Code, SeatKey{2}, Refusal::Reason::SeatTaken},
+        {"198.51.100.1", "ACDEFG", first, Refusal::Reason::WrongCode},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(m.visit(row.address, row.code, row.key), row.why) << row.address;
+        EXPECT_EQ(m.host.link().guest(), m.conn);
+    }
+    // A thousand joins with the code alone during the game: none seated, none noticed by
+    // the guest, which plays to the end.
+    Dice dice(3);
+    for (int n = 0; n < 1000; ++n) {
+        EXPECT_EQ(m.visit("203.0.113." + std::to_string(n % 200), Code),
+                  Refusal::Reason::SeatTaken);
+        m.step(dice);
+    }
+    EXPECT_FALSE(m.saw(GuestEvent::Kind::Dropped));
+    m.playToGameOver(dice);
+    EXPECT_TRUE(m.lastView().gameOver);
+    // Wrong codes from the guest's own place and everywhere lock everyone else out...
+    for (int n = 0; n < Lockout::MaxWrongPerMinute; ++n)
+        m.visit(n < 5 ? "192.0.2.7" : "198.51.100.1", "ACDEFG");
+    EXPECT_EQ(m.visit("192.0.2.8", Code), Refusal::Reason::LockedOut);
+    // ...but the guest, dropped, comes back with its key; and on a second connection
+    // too, the first being told why it is closed.
+    m.drop();
+    EXPECT_EQ(m.visit("192.0.2.7", Code), Refusal::Reason::LockedOut);
+    m.connect("192.0.2.7");
+    EXPECT_FALSE(m.host.paused());
+    EXPECT_EQ(m.visit("192.0.2.9", Code, first), std::nullopt);
+    EXPECT_TRUE(m.saw(GuestEvent::Kind::Refused, "another connection"));
+    EXPECT_FALSE(m.guest.wantsConnection());
+    EXPECT_EQ(m.host.link().guest(), m.visitorConn);
+}
+
+TEST(NetworkGame, TheHostFreesTheSeatAndALeavingGuestGivesItUp) {
+    for (const bool byHost : {true, false}) {
+        SCOPED_TRACE(byHost);
+        Match m;
+        m.connect();
+        if (byHost) {
+            m.host.freeSeat();
+            m.pump();
+            EXPECT_TRUE(m.saw(GuestEvent::Kind::Refused, "freed"));
+            EXPECT_TRUE(m.host.paused());
+        } else {
+            m.guest.leave();
+            m.pump();
+        }
+        EXPECT_FALSE(m.guest.key());
+        EXPECT_FALSE(m.guest.wantsConnection());
+        EXPECT_TRUE(m.seat.bytes && m.seat.bytes->empty());
+        EXPECT_EQ(m.visit("198.51.100.1", Code), std::nullopt);
+        EXPECT_EQ(m.host.link().seat(), SeatKey{2});
+    }
+}
+
+// A resumed host keeps the seat for the key saved with the game; a game saved without
+// a whole key resumes with the seat free.
+TEST(NetworkGame, AResumedHostKeepsTheSeatForTheSavedKey) {
+    Match m;
+    m.connect();
+    m.drop();
+    struct Row {
+        std::optional<std::vector<std::uint8_t>> key;
+        bool held;
+    };
+    const Row rows[] = {{m.seat.bytes, true}, {std::nullopt, false}, {{{1, 2, 3}}, false}};
+    for (const Row& row : rows) {
+        MemoryStore seat;
+        seat.bytes = row.key;
+        NetworkHost again(m.shell, {&m.file, &m.second, &m.code, &seat}, Code, countedKeys());
+        EXPECT_TRUE(again.start(240, 320, true));
+        EXPECT_EQ(again.seatHeld(), row.held);
+        EXPECT_EQ(seat.bytes, row.held ? m.seat.bytes : std::vector<std::uint8_t>{});
+    }
 }
 
 TEST(NetworkGame, BadFramesCloseTheConnectionAndLeaveTheGameAlone) {
@@ -427,7 +541,7 @@ TEST(NetworkGame, BadFramesCloseTheConnectionAndLeaveTheGameAlone) {
     const Row rows[] = {
         {"oversized", {0xfd, 0xff, 0x00, 0x00}, "over the limit"},
         {"unknown type", frame({0x0b, 0x00}), ""},
-        {"a second join", frame({0x02, 0x01, 'K', '7', 'Q', 'X', '3', 'D'}), "second join"},
+        {"a second join", frame({0x02, 0x02, 'K', '7', 'Q', 'X', '3', 'D', 0x00}), "second join"},
         {"a view from the guest", frame({0x05, 0x0e}), ""},
         {"a tap off the board", frame({0x04, 0x02, 0x01, 0x15}), ""},
     };

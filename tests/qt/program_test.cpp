@@ -89,11 +89,14 @@ TEST_F(ProgramTest, ASecondStartBringsTheRunningWindowBackAsItWasLeftAndExits) {
 TEST_F(ProgramTest, ALockLeftByACrashedCopyDoesNotStopTheNextStart) {
     QProcess& first = launch(false);
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return QFileInfo::exists(run() + "/tarmigo.socket") && savedSize() > 0; },
+        [&] {
+            return QFileInfo::exists(run() + "/" + SingleInstance::instanceName() + ".socket") &&
+                   savedSize() > 0;
+        },
         StartTimeoutMs));
     first.kill(); // no clean-up: the lock file and the socket stay behind
     first.waitForFinished();
-    ASSERT_TRUE(QFileInfo::exists(run() + "/tarmigo.lock"));
+    ASSERT_TRUE(QFileInfo::exists(run() + "/" + SingleInstance::instanceName() + ".lock"));
     QFile::remove(saveFile());
 
     QProcess& next = launch(true, "1");

@@ -2,9 +2,10 @@
 # tarmigo-peer as two programs over the loopback address.
 #   peer_games.sh PEER games N [HOSTARG GUESTARG]
 #                                   N whole games; both sides print the same results
-#   peer_games.sh PEER killguest    the guest killed mid-hand and started again
+#   peer_games.sh PEER killguest    the guest killed mid-hand and started again with its
+#                                   seat key, after a join without it was refused
 #   peer_games.sh PEER killhost     the host killed mid-hand and started again
-#   peer_games.sh PEER refused      a wrong code, a bad argument, a host that is away
+#   peer_games.sh PEER refused      a wrong code, a bad argument, a port nobody listens on
 #   peer_games.sh PEER check        the host's saved game read back: sound, missing, damaged
 set -u
 peer=$1
@@ -37,7 +38,7 @@ wait_lines() {
 case $mode in
 games)
   start_host --games "$3" ${4:+--level "$4"}
-  "$peer" join "127.0.0.1:$port" --code "$code" --games "$3" --seed 12 ${5:+--level "$5"} \
+  "$peer" join "127.0.0.1:$port" --code "$code" --data-dir "$work/guest" --games "$3" --seed 12 ${5:+--level "$5"} \
     >"$work/guest.out" 2>"$work/guest.err" || fail "the guest exited with $?"
   wait $host_pid || fail "the host exited with $?"
   [ "$(results "$work/host.out" | wc -l)" -eq "$3" ] || fail "the host did not play $3 games"
@@ -45,13 +46,17 @@ games)
   ;;
 killguest)
   start_host --games 1 --pace 3
-  "$peer" join "127.0.0.1:$port" --code "$code" --seed 12 --pace 3 --log "$work/guest1.log" \
+  "$peer" join "127.0.0.1:$port" --code "$code" --data-dir "$work/guest" --seed 12 --pace 3 --log "$work/guest1.log" \
     >"$work/guest1.out" 2>&1 &
   guest=$!
   wait_lines "$work/guest1.log" 60
   kill -9 $guest
   grep -q '"handOver":true' "$work/guest1.log" && fail "the hand was over before the kill"
-  "$peer" join "127.0.0.1:$port" --code "$code" --seed 13 --pace 1 \
+  # The code without the guest's seat key takes nothing; the key kept in its folder does.
+  "$peer" join "127.0.0.1:$port" --code "$code" --data-dir "$work/other" >/dev/null 2>"$work/other.err"
+  [ $? -eq 3 ] || fail "a join without the seat key did not exit with 3"
+  grep -q "seat is taken" "$work/other.err" || fail "the seat taken was not said"
+  "$peer" join "127.0.0.1:$port" --code "$code" --data-dir "$work/guest" --seed 13 --pace 1 \
     >"$work/guest.out" 2>"$work/guest.err" || fail "the second guest exited with $?"
   wait $host_pid || fail "the host exited with $?"
   [ "$(results "$work/host.out" | wc -l)" -eq 1 ] || fail "the host did not finish the game"
@@ -59,7 +64,7 @@ killguest)
   ;;
 killhost)
   start_host --games 1 --pace 3
-  "$peer" join "127.0.0.1:$port" --code "$code" --seed 12 --pace 3 --log "$work/guest.log" \
+  "$peer" join "127.0.0.1:$port" --code "$code" --data-dir "$work/guest" --seed 12 --pace 3 --log "$work/guest.log" \
     >"$work/guest.out" 2>"$work/guest.err" &
   guest=$!
   wait_lines "$work/guest.log" 60
@@ -90,8 +95,10 @@ refused)
   [ $? -eq 2 ] || fail "a malformed address did not exit with 2"
   grep -q '^tarmigo-peer: "\[::1" is not an address: .*IPv6' "$work/bad.err" || fail "no reason given"
   kill $host_pid
-  "$peer" join "127.0.0.1:$port" --code K7QX3D --wait 2 >/dev/null 2>"$work/away.err"
-  [ $? -eq 6 ] || fail "a host that is away did not exit with 6"
+  wait $host_pid 2>/dev/null
+  "$peer" join "127.0.0.1:$port" --code K7QX3D --wait 2 --data-dir "$work/guest" >/dev/null 2>"$work/away.err"
+  [ $? -eq 8 ] || fail "a port where nothing listens did not exit with 8"
+  grep -q "nothing listens at 127.0.0.1:$port" "$work/away.err" || fail "nothing listening was not said"
   ;;
 check)
   # Exit status, then the one line printed; the files are unchanged unless a game runs.
@@ -107,7 +114,7 @@ check)
   }
   expect 7 "no saved network game"
   start_host --games 1 --pace 2
-  "$peer" join "127.0.0.1:$port" --code "$code" --seed 12 --pace 2 --log "$work/guest.log" \
+  "$peer" join "127.0.0.1:$port" --code "$code" --data-dir "$work/guest" --seed 12 --pace 2 --log "$work/guest.log" \
     >"$work/guest.out" 2>"$work/guest.err" &
   guest=$!
   wait_lines "$work/guest.log" 40

@@ -6,11 +6,12 @@
 //                     [--level easy|hard] [--log FILE] [--data-dir DIR] [--new]
 //                     [--wait SECONDS] [--pace MS]
 //   tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--level easy|hard]
-//                     [--log FILE] [--wait SECONDS] [--pace MS] [--stats]
+//                     [--log FILE] [--data-dir DIR] [--wait SECONDS] [--pace MS] [--stats]
 //   tarmigo-peer flood HOST:PORT [--connections N]
 //   tarmigo-peer check [--data-dir DIR]
 //
-// --stats has the guest print, at its end, the time from each input it sent to the first
+// --stats has the guest print "first view after MS ms" when it is first admitted (from
+// the start of its first connection), and at its end the time from each input it sent to the first
 // message of its answer (the median and the 99th percentile) and the bytes of the game
 // each way. flood makes N connections (10000 by default) to a host on the loopback
 // address, each a wrong code or a malformed frame, one after another: the load test.
@@ -18,15 +19,19 @@
 // --pace waits that long before each of its own inputs, for people watching (and for
 // the tests that stop a program in the middle of a hand). The host keeps its game in
 // --data-dir (by default $XDG_DATA_HOME/tarmigo-peer): started again, it resumes it with
-// its code unless --new is given. check reads the host's saved game in that folder as
-// hosting again would, writing nothing, and prints "sound: ..." when it would resume a
-// game the rules allow.
+// its code and its guest's seat key unless --new is given. A line "free" on the host's
+// standard input frees Player 2's seat for a guest without the key ("seat freed"). The
+// guest keeps the seat key it is given in its own --data-dir (guest-seat, beside the
+// code it is for) and joins with it again. check reads the host's saved
+// game in that folder as hosting again would, writing nothing, and prints "sound: ..."
+// when it would resume a game the rules allow.
 //
 // The host prints "listening PORT CODE" first; each side prints "game over SCORE1 SCORE2"
 // at the end of every game. Exit status: 0 the games were played, 1 the port could not
-// be had, 2 a bad argument, 3 refused (wrong code, lockout, versions), 4 the connection
-// broke the protocol, 5 the other side left before the games were played, 6 the other
-// side stayed away for --wait seconds, 7 the saved game is missing, damaged or wrong.
+// be had, 2 a bad argument, 3 refused (wrong code, lockout, versions, the seat taken or
+// freed), 4 the connection broke the protocol, 5 the other side left before the games
+// were played, 6 the other side stayed away for --wait seconds, 7 the saved game is
+// missing, damaged or wrong, 8 nothing listens at the host's address and port.
 #include "app/network_host.h"
 #include "app/save_state.h"
 #include "app/store.h"
@@ -41,6 +46,7 @@
 
 #include <QCoreApplication>
 #include <QHostAddress>
+#include <QSocketNotifier>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -53,6 +59,7 @@
 #include <fstream>
 #include <iostream>
 #include <random>
+#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -66,14 +73,15 @@ constexpr const char* Usage =
     "                         [--level easy|hard] [--log FILE] [--data-dir DIR] [--new]\n"
     "                         [--wait SECONDS] [--pace MS]\n"
     "       tarmigo-peer join HOST:PORT --code CODE [--games N] [--seed S] [--level easy|hard]\n"
-    "                         [--log FILE] [--wait SECONDS] [--pace MS] [--stats]\n"
+    "                         [--log FILE] [--data-dir DIR] [--wait SECONDS] [--pace MS]\n"
+    "                         [--stats]\n"
     "       tarmigo-peer flood HOST:PORT [--connections N]\n"
     "       tarmigo-peer check [--data-dir DIR]\n"
     "\n"
     "check reads the host's saved network game in DIR as hosting again would, changing\n"
     "nothing, and prints \"sound: ...\" (the scores, the miles, the join code, and any\n"
     "copy that does not load); exit 7 when no copy loads or the game is one the rules\n"
-    "refuse.\n";
+    "refuse. A host frees Player 2's seat on a line \"free\" on its standard input.\n";
 
 enum Exit {
     Done = 0,
@@ -83,7 +91,8 @@ enum Exit {
     Broken = 4,
     LeftEarly = 5,
     Away = 6,
-    Unsound = 7
+    Unsound = 7,
+    NothingListens = 8
 };
 
 struct Options {
@@ -179,7 +188,7 @@ Options parse(const std::vector<std::string_view>& args) {
             o.seeded = true;
         } else if (a == "--log")
             o.log = std::string(v);
-        else if (a == "--data-dir" && (o.host || o.check))
+        else if (a == "--data-dir" && !o.flood)
             o.dataDir = std::string(v);
         else if (a == "--wait")
             o.waitSeconds = number<long>(a, v, 1, 86'400);
@@ -261,13 +270,55 @@ void finish(int status) {
     QTimer::singleShot(200, [status] { QCoreApplication::exit(status); });
 }
 
-// The host's saved network game in its folder: the record's two copies and the code.
+// The host's saved network game in its folder: the record's two copies, the code and
+// the seated guest's key.
 struct SavedGame {
     explicit SavedGame(const fs::path& dir)
         : file((dir / "network-game").string()), second((dir / "network-game-second").string()),
-          code((dir / "network-code").string()) {}
-    NetworkStores stores() { return {&file, &second, &code}; }
-    FileStore file, second, code;
+          code((dir / "network-code").string()), seat((dir / "network-seat").string()) {}
+    NetworkStores stores() { return {&file, &second, &code, &seat}; }
+    FileStore file, second, code, seat;
+};
+
+// The guest's seat key, kept with the code of the game it is for: one line "CODE HEX"
+// in guest-seat, replaced whole (a kill while it is written leaves the old one).
+class GuestSeat {
+  public:
+    GuestSeat(const fs::path& dir, std::string code)
+        : store_((dir / "guest-seat").string()), code_(std::move(code)) {}
+    std::optional<net::SeatKey> read() const {
+        const auto bytes = store_.read();
+        if (!bytes) return std::nullopt;
+        std::istringstream in(std::string(bytes->begin(), bytes->end()));
+        std::string code;
+        std::string hex;
+        if (!(in >> code >> hex) || code != code_ || hex.size() != 2 * net::SeatKeyLength)
+            return std::nullopt;
+        net::SeatKey key{};
+        for (std::size_t i = 0; i < key.size(); ++i) {
+            const auto [ptr, ec] =
+                std::from_chars(hex.data() + 2 * i, hex.data() + 2 * i + 2, key[i], 16);
+            if (ec != std::errc() || ptr != hex.data() + 2 * i + 2) return std::nullopt;
+        }
+        return key;
+    }
+    void write(const std::optional<net::SeatKey>& key) const {
+        std::string line;
+        if (key) {
+            constexpr std::string_view Digits = "0123456789abcdef";
+            line = code_ + ' ';
+            for (std::uint8_t b : *key) {
+                line += Digits[b >> 4];
+                line += Digits[b & 15];
+            }
+            line += '\n';
+        }
+        store_.write(std::span(reinterpret_cast<const std::uint8_t*>(line.data()), line.size()));
+    }
+
+  private:
+    mutable FileStore store_;
+    std::string code_;
 };
 
 // Reads the saved game as hosting again would, without writing: the copy it would resume,
@@ -309,6 +360,7 @@ int host(const Options& o) {
     SavedGame saved(dir);
     const NetworkStores stores = saved.stores();
     const bool resume = !o.fresh && NetworkHost::hasSavedGame(stores);
+    if (!resume) saved.seat.write({}); // a new game's seat is free
     std::string code = o.code;
     if (code.empty() && resume) code = NetworkHost::savedCode(stores).value_or("");
     net::Dice dice(o.seed);
@@ -357,6 +409,7 @@ int host(const Options& o) {
         for (const NetworkNotice& n : game.takeNotices()) {
             switch (n.kind) {
             case NetworkNotice::Kind::GuestJoined: away.stop(); break;
+            case NetworkNotice::Kind::RematchAsked: game.answerRematch(played < o.games); break;
             case NetworkNotice::Kind::GuestDropped: away.start(int(o.waitSeconds * 1000)); break;
             case NetworkNotice::Kind::GuestLeft:
                 if (played >= o.games) {
@@ -390,6 +443,21 @@ int host(const Options& o) {
     if (!transport->listen(o.bind, o.port, game, changed, error))
         failWith(NoPort, "cannot listen on port " + std::to_string(o.port) + ": " + error);
     std::cout << "listening " << transport->port() << ' ' << game.code() << std::endl;
+    // "free" on the standard input frees Player 2's seat.
+    QSocketNotifier commands(0, QSocketNotifier::Read);
+    QObject::connect(&commands, &QSocketNotifier::activated, [&] {
+        std::string line;
+        if (!std::getline(std::cin, line)) {
+            commands.setEnabled(false); // the input ended: no more commands
+            return;
+        }
+        if (line == "free") {
+            game.freeSeat();
+            std::cout << "seat freed" << std::endl;
+            changed();
+            transport->flush();
+        }
+    });
     return QCoreApplication::exec();
 }
 
@@ -399,7 +467,7 @@ int flood(const Options& o) {
     const QHostAddress address(QString::fromStdString(o.where.host));
     if (!address.isLoopback()) failWith(BadArgument, "flood connects to the loopback address only");
     std::vector<std::uint8_t> wrong = net::encode(net::Hello::ours());
-    const std::vector<std::uint8_t> join = net::encode(net::Join{"ACDEFG"});
+    const std::vector<std::uint8_t> join = net::encode(net::Join{"ACDEFG", {}});
     wrong.insert(wrong.end(), join.begin(), join.end());
     const std::vector<std::uint8_t> garbage{0xff, 0xff, 0xff, 0x7f, 1, 2, 3};
     long refused = 0;
@@ -421,7 +489,8 @@ int flood(const Options& o) {
 }
 
 int join(const Options& o) {
-    net::GuestSession session(o.code);
+    const GuestSeat seat(dataFolder(o), o.code);
+    net::GuestSession session(o.code, seat.read());
     Log log(o.log);
     net::Dice dice(o.seed);
     std::optional<peer::LevelPlayer> level;
@@ -434,6 +503,7 @@ int join(const Options& o) {
     bool done = false;
     // --stats: when the input waiting for its answer left, the answers' delays, the bytes.
     std::optional<std::chrono::steady_clock::time_point> asked;
+    std::chrono::steady_clock::time_point began;
     std::vector<double> delays;
     std::size_t bytesIn = 0;
     std::size_t bytesOut = 0;
@@ -468,10 +538,24 @@ int join(const Options& o) {
         }
     };
     const auto changed = [&] {
+        // Before the first view, a connection refused means nobody hosts there.
+        if (!session.view() && transport->failures() > 0 &&
+            transport->lastFailure() == GuestTransport::Failure::NothingListens)
+            failWith(NothingListens, "nothing listens at " + addressText(o.where) +
+                                         ": is the host running, on this port?");
         for (const net::GuestEvent& e : session.takeEvents()) {
             using K = net::GuestEvent::Kind;
             switch (e.kind) {
-            case K::Admitted: away.stop(); break;
+            case K::Admitted:
+                away.stop();
+                seat.write(session.key());
+                if (o.stats && first)
+                    std::cerr << "first view after "
+                              << std::chrono::duration<double, std::milli>(
+                                     std::chrono::steady_clock::now() - began)
+                                     .count()
+                              << " ms" << std::endl;
+                break;
             case K::Steps:
             case K::View: {
                 if (asked) {
@@ -489,6 +573,7 @@ int join(const Options& o) {
                         done = true;
                         report();
                         session.leave();
+                        seat.write(std::nullopt); // leaving gives the seat up
                         transport->flush();
                         finish(Done);
                         return;
@@ -508,7 +593,9 @@ int join(const Options& o) {
                     session.rematch(played < o.games ? net::Rematch::Kind::Yes
                                                      : net::Rematch::Kind::No);
                 break;
-            case K::Refused: failWith(Refused, e.text);
+            case K::Refused:
+                if (e.refusal == net::Refusal::Reason::SeatFreed) seat.write(std::nullopt);
+                failWith(Refused, e.text);
             case K::Dropped: away.start(int(o.waitSeconds * 1000)); break;
             case K::Left:
                 if (played >= o.games) {
@@ -520,6 +607,7 @@ int join(const Options& o) {
             }
         }
     };
+    began = std::chrono::steady_clock::now();
     transport->start(o.where.host, o.where.port, session, changed);
     return QCoreApplication::exec();
 }

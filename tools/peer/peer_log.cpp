@@ -26,7 +26,10 @@ struct Json {
     void operator()(const net::Hello& h) {
         o << R"("hello","protocol":)" << h.protocol << ",\"program\":" << quoted(h.program);
     }
-    void operator()(const net::Join& j) { o << R"("join","code":)" << quoted(j.code); }
+    // The seat key is the guest's secret: the log says whether one came, never which.
+    void operator()(const net::Join& j) {
+        o << R"("join","code":)" << quoted(j.code) << ",\"key\":" << j.key.has_value();
+    }
     void operator()(const net::Refusal& r) { o << R"("refusal","reason":)" << int(r.reason); }
     void operator()(const net::Input& i) {
         o << R"("input","kind":)" << int(i.kind) << ",\"value\":" << i.value;
@@ -65,6 +68,7 @@ struct Json {
     void operator()(const net::Rematch& r) { o << R"("rematch","kind":)" << int(r.kind); }
     void operator()(const net::Left&) { o << "\"left\""; }
     void operator()(const net::Error& e) { o << R"("error","reason":)" << quoted(e.reason); }
+    void operator()(const net::Seat&) { o << "\"seat\""; }
 };
 
 } // namespace

@@ -82,6 +82,17 @@ HostDialog::HostDialog(int port, const QString& code, const std::vector<std::str
     form->addRow(codeLabel, codeShown);
 
     layout->addWidget(makeNote(qtext(nl::HostHint), "hint", this));
+    seat_ = makeNote(QString(), "seat", this);
+    seat_->setVisible(false);
+    layout->addWidget(seat_);
+    freeSeat_ = new QPushButton(qtext(nl::FreeSeat), this);
+    freeSeat_->setObjectName(QStringLiteral("freeSeat"));
+    freeSeat_->setVisible(false);
+    layout->addWidget(freeSeat_, 0, Qt::AlignLeft);
+    connect(freeSeat_, &QPushButton::clicked, this, [this] {
+        if (onFreeSeat) onFreeSeat();
+        showSeat(false);
+    });
     state_ = makeNote(QString(), "state", this);
     layout->addWidget(state_);
 
@@ -101,7 +112,8 @@ HostDialog::HostDialog(int port, const QString& code, const std::vector<std::str
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     setTabOrder(port_, reached);
     setTabOrder(reached, codeShown);
-    setTabOrder(codeShown, host_);
+    setTabOrder(codeShown, freeSeat_);
+    setTabOrder(freeSeat_, host_);
     setTabOrder(host_, cancel);
     scaleToZoom(this, zoom);
     port_->setFocus();
@@ -109,6 +121,12 @@ HostDialog::HostDialog(int port, const QString& code, const std::vector<std::str
 
 int HostDialog::port() const {
     return port_->value();
+}
+
+void HostDialog::showSeat(bool held) {
+    seat_->setText(qtext(held ? nl::SeatHeld : nl::SeatFree));
+    seat_->setVisible(true);
+    freeSeat_->setVisible(held);
 }
 
 void HostDialog::showWaiting() {
@@ -172,7 +190,10 @@ JoinDialog::JoinDialog(const QString& address, const QString& code, int zoom, QW
 QString JoinDialog::refusal(const QString& address, const QString& code) {
     const AddressReading read = readPeerAddress(address.toStdString());
     if (!read.address) return qtext(addressRefusal(read.error));
-    if (!net::readJoinCode(code.toStdString())) return qtext(nl::BadCode);
+    if (!net::readJoinCode(code.toStdString()))
+        return qtext(nl::BadCode)
+            .arg(
+                QString::fromLatin1(net::CodeAlphabet.data(), qsizetype(net::CodeAlphabet.size())));
     return {};
 }
 

@@ -30,6 +30,10 @@ class HostDialog : public QDialog {
     std::function<void(int port)> onHost;
 
     int port() const;
+    // Whether a guest holds Player 2's seat (a resumed game), with the button that frees
+    // it (onFreeSeat) when one does.
+    void showSeat(bool held);
+    std::function<void()> onFreeSeat;
     // Listening: the port is fixed and the dialog says it waits for Player 2.
     void showWaiting();
     // Listening failed (the port is taken, say): the sentence, and the port may be changed.
@@ -38,6 +42,8 @@ class HostDialog : public QDialog {
   private:
     QSpinBox* port_ = nullptr;
     QLabel* state_ = nullptr;
+    QLabel* seat_ = nullptr;
+    QPushButton* freeSeat_ = nullptr;
     QPushButton* host_ = nullptr;
 };
 

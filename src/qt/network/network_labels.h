@@ -11,6 +11,7 @@ inline constexpr const char* HostEntry = QT_TRANSLATE_NOOP("Tarmigo", "Host...")
 inline constexpr const char* JoinEntry = QT_TRANSLATE_NOOP("Tarmigo", "Join...");
 inline constexpr const char* LeaveEntry = QT_TRANSLATE_NOOP("Tarmigo", "Leave Network Game");
 inline constexpr const char* RematchEntry = QT_TRANSLATE_NOOP("Tarmigo", "Ask for a Rematch");
+inline constexpr const char* FreeSeatEntry = QT_TRANSLATE_NOOP("Tarmigo", "Free Player 2's Seat");
 
 inline constexpr const char* HostTitle =
     QT_TRANSLATE_NOOP("Tarmigo", "Host a Network Game - Tarmigo");
@@ -48,11 +49,38 @@ inline constexpr const char* BadIPv6 = QT_TRANSLATE_NOOP(
     "This is not an IPv6 address. With a port, put the address in brackets: [::1]:47470.");
 inline constexpr const char* BadName =
     QT_TRANSLATE_NOOP("Tarmigo", "A host name has only letters, digits, hyphens and dots.");
-inline constexpr const char* BadCode = QT_TRANSLATE_NOOP(
-    "Tarmigo", "The join code is six letters and digits, as the host's window shows it.");
+inline constexpr const char* BadCode =
+    QT_TRANSLATE_NOOP("Tarmigo", "The join code is six characters from %1, as the host's window "
+                                 "shows it (lower case and spaces are fine).");
 
 inline constexpr const char* ResumeQuestion = QT_TRANSLATE_NOOP(
     "Tarmigo", "A network game is saved. Do you want to resume it with the same join code?");
+// Player 2's seat, in the Host dialog.
+inline constexpr const char* SeatHeld = QT_TRANSLATE_NOOP(
+    "Tarmigo", "Player 2's seat is kept for the guest who joined this game: only that program "
+               "can take it again.");
+inline constexpr const char* SeatFree = QT_TRANSLATE_NOOP(
+    "Tarmigo", "Player 2's seat is free: the first guest with the join code takes it.");
+inline constexpr const char* FreeSeat = QT_TRANSLATE_NOOP("Tarmigo", "&Free the Seat");
+
+// Why a listen or a connection failed, and why the host refused.
+inline constexpr const char* PortTaken = QT_TRANSLATE_NOOP(
+    "Tarmigo", "Port %1 is in use by another program. Choose another port, or close the other "
+               "program.");
+inline constexpr const char* NothingListens = QT_TRANSLATE_NOOP(
+    "Tarmigo", "Nothing answers at %1: is the other program hosting, on this port? Trying again.");
+inline constexpr const char* Unreachable =
+    QT_TRANSLATE_NOOP("Tarmigo", "%1 cannot be reached. Trying again.");
+inline constexpr const char* WrongCode =
+    QT_TRANSLATE_NOOP("Tarmigo", "The host did not accept the join code.");
+inline constexpr const char* LockedOut =
+    QT_TRANSLATE_NOOP("Tarmigo", "The host refuses joins for a minute after too many wrong codes.");
+inline constexpr const char* SeatTaken = QT_TRANSLATE_NOOP("Tarmigo", "Player 2's seat is taken.");
+inline constexpr const char* Replaced =
+    QT_TRANSLATE_NOOP("Tarmigo", "Player 2's seat was taken up again from another connection.");
+inline constexpr const char* SeatFreed =
+    QT_TRANSLATE_NOOP("Tarmigo", "The host freed Player 2's seat.");
+
 inline constexpr const char* LeaveQuestion =
     QT_TRANSLATE_NOOP("Tarmigo", "Do you want to leave the network game?");
 

@@ -78,6 +78,50 @@ void ask(QWidget* parent, int zoom, const QString& text, const char* name,
     box->open();
 }
 
+// The host's seat key, kept in the settings beside the network game's code.
+class SeatSetting : public Store {
+  public:
+    explicit SeatSetting(QSettings& settings) : settings_(settings) {}
+    std::optional<std::vector<std::uint8_t>> read() override {
+        const QVariant v = settings_.value(key());
+        if (!v.isValid()) return std::nullopt;
+        const QByteArray bytes = v.toByteArray();
+        return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    }
+    bool write(std::span<const std::uint8_t> bytes) override {
+        settings_.setValue(key(), QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                             qsizetype(bytes.size())));
+        return true;
+    }
+    bool remove() override {
+        settings_.remove(key());
+        return true;
+    }
+
+  private:
+    static QString key() { return QStringLiteral("NetworkSeat"); }
+    QSettings& settings_;
+};
+
+// What a guest says when the host refused it, in the player's language.
+QString refusalText(const net::GuestEvent& e) {
+    using R = net::Refusal::Reason;
+    switch (e.refusal.value_or(R::Version)) {
+    case R::WrongCode: return qtext(nl::WrongCode);
+    case R::LockedOut: return qtext(nl::LockedOut);
+    case R::SeatTaken: return qtext(nl::SeatTaken);
+    case R::Replaced: return qtext(nl::Replaced);
+    case R::SeatFreed: return qtext(nl::SeatFreed);
+    case R::Version: break; // the sentence names both versions
+    }
+    return QString::fromStdString(e.text);
+}
+
+// The guest's seat key, kept with the code of the game it is for (the address may be
+// typed differently, or the port change, from one join to the next).
+constexpr const char* GuestSeatKey = "Network/seat";
+constexpr const char* GuestSeatGameKey = "Network/seatGame";
+
 } // namespace
 
 std::unique_ptr<NetworkTransports> loadTransports(const QString& programFolder) {
@@ -178,8 +222,10 @@ class NetworkPlay::Hosted : public PlayedGame {
 // and the window plays them as it plays its own: one slide player for every game.
 class NetworkPlay::Joined : public PlayedGame {
   public:
-    Joined(NetworkPlay& owner, const std::string& code)
-        : owner_(owner), session_(code), stage_(owner.window_.host()) {}
+    Joined(NetworkPlay& owner, const std::string& code, const std::optional<net::SeatKey>& key,
+           QString address)
+        : owner_(owner), session_(code, key), address_(std::move(address)),
+          stage_(owner.window_.host()) {}
 
     net::GuestSession& session() { return session_; }
     GuestTransport& link() { return *link_; }
@@ -204,6 +250,7 @@ class NetworkPlay::Joined : public PlayedGame {
             switch (e.kind) {
             case K::Admitted:
                 owner_.showNotice({});
+                owner_.keepGuestSeat(session_.key());
                 sendModes();
                 break;
             case K::View:
@@ -214,10 +261,22 @@ class NetworkPlay::Joined : public PlayedGame {
                 break;
             case K::Rematch: rematch(e.rematch); break;
             case K::Refused:
+                if (e.refusal == net::Refusal::Reason::SeatFreed) owner_.keepGuestSeat({});
+                owner_.showNotice(refusalText(e));
+                break;
             case K::Error: owner_.showNotice(QString::fromStdString(e.text)); break;
             case K::Dropped: owner_.showNotice(qtext(nl::Reconnecting)); break;
             case K::Left: owner_.showNotice(qtext(nl::Player1Left)); break;
             }
+        }
+        // A connection that did not come about: what answered, if anything.
+        if (link_ && link_->failures() > 0 && !session_.view()) {
+            const auto why = link_->lastFailure();
+            if (why != GuestTransport::Failure::None)
+                owner_.showNotice(qtext(why == GuestTransport::Failure::NothingListens
+                                            ? nl::NothingListens
+                                            : nl::Unreachable)
+                                      .arg(address_));
         }
         stage();
     }
@@ -423,6 +482,7 @@ class NetworkPlay::Joined : public PlayedGame {
     NetworkPlay& owner_;
     net::GuestSession session_;
     std::unique_ptr<GuestTransport> link_;
+    QString address_;
     std::optional<SeatView> view_;
     // What arrived and is not staged yet: a hand's Scores waiting for their view.
     std::deque<Item> queue_;
@@ -434,10 +494,13 @@ class NetworkPlay::Joined : public PlayedGame {
 
 NetworkPlay::NetworkPlay(MainWindow& window, NetworkSetup setup)
     : window_(window), setup_(std::move(setup)) {
+    if (setup_.preferences) seat_ = std::make_unique<SeatSetting>(*setup_.preferences);
     hostEntry_ = makeEntry(&window, nl::HostEntry, "hostNetworkGame");
     joinEntry_ = makeEntry(&window, nl::JoinEntry, "joinNetworkGame");
     rematchEntry_ = makeEntry(&window, nl::RematchEntry, "askRematch");
     leaveEntry_ = makeEntry(&window, nl::LeaveEntry, "leaveNetworkGame");
+    freeSeatEntry_ = makeEntry(&window, nl::FreeSeatEntry, "freeSeat");
+    QObject::connect(freeSeatEntry_, &QAction::triggered, &window, [this] { freeSeat(); });
     QObject::connect(hostEntry_, &QAction::triggered, &window, [this] { host(); });
     QObject::connect(joinEntry_, &QAction::triggered, &window, [this] { join(); });
     QObject::connect(rematchEntry_, &QAction::triggered, &window, [this] { askRematch(); });
@@ -461,7 +524,39 @@ void NetworkPlay::fillMenu(QMenu* newMenu) {
     menu->addAction(joinEntry_);
     menu->addSeparator();
     menu->addAction(rematchEntry_);
+    menu->addAction(freeSeatEntry_);
     menu->addAction(leaveEntry_);
+}
+
+NetworkStores NetworkPlay::stores() const {
+    return {setup_.file, setup_.second, setup_.code, seat_.get()};
+}
+
+void NetworkPlay::freeSeat() {
+    if (hosted_) {
+        hosted_->host().freeSeat();
+        hosted_->flush();
+    } else if (seat_) {
+        seat_->write({});
+    }
+    update();
+}
+
+bool NetworkPlay::joinEnded() const {
+    return joined_ && !joined_->session().wantsConnection();
+}
+
+void NetworkPlay::keepGuestSeat(const std::optional<net::SeatKey>& key) {
+    if (!setup_.preferences || !joined_) return;
+    if (key) {
+        setup_.preferences->setValue(
+            QString::fromLatin1(GuestSeatKey),
+            QByteArray(reinterpret_cast<const char*>(key->data()), qsizetype(key->size())));
+        setup_.preferences->setValue(QString::fromLatin1(GuestSeatGameKey), joinedGame_);
+    } else {
+        setup_.preferences->remove(QString::fromLatin1(GuestSeatKey));
+        setup_.preferences->remove(QString::fromLatin1(GuestSeatGameKey));
+    }
 }
 
 bool NetworkPlay::hosting() const {
@@ -494,9 +589,12 @@ QString NetworkPlay::notice() const {
 
 void NetworkPlay::update() {
     const bool playing = hosting() || joined();
-    hostEntry_->setEnabled(!playing);
-    joinEntry_->setEnabled(!playing);
+    // A refused or ended join leaves its last view up, and another may begin.
+    const bool busy = hosting() || (joined() && !joinEnded());
+    hostEntry_->setEnabled(!busy);
+    joinEntry_->setEnabled(!busy);
     leaveEntry_->setEnabled(playing);
+    freeSeatEntry_->setEnabled(hosted_ && hosted_->host().seatHeld());
     bool over = false;
     if (hosting()) over = hosted_->host().game().has(flag::gameOver) && !hosted_->host().paused();
     if (joined_ && joined_->view()) over = joined_->view()->gameOver;
@@ -537,8 +635,9 @@ bool NetworkPlay::haveTransports() {
 }
 
 void NetworkPlay::host() {
+    if (joinEnded()) stopJoining(false);
     if (hosting() || joined()) return;
-    const NetworkStores stores{setup_.file, setup_.second, setup_.code};
+    const NetworkStores stores = this->stores();
     if (!NetworkHost::savedCode(stores)) {
         openHostDialog(false);
         return;
@@ -548,7 +647,7 @@ void NetworkPlay::host() {
 }
 
 void NetworkPlay::openHostDialog(bool resume) {
-    const NetworkStores stores{setup_.file, setup_.second, setup_.code};
+    const NetworkStores stores = this->stores();
     std::string code;
     if (resume) code = NetworkHost::savedCode(stores).value_or(std::string());
     if (code.empty()) code = net::makeJoinCode(QRandomGenerator::system()->generate64());
@@ -562,11 +661,16 @@ void NetworkPlay::openHostDialog(bool resume) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     hostDialog_ = dialog;
     QObject::connect(dialog, &QObject::destroyed, &window_, [this] { hostDialog_ = nullptr; });
+    // A new game's seat is free; a resumed one's may be kept for its guest.
+    dialog->showSeat(resume && NetworkHost::savedSeat(stores).has_value());
+    dialog->onFreeSeat = [this] { freeSeat(); };
     dialog->onHost = [this, dialog, code, resume](int chosen) {
         if (setup_.preferences) setup_.preferences->setValue(QString::fromLatin1(PortKey), chosen);
         std::string error;
         if (startHosting(chosen, code, resume, error))
             dialog->showWaiting();
+        else if (lastPortTaken_)
+            dialog->showError(qtext(nl::PortTaken).arg(chosen));
         else
             dialog->showError(QString::fromStdString(error));
     };
@@ -578,13 +682,13 @@ void NetworkPlay::openHostDialog(bool resume) {
 }
 
 bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, std::string& error) {
+    lastPortTaken_ = false;
     if (!haveTransports()) {
         error = "the network module is missing";
         return false;
     }
     stopHosting(false);
-    hosted_ = std::make_unique<Hosted>(
-        *this, NetworkStores{setup_.file, setup_.second, setup_.code}, code);
+    hosted_ = std::make_unique<Hosted>(*this, stores(), code);
     hosted_->setLink(transports_->host());
     const bool resumed =
         hosted_->host().start(ScreenWidth, ScreenHeight, resume, &window_.shell().game());
@@ -636,6 +740,7 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
         },
         error);
     if (!listening) {
+        lastPortTaken_ = hosted->link().portTaken();
         hosted_.reset();
         return false;
     }
@@ -660,6 +765,7 @@ void NetworkPlay::stopHosting(bool leaving) {
 }
 
 void NetworkPlay::join() {
+    if (joinEnded()) stopJoining(false);
     if (hosting() || joined()) return;
     QString address;
     QString code;
@@ -686,7 +792,21 @@ void NetworkPlay::join() {
 void NetworkPlay::joinAt(const PeerAddress& address, const std::string& code) {
     if (!haveTransports()) return;
     stopJoining(false);
-    joined_ = std::make_unique<Joined>(*this, code);
+    // The seat key kept for this code, if any.
+    const QString shownAddress = QString::fromStdString(addressText(address));
+    joinedGame_ = QString::fromStdString(code);
+    std::optional<net::SeatKey> key;
+    if (setup_.preferences &&
+        setup_.preferences->value(QString::fromLatin1(GuestSeatGameKey)).toString() ==
+            joinedGame_) {
+        const QByteArray kept =
+            setup_.preferences->value(QString::fromLatin1(GuestSeatKey)).toByteArray();
+        if (kept.size() == qsizetype(net::SeatKeyLength)) {
+            key.emplace();
+            std::copy(kept.begin(), kept.end(), key->begin());
+        }
+    }
+    joined_ = std::make_unique<Joined>(*this, code, key, shownAddress);
     joined_->setLink(transports_->guest());
     window_.host().skipPictures();
     window_.host().switchTo(joined_.get());
@@ -707,6 +827,7 @@ void NetworkPlay::stopJoining(bool leaving) {
     if (leaving) {
         joined_->session().leave();
         joined_->flush();
+        keepGuestSeat({}); // leaving gives the seat up
     }
     joined_->link().stop();
     window_.host().switchTo(nullptr);

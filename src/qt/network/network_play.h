@@ -8,12 +8,15 @@
 // plays the steps of each move it is sent (sounds, the Undo button, the Scores dialog,
 // the question) and sends the player's taps back. The sockets are in a module loaded
 // only when a network game starts.
+#include "app/network_host.h"
 #include "net/address.h"
+#include "net/messages.h"
 
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -67,6 +70,8 @@ class NetworkPlay {
     // other game.
     void leave();
     void askRematch();
+    // Frees Player 2's seat of the game hosted (or of the saved one, before hosting).
+    void freeSeat();
 
     bool hosting() const;
     bool joined() const;
@@ -109,6 +114,12 @@ class NetworkPlay {
     void stopHosting(bool leaving);
     void stopJoining(bool leaving);
     bool haveTransports();
+    // The hosted game's stores: the copies, the code and the seat key.
+    NetworkStores stores() const;
+    // Whether the game joined was refused, left or broken: no reconnection follows.
+    bool joinEnded() const;
+    // Keeps (or forgets) the seat key of the game joined, beside its code.
+    void keepGuestSeat(const std::optional<net::SeatKey>& key);
     void showNotice(const QString& text);
     void update();
     void askToLeave(std::function<void()> then);
@@ -122,6 +133,10 @@ class NetworkPlay {
     QAction* joinEntry_ = nullptr;
     QAction* rematchEntry_ = nullptr;
     QAction* leaveEntry_ = nullptr;
+    QAction* freeSeatEntry_ = nullptr;
+    std::unique_ptr<Store> seat_;
+    QString joinedGame_; // the code of the game joined
+    bool lastPortTaken_ = false;
     HostDialog* hostDialog_ = nullptr;
     JoinDialog* joinDialog_ = nullptr;
     QLabel* notice_ = nullptr;

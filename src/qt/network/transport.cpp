@@ -50,8 +50,11 @@ class QtHostTransport : public HostTransport {
             return false;
         }
         server_ = std::make_unique<QTcpServer>();
+        portTaken_ = false;
         if (!server_->listen(bind, quint16(port))) {
-            error = server_->errorString().toStdString();
+            portTaken_ = server_->serverError() == QAbstractSocket::AddressInUseError;
+            error = portTaken_ ? "port " + std::to_string(port) + " is in use by another program"
+                               : server_->errorString().toStdString();
             server_.reset();
             return false;
         }
@@ -66,6 +69,7 @@ class QtHostTransport : public HostTransport {
     }
 
     int port() const override { return server_ ? server_->serverPort() : 0; }
+    bool portTaken() const override { return portTaken_; }
 
     void flush() override {
         if (!endpoint_) return;
@@ -135,6 +139,7 @@ class QtHostTransport : public HostTransport {
     std::unique_ptr<QTimer> timer_;
     std::map<net::ConnectionId, QPointer<QTcpSocket>> sockets_;
     net::ConnectionId last_ = 0;
+    bool portTaken_ = false;
 };
 
 class QtGuestTransport : public GuestTransport {
@@ -160,6 +165,7 @@ class QtGuestTransport : public GuestTransport {
     }
 
     int failures() const override { return failures_; }
+    Failure lastFailure() const override { return failure_; }
 
     void flush() override {
         if (!socket_ || !session_) return;
@@ -197,10 +203,13 @@ class QtGuestTransport : public GuestTransport {
             socket_->deleteLater();
         }
         socket_ = new QTcpSocket;
+        attemptConnected_ = false;
         QTcpSocket* socket = socket_;
         QObject::connect(socket, &QTcpSocket::connected, [this, socket] {
             socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
             failures_ = 0;
+            failure_ = Failure::None;
+            attemptConnected_ = true;
             session_->connected(clockMs());
             settle();
         });
@@ -209,9 +218,16 @@ class QtGuestTransport : public GuestTransport {
             settle();
         });
         QObject::connect(socket, &QTcpSocket::disconnected, [this] { lost(); });
-        QObject::connect(socket, &QTcpSocket::errorOccurred, [this, socket] {
-            if (socket->state() != QAbstractSocket::ConnectedState) lost();
-        });
+        QObject::connect(socket, &QTcpSocket::errorOccurred,
+                         [this, socket](QAbstractSocket::SocketError error) {
+                             if (socket->state() == QAbstractSocket::ConnectedState) return;
+                             // An attempt that never connected: say why.
+                             if (!attemptConnected_)
+                                 failure_ = error == QAbstractSocket::ConnectionRefusedError
+                                                ? Failure::NothingListens
+                                                : Failure::Unreachable;
+                             lost();
+                         });
         socket->connectToHost(host_, port_);
     }
 
@@ -242,6 +258,8 @@ class QtGuestTransport : public GuestTransport {
     std::unique_ptr<QTimer> ticker_;
     std::unique_ptr<QTimer> retry_;
     int failures_ = 0;
+    Failure failure_ = Failure::None;
+    bool attemptConnected_ = false;
 };
 
 class QtTransports : public NetworkTransports {

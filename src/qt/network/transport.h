@@ -24,6 +24,8 @@ class HostTransport {
                         std::function<void()> changed, std::string& error) = 0;
     // The port listened on.
     virtual int port() const = 0;
+    // Whether the last listen failed because another program has the port.
+    virtual bool portTaken() const = 0;
     // Writes what the endpoint has to send (after a call the transport did not make).
     virtual void flush() = 0;
     virtual void stop() = 0;
@@ -39,6 +41,9 @@ class GuestTransport {
                        std::function<void()> changed) = 0;
     // Connection attempts that failed in a row (0 once connected).
     virtual int failures() const = 0;
+    // Why the last attempt failed, while failures() is not 0.
+    enum class Failure { None, NothingListens, Unreachable };
+    virtual Failure lastFailure() const = 0;
     virtual void flush() = 0;
     virtual void stop() = 0;
 };

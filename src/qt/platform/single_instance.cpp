@@ -46,11 +46,23 @@ struct SingleInstance::Client {
 
 const QByteArray SingleInstance::RaiseRequest = QByteArrayLiteral("tarmigo/raise\n");
 
-SingleInstance::SingleInstance(const QString& folder) {
+QString SingleInstance::instanceName(const QString& profile) {
+    QString name = QStringLiteral("tarmigo");
+    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
+    for (QChar& c : display)
+        if (!c.isLetterOrNumber() && c != QLatin1Char('.') && c != QLatin1Char('-')) c = u'_';
+    if (!display.isEmpty()) name += QLatin1Char('-') + display.left(40);
+    if (!profile.isEmpty()) name += QLatin1Char('-') + QString::number(qHash(profile), 16);
+    return name;
+}
+
+SingleInstance::SingleInstance(const QString& folder, const QString& name) {
     if (folder.isEmpty()) return;
     const QDir dir(folder);
-    socketPath_ = dir.filePath(QStringLiteral("tarmigo.socket"));
-    lock_ = std::make_unique<QLockFile>(dir.filePath(QStringLiteral("tarmigo.lock")));
+    socketPath_ = dir.filePath(name + QStringLiteral(".socket"));
+    lockPath_ = dir.filePath(name + QStringLiteral(".lock"));
+    lock_ = std::make_unique<QLockFile>(lockPath_);
     // Only a lock whose owner is gone is stale, however old it is.
     lock_->setStaleLockTime(0);
 }

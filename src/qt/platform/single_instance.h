@@ -1,6 +1,8 @@
 #pragma once
-// One running program per user: a lock file and a local socket in the user's runtime
-// folder. A later start asks the running program to come to the front and ends.
+// One running program per user and display: a lock file and a local socket in the
+// user's runtime folder, named after the display (and the profile, for a second,
+// separate program started with --profile). A later start on the same display asks the
+// running program to come to the front and ends; one on another display runs.
 //
 // The socket is a plain Unix-domain stream socket watched by the event loop: the
 // program has no other use for Qt's network module, which would cost start-up time
@@ -23,8 +25,12 @@ class SingleInstance {
     // The one request a later start may send.
     static const QByteArray RaiseRequest;
 
+    // The lock's and socket's name: "tarmigo", then the display ($WAYLAND_DISPLAY or
+    // $DISPLAY, in file-name characters) and a hash of the profile folder when given.
+    static QString instanceName(const QString& profile = {});
+
     // An empty folder means no single instance: every start runs.
-    explicit SingleInstance(const QString& folder);
+    explicit SingleInstance(const QString& folder, const QString& name = instanceName());
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
@@ -40,6 +46,7 @@ class SingleInstance {
     std::function<void()> onRaise;
 
     QString socketPath() const { return socketPath_; }
+    QString lockPath() const { return lockPath_; }
 
   private:
     struct Client;
@@ -51,6 +58,7 @@ class SingleInstance {
     void dropSilent();
 
     QString socketPath_;
+    QString lockPath_;
     std::unique_ptr<QLockFile> lock_;
     int listener_ = -1;
     std::unique_ptr<QSocketNotifier> listening_;
