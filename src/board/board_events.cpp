@@ -3,6 +3,7 @@
 #include "board/animation.h"
 #include "board/draw.h"
 #include "board/repaint.h"
+#include "board/sentence.h"
 #include "board/status_line.h"
 #include "board/table.h"
 #include "game/strings.h"
@@ -14,6 +15,16 @@ namespace {
 Card selectedCard(const Game& g) {
     const int s = g.own().selectedSlot();
     return s >= 1 && s <= HandSize ? g.own().slot(s) : Card(EmptySlot);
+}
+
+// A sorted hand moves the card just drawn: its sentence names the slot it lies in now
+// (the first of its kind: the same cards lie side by side).
+void placeDrawn(Sentence& drawn, const PlayerRecord& p) {
+    for (int slot = 1; slot <= HandSize; ++slot)
+        if (isCard(p.slot(slot)) && cardName(p.slot(slot)) == drawn.words[0]) {
+            drawn.words[1] = slot;
+            return;
+        }
 }
 
 } // namespace
@@ -30,19 +41,24 @@ Point pileCardPosition(const Layout& l, int t, Card card, int depth) {
 // Each report comes from the rules of the listener's own table.
 void BoardEvents::cardLeavesHand(Game& g, int target, int depth) {
     const Point to = pileCardPosition(table_.layout, target, selectedCard(g), depth);
-    animatePlayedCard(table_, to.x, to.y);
-    // Said as the card comes to rest; every card laid or discarded is seen by both.
+    // Said as the card sets off, so that a reader hears the move at the key, not after the
+    // slide; every card laid or discarded is seen by both.
     table_.presentation.say(moveSentence(g, selectedCard(g), target));
+    animatePlayedCard(table_, to.x, to.y);
 }
 
-void BoardEvents::cardLeavesDrawPile(Game&) {
+void BoardEvents::cardLeavesDrawPile(Game& g) {
+    if (const Sentence drawn = drawSentence(g); !drawn.empty()) table_.presentation.say(drawn);
     animateDraw(table_);
 }
 
 void BoardEvents::regionChanged(Game&, Region region, int player) {
     Table& g = table_;
     switch (region) {
-    case Region::Hand: invalidateHand(g); break;
+    case Region::Hand:
+        invalidateHand(g);
+        if (Sentence* drawn = g.presentation.lastSaid(text::YouDraw)) placeDrawn(*drawn, g.own());
+        break;
     case Region::DrawPile:
         invalidateDeck(g);
         if (g.deckExhausted()) {
@@ -61,6 +77,8 @@ void BoardEvents::regionChanged(Game&, Region region, int player) {
 
 void BoardEvents::statusMessage(Game&, int stringId) {
     setStatus(table_, stringId, Refresh::Yes);
+    // A move taken back is heard, as the moves are.
+    if (stringId == text::Undone) table_.presentation.say(Sentence{.pattern = text::Undone});
 }
 
 void BoardEvents::statusNumber(Game&, int stringId, int number) {

@@ -75,6 +75,20 @@ Sentence coupFourreSentence(const Game& g, Card c) {
                        : said(text::SideCoupFourre, {sideName(g, p), cardName(c)});
 }
 
+Sentence drawSentence(const Game& g) {
+    const int pos = g.round.deckPos;
+    const int slot = g.own().drawSlot();
+    // Against the computer only: between two players the other may be watching the shared
+    // screen, or host a network game whose board follows both seats. The deal's cards are
+    // not said one by one: the hand is sorted after them.
+    if (!isYou(g, g.currentPlayer) || g.playerCount != 1 || pos < 2 * HandSize || pos >= DeckSize ||
+        slot < 1 || slot > HandSize || !isCard(g.deck[std::size_t(pos)]))
+        return {};
+    Sentence s = said(text::YouDraw, {cardName(g.deck[std::size_t(pos)]), slot});
+    s.numbers = 0b10;
+    return s;
+}
+
 Sentence standingSentence(const SeatView& view, int player) {
     const PlayerView& p = view.players[std::size_t(player)];
     Sentence s = said(text::SideStanding,

@@ -1,7 +1,8 @@
 #pragma once
 // What happened, in words: a move as a sentence of string ids and numbers, put into
-// words only where it is shown, in that screen's language. A sentence says only what
-// everybody at the table saw happen: a card laid or discarded, never a card drawn.
+// words only where it is shown, in that screen's language. A move's sentence says only
+// what everybody at the table saw happen: a card laid or discarded. A card drawn is said
+// to its drawer alone (drawSentence), and kept out of the list of moves.
 #include "game/game.h"
 #include "game/view.h"
 
@@ -37,6 +38,10 @@ int cardName(Card c);
 Sentence moveSentence(const Game& g, Card c, int target);
 // The same move, told as the coup fourre it turned out to be.
 Sentence coupFourreSentence(const Game& g, Card c);
+// The card the current player is drawing and the slot it goes to ("You draw 100 miles into
+// slot 3"), said before the deck moves on: only the human's draw against the computer;
+// empty for any other.
+Sentence drawSentence(const Game& g);
 // A player's miles, hand score and game score, as a seat sees them (the board's names
 // for the sides: "Player 1" and "Player 2" between two people, also across a network).
 Sentence standingSentence(const SeatView& view, int player);

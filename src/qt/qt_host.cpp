@@ -299,7 +299,8 @@ void QtHost::say(const Sentence& sentence) {
     // A new deal starts the hand's list afresh.
     if (sentence.pattern == text::NewHandDealt) moves_.clear();
     const QString text = shownSentence(sentence);
-    moves_.add(text);
+    // A draw is the drawer's news, not a move: R repeats the last move.
+    if (sentence.pattern != text::YouDraw) moves_.add(text);
     announce(&board_, text);
     if (onSaid) onSaid(text);
 }
