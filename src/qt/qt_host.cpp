@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
+#include <QToolButton>
 
 #include <chrono>
 
@@ -306,7 +307,11 @@ void QtHost::say(const Sentence& sentence) {
 }
 
 void QtHost::enableUndoButton(bool enabled) {
+    // A button disabled with the focus hands it to the next one (Help): after Undo from
+    // the bar the player goes on with the board instead.
+    const bool focused = !enabled && bar_.undoButton()->hasFocus();
     bar_.setUndoEnabled(enabled);
+    if (focused) board_.setFocus(Qt::OtherFocusReason);
 }
 
 void QtHost::invalidate(const Rect&, bool) {
