@@ -192,26 +192,6 @@ TEST_F(AccessibleEvents, EachSentenceIsShownAsANotificationOfItsOwn) {
               placeName(tableView(window->shell().game()), place::Status));
 }
 
-// A move's sentence is shown in order after the tap: the player's own move, then the card
-// drawn into the slot where it now lies, once each.
-TEST_F(AccessibleEvents, AMoveAndTheCardDrawnAreShownInOrder) {
-    set("hand=kfghijl | hand=ffffff | one");
-    std::vector<QString> shown;
-    window->host().onSaid = [&shown](const QString& text) { shown.push_back(text); };
-    tap(window->shell().game().layout.slotTap(1));
-    ASSERT_GE(shown.size(), 2U);
-    EXPECT_EQ(shown[0], QStringLiteral("You play Go"));
-    const auto drawn = std::find_if(shown.begin(), shown.end(), [](const QString& s) {
-        return s.startsWith(QStringLiteral("You draw "));
-    });
-    ASSERT_NE(drawn, shown.end());
-    EXPECT_GT(drawn - shown.begin(), 0);
-    const int slot = drawn->section(QLatin1Char(' '), -1).toInt();
-    const SeatView v = tableView(window->shell().game());
-    ASSERT_TRUE(slot >= 1 && slot <= HandSize) << drawn->toStdString();
-    const QString card = QtHost::shownSentence(Sentence{.pattern = cardName(v.hand[slot - 1])});
-    EXPECT_EQ(*drawn, QStringLiteral("You draw %1 into slot %2").arg(card).arg(slot));
-}
 #endif
 
 TEST_F(AccessibleEvents, TheFocusedPlaceIsTheReadersFocus) {
