@@ -779,6 +779,11 @@
         <translation>Eine neue Hand wird gegeben</translation>
     </message>
     <message>
+        <location filename="../../src/game/strings.cpp" line="105"/>
+        <source>You draw %1 into slot %2</source>
+        <translation>Du ziehst %1 auf Platz %2</translation>
+    </message>
+    <message>
         <location filename="../../src/qt/desktop_labels.h" line="47"/>
         <source>Moves</source>
         <translation>Züge</translation>

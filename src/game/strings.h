@@ -77,6 +77,7 @@ inline constexpr int HintNotYourTurn = 1823;
 inline constexpr int SideStanding = 1824;
 inline constexpr int NoMoveYet = 1825;
 inline constexpr int NewHandDealt = 1826;
+inline constexpr int YouDraw = 1827;
 } // namespace text
 
 // The text of a string id, or null when the table has none.

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
+#include <QToolButton>
 
 #include <chrono>
 
@@ -299,13 +300,18 @@ void QtHost::say(const Sentence& sentence) {
     // A new deal starts the hand's list afresh.
     if (sentence.pattern == text::NewHandDealt) moves_.clear();
     const QString text = shownSentence(sentence);
-    moves_.add(text);
+    // A draw is the drawer's news, not a move: R repeats the last move.
+    if (sentence.pattern != text::YouDraw) moves_.add(text);
     announce(&board_, text);
     if (onSaid) onSaid(text);
 }
 
 void QtHost::enableUndoButton(bool enabled) {
+    // A button disabled with the focus hands it to the next one (Help): after Undo from
+    // the bar the player goes on with the board instead.
+    const bool focused = !enabled && bar_.undoButton()->hasFocus();
     bar_.setUndoEnabled(enabled);
+    if (focused) board_.setFocus(Qt::OtherFocusReason);
 }
 
 void QtHost::invalidate(const Rect&, bool) {

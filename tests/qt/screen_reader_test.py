@@ -73,20 +73,37 @@ class Play:
         # The program's own messages may name cards ("Speed Limit: Can only play 25 ...").
         messages = [text for id, text in table.items() if not 1701 <= int(id) < 1720]
         self.seen = set().union(*map(self.named, texts(source, lang, messages)))
-        # A distance card laid shows on its pile, which is read as a total: the sentence of
-        # the move ("Computer plays 100 miles") is then the name that holds the card.
-        self.distances = set(texts(source, lang, cards[:5]))
+        # A card laid or discarded was seen by both, though a pile read as a total (the
+        # distance) or covered since, or an Undo, no longer names it: its move's sentence does.
         self.moves = [re.compile("^" + re.sub(r"%\d", "(.+)", re.escape(t).replace(r"\%", "%")) + "$")
                       for t in texts(source, lang, [table[str(i)] for i in range(1811, 1819)])]
+        # The player's own draw is said to the player: that card is seen, even once Undo
+        # puts it back.
+        self.drawn = re.compile("^" + re.sub(r"%\d", "(.+)", re.escape(texts(source, lang, [table["1827"]])[0])) + "$")
         self.home = home = tempfile.mkdtemp()
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home, XDG_RUNTIME_DIR=home,
                    QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         import pyatspi  # listening before the program starts, as a reader does
-        self.at, self.heard, self.delays = pyatspi, [], []
-        pyatspi.Registry.registerEventListener(self.hear, "object:property-change:accessible-name")
+        self.at, self.heard, self.delays, self.shown, self.faults = pyatspi, [], [], [], []
+        pyatspi.Registry.registerEventListener(self.hear, "object:property-change:accessible-name",
+                                               "object:state-changed:showing")
         self.program = subprocess.Popen([program, "--lang", lang], env=env)
 
     def hear(self, event):
+        """What each event carries: a name change, a place with a name; a sentence shown, a
+        notification in the status line named by the sentence (what a reader speaks)."""
+        try:
+            source, role = event.source, event.source.getRole()
+            if event.type.startswith("object:state-changed:showing"):
+                if role != self.at.ROLE_NOTIFICATION:
+                    return
+                if not (event.detail1 and source.name.strip() and source.parent.getRole() == self.at.ROLE_STATUS_BAR):
+                    self.faults.append(f"a sentence shown empty or out of the status line: {source.name!r}")
+                self.shown.append(source.name)
+            elif not (source.name or "").strip() and role != self.at.ROLE_NOTIFICATION:
+                self.faults.append(f"a name change to no name from a {source.getRoleName()}")
+        except Exception:  # a dialog's part gone since the event: nothing of the board's
+            return
         self.heard.append(time.monotonic())
 
     def pump(self, seconds):
@@ -122,9 +139,12 @@ class Play:
         names = [self.board.getChildAtIndex(i).name for i in range(PLACES)]
         assert all(n.strip() for n in names), f"[{self.lang}] a place without a name: {names}"
         self.seen |= set().union(*map(self.named, names[:STATUS]))
-        for move in self.moves:
-            if said := move.match(names[STATUS]):
-                self.seen |= self.named(said.groups()[-1]) & self.distances
+        # The sentences said so far are the status line's children.
+        status = self.board.getChildAtIndex(STATUS)
+        for sentence in (status.getChildAtIndex(i).name for i in range(status.childCount)):
+            for move in self.moves + [self.drawn]:
+                if said := move.match(sentence):
+                    self.seen |= self.named(" ".join(said.groups()))
         for node in self.walk(self.app()):
             assert not self.named(node.name or "") - self.seen, f"[{self.lang}] {node.name!r} names a hidden card"
         return names
@@ -136,6 +156,9 @@ class Play:
         self.settle()
         if len(self.heard) > heard and window is None:
             self.delays.append(self.heard[heard] - sent)
+
+    def first_turn(self):
+        """Called at the player's first playable turn, before the card is played."""
 
     def settle(self):
         for _ in range(200):  # until the board is no longer busy showing the moves
@@ -173,7 +196,7 @@ class Play:
                     break
             assert self.board, f"[{self.lang}] the board has no accessible places"
             self.window = xdo("search", "--onlyvisible", "--pid", str(self.program.pid))[0]
-            hands = 0
+            hands = turns = 0
             for _ in range(5000):
                 self.settle()
                 names, dialog = self.names(), self.dialog()
@@ -185,6 +208,9 @@ class Play:
                 elif self.over in names[STATUS]:
                     break
                 elif any(self.playable in n for n in names[:7]):
+                    if not turns:
+                        self.first_turn()
+                    turns += 1
                     self.key(str(next(i for i in range(7) if self.playable in names[i]) + 1))
                 elif any(self.named(n) for n in names[:7]):  # nothing playable: discard one
                     self.key("d")
@@ -193,6 +219,8 @@ class Play:
                     self.pump(0.1)
             d = sorted(self.delays)
             assert d, f"[{self.lang}] no name change was heard"
+            assert not self.faults, f"[{self.lang}] {self.faults[:3]}"
+            assert any(m.match(s) for m in self.moves for s in self.shown), f"[{self.lang}] no move was shown: {self.shown[:5]}"
             print(f"[{self.lang}] {hands} hands, {len(d)} moves: key to first name heard median "
                   f"{d[len(d) // 2] * 1000:.0f} ms, 90th {d[len(d) * 9 // 10] * 1000:.0f} ms, max {d[-1] * 1000:.0f} ms")
             assert hands or self.over in names[STATUS], f"[{self.lang}] no hand finished"

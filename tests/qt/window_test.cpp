@@ -108,6 +108,13 @@ TEST_F(MainWindowTest, KeysTapTheHandTheDrawPileUndoHelpAndQuit) {
     EXPECT_NE(game().players[0].battle(), BattleEmpty);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(game().players[0].hand[0], Go);
+    // Undo from the bar is said, and the focus it leaves goes to the board, not to Help.
+    key(Qt::Key_1);
+    bar().undoButton()->setFocus();
+    key(Qt::Key_Space);
+    EXPECT_EQ(game().players[0].hand[0], Go);
+    EXPECT_EQ(window->host().moves().last(), QStringLiteral("Undone"));
+    EXPECT_TRUE(board().hasFocus());
 
     window->commandBar().helpButton()->click();
     EXPECT_EQ(helpOpened, 0); // it waits for the current handling to end
