@@ -168,6 +168,10 @@ QMenu* CommandBar::menu(Menu which) {
         lazy.fillers.clear();
         scaleToZoom(lazy.menu, zoom_);
         lazy.menu->installEventFilter(this);
+        // Also the entries of its submenus (Zoom, Language, Network Game).
+        connect(lazy.menu, &QMenu::triggered, this, [this] {
+            if (onDone) onDone();
+        });
     }
     return lazy.menu;
 }
@@ -267,7 +271,10 @@ QAction* CommandBar::action(int commandId) const {
 }
 
 void CommandBar::setUndoEnabled(bool enabled) {
+    // A disabled button passes the focus on to the next (Help): the board takes it instead.
+    const bool focused = undoButton_->hasFocus();
     actions_.at(command::Undo)->setEnabled(enabled);
+    if (focused && !enabled && onDone) onDone();
 }
 
 void CommandBar::setZoom(int zoom) {

@@ -4,6 +4,7 @@
 #include "game/version.h"
 #include "qt/board/board_view.h"
 #include "qt/board/packed_art.h"
+#include "qt/command_line.h"
 #include "qt/dialogs/help_page.h"
 #include "qt/main_window.h"
 #include "qt/network/network_play.h"
@@ -25,6 +26,7 @@
 #include <cstdio>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -51,11 +53,13 @@ QIcon programIcon() {
 int main(int argc, char** argv) {
     using namespace tarmigo;
     // Answered before anything else starts: no window, no display, no second copy.
-    for (int i = 1; i < argc; ++i)
-        if (std::string_view(argv[i]) == "--version") {
-            std::printf("tarmigo %s\n", ProgramVersion);
-            return 0;
-        }
+    const CommandLine line = readCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+    switch (line.action) {
+    case CommandLine::Action::Help: std::fputs(CommandLineHelp, stdout); return 0;
+    case CommandLine::Action::Version: std::printf("tarmigo %s\n", ProgramVersion); return 0;
+    case CommandLine::Action::Refuse: std::fprintf(stderr, "%s\n", line.error.c_str()); return 2;
+    case CommandLine::Action::Run: break;
+    }
     QApplication app(argc, argv);
     const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     QCoreApplication::setApplicationName(QStringLiteral("tarmigo"));

@@ -8,6 +8,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QTouchEvent>
 
 #include <algorithm>
@@ -215,6 +216,11 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
 void BoardView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
+    // The place is named again whenever the board takes the focus (the start, the end of
+    // a dialog): once the board's own focus has been told, which follows this event.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus() && onFocusMoved) onFocusMoved(focusPlace_);
+    });
 }
 
 void BoardView::focusOutEvent(QFocusEvent* event) {

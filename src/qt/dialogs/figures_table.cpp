@@ -54,6 +54,11 @@ void setFigure(QTableWidget* table, int row, int column, const QString& figure) 
         table->setItem(row, column, item);
     }
     item->setText(figure);
+    // A reader going down a column or along a row hears which figure it is, not "0".
+    const auto heading = [](const QTableWidgetItem* h) { return h ? h->text() : QString(); };
+    item->setData(Qt::AccessibleTextRole,
+                  heading(table->verticalHeaderItem(row)) + QStringLiteral(", ") +
+                      heading(table->horizontalHeaderItem(column)) + QStringLiteral(": ") + figure);
 }
 
 void fitFiguresTable(QTableWidget* table) {
