@@ -109,13 +109,17 @@ int main(int argc, char** argv) {
     setup.secondStore = &secondCopy;
     setup.preferences = &preferences;
     setup.sounds = &sounds;
-    setup.openHelp = [helpPage] { openHelpPage(helpPage); };
+    const MainWindow* shown = nullptr; // the help window takes the game window's zoom
+    setup.openHelp = [helpPage, &shown] {
+        openHelpPage(helpPage, openInDesktopViewer, shown ? shown->zoom() : 1);
+    };
     setup.networkFile = networkFile.get();
     setup.networkSecond = &networkSecond;
     setup.networkCode = &networkCode;
     setup.networkTransports = [] { return loadTransports(QCoreApplication::applicationDirPath()); };
 
     MainWindow window(setup);
+    shown = &window;
     QApplication::setWindowIcon(programIcon());
     instance.onRaise = [&window] { window.bringToFront(); };
 
