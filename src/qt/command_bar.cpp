@@ -139,6 +139,8 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture(
     layout->addWidget(helpButton_);
     for (QToolButton* button : findChildren<QToolButton*>()) takeFocus(button);
     layout->addStretch(1);
+    // The button the keyboard is on shows it plainly, in the board's ring colour.
+    setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid rgb(0, 64, 224); }"));
     setZoom(1);
 }
 
