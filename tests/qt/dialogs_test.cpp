@@ -104,9 +104,9 @@ TEST_F(DialogsTest, AReaderHearsTheListsValuesAndWhatAboutSays) {
         EXPECT_EQ(read->text(QAccessible::Name), "Difficulty");
         for (int item : {1, 2, 0}) {
             list->setCurrentIndex(item);
-            int from = -1, to = -1; // the value, all of it selected
-            read->textInterface()->selection(0, &from, &to);
-            EXPECT_EQ(read->textInterface()->text(from, to), list->itemText(item));
+            int span[2] = {-1, -1}; // the value, all of it selected
+            read->textInterface()->selection(0, &span[0], &span[1]);
+            EXPECT_EQ(read->textInterface()->text(span[0], span[1]), list->itemText(item));
         }
     });
     through(entry(command::About), [&](QWidget* dialog) {
