@@ -790,6 +790,11 @@
     </message>
     <message>
         <location filename="../../src/qt/desktop_labels.h" line="48"/>
+        <source>Help - Tarmigo</source>
+        <translation>Hilfe - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="48"/>
         <source>Moves - Tarmigo</source>
         <translation>Züge - Tarmigo</translation>
     </message>

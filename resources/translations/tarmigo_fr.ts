@@ -785,6 +785,11 @@
     </message>
     <message>
         <location filename="../../src/qt/desktop_labels.h" line="48"/>
+        <source>Help - Tarmigo</source>
+        <translation>Aide - Tarmigo</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="48"/>
         <source>Moves - Tarmigo</source>
         <translation>Coups - Tarmigo</translation>
     </message>

@@ -112,7 +112,6 @@ namespace label {
 inline constexpr const char* ProgramName = "Tarmigo";
 inline constexpr const char* AboutTitle = QT_TRANSLATE_NOOP("Tarmigo", "About Tarmigo");
 inline constexpr const char* Version = QT_TRANSLATE_NOOP("Tarmigo", "Version %1");
-inline constexpr const char* WebAddress = "tarmigo.example.org";
 inline constexpr const char* MenuOnePlayer = QT_TRANSLATE_NOOP("Tarmigo", "1 Player Game");
 inline constexpr const char* MenuTwoPlayer = QT_TRANSLATE_NOOP("Tarmigo", "2 Player Game");
 inline constexpr const char* MenuAbout = QT_TRANSLATE_NOOP("Tarmigo", "About Tarmigo");

@@ -50,6 +50,10 @@ template <class Dialog> void QtHost::open(Dialog* dialog, std::function<void(int
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::finished, dialog,
                      [this, closed = std::move(closed)](int result) {
+                         // Back on the board, which names its place, unless a dialog
+                         // under this one is still open (Options under Reset Scores').
+                         if (!QApplication::activeModalWidget())
+                             board_.setFocus(Qt::OtherFocusReason);
                          closed(result);
                          play();
                      });
@@ -246,6 +250,9 @@ void QtHost::askYesNo(int stringId, std::function<void(bool)> answered) {
     auto* box = new QMessageBox(QMessageBox::Question, QString::fromUtf8(label::ProgramName),
                                 shownText(stringText(stringId)).left(127),
                                 QMessageBox::Yes | QMessageBox::No, dialogParent());
+    // Enter must not give up a game or wipe the scores: those questions default to No.
+    const bool losesSomething = stringId == text::ForfeitGame || stringId == text::ResetScores;
+    box->setDefaultButton(losesSomething ? QMessageBox::No : QMessageBox::Yes);
     scaleToZoom(box, board_.zoom());
     open(box, [box, answered = std::move(answered)](int) {
         answered(box->clickedButton() == box->button(QMessageBox::Yes));

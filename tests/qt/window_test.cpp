@@ -352,6 +352,8 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
         EXPECT_EQ(table->verticalHeaderItem(1)->text(), "Safeties");
         EXPECT_EQ(table->item(1, 1)->text(), "400");
         EXPECT_EQ(find<QLabel>(dialog, "result")->text(), "Player 2 Wins!");
+        EXPECT_EQ(dialog->accessibleDescription(), "Player 2 Wins!"); // said as it opens
+        EXPECT_EQ(table->item(1, 1)->data(Qt::AccessibleTextRole), "Safeties, Player 2: 400");
         find<QPushButton>(dialog, "newHand")->click();
     });
     command(command::Scores);
