@@ -29,7 +29,7 @@ const char* const CommandLineHelp =
     "usage: tarmigo [--lang CODE] [--profile DIR] [Qt's options]\n"
     "       tarmigo --help | --version\n"
     "\n"
-    "Tarmigo, a two-player racing card game: one window, one running copy per user.\n"
+    "Tarmigo, a two-player racing card game: one window per user and display.\n"
     "\n"
     "  --lang CODE   the game's language (de, en or fr) instead of the system's\n"
     "  --profile DIR a separate player, with its own settings and saved games in DIR\n"
