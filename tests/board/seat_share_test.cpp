@@ -20,8 +20,7 @@ class WatchedBoard : public BoardEvents {
   public:
     explicit WatchedBoard(Table& t) : BoardEvents(t), table_(t) {}
 
-    int othersMoved = 0;
-    int ownFacesShown = 0;
+    int othersMoved = 0, ownFacesShown = 0;
 
     void cardLeavesHand(Game& g, const Laid& m) override {
         const std::size_t from = table_.presentation.steps().size();
