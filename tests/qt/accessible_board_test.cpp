@@ -26,7 +26,6 @@
 
 namespace tarmigo::testing {
 namespace {
-
 TEST(AccessibleBoard, EveryPlaceHasANameInEveryLanguage) {
     const QString translations = findTranslations(QStringLiteral(TARMIGO_PROGRAM_FOLDER));
     for (const char* language : {"en", "de", "fr"}) {
@@ -133,7 +132,6 @@ class AccessibleEvents : public ::testing::Test {
     bool raised(QAccessible::Event type, int place) const {
         return std::find(heard.begin(), heard.end(), std::pair{type, place}) != heard.end();
     }
-
     MemoryStore store;
     QTemporaryDir folder;
     QSettings settings{folder.filePath("desktop.ini"), QSettings::IniFormat};
@@ -203,6 +201,5 @@ TEST_F(AccessibleEvents, TheFocusedPlaceIsTheReadersFocus) {
     EXPECT_TRUE(board->focusChild()->state().focused);
     EXPECT_EQ(board->indexOfChild(board->focusChild()), place::DiscardPile);
 }
-
 } // namespace
 } // namespace tarmigo::testing

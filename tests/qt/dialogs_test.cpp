@@ -9,7 +9,6 @@
 
 namespace tarmigo::testing {
 namespace {
-
 class DialogsTest : public WindowFixture {
   protected:
     void SetUp() override {
@@ -114,6 +113,5 @@ TEST_F(DialogsTest, AReaderHearsTheListsValuesAndWhatAboutSays) {
                   QStringLiteral("Tarmigo, Version ") + QLatin1String(ProgramVersion));
     });
 }
-
 } // namespace
 } // namespace tarmigo::testing

@@ -10,7 +10,6 @@
 
 namespace tarmigo::testing {
 namespace {
-
 const QString ProgramFolder = QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path();
 
 class FitWindowTest : public WindowFixture {
@@ -236,6 +235,5 @@ TEST_F(FitWindowTest, HelpOpensItsOwnWindowWheneverTheDesktopsViewerFails) {
     }
     qputenv("PATH", path);
 }
-
 } // namespace
 } // namespace tarmigo::testing

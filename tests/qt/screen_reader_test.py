@@ -1,16 +1,10 @@
 #!/usr/bin/python3
 """The board as a screen reader reads it, over AT-SPI, the game played by keys alone.
-
     screen_reader_test.py PROGRAM SOURCE_DIR [--games] [LANG ...]   (en de fr by default)
-    screen_reader_test.py --wrap COMMAND [ARG ...]
-
-Under Xvfb, a session bus and at-spi-bus-launcher, starts the program with fresh settings
-in each language, reads the board's places as a reader does, plays a hand (--games: whole
-games) by keys (a number key plays a slot, D arms the discard, Tab and Space leave the
-Scores, Escape answers a question No), and checks at every step that every place has a
-name and that no name in the program's tree holds a card not yet shown. Prints the time
-from each key to the first name change heard. --wrap runs COMMAND there instead, with Qt's
-accessibility on. Exits 77 (skipped) when a piece is missing.
+    screen_reader_test.py --wrap COMMAND [ARG ...]   (COMMAND under the desktop, Qt accessible)
+Under Xvfb, a session bus and at-spi-bus-launcher, plays a hand (--games: games) by keys in
+each language with fresh settings; at every step every place has a name and no name in the
+tree holds a card not yet shown. Prints key-to-name-change times; exits 77 if a piece is missing.
 """
 import html
 import os
@@ -24,7 +18,6 @@ import time
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 PLACES, STATUS = 20, 19
 
-
 def outer():
     """Checks the pieces, then runs this script again inside a session bus."""
     missing = [t for t in ("Xvfb", "dbus-run-session", "xdotool") if not shutil.which(t)]
@@ -37,7 +30,6 @@ def outer():
     env = dict(os.environ, TARMIGO_A11Y_INNER="1")
     sys.exit(subprocess.run(["dbus-run-session", "--", sys.executable] + sys.argv, env=env).returncode)
 
-
 def desktop():
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                             stdout=subprocess.PIPE)
@@ -45,7 +37,6 @@ def desktop():
     bus = subprocess.Popen([LAUNCHER, "--launch-immediately"])
     time.sleep(0.5)
     return [bus, xvfb]
-
 
 def texts(source, lang, english):
     """English texts in a language, from the translation file."""
@@ -55,10 +46,8 @@ def texts(source, lang, english):
     pairs = dict(re.findall(r"<source>([^<]*)</source>\s*<translation>([^<]*)<", ts))
     return [html.unescape(pairs.get(html.escape(e, False).replace("'", "&apos;"), e)) for e in english]
 
-
 def xdo(*args):
     return subprocess.run(["xdotool"] + list(args), capture_output=True, text=True, timeout=10).stdout.split()
-
 
 class Play:
     def __init__(self, program, source, lang, games):
@@ -88,7 +77,6 @@ class Play:
         pyatspi.Registry.registerEventListener(self.hear, "object:property-change:accessible-name",
                                                "object:state-changed:showing")
         self.program = subprocess.Popen([program, "--lang", lang], env=env)
-
     def hear(self, event):
         """What each event carries: a name change, a place with a name; a sentence shown, a
         notification in the status line named by the sentence (what a reader speaks)."""
@@ -105,7 +93,6 @@ class Play:
         except Exception:  # a dialog's part gone since the event: nothing of the board's
             return
         self.heard.append(time.monotonic())
-
     def pump(self, seconds):
         from gi.repository import GLib
         end = time.monotonic() + seconds
@@ -113,19 +100,15 @@ class Play:
             while GLib.MainContext.default().iteration(False):
                 pass
             time.sleep(0.005)
-
     def app(self):
         return next((a for a in self.at.Registry.getDesktop(0) if a and a.get_process_id() == self.program.pid), None)
-
     def walk(self, node):
         yield node
         for i in range(node.childCount):
             yield from self.walk(node.getChildAtIndex(i))
-
     def windows(self, role):
         app = self.app()
         return [w for w in (app or []) if w and w.getRole() == role]
-
     def named(self, name):
         found = set()
         for card in self.cards:  # the longest first: "Kein Benzin" holds "Benzin"
@@ -133,7 +116,6 @@ class Play:
                 found.add(card)
                 name = name.replace(card, "#")
         return found
-
     def names(self):
         """Reads the places; every card named anywhere must have been shown on them."""
         names = [self.board.getChildAtIndex(i).name for i in range(PLACES)]
@@ -148,7 +130,6 @@ class Play:
         for node in self.walk(self.app()):
             assert not self.named(node.name or "") - self.seen, f"[{self.lang}] {node.name!r} names a hidden card"
         return names
-
     def key(self, key, window=None):
         xdo("windowfocus", window or self.window)  # no window manager gives the focus back
         sent, heard = time.monotonic(), len(self.heard)
@@ -156,19 +137,15 @@ class Play:
         self.settle()
         if len(self.heard) > heard and window is None:
             self.delays.append(self.heard[heard] - sent)
-
     def first_turn(self):
         """Called at the player's first playable turn, before the card is played."""
-
     def settle(self):
         for _ in range(200):  # until the board is no longer busy showing the moves
             self.pump(0.05)
             if not self.board.getState().contains(self.at.STATE_BUSY) or self.dialog():
                 return
-
     def dialog(self):
         return (self.windows(self.at.ROLE_DIALOG) + self.windows(self.at.ROLE_ALERT) + [None])[0]
-
     def leave(self, dialog):
         """The Scores: Tab to New Hand (New Game), Space. A question: Escape (No)."""
         window = ([self.window] + [w for w in xdo("search", "--onlyvisible", "--pid", str(self.program.pid))
@@ -185,7 +162,6 @@ class Play:
             if button:
                 return 1
         raise AssertionError(f"[{self.lang}] no New Hand in the Scores")
-
     def run(self):
         try:
             for _ in range(200):
@@ -228,7 +204,6 @@ class Play:
             self.program.terminate()
             self.program.wait(10)
             shutil.rmtree(self.home, ignore_errors=True)
-
 
 if __name__ == "__main__":
     if len(sys.argv) < 3:
