@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,30 +24,49 @@ std::string contents(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// The ids declared in game/strings.h as "constexpr int NAME = NUMBER", by name.
+bool wordChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+
+// The word of name characters that starts at `at` in text.
+std::string wordAt(const std::string& text, std::size_t at) {
+    std::size_t end = at;
+    while (end < text.size() && wordChar(text[end])) ++end;
+    return text.substr(at, end - at);
+}
+
+// The ids declared in game/strings.h as "constexpr int NAME = NUMBER;", by name.
 std::map<std::string, int> declaredIds() {
     const std::string header = contents(fs::path(TARMIGO_SOURCE_DIR) / "src/game/strings.h");
     const std::size_t from = header.find("namespace text {");
-    const std::string block = header.substr(from, header.find("} // namespace text", from) - from);
-    const std::regex declared(R"(constexpr int (\w+) = (\d+))");
+    const std::size_t to = header.find("} // namespace text", from);
+    const std::string block = header.substr(from, to - from);
     std::map<std::string, int> ids;
-    for (std::sregex_iterator m(block.begin(), block.end(), declared), end; m != end; ++m)
-        ids[(*m)[1].str()] = std::stoi((*m)[2].str());
+    const std::string intro = "constexpr int ";
+    for (std::size_t at = block.find(intro); at != std::string::npos;
+         at = block.find(intro, at + 1)) {
+        const std::string name = wordAt(block, at + intro.size());
+        const std::size_t value = block.find("= ", at) + 2;
+        ids[name] = std::stoi(wordAt(block, value));
+    }
     return ids;
 }
 
-// Every name after "text::", not as part of a longer name, in the program's sources, the
-// front end's included.
+// Every name after "text::" in the program's sources, the front end's included.
 std::set<std::string> usedNames() {
-    const std::regex used(R"((?:^|[^\w])text::(\w+))");
     std::set<std::string> names;
+    const std::string prefix = "text::";
     for (const auto& entry :
          fs::recursive_directory_iterator(fs::path(TARMIGO_SOURCE_DIR) / "src")) {
         const std::string ext = entry.path().extension().string();
         if (ext != ".cpp" && ext != ".h") continue;
         const std::string code = contents(entry.path());
-        for (std::sregex_iterator m(code.begin(), code.end(), used), end; m != end; ++m)
-            names.insert((*m)[1].str());
+        for (std::size_t at = code.find(prefix); at != std::string::npos;
+             at = code.find(prefix, at + 1)) {
+            if (at > 0 && wordChar(code[at - 1])) continue; // part of a longer name
+            const std::string name = wordAt(code, at + prefix.size());
+            if (!name.empty()) names.insert(name);
+        }
     }
     return names;
 }
