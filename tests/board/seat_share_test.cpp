@@ -189,17 +189,6 @@ class Audience : public FanOut {
     std::size_t said_ = 0;
 };
 
-// The steps seat 1 was sent name its own draws' cards alone, and its slots alone.
-void checkGuestSteps(const std::vector<GuestEvent>& events) {
-    for (const GuestEvent& e : events)
-        for (const ShownStep& s : e.steps) {
-            const bool others = s.player != 1;
-            EXPECT_FALSE(others && s.slot != 0) << "seat 1 was sent a slot of seat 0";
-            EXPECT_FALSE(others && s.kind == ShownStep::Kind::Drawn && s.card != 0)
-                << "seat 1 was sent seat 0's draw " << int(s.card);
-        }
-}
-
 } // namespace
 
 TEST(SeatShare, EveryAudienceOfAWholeGameSeesOnlyItsSeat) {
@@ -247,7 +236,10 @@ TEST(SeatShare, EveryAudienceOfAWholeGameSeesOnlyItsSeat) {
             ASSERT_EQ(paintOf(g, &rng), paintOf(g)) << i;
             handovers += g.has(flag::turnHandover);
         }
-        checkGuestSteps(match.events);
+        for (const GuestEvent& e : match.events) // seat 0's slots and draws stay unsent
+            for (const ShownStep& s : e.steps)
+                EXPECT_TRUE(s.player == 1 ||
+                            (s.slot == 0 && (s.kind != ShownStep::Kind::Drawn || s.card == 0)));
         g.events = &GameEvents::silent();
         EXPECT_GT(audience.ownFacesShown, 0);
         EXPECT_EQ(audience.othersMoved > 0, kind != OneScreen);

@@ -387,9 +387,7 @@ class TwoWindows : public ::testing::Test {
 };
 
 // A whole game joined in each language, the guest playing by its board's Press actions
-// alone, its board read as a screen reader does at every step; S says the joined game's
-// figures. The wire carries no words: the guest words each move it is sent in its own
-// language, and its list of moves is the host's.
+// alone, read as a screen reader does, hearing the host's moves in its own words.
 class TwoWindowsIn : public TwoWindows, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(TwoWindowsIn, AGuestsReaderReadsTheJoinedGameAndHearsEveryMove) {
