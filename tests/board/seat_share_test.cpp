@@ -122,7 +122,7 @@ class Audience : public FanOut {
   public:
     Audience(GameEvents* shown, Table& t) : FanOut{shown}, table_(t) {}
 
-    int othersMoved = 0, ownFacesShown = 0;
+    int othersMoved = 0, ownFacesShown = 0, laidUnseen = 0;
 
     void cardLeavesHand(Game& g, const Laid& m) override {
         checked([&] { FanOut::cardLeavesHand(g, m); }, m.player, shareOf(m, seat()).card);
@@ -170,10 +170,12 @@ class Audience : public FanOut {
         const bool own = player == seat();
         othersMoved += !own;
         const auto& steps = table_.presentation.steps();
+        bool face = false;
         for (std::size_t i = from; i < steps.size(); ++i) {
             const DrawOp& op = steps[i].op;
             if (steps[i].kind != Step::Kind::Draw || op.kind != DrawOp::Kind::Bitmap) continue;
             ownFacesShown += own && drawn && op.bitmap == shown;
+            face = face || op.bitmap == shown;
             if (own) continue;
             // A back flies to the top; the pile shows its blank once empty.
             EXPECT_TRUE(!drawn || op.bitmap == CardBackBitmap || op.bitmap == EmptySlot)
@@ -183,6 +185,7 @@ class Audience : public FanOut {
                              op.y() == table_.layout.slotCard(s).y)
                     << "player " << player << " drew on slot " << s;
         }
+        laidUnseen += !drawn && !face; // every screen shows a card laid on its way
     }
 
     Table& table_;
@@ -236,10 +239,15 @@ TEST(SeatShare, EveryAudienceOfAWholeGameSeesOnlyItsSeat) {
             ASSERT_EQ(paintOf(g, &rng), paintOf(g)) << i;
             handovers += g.has(flag::turnHandover);
         }
+        int laidSent = 0;
         for (const GuestEvent& e : match.events) // seat 0's slots and draws stay unsent
-            for (const ShownStep& s : e.steps)
+            for (const ShownStep& s : e.steps) {
+                laidSent += s.kind == ShownStep::Kind::Laid;
                 EXPECT_TRUE(s.player == 1 ||
                             (s.slot == 0 && (s.kind != ShownStep::Kind::Drawn || s.card == 0)));
+            }
+        EXPECT_EQ(laidSent > 0, kind == Hosted);
+        EXPECT_EQ(audience.laidUnseen, 0);
         g.events = &GameEvents::silent();
         EXPECT_GT(audience.ownFacesShown, 0);
         EXPECT_EQ(audience.othersMoved > 0, kind != OneScreen);

@@ -151,7 +151,9 @@ TEST(Slides, EverySlideEndsWhereThePaintDrawsTheCard) {
         {"hand=u | go", target::SafetyArea},
         {"go hand=v | go", target::SafetyArea},
         {"go hand=w | go", target::SafetyArea},
-        {"go hand=x | go", target::SafetyArea}};
+        {"go hand=x | go", target::SafetyArea},
+        {"go | hand=u | turn=1", target::SafetyArea + 1},
+        {"go | go hand=g | turn=1", target::DistanceArea + 1}};
     for (auto [position, target] : Moves) {
         Position pos;
         RecordingSurface surface;
