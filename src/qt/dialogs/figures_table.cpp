@@ -130,13 +130,12 @@ bool narrowToWindow(QWidget* window, QGridLayout* layout, QTableWidget* table, i
     bool tight = false;
     const int gap = 4 * zoom;
     const std::function<void()> narrower[] = {
-        [table] { wrapHeadings(table, Qt::Horizontal); },
-        [table] { wrapHeadings(table, Qt::Vertical); },
-        [&tight] { tight = true; },
+        [table] { wrapHeadings(table, Qt::Horizontal); }, [&tight] { tight = true; },
         [layout, gap] {
             layout->setContentsMargins(gap, gap, gap, gap);
             layout->setHorizontalSpacing(gap);
         },
+        [table] { wrapHeadings(table, Qt::Vertical); }, // last: it doubles the height
     };
     for (const auto& narrow : narrower) {
         layout->activate();
