@@ -24,11 +24,16 @@
 #include <QToolButton>
 
 #include <chrono>
+#include <utility>
 
 namespace tarmigo {
 namespace {
 
 const QString ExpertKey = QStringLiteral("Desktop/expert");
+
+// How long the board's name changes wait after a sentence: time for a reader to take the
+// sentence's event before the names arrive.
+constexpr int NamesAfterSentenceMs = 30;
 
 // The commands that change the game: they wait until what the last tap showed is over.
 bool changesGame(int id) {
@@ -146,9 +151,25 @@ void QtHost::play() {
         }
     }
     presenting_ = false;
-    boardChanged(&board_); // the state is the move's end: a reader hears it at once
+    raiseNameChanges();
     if (!framePending_) frame_.stop();
     if (!presenting()) idle();
+}
+
+void QtHost::raiseNameChanges() {
+    if (namesHeld_) return;
+    // A reader takes events in order and looks each up before the next: the places'
+    // names, all changed by a move, follow its sentence a moment later, so that the move
+    // is heard at the key rather than after every name is read.
+    if (std::exchange(said_, false)) {
+        namesHeld_ = true;
+        QTimer::singleShot(NamesAfterSentenceMs, &frame_, [this] {
+            namesHeld_ = false;
+            boardChanged(&board_);
+        });
+        return;
+    }
+    boardChanged(&board_); // the state is the move's end: a reader hears it at once
 }
 
 void QtHost::noteChange(const DrawOp& op) {
@@ -310,6 +331,7 @@ void QtHost::say(const Sentence& sentence) {
     // A draw is the drawer's news, not a move: R repeats the last move.
     if (sentence.pattern != text::YouDraw) moves_.add(text);
     announce(&board_, text);
+    said_ = true;
     if (onSaid) onSaid(text);
 }
 

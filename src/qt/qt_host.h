@@ -130,6 +130,8 @@ class QtHost : public ShellHost {
     void idle();
     // Adds the board pixels a drawing call changes to those the next frame shows.
     void noteChange(const DrawOp& op);
+    // Tells a reader which places' names the steps played have changed.
+    void raiseNameChanges();
 
     QWidget& window_;
     BoardView& board_;
@@ -153,6 +155,8 @@ class QtHost : public ShellHost {
     std::deque<std::function<void()>> deferred_;
     MoveLog moves_;
     bool speaking_ = false;
+    bool said_ = false;      // a sentence was announced in this pass of the queue
+    bool namesHeld_ = false; // the board's name changes wait for the sentence to be read
     std::function<void(DrawingSurface&)> painter_;
 };
 

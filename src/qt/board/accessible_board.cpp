@@ -246,8 +246,10 @@ class PlaceInterface : public QAccessibleInterface, public QAccessibleActionInte
     int place_;
 };
 
-// A sentence shown in the status line: a notification named by the sentence. Only the
-// newest is visible: a reader that reads the status bar reads its visible children too.
+// A sentence shown in the status line: a notification named by the sentence. A reader
+// speaks it from its show event, whatever its state; none is visible, since a reader
+// that reads the status bar (focused) reads its visible children too, and would say
+// again a sentence shown just before its own event was taken.
 class SentenceInterface : public QAccessibleInterface {
   public:
     SentenceInterface(AccessibleBoard* board, int index) : board_(board), index_(index) {}
@@ -269,10 +271,7 @@ class SentenceInterface : public QAccessibleInterface {
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override {
         QAccessible::State s;
-        const Described* d = board_->source();
-        const int newest =
-            d ? (d->nextSentence + place::SentencesKept - 1) % place::SentencesKept : -1;
-        s.invisible = index_ != newest || text(QAccessible::Name).isEmpty();
+        s.invisible = true;
         s.readOnly = true;
         return s;
     }
