@@ -315,6 +315,14 @@ void MainWindow::sayStanding() {
          QtHost::shownSentence(standingSentence(v, 1)));
 }
 
+Session& MainWindow::ownGame() {
+    return shell_->game();
+}
+
+void MainWindow::ownCommand(int id) {
+    shell_->handleCommand(id);
+}
+
 SeatView MainWindow::shownView() const {
     if (!network_->joined()) return tableView(std::as_const(*host_).game());
     if (const SeatView* sent = network_->joinedView()) return *sent;
