@@ -228,6 +228,11 @@ TEST(SeatShare, EveryAudienceOfAWholeGameSeesOnlyItsSeat) {
                 after.status = before.status;
                 EXPECT_TRUE(before.isOwnTurn() || after != before || status == before.status)
                     << status.id;
+                // The guest's view is seat 1's as the host's game stands, its status aside.
+                SeatView shown = match.lastView();
+                SeatView truth = viewFor(g, 1);
+                shown.status = truth.status = {};
+                ASSERT_EQ(shown, truth) << i;
             } else if (handOver(g)) {
                 app.command(command::NewGameMenu + g.playerCount);
             } else if (roll < 7) {
