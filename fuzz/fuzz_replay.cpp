@@ -13,7 +13,6 @@ using namespace tarmigo::fuzz;
 using namespace tarmigo::replay;
 
 namespace {
-
 // Bounds that keep one input to a few milliseconds.
 constexpr int MaxLines = 200;
 constexpr int MaxStarts = 4;
@@ -42,7 +41,6 @@ std::string runScript(std::string_view text, bool finish) {
     }
     const std::string printed = out.str();
     if (!finish || !started) return printed;
-
     check(driver.run(Tap{0, 0}).empty(), "a tap runs");
     check(file.bytes && second.bytes && *file.bytes == *second.bytes,
           "a tap writes both copies alike");
@@ -55,7 +53,6 @@ std::string runScript(std::string_view text, bool finish) {
           "the next start restores the saved record whole");
     return printed;
 }
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

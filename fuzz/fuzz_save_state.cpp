@@ -14,7 +14,6 @@ using namespace tarmigo;
 using namespace tarmigo::fuzz;
 
 namespace {
-
 constexpr int ScreenWidth = 240;
 constexpr int ScreenHeight = 320;
 constexpr std::size_t RestoredFrom = 11; // bytes 4..10 are rebuilt, not restored
@@ -43,7 +42,6 @@ void tapSomewhere(Shell& shell, std::uint8_t choice) {
     shell.penUp(at.x, at.y);
     shell.presentAtOnce(); // what the tap showed, its question answered
 }
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -52,7 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t> rest(data + 1, data + size);
     const std::size_t split =
         mode == 3 ? std::min<std::size_t>(SaveRecordSize, rest.size()) : rest.size();
-
     MemoryStore file, second;
     if (mode != 1) file.bytes.emplace(rest.begin(), rest.begin() + long(split));
     if (mode == 1 || mode == 2) second.bytes = rest;
@@ -74,13 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected = *second.bytes;
     else if (fileSound)
         expected = *file.bytes;
-
     TestHost host;
     host.ticks = hashBytes(data, size);
     Shell shell(host, &file, &second);
     shell.start(ScreenWidth, ScreenHeight);
     Session& g = shell.game();
-
     checkInvariants(g);
     checkStoresHold(file, second, g);
     if (secondSound || fileSound) {
@@ -93,7 +88,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(sameFrom(*none.bytes, g.recordBuffer, 0),
               "with no sound copy the game is a fresh one");
     }
-
     // Play on from the restored state.
     const std::uint8_t* taps = data + std::min<std::size_t>(size, SaveRecordSize + 1);
     const std::size_t tapCount = std::min<std::size_t>(8, data + size - taps);
@@ -103,7 +97,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkInvariants(g);
         checkStoresHold(file, second, g);
     }
-
     // The next start restores exactly what was saved last.
     const std::vector<std::uint8_t> saved = *file.bytes;
     Shell next(host, &file, &second);

@@ -1,14 +1,11 @@
-// The network game's cryptography under arbitrary bytes.
-// The exchange: a share and associated data from anyone give keys only when the share is
-// a ristretto255 point, and no tag from the input confirms them; a guest's code from the
-// input agrees with the host's exactly when it is the host's code.
-// The sealed line: a man in the middle delivers the guest's messages in any order,
-// changed, cut or made up; a message opens exactly when it is the next one as sent, and
-// after the first refusal nothing opens.
-// Bytes 0-31: a share; 32-37: the guest's code; then operations of two bytes over the
-// sealed line: a kind (0 deliver message `arg` as sealed, or seal a new one; 1 the same
-// with a bit flipped; 2 cut; 3 `arg` made-up bytes from the input; 4 seal one without
-// delivering it) and an argument.
+// The network game's cryptography under arbitrary bytes. The exchange: a share and associated
+// data from anyone give keys only for a ristretto255 point, and no tag from the input confirms
+// them; the guest's code agrees with the host's exactly when it is the same. The sealed line: a
+// man in the middle delivers the guest's messages in any order, changed, cut or made up; one
+// opens exactly when it is the next as sent, and after the first refusal nothing opens.
+// Bytes 0-31: a share; 32-37: the guest's code; then operations of two bytes, a kind (0 deliver
+// message `arg` as sealed, or seal a new one; 1 the same with a bit flipped; 2 cut; 3 `arg`
+// made-up bytes from the input; 4 seal one without delivering it) and an argument.
 #include "fuzz_support.h"
 
 #include "seal/sealed_line.h"
@@ -64,11 +61,13 @@ void line(ByteView ops) {
     SealedLine host(keys.second);
     check(host.accept(guest.header()), "the guest's header is taken");
 
-    std::vector<Bytes> bodies;
-    std::vector<Bytes> sent;
+    std::vector<Bytes> bodies, sent;
+    const auto sealNew = [&](std::uint8_t arg) {
+        bodies.emplace_back(arg, std::uint8_t(sent.size()));
+        sent.push_back(guest.seal(bodies.back(), arg == 255));
+    };
     std::size_t expected = 0; // the next message that opens
-    bool failed = false;
-    bool ended = false;
+    bool failed = false, ended = false;
     std::size_t at = 0;
     while (at + 2 <= ops.size()) {
         const int kind = ops[at] % 5;
@@ -76,8 +75,7 @@ void line(ByteView ops) {
         at += 2;
         Bytes bytes;
         if (kind == 4) { // sealed and held back: dropped, or delivered later out of order
-            bodies.emplace_back(arg, std::uint8_t(sent.size()));
-            sent.push_back(guest.seal(bodies.back(), arg == 255));
+            sealNew(arg);
             continue;
         }
         if (kind == 3) { // made up
@@ -86,10 +84,7 @@ void line(ByteView ops) {
             at += n;
         } else {
             const std::size_t i = arg % (sent.size() + 1);
-            if (i == sent.size()) {
-                bodies.emplace_back(arg, std::uint8_t(sent.size()));
-                sent.push_back(guest.seal(bodies.back(), arg == 255));
-            }
+            if (i == sent.size()) sealNew(arg);
             bytes = sent[i];
             if (kind == 1) bytes[arg % bytes.size()] ^= std::uint8_t(1u << (arg % 8));
             if (kind == 2) bytes.resize(bytes.size() - 1 - arg % bytes.size());

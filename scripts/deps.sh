@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build and the tests need and this
 # machine lacks. Safe to run again: it installs nothing that is already there.
+#
+#   scripts/deps.sh           the build and the quick test run
+#   scripts/deps.sh --orca    also the screen reader and its speech server, which only
+#                             the thorough run's test of what a blind player hears needs
 set -euo pipefail
 
 packages=(
@@ -12,6 +16,11 @@ packages=(
   clang clang-tidy clang-format cppcheck libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream
 )
+case "${1:-}" in
+  "") ;;
+  --orca) packages+=(orca speech-dispatcher python3-speechd) ;;
+  *) echo "usage: scripts/deps.sh [--orca]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -13,7 +13,10 @@
 #                                libFuzzer target for FUZZ_SECONDS seconds
 #                                (default 60; 0 skips them), and the Debian
 #                                package built, validated and started
-#                                (packaging/check_package.sh). CI runs this one.
+#                                (packaging/check_package.sh), and what Orca
+#                                speaks of a hand played by keys (ctest label
+#                                orca; scripts/deps.sh --orca installs it). CI
+#                                runs this one.
 #
 # Either way it ends by printing how long it took.
 set -euo pipefail
@@ -45,8 +48,13 @@ scripts/deps.sh
 step "Build (warnings as errors)"
 scripts/build.sh -DTARMIGO_WERROR=ON -DTARMIGO_BENCHMARKS="$([ "$thorough" -eq 1 ] && echo ON || echo OFF)"
 step "The test suite"
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+ctest --test-dir build --output-on-failure -j"$(nproc)" -LE orca
 [ "$thorough" -eq 1 ] || exit 0
+
+step "What a blind player hears: Orca reads a hand played by keys"
+scripts/deps.sh --orca
+# A real screen reader over a real bus: a rare slow start gets one more try.
+ctest --test-dir build --output-on-failure -L orca --repeat until-pass:2
 
 step "clang-tidy and cppcheck"
 scripts/lint.sh build
@@ -64,7 +72,7 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARMIGO_WERROR=ON \
   -DTARMIGO_SANITIZE=ON -DTARMIGO_BENCHMARKS=OFF >/dev/null
 cmake --build build-asan -j"$(nproc)"
-ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -LE orca
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 if [ "$fuzz_seconds" -gt 0 ]; then

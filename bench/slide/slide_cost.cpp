@@ -8,6 +8,7 @@
 #include "board/draw.h"
 #include "board/layout.h"
 #include "board/table.h"
+#include "game/targets.h"
 #include "qt/board/qt_surface.h"
 #include "support/test_host.h"
 
@@ -61,7 +62,7 @@ Cost runSlide(int zoom, int pace) {
 
     const auto wall0 = std::chrono::steady_clock::now();
     const std::clock_t cpu0 = std::clock();
-    animatePlayedCard(g, g.layout.panelX(1) + 5, 99);
+    animatePlayedCard(g, Laid{0, 1, Stop, target::BattlePile + 1}, {g.layout.panelX(1) + 5, 99});
     const int steps = playSlide(g.presentation, surface);
     const std::clock_t cpu1 = std::clock();
     const auto wall1 = std::chrono::steady_clock::now();

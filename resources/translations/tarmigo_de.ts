@@ -779,9 +779,19 @@
         <translation>Eine neue Hand wird gegeben</translation>
     </message>
     <message>
+        <location filename="../../src/game/strings.cpp" line="105"/>
+        <source>You draw %1 into slot %2</source>
+        <translation>Du ziehst %1 auf Platz %2</translation>
+    </message>
+    <message>
         <location filename="../../src/qt/desktop_labels.h" line="47"/>
         <source>Moves</source>
         <translation>Züge</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="48"/>
+        <source>Help - Tarmigo</source>
+        <translation>Hilfe - Tarmigo</translation>
     </message>
     <message>
         <location filename="../../src/qt/desktop_labels.h" line="48"/>

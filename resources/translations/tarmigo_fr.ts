@@ -774,9 +774,19 @@
         <translation>Une nouvelle manche est distribuée</translation>
     </message>
     <message>
+        <location filename="../../src/game/strings.cpp" line="105"/>
+        <source>You draw %1 into slot %2</source>
+        <translation>Vous piochez %1 dans la case %2</translation>
+    </message>
+    <message>
         <location filename="../../src/qt/desktop_labels.h" line="47"/>
         <source>Moves</source>
         <translation>Coups</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="48"/>
+        <source>Help - Tarmigo</source>
+        <translation>Aide - Tarmigo</translation>
     </message>
     <message>
         <location filename="../../src/qt/desktop_labels.h" line="48"/>

@@ -79,9 +79,13 @@ void prepareSelfPlay(Game& g) {
 bool playSelfPlayHand(Session& g, const Levels& levels, bool newGame) {
     GameEvents* const listener = g.events;
     SeatZeroMemory memory;
-    // The rules' reports go on to whoever listened before.
+    // Nobody watches a self-played hand, and the computer's planning and the simulator
+    // play thousands: the table's own board, which would queue steps only for them to
+    // be dropped, is not told, and with nobody else listening the memory hears the
+    // rules directly. A listener set in the board's place hears the hand too.
+    const bool othersListen = !g.reportsToOwnBoard() && listener != &GameEvents::silent();
     FanOut both{&memory, listener};
-    g.events = &both;
+    g.events = othersListen ? static_cast<GameEvents*>(&both) : &memory;
     // The computer may open the hand inside beginHand.
     setComputerLevel(g, levels[1]);
     beginHand(g, 1, newGame ? GameScores::Reset : GameScores::Kept);
@@ -98,9 +102,8 @@ bool playSelfPlayHand(Session& g, const Levels& levels, bool newGame) {
             setComputerLevel(g, levels[1]);
             computerTurn(g);
         }
-        g.presentation.clear(); // nobody watches
     }
-    g.presentation.clear();
+    g.presentation.clear(); // whatever the turns queued themselves
     g.events = listener;
     return ended;
 }

@@ -12,7 +12,7 @@ namespace tarmigo {
 // A platform with no window and nobody at it. Its clock is a pseudo-random sequence
 // drawn from a seed, so that every shuffle and every random skip of Easy mode varies
 // yet the whole run can be played again. The extension question is answered No, and
-// what a hand would show (its sounds, the Scores dialog) is dropped as it comes.
+// nothing of a hand is shown: playSelfPlayHand does not tell the table's board.
 class SelfPlayHost : public Host, public ScreenHost {
   public:
     explicit SelfPlayHost(std::uint64_t seed) : state_(seed) {}
@@ -37,8 +37,9 @@ void prepareSelfPlay(Game& g);
 
 // Starts a hand (a new game when newGame is set) and plays it to its end: player 1
 // as the computer of a one-player game, player 0 by the same choice, made from a
-// memory of its own and played through the moves a tap would make. False if the
-// hand failed to end, which is a fault.
+// memory of its own and played through the moves a tap would make. The rules report
+// to that memory and to a listener set in place of the table's own board, never to
+// the board. False if the hand failed to end, which is a fault.
 bool playSelfPlayHand(Session& g, const Levels& levels, bool newGame);
 
 } // namespace tarmigo

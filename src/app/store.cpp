@@ -35,7 +35,8 @@ bool FileStore::write(std::span<const std::uint8_t> bytes) {
         f = std::fopen(temp.c_str(), "wb");
         if (!f) return false;
     }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    // An empty write (a seat freed) passes no buffer at all: fwrite takes none.
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
     if (!ok || std::rename(temp.c_str(), path_.c_str()) != 0) {

@@ -1,5 +1,7 @@
 #include "board/presentation.h"
 
+#include "game/strings.h"
+
 #include <algorithm>
 
 namespace tarmigo {
@@ -42,9 +44,11 @@ void Presentation::say(const Sentence& sentence) {
     add(Step::Kind::Say).sentence = sentence;
 }
 
-Sentence* Presentation::lastSaid() {
-    const auto said = std::find_if(steps_.rbegin(), steps_.rend(),
-                                   [](const Step& s) { return s.kind == Step::Kind::Say; });
+Sentence* Presentation::lastSaid(int pattern) {
+    const auto said = std::find_if(steps_.rbegin(), steps_.rend(), [pattern](const Step& s) {
+        const int p = s.sentence.pattern;
+        return s.kind == Step::Kind::Say && (pattern ? p == pattern : p != text::YouDraw);
+    });
     return said == steps_.rend() ? nullptr : &said->sentence;
 }
 

@@ -53,8 +53,9 @@ class Presentation : public RecordingSurface {
     void scores(bool handEnd, const SeatView& standing);
     void ask(int stringId);
     void say(const Sentence& sentence);
-    // The last sentence queued, or null: a move can turn out to say more than it began to.
-    Sentence* lastSaid();
+    // The last sentence queued with a pattern, or by default the last move's (a draw is
+    // not a move), or null: a move can turn out to say more than it began to.
+    Sentence* lastSaid(int pattern = 0);
 
     bool empty() const { return steps_.empty(); }
     const std::deque<Step>& steps() const { return steps_; }

@@ -71,6 +71,16 @@ Sentence coupFourreSentence(int playerCount, const Laid& move) {
                : said(text::SideCoupFourre, {sideOf(playerCount, move.player), card});
 }
 
+Sentence drawSentence(int playerCount, const Drawn& share) {
+    const int dealt = 2 * HandSize;
+    if (!isYou(playerCount, share.player) || DeckSize - share.cardsLeft <= dealt ||
+        share.slot < 1 || share.slot > HandSize || !isCard(share.card))
+        return {};
+    Sentence s = said(text::YouDraw, {cardName(share.card), share.slot});
+    s.numbers = 0b10;
+    return s;
+}
+
 Sentence standingSentence(const SeatView& view, int player) {
     const PlayerView& p = view.players[std::size_t(player)];
     Sentence s = said(text::SideStanding,

@@ -1,7 +1,8 @@
 #pragma once
 // What happened, in words: a move as a sentence of string ids and numbers, put into
-// words only where it is shown, in that screen's language. A sentence says only what
-// everybody at the table saw happen: a card laid or discarded, never a card drawn.
+// words only where it is shown, in that screen's language. A move's sentence says only
+// what everybody at the table saw happen: a card laid or discarded. A card drawn is said
+// to its drawer alone (drawSentence), and kept out of the list of moves.
 #include "game/game.h"
 #include "game/move_record.h"
 #include "game/view.h"
@@ -36,6 +37,11 @@ int cardName(Card c);
 Sentence moveSentence(int playerCount, const Laid& move);
 // The same move, told as the coup fourre it turned out to be.
 Sentence coupFourreSentence(int playerCount, const Laid& move);
+// A card drawn, told to its drawer alone ("You draw 100 miles into slot 3") from the
+// screen's share of the draw, which holds the card only for the screen's own seat:
+// against the computer only (between two players the other may be watching the shared
+// screen), and not the deal's cards, which are sorted after them; empty for any other.
+Sentence drawSentence(int playerCount, const Drawn& share);
 // A player's miles, hand score and game score, as a seat sees them (the board's names
 // for the sides: "Player 1" and "Player 2" between two people, also across a network).
 Sentence standingSentence(const SeatView& view, int player);

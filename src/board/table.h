@@ -46,6 +46,10 @@ struct Table : Game, Screen {
 
     ScreenHost& screenHost;
 
+    // Whether the rules report to this table's own board alone, which draws and queues
+    // for a screen; a caller that knows nobody watches can leave the board out.
+    bool reportsToOwnBoard() const { return events == &board_; }
+
   private:
     BoardEvents board_;
 };

@@ -104,6 +104,7 @@ constexpr std::pair<int, const char*> Table[] = {
     {1824, QT_TRANSLATE_NOOP("Tarmigo", "%1: %2 miles, hand %3, game %4")},
     {1825, QT_TRANSLATE_NOOP("Tarmigo", "No move yet in this hand")},
     {1826, QT_TRANSLATE_NOOP("Tarmigo", "A new hand is dealt")},
+    {1827, QT_TRANSLATE_NOOP("Tarmigo", "You draw %1 into slot %2")},
 };
 
 } // namespace

@@ -77,6 +77,7 @@ inline constexpr int HintNotYourTurn = 1823;
 inline constexpr int SideStanding = 1824;
 inline constexpr int NoMoveYet = 1825;
 inline constexpr int NewHandDealt = 1826;
+inline constexpr int YouDraw = 1827;
 } // namespace text
 
 // The text of a string id, or null when the table has none.
@@ -111,7 +112,6 @@ namespace label {
 inline constexpr const char* ProgramName = "Tarmigo";
 inline constexpr const char* AboutTitle = QT_TRANSLATE_NOOP("Tarmigo", "About Tarmigo");
 inline constexpr const char* Version = QT_TRANSLATE_NOOP("Tarmigo", "Version %1");
-inline constexpr const char* WebAddress = "tarmigo.example.org";
 inline constexpr const char* MenuOnePlayer = QT_TRANSLATE_NOOP("Tarmigo", "1 Player Game");
 inline constexpr const char* MenuTwoPlayer = QT_TRANSLATE_NOOP("Tarmigo", "2 Player Game");
 inline constexpr const char* MenuAbout = QT_TRANSLATE_NOOP("Tarmigo", "About Tarmigo");

@@ -139,6 +139,8 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture(
     layout->addWidget(helpButton_);
     for (QToolButton* button : findChildren<QToolButton*>()) takeFocus(button);
     layout->addStretch(1);
+    // The button the keyboard is on shows it plainly, in the board's ring colour.
+    setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid rgb(0, 64, 224); }"));
     setZoom(1);
 }
 
@@ -168,6 +170,10 @@ QMenu* CommandBar::menu(Menu which) {
         lazy.fillers.clear();
         scaleToZoom(lazy.menu, zoom_);
         lazy.menu->installEventFilter(this);
+        // Also the entries of its submenus (Zoom, Language, Network Game).
+        connect(lazy.menu, &QMenu::triggered, this, [this] {
+            if (onDone) onDone();
+        });
     }
     return lazy.menu;
 }
@@ -267,7 +273,10 @@ QAction* CommandBar::action(int commandId) const {
 }
 
 void CommandBar::setUndoEnabled(bool enabled) {
+    // A disabled button passes the focus on to the next (Help): the board takes it instead.
+    const bool focused = undoButton_->hasFocus();
     actions_.at(command::Undo)->setEnabled(enabled);
+    if (focused && !enabled && onDone) onDone();
 }
 
 void CommandBar::setZoom(int zoom) {

@@ -23,6 +23,9 @@ class CommandBar : public QWidget {
 
     // Every menu entry and button reports its command id here.
     std::function<void(int)> onCommand;
+    // The keyboard is done with the bar (an entry of its menus taken, the focused Undo
+    // button disabled): the window gives the focus back to the board.
+    std::function<void()> onDone;
 
     // The action of a command id (4011, 4012, 4021, 4022, 4023, 4030, 4040).
     QAction* action(int commandId) const;

@@ -45,6 +45,7 @@ inline constexpr const char* FullScreen = QT_TRANSLATE_NOOP("Tarmigo", "Full Scr
 inline constexpr const char* Quit = QT_TRANSLATE_NOOP("Tarmigo", "Quit");
 // The moves in words and the hint.
 inline constexpr const char* Moves = QT_TRANSLATE_NOOP("Tarmigo", "Moves");
+inline constexpr const char* HelpTitle = QT_TRANSLATE_NOOP("Tarmigo", "Help - Tarmigo");
 inline constexpr const char* MovesTitle = QT_TRANSLATE_NOOP("Tarmigo", "Moves - Tarmigo");
 inline constexpr const char* Hint = QT_TRANSLATE_NOOP("Tarmigo", "Hint");
 

@@ -6,6 +6,7 @@
 #include "game/version.h"
 #include "qt/board/board_view.h"
 #include "qt/board/packed_art.h"
+#include "qt/command_line.h"
 #include "qt/dialogs/help_page.h"
 #include "qt/main_window.h"
 #include "qt/network/network_play.h"
@@ -29,6 +30,7 @@
 #include <cstdio>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -55,21 +57,22 @@ QIcon programIcon() {
 int main(int argc, char** argv) {
     using namespace tarmigo;
     // Answered before anything else starts: no window, no display, no second copy.
-    for (int i = 1; i < argc; ++i)
-        if (std::string_view(argv[i]) == "--version") {
-            std::printf("tarmigo %s\n", ProgramVersion);
-            return 0;
-        }
+    const CommandLine line = readCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+    switch (line.action) {
+    case CommandLine::Action::Help: std::fputs(CommandLineHelp, stdout); return 0;
+    case CommandLine::Action::Version: std::printf("tarmigo %s\n", ProgramVersion); return 0;
+    case CommandLine::Action::Refuse: std::fprintf(stderr, "%s\n", line.error.c_str()); return 2;
+    case CommandLine::Action::Run: break;
+    }
     // A separate player: its settings and saved games under the folder given, through
     // the folders Qt reads them from, set before anything reads them.
     QString profile;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::string_view(argv[i]) == "--profile") {
-            profile = QDir(QString::fromLocal8Bit(argv[i + 1])).absolutePath();
-            QDir().mkpath(profile);
-            qputenv("XDG_CONFIG_HOME", QFile::encodeName(profile + QStringLiteral("/config")));
-            qputenv("XDG_DATA_HOME", QFile::encodeName(profile + QStringLiteral("/data")));
-        }
+    if (!line.profile.empty()) {
+        profile = QDir(QString::fromLocal8Bit(line.profile.c_str())).absolutePath();
+        QDir().mkpath(profile);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(profile + QStringLiteral("/config")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(profile + QStringLiteral("/data")));
+    }
     QApplication app(argc, argv);
     const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     QCoreApplication::setApplicationName(QStringLiteral("tarmigo"));
@@ -119,13 +122,17 @@ int main(int argc, char** argv) {
     setup.secondStore = &secondCopy;
     setup.preferences = &preferences;
     setup.sounds = &sounds;
-    setup.openHelp = [helpPage] { openHelpPage(helpPage); };
+    const MainWindow* shown = nullptr; // the help window takes the game window's zoom
+    setup.openHelp = [helpPage, &shown] {
+        openHelpPage(helpPage, openInDesktopViewer, shown ? shown->zoom() : 1);
+    };
     setup.networkFile = networkFile.get();
     setup.networkSecond = &networkSecond;
     setup.networkCode = &networkCode;
     setup.networkTransports = [] { return loadTransports(QCoreApplication::applicationDirPath()); };
 
     MainWindow window(setup);
+    shown = &window;
     QApplication::setWindowIcon(programIcon());
     instance.onRaise = [&window] { window.bringToFront(); };
 

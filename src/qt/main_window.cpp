@@ -84,6 +84,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     };
     board_->onDensityChanged = [this] { showZoom(zoom()); };
     bar_->onCommand = [this](int id) { command(id); };
+    bar_->onDone = [this] { board_->setFocus(Qt::OtherFocusReason); };
     board_->onPlaceTapped = [this](QPoint p) { keyTap(p.x(), p.y()); };
     board_->onFocusMoved = [this](int visited) {
         boardFocusMoved(board_, visited < 0 ? -1 : place::accessibleOf(visited));
@@ -355,6 +356,7 @@ void MainWindow::addStatisticsEntry() {
 void MainWindow::showStatistics() {
     auto* window = new StatisticsWindow(*statistics_, zoom(), this);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &QDialog::finished, board_, [this] { board_->setFocus(Qt::OtherFocusReason); });
     window->open();
 }
 

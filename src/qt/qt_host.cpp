@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
+#include <QToolButton>
 
 #include <chrono>
 
@@ -49,6 +50,10 @@ template <class Dialog> void QtHost::open(Dialog* dialog, std::function<void(int
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::finished, dialog,
                      [this, closed = std::move(closed)](int result) {
+                         // Back on the board, which names its place, unless a dialog
+                         // under this one is still open (Options under Reset Scores').
+                         if (!QApplication::activeModalWidget())
+                             board_.setFocus(Qt::OtherFocusReason);
                          closed(result);
                          play();
                      });
@@ -245,6 +250,9 @@ void QtHost::askYesNo(int stringId, std::function<void(bool)> answered) {
     auto* box = new QMessageBox(QMessageBox::Question, QString::fromUtf8(label::ProgramName),
                                 shownText(stringText(stringId)).left(127),
                                 QMessageBox::Yes | QMessageBox::No, dialogParent());
+    // Enter must not give up a game or wipe the scores: those questions default to No.
+    const bool losesSomething = stringId == text::ForfeitGame || stringId == text::ResetScores;
+    box->setDefaultButton(losesSomething ? QMessageBox::No : QMessageBox::Yes);
     scaleToZoom(box, board_.zoom());
     open(box, [box, answered = std::move(answered)](int) {
         answered(box->clickedButton() == box->button(QMessageBox::Yes));
@@ -299,13 +307,18 @@ void QtHost::say(const Sentence& sentence) {
     // A new deal starts the hand's list afresh.
     if (sentence.pattern == text::NewHandDealt) moves_.clear();
     const QString text = shownSentence(sentence);
-    moves_.add(text);
+    // A draw is the drawer's news, not a move: R repeats the last move.
+    if (sentence.pattern != text::YouDraw) moves_.add(text);
     announce(&board_, text);
     if (onSaid) onSaid(text);
 }
 
 void QtHost::enableUndoButton(bool enabled) {
+    // A button disabled with the focus hands it to the next one (Help): after Undo from
+    // the bar the player goes on with the board instead.
+    const bool focused = !enabled && bar_.undoButton()->hasFocus();
     bar_.setUndoEnabled(enabled);
+    if (focused) board_.setFocus(Qt::OtherFocusReason);
 }
 
 void QtHost::invalidate(const Rect&, bool) {

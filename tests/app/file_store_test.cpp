@@ -11,7 +11,6 @@ using namespace tarmigo;
 namespace fs = std::filesystem;
 
 namespace {
-
 using Bytes = std::vector<std::uint8_t>;
 
 // A fresh folder of its own for each test; what it holds in the end.
@@ -20,7 +19,6 @@ class FileStoreTest : public ::testing::Test {
     const fs::path dir = fs::temp_directory_path() /
                          ("tarmigo-store-" + std::to_string(::getpid()) + "-" +
                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override {
         std::error_code ec;
@@ -33,7 +31,6 @@ class FileStoreTest : public ::testing::Test {
         return out;
     }
 };
-
 } // namespace
 
 TEST_F(FileStoreTest, AWriteReplacesTheCopyWholeAndLeavesNoTemporaryFile) {
@@ -62,7 +59,6 @@ TEST_F(FileStoreTest, AWriteThatCannotBeMadeFailsAndKeepsWhatWasThere) {
     EXPECT_FALSE(FileStore(dir / "tarmigt").write(Bytes(248, 1)));
     EXPECT_TRUE(fs::is_directory(dir / "tarmigt"));
     EXPECT_EQ(files(dir).size(), 2u) << "a temporary file left behind";
-
     // Folder permissions do not bind the superuser, but /proc takes no new files.
     const bool root = ::geteuid() == 0;
     const fs::path folder = root ? fs::path("/proc") : dir / "readonly";

@@ -9,7 +9,6 @@ using namespace tarmigo;
 using tarmigo::testing::MemoryStore;
 
 namespace {
-
 using Bytes = std::vector<std::uint8_t>;
 
 TEST(HeldStoreTest, HeldChangesAreReadBackAndMadeOnceAtTheRelease) {
@@ -46,5 +45,4 @@ TEST(HeldStoreTest, HeldChangesAreReadBackAndMadeOnceAtTheRelease) {
         }
     }
 }
-
 } // namespace

@@ -11,7 +11,6 @@ using namespace tarmigo;
 using namespace tarmigo::testing;
 
 namespace {
-
 // The steps that are not drawing calls, as words ("frames*34 undo+ WVH ..."), each frame
 // checked to wait the Options' pause and to show something drawn since the last; the
 // sentences are left to the sentences' test.
@@ -40,7 +39,6 @@ void tap(Program& app, Point at) {
     app.shell.penDown();
     app.shell.penUp(at.x, at.y);
 }
-
 } // namespace
 
 TEST(Presentation, ATapQueuesEachMoveInTheOrderTheRulesMadeIt) {
@@ -79,18 +77,15 @@ TEST(Presentation, AMoveThatAsksIsSavedOnlyOnceAnswered) {
     saveState(g);
     const std::vector<std::uint8_t> before = *app.fileCopy.bytes;
     const std::string position = describe(g);
-
     tap(app, g.layout.slotTap(1));
     ASSERT_EQ(g.pending, Decision::Extension);
     EXPECT_EQ(*app.fileCopy.bytes, before);
     tap(app, g.layout.slotTap(2)); // the question waits: the Go stays in the hand
     EXPECT_EQ(g.own().slot(2), Card('k'));
-
     // Stopped here, the program comes back to the position before the move.
     Program restarted(app.fileCopy, app.secondCopy);
     restarted.start();
     EXPECT_EQ(describe(restarted.g()), position);
-
     // Answered Yes, the race goes on to 1000 and the move is saved with the rest of the turn.
     app.host.yesNoAnswers = {true};
     app.runPosted();

@@ -12,7 +12,6 @@ using namespace tarmigo;
 using namespace tarmigo::testing;
 
 namespace {
-
 using Bytes = std::vector<std::uint8_t>;
 
 // The record of a game in progress: a few moves into a two-player hand.
@@ -119,7 +118,6 @@ std::vector<RangeRow> rangeRows() {
                             [seat, change](G g) { change(g.players[seat]); }});
     return rows;
 }
-
 } // namespace
 
 // A record out of range is refused, and a start passes it over for the sound copy; a
@@ -148,7 +146,6 @@ TEST(SaveState, AFailedWriteLeavesTheOtherCopyAsItWas) {
     EXPECT_EQ(app.secondCopy.writes, 0); // the second copy is written only after the file
     EXPECT_EQ(*app.secondCopy.bytes, earlier);
     EXPECT_FALSE(saveState(app.g()));
-
     Program second;
     second.secondCopy.failWrites = true;
     second.start();

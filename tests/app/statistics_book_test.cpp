@@ -11,7 +11,6 @@ using namespace tarmigo;
 using namespace tarmigo::testing;
 
 namespace {
-
 class MemoryStatistics : public StatisticsStore {
   public:
     std::optional<std::string> read(const std::string& key) const override {
@@ -47,7 +46,6 @@ const char* const NextHand = "game=1100 | game=300 | deck=20";
 std::uint32_t hands(const StatisticsBook& book) {
     return book.figures(Opponent::Hard).hands;
 }
-
 } // namespace
 
 TEST(StatisticsBook, AHandIsCountedOnceWhereverTheRunWasKilled) {
@@ -195,14 +193,12 @@ TEST(StatisticsBook, TheNetworkColumnStartsEmptyAndKeepsItsOwnMark) {
     StatisticsBook network(&store, StatisticsBook::Games::Network);
     EXPECT_EQ(local.figures(Opponent::Network), Figures{});
     EXPECT_EQ(figuresText(local.figures(Opponent::TwoPlayers)), "1 1 2 2 1 1 900 1500 0 1 0");
-
     Restored hosted(Finished, 3);
     hosted.g.playerCount = 2;
     network.countFinishedHand(hosted.g, false);
     network.settle(hosted.g, false); // the host's next start
     EXPECT_EQ(network.figures(Opponent::Network).hands, 1u);
     for (const auto& [key, text] : before) EXPECT_EQ(store.lines[key], text) << key;
-
     // The local game's finished hand is still counted once, by its own mark.
     Restored played(Finished, 0);
     local.settle(played.g, false);
@@ -211,7 +207,6 @@ TEST(StatisticsBook, TheNetworkColumnStartsEmptyAndKeepsItsOwnMark) {
     network.takeBackHand();
     EXPECT_EQ(network.figures(Opponent::Network), Figures{});
     EXPECT_EQ(hands(local), 6u);
-
     // A guest counts from its view, each time its hand's end is shown.
     SeatView v = viewFor(played.g, 1);
     network.countSeatHand(v);

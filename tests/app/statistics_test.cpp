@@ -10,7 +10,6 @@ using namespace tarmigo;
 using namespace tarmigo::testing;
 
 namespace {
-
 // The figures after the first seat's results: hand ends in the notation, or "forfeit=S".
 Figures after(const std::vector<const char*>& results) {
     Figures f;
@@ -29,7 +28,6 @@ Figures after(const std::vector<const char*>& results) {
 
 const char* const Won0 = "score=9 | | gameover winner=0"; // a hand that wins the game
 const char* const Won1 = "score=9 | | gameover winner=1"; // one that loses it
-
 } // namespace
 
 TEST(Statistics, HandsGamesStreaksAndForfeitsAddUp) {
@@ -73,7 +71,6 @@ TEST(Statistics, HandsGamesStreaksAndForfeitsAddUp) {
     };
     for (const Row& row : rows)
         EXPECT_EQ(figuresText(after(row.results)), row.expected) << row.what;
-
     EXPECT_EQ(Figures{}.percentWon(), 0u);
     EXPECT_EQ(Figures{}.meanHandScore(), 0u);
     EXPECT_EQ(after({"forfeit=1", "forfeit=0", "forfeit=0"}).percentWon(), 67u);

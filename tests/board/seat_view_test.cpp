@@ -99,7 +99,6 @@ class SeatViewRun : public ::testing::Test {
                 app.tap(pick(240), app.g().layout.statusY + 5);
         }
     }
-
     // The seat's paint of a table, with the discard armed as the table has it.
     static std::vector<DrawOp> paintOf(Table& t) {
         RecordingSurface surface;

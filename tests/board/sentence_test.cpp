@@ -1,6 +1,6 @@
 // A move told in words: each sentence in the order the moves show, naming the sides
-// as the board does and only cards laid for all to see; and the hint, which changes
-// nothing.
+// as the board does and only cards laid for all to see, but the human's own draw against
+// the computer (never between two players); and the hint, which changes nothing.
 #include "app/save_state.h"
 #include "board/sentence.h"
 #include "game/strings.h"
@@ -43,19 +43,24 @@ TEST(Sentences, EachMoveIsToldAsItShowsWithTheSidesNamedAsTheBoardNamesThem) {
     } Rows[] = {
         {"hand=pfghijk | go hand=ffffff | one",
          {1},
-         "You play Stop on Computer / Computer discards 25 miles"},
+         // The card drawn is said in the slot the sorted hand puts it in, not the one it filled.
+         "You play Stop on Computer / Computer discards 25 miles / You draw Repairs into slot 7"},
         {"go hand=ifffff | go hand=pppppp draw=7 | one hard",
          {1},
-         "You play 100 miles / Computer plays Stop on you"},
+         "You play 100 miles / Computer plays Stop on you / You draw 100 miles into slot 6"},
         {"hand=pfghijk | go | two", {1}, "Player 1 plays Stop on Player 2"},
         {"hand=ffffff | go hand=gggggg | two turn=1", {1}, "Player 2 plays 50 miles"},
         // Armed from the draw pile, the next card tapped is discarded.
-        {"hand=tfghijk | | one", {0, 1}, "You discard Speed Limit / Computer discards Go"},
-        {"stop hand=uffffff | go hazard=1 | one", {1}, "You play a coup fourre: Right of Way"},
+        {"hand=tfghijk | | one",
+         {0, 1},
+         "You discard Speed Limit / Computer discards Go / You draw Repairs into slot 7"},
+        {"stop hand=uffffff | go hazard=1 | one",
+         {1},
+         "You play a coup fourre: Right of Way / You draw Repairs into slot 7"},
         {"go hand=pffffff | go hand=uffffff | one",
          {1},
          "You play Stop on Computer / Computer plays a coup fourre: Right of Way / Computer "
-         "discards 25 miles"},
+         "discards 25 miles / You draw 100 miles into slot 7"},
         // The computer draws the last card of the pile.
         {"go hand=ffffff | go hand=gggggg draw=7 | one hard deck=100",
          {1},

@@ -18,8 +18,7 @@ using Kind = DrawOp::Kind;
 // "before: OPS; N steps (D ms) from X,Y then X,Y; last: OP", where an op is
 // "fill X,Y", "card B X,Y" or "restore X,Y", and a step is a frame the window shows.
 std::string summary(const RecordingSurface& s, const Presentation& shown) {
-    int frames = 0;
-    int delay = 0;
+    int frames = 0, delay = 0;
     for (const Step& step : shown.steps()) {
         if (step.kind != Step::Kind::Frame) continue;
         ++frames;
@@ -152,8 +151,7 @@ TEST(Slides, EverySlideEndsWhereThePaintDrawsTheCard) {
         {"hand=u | go", target::SafetyArea},
         {"go hand=v | go", target::SafetyArea},
         {"go hand=w | go", target::SafetyArea},
-        {"go hand=x | go", target::SafetyArea},
-    };
+        {"go hand=x | go", target::SafetyArea}};
     for (auto [position, target] : Moves) {
         Position pos;
         RecordingSurface surface;

@@ -24,7 +24,6 @@
 
 namespace tarmigo::testing {
 namespace {
-
 namespace fs = std::filesystem;
 
 // A fresh folder for a test, with the data folder the driver plays on inside it.
@@ -186,7 +185,6 @@ TEST(Kill, AStartAfterAKillRestoresASoundSave) {
         int status = 0;
         ASSERT_EQ(::waitpid(pid, &status, 0), pid);
         killedDuringPlay += WIFSIGNALED(status);
-
         const auto file = FileStore(f.data / replay::FileCopyName).read();
         const auto second =
             SettingsStore(QString::fromStdString((f.data / replay::SecondCopyName).string()))
@@ -201,6 +199,5 @@ TEST(Kill, AStartAfterAKillRestoresASoundSave) {
     EXPECT_GT(killedDuringPlay, Rounds / 2) << "the script ended before the kill too often";
     EXPECT_GT(restored, Rounds / 2) << "the kill came before the first save too often";
 }
-
 } // namespace
 } // namespace tarmigo::testing

@@ -35,19 +35,6 @@ TEST(Deal, TheShuffleFollowsTheGeneratorFromTheOrderTheLastOneLeft) {
                              "knhhnllmhrkiihgpifstoqjnkhkfokmo");
 }
 
-TEST(Deal, TheShuffleOnlyExchangesCardsWithinTheDeck) {
-    std::string initial = InitialDeckOrder;
-    std::sort(initial.begin(), initial.end());
-    for (std::uint32_t seed = 0; seed < 300; ++seed) {
-        RulePosition pos;
-        pos.host.ticks = seed * 7919u;
-        shuffleDeck(pos.g);
-        std::string sorted = deckOf(pos.g);
-        std::sort(sorted.begin(), sorted.end());
-        ASSERT_EQ(sorted, initial) << "seed " << seed * 7919u;
-    }
-}
-
 TEST(Deal, TheStarterAlternatesFromHandToHandAndFromGameToGame) {
     RulePosition pos;
     std::string starters;

@@ -7,6 +7,16 @@
 using namespace tarmigo;
 using namespace tarmigo::testing;
 
+namespace {
+
+// The hex of the fields, written with a space between each two.
+std::string joined(std::string fields) {
+    std::erase(fields, ' ');
+    return fields;
+}
+
+} // namespace
+
 TEST(Records, AnyImageRoundTripsBitForBit) {
     std::array<std::uint8_t, PlayerRecord::Size> player, playerAgain{};
     std::array<std::uint8_t, RoundRecord::Size> round, roundAgain{};
@@ -42,15 +52,8 @@ TEST(Records, EachFieldLandsAtItsOffset) {
     encode(p, pb);
     // status, miles, hand score, game score, games won alone and by two, the five distance
     // counts, the seven slots, two reserved bytes.
-    EXPECT_EQ(hexOf(pb), "15374265"
-                         "3412"
-                         "0201"
-                         "8813"
-                         "0700"
-                         "0903"
-                         "0102030402"
-                         "666768696a6b79"
-                         "0000");
+    EXPECT_EQ(hexOf(pb),
+              joined("15374265 3412 0201 8813 0700 0903 0102030402 666768696a6b79 0000"));
 
     RoundRecord r;
     r.flags = 0x00000407;
@@ -66,13 +69,6 @@ TEST(Records, EachFieldLandsAtItsOffset) {
     encode(r, rb);
     // flags, nineteen seen counts, draw pile position, discard top, winner, race
     // length, next starter, three reserved bytes, animation delay.
-    EXPECT_EQ(hexOf(rb), "07040000"
-                         "03000000000000000000000000000000000001"
-                         "65"
-                         "70"
-                         "01"
-                         "e803"
-                         "01"
-                         "000000"
-                         "08000000");
+    EXPECT_EQ(hexOf(rb), joined("07040000 03000000000000000000000000000000000001 65 70 01 e803 01 "
+                                "000000 08000000"));
 }

@@ -237,7 +237,7 @@ TEST(Rules, EachMoveChangesThePositionSo) {
     }
 }
 
-TEST(Rules, TheNotationReadsBackWhatItWrites) {
+TEST(Rules, TheNotationReadsBackWhatItWritesAndSetsTheSameGameAgain) {
     for (const MoveRow& row : Moves) {
         RulePosition pos;
         pos.set(row.after);
@@ -249,10 +249,7 @@ TEST(Rules, TheNotationReadsBackWhatItWrites) {
     // Cards past the end of the deck are refused, not written past it.
     EXPECT_THROW(pos.set("| | deck=100 next=fg"), std::invalid_argument);
     EXPECT_THROW(pos.set("| | drawn=" + std::string(DeckSize + 1, 'f')), std::invalid_argument);
-}
-
-// describeAll() sets the same game again, options and deck included, at each seat's turn.
-TEST(Rules, TheWholeNotationSetsTheSameGameAgain) {
+    // describeAll() sets the same game again, options and deck included, at each seat's turn.
     const char* options[] = {"", "one sounds sort animate playable hard notips modes=12",
                              "delay=3 starter=1 race=1000 over gameover winner=1 handover"};
     for (std::uint32_t seed : {1u, 77u, 4000u})

@@ -337,8 +337,7 @@ TEST(NetLockout, APlaceIsAnIPv4AddressOrAnIPv6Slash64) {
         {"fe80::1%eth0", "fe80:0:0:0::/64"},
         {"1:2:3:4:5:6:7:8:9", "1:2:3:4:5:6:7:8:9"},
         {"1::2::3", "1::2::3"},
-        {"1:2:3:4:5:6:7", "1:2:3:4:5:6:7"},
-    };
+        {"1:2:3:4:5:6:7", "1:2:3:4:5:6:7"}};
     for (auto [address, place] : Places) EXPECT_EQ(Lockout::placeOf(address), place) << address;
 
     std::int64_t now = 0;

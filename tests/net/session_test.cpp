@@ -176,7 +176,7 @@ std::vector<std::uint8_t> frame(std::initializer_list<int> body) {
     return out;
 }
 
-TEST(NetworkGame, WholeGameShowsTheGuestItsSeatAndEndsAlikeOnBothSides) {
+TEST(NetworkGame, WholeGameShowsTheGuestItsSeatEndsAlikeOnBothSidesAndARematchFollows) {
     Match m(7);
     m.connect();
     ASSERT_TRUE(m.saw(GuestEvent::Kind::Admitted));
@@ -201,6 +201,17 @@ TEST(NetworkGame, WholeGameShowsTheGuestItsSeatAndEndsAlikeOnBothSides) {
     EXPECT_EQ(*m.file.bytes, std::vector<std::uint8_t>(m.game().recordBuffer.begin(),
                                                        m.game().recordBuffer.end()));
     EXPECT_EQ(std::string(m.code.bytes->begin(), m.code.bytes->end()), Code);
+    // The guest asks for a rematch: a new game with the other starter.
+    const int starter = m.game().round.nextStarter;
+    m.guest.rematch(Rematch::Kind::Ask);
+    m.pump();
+    EXPECT_TRUE(m.host.rematchAsked());
+    m.host.answerRematch(true);
+    m.pump();
+    EXPECT_FALSE(m.game().has(flag::gameOver));
+    EXPECT_EQ(m.game().currentPlayer, starter);
+    EXPECT_EQ(m.game().players[0].gameScore + m.game().players[1].gameScore, 0);
+    EXPECT_FALSE(m.lastView().gameOver);
 }
 
 TEST(NetworkGame, InputsTheTurnOrTheRulesRefuseChangeNothing) {
@@ -394,17 +405,6 @@ TEST(NetworkGame, SilenceDropsAndKeepAlivesKeepTheLine) {
     EXPECT_EQ(m.host.link().connections(), 0u);
 }
 
-TEST(NetworkGame, TheGuestLeavingIsToldApartFromADrop) {
-    Match m;
-    m.connect();
-    m.guest.leave();
-    m.pump();
-    EXPECT_TRUE(m.noticed(NetworkNotice::Kind::GuestLeft));
-    EXPECT_FALSE(m.noticed(NetworkNotice::Kind::GuestDropped));
-    EXPECT_EQ(m.game().status.id, text::GuestLeft);
-    EXPECT_FALSE(m.guest.wantsConnection());
-}
-
 TEST(NetworkGame, ConnectionsAreRefusedWithASentence) {
     struct Row {
         const char* name;
@@ -499,9 +499,12 @@ TEST(NetworkGame, TheHostFreesTheSeatAndALeavingGuestGivesItUp) {
             m.pump();
             EXPECT_TRUE(m.saw(GuestEvent::Kind::Refused, "freed"));
             EXPECT_TRUE(m.host.paused());
-        } else {
+        } else { // told apart from a drop
             m.guest.leave();
             m.pump();
+            EXPECT_TRUE(m.noticed(NetworkNotice::Kind::GuestLeft));
+            EXPECT_FALSE(m.noticed(NetworkNotice::Kind::GuestDropped));
+            EXPECT_EQ(m.game().status.id, text::GuestLeft);
         }
         EXPECT_FALSE(m.guest.key());
         EXPECT_FALSE(m.guest.wantsConnection());
@@ -565,24 +568,6 @@ TEST(NetworkGame, BadFramesCloseTheConnectionAndLeaveTheGameAlone) {
     EXPECT_FALSE(m.host.paused());
     m.wait(15'000);
     EXPECT_TRUE(m.host.paused());
-}
-
-TEST(NetworkGame, ARematchStartsANewGameWithTheOtherStarter) {
-    Match m(3);
-    m.connect();
-    Dice dice(9);
-    m.playToGameOver(dice);
-    ASSERT_TRUE(m.game().has(flag::gameOver));
-    const int starter = m.game().round.nextStarter;
-    m.guest.rematch(Rematch::Kind::Ask);
-    m.pump();
-    EXPECT_TRUE(m.host.rematchAsked());
-    m.host.answerRematch(true);
-    m.pump();
-    EXPECT_FALSE(m.game().has(flag::gameOver));
-    EXPECT_EQ(m.game().currentPlayer, starter);
-    EXPECT_EQ(m.game().players[0].gameScore + m.game().players[1].gameScore, 0);
-    EXPECT_FALSE(m.lastView().gameOver);
 }
 
 // Two games alike but for a card of the host's hand traded with one deep in the pile:

@@ -16,7 +16,6 @@
 
 namespace tarmigo {
 namespace {
-
 const QString ProgramFolder = QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path();
 
 TEST(DesktopParts, TheRuntimeFolderIsPrivateAndTheSoundsAreEmbedded) {
@@ -43,7 +42,6 @@ TEST(HelpPage, IsFoundInTheLanguageAndOpensInTheProgramsOwnWindowWithoutAViewer)
     for (const QString language : {"de", "fr"})
         EXPECT_EQ(findHelpPage(folder, language), folder + "/tarmigo_" + language + ".htm");
     EXPECT_EQ(findHelpPage(folder, "xx"), page);
-
     EXPECT_EQ(openHelpPage(page, [](const QUrl&) { return true; }), nullptr);
     const auto noViewer = [](const QUrl&) { return false; };
     EXPECT_EQ(openHelpPage(QString(), noViewer), nullptr);
@@ -167,6 +165,5 @@ TEST(Translation, TheCommandLineOverridesTheSettingsWhichOverrideTheSystem) {
             << setting << ' ' << arguments.join(' ').toStdString();
     }
 }
-
 } // namespace
 } // namespace tarmigo

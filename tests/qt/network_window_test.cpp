@@ -35,7 +35,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <random>
 
 namespace tarmigo::testing {
@@ -304,7 +303,6 @@ class TwoWindows : public ::testing::Test {
             ->child(place)
             ->actionInterface();
     }
-
     // The host's game as the guest may see it, with the status line the guest was sent
     // (the host's board words its own status when it paints).
     SeatView guestsShare() {
@@ -318,7 +316,6 @@ class TwoWindows : public ::testing::Test {
         return host->network().hostedGame() && sent && *sent == guestsShare() &&
                !host->host().presenting() && !QApplication::activeModalWidget();
     }
-
     // One input, at random, of whichever side is to move; the guest's by its board's Press
     // actions when `reading`, which first checks what the guest's reader reads. False once
     // the game is over.
@@ -357,7 +354,6 @@ class TwoWindows : public ::testing::Test {
             if (clock.elapsed() > 60'000) return false;
         return true;
     }
-
     // Every name of the guest's board is the guest's view's (never the window's own game's;
     // so never the host's hand); Press only where its tap plays.
     void expectGuestReads() {

@@ -13,7 +13,6 @@
 
 namespace tarmigo {
 namespace {
-
 const QString Translations = findTranslations(QFileInfo(QStringLiteral(TARMIGO_PROGRAM)).path());
 
 // Every text of the string table as the board shows it, numbers put in, and some numbers.
@@ -79,6 +78,5 @@ TEST(PackedTextTest, LeavesToQtWhatItCannotDraw) {
     EXPECT_FALSE(PackedText(nullptr, QStringLiteral("Hand")).valid());
     EXPECT_TRUE(PackedText(size, QString()).valid());
 }
-
 } // namespace
 } // namespace tarmigo

@@ -14,7 +14,6 @@
 
 namespace tarmigo::testing {
 namespace {
-
 constexpr int StartTimeoutMs = 60000; // generous: a loaded machine starts slowly
 
 // A user's folders of its own for each test, and the built program started on them.
@@ -24,10 +23,8 @@ class ProgramTest : public ::testing::Test {
         for (const char* name : {"data", "config", "run"}) QDir(folder.path()).mkdir(name);
         QFile::setPermissions(run(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-
     QString run() const { return folder.filePath("run"); }
     QString saveFile() const { return folder.filePath("data/tarmigo/tarmigt"); }
-
     // Starts the program and waits for it to end, unless `wait` is false.
     QProcess& launch(bool wait, const char* exitAfterPaint = nullptr) {
         auto& p = processes.emplace_back(std::make_unique<QProcess>());
@@ -45,7 +42,6 @@ class ProgramTest : public ::testing::Test {
         return *p;
     }
     qint64 savedSize() const { return QFileInfo(saveFile()).size(); }
-
     QTemporaryDir folder;
     std::vector<std::unique_ptr<QProcess>> processes; // killed, if still running, at the end
 };
@@ -75,7 +71,6 @@ TEST_F(ProgramTest, ASecondStartBringsTheRunningWindowBackAsItWasLeftAndExits) {
         QTest::qWait(100);
     }
     EXPECT_EQ(raised, 0);
-
     QProcess& second = launch(true);
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
@@ -98,11 +93,9 @@ TEST_F(ProgramTest, ALockLeftByACrashedCopyDoesNotStopTheNextStart) {
     first.waitForFinished();
     ASSERT_TRUE(QFileInfo::exists(run() + "/" + SingleInstance::instanceName() + ".lock"));
     QFile::remove(saveFile());
-
     QProcess& next = launch(true, "1");
     EXPECT_EQ(next.exitCode(), 0);
     EXPECT_EQ(savedSize(), SaveRecordSize); // it ran its start-up
 }
-
 } // namespace
 } // namespace tarmigo::testing

@@ -8,7 +8,6 @@
 
 namespace tarmigo::testing {
 namespace {
-
 QImage enlarged(const QImage& image, int zoom) {
     QImage big(image.size() * zoom, QImage::Format_RGB32);
     for (int y = 0; y < big.height(); ++y)
@@ -28,7 +27,6 @@ TEST(QtSurface, EveryZoomShowsTheOneToOneBoardInBlocksOfZoomPixels) {
     const QImage one = renderRecording(r, 1);
     EXPECT_TRUE(one.pixel(12, 39) == 0xFF000000 && one.pixel(13, 39) == 0xFFFFFFFF); // inverted
     for (int zoom : {2, 3}) EXPECT_EQ(renderRecording(r, zoom), enlarged(one, zoom)) << zoom;
-
     // A card slid over a saved block, a second inversion and missing pictures leave no trace.
     r.saveBlock(44, 10, 18, 26);
     r.drawBitmap(101, 0, 44, 10, 18, 26);
@@ -39,6 +37,5 @@ TEST(QtSurface, EveryZoomShowsTheOneToOneBoardInBlocksOfZoomPixels) {
     EXPECT_EQ(renderRecording(r, 1), one);
     EXPECT_EQ(renderRecording(r, 3), enlarged(one, 3));
 }
-
 } // namespace
 } // namespace tarmigo::testing

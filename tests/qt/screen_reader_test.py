@@ -1,16 +1,10 @@
 #!/usr/bin/python3
 """The board as a screen reader reads it, over AT-SPI, the game played by keys alone.
-
     screen_reader_test.py PROGRAM SOURCE_DIR [--games] [LANG ...]   (en de fr by default)
-    screen_reader_test.py --wrap COMMAND [ARG ...]
-
-Under Xvfb, a session bus and at-spi-bus-launcher, starts the program with fresh settings
-in each language, reads the board's places as a reader does, plays a hand (--games: whole
-games) by keys (a number key plays a slot, D arms the discard, Tab and Space leave the
-Scores, Escape answers a question No), and checks at every step that every place has a
-name and that no name in the program's tree holds a card not yet shown. Prints the time
-from each key to the first name change heard. --wrap runs COMMAND there instead, with Qt's
-accessibility on. Exits 77 (skipped) when a piece is missing.
+    screen_reader_test.py --wrap COMMAND [ARG ...]   (COMMAND under the desktop, Qt accessible)
+Under Xvfb, a session bus and at-spi-bus-launcher, plays a hand (--games: games) by keys in
+each language with fresh settings; at every step every place has a name and no name in the
+tree holds a card not yet shown. Prints key-to-name-change times; exits 77 if a piece is missing.
 """
 import html
 import os
@@ -24,7 +18,6 @@ import time
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 PLACES, STATUS = 20, 19
 
-
 def outer():
     """Checks the pieces, then runs this script again inside a session bus."""
     missing = [t for t in ("Xvfb", "dbus-run-session", "xdotool") if not shutil.which(t)]
@@ -37,7 +30,6 @@ def outer():
     env = dict(os.environ, TARMIGO_A11Y_INNER="1")
     sys.exit(subprocess.run(["dbus-run-session", "--", sys.executable] + sys.argv, env=env).returncode)
 
-
 def desktop():
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                             stdout=subprocess.PIPE)
@@ -45,7 +37,6 @@ def desktop():
     bus = subprocess.Popen([LAUNCHER, "--launch-immediately"])
     time.sleep(0.5)
     return [bus, xvfb]
-
 
 def texts(source, lang, english):
     """English texts in a language, from the translation file."""
@@ -55,10 +46,8 @@ def texts(source, lang, english):
     pairs = dict(re.findall(r"<source>([^<]*)</source>\s*<translation>([^<]*)<", ts))
     return [html.unescape(pairs.get(html.escape(e, False).replace("'", "&apos;"), e)) for e in english]
 
-
 def xdo(*args):
     return subprocess.run(["xdotool"] + list(args), capture_output=True, text=True, timeout=10).stdout.split()
-
 
 class Play:
     def __init__(self, program, source, lang, games):
@@ -73,22 +62,37 @@ class Play:
         # The program's own messages may name cards ("Speed Limit: Can only play 25 ...").
         messages = [text for id, text in table.items() if not 1701 <= int(id) < 1720]
         self.seen = set().union(*map(self.named, texts(source, lang, messages)))
-        # A distance card laid shows on its pile, which is read as a total: the sentence of
-        # the move ("Computer plays 100 miles") is then the name that holds the card.
-        self.distances = set(texts(source, lang, cards[:5]))
+        # A card laid or discarded was seen by both, though a pile read as a total (the
+        # distance) or covered since, or an Undo, no longer names it: its move's sentence does.
         self.moves = [re.compile("^" + re.sub(r"%\d", "(.+)", re.escape(t).replace(r"\%", "%")) + "$")
                       for t in texts(source, lang, [table[str(i)] for i in range(1811, 1819)])]
+        # The player's own draw is said to the player: that card is seen, even once Undo
+        # puts it back.
+        self.drawn = re.compile("^" + re.sub(r"%\d", "(.+)", re.escape(texts(source, lang, [table["1827"]])[0])) + "$")
         self.home = home = tempfile.mkdtemp()
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home, XDG_RUNTIME_DIR=home,
                    QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         import pyatspi  # listening before the program starts, as a reader does
-        self.at, self.heard, self.delays = pyatspi, [], []
-        pyatspi.Registry.registerEventListener(self.hear, "object:property-change:accessible-name")
+        self.at, self.heard, self.delays, self.shown, self.faults = pyatspi, [], [], [], []
+        pyatspi.Registry.registerEventListener(self.hear, "object:property-change:accessible-name",
+                                               "object:state-changed:showing")
         self.program = subprocess.Popen([program, "--lang", lang], env=env)
-
     def hear(self, event):
+        """What each event carries: a name change, a place with a name; a sentence shown, a
+        notification in the status line named by the sentence (what a reader speaks)."""
+        try:
+            source, role = event.source, event.source.getRole()
+            if event.type.startswith("object:state-changed:showing"):
+                if role != self.at.ROLE_NOTIFICATION:
+                    return
+                if not (event.detail1 and source.name.strip() and source.parent.getRole() == self.at.ROLE_STATUS_BAR):
+                    self.faults.append(f"a sentence shown empty or out of the status line: {source.name!r}")
+                self.shown.append(source.name)
+            elif not (source.name or "").strip() and role != self.at.ROLE_NOTIFICATION:
+                self.faults.append(f"a name change to no name from a {source.getRoleName()}")
+        except Exception:  # a dialog's part gone since the event: nothing of the board's
+            return
         self.heard.append(time.monotonic())
-
     def pump(self, seconds):
         from gi.repository import GLib
         end = time.monotonic() + seconds
@@ -96,19 +100,15 @@ class Play:
             while GLib.MainContext.default().iteration(False):
                 pass
             time.sleep(0.005)
-
     def app(self):
         return next((a for a in self.at.Registry.getDesktop(0) if a and a.get_process_id() == self.program.pid), None)
-
     def walk(self, node):
         yield node
         for i in range(node.childCount):
             yield from self.walk(node.getChildAtIndex(i))
-
     def windows(self, role):
         app = self.app()
         return [w for w in (app or []) if w and w.getRole() == role]
-
     def named(self, name):
         found = set()
         for card in self.cards:  # the longest first: "Kein Benzin" holds "Benzin"
@@ -116,19 +116,20 @@ class Play:
                 found.add(card)
                 name = name.replace(card, "#")
         return found
-
     def names(self):
         """Reads the places; every card named anywhere must have been shown on them."""
         names = [self.board.getChildAtIndex(i).name for i in range(PLACES)]
         assert all(n.strip() for n in names), f"[{self.lang}] a place without a name: {names}"
         self.seen |= set().union(*map(self.named, names[:STATUS]))
-        for move in self.moves:
-            if said := move.match(names[STATUS]):
-                self.seen |= self.named(said.groups()[-1]) & self.distances
+        # The sentences said so far are the status line's children.
+        status = self.board.getChildAtIndex(STATUS)
+        for sentence in (status.getChildAtIndex(i).name for i in range(status.childCount)):
+            for move in self.moves + [self.drawn]:
+                if said := move.match(sentence):
+                    self.seen |= self.named(" ".join(said.groups()))
         for node in self.walk(self.app()):
             assert not self.named(node.name or "") - self.seen, f"[{self.lang}] {node.name!r} names a hidden card"
         return names
-
     def key(self, key, window=None):
         xdo("windowfocus", window or self.window)  # no window manager gives the focus back
         sent, heard = time.monotonic(), len(self.heard)
@@ -136,16 +137,15 @@ class Play:
         self.settle()
         if len(self.heard) > heard and window is None:
             self.delays.append(self.heard[heard] - sent)
-
+    def first_turn(self):
+        """Called at the player's first playable turn, before the card is played."""
     def settle(self):
         for _ in range(200):  # until the board is no longer busy showing the moves
             self.pump(0.05)
             if not self.board.getState().contains(self.at.STATE_BUSY) or self.dialog():
                 return
-
     def dialog(self):
         return (self.windows(self.at.ROLE_DIALOG) + self.windows(self.at.ROLE_ALERT) + [None])[0]
-
     def leave(self, dialog):
         """The Scores: Tab to New Hand (New Game), Space. A question: Escape (No)."""
         window = ([self.window] + [w for w in xdo("search", "--onlyvisible", "--pid", str(self.program.pid))
@@ -162,7 +162,6 @@ class Play:
             if button:
                 return 1
         raise AssertionError(f"[{self.lang}] no New Hand in the Scores")
-
     def run(self):
         try:
             for _ in range(200):
@@ -173,7 +172,7 @@ class Play:
                     break
             assert self.board, f"[{self.lang}] the board has no accessible places"
             self.window = xdo("search", "--onlyvisible", "--pid", str(self.program.pid))[0]
-            hands = 0
+            hands = turns = 0
             for _ in range(5000):
                 self.settle()
                 names, dialog = self.names(), self.dialog()
@@ -185,6 +184,9 @@ class Play:
                 elif self.over in names[STATUS]:
                     break
                 elif any(self.playable in n for n in names[:7]):
+                    if not turns:
+                        self.first_turn()
+                    turns += 1
                     self.key(str(next(i for i in range(7) if self.playable in names[i]) + 1))
                 elif any(self.named(n) for n in names[:7]):  # nothing playable: discard one
                     self.key("d")
@@ -193,6 +195,8 @@ class Play:
                     self.pump(0.1)
             d = sorted(self.delays)
             assert d, f"[{self.lang}] no name change was heard"
+            assert not self.faults, f"[{self.lang}] {self.faults[:3]}"
+            assert any(m.match(s) for m in self.moves for s in self.shown), f"[{self.lang}] no move was shown: {self.shown[:5]}"
             print(f"[{self.lang}] {hands} hands, {len(d)} moves: key to first name heard median "
                   f"{d[len(d) // 2] * 1000:.0f} ms, 90th {d[len(d) * 9 // 10] * 1000:.0f} ms, max {d[-1] * 1000:.0f} ms")
             assert hands or self.over in names[STATUS], f"[{self.lang}] no hand finished"
@@ -200,7 +204,6 @@ class Play:
             self.program.terminate()
             self.program.wait(10)
             shutil.rmtree(self.home, ignore_errors=True)
-
 
 if __name__ == "__main__":
     if len(sys.argv) < 3:

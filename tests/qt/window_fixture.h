@@ -19,7 +19,6 @@
 #include <memory>
 
 namespace tarmigo::testing {
-
 using Bytes = std::vector<std::uint8_t>;
 
 inline int waitingActions = 0; // onNextModal's actions still waiting for their dialog
@@ -94,11 +93,9 @@ class WindowFixture : public ::testing::Test {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-
     Session& game() { return window->shell().game(); }
     BoardView& board() { return window->board(); }
     CommandBar& bar() { return window->commandBar(); }
-
     // The widget position of a board pixel's centre.
     QPoint at(int x, int y) {
         const QRectF area = board().boardArea();
@@ -126,12 +123,10 @@ class WindowFixture : public ::testing::Test {
         buildSaveRecord(game());
         return Bytes(game().recordBuffer.begin(), game().recordBuffer.end());
     }
-
     QTemporaryDir folder;
     FileStore fileStore{folder.filePath("tarmigt").toStdString()};
     SettingsStore secondStore{folder.filePath("second.ini")};
     QSettings preferences{folder.filePath("desktop.ini"), QSettings::IniFormat};
     std::unique_ptr<MainWindow> window;
 };
-
 } // namespace tarmigo::testing

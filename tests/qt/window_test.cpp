@@ -24,7 +24,6 @@
 
 namespace tarmigo::testing {
 namespace {
-
 class MainWindowTest : public WindowFixture, public Sounds {
   protected:
     void play(std::string_view name) override { played.emplace_back(name); }
@@ -32,11 +31,16 @@ class MainWindowTest : public WindowFixture, public Sounds {
         WindowFixture::start(animate, this, [this] { ++helpOpened; });
     }
     bool undoEnabled() { return bar().action(command::Undo)->isEnabled(); }
-
     std::vector<std::string> played; // the sounds
     int helpOpened = 0;
-
-    void startComputersTurn();
+    // A Go laid at the slowest pace: the computer's turn then plays for a second or more.
+    void startComputersTurn() {
+        start(true);
+        game().round.animDelay = 16;
+        game().players[0].hand[0] = Go;
+        clickSlot(1);
+        ASSERT_TRUE(window->host().presenting());
+    }
 };
 
 TEST_F(MainWindowTest, ATapPlaysSavesBothCopiesAndUndoTakesItBackUnsaved) {
@@ -44,7 +48,6 @@ TEST_F(MainWindowTest, ATapPlaysSavesBothCopiesAndUndoTakesItBackUnsaved) {
     const int z = board().zoom();
     EXPECT_EQ(board().surface().image().pixel(100 * z, game().layout.statusY * z), qRgb(0, 0, 0));
     EXPECT_FALSE(undoEnabled());
-
     PlayerRecord& me = game().players[0];
     me.hand[0] = Go;
     clickSlot(1);
@@ -53,7 +56,6 @@ TEST_F(MainWindowTest, ATapPlaysSavesBothCopiesAndUndoTakesItBackUnsaved) {
     EXPECT_TRUE(undoEnabled() && window->commandBar().undoButton()->isEnabled());
     const Bytes afterTap = current();
     EXPECT_EQ(stored(), afterTap);
-
     // Neither Undo nor closing saves: the next start restores the state after the tap.
     window->commandBar().undoButton()->click();
     settle();
@@ -72,7 +74,6 @@ TEST_F(MainWindowTest, PressAndReleaseMakeATapFromMouseOrTouch) {
     QTest::mouseRelease(&board(), Qt::LeftButton, {}, slot(1)); // no press, no tap
     settle();
     EXPECT_EQ(game().players[0].hand[0], Go);
-
     // A release above the window taps the score panel: the Scores of a hand in play.
     bool opened = false;
     onNextModal([&](QWidget* modal) {
@@ -84,7 +85,6 @@ TEST_F(MainWindowTest, PressAndReleaseMakeATapFromMouseOrTouch) {
     QTest::mouseRelease(&board(), Qt::LeftButton, {}, QPoint(at(50, 0).x(), -8));
     settle();
     EXPECT_TRUE(opened);
-
     const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
     const QPoint p = board().mapTo(window.get(), slot(1));
     QTest::touchEvent(window.get(), screen.get()).press(0, p, window.get());
@@ -108,7 +108,13 @@ TEST_F(MainWindowTest, KeysTapTheHandTheDrawPileUndoHelpAndQuit) {
     EXPECT_NE(game().players[0].battle(), BattleEmpty);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(game().players[0].hand[0], Go);
-
+    // Undo from the bar is said, and the focus it leaves goes to the board, not to Help.
+    key(Qt::Key_1);
+    bar().undoButton()->setFocus();
+    key(Qt::Key_Space);
+    EXPECT_EQ(game().players[0].hand[0], Go);
+    EXPECT_EQ(window->host().moves().last(), QStringLiteral("Undone"));
+    EXPECT_TRUE(board().hasFocus());
     window->commandBar().helpButton()->click();
     EXPECT_EQ(helpOpened, 0); // it waits for the current handling to end
     settle();
@@ -141,15 +147,6 @@ TEST_F(MainWindowTest, TapsMadeWhileACardSlidesAreDropped) {
     EXPECT_EQ(me.hand[1], Go);
 }
 
-// A Go laid at the slowest pace: the computer's turn then plays for a second or more.
-void MainWindowTest::startComputersTurn() {
-    start(true);
-    game().round.animDelay = 16;
-    game().players[0].hand[0] = Go;
-    clickSlot(1);
-    ASSERT_TRUE(window->host().presenting());
-}
-
 TEST_F(MainWindowTest, DuringTheComputersTurnTheWindowAnswersAndGameCommandsWait) {
     startComputersTurn();
     // The move is saved as it is made, not when its slides end.
@@ -177,7 +174,6 @@ TEST_F(MainWindowTest, DuringTheComputersTurnTheWindowAnswersAndGameCommandsWait
     finishPresentation(window->host());
     settle();
     EXPECT_EQ(current(), whileShown);
-
     // Ctrl+Q in the middle of the next turn closes the window at once, with the turn saved.
     game().players[0].hand[0] = Go;
     game().players[0].setBattle(BattleEmpty);
@@ -220,7 +216,6 @@ TEST_F(MainWindowTest, TheZoomScalesBoardAndTapsAndIsKeptForTheNextStart) {
     game().players[0].hand[3] = Go;
     clickSlot(4);
     EXPECT_NE(game().players[0].battle(), BattleEmpty);
-
     start();
     EXPECT_EQ(board().zoom(), 3);
     activate();
@@ -241,7 +236,6 @@ TEST_F(MainWindowTest, TheMenusAreMadeWhenFirstOpenedWithEveryEntry) {
     zoomChoices.front()->trigger(); // zoom 1, the menu still unmade
     settle();
     EXPECT_EQ(board().zoom(), 1);
-
     CommandBar& bar = window->commandBar();
     QMenu* view = bar.menu(CommandBar::Menu::View);
     EXPECT_EQ(bar.menu(CommandBar::Menu::View), view) << "made twice";
@@ -273,7 +267,6 @@ TEST_F(MainWindowTest, OptionsShowTheSettingsDoneAppliesAndSavesEscapeLeavesButA
         EXPECT_TRUE(find(dialog, "sortCards")->isChecked());
         EXPECT_FALSE(find(dialog, "animation")->isChecked() || speed->isVisible());
         EXPECT_FALSE(find<QPushButton>(dialog, "resetScores")->isEnabled());
-
         // Playing by two taps leaves only "tap card then deck" for discarding.
         play->setCurrentIndex(1);
         EXPECT_EQ(discard->currentIndex(), 0);
@@ -336,7 +329,6 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
     EXPECT_EQ(board().focusPlace(), place::StatusLine) << "the ring goes where a key answers";
     key(Qt::Key_Space);
     EXPECT_FALSE(game().has(flag::turnHandover));
-
     setPosition(game(), "miles=75 game=700 | safe=uvwx | over winner=1");
     onNextModal([](QWidget* dialog) {
         // A table with its headings: a row each for miles, safeties, all safeties, ...
@@ -345,6 +337,8 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
         EXPECT_EQ(table->verticalHeaderItem(1)->text(), "Safeties");
         EXPECT_EQ(table->item(1, 1)->text(), "400");
         EXPECT_EQ(find<QLabel>(dialog, "result")->text(), "Player 2 Wins!");
+        EXPECT_EQ(dialog->accessibleDescription(), "Player 2 Wins!"); // said as it opens
+        EXPECT_EQ(table->item(1, 1)->data(Qt::AccessibleTextRole), "Safeties, Player 2: 400");
         find<QPushButton>(dialog, "newHand")->click();
     });
     command(command::Scores);
@@ -387,7 +381,6 @@ TEST_F(MainWindowTest, StatisticsCountHandsAndForfeitsOnceKeepThemAndResetOnlyOn
     QTest::mouseClick(&board(), Qt::LeftButton, {}, at(20, 100));
     settle();
     preferences.setValue(QStringLiteral("Statistics/hard"), QStringLiteral("7 9 banana"));
-
     start(); // a restart keeps them
     bool seen = false;
     onNextModal([&](QWidget* dialog) {
@@ -570,6 +563,5 @@ TEST_F(MainWindowTest, TheHintMarksACardAndRingsIt) {
     EXPECT_FALSE(board().hintShown());
     EXPECT_EQ(board().note(), "A hint is given on your turn only");
 }
-
 } // namespace
 } // namespace tarmigo::testing

@@ -13,7 +13,6 @@
 #include <vector>
 
 namespace tarmigo::testing {
-
 // What is wrong with the game state, or nothing. A restored deck may hold any cards the
 // range checks let through: they are counted only when asked.
 inline std::string brokenInvariant(const Game& g, bool countCards = true) {
@@ -28,7 +27,6 @@ inline std::string brokenInvariant(const Game& g, bool countCards = true) {
     if (r.discardTop != 0 && !isCard(r.discardTop)) out << "discardTop " << int(r.discardTop);
     if (r.winner > 1 || r.nextStarter > 1) out << "winner or nextStarter";
     if (r.get(flag::playMode) > 1 || r.get(flag::discardMode) > 2) out << "play or discard mode";
-
     for (int p = 0; p < 2; ++p) {
         const PlayerRecord& pl = g.players[p];
         int miles = 0;
@@ -68,5 +66,4 @@ inline std::string brokenRecord(const Game& g,
         return "the stored copy differs from the game";
     return "";
 }
-
 } // namespace tarmigo::testing

@@ -8,13 +8,11 @@
 #include <vector>
 
 namespace tarmigo::testing {
-
 class MemoryStore : public Store {
   public:
     std::optional<std::vector<std::uint8_t>> bytes; // nothing: the copy is missing
     bool failWrites = false;                        // a failed write leaves the bytes as they were
     int writes = 0;                                 // attempts, failed ones included
-
     std::optional<std::vector<std::uint8_t>> read() override { return bytes; }
     bool write(std::span<const std::uint8_t> data) override {
         ++writes;
@@ -28,5 +26,4 @@ class MemoryStore : public Store {
         return had;
     }
 };
-
 } // namespace tarmigo::testing

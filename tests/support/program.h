@@ -7,23 +7,19 @@
 #include "support/test_host.h"
 
 namespace tarmigo::testing {
-
 struct Program {
     TestHost host;
     MemoryStore fileCopy;
     MemoryStore secondCopy;
     Shell shell{host, &fileCopy, &secondCopy};
-
     Program() = default;
     // Another start of the program over the copies that an earlier run left behind.
     Program(const MemoryStore& file, const MemoryStore& second)
         : fileCopy(file), secondCopy(second) {}
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
-
     Session& g() { return shell.game(); }
     PlayerRecord& player(int p) { return g().players[p]; }
-
     void start() { shell.start(240, 320); }
     // A menu command, then what it showed and posted, as the window would play it.
     void command(int id) {
@@ -47,5 +43,4 @@ struct Program {
     void tapSlot(int s) { tap(g().layout.slotX(s) + 9, g().layout.handY + 18); }
     void tapDeck() { tap(g().layout.deckX + 30, g().layout.handY + 15); }
 };
-
 } // namespace tarmigo::testing

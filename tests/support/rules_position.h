@@ -15,12 +15,10 @@
 #include <string_view>
 
 namespace tarmigo::testing {
-
 // Self is the type the building calls return; State the game built (Game, or a Session).
 template <class Self, class State = Game> struct PositionBuilder {
     TestHost host;
     State g{host};
-
     explicit PositionBuilder(int players) {
         startPosition(g);
         g.playerCount = std::uint8_t(players);
@@ -28,12 +26,10 @@ template <class Self, class State = Game> struct PositionBuilder {
     // The game holds a reference to this position's host: never copied.
     PositionBuilder(const PositionBuilder&) = delete;
     PositionBuilder& operator=(const PositionBuilder&) = delete;
-
     Self& self() { return static_cast<Self&>(*this); }
     PlayerRecord& player(int p) { return g.players[p]; }
     PlayerRecord& own() { return g.own(); }
     std::string describe() const { return testing::describe(g); }
-
     Self& set(std::string_view notation) {
         setPosition(g, notation);
         return self();
@@ -52,7 +48,6 @@ class NoticedEvents : public GameEvents {
     std::deque<bool> answers;
     std::function<void()> onScores;
     int leftFor = 0; // the pile the last card that left a hand went to
-
     void cardLeavesHand(Game&, const Laid& laid) override { leftFor = laid.target; }
     void sound(Game& g, Sound s) override {
         if (g.has(flag::playSounds)) note(soundName(s));
@@ -80,9 +75,7 @@ class NoticedEvents : public GameEvents {
 // The rules alone: a refused move returns MoveResult::Refused and nothing follows it.
 struct RulePosition : PositionBuilder<RulePosition> {
     NoticedEvents noticed;
-
     explicit RulePosition(int players = 2) : PositionBuilder(players) { g.events = &noticed; }
-
     MoveResult play(int slot) { return playOn(slot, autoTarget(g, own().slot(slot))); }
     MoveResult playOn(int slot, int target) {
         select(slot);
@@ -92,5 +85,4 @@ struct RulePosition : PositionBuilder<RulePosition> {
     }
     MoveResult discard(int slot) { return playOn(slot, target::DiscardPile); }
 };
-
 } // namespace tarmigo::testing

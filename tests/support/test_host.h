@@ -10,7 +10,6 @@
 #include <vector>
 
 namespace tarmigo::testing {
-
 class TestHost : public ShellHost {
   public:
     std::uint32_t ticks = 0;
@@ -22,10 +21,8 @@ class TestHost : public ShellHost {
     std::vector<Rect> invalidated;
     int paintsNow = 0;
     DrawingSurface* tapSurface = nullptr;
-
     // Operates the Options dialog while it is open (left alone it is closed as if cancelled).
     std::function<void(OptionsDialog&)> optionsDialog;
-
     std::uint32_t tickCount() override { return ticks; }
     void playSound(Sound) override {}
     void enableUndoButton(bool on) override { undoEnabled = on; }
@@ -42,7 +39,6 @@ class TestHost : public ShellHost {
     void paintNow() override { ++paintsNow; }
     DrawingSurface* acquireTapSurface() override { return tapSurface; }
     void releaseTapSurface() override {}
-
     void openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) override {
         if (optionsDialog) optionsDialog(dialog);
         closed();
@@ -58,5 +54,4 @@ class TestHost : public ShellHost {
         return a;
     }
 };
-
 } // namespace tarmigo::testing

@@ -53,9 +53,7 @@ class RandomRun {
     }
 
     int taps[2] = {0, 0}; // in one- and two-player games
-    int handsEnded = 0;
-    int gamesEnded = 0;
-    int undos = 0;
+    int handsEnded = 0, gamesEnded = 0, undos = 0;
 
   private:
     int pick(int n) { return int(rng_() % std::uint32_t(n)); }
@@ -103,7 +101,6 @@ class RandomRun {
             paintWindow(g(), surface_);
         }
     }
-
     // The menu as a person uses it, now and then an unknown id; a disabled Undo is not pressed.
     void command() {
         static constexpr int Menu[] = {
@@ -123,7 +120,6 @@ class RandomRun {
         ++undos;
         app_->command(command::Undo);
     }
-
     // The Options dialog, with a few random controls operated before Done or cancel.
     void operate(OptionsDialog& d) {
         for (int n = pick(6); n > 0; --n) {
@@ -153,9 +149,7 @@ class RandomRun {
     std::mt19937 rng_;
     std::unique_ptr<Program> app_;
     RecordingSurface surface_;
-    int step_ = 0;
-    int taps_ = 0;
-    int switchedAt_ = 0;
+    int step_ = 0, taps_ = 0, switchedAt_ = 0;
 };
 
 } // namespace

@@ -77,6 +77,23 @@ constexpr const char* Usage =
     "                         [--stats]\n"
     "       tarmigo-peer flood HOST:PORT [--connections N]\n"
     "       tarmigo-peer check [--data-dir DIR]\n"
+    "       tarmigo-peer --help | --version\n"
+    "\n"
+    "  --port N          the host's port (0: any free one; 47470 by default)\n"
+    "  --bind ADDRESS    the one address the host listens on (by default all of them)\n"
+    "  --code CODE       the join code of six characters (the host makes one if none)\n"
+    "  --games N         the games to play (1 by default)\n"
+    "  --seed S          the seed of the random inputs\n"
+    "  --level easy|hard play by the computer's rules instead of random inputs\n"
+    "  --log FILE        add each message received, as a line of JSON, to FILE\n"
+    "  --data-dir DIR    where the host keeps its game (by default\n"
+    "                    $XDG_DATA_HOME/tarmigo-peer)\n"
+    "  --new             start a new game instead of resuming the kept one\n"
+    "  --wait SECONDS    how long to wait for the other side (60 by default)\n"
+    "  --pace MS         wait that long before each of its own inputs\n"
+    "  --stats           at the end, the times from input to answer and the bytes sent\n"
+    "  --connections N   flood: the connections to make (10000 by default), each a wrong\n"
+    "                    code or a malformed frame, to a host on the loopback address\n"
     "\n"
     "check reads the host's saved network game in DIR as hosting again would, changing\n"
     "nothing, and prints \"sound: ...\" (the scores, the miles, the join code, and any\n"
@@ -134,7 +151,8 @@ template <class Int> Int number(std::string_view option, std::string_view text, 
 Options parse(const std::vector<std::string_view>& args) {
     Options o;
     if (args.empty()) failWith(BadArgument, "say host or join (--help for the usage)");
-    if (args[0] == "--help") {
+    // --help wherever it stands, after a command too (join --help).
+    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
         std::cout << Usage;
         std::exit(0);
     }

@@ -27,9 +27,9 @@ class AccessibleBoard;
 struct Described {
     BoardSource source;
     int focused = -1;
-    // An announcement shown as the status line's name, and the status it covers.
-    QString statusOverride;
-    QString coveredStatus;
+    // The sentences shown in the status line, and where the next one goes.
+    std::array<QString, place::SentencesKept> sentences;
+    int nextSentence = 0;
     AccessibleBoard* tree = nullptr; // made when a client asks
 };
 
@@ -111,6 +111,7 @@ Rect cardRect(Point at) {
 }
 
 class PlaceInterface;
+class SentenceInterface;
 
 // The board widget with one child per place.
 class AccessibleBoard : public QAccessibleWidget {
@@ -119,7 +120,7 @@ class AccessibleBoard : public QAccessibleWidget {
         if (Described* d = find(board)) {
             d->tree = this;
             const SeatView v = view();
-            for (int i = 0; i < place::Accessible; ++i) known_[i] = name(v, i);
+            for (int i = 0; i < place::Accessible; ++i) known_[i] = placeName(v, i);
         }
     }
     ~AccessibleBoard() override;
@@ -134,16 +135,8 @@ class AccessibleBoard : public QAccessibleWidget {
         const Described* d = source();
         return d ? d->source.layout() : none;
     }
-    QString name(const SeatView& v, int place) const {
-        const Described* d = source();
-        if (place == place::Status && d && !d->statusOverride.isEmpty()) return d->statusOverride;
-        return placeName(v, place);
-    }
-
     // The places whose names changed since they were last told.
     void raiseNameChanges();
-    // The status line's name, told now.
-    void raiseStatusChange();
     void raiseFocus(int place);
     bool hasFocus() const { return widget()->hasFocus(); }
 
@@ -160,6 +153,9 @@ class AccessibleBoard : public QAccessibleWidget {
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
+    // The status line's children: the sentences shown.
+    QAccessibleInterface* sentence(int index) const;
+    int indexOfSentence(const QAccessibleInterface* sentence) const;
     QAccessibleInterface* focusChild() const override {
         const Described* d = source();
         return d && d->focused >= 0 && widget()->hasFocus() ? child(d->focused) : nullptr;
@@ -178,6 +174,7 @@ class AccessibleBoard : public QAccessibleWidget {
 
   private:
     mutable std::array<PlaceInterface*, place::Accessible> children_{};
+    mutable std::array<SentenceInterface*, place::SentencesKept> sentences_{};
     std::array<QString, place::Accessible> known_;
     bool busy_ = false;
 };
@@ -191,12 +188,16 @@ class PlaceInterface : public QAccessibleInterface, public QAccessibleActionInte
     QWindow* window() const override { return board_->window(); }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override { return board_; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* child(int index) const override {
+        return place_ == place::Status ? board_->sentence(index) : nullptr;
+    }
+    int childCount() const override { return place_ == place::Status ? place::SentencesKept : 0; }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return place_ == place::Status ? board_->indexOfSentence(child) : -1;
+    }
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return {};
-        return board_->name(board_->view(), place_);
+        return placeName(board_->view(), place_);
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return board_->screenRect(place_); }
@@ -245,8 +246,46 @@ class PlaceInterface : public QAccessibleInterface, public QAccessibleActionInte
     int place_;
 };
 
+// A sentence shown in the status line: a notification named by the sentence. Only the
+// newest is visible: a reader that reads the status bar reads its visible children too.
+class SentenceInterface : public QAccessibleInterface {
+  public:
+    SentenceInterface(AccessibleBoard* board, int index) : board_(board), index_(index) {}
+
+    bool isValid() const override { return board_->isValid(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return board_->window(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return board_->child(place::Status); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        const Described* d = board_->source();
+        return t == QAccessible::Name && d ? d->sentences[index_] : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return board_->screenRect(place::Status); }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        const Described* d = board_->source();
+        const int newest =
+            d ? (d->nextSentence + place::SentencesKept - 1) % place::SentencesKept : -1;
+        s.invisible = index_ != newest || text(QAccessible::Name).isEmpty();
+        s.readOnly = true;
+        return s;
+    }
+
+  private:
+    AccessibleBoard* board_;
+    int index_;
+};
+
 AccessibleBoard::~AccessibleBoard() {
     for (PlaceInterface* c : children_)
+        if (c) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(c));
+    for (SentenceInterface* c : sentences_)
         if (c) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(c));
     if (Described* d = find(object())) d->tree = nullptr;
 }
@@ -267,6 +306,22 @@ int AccessibleBoard::indexOfChild(const QAccessibleInterface* child) const {
     return -1;
 }
 
+QAccessibleInterface* AccessibleBoard::sentence(int index) const {
+    if (index < 0 || index >= place::SentencesKept) return nullptr;
+    SentenceInterface*& c = sentences_[index];
+    if (!c) {
+        c = new SentenceInterface(const_cast<AccessibleBoard*>(this), index);
+        QAccessible::registerAccessibleInterface(c);
+    }
+    return c;
+}
+
+int AccessibleBoard::indexOfSentence(const QAccessibleInterface* sentence) const {
+    for (int i = 0; i < place::SentencesKept; ++i)
+        if (sentences_[i] && sentences_[i] == sentence) return i;
+    return -1;
+}
+
 QAccessibleInterface* AccessibleBoard::childAt(int x, int y) const {
     for (int i = 0; i < place::Accessible; ++i)
         if (screenRect(i).contains(x, y)) return child(i);
@@ -277,9 +332,6 @@ void AccessibleBoard::raiseNameChanges() {
     Described* d = source();
     if (!d) return;
     const SeatView v = view();
-    // An announcement covers the status line until the status itself changes.
-    if (!d->statusOverride.isEmpty() && placeName(v, place::Status) != d->coveredStatus)
-        d->statusOverride.clear();
     // Busy while the moves are shown: a key pressed then is dropped.
     if (const bool busy = state().busy; busy != busy_) {
         busy_ = busy;
@@ -289,18 +341,12 @@ void AccessibleBoard::raiseNameChanges() {
         QAccessible::updateAccessibility(&event);
     }
     for (int i = 0; i < place::Accessible; ++i) {
-        QString now = name(v, i);
+        QString now = placeName(v, i);
         if (now == known_[i]) continue;
         known_[i] = std::move(now);
         QAccessibleEvent event(child(i), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
-}
-
-void AccessibleBoard::raiseStatusChange() {
-    known_[place::Status] = name(view(), place::Status);
-    QAccessibleEvent event(child(place::Status), QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
 }
 
 void AccessibleBoard::raiseFocus(int place) {
@@ -403,13 +449,15 @@ void boardFocusMoved(QWidget* board, int p) {
     if (AccessibleBoard* tree = treeOf(board)) tree->raiseFocus(d->focused);
 }
 
-void setStatusOverride(QWidget* board, const QString& sentence) {
+void showSentence(QWidget* board, const QString& sentence) {
     AccessibleBoard* tree = treeOf(board);
     if (!tree) return;
     Described* d = find(board);
-    d->coveredStatus = placeName(tree->view(), place::Status);
-    d->statusOverride = sentence;
-    tree->raiseStatusChange();
+    const int slot = d->nextSentence;
+    d->nextSentence = (slot + 1) % place::SentencesKept;
+    d->sentences[slot] = sentence;
+    QAccessibleEvent event(tree->sentence(slot), QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace tarmigo

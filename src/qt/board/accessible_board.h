@@ -32,6 +32,8 @@ inline constexpr int Score = 4;
 inline constexpr int PerPlayer = 5;
 inline constexpr int Status = FirstPlayer + 2 * PerPlayer;
 inline constexpr int Accessible = Status + 1; // how many
+// The sentences said last, kept as the status line's children (see showSentence).
+inline constexpr int SentencesKept = 16;
 // The accessible child of a place the keyboard visits.
 inline constexpr int accessibleOf(int visited) {
     return visited == StatusLine ? Status : visited;
@@ -64,8 +66,10 @@ void boardChanged(QWidget* board);
 // The board's focused place moved (-1: none); the reader follows it.
 void boardFocusMoved(QWidget* board, int place);
 
-// The sentence that an announcement put in the status line's name on Qt without the
-// announcement event; it stays until the status line itself changes.
-void setStatusOverride(QWidget* board, const QString& sentence);
+// Shows `sentence` as a new notification in the status line, for a Qt without the
+// announcement event: a reader speaks a notification as it appears in a status bar, from
+// its name, without its role. Each sentence takes the next of the status line's children
+// in turn, so a reader that reads one late still reads that sentence, not a later one.
+void showSentence(QWidget* board, const QString& sentence);
 
 } // namespace tarmigo

@@ -14,8 +14,9 @@ void announce(QWidget* board, const QString& sentence) {
     QAccessibleAnnouncementEvent event(board, sentence);
     QAccessible::updateAccessibility(&event);
 #else
-    // Without the announcement event, a reader hears the status line's new name.
-    setStatusOverride(board, sentence);
+    // Without the announcement event, a reader hears a notification shown in the status
+    // line; a name change would not do: Qt 6.4 sends one without the new name.
+    showSentence(board, sentence);
 #endif
 }
 

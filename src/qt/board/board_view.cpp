@@ -8,6 +8,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QTouchEvent>
 
 #include <algorithm>
@@ -153,11 +154,22 @@ void BoardView::paintMarks(QPainter& painter, const QRectF& area) {
         painter.drawText(strip.adjusted(5 * scale, scale, -scale, 0),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, note_);
     }
-    for (const QRect& h : hint_)
-        if (!h.isNull())
-            ring({h.left() - 2, h.top() - 2, h.right() + 3, h.bottom() + 3}, QColor(0, 160, 0));
-    if (hasFocus() && layout_.screenWidth > 0)
-        ring(place::ringBox(layout_, focusPlace_), QColor(0, 64, 224));
+    bool hinted = false; // the focused place is one the hint rings
+    const Rect focused = place::ringBox(layout_, focusPlace_);
+    for (const QRect& h : hint_) {
+        if (h.isNull()) continue;
+        const Rect r{h.left() - 2, h.top() - 2, h.right() + 3, h.bottom() + 3};
+        ring(r, QColor(0, 160, 0));
+        hinted = hinted || (r.left == focused.left && r.top == focused.top);
+    }
+    if (hasFocus() && layout_.screenWidth > 0) {
+        Rect box = focused;
+        if (focusPlace_ == place::StatusLine)
+            box.top -= 3; // above the text, which begins at the strip's top
+        else if (hinted)
+            box = {box.left - 2, box.top - 2, box.right + 2, box.bottom + 2}; // around the hint's
+        ring(box, QColor(0, 64, 224));
+    }
 }
 
 void BoardView::setFocusPlace(int place) {
@@ -215,6 +227,11 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
 void BoardView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
+    // The place is named again whenever the board takes the focus (the start, the end of
+    // a dialog): once the board's own focus has been told, which follows this event.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus() && onFocusMoved) onFocusMoved(focusPlace_);
+    });
 }
 
 void BoardView::focusOutEvent(QFocusEvent* event) {

@@ -54,12 +54,11 @@ AboutWindow::AboutWindow(int zoom, QWidget* parent) : QDialog(parent) {
     name->setFont(bold);
     auto* version = new QLabel(qtext(label::Version).arg(QLatin1String(ProgramVersion)), this);
     version->setObjectName(QStringLiteral("version"));
-    auto* web = new QLabel(qtext(label::WebAddress), this);
-    web->setObjectName(QStringLiteral("web"));
-    web->setAlignment(Qt::AlignCenter);
     auto* doneButton = new QPushButton(qtext(desktop_label::Done), this);
     doneButton->setObjectName(QStringLiteral("done"));
     doneButton->setDefault(true);
+    // The labels take no focus: what they say is heard as the dialog's description.
+    setAccessibleDescription(name->text() + QStringLiteral(", ") + version->text());
 
     const int gap = 4 * zoom;
     auto* grid = new QGridLayout(this);
@@ -68,7 +67,6 @@ AboutWindow::AboutWindow(int zoom, QWidget* parent) : QDialog(parent) {
     grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignCenter);
     grid->addWidget(name, 0, 1, Qt::AlignLeft | Qt::AlignBottom);
     grid->addWidget(version, 1, 1, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(web, 2, 0, 1, 2);
     grid->setRowMinimumHeight(3, gap);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -25,9 +25,15 @@ QTableWidget* makeFiguresTable(const QStringList& columns, const QStringList& ro
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setCornerButtonEnabled(false);
+    // The sheet says the dialog's font size too: a style sheet stops the dialog's font,
+    // grown with the zoom, from reaching the table and its headings.
+    const QFont font = parent->font();
+    const QString size = font.pixelSize() > 0 ? QStringLiteral("%1px").arg(font.pixelSize())
+                                              : QStringLiteral("%1pt").arg(font.pointSizeF());
     table->setStyleSheet(QStringLiteral("QTableWidget, QHeaderView, QHeaderView::section, "
                                         "QTableCornerButton::section "
-                                        "{ background: transparent; border: none; }"));
+                                        "{ background: transparent; border: none; font-size: %1; }")
+                             .arg(size));
     table->horizontalHeader()->setHighlightSections(false);
     table->verticalHeader()->setHighlightSections(false);
     table->horizontalHeader()->setSectionsClickable(false);
@@ -54,17 +60,50 @@ void setFigure(QTableWidget* table, int row, int column, const QString& figure) 
         table->setItem(row, column, item);
     }
     item->setText(figure);
+    // A reader going down a column or along a row hears which figure it is, not "0".
+    const auto heading = [](const QTableWidgetItem* h) {
+        return h ? h->text().replace(QLatin1Char('\n'), QLatin1Char(' ')) : QString();
+    };
+    item->setData(Qt::AccessibleTextRole,
+                  heading(table->verticalHeaderItem(row)) + QStringLiteral(", ") +
+                      heading(table->horizontalHeaderItem(column)) + QStringLiteral(": ") + figure);
 }
 
-void fitFiguresTable(QTableWidget* table) {
+bool wrapHeadings(QTableWidget* table, Qt::Orientation which) {
+    const bool across = which == Qt::Horizontal;
+    bool wrapped = false;
+    for (int i = 0; i < (across ? table->columnCount() : table->rowCount()); ++i) {
+        QTableWidgetItem* h =
+            across ? table->horizontalHeaderItem(i) : table->verticalHeaderItem(i);
+        QString text = h ? h->text() : QString();
+        if (text.contains(QLatin1Char('\n')) || !text.contains(QLatin1Char(' '))) continue;
+        h->setData(Qt::AccessibleTextRole, text); // read as one line
+        if (across) {
+            text.replace(QLatin1Char(' '), QLatin1Char('\n')); // a word a line, under each other
+        } else {
+            // Two lines as even as the words allow.
+            const qsizetype middle = text.size() / 2;
+            const qsizetype before = text.lastIndexOf(QLatin1Char(' '), middle);
+            const qsizetype after = text.indexOf(QLatin1Char(' '), middle);
+            const qsizetype at =
+                before < 0 || (after >= 0 && after - middle < middle - before) ? after : before;
+            text[at] = QLatin1Char('\n');
+        }
+        h->setText(text);
+        wrapped = true;
+    }
+    return wrapped;
+}
+
+void fitFiguresTable(QTableWidget* table, bool tight) {
     table->resizeColumnsToContents();
     table->resizeRowsToContents();
-    const int gap = table->fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    const int gap = table->fontMetrics().horizontalAdvance(QLatin1Char('M')) / (tight ? 4 : 1);
     for (int c = 0; c < table->columnCount(); ++c)
         table->setColumnWidth(c, table->columnWidth(c) + gap);
-    int width = table->verticalHeader()->width();
+    int width = table->verticalHeader()->sizeHint().width(); // its width lags till shown
     for (int c = 0; c < table->columnCount(); ++c) width += table->columnWidth(c);
-    int height = table->horizontalHeader()->height();
+    int height = table->horizontalHeader()->sizeHint().height();
     for (int r = 0; r < table->rowCount(); ++r) height += table->rowHeight(r);
     table->setFixedSize(width + 2, height + 2);
 }

@@ -13,8 +13,12 @@ namespace tarmigo {
 QTableWidget* makeFiguresTable(const QStringList& columns, const QStringList& rows,
                                QWidget* parent);
 void setFigure(QTableWidget* table, int row, int column, const QString& figure);
-// Once the figures are in: the table as large as its contents, no scrolling.
-void fitFiguresTable(QTableWidget* table);
+// Once the figures are in: the table as large as its contents, no scrolling; the columns
+// an M apart, or a quarter of one when tight.
+void fitFiguresTable(QTableWidget* table, bool tight = false);
+// Breaks the headings of several words across lines (the columns' a word a line, the
+// rows' in two), for a table that must be narrower; false when none could be.
+bool wrapHeadings(QTableWidget* table, Qt::Orientation which);
 // Sets a fitted table's row a gap apart from the one above it.
 void setRowApart(QTableWidget* table, int row, int gap);
 

@@ -64,10 +64,10 @@ void openInDesktopViewer(const QUrl& page, const std::function<void()>& failed) 
     process->start();
 }
 
-void openHelpPage(const QString& path, HelpViewer viewer) {
+void openHelpPage(const QString& path, HelpViewer viewer, int zoom) {
     if (path.isEmpty()) return;
     const QUrl page = QUrl::fromLocalFile(path);
-    viewer(page, [page] { showHelpWindow(page); });
+    viewer(page, [page, zoom] { showHelpWindow(page, zoom); });
 }
 
 QWidget* openHelpPage(const QString& path, bool (*viewer)(const QUrl&)) {
@@ -76,8 +76,8 @@ QWidget* openHelpPage(const QString& path, bool (*viewer)(const QUrl&)) {
     return viewer(page) ? nullptr : showHelpWindow(page);
 }
 
-QWidget* showHelpWindow(const QUrl& page) {
-    auto* window = new HelpWindow(page);
+QWidget* showHelpWindow(const QUrl& page, int zoom) {
+    auto* window = new HelpWindow(page, zoom);
     window->show();
     return window;
 }

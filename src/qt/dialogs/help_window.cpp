@@ -2,6 +2,9 @@
 
 #include "qt/platform/translation.h"
 
+#include "qt/desktop_labels.h"
+#include "qt/platform/ui_scale.h"
+
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -11,9 +14,9 @@
 
 namespace tarmigo {
 
-HelpWindow::HelpWindow(const QUrl& page, QWidget* parent)
+HelpWindow::HelpWindow(const QUrl& page, int zoom, QWidget* parent)
     : QDialog(parent), browser_(new QTextBrowser(this)) {
-    setWindowTitle(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Help")));
+    setWindowTitle(shownText(desktop_label::HelpTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* back = new QPushButton(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Back")), this);
     auto* forward = new QPushButton(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Forward")), this);
@@ -36,8 +39,9 @@ HelpWindow::HelpWindow(const QUrl& page, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(browser_);
-    resize(560, 640);
     browser_->setSource(page);
+    scaleToZoom(this, zoom);
+    resize(ScreenWidth * zoom, ScreenHeight * zoom);
 }
 
 } // namespace tarmigo

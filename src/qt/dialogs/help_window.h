@@ -10,7 +10,8 @@ namespace tarmigo {
 
 class HelpWindow : public QDialog {
   public:
-    explicit HelpWindow(const QUrl& page, QWidget* parent = nullptr);
+    // The size of the game's window at a zoom, its text grown as the dialogs' is.
+    HelpWindow(const QUrl& page, int zoom, QWidget* parent = nullptr);
     QTextBrowser* browser() const { return browser_; }
 
   private:

@@ -6,6 +6,7 @@
 #include "app/options_dialog.h"
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
+#include "qt/dialogs/spoken_choice.h"
 #include "qt/platform/ui_scale.h"
 
 #include <QCheckBox>
@@ -28,6 +29,7 @@ QString qtext(const char* s) {
 QComboBox* makeList(QWidget* parent, const char* name, std::span<const int> items) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
+    speakChoice(list); // before its first item: a reader may ask about it from then on
     for (int id : items) list->addItem(qtext(stringText(id)));
     return list;
 }
@@ -81,7 +83,7 @@ OptionsWindow::OptionsWindow(OptionsDialog& model, int zoom, QWidget* parent)
         {label::Difficulty, difficulty_}, {label::ToPlay, play_}, {label::ToDiscard, discard_}};
     for (const auto& [caption, list] : lists) {
         auto* name = new QLabel(qtext(caption), this);
-        // Tied both ways: the label names the list, not the list's current item.
+        // Tied both ways: the label names the list; its item is its value (speakChoice).
         name->setBuddy(list);
         list->setAccessibleName(name->text());
         grid->addWidget(name, row, 0);

@@ -74,6 +74,8 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
     doneButton->setObjectName(QStringLiteral("done"));
     doneButton->setDefault(true);
     doneButton->setFocus(); // Tab leads to the table, whose arrows go from figure to figure
+    // The result is heard as the dialog opens: a reader says a dialog's description.
+    setAccessibleDescription(resultLine->text());
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(newHand);

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <functional>
+
 namespace tarmigo {
 namespace {
 
@@ -51,6 +53,9 @@ const Row Rows[] = {
 };
 constexpr int RowCount = int(std::size(Rows));
 
+// What a window frame may add to the width, left and right.
+constexpr int FrameRoom = 8;
+
 QString columnCaption(Opponent o) {
     switch (o) {
     case Opponent::Easy: return qtext(stringText(text::Easy));
@@ -85,6 +90,8 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
     auto* note = new QLabel(
         qtext(dl::TwoPlayersNote) + QLatin1Char(' ') + qtext(network_label::StatisticsNote), this);
     note->setWordWrap(true);
+    // The note wraps to the table's width instead of widening the window.
+    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     grid->addWidget(note, 2 + RowCount, 0, 1, 1 + OpponentCount);
 
     auto* resetButton = new QPushButton(qtext(dl::Reset), this);
@@ -105,6 +112,19 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
     connect(doneButton, &QPushButton::clicked, this, &QDialog::accept);
     showFigures();
     scaleToZoom(this, zoom);
+    // Never wider than the game's window from zoom 2 on: the headings take more lines,
+    // then the columns stand closer, then the margins shrink.
+    const std::function<void()> narrower[] = {
+        [this] { wrapHeadings(table_, Qt::Horizontal); },
+        [this] { wrapHeadings(table_, Qt::Vertical); },
+        [this] { tight_ = true; },
+        [grid, gap] { grid->setContentsMargins(gap, gap, gap, gap); },
+    };
+    for (const auto& narrow : narrower) {
+        if (zoom < 2 || sizeHint().width() < ScreenWidth * zoom - FrameRoom) break;
+        narrow();
+        fitFiguresTable(table_, tight_);
+    }
 }
 
 void StatisticsWindow::showFigures() {
@@ -114,7 +134,7 @@ void StatisticsWindow::showFigures() {
     for (int r = 0; r < RowCount; ++r)
         for (int o = 0; o < OpponentCount; ++o)
             setFigure(table_, r, o, Rows[r].shown(figures[std::size_t(o)]));
-    fitFiguresTable(table_);
+    fitFiguresTable(table_, tight_);
 }
 
 void StatisticsWindow::askReset() {

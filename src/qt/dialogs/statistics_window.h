@@ -24,6 +24,7 @@ class StatisticsWindow : public QDialog {
     int zoom_;
     // The figures' labels, row by row and in each row a column at a time.
     QTableWidget* table_ = nullptr;
+    bool tight_ = false; // the columns closer together, to fit the game's window
 };
 
 } // namespace tarmigo

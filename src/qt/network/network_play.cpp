@@ -622,10 +622,12 @@ void NetworkPlay::showNotice(const QString& text) {
 
 void NetworkPlay::fitNotice() {
     if (!notice_) return;
-    // Across the top of the board as it is now drawn, at the window's zoom.
+    // Across the board as it is now drawn, at the window's zoom, under the score panels
+    // (Hand, Score, Won), which stay in sight.
     notice_->setFont(uiFont(window_.zoom()));
     const QRect area = window_.board().boardArea().toAlignedRect();
-    notice_->setGeometry(area.left(), area.top(), area.width(),
+    const int below = int(area.height() * Layout::HeaderBottom / BoardHeight);
+    notice_->setGeometry(area.left(), area.top() + below, area.width(),
                          notice_->heightForWidth(area.width()));
 }
 

@@ -81,7 +81,12 @@ void scaleToZoom(QWidget* widget, int zoom) {
         if (w->style() != (style ? style : QApplication::style())) w->setStyle(style);
     };
     give(widget);
-    for (QWidget* child : widget->findChildren<QWidget*>()) give(child);
+    const QFont font = uiFont(zoom);
+    for (QWidget* child : widget->findChildren<QWidget*>()) {
+        give(child);
+        // A window among them (a submenu) takes no font from its parent.
+        if (child->isWindow()) child->setFont(font);
+    }
 }
 
 int comfortableZoom(int availableWidth, int availableHeight) {

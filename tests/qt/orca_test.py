@@ -1,0 +1,260 @@
+#!/usr/bin/python3
+"""What a blind player hears: Orca, Debian's screen reader, reads a hand played by keys.
+
+    orca_test.py PROGRAM SOURCE_DIR [--games] [LANG ...]   (en and fr by default)
+
+Under screen_reader_test.py's desktop, with speech-dispatcher on its dummy output and Orca
+logging what it speaks, plays a hand (--games: a game) by keys with the hint, an Undo, R, S
+and the Options' combo box, and checks Orca's SPEECH OUTPUT lines: every sentence shown
+(moves of both sides, the player's draws, hint, Undo) spoken once and in order, none naming a
+hidden card, the Scores at the end. Prints the time from key to speech; 77 without Orca.
+"""
+import contextlib
+import datetime
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import screen_reader_test as reader  # noqa: E402
+
+# The keys that make a sentence at once: a card played, the hint, R, S, Undo (D only arms).
+MOVES = set("1234567hrs") | {"ctrl+z"}
+SPEECHD = 'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\nTimeout 5\n'
+# Orca writes its log in blocks; the test reads it as it goes, so a line at a time.
+CUSTOMIZATIONS = """import orca.debug as debug
+if debug.debugFile:
+    debug.debugFile.flush()
+    debug.debugFile = open(debug.debugFile.name, "a", buffering=1)
+"""
+# /usr/bin/orca with --replace ends every Orca of this user: this one ends none but its own.
+LAUNCH = """import importlib.machinery, importlib.util, sys
+loader = importlib.machinery.SourceFileLoader("orca_launcher", "/usr/bin/orca")
+orca = importlib.util.module_from_spec(importlib.util.spec_from_loader("orca_launcher", loader))
+loader.exec_module(orca)
+orca.otherOrcas = lambda: []
+orca.setProcessName = lambda name: None
+sys.argv[0] = "orca"
+sys.exit(orca.main())
+"""
+
+
+def pieces():
+    missing = [] if os.access("/usr/bin/orca", os.X_OK) else ["orca"]
+    missing += [] if shutil.which("speech-dispatcher") else ["speech-dispatcher"]
+    if subprocess.run(["/usr/bin/python3", "-c", "import speechd"], capture_output=True).returncode:
+        missing.append("python3-speechd")
+    if missing:
+        print(f"SKIP: missing {', '.join(missing)} (scripts/deps.sh --orca installs them)")
+        sys.exit(77)
+
+
+def spoken(log):
+    """Orca's log: (time, text) of each SPEECH OUTPUT, its lines joined."""
+    entries = re.split(r"\n(?=\d\d:\d\d:\d\d\.\d{6} - )", open(log, encoding="utf-8", errors="replace").read())
+    said = []
+    for entry in entries:
+        stamp, _, text = entry.partition(" - ")
+        # SPEECH OUTPUT: 'TEXT' followed by the voice; Orca ends a sentence with a full stop.
+        if m := re.match(r"SPEECH OUTPUT: '(.*)' ?(\{.*\})?\s*$", re.sub(r"\n {18}", "\n", text), re.S):
+            day = datetime.date.today().isoformat()
+            said.append((datetime.datetime.fromisoformat(f"{day} {stamp}").timestamp(), m[1].removesuffix(".")))
+    return said
+
+
+class Orca:
+    def __init__(self, home):
+        for folder in ("speech-dispatcher", "orca"):
+            os.makedirs(f"{home}/{folder}", exist_ok=True)
+        open(f"{home}/speech-dispatcher/speechd.conf", "w").write(SPEECHD)
+        open(f"{home}/orca/orca-customizations.py", "w").write(CUSTOMIZATIONS)
+        self.log = f"{home}/orca.log"
+        for name in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR", "HOME"):
+            os.environ[name] = home
+        self.process = subprocess.Popen(["/usr/bin/python3", "-c", LAUNCH, "--replace", f"--user-prefs={home}/orca",
+                                         f"--debug-file={self.log}"], stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL, start_new_session=True)
+        for _ in range(300):
+            time.sleep(0.1)
+            if os.path.exists(self.log) and "SPEECH OUTPUT" in open(self.log, errors="replace").read():
+                return
+        raise AssertionError("Orca never spoke")
+
+    def stop(self):
+        os.killpg(self.process.pid, signal.SIGKILL)
+        self.process.wait(10)
+        # The speech server this Orca started (it would end 5 s later by itself).
+        with contextlib.suppress(OSError, ValueError, IndexError):
+            os.kill(int(open(f"{os.environ['XDG_RUNTIME_DIR']}/speech-dispatcher/pid/speech-dispatcher.pid")
+                        .read().split()[0]), signal.SIGTERM)
+
+
+class Heard(reader.Play):
+    """A hand played by keys, with the program's sentences and the keys' times kept."""
+
+    def __init__(self, program, source, lang, games, orca):
+        super().__init__(program, source, lang, games)
+        self.orca, self.keys = orca, []
+        english = ["Hint: play %1", "Hint: discard %1", "Undone", "You draw %1 into slot %2",
+                   "Difficulty", "View", "Options", "Options - Tarmigo", "Scores - Tarmigo", "You Win!", "Computer Wins!",
+                   "A new hand is dealt"]
+        self.words = dict(zip(english, reader.texts(source, lang, english)))
+
+    def key(self, key, window=None):
+        if key in MOVES:
+            self.keys.append((time.time(), len(self.shown)))
+        super().key(key, window)
+
+    def first_turn(self):
+        """The hint, a move and its Undo, R and S: asked once, at the player's first turn."""
+        self.key("h")
+        names = self.names()
+        slot = next((i for i in range(7) if self.playable in names[i]), None)
+        if slot is not None:
+            self.key(str(slot + 1))
+            self.key("ctrl+z")
+        self.key("r")
+        self.key("s")
+        self.combo = self.options()
+
+    def hears(self, words, seconds=5, since=-6):
+        """Waits until Orca says the words (in its last words, or since count `since`)."""
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            if any(words in text for _, text in spoken(self.orca.log)[since:]):
+                return True
+            self.pump(0.1)
+        return False
+
+    def press_until(self, key, words, window, tries=8):
+        """Presses the key until Orca says the words."""
+        for _ in range(tries):
+            before = len(spoken(self.orca.log))
+            self.key(key, window)
+            if self.hears(words, 1.5, before):
+                return True
+        return False
+
+    def leave(self, dialog):
+        # As a listener would: the dialog's first words heard before leaving it.
+        if dialog.name == self.words["Scores - Tarmigo"]:
+            self.hears(self.words["Scores - Tarmigo"])
+        return super().leave(dialog)
+
+    def options(self):
+        """View > Options by keys, each step once Orca says it; the first combo box moved
+        down one, then Escape. Returns its value before and after."""
+        assert self.press_until("Tab", self.words["View"], self.window), f"[{self.lang}] Tab never reached View"
+        self.key("space", self.window)
+        assert self.press_until("Down", self.words["Options"], self.window), f"[{self.lang}] no Options in View"
+        self.key("Return", self.window)
+        assert self.hears(self.words["Options - Tarmigo"]), f"[{self.lang}] View > Options opened no dialog"
+        dialog, window = self.dialog(), xdo_window(self)
+        if not self.hears(self.words["Difficulty"], 1):
+            assert self.press_until("Tab", self.words["Difficulty"], window), f"[{self.lang}] no Difficulty"
+        combo = next(n for n in self.walk(dialog) if n.getRole() == self.at.ROLE_COMBO_BOX)
+        before = combo.name
+        self.key("Down", window)
+        self.pump(0.5)
+        after = combo.name
+        self.hears(after, 2)
+        self.key("Escape", window)
+        self.pump(0.3)
+        return before, after
+
+
+def xdo_window(play):
+    """The program's newest window: a dialog over the main one."""
+    return ([play.window] + [w for w in reader.xdo("search", "--onlyvisible", "--pid", str(play.program.pid))
+                             if w != play.window])[-1]
+
+
+def check(play, said):
+    texts = [t for _, t in said]
+    shown = [s for s in play.shown if s]
+    # The test ends as the next hand is dealt: what is shown from then on may go unheard.
+    # (A whole game ends at the game's Scores, before any deal.)
+    dealt = [i for i, s in enumerate(shown) if s == play.words["A new hand is dealt"] and i > 0]
+    shown = shown[:dealt[-1]] if dealt and not play.games else shown
+    assert shown, f"[{play.lang}] the program showed no sentence"
+    # Each sentence shown is spoken once, in order: the run of spoken texts holds them in
+    # sequence (R repeats one on purpose: that one may be heard twice).
+    at = 0
+    for sentence in shown:
+        found = next((i for i in range(at, len(texts)) if texts[i] == sentence), None)
+        assert found is not None, f"[{play.lang}] never spoken, or out of order: {sentence!r}\nspoken: {texts[at:at + 8]}"
+        at = found + 1
+    heard = texts[:at]  # up to the next hand's deal
+    for sentence in set(shown):
+        assert heard.count(sentence) == shown.count(sentence), \
+            f"[{play.lang}] {sentence!r} shown {shown.count(sentence)} times, spoken {heard.count(sentence)}"
+    moves = [s for s in shown if any(m.match(s) for m in play.moves)]
+    drawn = [s for s in shown if s.startswith(play.words["You draw %1 into slot %2"].split("%1")[0])]
+    hint = [s for s in shown if s.startswith(play.words["Hint: play %1"].split("%1")[0])
+            or s.startswith(play.words["Hint: discard %1"].split("%1")[0])]
+    assert moves and drawn and hint, f"[{play.lang}] moves {len(moves)}, draws {len(drawn)}, hints {len(hint)}"
+    assert play.words["Undone"] in texts, f"[{play.lang}] Undo was not spoken"
+    # A move's sentence names a card laid for both to see, a draw's the player's own card;
+    # anything else Orca said until the next deal names only cards seen.
+    for text in heard:
+        if not any(m.match(text) for m in play.moves + [play.drawn]):
+            assert not play.named(text) - play.seen, f"[{play.lang}] {text!r} names a hidden card"
+    # The hand's end: the Scores are spoken when they open; the winner is named where the
+    # dialog says it (a hand may also end without one).
+    end = " / ".join(texts[at:])
+    assert play.words["Scores - Tarmigo"] in end, f"[{play.lang}] the hand's end was not spoken: {end!r}"
+    winner = [w for w in (play.words["You Win!"], play.words["Computer Wins!"]) if w in end]
+    # The combo box: its label is spoken on focus; its value where the dialog says it.
+    label = play.words["Difficulty"]
+    assert any(label in text for text in texts), f"[{play.lang}] the combo box {label!r} was not spoken"
+    value = any(play.combo[1] in text and text != play.combo[0] for text in texts if label not in text)
+    print(f"[{play.lang}] hand's end: {end[:120]!r}; winner named: {winner or 'no'}; "
+          f"combo box {play.combo[0]!r} -> {play.combo[1]!r}, new value spoken: {value}")
+    # From each key to the first sentence it made spoken (the time Orca logs it).
+    delays = []
+    for sent, before in play.keys:
+        if before < len(shown):
+            first = next((t for t, text in said if t >= sent - 0.005 and text == shown[before]), None)
+            if first is not None:
+                delays.append(first - sent)
+    delays.sort()
+    print(f"[{play.lang}] {len(moves)} moves, {len(drawn)} draws, {len(shown)} sentences, all spoken once in order; "
+          f"key to speech median {delays[len(delays) // 2] * 1000:.0f} ms, "
+          f"90th {delays[len(delays) * 9 // 10] * 1000:.0f} ms, max {delays[-1] * 1000:.0f} ms "
+          f"over {len(delays)} keys")
+
+
+def main():
+    args = [a for a in sys.argv[3:] if a != "--games"]
+    for lang in args or ["en", "fr"]:
+        home = reader.tempfile.mkdtemp()
+        orca = Orca(home)
+        try:
+            play = Heard(sys.argv[1], sys.argv[2], lang, "--games" in sys.argv, orca)
+            play.run()
+            time.sleep(1.0)  # Orca's last words
+            check(play, spoken(orca.log))
+        except AssertionError:
+            print("Orca's last words:", *[text for _, text in spoken(orca.log)[-30:]], sep="\n  ")
+            raise
+        finally:
+            orca.stop()
+            shutil.rmtree(home, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 3:
+        sys.exit("usage: orca_test.py PROGRAM SOURCE_DIR [--games] [LANG ...]")
+    if not os.environ.get("TARMIGO_A11Y_INNER"):
+        pieces()
+        reader.outer()
+    running = reader.desktop()
+    try:
+        main()
+    finally:
+        for process in running:
+            process.terminate()
