@@ -1,9 +1,14 @@
 #include "app/sealed_lines.h"
 
+#include "net/messages.h"
 #include "seal/sealed_line.h"
 
 namespace tarmigo::app {
 namespace {
+
+// The message fields that carry the exchange are the seal layer's sizes.
+static_assert(net::ShareLength == seal::ShareBytes && net::TagLength == seal::TagBytes &&
+              net::HeaderLength == seal::HeaderBytes);
 
 class SealedLineKeys : public net::LineKeys {
   public:

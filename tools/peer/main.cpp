@@ -34,6 +34,7 @@
 // missing, damaged or wrong, 8 nothing listens at the host's address and port.
 #include "app/network_host.h"
 #include "app/save_state.h"
+#include "app/sealed_lines.h"
 #include "app/store.h"
 #include "game/targets.h"
 #include "game/version.h"
@@ -508,7 +509,7 @@ int flood(const Options& o) {
 
 int join(const Options& o) {
     const GuestSeat seat(dataFolder(o), o.code);
-    net::GuestSession session(o.code, seat.read());
+    net::GuestSession session(o.code, app::sealedLines(), seat.read());
     Log log(o.log);
     net::Dice dice(o.seed);
     std::optional<peer::LevelPlayer> level;
