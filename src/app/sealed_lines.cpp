@@ -23,7 +23,8 @@ class SealedLineKeys : public net::LineKeys {
         keys_ = exchange_.finish(theirs);
         if (!keys_) return false;
         line_.emplace(*keys_);
-        return !line_->failed();
+        sealable_ = !line_->failed();
+        return sealable_;
     }
 
     net::LineBytes ourTag() const override {
@@ -43,7 +44,8 @@ class SealedLineKeys : public net::LineKeys {
     bool acceptHeader(net::LineView theirs) override { return line_ && line_->accept(theirs); }
 
     net::LineBytes seal(net::LineView body, bool last) override {
-        if (!line_ || line_->failed()) return {};
+        // Our direction stays sound when theirs failed: the error that says so goes sealed.
+        if (!sealable_) return {};
         return line_->seal(body, last);
     }
 
@@ -59,6 +61,7 @@ class SealedLineKeys : public net::LineKeys {
     seal::Exchange exchange_;
     std::optional<seal::Keys> keys_;
     std::optional<seal::SealedLine> line_;
+    bool sealable_ = false;
 };
 
 seal::Role roleOf(net::LineSide side) {

@@ -49,13 +49,10 @@ void GuestSession::connected(std::int64_t now) {
         LineSide::Guest, linePassword(code_, key_), sessionId_,
         LineView(reinterpret_cast<const std::uint8_t*>(LineChannel.data()), LineChannel.size())));
     sendMessage(ours_);
-    Share share;
-    share.withKey = key_.has_value();
-    share.sessionId = sessionId_;
-    const LineBytes mine = line_.keys() ? line_.keys()->share() : LineBytes{};
-    if (mine.size() != share.share.size()) return fail("no share to send");
-    std::copy(mine.begin(), mine.end(), share.share.begin());
-    sendMessage(share);
+    const std::optional<Share> share =
+        line_.keys() ? shareOf(*line_.keys(), sessionId_, key_.has_value()) : std::nullopt;
+    if (!share) return fail("no share to send");
+    sendMessage(*share);
 }
 
 void GuestSession::received(std::span<const std::uint8_t> bytes, std::int64_t now) {
@@ -138,13 +135,9 @@ void GuestSession::exchange(const Share& theirs) {
     if (theirs.withKey || theirs.sessionId != sessionId_)
         return fail("the host's share is not for this connection");
     if (!keys.takeShare(theirs.share)) return fail("the host's share is not a valid share");
-    Confirm ours;
-    const LineBytes tag = keys.ourTag(), header = keys.header();
-    if (tag.size() != ours.tag.size() || header.size() != ours.header.size())
-        return fail("no key confirmation to send");
-    std::copy(tag.begin(), tag.end(), ours.tag.begin());
-    std::copy(header.begin(), header.end(), ours.header.begin());
-    sendMessage(ours);
+    const std::optional<Confirm> ours = confirmationOf(keys);
+    if (!ours) return fail("no key confirmation to send");
+    sendMessage(*ours);
     // The join goes sealed at once: only a host with the same code opens it.
     line_.sealOut();
     sendMessage(Join{code_, key_});

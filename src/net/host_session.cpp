@@ -144,12 +144,9 @@ void HostSession::exchange(ConnectionId c, const Share& share) {
         LineView(reinterpret_cast<const std::uint8_t*>(LineChannel.data()), LineChannel.size())));
     if (!p.line.keys() || !p.line.keys()->takeShare(share.share))
         return fail(c, "the guest's share is not a valid share");
-    Share ours;
-    ours.sessionId = share.sessionId;
-    const LineBytes mine = p.line.keys()->share();
-    if (mine.size() != ours.share.size()) return fail(c, "no share to answer with");
-    std::copy(mine.begin(), mine.end(), ours.share.begin());
-    sendTo(c, ours);
+    const std::optional<Share> ours = shareOf(*p.line.keys(), share.sessionId, false);
+    if (!ours) return fail(c, "no share to answer with");
+    sendTo(c, *ours);
 }
 
 void HostSession::confirm(ConnectionId c, const Confirm& theirs) {
@@ -163,13 +160,9 @@ void HostSession::confirm(ConnectionId c, const Confirm& theirs) {
     }
     if (!keys.acceptHeader(theirs.header)) return fail(c, "the guest's stream header was refused");
     lockout_.rightCode(p.address);
-    Confirm ours;
-    const LineBytes tag = keys.ourTag(), header = keys.header();
-    if (tag.size() != ours.tag.size() || header.size() != ours.header.size())
-        return fail(c, "no key confirmation to answer with");
-    std::copy(tag.begin(), tag.end(), ours.tag.begin());
-    std::copy(header.begin(), header.end(), ours.header.begin());
-    sendTo(c, ours);
+    const std::optional<Confirm> ours = confirmationOf(keys);
+    if (!ours) return fail(c, "no key confirmation to answer with");
+    sendTo(c, *ours);
     p.line.sealOut();
     p.line.sealIn();
 }

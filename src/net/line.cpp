@@ -31,6 +31,30 @@ std::string linePassword(const std::string& code, const std::optional<SeatKey>& 
     return password;
 }
 
+namespace {
+
+template <std::size_t N> bool fill(std::array<std::uint8_t, N>& to, const LineBytes& from) {
+    if (from.size() != N) return false;
+    std::copy(from.begin(), from.end(), to.begin());
+    return true;
+}
+
+} // namespace
+
+std::optional<Confirm> confirmationOf(const LineKeys& keys) {
+    Confirm c;
+    if (!fill(c.tag, keys.ourTag()) || !fill(c.header, keys.header())) return std::nullopt;
+    return c;
+}
+
+std::optional<Share> shareOf(const LineKeys& keys,
+                             const std::array<std::uint8_t, SessionIdLength>& sessionId,
+                             bool withKey) {
+    Share s{withKey, sessionId, {}};
+    if (!fill(s.share, keys.share())) return std::nullopt;
+    return s;
+}
+
 std::optional<Message> Line::next() {
     while (error_.empty()) {
         if (!sealedIn_) {
@@ -78,7 +102,9 @@ std::vector<std::uint8_t> Line::take(bool last) {
     for (std::size_t at = 0; at < plain_.size() && keys_; at += MaxRecord) {
         const std::size_t n = std::min(MaxRecord, plain_.size() - at);
         const bool final = last && at + n == plain_.size();
-        appendFrame(out_, keys_->seal(LineView(plain_).subspan(at, n), final));
+        const LineBytes record = keys_->seal(LineView(plain_).subspan(at, n), final);
+        if (record.empty()) break; // keys that cannot seal send nothing
+        appendFrame(out_, record);
     }
     plain_.clear();
     return std::exchange(out_, {});

@@ -26,6 +26,13 @@ inline constexpr std::string_view LineChannel = "Tarmigo network game, protocol 
 // the guest shows one, so that a lockout passes only the key's holder.
 std::string linePassword(const std::string& code, const std::optional<SeatKey>& key);
 
+// Our confirmation (tag and header) and our share, when the keys give them at the sizes
+// the messages carry.
+std::optional<Confirm> confirmationOf(const LineKeys& keys);
+std::optional<Share> shareOf(const LineKeys& keys,
+                             const std::array<std::uint8_t, SessionIdLength>& sessionId,
+                             bool withKey);
+
 class Line {
   public:
     // The connection's keys, made when the session id is known.

@@ -430,6 +430,9 @@ int host(const Options& o) {
             case NetworkNotice::Kind::GuestJoined: away.stop(); break;
             case NetworkNotice::Kind::RematchAsked: game.answerRematch(played < o.games); break;
             case NetworkNotice::Kind::GuestDropped: away.start(int(o.waitSeconds * 1000)); break;
+            case NetworkNotice::Kind::ConnectionError: // the game goes on; say why
+                std::cerr << "tarmigo-peer: a connection closed: " << n.text << std::endl;
+                break;
             case NetworkNotice::Kind::GuestLeft:
                 if (played >= o.games) {
                     finish(Done);
