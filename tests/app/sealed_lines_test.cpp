@@ -1,7 +1,9 @@
 // The programs' line keys: the exchange agrees only on the same code and the same
 // session, and the sealed line opens each side's messages once, in order, unchanged.
 #include "app/sealed_lines.h"
+#include "net/line.h"
 #include "seal/sealed_line.h"
+#include "support/hex.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 using namespace tarmigo;
 using net::LineBytes;
 using net::LineSide;
+using tarmigo::testing::hexOf;
 
 namespace {
 
@@ -73,18 +76,33 @@ TEST(SealedLines, NoShareIsRefused) {
     EXPECT_FALSE(guest->takeShare(host->share()));
 }
 
-// The faults themselves are the seal layer's tests; here each direction's keys meet.
-TEST(SealedLines, EachSidesMessagesOpenOnTheOtherOnceInOrder) {
-    Pair p = exchange("ABCDEF", "ABCDEF");
-    ASSERT_TRUE(p.host->acceptHeader(p.guest->header()));
-    ASSERT_TRUE(p.guest->acceptHeader(p.host->header()));
-    std::string reason;
-    const LineBytes first = p.host->seal(bytes("first"));
-    EXPECT_EQ(first.size(), 5 + seal::SealOverhead);
-    EXPECT_EQ(p.guest->open(first, reason), bytes("first"));
-    EXPECT_EQ(p.host->open(p.guest->seal(bytes("back")), reason), bytes("back"));
-    // A side's own message played back to it, and one replayed, do not open.
-    EXPECT_FALSE(p.host->open(p.host->seal(bytes("echo")), reason));
-    EXPECT_FALSE(p.guest->open(first, reason));
-    EXPECT_NE(reason, "");
+// The worked example of docs/network-protocol.md: the exchange on K7QX3D with fixed
+// scalars and session id, byte by byte (each direction's faults: tests/seal, and a man
+// in the middle in tests/tools).
+TEST(SealedLines, TheWorkedExchangeIsSpeltOutByteByByte) {
+    seal::Scalar ya{}, yb{};
+    for (std::size_t i = 0; i + 1 < ya.size(); ++i) {
+        ya[i] = std::uint8_t(0x01 + i);
+        yb[i] = std::uint8_t(0x21 + i);
+    }
+    std::array<std::uint8_t, net::SessionIdLength> sid{};
+    for (std::size_t i = 0; i < sid.size(); ++i) sid[i] = std::uint8_t(i);
+    const LineBytes ci = bytes(net::LineChannel);
+    const auto guest = app::sealedLines(ya)(LineSide::Guest, "K7QX3D", sid, ci);
+    const auto host = app::sealedLines(yb)(LineSide::Host, "K7QX3D", sid, ci);
+    ASSERT_TRUE(host->takeShare(guest->share()) && guest->takeShare(host->share()));
+    const std::pair<LineBytes, const char*> rows[] = {
+        {net::encode(*net::shareOf(*guest, sid, false)),
+         "330000000c0300000102030405060708090a0b0c0d0e0f02f6ccf786fc399060"
+         "c61ce22f11bec567030e840a731a0e1a4f0002a8c7ff0f"},
+        {net::encode(*net::shareOf(*host, sid, false)),
+         "330000000c0300000102030405060708090a0b0c0d0e0f0a63e7bbe54031d561"
+         "24400290bfc0879d1629ef445b12fe0c2897485da65b12"},
+        {guest->ourTag(), "332b38999c2d942fcd546d4231033e1046c9c100d8f9837dcd3afa1a68d8348f"
+                          "ab3901e3a90f1795a94e060b392528868378bf76107f2b7ba9593b8b1fbb4106"},
+        {host->ourTag(), "0bdabe46c5ff88d06ee81a188460dbdf1451bf00fbadb0ee47aced734cd967e0"
+                         "d9afef16295e8fcae693e48433b2a3d1298e6e52f59e130da61a5490c604396e"},
+    };
+    for (const auto& [got, hex] : rows) EXPECT_EQ(hexOf(got), hex);
+    EXPECT_TRUE(host->confirms(guest->ourTag()) && guest->confirms(host->ourTag()));
 }

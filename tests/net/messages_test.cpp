@@ -93,7 +93,7 @@ TEST(NetMessages, TheWorkedExchangeIsSpeltOutByteByByte) {
     pos.set("go miles=100 hand=ijfkpux sel=2 | stop miles=75 hand=ffkghij | turn=1 deck=60");
     constexpr SeatKey Key{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     const std::pair<Message, const char*> Rows[] = {
-        {Hello{Magic, 3, "1.1"}, "0c000000010354524d47030003312e31"},
+        {Hello{Magic, 4, "1.1"}, "0c000000010354524d47040003312e31"},
         {Join{"K7QX3D", {}}, "0900000002024b375158334400"},
         {Seat{Key}, "120000000b01000102030405060708090a0b0c0d0e0f"},
         {Join{"K7QX3D", Key}, "1900000002024b37515833441000010203040506"
