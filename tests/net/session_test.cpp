@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace tarmigo;
 using namespace tarmigo::net;
 using namespace tarmigo::notation;
@@ -29,38 +31,36 @@ KeySource countedKeys() {
 }
 
 // Keys that seal nothing, so that the bytes are the same at every run and a test can
-// write what the guest sends: the tags agree when the passwords (code and key) do, and
-// a sealed body is the body. The real line is tried over sockets (tests/peer).
-class ClearKeys : public LineKeys {
-  public:
-    ClearKeys(LineSide side, std::string password) : side_(side), password_(std::move(password)) {}
-    LineBytes share() const override { return LineBytes(ShareLength, 1); }
-    bool takeShare(LineView) override { return true; }
-    LineBytes ourTag() const override { return tag(side_); }
-    bool confirms(LineView theirs) const override {
-        return LineBytes(theirs.begin(), theirs.end()) ==
-               tag(side_ == LineSide::Guest ? LineSide::Host : LineSide::Guest);
-    }
-    LineBytes header() const override { return LineBytes(HeaderLength, 0); }
-    bool acceptHeader(LineView theirs) override { return theirs.size() == HeaderLength; }
-    LineBytes seal(LineView body, bool) override { return {body.begin(), body.end()}; }
-    std::optional<LineBytes> open(LineView sealed, std::string&) override {
-        return LineBytes(sealed.begin(), sealed.end());
-    }
-
-  private:
-    LineBytes tag(LineSide side) const {
-        LineBytes t(TagLength, std::uint8_t(side));
-        std::copy(password_.begin(), password_.end(), t.begin() + 1);
+// write what the guest sends; the tags agree when the passwords (code and key) do. The
+// real line is tried over sockets (tests/tools/peer_tamper.py).
+struct ClearKeys : LineKeys {
+    LineBytes password;
+    bool guest = false;
+    LineBytes tag(bool ofGuest) const {
+        LineBytes t = password;
+        t.resize(TagLength, ofGuest);
         return t;
     }
-    LineSide side_;
-    std::string password_;
+    LineBytes share() const override { return LineBytes(ShareLength); }
+    bool takeShare(LineView) override { return true; }
+    LineBytes ourTag() const override { return tag(guest); }
+    bool confirms(LineView theirs) const override {
+        return std::ranges::equal(theirs, tag(!guest));
+    }
+    LineBytes header() const override { return LineBytes(HeaderLength); }
+    bool acceptHeader(LineView) override { return true; }
+    LineBytes seal(LineView body, bool) override { return {body.begin(), body.end()}; }
+    std::optional<LineBytes> open(LineView body, std::string&) override {
+        return LineBytes(body.begin(), body.end());
+    }
 };
 
 LineFactory clearLines() {
     return [](LineSide side, const std::string& password, LineView, LineView) {
-        return std::make_unique<ClearKeys>(side, password);
+        auto keys = std::make_unique<ClearKeys>();
+        keys->password.assign(password.begin(), password.end());
+        keys->guest = side == LineSide::Guest;
+        return keys;
     };
 }
 
