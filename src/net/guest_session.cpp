@@ -59,6 +59,7 @@ void GuestSession::received(std::span<const std::uint8_t> bytes, std::int64_t no
     if (!linked_ || close_) return;
     now_ = now;
     lastHeard_ = now;
+    wireBytes_.received += bytes.size();
     line_.feed(bytes);
     while (linked_ && !close_) {
         std::optional<Message> m = line_.next();
@@ -209,7 +210,9 @@ void GuestSession::sendMessage(const Message& m) {
 }
 
 std::vector<std::uint8_t> GuestSession::takeOutgoing() {
-    return line_.take(close_);
+    std::vector<std::uint8_t> bytes = line_.take(close_);
+    wireBytes_.sent += bytes.size();
+    return bytes;
 }
 
 std::vector<GuestEvent> GuestSession::takeEvents() {

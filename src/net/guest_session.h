@@ -89,6 +89,13 @@ class GuestSession {
     // Called with every message received and accepted, for a log.
     std::function<void(const Message&)> heard;
 
+    // The bytes of every connection so far as they went on the line, sealed or not.
+    struct WireBytes {
+        std::size_t received = 0;
+        std::size_t sent = 0;
+    };
+    const WireBytes& wireBytes() const { return wireBytes_; }
+
   private:
     void sendMessage(const Message& m);
     void fail(const std::string& reason);
@@ -114,6 +121,7 @@ class GuestSession {
     std::int64_t lastSent_ = 0;
     std::optional<SeatView> view_;
     std::vector<GuestEvent> events_;
+    WireBytes wireBytes_;
 };
 
 } // namespace tarmigo::net

@@ -42,6 +42,7 @@
 #include "net/address.h"
 #include "net/autoplay.h"
 #include "net/join_code.h"
+#include "net/line.h"
 #include "peer_log.h"
 #include "qt/network/transport.h"
 
@@ -52,6 +53,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 
 #include <charconv>
@@ -488,9 +490,16 @@ int host(const Options& o) {
 int flood(const Options& o) {
     const QHostAddress address(QString::fromStdString(o.where.host));
     if (!address.isLoopback()) failWith(BadArgument, "flood connects to the loopback address only");
+    // A hello, a share made from a wrong code and a confirmation that cannot be right: the
+    // host runs the exchange and counts a wrong code.
+    const std::array<std::uint8_t, net::SessionIdLength> sid{};
+    const auto keys = app::sealedLines()(net::LineSide::Guest, "ACDEFG", sid, {});
     std::vector<std::uint8_t> wrong = net::encode(net::Hello::ours());
-    const std::vector<std::uint8_t> join = net::encode(net::Join{"ACDEFG", {}});
-    wrong.insert(wrong.end(), join.begin(), join.end());
+    for (const net::Message& m :
+         {net::Message(*net::shareOf(*keys, sid, false)), net::Message(net::Confirm{})}) {
+        const std::vector<std::uint8_t> frame = net::encode(m);
+        wrong.insert(wrong.end(), frame.begin(), frame.end());
+    }
     const std::vector<std::uint8_t> garbage{0xff, 0xff, 0xff, 0x7f, 1, 2, 3};
     long refused = 0;
     for (long n = 0; n < o.connections; ++n) {
@@ -541,7 +550,9 @@ int join(const Options& o) {
         };
         std::cerr << "inputs " << delays.size() << " answered in median " << at(0.5)
                   << " ms, 99th percentile " << at(0.99) << " ms; bytes received " << bytesIn
-                  << ", sent " << bytesOut << std::endl;
+                  << ", sent " << bytesOut << " as messages; on the line received "
+                  << session.wireBytes().received << ", sent " << session.wireBytes().sent
+                  << std::endl;
     };
     QTimer away;
     away.setSingleShot(true);
