@@ -356,23 +356,6 @@ TEST(NetworkGame, TheGuestsTapsFollowItsOwnModes) {
     }
 }
 
-// The hosted game plays by the person's options of today, a resumed one too.
-TEST(NetworkGame, TheHostedGameTakesThePersonsOptions) {
-    TestHost shell;
-    MemoryStore file, second, code;
-    Session person(shell);
-    for (const bool resume : {false, true}) {
-        person.round.setPlayMode(resume ? PlayMode::TapOnce : PlayMode::TapTwice);
-        person.round.set(flag::showPlayable, resume);
-        person.round.animDelay = resume ? 3 : 11;
-        NetworkHost host(shell, {&file, &second, &code}, Code, countedKeys());
-        EXPECT_EQ(host.start(240, 320, resume, &person), resume);
-        EXPECT_EQ(host.game().round.playMode(), person.round.playMode());
-        EXPECT_EQ(host.game().has(flag::showPlayable), resume);
-        EXPECT_EQ(host.game().round.animDelay, person.round.animDelay);
-    }
-}
-
 // A hint is Expert's card for the guest on its turn, and none off it; it changes nothing.
 TEST(NetworkGame, TheGuestIsHintedOnItsTurnOnly) {
     for (const int turn : {1, 0}) {

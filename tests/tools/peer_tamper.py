@@ -15,8 +15,7 @@ work, seen, before = tempfile.mkdtemp(), [], {}
 save = lambda: open(os.path.join(work, "host", "network-game"), "rb").read()
 
 
-def fail(why):
-    sys.exit("FAIL: " + why)
+fail = lambda why: sys.exit("FAIL: " + why)
 
 
 def relay(src, dst, tamper=None):
@@ -46,8 +45,7 @@ def relay(src, dst, tamper=None):
             elif tamper == "swap" and sealed in (2, 3):
                 out, held = ([frame, held] if held else []), frame
             try:
-                for f in out:
-                    dst.sendall(f)
+                dst.sendall(b"".join(out))
             except OSError:
                 pass
     src.close(), dst.close()
