@@ -7,8 +7,8 @@
 #include "app/commands.h"
 #include "app/shell.h"
 #include "board/draw.h"
-#include "board/places.h"
 #include "game/strings.h"
+#include "game/targets.h"
 #include "qt/board/announce.h"
 #include "qt/board/bitmaps.h"
 #include "qt/board/board_view.h"
@@ -86,9 +86,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     bar_->onCommand = [this](int id) { command(id); };
     bar_->onDone = [this] { board_->setFocus(Qt::OtherFocusReason); };
     board_->onPlaceTapped = [this](QPoint p) { keyTap(p.x(), p.y()); };
-    board_->onFocusMoved = [this](int visited) {
-        boardFocusMoved(board_, visited < 0 ? -1 : place::accessibleOf(visited));
-    };
+    board_->onFocusMoved = [this](int place) { boardFocusMoved(board_, place); };
     host_->onSaid = [this](const QString&) {
         if (moves_) moves_->refresh();
     };
@@ -239,7 +237,7 @@ void MainWindow::addWindowEntries() {
 void MainWindow::keyTap(int x, int y) {
     tapBoard(x, y);
     // At the change of players only the status line answers: the ring goes there.
-    if (shownView().turnHandover) board_->setFocusPlace(place::StatusLine);
+    if (shownView().turnHandover) board_->setFocusPlace(target::StatusLine);
 }
 
 void MainWindow::addMoveEntries() {
@@ -296,7 +294,7 @@ void MainWindow::showHint(const Hint& hint) {
             return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
         };
         board_->showHint(box(hint.card), box(hint.place));
-        board_->setFocusPlace(place::FirstSlot + hint.slot - 1); // Enter plays it
+        board_->setFocusPlace(hint.slot); // Enter plays it
     }
     tell(QtHost::shownSentence(hint.sentence));
 }
@@ -315,6 +313,14 @@ void MainWindow::sayStanding() {
     const SeatView v = shownView();
     tell(QtHost::shownSentence(standingSentence(v, 0)) + QLatin1Char('\n') +
          QtHost::shownSentence(standingSentence(v, 1)));
+}
+
+Session& MainWindow::ownGame() {
+    return shell_->game();
+}
+
+void MainWindow::ownCommand(int id) {
+    shell_->handleCommand(id);
 }
 
 SeatView MainWindow::shownView() const {

@@ -1,6 +1,7 @@
 #pragma once
 // The one window of the program: the board above, the menu bar along the bottom.
 #include "game/view.h"
+#include "qt/network/network_window.h"
 
 #include <QWidget>
 
@@ -25,6 +26,7 @@ class Shell;
 class Sounds;
 class Store;
 struct Hint;
+struct Session;
 
 // What the window is given from outside.
 struct WindowSetup {
@@ -46,7 +48,8 @@ struct WindowSetup {
     std::function<std::unique_ptr<NetworkTransports>()> networkTransports = nullptr;
 };
 
-class MainWindow : public QWidget {
+// Its network games know it by the few calls of NetworkWindow alone.
+class MainWindow : public QWidget, public NetworkWindow {
   public:
     explicit MainWindow(const WindowSetup& setup, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -56,13 +59,13 @@ class MainWindow : public QWidget {
 
     Shell& shell() { return *shell_; }
     NetworkPlay& network() { return *network_; }
-    KeptStatistics& statistics() { return *statistics_; }
-    QtHost& host() { return *host_; }
-    BoardView& board() { return *board_; }
+    KeptStatistics& statistics() override { return *statistics_; }
+    QtHost& host() override { return *host_; }
+    BoardView& board() override { return *board_; }
     CommandBar& commandBar() { return *bar_; }
 
     // The zoom the board is shown at: the largest whole one that fits the window.
-    int zoom() const;
+    int zoom() const override;
     int maximumZoom() const { return maxZoom_; }
     // The Zoom menu's choice, kept for the next start: the size of a normal window (a
     // maximised or full-screen one keeps its size, and takes the choice once normal).
@@ -82,7 +85,7 @@ class MainWindow : public QWidget {
     // View > Hint (H): the card Expert would play, marked on the board and said.
     void showHint();
     // Shows a hint made elsewhere (the host's, for a guest of a network game).
-    void showHint(const Hint& hint);
+    void showHint(const Hint& hint) override;
     // R says the last sentence again, S the scores and distances: heard, and shown in
     // a note over the status line.
     void repeatLastSentence();
@@ -90,6 +93,11 @@ class MainWindow : public QWidget {
 
     // The view the board shows: the window's own game's, or a joined network game's.
     SeatView shownView() const;
+
+    // NetworkWindow
+    QWidget& widget() override { return *this; }
+    Session& ownGame() override;
+    void ownCommand(int id) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -24,11 +24,16 @@
 #include <QToolButton>
 
 #include <chrono>
+#include <utility>
 
 namespace tarmigo {
 namespace {
 
 const QString ExpertKey = QStringLiteral("Desktop/expert");
+
+// How long the board's name changes wait after a sentence: time for a reader to take the
+// sentence's event before the names arrive.
+constexpr int NamesAfterSentenceMs = 30;
 
 // The commands that change the game: they wait until what the last tap showed is over.
 bool changesGame(int id) {
@@ -67,7 +72,7 @@ QtHost::QtHost(QWidget& window, BoardView& board, CommandBar& bar, Sounds* sound
     // the queue ends or waits on a dialog.
     frame_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&frame_, &QTimer::timeout, &frame_, [this] {
-        framePending_ = false;
+        if (phase_ == Phase::OnFrame) phase_ = Phase::Idle;
         play();
     });
 }
@@ -112,43 +117,69 @@ const Session& QtHost::game() const {
 }
 
 bool QtHost::presenting() const {
-    return waiting_ || framePending_ || !game().presentation.empty();
+    const bool awaiting =
+        phase_ == Phase::InStep || phase_ == Phase::OnStep || phase_ == Phase::OnFrame;
+    return awaiting || !game().presentation.empty();
 }
 
 void QtHost::play() {
-    if (presenting_) return;
-    presenting_ = true;
+    if (phase_ == Phase::Taking || phase_ == Phase::InStep) return;
     Presentation& queue = game().presentation;
-    while (!waiting_ && !framePending_ && !queue.empty()) {
-        const Step step = queue.take();
-        switch (step.kind) {
-        case Step::Kind::Draw:
-            applyDraw(step.op, board_.surface());
-            noteChange(step.op);
-            break;
-        case Step::Kind::Frame:
-            // Shown now; the next step waits for the timer's next beat.
-            board_.repaintBoardPixels(changed_);
-            changed_ = QRect();
-            framePending_ = true;
-            if (!frame_.isActive() || frame_.interval() != step.delayMs) frame_.start(step.delayMs);
-            break;
-        default:
-            waiting_ = true;
-            inStep_ = true;
-            played_->playStep(step, [this] {
-                waiting_ = false;
-                // A dialog closed later: the presentation goes on from here.
-                if (!inStep_) play();
-            });
-            inStep_ = false;
-            break;
+    if (phase_ == Phase::Idle) {
+        phase_ = Phase::Taking;
+        while (phase_ == Phase::Taking && !queue.empty()) {
+            const Step step = queue.take();
+            switch (step.kind) {
+            case Step::Kind::Draw:
+                applyDraw(step.op, board_.surface());
+                noteChange(step.op);
+                break;
+            case Step::Kind::Frame:
+                // Shown now; the next step waits for the timer's next beat.
+                board_.repaintBoardPixels(changed_);
+                changed_ = QRect();
+                phase_ = Phase::OnFrame;
+                if (!frame_.isActive() || frame_.interval() != step.delayMs)
+                    frame_.start(step.delayMs);
+                break;
+            default:
+                phase_ = Phase::InStep;
+                played_->playStep(step, [this] { stepDone(); });
+                if (phase_ == Phase::InStep) phase_ = Phase::OnStep; // its dialog is open
+                break;
+            }
         }
+        if (phase_ == Phase::Taking) phase_ = Phase::Idle;
     }
-    presenting_ = false;
-    boardChanged(&board_); // the state is the move's end: a reader hears it at once
-    if (!framePending_) frame_.stop();
+    raiseNameChanges();
+    if (phase_ != Phase::OnFrame) frame_.stop();
     if (!presenting()) idle();
+}
+
+void QtHost::raiseNameChanges() {
+    if (namesHeld_) return;
+    // A reader takes events in order and looks each up before the next: the places'
+    // names, all changed by a move, follow its sentence a moment later, so that the move
+    // is heard at the key rather than after every name is read.
+    if (std::exchange(said_, false)) {
+        namesHeld_ = true;
+        QTimer::singleShot(NamesAfterSentenceMs, &frame_, [this] {
+            namesHeld_ = false;
+            boardChanged(&board_);
+        });
+        return;
+    }
+    boardChanged(&board_); // the state is the move's end: a reader hears it at once
+}
+
+void QtHost::stepDone() {
+    if (phase_ == Phase::InStep) {
+        phase_ = Phase::Taking; // ended at once: the loop takes the next step
+        return;
+    }
+    // A dialog closed later: the presentation goes on from here.
+    if (phase_ == Phase::OnStep) phase_ = Phase::Idle;
+    play();
 }
 
 void QtHost::noteChange(const DrawOp& op) {
@@ -177,8 +208,8 @@ void QtHost::idle() {
 void QtHost::skipPictures() {
     game().presentation.dropPictures();
     repaintPending_ = true;
-    if (framePending_) {
-        framePending_ = false;
+    if (phase_ == Phase::OnFrame) {
+        phase_ = Phase::Idle;
         frame_.stop();
         play();
     }
@@ -310,6 +341,7 @@ void QtHost::say(const Sentence& sentence) {
     // A draw is the drawer's news, not a move: R repeats the last move.
     if (sentence.pattern != text::YouDraw) moves_.add(text);
     announce(&board_, text);
+    said_ = true;
     if (onSaid) onSaid(text);
 }
 
@@ -325,10 +357,10 @@ void QtHost::invalidate(const Rect&, bool) {
     // The whole board is drawn afresh from the game once the presentation is over, so
     // one request covers any area.
     repaintPending_ = true;
-    if (idleQueued_) return;
-    idleQueued_ = true;
+    if (repaintQueued_) return;
+    repaintQueued_ = true;
     QTimer::singleShot(0, &frame_, [this] {
-        idleQueued_ = false;
+        repaintQueued_ = false;
         if (!presenting() && repaintPending_) repaintBoard();
     });
 }

@@ -127,9 +127,13 @@ class QtHost : public ShellHost {
     Session& game();
     QWidget* dialogParent() const;
     template <class Dialog> void open(Dialog* dialog, std::function<void(int)> closed);
+    // A step the game played has ended: at once (the queue goes on) or later (play on).
+    void stepDone();
     void idle();
     // Adds the board pixels a drawing call changes to those the next frame shows.
     void noteChange(const DrawOp& op);
+    // Tells a reader which places' names the steps played have changed.
+    void raiseNameChanges();
 
     QWidget& window_;
     BoardView& board_;
@@ -141,18 +145,28 @@ class QtHost : public ShellHost {
     QSettings* preferences_ = nullptr;
     KeptStatistics* statistics_ = nullptr;
 
-    QTimer frame_;              // the pace of a slide's frames
-    bool framePending_ = false; // a frame is shown and waits for its beat
-    QRect changed_;             // the board pixels drawn since the last frame was shown
-    QSize saved_;               // the size of the block last saved, which a restore puts back
-    bool waiting_ = false;      // a step's dialog is open
-    bool inStep_ = false;       // a step is being played, so its end must not recurse
-    bool presenting_ = false;   // inside present(), which must not be entered twice
-    bool idleQueued_ = false;   // a repaint is queued for the event loop
+    // Where the playing of the queue stands. Only Idle takes steps: play() is never
+    // entered twice, and a step that ends while it is played goes on in the same loop.
+    enum class Phase {
+        Idle,    // nothing is shown or awaited (steps may wait in the queue)
+        Taking,  // play() is taking steps off the queue
+        InStep,  // inside the game's playing of a step (one that opens a dialog)
+        OnStep,  // that step's dialog is open; its end plays on
+        OnFrame, // a frame is shown and waits for the timer's beat
+    };
+    Phase phase_ = Phase::Idle;
+    QTimer frame_;  // the pace of a slide's frames
+    QRect changed_; // the board pixels drawn since the last frame was shown
+    QSize saved_;   // the size of the block last saved, which a restore puts back
+    // The board must be drawn afresh from the game (once nothing is presented), and a
+    // call to do so is queued for the event loop.
     bool repaintPending_ = false;
+    bool repaintQueued_ = false;
     std::deque<std::function<void()>> deferred_;
     MoveLog moves_;
     bool speaking_ = false;
+    bool said_ = false;      // a sentence was announced in this pass of the queue
+    bool namesHeld_ = false; // the board's name changes wait for the sentence to be read
     std::function<void(DrawingSurface&)> painter_;
 };
 

@@ -54,7 +54,7 @@ TEST(HelpPage, IsFoundInTheLanguageAndOpensInTheProgramsOwnWindowWithoutAViewer)
     QTest::keyClick(browser, Qt::Key_Tab);
     QTest::keyClick(browser, Qt::Key_Return);
     EXPECT_FALSE(browser->source().fragment().isEmpty());
-    window->findChildren<QPushButton*>().value(0)->click();
+    window->findChildren<QAbstractButton*>().value(0)->click(); // Back
     EXPECT_TRUE(browser->source().fragment().isEmpty() && browser->isForwardAvailable());
 }
 

@@ -333,16 +333,14 @@ class TwoWindows : public ::testing::Test {
         EXPECT_TRUE(seat == 0 || own.handOver || own.status.id == text::Player2sTurn)
             << own.status.id;
         const std::optional<net::Input> input = net::randomInput(viewFor(*g, seat), dice);
-        const int at = !input                             ? place::StatusLine
-                       : input->value == target::DrawPile ? place::DrawPile
-                                                          : input->value - 1;
-        const Point p = place::tapPoint(g->layout, at);
+        const int at = input ? input->value : target::StatusLine;
+        const Point p = place::tapPoint(g->layout, {at});
         if (own.gameOver || (input && input->kind != net::Input::Kind::Tap)) // the closer answers
             return !own.gameOver;
         if (own.handOver || seat == 0)
             host->host().tap(p.x, p.y); // a hand over: the next is dealt
         else if (reading)
-            actions(at)->doAction(QAccessibleActionInterface::pressAction());
+            actions(place::childOf({at}))->doAction(QAccessibleActionInterface::pressAction());
         else
             guest->network().tap(p.x, p.y);
         return true;
@@ -362,10 +360,12 @@ class TwoWindows : public ::testing::Test {
         const QStringList names = readerNames();
         ASSERT_EQ(names.size(), place::Accessible);
         for (int i = 0; i < place::Accessible; ++i) {
-            ASSERT_EQ(names[i].toStdString(), placeName(seen, i).toStdString()) << i;
-            const bool pressable =
-                guestMoves && (i < place::DrawPile ? isCard(seen.hand[i]) : i == place::DrawPile);
-            EXPECT_TRUE(i > place::DrawPile || actions(i)->actionNames().isEmpty() != pressable);
+            const int t = place::Read[i].target;
+            ASSERT_EQ(names[i].toStdString(), placeName(seen, place::Read[i]).toStdString()) << i;
+            const bool pressable = guestMoves && (target::isHandSlot(t) ? isCard(seen.hand[t - 1])
+                                                                        : t == target::DrawPile);
+            EXPECT_TRUE((!target::isHandSlot(t) && t != target::DrawPile) ||
+                        actions(i)->actionNames().isEmpty() != pressable);
         }
         ++checked[guestMoves];
     }
@@ -390,7 +390,7 @@ TEST_F(TwoWindows, AGuestsReaderReadsTheJoinedGame) {
     const QStringList names = readerNames();
     EXPECT_EQ(names.value(0).toStdString(),
               shownText(place_label::SlotHidden).arg(1).toStdString());
-    EXPECT_TRUE(names.value(place::FirstPlayer + place::PerPlayer).startsWith("Player 2"));
+    EXPECT_TRUE(names.value(place::childOf({target::BattlePile + 1})).startsWith("Player 2"));
     waitForTheGuest();
     const auto localBefore = local.bytes;
     ASSERT_TRUE(playToTheEnd(true));

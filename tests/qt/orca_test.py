@@ -59,8 +59,11 @@ def spoken(log):
     said = []
     for entry in entries:
         stamp, _, text = entry.partition(" - ")
-        # SPEECH OUTPUT: 'TEXT' followed by the voice; Orca ends a sentence with a full stop.
-        if m := re.match(r"SPEECH OUTPUT: '(.*)' ?(\{.*\})?\s*$", re.sub(r"\n {18}", "\n", text), re.S):
+        # SPEECH OUTPUT: 'TEXT', then maybe the voice's name and its attributes, alone or in a
+        # list ('Hard'{...}, 'Hard' [{...}], 'A' voice=uppercase{...}); the text may hold a '.
+        # Orca ends a sentence with a full stop.
+        if m := re.match(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?(?:\[?\{.*\}\]?)?\s*$",
+                         re.sub(r"\n {18}", "\n", text), re.S):
             day = datetime.date.today().isoformat()
             said.append((datetime.datetime.fromisoformat(f"{day} {stamp}").timestamp(), m[1].removesuffix(".")))
     return said
@@ -98,7 +101,7 @@ class Heard(reader.Play):
 
     def __init__(self, program, source, lang, games, orca):
         super().__init__(program, source, lang, games)
-        self.orca, self.keys = orca, []
+        self.orca, self.keys, self.result = orca, [], None
         english = ["Hint: play %1", "Hint: discard %1", "Undone", "You draw %1 into slot %2",
                    "Difficulty", "View", "Options", "Options - Tarmigo", "Scores - Tarmigo", "You Win!", "Computer Wins!",
                    "A new hand is dealt"]
@@ -140,9 +143,11 @@ class Heard(reader.Play):
         return False
 
     def leave(self, dialog):
-        # As a listener would: the dialog's first words heard before leaving it.
+        # As a listener would: the dialog's first words heard before leaving it. The Scores
+        # at the hand's end name the winner in their description.
         if dialog.name == self.words["Scores - Tarmigo"]:
-            self.hears(self.words["Scores - Tarmigo"])
+            self.result = dialog.description
+            self.hears(self.result or self.words["Scores - Tarmigo"])
         return super().leave(dialog)
 
     def options(self):
@@ -157,11 +162,14 @@ class Heard(reader.Play):
         if not self.hears(self.words["Difficulty"], 1):
             assert self.press_until("Tab", self.words["Difficulty"], window), f"[{self.lang}] no Difficulty"
         combo = next(n for n in self.walk(dialog) if n.getRole() == self.at.ROLE_COMBO_BOX)
-        before = combo.name
+        before = combo.queryText().getText(0, -1)  # its item: the name is its label's
+        count = len(spoken(self.orca.log))
         self.key("Down", window)
-        self.pump(0.5)
-        after = combo.name
-        self.hears(after, 2)
+        for _ in range(20):
+            self.pump(0.1)
+            if (after := combo.queryText().getText(0, -1)) != before:
+                break
+        assert self.hears(after, 3, count), f"[{self.lang}] the combo box's new value {after!r} was not spoken"
         self.key("Escape", window)
         self.pump(0.3)
         return before, after
@@ -207,13 +215,17 @@ def check(play, said):
     # dialog says it (a hand may also end without one).
     end = " / ".join(texts[at:])
     assert play.words["Scores - Tarmigo"] in end, f"[{play.lang}] the hand's end was not spoken: {end!r}"
-    winner = [w for w in (play.words["You Win!"], play.words["Computer Wins!"]) if w in end]
-    # The combo box: its label is spoken on focus; its value where the dialog says it.
+    winners = (play.words["You Win!"], play.words["Computer Wins!"])
+    assert play.result in winners, f"[{play.lang}] the Scores named no winner: {play.result!r}"
+    assert play.result in end and not (set(winners) - {play.result}) & set(texts[at:]), \
+        f"[{play.lang}] the winner {play.result!r} was not spoken, or the other was: {end!r}"
+    # The combo box: its label and value spoken on focus, its new value on change.
     label = play.words["Difficulty"]
-    assert any(label in text for text in texts), f"[{play.lang}] the combo box {label!r} was not spoken"
-    value = any(play.combo[1] in text and text != play.combo[0] for text in texts if label not in text)
-    print(f"[{play.lang}] hand's end: {end[:120]!r}; winner named: {winner or 'no'}; "
-          f"combo box {play.combo[0]!r} -> {play.combo[1]!r}, new value spoken: {value}")
+    near = [" ".join(texts[i:i + 4]) for i, text in enumerate(texts) if label in text]
+    assert any(play.combo[0] in words for words in near), \
+        f"[{play.lang}] the combo box {label!r} was not spoken with its value {play.combo[0]!r}"
+    print(f"[{play.lang}] hand's end: {end[:120]!r}; winner {play.result!r}; "
+          f"combo box {play.combo[0]!r} -> {play.combo[1]!r}, both spoken")
     # From each key to the first sentence it made spoken (the time Orca logs it).
     delays = []
     for sent, before in play.keys:

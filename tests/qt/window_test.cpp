@@ -325,10 +325,10 @@ TEST_F(MainWindowTest, TwoPlayersHandOverWithSpaceAndNewHandInTheScoresDealsTheN
     settle();
     activate();
     game().players[game().currentPlayer].hand[0] = Go;
-    board().setFocusPlace(place::FirstSlot);
+    board().setFocusPlace(1);
     key(Qt::Key_1);
     EXPECT_TRUE(game().has(flag::turnHandover));
-    EXPECT_EQ(board().focusPlace(), place::StatusLine) << "the ring goes where a key answers";
+    EXPECT_EQ(board().focusPlace(), target::StatusLine) << "the ring goes where a key answers";
     key(Qt::Key_Space);
     EXPECT_FALSE(game().has(flag::turnHandover));
     setPosition(game(), "miles=75 game=700 | safe=uvwx | over winner=1");
@@ -484,7 +484,7 @@ TEST_F(MainWindowTest, AWholeHandIsPlayedByKeysAloneWithTheFocusRingInSight) {
         }
     };
     const auto goTo = [&](int at) {
-        for (int i = 0; i < place::Count && board().focusPlace() != at; ++i) {
+        for (std::size_t i = 0; i < place::Visited.size() && board().focusPlace() != at; ++i) {
             quiet();
             QTest::keyClick(&board(), Qt::Key_Right);
             ++keys;
@@ -504,13 +504,13 @@ TEST_F(MainWindowTest, AWholeHandIsPlayedByKeysAloneWithTheFocusRingInSight) {
         const int aim = chooseCard(plan, ChooseMode::Select);
         const int slot = plan.own().selectedSlot();
         if (slot == 0) {
-            goTo(place::StatusLine);
+            goTo(target::StatusLine);
         } else if (aim == target::DiscardPile) {
-            goTo(place::DrawPile); // the draw pile arms the discard of the next card
+            goTo(target::DrawPile); // the draw pile arms the discard of the next card
             press();
-            goTo(place::FirstSlot + slot - 1);
+            goTo(slot);
         } else {
-            goTo(place::FirstSlot + slot - 1);
+            goTo(slot);
         }
         press();
     }
@@ -539,7 +539,7 @@ TEST_F(MainWindowTest, TheFocusRingShowsOnlyWhileTheBoardHasTheFocus) {
     game().status = {text::TapToPlay, false, 0}; // not the message of the deal it replaced
     window->host().repaintBoard();
     board().setFocus();
-    board().setFocusPlace(place::DiscardPile);
+    board().setFocusPlace(target::DiscardPile);
     QTest::keyClick(&board(), Qt::Key_Left); // to the draw pile
     settle();
     const QImage shown =
@@ -550,7 +550,7 @@ TEST_F(MainWindowTest, TheFocusRingShowsOnlyWhileTheBoardHasTheFocus) {
     EXPECT_EQ(shown, golden) << "see focus-ring-shown.png in the test's folder";
     window->commandBar().setFocus();
     settle();
-    EXPECT_FALSE(ringAround(board(), game().layout, place::DrawPile));
+    EXPECT_FALSE(ringAround(board(), game().layout, target::DrawPile));
 }
 
 TEST_F(MainWindowTest, TheHintMarksACardAndRingsIt) {
@@ -561,8 +561,8 @@ TEST_F(MainWindowTest, TheHintMarksACardAndRingsIt) {
     EXPECT_TRUE(board().hintShown());
     EXPECT_TRUE(board().note().startsWith("Hint: play")) << board().note().toStdString();
     // The ring is on the card named, for Enter to play it.
-    ASSERT_LT(board().focusPlace(), place::DrawPile);
-    const Card ringed = game().own().slot(board().focusPlace() + 1);
+    ASSERT_TRUE(target::isHandSlot(board().focusPlace()));
+    const Card ringed = game().own().slot(board().focusPlace());
     EXPECT_TRUE(board().note().endsWith(ringed == Distance100 ? "100 miles" : "25 miles"));
     key(Qt::Key_S);
     EXPECT_EQ(board().note(), "You: 0 miles, hand 0, game 0\nComputer: 0 miles, hand 0, game 0");

@@ -13,7 +13,6 @@
 #include "app/shell.h"
 #include "app/store.h"
 #include "app/taps.h"
-#include "board/places.h"
 #include "game/deal.h"
 #include "game/game.h"
 #include "game/strings.h"
@@ -148,7 +147,7 @@ int main(int argc, char** argv) {
     list->move(frame(&window).right() + 8, 0);
     window.activateWindow();
     window.board().setFocus();
-    window.board().setFocusPlace(place::FirstSlot);
+    window.board().setFocusPlace(1); // hand slot 1
     QTest::qWait(500);
     ok = save(frame(&window).united(frame(list)), "screenshot-keys.png") && ok;
     list->close();

@@ -26,7 +26,7 @@ class AccessibleBoard;
 // What each described board keeps beside its widget.
 struct Described {
     BoardSource source;
-    int focused = -1;
+    int focused = target::Nothing; // the place the keyboard's ring is on
     // The sentences shown in the status line, and where the next one goes.
     std::array<QString, place::SentencesKept> sentences;
     int nextSentence = 0;
@@ -87,15 +87,16 @@ QString statusName(const SeatView& view) {
     return shown.trimmed().isEmpty() ? said(place_label::NoMessage) : shown;
 }
 
-QString playerPlaceName(const SeatView& view, int player, int which) {
+QString playerPlaceName(const SeatView& view, Place at) {
+    const int player = place::playerOf(at);
     const PlayerView& p = view.players[player];
     const QString side = sideName(view, player);
-    switch (which) {
-    case place::Battle: return said(place_label::BattlePile).arg(side, battleName(p.battle));
-    case place::Speed: return said(place_label::SpeedPile).arg(side, speedName(p.speed));
-    case place::Distance:
+    switch (at.target - player) {
+    case target::BattlePile: return said(place_label::BattlePile).arg(side, battleName(p.battle));
+    case target::SpeedPile: return said(place_label::SpeedPile).arg(side, speedName(p.speed));
+    case target::DistanceArea:
         return said(place_label::Distance).arg(side).arg(p.miles).arg(view.raceLength);
-    case place::Safeties: return said(place_label::Safeties).arg(side, safetiesName(p));
+    case target::SafetyArea: return said(place_label::Safeties).arg(side, safetiesName(p));
     default:
         return said(place_label::Score).arg(side).arg(p.handScore).arg(p.gameScore).arg(p.gamesWon);
     }
@@ -104,10 +105,6 @@ QString playerPlaceName(const SeatView& view, int player, int which) {
 // Whether a tap on the seat's own cards and piles does something now.
 bool seatMoves(const SeatView& view) {
     return view.handShown && view.isOwnTurn() && !view.handOver && !view.decisionPending;
-}
-
-Rect cardRect(Point at) {
-    return {at.x, at.y, at.x + CardWidth, at.y + CardHeight};
 }
 
 class PlaceInterface;
@@ -120,7 +117,7 @@ class AccessibleBoard : public QAccessibleWidget {
         if (Described* d = find(board)) {
             d->tree = this;
             const SeatView v = view();
-            for (int i = 0; i < place::Accessible; ++i) known_[i] = placeName(v, i);
+            for (int i = 0; i < place::Accessible; ++i) known_[i] = placeName(v, place::Read[i]);
         }
     }
     ~AccessibleBoard() override;
@@ -137,7 +134,7 @@ class AccessibleBoard : public QAccessibleWidget {
     }
     // The places whose names changed since they were last told.
     void raiseNameChanges();
-    void raiseFocus(int place);
+    void raiseFocus(int target);
     bool hasFocus() const { return widget()->hasFocus(); }
 
     QString text(QAccessible::Text t) const override {
@@ -158,13 +155,13 @@ class AccessibleBoard : public QAccessibleWidget {
     int indexOfSentence(const QAccessibleInterface* sentence) const;
     QAccessibleInterface* focusChild() const override {
         const Described* d = source();
-        return d && d->focused >= 0 && widget()->hasFocus() ? child(d->focused) : nullptr;
+        return d && widget()->hasFocus() ? child(place::childOf({d->focused})) : nullptr;
     }
 
     // A place's rectangle on the screen, at the zoom.
-    QRect screenRect(int place) const {
+    QRect screenRect(Place place) const {
         const auto* view = static_cast<const BoardView*>(widget());
-        const Rect r = placeRect(layout(), place);
+        const Rect r = place::box(layout(), place);
         const QRectF area = view->boardArea();
         const double scale = layout().screenWidth > 0 ? area.width() / layout().screenWidth : 1.0;
         const QRectF local(area.left() + r.left * scale, area.top() + r.top * scale,
@@ -181,7 +178,7 @@ class AccessibleBoard : public QAccessibleWidget {
 
 class PlaceInterface : public QAccessibleInterface, public QAccessibleActionInterface {
   public:
-    PlaceInterface(AccessibleBoard* board, int place) : board_(board), place_(place) {}
+    PlaceInterface(AccessibleBoard* board, Place place) : board_(board), place_(place) {}
 
     bool isValid() const override { return board_->isValid(); }
     QObject* object() const override { return nullptr; }
@@ -189,11 +186,11 @@ class PlaceInterface : public QAccessibleInterface, public QAccessibleActionInte
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override { return board_; }
     QAccessibleInterface* child(int index) const override {
-        return place_ == place::Status ? board_->sentence(index) : nullptr;
+        return isStatus() ? board_->sentence(index) : nullptr;
     }
-    int childCount() const override { return place_ == place::Status ? place::SentencesKept : 0; }
+    int childCount() const override { return isStatus() ? place::SentencesKept : 0; }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return place_ == place::Status ? board_->indexOfSentence(child) : -1;
+        return isStatus() ? board_->indexOfSentence(child) : -1;
     }
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return {};
@@ -202,15 +199,17 @@ class PlaceInterface : public QAccessibleInterface, public QAccessibleActionInte
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return board_->screenRect(place_); }
     QAccessible::Role role() const override {
-        if (place_ == place::Status) return QAccessible::StatusBar;
-        if (place_ < place::DiscardPile || isScore()) return QAccessible::Button;
+        if (isStatus()) return QAccessible::StatusBar;
+        if (target::isHandSlot(place_.target) || place_.target == target::DrawPile ||
+            place_.target == target::ScorePanel)
+            return QAccessible::Button;
         return QAccessible::StaticText;
     }
     QAccessible::State state() const override {
         QAccessible::State s;
         const Described* d = board_->source();
-        s.focusable = place_ <= place::DiscardPile || place_ == place::Status;
-        s.focused = d && d->focused == place_ && board_->hasFocus();
+        s.focusable = place::visitIndex(place_.target) >= 0;
+        s.focused = d && d->focused == place_.target && s.focusable && board_->hasFocus();
         s.readOnly = role() == QAccessible::StaticText;
         return s;
     }
@@ -229,25 +228,25 @@ class PlaceInterface : public QAccessibleInterface, public QAccessibleActionInte
     }
     QStringList keyBindingsForAction(const QString& action) const override {
         if (action != pressAction()) return {};
-        if (place_ < place::DrawPile) return {QKeySequence(Qt::Key_1 + place_).toString()};
-        if (place_ == place::DrawPile) return {QKeySequence(Qt::Key_D).toString()};
-        if (place_ == place::Status) return {QKeySequence(Qt::Key_Space).toString()};
+        const int t = place_.target;
+        if (target::isHandSlot(t)) return {QKeySequence(Qt::Key_1 + t - 1).toString()};
+        if (t == target::DrawPile) return {QKeySequence(Qt::Key_D).toString()};
+        if (t == target::StatusLine) return {QKeySequence(Qt::Key_Space).toString()};
         return {};
     }
 
   private:
-    bool isScore() const {
-        return place_ >= place::FirstPlayer && place_ < place::Status &&
-               (place_ - place::FirstPlayer) % place::PerPlayer == place::Score;
-    }
+    bool isStatus() const { return place_.target == target::StatusLine; }
     Point tapPoint() const { return placeTap(board_->view(), board_->layout(), place_); }
 
     AccessibleBoard* board_;
-    int place_;
+    Place place_;
 };
 
-// A sentence shown in the status line: a notification named by the sentence. Only the
-// newest is visible: a reader that reads the status bar reads its visible children too.
+// A sentence shown in the status line: a notification named by the sentence. A reader
+// speaks it from its show event, whatever its state; none is visible, since a reader
+// that reads the status bar (focused) reads its visible children too, and would say
+// again a sentence shown just before its own event was taken.
 class SentenceInterface : public QAccessibleInterface {
   public:
     SentenceInterface(AccessibleBoard* board, int index) : board_(board), index_(index) {}
@@ -256,7 +255,9 @@ class SentenceInterface : public QAccessibleInterface {
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return board_->window(); }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return board_->child(place::Status); }
+    QAccessibleInterface* parent() const override {
+        return board_->child(place::childOf({target::StatusLine}));
+    }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
@@ -265,14 +266,11 @@ class SentenceInterface : public QAccessibleInterface {
         return t == QAccessible::Name && d ? d->sentences[index_] : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return board_->screenRect(place::Status); }
+    QRect rect() const override { return board_->screenRect({target::StatusLine}); }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override {
         QAccessible::State s;
-        const Described* d = board_->source();
-        const int newest =
-            d ? (d->nextSentence + place::SentencesKept - 1) % place::SentencesKept : -1;
-        s.invisible = index_ != newest || text(QAccessible::Name).isEmpty();
+        s.invisible = true;
         s.readOnly = true;
         return s;
     }
@@ -294,7 +292,7 @@ QAccessibleInterface* AccessibleBoard::child(int index) const {
     if (index < 0 || index >= place::Accessible) return nullptr;
     PlaceInterface*& c = children_[index];
     if (!c) {
-        c = new PlaceInterface(const_cast<AccessibleBoard*>(this), index);
+        c = new PlaceInterface(const_cast<AccessibleBoard*>(this), place::Read[index]);
         QAccessible::registerAccessibleInterface(c);
     }
     return c;
@@ -324,7 +322,7 @@ int AccessibleBoard::indexOfSentence(const QAccessibleInterface* sentence) const
 
 QAccessibleInterface* AccessibleBoard::childAt(int x, int y) const {
     for (int i = 0; i < place::Accessible; ++i)
-        if (screenRect(i).contains(x, y)) return child(i);
+        if (screenRect(place::Read[i]).contains(x, y)) return child(i);
     return nullptr;
 }
 
@@ -341,7 +339,7 @@ void AccessibleBoard::raiseNameChanges() {
         QAccessible::updateAccessibility(&event);
     }
     for (int i = 0; i < place::Accessible; ++i) {
-        QString now = placeName(v, i);
+        QString now = placeName(v, place::Read[i]);
         if (now == known_[i]) continue;
         known_[i] = std::move(now);
         QAccessibleEvent event(child(i), QAccessible::NameChanged);
@@ -349,9 +347,10 @@ void AccessibleBoard::raiseNameChanges() {
     }
 }
 
-void AccessibleBoard::raiseFocus(int place) {
-    if (place < 0 || place >= place::Accessible || !widget()->hasFocus()) return;
-    QAccessibleEvent event(child(place), QAccessible::Focus);
+void AccessibleBoard::raiseFocus(int target) {
+    const int index = place::childOf({target});
+    if (index < 0 || !widget()->hasFocus()) return;
+    QAccessibleEvent event(child(index), QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -371,59 +370,36 @@ AccessibleBoard* treeOf(QWidget* board) {
 
 } // namespace
 
-QString placeName(const SeatView& view, int p) {
-    if (p >= place::FirstSlot && p < place::DrawPile) {
-        const int slot = p - place::FirstSlot + 1;
-        if (!view.handShown) return said(place_label::SlotHidden).arg(slot);
-        const Card card = view.hand[slot - 1];
-        if (!isCard(card)) return said(place_label::SlotEmpty).arg(slot);
+QString placeName(const SeatView& view, Place p) {
+    const int t = p.target;
+    if (target::isHandSlot(t)) {
+        if (!view.handShown) return said(place_label::SlotHidden).arg(t);
+        const Card card = view.hand[t - 1];
+        if (!isCard(card)) return said(place_label::SlotEmpty).arg(t);
         const char* format =
-            view.playable[slot - 1] ? place_label::SlotPlayable : place_label::SlotNotPlayable;
-        return said(format).arg(slot).arg(cardText(card));
+            view.playable[t - 1] ? place_label::SlotPlayable : place_label::SlotNotPlayable;
+        return said(format).arg(t).arg(cardText(card));
     }
-    if (p == place::DrawPile) {
+    if (t == target::DrawPile) {
         const QString pile = said(place_label::DrawPile).arg(view.cardsLeft);
         return view.discardArmed ? pile + QStringLiteral(", ") + said(place_label::DiscardArmed)
                                  : pile;
     }
-    if (p == place::DiscardPile)
+    if (t == target::DiscardPile)
         return said(place_label::DiscardPile).arg(cardText(view.discardTop));
-    if (p == place::Status) return statusName(view);
-    if (p < place::FirstPlayer || p > place::Status) return {};
-    const int player = (p - place::FirstPlayer) / place::PerPlayer;
-    return playerPlaceName(view, player, (p - place::FirstPlayer) % place::PerPlayer);
+    if (t == target::StatusLine) return statusName(view);
+    if ((t >= target::SafetyArea && t < target::DrawPile) || t == target::ScorePanel)
+        return playerPlaceName(view, p);
+    return {};
 }
 
-Rect placeRect(const Layout& l, int p) {
-    if (p >= place::FirstSlot && p < place::DrawPile) return cardRect(l.slotCard(p + 1));
-    if (p == place::DrawPile) return cardRect(l.drawPileCard());
-    if (p == place::DiscardPile) return cardRect(l.discardCard());
-    if (p == place::Status) return l.statusRect();
-    if (p < place::FirstPlayer || p > place::Status) return {};
-    const int player = (p - place::FirstPlayer) / place::PerPlayer;
-    const int x = l.panelX(player);
-    switch ((p - place::FirstPlayer) % place::PerPlayer) {
-    case place::Battle: return cardRect(l.battleCard(player));
-    case place::Speed: return cardRect(l.speedCard(player));
-    case place::Distance: return {x, Layout::PileBottom + 1, x + l.panelWidth, l.handY};
-    case place::Safeties:
-        return {x, Layout::HeaderBottom + 1, x + l.panelWidth, Layout::SafetyBottom};
-    default: return {x, 0, x + l.panelWidth, Layout::HeaderBottom};
-    }
-}
-
-Point placeTap(const SeatView& view, const Layout& l, int p) {
+Point placeTap(const SeatView& view, const Layout& l, Place p) {
     constexpr Point none{-1, -1};
-    if (p == place::Status) return view.turnHandover ? l.statusTap() : none;
+    const int t = p.target;
+    if (t == target::StatusLine) return view.turnHandover ? place::tapPoint(l, p) : none;
     if (!seatMoves(view)) return none;
-    if (p >= place::FirstSlot && p < place::DrawPile)
-        return isCard(view.hand[p]) ? l.slotTap(p + 1) : none;
-    if (p == place::DrawPile) return l.drawPileTap();
-    const int offset = p - place::FirstPlayer;
-    if (offset >= 0 && p < place::Status && offset % place::PerPlayer == place::Score) {
-        const Rect r = placeRect(l, p);
-        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }
+    if (target::isHandSlot(t)) return isCard(view.hand[t - 1]) ? place::tapPoint(l, p) : none;
+    if (t == target::DrawPile || t == target::ScorePanel) return place::tapPoint(l, p);
     return none;
 }
 
@@ -442,10 +418,10 @@ void boardChanged(QWidget* board) {
     if (Described* d = find(board); d && d->tree) d->tree->raiseNameChanges();
 }
 
-void boardFocusMoved(QWidget* board, int p) {
+void boardFocusMoved(QWidget* board, int target) {
     Described* d = find(board);
     if (!d) return;
-    d->focused = p >= 0 && p < place::Accessible ? p : -1;
+    d->focused = target;
     if (AccessibleBoard* tree = treeOf(board)) tree->raiseFocus(d->focused);
 }
 

@@ -12,31 +12,40 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 
 class QWidget;
 
 namespace tarmigo {
 
-// The places of the board, in the order of the accessible children: the places the
-// keyboard visits (board/places.h: the hand slots, the draw and discard piles), then each
-// player's piles and score, then the status line.
+// The accessible children, in order: the places the keyboard visits (board/places.h:
+// the hand slots, the draw and discard piles), then each player's piles and score, then
+// the status line.
 namespace place {
-// Player p's places are FirstPlayer + p * PerPlayer + one of the offsets.
-inline constexpr int FirstPlayer = DiscardPile + 1;
-inline constexpr int Battle = 0;
-inline constexpr int Speed = 1;
-inline constexpr int Distance = 2;
-inline constexpr int Safeties = 3;
-inline constexpr int Score = 4;
-inline constexpr int PerPlayer = 5;
-inline constexpr int Status = FirstPlayer + 2 * PerPlayer;
-inline constexpr int Accessible = Status + 1; // how many
+inline constexpr std::array<Place, 20> Read = [] {
+    std::array<Place, 20> read{};
+    int i = 0;
+    for (int slot = 1; slot <= 7; ++slot) read[i++] = {slot};
+    read[i++] = {target::DrawPile};
+    read[i++] = {target::DiscardPile};
+    for (int p = 0; p < 2; ++p) {
+        for (int pile :
+             {target::BattlePile, target::SpeedPile, target::DistanceArea, target::SafetyArea})
+            read[i++] = {pile + p};
+        read[i++] = {target::ScorePanel, p};
+    }
+    read[i] = {target::StatusLine};
+    return read;
+}();
+inline constexpr int Accessible = int(Read.size()); // how many
 // The sentences said last, kept as the status line's children (see showSentence).
 inline constexpr int SentencesKept = 16;
-// The accessible child of a place the keyboard visits.
-inline constexpr int accessibleOf(int visited) {
-    return visited == StatusLine ? Status : visited;
+// The accessible child of a place; -1: none.
+inline constexpr int childOf(Place p) {
+    const auto* at = std::find(Read.begin(), Read.end(), p);
+    return at == Read.end() ? -1 : int(at - Read.begin());
 }
 } // namespace place
 
@@ -55,16 +64,15 @@ struct BoardSource {
 void describeBoard(QWidget* board, BoardSource source);
 
 // A place's name, in the current language, from a view alone.
-QString placeName(const SeatView& view, int place);
-// A place's rectangle in board pixels, and where a tap on it lands (none: {-1, -1}).
-Rect placeRect(const Layout& layout, int place);
-Point placeTap(const SeatView& view, const Layout& layout, int place);
+QString placeName(const SeatView& view, Place place);
+// Where the Press action of a place taps, from a view (none: {-1, -1}).
+Point placeTap(const SeatView& view, const Layout& layout, Place place);
 
 // The game changed: the places whose names changed say so.
 void boardChanged(QWidget* board);
 
-// The board's focused place moved (-1: none); the reader follows it.
-void boardFocusMoved(QWidget* board, int place);
+// The board's focused place moved (target::Nothing: none); the reader follows it.
+void boardFocusMoved(QWidget* board, int target);
 
 // Shows `sentence` as a new notification in the status line, for a Qt without the
 // announcement event: a reader speaks a notification as it appears in a status bar, from

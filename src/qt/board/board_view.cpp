@@ -36,7 +36,7 @@ int toBoardCoordinate(qreal widgetOffset, qreal scale) {
 
 } // namespace
 
-BoardView::BoardView(QWidget* parent) : QWidget(parent), focusPlace_(place::StatusLine) {
+BoardView::BoardView(QWidget* parent) : QWidget(parent), focusPlace_(target::StatusLine) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_AcceptTouchEvents);
     setFocusPolicy(Qt::StrongFocus);
@@ -164,7 +164,7 @@ void BoardView::paintMarks(QPainter& painter, const QRectF& area) {
     }
     if (hasFocus() && layout_.screenWidth > 0) {
         Rect box = focused;
-        if (focusPlace_ == place::StatusLine)
+        if (focusPlace_ == target::StatusLine)
             box.top -= 3; // above the text, which begins at the strip's top
         else if (hinted)
             box = {box.left - 2, box.top - 2, box.right + 2, box.bottom + 2}; // around the hint's
@@ -173,8 +173,7 @@ void BoardView::paintMarks(QPainter& painter, const QRectF& area) {
 }
 
 void BoardView::setFocusPlace(int place) {
-    place = std::clamp(place, 0, place::Count - 1);
-    if (place == focusPlace_) return;
+    if (place::visitIndex(place) < 0 || place == focusPlace_) return;
     focusPlace_ = place;
     update();
     if (onFocusMoved) onFocusMoved(place);
@@ -201,21 +200,24 @@ void BoardView::clearMarks() {
 void BoardView::keyPressEvent(QKeyEvent* event) {
     // Left and Right go round the places in order; Up and Down between the cards and
     // the status line, Up coming back to the first slot.
-    const int last = place::Count - 1;
+    const int count = int(place::Visited.size());
+    const int at = place::visitIndex(focusPlace_);
+    const auto step = [&](int by) { return place::Visited[(at + count + by) % count]; };
+    constexpr int FirstSlot = place::Visited.front();
     switch (event->key()) {
-    case Qt::Key_Left: setFocusPlace(focusPlace_ == 0 ? last : focusPlace_ - 1); break;
-    case Qt::Key_Right: setFocusPlace(focusPlace_ == last ? 0 : focusPlace_ + 1); break;
+    case Qt::Key_Left: setFocusPlace(step(-1)); break;
+    case Qt::Key_Right: setFocusPlace(step(1)); break;
     case Qt::Key_Up:
-        setFocusPlace(focusPlace_ == place::StatusLine ? place::FirstSlot : focusPlace_);
+        setFocusPlace(focusPlace_ == target::StatusLine ? FirstSlot : focusPlace_);
         break;
-    case Qt::Key_Down: setFocusPlace(place::StatusLine); break;
-    case Qt::Key_Home: setFocusPlace(place::FirstSlot); break;
-    case Qt::Key_End: setFocusPlace(place::StatusLine); break;
+    case Qt::Key_Down: setFocusPlace(target::StatusLine); break;
+    case Qt::Key_Home: setFocusPlace(FirstSlot); break;
+    case Qt::Key_End: setFocusPlace(target::StatusLine); break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         if (event->isAutoRepeat()) break;
-        const Point p = place::tapPoint(layout_, focusPlace_);
+        const Point p = place::tapPoint(layout_, {focusPlace_});
         if (onPlaceTapped) onPlaceTapped(QPoint(p.x, p.y));
         break;
     }

@@ -46,8 +46,8 @@ class BoardView : public QWidget {
     // After each paint of the widget.
     std::function<void()> onPainted;
 
-    // The keyboard's place on the board (board/places.h), shown by a ring while the
-    // board has the focus; the arrow keys move it and Enter or Space taps it.
+    // The keyboard's place on the board, by its target code (board/places.h), shown by a
+    // ring while the board has the focus; the arrow keys move it and Enter or Space taps it.
     void setPlaces(const Layout& layout) { layout_ = layout; }
     int focusPlace() const { return focusPlace_; }
     void setFocusPlace(int place);

@@ -1,9 +1,21 @@
 #include "qt/dialogs/figures_table.h"
 
+#include "qt/platform/ui_scale.h"
+
+#include <QGridLayout>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 
+#include <functional>
+
 namespace tarmigo {
+namespace {
+
+// The width a table may take at most, once its window has been narrowed to the game's.
+constexpr const char* Widest = "widest";
+
+} // namespace
 
 QTableWidget* makeFiguresTable(const QStringList& columns, const QStringList& rows,
                                QWidget* parent) {
@@ -105,7 +117,39 @@ void fitFiguresTable(QTableWidget* table, bool tight) {
     for (int c = 0; c < table->columnCount(); ++c) width += table->columnWidth(c);
     int height = table->horizontalHeader()->sizeHint().height();
     for (int r = 0; r < table->rowCount(); ++r) height += table->rowHeight(r);
-    table->setFixedSize(width + 2, height + 2);
+    // Narrowed to its window beyond its headings' wrapping, it scrolls sideways (and the
+    // arrow keys bring the figure read into view).
+    const int widest = table->property(Widest).toInt();
+    const bool scrolls = widest > 0 && width + 2 > widest;
+    table->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (scrolls) height += table->horizontalScrollBar()->sizeHint().height();
+    table->setFixedSize(scrolls ? widest : width + 2, height + 2);
+}
+
+bool narrowToWindow(QWidget* window, QGridLayout* layout, QTableWidget* table, int zoom) {
+    bool tight = false;
+    const int gap = 4 * zoom;
+    const std::function<void()> narrower[] = {
+        [table] { wrapHeadings(table, Qt::Horizontal); }, [&tight] { tight = true; },
+        [layout, gap] {
+            layout->setContentsMargins(gap, gap, gap, gap);
+            layout->setHorizontalSpacing(gap);
+        },
+        [table] { wrapHeadings(table, Qt::Vertical); }, // last: it doubles the height
+    };
+    for (const auto& narrow : narrower) {
+        layout->activate();
+        if (fitsGameWindow(window, zoom)) return tight;
+        narrow();
+        fitFiguresTable(table, tight);
+    }
+    layout->activate();
+    const int excess = window->sizeHint().width() - (ScreenWidth * zoom - DialogFrameWidth);
+    if (excess > 0) {
+        table->setProperty(Widest, table->width() - excess);
+        fitFiguresTable(table, tight);
+    }
+    return tight;
 }
 
 } // namespace tarmigo

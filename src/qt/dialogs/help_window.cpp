@@ -9,27 +9,31 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace tarmigo {
 
 HelpWindow::HelpWindow(const QUrl& page, int zoom, QWidget* parent)
-    : QDialog(parent), browser_(new QTextBrowser(this)) {
+    : QDialog(parent), browser_(new QTextBrowser(this)), zoom_(zoom) {
     setWindowTitle(shownText(desktop_label::HelpTitle));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* back = new QPushButton(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Back")), this);
-    auto* forward = new QPushButton(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Forward")), this);
+    // Tool buttons, as narrow as their words: the three fit the game's window at zoom 1.
+    auto* back = new QToolButton(this);
+    back->setText(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Back")));
+    auto* forward = new QToolButton(this);
+    forward->setText(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Forward")));
     auto* close = new QPushButton(shownText(QT_TRANSLATE_NOOP("Tarmigo", "Close")), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     // Links to other pages of the help stay here; links out of it go to the desktop.
     browser_->setOpenExternalLinks(true);
-    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
-    connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(back, &QToolButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QToolButton::clicked, browser_, &QTextBrowser::forward);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
-    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QToolButton::setEnabled);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
@@ -41,7 +45,16 @@ HelpWindow::HelpWindow(const QUrl& page, int zoom, QWidget* parent)
     layout->addWidget(browser_);
     browser_->setSource(page);
     scaleToZoom(this, zoom);
-    resize(ScreenWidth * zoom, ScreenHeight * zoom);
+    resize(sizeAt(zoom));
+}
+
+QSize HelpWindow::sizeHint() const {
+    return sizeAt(zoom_);
+}
+
+QSize HelpWindow::sizeAt(int zoom) {
+    // The game's window, room left for the frame.
+    return {ScreenWidth * zoom - DialogFrameWidth, ScreenHeight * zoom};
 }
 
 } // namespace tarmigo

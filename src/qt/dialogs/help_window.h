@@ -13,9 +13,12 @@ class HelpWindow : public QDialog {
     // The size of the game's window at a zoom, its text grown as the dialogs' is.
     HelpWindow(const QUrl& page, int zoom, QWidget* parent = nullptr);
     QTextBrowser* browser() const { return browser_; }
+    QSize sizeHint() const override;
 
   private:
+    static QSize sizeAt(int zoom);
     QTextBrowser* browser_;
+    int zoom_;
 };
 
 } // namespace tarmigo

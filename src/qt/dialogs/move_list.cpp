@@ -11,7 +11,7 @@
 namespace tarmigo {
 
 MoveListWindow::MoveListWindow(const MoveLog& log, int zoom, QWidget* parent)
-    : QDialog(parent), log_(log), list_(new QListWidget(this)) {
+    : QDialog(parent), log_(log), zoom_(zoom), list_(new QListWidget(this)) {
     setWindowTitle(shownText(desktop_label::MovesTitle));
     setModal(false);
     setFont(uiFont(zoom));
@@ -23,6 +23,11 @@ MoveListWindow::MoveListWindow(const MoveLog& log, int zoom, QWidget* parent)
     layout->addWidget(list_);
     refresh();
     scaleToZoom(this, zoom);
+}
+
+QSize MoveListWindow::sizeHint() const {
+    return QDialog::sizeHint().boundedTo(
+        QSize(ScreenWidth * zoom_ - DialogFrameWidth, QWIDGETSIZE_MAX));
 }
 
 void MoveListWindow::refresh() {

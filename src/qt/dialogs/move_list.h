@@ -27,9 +27,12 @@ class MoveListWindow : public QDialog {
     // Shows the log as it is now, the newest line in view.
     void refresh();
     QListWidget& list() { return *list_; }
+    // No wider than the game's window: long sentences wrap.
+    QSize sizeHint() const override;
 
   private:
     const MoveLog& log_;
+    int zoom_;
     QListWidget* list_;
 };
 

@@ -18,6 +18,7 @@
 #include <QSlider>
 
 #include <span>
+#include <vector>
 
 namespace tarmigo {
 namespace {
@@ -74,32 +75,41 @@ OptionsWindow::OptionsWindow(OptionsDialog& model, int zoom, QWidget* parent)
     done->setObjectName(QStringLiteral("done"));
     done->setDefault(true);
 
-    auto* grid = new QGridLayout(this);
-    const int gap = 4 * zoom;
-    grid->setVerticalSpacing(gap);
-    grid->setHorizontalSpacing(3 * gap);
-    int row = 0;
     const std::pair<const char*, QComboBox*> lists[] = {
         {label::Difficulty, difficulty_}, {label::ToPlay, play_}, {label::ToDiscard, discard_}};
+    std::vector<QLabel*> names;
     for (const auto& [caption, list] : lists) {
         auto* name = new QLabel(qtext(caption), this);
         // Tied both ways: the label names the list; its item is its value (speakChoice).
         name->setBuddy(list);
         list->setAccessibleName(name->text());
-        grid->addWidget(name, row, 0);
-        grid->addWidget(list, row++, 1);
+        names.push_back(name);
     }
-    grid->setRowMinimumHeight(row++, gap);
-    grid->addWidget(sortCards_, row++, 0, 1, 2);
-    grid->addWidget(playSounds_, row++, 0, 1, 2);
-    grid->addWidget(animation_, row, 0);
-    grid->addWidget(speed_, row++, 1);
-    grid->addWidget(showPlayable_, row++, 0, 1, 2);
-    grid->addWidget(showTips_, row++, 0, 1, 2);
-    grid->setRowMinimumHeight(row++, gap);
-    grid->addWidget(reset_, row, 0, Qt::AlignLeft);
-    grid->addWidget(done, row, 1, Qt::AlignRight);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
+    // Each list beside its label, or under it where that would be wider than the game.
+    const auto lay = [&](bool stacked) {
+        auto* grid = new QGridLayout(this);
+        const int gap = 4 * zoom;
+        grid->setVerticalSpacing(gap);
+        grid->setHorizontalSpacing(3 * gap);
+        int row = 0;
+        for (std::size_t i = 0; i < std::size(lists); ++i) {
+            grid->addWidget(names[i], row, 0, 1, stacked ? 2 : 1);
+            row += stacked ? 1 : 0;
+            grid->addWidget(lists[i].second, row++, stacked ? 0 : 1, 1, stacked ? 2 : 1);
+        }
+        grid->setRowMinimumHeight(row++, gap);
+        grid->addWidget(sortCards_, row++, 0, 1, 2);
+        grid->addWidget(playSounds_, row++, 0, 1, 2);
+        grid->addWidget(animation_, row, 0);
+        grid->addWidget(speed_, row++, 1);
+        grid->addWidget(showPlayable_, row++, 0, 1, 2);
+        grid->addWidget(showTips_, row++, 0, 1, 2);
+        grid->setRowMinimumHeight(row++, gap);
+        grid->addWidget(reset_, row, 0, Qt::AlignLeft);
+        grid->addWidget(done, row, 1, Qt::AlignRight);
+        grid->setSizeConstraint(QLayout::SetFixedSize);
+    };
+    lay(false);
 
     // Tab follows the layout, top to bottom (the slider was made after the check boxes).
     QWidget* const order[] = {difficulty_, play_,      discard_, sortCards_,
@@ -136,6 +146,10 @@ OptionsWindow::OptionsWindow(OptionsDialog& model, int zoom, QWidget* parent)
             [this] { model_.pressResetScores([this] { showModel(); }); });
     connect(done, &QPushButton::clicked, this, &OptionsWindow::accept);
     scaleToZoom(this, zoom);
+    if (!fitsGameWindow(this, zoom)) {
+        delete layout();
+        lay(true);
+    }
 }
 
 void OptionsWindow::showModel() {

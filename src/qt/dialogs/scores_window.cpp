@@ -48,8 +48,6 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
     for (int r = 0; r < ScoresContent::Rows; ++r)
         for (int p = 0; p < 2; ++p) setFigure(table, r, p, QString::number(content.values[r][p]));
     fitFiguresTable(table);
-    // The totals from "Hand Score" on stand a little apart from the make-up above them.
-    setRowApart(table, FirstTotalRow, gap);
     int row = 0;
     grid->addWidget(table, row++, 0, 1, 3);
     grid->setRowMinimumHeight(row++, gap);
@@ -83,9 +81,13 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
     grid->addLayout(buttons, row, 0, 1, 3);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
+    scaleToZoom(this, zoom);
+    narrowToWindow(this, grid, table, zoom);
+    // The totals from "Hand Score" on stand a little apart from the make-up above them.
+    setRowApart(table, FirstTotalRow, gap);
+
     connect(newHand, &QPushButton::clicked, this, [this] { done(dialog::NewHand); });
     connect(doneButton, &QPushButton::clicked, this, [this] { done(dialog::Done); });
-    scaleToZoom(this, zoom);
 }
 
 void ScoresWindow::reject() {

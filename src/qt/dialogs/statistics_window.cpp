@@ -16,8 +16,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include <functional>
-
 namespace tarmigo {
 namespace {
 
@@ -52,9 +50,6 @@ const Row Rows[] = {
     {dl::ShutOuts, [](const Figures& f) { return number(f.shutOuts); }},
 };
 constexpr int RowCount = int(std::size(Rows));
-
-// What a window frame may add to the width, left and right.
-constexpr int FrameRoom = 8;
 
 QString columnCaption(Opponent o) {
     switch (o) {
@@ -112,19 +107,7 @@ StatisticsWindow::StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget
     connect(doneButton, &QPushButton::clicked, this, &QDialog::accept);
     showFigures();
     scaleToZoom(this, zoom);
-    // Never wider than the game's window from zoom 2 on: the headings take more lines,
-    // then the columns stand closer, then the margins shrink.
-    const std::function<void()> narrower[] = {
-        [this] { wrapHeadings(table_, Qt::Horizontal); },
-        [this] { wrapHeadings(table_, Qt::Vertical); },
-        [this] { tight_ = true; },
-        [grid, gap] { grid->setContentsMargins(gap, gap, gap, gap); },
-    };
-    for (const auto& narrow : narrower) {
-        if (zoom < 2 || sizeHint().width() < ScreenWidth * zoom - FrameRoom) break;
-        narrow();
-        fitFiguresTable(table_, tight_);
-    }
+    tight_ = narrowToWindow(this, grid, table_, zoom);
 }
 
 void StatisticsWindow::showFigures() {

@@ -41,6 +41,22 @@ const char* addressRefusal(AddressError e) {
     return nl::BadName;
 }
 
+// Where the dialog would be wider than the game's window (zoom 1): each field under its
+// label, and a text wider than what is left wrapped to it.
+void narrowToWindow(QDialog* dialog, QFormLayout* form, int zoom) {
+    dialog->layout()->activate();
+    if (fitsGameWindow(dialog, zoom)) return;
+    form->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    const QMargins m = dialog->layout()->contentsMargins();
+    const int room = ScreenWidth * zoom - DialogFrameWidth - m.left() - m.right();
+    for (QLabel* text : dialog->findChildren<QLabel*>()) {
+        if (text->sizeHint().width() <= room) continue;
+        text->setWordWrap(true);
+        text->setFixedWidth(room);
+    }
+    dialog->layout()->activate();
+}
+
 } // namespace
 
 HostDialog::HostDialog(int port, const QString& code, const std::vector<std::string>& addresses,
@@ -116,6 +132,7 @@ HostDialog::HostDialog(int port, const QString& code, const std::vector<std::str
     setTabOrder(freeSeat_, host_);
     setTabOrder(host_, cancel);
     scaleToZoom(this, zoom);
+    narrowToWindow(this, form, zoom);
     port_->setFocus();
 }
 
@@ -184,6 +201,7 @@ JoinDialog::JoinDialog(const QString& address, const QString& code, int zoom, QW
     setTabOrder(codeField_, join);
     setTabOrder(join, cancel);
     scaleToZoom(this, zoom);
+    narrowToWindow(this, form, zoom);
     addressField_->setFocus();
 }
 

@@ -8,7 +8,6 @@
 #include "app/save_state.h"
 #include "app/scores_dialog.h"
 #include "app/sealed_lines.h"
-#include "app/shell.h"
 #include "board/animation.h"
 #include "board/bitmaps.h"
 #include "board/board_events.h"
@@ -22,10 +21,10 @@
 #include "qt/board/board_view.h"
 #include "qt/board/qt_surface.h"
 #include "qt/dialogs/scores_window.h"
-#include "qt/main_window.h"
 #include "qt/network/local_addresses.h"
 #include "qt/network/network_dialogs.h"
 #include "qt/network/network_labels.h"
+#include "qt/network/network_window.h"
 #include "qt/network/transport.h"
 #include "qt/platform/kept_statistics.h"
 #include "qt/platform/sound_player.h"
@@ -66,13 +65,14 @@ QAction* makeEntry(QObject* parent, const char* label, const char* name) {
 }
 
 // A yes/no box over the window; `answered` runs once it closes.
-void ask(QWidget* parent, int zoom, const QString& text, const char* name,
+void ask(NetworkWindow& window, const QString& text, const char* name,
          std::function<void(bool)> answered) {
+    QWidget* parent = &window.widget();
     auto* box = new QMessageBox(QMessageBox::Question, QString::fromLatin1(label::ProgramName),
                                 text, QMessageBox::Yes | QMessageBox::No, parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    scaleToZoom(box, zoom);
+    scaleToZoom(box, window.zoom());
     QObject::connect(box, &QDialog::finished, parent, [box, answered = std::move(answered)] {
         answered(box->clickedButton() == box->button(QMessageBox::Yes));
     });
@@ -169,7 +169,7 @@ class NetworkPlay::Hosted : public PlayedGame {
             // The options chosen are the person's: their game at this program takes them too.
             auto dialog = std::make_shared<OptionsDialog>(game_.game(), qtHost_);
             qtHost_.openOptionsDialog(*dialog, [this, dialog] {
-                Session& own = owner_.window_.shell().game();
+                Session& own = owner_.window_.ownGame();
                 copyOptions(game_.game(), own);
                 saveState(own);
             });
@@ -284,13 +284,13 @@ class NetworkPlay::Joined : public PlayedGame {
 
     void paint(DrawingSurface& surface) {
         if (!view_) return;
-        paintView(Board{shown(), owner_.window_.shell().game().layout, surface});
+        paintView(Board{shown(), owner_.window_.ownGame().layout, surface});
     }
 
     // The view as this program shows it: by the guest's own options, not the host's.
     SeatView shown() const {
         SeatView v = view_.value_or(SeatView{});
-        const Session& own = owner_.window_.shell().game();
+        const Session& own = owner_.window_.ownGame();
         v.showPlayable = own.has(flag::showPlayable);
         v.hideTips = own.has(flag::hideTips);
         return v;
@@ -298,7 +298,7 @@ class NetworkPlay::Joined : public PlayedGame {
 
     // The guest plays its taps by its own "To play" and "To discard" options.
     void sendModes() {
-        const RoundRecord& r = owner_.window_.shell().game().round;
+        const RoundRecord& r = owner_.window_.ownGame().round;
         session_.send(net::Input{net::Input::Kind::Modes,
                                  net::Input::modeValue(r.playMode(), r.discardMode())});
         flush();
@@ -310,7 +310,7 @@ class NetworkPlay::Joined : public PlayedGame {
         if (view_ && view_->isOwnTurn() && !view_->handOver && !view_->decisionPending)
             send(net::Input{net::Input::Kind::Hint, 0});
         else
-            owner_.window_.showHint(shownHint({}, owner_.window_.shell().game().layout, 0, 0));
+            owner_.window_.showHint(shownHint({}, owner_.window_.ownGame().layout, 0, 0));
     }
 
     void showScores() {
@@ -324,7 +324,7 @@ class NetworkPlay::Joined : public PlayedGame {
     void penUp(int x, int y) override { owner_.tap(x, y); }
     void handleCommand(int id) override {
         // About and Help are the window's own.
-        if (!owner_.command(id)) owner_.window_.shell().handleCommand(id);
+        if (!owner_.command(id)) owner_.window_.ownCommand(id);
     }
     void playStep(const Step& step, const std::function<void()>& done) override {
         QtHost& host = owner_.window_.host();
@@ -344,8 +344,8 @@ class NetworkPlay::Joined : public PlayedGame {
             return;
         }
         case Step::Kind::Ask:
-            ask(&owner_.window_, owner_.window_.zoom(), shownText(stringText(step.stringId)),
-                "question", [this, done](bool yes) {
+            ask(owner_.window_, shownText(stringText(step.stringId)), "question",
+                [this, done](bool yes) {
                     session_.send(net::Input{net::Input::Kind::Extension, yes ? 1 : 0});
                     flush();
                     done();
@@ -363,7 +363,7 @@ class NetworkPlay::Joined : public PlayedGame {
     // Turns what arrived into the presentation's steps, in order, then plays them. A
     // hand's Scores wait for the view that follows them, whose figures they show.
     void stage() {
-        Session& own = owner_.window_.shell().game();
+        Session& own = owner_.window_.ownGame();
         stage_.layout = own.layout;
         stage_.round = own.round; // the options the slides and sounds go by
         stage_.surface = &stage_.presentation;
@@ -429,7 +429,7 @@ class NetworkPlay::Joined : public PlayedGame {
         case K::Hint:
             if (view_)
                 owner_.window_.showHint(
-                    shownHint(*view_, owner_.window_.shell().game().layout, s.slot, s.target));
+                    shownHint(*view_, owner_.window_.ownGame().layout, s.slot, s.target));
             break;
         case K::CoupFourre: break; // said with the card laid
         }
@@ -460,9 +460,9 @@ class NetworkPlay::Joined : public PlayedGame {
     }
 
     void openScores(const ScoresContent& content, std::function<void(int)> closed) {
-        auto* window = new ScoresWindow(content, owner_.window_.zoom(), &owner_.window_);
+        auto* window = new ScoresWindow(content, owner_.window_.zoom(), &owner_.window_.widget());
         window->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(window, &QDialog::finished, &owner_.window_,
+        QObject::connect(window, &QDialog::finished, &owner_.window_.widget(),
                          [closed = std::move(closed)](int result) { closed(result); });
         window->open();
     }
@@ -470,11 +470,10 @@ class NetworkPlay::Joined : public PlayedGame {
     void rematch(net::Rematch::Kind kind) {
         using R = net::Rematch::Kind;
         if (kind == R::Ask) {
-            ask(&owner_.window_, owner_.window_.zoom(), qtext(nl::RematchAsked), "rematchQuestion",
-                [this](bool yes) {
-                    session_.rematch(yes ? R::Yes : R::No);
-                    flush();
-                });
+            ask(owner_.window_, qtext(nl::RematchAsked), "rematchQuestion", [this](bool yes) {
+                session_.rematch(yes ? R::Yes : R::No);
+                flush();
+            });
             return;
         }
         owner_.showNotice(kind == R::Yes ? QString() : qtext(nl::RematchDeclined));
@@ -493,19 +492,20 @@ class NetworkPlay::Joined : public PlayedGame {
     bool countNext_ = false;
 };
 
-NetworkPlay::NetworkPlay(MainWindow& window, NetworkSetup setup)
+NetworkPlay::NetworkPlay(NetworkWindow& window, NetworkSetup setup)
     : window_(window), setup_(std::move(setup)) {
     if (setup_.preferences) seat_ = std::make_unique<SeatSetting>(*setup_.preferences);
-    hostEntry_ = makeEntry(&window, nl::HostEntry, "hostNetworkGame");
-    joinEntry_ = makeEntry(&window, nl::JoinEntry, "joinNetworkGame");
-    rematchEntry_ = makeEntry(&window, nl::RematchEntry, "askRematch");
-    leaveEntry_ = makeEntry(&window, nl::LeaveEntry, "leaveNetworkGame");
-    freeSeatEntry_ = makeEntry(&window, nl::FreeSeatEntry, "freeSeat");
-    QObject::connect(freeSeatEntry_, &QAction::triggered, &window, [this] { freeSeat(); });
-    QObject::connect(hostEntry_, &QAction::triggered, &window, [this] { host(); });
-    QObject::connect(joinEntry_, &QAction::triggered, &window, [this] { join(); });
-    QObject::connect(rematchEntry_, &QAction::triggered, &window, [this] { askRematch(); });
-    QObject::connect(leaveEntry_, &QAction::triggered, &window,
+    QWidget* parent = &window.widget();
+    hostEntry_ = makeEntry(parent, nl::HostEntry, "hostNetworkGame");
+    joinEntry_ = makeEntry(parent, nl::JoinEntry, "joinNetworkGame");
+    rematchEntry_ = makeEntry(parent, nl::RematchEntry, "askRematch");
+    leaveEntry_ = makeEntry(parent, nl::LeaveEntry, "leaveNetworkGame");
+    freeSeatEntry_ = makeEntry(parent, nl::FreeSeatEntry, "freeSeat");
+    QObject::connect(freeSeatEntry_, &QAction::triggered, parent, [this] { freeSeat(); });
+    QObject::connect(hostEntry_, &QAction::triggered, parent, [this] { host(); });
+    QObject::connect(joinEntry_, &QAction::triggered, parent, [this] { join(); });
+    QObject::connect(rematchEntry_, &QAction::triggered, parent, [this] { askRematch(); });
+    QObject::connect(leaveEntry_, &QAction::triggered, parent,
                      [this] { askToLeave([this] { leave(); }); });
     update();
 }
@@ -645,7 +645,7 @@ void NetworkPlay::host() {
         openHostDialog(false);
         return;
     }
-    ask(&window_, window_.zoom(), qtext(nl::ResumeQuestion), "resumeQuestion",
+    ask(window_, qtext(nl::ResumeQuestion), "resumeQuestion",
         [this](bool yes) { openHostDialog(yes); });
 }
 
@@ -660,10 +660,11 @@ void NetworkPlay::openHostDialog(bool resume) {
         if (kept >= 1 && kept <= 65535) port = kept;
     }
     auto* dialog = new HostDialog(port, QString::fromStdString(code), localAddresses(),
-                                  window_.zoom(), &window_);
+                                  window_.zoom(), &window_.widget());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     hostDialog_ = dialog;
-    QObject::connect(dialog, &QObject::destroyed, &window_, [this] { hostDialog_ = nullptr; });
+    QObject::connect(dialog, &QObject::destroyed, &window_.widget(),
+                     [this] { hostDialog_ = nullptr; });
     // A new game's seat is free; a resumed one's may be kept for its guest.
     dialog->showSeat(resume && NetworkHost::savedSeat(stores).has_value());
     dialog->onFreeSeat = [this] { freeSeat(); };
@@ -678,7 +679,7 @@ void NetworkPlay::openHostDialog(bool resume) {
             dialog->showError(QString::fromStdString(error));
     };
     // Cancelled before Player 2 came: nothing is hosted.
-    QObject::connect(dialog, &QDialog::rejected, &window_, [this] {
+    QObject::connect(dialog, &QDialog::rejected, &window_.widget(), [this] {
         if (hosted_ && !hosted_->shown) stopHosting(false);
     });
     dialog->open();
@@ -694,7 +695,7 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
     hosted_ = std::make_unique<Hosted>(*this, stores(), code);
     hosted_->setLink(transports_->host());
     const bool resumed =
-        hosted_->host().start(ScreenWidth, ScreenHeight, resume, &window_.shell().game());
+        hosted_->host().start(ScreenWidth, ScreenHeight, resume, &window_.ownGame());
     if (resumed) {
         // The resumed game's last hand, against the network game's own mark.
         KeptStatistics& statistics = window_.statistics();
@@ -722,12 +723,11 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
                 case K::GuestDropped:
                 case K::GuestLeft: showNotice({}); break; // the status line says it
                 case K::RematchAsked:
-                    ask(&window_, window_.zoom(), qtext(nl::RematchAsked), "rematchQuestion",
-                        [this](bool yes) {
-                            if (!hosted_) return;
-                            hosted_->host().answerRematch(yes);
-                            hosted_->flush();
-                        });
+                    ask(window_, qtext(nl::RematchAsked), "rematchQuestion", [this](bool yes) {
+                        if (!hosted_) return;
+                        hosted_->host().answerRematch(yes);
+                        hosted_->flush();
+                    });
                     break;
                 case K::RematchAnswer:
                     showNotice(n.yes ? QString() : qtext(nl::RematchDeclined));
@@ -776,11 +776,12 @@ void NetworkPlay::join() {
         address = setup_.preferences->value(QString::fromLatin1(AddressKey)).toString();
         code = setup_.preferences->value(QString::fromLatin1(CodeKey)).toString();
     }
-    auto* dialog = new JoinDialog(address, code, window_.zoom(), &window_);
+    auto* dialog = new JoinDialog(address, code, window_.zoom(), &window_.widget());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     joinDialog_ = dialog;
-    QObject::connect(dialog, &QObject::destroyed, &window_, [this] { joinDialog_ = nullptr; });
-    QObject::connect(dialog, &QDialog::accepted, &window_, [this, dialog] {
+    QObject::connect(dialog, &QObject::destroyed, &window_.widget(),
+                     [this] { joinDialog_ = nullptr; });
+    QObject::connect(dialog, &QDialog::accepted, &window_.widget(), [this, dialog] {
         if (setup_.preferences) {
             setup_.preferences->setValue(QString::fromLatin1(AddressKey),
                                          QString::fromStdString(addressText(dialog->address())));
@@ -851,7 +852,7 @@ void NetworkPlay::askToLeave(std::function<void()> then) {
         then();
         return;
     }
-    ask(&window_, window_.zoom(), qtext(nl::LeaveQuestion), "leaveQuestion",
+    ask(window_, qtext(nl::LeaveQuestion), "leaveQuestion",
         [this, then = std::move(then)](bool yes) {
             if (!yes) return;
             leave();
@@ -880,7 +881,7 @@ bool NetworkPlay::askHint() {
 
 bool NetworkPlay::tap(int x, int y) {
     if (!joined_) return false;
-    const int place = hitTest(window_.shell().game().layout, x, y);
+    const int place = hitTest(window_.ownGame().layout, x, y);
     if (place != target::Nothing) joined_->send(net::Input{net::Input::Kind::Tap, place});
     return true;
 }
@@ -897,7 +898,7 @@ bool NetworkPlay::command(int id) {
     case command::Scores: joined_->showScores(); return true;
     case command::Options: {
         // The guest's own options; the host is told how its taps are played now.
-        auto dialog = std::make_shared<OptionsDialog>(window_.shell().game(), window_.host());
+        auto dialog = std::make_shared<OptionsDialog>(window_.ownGame(), window_.host());
         window_.host().openOptionsDialog(*dialog, [this, dialog] {
             if (joined_) joined_->sendModes();
             window_.host().repaintBoard();

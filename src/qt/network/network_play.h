@@ -28,7 +28,7 @@ namespace tarmigo {
 
 class HostDialog;
 class JoinDialog;
-class MainWindow;
+class NetworkWindow;
 class NetworkTransports;
 class Store;
 struct Session;
@@ -51,7 +51,7 @@ std::unique_ptr<NetworkTransports> loadTransports(const QString& programFolder);
 
 class NetworkPlay {
   public:
-    NetworkPlay(MainWindow& window, NetworkSetup setup);
+    NetworkPlay(NetworkWindow& window, NetworkSetup setup);
     ~NetworkPlay();
     NetworkPlay(const NetworkPlay&) = delete;
     NetworkPlay& operator=(const NetworkPlay&) = delete;
@@ -124,7 +124,7 @@ class NetworkPlay {
     void update();
     void askToLeave(std::function<void()> then);
 
-    MainWindow& window_;
+    NetworkWindow& window_;
     NetworkSetup setup_;
     std::unique_ptr<NetworkTransports> transports_;
     std::unique_ptr<Hosted> hosted_;

@@ -89,6 +89,10 @@ void scaleToZoom(QWidget* widget, int zoom) {
     }
 }
 
+bool fitsGameWindow(const QWidget* dialog, int zoom) {
+    return dialog->sizeHint().width() <= ScreenWidth * zoom - DialogFrameWidth;
+}
+
 int comfortableZoom(int availableWidth, int availableHeight) {
     // Leave a tenth of the screen free around the window.
     return fittingZoom(availableWidth * 9 / 10, availableHeight * 9 / 10);

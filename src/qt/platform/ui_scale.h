@@ -13,6 +13,8 @@ inline constexpr int BoardWidth = ScreenWidth;
 inline constexpr int BoardHeight = ScreenHeight - 26;
 inline constexpr int MenuBarHeight = ScreenHeight - BoardHeight;
 inline constexpr int MaxZoom = 8;
+// What a dialog's frame may add to its width, left and right.
+inline constexpr int DialogFrameWidth = 8;
 
 // How much larger than the desktop's own the menus and dialogs are beside a board at a
 // zoom: their text a little larger at 2, then everything, half as fast as the board,
@@ -23,6 +25,9 @@ QFont uiFont(int zoom);
 // Gives a dialog or a menu, and every control in it, the size for a zoom: the font, and
 // from 3 on the style's measures too (check boxes, arrows, sliders, margins).
 void scaleToZoom(QWidget* widget, int zoom);
+// Whether a dialog, at the size it asks for and with room for a window frame, is no wider
+// than the game's window at a zoom.
+bool fitsGameWindow(const QWidget* dialog, int zoom);
 
 // The zoom that fits comfortably in a screen area (width x height, in pixels), and
 // the largest that fits at all; both at least 1.
