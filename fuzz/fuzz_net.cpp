@@ -2,9 +2,11 @@
 // out-of-order message, each message taken encodes back to itself, and any cutting of the
 // stream gives the same messages; the host's and the guest's sessions take the same stream
 // without a crash, give one-line reasons, and let go of a peer that failed or fell silent.
-// Byte 0: the piece size less one; the rest: the stream.
+// The sessions run the key exchange with fixed scalars, so a seed can reach the sealed
+// messages. Byte 0: the piece size less one; the rest: the stream.
 #include "fuzz_support.h"
 
+#include "app/sealed_lines.h"
 #include "net/guest_session.h"
 #include "net/host_session.h"
 #include "net/order.h"
@@ -44,9 +46,18 @@ std::pair<std::vector<Message>, bool> read(Side side, std::span<const std::uint8
     return {taken, false};
 }
 
+// Keys from fixed scalars and a fixed session id, so that a seed may hold a real
+// exchange and sealed messages that open.
+LineFactory fixedLines() {
+    return [](LineSide side, const std::string& password, LineView sessionId, LineView channel) {
+        const seal::Scalar scalar{std::uint8_t(side == LineSide::Guest ? 3 : 5)};
+        return app::sealedLines(scalar)(side, password, sessionId, channel);
+    };
+}
+
 void sessions(std::span<const std::uint8_t> stream, std::size_t piece) {
-    HostSession host("K7QX3D", [] { return SeatKey{1}; });
-    GuestSession guest("K7QX3D");
+    HostSession host("K7QX3D", fixedLines(), [] { return SeatKey{1}; });
+    GuestSession guest("K7QX3D", fixedLines(), {}, Hello::ours(), [] { return SeatKey{2}; });
     std::int64_t now = 0;
     host.opened(1, "127.0.0.1", now);
     guest.connected(now);

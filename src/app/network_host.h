@@ -59,8 +59,9 @@ struct NetworkNotice {
 class NetworkHost : public net::HostEndpoint {
   public:
     // A host ready to start; `code` is used unless a saved game brings its own.
+    // `lines`: each connection's keys (by default the sealed lines on libsodium).
     NetworkHost(ShellHost& host, NetworkStores stores, std::string code,
-                net::KeySource keys = net::randomKeys());
+                net::KeySource keys = net::randomKeys(), net::LineFactory lines = {});
     NetworkHost(const NetworkHost&) = delete;
     NetworkHost& operator=(const NetworkHost&) = delete;
 

@@ -29,8 +29,10 @@ GuestEvent event(GuestEvent::Kind kind, std::string text = {}) {
 
 } // namespace
 
-GuestSession::GuestSession(std::string code, std::optional<SeatKey> key, Hello ours)
-    : code_(std::move(code)), key_(key), ours_(std::move(ours)) {}
+GuestSession::GuestSession(std::string code, LineFactory lines, std::optional<SeatKey> key,
+                           Hello ours, KeySource nonces)
+    : code_(std::move(code)), lines_(std::move(lines)), key_(key), ours_(std::move(ours)),
+      nonces_(std::move(nonces)) {}
 
 void GuestSession::connected(std::int64_t now) {
     if (finished_) return;
@@ -38,24 +40,31 @@ void GuestSession::connected(std::int64_t now) {
     linked_ = true;
     admitted_ = false;
     close_ = false;
-    decoder_ = StreamDecoder{};
+    line_ = Line{};
     order_ = Order{Side::Guest};
     lastHeard_ = now;
     lastSent_ = now;
-    out_.clear();
+    sessionId_ = nonces_();
+    line_.start(lines_(
+        LineSide::Guest, linePassword(code_, key_), sessionId_,
+        LineView(reinterpret_cast<const std::uint8_t*>(LineChannel.data()), LineChannel.size())));
     sendMessage(ours_);
-    sendMessage(Join{code_, key_});
+    const std::optional<Share> share =
+        line_.keys() ? shareOf(*line_.keys(), sessionId_, key_.has_value()) : std::nullopt;
+    if (!share) return fail("no share to send");
+    sendMessage(*share);
 }
 
 void GuestSession::received(std::span<const std::uint8_t> bytes, std::int64_t now) {
     if (!linked_ || close_) return;
     now_ = now;
     lastHeard_ = now;
-    decoder_.feed(bytes);
+    wireBytes_.received += bytes.size();
+    line_.feed(bytes);
     while (linked_ && !close_) {
-        std::optional<Message> m = decoder_.next();
+        std::optional<Message> m = line_.next();
         if (!m) {
-            if (decoder_.failed()) fail(decoder_.error());
+            if (line_.failed()) fail(line_.error());
             return;
         }
         if (const std::string wrong = order_.accept(*m); !wrong.empty()) {
@@ -77,6 +86,8 @@ void GuestSession::handle(const Message& m) {
         }
         return;
     }
+    if (const auto* share = std::get_if<Share>(&m)) return exchange(*share);
+    if (const auto* confirmation = std::get_if<Confirm>(&m)) return confirm(*confirmation);
     if (const auto* refusal = std::get_if<Refusal>(&m)) {
         finished_ = true;
         close_ = true;
@@ -120,6 +131,27 @@ void GuestSession::handle(const Message& m) {
     }
 }
 
+void GuestSession::exchange(const Share& theirs) {
+    LineKeys& keys = *line_.keys();
+    if (theirs.withKey || theirs.sessionId != sessionId_)
+        return fail("the host's share is not for this connection");
+    if (!keys.takeShare(theirs.share)) return fail("the host's share is not a valid share");
+    const std::optional<Confirm> ours = confirmationOf(keys);
+    if (!ours) return fail("no key confirmation to send");
+    sendMessage(*ours);
+    // The join goes sealed at once: only a host with the same code opens it.
+    line_.sealOut();
+    sendMessage(Join{code_, key_});
+}
+
+void GuestSession::confirm(const Confirm& theirs) {
+    LineKeys& keys = *line_.keys();
+    // The host confirms only after our tag checked out; a wrong one is someone between.
+    if (!keys.confirms(theirs.tag)) return fail("the host's key confirmation is wrong");
+    if (!keys.acceptHeader(theirs.header)) return fail("the host's stream header was refused");
+    line_.sealIn();
+}
+
 void GuestSession::fail(const std::string& reason) {
     sendMessage(Error{reason.substr(0, MaxErrorLength)});
     finished_ = true;
@@ -148,7 +180,7 @@ void GuestSession::tick(std::int64_t now) {
         lost("the host fell silent");
         return;
     }
-    if (now - lastSent_ >= KeepAliveMs) sendMessage(KeepAlive{});
+    if (now - lastSent_ >= KeepAliveMs && line_.sealedOut()) sendMessage(KeepAlive{});
 }
 
 void GuestSession::send(const Input& input) {
@@ -173,13 +205,14 @@ std::int64_t GuestSession::retryDelay(int failures) {
 }
 
 void GuestSession::sendMessage(const Message& m) {
-    std::vector<std::uint8_t> bytes = encode(m);
-    out_.insert(out_.end(), bytes.begin(), bytes.end());
+    line_.send(m);
     lastSent_ = now_;
 }
 
 std::vector<std::uint8_t> GuestSession::takeOutgoing() {
-    return std::exchange(out_, {});
+    std::vector<std::uint8_t> bytes = line_.take(close_);
+    wireBytes_.sent += bytes.size();
+    return bytes;
 }
 
 std::vector<GuestEvent> GuestSession::takeEvents() {

@@ -1,7 +1,8 @@
 #pragma once
 // The guest's side of a network game, without sockets: the transport tells it when the
 // connection is made and lost, hands it the bytes received with the time, and sends the
-// bytes it gives. It says hello and joins with the code, then shows what the host sends
+// bytes it gives. It says hello, runs the key exchange on the code (and the seat key
+// when it holds one) and joins over the sealed line, then shows what the host sends
 // (seat 1's view and the steps of each move) and sends nothing but the player's inputs,
 // rematch messages and a leaving. A host silent for DropMs counts as dropped; after a
 // drop the transport connects again, waiting retryDelay between attempts, and the host
@@ -10,9 +11,9 @@
 // A refusal, a leaving or an error ends the game's connection for good: no reconnection
 // follows.
 #include "net/host_session.h"
+#include "net/line.h"
 #include "net/messages.h"
 #include "net/order.h"
-#include "net/stream.h"
 
 #include <cstdint>
 #include <functional>
@@ -48,8 +49,9 @@ std::string refusalSentence(Refusal::Reason r);
 
 class GuestSession {
   public:
-    explicit GuestSession(std::string code, std::optional<SeatKey> key = {},
-                          Hello ours = Hello::ours());
+    // `nonces`: where each connection's session id comes from.
+    GuestSession(std::string code, LineFactory lines, std::optional<SeatKey> key = {},
+                 Hello ours = Hello::ours(), KeySource nonces = randomKeys());
 
     // The transport: the connection is made (the hello and the join go out), bytes
     // arrived, the connection ended, and the passing of time.
@@ -87,27 +89,39 @@ class GuestSession {
     // Called with every message received and accepted, for a log.
     std::function<void(const Message&)> heard;
 
+    // The bytes of every connection so far as they went on the line, sealed or not.
+    struct WireBytes {
+        std::size_t received = 0;
+        std::size_t sent = 0;
+    };
+    const WireBytes& wireBytes() const { return wireBytes_; }
+
   private:
     void sendMessage(const Message& m);
     void fail(const std::string& reason);
     void handle(const Message& m);
+    void exchange(const Share& theirs);
+    void confirm(const Confirm& theirs);
     void lost(std::string reason);
 
     std::string code_;
+    LineFactory lines_;
     std::optional<SeatKey> key_;
     Hello ours_;
+    KeySource nonces_;
+    SeatKey sessionId_{};
     bool linked_ = false;
     bool admitted_ = false;
     bool finished_ = false;
     bool close_ = false;
-    StreamDecoder decoder_;
+    Line line_;
     Order order_{Side::Guest};
     std::int64_t now_ = 0;
     std::int64_t lastHeard_ = 0;
     std::int64_t lastSent_ = 0;
     std::optional<SeatView> view_;
-    std::vector<std::uint8_t> out_;
     std::vector<GuestEvent> events_;
+    WireBytes wireBytes_;
 };
 
 } // namespace tarmigo::net

@@ -42,9 +42,9 @@ KeySource randomKeys() {
     };
 }
 
-HostSession::HostSession(std::string code, KeySource keys, Hello ours)
-    : code_(std::move(code)), keys_(std::move(keys)), ours_(std::move(ours)),
-      lockout_([this] { return now_; }) {}
+HostSession::HostSession(std::string code, LineFactory lines, KeySource keys, Hello ours)
+    : code_(std::move(code)), lines_(std::move(lines)), keys_(std::move(keys)),
+      ours_(std::move(ours)), lockout_([this] { return now_; }) {}
 
 void HostSession::opened(ConnectionId c, const std::string& address, std::int64_t now) {
     now_ = now;
@@ -67,15 +67,15 @@ void HostSession::received(ConnectionId c, std::span<const std::uint8_t> bytes, 
     auto it = peers_.find(c);
     if (it == peers_.end()) return;
     it->second.lastHeard = now;
-    it->second.decoder.feed(bytes);
+    it->second.line.feed(bytes);
     // A message may close the connection: look the peer up again after each.
     for (;;) {
         it = peers_.find(c);
         if (it == peers_.end()) return;
         Peer& p = it->second;
-        std::optional<Message> m = p.decoder.next();
+        std::optional<Message> m = p.line.next();
         if (!m) {
-            if (p.decoder.failed()) fail(c, p.decoder.error());
+            if (p.line.failed()) fail(c, p.line.error());
             return;
         }
         if (const std::string wrong = p.order.accept(*m); !wrong.empty()) {
@@ -88,7 +88,6 @@ void HostSession::received(ConnectionId c, std::span<const std::uint8_t> bytes, 
 }
 
 void HostSession::handle(ConnectionId c, const Message& m) {
-    Peer& p = peers_.at(c);
     const bool isGuest = guest_ == c;
     if (const auto* hello = std::get_if<Hello>(&m)) {
         if (const std::string sentence = versionMismatch(ours_, *hello); !sentence.empty()) {
@@ -98,35 +97,16 @@ void HostSession::handle(ConnectionId c, const Message& m) {
         }
         return;
     }
-    if (const auto* join = std::get_if<Join>(&m)) {
-        const bool rightCode = sameCode(join->code, code_);
-        const bool keyHolder = rightCode && seat_ && join->key && sameKey(*join->key, *seat_);
-        Refusal::Reason reason = Refusal::Reason::WrongCode;
-        if (!keyHolder && lockout_.refuses(p.address)) {
-            // Refused before the code is looked at, so that a locked search learns nothing.
-            reason = Refusal::Reason::LockedOut;
-        } else if (!rightCode) {
-            lockout_.wrongCode(p.address);
-        } else if (seat_ && !keyHolder) {
-            reason = Refusal::Reason::SeatTaken;
-        } else {
-            lockout_.rightCode(p.address);
-            if (guest_ && *guest_ != c) {
-                // The same player back before its old connection was found dead.
-                sendTo(*guest_, Refusal{Refusal::Reason::Replaced}, true);
-                peers_.erase(*guest_);
-            }
-            guest_ = c;
-            if (!seat_) {
-                seat_ = keys_();
-                sendTo(c, Seat{*seat_});
-            }
-            events_.push_back(event(HostEvent::Kind::Joined, c));
-            return;
-        }
-        events_.push_back(event(HostEvent::Kind::Refused, c, refusalSentence(reason)));
-        sendTo(c, Refusal{reason}, true);
-        forget(c);
+    if (const auto* share = std::get_if<Share>(&m)) {
+        exchange(c, *share);
+        return;
+    }
+    if (const auto* confirmation = std::get_if<Confirm>(&m)) {
+        confirm(c, *confirmation);
+        return;
+    }
+    if (const auto* j = std::get_if<Join>(&m)) {
+        join(c, *j);
         return;
     }
     if (!isGuest) return; // only keep-alives, a leaving or an error before the join
@@ -141,14 +121,77 @@ void HostSession::handle(ConnectionId c, const Message& m) {
     } else if (std::holds_alternative<Left>(m)) {
         seat_.reset(); // leaving on purpose gives the seat up
         events_.push_back(event(HostEvent::Kind::Left, c));
-        out_.push_back(Outgoing{c, {}, true});
+        closeConnection(c);
         forget(c);
     } else if (const auto* error = std::get_if<Error>(&m)) {
         events_.push_back(
             event(HostEvent::Kind::Dropped, c, "the other program closed: " + error->reason));
-        out_.push_back(Outgoing{c, {}, true});
+        closeConnection(c);
         forget(c);
     }
+}
+
+void HostSession::exchange(ConnectionId c, const Share& share) {
+    Peer& p = peers_.at(c);
+    // A key the host no longer holds: the seat was freed, so the exchange could not agree.
+    if (share.withKey && !seat_) return refuse(c, Refusal::Reason::SeatFreed);
+    // Refused before the exchange, so that a locked search learns nothing. The key's
+    // holder passes: its exchange runs on the code and the key, which no search finds.
+    if (!share.withKey && lockout_.refuses(p.address)) return refuse(c, Refusal::Reason::LockedOut);
+    p.withKey = share.withKey;
+    p.line.start(lines_(
+        LineSide::Host, linePassword(code_, p.withKey ? seat_ : std::nullopt), share.sessionId,
+        LineView(reinterpret_cast<const std::uint8_t*>(LineChannel.data()), LineChannel.size())));
+    if (!p.line.keys() || !p.line.keys()->takeShare(share.share))
+        return fail(c, "the guest's share is not a valid share");
+    const std::optional<Share> ours = shareOf(*p.line.keys(), share.sessionId, false);
+    if (!ours) return fail(c, "no share to answer with");
+    sendTo(c, *ours);
+}
+
+void HostSession::confirm(ConnectionId c, const Confirm& theirs) {
+    Peer& p = peers_.at(c);
+    LineKeys& keys = *p.line.keys();
+    // One guess a connection: a wrong tag is a wrong code (or a wrong key with it).
+    if (!keys.confirms(theirs.tag)) {
+        if (lockout_.refuses(p.address)) return refuse(c, Refusal::Reason::LockedOut);
+        lockout_.wrongCode(p.address);
+        return refuse(c, Refusal::Reason::WrongCode);
+    }
+    if (!keys.acceptHeader(theirs.header)) return fail(c, "the guest's stream header was refused");
+    lockout_.rightCode(p.address);
+    const std::optional<Confirm> ours = confirmationOf(keys);
+    if (!ours) return fail(c, "no key confirmation to answer with");
+    sendTo(c, *ours);
+    p.line.sealOut();
+    p.line.sealIn();
+}
+
+void HostSession::join(ConnectionId c, const Join& join) {
+    const Peer& p = peers_.at(c);
+    if (p.withKey && !seat_) return refuse(c, Refusal::Reason::SeatFreed);
+    // The join repeats what the exchange proved: the code, and the key when one was shown.
+    if (!sameCode(join.code, code_) || join.key.has_value() != p.withKey ||
+        (join.key && !sameKey(*join.key, *seat_)))
+        return fail(c, "the join differs from the key exchange");
+    if (seat_ && !p.withKey) return refuse(c, Refusal::Reason::SeatTaken);
+    if (guest_ && *guest_ != c) {
+        // The same player back before its old connection was found dead.
+        sendTo(*guest_, Refusal{Refusal::Reason::Replaced}, true);
+        peers_.erase(*guest_);
+    }
+    guest_ = c;
+    if (!seat_) {
+        seat_ = keys_();
+        sendTo(c, Seat{*seat_});
+    }
+    events_.push_back(event(HostEvent::Kind::Joined, c));
+}
+
+void HostSession::refuse(ConnectionId c, Refusal::Reason reason) {
+    events_.push_back(event(HostEvent::Kind::Refused, c, refusalSentence(reason)));
+    sendTo(c, Refusal{reason}, true);
+    forget(c);
 }
 
 void HostSession::fail(ConnectionId c, const std::string& reason) {
@@ -174,12 +217,12 @@ void HostSession::tick(std::int64_t now) {
         const bool joined = p.order.stage() == Order::Stage::Playing;
         if (now - p.lastHeard >= DropMs || (!joined && now - p.opened >= JoinMs))
             silent.push_back(c);
-        else if (now - p.lastSent >= KeepAliveMs)
+        else if (now - p.lastSent >= KeepAliveMs && p.line.sealedOut())
             sendTo(c, KeepAlive{});
     }
     for (ConnectionId c : silent) {
         const bool wasGuest = guest_ == c;
-        out_.push_back(Outgoing{c, {}, true});
+        closeConnection(c);
         forget(c);
         if (wasGuest)
             events_.push_back(event(HostEvent::Kind::Dropped, c, "the other program fell silent"));
@@ -207,8 +250,16 @@ void HostSession::freeSeat() {
 
 void HostSession::sendTo(ConnectionId c, const Message& m, bool close) {
     auto it = peers_.find(c);
-    if (it != peers_.end()) it->second.lastSent = now_;
-    out_.push_back(Outgoing{c, encode(m), close});
+    if (it == peers_.end()) return;
+    it->second.lastSent = now_;
+    it->second.line.send(m);
+    if (close) closeConnection(c);
+}
+
+void HostSession::closeConnection(ConnectionId c) {
+    auto it = peers_.find(c);
+    out_.push_back(Outgoing{
+        c, it == peers_.end() ? std::vector<std::uint8_t>{} : it->second.line.take(true), true});
 }
 
 void HostSession::forget(ConnectionId c) {
@@ -217,6 +268,8 @@ void HostSession::forget(ConnectionId c) {
 }
 
 std::vector<Outgoing> HostSession::takeOutgoing() {
+    for (auto& [c, p] : peers_)
+        if (p.line.hasOutgoing()) out_.push_back(Outgoing{c, p.line.take()});
     return std::exchange(out_, {});
 }
 

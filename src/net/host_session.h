@@ -3,8 +3,10 @@
 // hands it each connection's opening, bytes and closing with the time, and takes the
 // bytes to send and the connections to close; the game above takes the events (a guest
 // admitted, dropped or gone, its inputs and rematch messages) and sends the guest its
-// view and steps. Every connection says hello, then joins with the code; a wrong code is
-// refused and counted against its address (net/lockout.h). The first right one admits
+// view and steps. Every connection says hello, then runs the key exchange on the code
+// (net/line_keys.h): a wrong code fails its confirmation and is refused and counted
+// against its address (net/lockout.h), one guess a connection; from then on every
+// message is sealed, and the guest joins. The first right one admits
 // the guest and gives it a random seat key; from then on the seat is the key holder's:
 // a join with the code but not the key is refused ("the seat is taken") and displaces
 // nobody, and one with both replaces any guest connection still open (the same player
@@ -14,10 +16,10 @@
 // KeepAliveMs without sending. A malformed, oversized, unknown or out-of-order message
 // closes its connection with an error message and a one-line reason, and touches nothing
 // else.
+#include "net/line.h"
 #include "net/lockout.h"
 #include "net/messages.h"
 #include "net/order.h"
-#include "net/stream.h"
 
 #include <cstdint>
 #include <functional>
@@ -87,8 +89,8 @@ class HostEndpoint {
 
 class HostSession : public HostEndpoint {
   public:
-    explicit HostSession(std::string code, KeySource keys = randomKeys(),
-                         Hello ours = Hello::ours());
+    HostSession(std::string code, LineFactory lines, KeySource keys = randomKeys(),
+                Hello ours = Hello::ours());
 
     const std::string& code() const { return code_; }
 
@@ -125,18 +127,26 @@ class HostSession : public HostEndpoint {
   private:
     struct Peer {
         std::string address;
-        StreamDecoder decoder{};
+        Line line;
+        bool withKey = false; // the exchange ran on the code and the seat key
         Order order{Side::Host};
         std::int64_t opened = 0;
         std::int64_t lastHeard = 0;
         std::int64_t lastSent = 0;
     };
     void sendTo(ConnectionId c, const Message& m, bool close = false);
+    // What is left to write to the connection, and then its end.
+    void closeConnection(ConnectionId c);
     void fail(ConnectionId c, const std::string& reason);
+    void refuse(ConnectionId c, Refusal::Reason reason);
     void handle(ConnectionId c, const Message& m);
+    void exchange(ConnectionId c, const Share& share);
+    void confirm(ConnectionId c, const Confirm& theirs);
+    void join(ConnectionId c, const Join& join);
     void forget(ConnectionId c);
 
     std::string code_;
+    LineFactory lines_;
     KeySource keys_;
     std::optional<SeatKey> seat_;
     Hello ours_;

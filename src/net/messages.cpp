@@ -10,8 +10,8 @@ namespace tarmigo::net {
 namespace {
 
 // The fields each message type carries, in the order of Type.
-constexpr int FieldCounts[] = {0, 3, 2, 1, 2, 15, 1, 0, 1, 0, 1, 1};
-constexpr int LastType = int(Type::Seat);
+constexpr int FieldCounts[] = {0, 3, 2, 1, 2, 15, 1, 0, 1, 0, 1, 1, 3, 2};
+constexpr int LastType = int(Type::Confirm);
 constexpr int LastReason = int(Refusal::Reason::SeatFreed);
 
 constexpr int CardNone = 0;
@@ -134,10 +134,25 @@ struct Fields {
     void operator()(const Rematch& m) { w.u8(unsigned(m.kind)); }
     void operator()(const Left&) {}
     void operator()(const Error& m) { w.text(m.reason); }
-    void operator()(const Seat& m) {
-        for (std::uint8_t b : m.key) w.u8(b);
+    void operator()(const Seat& m) { bytes(m.key); }
+    void operator()(const Share& m) {
+        w.u8(m.withKey ? 1 : 0);
+        bytes(m.sessionId);
+        bytes(m.share);
+    }
+    void operator()(const Confirm& m) {
+        bytes(m.tag);
+        bytes(m.header);
+    }
+    void bytes(std::span<const std::uint8_t> b) {
+        for (std::uint8_t x : b) w.u8(x);
     }
 };
+
+template <std::size_t N>
+void readBytes(Reader& r, std::array<std::uint8_t, N>& out, const char* what) {
+    for (std::uint8_t& b : out) b = std::uint8_t(r.u8(what));
+}
 
 SeatKey readKey(Reader& r) {
     SeatKey key{};
@@ -292,6 +307,19 @@ Message readFields(Reader& r, Type type) {
     case Type::Left: return Left{};
     case Type::Error: return Error{r.text("error text", 1, MaxErrorLength)};
     case Type::Seat: return Seat{readKey(r)};
+    case Type::Share: {
+        Share m;
+        m.withKey = r.flag("seat key flag");
+        readBytes(r, m.sessionId, "session id");
+        readBytes(r, m.share, "share");
+        return m;
+    }
+    case Type::Confirm: {
+        Confirm m;
+        readBytes(r, m.tag, "confirmation tag");
+        readBytes(r, m.header, "stream header");
+        return m;
+    }
     case Type::View: break; // read by the decoder, the one that may make a view
     }
     return KeepAlive{};
@@ -305,9 +333,9 @@ Hello Hello::ours() {
 
 const char* nameOf(const Message& m) {
     static constexpr const char* Names[] = {
-        "a hello",   "a join",   "a refusal",    "an input",
-        "a view",    "steps",    "a keep-alive", "a rematch message",
-        "a leaving", "an error", "a seat key"};
+        "a hello",    "a join",       "a refusal",         "an input",  "a view",
+        "steps",      "a keep-alive", "a rematch message", "a leaving", "an error",
+        "a seat key", "a share",      "a confirmation"};
     return Names[m.index()];
 }
 

@@ -21,7 +21,7 @@
 namespace tarmigo::net {
 
 inline constexpr std::uint32_t Magic = 0x474d5254; // "TRMG" as bytes on the wire
-inline constexpr int ProtocolVersion = 3;
+inline constexpr int ProtocolVersion = 4;
 inline constexpr std::size_t MaxFrame = std::size_t{64} * 1024;
 inline constexpr std::size_t LengthBytes = 4;
 inline constexpr std::size_t MaxBody = MaxFrame - LengthBytes;
@@ -30,6 +30,12 @@ inline constexpr int MaxErrorLength = 200;
 inline constexpr int MaxSteps = 64;
 inline constexpr std::size_t JoinCodeLength = 6;
 inline constexpr std::size_t SeatKeyLength = 16;
+// The key exchange's fields (net/line_keys.h): the session id the guest draws, a share
+// (a group element), a key confirmation tag and a sealed stream's header.
+inline constexpr std::size_t SessionIdLength = 16;
+inline constexpr std::size_t ShareLength = 32;
+inline constexpr std::size_t TagLength = 64;
+inline constexpr std::size_t HeaderLength = 24;
 
 // The key the host gives the guest on its first join, which it shows again to rejoin:
 // 128 random bits, so that the code alone cannot take a seated guest's place.
@@ -47,6 +53,8 @@ enum class Type : std::uint8_t {
     Left = 9,
     Error = 10,
     Seat = 11,
+    Share = 12,
+    Confirm = 13,
 };
 
 // The first message each way.
@@ -180,8 +188,27 @@ struct Seat {
     bool operator==(const Seat&) const = default;
 };
 
+// The key exchange on the join code, in the clear after the hellos. The guest's share
+// carries the session id it drew and whether it shows a seat key (then the exchange runs
+// on the code and the key, so that only the key's holder passes a lockout); the host's
+// carries the same session id back.
+struct Share {
+    bool withKey = false;
+    std::array<std::uint8_t, SessionIdLength> sessionId{};
+    std::array<std::uint8_t, ShareLength> share{};
+    bool operator==(const Share&) const = default;
+};
+
+// Each side's key confirmation tag and the header of the sealed stream it sends; every
+// message after one's own confirmation is sealed.
+struct Confirm {
+    std::array<std::uint8_t, TagLength> tag{};
+    std::array<std::uint8_t, HeaderLength> header{};
+    bool operator==(const Confirm&) const = default;
+};
+
 using Message = std::variant<Hello, Join, Refusal, Input, ViewMessage, Steps, KeepAlive, Rematch,
-                             Left, Error, Seat>;
+                             Left, Error, Seat, Share, Confirm>;
 
 // The message's name in a sentence: "a hello", "a view".
 const char* nameOf(const Message& m);

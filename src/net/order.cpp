@@ -21,20 +21,24 @@ std::string Order::accept(const Message& m) {
     if (side_ == Side::Guest && fromGuestOnly(t)) return name + " is the guest's to send";
     if (stage_ == Stage::Hello) {
         if (t != Type::Hello) return name + " before the hello";
-        stage_ = Stage::Join;
+        stage_ = Stage::Share;
         return {};
     }
     if (t == Type::Hello) return "a second hello";
-    if (t == Type::Left || t == Type::Error) {
-        stage_ = Stage::Closed;
-        return {};
-    }
-    if (t == Type::KeepAlive) return {};
     // A refusal ends the connection at any time: a join refused, or the seat taken back.
-    if (t == Type::Refusal) {
+    if (t == Type::Left || t == Type::Error || t == Type::Refusal) {
         stage_ = Stage::Closed;
         return {};
     }
+    if (stage_ == Stage::Share || stage_ == Stage::Confirm) {
+        const bool share = stage_ == Stage::Share;
+        if (t != (share ? Type::Share : Type::Confirm))
+            return name + (share ? " before the share" : " before the key confirmation");
+        stage_ = share ? Stage::Confirm : Stage::Join;
+        return {};
+    }
+    if (t == Type::Share || t == Type::Confirm) return name + " after the key exchange";
+    if (t == Type::KeepAlive) return {};
     if (stage_ == Stage::Join) {
         // The host waits for the join; the guest for its seat key, then the view that
         // admits it.

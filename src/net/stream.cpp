@@ -12,7 +12,7 @@ void StreamDecoder::feed(std::span<const std::uint8_t> bytes) {
     buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
 }
 
-std::optional<Message> StreamDecoder::next() {
+std::optional<std::size_t> StreamDecoder::whole() {
     if (failed() || pending() < LengthBytes) return std::nullopt;
     std::size_t length = 0;
     for (std::size_t i = 0; i < LengthBytes; ++i)
@@ -23,9 +23,24 @@ std::optional<Message> StreamDecoder::next() {
         return std::nullopt;
     }
     if (pending() - LengthBytes < length) return std::nullopt;
+    return length;
+}
+
+std::optional<std::vector<std::uint8_t>> StreamDecoder::nextBody() {
+    const std::optional<std::size_t> length = whole();
+    if (!length) return std::nullopt;
+    const auto from = buffer_.begin() + long(at_ + LengthBytes);
+    std::vector<std::uint8_t> body(from, from + long(*length));
+    at_ += LengthBytes + *length;
+    return body;
+}
+
+std::optional<Message> StreamDecoder::next() {
+    const std::optional<std::size_t> length = whole();
+    if (!length) return std::nullopt;
     Decoded d =
-        Decoder::body(std::span<const std::uint8_t>(buffer_).subspan(at_ + LengthBytes, length));
-    at_ += LengthBytes + length;
+        Decoder::body(std::span<const std::uint8_t>(buffer_).subspan(at_ + LengthBytes, *length));
+    at_ += LengthBytes + *length;
     if (!d.ok()) {
         error_ = std::move(d.error);
         return std::nullopt;

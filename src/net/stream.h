@@ -19,6 +19,9 @@ class StreamDecoder {
 
     // The next whole message, or nothing while a frame is incomplete or after an error.
     std::optional<Message> next();
+    // The next whole frame's body as it came, not decoded (a sealed one), with the same
+    // length limit.
+    std::optional<std::vector<std::uint8_t>> nextBody();
 
     bool failed() const { return !error_.empty(); }
     const std::string& error() const { return error_; }
@@ -26,6 +29,10 @@ class StreamDecoder {
     std::size_t pending() const { return buffer_.size() - at_; }
 
   private:
+    // The length of the frame at the front when its body is all in; nothing otherwise
+    // (and the error set when the length is over the limit).
+    std::optional<std::size_t> whole();
+
     std::vector<std::uint8_t> buffer_;
     std::size_t at_ = 0;
     std::string error_;

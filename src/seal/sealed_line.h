@@ -9,7 +9,7 @@
 //
 // Framing. A sealed unit costs SealOverhead bytes: Poly1305's 16 and the stream's
 // encrypted tag byte. The project's frames (net/messages.h: a 4-byte length, then the
-// body) can carry it two ways:
+// body) can carry it two ways (the network line, net/line.h, seals per write):
 // - per message: a frame's body is seal(body): SealOverhead bytes a message;
 // - per write: the frames written to a connection at once (the steps and the view that
 //   answer an input) are sealed together as one record, a frame whose body is

@@ -53,7 +53,9 @@ std::vector<Message> everyMessage() {
             Rematch{Rematch::Kind::No},
             Left{},
             Error{std::string(MaxErrorLength, '~')},
-            Seat{SeatKey{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 255}}};
+            Seat{SeatKey{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 255}},
+            Share{true, {255, 1}, {7, 255}},
+            Confirm{{255, 9}, {3, 255}}};
 }
 
 // Every message decodes to itself, from a stream in pieces of any size (fuzz_net changes
@@ -91,7 +93,7 @@ TEST(NetMessages, TheWorkedExchangeIsSpeltOutByteByByte) {
     pos.set("go miles=100 hand=ijfkpux sel=2 | stop miles=75 hand=ffkghij | turn=1 deck=60");
     constexpr SeatKey Key{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     const std::pair<Message, const char*> Rows[] = {
-        {Hello{Magic, 3, "1.1"}, "0c000000010354524d47030003312e31"},
+        {Hello{Magic, 4, "1.1"}, "0c000000010354524d47040003312e31"},
         {Join{"K7QX3D", {}}, "0900000002024b375158334400"},
         {Seat{Key}, "120000000b01000102030405060708090a0b0c0d0e0f"},
         {Join{"K7QX3D", Key}, "1900000002024b37515833441000010203040506"
@@ -114,7 +116,8 @@ TEST(NetMessages, TheWorkedExchangeIsSpeltOutByteByByte) {
 TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
     constexpr std::pair<const char*, const char*> Rows[] = {
         {"00 00", "an unknown message type 0"},
-        {"0c 00", "an unknown message type 12"},
+        {"0e 00", "an unknown message type 14"},
+        {"0c 03 02", "the seat key flag 2 is out of range 0..1"},
         {"02 02 41 43 44 45 46 47 05", "the seat key's length 5 is neither 0 nor 16"},
         {"02 02 41 43 44 45 46 47 10 01", "the message ends inside its seat key"},
         {"0b 01 00", "the message ends inside its seat key"},
@@ -204,28 +207,31 @@ TEST(NetMessages, AStreamRefusesAnOversizedLengthAtOnceAndStopsAtItsFirstError) 
 
 TEST(NetMessages, EachSideRefusesAMessageOutOfOrder) {
     // A letter for each message type, in the order of their numbers.
-    constexpr std::string_view Letters = "HJFIVSKRLEA";
+    constexpr std::string_view Letters = "HJFIVSKRLEAXC";
     // Who receives, the messages, and the refusal of the last (empty when all are taken).
     constexpr std::tuple<Side, const char*, const char*> Rows[] = {
-        {Side::Host, "HKJIKRL", ""},
+        {Side::Host, "HXCKJIKRL", ""},
         {Side::Host, "J", "a join before the hello"},
-        {Side::Host, "HI", "an input before the join"},
+        {Side::Host, "HXCI", "an input before the join"},
         {Side::Host, "HH", "a second hello"},
-        {Side::Host, "HJJ", "a second join"},
-        {Side::Host, "HJV", "a view is the host's to send"},
-        {Side::Host, "HJS", "steps is the host's to send"},
+        {Side::Host, "HJ", "a join before the share"},
+        {Side::Host, "HXK", "a keep-alive before the key confirmation"},
+        {Side::Host, "HXCJX", "a share after the key exchange"},
+        {Side::Host, "HXCJJ", "a second join"},
+        {Side::Host, "HXCJV", "a view is the host's to send"},
+        {Side::Host, "HXCJS", "steps is the host's to send"},
         {Side::Host, "HF", "a refusal is the host's to send"},
-        {Side::Host, "HJEK", "a keep-alive after the connection ended"},
-        {Side::Guest, "HVSVKRLV", "a view after the connection ended"},
-        {Side::Guest, "HAVSFV", "a view after the connection ended"},
-        {Side::Guest, "HVA", "a seat key after the first view"},
-        {Side::Host, "HJA", "a seat key is the host's to send"},
+        {Side::Host, "HXCJEK", "a keep-alive after the connection ended"},
+        {Side::Guest, "HXCVSVKRLV", "a view after the connection ended"},
+        {Side::Guest, "HXCAVSFV", "a view after the connection ended"},
+        {Side::Guest, "HXFV", "a view after the connection ended"},
+        {Side::Guest, "HXCVA", "a seat key after the first view"},
+        {Side::Host, "HXCJA", "a seat key is the host's to send"},
         {Side::Guest, "HJ", "a join is the guest's to send"},
-        {Side::Guest, "HVI", "an input is the guest's to send"},
-        {Side::Guest, "HFV", "a view after the connection ended"},
+        {Side::Guest, "HXCVI", "an input is the guest's to send"},
     };
     RulePosition pos;
-    std::vector<Message> every(11, ViewMessage::of(pos.g));
+    std::vector<Message> every(13, ViewMessage::of(pos.g));
     for (const Message& m : everyMessage()) every[m.index()] = m;
     for (auto [receiver, messages, expected] : Rows) {
         Order order(receiver);

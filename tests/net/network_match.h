@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tarmigo::testing {
 
 using namespace tarmigo::net;
@@ -21,10 +23,44 @@ inline KeySource countedKeys() {
     return [n = 0]() mutable { return SeatKey{std::uint8_t(++n)}; };
 }
 
+// Keys that seal nothing, so that the bytes are the same at every run and a test can
+// write what the guest sends; the tags agree when the passwords (code and key) do. The
+// real line is tried over sockets (tests/tools/peer_tamper.py).
+struct ClearKeys : LineKeys {
+    LineBytes password;
+    bool guest = false;
+    LineBytes tag(bool ofGuest) const {
+        LineBytes t = password;
+        t.resize(TagLength, ofGuest);
+        return t;
+    }
+    LineBytes share() const override { return LineBytes(ShareLength); }
+    bool takeShare(LineView) override { return true; }
+    LineBytes ourTag() const override { return tag(guest); }
+    bool confirms(LineView theirs) const override {
+        return std::ranges::equal(theirs, tag(!guest));
+    }
+    LineBytes header() const override { return LineBytes(HeaderLength); }
+    bool acceptHeader(LineView) override { return true; }
+    LineBytes seal(LineView body, bool) override { return {body.begin(), body.end()}; }
+    std::optional<LineBytes> open(LineView body, std::string&) override {
+        return LineBytes(body.begin(), body.end());
+    }
+};
+
+inline LineFactory clearLines() {
+    return [](LineSide side, const std::string& password, LineView, LineView) {
+        auto keys = std::make_unique<ClearKeys>();
+        keys->password.assign(password.begin(), password.end());
+        keys->guest = side == LineSide::Guest;
+        return keys;
+    };
+}
+
 struct Match {
     TestHost shell;
     MemoryStore file, second, code, seat;
-    NetworkHost host{shell, {&file, &second, &code, &seat}, Code, countedKeys()};
+    NetworkHost host{shell, {&file, &second, &code, &seat}, Code, countedKeys(), clearLines()};
     GuestSession guest;
     std::int64_t now = 1'000;
     ConnectionId conn = 0;
@@ -38,7 +74,7 @@ struct Match {
 
     explicit Match(std::uint32_t seed = 1, std::string guestCode = Code,
                    Hello guestHello = Hello::ours())
-        : guest(std::move(guestCode), {}, std::move(guestHello)) {
+        : guest(std::move(guestCode), clearLines(), {}, std::move(guestHello), countedKeys()) {
         shell.ticks = seed;
         host.start(240, 320, false);
         host.game().round.setDiscardMode(DiscardMode::CardThenDeck);
@@ -101,7 +137,7 @@ struct Match {
     // admitted, otherwise why it was refused.
     std::optional<Refusal::Reason> visit(const std::string& address, const char* code,
                                          std::optional<SeatKey> key = {}) {
-        GuestSession other(code, key);
+        GuestSession other(code, clearLines(), key);
         visitor = &other;
         host.opened(++visitorConn, address, now);
         other.connected(now);
@@ -113,9 +149,12 @@ struct Match {
         if (!why && !other.admitted()) ADD_FAILURE() << "neither admitted nor refused";
         return why;
     }
-    // Sends the guest's raw bytes, bypassing its session.
+    // Sends bytes as the guest's next sealed record, bypassing its session.
     void raw(const std::vector<std::uint8_t>& bytes) {
-        host.received(conn, bytes, now);
+        std::vector<std::uint8_t> record(4);
+        record[0] = std::uint8_t(bytes.size());
+        record.insert(record.end(), bytes.begin(), bytes.end());
+        host.received(conn, record, now);
         pump();
     }
     void guestSends(Input in) {

@@ -34,6 +34,7 @@
 // missing, damaged or wrong, 8 nothing listens at the host's address and port.
 #include "app/network_host.h"
 #include "app/save_state.h"
+#include "app/sealed_lines.h"
 #include "app/store.h"
 #include "game/targets.h"
 #include "game/version.h"
@@ -41,6 +42,7 @@
 #include "net/address.h"
 #include "net/autoplay.h"
 #include "net/join_code.h"
+#include "net/line.h"
 #include "peer_log.h"
 #include "qt/network/transport.h"
 
@@ -51,6 +53,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 
 #include <charconv>
@@ -429,6 +432,9 @@ int host(const Options& o) {
             case NetworkNotice::Kind::GuestJoined: away.stop(); break;
             case NetworkNotice::Kind::RematchAsked: game.answerRematch(played < o.games); break;
             case NetworkNotice::Kind::GuestDropped: away.start(int(o.waitSeconds * 1000)); break;
+            case NetworkNotice::Kind::ConnectionError: // the game goes on; say why
+                std::cerr << "tarmigo-peer: a connection closed: " << n.text << std::endl;
+                break;
             case NetworkNotice::Kind::GuestLeft:
                 if (played >= o.games) {
                     finish(Done);
@@ -484,9 +490,16 @@ int host(const Options& o) {
 int flood(const Options& o) {
     const QHostAddress address(QString::fromStdString(o.where.host));
     if (!address.isLoopback()) failWith(BadArgument, "flood connects to the loopback address only");
+    // A hello, a share made from a wrong code and a confirmation that cannot be right: the
+    // host runs the exchange and counts a wrong code.
+    const std::array<std::uint8_t, net::SessionIdLength> sid{};
+    const auto keys = app::sealedLines()(net::LineSide::Guest, "ACDEFG", sid, {});
     std::vector<std::uint8_t> wrong = net::encode(net::Hello::ours());
-    const std::vector<std::uint8_t> join = net::encode(net::Join{"ACDEFG", {}});
-    wrong.insert(wrong.end(), join.begin(), join.end());
+    for (const net::Message& m :
+         {net::Message(*net::shareOf(*keys, sid, false)), net::Message(net::Confirm{})}) {
+        const std::vector<std::uint8_t> frame = net::encode(m);
+        wrong.insert(wrong.end(), frame.begin(), frame.end());
+    }
     const std::vector<std::uint8_t> garbage{0xff, 0xff, 0xff, 0x7f, 1, 2, 3};
     long refused = 0;
     for (long n = 0; n < o.connections; ++n) {
@@ -508,7 +521,7 @@ int flood(const Options& o) {
 
 int join(const Options& o) {
     const GuestSeat seat(dataFolder(o), o.code);
-    net::GuestSession session(o.code, seat.read());
+    net::GuestSession session(o.code, app::sealedLines(), seat.read());
     Log log(o.log);
     net::Dice dice(o.seed);
     std::optional<peer::LevelPlayer> level;
@@ -537,7 +550,9 @@ int join(const Options& o) {
         };
         std::cerr << "inputs " << delays.size() << " answered in median " << at(0.5)
                   << " ms, 99th percentile " << at(0.99) << " ms; bytes received " << bytesIn
-                  << ", sent " << bytesOut << std::endl;
+                  << ", sent " << bytesOut << " as messages; on the line received "
+                  << session.wireBytes().received << ", sent " << session.wireBytes().sent
+                  << std::endl;
     };
     QTimer away;
     away.setSingleShot(true);

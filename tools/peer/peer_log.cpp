@@ -69,6 +69,9 @@ struct Json {
     void operator()(const net::Left&) { o << "\"left\""; }
     void operator()(const net::Error& e) { o << R"("error","reason":)" << quoted(e.reason); }
     void operator()(const net::Seat&) { o << "\"seat\""; }
+    // The exchange's bytes are random to a reader: the log says that they came.
+    void operator()(const net::Share& sh) { o << R"("share","key":)" << sh.withKey; }
+    void operator()(const net::Confirm&) { o << "\"confirm\""; }
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "app/options_dialog.h"
 #include "app/save_state.h"
 #include "app/scores_dialog.h"
+#include "app/sealed_lines.h"
 #include "board/animation.h"
 #include "board/bitmaps.h"
 #include "board/board_events.h"
@@ -224,7 +225,7 @@ class NetworkPlay::Joined : public PlayedGame {
   public:
     Joined(NetworkPlay& owner, const std::string& code, const std::optional<net::SeatKey>& key,
            QString address)
-        : owner_(owner), session_(code, key), address_(std::move(address)),
+        : owner_(owner), session_(code, app::sealedLines(), key), address_(std::move(address)),
           stage_(owner.window_.host()) {}
 
     net::GuestSession& session() { return session_; }
