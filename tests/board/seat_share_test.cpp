@@ -251,8 +251,7 @@ TEST(SeatShare, EveryAudienceOfAWholeGameSeesOnlyItsSeat) {
                 EXPECT_TRUE(s.player == 1 ||
                             (s.slot == 0 && (s.kind != ShownStep::Kind::Drawn || s.card == 0)));
             }
-        // The guest is sent every kind of report a whole game makes (0b111110: Laid, Drawn,
-        // Sound, Undo, Scores).
+        // The guest is sent every kind of report a game makes: Laid, Drawn, Sound, Undo, Scores.
         EXPECT_EQ(sent & 0b111110U, kind == Hosted ? 0b111110U : 0U) << sent;
         EXPECT_EQ(audience.laidUnseen, 0);
         g.events = &GameEvents::silent();
