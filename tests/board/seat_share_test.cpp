@@ -1,13 +1,22 @@
-// Every screen shows only its seat: over random games against the computer, between two
-// people at one screen and on a network host's screen (which always shows seat 0), a
-// card drawn by another seat never shows its face, and a card laid or drawn by another
-// seat never blanks or covers a slot of the screen's hand row.
+// Every audience sees only its seat: over random whole games against the computer at each
+// level, between two people at one screen and hosted with a guest across the wire, no
+// sentence, view (whence the accessible board's names), paint, Scores content or step sent
+// names a card its seat may not see then (the other hand, the pile's order, the undo
+// snapshot, the seen counts), what it may see changes its view, no other seat's card
+// blanks or covers a slot of the screen's hand row, and another seat's refused input
+// leaves the screen's status alone.
+#include "app/scores_dialog.h"
 #include "board/bitmaps.h"
+#include "board/draw.h"
+#include "board/recording_surface.h"
 #include "board/table.h"
+#include "net/network_match.h"
 #include "support/program.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
 
 using namespace tarmigo;
@@ -15,33 +24,158 @@ using namespace tarmigo::testing;
 
 namespace {
 
-// The table's board, watched: the pictures each report of a card that moves queued.
-class WatchedBoard : public BoardEvents {
-  public:
-    explicit WatchedBoard(Table& t) : BoardEvents(t), table_(t) {}
+using Rng = std::mt19937;
+using Change = std::function<void(Game&, int seat, Rng&)>;
 
-    int othersMoved = 0, ownFacesShown = 0;
+Card otherCard(Card c, std::mt19937& rng) {
+    const Card next = Card(Distance25 + int(rng() % 19));
+    return next == c ? Card(next == Distance25 ? EndOfLimit : Distance25) : next;
+}
+
+// What no seat, or not this one, may see.
+const std::pair<const char*, Change> Hidden[] = {
+    {"the other hand",
+     [](Game& g, int seat, Rng& rng) {
+         PlayerRecord& other = g.players[1 - seat];
+         for (Card& c : other.hand) c = otherCard(c, rng);
+         other.setSelectedSlot(int(rng() % 8));
+         other.setMarkedSlot(int(rng() % 8));
+         other.setDrawSlot(int(rng() % 8));
+     }},
+    {"the draw pile's order",
+     [](Game& g, int, Rng& rng) {
+         const auto from = g.deck.begin() + std::min<int>(g.round.deckPos, DeckSize);
+         std::shuffle(from, g.deck.end(), rng);
+         if (from != g.deck.end()) *from = otherCard(*from, rng);
+     }},
+    {"the undo snapshot",
+     [](Game& g, int, Rng& rng) {
+         g.undo.players[0].hand[0] = otherCard(g.undo.players[0].hand[0], rng);
+         g.undo.players[1].miles = std::uint16_t(rng() % 1000);
+         g.undo.round.deckPos = std::uint8_t(rng() % 100);
+         g.undo.currentPlayer = std::uint8_t(1 - g.undo.currentPlayer);
+     }},
+    {"the seen counts",
+     [](Game& g, int, Rng& rng) {
+         for (auto& n : g.round.seenCount) n = std::uint8_t(rng() % 10);
+     }},
+};
+
+// What every seat sees; the own hand only where it is shown.
+const std::pair<const char*, Change> Visible[] = {
+    {"the other's miles", [](Game& g, int seat, Rng&) { g.players[1 - seat].miles += 25; }},
+    {"the other's safeties",
+     [](Game& g, int seat, Rng&) {
+         PlayerRecord& p = g.players[1 - seat];
+         p.setSafeties(p.safeties() ^ 1);
+     }},
+    {"the own battle pile",
+     [](Game& g, int seat, Rng&) {
+         PlayerRecord& p = g.players[seat];
+         p.setBattle(p.battle() == BattleGo ? BattleStop : BattleGo);
+     }},
+    {"the other's game score", [](Game& g, int seat, Rng&) { g.players[1 - seat].gameScore += 5; }},
+    {"the cards left", [](Game& g, int, Rng&) { g.round.deckPos ^= 1; }},
+    {"the discard top",
+     [](Game& g, int, Rng& rng) { g.round.discardTop = otherCard(g.round.discardTop, rng); }},
+    {"the status", [](Game& g, int, Rng&) { g.status.number += 1; }},
+    {"whose turn", [](Game& g, int, Rng&) { g.currentPlayer ^= 1; }},
+    {"the hand being over",
+     [](Game& g, int, Rng&) { g.round.set(flag::handOver, !g.has(flag::handOver)); }},
+};
+
+// A seat's view holds what it may see, and nothing else: the accessible board's names and
+// the Scores dialog are made from it.
+void checkView(const Game& g, int seat, Rng& rng) {
+    const SeatView view = viewFor(g, seat);
+    Game all(g);
+    for (const auto& [what, change] : Hidden) {
+        Game other(g);
+        change(other, seat, rng);
+        change(all, seat, rng);
+        ASSERT_EQ(viewFor(other, seat), view) << what;
+    }
+    ASSERT_EQ(viewFor(all, seat), view) << "all at once";
+    for (const auto& [what, change] : Visible) {
+        Game other(g);
+        change(other, seat, rng);
+        EXPECT_NE(viewFor(other, seat), view) << what;
+    }
+    Game ownHand(g);
+    ownHand.players[seat].hand[rng() % HandSize] ^= 1;
+    EXPECT_EQ(viewFor(ownHand, seat) == view, g.has(flag::turnHandover))
+        << "the own hand, shown only outside a hand-over";
+}
+
+// The screen paints its seat: the same pixels whatever that seat may not see.
+std::vector<DrawOp> paintOf(const Table& table, Rng* hide = nullptr) {
+    Table t(table);
+    if (hide)
+        for (const auto& [what, change] : Hidden) change(t, screenSeat(table), *hide);
+    RecordingSurface surface;
+    paintWindow(t, surface);
+    return surface.ops();
+}
+
+// Watches what each report showed the table's screen, after the screen's own listeners.
+class Audience : public FanOut {
+  public:
+    Audience(GameEvents* shown, Table& t) : FanOut{shown}, table_(t) {}
+
+    int othersMoved = 0, ownFacesShown = 0, laidUnseen = 0;
 
     void cardLeavesHand(Game& g, const Laid& m) override {
-        const std::size_t from = table_.presentation.steps().size();
-        BoardEvents::cardLeavesHand(g, m);
-        check(m.player, m.card, from, false);
+        checked([&] { FanOut::cardLeavesHand(g, m); }, m.player, shareOf(m, seat()).card);
     }
     void cardLeavesDrawPile(Game& g, const Drawn& m) override {
-        const std::size_t from = table_.presentation.steps().size();
-        BoardEvents::cardLeavesDrawPile(g, m);
-        check(m.player, m.card, from, true);
+        checked([&] { FanOut::cardLeavesDrawPile(g, m); }, m.player, shareOf(m, seat()).card, true);
+    }
+    void coupFourre(Game& g, const Laid& m) override {
+        FanOut::coupFourre(g, m);
+        checkSaid(m.card);
+    }
+    // The Scores dialog shows the hand as it stood, and nothing hidden.
+    void handEnded(Game& g) override {
+        FanOut::handEnded(g);
+        const auto& steps = table_.presentation.steps();
+        const auto shown = std::find_if(steps.rbegin(), steps.rend(),
+                                        [](const Step& s) { return s.kind == Step::Kind::Scores; });
+        ASSERT_NE(shown, steps.rend());
+        EXPECT_EQ(shown->standing->seat, seat());
+        EXPECT_EQ(scoresContent(*shown->standing).values, scoresContent(tableView(table_)).values);
     }
 
   private:
-    void check(int player, Card card, std::size_t from, bool drawn) {
-        const bool own = player == screenSeat(table_);
+    int seat() const { return screenSeat(table_); }
+
+    // Every card a sentence since the move began names is the one its share shows.
+    void checkSaid(Card shown) {
+        const auto& steps = table_.presentation.steps();
+        for (std::size_t i = said_; i < steps.size(); ++i)
+            for (int w = 0; w < 4 && steps[i].kind == Step::Kind::Say; ++w) {
+                const int word = steps[i].sentence.words[std::size_t(w)];
+                const bool card = !((steps[i].sentence.numbers >> w) & 1) &&
+                                  word >= text::FirstCardName &&
+                                  word < text::FirstCardName + CardKinds;
+                EXPECT_TRUE(!card || (isCard(shown) && word == cardName(shown)))
+                    << "seat " << seat() << " was told of " << word;
+            }
+    }
+
+    template <class Report>
+    void checked(Report report, int player, Card shown, bool drawn = false) {
+        const std::size_t from = said_ = table_.presentation.steps().size();
+        report();
+        checkSaid(shown);
+        const bool own = player == seat();
         othersMoved += !own;
         const auto& steps = table_.presentation.steps();
+        bool face = false;
         for (std::size_t i = from; i < steps.size(); ++i) {
             const DrawOp& op = steps[i].op;
             if (steps[i].kind != Step::Kind::Draw || op.kind != DrawOp::Kind::Bitmap) continue;
-            ownFacesShown += own && drawn && op.bitmap == card;
+            ownFacesShown += own && drawn && op.bitmap == shown;
+            face = face || op.bitmap == shown;
             if (own) continue;
             // A back flies to the top; the pile shows its blank once empty.
             EXPECT_TRUE(!drawn || op.bitmap == CardBackBitmap || op.bitmap == EmptySlot)
@@ -51,41 +185,78 @@ class WatchedBoard : public BoardEvents {
                              op.y() == table_.layout.slotCard(s).y)
                     << "player " << player << " drew on slot " << s;
         }
+        laidUnseen += !drawn && !face; // every screen shows a card laid on its way
     }
 
     Table& table_;
+    std::size_t said_ = 0;
 };
 
 } // namespace
 
-TEST(SeatShare, NoScreenShowsAnotherSeatsDrawOrTouchesItsHandForAnotherSeatsCard) {
-    enum Audience { AgainstComputer, OneScreen, NetworkHost };
-    for (const Audience screen : {AgainstComputer, OneScreen, NetworkHost}) {
-        SCOPED_TRACE(screen);
+TEST(SeatShare, EveryAudienceOfAWholeGameSeesOnlyItsSeat) {
+    enum Kind { Easy, Hard, Expert, OneScreen, Hosted };
+    for (const Kind kind : {Easy, Hard, Expert, OneScreen, Hosted}) {
+        SCOPED_TRACE(kind);
         Program app;
-        app.host.yesNoAnswers.assign(1500, true);
+        Match match(11 + kind);
+        app.host.yesNoAnswers.assign(2000, true);
         app.start();
-        if (screen != AgainstComputer) app.command(command::TwoPlayerGame);
-        Session& g = app.g();
-        g.network = screen == NetworkHost;
+        if (kind == OneScreen) app.command(command::TwoPlayerGame);
+        if (kind <= Expert) setComputerLevel(app.g(), Level(kind));
+        if (kind == Hosted) match.connect();
+        Table& g = kind == Hosted ? static_cast<Table&>(match.game()) : app.g();
         g.round.set(flag::animate, true);
-        g.round.set(flag::turnHandover, screen == OneScreen);
-        app.host.tapSurface = &g.presentation;
-        WatchedBoard board(g);
-        g.events = &board;
-        std::mt19937 rng(7 + screen);
-        for (int i = 0; i < 1500 && !HasFailure(); ++i) {
+        g.round.set(flag::turnHandover, kind == OneScreen);
+        app.host.tapSurface = &app.g().presentation;
+        match.shell.tapSurface = &match.game().presentation;
+        BoardEvents board(g);
+        Audience audience(kind == Hosted ? g.events : &board, g);
+        g.events = &audience;
+        Rng rng(7 + kind);
+        int handovers = 0;
+        Dice dice(kind);
+        for (int i = 0; i < 2000 && !HasFailure() && !g.has(flag::gameOver); ++i) {
             const int roll = int(rng() % 10);
-            if (handOver(g))
+            const SeatView before = tableView(g);
+            if (kind == Hosted) {
+                if (!match.step(dice)) break;
+                g.presentation.clear(); // played by the window
+                // A refused input of seat 1 changes nothing that seat 0 sees.
+                SeatView after = tableView(g);
+                const StatusMessage status = after.status;
+                after.status = before.status;
+                EXPECT_TRUE(before.isOwnTurn() || after != before || status == before.status)
+                    << status.id;
+                // The guest's view is seat 1's as the host's game stands, its status aside.
+                SeatView shown = match.lastView();
+                SeatView truth = viewFor(g, 1);
+                shown.status = truth.status = {};
+                ASSERT_EQ(shown, truth) << i;
+            } else if (handOver(g)) {
                 app.command(command::NewGameMenu + g.playerCount);
-            else if (roll < 7)
+            } else if (roll < 7) {
                 app.tapSlot(1 + int(rng() % HandSize));
-            else
+            } else {
                 roll < 9 ? app.tapDeck() : app.tap(100, g.layout.statusY + 8);
+            }
+            for (int seat = 0; seat < 2; ++seat) checkView(g, seat, rng);
+            ASSERT_EQ(paintOf(g, &rng), paintOf(g)) << i;
+            handovers += g.has(flag::turnHandover);
         }
+        unsigned sent = 0;                       // the kinds of step
+        for (const GuestEvent& e : match.events) // seat 0's slots and draws stay unsent
+            for (const ShownStep& s : e.steps) {
+                sent |= 1U << int(s.kind);
+                EXPECT_TRUE(s.player == 1 ||
+                            (s.slot == 0 && (s.kind != ShownStep::Kind::Drawn || s.card == 0)));
+            }
+        // The guest is sent every kind of report a game makes: Laid, Drawn, Sound, Undo, Scores.
+        EXPECT_EQ(sent & 0b111110U, kind == Hosted ? 0b111110U : 0U) << sent;
+        EXPECT_EQ(audience.laidUnseen, 0);
         g.events = &GameEvents::silent();
-        // The screen's own draws show their faces; at one screen every move is the screen's.
-        EXPECT_GT(board.ownFacesShown, 0);
-        EXPECT_EQ(board.othersMoved > 0, screen != OneScreen);
+        EXPECT_GT(audience.ownFacesShown, 0);
+        EXPECT_EQ(audience.othersMoved > 0, kind != OneScreen);
+        EXPECT_EQ(handovers > 5, kind == OneScreen);
     }
 }

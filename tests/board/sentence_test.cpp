@@ -41,10 +41,10 @@ TEST(Sentences, EachMoveIsToldAsItShowsWithTheSidesNamedAsTheBoardNamesThem) {
         std::initializer_list<int> taps; // hand slots; 0 the draw pile
         const char* said;
     } Rows[] = {
-        {"hand=pfghijk | go hand=ffffff | one",
-         {1},
+        {"hand=qrstuvp | go hand=ffffff | one",
+         {7},
          // The card drawn is said in the slot the sorted hand puts it in, not the one it filled.
-         "You play Stop on Computer / Computer discards 25 miles / You draw Repairs into slot 7"},
+         "You play Stop on Computer / Computer discards 25 miles / You draw Repairs into slot 1"},
         {"go hand=ifffff | go hand=pppppp draw=7 | one hard",
          {1},
          "You play 100 miles / Computer plays Stop on you / You draw 100 miles into slot 6"},

@@ -91,6 +91,8 @@ const SlideRow Slides[] = {
      "before:; 0 steps"},
     {"| | animate", bitmap({.bitmap = Go, .from = {0, 0}, .to = {100, 0}, .delay = 8, .step = 0}),
      "before: card 107 100,0; 0 steps; last: card 107 100,0"},
+    {"| | animate", bitmap({.bitmap = Go, .from = {0, 0}, .to = {3, 0}, .delay = 8, .step = 1}),
+     "before:; 3 steps (8 ms) from 0,0 then 1,0; last: card 107 3,0"},
     {"sel=4 hand=fiklpnu | | animate",
      [](Session& g) {
          g.round.animDelay = 3, laid({141, 99})(g);
@@ -151,7 +153,9 @@ TEST(Slides, EverySlideEndsWhereThePaintDrawsTheCard) {
         {"hand=u | go", target::SafetyArea},
         {"go hand=v | go", target::SafetyArea},
         {"go hand=w | go", target::SafetyArea},
-        {"go hand=x | go", target::SafetyArea}};
+        {"go hand=x | go", target::SafetyArea},
+        {"go | hand=u | turn=1", target::SafetyArea + 1},
+        {"go | go hand=g | turn=1", target::DistanceArea + 1}};
     for (auto [position, target] : Moves) {
         Position pos;
         RecordingSurface surface;

@@ -1,5 +1,5 @@
 // The frames of a network game, the order of its messages, the steps of a move as the
-// guest sees them, join codes and the lockout (what a view shows is seat_view_test.cpp's).
+// guest sees them, join codes and the lockout (what a view shows is seat_share_test.cpp's).
 #include "game/deal.h"
 #include "net/join_code.h"
 #include "net/lockout.h"

@@ -1,7 +1,7 @@
 // The board as a screen reader reads it: named places, and the events each kind of change
 // raises (these need a listening client: screen_reader_test.py --wrap gives them one;
 // elsewhere they skip). The names are made from a seat's view alone, so that they hold
-// only what the seat may see (seat_view_test.cpp).
+// only what the seat may see (seat_share_test.cpp).
 #include "app/shell.h"
 #include "app/taps.h"
 #include "board/draw.h"
