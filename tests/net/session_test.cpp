@@ -250,16 +250,6 @@ TEST(NetworkGame, ConnectionsAreRefusedWithASentence) {
     }
 }
 
-TEST(NetworkGame, FiveWrongCodesLockThePlaceOutForAMinute) {
-    Match m;
-    for (int n = 0; n < 5; ++n)
-        EXPECT_EQ(m.visit("192.0.2.7", "ACDEFG"), Refusal::Reason::WrongCode);
-    EXPECT_EQ(m.visit("192.0.2.7", Code), Refusal::Reason::LockedOut); // right, too late
-    EXPECT_EQ(m.visit("2001:db8::1", "ACDEFG"), Refusal::Reason::WrongCode);
-    m.now += 60'000;
-    EXPECT_EQ(m.visit("192.0.2.7", Code), std::nullopt);
-}
-
 // The first join is given the seat key; the code alone then opens nothing, during a game
 // or a drop, and the holder of the key comes back through any lockout.
 TEST(NetworkGame, PlayerTwosSeatIsTheKeyHolders) {

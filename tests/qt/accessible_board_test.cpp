@@ -1,18 +1,13 @@
-// The board as a screen reader reads it: named places, and the events each kind of change
+// The board as a screen reader reads it: where Press taps, and the events each kind of change
 // raises (these need a listening client: screen_reader_test.py --wrap gives them one;
 // elsewhere they skip). The names are made from a seat's view alone, so that they hold
 // only what the seat may see (seat_share_test.cpp).
 #include "app/shell.h"
 #include "app/taps.h"
 #include "board/draw.h"
-#include "board/sentence.h"
-#include "game/strings.h"
 #include "qt/board/accessible_board.h"
-#include "qt/board/announce.h"
 #include "qt/board/board_view.h"
-#include "qt/board/place_labels.h"
 #include "qt/main_window.h"
-#include "qt/platform/translation.h"
 #include "qt/qt_host.h"
 #include "support/memory_store.h"
 #include "support/position.h"
@@ -26,23 +21,6 @@
 
 namespace tarmigo::testing {
 namespace {
-TEST(AccessibleBoard, EveryPlaceHasANameInEveryLanguage) {
-    const QString translations = findTranslations(QStringLiteral(TARMIGO_PROGRAM_FOLDER));
-    for (const char* language : {"en", "de", "fr"}) {
-        useLanguage(QString::fromLatin1(language), translations);
-        for (const char* position :
-             {"hand=fghijkl | | one", "go limit miles=650 safe=uv cf=u hand=k.qrs.t | stop ended",
-              "hand=fghijkl | hand=mnopqrs | two turn=1 handover", "miles=700 | | over notips"}) {
-            Position p(1);
-            SeatView view = tableView(p.set(position).g);
-            view.discardArmed = true;
-            for (const Place& place : place::Read)
-                EXPECT_FALSE(placeName(view, place).trimmed().isEmpty())
-                    << language << " " << position << " " << place.target;
-        }
-    }
-    useLanguage(QStringLiteral("en"), translations);
-}
 
 // The Press action taps where a tap does something now, inside the place.
 TEST(AccessibleBoard, PressTapsOnlyWhereATapDoesSomething) {
@@ -75,22 +53,14 @@ TEST(AccessibleBoard, PressTapsOnlyWhereATapDoesSomething) {
 
 // ---- Events, with a client listening -------------------------------------------------
 
-// The board's places' events, and the sentences' shown in the status line (numbered
-// place::Accessible on).
+// The events of the board's places.
 std::vector<std::pair<QAccessible::Event, int>> heard;
-QString lastName;
 
 void record(QAccessibleEvent* event) {
     QAccessibleInterface* iface = event->accessibleInterface();
     QAccessibleInterface* parent = iface ? iface->parent() : nullptr;
-    if (!parent) return;
-    if (parent->childCount() == place::Accessible)
+    if (parent && parent->childCount() == place::Accessible)
         heard.emplace_back(event->type(), parent->indexOfChild(iface));
-    else if (parent->role() == QAccessible::StatusBar)
-        heard.emplace_back(event->type(), place::Accessible + parent->indexOfChild(iface));
-    else
-        return;
-    lastName = iface->text(QAccessible::Name);
 }
 
 class AccessibleEvents : public ::testing::Test {
@@ -164,32 +134,6 @@ TEST_F(AccessibleEvents, EachKindOfChangeRaisesTheNameChangesOfItsPlaces) {
         EXPECT_TRUE(heard.empty()) << row.position;
     }
 }
-
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-// Each sentence is a new notification in the status line, named by it; the earlier ones keep
-// theirs until the ring comes round, so a reader that reads one late reads that sentence.
-TEST_F(AccessibleEvents, EachSentenceIsShownAsANotificationOfItsOwn) {
-    set("hand=fghijkl | | one");
-    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(&window->board())
-                                       ->child(place::childOf({target::StatusLine}));
-    ASSERT_EQ(status->childCount(), place::SentencesKept);
-    for (int i = 0; i <= place::SentencesKept; ++i) {
-        heard.clear();
-        announce(&window->board(), QString::number(i));
-        const int child = i % place::SentencesKept;
-        ASSERT_EQ(heard, (decltype(heard){{QAccessible::ObjectShow, place::Accessible + child}}));
-        EXPECT_EQ(lastName, QString::number(i));
-        EXPECT_EQ(status->child(child)->role(), QAccessible::Notification);
-        // Heard by its event alone: read with the status too, it could be heard twice.
-        EXPECT_TRUE(status->child(child)->state().invisible);
-    }
-    EXPECT_EQ(status->child(1)->text(QAccessible::Name), QStringLiteral("1"));
-    // The status line's own name stays the status.
-    EXPECT_EQ(status->text(QAccessible::Name),
-              placeName(tableView(window->shell().game()), {target::StatusLine}));
-}
-
-#endif
 
 TEST_F(AccessibleEvents, TheFocusedPlaceIsTheReadersFocus) {
     set("hand=fghijkl | | one");

@@ -3,9 +3,6 @@
 #include "game/strings.h"
 #include "qt/dialogs/help_page.h"
 #include "qt/dialogs/help_window.h"
-#include "qt/dialogs/statistics_window.h"
-#include "qt/platform/kept_statistics.h"
-#include "qt/platform/translation.h"
 #include "qt/window_fixture.h"
 
 namespace tarmigo::testing {
@@ -85,6 +82,11 @@ TEST_F(FitWindowTest, TheBoardTakesTheLargestWholeZoomThatFitsCentredAndDialogsG
     EXPECT_EQ(board().zoom(), 2);
     start();
     EXPECT_EQ(board().zoom(), 2);
+    EXPECT_EQ(board().toBoard({board().boardArea().left() - 1, 0}).x(), -1); // rounded down
+    key(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(board().zoom(), 3);
+    key(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(board().zoom(), 2);
 }
 
 TEST_F(FitWindowTest, CtrlNAsksF11TogglesFullScreenAndTabAndArrowsReachTheBarsButtonsAndMenus) {
@@ -138,37 +140,6 @@ TEST_F(FitWindowTest, CtrlNAsksF11TogglesFullScreenAndTabAndArrowsReachTheBarsBu
     EXPECT_EQ(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q)); // shown beside the entry
     quit->trigger();
     EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(FitWindowTest, TheDialogsAndTapsSpeakTheLanguageAndTheDialogsGrowPastZoomThree) {
-    KeptStatistics kept(&preferences);
-    const auto sizeAt = [&](int zoom) { return StatisticsWindow(kept, zoom).sizeHint(); };
-    for (int zoom = 3; zoom <= 8; ++zoom) {
-        EXPECT_GT(sizeAt(zoom).width(), sizeAt(zoom - 1).width()) << zoom;
-        EXPECT_LE(sizeAt(zoom).width(), 240 * zoom) << zoom; // its headings wrapped to fit
-    }
-    const std::tuple<const char*, int, const char*> rows[] = {
-        {"en", command::About, "About Tarmigo"},
-        {"de", command::Options, "Optionen - Tarmigo"},
-        {"de", command::Scores, "Punktestand - Tarmigo"},
-        {"fr", 0, "Statistiques - Tarmigo"},
-    }; // 0: Statistics; the English titles are the keys of the translated ones
-    for (const auto& [language, id, title] : rows) {
-        useLanguage(QLatin1String(language), findTranslations(ProgramFolder));
-        start();
-        if (id == command::Options) { // a tap draws its texts by id, in the language
-            DrawingSurface* tap = window->host().acquireTapSurface();
-            EXPECT_EQ(messageText(tap->text(text::EndOfTurn), {text::EndOfTurn, true, 2}),
-                      "Zugende - Spieler 2 tippt hier weiter");
-            window->host().releaseTapSurface();
-        }
-        throughDialog([&, id = id] { id ? window->host().command(id) : window->showStatistics(); },
-                      [&, title = title](QWidget* dialog) {
-                          EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(title));
-                          dialog->close();
-                      });
-    }
-    useLanguage(QStringLiteral("en"), QString());
 }
 
 TEST_F(FitWindowTest, OptionsTieEachLabelToItsControlAndTabFollowsTheLayout) {

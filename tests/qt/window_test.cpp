@@ -207,56 +207,6 @@ TEST_F(MainWindowTest, AKillDuringASlideLosesNothing) {
     EXPECT_EQ(stored(), expected.read().value_or(Bytes{}));
 }
 
-TEST_F(MainWindowTest, TheZoomScalesBoardAndTapsAndIsKeptForTheNextStart) {
-    start();
-    ASSERT_GE(window->maximumZoom(), 3);
-    window->setZoom(3);
-    settle();
-    EXPECT_EQ(board().surface().image().width(), 240 * 3);
-    EXPECT_EQ(window->commandBar().height(), 26 * 3);
-    EXPECT_EQ(board().toBoard({board().boardArea().left() - 1, 0}).x(), -1); // rounded down
-    game().players[0].hand[3] = Go;
-    clickSlot(4);
-    EXPECT_NE(game().players[0].battle(), BattleEmpty);
-    start();
-    EXPECT_EQ(board().zoom(), 3);
-    activate();
-    key(Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_EQ(board().zoom(), 2);
-    key(Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_EQ(board().zoom(), 3);
-}
-
-// The bar's menus are made on first opening, with every entry; their actions work before.
-TEST_F(MainWindowTest, TheMenusAreMadeWhenFirstOpenedWithEveryEntry) {
-    start();
-    EXPECT_TRUE(window->findChildren<QMenu*>().isEmpty()) << "a menu made at the start";
-    QList<QAction*> zoomChoices;
-    for (QAction* action : window->findChildren<QAction*>())
-        if (action->isCheckable() && action->data().toInt() > 0) zoomChoices << action;
-    ASSERT_GE(zoomChoices.size(), 2);
-    zoomChoices.front()->trigger(); // zoom 1, the menu still unmade
-    settle();
-    EXPECT_EQ(board().zoom(), 1);
-    CommandBar& bar = window->commandBar();
-    QMenu* view = bar.menu(CommandBar::Menu::View);
-    EXPECT_EQ(bar.menu(CommandBar::Menu::View), view) << "made twice";
-    QStringList entries;
-    for (const QAction* action : view->actions())
-        entries << (action->isSeparator() ? QStringLiteral("-")
-                    : action->menu()      ? action->menu()->objectName()
-                                          : action->objectName());
-    ASSERT_EQ(entries.size(), 12);
-    EXPECT_EQ(entries.mid(3), QStringList({"statistics", "moves", "hint", "-", "languageMenu",
-                                           "zoomMenu", "fullScreen", "-", "quit"}));
-    const auto* zoom = view->findChild<QMenu*>(QStringLiteral("zoomMenu"));
-    ASSERT_NE(zoom, nullptr);
-    EXPECT_EQ(zoom->actions().size(), 3 + zoomChoices.size());
-    for (const QAction* choice : zoomChoices)
-        EXPECT_EQ(choice->isChecked(), choice->data().toInt() == 1) << choice->data().toInt();
-    EXPECT_EQ(bar.menu(CommandBar::Menu::New)->actions().size(), 3); // and Network Game
-}
-
 TEST_F(MainWindowTest, OptionsShowTheSettingsDoneAppliesAndSavesEscapeLeavesButAResetStands) {
     start();
     bool operated = false;
