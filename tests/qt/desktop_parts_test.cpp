@@ -45,17 +45,8 @@ TEST(HelpPage, IsFoundInTheLanguageAndOpensInTheProgramsOwnWindowWithoutAViewer)
     EXPECT_EQ(openHelpPage(page, [](const QUrl&) { return true; }), nullptr);
     const auto noViewer = [](const QUrl&) { return false; };
     EXPECT_EQ(openHelpPage(QString(), noViewer), nullptr);
-    std::unique_ptr<QWidget> opened(openHelpPage(page, noViewer));
-    auto* window = dynamic_cast<HelpWindow*>(opened.get());
-    ASSERT_TRUE(window && window->isVisible());
-    // Follow the first link of the contents from the keyboard, then come back.
-    QTextBrowser* browser = window->browser();
-    browser->setFocus();
-    QTest::keyClick(browser, Qt::Key_Tab);
-    QTest::keyClick(browser, Qt::Key_Return);
-    EXPECT_FALSE(browser->source().fragment().isEmpty());
-    window->findChildren<QAbstractButton*>().value(0)->click(); // Back
-    EXPECT_TRUE(browser->source().fragment().isEmpty() && browser->isForwardAvailable());
+    const std::unique_ptr<QWidget> opened(openHelpPage(page, noViewer));
+    EXPECT_TRUE(dynamic_cast<HelpWindow*>(opened.get()) && opened->isVisible());
 }
 
 const QString Translations = findTranslations(ProgramFolder);

@@ -158,7 +158,7 @@ class Heard(reader.Play):
         assert self.press_until("Down", self.words["Options"], self.window), f"[{self.lang}] no Options in View"
         self.key("Return", self.window)
         assert self.hears(self.words["Options - Tarmigo"]), f"[{self.lang}] View > Options opened no dialog"
-        dialog, window = self.dialog(), xdo_window(self)
+        dialog, window = self.dialog(), self.newest()
         if not self.hears(self.words["Difficulty"], 1):
             assert self.press_until("Tab", self.words["Difficulty"], window), f"[{self.lang}] no Difficulty"
         combo = next(n for n in self.walk(dialog) if n.getRole() == self.at.ROLE_COMBO_BOX)
@@ -173,12 +173,6 @@ class Heard(reader.Play):
         self.key("Escape", window)
         self.pump(0.3)
         return before, after
-
-
-def xdo_window(play):
-    """The program's newest window: a dialog over the main one."""
-    return ([play.window] + [w for w in reader.xdo("search", "--onlyvisible", "--pid", str(play.program.pid))
-                             if w != play.window])[-1]
 
 
 def check(play, said):

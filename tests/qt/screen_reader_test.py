@@ -146,10 +146,13 @@ class Play:
                 return
     def dialog(self):
         return (self.windows(self.at.ROLE_DIALOG) + self.windows(self.at.ROLE_ALERT) + [None])[0]
+    def newest(self):
+        """The program's newest window: a dialog over the main one."""
+        return ([self.window] + [w for w in xdo("search", "--onlyvisible", "--pid", str(self.program.pid))
+                                 if w != self.window])[-1]
     def leave(self, dialog):
         """The Scores: Tab to New Hand (New Game), Space. A question: Escape (No)."""
-        window = ([self.window] + [w for w in xdo("search", "--onlyvisible", "--pid", str(self.program.pid))
-                                   if w != self.window])[-1]
+        window = self.newest()
         if not set(self.buttons) & {n.name for n in self.walk(dialog)}:
             return self.key("Escape", window) or 0
         for _ in range(8):
