@@ -15,6 +15,17 @@ work, seen, before = tempfile.mkdtemp(), [], {}
 save = lambda: open(os.path.join(work, "host", "network-game"), "rb").read()
 
 
+def settled():
+    """The host's saved game once it has stayed the same for half a second: the host is
+    done with what came before (a loaded machine may take a while over it)."""
+    last, since, end = save(), time.monotonic(), time.monotonic() + 15
+    while time.monotonic() - since < 0.5 and time.monotonic() < end:
+        time.sleep(0.05)
+        if (now := save()) != last:
+            last, since = now, time.monotonic()
+    return last
+
+
 fail = lambda why: sys.exit("FAIL: " + why)
 
 
@@ -34,8 +45,7 @@ def relay(src, dst, tamper=None):
             seen.append(frame)
             sealed, out = i - CLEAR, [frame]  # the sealed record's number, from 1
             if tamper and sealed == FIRST[tamper]:
-                time.sleep(0.3)  # the host is done with what came before
-                before[tamper] = save()
+                before[tamper] = settled()
             if tamper == "flip" and sealed == 1:
                 out = [frame[:-1] + bytes([frame[-1] ^ 1])]
             elif tamper == "drop" and sealed == 2:
@@ -51,8 +61,9 @@ def relay(src, dst, tamper=None):
     src.close(), dst.close()
 
 
+# The host waits ten minutes before a move of its own: only the guest could change its game.
 host = subprocess.Popen([PEER, "host", "--port", "0", "--bind", "127.0.0.1", "--code", CODE,
-                         "--data-dir", work + "/host", "--pace", "10000"],
+                         "--data-dir", work + "/host", "--pace", "600000"],
                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
 port = int(host.stdout.readline().split()[1])
 for tamper in FIRST:

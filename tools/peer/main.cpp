@@ -216,7 +216,7 @@ Options parse(const std::vector<std::string_view>& args) {
         else if (a == "--new" && o.host)
             o.fresh = true;
         else if (a == "--pace")
-            o.paceMs = number<int>(a, v, 0, 10'000);
+            o.paceMs = number<int>(a, v, 0, 3'600'000);
         else
             failWith(BadArgument, "unknown option '" + std::string(a) + "'");
         if (!flag) ++i;
