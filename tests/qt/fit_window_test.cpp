@@ -27,11 +27,8 @@ class FitWindowTest : public WindowFixture {
     }
 };
 
-TEST_F(FitWindowTest, TheBoardTakesTheLargestWholeZoomThatFitsCentredAndDialogsGrowWithItFrom3) {
+TEST_F(FitWindowTest, TheBoardTakesTheLargestWholeZoomThatFitsCentred) {
     start();
-    const QCheckBox plain;
-    const int indicator = plain.style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &plain);
-    const int menuText = QFontInfo(QApplication::font("QMenu")).pixelSize();
     window->setZoom(1);
     const std::pair<std::function<void()>, int> rows[] = {
         {[] {}, 1},
@@ -57,17 +54,6 @@ TEST_F(FitWindowTest, TheBoardTakesTheLargestWholeZoomThatFitsCentredAndDialogsG
         }
         for (int x : {0, l, (l + r) / 2, r})
             EXPECT_EQ(shown.pixel(x, 0), shown.pixel(std::max(x, l), t)) << x;
-        // From 3 on, check boxes and the menus grow with their text.
-        const double grown = zoom >= 3 ? 1.5 : 1;
-        EXPECT_GE(QFontInfo(bar().menu(CommandBar::Menu::View)->font()).pixelSize(),
-                  menuText * grown * 0.95);
-        throughDialog(command::Options, [&, zoom = zoom](QWidget* dialog) {
-            const auto* box = dialog->findChild<QCheckBox*>(QStringLiteral("sortCards"));
-            EXPECT_EQ(box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box),
-                      std::lround(indicator * grown))
-                << zoom;
-            dialog->close();
-        });
     }
     // A tap lands where the larger board shows the card.
     game().players[0].hand[0] = Go;
