@@ -82,17 +82,6 @@ TEST_F(DialogsTest, TheFocusIsBackOnTheBoardAfterEachDialogAndTheForfeitDefaults
         EXPECT_EQ(window->focusWidget(), &board()) << name;
     }
     EXPECT_EQ(game().players[0].hand, hand);
-    // Undo from the bar: the button, disabled, leaves the focus to the board, not to Help.
-    activate();
-    game().players[0].hand[0] = Go;
-    game().round.set(flag::sortHand, false);
-    key(Qt::Key_1);
-    finishPresentation(window->host());
-    bar().undoButton()->setFocus(Qt::TabFocusReason);
-    EXPECT_FALSE(bar().styleSheet().isEmpty()); // its ring, made when the keyboard comes
-    key(Qt::Key_Return);
-    finishPresentation(window->host());
-    EXPECT_EQ(QApplication::focusWidget(), &board());
 }
 
 TEST_F(DialogsTest, AReaderHearsTheListsValuesAndWhatAboutSays) {

@@ -70,12 +70,6 @@ void openHelpPage(const QString& path, HelpViewer viewer, int zoom) {
     viewer(page, [page, zoom] { showHelpWindow(page, zoom); });
 }
 
-QWidget* openHelpPage(const QString& path, bool (*viewer)(const QUrl&)) {
-    if (path.isEmpty()) return nullptr;
-    const QUrl page = QUrl::fromLocalFile(path);
-    return viewer(page) ? nullptr : showHelpWindow(page);
-}
-
 QWidget* showHelpWindow(const QUrl& page, int zoom) {
     auto* window = new HelpWindow(page, zoom);
     window->show();

@@ -23,9 +23,6 @@ using HelpViewer = void (*)(const QUrl&, const std::function<void()>&);
 // Opens the page in the desktop's viewer, or, wherever that fails, in the program's
 // own help window, sized for the game window's zoom. A missing page is passed over silently.
 void openHelpPage(const QString& path, HelpViewer viewer = openInDesktopViewer, int zoom = 1);
-// The same with a viewer that answers at once whether it opened the page; returns the
-// program's help window where it did not (else null).
-QWidget* openHelpPage(const QString& path, bool (*viewer)(const QUrl&));
 
 // The program's own help window on a page, shown; it deletes itself when closed.
 QWidget* showHelpWindow(const QUrl& page, int zoom = 1);
