@@ -415,9 +415,8 @@ Decoded applyChange(std::span<const std::uint8_t> before, const ViewChange& chan
     if (before.empty()) return {KeepAlive{}, "a view change with no view before it"};
     const std::size_t maskLength = (before.size() + 7) / 8;
     if (change.bytes.size() < maskLength)
-        return {KeepAlive{}, "the view change's mask is shorter than the " +
-                                 std::to_string(maskLength) + " bytes of a view of " +
-                                 std::to_string(before.size())};
+        return {KeepAlive{},
+                "the view change ends inside its mask of " + std::to_string(maskLength) + " bytes"};
     // The view's type and count, then its fields with the marked bytes replaced: every
     // change has one encoding, so a byte marked must differ and no bit may pass the end.
     std::vector<std::uint8_t> body{std::uint8_t(Type::View),
