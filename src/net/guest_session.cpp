@@ -40,6 +40,7 @@ void GuestSession::connected(std::int64_t now) {
     linked_ = true;
     admitted_ = false;
     close_ = false;
+    earlierMessages_ += line_.messageBytes();
     line_ = Line{};
     order_ = Order{Side::Guest};
     lastHeard_ = now;

@@ -95,6 +95,9 @@ class GuestSession {
         std::size_t sent = 0;
     };
     const WireBytes& wireBytes() const { return wireBytes_; }
+    // The bytes of the messages received on every connection so far, as they came
+    // (a view as a change when it came as one).
+    std::size_t messageBytes() const { return earlierMessages_ + line_.messageBytes(); }
 
   private:
     void sendMessage(const Message& m);
@@ -122,6 +125,7 @@ class GuestSession {
     std::optional<SeatView> view_;
     std::vector<GuestEvent> events_;
     WireBytes wireBytes_;
+    std::size_t earlierMessages_ = 0;
 };
 
 } // namespace tarmigo::net

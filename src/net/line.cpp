@@ -67,9 +67,10 @@ std::optional<Message> Line::next() {
                 error_ = std::string(nameOf(*m)) + " in the clear";
                 return std::nullopt;
             }
+            messageBytes_ += encode(*m).size();
             return m;
         }
-        if (std::optional<Message> m = inner_.next()) return m;
+        if (std::optional<Message> m = inner_.next()) return whole(std::move(*m));
         if (inner_.failed()) {
             error_ = inner_.error();
             return std::nullopt;
@@ -85,13 +86,34 @@ std::optional<Message> Line::next() {
             error_ = keys_ ? reason : "a sealed message before the key exchange";
             return std::nullopt;
         }
+        messageBytes_ += opened->size();
         inner_.feed(*opened);
     }
     return std::nullopt;
 }
 
+std::optional<Message> Line::whole(Message m) {
+    if (const auto* change = std::get_if<ViewChange>(&m)) {
+        Decoded view = applyChange(heardView_, *change);
+        if (!view.ok()) {
+            error_ = view.error;
+            return std::nullopt;
+        }
+        m = std::move(view.message);
+    }
+    if (const auto* view = std::get_if<ViewMessage>(&m)) heardView_ = viewFields(*view);
+    return m;
+}
+
 void Line::send(const Message& m) {
-    const std::vector<std::uint8_t> frame = encode(m);
+    std::vector<std::uint8_t> frame = encode(m);
+    if (const auto* view = std::get_if<ViewMessage>(&m); view && sealedOut_) {
+        std::vector<std::uint8_t> fields(frame.begin() + LengthBytes + HeadBytes, frame.end());
+        if (const std::optional<ViewChange> change = changeOf(sentView_, fields))
+            if (std::vector<std::uint8_t> shorter = encode(*change); shorter.size() < frame.size())
+                frame = std::move(shorter);
+        sentView_ = std::move(fields);
+    }
     std::vector<std::uint8_t>& to = sealedOut_ ? plain_ : out_;
     to.insert(to.end(), frame.begin(), frame.end());
 }

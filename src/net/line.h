@@ -5,7 +5,9 @@
 // sealed bytes, and the receiver takes the frames that open out of it as they came.
 // Only the hellos, the exchange's shares and confirmations, a refusal and an error may
 // come in the clear; a sealed record that does not open (changed, cut, dropped,
-// replayed, reordered) ends the line with a one-line reason.
+// replayed, reordered) ends the line with a one-line reason. A view sent goes as a
+// change from the last one sent on the line when that is shorter; a change received
+// comes out as the view it gives, or ends the line when it gives none.
 #include "net/line_keys.h"
 #include "net/messages.h"
 #include "net/stream.h"
@@ -56,6 +58,8 @@ class Line {
     // sealed as records (`last`: the final one of the connection).
     std::vector<std::uint8_t> take(bool last = false);
     bool hasOutgoing() const { return !out_.empty() || !plain_.empty(); }
+    // The bytes of the frames received, clear and opened: the messages as they came.
+    std::size_t messageBytes() const { return messageBytes_; }
 
   private:
     std::unique_ptr<LineKeys> keys_;
@@ -66,6 +70,11 @@ class Line {
     std::string error_;
     std::vector<std::uint8_t> out_;
     std::vector<std::uint8_t> plain_; // frames waiting to be sealed
+    // The fields of the last view sent and received, which a change is made against.
+    std::vector<std::uint8_t> sentView_;
+    std::vector<std::uint8_t> heardView_;
+    std::size_t messageBytes_ = 0;
+    std::optional<Message> whole(Message m);
 };
 
 } // namespace tarmigo::net

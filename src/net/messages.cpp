@@ -10,8 +10,8 @@ namespace tarmigo::net {
 namespace {
 
 // The fields each message type carries, in the order of Type.
-constexpr int FieldCounts[] = {0, 3, 2, 1, 2, 15, 1, 0, 1, 0, 1, 1, 3, 2};
-constexpr int LastType = int(Type::Confirm);
+constexpr int FieldCounts[] = {0, 3, 2, 1, 2, 15, 1, 0, 1, 0, 1, 1, 3, 2, 2};
+constexpr int LastType = int(Type::ViewChange);
 constexpr int LastReason = int(Refusal::Reason::SeatFreed);
 
 constexpr int CardNone = 0;
@@ -144,6 +144,7 @@ struct Fields {
         bytes(m.tag);
         bytes(m.header);
     }
+    void operator()(const ViewChange& m) { bytes(m.bytes); }
     void bytes(std::span<const std::uint8_t> b) {
         for (std::uint8_t x : b) w.u8(x);
     }
@@ -320,6 +321,13 @@ Message readFields(Reader& r, Type type) {
         readBytes(r, m.header, "stream header");
         return m;
     }
+    case Type::ViewChange: {
+        // Its mask's length is the view's before it: applyChange reads it against that.
+        ViewChange m;
+        if (r.left() < 2) r.fail("the message ends inside its view change");
+        while (r.ok() && r.left() > 0) m.bytes.push_back(std::uint8_t(r.u8("view change")));
+        return m;
+    }
     case Type::View: break; // read by the decoder, the one that may make a view
     }
     return KeepAlive{};
@@ -333,9 +341,9 @@ Hello Hello::ours() {
 
 const char* nameOf(const Message& m) {
     static constexpr const char* Names[] = {
-        "a hello",    "a join",       "a refusal",         "an input",  "a view",
-        "steps",      "a keep-alive", "a rematch message", "a leaving", "an error",
-        "a seat key", "a share",      "a confirmation"};
+        "a hello",    "a join",       "a refusal",         "an input",     "a view",
+        "steps",      "a keep-alive", "a rematch message", "a leaving",    "an error",
+        "a seat key", "a share",      "a confirmation",    "a view change"};
     return Names[m.index()];
 }
 
@@ -381,6 +389,59 @@ Decoded decodeFrame(std::span<const std::uint8_t> bytes) {
         return {KeepAlive{},
                 std::to_string(bytes.size() - LengthBytes - length) + " bytes follow the frame"};
     return Decoder::body(bytes.subspan(LengthBytes));
+}
+
+std::vector<std::uint8_t> viewFields(const ViewMessage& m) {
+    Writer w;
+    writeView(w, m.view());
+    return w.take();
+}
+
+std::optional<ViewChange> changeOf(std::span<const std::uint8_t> before,
+                                   std::span<const std::uint8_t> after) {
+    if (before.size() != after.size()) return std::nullopt;
+    ViewChange c;
+    c.bytes.resize((before.size() + 7) / 8);
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (before[i] != after[i]) {
+            c.bytes[i / 8] |= std::uint8_t(1u << (i % 8));
+            c.bytes.push_back(after[i]);
+        }
+    if (c.bytes.size() == (before.size() + 7) / 8) return std::nullopt; // nothing changed
+    return c;
+}
+
+Decoded applyChange(std::span<const std::uint8_t> before, const ViewChange& change) {
+    if (before.empty()) return {KeepAlive{}, "a view change with no view before it"};
+    const std::size_t maskLength = (before.size() + 7) / 8;
+    if (change.bytes.size() < maskLength)
+        return {KeepAlive{},
+                "the view change ends inside its mask of " + std::to_string(maskLength) + " bytes"};
+    // The view's type and count, then its fields with the marked bytes replaced: every
+    // change has one encoding, so a byte marked must differ and no bit may pass the end.
+    std::vector<std::uint8_t> body{std::uint8_t(Type::View),
+                                   std::uint8_t(FieldCounts[int(Type::View)])};
+    body.insert(body.end(), before.begin(), before.end());
+    std::size_t next = maskLength;
+    for (std::size_t i = 0; i < maskLength * 8; ++i) {
+        if (!((change.bytes[i / 8] >> (i % 8)) & 1)) continue;
+        if (i >= before.size())
+            return {KeepAlive{}, "the view change marks byte " + std::to_string(i) +
+                                     " of a view of " + std::to_string(before.size())};
+        if (next == change.bytes.size())
+            return {KeepAlive{}, "the view change ends inside its bytes"};
+        if (change.bytes[next] == before[i])
+            return {KeepAlive{},
+                    "the view change marks byte " + std::to_string(i) + " without changing it"};
+        body[HeadBytes + i] = change.bytes[next++];
+    }
+    if (next == maskLength) return {KeepAlive{}, "the view change changes nothing"};
+    if (next != change.bytes.size())
+        return {KeepAlive{}, std::to_string(change.bytes.size() - next) +
+                                 " bytes too many after the view change"};
+    Decoded d = Decoder::body(body);
+    if (!d.ok()) d.error = "the changed view: " + d.error;
+    return d;
 }
 
 bool sameKey(const SeatKey& a, const SeatKey& b) {

@@ -21,9 +21,10 @@
 namespace tarmigo::net {
 
 inline constexpr std::uint32_t Magic = 0x474d5254; // "TRMG" as bytes on the wire
-inline constexpr int ProtocolVersion = 4;
+inline constexpr int ProtocolVersion = 5;
 inline constexpr std::size_t MaxFrame = std::size_t{64} * 1024;
 inline constexpr std::size_t LengthBytes = 4;
+inline constexpr std::size_t HeadBytes = 2; // a body's type and field count
 inline constexpr std::size_t MaxBody = MaxFrame - LengthBytes;
 inline constexpr int MaxVersionLength = 32;
 inline constexpr int MaxErrorLength = 200;
@@ -55,6 +56,7 @@ enum class Type : std::uint8_t {
     Seat = 11,
     Share = 12,
     Confirm = 13,
+    ViewChange = 14,
 };
 
 // The first message each way.
@@ -207,8 +209,17 @@ struct Confirm {
     bool operator==(const Confirm&) const = default;
 };
 
+// A view as the bytes that changed since the view before it on the connection: a mask of
+// one bit a byte of that view's fields (bit i of byte i / 8 for field byte i), then the
+// changed bytes in order. It means nothing without that view, so it is kept as it came
+// and applied by applyChange; the line turns it into the view it gives (net/line.h).
+struct ViewChange {
+    std::vector<std::uint8_t> bytes; // the mask, then the changed bytes
+    bool operator==(const ViewChange&) const = default;
+};
+
 using Message = std::variant<Hello, Join, Refusal, Input, ViewMessage, Steps, KeepAlive, Rematch,
-                             Left, Error, Seat, Share, Confirm>;
+                             Left, Error, Seat, Share, Confirm, ViewChange>;
 
 // The message's name in a sentence: "a hello", "a view".
 const char* nameOf(const Message& m);
@@ -230,6 +241,18 @@ class Decoder {
 
 // A whole frame: its length and its body, nothing before or after.
 Decoded decodeFrame(std::span<const std::uint8_t> bytes);
+
+// The view's fields as they go on the wire, after the type and the count.
+std::vector<std::uint8_t> viewFields(const ViewMessage& m);
+
+// The change that makes `after` of `before` (the fields of two views), when they are as
+// long and differ; nothing otherwise, for a whole view to go instead.
+std::optional<ViewChange> changeOf(std::span<const std::uint8_t> before,
+                                   std::span<const std::uint8_t> after);
+
+// The view a change gives on the fields of the view before it (empty: none came yet),
+// read by the view's own strict decoder, or why it gives none.
+Decoded applyChange(std::span<const std::uint8_t> before, const ViewChange& change);
 
 // Compares in a time that does not depend on where the keys differ.
 bool sameKey(const SeatKey& a, const SeatKey& b);

@@ -4,7 +4,8 @@ namespace tarmigo::net {
 namespace {
 
 bool fromHostOnly(Type t) {
-    return t == Type::Refusal || t == Type::View || t == Type::Steps || t == Type::Seat;
+    return t == Type::Refusal || t == Type::View || t == Type::Steps || t == Type::Seat ||
+           t == Type::ViewChange;
 }
 
 bool fromGuestOnly(Type t) {

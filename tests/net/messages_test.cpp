@@ -55,7 +55,8 @@ std::vector<Message> everyMessage() {
             Error{std::string(MaxErrorLength, '~')},
             Seat{SeatKey{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 255}},
             Share{true, {255, 1}, {7, 255}},
-            Confirm{{255, 9}, {3, 255}}};
+            Confirm{{255, 9}, {3, 255}},
+            ViewChange{{1, 0, 0, 0, 0, 0, 0, 0, 2}}};
 }
 
 // Every message decodes to itself, from a stream in pieces of any size (fuzz_net changes
@@ -93,7 +94,7 @@ TEST(NetMessages, TheWorkedExchangeIsSpeltOutByteByByte) {
     pos.set("go miles=100 hand=ijfkpux sel=2 | stop miles=75 hand=ffkghij | turn=1 deck=60");
     constexpr SeatKey Key{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     const std::pair<Message, const char*> Rows[] = {
-        {Hello{Magic, 4, "1.1"}, "0c000000010354524d47040003312e31"},
+        {Hello{Magic, 5, "1.1"}, "0c000000010354524d47050003312e31"},
         {Join{"K7QX3D", {}}, "0900000002024b375158334400"},
         {Seat{Key}, "120000000b01000102030405060708090a0b0c0d0e0f"},
         {Join{"K7QX3D", Key}, "1900000002024b37515833441000010203040506"
@@ -111,12 +112,19 @@ TEST(NetMessages, TheWorkedExchangeIsSpeltOutByteByByte) {
         {Left{}, "020000000900"},
     };
     for (const auto& [m, hex] : Rows) EXPECT_EQ(hexOf(encode(m)), hex);
+    const std::vector<std::uint8_t> before = viewFields(ViewMessage::of(pos.g));
+    pos.play(3);
+    const std::optional<ViewChange> change = changeOf(before, viewFields(ViewMessage::of(pos.g)));
+    ASSERT_TRUE(change);
+    EXPECT_EQ(hexOf(encode(*change)), "0e0000000e0200000080024020000101797f");
+    EXPECT_EQ(applyChange(before, *change).message, Message(ViewMessage::of(pos.g)));
 }
 
 TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
     constexpr std::pair<const char*, const char*> Rows[] = {
         {"00 00", "an unknown message type 0"},
-        {"0e 00", "an unknown message type 14"},
+        {"0f 00", "an unknown message type 15"},
+        {"0e 02 01", "the message ends inside its view change"},
         {"0c 03 02", "the seat key flag 2 is out of range 0..1"},
         {"02 02 41 43 44 45 46 47 05", "the seat key's length 5 is neither 0 nor 16"},
         {"02 02 41 43 44 45 46 47 10 01", "the message ends inside its seat key"},
@@ -188,6 +196,23 @@ TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
         frame[LengthBytes + at] = value;
         EXPECT_EQ(decodeFrame(frame).error, reason) << at;
     }
+    // A change against no view or a shown hand's (63 bytes of fields, a mask of 8).
+    constexpr std::tuple<bool, const char*, const char*> Changes[] = {
+        {false, "01 00 00 00 00 00 00 00 02", "a view change with no view before it"},
+        {true, "01 00 00 00 00 00 00", "the view change ends inside its mask of 8 bytes"},
+        {true, "03 00 00 00 00 00 00 00 02", "the view change ends inside its bytes"},
+        {true, "01 00 00 00 00 00 00 00 02 02", "1 bytes too many after the view change"},
+        {true, "01 00 00 00 00 00 00 00 02", "the changed view: the seat 2 is out of range 1..1"},
+        {true, "01 00 00 00 00 00 00 00 01", "the view change marks byte 0 without changing it"},
+        {true, "00 00 00 00 00 00 00 80 01", "the view change marks byte 63 of a view of 63"},
+        {true, "00 00 00 00 00 00 00 00", "the view change changes nothing"},
+    };
+    RulePosition pos;
+    const std::vector<std::uint8_t> shown = viewFields(ViewMessage::of(pos.set("hand=ijfkpux").g));
+    const std::vector<std::uint8_t> none;
+    for (auto [earlier, hex, reason] : Changes)
+        EXPECT_EQ(applyChange(earlier ? shown : none, ViewChange{bytesOf(hex)}).error, reason)
+            << hex;
 }
 
 TEST(NetMessages, AStreamRefusesAnOversizedLengthAtOnceAndStopsAtItsFirstError) {
@@ -207,7 +232,7 @@ TEST(NetMessages, AStreamRefusesAnOversizedLengthAtOnceAndStopsAtItsFirstError) 
 
 TEST(NetMessages, EachSideRefusesAMessageOutOfOrder) {
     // A letter for each message type, in the order of their numbers.
-    constexpr std::string_view Letters = "HJFIVSKRLEAXC";
+    constexpr std::string_view Letters = "HJFIVSKRLEAXCD";
     // Who receives, the messages, and the refusal of the last (empty when all are taken).
     constexpr std::tuple<Side, const char*, const char*> Rows[] = {
         {Side::Host, "HXCKJIKRL", ""},
@@ -229,9 +254,10 @@ TEST(NetMessages, EachSideRefusesAMessageOutOfOrder) {
         {Side::Host, "HXCJA", "a seat key is the host's to send"},
         {Side::Guest, "HJ", "a join is the guest's to send"},
         {Side::Guest, "HXCVI", "an input is the guest's to send"},
+        {Side::Guest, "HXCD", "a view change before the first view"},
     };
     RulePosition pos;
-    std::vector<Message> every(13, ViewMessage::of(pos.g));
+    std::vector<Message> every(14, ViewMessage::of(pos.g));
     for (const Message& m : everyMessage()) every[m.index()] = m;
     for (auto [receiver, messages, expected] : Rows) {
         Order order(receiver);

@@ -197,6 +197,7 @@ struct Match {
     void playToGameOver(Dice& dice) {
         for (int n = 0; n < 20'000 && !game().has(flag::gameOver); ++n)
             if (!step(dice)) break;
+        EXPECT_EQ(lastView(), viewFor(game(), 1)); // the changes the guest applied add up
     }
     std::string position() { return notation::describeAll(game()); }
 };

@@ -536,12 +536,8 @@ int join(const Options& o) {
     std::optional<std::chrono::steady_clock::time_point> asked;
     std::chrono::steady_clock::time_point began;
     std::vector<double> delays;
-    std::size_t bytesIn = 0;
     std::size_t bytesOut = 0;
-    session.heard = [&log, &bytesIn](const net::Message& m) {
-        log(m);
-        bytesIn += net::encode(m).size();
-    };
+    session.heard = [&log](const net::Message& m) { log(m); };
     const auto report = [&] {
         if (!o.stats || delays.empty()) return;
         std::sort(delays.begin(), delays.end());
@@ -549,10 +545,10 @@ int join(const Options& o) {
             return delays[std::size_t(q * double(delays.size() - 1))];
         };
         std::cerr << "inputs " << delays.size() << " answered in median " << at(0.5)
-                  << " ms, 99th percentile " << at(0.99) << " ms; bytes received " << bytesIn
-                  << ", sent " << bytesOut << " as messages; on the line received "
-                  << session.wireBytes().received << ", sent " << session.wireBytes().sent
-                  << std::endl;
+                  << " ms, 99th percentile " << at(0.99) << " ms; bytes received "
+                  << session.messageBytes() << ", sent " << bytesOut
+                  << " as messages; on the line received " << session.wireBytes().received
+                  << ", sent " << session.wireBytes().sent << std::endl;
     };
     QTimer away;
     away.setSingleShot(true);

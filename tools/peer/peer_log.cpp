@@ -72,6 +72,10 @@ struct Json {
     // The exchange's bytes are random to a reader: the log says that they came.
     void operator()(const net::Share& sh) { o << R"("share","key":)" << sh.withKey; }
     void operator()(const net::Confirm&) { o << "\"confirm\""; }
+    // The line hands on the view a change gives; a change alone says only its size.
+    void operator()(const net::ViewChange& c) {
+        o << R"("view change","bytes":)" << c.bytes.size();
+    }
 };
 
 } // namespace
