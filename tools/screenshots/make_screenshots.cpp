@@ -48,10 +48,6 @@ using namespace tarmigo;
 QString outputFolder;
 QString suffix; // "-de" for the German pictures
 
-bool noViewer(const QUrl&) {
-    return false;
-}
-
 bool save(const QRect& area, const char* name) {
     QScreen* screen = QGuiApplication::primaryScreen();
     const QPixmap shot = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
@@ -219,8 +215,10 @@ int main(int argc, char** argv) {
     ok = save(frame(&joinDialog), "screenshot-join.png") && ok;
     joinDialog.hide();
 
-    QWidget* help = openHelpPage(findHelpPage(programFolder, currentLanguage()), noViewer);
-    if (help == nullptr || !QTest::qWaitForWindowExposed(help)) return 1;
+    const QString page = findHelpPage(programFolder, currentLanguage());
+    if (page.isEmpty()) return 1;
+    QWidget* help = showHelpWindow(QUrl::fromLocalFile(page));
+    if (!QTest::qWaitForWindowExposed(help)) return 1;
     help->move(0, 0);
     QTest::qWait(500);
     ok = save(frame(help), "screenshot-help.png") && ok;
