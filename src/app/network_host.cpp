@@ -2,7 +2,6 @@
 
 #include "app/options_dialog.h"
 #include "app/save_state.h"
-#include "app/sealed_lines.h"
 #include "app/shell.h"
 #include "app/taps.h"
 #include "board/layout.h"
@@ -54,10 +53,9 @@ std::optional<std::vector<std::uint8_t>> readStore(Store* s) {
 } // namespace
 
 NetworkHost::NetworkHost(ShellHost& host, NetworkStores stores, std::string code,
-                         net::KeySource keys, net::LineFactory lines)
+                         net::LineFactory lines, net::KeySource keys)
     : host_(host), stores_(stores), game_(host),
-      link_(std::move(code), lines ? std::move(lines) : app::sealedLines(), std::move(keys)),
-      board_(game_), book_(*this) {
+      link_(std::move(code), std::move(lines), std::move(keys)), board_(game_), book_(*this) {
     game_.events = &events_;
     game_.network = true;
     game_.fileStore = stores.file;

@@ -59,9 +59,10 @@ struct NetworkNotice {
 class NetworkHost : public net::HostEndpoint {
   public:
     // A host ready to start; `code` is used unless a saved game brings its own.
-    // `lines`: each connection's keys (by default the sealed lines on libsodium).
-    NetworkHost(ShellHost& host, NetworkStores stores, std::string code,
-                net::KeySource keys = net::randomKeys(), net::LineFactory lines = {});
+    // `lines`: each connection's keys (the programs give the sealed lines,
+    // app/sealed_lines.h).
+    NetworkHost(ShellHost& host, NetworkStores stores, std::string code, net::LineFactory lines,
+                net::KeySource keys = net::randomKeys());
     NetworkHost(const NetworkHost&) = delete;
     NetworkHost& operator=(const NetworkHost&) = delete;
 

@@ -60,7 +60,7 @@ inline LineFactory clearLines() {
 struct Match {
     TestHost shell;
     MemoryStore file, second, code, seat;
-    NetworkHost host{shell, {&file, &second, &code, &seat}, Code, countedKeys(), clearLines()};
+    NetworkHost host{shell, {&file, &second, &code, &seat}, Code, clearLines(), countedKeys()};
     GuestSession guest;
     std::int64_t now = 1'000;
     ConnectionId conn = 0;

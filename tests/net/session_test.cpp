@@ -339,7 +339,8 @@ TEST(NetworkGame, AResumedHostKeepsTheSeatForTheSavedKey) {
     for (const Row& row : rows) {
         MemoryStore seat;
         seat.bytes = row.key;
-        NetworkHost again(m.shell, {&m.file, &m.second, &m.code, &seat}, Code, countedKeys());
+        NetworkHost again(m.shell, {&m.file, &m.second, &m.code, &seat}, Code, clearLines(),
+                          countedKeys());
         EXPECT_TRUE(again.start(240, 320, true));
         EXPECT_EQ(again.seatHeld(), row.held);
         EXPECT_EQ(seat.bytes, row.held ? m.seat.bytes : std::vector<std::uint8_t>{});

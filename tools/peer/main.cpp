@@ -388,7 +388,7 @@ int host(const Options& o) {
     if (code.empty()) code = net::makeJoinCode(o.seeded ? dice.next() : std::random_device{}());
 
     PeerShell shell(o.seed);
-    NetworkHost game(shell, stores, code);
+    NetworkHost game(shell, stores, code, app::sealedLines());
     game.start(240, 320, resume);
     game.game().round.setPlayMode(PlayMode::TapOnce);
     game.game().round.setDiscardMode(DiscardMode::CardThenDeck);

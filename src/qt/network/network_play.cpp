@@ -7,7 +7,6 @@
 #include "app/options_dialog.h"
 #include "app/save_state.h"
 #include "app/scores_dialog.h"
-#include "app/sealed_lines.h"
 #include "board/animation.h"
 #include "board/bitmaps.h"
 #include "board/board_events.h"
@@ -139,8 +138,10 @@ std::unique_ptr<NetworkTransports> loadTransports(const QString& programFolder) 
 // The game hosted: the window presents it as its own, seat 0's hand always shown.
 class NetworkPlay::Hosted : public PlayedGame {
   public:
-    Hosted(NetworkPlay& owner, const NetworkStores& stores, const std::string& code)
-        : owner_(owner), qtHost_(owner.window_.host()), game_(qtHost_, stores, code) {}
+    Hosted(NetworkPlay& owner, const NetworkStores& stores, const std::string& code,
+           net::LineFactory lines)
+        : owner_(owner), qtHost_(owner.window_.host()),
+          game_(qtHost_, stores, code, std::move(lines)) {}
 
     NetworkHost& host() { return game_; }
     HostTransport& link() { return *link_; }
@@ -224,8 +225,8 @@ class NetworkPlay::Hosted : public PlayedGame {
 class NetworkPlay::Joined : public PlayedGame {
   public:
     Joined(NetworkPlay& owner, const std::string& code, const std::optional<net::SeatKey>& key,
-           QString address)
-        : owner_(owner), session_(code, app::sealedLines(), key), address_(std::move(address)),
+           QString address, net::LineFactory lines)
+        : owner_(owner), session_(code, std::move(lines), key), address_(std::move(address)),
           stage_(owner.window_.host()) {}
 
     net::GuestSession& session() { return session_; }
@@ -692,7 +693,7 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
         return false;
     }
     stopHosting(false);
-    hosted_ = std::make_unique<Hosted>(*this, stores(), code);
+    hosted_ = std::make_unique<Hosted>(*this, stores(), code, transports_->lines());
     hosted_->setLink(transports_->host());
     const bool resumed =
         hosted_->host().start(ScreenWidth, ScreenHeight, resume, &window_.ownGame());
@@ -810,7 +811,7 @@ void NetworkPlay::joinAt(const PeerAddress& address, const std::string& code) {
             std::copy(kept.begin(), kept.end(), key->begin());
         }
     }
-    joined_ = std::make_unique<Joined>(*this, code, key, shownAddress);
+    joined_ = std::make_unique<Joined>(*this, code, key, shownAddress, transports_->lines());
     joined_->setLink(transports_->guest());
     window_.host().skipPictures();
     window_.host().switchTo(joined_.get());

@@ -1,5 +1,7 @@
 #include "qt/network/transport.h"
 
+#include "app/sealed_lines.h"
+
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QNetworkInterface>
@@ -280,6 +282,7 @@ class QtTransports : public NetworkTransports {
         out.insert(out.end(), loopback.begin(), loopback.end());
         return out;
     }
+    net::LineFactory lines() override { return app::sealedLines(); }
 };
 
 } // namespace

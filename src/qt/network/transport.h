@@ -55,6 +55,9 @@ class NetworkTransports {
     virtual std::unique_ptr<GuestTransport> guest() = 0;
     // The addresses this machine may be reached at, the loopback ones last.
     virtual std::vector<std::string> addresses() = 0;
+    // Each connection's keys: the sealed lines, whose library (libsodium) comes with
+    // the module rather than with the program's start.
+    virtual net::LineFactory lines() = 0;
 };
 
 // The module's one entry point, for QLibrary::resolve.
