@@ -397,23 +397,30 @@ std::vector<std::uint8_t> viewFields(const ViewMessage& m) {
     return w.take();
 }
 
+namespace {
+// The bytes of a change's mask: one bit for each byte of the view before it.
+std::size_t maskLengthOf(std::span<const std::uint8_t> before) {
+    return (before.size() + 7) / 8;
+}
+} // namespace
+
 std::optional<ViewChange> changeOf(std::span<const std::uint8_t> before,
                                    std::span<const std::uint8_t> after) {
     if (before.size() != after.size()) return std::nullopt;
     ViewChange c;
-    c.bytes.resize((before.size() + 7) / 8);
+    c.bytes.resize(maskLengthOf(before));
     for (std::size_t i = 0; i < before.size(); ++i)
         if (before[i] != after[i]) {
             c.bytes[i / 8] |= std::uint8_t(1u << (i % 8));
             c.bytes.push_back(after[i]);
         }
-    if (c.bytes.size() == (before.size() + 7) / 8) return std::nullopt; // nothing changed
+    if (c.bytes.size() == maskLengthOf(before)) return std::nullopt; // nothing changed
     return c;
 }
 
 Decoded applyChange(std::span<const std::uint8_t> before, const ViewChange& change) {
     if (before.empty()) return {KeepAlive{}, "a view change with no view before it"};
-    const std::size_t maskLength = (before.size() + 7) / 8;
+    const std::size_t maskLength = maskLengthOf(before);
     if (change.bytes.size() < maskLength)
         return {KeepAlive{},
                 "the view change ends inside its mask of " + std::to_string(maskLength) + " bytes"};
