@@ -1,5 +1,6 @@
 // One full paint of a mid-hand board, on the Qt surface at zoom 1 and 3 and on
-// the recording surface that the replay driver paints into after every line.
+// the recording surface that the replay driver paints into after every line; and
+// the board's rest, its picture compressed and then expanded for the next move.
 #include "board/draw.h"
 #include "board/layout.h"
 #include "board/recording_surface.h"
@@ -53,6 +54,35 @@ void BM_PaintQtSurface(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintQtSurface)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+void BM_RestAndWake(benchmark::State& state) {
+    tarmigo::testing::TestHost host;
+    Table g(host, host);
+    midHand(g);
+    QtSurface surface(240, 320, static_cast<int>(state.range(0)));
+    paintWindow(g, surface);
+    for (auto _ : state) {
+        surface.compress();
+        benchmark::DoNotOptimize(surface.image().constBits());
+    }
+}
+BENCHMARK(BM_RestAndWake)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+// The wake alone: what the first move or key after a rest waits for.
+void BM_Wake(benchmark::State& state) {
+    tarmigo::testing::TestHost host;
+    Table g(host, host);
+    midHand(g);
+    QtSurface surface(240, 320, static_cast<int>(state.range(0)));
+    paintWindow(g, surface);
+    for (auto _ : state) {
+        state.PauseTiming();
+        surface.compress();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(surface.image().constBits());
+    }
+}
+BENCHMARK(BM_Wake)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintRecording(benchmark::State& state) {
     tarmigo::testing::TestHost host;

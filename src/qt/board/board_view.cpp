@@ -23,6 +23,10 @@ namespace {
 // drawing of more than 95 rows over threads.
 constexpr int PaintBand = 64;
 
+// A board shown unchanged for a second is at rest: between moves, behind a dialog,
+// on a desktop left alone. (A slide's frames come far closer together.)
+constexpr int RestAfterMs = 1000;
+
 // The board image is drawn in device pixels, so that it stays sharp on dense screens.
 int imageZoom(int zoom, qreal density) {
     return std::max(1, int(std::lround(zoom * density)));
@@ -42,6 +46,11 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent), focusPlace_(target::Sta
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(BoardWidth / 2, BoardHeight / 2);
+    rest_.setSingleShot(true);
+    rest_.setInterval(RestAfterMs);
+    connect(&rest_, &QTimer::timeout, this, [this] {
+        if (surface_) surface_->compress();
+    });
 }
 
 BoardView::~BoardView() = default;
@@ -119,6 +128,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
     }
     paintMarks(painter, area);
     painter.end();
+    rest_.start();
 
     if (!densityNoticed_ && needsNewImage() && onDensityChanged) {
         densityNoticed_ = true;

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRectF>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -84,6 +85,8 @@ class BoardView : public QWidget {
     int zoom_ = 1;
     std::unique_ptr<QtSurface> surface_;
     bool densityNoticed_ = false;
+    // Started by every paint: a board shown unchanged this long compresses its picture.
+    QTimer rest_;
 };
 
 } // namespace tarmigo

@@ -13,6 +13,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace tarmigo {
 namespace {
 
@@ -29,18 +33,111 @@ void put(uchar* pixel, QRgb colour) {
     pixel[2] = uchar(qBlue(colour));
 }
 
+// A compressed row of the picture is a series of counts, each followed by its pixels:
+// a count of 1 to 127 by that many pixels as they are, a count of 128 and above by one
+// pixel repeated count - 126 times. A row equal to the row above is the single count 0.
+constexpr int MostAsTheyAre = 127;
+constexpr int RepeatBias = 126;
+constexpr int MostRepeated = 255 - RepeatBias;
+
+bool samePixel(const uchar* a, const uchar* b) {
+    return a[0] == b[0] && a[1] == b[1] && a[2] == b[2];
+}
+
+void compressRow(const uchar* row, const uchar* above, int width, std::vector<uchar>& out) {
+    const auto bytes = std::size_t(width * PixelBytes);
+    if (above && std::memcmp(row, above, bytes) == 0) {
+        out.push_back(0);
+        return;
+    }
+    const auto at = [row](int x) { return row + std::ptrdiff_t(x) * PixelBytes; };
+    for (int x = 0; x < width;) {
+        int repeats = 1;
+        while (x + repeats < width && repeats < MostRepeated && samePixel(at(x), at(x + repeats)))
+            ++repeats;
+        if (repeats > 1) {
+            out.push_back(uchar(repeats + RepeatBias));
+            out.insert(out.end(), at(x), at(x + 1));
+            x += repeats;
+            continue;
+        }
+        // As they are, up to the next pair of equal pixels.
+        const int first = x;
+        do ++x;
+        while (x < width && x - first < MostAsTheyAre &&
+               (x + 1 == width || !samePixel(at(x), at(x + 1))));
+        out.push_back(uchar(x - first));
+        out.insert(out.end(), at(first), at(x));
+    }
+}
+
+const uchar* expandRow(const uchar* in, uchar* row, const uchar* above, int width) {
+    if (*in == 0) {
+        std::memcpy(row, above, std::size_t(width * PixelBytes));
+        return in + 1;
+    }
+    for (int x = 0; x < width;) {
+        const int count = *in++;
+        uchar* out = row + std::ptrdiff_t(x) * PixelBytes;
+        if (count <= MostAsTheyAre) {
+            std::memcpy(out, in, std::size_t(count * PixelBytes));
+            in += count * PixelBytes;
+            x += count;
+            continue;
+        }
+        const int repeats = count - RepeatBias;
+        for (int i = 0; i < repeats; ++i) std::memcpy(out + i * PixelBytes, in, PixelBytes);
+        in += PixelBytes;
+        x += repeats;
+    }
+    return in;
+}
+
 } // namespace
 
 QtSurface::QtSurface(int width, int height, int zoom, const Bitmaps& bitmaps)
     : image_(std::max(1, width * std::max(1, zoom)), std::max(1, height * std::max(1, zoom)),
              QImage::Format_RGB888),
-      zoom_(std::max(1, zoom)), bitmaps_(bitmaps), packed_(PackedText::sizeFor(zoom_)),
+      size_(image_.size()), zoom_(std::max(1, zoom)), bitmaps_(bitmaps),
+      packed_(PackedText::sizeFor(zoom_)),
       saved_(std::size_t(CardWidth * CardHeight * zoom_ * zoom_) * std::size_t(PixelBytes)) {
     image_.fill(Qt::white);
 }
 
 void QtSurface::clear(Rgb colour) {
+    expand();
     image_.fill(QColor(colour.r, colour.g, colour.b));
+}
+
+const QImage& QtSurface::image() const {
+    expand();
+    return image_;
+}
+
+void QtSurface::compress() {
+    if (compressed()) return;
+    std::vector<uchar> runs;
+    for (int y = 0; y < size_.height(); ++y)
+        compressRow(image_.constScanLine(y), y ? image_.constScanLine(y - 1) : nullptr,
+                    size_.width(), runs);
+    runs.shrink_to_fit();
+    runs_ = std::move(runs);
+    image_ = QImage();
+    bits_ = nullptr;
+#if defined(__GLIBC__)
+    // The image's block, freed in the middle of the heap, goes back to the system too.
+    malloc_trim(0);
+#endif
+}
+
+void QtSurface::expand() const {
+    if (!compressed()) return;
+    image_ = QImage(size_, QImage::Format_RGB888);
+    const uchar* in = runs_.data();
+    for (int y = 0; y < size_.height(); ++y)
+        in = expandRow(in, image_.scanLine(y), y ? image_.constScanLine(y - 1) : nullptr,
+                       size_.width());
+    std::vector<uchar>().swap(runs_);
 }
 
 uchar* QtSurface::row(int y) {
@@ -48,6 +145,7 @@ uchar* QtSurface::row(int y) {
 }
 
 void QtSurface::beginWrite() {
+    expand();
     bits_ = image_.bits(); // detaches once per operation, not once per pixel
     stride_ = image_.bytesPerLine();
 }
@@ -137,11 +235,11 @@ void QtSurface::drawBitmap(int bitmapId, int tintId, int x, int y, int w, int h)
 
 void QtSurface::invertRect(int x, int y, int w, int h) {
     const int z = zoom_;
+    beginWrite();
     int x0 = std::max(0, x * z);
     int y0 = std::max(0, y * z);
     int x1 = std::min(image_.width(), (x + w) * z);
     int y1 = std::min(image_.height(), (y + h) * z);
-    beginWrite();
     for (int py = y0; py < y1; ++py) {
         uchar* line = row(py);
         for (std::ptrdiff_t i = x0 * PixelBytes; i < x1 * PixelBytes; ++i) line[i] ^= 0xFFu;
@@ -212,6 +310,7 @@ void QtSurface::drawTextWithQt(const QString& text, const QRect& box, int x, int
 }
 
 void QtSurface::saveBlock(int x, int y, int w, int h) {
+    expand();
     const int z = zoom_;
     savedWidth_ = std::max(0, w * z);
     savedHeight_ = std::max(0, h * z);

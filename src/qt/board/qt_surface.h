@@ -5,7 +5,8 @@
 // (red, green, blue) rather than four: the board is opaque, and the image lives
 // as long as the window, 830 KiB of it at zoom 2 instead of 1.1 MiB. Text comes
 // from the packed board font where it has the size and the characters, else from
-// Qt's font, loaded then.
+// Qt's font, loaded then. A board left alone keeps its picture compressed, a tenth
+// of the size or less, until it is next drawn on or looked at.
 #include "board/recording_surface.h"
 #include "board/surface.h"
 #include "qt/board/bitmaps.h"
@@ -40,21 +41,31 @@ class QtSurface : public DrawingSurface {
     std::string text(int id) const override;
     int textWidth(std::string_view text) const override;
 
-    const QImage& image() const { return image_; }
+    // The picture, expanded first if it was compressed.
+    const QImage& image() const;
     int zoom() const { return zoom_; }
     // Paints the whole image one colour.
     void clear(Rgb colour = colors::White);
+    // Keeps the picture as runs of one colour, row by row, and gives the image's memory
+    // back to the system. The next drawing or look at it expands it again, unchanged.
+    void compress();
+    bool compressed() const { return !runs_.empty(); }
 
   private:
-    // Raw access to the pixels, taken afresh at the start of every operation.
+    // Raw access to the pixels, taken afresh at the start of every operation (which
+    // expands a compressed picture).
     void beginWrite();
+    void expand() const;
     uchar* row(int y);
     // Fills a box given in image pixels, clipped to the image (after beginWrite).
     void fillPixels(int left, int top, int width, int height, QRgb colour);
     // Draws a text the packed font cannot with Qt's font.
     void drawTextWithQt(const QString& text, const QRect& box, int x, int baseline);
 
-    QImage image_;
+    // The picture: the image, or while compressed its runs and a null image.
+    mutable QImage image_;
+    mutable std::vector<uchar> runs_;
+    QSize size_;
     int zoom_;
     const Bitmaps& bitmaps_;
     Rgb background_ = colors::White;
