@@ -132,10 +132,11 @@ void MainWindow::start() {
     // The statistics catch up with the restored game, wherever a kill left them.
     statistics_->settle(shell_->game());
     started_ = true;
-    // Nothing is on the screen yet: what the start showed is drawn as it ends.
+    // Nothing is on the screen yet: what the start showed is drawn as it ends, at the
+    // queue's end, or at once behind a question the start left open.
     host_->skipPictures();
     host_->play();
-    host_->repaintBoard();
+    if (host_->presenting()) host_->repaintBoard();
     host_->setSpeaking(true);
 }
 
