@@ -297,7 +297,7 @@ void MainWindow::showHint(const Hint& hint) {
         board_->showHint(box(hint.card), box(hint.place));
         board_->setFocusPlace(hint.slot); // Enter plays it
     }
-    tell(QtHost::shownSentence(hint.sentence));
+    tell(shownSentence(hint.sentence));
 }
 
 void MainWindow::repeatLastSentence() {
@@ -305,15 +305,15 @@ void MainWindow::repeatLastSentence() {
     if (last.isEmpty()) {
         Sentence none;
         none.pattern = text::NoMoveYet;
-        last = QtHost::shownSentence(none);
+        last = shownSentence(none);
     }
     tell(last);
 }
 
 void MainWindow::sayStanding() {
     const SeatView v = shownView();
-    tell(QtHost::shownSentence(standingSentence(v, 0)) + QLatin1Char('\n') +
-         QtHost::shownSentence(standingSentence(v, 1)));
+    tell(shownSentence(standingSentence(v, 0)) + QLatin1Char('\n') +
+         shownSentence(standingSentence(v, 1)));
 }
 
 Session& MainWindow::ownGame() {

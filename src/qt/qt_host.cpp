@@ -326,20 +326,13 @@ void QtHost::keepExpert(bool expert) {
     if (preferences_) preferences_->setValue(ExpertKey, expert);
 }
 
-QString QtHost::shownSentence(const Sentence& sentence) {
-    return QString::fromStdString(sentenceText(sentence, [](int id) {
-        const char* english = stringText(id);
-        return english ? shownText(english).toStdString() : std::string();
-    }));
-}
-
 void QtHost::say(const Sentence& sentence) {
     if (!speaking_) return;
     // A new deal starts the hand's list afresh.
     if (sentence.pattern == text::NewHandDealt) moves_.clear();
     const QString text = shownSentence(sentence);
     // A draw is the drawer's news, not a move: R repeats the last move.
-    if (sentence.pattern != text::YouDraw) moves_.add(text);
+    if (sentence.pattern != text::YouDraw) moves_.add(sentence);
     announce(&board_, text);
     said_ = true;
     if (onSaid) onSaid(text);

@@ -114,8 +114,6 @@ class QtHost : public ShellHost {
     std::function<void(const QString&)> onSaid;
     // Sentences are heard only once the window is up: a start's deal is not news.
     void setSpeaking(bool speaking) { speaking_ = speaking; }
-    // A sentence in the player's language.
-    static QString shownSentence(const Sentence& sentence);
 
     // The desktop's own settings, where the Expert choice is kept; null keeps nothing.
     void setPreferences(QSettings* preferences) { preferences_ = preferences; }

@@ -10,6 +10,16 @@
 
 namespace tarmigo {
 
+QStringList MoveLog::lines() const {
+    QStringList lines;
+    for (const Sentence& s : sentences_) lines << shownSentence(s);
+    return lines;
+}
+
+QString MoveLog::last() const {
+    return sentences_.empty() ? QString() : shownSentence(sentences_.back());
+}
+
 MoveListWindow::MoveListWindow(const MoveLog& log, int zoom, QWidget* parent)
     : QDialog(parent), log_(log), zoom_(zoom), list_(new QListWidget(this)) {
     setWindowTitle(shownText(desktop_label::MovesTitle));
@@ -31,7 +41,7 @@ QSize MoveListWindow::sizeHint() const {
 }
 
 void MoveListWindow::refresh() {
-    const QStringList& lines = log_.lines();
+    const QStringList lines = log_.lines();
     // Only what was added is appended, so that a reader's place in the list stays.
     if (list_->count() > lines.size()) list_->clear();
     for (int i = list_->count(); i < lines.size(); ++i) list_->addItem(lines[i]);

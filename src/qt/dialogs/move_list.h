@@ -2,23 +2,28 @@
 // The moves of the hand in words (View > Moves): a small window beside the board that
 // lists what was said, newest last, as a list a screen reader reads line by line. It
 // stays open while the game goes on and follows each new sentence.
+#include "board/sentence.h"
+
 #include <QDialog>
 #include <QStringList>
+
+#include <vector>
 
 class QListWidget;
 
 namespace tarmigo {
 
 // The sentences of the hand in progress; kept by the window, not in the saved game.
+// They are kept as sentences and worded when read, in the language shown.
 class MoveLog {
   public:
-    void add(const QString& sentence) { lines_.append(sentence); }
-    void clear() { lines_.clear(); }
-    const QStringList& lines() const { return lines_; }
-    QString last() const { return lines_.isEmpty() ? QString() : lines_.last(); }
+    void add(const Sentence& sentence) { sentences_.push_back(sentence); }
+    void clear() { sentences_.clear(); }
+    QStringList lines() const;
+    QString last() const;
 
   private:
-    QStringList lines_;
+    std::vector<Sentence> sentences_;
 };
 
 class MoveListWindow : public QDialog {

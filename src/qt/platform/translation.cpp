@@ -1,5 +1,8 @@
 #include "qt/platform/translation.h"
 
+#include "board/sentence.h"
+#include "game/strings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -29,6 +32,13 @@ Loaded& loaded() {
 QString shownText(const char* english) {
     if (english == nullptr || *english == '\0') return {};
     return QCoreApplication::translate(TextContext, english);
+}
+
+QString shownSentence(const Sentence& sentence) {
+    return QString::fromStdString(sentenceText(sentence, [](int id) {
+        const char* english = stringText(id);
+        return english ? shownText(english).toStdString() : std::string();
+    }));
 }
 
 QStringList availableLanguages() {

@@ -10,11 +10,15 @@ class QSettings;
 
 namespace tarmigo {
 
+struct Sentence;
+
 // The one translation context of the string table and the window labels.
 inline constexpr const char* TextContext = "Tarmigo";
 
 // An English text as the player sees it.
 QString shownText(const char* english);
+// A sentence in the player's language.
+QString shownSentence(const Sentence& sentence);
 
 // The languages the program speaks, English first.
 QStringList availableLanguages();
