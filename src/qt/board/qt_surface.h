@@ -2,11 +2,11 @@
 // The board's drawing surface on a Qt image, every coordinate scaled by a whole
 // zoom factor: pictures are enlarged pixel for pixel, text is drawn at the
 // enlarged size so that it stays sharp. The image keeps three bytes a pixel
-// (red, green, blue) rather than four: the board is opaque, and the image lives
-// as long as the window, 830 KiB of it at zoom 2 instead of 1.1 MiB. Text comes
-// from the packed board font where it has the size and the characters, else from
-// Qt's font, loaded then. A board left alone keeps its picture compressed, a tenth
-// of the size or less, until it is next drawn on or looked at.
+// (red, green, blue) rather than four: the board is opaque, 830 KiB at zoom 2
+// instead of 1.1 MiB. A board left alone keeps its picture compressed, a tenth of
+// that or less, until it is next drawn on or looked at. Text comes from the packed
+// board font where it has the size and the characters, else from Qt's font, loaded
+// then.
 #include "board/recording_surface.h"
 #include "board/surface.h"
 #include "qt/board/bitmaps.h"
