@@ -10,14 +10,14 @@
 
 namespace tarmigo {
 
-QStringList MoveLog::lines() const {
-    QStringList lines;
-    for (const Sentence& s : sentences_) lines << shownSentence(s);
-    return lines;
+QString MoveLog::line(int i) const {
+    return shownSentence(sentences_.at(std::size_t(i)));
 }
 
-QString MoveLog::last() const {
-    return sentences_.empty() ? QString() : shownSentence(sentences_.back());
+QStringList MoveLog::lines() const {
+    QStringList lines;
+    for (int i = 0; i < size(); ++i) lines << line(i);
+    return lines;
 }
 
 MoveListWindow::MoveListWindow(const MoveLog& log, int zoom, QWidget* parent)
@@ -41,10 +41,9 @@ QSize MoveListWindow::sizeHint() const {
 }
 
 void MoveListWindow::refresh() {
-    const QStringList lines = log_.lines();
-    // Only what was added is appended, so that a reader's place in the list stays.
-    if (list_->count() > lines.size()) list_->clear();
-    for (int i = list_->count(); i < lines.size(); ++i) list_->addItem(lines[i]);
+    // Only what was added is worded and appended, so that a reader's place in the list stays.
+    if (list_->count() > log_.size()) list_->clear();
+    for (int i = list_->count(); i < log_.size(); ++i) list_->addItem(log_.line(i));
     if (list_->count() > 0) list_->setCurrentRow(list_->count() - 1);
 }
 

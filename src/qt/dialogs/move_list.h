@@ -19,8 +19,10 @@ class MoveLog {
   public:
     void add(const Sentence& sentence) { sentences_.push_back(sentence); }
     void clear() { sentences_.clear(); }
+    int size() const { return int(sentences_.size()); }
+    QString line(int i) const;
     QStringList lines() const;
-    QString last() const;
+    QString last() const { return sentences_.empty() ? QString() : line(size() - 1); }
 
   private:
     std::vector<Sentence> sentences_;
