@@ -802,6 +802,8 @@
         <location filename="../../src/qt/desktop_labels.h" line="49"/>
         <source>Hint</source>
         <translation>Tipp</translation>
+    </message>
+    <message>
         <location filename="../../src/qt/network_labels.h" line="9"/>
         <source>Network Game</source>
         <translation>Netzwerkspiel</translation>
@@ -970,6 +972,8 @@
         <location filename="../../src/qt/network_labels.h" line="74"/>
         <source>In network games, they are your own.</source>
         <translation>In Netzwerkspielen sind es Ihre eigenen.</translation>
+    </message>
+    <message>
         <location filename="../../src/qt/place_labels.h" line="24"/>
         <source>Board</source>
         <translation>Spielfeld</translation>
@@ -1118,6 +1122,14 @@
         <location filename="../../src/qt/network/network_labels.h"/>
         <source>The host freed Player 2&apos;s seat.</source>
         <translation>Der Gastgeber hat den Platz von Spieler 2 freigegeben.</translation>
+    </message>
+    <message>
+        <source>The statistics are reset.</source>
+        <translation>Die Statistik ist zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>The scores are reset.</source>
+        <translation>Die Punkte sind zurückgesetzt.</translation>
     </message>
 </context>
 </TS>

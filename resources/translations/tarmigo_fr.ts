@@ -797,6 +797,8 @@
         <location filename="../../src/qt/desktop_labels.h" line="49"/>
         <source>Hint</source>
         <translation>Conseil</translation>
+    </message>
+    <message>
         <location filename="../../src/qt/network_labels.h" line="9"/>
         <source>Network Game</source>
         <translation>Partie en réseau</translation>
@@ -965,6 +967,8 @@
         <location filename="../../src/qt/network_labels.h" line="74"/>
         <source>In network games, they are your own.</source>
         <translation>En réseau, ce sont les vôtres.</translation>
+    </message>
+    <message>
         <location filename="../../src/qt/place_labels.h" line="24"/>
         <source>Board</source>
         <translation>Plateau</translation>
@@ -1113,6 +1117,14 @@
         <location filename="../../src/qt/network/network_labels.h"/>
         <source>The host freed Player 2&apos;s seat.</source>
         <translation>L&apos;hôte a libéré la place du joueur 2.</translation>
+    </message>
+    <message>
+        <source>The statistics are reset.</source>
+        <translation>Les statistiques sont réinitialisées.</translation>
+    </message>
+    <message>
+        <source>The scores are reset.</source>
+        <translation>Les scores sont remis à zéro.</translation>
     </message>
 </context>
 </TS>

@@ -36,6 +36,10 @@ inline constexpr const char* TwoPlayersNote =
 inline constexpr const char* Reset = QT_TRANSLATE_NOOP("Tarmigo", "Reset");
 inline constexpr const char* ResetStatistics =
     QT_TRANSLATE_NOOP("Tarmigo", "Do you want to reset the statistics?");
+// What a reader hears once a reset is done.
+inline constexpr const char* StatisticsReset =
+    QT_TRANSLATE_NOOP("Tarmigo", "The statistics are reset.");
+inline constexpr const char* ScoresReset = QT_TRANSLATE_NOOP("Tarmigo", "The scores are reset.");
 
 // The dialogs' own titles, and the window's entries of the View menu.
 inline constexpr const char* OptionsTitle = QT_TRANSLATE_NOOP("Tarmigo", "Options - Tarmigo");

@@ -80,6 +80,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
         if (!network_->joined()) host_->penDown();
     };
     board_->onPenUp = [this](QPoint p) {
+        boardKeyed(board_);
         if (!network_->tap(p.x(), p.y())) host_->penUp(p.x(), p.y());
     };
     board_->onDensityChanged = [this] { showZoom(zoom()); };
@@ -346,6 +347,7 @@ void MainWindow::addNetworkEntries(const WindowSetup& setup) {
 }
 
 void MainWindow::tapBoard(int x, int y) {
+    boardKeyed(board_);
     if (!network_->tap(x, y)) host_->tap(x, y);
 }
 
@@ -363,6 +365,7 @@ void MainWindow::addStatisticsEntry() {
 void MainWindow::showStatistics() {
     auto* window = new StatisticsWindow(*statistics_, zoom(), this);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->onReset = [this](const QString& done) { announce(board_, done); };
     connect(window, &QDialog::finished, board_, [this] { board_->setFocus(Qt::OtherFocusReason); });
     window->open();
 }

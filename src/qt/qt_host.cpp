@@ -11,8 +11,10 @@
 #include "qt/board/announce.h"
 #include "qt/board/board_view.h"
 #include "qt/command_bar.h"
+#include "qt/desktop_labels.h"
 #include "qt/dialogs/about_window.h"
 #include "qt/dialogs/options_window.h"
+#include "qt/dialogs/question_box.h"
 #include "qt/dialogs/scores_window.h"
 #include "qt/platform/kept_statistics.h"
 #include "qt/platform/sound_player.h"
@@ -278,15 +280,15 @@ QWidget* QtHost::dialogParent() const {
 
 void QtHost::askYesNo(int stringId, std::function<void(bool)> answered) {
     board_.update(); // the board behind the box shows the tap so far
-    auto* box = new QMessageBox(QMessageBox::Question, QString::fromUtf8(label::ProgramName),
-                                shownText(stringText(stringId)).left(127),
-                                QMessageBox::Yes | QMessageBox::No, dialogParent());
     // Enter must not give up a game or wipe the scores: those questions default to No.
     const bool losesSomething = stringId == text::ForfeitGame || stringId == text::ResetScores;
-    box->setDefaultButton(losesSomething ? QMessageBox::No : QMessageBox::Yes);
-    scaleToZoom(box, board_.zoom());
-    open(box, [box, answered = std::move(answered)](int) {
-        answered(box->clickedButton() == box->button(QMessageBox::Yes));
+    auto* box = new QuestionBox(shownText(stringText(stringId)).left(127),
+                                losesSomething ? Enter::No : Enter::Yes, board_.zoom(), &window_);
+    open(box, [this, box, stringId, answered = std::move(answered)](int) {
+        const bool yes = box->clickedButton() == box->button(QMessageBox::Yes);
+        if (yes && stringId == text::ResetScores)
+            announce(&board_, shownText(desktop_label::ScoresReset));
+        answered(yes);
     });
 }
 

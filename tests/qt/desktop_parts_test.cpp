@@ -55,15 +55,39 @@ std::vector<std::pair<QString, bool>> translationFile(const char* language) {
     if (!file.open(QIODevice::ReadOnly)) return messages;
     QXmlStreamReader xml(&file);
     QString source;
+    bool awaited = false; // a source without its translation yet
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement()) continue;
-        if (xml.name() == QLatin1String("source")) source = xml.readElementText();
+        if (xml.name() == QLatin1String("source")) {
+            // Two sources before one translation: the first is left untranslated.
+            if (std::exchange(awaited, true)) messages.emplace_back(source, false);
+            source = xml.readElementText();
+        }
         if (xml.name() != QLatin1String("translation")) continue;
         const bool marked = !xml.attributes().value(QLatin1String("type")).isEmpty();
         messages.emplace_back(source, !marked && !xml.readElementText().isEmpty());
+        awaited = false;
     }
     return messages;
+}
+
+// Every text the sources mark for translation (QT_TRANSLATE_NOOP("Tarmigo", "...")).
+QStringList markedTexts() {
+    static const QRegularExpression marked(
+        QStringLiteral(R"re(QT_TRANSLATE_NOOP\(\s*"Tarmigo",\s*"((?:[^"\\]|\\.)*)"\))re"));
+    QStringList texts;
+    QDirIterator files(QStringLiteral(TARMIGO_TRANSLATION_SOURCES "/../../src"),
+                       {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        const QString code = QString::fromUtf8(file.readAll());
+        for (const auto& m : marked.globalMatch(code))
+            texts << m.captured(1).replace(QStringLiteral("\\\""), QStringLiteral("\""));
+    }
+    return texts;
 }
 
 class LanguageTest : public ::testing::TestWithParam<const char*> {};
@@ -79,6 +103,12 @@ TEST_P(LanguageTest, EveryTextHasATranslation) {
     EXPECT_GT(messages.size(), stringTable().size());
     for (const auto& [source, finished] : messages)
         EXPECT_TRUE(finished) << GetParam() << " lacks: " << source.toStdString();
+    // So is every text the program marks, the desktop's and the network game's too.
+    const QStringList texts = markedTexts();
+    EXPECT_GT(texts.size(), messages.size() / 2);
+    for (const QString& text : texts)
+        EXPECT_FALSE(translator.translate(TextContext, text.toUtf8().constData()).isEmpty())
+            << GetParam() << " leaves in English: " << text.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(GermanAndFrench, LanguageTest, ::testing::Values("de", "fr"));

@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
 namespace tarmigo {
 namespace {
@@ -30,6 +31,10 @@ struct Described {
     // The sentences shown in the status line, and where the next one goes.
     std::array<QString, place::SentencesKept> sentences;
     int nextSentence = 0;
+    // A key or tap of the player's was taken and no sentence has answered it yet: the
+    // status line it leaves is said even when unchanged (a card refused again).
+    bool keyed = false;
+    QString fresh; // the sentence shown last since the board's names were last told
     AccessibleBoard* tree = nullptr; // made when a client asks
 };
 
@@ -135,6 +140,8 @@ class AccessibleBoard : public QAccessibleWidget {
     // The places whose names changed since they were last told.
     void raiseNameChanges();
     void raiseFocus(int target);
+    // Says the status line when it changed, or answers the player's key.
+    void sayStatus(const SeatView& v);
     bool hasFocus() const { return widget()->hasFocus(); }
 
     QString text(QAccessible::Text t) const override {
@@ -338,6 +345,7 @@ void AccessibleBoard::raiseNameChanges() {
         QAccessibleStateChangeEvent event(widget(), changed);
         QAccessible::updateAccessibility(&event);
     }
+    sayStatus(v);
     for (int i = 0; i < place::Accessible; ++i) {
         QString now = placeName(v, place::Read[i]);
         if (now == known_[i]) continue;
@@ -345,6 +353,21 @@ void AccessibleBoard::raiseNameChanges() {
         QAccessibleEvent event(child(i), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+void AccessibleBoard::sayStatus(const SeatView& v) {
+    // What the status line shows is heard as a sighted player sees it change, before the
+    // places' names; and again after a key it answers (a refusal repeated). A reader
+    // cannot say a name change of the place it is on, and says none of the others.
+    Described* d = source();
+    const bool keyed = std::exchange(d->keyed, false);
+    const QString fresh = std::exchange(d->fresh, QString());
+    const QString& before = known_[place::childOf({target::StatusLine})];
+    const QString now = placeName(v, {target::StatusLine});
+    // Not twice: a sentence just said may also stand in the status line ("Undone").
+    if (v.status.id == 0 || (now == before && !keyed) || now == fresh) return;
+    showSentence(widget(), now);
+    d->fresh.clear();
 }
 
 void AccessibleBoard::raiseFocus(int target) {
@@ -425,10 +448,16 @@ void boardFocusMoved(QWidget* board, int target) {
     if (AccessibleBoard* tree = treeOf(board)) tree->raiseFocus(d->focused);
 }
 
+void boardKeyed(QWidget* board) {
+    if (Described* d = find(board)) d->keyed = true;
+}
+
 void showSentence(QWidget* board, const QString& sentence) {
     AccessibleBoard* tree = treeOf(board);
     if (!tree) return;
     Described* d = find(board);
+    d->keyed = false; // the key is answered
+    d->fresh = sentence;
     const int slot = d->nextSentence;
     d->nextSentence = (slot + 1) % place::SentencesKept;
     d->sentences[slot] = sentence;

@@ -74,6 +74,10 @@ void boardChanged(QWidget* board);
 // The board's focused place moved (target::Nothing: none); the reader follows it.
 void boardFocusMoved(QWidget* board, int target);
 
+// The player pressed a key or tapped the board: unless a sentence answers it, the status
+// line is said once the board changes next, though it shows the same text as before.
+void boardKeyed(QWidget* board);
+
 // Shows `sentence` as a new notification in the status line, for a Qt without the
 // announcement event: a reader speaks a notification as it appears in a status bar, from
 // its name, without its role. Each sentence takes the next of the status line's children

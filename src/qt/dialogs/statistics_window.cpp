@@ -5,6 +5,7 @@
 #include "game/strings.h"
 #include "qt/desktop_labels.h"
 #include "qt/dialogs/figures_table.h"
+#include "qt/dialogs/question_box.h"
 #include "qt/network/network_labels.h"
 #include "qt/platform/kept_statistics.h"
 #include "qt/platform/ui_scale.h"
@@ -121,15 +122,12 @@ void StatisticsWindow::showFigures() {
 }
 
 void StatisticsWindow::askReset() {
-    auto* box =
-        new QMessageBox(QMessageBox::Question, qtext(label::ProgramName),
-                        qtext(dl::ResetStatistics), QMessageBox::Yes | QMessageBox::No, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    scaleToZoom(box, zoom_);
+    auto* box = new QuestionBox(qtext(dl::ResetStatistics), Enter::No, zoom_, this);
     connect(box, &QDialog::finished, this, [this, box] {
         if (box->clickedButton() != box->button(QMessageBox::Yes)) return;
         statistics_.reset();
         showFigures();
+        if (onReset) onReset(qtext(dl::StatisticsReset));
     });
     box->open();
 }

@@ -4,6 +4,7 @@
 // scores, with a Reset button that asks before it forgets them.
 #include <QDialog>
 
+#include <functional>
 #include <vector>
 
 class QTableWidget;
@@ -15,6 +16,8 @@ class KeptStatistics;
 class StatisticsWindow : public QDialog {
   public:
     StatisticsWindow(KeptStatistics& statistics, int zoom, QWidget* parent = nullptr);
+    // Told the sentence that confirms a reset, for the reader.
+    std::function<void(const QString&)> onReset;
 
   private:
     void showFigures();

@@ -19,6 +19,7 @@
 #include "net/join_code.h"
 #include "qt/board/board_view.h"
 #include "qt/board/qt_surface.h"
+#include "qt/dialogs/question_box.h"
 #include "qt/dialogs/scores_window.h"
 #include "qt/network/local_addresses.h"
 #include "qt/network/network_dialogs.h"
@@ -63,18 +64,15 @@ QAction* makeEntry(QObject* parent, const char* label, const char* name) {
     return action;
 }
 
-// A yes/no box over the window; `answered` runs once it closes.
-void ask(NetworkWindow& window, const QString& text, const char* name,
+// A yes/no box over the window (over its open dialog); `answered` runs once it closes.
+void ask(NetworkWindow& window, const QString& text, const char* name, Enter enter,
          std::function<void(bool)> answered) {
-    QWidget* parent = &window.widget();
-    auto* box = new QMessageBox(QMessageBox::Question, QString::fromLatin1(label::ProgramName),
-                                text, QMessageBox::Yes | QMessageBox::No, parent);
+    auto* box = new QuestionBox(text, enter, window.zoom(), &window.widget());
     box->setObjectName(QString::fromLatin1(name));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    scaleToZoom(box, window.zoom());
-    QObject::connect(box, &QDialog::finished, parent, [box, answered = std::move(answered)] {
-        answered(box->clickedButton() == box->button(QMessageBox::Yes));
-    });
+    QObject::connect(box, &QDialog::finished, &window.widget(),
+                     [box, answered = std::move(answered)] {
+                         answered(box->clickedButton() == box->button(QMessageBox::Yes));
+                     });
     box->open();
 }
 
@@ -345,7 +343,7 @@ class NetworkPlay::Joined : public PlayedGame {
             return;
         }
         case Step::Kind::Ask:
-            ask(owner_.window_, shownText(stringText(step.stringId)), "question",
+            ask(owner_.window_, shownText(stringText(step.stringId)), "question", Enter::Yes,
                 [this, done](bool yes) {
                     session_.send(net::Input{net::Input::Kind::Extension, yes ? 1 : 0});
                     flush();
@@ -471,10 +469,11 @@ class NetworkPlay::Joined : public PlayedGame {
     void rematch(net::Rematch::Kind kind) {
         using R = net::Rematch::Kind;
         if (kind == R::Ask) {
-            ask(owner_.window_, qtext(nl::RematchAsked), "rematchQuestion", [this](bool yes) {
-                session_.rematch(yes ? R::Yes : R::No);
-                flush();
-            });
+            ask(owner_.window_, qtext(nl::RematchAsked), "rematchQuestion", Enter::Yes,
+                [this](bool yes) {
+                    session_.rematch(yes ? R::Yes : R::No);
+                    flush();
+                });
             return;
         }
         owner_.showNotice(kind == R::Yes ? QString() : qtext(nl::RematchDeclined));
@@ -646,7 +645,7 @@ void NetworkPlay::host() {
         openHostDialog(false);
         return;
     }
-    ask(window_, qtext(nl::ResumeQuestion), "resumeQuestion",
+    ask(window_, qtext(nl::ResumeQuestion), "resumeQuestion", Enter::Yes,
         [this](bool yes) { openHostDialog(yes); });
 }
 
@@ -724,11 +723,12 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
                 case K::GuestDropped:
                 case K::GuestLeft: showNotice({}); break; // the status line says it
                 case K::RematchAsked:
-                    ask(window_, qtext(nl::RematchAsked), "rematchQuestion", [this](bool yes) {
-                        if (!hosted_) return;
-                        hosted_->host().answerRematch(yes);
-                        hosted_->flush();
-                    });
+                    ask(window_, qtext(nl::RematchAsked), "rematchQuestion", Enter::Yes,
+                        [this](bool yes) {
+                            if (!hosted_) return;
+                            hosted_->host().answerRematch(yes);
+                            hosted_->flush();
+                        });
                     break;
                 case K::RematchAnswer:
                     showNotice(n.yes ? QString() : qtext(nl::RematchDeclined));
@@ -853,7 +853,7 @@ void NetworkPlay::askToLeave(std::function<void()> then) {
         then();
         return;
     }
-    ask(window_, qtext(nl::LeaveQuestion), "leaveQuestion",
+    ask(window_, qtext(nl::LeaveQuestion), "leaveQuestion", Enter::No,
         [this, then = std::move(then)](bool yes) {
             if (!yes) return;
             leave();
