@@ -120,8 +120,15 @@ TEST(NetworkDialogs, FieldsAreLabelledAndTabbedInOrder) {
     HostDialog host(5000, QStringLiteral("ACDEFG"), {"myhost", "192.0.2.7"}, 1);
     auto* port = find<QSpinBox>(&host, "port");
     ASSERT_TRUE(labelOf(&host, port));
-    EXPECT_EQ(find<QLabel>(&host, "code")->text(), "ACDEFG");
-    EXPECT_EQ(find<QLabel>(&host, "addresses")->text(), "myhost\n192.0.2.7");
+    // Tab reaches the addresses and the code, which the dialog says as it opens.
+    QList<QWidget*> fields;
+    QString texts;
+    for (QLineEdit* field : host.findChildren<QLineEdit*>())
+        if (field->isReadOnly()) fields << field, texts += field->text() + ' ';
+    EXPECT_EQ(tabChain(port).mid(2, 3), fields); // after the port and its spin box's field
+    EXPECT_EQ(texts, "myhost 192.0.2.7 ACDEFG ");
+    EXPECT_EQ(host.accessibleDescription(),
+              "Join code: ACDEFG. Player 2 can reach this computer at: myhost, 192.0.2.7");
     EXPECT_EQ(tabChain(port).front(), port);
     EXPECT_EQ(
         tabChain(port).mid(tabChain(port).size() - 2),
@@ -282,7 +289,7 @@ class TwoWindows : public ::testing::Test {
         host->network().host();
         for (int i = 0; i < 500 && !host->network().hostDialog(); ++i) QTest::qWait(2);
         ASSERT_NE(host->network().hostDialog(), nullptr);
-        code = find<QLabel>(host->network().hostDialog(), "code")->text();
+        code = find<QLineEdit>(host->network().hostDialog(), "code")->text();
         host->network().hostDialog()->onHost(0);
     }
     PeerAddress at() {

@@ -14,6 +14,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tarmigo {
 namespace {
 
@@ -57,6 +59,16 @@ void narrowToWindow(QDialog* dialog, QFormLayout* form, int zoom) {
     dialog->layout()->activate();
 }
 
+// A text to be read and copied, not changed: a field without a frame that Tab reaches.
+QLineEdit* readOnlyField(const QString& text, const char* name, QWidget* parent) {
+    auto* field = new QLineEdit(text, parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setReadOnly(true);
+    field->setFrame(false);
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(text + QStringLiteral("MM")));
+    return field;
+}
+
 } // namespace
 
 HostDialog::HostDialog(int port, const QString& code, const std::vector<std::string>& addresses,
@@ -76,26 +88,34 @@ HostDialog::HostDialog(int port, const QString& code, const std::vector<std::str
     portLabel->setBuddy(port_);
     form->addRow(portLabel, port_);
 
+    // The addresses and the code are read-only fields: Tab reaches each, and a reader
+    // says it with its label; the dialog's description names them all as it opens.
+    auto* reachedLabel = new QLabel(qtext(nl::ReachedAt), this);
     QStringList shown;
     for (const std::string& a : addresses) shown << QString::fromStdString(a);
-    auto* reached = makeNote(shown.isEmpty() ? qtext(nl::NoAddress) : shown.join(QLatin1Char('\n')),
-                             "addresses", this);
-    reached->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto* reachedLabel = new QLabel(qtext(nl::ReachedAt), this);
-    reachedLabel->setBuddy(reached);
-    form->addRow(reachedLabel, reached);
+    QList<QWidget*> reached;
+    for (const QString& address : shown) reached << readOnlyField(address, "address", this);
+    if (shown.isEmpty()) reached << makeNote(qtext(nl::NoAddress), "address", this);
+    reachedLabel->setBuddy(reached.front());
+    form->addRow(reachedLabel, reached.front());
+    for (QWidget* more : reached.mid(1)) {
+        more->setAccessibleName(qtext(nl::ReachedAt));
+        form->addRow(QString(), more);
+    }
 
-    auto* codeShown = new QLabel(code, this);
-    codeShown->setObjectName(QStringLiteral("code"));
+    auto* codeShown = readOnlyField(code, "code", this);
     QFont large = codeShown->font();
     large.setPointSizeF(large.pointSizeF() * 1.6);
     large.setBold(true);
     large.setLetterSpacing(QFont::PercentageSpacing, 120);
     codeShown->setFont(large);
-    codeShown->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* codeLabel = new QLabel(qtext(nl::Code), this);
     codeLabel->setBuddy(codeShown);
     form->addRow(codeLabel, codeShown);
+    setAccessibleDescription(
+        qtext(nl::Code) + QLatin1Char(' ') + code + QStringLiteral(". ") + qtext(nl::ReachedAt) +
+        QLatin1Char(' ') +
+        (shown.isEmpty() ? qtext(nl::NoAddress) : shown.join(QStringLiteral(", "))));
 
     layout->addWidget(makeNote(qtext(nl::HostHint), "hint", this));
     seat_ = makeNote(QString(), "seat", this);
@@ -126,9 +146,9 @@ HostDialog::HostDialog(int port, const QString& code, const std::vector<std::str
         if (onHost) onHost(port_->value());
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    setTabOrder(port_, reached);
-    setTabOrder(reached, codeShown);
-    setTabOrder(codeShown, freeSeat_);
+    QWidget* before = port_;
+    for (QWidget* field : reached + QList<QWidget*>{codeShown, freeSeat_})
+        setTabOrder(std::exchange(before, field), field);
     setTabOrder(freeSeat_, host_);
     setTabOrder(host_, cancel);
     scaleToZoom(this, zoom);
@@ -157,6 +177,7 @@ void HostDialog::showError(const QString& text) {
     port_->setEnabled(true);
     host_->setEnabled(true);
     state_->setText(text);
+    port_->setAccessibleDescription(text); // said with the port, which takes the focus
     port_->setFocus();
     port_->selectAll();
 }
@@ -221,6 +242,8 @@ void JoinDialog::tryJoin() {
     if (!refused.isEmpty()) {
         const bool addressWrong = !readPeerAddress(addressField_->text().toStdString()).address;
         QLineEdit* wrong = addressWrong ? addressField_ : codeField_;
+        (addressWrong ? codeField_ : addressField_)->setAccessibleDescription(QString());
+        wrong->setAccessibleDescription(refused); // said with the field, which takes the focus
         wrong->setFocus();
         wrong->selectAll();
         return;
