@@ -1131,5 +1131,9 @@
         <source>The scores are reset.</source>
         <translation>Die Punkte sind zurückgesetzt.</translation>
     </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
 </context>
 </TS>

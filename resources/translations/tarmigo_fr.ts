@@ -1126,5 +1126,9 @@
         <source>The scores are reset.</source>
         <translation>Les scores sont remis à zéro.</translation>
     </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Annulé : %1</translation>
+    </message>
 </context>
 </TS>

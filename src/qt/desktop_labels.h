@@ -52,5 +52,7 @@ inline constexpr const char* Moves = QT_TRANSLATE_NOOP("Tarmigo", "Moves");
 inline constexpr const char* HelpTitle = QT_TRANSLATE_NOOP("Tarmigo", "Help - Tarmigo");
 inline constexpr const char* MovesTitle = QT_TRANSLATE_NOOP("Tarmigo", "Moves - Tarmigo");
 inline constexpr const char* Hint = QT_TRANSLATE_NOOP("Tarmigo", "Hint");
+// What an Undo says: "%1" is the move it took back.
+inline constexpr const char* UndoneMove = QT_TRANSLATE_NOOP("Tarmigo", "Undone: %1");
 
 } // namespace tarmigo::desktop_label

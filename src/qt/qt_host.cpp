@@ -330,11 +330,20 @@ void QtHost::keepExpert(bool expert) {
 
 void QtHost::say(const Sentence& sentence) {
     if (!speaking_) return;
-    // A new deal starts the hand's list afresh.
-    if (sentence.pattern == text::NewHandDealt) moves_.clear();
-    const QString text = shownSentence(sentence);
-    // A draw is the drawer's news, not a move: R repeats the last move.
-    if (sentence.pattern != text::YouDraw) moves_.add(sentence);
+    // A new deal starts the hand's list afresh, and ends a hint no move followed.
+    if (sentence.pattern == text::NewHandDealt) {
+        moves_.clear();
+        board_.clearMarks();
+    }
+    QString text = shownSentence(sentence);
+    // An Undo names the move it took back, which leaves the hand's list. A draw is the
+    // drawer's news, not a move: R repeats the last move.
+    if (sentence.pattern == text::Undone) {
+        if (const QString taken = moves_.takeBack(); !taken.isEmpty())
+            text = shownText(desktop_label::UndoneMove).arg(taken);
+    } else if (sentence.pattern != text::YouDraw) {
+        moves_.add(sentence);
+    }
     announce(&board_, text);
     said_ = true;
     if (onSaid) onSaid(text);

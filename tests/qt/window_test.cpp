@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, KeysTapTheHandTheDrawPileUndoHelpAndQuit) {
     EXPECT_FALSE(bar().styleSheet().isEmpty()); // its ring, made when the keyboard comes
     key(Qt::Key_Space);
     EXPECT_EQ(game().players[0].hand[0], Go);
-    EXPECT_EQ(window->host().moves().last(), QStringLiteral("Undone"));
+    EXPECT_FALSE(window->host().moves().lines().join('|').contains("You play Go")); // taken back
     EXPECT_TRUE(board().hasFocus());
     window->commandBar().helpButton()->click();
     EXPECT_EQ(helpOpened, 0); // it waits for the current handling to end

@@ -365,7 +365,7 @@ void AccessibleBoard::sayStatus(const SeatView& v) {
     const QString& before = known_[place::childOf({target::StatusLine})];
     const QString now = placeName(v, {target::StatusLine});
     // Not twice: a sentence just said may also stand in the status line ("Undone").
-    if (v.status.id == 0 || (now == before && !keyed) || now == fresh) return;
+    if (v.status.id == 0 || (now == before && !keyed) || fresh.startsWith(now)) return;
     showSentence(widget(), now);
     d->fresh.clear();
 }

@@ -2,10 +2,15 @@
 
 #include "qt/platform/ui_scale.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
+
+#include <algorithm>
 
 #include <functional>
 
@@ -15,7 +20,39 @@ namespace {
 // The width a table may take at most, once its window has been narrowed to the game's.
 constexpr const char* Widest = "widest";
 
+// A list or table taking the focus names its item to a reader, not only its size, and an
+// arrow at its end says the item again rather than nothing: the current item is made
+// current afresh, which a reader hears.
+class ItemOnFocus : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* view = static_cast<QAbstractItemView*>(watched);
+        const QModelIndex at = view->currentIndex();
+        const bool focus = event->type() == QEvent::FocusIn;
+        bool atEnd = false;
+        if (event->type() == QEvent::KeyPress && at.isValid()) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            atEnd = (key == Qt::Key_Down && at.row() + 1 == view->model()->rowCount()) ||
+                    (key == Qt::Key_Up && at.row() == 0);
+        }
+        if (focus || atEnd)
+            QTimer::singleShot(0, view, [view] {
+                QModelIndex item = view->currentIndex();
+                if (!item.isValid()) item = view->model()->index(0, 0);
+                view->selectionModel()->setCurrentIndex(QModelIndex(),
+                                                        QItemSelectionModel::NoUpdate);
+                view->setCurrentIndex(item);
+            });
+        return atEnd;
+    }
+};
+
 } // namespace
+
+void sayItemOnFocus(QAbstractItemView* view) {
+    view->installEventFilter(new ItemOnFocus(view));
+}
 
 QTableWidget* makeFiguresTable(const QStringList& columns, const QStringList& rows,
                                QWidget* parent) {
@@ -34,6 +71,7 @@ QTableWidget* makeFiguresTable(const QStringList& columns, const QStringList& ro
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setFocusPolicy(Qt::StrongFocus);
     table->setTabKeyNavigation(false); // Tab goes on to the buttons; the arrows read the cells
+    sayItemOnFocus(table);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setCornerButtonEnabled(false);

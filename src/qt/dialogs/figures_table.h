@@ -4,11 +4,16 @@
 // each figure with its row's and its column's heading.
 #include <QStringList>
 
+class QAbstractItemView;
 class QGridLayout;
 class QTableWidget;
 class QWidget;
 
 namespace tarmigo {
+
+// Makes a list or table say its current item to a reader as it takes the focus, and
+// again at an arrow that would go past its end (Qt names only the view there).
+void sayItemOnFocus(QAbstractItemView* view);
 
 // The figures are set with setFigure; the table takes the size of its contents.
 QTableWidget* makeFiguresTable(const QStringList& columns, const QStringList& rows,

@@ -3,10 +3,15 @@
 #include "qt/platform/translation.h"
 
 #include "qt/desktop_labels.h"
+#include "qt/dialogs/figures_table.h"
 #include "qt/platform/ui_scale.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>
+
+#include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
 namespace tarmigo {
 
@@ -20,6 +25,19 @@ QStringList MoveLog::lines() const {
     return lines;
 }
 
+QString MoveLog::takeBack() {
+    const auto own = [](const Sentence& s) {
+        return s.pattern == text::YouPlay || s.pattern == text::YouPlayOn ||
+               s.pattern == text::YouDiscard || s.pattern == text::YouCoupFourre;
+    };
+    auto at = std::find_if(sentences_.rbegin(), sentences_.rend(), own);
+    if (at == sentences_.rend()) at = sentences_.rbegin();
+    if (at == sentences_.rend()) return {};
+    const QString taken = shownSentence(*at);
+    sentences_.erase(std::next(at).base(), sentences_.end());
+    return taken;
+}
+
 MoveListWindow::MoveListWindow(const MoveLog& log, int zoom, QWidget* parent)
     : QDialog(parent), log_(log), zoom_(zoom), list_(new QListWidget(this)) {
     setWindowTitle(shownText(desktop_label::MovesTitle));
@@ -28,6 +46,7 @@ MoveListWindow::MoveListWindow(const MoveLog& log, int zoom, QWidget* parent)
     list_->setObjectName(QStringLiteral("moves"));
     list_->setAccessibleName(shownText(desktop_label::Moves));
     list_->setWordWrap(true);
+    sayItemOnFocus(list_);
     list_->setMinimumSize(int(200 * uiScale(zoom)), int(160 * uiScale(zoom)));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);

@@ -23,6 +23,9 @@ class MoveLog {
     QString line(int i) const;
     QStringList lines() const;
     QString last() const { return sentences_.empty() ? QString() : line(size() - 1); }
+    // An Undo: the player's own last move ("You play ...", or the last move between two
+    // players) worded, and it and what followed it dropped; empty when there is none.
+    QString takeBack();
 
   private:
     std::vector<Sentence> sentences_;

@@ -3,6 +3,7 @@
 #include "game/strings.h"
 #include "qt/platform/ui_scale.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
@@ -22,6 +23,9 @@ QuestionBox::QuestionBox(const QString& text, Enter enter, int zoom, QWidget* pa
                   QMessageBox::Yes | QMessageBox::No, frontOf(parent)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setDefaultButton(enter == Enter::No ? QMessageBox::No : QMessageBox::Yes);
+    // Named as shown: a reader says the answer Enter gives.
+    for (QAbstractButton* answer : buttons())
+        answer->setAccessibleName(answer->text().remove(QLatin1Char('&')));
     scaleToZoom(this, zoom);
 }
 

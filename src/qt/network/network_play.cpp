@@ -17,6 +17,7 @@
 #include "game/targets.h"
 #include "net/guest_session.h"
 #include "net/join_code.h"
+#include "qt/board/announce.h"
 #include "qt/board/board_view.h"
 #include "qt/board/qt_surface.h"
 #include "qt/dialogs/question_box.h"
@@ -589,7 +590,8 @@ QString NetworkPlay::notice() const {
 }
 
 void NetworkPlay::update() {
-    const bool playing = hosting() || joined();
+    // A join refused before any game was shown has nothing to leave.
+    const bool playing = hosting() || (joined() && (!joinEnded() || joinedView()));
     // A refused or ended join leaves its last view up, and another may begin.
     const bool busy = hosting() || (joined() && !joinEnded());
     hostEntry_->setEnabled(!busy);
@@ -615,6 +617,10 @@ void NetworkPlay::showNotice(const QString& text) {
         notice_->setPalette(p);
         notice_->setMargin(4);
     }
+    // A notice is news on both sides (a drop, a return, the other leaving, a rematch asked
+    // or declined): a reader hears it as it appears, from the status line's sentences.
+    if (!text.isEmpty() && (notice_->isHidden() || notice_->text() != text))
+        announce(&window_.board(), text);
     notice_->setText(text);
     notice_->setVisible(!text.isEmpty());
     fitNotice();
@@ -882,8 +888,15 @@ bool NetworkPlay::askHint() {
 
 bool NetworkPlay::tap(int x, int y) {
     if (!joined_) return false;
+    // Cut off (or refused): a tap does nothing, and says why.
+    if (notice_ && notice_->isVisible() && !joined_->session().admitted()) {
+        announce(&window_.board(), notice_->text());
+        return true;
+    }
     const int place = hitTest(window_.ownGame().layout, x, y);
-    if (place != target::Nothing) joined_->send(net::Input{net::Input::Kind::Tap, place});
+    if (place == target::Nothing) return true;
+    window_.board().clearMarks(); // a hint lasts until the next move
+    joined_->send(net::Input{net::Input::Kind::Tap, place});
     return true;
 }
 
