@@ -1135,5 +1135,9 @@
         <source>Undone: %1</source>
         <translation>Rückgängig gemacht: %1</translation>
     </message>
+    <message>
+        <source>Full Screen off</source>
+        <translation>Vollbild aus</translation>
+    </message>
 </context>
 </TS>

@@ -1130,5 +1130,9 @@
         <source>Undone: %1</source>
         <translation>Annulé : %1</translation>
     </message>
+    <message>
+        <source>Full Screen off</source>
+        <translation>Plein écran désactivé</translation>
+    </message>
 </context>
 </TS>

@@ -46,6 +46,7 @@ inline constexpr const char* OptionsTitle = QT_TRANSLATE_NOOP("Tarmigo", "Option
 inline constexpr const char* ScoresTitle = QT_TRANSLATE_NOOP("Tarmigo", "Scores - Tarmigo");
 inline constexpr const char* StatisticsTitle = QT_TRANSLATE_NOOP("Tarmigo", "Statistics - Tarmigo");
 inline constexpr const char* FullScreen = QT_TRANSLATE_NOOP("Tarmigo", "Full Screen");
+inline constexpr const char* FullScreenOff = QT_TRANSLATE_NOOP("Tarmigo", "Full Screen off");
 inline constexpr const char* Quit = QT_TRANSLATE_NOOP("Tarmigo", "Quit");
 // The moves in words and the hint.
 inline constexpr const char* Moves = QT_TRANSLATE_NOOP("Tarmigo", "Moves");

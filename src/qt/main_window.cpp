@@ -150,6 +150,10 @@ void MainWindow::setZoom(int zoom) {
     for (QAction* action : zoomGroup_->actions())
         action->setChecked(action->data().toInt() == chosenZoom_);
     if (preferences_) preferences_->setValue(ZoomKey, chosenZoom_);
+    // Heard as it is seen: "Zoom 2×".
+    if (started_)
+        announce(board_, qtext(desktop_label::Zoom) + QLatin1Char(' ') +
+                             QString::fromUtf8(desktop_label::ZoomFactor).arg(chosenZoom_));
     if (!sizedByZoom()) return;
     showZoom(chosenZoom_);
     fitToChosenZoom();
@@ -202,6 +206,8 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::toggleFullScreen() {
     // A maximised window goes back to maximised.
     setWindowState(windowState() ^ Qt::WindowFullScreen);
+    announce(board_,
+             qtext(isFullScreen() ? desktop_label::FullScreen : desktop_label::FullScreenOff));
 }
 
 void MainWindow::addWindowEntries() {

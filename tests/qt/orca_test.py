@@ -101,10 +101,12 @@ class Heard(reader.Play):
 
     def __init__(self, program, source, lang, games, orca):
         super().__init__(program, source, lang, games)
-        self.orca, self.keys, self.result = orca, [], None
+        self.orca, self.keys, self.result, self.refusal = orca, [], None, None
         english = ["Hint: play %1", "Hint: discard %1", "Undone", "You draw %1 into slot %2",
                    "Difficulty", "View", "Options", "Options - Tarmigo", "Scores - Tarmigo", "You Win!", "Computer Wins!",
-                   "A new hand is dealt"]
+                   "A new hand is dealt", "Tap a card to discard it", "Tap a card to play it", "not playable now",
+                   "Help - Tarmigo", "Statistics", "Statistics - Tarmigo", "Reset", "Do you want to reset the statistics?",
+                   "The statistics are reset.", "New", "Network Game", "Host...", "Join code:"]
         self.words = dict(zip(english, reader.texts(source, lang, english)))
 
     def key(self, key, window=None):
@@ -113,7 +115,14 @@ class Heard(reader.Play):
         super().key(key, window)
 
     def first_turn(self):
-        """The hint, a move and its Undo, R and S: asked once, at the player's first turn."""
+        """D and D again, a refused card, the hint, a move and its Undo, R and S, the Options,
+        the help, the statistics' reset refused and the Host dialog: at the first turn."""
+        self.key("d")
+        self.key("d")
+        names = self.names()
+        if (refused := next((i for i in range(7) if self.words["not playable now"] in names[i]), None)) is not None:
+            self.key(str(refused + 1))
+            self.refusal = self.names()[reader.STATUS]
         self.key("h")
         names = self.names()
         slot = next((i for i in range(7) if self.playable in names[i]), None)
@@ -123,6 +132,54 @@ class Heard(reader.Play):
         self.key("r")
         self.key("s")
         self.combo = self.options()
+        self.read_help()
+        self.statistics()
+        self.menu("New", "Network Game", "Host...")
+        assert self.hears(self.words["Join code:"], 5), f"[{self.lang}] the Host dialog did not say its code"
+        self.heard_code = next(t for _, t in reversed(spoken(self.orca.log)) if self.words["Join code:"] in t)
+        self.key("Escape", self.newest())
+
+    def menu(self, button, *entries):
+        """A menu of the bar by keys, each step once Orca says it; a submenu opened by Right."""
+        assert self.press_until("Tab", self.words[button], self.window), f"[{self.lang}] Tab never reached {button}"
+        opener = "space"
+        for entry in entries:  # the one a menu opens on may be said at once
+            word, count = self.words[entry].removesuffix("."), len(spoken(self.orca.log))
+            self.key(opener, self.window)
+            opener = "Right"
+            if not self.hears(word, 1, count):
+                assert self.press_until("Down", word, self.window), f"[{self.lang}] no {entry}"
+        self.key("Return", self.window)
+
+    def read_help(self):
+        """F1, then the help read by heading (H), by line and a table by row (Down)."""
+        count = len(spoken(self.orca.log))
+        self.key("F1")
+        assert self.hears(self.words["Help - Tarmigo"], 8, count), f"[{self.lang}] F1 opened no help"
+        window = self.newest()
+        for key in ["h"] * 3 + ["Down"] * 4:
+            reader.Play.key(self, key, window)  # not a move's key: not timed
+            self.pump(0.6)
+        self.help = [t for _, t in spoken(self.orca.log)[count:]]
+        self.key("Escape", window)
+        rows = [t for t in self.help if re.match(r"[^,:]+: [^,]+, [^,:]+: \S+, [^,:]+: ", t)]
+        assert len(rows) >= 2 and len(set(self.help)) >= 7, f"[{self.lang}] the help read: {self.help}"
+        assert not [t for t in self.help if "\ufdd0" in t or "\ufdd1" in t or len(t) > 600], \
+            f"[{self.lang}] the help said a page or its frame markers: {self.help}"
+
+    def statistics(self):
+        """View > Statistics, Reset, then Enter: the question is heard, and No kept them."""
+        self.menu("View", "Statistics")
+        assert self.hears(self.words["Statistics - Tarmigo"]), f"[{self.lang}] no Statistics"
+        window = self.newest()
+        assert self.press_until("Tab", self.words["Reset"], window), f"[{self.lang}] no Reset"
+        self.key("space", window)
+        assert self.hears(self.words["Do you want to reset the statistics?"]), f"[{self.lang}] no question"
+        self.key("Return", self.newest())
+        self.pump(0.5)
+        assert not self.hears(self.words["The statistics are reset."].removesuffix("."), 1), \
+            f"[{self.lang}] Enter reset the statistics"
+        self.key("Escape", window)
 
     def hears(self, words, seconds=5, since=-6):
         """Waits until Orca says the words (in its last words, or since count `since`)."""
@@ -153,10 +210,7 @@ class Heard(reader.Play):
     def options(self):
         """View > Options by keys, each step once Orca says it; the first combo box moved
         down one, then Escape. Returns its value before and after."""
-        assert self.press_until("Tab", self.words["View"], self.window), f"[{self.lang}] Tab never reached View"
-        self.key("space", self.window)
-        assert self.press_until("Down", self.words["Options"], self.window), f"[{self.lang}] no Options in View"
-        self.key("Return", self.window)
+        self.menu("View", "Options")
         assert self.hears(self.words["Options - Tarmigo"]), f"[{self.lang}] View > Options opened no dialog"
         dialog, window = self.dialog(), self.newest()
         if not self.hears(self.words["Difficulty"], 1):
@@ -199,7 +253,7 @@ def check(play, said):
     hint = [s for s in shown if s.startswith(play.words["Hint: play %1"].split("%1")[0])
             or s.startswith(play.words["Hint: discard %1"].split("%1")[0])]
     assert moves and drawn and hint, f"[{play.lang}] moves {len(moves)}, draws {len(drawn)}, hints {len(hint)}"
-    assert play.words["Undone"] in texts, f"[{play.lang}] Undo was not spoken"
+    assert any(t.startswith(play.words["Undone"]) and len(t) > len(play.words["Undone"]) + 3 for t in texts), f"[{play.lang}] Undo was not spoken"
     # A move's sentence names a card laid for both to see, a draw's the player's own card;
     # anything else Orca said until the next deal names only cards seen.
     for text in heard:
@@ -218,6 +272,12 @@ def check(play, said):
     near = [" ".join(texts[i:i + 4]) for i, text in enumerate(texts) if label in text]
     assert any(play.combo[0] in words for words in near), \
         f"[{play.lang}] the combo box {label!r} was not spoken with its value {play.combo[0]!r}"
+    # D and its cancel, the refusal and the Host dialog's code: spoken (and once, above).
+    armed = [play.words["Tap a card to discard it"], play.words["Tap a card to play it"]]
+    assert texts.count(armed[0]) >= 1 and armed[1] in texts, f"[{play.lang}] D was not spoken"
+    assert play.refusal is None or play.refusal in texts, f"[{play.lang}] the refusal {play.refusal!r} was not spoken"
+    print(f"[{play.lang}] D spoken {texts.count(armed[0])}x armed; refusal {play.refusal!r} spoken; "
+          f"help lines {len(play.help)} (table rows read); Host: {play.heard_code!r}")
     print(f"[{play.lang}] hand's end: {end[:120]!r}; winner {play.result!r}; "
           f"combo box {play.combo[0]!r} -> {play.combo[1]!r}, both spoken")
     # From each key to the first sentence it made spoken (the time Orca logs it).

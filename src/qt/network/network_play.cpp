@@ -416,10 +416,12 @@ class NetworkPlay::Joined : public PlayedGame {
             break;
         case K::Ask: out.ask(s.value); break;
         case K::Laid: {
+            // Said as the card sets off, as the window's own moves are: a reader hears the
+            // move when the host has it, not after its slide.
             const Laid laid{s.player, s.slot, Card(s.card), s.target, s.depth};
+            out.say(laidSentence(laid));
             animatePlayedCard(stage_, laid,
                               pileCardPosition(stage_.layout, laid.target, laid.card, laid.depth));
-            out.say(laidSentence(laid));
             break;
         }
         case K::Drawn:
