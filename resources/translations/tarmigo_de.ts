@@ -1139,5 +1139,13 @@
         <source>Full Screen off</source>
         <translation>Vollbild aus</translation>
     </message>
+    <message>
+        <source>Reconnected to Player 1</source>
+        <translation>Wieder mit Spieler 1 verbunden</translation>
+    </message>
+    <message>
+        <source>Player 2 has reconnected</source>
+        <translation>Spieler 2 ist wieder verbunden</translation>
+    </message>
 </context>
 </TS>

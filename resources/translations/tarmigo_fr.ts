@@ -1134,5 +1134,13 @@
         <source>Full Screen off</source>
         <translation>Plein écran désactivé</translation>
     </message>
+    <message>
+        <source>Reconnected to Player 1</source>
+        <translation>Reconnecté au joueur 1</translation>
+    </message>
+    <message>
+        <source>Player 2 has reconnected</source>
+        <translation>Le joueur 2 s&apos;est reconnecté</translation>
+    </message>
 </context>
 </TS>

@@ -87,6 +87,9 @@ inline constexpr const char* LeaveQuestion =
 // The network's state, over the status line (the host's own are in the string table).
 inline constexpr const char* Player1Left =
     QT_TRANSLATE_NOOP("Tarmigo", "Player 1 has left the game");
+// Said when a dropped connection is back: to the guest, and to the host.
+inline constexpr const char* Reconnected = QT_TRANSLATE_NOOP("Tarmigo", "Reconnected to Player 1");
+inline constexpr const char* GuestBack = QT_TRANSLATE_NOOP("Tarmigo", "Player 2 has reconnected");
 inline constexpr const char* Reconnecting =
     QT_TRANSLATE_NOOP("Tarmigo", "Connection lost, reconnecting to Player 1");
 inline constexpr const char* RematchAsked =

@@ -250,6 +250,9 @@ class NetworkPlay::Joined : public PlayedGame {
             using K = net::GuestEvent::Kind;
             switch (e.kind) {
             case K::Admitted:
+                // Back after a drop: heard, as the notice that goes was.
+                if (owner_.notice() == qtext(nl::Reconnecting))
+                    announce(&owner_.window_.board(), qtext(nl::Reconnected));
                 owner_.showNotice({});
                 owner_.keepGuestSeat(session_.key());
                 sendModes();
@@ -725,6 +728,8 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
                         window_.host().skipPictures();
                         window_.host().switchTo(hosted);
                         if (hostDialog_) hostDialog_->accept();
+                    } else {
+                        announce(&window_.board(), qtext(nl::GuestBack)); // a rejoin
                     }
                     showNotice({});
                     break;
