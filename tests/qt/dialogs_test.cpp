@@ -4,7 +4,10 @@
 #include "game/version.h"
 #include "qt/dialogs/help_page.h"
 #include "qt/dialogs/move_list.h"
+#include "qt/dialogs/question_box.h"
 #include "qt/network/network_dialogs.h"
+#include "qt/network/network_labels.h"
+#include "qt/platform/translation.h"
 #include "qt/window_fixture.h"
 
 namespace tarmigo::testing {
@@ -36,14 +39,22 @@ TEST_F(DialogsTest, EveryWindowGrowsWithTheZoomAndNoneIsWiderThanTheBoard) {
         {"Statistics", [this] { window->showStatistics(); }},
         {"Host",
          [this] { (new HostDialog(47470, "K7QX3D", {}, board().zoom(), window.get()))->open(); }},
-        {"Join", [this] { (new JoinDialog({}, {}, board().zoom(), window.get()))->open(); }}};
+        {"Join", [this] { (new JoinDialog({}, {}, board().zoom(), window.get()))->open(); }},
+        {"forfeit", entry(command::OnePlayerGame)},
+        {"rematch", [this] {
+             (new QuestionBox(shownText(network_label::RematchAsked), Enter::Yes, board().zoom(),
+                              window.get()))
+                 ->open();
+         }}};
     std::map<std::string, int> atOne; // the text's pixels at zoom 1
     const auto measure = [&](const std::string& name, QWidget* shown, int zoom) {
         shown->adjustSize();
         const auto* button = shown->findChild<QPushButton*>();
         const int pixels = QFontInfo(button ? button->font() : shown->font()).pixelSize();
         EXPECT_LE(shown->frameGeometry().width(), 240 * zoom) << name << zoom;
-        EXPECT_TRUE(shown->windowTitle().contains(" Tarmigo") || shown->inherits("QMenu")) << name;
+        EXPECT_TRUE(shown->windowTitle().contains(" Tarmigo") || shown->inherits("QMenu") ||
+                    shown->inherits("QMessageBox"))
+            << name;
         if (zoom == 1) atOne[name] = pixels;
         EXPECT_GT(pixels, zoom == 3 ? atOne[name] : 0) << name << ": its text does not grow";
     };

@@ -30,17 +30,26 @@ QuestionBox::QuestionBox(const QString& text, Enter enter, int zoom, QWidget* pa
 }
 
 void QuestionBox::showEvent(QShowEvent* event) {
-    // The box sizes itself as it is shown, to at least half the screen's width (at most
-    // 500 pixels) once its text wraps: narrower where the game's window is.
     QMessageBox::showEvent(event);
+    narrow();
+}
+
+void QuestionBox::resizeEvent(QResizeEvent* event) {
+    QMessageBox::resizeEvent(event);
+    narrow();
+}
+
+void QuestionBox::narrow() {
+    // The box sizes itself as it is shown and again later, to at least half the screen's
+    // width (at most 500 pixels) once its text wraps: narrower where the game's window is.
     QWidget* game = parentWidget();
     while (game && game->parentWidget()) game = game->parentWidget();
-    if (!game) return;
+    if (!game || !layout() || !isVisible()) return;
     int room = game->width();
     if (const QScreen* screen = game->screen())
         room = std::min(room, screen->availableGeometry().width());
     room -= DialogFrameWidth;
-    if (width() <= room || !layout()) return;
+    if (width() <= room) return;
     if (auto* text = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) text->setWordWrap(true);
     setFixedSize(room, layout()->totalHeightForWidth(room));
     move(game->geometry().center() - rect().center());

@@ -18,6 +18,11 @@ class QuestionBox : public QMessageBox {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // No wider than the game's window, or the screen.
+    void narrow();
 };
 
 // The window a question or a dialog of `widget` belongs over: the modal dialog open in
