@@ -626,7 +626,7 @@ void NetworkPlay::showNotice(const QString& text) {
     // or declined): a reader hears it as it appears, from the status line's sentences.
     if (!text.isEmpty() && (notice_->isHidden() || notice_->text() != text))
         announce(&window_.board(), text);
-    notice_->setText(text);
+    if (!text.isEmpty()) notice_->setText(text); // hidden, it keeps its words: no empty name
     notice_->setVisible(!text.isEmpty());
     fitNotice();
     notice_->raise();
