@@ -69,6 +69,39 @@ QLineEdit* readOnlyField(const QString& text, const char* name, QWidget* parent)
     return field;
 }
 
+// The addresses and the code as read-only fields under their labels: Tab reaches each, and
+// a reader says it with its label; the dialog's description names them all as it opens.
+// Returns the fields in Tab order.
+QList<QWidget*> addReachAndCode(QDialog* dialog, QFormLayout* form, const QString& code,
+                                const std::vector<std::string>& addresses) {
+    QStringList shown;
+    for (const std::string& a : addresses) shown << QString::fromStdString(a);
+    QList<QWidget*> reached;
+    for (const QString& address : shown) reached << readOnlyField(address, "address", dialog);
+    if (shown.isEmpty()) reached << makeNote(qtext(nl::NoAddress), "address", dialog);
+    auto* reachedLabel = new QLabel(qtext(nl::ReachedAt), dialog);
+    reachedLabel->setBuddy(reached.front());
+    form->addRow(reachedLabel, reached.front());
+    for (QWidget* more : reached.mid(1)) {
+        more->setAccessibleName(qtext(nl::ReachedAt));
+        form->addRow(QString(), more);
+    }
+    auto* codeShown = readOnlyField(code, "code", dialog);
+    QFont large = codeShown->font();
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    large.setBold(true);
+    large.setLetterSpacing(QFont::PercentageSpacing, 120);
+    codeShown->setFont(large);
+    auto* codeLabel = new QLabel(qtext(nl::Code), dialog);
+    codeLabel->setBuddy(codeShown);
+    form->addRow(codeLabel, codeShown);
+    dialog->setAccessibleDescription(
+        qtext(nl::Code) + QLatin1Char(' ') + code + QStringLiteral(". ") + qtext(nl::ReachedAt) +
+        QLatin1Char(' ') +
+        (shown.isEmpty() ? qtext(nl::NoAddress) : shown.join(QStringLiteral(", "))));
+    return reached << codeShown;
+}
+
 } // namespace
 
 HostDialog::HostDialog(int port, const QString& code, const std::vector<std::string>& addresses,
@@ -88,34 +121,7 @@ HostDialog::HostDialog(int port, const QString& code, const std::vector<std::str
     portLabel->setBuddy(port_);
     form->addRow(portLabel, port_);
 
-    // The addresses and the code are read-only fields: Tab reaches each, and a reader
-    // says it with its label; the dialog's description names them all as it opens.
-    auto* reachedLabel = new QLabel(qtext(nl::ReachedAt), this);
-    QStringList shown;
-    for (const std::string& a : addresses) shown << QString::fromStdString(a);
-    QList<QWidget*> reached;
-    for (const QString& address : shown) reached << readOnlyField(address, "address", this);
-    if (shown.isEmpty()) reached << makeNote(qtext(nl::NoAddress), "address", this);
-    reachedLabel->setBuddy(reached.front());
-    form->addRow(reachedLabel, reached.front());
-    for (QWidget* more : reached.mid(1)) {
-        more->setAccessibleName(qtext(nl::ReachedAt));
-        form->addRow(QString(), more);
-    }
-
-    auto* codeShown = readOnlyField(code, "code", this);
-    QFont large = codeShown->font();
-    large.setPointSizeF(large.pointSizeF() * 1.6);
-    large.setBold(true);
-    large.setLetterSpacing(QFont::PercentageSpacing, 120);
-    codeShown->setFont(large);
-    auto* codeLabel = new QLabel(qtext(nl::Code), this);
-    codeLabel->setBuddy(codeShown);
-    form->addRow(codeLabel, codeShown);
-    setAccessibleDescription(
-        qtext(nl::Code) + QLatin1Char(' ') + code + QStringLiteral(". ") + qtext(nl::ReachedAt) +
-        QLatin1Char(' ') +
-        (shown.isEmpty() ? qtext(nl::NoAddress) : shown.join(QStringLiteral(", "))));
+    const QList<QWidget*> reached = addReachAndCode(this, form, code, addresses);
 
     layout->addWidget(makeNote(qtext(nl::HostHint), "hint", this));
     seat_ = makeNote(QString(), "seat", this);
@@ -147,7 +153,7 @@ HostDialog::HostDialog(int port, const QString& code, const std::vector<std::str
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     QWidget* before = port_;
-    for (QWidget* field : reached + QList<QWidget*>{codeShown, freeSeat_})
+    for (QWidget* field : reached + QList<QWidget*>{freeSeat_})
         setTabOrder(std::exchange(before, field), field);
     setTabOrder(freeSeat_, host_);
     setTabOrder(host_, cancel);
