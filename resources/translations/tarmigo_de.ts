@@ -1147,5 +1147,9 @@
         <source>Player 2 has reconnected</source>
         <translation>Spieler 2 ist wieder verbunden</translation>
     </message>
+    <message>
+        <source>%1, marked</source>
+        <translation>%1, markiert</translation>
+    </message>
 </context>
 </TS>

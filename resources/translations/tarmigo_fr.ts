@@ -1142,5 +1142,9 @@
         <source>Player 2 has reconnected</source>
         <translation>Le joueur 2 s&apos;est reconnecté</translation>
     </message>
+    <message>
+        <source>%1, marked</source>
+        <translation>%1, marquée</translation>
+    </message>
 </context>
 </TS>

@@ -260,6 +260,8 @@ def check(play, said):
             assert not play.named(text) - play.seen, f"[{play.lang}] {text!r} names a hidden card"
     # The hand's end: the Scores are spoken when they open; the winner is named where the
     # dialog says it (a hand may also end without one).
+    # (From the Scores on: a status the hand's end left may be said as they close.)
+    at = min(at, next((i for i, t in enumerate(texts) if play.words["Scores - Tarmigo"] in t), at))
     end = " / ".join(texts[at:])
     assert play.words["Scores - Tarmigo"] in end, f"[{play.lang}] the hand's end was not spoken: {end!r}"
     winners = (play.words["You Win!"], play.words["Computer Wins!"])

@@ -34,7 +34,8 @@ struct Described {
     // A key or tap of the player's was taken and no sentence has answered it yet: the
     // status line it leaves is said even when unchanged (a card refused again).
     bool keyed = false;
-    QString fresh; // the sentence shown last since the board's names were last told
+    QString fresh;  // the sentence shown last since the board's names were last told
+    int marked = 0; // the hand slot marked by a first tap, when the names were last told
     AccessibleBoard* tree = nullptr; // made when a client asks
 };
 
@@ -345,8 +346,12 @@ void AccessibleBoard::raiseNameChanges() {
         QAccessibleStateChangeEvent event(widget(), changed);
         QAccessible::updateAccessibility(&event);
     }
-    sayStatus(v);
+    // The status line is told once the moves are shown: what it says meanwhile (a deal's
+    // first picture, say) is not what a player sees.
+    const int status = place::childOf({target::StatusLine});
+    if (!busy_) sayStatus(v);
     for (int i = 0; i < place::Accessible; ++i) {
+        if (busy_ && i == status) continue;
         QString now = placeName(v, place::Read[i]);
         if (now == known_[i]) continue;
         known_[i] = std::move(now);
@@ -364,9 +369,14 @@ void AccessibleBoard::sayStatus(const SeatView& v) {
     const QString fresh = std::exchange(d->fresh, QString());
     const QString& before = known_[place::childOf({target::StatusLine})];
     const QString now = placeName(v, {target::StatusLine});
+    // A key that marked a card, or took the mark off, is answered by that card's name.
+    const int marked = v.handShown ? v.markedSlot : 0;
+    const int was = std::exchange(d->marked, marked);
+    const int markChanged = keyed && marked != was ? std::max(marked, was) : 0;
     // Not twice: a sentence just said may also stand in the status line ("Undone").
-    if (v.status.id == 0 || (now == before && !keyed) || fresh.startsWith(now)) return;
-    showSentence(widget(), now);
+    if (v.status.id != 0 && (now != before || (keyed && !markChanged)) && !fresh.startsWith(now))
+        showSentence(widget(), now);
+    if (markChanged) showSentence(widget(), placeName(v, {markChanged}));
     d->fresh.clear();
 }
 
@@ -401,7 +411,8 @@ QString placeName(const SeatView& view, Place p) {
         if (!isCard(card)) return said(place_label::SlotEmpty).arg(t);
         const char* format =
             view.playable[t - 1] ? place_label::SlotPlayable : place_label::SlotNotPlayable;
-        return said(format).arg(t).arg(cardText(card));
+        const QString slot = said(format).arg(t).arg(cardText(card));
+        return view.markedSlot == t ? said(place_label::SlotMarked).arg(slot) : slot;
     }
     if (t == target::DrawPile) {
         const QString pile = said(place_label::DrawPile).arg(view.cardsLeft);

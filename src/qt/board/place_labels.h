@@ -17,6 +17,8 @@ inline constexpr const char* SlotNotPlayable =
     QT_TRANSLATE_NOOP("Tarmigo", "Slot %1: %2, not playable now");
 inline constexpr const char* SlotEmpty = QT_TRANSLATE_NOOP("Tarmigo", "Slot %1: empty");
 inline constexpr const char* SlotHidden = QT_TRANSLATE_NOOP("Tarmigo", "Slot %1: hidden");
+// A card marked by a first tap (the next tap on it plays or discards it): "%1" is the slot.
+inline constexpr const char* SlotMarked = QT_TRANSLATE_NOOP("Tarmigo", "%1, marked");
 inline constexpr const char* DrawPile = QT_TRANSLATE_NOOP("Tarmigo", "Draw pile: %1 cards left");
 inline constexpr const char* DiscardArmed =
     QT_TRANSLATE_NOOP("Tarmigo", "the next card tapped is discarded");
