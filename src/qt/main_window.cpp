@@ -80,7 +80,6 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
         if (!network_->joined()) host_->penDown();
     };
     board_->onPenUp = [this](QPoint p) {
-        boardKeyed(board_);
         if (!network_->tap(p.x(), p.y())) host_->penUp(p.x(), p.y());
     };
     board_->onDensityChanged = [this] { showZoom(zoom()); };
@@ -353,7 +352,6 @@ void MainWindow::addNetworkEntries(const WindowSetup& setup) {
 }
 
 void MainWindow::tapBoard(int x, int y) {
-    boardKeyed(board_);
     if (!network_->tap(x, y)) host_->tap(x, y);
 }
 

@@ -232,6 +232,7 @@ void QtHost::penUp(int x, int y) {
     board_.clearMarks(); // a hint or a note lasts until the next move
     // The tap draws on the board image: it must show the state the tap starts from.
     if (repaintPending_) repaintBoard();
+    boardKeyed(&board_); // the status line answers the tap, changed or not
     played_->penUp(x, y);
     play();
 }

@@ -17,6 +17,7 @@
 #include "game/targets.h"
 #include "net/guest_session.h"
 #include "net/join_code.h"
+#include "qt/board/accessible_board.h"
 #include "qt/board/announce.h"
 #include "qt/board/board_view.h"
 #include "qt/board/qt_surface.h"
@@ -903,6 +904,7 @@ bool NetworkPlay::tap(int x, int y) {
     const int place = hitTest(window_.ownGame().layout, x, y);
     if (place == target::Nothing) return true;
     window_.board().clearMarks(); // a hint lasts until the next move
+    boardKeyed(&window_.board()); // the status line the host sends answers it
     joined_->send(net::Input{net::Input::Kind::Tap, place});
     return true;
 }
