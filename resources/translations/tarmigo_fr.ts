@@ -938,8 +938,13 @@
     </message>
     <message>
         <location filename="../../src/qt/network_labels.h" line="63"/>
-        <source>Connection lost, reconnecting to Player 1</source>
-        <translation>Connexion perdue, reconnexion au joueur 1</translation>
+        <source>The line to the host was interrupted or altered, reconnecting</source>
+        <translation>La liaison avec l&apos;hôte a été coupée ou altérée, reconnexion</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>The host could not be joined: the line to it was cut, altered or refused at every try. Join again to try once more.</source>
+        <translation>Impossible de rejoindre l&apos;hôte : la liaison a été coupée, altérée ou refusée à chaque essai. Rejoignez à nouveau pour réessayer.</translation>
     </message>
     <message>
         <location filename="../../src/qt/network_labels.h" line="65"/>
@@ -1091,8 +1096,8 @@
     </message>
     <message>
         <location filename="../../src/qt/network/network_labels.h"/>
-        <source>The host did not accept the join code.</source>
-        <translation>L&apos;hôte n&apos;a pas accepté le code d&apos;accès.</translation>
+        <source>The host did not accept the join code, or the line to it was altered.</source>
+        <translation>L&apos;hôte n&apos;a pas accepté le code d&apos;accès, ou la liaison avec lui a été altérée.</translation>
     </message>
     <message>
         <location filename="../../src/qt/network/network_labels.h"/>

@@ -277,7 +277,9 @@ void NetworkHost::handle(const net::HostEvent& e) {
 
 bool NetworkHost::play(int seat, const net::Input& input) {
     Session& g = game_;
-    if (paused()) {
+    // The host's answer to its own question ends its move, the guest there or not.
+    const bool ownAnswer = seat == HostSeat && input.kind == net::Input::Kind::Extension;
+    if (paused() && !ownAnswer) {
         if (seat == HostSeat) showPause(guestLeft_ ? text::GuestLeft : text::WaitingForGuest);
         return false;
     }
@@ -326,6 +328,7 @@ bool NetworkHost::play(int seat, const net::Input& input) {
     }
     if (g.currentPlayer != seat) g.discardArmed = false;
     settle(input.kind == K::Undo ? Erase::Yes : Erase::No);
+    if (paused()) showPause(guestLeft_ ? text::GuestLeft : text::WaitingForGuest);
     return true;
 }
 

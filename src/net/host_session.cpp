@@ -48,15 +48,30 @@ HostSession::HostSession(std::string code, LineFactory lines, KeySource keys, He
 
 void HostSession::opened(ConnectionId c, const std::string& address, std::int64_t now) {
     now_ = now;
-    std::size_t waiting = 0;
-    for (const auto& [id, peer] : peers_)
-        if (peer.order.stage() != Order::Stage::Playing) ++waiting;
-    if (waiting >= MaxWaiting) {
-        out_.push_back(Outgoing{c, {}, true});
-        return;
+    std::string place = Lockout::placeOf(address);
+    // The waiting connections silent the longest, of all and of this place.
+    std::optional<ConnectionId> quietest, quietestHere;
+    std::size_t waiting = 0, here = 0;
+    const auto quieter = [this](const Peer& p, std::optional<ConnectionId> than) {
+        return !than || p.lastHeard < peers_.at(*than).lastHeard;
+    };
+    for (const auto& [id, peer] : peers_) {
+        if (peer.order.stage() == Order::Stage::Playing) continue;
+        ++waiting;
+        if (quieter(peer, quietest)) quietest = id;
+        if (peer.place != place) continue;
+        ++here;
+        if (quieter(peer, quietestHere)) quietestHere = id;
+    }
+    if (const auto go = here >= MaxWaitingPerPlace ? quietestHere
+                        : waiting >= MaxWaiting    ? quietest
+                                                   : std::nullopt) {
+        closeConnection(*go);
+        forget(*go);
     }
     Peer& p = peers_[c];
     p.address = address;
+    p.place = std::move(place);
     p.opened = now;
     p.lastHeard = now;
     sendTo(c, ours_);

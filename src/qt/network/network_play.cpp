@@ -263,10 +263,10 @@ class NetworkPlay::Joined : public PlayedGame {
                 break;
             case K::Rematch: rematch(e.rematch); break;
             case K::Refused:
-                if (e.refusal == net::Refusal::Reason::SeatFreed) owner_.keepGuestSeat({});
+                owner_.keepGuestSeat(session_.key()); // erased by a sealed "seat freed" alone
                 owner_.showNotice(refusalText(e));
                 break;
-            case K::Error: owner_.showNotice(QString::fromStdString(e.text)); break;
+            case K::Error: owner_.showNotice(qtext(nl::GaveUp)); break;
             case K::Dropped: owner_.showNotice(qtext(nl::Reconnecting)); break;
             case K::Left: owner_.showNotice(qtext(nl::Player1Left)); break;
             }
@@ -345,6 +345,8 @@ class NetworkPlay::Joined : public PlayedGame {
             return;
         }
         case Step::Kind::Ask:
+            // A question asked again on a rejoin, already answered here, is not asked twice.
+            if (!session_.questionOpen()) break;
             ask(owner_.window_, shownText(stringText(step.stringId)), "question",
                 [this, done](bool yes) {
                     session_.send(net::Input{net::Input::Kind::Extension, yes ? 1 : 0});
