@@ -124,7 +124,16 @@ void HostSession::handle(ConnectionId c, const Message& m) {
         join(c, *j);
         return;
     }
-    if (!isGuest) return; // only keep-alives, a leaving or an error before the join
+    if (const auto* error = std::get_if<Error>(&m)) {
+        // Closed at once, joined or not: a connection that said why it ends waits no more.
+        if (isGuest)
+            events_.push_back(
+                event(HostEvent::Kind::Dropped, c, "the other program closed: " + error->reason));
+        closeConnection(c);
+        forget(c);
+        return;
+    }
+    if (!isGuest) return; // only keep-alives or a leaving before the join
     if (const auto* input = std::get_if<Input>(&m)) {
         HostEvent e = event(HostEvent::Kind::Input, c);
         e.input = *input;
@@ -136,11 +145,6 @@ void HostSession::handle(ConnectionId c, const Message& m) {
     } else if (std::holds_alternative<Left>(m)) {
         seat_.reset(); // leaving on purpose gives the seat up
         events_.push_back(event(HostEvent::Kind::Left, c));
-        closeConnection(c);
-        forget(c);
-    } else if (const auto* error = std::get_if<Error>(&m)) {
-        events_.push_back(
-            event(HostEvent::Kind::Dropped, c, "the other program closed: " + error->reason));
         closeConnection(c);
         forget(c);
     }

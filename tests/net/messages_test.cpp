@@ -180,6 +180,7 @@ TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
     // Whether the hand is shown, a byte of the view's body changed, and the reason.
     constexpr std::tuple<bool, std::size_t, std::uint8_t, const char*> Views[] = {
         {true, 2, 0, "the seat 0 is out of range 1..1"},
+        {true, 15, 5, "the battle pile 5 is no battle pile"},
         {true, 42, 0, "the discard top 0 is out of range 102..121"},
         {true, 45, 3, "the hand's card count 3 is neither 0 nor 7"},
         {true, 46, 101, "the hand card 101 is not a card"},

@@ -29,9 +29,9 @@
 // The host prints "listening PORT CODE" first; each side prints "game over SCORE1 SCORE2"
 // at the end of every game. Exit status: 0 the games were played, 1 the port could not
 // be had, 2 a bad argument, 3 refused (wrong code, lockout, versions, the seat taken or
-// freed), 4 the connection broke the protocol, 5 the other side left before the games
-// were played, 6 the other side stayed away for --wait seconds, 7 the saved game is
-// missing, damaged or wrong, 8 nothing listens at the host's address and port.
+// freed), 4 the guest could not get through (six tries in a row), 5 the other side left before the
+// games were played, 6 the other side stayed away for --wait seconds, 7 the saved game is missing,
+// damaged or wrong, 8 nothing listens at the host's address and port.
 #include "app/network_host.h"
 #include "app/save_state.h"
 #include "app/sealed_lines.h"
