@@ -50,8 +50,10 @@ void HostSession::opened(ConnectionId c, const std::string& address, std::int64_
     now_ = now;
     std::string place = Lockout::placeOf(address);
     // The waiting connections silent the longest, of all and of this place.
-    std::optional<ConnectionId> quietest, quietestHere;
-    std::size_t waiting = 0, here = 0;
+    std::optional<ConnectionId> quietest;
+    std::optional<ConnectionId> quietestHere;
+    std::size_t waiting = 0;
+    std::size_t here = 0;
     const auto quieter = [this](const Peer& p, std::optional<ConnectionId> than) {
         return !than || p.lastHeard < peers_.at(*than).lastHeard;
     };
