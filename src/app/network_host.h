@@ -143,11 +143,8 @@ class NetworkHost : public net::HostEndpoint {
     // After every change: the save, the guest's steps and view, each side's status
     // line, the repaint.
     void settle(Erase erase);
-    // What a side's status line says: the game's message on its turn and at a hand's
-    // end, whose turn it is while it waits (never the other side's refusals, which
-    // would tell of the other hand).
-    StatusMessage statusFor(int seat) const;
-    // Both sides' status lines from the game's, the guest sent its view.
+    // Each side's status line after a change: its own on its turn and at a hand's end,
+    // whose turn it is while it waits; the guest is sent its view.
     void showStatuses();
     // Seat 1's view with the status line the guest is shown.
     void sendView();
@@ -167,15 +164,10 @@ class NetworkHost : public net::HostEndpoint {
     FanOut events_{&board_, &shown_, &book_};
     // The seat whose last move Undo may take back, or -1.
     int undoSeat_ = -1;
-    // How the guest plays its taps (net::Input::modeValue): one tap, card then deck
-    // until its program says otherwise.
-    int guestModes_ = 0;
     bool hostAsked_ = false;
     bool guestAsked_ = false;
     bool guestLeft_ = false;
     bool scored_ = false;
-    StatusMessage guestStatus_;
-    StatusMessage hostStatus_;
     std::vector<NetworkNotice> notices_;
 };
 

@@ -24,7 +24,7 @@ Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore)
 void Shell::setDefaults() {
     Session& g = game_;
     g.round.nextStarter = 0;
-    g.discardArmed = false;
+    g.seats = {};
     g.round.set(flag::sortHand, true);
     g.round.set(flag::playSounds, true);
     g.round.set(flag::animate, true);
@@ -38,7 +38,6 @@ void Shell::setDefaults() {
         p.gamesWon2P = 0;
     }
     g.round.animDelay = DefaultAnimDelay;
-    g.status = {};
 }
 
 void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
@@ -49,7 +48,7 @@ void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
     loadState(g);
     g.expert = host_.expertKept();
     if (g.has(flag::turnHandover))
-        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
+        setStatusNumber(g, g.currentPlayer, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
     handled();
 }
 

@@ -73,14 +73,14 @@ void BoardEvents::regionChanged(Game&, Region region, int player) {
     }
 }
 
-void BoardEvents::statusMessage(Game&, int stringId) {
-    setStatus(table_, stringId, Refresh::Yes);
+void BoardEvents::statusMessage(Game&, int seat, int stringId) {
+    setStatus(table_, seat, stringId, Refresh::Yes);
     // A move taken back is heard, as the moves are.
     if (stringId == text::Undone) table_.presentation.say(Sentence{.pattern = text::Undone});
 }
 
-void BoardEvents::statusNumber(Game&, int stringId, int number) {
-    setStatusNumber(table_, stringId, number, Refresh::Yes);
+void BoardEvents::statusNumber(Game&, int seat, int stringId, int number) {
+    setStatusNumber(table_, seat, stringId, number, Refresh::Yes);
 }
 
 void BoardEvents::handEnded(Game&) {

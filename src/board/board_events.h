@@ -16,8 +16,8 @@ class BoardEvents : public GameEvents {
     void cardLeavesHand(Game& g, const Laid& laid) override;
     void cardLeavesDrawPile(Game& g, const Drawn& drawn) override;
     void regionChanged(Game& g, Region region, int player) override;
-    void statusMessage(Game& g, int stringId) override;
-    void statusNumber(Game& g, int stringId, int number) override;
+    void statusMessage(Game& g, int seat, int stringId) override;
+    void statusNumber(Game& g, int seat, int stringId, int number) override;
     void handEnded(Game& g) override;
     void sound(Game& g, Sound s) override;
     void undoAvailable(Game& g, bool available) override;

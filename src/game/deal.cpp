@@ -81,7 +81,7 @@ void drawCard(Game& g, DrawSlide slide) {
             if (p.slot(s) == EmptySlot) empty = s;
         p.setDrawSlot(empty);
         g.events->regionChanged(g, Region::DrawPile, g.currentPlayer);
-        if (!isComputerTurn(g)) g.events->statusMessage(g, text::TapToPlay);
+        if (!isComputerTurn(g)) g.events->statusMessage(g, AllSeats, text::TapToPlay);
     }
     if (g.has(flag::sortHand)) sortHand(g);
 }

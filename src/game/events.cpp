@@ -29,12 +29,12 @@ void FanOut::regionChanged(Game& g, Region region, int player) {
     for (GameEvents* l : listeners_) l->regionChanged(g, region, player);
 }
 
-void FanOut::statusMessage(Game& g, int stringId) {
-    for (GameEvents* l : listeners_) l->statusMessage(g, stringId);
+void FanOut::statusMessage(Game& g, int seat, int stringId) {
+    for (GameEvents* l : listeners_) l->statusMessage(g, seat, stringId);
 }
 
-void FanOut::statusNumber(Game& g, int stringId, int number) {
-    for (GameEvents* l : listeners_) l->statusNumber(g, stringId, number);
+void FanOut::statusNumber(Game& g, int seat, int stringId, int number) {
+    for (GameEvents* l : listeners_) l->statusNumber(g, seat, stringId, number);
 }
 
 void FanOut::handEnded(Game& g) {

@@ -44,9 +44,10 @@ class GameEvents {
     // A card is about to be drawn from the pile into the current player's slot.
     virtual void cardLeavesDrawPile(Game&, const Drawn&) {}
     virtual void regionChanged(Game&, Region, int /*player*/) {}
-    // A message for the status line, by string id; the number fills its "%d".
-    virtual void statusMessage(Game&, int /*stringId*/) {}
-    virtual void statusNumber(Game&, int /*stringId*/, int /*number*/) {}
+    // A message for a seat's status line (AllSeats: every seat's), by string id; the
+    // number fills its "%d".
+    virtual void statusMessage(Game&, int /*seat*/, int /*stringId*/) {}
+    virtual void statusNumber(Game&, int /*seat*/, int /*stringId*/, int /*number*/) {}
     // The hand is scored and, when a player reached the winning score, the game
     // decided; reported once per hand, before the scores are shown.
     virtual void handEnded(Game&) {}
@@ -73,8 +74,8 @@ class FanOut : public GameEvents {
     void cardLeavesHand(Game& g, const Laid& m) override;
     void cardLeavesDrawPile(Game& g, const Drawn& m) override;
     void regionChanged(Game& g, Region region, int player) override;
-    void statusMessage(Game& g, int stringId) override;
-    void statusNumber(Game& g, int stringId, int number) override;
+    void statusMessage(Game& g, int seat, int stringId) override;
+    void statusNumber(Game& g, int seat, int stringId, int number) override;
     void handEnded(Game& g) override;
     void sound(Game& g, Sound s) override;
     void undoAvailable(Game& g, bool available) override;

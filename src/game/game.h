@@ -1,14 +1,15 @@
 #pragma once
 // The rules' state in one object, passed explicitly to every rule: the records, the
 // deck and the undo snapshot, with the platform the rules ask (Host) and whoever
-// listens to what they report (GameEvents), and the status message they and the
-// board last raised. What a screen shows of it is one seat's view (game/view.h),
-// the screen itself the board's (board/table.h), the saving machinery the
-// application's (app/session.h).
+// listens to what they report (GameEvents), and beside the record each seat's own
+// state (game/seat.h: its status line, armed discard and modes). What a screen shows of it is one
+// seat's view (game/view.h), the screen itself the board's (board/table.h), the saving machinery
+// the application's (app/session.h).
 #include "game/cards.h"
 #include "game/events.h"
 #include "game/host.h"
 #include "game/records.h"
+#include "game/seat.h"
 #include "game/strings.h"
 
 #include <array>
@@ -53,9 +54,9 @@ struct Game {
 
     UndoSnapshot undo;
 
-    // The status line's message as the rules and the board last raised it, by id; not
-    // saved. Every screen turns it into text in its own language when it draws it.
-    StatusMessage status;
+    // Each seat's own state, by seat; not saved. Every screen draws its seat's status
+    // line in its own language.
+    std::array<SeatState, 2> seats;
 
     // The question the last move waits on. Not saved: a program stopped while it is
     // asked restores the position before that move.
@@ -87,6 +88,10 @@ void setComputerLevel(Game& g, Level level);
 bool isMoving(const Game& g, int player);
 bool isComputerTurn(const Game& g);
 void setSelectedSlot(Game& g, int slot);
+// How a seat plays its taps: its own modes when its program sent them, else the game's.
+SeatModes modesOf(const Game& g, int seat);
+// Sets the status line of a seat, or of every seat (AllSeats).
+void setSeatStatus(Game& g, int seat, StatusMessage message);
 void removePlayedCard(Game& g);
 // A new hand keeps the game scores (the next hand of a game) or resets them (a new game).
 enum class GameScores : bool { Reset = false, Kept = true };

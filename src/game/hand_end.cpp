@@ -56,7 +56,8 @@ void endHand(Game& g) {
     // Equal scores past the line: nobody wins yet, another hand is played.
     // The listener shows the scores; the status line then says what comes next.
     g.events->handEnded(g);
-    g.events->statusMessage(g, g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand);
+    g.events->statusMessage(g, AllSeats,
+                            g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand);
     g.events->regionChanged(g, Region::Board, g.currentPlayer);
 }
 

@@ -23,10 +23,11 @@ constexpr int NoReason = 0;
 
 // A refused move says why; what follows it is for the turn layer to decide.
 MoveResult refuse(Game& g, int messageId) {
+    // Told to the mover alone: it names the mover's card.
     if (messageId == text::ExceedRace)
-        g.events->statusNumber(g, messageId, g.round.raceLength);
+        g.events->statusNumber(g, g.currentPlayer, messageId, g.round.raceLength);
     else
-        g.events->statusMessage(g, messageId);
+        g.events->statusMessage(g, g.currentPlayer, messageId);
     return MoveResult::Refused;
 }
 
@@ -58,6 +59,16 @@ void completeTrip(Game& g) {
 }
 
 } // namespace
+
+MoveResult playMove(Game& g, const Move& m) {
+    if (m.seat != g.currentPlayer) return MoveResult::TurnStays;
+    if (m.answer != Move::Answer::None) {
+        answerExtension(g, m.answer == Move::Answer::Yes);
+        return MoveResult::TurnPasses;
+    }
+    if (m.slot >= 1 && m.slot <= HandSize) g.own().setSelectedSlot(m.slot);
+    return dispatchMove(g, m.target);
+}
 
 MoveResult dispatchMove(Game& g, int t) {
     const int p = g.currentPlayer;

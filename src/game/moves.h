@@ -8,6 +8,10 @@ namespace tarmigo {
 // having reported why, and the state is unchanged.
 enum class MoveResult { TurnStays, TurnPasses, Refused };
 
+// Plays a seat's move: its card laid on the target, or its answer to the question. A
+// move of a seat whose turn it is not plays nothing.
+MoveResult playMove(Game& g, const Move& move);
+
 // Plays the selected card on the move that the target names.
 MoveResult dispatchMove(Game& g, int target);
 

@@ -21,7 +21,7 @@ void undoLastMove(Game& g) {
     g.round = g.undo.round;
     g.players = g.undo.players;
     g.currentPlayer = g.undo.currentPlayer;
-    g.events->statusMessage(g, text::Undone);
+    g.events->statusMessage(g, g.currentPlayer, text::Undone);
     g.events->undoAvailable(g, false);
 }
 

@@ -98,7 +98,7 @@ TEST_F(FitWindowTest, CtrlNAsksF11TogglesFullScreenAndTabAndArrowsReachTheBarsBu
                             bar().menu(CommandBar::Menu::View)};
     ASSERT_EQ(buttons.size(), 4);
     board().setFocus();
-    const StatusMessage status = game().status;
+    const StatusMessage status = game().seats[0].status;
     // Keys, the focused button (-1: the board), the open menu: Undo is disabled and passed
     // over, Space and Return open the focused menu, Right and Left move, Escape closes.
     const std::tuple<int, int, int> steps[] = {
@@ -116,7 +116,7 @@ TEST_F(FitWindowTest, CtrlNAsksF11TogglesFullScreenAndTabAndArrowsReachTheBarsBu
             << k;
         EXPECT_EQ(popup, menus[menu]) << k;
     }
-    EXPECT_EQ(game().status, status);
+    EXPECT_EQ(game().seats[0].status, status);
     // The number keys keep playing from the bar; the View menu's Quit (Ctrl+Q) quits.
     game().players[0].hand[0] = Go;
     game().round.set(flag::sortHand, false);

@@ -101,11 +101,11 @@ TEST_F(MainWindowTest, KeysTapTheHandTheDrawPileUndoHelpAndQuit) {
     game().round.set(flag::sortHand, false);
     activate();
     key(Qt::Key_D);
-    EXPECT_TRUE(game().discardArmed);
+    EXPECT_TRUE(game().seats[0].discardArmed);
     key(Qt::Key_D);
-    EXPECT_FALSE(game().discardArmed);
+    EXPECT_FALSE(game().seats[0].discardArmed);
     key(Qt::Key_Z, Qt::ControlModifier); // Undo is disabled: nothing happens
-    EXPECT_NE(game().status.id, text::Undone);
+    EXPECT_NE(game().seats[0].status.id, text::Undone);
     key(Qt::Key_1);
     EXPECT_NE(game().players[0].battle(), BattleEmpty);
     key(Qt::Key_Z, Qt::ControlModifier);
@@ -480,7 +480,7 @@ TEST_F(MainWindowTest, TheFocusRingShowsOnlyWhileTheBoardHasTheFocus) {
     window->setZoom(2); // the ring follows the zoom: two board pixels wide
     activate();
     setPosition(game(), "go miles=125 hand=fghijkp | stop | one pile=q");
-    game().status = {text::TapToPlay, false, 0}; // not the message of the deal it replaced
+    game().seats[0].status = {text::TapToPlay, false, 0}; // not the message of the deal it replaced
     window->host().repaintBoard();
     board().setFocus();
     board().setFocusPlace(target::DiscardPile);
