@@ -32,7 +32,7 @@ std::optional<std::vector<std::uint8_t>> readStore(Store* s) {
 NetworkHost::NetworkHost(ShellHost& host, NetworkStores stores, std::string code,
                          net::LineFactory lines, net::KeySource keys)
     : host_(host), stores_(stores), game_(host),
-      link_(std::move(code), std::move(lines), std::move(keys)), board_(game_), book_(*this) {
+      link_(std::move(code), std::move(lines), std::move(keys)), board_(game_, *this) {
     game_.events = &events_;
     game_.network = true;
     // The guest plays one tap, card then deck, until its program sends its own modes.
@@ -284,7 +284,7 @@ bool NetworkHost::play(int seat, const net::Input& input) {
     }
     // The other player acting closes the mover's Undo.
     if (undoSeat_ >= 0 && undoSeat_ != seat && input.kind != K::Undo)
-        g.events->undoAvailable(g, false);
+        g.events->report(g, UndoAvailable{false});
     {
         // The input is resolved by the mover's own seat state (Game::seats).
         TapSurface surface(g);
@@ -386,20 +386,16 @@ void NetworkHost::showPause(int stringId) {
 }
 
 // The host's board shows seat 0: its Undo button and question are seat 0's alone.
-void NetworkHost::HostBoard::undoAvailable(Game& g, bool available) {
-    BoardEvents::undoAvailable(g, available && g.currentPlayer == HostSeat);
-}
-
-void NetworkHost::HostBoard::extensionAsked(Game& g) {
-    if (g.currentPlayer == HostSeat) BoardEvents::extensionAsked(g);
-}
-
-void NetworkHost::Book::undoAvailable(Game& g, bool available) {
-    owner_.undoSeat_ = available ? g.currentPlayer : -1;
-}
-
-void NetworkHost::Book::handEnded(Game&) {
-    owner_.scored_ = true;
+void NetworkHost::HostBoard::report(Game& g, const Report& r) {
+    const bool hosts = g.currentPlayer == HostSeat;
+    if (const auto* undo = std::get_if<UndoAvailable>(&r)) {
+        owner_.undoSeat_ = undo->available ? g.currentPlayer : -1;
+        BoardEvents::report(g, UndoAvailable{undo->available && hosts});
+        return;
+    }
+    if (std::holds_alternative<Question>(r) && !hosts) return;
+    if (std::holds_alternative<HandEnded>(r)) owner_.scored_ = true;
+    BoardEvents::report(g, r);
 }
 
 } // namespace tarmigo

@@ -116,18 +116,12 @@ class NetworkHost : public net::HostEndpoint {
 
   private:
     // Seat 0's board: the window shows the host's own Undo button and question alone.
+    // It keeps what the host needs of the moves: whose move Undo would take back, a hand
+    // scored.
     class HostBoard : public BoardEvents {
       public:
-        using BoardEvents::BoardEvents;
-        void undoAvailable(Game& g, bool available) override;
-        void extensionAsked(Game& g) override;
-    };
-    // What the host keeps of the moves: whose move Undo would take back, a hand scored.
-    class Book : public GameEvents {
-      public:
-        explicit Book(NetworkHost& owner) : owner_(owner) {}
-        void undoAvailable(Game& g, bool available) override;
-        void handEnded(Game& g) override;
+        HostBoard(Table& table, NetworkHost& owner) : BoardEvents(table), owner_(owner) {}
+        void report(Game& g, const Report& r) override;
 
       private:
         NetworkHost& owner_;
@@ -159,9 +153,8 @@ class NetworkHost : public net::HostEndpoint {
     net::ShownSteps shown_;
     net::HostSession link_;
     HostBoard board_;
-    Book book_;
-    // Every report goes to the host's board, the guest's steps and the book.
-    FanOut events_{&board_, &shown_, &book_};
+    // Every report goes to the host's board and the guest's steps.
+    FanOut events_{&board_, &shown_};
     // The seat whose last move Undo may take back, or -1.
     int undoSeat_ = -1;
     bool hostAsked_ = false;

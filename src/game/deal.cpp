@@ -60,7 +60,7 @@ void sortHand(Game& g) {
     for (int i = 1; i < HandSize; ++i)
         for (int j = i + 1; j <= HandSize; ++j)
             if (p.slot(i) > p.slot(j)) std::swap(p.slot(i), p.slot(j));
-    g.events->regionChanged(g, Region::Hand, g.currentPlayer);
+    g.events->report(g, RegionChanged{Region::Hand, g.currentPlayer});
     if (p.drawSlot() != 0) p.setDrawSlot(HandSize);
 }
 
@@ -71,8 +71,8 @@ void drawCard(Game& g, DrawSlide slide) {
         if (slot == 0 || slot > HandSize) return; // nothing waits to be filled: no sort either
         const Card drawn = g.deck[g.round.deckPos];
         if (slide == DrawSlide::Shown)
-            g.events->cardLeavesDrawPile(
-                g, Drawn{g.currentPlayer, slot, drawn, DeckSize - g.round.deckPos - 1});
+            g.events->report(g,
+                             Drawn{g.currentPlayer, slot, drawn, DeckSize - g.round.deckPos - 1});
         if (isComputerTurn(g)) noteSeen(g, drawn);
         p.slot(slot) = drawn;
         ++g.round.deckPos;
@@ -80,8 +80,9 @@ void drawCard(Game& g, DrawSlide slide) {
         for (int s = 1; s <= HandSize; ++s)
             if (p.slot(s) == EmptySlot) empty = s;
         p.setDrawSlot(empty);
-        g.events->regionChanged(g, Region::DrawPile, g.currentPlayer);
-        if (!isComputerTurn(g)) g.events->statusMessage(g, AllSeats, text::TapToPlay);
+        g.events->report(g, RegionChanged{Region::DrawPile, g.currentPlayer});
+        if (!isComputerTurn(g))
+            g.events->report(g, StatusSaid{g.currentPlayer, {text::TapToPlay, false, 0}});
     }
     if (g.has(flag::sortHand)) sortHand(g);
 }

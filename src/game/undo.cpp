@@ -14,15 +14,15 @@ void takeUndoSnapshot(Game& g) {
         p.setSelectedSlot(0);
         p.setMarkedSlot(0);
     }
-    g.events->undoAvailable(g, true);
+    g.events->report(g, UndoAvailable{true});
 }
 
 void undoLastMove(Game& g) {
     g.round = g.undo.round;
     g.players = g.undo.players;
     g.currentPlayer = g.undo.currentPlayer;
-    g.events->statusMessage(g, g.currentPlayer, text::Undone);
-    g.events->undoAvailable(g, false);
+    g.events->report(g, StatusSaid{g.currentPlayer, {text::Undone, false, 0}});
+    g.events->report(g, UndoAvailable{false});
 }
 
 } // namespace tarmigo

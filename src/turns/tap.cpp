@@ -60,7 +60,7 @@ void playTap(Table& g, int x, int y) {
         g.round.set(flag::turnHandover, false);
         drawHand(g);
         drawCard(g, DrawSlide::Shown);
-        g.events->undoAvailable(g, false);
+        g.events->report(g, UndoAvailable{false});
         return;
     }
     playTarget(g, hitTest(g.layout, x, y));

@@ -126,19 +126,18 @@ class Audience : public FanOut {
 
     int othersMoved = 0, ownFacesShown = 0, laidUnseen = 0;
 
-    void cardLeavesHand(Game& g, const Laid& m) override {
-        checked([&] { FanOut::cardLeavesHand(g, m); }, m.player, shareOf(m, seat()).card);
-    }
-    void cardLeavesDrawPile(Game& g, const Drawn& m) override {
-        checked([&] { FanOut::cardLeavesDrawPile(g, m); }, m.player, shareOf(m, seat()).card, true);
-    }
-    void coupFourre(Game& g, const Laid& m) override {
-        FanOut::coupFourre(g, m);
-        checkSaid(m.card);
+    void report(Game& g, const Report& r) override {
+        const auto shown = [&] { FanOut::report(g, r); };
+        if (const auto* m = std::get_if<Laid>(&r))
+            checked(shown, m->player, shareOf(*m, seat()).card);
+        else if (const auto* d = std::get_if<Drawn>(&r))
+            checked(shown, d->player, shareOf(*d, seat()).card, true);
+        else
+            shown();
+        if (std::holds_alternative<HandEnded>(r)) checkScores();
     }
     // The Scores dialog shows the hand as it stood, and nothing hidden.
-    void handEnded(Game& g) override {
-        FanOut::handEnded(g);
+    void checkScores() {
         const auto& steps = table_.presentation.steps();
         const auto shown = std::find_if(steps.rbegin(), steps.rend(),
                                         [](const Step& s) { return s.kind == Step::Kind::Scores; });
