@@ -283,8 +283,7 @@ bool NetworkHost::play(int seat, const net::Input& input) {
         return false;
     }
     // The other player acting closes the mover's Undo.
-    if (undoSeat_ >= 0 && undoSeat_ != seat && input.kind != K::Undo)
-        g.events->report(g, UndoAvailable{false});
+    if (undoSeat_ >= 0 && undoSeat_ != seat && input.kind != K::Undo) tell(g, UndoAvailable{false});
     {
         // The input is resolved by the mover's own seat state (Game::seats).
         TapSurface surface(g);
@@ -394,6 +393,7 @@ void NetworkHost::HostBoard::report(Game& g, const Report& r) {
         return;
     }
     if (std::holds_alternative<Question>(r) && !hosts) return;
+    if (std::holds_alternative<RedoAvailable>(r)) return; // a network game has no Redo
     if (std::holds_alternative<HandEnded>(r)) owner_.scored_ = true;
     BoardEvents::report(g, r);
 }

@@ -24,12 +24,16 @@ class SeatZeroMemory : public GameEvents {
   public:
     SeenCounts seen{};
 
+    SeatZeroMemory() { hears = reportBit<Laid>() | reportBit<Drawn>(); }
+
     // Only cards matter to a memory.
     void report(Game&, const Report& r) override {
-        if (const auto* laid = std::get_if<Laid>(&r); laid && laid->player == 1)
-            count(laid->card);
-        else if (const auto* drawn = std::get_if<Drawn>(&r); drawn && drawn->player == 0)
-            count(drawn->card);
+        Card c = EmptySlot;
+        if (const auto* drawn = std::get_if<Drawn>(&r); drawn && drawn->player == 0)
+            c = drawn->card;
+        else if (const auto* laid = std::get_if<Laid>(&r); laid && laid->player == 1)
+            c = laid->card;
+        count(c);
     }
 
   private:

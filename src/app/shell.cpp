@@ -71,6 +71,7 @@ void Shell::playStep(const Step& step, const std::function<void()>& done) {
     switch (step.kind) {
     case Step::Kind::Sound: host_.playSound(step.sound); break;
     case Step::Kind::Undo: host_.enableUndoButton(step.enabled); break;
+    case Step::Kind::Redo: host_.enableRedoButton(step.enabled); break;
     case Step::Kind::Scores:
         host_.openScoresDialog(scoresContent(*step.standing),
                                [this, handEnd = step.handEnd, done](int closeId) {
@@ -150,6 +151,15 @@ void Shell::handleCommand(int id) {
         const bool wasOver = handOver(g);
         undoLastMove(g);
         if (wasOver && !handOver(g)) host_.handTakenBack();
+        invalidateBoard(g, Erase::Yes);
+        break;
+    }
+    case command::Redo: {
+        const bool wasOver = handOver(g);
+        if (!g.redoable) break;
+        redoMove(g);
+        g.presentation.say(Sentence{.pattern = text::Redone}); // heard, as Undo is
+        if (!wasOver && handOver(g)) host_.handScored(g);      // the hand taken back ends again
         invalidateBoard(g, Erase::Yes);
         break;
     }

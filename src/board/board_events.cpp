@@ -47,6 +47,7 @@ void BoardEvents::report(Game& g, const Report& r) {
                        if (t.has(flag::playSounds)) t.presentation.sound(m.sound);
                    },
                    [&](const UndoAvailable& m) { t.presentation.undo(m.available); },
+                   [&](const RedoAvailable& m) { t.presentation.redo(m.available); },
                    [&](const Question& m) { t.presentation.ask(m.stringId); },
                },
                r);

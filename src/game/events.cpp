@@ -3,7 +3,11 @@
 namespace tarmigo {
 
 GameEvents& GameEvents::silent() {
-    static GameEvents nobody;
+    static GameEvents nobody = [] {
+        GameEvents none;
+        none.hears = 0;
+        return none;
+    }();
     return nobody;
 }
 

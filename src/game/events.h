@@ -70,6 +70,11 @@ struct UndoAvailable {
     bool available = false;
 };
 
+// Whether the moves Undo took back can be played again.
+struct RedoAvailable {
+    bool available = false;
+};
+
 // The move waits for the mover's answer (Game::pending) to a question, by string id:
 // a human reached the trip's length first and is asked whether to extend the race.
 struct Question {
@@ -78,7 +83,12 @@ struct Question {
 
 // A card laid (a coup fourre is a field of the safety laid) or drawn, and the rest.
 using Report = std::variant<Laid, Drawn, RegionChanged, StatusSaid, HandEnded, SoundMade,
-                            UndoAvailable, Question>;
+                            UndoAvailable, RedoAvailable, Question>;
+
+// The bit of a kind of report in GameEvents::hears.
+template <class Kind> constexpr unsigned reportBit() {
+    return 1u << Report(std::in_place_type<Kind>).index();
+}
 
 // A set of handlers for std::visit, one per kind.
 template <class... Handler> struct Overloaded : Handler... { using Handler::operator()...; };
@@ -89,6 +99,11 @@ class GameEvents {
     virtual ~GameEvents() = default;
     virtual void report(Game&, const Report&) {}
 
+    // The kinds of report this listener hears (reportBit): the rules make no report of
+    // another kind for it, which keeps a listener of cards alone (a self-played hand's
+    // memory) as cheap as the rules without one. Every kind unless it says otherwise.
+    unsigned hears = ~0u;
+
     // Reports to nobody.
     static GameEvents& silent();
 };
@@ -97,7 +112,10 @@ class GameEvents {
 // several audiences (a window and a network guest) or watched beside its board.
 class FanOut : public GameEvents {
   public:
-    FanOut(std::initializer_list<GameEvents*> listeners) : listeners_(listeners) {}
+    FanOut(std::initializer_list<GameEvents*> listeners) : listeners_(listeners) {
+        hears = 0;
+        for (const GameEvents* l : listeners_) hears |= l->hears;
+    }
     void report(Game& g, const Report& r) override {
         for (GameEvents* l : listeners_) l->report(g, r);
     }

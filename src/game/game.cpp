@@ -32,11 +32,6 @@ void setSelectedSlot(Game& g, int slot) {
     g.own().setSelectedSlot(slot);
 }
 
-SeatModes modesOf(const Game& g, int seat) {
-    if (validPlayer(seat) && g.seats[seat].modes) return *g.seats[seat].modes;
-    return SeatModes{g.round.playMode(), g.round.discardMode()};
-}
-
 void setSeatStatus(Game& g, int seat, StatusMessage message) {
     for (int s = 0; s < 2; ++s)
         if (seat == AllSeats || seat == s) g.seats[s].status = message;

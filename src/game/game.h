@@ -53,6 +53,11 @@ struct Game {
     bool expert = false;
 
     UndoSnapshot undo;
+    // The position Undo took back, each seat's state with it, which Redo brings back
+    // until another move is made.
+    UndoSnapshot redo;
+    std::array<SeatState, 2> redoSeats;
+    bool redoable = false;
 
     // Each seat's own state, by seat; not saved. Every screen draws its seat's status
     // line in its own language.
@@ -70,6 +75,11 @@ struct Game {
     bool has(BitField f) const { return round.has(f); }
     bool deckExhausted() const { return round.deckPos >= DeckSize; }
 };
+
+// Hands a report to the game's listener when it hears that kind.
+template <class Kind> void tell(Game& g, const Kind& report) {
+    if (g.events->hears & reportBit<Kind>()) g.events->report(g, report);
+}
 
 // The race lengths: the trip, and the extension a human may ask for on reaching it.
 constexpr int StandardRace = 700;
@@ -89,7 +99,10 @@ bool isMoving(const Game& g, int player);
 bool isComputerTurn(const Game& g);
 void setSelectedSlot(Game& g, int slot);
 // How a seat plays its taps: its own modes when its program sent them, else the game's.
-SeatModes modesOf(const Game& g, int seat);
+inline SeatModes modesOf(const Game& g, int seat) {
+    if (validPlayer(seat) && g.seats[seat].modes) return *g.seats[seat].modes;
+    return SeatModes{g.round.playMode(), g.round.discardMode()};
+}
 // Sets the status line of a seat, or of every seat (AllSeats).
 void setSeatStatus(Game& g, int seat, StatusMessage message);
 void removePlayedCard(Game& g);

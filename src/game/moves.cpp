@@ -25,13 +25,12 @@ constexpr int NoReason = 0;
 MoveResult refuse(Game& g, int messageId) {
     // Told to the mover alone: it names the mover's card.
     const bool number = messageId == text::ExceedRace;
-    g.events->report(
-        g, StatusSaid{g.currentPlayer, {messageId, number, number ? g.round.raceLength : 0}});
+    tell(g, StatusSaid{g.currentPlayer, {messageId, number, number ? g.round.raceLength : 0}});
     return MoveResult::Refused;
 }
 
 void playSound(Game& g, Sound s) {
-    g.events->report(g, SoundMade{s});
+    tell(g, SoundMade{s});
 }
 
 // Cards laid or discarded by a human are counted for the computer's memory.
@@ -42,12 +41,12 @@ void noteHumanCard(Game& g, Card c) {
 // The selected card leaves the hand: reported before the state changes, so that the
 // slide the board records while the rules run starts from where the card was.
 void leaveHand(Game& g, int target, int depth = 0, bool coupFourre = false) {
-    g.events->report(g, Laid{g.currentPlayer, g.own().selectedSlot(), selectedCard(g), target,
-                             depth, coupFourre});
+    tell(g,
+         Laid{g.currentPlayer, g.own().selectedSlot(), selectedCard(g), target, depth, coupFourre});
 }
 
 void changed(Game& g, Region r, int player = 0) {
-    g.events->report(g, RegionChanged{r, player});
+    tell(g, RegionChanged{r, player});
 }
 
 // The mover's trip is complete: a delayed action when the pile is out, and the hand ends.
@@ -57,16 +56,6 @@ void completeTrip(Game& g) {
 }
 
 } // namespace
-
-MoveResult playMove(Game& g, const Move& m) {
-    if (m.seat != g.currentPlayer) return MoveResult::TurnStays;
-    if (m.answer != Move::Answer::None) {
-        answerExtension(g, m.answer == Move::Answer::Yes);
-        return MoveResult::TurnPasses;
-    }
-    if (m.slot >= 1 && m.slot <= HandSize) g.own().setSelectedSlot(m.slot);
-    return dispatchMove(g, m.target);
-}
 
 MoveResult dispatchMove(Game& g, int t) {
     const int p = g.currentPlayer;
@@ -228,7 +217,7 @@ MoveResult playDistance(Game& g) {
             completeTrip(g);
         } else {
             g.pending = Decision::Extension;
-            g.events->report(g, Question{text::ExtendRace});
+            tell(g, Question{text::ExtendRace});
         }
     }
     if (own.miles == ExtendedRace) completeTrip(g);

@@ -32,6 +32,7 @@ struct SeatState {
     std::optional<SeatModes> modes;
     // The seat's status line, by id: made from what the rules and the turn say to it.
     StatusMessage status;
+    bool operator==(const SeatState&) const = default;
 };
 
 // Every seat, where a report is addressed: what all players may read.

@@ -14,15 +14,37 @@ void takeUndoSnapshot(Game& g) {
         p.setSelectedSlot(0);
         p.setMarkedSlot(0);
     }
-    g.events->report(g, UndoAvailable{true});
+    tell(g, UndoAvailable{true});
+    dropRedo(g);
 }
 
 void undoLastMove(Game& g) {
+    g.redo = UndoSnapshot{g.round, g.players, g.currentPlayer};
+    g.redoSeats = g.seats;
+    g.redoable = true;
     g.round = g.undo.round;
     g.players = g.undo.players;
     g.currentPlayer = g.undo.currentPlayer;
-    g.events->report(g, StatusSaid{g.currentPlayer, {text::Undone, false, 0}});
-    g.events->report(g, UndoAvailable{false});
+    tell(g, StatusSaid{g.currentPlayer, {text::Undone, false, 0}});
+    tell(g, UndoAvailable{false});
+    tell(g, RedoAvailable{true});
+}
+
+void redoMove(Game& g) {
+    if (!g.redoable) return;
+    g.round = g.redo.round;
+    g.players = g.redo.players;
+    g.currentPlayer = g.redo.currentPlayer;
+    g.seats = g.redoSeats; // each status line as it was
+    g.redoable = false;
+    tell(g, UndoAvailable{true});
+    tell(g, RedoAvailable{false});
+}
+
+void dropRedo(Game& g) {
+    if (!g.redoable) return;
+    g.redoable = false;
+    tell(g, RedoAvailable{false});
 }
 
 } // namespace tarmigo

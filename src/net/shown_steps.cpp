@@ -35,6 +35,7 @@ void ShownSteps::report(Game& g, const Report& r) {
                    [&](const UndoAvailable& m) {
                        push(ShownStep::Kind::Undo, m.available && g.currentPlayer == GuestSeat);
                    },
+                   [](const RedoAvailable&) {}, // a network game has no Redo
                    [&](const Question& m) {
                        if (g.currentPlayer == GuestSeat) push(ShownStep::Kind::Ask, m.stringId);
                    },

@@ -42,7 +42,8 @@ bool changesGame(int id) {
     case command::TwoPlayerGame:
     case command::Options:
     case command::Scores:
-    case command::Undo: return true;
+    case command::Undo:
+    case command::Redo: return true;
     default: return false;
     }
 }
@@ -343,6 +344,12 @@ void QtHost::enableUndoButton(bool enabled) {
     // the bar the player goes on with the board instead.
     const bool focused = !enabled && bar_.undoButton()->hasFocus();
     bar_.setUndoEnabled(enabled);
+    if (focused) board_.setFocus(Qt::OtherFocusReason);
+}
+
+void QtHost::enableRedoButton(bool enabled) {
+    const bool focused = !enabled && bar_.redoButton()->hasFocus();
+    bar_.setRedoEnabled(enabled);
     if (focused) board_.setFocus(Qt::OtherFocusReason);
 }
 

@@ -60,7 +60,7 @@ void playTap(Table& g, int x, int y) {
         g.round.set(flag::turnHandover, false);
         drawHand(g);
         drawCard(g, DrawSlide::Shown);
-        g.events->report(g, UndoAvailable{false});
+        tell(g, UndoAvailable{false});
         return;
     }
     playTarget(g, hitTest(g.layout, x, y));
@@ -115,15 +115,14 @@ int hitTest(const Layout& l, int x, int y) {
 MoveResult executeTarget(Table& g, int t) {
     // The input is the current player's, resolved by that seat's own state.
     const int seat = g.currentPlayer;
-    SeatState& me = g.seats[seat];
     PlayerRecord& own = g.own();
-    int slot = own.selectedSlot();
+    int slot = 0; // the slot the tap names; 0: the card the seat picked before, if any
     if (target::isHandSlot(t)) {
         const int s = t;
         if (own.slot(s) == EmptySlot) return MoveResult::TurnStays;
-        if (me.discardArmed) {
+        if (bool& armed = g.seats[seat].discardArmed) {
             slot = s;
-            me.discardArmed = false;
+            armed = false;
             t = target::DiscardPile;
         } else if (modesOf(g, seat).play == PlayMode::TapTwice && own.markedSlot() != s) {
             setSelectedSlot(g, s);
@@ -136,12 +135,13 @@ MoveResult executeTarget(Table& g, int t) {
         }
     }
     MoveResult result = MoveResult::TurnStays;
-    if (slot != 0) {
+    if (slot != 0 || own.selectedSlot() != 0) {
         result = playMove(g, Move{seat, slot, t});
         if (result == MoveResult::Refused) result = handleRefusedMove(g);
     } else if (t == target::DrawPile) {
-        me.discardArmed = !me.discardArmed;
-        setStatus(g, seat, me.discardArmed ? text::TapToDiscard : text::TapToPlay, Refresh::Yes);
+        bool& armed = g.seats[seat].discardArmed;
+        armed = !armed;
+        setStatus(g, seat, armed ? text::TapToDiscard : text::TapToPlay, Refresh::Yes);
     } else {
         setStatus(g, seat, text::TapToPlay, Refresh::Yes);
     }

@@ -110,6 +110,12 @@ TEST_F(MainWindowTest, KeysTapTheHandTheDrawPileUndoHelpAndQuit) {
     EXPECT_NE(game().players[0].battle(), BattleEmpty);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(game().players[0].hand[0], Go);
+    key(Qt::Key_Y, Qt::ControlModifier); // Redo plays the Go again; Undo, Ctrl+Shift+Z again
+    EXPECT_NE(game().players[0].battle(), BattleEmpty);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_NE(game().players[0].battle(), BattleEmpty);
+    key(Qt::Key_Z, Qt::ControlModifier);
     // Undo from the bar is said, and the focus it leaves goes to the board, not to Help.
     key(Qt::Key_1);
     bar().undoButton()->setFocus(Qt::TabFocusReason);

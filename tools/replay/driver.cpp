@@ -145,6 +145,7 @@ void Driver::startProgram() {
     // A new process: every variable of the game starts from zero.
     shell_ = std::make_unique<Shell>(*this, &fileStore_, &secondStore_);
     undoEnabled_ = false;
+    redoEnabled_ = false;
     repaintPending_ = false;
     lastPaint_.clear();
     shell_->start(ScreenWidth, ScreenHeight);
@@ -211,8 +212,10 @@ std::string Driver::restorePosition(const std::string& text) {
     }
     g.penDown = false;
     g.undo = {};
+    g.redoable = false;
     g.round.set(flag::hideTips, false);
     undoEnabled_ = false;
+    redoEnabled_ = false;
     setStatus(g, AllSeats, text::TapToPlay, Refresh::Yes);
     g.recordBuffer = position.recordBuffer;
     applySaveRecord(g, g.recordBuffer);
@@ -261,6 +264,7 @@ std::string Driver::run(const Line& line) {
             } else if constexpr (std::is_same_v<T, Command>) {
                 // A disabled button cannot be pressed.
                 if (l.id == command::Undo && !undoEnabled_) return;
+                if (l.id == command::Redo && !redoEnabled_) return;
                 shell_->handleCommand(l.id);
             } else if constexpr (std::is_same_v<T, Options>) {
                 options_ = &l;
