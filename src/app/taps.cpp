@@ -52,7 +52,6 @@ void beginHand(Session& g, int playerCount, GameScores scores) {
         tapEntry(g, 0, 0);
     }
     g.presentation.undo(false);
-    g.presentation.redo(false);
     setStatus(g, AllSeats, text::TapToPlay, Refresh::Yes);
     invalidateBoard(g, Erase::Yes);
 }

@@ -2,6 +2,7 @@
 
 #include "game/random.h"
 #include "game/strings.h"
+#include "game/undo.h"
 
 #include <utility>
 
@@ -9,7 +10,7 @@ namespace tarmigo {
 
 void startHand(Game& g, int playerCount, GameScores scores) {
     g.round.seenCount = {};
-    g.redoable = false; // the hand's start shows Redo disabled
+    dropRedo(g);
     g.currentPlayer = g.round.nextStarter;
     g.round.nextStarter = std::uint8_t(1 - g.round.nextStarter);
     g.round.deckPos = 0;
@@ -81,9 +82,8 @@ void drawCard(Game& g, DrawSlide slide) {
         if (isComputerTurn(g)) noteSeen(g, drawn);
         p.slot(slot) = drawn;
         ++g.round.deckPos;
-        int empty = 0;
-        for (int s = 1; s <= HandSize; ++s)
-            if (p.slot(s) == EmptySlot) empty = s;
+        int empty = HandSize; // the last empty slot, if any
+        while (empty > 0 && p.slot(empty) != EmptySlot) --empty;
         p.setDrawSlot(empty);
         tell(g, RegionChanged{Region::DrawPile, g.currentPlayer});
         if (!isComputerTurn(g)) tell(g, StatusSaid{g.currentPlayer, {text::TapToPlay, false, 0}});

@@ -6,7 +6,8 @@ namespace tarmigo {
 
 void takeUndoSnapshot(Game& g) {
     if (g.playerCount == 1 && g.currentPlayer != 0)
-        return; // the computer's moves are not undone alone
+        return;  // the computer's moves are not undone alone
+    dropRedo(g); // a move of a person: what Undo took back is gone
     g.undo.round = g.round;
     g.undo.players = g.players;
     g.undo.currentPlayer = g.currentPlayer;
@@ -15,7 +16,6 @@ void takeUndoSnapshot(Game& g) {
         p.setMarkedSlot(0);
     }
     tell(g, UndoAvailable{true});
-    dropRedo(g);
 }
 
 void undoLastMove(Game& g) {
@@ -38,12 +38,6 @@ void redoMove(Game& g) {
     g.seats = g.redoSeats; // each status line as it was
     g.redoable = false;
     tell(g, UndoAvailable{true});
-    tell(g, RedoAvailable{false});
-}
-
-void dropRedo(Game& g) {
-    if (!g.redoable) return;
-    g.redoable = false;
     tell(g, RedoAvailable{false});
 }
 

@@ -11,6 +11,10 @@ void undoLastMove(Game& g);
 // Nothing once another move is made.
 void redoMove(Game& g);
 // Another move was made, or a hand dealt: what Undo took back is gone.
-void dropRedo(Game& g);
+inline void dropRedo(Game& g) {
+    if (!g.redoable) return;
+    g.redoable = false;
+    tell(g, RedoAvailable{false});
+}
 
 } // namespace tarmigo

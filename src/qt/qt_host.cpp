@@ -107,6 +107,8 @@ void QtHost::attach(Shell& shell) {
 void QtHost::switchTo(PlayedGame* game) {
     played_ = game ? game : shellGame_.get();
     repaintPending_ = true;
+    // A network game has no Redo; the window's own game gets back what it had.
+    enableRedoButton(!game && played_->game().redoable);
 }
 
 Session& QtHost::game() {
