@@ -154,6 +154,11 @@
         <translation>Rückgängig gemacht</translation>
     </message>
     <message>
+        <location filename="../../src/game/strings.cpp" line="48"/>
+        <source>Redone</source>
+        <translation>Wiederhergestellt</translation>
+    </message>
+    <message>
         <location filename="../../src/game/strings.cpp" line="43"/>
         <source>Tap a card to discard it</source>
         <translation>Karte antippen, um sie abzuwerfen</translation>
@@ -439,6 +444,11 @@
         <location filename="../../src/qt/desktop_labels.h" line="14"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="15"/>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <location filename="../../src/qt/desktop_labels.h" line="15"/>

@@ -154,6 +154,11 @@
         <translation>Annulé</translation>
     </message>
     <message>
+        <location filename="../../src/game/strings.cpp" line="48"/>
+        <source>Redone</source>
+        <translation>Rétabli</translation>
+    </message>
+    <message>
         <location filename="../../src/game/strings.cpp" line="43"/>
         <source>Tap a card to discard it</source>
         <translation>Touchez une carte à défausser</translation>
@@ -439,6 +444,11 @@
         <location filename="../../src/qt/desktop_labels.h" line="14"/>
         <source>Undo</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="15"/>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <location filename="../../src/qt/desktop_labels.h" line="15"/>

@@ -308,7 +308,7 @@ TEST(NetSteps, TheGuestSeesTheHostsCardLaidButNotItsSlotAndTheHostsDrawAsABackIt
 TEST(NetSteps, AMoveOfManyStepsGoesInMessagesOfAtMost64) {
     RulePosition pos;
     ShownSteps steps;
-    for (int i = 0; i < MaxSteps + 6; ++i) steps.sound(pos.g, Sound(i % 4));
+    for (int i = 0; i < MaxSteps + 6; ++i) steps.report(pos.g, SoundMade{Sound(i % 4)});
     const std::vector<Steps> messages = steps.take();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].steps.size(), std::size_t(MaxSteps));

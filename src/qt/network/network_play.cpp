@@ -186,6 +186,7 @@ class NetworkPlay::Hosted : public PlayedGame {
         switch (step.kind) {
         case Step::Kind::Sound: qtHost_.playSound(step.sound); break;
         case Step::Kind::Undo: qtHost_.enableUndoButton(step.enabled); break;
+        case Step::Kind::Redo: break; // a network game has no Redo
         case Step::Kind::Scores:
             qtHost_.openScoresDialog(scoresContent(*step.standing),
                                      [this, handEnd = step.handEnd, done](int closeId) {
@@ -332,6 +333,7 @@ class NetworkPlay::Joined : public PlayedGame {
         switch (step.kind) {
         case Step::Kind::Sound: host.playSound(step.sound); break;
         case Step::Kind::Undo: host.enableUndoButton(step.enabled); break;
+        case Step::Kind::Redo: break; // a network game has no Redo
         case Step::Kind::Say: host.say(step.sentence); break;
         case Step::Kind::Scores: {
             const SeatView standing = *step.standing;
