@@ -96,6 +96,8 @@ missing() { echo "to be measured: $1 does not exist yet"; }
     bench/net/measure.sh "$build/tools/peer/tarmigo-peer" latency 20
     bench/net/measure.sh "$build/tools/peer/tarmigo-peer" load 10000
     bench/net/measure.sh "$build/tools/peer/tarmigo-peer" drops 100
+    bench/net/measure.sh "$build/tools/peer/tarmigo-peer" idle 5
+    bench/net/measure.sh "$build/tools/peer/tarmigo-peer" fake 60
   else
     missing tarmigo-peer
   fi

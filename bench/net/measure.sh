@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The network game's figures, on the loopback address only (docs/performance.md):
-#   latency  GAMES whole games; the guest's inputs answered (median, 99th percentile)
-#            and the bytes of a game each way
+#   latency  GAMES whole games; the guest's inputs answered (median, 99th percentile),
+#            the bytes of a game each way, and the views the guest got twice in a row
 #   load     a game goes on while 10000 connections with wrong codes or malformed
 #            frames come at the host; its memory before and after
 #   drops    N games, each with the guest killed after a random number of messages
@@ -13,7 +13,13 @@
 #            killed once it has its first view: the time from its start to the first
 #            view (median, 99th percentile); and while a game goes on, N joins with
 #            the right code but no seat key: how many were seated (none should be)
-# Usage: bench/net/measure.sh PEER [latency GAMES | load CONNECTIONS | drops N | joins N]
+#   idle     N times, the seated guest killed and started again while 32 idle connections
+#            (each opened again as the host lets it go, at most about 6 a second) come
+#            at the host: the time from its start to its first view
+#   fake     a fake host that reads the guest's hello and share and closes, for SECONDS:
+#            the tries of a first-time guest
+# Usage: bench/net/measure.sh PEER [latency GAMES | load CONNECTIONS | drops N | joins N |
+#                                   idle N | fake SECONDS]
 set -u
 peer=$1
 work=$(mktemp -d)
@@ -31,9 +37,73 @@ rss() { awk '/VmRSS/ {print $2 " kB"}' "/proc/$1/status"; }
 case $2 in
 latency)
   start_host --games "$3" --seed 1
-  "$peer" join "127.0.0.1:$port" --code "$code" --games "$3" --seed 2 --stats 2>&1 >/dev/null |
-    sed "s/^/$3 games: /"
+  "$peer" join "127.0.0.1:$port" --code "$code" --games "$3" --seed 2 --stats \
+    --log "$work/guest.log" 2>&1 >/dev/null | sed "s/^/$3 games: /"
   wait $host_pid
+  # A connection's views, each against the one before it on the same connection.
+  python3 -c 'import json, sys
+views, last, twice = 0, None, 0
+for m in map(json.loads, open(sys.argv[1])):
+    last = None if m["type"] == "hello" else last
+    if m["type"] == "view":
+        views, twice, last = views + 1, twice + (m == last), m
+print("%d views, %d the same as the one before" % (views, twice))' "$work/guest.log"
+  ;;
+idle)
+  start_host --games 1 --seed 7 --pace 50
+  "$peer" join "127.0.0.1:$port" --code "$code" --data-dir "$work/guest" --seed 8 --pace 50 \
+    >/dev/null 2>&1 &
+  guest=$!
+  for n in $(seq "$3"); do
+    sleep 1
+    kill -9 $guest
+    wait $guest 2>/dev/null
+    python3 -c 'import select, socket, sys, time
+port, end, held = int(sys.argv[1]), time.monotonic() + 30, []
+while time.monotonic() < end:
+    if len(held) < 32:
+        held.append(socket.create_connection(("127.0.0.1", port)))
+        time.sleep(0 if len(held) < 32 else 0.15)
+    for s in select.select(held, [], [], 0.01)[0]:
+        try:
+            gone = not s.recv(4096)
+        except OSError:
+            gone = True
+        if gone:
+            s.close()
+            held.remove(s)' "$port" &
+    flood=$!
+    sleep 2
+    "$peer" join "127.0.0.1:$port" --code "$code" --data-dir "$work/guest" --seed 8 --pace 50 \
+      --stats >/dev/null 2>"$work/join.err" &
+    guest=$!
+    for _ in $(seq 600); do grep -q '^first view' "$work/join.err" && break; sleep 0.05; done
+    kill $flood 2>/dev/null
+    wait $flood 2>/dev/null
+    awk '/^first view/ {print $4}' "$work/join.err" >>"$work/returns"
+  done
+  sort -n "$work/returns" | awk '{v[NR] = $1} END {
+    printf "%d returns through 32 idle connections: median %.0f ms, longest %.0f ms\n",
+      NR, v[int((NR + 1) / 2)], v[NR]}'
+  kill -9 $guest $host_pid 2>/dev/null
+  ;;
+fake)
+  python3 -c 'import socket, sys, time
+server, tries = socket.create_server(("127.0.0.1", int(sys.argv[1]))), 0
+server.settimeout(0.2)
+end = time.monotonic() + int(sys.argv[2])
+while time.monotonic() < end:
+    try:
+        s = server.accept()[0]
+    except OSError:
+        continue
+    tries += 1
+    s.recv(4096), s.close()
+print("a fake host got %d tries in %s s" % (tries, sys.argv[2]))' 47999 "$3" &
+  fake=$!
+  sleep 0.5
+  timeout "$3" "$peer" join 127.0.0.1:47999 --code K7QX3D --data-dir "$work/first" 2>&1 | tail -1
+  wait $fake
   ;;
 load)
   start_host --games 1 --seed 3 --pace 20

@@ -40,7 +40,7 @@ void midHand(Table& g) {
     p1.distancePlayed = {0, 3, 1, 0, 0};
     p1.miles = 225;
     p1.setSafeties(1);
-    g.status = {text::TapToPlay, false, 0};
+    g.seats[0].status = {text::TapToPlay, false, 0};
 }
 
 void BM_PaintQtSurface(benchmark::State& state) {

@@ -154,6 +154,11 @@
         <translation>Rückgängig gemacht</translation>
     </message>
     <message>
+        <location filename="../../src/game/strings.cpp" line="48"/>
+        <source>Redone</source>
+        <translation>Wiederhergestellt</translation>
+    </message>
+    <message>
         <location filename="../../src/game/strings.cpp" line="43"/>
         <source>Tap a card to discard it</source>
         <translation>Karte antippen, um sie abzuwerfen</translation>
@@ -439,6 +444,11 @@
         <location filename="../../src/qt/desktop_labels.h" line="14"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="15"/>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <location filename="../../src/qt/desktop_labels.h" line="15"/>
@@ -945,8 +955,13 @@
     </message>
     <message>
         <location filename="../../src/qt/network_labels.h" line="63"/>
-        <source>Connection lost, reconnecting to Player 1</source>
-        <translation>Verbindung verloren, neue Verbindung zu Spieler 1</translation>
+        <source>The line to the host was interrupted or altered, reconnecting</source>
+        <translation>Die Verbindung zum Gastgeber wurde unterbrochen oder verändert, neue Verbindung</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>The host could not be joined: the line to it was cut, altered or refused at every try. Join again to try once more.</source>
+        <translation>Der Gastgeber konnte nicht erreicht werden: Die Verbindung wurde bei jedem Versuch unterbrochen, verändert oder abgewiesen. Treten Sie erneut bei, um es noch einmal zu versuchen.</translation>
     </message>
     <message>
         <location filename="../../src/qt/network_labels.h" line="65"/>
@@ -1100,8 +1115,8 @@
     </message>
     <message>
         <location filename="../../src/qt/network/network_labels.h"/>
-        <source>The host did not accept the join code.</source>
-        <translation>Der Gastgeber hat den Beitrittscode nicht angenommen.</translation>
+        <source>The host did not accept the join code, or the line to it was altered.</source>
+        <translation>Der Gastgeber hat den Beitrittscode nicht angenommen, oder die Verbindung zu ihm wurde verändert.</translation>
     </message>
     <message>
         <location filename="../../src/qt/network/network_labels.h"/>

@@ -154,6 +154,11 @@
         <translation>Annulé</translation>
     </message>
     <message>
+        <location filename="../../src/game/strings.cpp" line="48"/>
+        <source>Redone</source>
+        <translation>Rétabli</translation>
+    </message>
+    <message>
         <location filename="../../src/game/strings.cpp" line="43"/>
         <source>Tap a card to discard it</source>
         <translation>Touchez une carte à défausser</translation>
@@ -439,6 +444,11 @@
         <location filename="../../src/qt/desktop_labels.h" line="14"/>
         <source>Undo</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/desktop_labels.h" line="15"/>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <location filename="../../src/qt/desktop_labels.h" line="15"/>
@@ -940,8 +950,13 @@
     </message>
     <message>
         <location filename="../../src/qt/network_labels.h" line="63"/>
-        <source>Connection lost, reconnecting to Player 1</source>
-        <translation>Connexion perdue, reconnexion au joueur 1</translation>
+        <source>The line to the host was interrupted or altered, reconnecting</source>
+        <translation>La liaison avec l&apos;hôte a été coupée ou altérée, reconnexion</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>The host could not be joined: the line to it was cut, altered or refused at every try. Join again to try once more.</source>
+        <translation>Impossible de rejoindre l&apos;hôte : la liaison a été coupée, altérée ou refusée à chaque essai. Rejoignez à nouveau pour réessayer.</translation>
     </message>
     <message>
         <location filename="../../src/qt/network_labels.h" line="65"/>
@@ -1095,8 +1110,8 @@
     </message>
     <message>
         <location filename="../../src/qt/network/network_labels.h"/>
-        <source>The host did not accept the join code.</source>
-        <translation>L&apos;hôte n&apos;a pas accepté le code d&apos;accès.</translation>
+        <source>The host did not accept the join code, or the line to it was altered.</source>
+        <translation>L&apos;hôte n&apos;a pas accepté le code d&apos;accès, ou la liaison avec lui a été altérée.</translation>
     </message>
     <message>
         <location filename="../../src/qt/network/network_labels.h"/>

@@ -13,6 +13,7 @@ inline constexpr int Options = 4022;
 inline constexpr int Scores = 4023;
 inline constexpr int Help = 4030;
 inline constexpr int Undo = 4040;
+inline constexpr int Redo = 4041;
 } // namespace command
 
 namespace dialog {

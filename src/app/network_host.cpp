@@ -23,29 +23,6 @@ namespace {
 constexpr int HostSeat = 0;
 constexpr int GuestSeat = 1;
 
-// The guest's taps are played by the guest's own "To play" and "To discard" options,
-// which its program sends (net::Input::Kind::Modes); the host's apply to the host alone.
-class GuestModes {
-  public:
-    GuestModes(Game& g, int seat, int guestModes)
-        : g_(g), play_(g.round.playMode()), discard_(g.round.discardMode()) {
-        if (seat != GuestSeat) return;
-        g.round.setPlayMode(PlayMode(guestModes % 2));
-        g.round.setDiscardMode(DiscardMode(guestModes / 2));
-    }
-    ~GuestModes() {
-        g_.round.setPlayMode(play_);
-        g_.round.setDiscardMode(discard_);
-    }
-    GuestModes(const GuestModes&) = delete;
-    GuestModes& operator=(const GuestModes&) = delete;
-
-  private:
-    Game& g_;
-    PlayMode play_;
-    DiscardMode discard_;
-};
-
 std::optional<std::vector<std::uint8_t>> readStore(Store* s) {
     return s ? s->read() : std::nullopt;
 }
@@ -55,9 +32,11 @@ std::optional<std::vector<std::uint8_t>> readStore(Store* s) {
 NetworkHost::NetworkHost(ShellHost& host, NetworkStores stores, std::string code,
                          net::LineFactory lines, net::KeySource keys)
     : host_(host), stores_(stores), game_(host),
-      link_(std::move(code), std::move(lines), std::move(keys)), board_(game_), book_(*this) {
+      link_(std::move(code), std::move(lines), std::move(keys)), board_(game_, *this) {
     game_.events = &events_;
     game_.network = true;
+    // The guest plays one tap, card then deck, until its program sends its own modes.
+    game_.seats[GuestSeat].modes = SeatModes{};
     game_.fileStore = stores.file;
     game_.secondStore = stores.second;
 }
@@ -215,10 +194,14 @@ void NetworkHost::handle(const net::HostEvent& e) {
         saveSeat();
         notice(NetworkNotice::Kind::GuestJoined);
         Session& g = game_;
+        // The guest comes in afresh: nothing armed, and each side the prompt of the position.
+        g.seats[GuestSeat].discardArmed = false;
+        g.seats[GuestSeat].lastStatusId = 0;
         if (!handOver(g))
-            setStatus(g, text::TapToPlay, Refresh::No);
+            setStatus(g, AllSeats, text::TapToPlay, Refresh::No);
         else
-            setStatus(g, g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand,
+            setStatus(g, AllSeats,
+                      g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand,
                       Refresh::No);
         // The guest's board at once, its own hand included, and the host's.
         showStatuses();
@@ -245,7 +228,8 @@ void NetworkHost::handle(const net::HostEvent& e) {
         break;
     case K::Input:
         if (e.input.kind == net::Input::Kind::Modes)
-            guestModes_ = e.input.value;
+            game_.seats[GuestSeat].modes =
+                SeatModes{PlayMode(e.input.value % 2), DiscardMode(e.input.value / 2)};
         else if (e.input.kind == net::Input::Kind::Hint)
             sendHint();
         else
@@ -277,7 +261,9 @@ void NetworkHost::handle(const net::HostEvent& e) {
 
 bool NetworkHost::play(int seat, const net::Input& input) {
     Session& g = game_;
-    if (paused()) {
+    // The host's answer to its own question ends its move, the guest there or not.
+    const bool ownAnswer = seat == HostSeat && input.kind == net::Input::Kind::Extension;
+    if (paused() && !ownAnswer) {
         if (seat == HostSeat) showPause(guestLeft_ ? text::GuestLeft : text::WaitingForGuest);
         return false;
     }
@@ -299,24 +285,16 @@ bool NetworkHost::play(int seat, const net::Input& input) {
         return false;
     }
     // The other player acting closes the mover's Undo.
-    if (undoSeat_ >= 0 && undoSeat_ != seat && input.kind != K::Undo)
-        g.events->undoAvailable(g, false);
-    // The move starts from the mover's own status line.
-    g.status = seat == GuestSeat ? guestStatus_ : hostStatus_;
+    if (undoSeat_ >= 0 && undoSeat_ != seat && input.kind != K::Undo) tell(g, UndoAvailable{false});
     {
+        // The input is resolved by the mover's own seat state (Game::seats).
         TapSurface surface(g);
-        GuestModes modes(g, seat, guestModes_);
         switch (input.kind) {
         case K::Tap: playTarget(g, input.value); break;
         case K::Extension: answerDecision(g, input.value != 0); break;
         case K::Undo: {
-            const PlayMode play = g.round.playMode();
-            const DiscardMode discard = g.round.discardMode();
             const bool wasOver = handOver(g);
             undoLastMove(g);
-            // Options are the host's alone: an undo does not take them back.
-            g.round.setPlayMode(play);
-            g.round.setDiscardMode(discard);
             if (wasOver && !handOver(g)) host_.handTakenBack();
             break;
         }
@@ -324,22 +302,19 @@ bool NetworkHost::play(int seat, const net::Input& input) {
         case K::Modes: break; // not moves: handled as they arrive
         }
     }
-    if (g.currentPlayer != seat) g.discardArmed = false;
     settle(input.kind == K::Undo ? Erase::Yes : Erase::No);
+    if (paused()) showPause(guestLeft_ ? text::GuestLeft : text::WaitingForGuest);
     return true;
 }
 
 void NetworkHost::refuse(int seat, int stringId) {
     Session& g = game_;
-    if (seat == HostSeat) {
-        setStatus(g, stringId, Refresh::Yes);
-        hostStatus_ = g.status;
+    // The refused seat alone is told; the game stays as it is.
+    setStatus(g, seat, stringId, Refresh::Yes);
+    if (seat == HostSeat)
         invalidateBoard(g, Erase::No);
-        return;
-    }
-    // The guest alone sees the refusal; the game, its status line included, stays as it is.
-    guestStatus_ = StatusMessage{stringId, false, 0};
-    sendView();
+    else
+        sendView();
 }
 
 void NetworkHost::sendHint() {
@@ -358,25 +333,26 @@ void NetworkHost::sendHint() {
 
 void NetworkHost::sendView() {
     Session& g = game_;
-    const StatusMessage own = g.status;
-    g.status = guestStatus_;
     // The guest's turn with nothing it may lay: it is told to discard, as the host is.
-    if (mustDiscard(viewFor(g, GuestSeat))) g.status = StatusMessage{text::MustDiscard, false, 0};
+    if (mustDiscard(viewFor(g, GuestSeat)))
+        setSeatStatus(g, GuestSeat, StatusMessage{text::MustDiscard, false, 0});
     link_.send(net::ViewMessage::of(g));
-    g.status = own;
-}
-
-StatusMessage NetworkHost::statusFor(int seat) const {
-    const Session& g = game_;
-    if (handOver(g) || g.currentPlayer == seat) return g.status;
-    return StatusMessage{seat == HostSeat ? text::Player2sTurn : text::Player1sTurn, false, 0};
 }
 
 void NetworkHost::showStatuses() {
     Session& g = game_;
-    guestStatus_ = statusFor(GuestSeat);
-    hostStatus_ = statusFor(HostSeat);
-    g.status = hostStatus_;
+    for (const int seat : {HostSeat, GuestSeat}) {
+        if (handOver(g)) break; // the hand's end says the same to both
+        StatusMessage& status = g.seats[seat].status;
+        const StatusMessage waiting{seat == HostSeat ? text::Player2sTurn : text::Player1sTurn,
+                                    false, 0};
+        // The side that waits is told whose turn it is, never what the other was told;
+        // the side whose turn has come is asked to play.
+        if (g.currentPlayer != seat)
+            status = waiting;
+        else if (status == waiting)
+            status = StatusMessage{text::TapToPlay, false, 0};
+    }
     sendView();
 }
 
@@ -407,25 +383,22 @@ void NetworkHost::settle(Erase erase) {
 }
 
 void NetworkHost::showPause(int stringId) {
-    setStatus(game_, stringId, Refresh::Yes);
+    setStatus(game_, HostSeat, stringId, Refresh::Yes);
     invalidateBoard(game_, Erase::No);
 }
 
 // The host's board shows seat 0: its Undo button and question are seat 0's alone.
-void NetworkHost::HostBoard::undoAvailable(Game& g, bool available) {
-    BoardEvents::undoAvailable(g, available && g.currentPlayer == HostSeat);
-}
-
-void NetworkHost::HostBoard::extensionAsked(Game& g) {
-    if (g.currentPlayer == HostSeat) BoardEvents::extensionAsked(g);
-}
-
-void NetworkHost::Book::undoAvailable(Game& g, bool available) {
-    owner_.undoSeat_ = available ? g.currentPlayer : -1;
-}
-
-void NetworkHost::Book::handEnded(Game&) {
-    owner_.scored_ = true;
+void NetworkHost::HostBoard::report(Game& g, const Report& r) {
+    const bool hosts = g.currentPlayer == HostSeat;
+    if (const auto* undo = std::get_if<UndoAvailable>(&r)) {
+        owner_.undoSeat_ = undo->available ? g.currentPlayer : -1;
+        BoardEvents::report(g, UndoAvailable{undo->available && hosts});
+        return;
+    }
+    if (std::holds_alternative<Question>(r) && !hosts) return;
+    if (std::holds_alternative<RedoAvailable>(r)) return; // a network game has no Redo
+    if (std::holds_alternative<HandEnded>(r)) owner_.scored_ = true;
+    BoardEvents::report(g, r);
 }
 
 } // namespace tarmigo

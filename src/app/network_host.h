@@ -116,18 +116,12 @@ class NetworkHost : public net::HostEndpoint {
 
   private:
     // Seat 0's board: the window shows the host's own Undo button and question alone.
+    // It keeps what the host needs of the moves: whose move Undo would take back, a hand
+    // scored.
     class HostBoard : public BoardEvents {
       public:
-        using BoardEvents::BoardEvents;
-        void undoAvailable(Game& g, bool available) override;
-        void extensionAsked(Game& g) override;
-    };
-    // What the host keeps of the moves: whose move Undo would take back, a hand scored.
-    class Book : public GameEvents {
-      public:
-        explicit Book(NetworkHost& owner) : owner_(owner) {}
-        void undoAvailable(Game& g, bool available) override;
-        void handEnded(Game& g) override;
+        HostBoard(Table& table, NetworkHost& owner) : BoardEvents(table), owner_(owner) {}
+        void report(Game& g, const Report& r) override;
 
       private:
         NetworkHost& owner_;
@@ -143,11 +137,8 @@ class NetworkHost : public net::HostEndpoint {
     // After every change: the save, the guest's steps and view, each side's status
     // line, the repaint.
     void settle(Erase erase);
-    // What a side's status line says: the game's message on its turn and at a hand's
-    // end, whose turn it is while it waits (never the other side's refusals, which
-    // would tell of the other hand).
-    StatusMessage statusFor(int seat) const;
-    // Both sides' status lines from the game's, the guest sent its view.
+    // Each side's status line after a change: its own on its turn and at a hand's end,
+    // whose turn it is while it waits; the guest is sent its view.
     void showStatuses();
     // Seat 1's view with the status line the guest is shown.
     void sendView();
@@ -162,20 +153,14 @@ class NetworkHost : public net::HostEndpoint {
     net::ShownSteps shown_;
     net::HostSession link_;
     HostBoard board_;
-    Book book_;
-    // Every report goes to the host's board, the guest's steps and the book.
-    FanOut events_{&board_, &shown_, &book_};
+    // Every report goes to the host's board and the guest's steps.
+    FanOut events_{&board_, &shown_};
     // The seat whose last move Undo may take back, or -1.
     int undoSeat_ = -1;
-    // How the guest plays its taps (net::Input::modeValue): one tap, card then deck
-    // until its program says otherwise.
-    int guestModes_ = 0;
     bool hostAsked_ = false;
     bool guestAsked_ = false;
     bool guestLeft_ = false;
     bool scored_ = false;
-    StatusMessage guestStatus_;
-    StatusMessage hostStatus_;
     std::vector<NetworkNotice> notices_;
 };
 

@@ -24,11 +24,16 @@ class SeatZeroMemory : public GameEvents {
   public:
     SeenCounts seen{};
 
-    void cardLeavesHand(Game&, const Laid& laid) override {
-        if (laid.player == 1) count(laid.card);
-    }
-    void cardLeavesDrawPile(Game&, const Drawn& drawn) override {
-        if (drawn.player == 0) count(drawn.card);
+    SeatZeroMemory() { hears = reportBit<Laid>() | reportBit<Drawn>(); }
+
+    // Only cards matter to a memory.
+    void report(Game&, const Report& r) override {
+        Card c = EmptySlot;
+        if (const auto* drawn = std::get_if<Drawn>(&r); drawn && drawn->player == 0)
+            c = drawn->card;
+        else if (const auto* laid = std::get_if<Laid>(&r); laid && laid->player == 1)
+            c = laid->card;
+        count(c);
     }
 
   private:

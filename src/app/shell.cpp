@@ -24,7 +24,7 @@ Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore)
 void Shell::setDefaults() {
     Session& g = game_;
     g.round.nextStarter = 0;
-    g.discardArmed = false;
+    g.seats = {};
     g.round.set(flag::sortHand, true);
     g.round.set(flag::playSounds, true);
     g.round.set(flag::animate, true);
@@ -38,7 +38,6 @@ void Shell::setDefaults() {
         p.gamesWon2P = 0;
     }
     g.round.animDelay = DefaultAnimDelay;
-    g.status = {};
 }
 
 void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
@@ -49,7 +48,7 @@ void Shell::start(std::int16_t screenWidth, std::int16_t screenHeight) {
     loadState(g);
     g.expert = host_.expertKept();
     if (g.has(flag::turnHandover))
-        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
+        setStatusNumber(g, g.currentPlayer, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
     handled();
 }
 
@@ -72,6 +71,7 @@ void Shell::playStep(const Step& step, const std::function<void()>& done) {
     switch (step.kind) {
     case Step::Kind::Sound: host_.playSound(step.sound); break;
     case Step::Kind::Undo: host_.enableUndoButton(step.enabled); break;
+    case Step::Kind::Redo: host_.enableRedoButton(step.enabled); break;
     case Step::Kind::Scores:
         host_.openScoresDialog(scoresContent(*step.standing),
                                [this, handEnd = step.handEnd, done](int closeId) {
@@ -151,6 +151,15 @@ void Shell::handleCommand(int id) {
         const bool wasOver = handOver(g);
         undoLastMove(g);
         if (wasOver && !handOver(g)) host_.handTakenBack();
+        invalidateBoard(g, Erase::Yes);
+        break;
+    }
+    case command::Redo: {
+        const bool wasOver = handOver(g);
+        if (!g.redoable) break;
+        redoMove(g);
+        g.presentation.say(Sentence{.pattern = text::Redone}); // heard, as Undo is
+        if (!wasOver && handOver(g)) host_.handScored(g);      // the hand taken back ends again
         invalidateBoard(g, Erase::Yes);
         break;
     }

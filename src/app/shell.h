@@ -46,9 +46,9 @@ class Shell {
     class Events : public BoardEvents {
       public:
         Events(Table& table, bool& scored) : BoardEvents(table), scored_(scored) {}
-        void handEnded(Game& g) override {
-            BoardEvents::handEnded(g);
-            scored_ = true;
+        void report(Game& g, const Report& r) override {
+            BoardEvents::report(g, r);
+            scored_ = scored_ || std::holds_alternative<HandEnded>(r);
         }
 
       private:

@@ -32,6 +32,7 @@ class ShellHost : public Host, public ScreenHost {
     // when sounds are on), and the Undo button's state.
     virtual void playSound(Sound sound) = 0;
     virtual void enableUndoButton(bool enabled) = 0;
+    virtual void enableRedoButton(bool) {}
     // What a move did, in words, as it shows; a platform without a reader says nothing.
     virtual void say(const Sentence&) {}
 

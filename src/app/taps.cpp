@@ -52,7 +52,7 @@ void beginHand(Session& g, int playerCount, GameScores scores) {
         tapEntry(g, 0, 0);
     }
     g.presentation.undo(false);
-    setStatus(g, text::TapToPlay, Refresh::Yes);
+    setStatus(g, AllSeats, text::TapToPlay, Refresh::Yes);
     invalidateBoard(g, Erase::Yes);
 }
 

@@ -33,26 +33,45 @@ Point pileCardPosition(const Layout& l, int t, Card card, int depth) {
     return l.distanceCard(p, card - Distance25, depth);
 }
 
-// Each report comes from the rules of the listener's own table.
-// The screen shows its seat's share of each move.
-void BoardEvents::cardLeavesHand(Game& g, const Laid& laid) {
+// Each report comes from the rules of the listener's own table, and every kind has its
+// handler here: the screen shows its seat's share of each.
+void BoardEvents::report(Game& g, const Report& r) {
+    Table& t = table_;
+    std::visit(Overloaded{
+                   [&](const Laid& m) { laid(g, m); },
+                   [&](const Drawn& m) { drawn(g, m); },
+                   [&](const RegionChanged& m) { regionChanged(m); },
+                   [&](const StatusSaid& m) { statusSaid(m); },
+                   [&](const HandEnded&) { t.presentation.scores(true, tableView(t)); },
+                   [&](const SoundMade& m) {
+                       if (t.has(flag::playSounds)) t.presentation.sound(m.sound);
+                   },
+                   [&](const UndoAvailable& m) { t.presentation.undo(m.available); },
+                   [&](const RedoAvailable& m) { t.presentation.redo(m.available); },
+                   [&](const Question& m) { t.presentation.ask(m.stringId); },
+               },
+               r);
+}
+
+void BoardEvents::laid(const Game& g, const Laid& laid) {
     // Said as the card sets off, so that a reader hears the move at the key, not after the
     // slide; every card laid or discarded is seen by both.
-    table_.presentation.say(moveSentence(g.playerCount, laid));
+    table_.presentation.say(laid.coupFourre ? coupFourreSentence(g.playerCount, laid)
+                                            : moveSentence(g.playerCount, laid));
     animatePlayedCard(table_, shareOf(laid, screenSeat(table_)),
                       pileCardPosition(table_.layout, laid.target, laid.card, laid.depth));
 }
 
-void BoardEvents::cardLeavesDrawPile(Game& g, const Drawn& drawn) {
+void BoardEvents::drawn(const Game& g, const Drawn& drawn) {
     const Drawn share = shareOf(drawn, screenSeat(table_));
     if (const Sentence said = drawSentence(g.playerCount, share); !said.empty())
         table_.presentation.say(said);
     animateDraw(table_, share);
 }
 
-void BoardEvents::regionChanged(Game&, Region region, int player) {
+void BoardEvents::regionChanged(const RegionChanged& changed) {
     Table& g = table_;
-    switch (region) {
+    switch (changed.region) {
     case Region::Hand:
         invalidateHand(g);
         if (Sentence* drawn = g.presentation.lastSaid(text::YouDraw)) placeDrawn(*drawn, g.own());
@@ -66,42 +85,21 @@ void BoardEvents::regionChanged(Game&, Region region, int player) {
         }
         break;
     case Region::PlayerPanels: drawPlayerPanels(g); break;
-    case Region::BattlePile: drawBattlePile(g, player); break;
+    case Region::BattlePile: drawBattlePile(g, changed.player); break;
     case Region::MilesAndHeaders: drawMilesAndHeaders(g); break;
     case Region::MileageBar: drawMileageBar(g); break;
     case Region::Board: invalidateBoard(g, Erase::No); break;
     }
 }
 
-void BoardEvents::statusMessage(Game&, int stringId) {
-    setStatus(table_, stringId, Refresh::Yes);
+void BoardEvents::statusSaid(const StatusSaid& said) {
+    const StatusMessage& m = said.message;
+    if (m.hasNumber)
+        setStatusNumber(table_, said.seat, m.id, m.number, Refresh::Yes);
+    else
+        setStatus(table_, said.seat, m.id, Refresh::Yes);
     // A move taken back is heard, as the moves are.
-    if (stringId == text::Undone) table_.presentation.say(Sentence{.pattern = text::Undone});
-}
-
-void BoardEvents::statusNumber(Game&, int stringId, int number) {
-    setStatusNumber(table_, stringId, number, Refresh::Yes);
-}
-
-void BoardEvents::handEnded(Game&) {
-    table_.presentation.scores(true, tableView(table_));
-}
-
-void BoardEvents::sound(Game&, Sound s) {
-    if (table_.has(flag::playSounds)) table_.presentation.sound(s);
-}
-
-void BoardEvents::undoAvailable(Game&, bool available) {
-    table_.presentation.undo(available);
-}
-
-void BoardEvents::coupFourre(Game& g, const Laid& laid) {
-    if (Sentence* last = table_.presentation.lastSaid())
-        *last = coupFourreSentence(g.playerCount, laid);
-}
-
-void BoardEvents::extensionAsked(Game&) {
-    table_.presentation.ask(text::ExtendRace);
+    if (m.id == text::Undone) table_.presentation.say(Sentence{.pattern = text::Undone});
 }
 
 } // namespace tarmigo

@@ -13,18 +13,14 @@ class BoardEvents : public GameEvents {
   public:
     explicit BoardEvents(Table& table) : table_(table) {}
 
-    void cardLeavesHand(Game& g, const Laid& laid) override;
-    void cardLeavesDrawPile(Game& g, const Drawn& drawn) override;
-    void regionChanged(Game& g, Region region, int player) override;
-    void statusMessage(Game& g, int stringId) override;
-    void statusNumber(Game& g, int stringId, int number) override;
-    void handEnded(Game& g) override;
-    void sound(Game& g, Sound s) override;
-    void undoAvailable(Game& g, bool available) override;
-    void extensionAsked(Game& g) override;
-    void coupFourre(Game& g, const Laid& laid) override;
+    void report(Game& g, const Report& r) override;
 
   private:
+    void laid(const Game& g, const Laid& laid);
+    void drawn(const Game& g, const Drawn& drawn);
+    void regionChanged(const RegionChanged& changed);
+    void statusSaid(const StatusSaid& said);
+
     Table& table_;
 };
 

@@ -25,7 +25,7 @@ template <class Draw> void drawNow(Table& g, Draw draw) {
 
 SeatView tableView(const Table& g) {
     SeatView view = viewFor(g, screenSeat(g));
-    view.discardArmed = g.discardArmed;
+    view.discardArmed = g.seats[view.seat].discardArmed;
     return view;
 }
 

@@ -18,7 +18,7 @@ bool mustDiscard(const SeatView& view) {
 void noteNothingPlayable(Table& g) {
     if (!g.surface) return;
     // Set before the hand and the status line are drawn, so no refresh is asked.
-    if (mustDiscard(tableView(g))) setStatus(g, text::MustDiscard, Refresh::No);
+    if (mustDiscard(tableView(g))) setStatus(g, screenSeat(g), text::MustDiscard, Refresh::No);
 }
 
 void drawLowerBoard(const Board& b) {

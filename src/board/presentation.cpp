@@ -30,6 +30,10 @@ void Presentation::undo(bool enabled) {
     add(Step::Kind::Undo).enabled = enabled;
 }
 
+void Presentation::redo(bool enabled) {
+    add(Step::Kind::Redo).enabled = enabled;
+}
+
 void Presentation::scores(bool handEnd, const SeatView& standing) {
     Step& s = add(Step::Kind::Scores);
     s.handEnd = handEnd;

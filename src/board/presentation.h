@@ -24,6 +24,7 @@ struct Step {
         Frame,  // show the picture, then wait `delayMs` before the next step
         Sound,  // a move's sound
         Undo,   // the Undo button becomes `enabled`
+        Redo,   // the Redo button becomes `enabled`
         Scores, // the Scores dialog: at a hand's end (`handEnd`), or asked for
         Ask,    // the question of the pending decision, by string id
         Say,    // what a move did, in words, said as it shows
@@ -50,6 +51,7 @@ class Presentation : public RecordingSurface {
     void frame(int delayMs);
     void sound(tarmigo::Sound s);
     void undo(bool enabled);
+    void redo(bool enabled);
     void scores(bool handEnd, const SeatView& standing);
     void ask(int stringId);
     void say(const Sentence& sentence);

@@ -1,7 +1,7 @@
 #pragma once
 // The status line: one line of tips, prompts and rule messages under the hand. The
-// message is kept by string id and number (Game::status) and becomes text only when
-// it is drawn, in the language of the surface it is drawn on.
+// message is kept by string id and number, one per seat (SeatState::status), and becomes text only
+// when it is drawn, in the language of the surface it is drawn on.
 #include "board/table.h"
 
 #include <string>
@@ -15,10 +15,11 @@ struct Board;
 // leaves it to a paint that follows anyway.
 enum class Refresh : bool { No = false, Yes = true };
 
-// Sets the status message to a string id (no message while tips are hidden).
-void setStatus(Table& g, int id, Refresh refresh);
+// Sets a seat's status message (AllSeats: every seat's) to a string id (no message
+// while tips are hidden).
+void setStatus(Table& g, int seat, int id, Refresh refresh);
 // The same, with a number for the "%d" of the text.
-void setStatusNumber(Table& g, int id, int number, Refresh refresh);
+void setStatusNumber(Table& g, int seat, int id, int number, Refresh refresh);
 // Sets the message that says to discard when the hand the screen shows has no card
 // that can be played and none selected (the paint and the hand's drawing do this).
 void noteNothingPlayable(Table& g);

@@ -5,24 +5,24 @@
 namespace tarmigo {
 namespace {
 
-void showMessage(Table& g, StatusMessage message, Refresh refresh) {
+void showMessage(Table& g, int seat, StatusMessage message, Refresh refresh) {
     if (g.has(flag::hideTips)) {
         message = {};
     } else if (!stringText(message.id)) {
         return; // an unknown id leaves the previous message
     }
-    g.status = message;
+    setSeatStatus(g, seat, message);
     if (refresh == Refresh::Yes) invalidateStatus(g);
 }
 
 } // namespace
 
-void setStatus(Table& g, int id, Refresh refresh) {
-    showMessage(g, {id, false, 0}, refresh);
+void setStatus(Table& g, int seat, int id, Refresh refresh) {
+    showMessage(g, seat, {id, false, 0}, refresh);
 }
 
-void setStatusNumber(Table& g, int id, int number, Refresh refresh) {
-    showMessage(g, {id, true, number}, refresh);
+void setStatusNumber(Table& g, int seat, int id, int number, Refresh refresh) {
+    showMessage(g, seat, {id, true, number}, refresh);
 }
 
 } // namespace tarmigo

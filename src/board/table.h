@@ -4,7 +4,7 @@
 //
 // The rules take a Game and touch only the rules' state. The board and the turn
 // layer take a Table: the same game with the screen beside it (the layout, the
-// surface being drawn on, the armed discard) and the window's
+// surface being drawn on) and the window's
 // screen requests (ScreenHost). A Table reports its rules' events to its own
 // board, which slides and draws them on the table's surface.
 #include "board/board_events.h"
@@ -20,17 +20,14 @@ namespace tarmigo {
 class DrawingSurface;
 
 // What the screen shows beside the rules' state, and the input of the tap on it;
-// none of it is saved.
+// none of it is saved. What each seat has armed and is told is the seat's own
+// (Game::seats).
 struct Screen {
     Layout layout;
     // The surface all drawing goes to: that of the paint or of the tap in progress.
     DrawingSurface* surface = nullptr;
-    // The next tapped card is discarded (the draw pile was tapped with none selected).
-    bool discardArmed = false;
     // The pen went down inside the window; only then does a pen up tap.
     bool penDown = false;
-    // The last message a refused move showed, so that a repeat alternates.
-    std::int16_t lastStatusId = 0;
     // What the taps since the window last caught up have shown, for it to play.
     Presentation presentation;
     // A network game's host: the screen always shows seat 0, and the turn passes with

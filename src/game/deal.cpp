@@ -2,6 +2,7 @@
 
 #include "game/random.h"
 #include "game/strings.h"
+#include "game/undo.h"
 
 #include <utility>
 
@@ -9,6 +10,7 @@ namespace tarmigo {
 
 void startHand(Game& g, int playerCount, GameScores scores) {
     g.round.seenCount = {};
+    dropRedo(g);
     g.currentPlayer = g.round.nextStarter;
     g.round.nextStarter = std::uint8_t(1 - g.round.nextStarter);
     g.round.deckPos = 0;
@@ -57,10 +59,15 @@ void dealHands(Game& g) {
 void sortHand(Game& g) {
     if (isComputerTurn(g)) return; // the computer's hand is never sorted
     PlayerRecord& p = g.own();
-    for (int i = 1; i < HandSize; ++i)
-        for (int j = i + 1; j <= HandSize; ++j)
-            if (p.slot(i) > p.slot(j)) std::swap(p.slot(i), p.slot(j));
-    g.events->regionChanged(g, Region::Hand, g.currentPlayer);
+    // By insertion: the hand is sorted but for the card just drawn, so each card moves
+    // past few others.
+    for (int i = 2; i <= HandSize; ++i) {
+        const Card c = p.slot(i);
+        int j = i - 1;
+        for (; j >= 1 && p.slot(j) > c; --j) p.slot(j + 1) = p.slot(j);
+        p.slot(j + 1) = c;
+    }
+    tell(g, RegionChanged{Region::Hand, g.currentPlayer});
     if (p.drawSlot() != 0) p.setDrawSlot(HandSize);
 }
 
@@ -71,17 +78,15 @@ void drawCard(Game& g, DrawSlide slide) {
         if (slot == 0 || slot > HandSize) return; // nothing waits to be filled: no sort either
         const Card drawn = g.deck[g.round.deckPos];
         if (slide == DrawSlide::Shown)
-            g.events->cardLeavesDrawPile(
-                g, Drawn{g.currentPlayer, slot, drawn, DeckSize - g.round.deckPos - 1});
+            tell(g, Drawn{g.currentPlayer, slot, drawn, DeckSize - g.round.deckPos - 1});
         if (isComputerTurn(g)) noteSeen(g, drawn);
         p.slot(slot) = drawn;
         ++g.round.deckPos;
-        int empty = 0;
-        for (int s = 1; s <= HandSize; ++s)
-            if (p.slot(s) == EmptySlot) empty = s;
+        int empty = HandSize; // the last empty slot, if any
+        while (empty > 0 && p.slot(empty) != EmptySlot) --empty;
         p.setDrawSlot(empty);
-        g.events->regionChanged(g, Region::DrawPile, g.currentPlayer);
-        if (!isComputerTurn(g)) g.events->statusMessage(g, text::TapToPlay);
+        tell(g, RegionChanged{Region::DrawPile, g.currentPlayer});
+        if (!isComputerTurn(g)) tell(g, StatusSaid{g.currentPlayer, {text::TapToPlay, false, 0}});
     }
     if (g.has(flag::sortHand)) sortHand(g);
 }

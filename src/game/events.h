@@ -1,17 +1,22 @@
 #pragma once
-// What the rules report while they change the state.
+// What the rules report while they change the state: one value type (Report), handed
+// through one function, so that a listener that presents reports and leaves a kind out
+// does not compile (it visits a Report with an Overloaded set of handlers and no
+// catch-all).
 //
-// The rules are callees: they change the records and say what happened, and the
-// layers above decide what that looks like. A move reports the card leaving the
-// hand before the state changes (so a slide can start from where the card was),
-// then the parts of the board it changed; a drawn card, a status message and the
-// end of a hand are reported the same way. Every report has a do-nothing default,
-// so a bare game (a rule test, a benchmark, the computer's planning) runs silently;
-// the board layer implements it by sliding and drawing: each Table (board/table.h)
-// reports its rules to its own board, which draws on that table's screen.
+// The rules are callees: they change the records and say what happened, and the layers
+// above decide what that looks like. A move reports the card leaving the hand before the
+// state changes (the board records the card's slide while the rules run, from where the
+// card was), then the parts of the board it changed; a drawn card, a status message and
+// the end of a hand are reported the same way. Nobody listens by default, so a bare game
+// (a rule test, a benchmark, the computer's planning) runs silently; each Table
+// (board/table.h) reports its rules to its own board, which draws on that table's screen.
 #include "game/move_record.h"
+#include "game/strings.h"
 
+#include <array>
 #include <initializer_list>
+#include <variant>
 #include <vector>
 
 namespace tarmigo {
@@ -35,30 +40,69 @@ enum class Region {
     Board,           // the whole board
 };
 
+// A part of the board changed; player: whose battle pile.
+struct RegionChanged {
+    Region region = Region::Board;
+    int player = 0;
+};
+
+// A message for a seat's status line (AllSeats: every seat's).
+struct StatusSaid {
+    int seat = 0;
+    StatusMessage message;
+};
+
+// The hand is scored and, when a player reached the winning score, the game decided;
+// reported once per hand, before the scores are shown.
+struct HandEnded {
+    std::array<int, 2> handScore{};
+    std::array<int, 2> gameScore{};
+    bool gameOver = false;
+};
+
+// A move makes its sound (whether it is heard is the listener's option).
+struct SoundMade {
+    Sound sound = Sound::Miles;
+};
+
+// Whether the last move can now be taken back.
+struct UndoAvailable {
+    bool available = false;
+};
+
+// Whether the moves Undo took back can be played again.
+struct RedoAvailable {
+    bool available = false;
+};
+
+// The move waits for the mover's answer (Game::pending) to a question, by string id:
+// a human reached the trip's length first and is asked whether to extend the race.
+struct Question {
+    int stringId = 0;
+};
+
+// A card laid (a coup fourre is a field of the safety laid) or drawn, and the rest.
+using Report = std::variant<Laid, Drawn, RegionChanged, StatusSaid, HandEnded, SoundMade,
+                            UndoAvailable, RedoAvailable, Question>;
+
+// The bit of a kind of report in GameEvents::hears.
+template <class Kind> constexpr unsigned reportBit() {
+    return 1u << Report(std::in_place_type<Kind>).index();
+}
+
+// A set of handlers for std::visit, one per kind.
+template <class... Handler> struct Overloaded : Handler... { using Handler::operator()...; };
+template <class... Handler> Overloaded(Handler...) -> Overloaded<Handler...>;
+
 class GameEvents {
   public:
     virtual ~GameEvents() = default;
+    virtual void report(Game&, const Report&) {}
 
-    // The current player's selected card leaves the hand for a pile.
-    virtual void cardLeavesHand(Game&, const Laid&) {}
-    // A card is about to be drawn from the pile into the current player's slot.
-    virtual void cardLeavesDrawPile(Game&, const Drawn&) {}
-    virtual void regionChanged(Game&, Region, int /*player*/) {}
-    // A message for the status line, by string id; the number fills its "%d".
-    virtual void statusMessage(Game&, int /*stringId*/) {}
-    virtual void statusNumber(Game&, int /*stringId*/, int /*number*/) {}
-    // The hand is scored and, when a player reached the winning score, the game
-    // decided; reported once per hand, before the scores are shown.
-    virtual void handEnded(Game&) {}
-    // A move makes its sound (whether it is heard is the listener's option).
-    virtual void sound(Game&, Sound) {}
-    // Whether the last move can now be taken back.
-    virtual void undoAvailable(Game&, bool /*available*/) {}
-    // A human reached the trip's length first: the move waits for the answer to
-    // whether the race is extended (Game::pending).
-    virtual void extensionAsked(Game&) {}
-    // The safety just laid (reported as it left the hand) is a coup fourre.
-    virtual void coupFourre(Game&, const Laid&) {}
+    // The kinds of report this listener hears (reportBit): the rules make no report of
+    // another kind for it, which keeps a listener of cards alone (a self-played hand's
+    // memory) as cheap as the rules without one. Every kind unless it says otherwise.
+    unsigned hears = ~0u;
 
     // Reports to nobody.
     static GameEvents& silent();
@@ -68,18 +112,13 @@ class GameEvents {
 // several audiences (a window and a network guest) or watched beside its board.
 class FanOut : public GameEvents {
   public:
-    FanOut(std::initializer_list<GameEvents*> listeners) : listeners_(listeners) {}
-
-    void cardLeavesHand(Game& g, const Laid& m) override;
-    void cardLeavesDrawPile(Game& g, const Drawn& m) override;
-    void regionChanged(Game& g, Region region, int player) override;
-    void statusMessage(Game& g, int stringId) override;
-    void statusNumber(Game& g, int stringId, int number) override;
-    void handEnded(Game& g) override;
-    void sound(Game& g, Sound s) override;
-    void undoAvailable(Game& g, bool available) override;
-    void extensionAsked(Game& g) override;
-    void coupFourre(Game& g, const Laid& m) override;
+    FanOut(std::initializer_list<GameEvents*> listeners) : listeners_(listeners) {
+        hears = 0;
+        for (const GameEvents* l : listeners_) hears |= l->hears;
+    }
+    void report(Game& g, const Report& r) override {
+        for (GameEvents* l : listeners_) l->report(g, r);
+    }
 
   private:
     std::vector<GameEvents*> listeners_;

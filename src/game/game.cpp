@@ -32,6 +32,11 @@ void setSelectedSlot(Game& g, int slot) {
     g.own().setSelectedSlot(slot);
 }
 
+void setSeatStatus(Game& g, int seat, StatusMessage message) {
+    for (int s = 0; s < 2; ++s)
+        if (seat == AllSeats || seat == s) g.seats[s].status = message;
+}
+
 void removePlayedCard(Game& g) {
     PlayerRecord& p = g.own();
     p.setLastHazard(0);

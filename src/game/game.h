@@ -1,14 +1,15 @@
 #pragma once
 // The rules' state in one object, passed explicitly to every rule: the records, the
 // deck and the undo snapshot, with the platform the rules ask (Host) and whoever
-// listens to what they report (GameEvents), and the status message they and the
-// board last raised. What a screen shows of it is one seat's view (game/view.h),
-// the screen itself the board's (board/table.h), the saving machinery the
-// application's (app/session.h).
+// listens to what they report (GameEvents), and beside the record each seat's own
+// state (game/seat.h: its status line, armed discard and modes). What a screen shows of it is one
+// seat's view (game/view.h), the screen itself the board's (board/table.h), the saving machinery
+// the application's (app/session.h).
 #include "game/cards.h"
 #include "game/events.h"
 #include "game/host.h"
 #include "game/records.h"
+#include "game/seat.h"
 #include "game/strings.h"
 
 #include <array>
@@ -52,10 +53,15 @@ struct Game {
     bool expert = false;
 
     UndoSnapshot undo;
+    // The position Undo took back, each seat's state with it, which Redo brings back
+    // until another move is made.
+    UndoSnapshot redo;
+    std::array<SeatState, 2> redoSeats;
+    bool redoable = false;
 
-    // The status line's message as the rules and the board last raised it, by id; not
-    // saved. Every screen turns it into text in its own language when it draws it.
-    StatusMessage status;
+    // Each seat's own state, by seat; not saved. Every screen draws its seat's status
+    // line in its own language.
+    std::array<SeatState, 2> seats;
 
     // The question the last move waits on. Not saved: a program stopped while it is
     // asked restores the position before that move.
@@ -69,6 +75,11 @@ struct Game {
     bool has(BitField f) const { return round.has(f); }
     bool deckExhausted() const { return round.deckPos >= DeckSize; }
 };
+
+// Hands a report to the game's listener when it hears that kind.
+template <class Kind> void tell(Game& g, const Kind& report) {
+    if (g.events->hears & reportBit<Kind>()) g.events->report(g, report);
+}
 
 // The race lengths: the trip, and the extension a human may ask for on reaching it.
 constexpr int StandardRace = 700;
@@ -87,6 +98,13 @@ void setComputerLevel(Game& g, Level level);
 bool isMoving(const Game& g, int player);
 bool isComputerTurn(const Game& g);
 void setSelectedSlot(Game& g, int slot);
+// How a seat plays its taps: its own modes when its program sent them, else the game's.
+inline SeatModes modesOf(const Game& g, int seat) {
+    if (validPlayer(seat) && g.seats[seat].modes) return *g.seats[seat].modes;
+    return SeatModes{g.round.playMode(), g.round.discardMode()};
+}
+// Sets the status line of a seat, or of every seat (AllSeats).
+void setSeatStatus(Game& g, int seat, StatusMessage message);
 void removePlayedCard(Game& g);
 // A new hand keeps the game scores (the next hand of a game) or resets them (a new game).
 enum class GameScores : bool { Reset = false, Kept = true };

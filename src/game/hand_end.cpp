@@ -55,9 +55,11 @@ void endHand(Game& g) {
         winGame(g, p1.gameScore > p0.gameScore ? 1 : 0);
     // Equal scores past the line: nobody wins yet, another hand is played.
     // The listener shows the scores; the status line then says what comes next.
-    g.events->handEnded(g);
-    g.events->statusMessage(g, g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand);
-    g.events->regionChanged(g, Region::Board, g.currentPlayer);
+    tell(g, HandEnded{
+                {p0.handScore, p1.handScore}, {p0.gameScore, p1.gameScore}, g.has(flag::gameOver)});
+    const int next = g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand;
+    tell(g, StatusSaid{AllSeats, {next, false, 0}});
+    tell(g, RegionChanged{Region::Board, g.currentPlayer});
 }
 
 } // namespace tarmigo

@@ -15,8 +15,9 @@ struct Laid {
     int player = 0;
     int slot = 0; // 1 to 7; 0 in another seat's share
     Card card = EmptySlot;
-    int target = 0; // the pile, as a target code
-    int depth = 0;  // the cards already in its distance column
+    int target = 0;          // the pile, as a target code
+    int depth = 0;           // the cards already in its distance column
+    bool coupFourre = false; // a safety laid on the hazard the other has just laid
     bool operator==(const Laid&) const = default;
 };
 

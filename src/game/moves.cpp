@@ -23,15 +23,14 @@ constexpr int NoReason = 0;
 
 // A refused move says why; what follows it is for the turn layer to decide.
 MoveResult refuse(Game& g, int messageId) {
-    if (messageId == text::ExceedRace)
-        g.events->statusNumber(g, messageId, g.round.raceLength);
-    else
-        g.events->statusMessage(g, messageId);
+    // Told to the mover alone: it names the mover's card.
+    const bool number = messageId == text::ExceedRace;
+    tell(g, StatusSaid{g.currentPlayer, {messageId, number, number ? g.round.raceLength : 0}});
     return MoveResult::Refused;
 }
 
 void playSound(Game& g, Sound s) {
-    g.events->sound(g, s);
+    tell(g, SoundMade{s});
 }
 
 // Cards laid or discarded by a human are counted for the computer's memory.
@@ -39,16 +38,15 @@ void noteHumanCard(Game& g, Card c) {
     if (!isComputerTurn(g)) noteSeen(g, c);
 }
 
-// The selected card leaves the hand: reported before the state changes, so that a
-// slide can start from where the card was.
-Laid leaveHand(Game& g, int target, int depth = 0) {
-    const Laid laid{g.currentPlayer, g.own().selectedSlot(), selectedCard(g), target, depth};
-    g.events->cardLeavesHand(g, laid);
-    return laid;
+// The selected card leaves the hand: reported before the state changes, so that the
+// slide the board records while the rules run starts from where the card was.
+void leaveHand(Game& g, int target, int depth = 0, bool coupFourre = false) {
+    tell(g,
+         Laid{g.currentPlayer, g.own().selectedSlot(), selectedCard(g), target, depth, coupFourre});
 }
 
 void changed(Game& g, Region r, int player = 0) {
-    g.events->regionChanged(g, r, player);
+    tell(g, RegionChanged{r, player});
 }
 
 // The mover's trip is complete: a delayed action when the pile is out, and the hand ends.
@@ -97,27 +95,31 @@ MoveResult playSafety(Game& g) {
     PlayerRecord& own = g.own();
     const PlayerRecord& opp = g.opponent();
     const int b = own.battle();
-    const Laid laid = leaveHand(g, target::SafetyArea + g.currentPlayer);
+    // The safety answers the hazard on the battle pile, or a speed limit, that the other
+    // has just laid: a coup fourre, told with the card as it leaves the hand.
+    const bool answersBattle = b == battleAnsweredBy(c);
+    const bool battleCoup = answersBattle && opp.lastHazard() == lastHazardOfBattle(b);
+    const bool answersSpeed = c == RightOfWay && own.speed() == SpeedLimited;
+    const bool speedCoup = answersSpeed && opp.lastHazard() == LastHazardSpeedLimit;
+    leaveHand(g, target::SafetyArea + g.currentPlayer, 0, battleCoup || speedCoup);
     takeUndoSnapshot(g);
     playSound(g, Sound::Safety);
     bool pileChanged = false;
-    if (b == battleAnsweredBy(c)) { // the safety answers the hazard on the battle pile
-        if (opp.lastHazard() == lastHazardOfBattle(b)) {
+    if (answersBattle) {
+        if (battleCoup) {
             own.setCoupFourre(own.coupFourre() | (1 << safetyBit(c)));
             own.handScore = std::uint16_t(own.handScore + CoupFourreBonus);
-            g.events->coupFourre(g, laid);
             own.setBattle(BattleGo);
         } else {
             own.setBattle(b - HazardToRemedied);
         }
         pileChanged = true;
     }
-    if (c == RightOfWay && own.speed() == SpeedLimited) {
+    if (answersSpeed) {
         own.setSpeed(SpeedEnded);
-        if (opp.lastHazard() == LastHazardSpeedLimit) {
+        if (speedCoup) {
             own.setCoupFourre(own.coupFourre() | 1);
             own.handScore = std::uint16_t(own.handScore + CoupFourreBonus);
-            g.events->coupFourre(g, laid);
         }
         pileChanged = true;
     }
@@ -215,7 +217,7 @@ MoveResult playDistance(Game& g) {
             completeTrip(g);
         } else {
             g.pending = Decision::Extension;
-            g.events->extensionAsked(g);
+            tell(g, Question{text::ExtendRace});
         }
     }
     if (own.miles == ExtendedRace) completeTrip(g);

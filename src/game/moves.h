@@ -8,6 +8,10 @@ namespace tarmigo {
 // having reported why, and the state is unchanged.
 enum class MoveResult { TurnStays, TurnPasses, Refused };
 
+// Plays a seat's move: its card laid on the target, or its answer to the question. A
+// move of a seat whose turn it is not plays nothing.
+inline MoveResult playMove(Game& g, const Move& move);
+
 // Plays the selected card on the move that the target names.
 MoveResult dispatchMove(Game& g, int target);
 
@@ -21,5 +25,15 @@ MoveResult playSpeedLimit(Game& g);
 // move returns with Game::pending set, and the answer comes here. No ends the hand.
 MoveResult playDistance(Game& g);
 void answerExtension(Game& g, bool extend);
+
+inline MoveResult playMove(Game& g, const Move& m) {
+    if (m.seat != g.currentPlayer) return MoveResult::TurnStays;
+    if (m.answer != Move::Answer::None) {
+        answerExtension(g, m.answer == Move::Answer::Yes);
+        return MoveResult::TurnPasses;
+    }
+    if (m.slot >= 1 && m.slot <= HandSize) g.own().setSelectedSlot(m.slot);
+    return dispatchMove(g, m.target);
+}
 
 } // namespace tarmigo

@@ -44,6 +44,7 @@ constexpr std::pair<int, const char*> Table[] = {
     {1222, QT_TRANSLATE_NOOP("Tarmigo", "Not your turn")},
     {1223, QT_TRANSLATE_NOOP("Tarmigo", "Waiting for Player 2 to reconnect")},
     {1224, QT_TRANSLATE_NOOP("Tarmigo", "Player 2 has left the game")},
+    {1225, QT_TRANSLATE_NOOP("Tarmigo", "Redone")},
     {1230, QT_TRANSLATE_NOOP("Tarmigo", "Player 1's turn")},
     {1231, QT_TRANSLATE_NOOP("Tarmigo", "Player 2's turn")},
     {1401, QT_TRANSLATE_NOOP("Tarmigo", "Player 1")},

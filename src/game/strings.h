@@ -40,6 +40,7 @@ inline constexpr int TapToDiscard = 1221;
 inline constexpr int NotYourTurn = 1222;
 inline constexpr int WaitingForGuest = 1223;
 inline constexpr int GuestLeft = 1224;
+inline constexpr int Redone = 1225;
 // In a network game, the status line of the side that waits for the other.
 inline constexpr int Player1sTurn = 1230;
 inline constexpr int Player2sTurn = 1231;

@@ -48,7 +48,7 @@ SeatView viewFor(const Game& g, int seat) {
     v.turnHandover = g.has(flag::turnHandover);
     v.showPlayable = g.has(flag::showPlayable);
     v.hideTips = g.has(flag::hideTips);
-    v.status = g.status;
+    v.status = g.seats[v.seat].status;
     v.decisionPending = g.pending != Decision::None && v.isOwnTurn();
 
     v.handShown = !v.turnHandover;

@@ -6,7 +6,9 @@ namespace tarmigo::net {
 
 std::string refusalSentence(Refusal::Reason r) {
     switch (r) {
-    case Refusal::Reason::WrongCode: return "The host did not accept the join code.";
+    // Refused in the clear: the code, or the guest's share or tag changed on the way.
+    case Refusal::Reason::WrongCode:
+        return "The host did not accept the join code, or the line to it was altered.";
     case Refusal::Reason::LockedOut:
         return "The host refuses joins for a minute after too many wrong codes.";
     case Refusal::Reason::SeatTaken: return "Player 2's seat is taken.";
@@ -46,13 +48,14 @@ void GuestSession::connected(std::int64_t now) {
     lastHeard_ = now;
     lastSent_ = now;
     sessionId_ = nonces_();
+    shown_ = std::exchange(skipKey_, false) ? std::nullopt : key_;
     line_.start(lines_(
-        LineSide::Guest, linePassword(code_, key_), sessionId_,
+        LineSide::Guest, linePassword(code_, shown_), sessionId_,
         LineView(reinterpret_cast<const std::uint8_t*>(LineChannel.data()), LineChannel.size())));
     sendMessage(ours_);
     const std::optional<Share> share =
-        line_.keys() ? shareOf(*line_.keys(), sessionId_, key_.has_value()) : std::nullopt;
-    if (!share) return fail("no share to send");
+        line_.keys() ? shareOf(*line_.keys(), sessionId_, shown_.has_value()) : std::nullopt;
+    if (!share) return broken("no share to send");
     sendMessage(*share);
 }
 
@@ -65,11 +68,11 @@ void GuestSession::received(std::span<const std::uint8_t> bytes, std::int64_t no
     while (linked_ && !close_) {
         std::optional<Message> m = line_.next();
         if (!m) {
-            if (line_.failed()) fail(line_.error());
+            if (line_.failed()) broken(line_.error());
             return;
         }
         if (const std::string wrong = order_.accept(*m); !wrong.empty()) {
-            fail(wrong);
+            broken(wrong);
             return;
         }
         if (heard) heard(*m);
@@ -78,27 +81,34 @@ void GuestSession::received(std::span<const std::uint8_t> bytes, std::int64_t no
 }
 
 void GuestSession::handle(const Message& m) {
+    // What comes before the host's key confirmation checked out may be anyone's: it
+    // ends a keyless guest's first join, but a seat key's holder only tries again.
+    const bool checked = line_.sealedIn();
     if (const auto* hello = std::get_if<Hello>(&m)) {
         if (const std::string sentence = versionMismatch(ours_, *hello); !sentence.empty()) {
             // The host refuses too; the sentence here names both versions as ours.
-            finished_ = true;
-            close_ = true;
-            events_.push_back(event(GuestEvent::Kind::Refused, sentence));
+            if (key_) return broken(sentence);
+            refused(sentence, std::nullopt);
         }
         return;
     }
     if (const auto* share = std::get_if<Share>(&m)) return exchange(*share);
     if (const auto* confirmation = std::get_if<Confirm>(&m)) return confirm(*confirmation);
     if (const auto* refusal = std::get_if<Refusal>(&m)) {
-        finished_ = true;
-        close_ = true;
-        admitted_ = false;
+        const Refusal::Reason why = refusal->reason;
+        if (!checked && key_) {
+            if (why == Refusal::Reason::SeatFreed) skipKey_ = shown_.has_value();
+            broken("refused in the clear: " + refusalSentence(why), false);
+            events_.back().refusal = why; // what it claimed, unchecked
+            return;
+        }
+        // The try without the key after a "seat freed" in the clear: the seat is still
+        // held, by the key this guest keeps.
+        if (why == Refusal::Reason::SeatTaken && key_ && !shown_)
+            return broken("the seat is still this guest's", false);
         // A freed seat's key opens nothing any more.
-        if (refusal->reason == Refusal::Reason::SeatFreed) key_.reset();
-        GuestEvent e = event(GuestEvent::Kind::Refused, refusalSentence(refusal->reason));
-        e.refusal = refusal->reason;
-        events_.push_back(std::move(e));
-        return;
+        if (why == Refusal::Reason::SeatFreed) key_.reset();
+        return refused(refusalSentence(why), why);
     }
     if (const auto* seat = std::get_if<Seat>(&m)) {
         key_ = seat->key;
@@ -107,9 +117,11 @@ void GuestSession::handle(const Message& m) {
     if (const auto* view = std::get_if<ViewMessage>(&m)) {
         if (!admitted_) {
             admitted_ = true;
+            failures_ = failedExchanges_ = 0;
             events_.push_back(event(GuestEvent::Kind::Admitted));
         }
         view_ = view->view();
+        answered_ = false;
         GuestEvent e = event(GuestEvent::Kind::View);
         e.view = view_;
         events_.push_back(std::move(e));
@@ -126,50 +138,69 @@ void GuestSession::handle(const Message& m) {
         close_ = true;
         events_.push_back(event(GuestEvent::Kind::Left));
     } else if (const auto* error = std::get_if<Error>(&m)) {
-        finished_ = true;
-        close_ = true;
-        events_.push_back(event(GuestEvent::Kind::Error, "the host closed: " + error->reason));
+        broken("the host closed: " + error->reason, false);
     }
 }
 
 void GuestSession::exchange(const Share& theirs) {
     LineKeys& keys = *line_.keys();
     if (theirs.withKey || theirs.sessionId != sessionId_)
-        return fail("the host's share is not for this connection");
-    if (!keys.takeShare(theirs.share)) return fail("the host's share is not a valid share");
+        return broken("the host's share is not for this connection");
+    if (!keys.takeShare(theirs.share)) return broken("the host's share is not a valid share");
     const std::optional<Confirm> ours = confirmationOf(keys);
-    if (!ours) return fail("no key confirmation to send");
+    if (!ours) return broken("no key confirmation to send");
     sendMessage(*ours);
     // The join goes sealed at once: only a host with the same code opens it.
     line_.sealOut();
-    sendMessage(Join{code_, key_});
+    sendMessage(Join{code_, shown_});
 }
 
 void GuestSession::confirm(const Confirm& theirs) {
     LineKeys& keys = *line_.keys();
     // The host confirms only after our tag checked out; a wrong one is someone between.
-    if (!keys.confirms(theirs.tag)) return fail("the host's key confirmation is wrong");
-    if (!keys.acceptHeader(theirs.header)) return fail("the host's stream header was refused");
+    if (!keys.confirms(theirs.tag)) return broken("the host's key confirmation is wrong");
+    if (!keys.acceptHeader(theirs.header)) return broken("the host's stream header was refused");
     line_.sealIn();
 }
 
-void GuestSession::fail(const std::string& reason) {
-    sendMessage(Error{reason.substr(0, MaxErrorLength)});
+void GuestSession::broken(const std::string& reason, bool tell) {
+    if (tell) sendMessage(Error{reason.substr(0, MaxErrorLength)});
+    lost(reason);
+}
+
+void GuestSession::refused(const std::string& sentence, std::optional<Refusal::Reason> why) {
     finished_ = true;
     close_ = true;
-    events_.push_back(event(GuestEvent::Kind::Error, reason));
+    admitted_ = false;
+    GuestEvent e = event(GuestEvent::Kind::Refused, sentence);
+    e.refusal = why;
+    events_.push_back(std::move(e));
 }
 
 void GuestSession::lost(std::string reason) {
     const bool was = linked_;
     linked_ = false;
-    admitted_ = false;
     close_ = true;
-    if (was && !finished_) events_.push_back(event(GuestEvent::Kind::Dropped, std::move(reason)));
+    if (!was) return;
+    ++failures_;
+    if (!admitted_) ++failedExchanges_;
+    admitted_ = false;
+    if (finished_) return;
+    if (failedExchanges_ < MaxFailedExchanges) {
+        events_.push_back(event(GuestEvent::Kind::Dropped, std::move(reason)));
+        return;
+    }
+    finished_ = true;
+    events_.push_back(event(GuestEvent::Kind::Error, std::to_string(failedExchanges_) +
+                                                         " tries in a row did not get through; "
+                                                         "the last: " +
+                                                         reason));
 }
 
 void GuestSession::disconnected(std::int64_t now) {
     now_ = now;
+    // A connection that was never made; one closed by this side was counted as it broke.
+    if (!linked_ && !close_) ++failures_;
     lost("the connection was lost");
     close_ = false;
 }
@@ -185,7 +216,12 @@ void GuestSession::tick(std::int64_t now) {
 }
 
 void GuestSession::send(const Input& input) {
-    if (admitted_ && !close_) sendMessage(input);
+    if (!admitted()) return;
+    if (input.kind == Input::Kind::Extension) {
+        if (!questionOpen()) return;
+        answered_ = true;
+    }
+    sendMessage(input);
 }
 
 void GuestSession::rematch(Rematch::Kind kind) {

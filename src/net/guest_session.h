@@ -5,11 +5,19 @@
 // when it holds one) and joins over the sealed line, then shows what the host sends
 // (seat 1's view and the steps of each move) and sends nothing but the player's inputs,
 // rematch messages and a leaving. A host silent for DropMs counts as dropped; after a
-// drop the transport connects again, waiting retryDelay between attempts, and the host
+// drop the transport connects again, waiting nextDelay() between attempts, and the host
 // answers the join with the whole view. The seat key the host gives on the first join
 // goes with every join after it; the program keeps it beside the code.
-// A refusal, a leaving or an error ends the game's connection for good: no reconnection
-// follows.
+//
+// A broken line is a drop: a sealed record that does not open, a message out of order,
+// an error from the host, an exchange that fails. Nothing that comes before the host's
+// key confirmation checked out (the hello, a refusal or an error in the clear) changes
+// what the guest keeps or ends a seat's game: a guest holding a seat key takes it as a
+// failed try and connects again. Only a keyless guest's first join is ended by a clear
+// refusal (it has nothing to keep), and only a sealed "seat freed" erases the key.
+// After MaxFailedExchanges connections in a row that did not get the guest in, it
+// stops, with the last reason. A sealed refusal and a leaving end the game's
+// connection for good.
 #include "net/host_session.h"
 #include "net/line.h"
 #include "net/messages.h"
@@ -32,16 +40,16 @@ struct GuestEvent {
         Rematch,  // the host asks for a rematch or answers the guest's request
         Refused,  // text: the sentence to show (wrong code, lockout, versions, the seat);
                   // refusal: why, when the host said
-        Dropped,  // the connection was lost or the host fell silent; reconnecting
+        Dropped,  // the line was cut, altered or refused unchecked; text: why; reconnecting
         Left,     // the host quit on purpose
-        Error,    // text: the one-line reason the connection was closed
+        Error,    // text: why the guest stopped trying (the last of MaxFailedExchanges)
     };
     Kind kind = Kind::View;
     std::string text;
     std::optional<SeatView> view;
     std::vector<ShownStep> steps;
     Rematch::Kind rematch = Rematch::Kind::Ask;
-    std::optional<Refusal::Reason> refusal;
+    std::optional<Refusal::Reason> refusal; // also what a refusal in the clear claimed
 };
 
 // The English sentence of a refusal, as the guest shows it (the window words its own).
@@ -70,10 +78,22 @@ class GuestSession {
     // Whether the guest is admitted and connected now.
     bool admitted() const { return admitted_ && !close_; }
     // Whether the transport should connect again: after a drop, never after a
-    // refusal, a leaving or an error.
+    // refusal, a leaving or too many failed tries.
     bool wantsConnection() const { return !finished_; }
+    // Connections in a row that ended before the guest was admitted, beyond which it
+    // stops: what a fake host or someone on the path can make it try.
+    static constexpr int MaxFailedExchanges = 6;
     // The wait before the attempt after `failures` failed ones: 250 ms doubling to 8 s.
     static std::int64_t retryDelay(int failures);
+    // The wait before the next attempt: by the attempts that failed since the guest was
+    // last admitted, whether the connection was made or not.
+    std::int64_t nextDelay() const { return retryDelay(failures_ - 1); }
+
+    // Whether the last view asks the guest a question it has not answered on it: an
+    // answer to any other (a question shown again after a rejoin) is not sent.
+    bool questionOpen() const {
+        return admitted() && view_ && view_->decisionPending && !answered_;
+    }
 
     // The seat key held: the one given at the start or by the host.
     const std::optional<SeatKey>& key() const { return key_; }
@@ -101,7 +121,10 @@ class GuestSession {
 
   private:
     void sendMessage(const Message& m);
-    void fail(const std::string& reason);
+    // The line broke: the host is told why (unless `tell` is false), and the guest
+    // connects again.
+    void broken(const std::string& reason, bool tell = true);
+    void refused(const std::string& sentence, std::optional<Refusal::Reason> why);
     void handle(const Message& m);
     void exchange(const Share& theirs);
     void confirm(const Confirm& theirs);
@@ -110,6 +133,13 @@ class GuestSession {
     std::string code_;
     LineFactory lines_;
     std::optional<SeatKey> key_;
+    std::optional<SeatKey> shown_; // the key this connection's exchange runs on
+    // The next try shows no key: a "seat freed" came in the clear, which the key's holder
+    // cannot check; a seat still free then seats it anew, one still held says so sealed.
+    bool skipKey_ = false;
+    bool answered_ = false;   // the last view's question, on this connection
+    int failures_ = 0;        // attempts since the guest was last admitted
+    int failedExchanges_ = 0; // of them, connections made
     Hello ours_;
     KeySource nonces_;
     SeatKey sessionId_{};

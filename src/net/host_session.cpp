@@ -48,15 +48,32 @@ HostSession::HostSession(std::string code, LineFactory lines, KeySource keys, He
 
 void HostSession::opened(ConnectionId c, const std::string& address, std::int64_t now) {
     now_ = now;
+    std::string place = Lockout::placeOf(address);
+    // The waiting connections silent the longest, of all and of this place.
+    std::optional<ConnectionId> quietest;
+    std::optional<ConnectionId> quietestHere;
     std::size_t waiting = 0;
-    for (const auto& [id, peer] : peers_)
-        if (peer.order.stage() != Order::Stage::Playing) ++waiting;
-    if (waiting >= MaxWaiting) {
-        out_.push_back(Outgoing{c, {}, true});
-        return;
+    std::size_t here = 0;
+    const auto quieter = [this](const Peer& p, std::optional<ConnectionId> than) {
+        return !than || p.lastHeard < peers_.at(*than).lastHeard;
+    };
+    for (const auto& [id, peer] : peers_) {
+        if (peer.order.stage() == Order::Stage::Playing) continue;
+        ++waiting;
+        if (quieter(peer, quietest)) quietest = id;
+        if (peer.place != place) continue;
+        ++here;
+        if (quieter(peer, quietestHere)) quietestHere = id;
+    }
+    if (const auto go = here >= MaxWaitingPerPlace ? quietestHere
+                        : waiting >= MaxWaiting    ? quietest
+                                                   : std::nullopt) {
+        closeConnection(*go);
+        forget(*go);
     }
     Peer& p = peers_[c];
     p.address = address;
+    p.place = std::move(place);
     p.opened = now;
     p.lastHeard = now;
     sendTo(c, ours_);
@@ -109,7 +126,16 @@ void HostSession::handle(ConnectionId c, const Message& m) {
         join(c, *j);
         return;
     }
-    if (!isGuest) return; // only keep-alives, a leaving or an error before the join
+    if (const auto* error = std::get_if<Error>(&m)) {
+        // Closed at once, joined or not: a connection that said why it ends waits no more.
+        if (isGuest)
+            events_.push_back(
+                event(HostEvent::Kind::Dropped, c, "the other program closed: " + error->reason));
+        closeConnection(c);
+        forget(c);
+        return;
+    }
+    if (!isGuest) return; // only keep-alives or a leaving before the join
     if (const auto* input = std::get_if<Input>(&m)) {
         HostEvent e = event(HostEvent::Kind::Input, c);
         e.input = *input;
@@ -121,11 +147,6 @@ void HostSession::handle(ConnectionId c, const Message& m) {
     } else if (std::holds_alternative<Left>(m)) {
         seat_.reset(); // leaving on purpose gives the seat up
         events_.push_back(event(HostEvent::Kind::Left, c));
-        closeConnection(c);
-        forget(c);
-    } else if (const auto* error = std::get_if<Error>(&m)) {
-        events_.push_back(
-            event(HostEvent::Kind::Dropped, c, "the other program closed: " + error->reason));
         closeConnection(c);
         forget(c);
     }

@@ -43,10 +43,13 @@ KeySource randomKeys();
 
 inline constexpr std::int64_t KeepAliveMs = 3'000;
 inline constexpr std::int64_t DropMs = 15'000;
-// Connections that have not joined yet, beyond which a new one is closed at once, so
-// that a flood of connections cannot make the host grow; and the time a connection has
-// to join, so that a few silent ones cannot keep the guest out for long.
+// Connections that have not joined yet, in all and from one place (an IPv4 address or an
+// IPv6 /64, net/lockout.h), so that a flood of connections cannot make the host grow: a
+// newcomer beyond either lets go of the one of them silent the longest, so that a
+// trickle of idle connections cannot keep the seated guest out. And the time a
+// connection has to join.
 inline constexpr std::size_t MaxWaiting = 32;
+inline constexpr std::size_t MaxWaitingPerPlace = 4;
 inline constexpr std::int64_t JoinMs = 5'000;
 
 // Bytes for one connection, and whether to close it once they are written.
@@ -127,6 +130,7 @@ class HostSession : public HostEndpoint {
   private:
     struct Peer {
         std::string address;
+        std::string place; // Lockout::placeOf(address)
         Line line;
         bool withKey = false; // the exchange ran on the code and the seat key
         Order order{Side::Host};

@@ -109,6 +109,9 @@ void Line::send(const Message& m) {
     std::vector<std::uint8_t> frame = encode(m);
     if (const auto* view = std::get_if<ViewMessage>(&m); view && sealedOut_) {
         std::vector<std::uint8_t> fields(frame.begin() + LengthBytes + HeadBytes, frame.end());
+        // The guest has this view already: sending it again would tell only that
+        // something happened (an input of the other side refused, say).
+        if (fields == sentView_) return;
         if (const std::optional<ViewChange> change = changeOf(sentView_, fields))
             if (std::vector<std::uint8_t> shorter = encode(*change); shorter.size() < frame.size())
                 frame = std::move(shorter);

@@ -6,8 +6,9 @@
 // Only the hellos, the exchange's shares and confirmations, a refusal and an error may
 // come in the clear; a sealed record that does not open (changed, cut, dropped,
 // replayed, reordered) ends the line with a one-line reason. A view sent goes as a
-// change from the last one sent on the line when that is shorter; a change received
-// comes out as the view it gives, or ends the line when it gives none.
+// change from the last one sent on the line when that is shorter, and not at all when
+// it is that one; a change received comes out as the view it gives, or ends the line
+// when it gives none.
 #include "net/line_keys.h"
 #include "net/messages.h"
 #include "net/stream.h"
@@ -45,6 +46,9 @@ class Line {
     void sealOut() { sealedOut_ = true; }
     void sealIn() { sealedIn_ = true; }
     bool sealedOut() const { return sealedOut_; }
+    // Whether what comes now is sealed: the other side proved the code (or the code
+    // and the seat key) and only it could have sent it.
+    bool sealedIn() const { return sealedIn_; }
 
     void feed(std::span<const std::uint8_t> bytes) { outer_.feed(bytes); }
     // The next whole message received, or nothing while one is incomplete or after an

@@ -177,6 +177,8 @@ PlayerView readPlayer(Reader& r) {
     p.safeties = r.u8("safeties", 0, AllSafeties);
     p.coupFourre = r.u8("coups fourres", 0, AllSafeties);
     p.battle = r.u8("battle pile", 0, LastBattle);
+    // Between the remedies (2..4) and the hazards (6..9) no battle pile is 5.
+    if (p.battle == BattleStop - 1) r.fail("the battle pile 5 is no battle pile");
     p.speed = r.u8("speed pile", 0, LastSpeed);
     p.moving = r.flag("moving flag");
     for (int& n : p.distancePlayed) n = r.u8("distance count");

@@ -9,47 +9,38 @@ constexpr int GuestSeat = 1;
 
 } // namespace
 
-void ShownSteps::cardLeavesHand(Game&, const Laid& laid) {
-    const Laid share = shareOf(laid, GuestSeat);
-    ShownStep s{ShownStep::Kind::Laid};
-    s.player = share.player;
-    s.slot = share.slot;
-    s.card = share.card;
-    s.target = share.target;
-    s.depth = share.depth;
-    steps_.push_back(s);
-}
-
-void ShownSteps::cardLeavesDrawPile(Game&, const Drawn& drawn) {
-    const Drawn share = shareOf(drawn, GuestSeat);
-    ShownStep s{ShownStep::Kind::Drawn};
-    s.player = share.player;
-    s.slot = share.slot;
-    s.card = share.slot == 0 ? Card(0) : share.card;
-    steps_.push_back(s);
-}
-
-void ShownSteps::coupFourre(Game&, const Laid&) {
-    steps_.push_back(ShownStep{ShownStep::Kind::CoupFourre});
-}
-
-void ShownSteps::handEnded(Game&) {
-    steps_.push_back(ShownStep{ShownStep::Kind::Scores, 0, 0, 0, 0, 0, 1});
-}
-
-void ShownSteps::sound(Game&, Sound s) {
-    steps_.push_back(ShownStep{ShownStep::Kind::Sound, 0, 0, 0, 0, 0, int(s)});
-}
-
-// Undo takes back the mover's last move: the guest's button is enabled by its own moves.
-void ShownSteps::undoAvailable(Game& g, bool available) {
-    const bool guests = available && g.currentPlayer == GuestSeat;
-    steps_.push_back(ShownStep{ShownStep::Kind::Undo, 0, 0, 0, 0, 0, guests});
-}
-
-void ShownSteps::extensionAsked(Game& g) {
-    if (g.currentPlayer == GuestSeat)
-        steps_.push_back(ShownStep{ShownStep::Kind::Ask, 0, 0, 0, 0, 0, text::ExtendRace});
+void ShownSteps::report(Game& g, const Report& r) {
+    const auto push = [this](ShownStep::Kind kind, int value) {
+        steps_.push_back(ShownStep{kind, 0, 0, 0, 0, 0, value});
+    };
+    std::visit(Overloaded{
+                   [&](const Laid& laid) {
+                       const Laid share = shareOf(laid, GuestSeat);
+                       steps_.push_back(ShownStep{ShownStep::Kind::Laid, share.player, share.slot,
+                                                  share.card, share.target, share.depth, 0});
+                       if (laid.coupFourre) push(ShownStep::Kind::CoupFourre, 0);
+                   },
+                   [&](const Drawn& drawn) {
+                       const Drawn share = shareOf(drawn, GuestSeat);
+                       const Card card = share.slot == 0 ? Card(0) : share.card;
+                       steps_.push_back(ShownStep{ShownStep::Kind::Drawn, share.player, share.slot,
+                                                  card, 0, 0, 0});
+                   },
+                   [](const RegionChanged&) {}, // the view says it
+                   [](const StatusSaid&) {},    // the view carries seat 1's own
+                   [&](const HandEnded&) { push(ShownStep::Kind::Scores, 1); },
+                   [&](const SoundMade& m) { push(ShownStep::Kind::Sound, int(m.sound)); },
+                   // Undo takes back the mover's last move: the guest's button is enabled by
+                   // its own moves.
+                   [&](const UndoAvailable& m) {
+                       push(ShownStep::Kind::Undo, m.available && g.currentPlayer == GuestSeat);
+                   },
+                   [](const RedoAvailable&) {}, // a network game has no Redo
+                   [&](const Question& m) {
+                       if (g.currentPlayer == GuestSeat) push(ShownStep::Kind::Ask, m.stringId);
+                   },
+               },
+               r);
 }
 
 std::vector<Steps> ShownSteps::take() {

@@ -29,6 +29,7 @@ namespace {
 constexpr int PictureSize = 16; // each picture of the button strip
 constexpr int UndoPicture = 0;
 constexpr int HelpPicture = 1;
+constexpr int RedoPicture = 2; // not in the strip: made from Undo's
 
 QString qtext(const char* s) {
     return shownText(s);
@@ -128,14 +129,21 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture(
     QAction* undo = addCommand(desktop_label::Undo, command::Undo);
     undo->setShortcut(QKeySequence::Undo);
     undo->setEnabled(false); // nothing to take back yet
+    // Redo, in the View menu too; disabled until an Undo.
+    QAction* redo = addCommand(desktop_label::Redo, command::Redo, Menu::View);
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redo->setEnabled(false);
     QAction* help = addCommand(desktop_label::Help, command::Help);
     help->setShortcut(QKeySequence::HelpContents);
 
     layout->addWidget(addMenuButton(text::New, Menu::New));
     layout->addWidget(addMenuButton(text::View, Menu::View));
     undoButton_ = addPictureButton(undo);
+    redoButton_ = addPictureButton(redo);
     helpButton_ = addPictureButton(help);
     layout->addWidget(undoButton_);
+    layout->addWidget(redoButton_);
     layout->addWidget(helpButton_);
     for (QToolButton* button : findChildren<QToolButton*>()) takeFocus(button);
     layout->addStretch(1);
@@ -282,6 +290,12 @@ void CommandBar::setUndoEnabled(bool enabled) {
     if (focused && !enabled && onDone) onDone();
 }
 
+void CommandBar::setRedoEnabled(bool enabled) {
+    const bool focused = redoButton_->hasFocus();
+    actions_.at(command::Redo)->setEnabled(enabled);
+    if (focused && !enabled && onDone) onDone();
+}
+
 void CommandBar::setZoom(int zoom) {
     setFixedHeight(MenuBarHeight * zoom);
     for (QToolButton* button : findChildren<QToolButton*>())
@@ -295,15 +309,18 @@ void CommandBar::setZoom(int zoom) {
     const qreal density = devicePixelRatioF();
     const int side = PictureSize * zoom;
     const int deviceSide = int(std::lround(side * density));
-    const std::pair<QToolButton*, int> pictures[] = {{undoButton_, UndoPicture},
-                                                     {helpButton_, HelpPicture}};
+    const std::pair<QToolButton*, int> pictures[] = {
+        {undoButton_, UndoPicture}, {redoButton_, RedoPicture}, {helpButton_, HelpPicture}};
     for (const auto& [button, index] : pictures) {
         button->setIconSize({side, side});
         button->setMinimumWidth(side + 8 * zoom);
         if (strip_.isNull()) continue; // a missing strip leaves the button without picture
+        // Redo's arrow is Undo's turned the other way.
+        const int at = index == RedoPicture ? UndoPicture : index;
+        QImage source = strip_.copy(at * PictureSize, 0, PictureSize, PictureSize);
+        if (index == RedoPicture) source = source.mirrored(true, false);
         QPixmap picture = QPixmap::fromImage(
-            strip_.copy(index * PictureSize, 0, PictureSize, PictureSize)
-                .scaled(deviceSide, deviceSide, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+            source.scaled(deviceSide, deviceSide, Qt::IgnoreAspectRatio, Qt::FastTransformation));
         picture.setDevicePixelRatio(density);
         button->defaultAction()->setIcon(QIcon(picture));
     }

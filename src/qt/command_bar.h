@@ -39,9 +39,11 @@ class CommandBar : public QWidget {
     // The menu, made now if it was not yet.
     QMenu* menu(Menu which);
     QToolButton* undoButton() const { return undoButton_; }
+    QToolButton* redoButton() const { return redoButton_; }
     QToolButton* helpButton() const { return helpButton_; }
 
     void setUndoEnabled(bool enabled);
+    void setRedoEnabled(bool enabled);
     // The bar, its texts and its pictures grow with the board.
     void setZoom(int zoom);
 
@@ -72,6 +74,7 @@ class CommandBar : public QWidget {
     int zoom_ = 1;
     LazyMenu menus_[2];
     QToolButton* undoButton_ = nullptr;
+    QToolButton* redoButton_ = nullptr;
     QToolButton* helpButton_ = nullptr;
     std::vector<LabelButton*> labelButtons_; // New, View
     std::vector<QToolButton*> buttons_;      // all four, left to right

@@ -12,6 +12,7 @@ inline constexpr const char* ZoomOut = QT_TRANSLATE_NOOP("Tarmigo", "Zoom Out");
 // A zoom factor in the Zoom menu, "%1" being the factor.
 inline constexpr const char* ZoomFactor = "%1\u00d7";
 inline constexpr const char* Undo = QT_TRANSLATE_NOOP("Tarmigo", "Undo");
+inline constexpr const char* Redo = QT_TRANSLATE_NOOP("Tarmigo", "Redo");
 inline constexpr const char* Help = QT_TRANSLATE_NOOP("Tarmigo", "Help");
 inline constexpr const char* AnimationSpeed = QT_TRANSLATE_NOOP("Tarmigo", "Animation speed");
 

@@ -44,7 +44,8 @@ bool changesGame(int id) {
     case command::TwoPlayerGame:
     case command::Options:
     case command::Scores:
-    case command::Undo: return true;
+    case command::Undo:
+    case command::Redo: return true;
     default: return false;
     }
 }
@@ -108,6 +109,8 @@ void QtHost::attach(Shell& shell) {
 void QtHost::switchTo(PlayedGame* game) {
     played_ = game ? game : shellGame_.get();
     repaintPending_ = true;
+    // A network game has no Redo; the window's own game gets back what it had.
+    enableRedoButton(!game && played_->game().redoable);
 }
 
 Session& QtHost::game() {
@@ -355,6 +358,12 @@ void QtHost::enableUndoButton(bool enabled) {
     // the bar the player goes on with the board instead.
     const bool focused = !enabled && bar_.undoButton()->hasFocus();
     bar_.setUndoEnabled(enabled);
+    if (focused) board_.setFocus(Qt::OtherFocusReason);
+}
+
+void QtHost::enableRedoButton(bool enabled) {
+    const bool focused = !enabled && bar_.redoButton()->hasFocus();
+    bar_.setRedoEnabled(enabled);
     if (focused) board_.setFocus(Qt::OtherFocusReason);
 }
 

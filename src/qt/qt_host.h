@@ -96,6 +96,7 @@ class QtHost : public ShellHost {
     // ShellHost
     void playSound(Sound sound) override;
     void enableUndoButton(bool enabled) override;
+    void enableRedoButton(bool enabled) override;
     void say(const Sentence& sentence) override;
     void askYesNo(int stringId, std::function<void(bool)> answered) override;
     void openScoresDialog(const ScoresContent& content, std::function<void(int)> closed) override;

@@ -33,7 +33,8 @@ void nextTurn(Table& g, MoveResult result) {
         drawCard(g, DrawSlide::Shown);
     } else if (g.playerCount == 2 && result == MoveResult::TurnPasses) {
         coverHand(g);
-        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
+        // Said on the one screen, whose seat is now the next player's.
+        setStatusNumber(g, g.currentPlayer, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
         g.round.set(flag::turnHandover, true);
     }
 }
@@ -59,7 +60,7 @@ void playTap(Table& g, int x, int y) {
         g.round.set(flag::turnHandover, false);
         drawHand(g);
         drawCard(g, DrawSlide::Shown);
-        g.events->undoAvailable(g, false);
+        tell(g, UndoAvailable{false});
         return;
     }
     playTarget(g, hitTest(g.layout, x, y));
@@ -112,33 +113,37 @@ int hitTest(const Layout& l, int x, int y) {
 }
 
 MoveResult executeTarget(Table& g, int t) {
+    // The input is the current player's, resolved by that seat's own state.
+    const int seat = g.currentPlayer;
     PlayerRecord& own = g.own();
+    int slot = 0; // the slot the tap names; 0: the card the seat picked before, if any
     if (target::isHandSlot(t)) {
         const int s = t;
         if (own.slot(s) == EmptySlot) return MoveResult::TurnStays;
-        if (g.discardArmed) {
-            setSelectedSlot(g, s);
-            g.discardArmed = false;
+        if (bool& armed = g.seats[seat].discardArmed) {
+            slot = s;
+            armed = false;
             t = target::DiscardPile;
-        } else if (g.round.playMode() == PlayMode::TapTwice && own.markedSlot() != s) {
+        } else if (modesOf(g, seat).play == PlayMode::TapTwice && own.markedSlot() != s) {
             setSelectedSlot(g, s);
             markSlot(g, s);
             return MoveResult::TurnStays;
         } else {
             if (own.markedSlot() != s) markSlot(g, 0);
-            setSelectedSlot(g, s);
+            slot = s;
             t = autoTarget(g, own.slot(s));
         }
     }
     MoveResult result = MoveResult::TurnStays;
-    if (own.selectedSlot() != 0) {
-        result = dispatchMove(g, t);
+    if (slot != 0 || own.selectedSlot() != 0) {
+        result = playMove(g, Move{seat, slot, t});
         if (result == MoveResult::Refused) result = handleRefusedMove(g);
     } else if (t == target::DrawPile) {
-        g.discardArmed = !g.discardArmed;
-        setStatus(g, g.discardArmed ? text::TapToDiscard : text::TapToPlay, Refresh::Yes);
+        bool& armed = g.seats[seat].discardArmed;
+        armed = !armed;
+        setStatus(g, seat, armed ? text::TapToDiscard : text::TapToPlay, Refresh::Yes);
     } else {
-        setStatus(g, text::TapToPlay, Refresh::Yes);
+        setStatus(g, seat, text::TapToPlay, Refresh::Yes);
     }
     if (t == target::ScorePanel) g.presentation.scores(false, tableView(g));
     return result;
@@ -154,21 +159,22 @@ void markSlot(Table& g, int s) {
 
 MoveResult handleRefusedMove(Table& g) {
     PlayerRecord& own = g.own();
+    SeatState& me = g.seats[g.currentPlayer];
     const int s = own.selectedSlot();
     const int m = own.markedSlot();
-    const DiscardMode mode = g.round.discardMode();
+    const DiscardMode mode = modesOf(g, g.currentPlayer).discard;
     if (mode == DiscardMode::TapOnce || (mode == DiscardMode::TapTwice && m != 0))
         return discardCard(g);
     if (m != s) {
         markSlot(g, s);
-        g.lastStatusId = 0;
+        me.lastStatusId = 0;
     } else if (mode == DiscardMode::CardThenDeck) {
         // Refusals of the marked card alternate between the hint and the rule.
-        if (g.lastStatusId == text::TapDeckToDiscard) {
-            g.lastStatusId = 0;
+        if (me.lastStatusId == text::TapDeckToDiscard) {
+            me.lastStatusId = 0;
         } else {
-            setStatus(g, text::TapDeckToDiscard, Refresh::Yes);
-            g.lastStatusId = text::TapDeckToDiscard;
+            setStatus(g, g.currentPlayer, text::TapDeckToDiscard, Refresh::Yes);
+            me.lastStatusId = text::TapDeckToDiscard;
         }
     }
     return MoveResult::TurnStays;

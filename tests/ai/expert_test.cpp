@@ -75,6 +75,9 @@ TEST(Expert, PartsFromHardWhereItPaysAndOnlyThereWhateverTheCardsItCannotSee) {
         {"limit draw=5 hand=hiln.or | accident limit hazard=5 hand=hpnijhm | hard turn=1 "
          "deck=27 pile=o seen=ffgggghhhijklmmnopqtt",
          1, Discard, 1, Discard},
+        // Hard's Go, useless beside the Right of Way under a Stop a restored game may hold, is
+        // none of the moves Expert weighs: Expert plays it all the same.
+        {"stop hand=ffgghhi | stop safe=u hand=kfgqrst | hard turn=1", 1, 11, 1, 11},
         // Stopped without a Go: the Puncture Proof for a card is not better by the margin.
         {"outofgas draw=1 hand=.iijlns | stop hand=soqxfml | hard turn=1 deck=31 pile=m "
          "seen=fffggghhhhijkkllmmnopqrsx",

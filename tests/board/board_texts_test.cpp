@@ -1,5 +1,6 @@
 // The board draws labels and the status message by id through the surface, filling in the
-// number; a message hidden by the tips option or with no text draws nothing.
+// number; a message hidden by the tips option or with no text draws nothing. A full paint
+// highlights the selected card, whichever slot it is in.
 #include "board/draw.h"
 #include "board/recording_surface.h"
 #include "game/view.h"
@@ -73,3 +74,20 @@ TEST(BoardTexts, LabelsTheWinnersFlagAndTheStatusComeFromTheSurfaceWithTheNumber
 }
 
 } // namespace
+
+TEST(BoardPaint, AFullPaintHighlightsTheSelectedCardWhicheverSlotItIsIn) {
+    const Layout layout = computeLayout(240, 320);
+    for (int slot = 0; slot <= HandSize; ++slot) {
+        SeatView view; // the seat's own turn
+        view.handShown = true;
+        view.selectedSlot = slot;
+        RecordingSurface surface;
+        paintView(Board{view, layout, surface});
+        std::vector<int> lit;
+        for (const DrawOp& op : surface.ops())
+            for (int s = 1; s <= HandSize; ++s)
+                if (op.kind == DrawOp::Kind::Invert && op.rect.left == layout.slotCard(s).x + 1)
+                    lit.push_back(s);
+        EXPECT_EQ(lit, slot == 0 ? std::vector<int>{} : std::vector<int>{slot}) << slot;
+    }
+}

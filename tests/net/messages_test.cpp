@@ -180,6 +180,7 @@ TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
     // Whether the hand is shown, a byte of the view's body changed, and the reason.
     constexpr std::tuple<bool, std::size_t, std::uint8_t, const char*> Views[] = {
         {true, 2, 0, "the seat 0 is out of range 1..1"},
+        {true, 15, 5, "the battle pile 5 is no battle pile"},
         {true, 42, 0, "the discard top 0 is out of range 102..121"},
         {true, 45, 3, "the hand's card count 3 is neither 0 nor 7"},
         {true, 46, 101, "the hand card 101 is not a card"},
@@ -307,7 +308,7 @@ TEST(NetSteps, TheGuestSeesTheHostsCardLaidButNotItsSlotAndTheHostsDrawAsABackIt
 TEST(NetSteps, AMoveOfManyStepsGoesInMessagesOfAtMost64) {
     RulePosition pos;
     ShownSteps steps;
-    for (int i = 0; i < MaxSteps + 6; ++i) steps.sound(pos.g, Sound(i % 4));
+    for (int i = 0; i < MaxSteps + 6; ++i) steps.report(pos.g, SoundMade{Sound(i % 4)});
     const std::vector<Steps> messages = steps.take();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].steps.size(), std::size_t(MaxSteps));
@@ -382,16 +383,17 @@ TEST(NetLockout, APlaceIsAnIPv4AddressOrAnIPv6Slash64) {
 
 // However many addresses guess, the host takes MaxWrongPerMinute wrong codes a minute.
 TEST(NetLockout, TheHostTakesOnlySoManyWrongCodesAMinuteFromAllAddresses) {
-    std::int64_t now = 0;
+    const std::int64_t start = 3'600'000; // an hour after the host's clock began
+    std::int64_t now = start;
     Lockout lockout([&] { return now; });
     for (int i = 0; i < Lockout::MaxWrongPerMinute; ++i, now += 1000) {
         EXPECT_FALSE(lockout.refuses("198.51.100." + std::to_string(i)));
         lockout.wrongCode("198.51.100." + std::to_string(i));
     }
     EXPECT_TRUE(lockout.refuses("203.0.113.1"));
-    now = Lockout::MinuteMs - 1;
+    now = start + Lockout::MinuteMs - 1;
     EXPECT_TRUE(lockout.refuses("203.0.113.1"));
-    now = Lockout::MinuteMs; // the first wrong code is a minute old
+    now = start + Lockout::MinuteMs; // the first wrong code is a minute old
     EXPECT_FALSE(lockout.refuses("203.0.113.1"));
 }
 

@@ -198,6 +198,12 @@ struct Match {
         for (int n = 0; n < 20'000 && !game().has(flag::gameOver); ++n)
             if (!step(dice)) break;
         EXPECT_EQ(lastView(), viewFor(game(), 1)); // the changes the guest applied add up
+        const SeatView* before = nullptr;          // no view comes twice on a connection
+        for (const GuestEvent& e : events) {
+            if (e.kind == GuestEvent::Kind::Admitted) before = nullptr;
+            EXPECT_FALSE(e.view && before && *before == *e.view) << "a view sent again";
+            before = e.view ? &*e.view : before;
+        }
     }
     std::string position() { return notation::describeAll(game()); }
 };

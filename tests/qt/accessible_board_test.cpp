@@ -86,7 +86,7 @@ class AccessibleEvents : public ::testing::Test {
     void set(const char* position) {
         startPosition(window->shell().game());
         setPosition(window->shell().game(), position);
-        window->shell().game().discardArmed = false;
+        window->shell().game().seats[0].discardArmed = false;
         window->host().repaintBoard();
         settle();
         heard.clear();

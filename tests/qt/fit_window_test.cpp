@@ -92,18 +92,19 @@ TEST_F(FitWindowTest, CtrlNAsksF11TogglesFullScreenAndTabAndArrowsReachTheBarsBu
         key(Qt::Key_F11);
         EXPECT_EQ(window->isFullScreen(), fullScreen);
     }
-    EXPECT_EQ(window->isMaximized(), maximised);                            // back as it was
-    const QList<QToolButton*> buttons = bar().findChildren<QToolButton*>(); // New View Undo Help
+    EXPECT_EQ(window->isMaximized(), maximised); // back as it was
+    const QList<QToolButton*> buttons =
+        bar().findChildren<QToolButton*>(); // New View Undo Redo Help
     const QMenu* menus[] = {nullptr, bar().menu(CommandBar::Menu::New),
                             bar().menu(CommandBar::Menu::View)};
-    ASSERT_EQ(buttons.size(), 4);
+    ASSERT_EQ(buttons.size(), 5);
     board().setFocus();
-    const StatusMessage status = game().status;
-    // Keys, the focused button (-1: the board), the open menu: Undo is disabled and passed
-    // over, Space and Return open the focused menu, Right and Left move, Escape closes.
+    const StatusMessage status = game().seats[0].status;
+    // Keys, the focused button (-1: the board), the open menu: Undo and Redo are disabled
+    // and passed over, Space and Return open the focused menu, Right and Left move, Escape closes.
     const std::tuple<int, int, int> steps[] = {
-        {Qt::Key_Tab, 0, 0},    {Qt::Key_Right, 1, 0},  {Qt::Key_Right, 3, 0},
-        {Qt::Key_Right, 0, 0},  {Qt::Key_Left, 3, 0},   {Qt::Key_Tab, -1, 0},
+        {Qt::Key_Tab, 0, 0},    {Qt::Key_Right, 1, 0},  {Qt::Key_Right, 4, 0},
+        {Qt::Key_Right, 0, 0},  {Qt::Key_Left, 4, 0},   {Qt::Key_Tab, -1, 0},
         {Qt::Key_Tab, 0, 0},    {Qt::Key_Space, 0, 1},  {Qt::Key_Right, 1, 2},
         {Qt::Key_Left, 0, 1},   {Qt::Key_Escape, 0, 0}, {Qt::Key_Right, 1, 0},
         {Qt::Key_Return, 1, 2}, {Qt::Key_Escape, 1, 0},
@@ -116,7 +117,7 @@ TEST_F(FitWindowTest, CtrlNAsksF11TogglesFullScreenAndTabAndArrowsReachTheBarsBu
             << k;
         EXPECT_EQ(popup, menus[menu]) << k;
     }
-    EXPECT_EQ(game().status, status);
+    EXPECT_EQ(game().seats[0].status, status);
     // The number keys keep playing from the bar; the View menu's Quit (Ctrl+Q) quits.
     game().players[0].hand[0] = Go;
     game().round.set(flag::sortHand, false);

@@ -323,13 +323,8 @@ class TwoWindows : public ::testing::Test {
             ->child(place)
             ->actionInterface();
     }
-    // The host's game as the guest may see it, with the status line the guest was sent
-    // (the host's board words its own status when it paints).
-    SeatView guestsShare() {
-        SeatView seen = viewFor(*host->network().hostedGame(), 1);
-        seen.status = guest->network().joinedView()->status;
-        return seen;
-    }
+    // The host's game as the guest may see it, seat 1's own status line included.
+    SeatView guestsShare() { return viewFor(*host->network().hostedGame(), 1); }
     // The guest was sent all there is to see, and nothing is being shown.
     bool inStep() {
         const SeatView* sent = guest->network().joinedView();

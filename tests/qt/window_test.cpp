@@ -101,15 +101,21 @@ TEST_F(MainWindowTest, KeysTapTheHandTheDrawPileUndoHelpAndQuit) {
     game().round.set(flag::sortHand, false);
     activate();
     key(Qt::Key_D);
-    EXPECT_TRUE(game().discardArmed);
+    EXPECT_TRUE(game().seats[0].discardArmed);
     key(Qt::Key_D);
-    EXPECT_FALSE(game().discardArmed);
+    EXPECT_FALSE(game().seats[0].discardArmed);
     key(Qt::Key_Z, Qt::ControlModifier); // Undo is disabled: nothing happens
-    EXPECT_NE(game().status.id, text::Undone);
+    EXPECT_NE(game().seats[0].status.id, text::Undone);
     key(Qt::Key_1);
     EXPECT_NE(game().players[0].battle(), BattleEmpty);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(game().players[0].hand[0], Go);
+    key(Qt::Key_Y, Qt::ControlModifier); // Redo plays the Go again; Undo, Ctrl+Shift+Z again
+    EXPECT_NE(game().players[0].battle(), BattleEmpty);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_NE(game().players[0].battle(), BattleEmpty);
+    key(Qt::Key_Z, Qt::ControlModifier);
     // Undo from the bar is said, and the focus it leaves goes to the board, not to Help.
     key(Qt::Key_1);
     bar().undoButton()->setFocus(Qt::TabFocusReason);
@@ -480,7 +486,7 @@ TEST_F(MainWindowTest, TheFocusRingShowsOnlyWhileTheBoardHasTheFocus) {
     window->setZoom(2); // the ring follows the zoom: two board pixels wide
     activate();
     setPosition(game(), "go miles=125 hand=fghijkp | stop | one pile=q");
-    game().status = {text::TapToPlay, false, 0}; // not the message of the deal it replaced
+    game().seats[0].status = {text::TapToPlay, false, 0}; // not the message of the deal it replaced
     window->host().repaintBoard();
     board().setFocus();
     board().setFocusPlace(target::DiscardPile);

@@ -48,14 +48,13 @@ class NoticedEvents : public GameEvents {
     std::deque<bool> answers;
     std::function<void()> onScores;
     int leftFor = 0; // the pile the last card that left a hand went to
-    void cardLeavesHand(Game&, const Laid& laid) override { leftFor = laid.target; }
-    void sound(Game& g, Sound s) override {
-        if (g.has(flag::playSounds)) note(soundName(s));
-    }
-    void extensionAsked(Game&) override { note("ask 1601"); }
-    void handEnded(Game&) override {
-        if (onScores) onScores();
-        note("scores");
+    void report(Game& g, const Report& r) override {
+        if (const auto* laid = std::get_if<Laid>(&r)) leftFor = laid->target;
+        if (const auto* s = std::get_if<SoundMade>(&r); s && g.has(flag::playSounds))
+            note(soundName(s->sound));
+        if (std::holds_alternative<Question>(r)) note("ask 1601");
+        if (std::holds_alternative<HandEnded>(r) && onScores) onScores();
+        if (std::holds_alternative<HandEnded>(r)) note("scores");
     }
     // The question a move left waiting gets its answer, as the next input would give it.
     void answer(Game& g) {

@@ -1,8 +1,10 @@
 // Seeded random taps, commands, options and answers in both modes: after every step the game
-// is sound and after every tap its saved record reads back to the same game.
+// is sound, after every tap its saved record reads back to the same game, and Undo then
+// Redo leaves it as it was.
 #include "app/options_dialog.h"
 #include "board/draw.h"
 #include "board/recording_surface.h"
+#include "game/notation.h"
 #include "support/invariants.h"
 #include "support/program.h"
 
@@ -116,9 +118,16 @@ class RandomRun {
             undo();
     }
 
+    // Every other Undo is played again at once by Redo: the game, each seat's state and the
+    // Undo button are as before the Undo.
     void undo() {
-        ++undos;
+        const std::string before = notation::describeAll(g());
+        const auto seats = g().seats;
         app_->command(command::Undo);
+        if (++undos % 2 != 0) return;
+        app_->command(command::Redo);
+        ASSERT_EQ(notation::describeAll(g()), before) << "step " << step_;
+        ASSERT_TRUE(g().seats == seats && app_->host.undoEnabled) << "step " << step_;
     }
     // The Options dialog, with a few random controls operated before Done or cancel.
     void operate(OptionsDialog& d) {

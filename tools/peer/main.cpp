@@ -29,9 +29,9 @@
 // The host prints "listening PORT CODE" first; each side prints "game over SCORE1 SCORE2"
 // at the end of every game. Exit status: 0 the games were played, 1 the port could not
 // be had, 2 a bad argument, 3 refused (wrong code, lockout, versions, the seat taken or
-// freed), 4 the connection broke the protocol, 5 the other side left before the games
-// were played, 6 the other side stayed away for --wait seconds, 7 the saved game is
-// missing, damaged or wrong, 8 nothing listens at the host's address and port.
+// freed), 4 the guest could not get through (six tries in a row), 5 the other side left before the
+// games were played, 6 the other side stayed away for --wait seconds, 7 the saved game is missing,
+// damaged or wrong, 8 nothing listens at the host's address and port.
 #include "app/network_host.h"
 #include "app/save_state.h"
 #include "app/sealed_lines.h"
@@ -566,6 +566,11 @@ int join(const Options& o) {
             transport->flush();
         }
     };
+    const auto actSoon = [&] {
+        if (acting) return;
+        acting = true;
+        QTimer::singleShot(o.paceMs, act);
+    };
     const auto changed = [&] {
         // Before the first view, a connection refused means nobody hosts there.
         if (!session.view() && transport->failures() > 0 &&
@@ -593,11 +598,9 @@ int join(const Options& o) {
                                          .count());
                     asked.reset();
                 }
-                if (e.kind == K::Steps) break;
-                const SeatView& v = *e.view;
                 // A game already over when this program joined is not one it played.
-                if (v.gameOver && !wasOver && !first) {
-                    printGameOver(v);
+                if (e.view && e.view->gameOver && !wasOver && !first) {
+                    printGameOver(*e.view);
                     if (++played >= o.games) {
                         done = true;
                         report();
@@ -609,12 +612,11 @@ int join(const Options& o) {
                     }
                     session.rematch(net::Rematch::Kind::Ask);
                 }
-                first = false;
-                wasOver = v.gameOver;
-                if (!acting) {
-                    acting = true;
-                    QTimer::singleShot(o.paceMs, act);
+                if (e.view) {
+                    first = false;
+                    wasOver = e.view->gameOver;
                 }
+                actSoon();
                 break;
             }
             case K::Rematch:
@@ -623,17 +625,27 @@ int join(const Options& o) {
                                                      : net::Rematch::Kind::No);
                 break;
             case K::Refused:
-                if (e.refusal == net::Refusal::Reason::SeatFreed) seat.write(std::nullopt);
+                seat.write(session.key()); // erased by a sealed "seat freed" alone
                 failWith(Refused, e.text);
-            case K::Dropped: away.start(int(o.waitSeconds * 1000)); break;
+            case K::Dropped:
+                std::cerr << "tarmigo-peer: the line to the host was interrupted or altered ("
+                          << e.text << "); reconnecting" << std::endl;
+                away.start(int(o.waitSeconds * 1000));
+                break;
             case K::Left:
                 if (played >= o.games) {
                     finish(Done);
                     return;
                 }
                 failWith(LeftEarly, "the host left the game");
-            case K::Error: failWith(Broken, e.text);
+            case K::Error: failWith(Broken, "could not get through to the host: " + e.text);
             }
+        }
+        // An input that changed nothing this side sees has no answer: the next one after a
+        // second (the transport's tick calls this twice a second).
+        if (asked && std::chrono::steady_clock::now() - *asked > std::chrono::seconds(1)) {
+            asked.reset();
+            actSoon();
         }
     };
     began = std::chrono::steady_clock::now();

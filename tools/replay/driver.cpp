@@ -145,6 +145,7 @@ void Driver::startProgram() {
     // A new process: every variable of the game starts from zero.
     shell_ = std::make_unique<Shell>(*this, &fileStore_, &secondStore_);
     undoEnabled_ = false;
+    redoEnabled_ = false;
     repaintPending_ = false;
     lastPaint_.clear();
     shell_->start(ScreenWidth, ScreenHeight);
@@ -180,9 +181,11 @@ void Driver::dump() {
     Session& g = shell_->game();
     buildSaveRecord(g);
     out_ << "record " << hex(g.recordBuffer) << '\n';
-    out_ << "status \"" << englishText(g.status) << "\"\n";
+    // The screen's seat's own: what the status line shows.
+    const SeatState& shown = g.seats[screenSeat(g)];
+    out_ << "status \"" << englishText(shown.status) << "\"\n";
     out_ << "undo " << (undoEnabled_ ? 1 : 0) << '\n';
-    out_ << "armed " << (g.discardArmed ? 1 : 0) << '\n';
+    out_ << "armed " << (shown.discardArmed ? 1 : 0) << '\n';
     out_ << "stored " << storedHex(fileStore_) << ' ' << storedHex(secondStore_) << '\n';
 }
 
@@ -203,19 +206,23 @@ std::string Driver::restorePosition(const std::string& text) {
     Session& g = shell_->game();
     // What a start sets beside the record: nothing armed, pressed or to undo, and the
     // prompt of the new hand it deals first, under the defaults that show tips.
-    g.discardArmed = false;
+    for (SeatState& seat : g.seats) {
+        seat.discardArmed = false;
+        seat.lastStatusId = 0;
+    }
     g.penDown = false;
-    g.lastStatusId = 0;
     g.undo = {};
+    g.redoable = false;
     g.round.set(flag::hideTips, false);
     undoEnabled_ = false;
-    setStatus(g, text::TapToPlay, Refresh::Yes);
+    redoEnabled_ = false;
+    setStatus(g, AllSeats, text::TapToPlay, Refresh::Yes);
     g.recordBuffer = position.recordBuffer;
     applySaveRecord(g, g.recordBuffer);
     saveState(g);
     g.expert = expertKept();
     if (g.has(flag::turnHandover))
-        setStatusNumber(g, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
+        setStatusNumber(g, g.currentPlayer, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
     invalidateBoard(g, Erase::Yes);
     lastPaint_.clear(); // the paint after the line is a whole new one, as after a start
     return {};
@@ -257,6 +264,7 @@ std::string Driver::run(const Line& line) {
             } else if constexpr (std::is_same_v<T, Command>) {
                 // A disabled button cannot be pressed.
                 if (l.id == command::Undo && !undoEnabled_) return;
+                if (l.id == command::Redo && !redoEnabled_) return;
                 shell_->handleCommand(l.id);
             } else if constexpr (std::is_same_v<T, Options>) {
                 options_ = &l;

@@ -42,6 +42,7 @@ class Driver : public ShellHost {
     // ShellHost: every dialog answers at once, from the script's queued answers.
     void playSound(Sound sound) override;
     void enableUndoButton(bool enabled) override { undoEnabled_ = enabled; }
+    void enableRedoButton(bool enabled) override { redoEnabled_ = enabled; }
     void askYesNo(int stringId, std::function<void(bool)> answered) override;
     void openScoresDialog(const ScoresContent& content, std::function<void(int)> closed) override;
     void openOptionsDialog(OptionsDialog& dialog, std::function<void()> closed) override;
@@ -77,6 +78,7 @@ class Driver : public ShellHost {
     std::deque<int> scoresAnswers_;
     std::deque<int> posted_;
     bool undoEnabled_ = false;
+    bool redoEnabled_ = false;
     bool repaintPending_ = false;
     const Options* options_ = nullptr; // the settings of an `options` line being run
     RecordingSurface lastPaint_;

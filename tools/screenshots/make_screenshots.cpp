@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
     window.start();
     // A hand whose first move is there to be made looks better than one to discard from.
     Session& g = window.shell().game();
-    for (int deal = 0; deal < 50 && g.status.id != text::TapToPlay; ++deal) {
+    for (int deal = 0; deal < 50 && g.seats[0].status.id != text::TapToPlay; ++deal) {
         beginHand(g, 1, GameScores::Reset);
         window.host().skipPictures();
         window.host().play();

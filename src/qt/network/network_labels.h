@@ -71,8 +71,8 @@ inline constexpr const char* NothingListens = QT_TRANSLATE_NOOP(
     "Tarmigo", "Nothing answers at %1: is the other program hosting, on this port? Trying again.");
 inline constexpr const char* Unreachable =
     QT_TRANSLATE_NOOP("Tarmigo", "%1 cannot be reached. Trying again.");
-inline constexpr const char* WrongCode =
-    QT_TRANSLATE_NOOP("Tarmigo", "The host did not accept the join code.");
+inline constexpr const char* WrongCode = QT_TRANSLATE_NOOP(
+    "Tarmigo", "The host did not accept the join code, or the line to it was altered.");
 inline constexpr const char* LockedOut =
     QT_TRANSLATE_NOOP("Tarmigo", "The host refuses joins for a minute after too many wrong codes.");
 inline constexpr const char* SeatTaken = QT_TRANSLATE_NOOP("Tarmigo", "Player 2's seat is taken.");
@@ -91,7 +91,10 @@ inline constexpr const char* Player1Left =
 inline constexpr const char* Reconnected = QT_TRANSLATE_NOOP("Tarmigo", "Reconnected to Player 1");
 inline constexpr const char* GuestBack = QT_TRANSLATE_NOOP("Tarmigo", "Player 2 has reconnected");
 inline constexpr const char* Reconnecting =
-    QT_TRANSLATE_NOOP("Tarmigo", "Connection lost, reconnecting to Player 1");
+    QT_TRANSLATE_NOOP("Tarmigo", "The line to the host was interrupted or altered, reconnecting");
+inline constexpr const char* GaveUp = QT_TRANSLATE_NOOP(
+    "Tarmigo", "The host could not be joined: the line to it was cut, altered or refused at every "
+               "try. Join again to try once more.");
 inline constexpr const char* RematchAsked =
     QT_TRANSLATE_NOOP("Tarmigo", "The other player asks for a rematch. Do you want to play again?");
 inline constexpr const char* RematchWaiting =

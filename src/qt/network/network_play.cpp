@@ -186,6 +186,7 @@ class NetworkPlay::Hosted : public PlayedGame {
         switch (step.kind) {
         case Step::Kind::Sound: qtHost_.playSound(step.sound); break;
         case Step::Kind::Undo: qtHost_.enableUndoButton(step.enabled); break;
+        case Step::Kind::Redo: break; // a network game has no Redo
         case Step::Kind::Scores:
             qtHost_.openScoresDialog(scoresContent(*step.standing),
                                      [this, handEnd = step.handEnd, done](int closeId) {
@@ -266,10 +267,10 @@ class NetworkPlay::Joined : public PlayedGame {
                 break;
             case K::Rematch: rematch(e.rematch); break;
             case K::Refused:
-                if (e.refusal == net::Refusal::Reason::SeatFreed) owner_.keepGuestSeat({});
+                owner_.keepGuestSeat(session_.key()); // erased by a sealed "seat freed" alone
                 owner_.showNotice(refusalText(e));
                 break;
-            case K::Error: owner_.showNotice(QString::fromStdString(e.text)); break;
+            case K::Error: owner_.showNotice(qtext(nl::GaveUp)); break;
             case K::Dropped: owner_.showNotice(qtext(nl::Reconnecting)); break;
             case K::Left: owner_.showNotice(qtext(nl::Player1Left)); break;
             }
@@ -335,6 +336,7 @@ class NetworkPlay::Joined : public PlayedGame {
         switch (step.kind) {
         case Step::Kind::Sound: host.playSound(step.sound); break;
         case Step::Kind::Undo: host.enableUndoButton(step.enabled); break;
+        case Step::Kind::Redo: break; // a network game has no Redo
         case Step::Kind::Say: host.say(step.sentence); break;
         case Step::Kind::Scores: {
             const SeatView standing = *step.standing;
@@ -348,6 +350,8 @@ class NetworkPlay::Joined : public PlayedGame {
             return;
         }
         case Step::Kind::Ask:
+            // A question asked again on a rejoin, already answered here, is not asked twice.
+            if (!session_.questionOpen()) break;
             ask(owner_.window_, shownText(stringText(step.stringId)), "question", Enter::Yes,
                 [this, done](bool yes) {
                     session_.send(net::Input{net::Input::Kind::Extension, yes ? 1 : 0});

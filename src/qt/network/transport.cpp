@@ -242,8 +242,7 @@ class QtGuestTransport : public GuestTransport {
         session_->disconnected(clockMs());
         ++failures_;
         settle();
-        if (session_->wantsConnection() && retry_)
-            retry_->start(int(net::GuestSession::retryDelay(failures_ - 1)));
+        if (session_->wantsConnection() && retry_) retry_->start(int(session_->nextDelay()));
     }
 
     void settle() {

@@ -35,8 +35,9 @@ class GuestTransport {
   public:
     virtual ~GuestTransport() = default;
     // Connects to the host (a name, an IPv4 or IPv6 address) and port, and again after
-    // every drop while the session wants it, waiting GuestSession::retryDelay between
-    // attempts; `changed` runs after each thing fed to the session.
+    // every drop while the session wants it, waiting GuestSession::nextDelay between
+    // attempts (the exchanges that failed count, not only the connections); `changed`
+    // runs after each thing fed to the session.
     virtual void start(const std::string& host, int port, net::GuestSession& session,
                        std::function<void()> changed) = 0;
     // Connection attempts that failed in a row (0 once connected).
