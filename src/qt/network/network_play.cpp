@@ -49,6 +49,7 @@
 #include <bit>
 #include <cstdlib>
 #include <deque>
+#include <utility>
 #include <variant>
 
 namespace tarmigo {
@@ -253,7 +254,7 @@ class NetworkPlay::Joined : public PlayedGame {
             switch (e.kind) {
             case K::Admitted:
                 // Back after a drop: heard, as the notice that goes was.
-                if (owner_.notice() == qtext(nl::Reconnecting))
+                if (std::exchange(admittedBefore_, true))
                     announce(&owner_.window_.board(), qtext(nl::Reconnected));
                 owner_.showNotice({});
                 owner_.keepGuestSeat(session_.key());
@@ -500,6 +501,7 @@ class NetworkPlay::Joined : public PlayedGame {
     // The presentation the window plays, with the layout and this program's options.
     Session stage_;
     int cardsLeft_ = 0;
+    bool admittedBefore_ = false; // an admission after the first is a return
     bool countNext_ = false;
 };
 
