@@ -1,5 +1,7 @@
 #include "app/save_state.h"
 
+#include "app/saved_history.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -104,6 +106,7 @@ void applySaveRecord(Game& g, std::span<const std::uint8_t, SaveRecordSize> reco
 bool saveState(Session& g) {
     buildSaveRecord(g);
     if (!g.fileStore || !g.fileStore->write(g.recordBuffer)) return false;
+    saveHistory(g, WithRecord::Yes); // beside the record it agrees with
     return g.secondStore && g.secondStore->write(g.recordBuffer);
 }
 
@@ -127,6 +130,7 @@ Loaded loadState(Session& g) {
         g.recordBuffer = *chosen;
         applySaveRecord(g, g.recordBuffer);
     }
+    loadHistory(g);
     saveState(g);
     return chosen ? Loaded::Restored : Loaded::NothingSound;
 }
