@@ -1,5 +1,6 @@
 #include "app/saved_history.h"
 
+#include "app/save_state.h"
 #include "game/undo.h"
 #include "turns/tap.h"
 
@@ -40,7 +41,7 @@ HistoryLoaded loadHistory(Session& g) {
     if (!g.moveLog || !g.historyStore) return HistoryLoaded::Dropped;
     const auto bytes = g.historyStore->read();
     std::optional<History> stored = bytes ? decodeHistory(*bytes) : std::nullopt;
-    if (stored) {
+    if (stored && isSoundStart(stored->start)) {
         // The moves the record holds, played again on a copy that shows nothing, must
         // give the record's game; the Undo and Redo made after it are played on the game.
         History saved = *stored;
