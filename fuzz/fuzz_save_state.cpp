@@ -1,7 +1,8 @@
 // Arbitrary bytes as the stored copies: a start restores a sound copy exactly, else deals a
 // fresh game, never crashes, and leaves both stores alike; the taps after come back whole.
 // Byte 0: bits 0-1 send the rest to the file copy, the second, both, or split at 248 bytes;
-// bit 2 gives every 248-byte copy its right checksum.
+// bit 2 gives every 248-byte copy its right checksum; bit 3 gives the rest to the history
+// too, which a start adopts only whole and agreeing with the record.
 #include "fuzz_support.h"
 
 #include "app/shell.h"
@@ -71,9 +72,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected = *second.bytes;
     else if (fileSound)
         expected = *file.bytes;
+    MemoryStore history;
+    if (data[0] & 8) history.bytes = rest;
+    if (const auto h = history.bytes ? decodeHistory(*history.bytes) : std::nullopt)
+        check(encodeHistory(*h) == *history.bytes, "a sound history reads back whole");
     TestHost host;
     host.ticks = hashBytes(data, size);
-    Shell shell(host, &file, &second);
+    Shell shell(host, &file, &second, &history);
     shell.start(ScreenWidth, ScreenHeight);
     Session& g = shell.game();
     checkInvariants(g);
@@ -99,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // The next start restores exactly what was saved last.
     const std::vector<std::uint8_t> saved = *file.bytes;
-    Shell next(host, &file, &second);
+    Shell next(host, &file, &second, &history);
     next.start(ScreenWidth, ScreenHeight);
     check(sameFrom(saved, next.game().recordBuffer, 0), "the last save is restored whole");
     checkStoresHold(file, second, next.game());

@@ -1,6 +1,7 @@
 #include "app/options_dialog.h"
 
 #include "app/save_state.h"
+#include "app/saved_history.h"
 #include "game/strings.h"
 
 #include <algorithm>
@@ -67,6 +68,7 @@ void OptionsDialog::pressResetScores(const std::function<void()>& answered) {
                 p.gamesWon2P = 0;
             }
             resetEnabled_ = false;
+            restartHistory(g_);
         }
         if (answered) answered();
     });
@@ -91,6 +93,7 @@ void OptionsDialog::done() {
     setComputerLevel(g_, Level(difficulty_));
     r.animDelay = SliderMax - slider_;
     r.set(flag::hideTips, !showTips);
+    restartHistory(g_); // the moves from here are played by the new options
     saveState(g_);
 }
 

@@ -1,5 +1,7 @@
 #include "app/save_state.h"
 
+#include "app/saved_history.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -52,8 +54,8 @@ std::uint32_t recordChecksum(std::span<const std::uint8_t, SaveRecordSize> recor
     return std::accumulate(record.begin() + FormatMarkOffset, record.end(), std::uint32_t{0});
 }
 
-void buildSaveRecord(Session& g) {
-    auto& b = g.recordBuffer;
+namespace {
+void encodeRecord(const HandStart& g, SaveRecord& b) {
     b[4] = 1;
     std::fill(b.begin() + 5, b.begin() + RoundOffset, 0);
     encode(g.round,
@@ -66,6 +68,17 @@ void buildSaveRecord(Session& g) {
     std::copy(g.deck.begin(), g.deck.end(), b.begin() + DeckOffset);
     const std::uint32_t sum = recordChecksum(b);
     for (int i = 0; i < 4; ++i) b[i] = std::uint8_t(sum >> (8 * i));
+}
+} // namespace
+
+void buildSaveRecord(Session& g) {
+    encodeRecord(startOf(g), g.recordBuffer);
+}
+
+bool isSoundStart(const HandStart& start) {
+    SaveRecord record{};
+    encodeRecord(start, record);
+    return isSoundRecord(record);
 }
 
 bool isSoundRecord(std::span<const std::uint8_t> bytes) {
@@ -104,6 +117,7 @@ void applySaveRecord(Game& g, std::span<const std::uint8_t, SaveRecordSize> reco
 bool saveState(Session& g) {
     buildSaveRecord(g);
     if (!g.fileStore || !g.fileStore->write(g.recordBuffer)) return false;
+    saveHistory(g, WithRecord::Yes); // beside the record it agrees with
     return g.secondStore && g.secondStore->write(g.recordBuffer);
 }
 
@@ -127,6 +141,7 @@ Loaded loadState(Session& g) {
         g.recordBuffer = *chosen;
         applySaveRecord(g, g.recordBuffer);
     }
+    loadHistory(g);
     saveState(g);
     return chosen ? Loaded::Restored : Loaded::NothingSound;
 }

@@ -18,6 +18,8 @@ void buildSaveRecord(Session& g);
 // Whether a stored copy is sound: the right size, the right checksum, and every
 // field within its range, so that it can be restored without harm.
 bool isSoundRecord(std::span<const std::uint8_t> bytes);
+// Whether a position could be held by a sound record, as a history's start must be.
+bool isSoundStart(const HandStart& start);
 void applySaveRecord(Game& g, std::span<const std::uint8_t, SaveRecordSize> record);
 
 // Writes the file copy, and the second copy only once the file copy was written.

@@ -18,6 +18,10 @@ struct Saving {
     // Where the two copies of the saved state go; nothing is saved while unset.
     Store* fileStore = nullptr;
     Store* secondStore = nullptr;
+    // The hand's moves (game/history.h), noted when historyStore is set and saved there
+    // with the record (app/saved_history.h).
+    MoveHistory history;
+    Store* historyStore = nullptr;
 };
 
 struct Session : Table, Saving {

@@ -2,6 +2,7 @@
 
 #include "app/options_dialog.h"
 #include "app/save_state.h"
+#include "app/saved_history.h"
 #include "app/taps.h"
 #include "board/layout.h"
 #include "board/repaint.h"
@@ -14,11 +15,13 @@
 
 namespace tarmigo {
 
-Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore)
+Shell::Shell(ShellHost& host, Store* fileStore, Store* secondStore, Store* historyStore)
     : host_(host), game_(host), events_(game_, scored_) {
     game_.events = &events_;
     game_.fileStore = fileStore;
     game_.secondStore = secondStore;
+    game_.historyStore = historyStore;
+    keepHistory(game_);
 }
 
 void Shell::setDefaults() {
@@ -149,17 +152,21 @@ void Shell::handleCommand(int id) {
     case command::Help: host_.postHelpRequest(); break;
     case command::Undo: {
         const bool wasOver = handOver(g);
+        if (g.moveLog) g.moveLog->note(Move{g.currentPlayer, 0, entry::Undo});
         undoLastMove(g);
         if (wasOver && !handOver(g)) host_.handTakenBack();
+        saveHistory(g, WithRecord::No);
         invalidateBoard(g, Erase::Yes);
         break;
     }
     case command::Redo: {
         const bool wasOver = handOver(g);
         if (!g.redoable) break;
+        if (g.moveLog) g.moveLog->note(Move{g.currentPlayer, 0, entry::Redo});
         redoMove(g);
         g.presentation.say(Sentence{.pattern = text::Redone}); // heard, as Undo is
         if (!wasOver && handOver(g)) host_.handScored(g);      // the hand taken back ends again
+        saveHistory(g, WithRecord::No);
         invalidateBoard(g, Erase::Yes);
         break;
     }

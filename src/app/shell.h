@@ -18,7 +18,8 @@ class Store;
 
 class Shell {
   public:
-    Shell(ShellHost& host, Store* fileStore, Store* secondStore);
+    // The hand's moves are kept, and saved beside the record, where historyStore is set.
+    Shell(ShellHost& host, Store* fileStore, Store* secondStore, Store* historyStore = nullptr);
 
     Session& game() { return game_; }
     const Session& game() const { return game_; }

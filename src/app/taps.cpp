@@ -1,6 +1,7 @@
 #include "app/taps.h"
 
 #include "app/save_state.h"
+#include "app/saved_history.h"
 #include "board/repaint.h"
 #include "board/status_line.h"
 #include "game/deal.h"
@@ -43,6 +44,7 @@ void answerPending(Session& g, bool yes) {
 
 void beginHand(Session& g, int playerCount, GameScores scores) {
     startHand(g, playerCount, scores);
+    restartHistory(g); // the moves start from the deal
     Sentence dealt;
     dealt.pattern = text::NewHandDealt;
     g.presentation.say(dealt);

@@ -12,6 +12,7 @@
 #include "board/presentation.h"
 #include "board/screen_host.h"
 #include "game/game.h"
+#include "game/history.h"
 
 #include <cstdint>
 
@@ -42,6 +43,10 @@ struct Table : Game, Screen {
     Table& operator=(const Table&) = delete;
 
     ScreenHost& screenHost;
+    // Where the inputs played on this table are noted (and, while a history is played
+    // again, the computer's choices taken from); nothing is noted when null. A copy
+    // notes nothing.
+    MoveHistory* moveLog = nullptr;
 
     // Whether the rules report to this table's own board alone, which draws and queues
     // for a screen; a caller that knows nobody watches can leave the board out.

@@ -96,8 +96,19 @@ int main(int argc, char** argv) {
     HeldStore secondCopy(settingsStore);
     if (fileCopy) fileCopy->hold();
     secondCopy.hold();
-    const auto releaseStores = [&fileCopy, &secondCopy] {
+    // The game's moves, beside the file copy, written with it.
+    const QString historyPath = historyFilePath(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programName);
+    std::unique_ptr<FileStore> historyFile;
+    std::unique_ptr<HeldStore> history;
+    if (!historyPath.isEmpty()) {
+        historyFile = std::make_unique<FileStore>(historyPath.toStdString());
+        history = std::make_unique<HeldStore>(*historyFile);
+        history->hold();
+    }
+    const auto releaseStores = [&fileCopy, &secondCopy, &history] {
         if (fileCopy) fileCopy->release();
+        if (history) history->release();
         secondCopy.release();
     };
     // The network game this program hosts is saved apart, in the same two ways.
@@ -120,6 +131,7 @@ int main(int argc, char** argv) {
     WindowSetup setup;
     setup.fileStore = fileCopy.get();
     setup.secondStore = &secondCopy;
+    setup.historyStore = history.get();
     setup.preferences = &preferences;
     setup.sounds = &sounds;
     const MainWindow* shown = nullptr; // the help window takes the game window's zoom

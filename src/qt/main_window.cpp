@@ -71,7 +71,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
 
     host_ = std::make_unique<QtHost>(*this, *board_, *bar_, setup.sounds, setup.openHelp);
     host_->setPreferences(preferences_);
-    shell_ = std::make_unique<Shell>(*host_, setup.fileStore, setup.secondStore);
+    shell_ =
+        std::make_unique<Shell>(*host_, setup.fileStore, setup.secondStore, setup.historyStore);
     host_->attach(*shell_);
     statistics_ = std::make_unique<KeptStatistics>(preferences_);
     host_->countIn(statistics_.get());

@@ -46,6 +46,8 @@ struct WindowSetup {
     Store* networkCode = nullptr;
     // Where the sockets of a network game come from; null: no network game.
     std::function<std::unique_ptr<NetworkTransports>()> networkTransports = nullptr;
+    // The moves of the game in progress, saved beside it; none are kept where unset.
+    Store* historyStore = nullptr;
 };
 
 // Its network games know it by the few calls of NetworkWindow alone.

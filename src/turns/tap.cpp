@@ -13,9 +13,14 @@
 #include "game/moves.h"
 #include "game/strings.h"
 #include "game/targets.h"
+#include "game/undo.h"
 
 namespace tarmigo {
 namespace {
+
+void note(Table& g, const Move& m) {
+    if (g.moveLog) g.moveLog->note(m);
+}
 
 void passTurn(Table& g) {
     g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
@@ -55,19 +60,25 @@ void playTap(Table& g, int x, int y) {
     // A move waiting for its answer takes no other input.
     if (handOver(g) || g.pending != Decision::None) return;
     if (g.has(flag::turnHandover)) {
-        if (y < g.layout.statusY) return;
-        // The next player takes the device: show his hand and give him his card.
-        g.round.set(flag::turnHandover, false);
-        drawHand(g);
-        drawCard(g, DrawSlide::Shown);
-        tell(g, UndoAvailable{false});
+        if (y >= g.layout.statusY) takeOverDevice(g);
         return;
     }
     playTarget(g, hitTest(g.layout, x, y));
 }
 
+void takeOverDevice(Table& g) {
+    if (!g.has(flag::turnHandover)) return;
+    note(g, Move{g.currentPlayer, 0, target::StatusLine});
+    // The next player takes the device: show his hand and give him his card.
+    g.round.set(flag::turnHandover, false);
+    drawHand(g);
+    drawCard(g, DrawSlide::Shown);
+    tell(g, UndoAvailable{false});
+}
+
 void playTarget(Table& g, int target) {
     if (handOver(g) || g.pending != Decision::None) return;
+    note(g, Move{g.currentPlayer, 0, target});
     if (g.playerCount == 2 || g.currentPlayer == 0) {
         const MoveResult result = executeTarget(g, target);
         if (g.pending == Decision::None) afterMove(g, result);
@@ -78,6 +89,7 @@ void playTarget(Table& g, int target) {
 
 void answerDecision(Table& g, bool yes) {
     if (g.pending != Decision::Extension) return;
+    note(g, Move{g.currentPlayer, 0, 0, yes ? Move::Answer::Yes : Move::Answer::No});
     answerExtension(g, yes);
     afterMove(g, MoveResult::TurnPasses);
 }
@@ -88,13 +100,51 @@ bool computerTurn(Table& g) {
     const bool passed = takeTurn(
         g, Mover::Computer,
         [&g] {
-            return computerLevel(g) == Level::Expert ? chooseExpertCard(g)
-                                                     : chooseCard(g, ChooseMode::Select);
+            // Played again from a history, the computer chooses what it chose then.
+            if (g.moveLog && g.moveLog->replaying) {
+                const std::optional<Move> m = g.moveLog->take();
+                if (!m) return int(target::Nothing);
+                setSelectedSlot(g, m->slot);
+                return m->target;
+            }
+            const int chosen = computerLevel(g) == Level::Expert
+                                   ? chooseExpertCard(g)
+                                   : chooseCard(g, ChooseMode::Select);
+            note(g, Move{g.currentPlayer, g.own().selectedSlot(), chosen});
+            return chosen;
         },
         [&g](int target) { return executeTarget(g, target); },
         [&g] { drawCard(g, DrawSlide::Shown); });
     if (passed) drawHeaders(g);
     return passed;
+}
+
+bool replayHistory(Table& g, const History& h) {
+    applyStart(g, h.start);
+    for (int s = 0; s < 2; ++s) g.seats[s].discardArmed = (h.armed >> s) & 1;
+    g.pending = Decision::None;
+    g.redoable = false;
+    g.undo.round.raceLength = 0; // no snapshot yet: an Undo of a move before the start fails
+    MoveHistory log{h, true};
+    MoveHistory* const kept = g.moveLog;
+    g.moveLog = &log;
+    while (log.next < log.history.moves.size()) {
+        const Move* const m = &log.history.moves[log.next++];
+        if (m->answer != Move::Answer::None)
+            answerDecision(g, m->answer == Move::Answer::Yes);
+        else if (m->target == entry::Undo && g.undo.round.raceLength != 0)
+            undoLastMove(g);
+        else if (m->target == entry::Redo && g.redoable)
+            redoMove(g);
+        else if (m->target == entry::Undo || m->target == entry::Redo)
+            log.exhausted = true;
+        else if (g.has(flag::turnHandover) && m->target == target::StatusLine)
+            takeOverDevice(g);
+        else
+            playTarget(g, m->target);
+    }
+    g.moveLog = kept;
+    return !log.exhausted;
 }
 
 int hitTest(const Layout& l, int x, int y) {

@@ -14,6 +14,13 @@ void playTap(Table& g, int x, int y);
 // hand-over: a network game's inputs, which come as places.
 void playTarget(Table& g, int target);
 void answerDecision(Table& g, bool yes);
+// Between two players at one screen, the next player takes the device (a tap on the
+// status line or below during the hand-over).
+void takeOverDevice(Table& g);
+// Plays a history's moves again from its start on g (its records and deck become the
+// start's); false when the moves ran out before the computer's choices did, or an Undo or
+// a Redo had nothing to take back or play again.
+bool replayHistory(Table& g, const History& h);
 // The place (game/targets.h) a tap at (x, y) of the board lands on.
 int hitTest(const Layout& l, int x, int y);
 // A tap's target becomes a move: selects a tapped card by the modes, then plays it.

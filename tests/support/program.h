@@ -11,11 +11,12 @@ struct Program {
     TestHost host;
     MemoryStore fileCopy;
     MemoryStore secondCopy;
-    Shell shell{host, &fileCopy, &secondCopy};
+    MemoryStore history; // the hand's moves
+    Shell shell{host, &fileCopy, &secondCopy, &history};
     Program() = default;
     // Another start of the program over the copies that an earlier run left behind.
-    Program(const MemoryStore& file, const MemoryStore& second)
-        : fileCopy(file), secondCopy(second) {}
+    Program(const MemoryStore& file, const MemoryStore& second, const MemoryStore& moves = {})
+        : fileCopy(file), secondCopy(second), history(moves) {}
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     Session& g() { return shell.game(); }

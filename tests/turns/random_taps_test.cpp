@@ -1,12 +1,14 @@
 // Seeded random taps, commands, options and answers in both modes: after every step the game
 // is sound, after every tap its saved record reads back to the same game, and Undo then
-// Redo leaves it as it was.
+// Redo leaves it as it was; the saved history played again gives the saved game, and a
+// restart resumes the game with its Undo and Redo.
 #include "app/options_dialog.h"
 #include "board/draw.h"
 #include "board/recording_surface.h"
 #include "game/notation.h"
 #include "support/invariants.h"
 #include "support/program.h"
+#include "turns/tap.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +57,7 @@ class RandomRun {
     }
 
     int taps[2] = {0, 0}; // in one- and two-player games
-    int handsEnded = 0, gamesEnded = 0, undos = 0;
+    int handsEnded = 0, gamesEnded = 0, undos = 0, restarts = 0, replayed = 0;
 
   private:
     int pick(int n) { return int(rng_() % std::uint32_t(n)); }
@@ -93,6 +95,7 @@ class RandomRun {
         if (penWasDown && g().pending == Decision::None) {
             ASSERT_EQ(brokenRecord(g(), app_->fileCopy.bytes), "") << "step " << step_;
             ASSERT_EQ(app_->fileCopy.bytes, app_->secondCopy.bytes);
+            ASSERT_TRUE(taps_ % 7 != 0 || historyGivesTheGame()) << "step " << step_;
         }
         // What the tap showed, its question answered, and what it posted.
         if (pick(2) == 0) app_->host.yesNoAnswers.push_back(true);
@@ -148,11 +151,33 @@ class RandomRun {
         pick(3) == 0 ? d.cancel() : d.done();
     }
 
+    // The saved history is whole, and played again gives the saved game, unless it
+    // starts after the snapshot of an Undo it holds (it then says so).
+    bool historyGivesTheGame() {
+        const auto h = decodeHistory(*app_->history.bytes);
+        Table replay(g());
+        if (!h) return false;
+        if (!replayHistory(replay, *h)) return true;
+        ++replayed;
+        return startOf(replay) == startOf(g());
+    }
+
+    // The game resumes as it was left, Undo and Redo included, when its history is
+    // adopted (one that starts after an Undo's snapshot cannot be).
     void restart() {
-        app_ = app_ ? std::make_unique<Program>(app_->fileCopy, app_->secondCopy)
+        const std::string before = app_ ? notation::describeAll(g()) : "";
+        const bool undo = app_ && app_->host.undoEnabled, redo = app_ && g().redoable;
+        const auto stored = app_ ? decodeHistory(*app_->history.bytes) : std::nullopt;
+        app_ = app_ ? std::make_unique<Program>(app_->fileCopy, app_->secondCopy, app_->history)
                     : std::make_unique<Program>();
         app_->host.optionsDialog = [this](OptionsDialog& d) { operate(d); };
         app_->start();
+        app_->runPosted();
+        if (!stored || g().history.history != *stored) return;
+        ++restarts;
+        ASSERT_EQ(notation::describeAll(g()), before) << "step " << step_;
+        ASSERT_TRUE(undo || !app_->host.undoEnabled) << "step " << step_;
+        ASSERT_EQ(g().redoable, redo) << "step " << step_;
     }
 
     std::mt19937 rng_;
@@ -172,4 +197,6 @@ TEST(RandomTaps, AHundredThousandRandomTapsKeepTheGameSound) {
     EXPECT_GT(run.handsEnded, 100);
     EXPECT_GT(run.gamesEnded, 0);
     EXPECT_GT(run.undos, 500);
+    EXPECT_GT(run.restarts, 5);
+    EXPECT_GT(run.replayed, 5000);
 }

@@ -34,6 +34,11 @@ QString networkSaveFilePath(const QString& dataFolder, const QString& programNam
     return path.isEmpty() ? path : path + QStringLiteral("-network");
 }
 
+QString historyFilePath(const QString& dataFolder, const QString& programName) {
+    const QString path = saveFilePath(dataFolder, programName);
+    return path.isEmpty() ? path : path + QStringLiteral("-history");
+}
+
 QString runtimeFolder() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

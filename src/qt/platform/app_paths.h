@@ -13,6 +13,10 @@ QString saveFilePath(const QString& dataFolder, const QString& programName);
 // "-network" added. Empty where the other is.
 QString networkSaveFilePath(const QString& dataFolder, const QString& programName);
 
+// The moves of the game in progress, beside the file copy of the saved state: its name
+// with "-history" added. Empty where the other is.
+QString historyFilePath(const QString& dataFolder, const QString& programName);
+
 // A folder private to the user for the lock file and the socket of the single
 // instance; empty when none can be had.
 QString runtimeFolder();
