@@ -42,7 +42,12 @@ void BoardEvents::report(Game& g, const Report& r) {
                    [&](const Drawn& m) { drawn(g, m); },
                    [&](const RegionChanged& m) { regionChanged(m); },
                    [&](const StatusSaid& m) { statusSaid(m); },
-                   [&](const HandEnded&) { t.presentation.scores(true, tableView(t)); },
+                   [&](const HandEnded&) {
+                       // The bonuses are in the hand scores now: the headers show them
+                       // beside the Scores, not only once the Scores are closed.
+                       drawHeaders(t);
+                       t.presentation.scores(true, tableView(t));
+                   },
                    [&](const SoundMade& m) {
                        if (t.has(flag::playSounds)) t.presentation.sound(m.sound);
                    },
