@@ -43,9 +43,12 @@ void BoardEvents::report(Game& g, const Report& r) {
                    [&](const RegionChanged& m) { regionChanged(m); },
                    [&](const StatusSaid& m) { statusSaid(m); },
                    [&](const HandEnded&) {
-                       // The bonuses are in the hand scores now: the headers show them
-                       // beside the Scores, not only once the Scores are closed.
+                       // The bonuses are in the hand scores now, and the status says
+                       // what comes next: both are shown beside the Scores, not only
+                       // once the Scores are closed (the host's status would still name
+                       // whose turn it was).
                        drawHeaders(t);
+                       drawStatusLine(t);
                        t.presentation.scores(true, tableView(t));
                    },
                    [&](const SoundMade& m) {

@@ -120,9 +120,10 @@ TEST(Presentation, ScoresAskedForShowTheHandAsItStoodThen) {
     EXPECT_NE(scoresContent(*scores[1]->standing).button, ScoresButton::Hidden);
 }
 
-// The headers are drawn again once the hand is scored, so that the Scores and the header
-// beside them show the same hand score, bonuses and all.
-TEST(Presentation, TheHeadersShowTheBonusesBeforeTheScores) {
+// The headers and the status line are drawn again once the hand is scored, so that beside
+// the Scores the header shows the same hand score, bonuses and all, and the status line
+// what comes next rather than whose turn it was.
+TEST(Presentation, TheHeadersAndStatusShowTheHandsEndBeforeTheScores) {
     Program app;
     app.start();
     Session& g = app.g();
@@ -132,11 +133,13 @@ TEST(Presentation, TheHeadersShowTheBonusesBeforeTheScores) {
     tap(app, g.layout.slotTap(1));
     answerPending(g, false); // the race is not extended: the hand ends
     ASSERT_TRUE(g.has(flag::handOver));
-    const std::string score = std::to_string(g.players[0].handScore);
-    bool drawn = false;
-    for (const Step& s : g.presentation.steps()) {
-        drawn = drawn || (s.kind == Step::Kind::Draw && s.op.text == score);
-        if (s.kind == Step::Kind::Scores) break;
+    for (const std::string& shown :
+         {std::to_string(g.players[0].handScore), g.presentation.text(text::TapNewForHand)}) {
+        bool drawn = false;
+        for (const Step& s : g.presentation.steps()) {
+            drawn = drawn || (s.kind == Step::Kind::Draw && s.op.text == shown);
+            if (s.kind == Step::Kind::Scores) break;
+        }
+        EXPECT_TRUE(drawn) << shown;
     }
-    EXPECT_TRUE(drawn) << score;
 }
