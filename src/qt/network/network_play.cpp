@@ -370,7 +370,8 @@ class NetworkPlay::Joined : public PlayedGame {
     using Item = std::variant<SeatView, net::ShownStep>;
 
     // Turns what arrived into the presentation's steps, in order, then plays them. A
-    // hand's Scores wait for the view that follows them, whose figures they show.
+    // hand's Scores and a question wait for the view that follows them, whose figures they
+    // show.
     void stage() {
         Session& own = owner_.window_.ownGame();
         stage_.layout = own.layout;
@@ -379,7 +380,9 @@ class NetworkPlay::Joined : public PlayedGame {
         while (!queue_.empty()) {
             const Item item = queue_.front();
             if (const auto* s = std::get_if<net::ShownStep>(&item);
-                s && s->kind == net::ShownStep::Kind::Scores && !nextView())
+                s &&
+                (s->kind == net::ShownStep::Kind::Scores || s->kind == net::ShownStep::Kind::Ask) &&
+                !nextView())
                 break;
             queue_.pop_front();
             if (const auto* v = std::get_if<SeatView>(&item))
@@ -423,7 +426,13 @@ class NetworkPlay::Joined : public PlayedGame {
             if (s.value) countNext_ = true;
             out.scores(s.value != 0, *nextView());
             break;
-        case K::Ask: out.ask(s.value); break;
+        case K::Ask:
+            // The miles that ask count at once: the headers show them beside the question,
+            // as the host's own do.
+            drawMilesAndHeaders(Board{*nextView(), stage_.layout, out});
+            drawMileageBar(Board{*nextView(), stage_.layout, out});
+            out.ask(s.value);
+            break;
         case K::Laid: {
             // Said as the card sets off, as the window's own moves are: a reader hears the
             // move when the host has it, not after its slide.
