@@ -118,6 +118,20 @@ QString refusalText(const net::GuestEvent& e) {
     return QString::fromStdString(e.text);
 }
 
+// What the host says when it refused a connection, in its player's language.
+QString hostRefusalText(const NetworkNotice& n) {
+    using R = net::Refusal::Reason;
+    switch (n.refusal.value_or(R::Version)) {
+    case R::WrongCode: return qtext(nl::GuestWrongCode);
+    case R::LockedOut: return qtext(nl::GuestsLockedOut);
+    case R::SeatTaken: return qtext(nl::SeatTaken);
+    case R::Replaced: return qtext(nl::GuestReplaced);
+    case R::SeatFreed: return qtext(nl::GuestSeatFreed);
+    case R::Version: break; // the sentence names both versions, or says why the line closed
+    }
+    return QString::fromStdString(n.text);
+}
+
 // The guest's seat key, kept with the code of the game it is for (the address may be
 // typed differently, or the port change, from one join to the next).
 constexpr const char* GuestSeatKey = "Network/seat";
@@ -764,7 +778,7 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
                     break;
                 case K::ConnectionRefused:
                 case K::ConnectionError:
-                    if (hosted->shown) showNotice(QString::fromStdString(n.text));
+                    if (hosted->shown) showNotice(hostRefusalText(n));
                     break;
                 }
             }
