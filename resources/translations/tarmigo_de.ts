@@ -1139,6 +1139,26 @@
         <translation>Der Gastgeber hat den Platz von Spieler 2 freigegeben.</translation>
     </message>
     <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>A join came with a wrong join code.</source>
+        <translation>Ein Beitritt kam mit einem falschen Beitrittscode.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Too many wrong join codes came from one address: its joins are refused for a minute.</source>
+        <translation>Zu viele falsche Beitrittscodes kamen von einer Adresse: Ihre Beitritte werden eine Minute lang abgewiesen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Player 2 came back on another connection.</source>
+        <translation>Spieler 2 ist über eine andere Verbindung zurückgekehrt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Player 2&apos;s seat was freed.</source>
+        <translation>Der Platz von Spieler 2 wurde freigegeben.</translation>
+    </message>
+    <message>
         <source>The statistics are reset.</source>
         <translation>Die Statistik ist zurückgesetzt.</translation>
     </message>

@@ -1134,6 +1134,26 @@
         <translation>L&apos;hôte a libéré la place du joueur 2.</translation>
     </message>
     <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>A join came with a wrong join code.</source>
+        <translation>Une demande est arrivée avec un code d&apos;accès erroné.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Too many wrong join codes came from one address: its joins are refused for a minute.</source>
+        <translation>Trop de codes d&apos;accès erronés sont venus d&apos;une adresse : ses demandes sont refusées pendant une minute.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Player 2 came back on another connection.</source>
+        <translation>Le joueur 2 est revenu par une autre connexion.</translation>
+    </message>
+    <message>
+        <location filename="../../src/qt/network/network_labels.h"/>
+        <source>Player 2&apos;s seat was freed.</source>
+        <translation>La place du joueur 2 a été libérée.</translation>
+    </message>
+    <message>
         <source>The statistics are reset.</source>
         <translation>Les statistiques sont réinitialisées.</translation>
     </message>

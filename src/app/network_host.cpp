@@ -254,7 +254,10 @@ void NetworkHost::handle(const net::HostEvent& e) {
             if (yes) newGame(GameScores::Reset);
         }
         break;
-    case K::Refused: notice(NetworkNotice::Kind::ConnectionRefused, e.text); break;
+    case K::Refused:
+        notice(NetworkNotice::Kind::ConnectionRefused, e.text);
+        notices_.back().refusal = e.refusal;
+        break;
     case K::Error: notice(NetworkNotice::Kind::ConnectionError, e.text); break;
     }
 }

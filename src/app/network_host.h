@@ -54,6 +54,7 @@ struct NetworkNotice {
     Kind kind = Kind::GuestJoined;
     std::string text;
     bool yes = false;
+    std::optional<net::Refusal::Reason> refusal; // ConnectionRefused: why, when one of these
 };
 
 class NetworkHost : public net::HostEndpoint {

@@ -42,7 +42,15 @@ void BoardEvents::report(Game& g, const Report& r) {
                    [&](const Drawn& m) { drawn(g, m); },
                    [&](const RegionChanged& m) { regionChanged(m); },
                    [&](const StatusSaid& m) { statusSaid(m); },
-                   [&](const HandEnded&) { t.presentation.scores(true, tableView(t)); },
+                   [&](const HandEnded&) {
+                       // The bonuses are in the hand scores now, and the status says
+                       // what comes next: both are shown beside the Scores, not only
+                       // once the Scores are closed (the host's status would still name
+                       // whose turn it was).
+                       drawHeaders(t);
+                       drawStatusLine(t);
+                       t.presentation.scores(true, tableView(t));
+                   },
                    [&](const SoundMade& m) {
                        if (t.has(flag::playSounds)) t.presentation.sound(m.sound);
                    },

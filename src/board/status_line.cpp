@@ -30,6 +30,12 @@ void drawStatusLine(const Board& b) {
         drawTextAt(b, second, StatusLeft, b.layout.statusY + 2 + StatusLineStep, HAlign::Left);
 }
 
+void drawStatusLine(Table& g) {
+    if (!g.surface) return;
+    const SeatView view = tableView(g);
+    drawStatusLine(Board{view, g.layout, *g.surface});
+}
+
 std::pair<std::string, std::string> wrapStatus(const DrawingSurface& s, const std::string& text,
                                                int room) {
     const int width = s.textWidth(text);

@@ -54,11 +54,12 @@ void endHand(Game& g) {
     else if (reached0 && reached1 && p0.gameScore != p1.gameScore)
         winGame(g, p1.gameScore > p0.gameScore ? 1 : 0);
     // Equal scores past the line: nobody wins yet, another hand is played.
-    // The listener shows the scores; the status line then says what comes next.
-    tell(g, HandEnded{
-                {p0.handScore, p1.handScore}, {p0.gameScore, p1.gameScore}, g.has(flag::gameOver)});
+    // The status line says what comes next, to every seat; the listener then shows the
+    // scores beside it.
     const int next = g.has(flag::gameOver) ? text::GameOverTapNew : text::TapNewForHand;
     tell(g, StatusSaid{AllSeats, {next, false, 0}});
+    tell(g, HandEnded{
+                {p0.handScore, p1.handScore}, {p0.gameScore, p1.gameScore}, g.has(flag::gameOver)});
     tell(g, RegionChanged{Region::Board, g.currentPlayer});
 }
 

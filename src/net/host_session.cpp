@@ -11,7 +11,8 @@ std::string refusalSentence(Refusal::Reason r) {
     switch (r) {
     case Refusal::Reason::WrongCode: return "The join code was wrong.";
     case Refusal::Reason::LockedOut:
-        return "Too many wrong join codes came from this address; try again in a minute.";
+        return "Too many wrong join codes came from one address: its joins are refused for a "
+               "minute.";
     case Refusal::Reason::SeatTaken: return "Player 2's seat is taken.";
     case Refusal::Reason::Replaced: return "Player 2 came back on another connection.";
     case Refusal::Reason::SeatFreed: return "Player 2's seat was freed.";
@@ -210,7 +211,9 @@ void HostSession::join(ConnectionId c, const Join& join) {
 }
 
 void HostSession::refuse(ConnectionId c, Refusal::Reason reason) {
-    events_.push_back(event(HostEvent::Kind::Refused, c, refusalSentence(reason)));
+    HostEvent e = event(HostEvent::Kind::Refused, c, refusalSentence(reason));
+    e.refusal = reason;
+    events_.push_back(std::move(e));
     sendTo(c, Refusal{reason}, true);
     forget(c);
 }

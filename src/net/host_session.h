@@ -72,6 +72,7 @@ struct HostEvent {
     Kind kind = Kind::Joined;
     ConnectionId connection = 0;
     std::string text;
+    std::optional<Refusal::Reason> refusal; // Refused: why, but for a mismatch of versions
     Input input;
     Rematch::Kind rematch = Rematch::Kind::Ask;
     bool operator==(const HostEvent&) const = default;

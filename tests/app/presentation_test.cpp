@@ -1,5 +1,6 @@
 // A tap's show waits in the presentation queue in the rules' order; a question stops it.
 #include "app/save_state.h"
+#include "app/taps.h"
 #include "game/strings.h"
 #include "support/program.h"
 
@@ -117,4 +118,28 @@ TEST(Presentation, ScoresAskedForShowTheHandAsItStoodThen) {
     EXPECT_TRUE(scores[1]->handEnd);
     EXPECT_TRUE(scores[1]->standing->handOver);
     EXPECT_NE(scoresContent(*scores[1]->standing).button, ScoresButton::Hidden);
+}
+
+// The headers and the status line are drawn again once the hand is scored, so that beside
+// the Scores the header shows the same hand score, bonuses and all, and the status line
+// what comes next rather than whose turn it was.
+TEST(Presentation, TheHeadersAndStatusShowTheHandsEndBeforeTheScores) {
+    Program app;
+    app.start();
+    Session& g = app.g();
+    setPosition(g, "go miles=600 hand=i | | one");
+    g.presentation.clear();
+    app.host.tapSurface = &g.presentation;
+    tap(app, g.layout.slotTap(1));
+    answerPending(g, false); // the race is not extended: the hand ends
+    ASSERT_TRUE(g.has(flag::handOver));
+    for (const std::string& shown :
+         {std::to_string(g.players[0].handScore), g.presentation.text(text::TapNewForHand)}) {
+        bool drawn = false;
+        for (const Step& s : g.presentation.steps()) {
+            drawn = drawn || (s.kind == Step::Kind::Draw && s.op.text == shown);
+            if (s.kind == Step::Kind::Scores) break;
+        }
+        EXPECT_TRUE(drawn) << shown;
+    }
 }

@@ -326,6 +326,7 @@ TEST(NetworkGame, PlayerTwosSeatIsTheKeyHolders) {
     for (int n = 0; n < Lockout::MaxWrongPerMinute; ++n)
         m.visit(n < 5 ? "192.0.2.7" : "198.51.100.1", "ACDEFG");
     EXPECT_EQ(m.visit("192.0.2.8", Code), Refusal::Reason::LockedOut);
+    EXPECT_EQ(m.notices.back().refusal, Refusal::Reason::LockedOut); // worded by the host's window
     // ...but the guest, dropped, comes back with its key; and on a second connection
     // too, the first being told why it is closed.
     m.drop();

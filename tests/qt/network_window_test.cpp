@@ -8,6 +8,7 @@
 #include "board/draw.h"
 #include "board/places.h"
 #include "board/sentence.h"
+#include "game/notation.h"
 #include "game/strings.h"
 #include "game/targets.h"
 #include "game/view.h"
@@ -587,6 +588,43 @@ TEST_F(TwoWindows, TheGuestSlidesEachMoveRestsOnItsViewAndIsHinted) {
         ASSERT_NE(notice, nullptr);
         EXPECT_EQ(notice->width(), int(guest->board().boardArea().width()));
     }
+}
+
+// The miles that ask the guest to extend the race count at once: beside its question the
+// guest's headers show the figures the host's do.
+TEST_F(TwoWindows, TheGuestsQuestionShowsTheMilesThatAsk) {
+    Recorded net;
+    start(net);
+    waitForTheGuest();
+    Session& g = *host->network().hostedGame();
+    notation::setPosition(g, "go hand=fghijkl | go miles=675 hand=ffffff | two turn=0");
+    g.seats[1].modes = SeatModes{PlayMode::TapOnce, DiscardMode::CardThenDeck};
+    host->host().tap(g.layout.slotTap(1).x, g.layout.slotTap(1).y);
+    waitForTheGuest();
+    QImage shown, sent;
+    QtSurface& surface = guest->board().surface();
+    const int zoom = surface.zoom();
+    const QRect headers(0, 0, surface.image().width(), (Layout::HeaderBottom + 1) * zoom);
+    struct Watch : QObject {
+        std::function<void(QObject*)> seen;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::Show && o->objectName() == "question") seen(o);
+            return false;
+        }
+    } watch;
+    watch.seen = [&](QObject*) {
+        shown = surface.image().copy(headers);
+        QtSurface fresh(surface.image().width() / zoom, surface.image().height() / zoom, zoom);
+        paintView(Board{guestsShare(), g.layout, fresh});
+        sent = fresh.image().copy(headers);
+    };
+    qApp->installEventFilter(&watch);
+    guest->network().tap(g.layout.slotTap(2).x, g.layout.slotTap(2).y);
+    for (int i = 0; i < 1000 && shown.isNull(); ++i) QTest::qWait(2);
+    qApp->removeEventFilter(&watch);
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(g.players[1].miles, 700);
+    EXPECT_TRUE(shown == sent);
 }
 
 } // namespace

@@ -80,6 +80,16 @@ inline constexpr const char* Replaced =
     QT_TRANSLATE_NOOP("Tarmigo", "Player 2's seat was taken up again from another connection.");
 inline constexpr const char* SeatFreed =
     QT_TRANSLATE_NOOP("Tarmigo", "The host freed Player 2's seat.");
+// The same refusals as the host's player is told them.
+inline constexpr const char* GuestWrongCode =
+    QT_TRANSLATE_NOOP("Tarmigo", "A join came with a wrong join code.");
+inline constexpr const char* GuestsLockedOut = QT_TRANSLATE_NOOP(
+    "Tarmigo",
+    "Too many wrong join codes came from one address: its joins are refused for a minute.");
+inline constexpr const char* GuestReplaced =
+    QT_TRANSLATE_NOOP("Tarmigo", "Player 2 came back on another connection.");
+inline constexpr const char* GuestSeatFreed =
+    QT_TRANSLATE_NOOP("Tarmigo", "Player 2's seat was freed.");
 
 inline constexpr const char* LeaveQuestion =
     QT_TRANSLATE_NOOP("Tarmigo", "Do you want to leave the network game?");

@@ -118,6 +118,20 @@ QString refusalText(const net::GuestEvent& e) {
     return QString::fromStdString(e.text);
 }
 
+// What the host says when it refused a connection, in its player's language.
+QString hostRefusalText(const NetworkNotice& n) {
+    using R = net::Refusal::Reason;
+    switch (n.refusal.value_or(R::Version)) {
+    case R::WrongCode: return qtext(nl::GuestWrongCode);
+    case R::LockedOut: return qtext(nl::GuestsLockedOut);
+    case R::SeatTaken: return qtext(nl::SeatTaken);
+    case R::Replaced: return qtext(nl::GuestReplaced);
+    case R::SeatFreed: return qtext(nl::GuestSeatFreed);
+    case R::Version: break; // the sentence names both versions, or says why the line closed
+    }
+    return QString::fromStdString(n.text);
+}
+
 // The guest's seat key, kept with the code of the game it is for (the address may be
 // typed differently, or the port change, from one join to the next).
 constexpr const char* GuestSeatKey = "Network/seat";
@@ -370,7 +384,8 @@ class NetworkPlay::Joined : public PlayedGame {
     using Item = std::variant<SeatView, net::ShownStep>;
 
     // Turns what arrived into the presentation's steps, in order, then plays them. A
-    // hand's Scores wait for the view that follows them, whose figures they show.
+    // hand's Scores and a question wait for the view that follows them, whose figures they
+    // show.
     void stage() {
         Session& own = owner_.window_.ownGame();
         stage_.layout = own.layout;
@@ -379,7 +394,9 @@ class NetworkPlay::Joined : public PlayedGame {
         while (!queue_.empty()) {
             const Item item = queue_.front();
             if (const auto* s = std::get_if<net::ShownStep>(&item);
-                s && s->kind == net::ShownStep::Kind::Scores && !nextView())
+                s &&
+                (s->kind == net::ShownStep::Kind::Scores || s->kind == net::ShownStep::Kind::Ask) &&
+                !nextView())
                 break;
             queue_.pop_front();
             if (const auto* v = std::get_if<SeatView>(&item))
@@ -423,7 +440,13 @@ class NetworkPlay::Joined : public PlayedGame {
             if (s.value) countNext_ = true;
             out.scores(s.value != 0, *nextView());
             break;
-        case K::Ask: out.ask(s.value); break;
+        case K::Ask:
+            // The miles that ask count at once: the headers show them beside the question,
+            // as the host's own do.
+            drawMilesAndHeaders(Board{*nextView(), stage_.layout, out});
+            drawMileageBar(Board{*nextView(), stage_.layout, out});
+            out.ask(s.value);
+            break;
         case K::Laid: {
             // Said as the card sets off, as the window's own moves are: a reader hears the
             // move when the host has it, not after its slide.
@@ -755,7 +778,7 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
                     break;
                 case K::ConnectionRefused:
                 case K::ConnectionError:
-                    if (hosted->shown) showNotice(QString::fromStdString(n.text));
+                    if (hosted->shown) showNotice(hostRefusalText(n));
                     break;
                 }
             }
