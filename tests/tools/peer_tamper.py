@@ -8,6 +8,9 @@ import os, shutil, socket, struct, subprocess, sys, tempfile, threading, time
 
 PEER, CODE = sys.argv[1], "K7QX3D"
 # Plain messages of a fixed size (a refusal may come in the clear): (type, count, length).
+# From a connection's fourth frame each way only sealed records pass, at least 17 bytes
+# long, whose first bytes are random: one as long as a plain view is no plain view, and a
+# plain join or seat would hold the code or the key, looked for apart.
 PLAIN = {(2, 2, 9), (2, 2, 25), (4, 2, 4), (5, 15, 65), (7, 0, 2), (8, 1, 3), (9, 0, 2), (11, 1, 18)}
 frame = lambda kind, body=b"": struct.pack("<IBB", 2 + len(body), kind, 1 if body else 0) + body
 no = lambda why: frame(3, bytes([why]))
@@ -38,7 +41,7 @@ def relay(src, dst, direction, case, acted):
         while len(buf) >= 4 and len(buf) >= 4 + struct.unpack("<I", buf[:4])[0]:
             n = 4 + struct.unpack("<I", buf[:4])[0]
             f, buf, i = buf[:n], buf[n:], i + 1
-            seen.append(f)
+            seen.append((i, f))
             out = [f]
             if direction == "down" and i == 4 and "flood" in acted:
                 returns.append(time.monotonic() - acted["flood"])
@@ -114,11 +117,13 @@ if subprocess.run([PEER, "check", "--data-dir", work + "/host"], capture_output=
     fail("the host's saved game is not sound")
 if len(key) != 32 or err.count("interrupted or altered") < len(CASES) - 1:
     fail("the seat key changed or was erased (%s), or the guest was not told: %s" % (keys, err[-600:]))
-if not returns or max(returns) > 2:
+# Back before the first idle connection's 5 s are up: the host made room rather than
+# waiting for the flood to time out (the time itself is measured in bench/net).
+if not returns or max(returns) >= 5:
     fail("the guest came back through the flood after %s s" % returns)
-wire = b"".join(seen)
+wire = b"".join(f for _, f in seen)
 if CODE.encode() in wire or bytes.fromhex(key) in wire or \
-        any(len(f) > 5 and (f[4], f[5], len(f) - 4) in PLAIN for f in seen):
+        any(len(f) > 5 and (i < 4 or len(f) < 21) and (f[4], f[5], len(f) - 4) in PLAIN for i, f in seen):
     fail("the code, the seat key or a plain message went on the wire")
 
 # Against the fake host a first-time guest tries six times, waiting twice as long each time.
