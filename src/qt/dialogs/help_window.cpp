@@ -41,7 +41,8 @@ QString cellText(const QTextTableCell& cell) {
 // A table's rows below its heading row, each one line: "Card: 25 miles, Copies: 10, ...".
 // A cell that spans rows is read with each of them.
 QStringList tableRows(QTextTable* table) {
-    QStringList headings, rows;
+    QStringList headings;
+    QStringList rows;
     for (int c = 0; c < table->columns(); ++c) headings << cellText(table->cellAt(0, c));
     for (int r = 1; r < table->rows(); ++r) {
         QStringList cells;

@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include <QVBoxLayout>
 #include <algorithm>
 #include <iterator>
 
@@ -33,7 +32,7 @@ QString MoveLog::takeBack() {
     auto at = std::find_if(sentences_.rbegin(), sentences_.rend(), own);
     if (at == sentences_.rend()) at = sentences_.rbegin();
     if (at == sentences_.rend()) return {};
-    const QString taken = shownSentence(*at);
+    QString taken = shownSentence(*at);
     sentences_.erase(std::next(at).base(), sentences_.end());
     return taken;
 }
