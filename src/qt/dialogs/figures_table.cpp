@@ -27,9 +27,12 @@ class ItemOnFocus : public QObject {
   public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* view = static_cast<QAbstractItemView*>(watched);
-        const QModelIndex at = view->currentIndex();
         const bool focus = event->type() == QEvent::FocusIn;
+        if (!focus && event->type() != QEvent::KeyPress) return false;
+        // A view being destroyed is a view no more: its last events find a plain widget.
+        auto* view = qobject_cast<QAbstractItemView*>(watched);
+        if (!view) return false;
+        const QModelIndex at = view->currentIndex();
         bool atEnd = false;
         if (event->type() == QEvent::KeyPress && at.isValid()) {
             const int key = static_cast<QKeyEvent*>(event)->key();
