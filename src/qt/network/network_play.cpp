@@ -23,6 +23,8 @@
 #include "qt/board/qt_surface.h"
 #include "qt/dialogs/question_box.h"
 #include "qt/dialogs/scores_window.h"
+#include "qt/network/hosted_game.h"
+#include "qt/network/joined_game.h"
 #include "qt/network/local_addresses.h"
 #include "qt/network/network_dialogs.h"
 #include "qt/network/network_labels.h"
@@ -53,21 +55,13 @@
 #include <variant>
 
 namespace tarmigo {
-namespace {
 
-namespace nl = network_label;
+namespace netplay {
 
 QString qtext(const char* s) {
     return shownText(s);
 }
 
-QAction* makeEntry(QObject* parent, const char* label, const char* name) {
-    auto* action = new QAction(qtext(label), parent);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-// A yes/no box over the window (over its open dialog); `answered` runs once it closes.
 void ask(NetworkWindow& window, const QString& text, const char* name, Enter enter,
          std::function<void(bool)> answered) {
     auto* box = new QuestionBox(text, enter, window.zoom(), &window.widget());
@@ -77,6 +71,32 @@ void ask(NetworkWindow& window, const QString& text, const char* name, Enter ent
                          answered(box->clickedButton() == box->button(QMessageBox::Yes));
                      });
     box->open();
+}
+
+QString refusalText(const net::GuestEvent& e) {
+    using R = net::Refusal::Reason;
+    switch (e.refusal.value_or(R::Version)) {
+    case R::WrongCode: return qtext(nl::WrongCode);
+    case R::LockedOut: return qtext(nl::LockedOut);
+    case R::SeatTaken: return qtext(nl::SeatTaken);
+    case R::Replaced: return qtext(nl::Replaced);
+    case R::SeatFreed: return qtext(nl::SeatFreed);
+    case R::Version: break; // the sentence names both versions
+    }
+    return QString::fromStdString(e.text);
+}
+
+} // namespace netplay
+
+using netplay::ask;
+using netplay::qtext;
+
+namespace {
+
+QAction* makeEntry(QObject* parent, const char* label, const char* name) {
+    auto* action = new QAction(qtext(label), parent);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
 }
 
 // The host's seat key, kept in the settings beside the network game's code.
@@ -103,20 +123,6 @@ class SeatSetting : public Store {
     static QString key() { return QStringLiteral("NetworkSeat"); }
     QSettings& settings_;
 };
-
-// What a guest says when the host refused it, in the player's language.
-QString refusalText(const net::GuestEvent& e) {
-    using R = net::Refusal::Reason;
-    switch (e.refusal.value_or(R::Version)) {
-    case R::WrongCode: return qtext(nl::WrongCode);
-    case R::LockedOut: return qtext(nl::LockedOut);
-    case R::SeatTaken: return qtext(nl::SeatTaken);
-    case R::Replaced: return qtext(nl::Replaced);
-    case R::SeatFreed: return qtext(nl::SeatFreed);
-    case R::Version: break; // the sentence names both versions
-    }
-    return QString::fromStdString(e.text);
-}
 
 // What the host says when it refused a connection, in its player's language.
 QString hostRefusalText(const NetworkNotice& n) {
@@ -149,384 +155,6 @@ std::unique_ptr<NetworkTransports> loadTransports(const QString& programFolder) 
     }
     return nullptr;
 }
-
-// The game hosted: the window presents it as its own, seat 0's hand always shown.
-class NetworkPlay::Hosted : public PlayedGame {
-  public:
-    Hosted(NetworkPlay& owner, const NetworkStores& stores, const std::string& code,
-           net::LineFactory lines)
-        : owner_(owner), qtHost_(owner.window_.host()),
-          game_(qtHost_, stores, code, std::move(lines)) {}
-
-    NetworkHost& host() { return game_; }
-    HostTransport& link() { return *link_; }
-    void setLink(std::unique_ptr<HostTransport> link) { link_ = std::move(link); }
-    bool shown = false; // the window presents it
-
-    // After every input of this side: the guest is sent what changed.
-    void flush() {
-        if (link_) link_->flush();
-        owner_.update();
-    }
-
-    Session& game() override { return game_.game(); }
-    void penDown() override {}
-    void penUp(int x, int y) override {
-        game_.penUp(x, y);
-        flush();
-    }
-    void handleCommand(int id) override {
-        switch (id) {
-        case command::Undo: game_.undo(); break;
-        case command::Scores:
-            qtHost_.openScoresDialog(scoresContent(game_.game()), [](int) {});
-            break;
-        case command::Options: {
-            // The options chosen are the person's: their game at this program takes them too.
-            auto dialog = std::make_shared<OptionsDialog>(game_.game(), qtHost_);
-            qtHost_.openOptionsDialog(*dialog, [this, dialog] {
-                Session& own = owner_.window_.ownGame();
-                copyOptions(game_.game(), own);
-                saveState(own);
-            });
-            break;
-        }
-        case command::About: qtHost_.openAboutDialog(); break;
-        case command::Help: qtHost_.postHelpRequest(); break;
-        default: break;
-        }
-        flush();
-    }
-    void playStep(const Step& step, const std::function<void()>& done) override {
-        switch (step.kind) {
-        case Step::Kind::Sound: qtHost_.playSound(step.sound); break;
-        case Step::Kind::Undo: qtHost_.enableUndoButton(step.enabled); break;
-        case Step::Kind::Redo: break; // a network game has no Redo
-        case Step::Kind::Scores:
-            qtHost_.openScoresDialog(scoresContent(*step.standing),
-                                     [this, handEnd = step.handEnd, done](int closeId) {
-                                         // "New Hand" deals the next hand, as a tap on the status
-                                         // line does.
-                                         if (handEnd && closeId == dialog::NewHand)
-                                             game_.tapPlace(target::StatusLine);
-                                         flush();
-                                         done();
-                                     });
-            return;
-        case Step::Kind::Ask:
-            qtHost_.askYesNo(step.stringId, [this, done](bool yes) {
-                game_.answer(yes);
-                flush();
-                done();
-            });
-            return;
-        case Step::Kind::Say: qtHost_.say(step.sentence); break;
-        case Step::Kind::Draw:
-        case Step::Kind::Frame: break;
-        }
-        done();
-    }
-
-  private:
-    NetworkPlay& owner_;
-    QtHost& qtHost_;
-    NetworkHost game_;
-    std::unique_ptr<HostTransport> link_;
-};
-
-// The game joined: the view and the steps the host sends. The steps become the steps
-// of a presentation, slides and sentences made by the board as for the window's own
-// moves (seat 1's share of each, in this program's language and by its own options),
-// and the window plays them as it plays its own: one slide player for every game.
-class NetworkPlay::Joined : public PlayedGame {
-  public:
-    Joined(NetworkPlay& owner, const std::string& code, const std::optional<net::SeatKey>& key,
-           QString address, net::LineFactory lines)
-        : owner_(owner), session_(code, std::move(lines), key), address_(std::move(address)),
-          stage_(owner.window_.host()) {}
-
-    net::GuestSession& session() { return session_; }
-    GuestTransport& link() { return *link_; }
-    void setLink(std::unique_ptr<GuestTransport> link) { link_ = std::move(link); }
-    const std::optional<SeatView>& view() const { return view_; }
-    // A move is being shown, or waits to be: a slide, or a dialog of it open.
-    bool presenting() const { return owner_.window_.host().presenting() || !queue_.empty(); }
-
-    void flush() {
-        if (link_) link_->flush();
-    }
-    void send(const net::Input& input) {
-        if (presenting() || !session_.admitted()) return; // the card aimed at may have moved
-        session_.send(input);
-        flush();
-    }
-
-    // What the session made of what arrived.
-    void take() {
-        for (net::GuestEvent& e : session_.takeEvents()) {
-            using K = net::GuestEvent::Kind;
-            switch (e.kind) {
-            case K::Admitted:
-                // Back after a drop: heard, as the notice that goes was.
-                if (std::exchange(admittedBefore_, true))
-                    announce(&owner_.window_.board(), qtext(nl::Reconnected));
-                owner_.showNotice({});
-                owner_.keepGuestSeat(session_.key());
-                sendModes();
-                break;
-            case K::View:
-                if (e.view) queue_.emplace_back(*e.view);
-                break;
-            case K::Steps:
-                for (const net::ShownStep& s : e.steps) queue_.emplace_back(s);
-                break;
-            case K::Rematch: rematch(e.rematch); break;
-            case K::Refused:
-                owner_.keepGuestSeat(session_.key()); // erased by a sealed "seat freed" alone
-                owner_.showNotice(refusalText(e));
-                break;
-            case K::Error: owner_.showNotice(qtext(nl::GaveUp)); break;
-            case K::Dropped: owner_.showNotice(qtext(nl::Reconnecting)); break;
-            case K::Left: owner_.showNotice(qtext(nl::Player1Left)); break;
-            }
-        }
-        // A connection that did not come about: what answered, if anything.
-        if (link_ && link_->failures() > 0 && !session_.view()) {
-            const auto why = link_->lastFailure();
-            if (why != GuestTransport::Failure::None)
-                owner_.showNotice(qtext(why == GuestTransport::Failure::NothingListens
-                                            ? nl::NothingListens
-                                            : nl::Unreachable)
-                                      .arg(address_));
-        }
-        stage();
-    }
-
-    void paint(DrawingSurface& surface) {
-        if (!view_) return;
-        paintView(Board{shown(), owner_.window_.ownGame().layout, surface});
-    }
-
-    // The view as this program shows it: by the guest's own options, not the host's.
-    SeatView shown() const {
-        SeatView v = view_.value_or(SeatView{});
-        const Session& own = owner_.window_.ownGame();
-        v.showPlayable = own.has(flag::showPlayable);
-        v.hideTips = own.has(flag::hideTips);
-        return v;
-    }
-
-    // The guest plays its taps by its own "To play" and "To discard" options.
-    void sendModes() {
-        const RoundRecord& r = owner_.window_.ownGame().round;
-        session_.send(net::Input{net::Input::Kind::Modes,
-                                 net::Input::modeValue(r.playMode(), r.discardMode())});
-        flush();
-    }
-
-    // A hint is Expert's choice made by the host from what the guest may know; off the
-    // guest's turn the answer is known here.
-    void askHint() {
-        if (view_ && view_->isOwnTurn() && !view_->handOver && !view_->decisionPending)
-            send(net::Input{net::Input::Kind::Hint, 0});
-        else
-            owner_.window_.showHint(shownHint({}, owner_.window_.ownGame().layout, 0, 0));
-    }
-
-    void showScores() {
-        if (view_) openScores(scoresContent(*view_), [](int) {});
-    }
-
-    // PlayedGame: the window plays the staged presentation; taps and commands go to the
-    // host through NetworkPlay before they reach here.
-    Session& game() override { return stage_; }
-    void penDown() override {}
-    void penUp(int x, int y) override { owner_.tap(x, y); }
-    void handleCommand(int id) override {
-        // About and Help are the window's own.
-        if (!owner_.command(id)) owner_.window_.ownCommand(id);
-    }
-    void playStep(const Step& step, const std::function<void()>& done) override {
-        QtHost& host = owner_.window_.host();
-        switch (step.kind) {
-        case Step::Kind::Sound: host.playSound(step.sound); break;
-        case Step::Kind::Undo: host.enableUndoButton(step.enabled); break;
-        case Step::Kind::Redo: break; // a network game has no Redo
-        case Step::Kind::Say: host.say(step.sentence); break;
-        case Step::Kind::Scores: {
-            const SeatView standing = *step.standing;
-            openScores(scoresContent(standing),
-                       [this, handEnd = step.handEnd, standing, done](int closeId) {
-                           if (handEnd && !standing.gameOver && closeId == dialog::NewHand)
-                               session_.send(net::Input{net::Input::Kind::Tap, target::StatusLine});
-                           flush();
-                           done();
-                       });
-            return;
-        }
-        case Step::Kind::Ask:
-            // A question asked again on a rejoin, already answered here, is not asked twice.
-            if (!session_.questionOpen()) break;
-            ask(owner_.window_, shownText(stringText(step.stringId)), "question", Enter::Yes,
-                [this, done](bool yes) {
-                    session_.send(net::Input{net::Input::Kind::Extension, yes ? 1 : 0});
-                    flush();
-                    done();
-                });
-            return;
-        case Step::Kind::Draw:
-        case Step::Kind::Frame: break;
-        }
-        done();
-    }
-
-  private:
-    using Item = std::variant<SeatView, net::ShownStep>;
-
-    // Turns what arrived into the presentation's steps, in order, then plays them. A
-    // hand's Scores and a question wait for the view that follows them, whose figures they
-    // show.
-    void stage() {
-        Session& own = owner_.window_.ownGame();
-        stage_.layout = own.layout;
-        stage_.round = own.round; // the options the slides and sounds go by
-        stage_.surface = &stage_.presentation;
-        while (!queue_.empty()) {
-            const Item item = queue_.front();
-            if (const auto* s = std::get_if<net::ShownStep>(&item);
-                s &&
-                (s->kind == net::ShownStep::Kind::Scores || s->kind == net::ShownStep::Kind::Ask) &&
-                !nextView())
-                break;
-            queue_.pop_front();
-            if (const auto* v = std::get_if<SeatView>(&item))
-                viewArrives(*v);
-            else
-                step(std::get<net::ShownStep>(item));
-        }
-        stage_.surface = nullptr;
-        owner_.window_.host().play();
-        owner_.update();
-    }
-
-    const SeatView* nextView() const {
-        for (const Item& i : queue_)
-            if (const auto* v = std::get_if<SeatView>(&i)) return v;
-        return nullptr;
-    }
-
-    // A new view is painted once what was staged before it has played; what it tells
-    // that no step did is said in its turn.
-    void viewArrives(const SeatView& v) {
-        sayChange(v);
-        view_ = v;
-        cardsLeft_ = v.cardsLeft;
-        if (countNext_ && v.handOver) {
-            countNext_ = false;
-            owner_.window_.statistics().countSeatHand(v);
-        }
-        owner_.window_.host().invalidate({}, false);
-    }
-
-    void step(const net::ShownStep& s) {
-        Presentation& out = stage_.presentation;
-        using K = net::ShownStep::Kind;
-        switch (s.kind) {
-        case K::Sound:
-            if (stage_.has(flag::playSounds)) out.sound(Sound(s.value));
-            break;
-        case K::Undo: out.undo(s.value != 0); break;
-        case K::Scores:
-            if (s.value) countNext_ = true;
-            out.scores(s.value != 0, *nextView());
-            break;
-        case K::Ask:
-            // The miles that ask count at once: the headers show them beside the question,
-            // as the host's own do.
-            drawMilesAndHeaders(Board{*nextView(), stage_.layout, out});
-            drawMileageBar(Board{*nextView(), stage_.layout, out});
-            out.ask(s.value);
-            break;
-        case K::Laid: {
-            // Said as the card sets off, as the window's own moves are: a reader hears the
-            // move when the host has it, not after its slide.
-            const Laid laid{s.player, s.slot, Card(s.card), s.target, s.depth};
-            out.say(laidSentence(laid));
-            animatePlayedCard(stage_, laid,
-                              pileCardPosition(stage_.layout, laid.target, laid.card, laid.depth));
-            break;
-        }
-        case K::Drawn:
-            cardsLeft_ = std::max(0, cardsLeft_ - 1);
-            animateDraw(stage_, Drawn{s.player, s.slot, Card(s.card), cardsLeft_});
-            break;
-        case K::Hint:
-            if (view_)
-                owner_.window_.showHint(
-                    shownHint(*view_, owner_.window_.ownGame().layout, s.slot, s.target));
-            break;
-        case K::CoupFourre: break; // said with the card laid
-        }
-    }
-
-    // A card laid is said as the window's own moves are, in this program's language:
-    // as the coup fourre it was when a step of the same move says so.
-    Sentence laidSentence(const Laid& move) const {
-        for (const Item& i : queue_) {
-            const auto* next = std::get_if<net::ShownStep>(&i);
-            if (!next || next->kind == net::ShownStep::Kind::Laid ||
-                next->kind == net::ShownStep::Kind::Drawn)
-                break;
-            if (next->kind == net::ShownStep::Kind::CoupFourre) return coupFourreSentence(2, move);
-        }
-        return moveSentence(2, move);
-    }
-
-    // What a new view tells that no step did: a new hand dealt, the draw pile run out.
-    void sayChange(const SeatView& next) {
-        if (!view_) return;
-        Sentence s;
-        if (!next.handOver && (view_->handOver || next.cardsLeft > view_->cardsLeft + 1))
-            s.pattern = text::NewHandDealt;
-        else if (view_->cardsLeft > 0 && next.cardsLeft == 0)
-            s.pattern = text::DrawPileEmpty;
-        if (!s.empty()) stage_.presentation.say(s);
-    }
-
-    void openScores(const ScoresContent& content, std::function<void(int)> closed) {
-        auto* window = new ScoresWindow(content, owner_.window_.zoom(), &owner_.window_.widget());
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(window, &QDialog::finished, &owner_.window_.widget(),
-                         [closed = std::move(closed)](int result) { closed(result); });
-        window->open();
-    }
-
-    void rematch(net::Rematch::Kind kind) {
-        using R = net::Rematch::Kind;
-        if (kind == R::Ask) {
-            ask(owner_.window_, qtext(nl::RematchAsked), "rematchQuestion", Enter::Yes,
-                [this](bool yes) {
-                    session_.rematch(yes ? R::Yes : R::No);
-                    flush();
-                });
-            return;
-        }
-        owner_.showNotice(kind == R::Yes ? QString() : qtext(nl::RematchDeclined));
-    }
-
-    NetworkPlay& owner_;
-    net::GuestSession session_;
-    std::unique_ptr<GuestTransport> link_;
-    QString address_;
-    std::optional<SeatView> view_;
-    // What arrived and is not staged yet: a hand's Scores waiting for their view.
-    std::deque<Item> queue_;
-    // The presentation the window plays, with the layout and this program's options.
-    Session stage_;
-    int cardsLeft_ = 0;
-    bool admittedBefore_ = false; // an admission after the first is a return
-    bool countNext_ = false;
-};
 
 NetworkPlay::NetworkPlay(NetworkWindow& window, NetworkSetup setup)
     : window_(window), setup_(std::move(setup)) {

@@ -1,0 +1,105 @@
+#pragma once
+// The network game this window hosts, as the window plays it. Included by
+// network_play.cpp alone.
+#include "app/commands.h"
+#include "app/network_host.h"
+#include "app/options_dialog.h"
+#include "app/save_state.h"
+#include "app/scores_dialog.h"
+#include "game/targets.h"
+#include "qt/network/network_play.h"
+#include "qt/network/network_window.h"
+#include "qt/network/transport.h"
+#include "qt/qt_host.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace tarmigo {
+
+// The game hosted: the window presents it as its own, seat 0's hand always shown.
+class NetworkPlay::Hosted : public PlayedGame {
+  public:
+    Hosted(NetworkPlay& owner, const NetworkStores& stores, const std::string& code,
+           net::LineFactory lines)
+        : owner_(owner), qtHost_(owner.window_.host()),
+          game_(qtHost_, stores, code, std::move(lines)) {}
+
+    NetworkHost& host() { return game_; }
+    HostTransport& link() { return *link_; }
+    void setLink(std::unique_ptr<HostTransport> link) { link_ = std::move(link); }
+    bool shown = false; // the window presents it
+
+    // After every input of this side: the guest is sent what changed.
+    void flush() {
+        if (link_) link_->flush();
+        owner_.update();
+    }
+
+    Session& game() override { return game_.game(); }
+    void penDown() override {}
+    void penUp(int x, int y) override {
+        game_.penUp(x, y);
+        flush();
+    }
+    void handleCommand(int id) override {
+        switch (id) {
+        case command::Undo: game_.undo(); break;
+        case command::Scores:
+            qtHost_.openScoresDialog(scoresContent(game_.game()), [](int) {});
+            break;
+        case command::Options: {
+            // The options chosen are the person's: their game at this program takes them too.
+            auto dialog = std::make_shared<OptionsDialog>(game_.game(), qtHost_);
+            qtHost_.openOptionsDialog(*dialog, [this, dialog] {
+                Session& own = owner_.window_.ownGame();
+                copyOptions(game_.game(), own);
+                saveState(own);
+            });
+            break;
+        }
+        case command::About: qtHost_.openAboutDialog(); break;
+        case command::Help: qtHost_.postHelpRequest(); break;
+        default: break;
+        }
+        flush();
+    }
+    void playStep(const Step& step, const std::function<void()>& done) override {
+        switch (step.kind) {
+        case Step::Kind::Sound: qtHost_.playSound(step.sound); break;
+        case Step::Kind::Undo: qtHost_.enableUndoButton(step.enabled); break;
+        case Step::Kind::Redo: break; // a network game has no Redo
+        case Step::Kind::Scores:
+            qtHost_.openScoresDialog(scoresContent(*step.standing),
+                                     [this, handEnd = step.handEnd, done](int closeId) {
+                                         // "New Hand" deals the next hand, as a tap on the status
+                                         // line does.
+                                         if (handEnd && closeId == dialog::NewHand)
+                                             game_.tapPlace(target::StatusLine);
+                                         flush();
+                                         done();
+                                     });
+            return;
+        case Step::Kind::Ask:
+            qtHost_.askYesNo(step.stringId, [this, done](bool yes) {
+                game_.answer(yes);
+                flush();
+                done();
+            });
+            return;
+        case Step::Kind::Say: qtHost_.say(step.sentence); break;
+        case Step::Kind::Draw:
+        case Step::Kind::Frame: break;
+        }
+        done();
+    }
+
+  private:
+    NetworkPlay& owner_;
+    QtHost& qtHost_;
+    NetworkHost game_;
+    std::unique_ptr<HostTransport> link_;
+};
+
+} // namespace tarmigo
