@@ -67,8 +67,8 @@ void sortHand(Game& g) {
         for (; j >= 1 && p.slot(j) > c; --j) p.slot(j + 1) = p.slot(j);
         p.slot(j + 1) = c;
     }
-    tell(g, RegionChanged{Region::Hand, g.currentPlayer});
     if (p.drawSlot() != 0) p.setDrawSlot(HandSize);
+    tell(g, RegionChanged{Region::Hand, g.currentPlayer});
 }
 
 void drawCard(Game& g, DrawSlide slide) {
@@ -77,14 +77,14 @@ void drawCard(Game& g, DrawSlide slide) {
         const int slot = p.drawSlot();
         if (slot == 0 || slot > HandSize) return; // nothing waits to be filled: no sort either
         const Card drawn = g.deck[g.round.deckPos];
-        if (slide == DrawSlide::Shown)
-            tell(g, Drawn{g.currentPlayer, slot, drawn, DeckSize - g.round.deckPos - 1});
         if (isComputerTurn(g)) noteSeen(g, drawn);
         p.slot(slot) = drawn;
         ++g.round.deckPos;
         int empty = HandSize; // the last empty slot, if any
         while (empty > 0 && p.slot(empty) != EmptySlot) --empty;
         p.setDrawSlot(empty);
+        if (slide == DrawSlide::Shown)
+            tell(g, Drawn{g.currentPlayer, slot, drawn, DeckSize - g.round.deckPos});
         tell(g, RegionChanged{Region::DrawPile, g.currentPlayer});
         if (!isComputerTurn(g)) tell(g, StatusSaid{g.currentPlayer, {text::TapToPlay, false, 0}});
     }

@@ -1,16 +1,16 @@
 #pragma once
-// What the rules report while they change the state: one value type (Report), handed
+// What the rules report of the state they changed: one value type (Report), handed
 // through one function, so that a listener that presents reports and leaves a kind out
 // does not compile (it visits a Report with an Overloaded set of handlers and no
 // catch-all).
 //
-// The rules are callees: they change the records and say what happened, and the layers
-// above decide what that looks like. A move reports the card leaving the hand before the
-// state changes (the board records the card's slide while the rules run, from where the
-// card was), then the parts of the board it changed; a drawn card, a status message and
-// the end of a hand are reported the same way. Nobody listens by default, so a bare game
-// (a rule test, a benchmark, the computer's planning) runs silently; each Table
-// (board/table.h) reports its rules to its own board, which draws on that table's screen.
+// The rules are callees: they change the records, then say what happened, each report
+// complete when made, and the layers above decide what that looks like. A move reports
+// the card laid (the slot it left, where it went) once the state has changed, then the
+// parts of the board it changed; a drawn card, a status message and the end of a hand
+// are reported the same way. Nobody listens by default, so a bare game (a rule test, a
+// benchmark, the computer's planning) runs silently; each Table (board/table.h) reports
+// its rules to its own board, which shows them on that table's screen.
 #include "game/move_record.h"
 #include "game/strings.h"
 

@@ -38,11 +38,16 @@ void noteHumanCard(Game& g, Card c) {
     if (!isComputerTurn(g)) noteSeen(g, c);
 }
 
-// The selected card leaves the hand: reported before the state changes, so that the
-// slide the board records while the rules run starts from where the card was.
-void leaveHand(Game& g, int target, int depth = 0, bool coupFourre = false) {
-    tell(g,
-         Laid{g.currentPlayer, g.own().selectedSlot(), selectedCard(g), target, depth, coupFourre});
+// The selected card as it leaves the hand: what the move reports once it has changed the
+// state (the slot and the card are gone from the hand by then).
+Laid leaving(const Game& g, int target, int depth = 0, bool coupFourre = false) {
+    return Laid{g.currentPlayer, g.own().selectedSlot(), selectedCard(g), target, depth, coupFourre};
+}
+
+// A card laid, told after the move: the card, then what the snapshot for Undo changed.
+void tellLaid(Game& g, const Laid& laid, UndoTaken undo) {
+    tell(g, laid);
+    tellUndoTaken(g, undo);
 }
 
 void changed(Game& g, Region r, int player = 0) {
@@ -81,11 +86,12 @@ MoveResult dispatchMove(Game& g, int t) {
 
 MoveResult discardCard(Game& g) {
     const Card c = selectedCard(g);
-    leaveHand(g, target::DiscardPile);
-    takeUndoSnapshot(g);
+    const Laid laid = leaving(g, target::DiscardPile);
+    const UndoTaken undo = takeUndoSnapshot(g);
     noteHumanCard(g, c);
     g.round.discardTop = c;
     removePlayedCard(g);
+    tellLaid(g, laid, undo);
     return MoveResult::TurnPasses;
 }
 
@@ -96,15 +102,13 @@ MoveResult playSafety(Game& g) {
     const PlayerRecord& opp = g.opponent();
     const int b = own.battle();
     // The safety answers the hazard on the battle pile, or a speed limit, that the other
-    // has just laid: a coup fourre, told with the card as it leaves the hand.
+    // has just laid: a coup fourre, told with the card laid.
     const bool answersBattle = b == battleAnsweredBy(c);
     const bool battleCoup = answersBattle && opp.lastHazard() == lastHazardOfBattle(b);
     const bool answersSpeed = c == RightOfWay && own.speed() == SpeedLimited;
     const bool speedCoup = answersSpeed && opp.lastHazard() == LastHazardSpeedLimit;
-    leaveHand(g, target::SafetyArea + g.currentPlayer, 0, battleCoup || speedCoup);
-    takeUndoSnapshot(g);
-    playSound(g, Sound::Safety);
-    bool pileChanged = false;
+    const Laid laid = leaving(g, target::SafetyArea + g.currentPlayer, 0, battleCoup || speedCoup);
+    const UndoTaken undo = takeUndoSnapshot(g);
     if (answersBattle) {
         if (battleCoup) {
             own.setCoupFourre(own.coupFourre() | (1 << safetyBit(c)));
@@ -113,7 +117,6 @@ MoveResult playSafety(Game& g) {
         } else {
             own.setBattle(b - HazardToRemedied);
         }
-        pileChanged = true;
     }
     if (answersSpeed) {
         own.setSpeed(SpeedEnded);
@@ -121,29 +124,31 @@ MoveResult playSafety(Game& g) {
             own.setCoupFourre(own.coupFourre() | 1);
             own.handScore = std::uint16_t(own.handScore + CoupFourreBonus);
         }
-        pileChanged = true;
     }
     own.setSafeties(own.safeties() | (1 << safetyBit(c)));
     own.handScore = std::uint16_t(own.handScore + SafetyPoints);
-    if (pileChanged)
+    noteHumanCard(g, c);
+    removePlayedCard(g);
+    tellLaid(g, laid, undo);
+    playSound(g, Sound::Safety);
+    if (answersBattle || answersSpeed)
         changed(g, Region::PlayerPanels);
     else
         changed(g, Region::BattlePile, g.currentPlayer);
     changed(g, Region::MilesAndHeaders);
-    noteHumanCard(g, c);
-    removePlayedCard(g);
     return MoveResult::TurnStays;
 }
 
 MoveResult playRemedy(Game& g) {
     const Card c = selectedCard(g);
     if (int why = checkRemedy(g, c); why != Legal) return refuse(g, why);
-    leaveHand(g, target::BattlePile + g.currentPlayer);
-    takeUndoSnapshot(g);
-    playSound(g, Sound::Remedy);
+    const Laid laid = leaving(g, target::BattlePile + g.currentPlayer);
+    const UndoTaken undo = takeUndoSnapshot(g);
     g.own().setBattle(battleOf(c));
     noteHumanCard(g, c);
     removePlayedCard(g);
+    tellLaid(g, laid, undo);
+    playSound(g, Sound::Remedy);
     changed(g, Region::BattlePile, g.currentPlayer);
     return MoveResult::TurnPasses;
 }
@@ -153,13 +158,14 @@ MoveResult playHazard(Game& g) {
     if (!isHazard(c)) return refuse(g, NoReason);
     if (int why = checkHazard(g, c); why != Legal) return refuse(g, why);
     const int o = 1 - g.currentPlayer;
-    leaveHand(g, target::BattlePile + o);
-    takeUndoSnapshot(g);
-    playSound(g, Sound::Hazard);
+    const Laid laid = leaving(g, target::BattlePile + o);
+    const UndoTaken undo = takeUndoSnapshot(g);
     g.players[o].setBattle(battleOf(c));
     noteHumanCard(g, c);
     removePlayedCard(g);
     g.own().setLastHazard(lastHazardOf(c));
+    tellLaid(g, laid, undo);
+    playSound(g, Sound::Hazard);
     changed(g, Region::BattlePile, o);
     return MoveResult::TurnPasses;
 }
@@ -168,12 +174,13 @@ MoveResult playEndOfLimit(Game& g) {
     const Card c = selectedCard(g);
     if (c != EndOfLimit) return refuse(g, NoReason);
     if (int why = checkEndOfLimit(g); why != Legal) return refuse(g, why);
-    leaveHand(g, target::SpeedPile + g.currentPlayer);
-    takeUndoSnapshot(g);
-    playSound(g, Sound::Remedy);
+    const Laid laid = leaving(g, target::SpeedPile + g.currentPlayer);
+    const UndoTaken undo = takeUndoSnapshot(g);
     g.own().setSpeed(SpeedEnded);
     noteHumanCard(g, c);
     removePlayedCard(g);
+    tellLaid(g, laid, undo);
+    playSound(g, Sound::Remedy);
     return MoveResult::TurnPasses;
 }
 
@@ -182,13 +189,14 @@ MoveResult playSpeedLimit(Game& g) {
     if (c != SpeedLimit) return refuse(g, NoReason);
     if (int why = checkSpeedLimit(g); why != Legal) return refuse(g, why);
     const int o = 1 - g.currentPlayer;
-    leaveHand(g, target::SpeedPile + o);
-    takeUndoSnapshot(g);
-    playSound(g, Sound::Hazard);
+    const Laid laid = leaving(g, target::SpeedPile + o);
+    const UndoTaken undo = takeUndoSnapshot(g);
     g.players[o].setSpeed(SpeedLimited);
     noteHumanCard(g, c);
     removePlayedCard(g);
     g.own().setLastHazard(LastHazardSpeedLimit);
+    tellLaid(g, laid, undo);
+    playSound(g, Sound::Hazard);
     return MoveResult::TurnPasses;
 }
 
@@ -196,20 +204,22 @@ MoveResult playDistance(Game& g) {
     const Card c = selectedCard(g);
     if (!isDistance(c)) return refuse(g, NoReason);
     if (int why = checkDistance(g, c); why != Legal) return refuse(g, why);
-    takeUndoSnapshot(g); // before the slide, unlike the other moves
     PlayerRecord& own = g.own();
     const int k = c - Distance25;
-    const int n = own.distancePlayed[k];
+    const Laid laid = leaving(g, target::DistanceArea + g.currentPlayer, own.distancePlayed[k]);
+    const UndoTaken undo = takeUndoSnapshot(g);
     const int v = valueOf(c);
     own.handScore = std::uint16_t(own.handScore + v);
     own.miles = std::uint16_t(own.miles + v);
     ++own.distancePlayed[k];
-    leaveHand(g, target::DistanceArea + g.currentPlayer, n);
+    noteHumanCard(g, c);
+    removePlayedCard(g);
+    // Undo's button is told before the card here, unlike the other moves.
+    tellUndoTaken(g, undo);
+    tell(g, laid);
     changed(g, Region::MilesAndHeaders);
     changed(g, Region::MileageBar);
     playSound(g, Sound::Miles);
-    noteHumanCard(g, c);
-    removePlayedCard(g);
 
     if (own.miles == StandardRace && g.opponent().miles < StandardRace) {
         // The computer never extends; a human is asked, and the move waits.

@@ -4,10 +4,12 @@
 
 namespace tarmigo {
 
-void takeUndoSnapshot(Game& g) {
+UndoTaken takeUndoSnapshot(Game& g) {
     if (g.playerCount == 1 && g.currentPlayer != 0)
-        return;  // the computer's moves are not undone alone
-    dropRedo(g); // a move of a person: what Undo took back is gone
+        return {}; // the computer's moves are not undone alone
+    // A move of a person: what Undo took back is gone.
+    const UndoTaken taken{true, g.redoable};
+    g.redoable = false;
     g.undo.round = g.round;
     g.undo.players = g.players;
     g.undo.currentPlayer = g.currentPlayer;
@@ -15,7 +17,12 @@ void takeUndoSnapshot(Game& g) {
         p.setSelectedSlot(0);
         p.setMarkedSlot(0);
     }
-    tell(g, UndoAvailable{true});
+    return taken;
+}
+
+void tellUndoTaken(Game& g, UndoTaken taken) {
+    if (taken.redoDropped) tell(g, RedoAvailable{false});
+    if (taken.taken) tell(g, UndoAvailable{true});
 }
 
 void undoLastMove(Game& g) {

@@ -4,7 +4,15 @@
 
 namespace tarmigo {
 
-void takeUndoSnapshot(Game& g);
+// What taking the snapshot changed, to be told once the move has changed the state.
+struct UndoTaken {
+    bool taken = false;       // Undo can now take the move back
+    bool redoDropped = false; // what Undo took back before is gone
+};
+
+// Keeps the position before a person's move for Undo; tells nothing (tellUndoTaken does).
+UndoTaken takeUndoSnapshot(Game& g);
+void tellUndoTaken(Game& g, UndoTaken taken);
 void undoLastMove(Game& g);
 // Plays again what the last Undo took back, the computer's replies included, exactly as
 // they were: the position before the Undo comes back, each seat's status line with it.
