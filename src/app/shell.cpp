@@ -70,33 +70,14 @@ void Shell::handled() {
     host_.handScored(game_);
 }
 
-void Shell::playStep(const Step& step, const std::function<void()>& done) {
-    switch (step.kind) {
-    case Step::Kind::Sound: host_.playSound(step.sound); break;
-    case Step::Kind::Undo: host_.enableUndoButton(step.enabled); break;
-    case Step::Kind::Redo: host_.enableRedoButton(step.enabled); break;
-    case Step::Kind::Scores:
-        host_.openScoresDialog(scoresContent(*step.standing),
-                               [this, handEnd = step.handEnd, done](int closeId) {
-                                   // "New Hand" at a hand's end starts the next hand of the same
-                                   // kind.
-                                   if (handEnd && closeId == dialog::NewHand)
-                                       host_.postCommand(command::NewGameMenu + game_.playerCount);
-                                   done();
-                               });
-        return;
-    case Step::Kind::Ask:
-        host_.askYesNo(step.stringId, [this, done](bool yes) {
-            answerPending(game_, yes);
-            handled();
-            done();
-        });
-        return;
-    case Step::Kind::Say: host_.say(step.sentence); break;
-    case Step::Kind::Draw:
-    case Step::Kind::Frame: break; // the window's own
-    }
-    done();
+void Shell::scoresClosed(const Step& step, int closeId) {
+    if (step.handEnd && closeId == dialog::NewHand)
+        host_.postCommand(command::NewGameMenu + game_.playerCount);
+}
+
+void Shell::answered(bool yes) {
+    answerPending(game_, yes);
+    handled();
 }
 
 void Shell::presentAtOnce() {

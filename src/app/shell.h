@@ -3,6 +3,7 @@
 // and the presentation's dialogs.
 #include "app/session.h"
 #include "app/shell_host.h"
+#include "app/step_player.h"
 #include "board/board_events.h"
 
 #include <cstdint>
@@ -16,7 +17,8 @@ inline constexpr DiscardMode DefaultDiscardMode = DiscardMode::TapTwice;
 
 class Store;
 
-class Shell {
+// The window's own game answers what its steps ask (StepGame).
+class Shell : public StepGame {
   public:
     // The hand's moves are kept, and saved beside the record, where historyStore is set.
     Shell(ShellHost& host, Store* fileStore, Store* secondStore, Store* historyStore = nullptr);
@@ -37,10 +39,17 @@ class Shell {
     // Undo button, the Scores dialog, a question); done runs once it is over, which
     // for a dialog is when it closes. Answering the question plays the rest of the
     // move, which queues more steps.
-    void playStep(const Step& step, const std::function<void()>& done);
+    void playStep(const Step& step, const std::function<void()>& done) {
+        tarmigo::playStep(host_, *this, step, done);
+    }
     // Plays the whole queue at once, leaving the pictures out: for front ends
     // without a screen, whose dialogs answer at once.
     void presentAtOnce();
+
+    // StepGame: "New Hand" at a hand's end starts the next hand of the same kind; the
+    // answer to the question plays the rest of the move.
+    void scoresClosed(const Step& step, int closeId) override;
+    void answered(bool yes) override;
 
   private:
     // The board's answer to the rules; a hand's end is also noted for the statistics.

@@ -89,9 +89,7 @@ class ShellGame : public PlayedGame {
     void penDown() override { shell_.penDown(); }
     void penUp(int x, int y) override { shell_.penUp(x, y); }
     void handleCommand(int id) override { shell_.handleCommand(id); }
-    void playStep(const Step& step, const std::function<void()>& done) override {
-        shell_.playStep(step, done);
-    }
+    StepGame& steps() override { return shell_; }
 
   private:
     Shell& shell_;
@@ -149,7 +147,7 @@ void QtHost::play() {
                 break;
             default:
                 phase_ = Phase::InStep;
-                played_->playStep(step, [this] { stepDone(); });
+                playStep(*this, played_->steps(), step, [this] { stepDone(); });
                 if (phase_ == Phase::InStep) phase_ = Phase::OnStep; // its dialog is open
                 break;
             }

@@ -32,6 +32,7 @@ class CommandBar;
 class KeptStatistics;
 class Shell;
 class Sounds;
+class StepGame;
 struct Session;
 struct Step;
 
@@ -44,7 +45,8 @@ class PlayedGame {
     virtual void penDown() = 0;
     virtual void penUp(int x, int y) = 0;
     virtual void handleCommand(int id) = 0;
-    virtual void playStep(const Step& step, const std::function<void()>& done) = 0;
+    // What answers the dialogs of the game's steps (app/step_player.h).
+    virtual StepGame& steps() = 0;
 };
 
 class QtHost : public ShellHost {

@@ -6,6 +6,7 @@
 #include "app/options_dialog.h"
 #include "app/save_state.h"
 #include "app/scores_dialog.h"
+#include "app/step_player.h"
 #include "game/targets.h"
 #include "qt/network/network_play.h"
 #include "qt/network/network_window.h"
@@ -19,7 +20,7 @@
 namespace tarmigo {
 
 // The game hosted: the window presents it as its own, seat 0's hand always shown.
-class NetworkPlay::Hosted : public PlayedGame {
+class NetworkPlay::Hosted : public PlayedGame, public StepGame {
   public:
     Hosted(NetworkPlay& owner, const NetworkStores& stores, const std::string& code,
            net::LineFactory lines)
@@ -65,34 +66,17 @@ class NetworkPlay::Hosted : public PlayedGame {
         }
         flush();
     }
-    void playStep(const Step& step, const std::function<void()>& done) override {
-        switch (step.kind) {
-        case Step::Kind::Sound: qtHost_.playSound(step.sound); break;
-        case Step::Kind::Undo: qtHost_.enableUndoButton(step.enabled); break;
-        case Step::Kind::Redo: break; // a network game has no Redo
-        case Step::Kind::Scores:
-            qtHost_.openScoresDialog(scoresContent(*step.standing),
-                                     [this, handEnd = step.handEnd, done](int closeId) {
-                                         // "New Hand" deals the next hand, as a tap on the status
-                                         // line does.
-                                         if (handEnd && closeId == dialog::NewHand)
-                                             game_.tapPlace(target::StatusLine);
-                                         flush();
-                                         done();
-                                     });
-            return;
-        case Step::Kind::Ask:
-            qtHost_.askYesNo(step.stringId, [this, done](bool yes) {
-                game_.answer(yes);
-                flush();
-                done();
-            });
-            return;
-        case Step::Kind::Say: qtHost_.say(step.sentence); break;
-        case Step::Kind::Draw:
-        case Step::Kind::Frame: break;
-        }
-        done();
+    StepGame& steps() override { return *this; }
+
+    // StepGame: no Redo; "New Hand" deals the next hand, as a tap on the status line does.
+    bool redoes() const override { return false; }
+    void scoresClosed(const Step& step, int closeId) override {
+        if (step.handEnd && closeId == dialog::NewHand) game_.tapPlace(target::StatusLine);
+        flush();
+    }
+    void answered(bool yes) override {
+        game_.answer(yes);
+        flush();
     }
 
   private:

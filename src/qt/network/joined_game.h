@@ -2,6 +2,7 @@
 // The network game this window joined, as the window plays it. Included by
 // network_play.cpp alone.
 #include "app/scores_dialog.h"
+#include "app/step_player.h"
 #include "board/animation.h"
 #include "board/board_events.h"
 #include "board/draw.h"
@@ -35,7 +36,7 @@ namespace tarmigo {
 // of a presentation, slides and sentences made by the board as for the window's own
 // moves (seat 1's share of each, in this program's language and by its own options),
 // and the window plays them as it plays its own: one slide player for every game.
-class NetworkPlay::Joined : public PlayedGame {
+class NetworkPlay::Joined : public PlayedGame, public StepGame {
   public:
     Joined(NetworkPlay& owner, const std::string& code, const std::optional<net::SeatKey>& key,
            QString address, net::LineFactory lines)
@@ -143,38 +144,28 @@ class NetworkPlay::Joined : public PlayedGame {
         // About and Help are the window's own.
         if (!owner_.command(id)) owner_.window_.ownCommand(id);
     }
-    void playStep(const Step& step, const std::function<void()>& done) override {
-        QtHost& host = owner_.window_.host();
-        switch (step.kind) {
-        case Step::Kind::Sound: host.playSound(step.sound); break;
-        case Step::Kind::Undo: host.enableUndoButton(step.enabled); break;
-        case Step::Kind::Redo: break; // a network game has no Redo
-        case Step::Kind::Say: host.say(step.sentence); break;
-        case Step::Kind::Scores: {
-            const SeatView standing = *step.standing;
-            openScores(scoresContent(standing),
-                       [this, handEnd = step.handEnd, standing, done](int closeId) {
-                           if (handEnd && !standing.gameOver && closeId == dialog::NewHand)
-                               session_.send(net::Input{net::Input::Kind::Tap, target::StatusLine});
-                           flush();
-                           done();
-                       });
-            return;
-        }
-        case Step::Kind::Ask:
-            // A question asked again on a rejoin, already answered here, is not asked twice.
-            if (!session_.questionOpen()) break;
-            netplay::ask(owner_.window_, shownText(stringText(step.stringId)), "question",
-                         Enter::Yes, [this, done](bool yes) {
-                             session_.send(net::Input{net::Input::Kind::Extension, yes ? 1 : 0});
-                             flush();
-                             done();
-                         });
-            return;
-        case Step::Kind::Draw:
-        case Step::Kind::Frame: break;
-        }
-        done();
+    StepGame& steps() override { return *this; }
+
+    // StepGame: no Redo; the Scores and the question are this window's, and what they
+    // answer goes to the host.
+    bool redoes() const override { return false; }
+    void openScores(ShellHost&, const Step& step, std::function<void(int)> closed) override {
+        openScores(scoresOf(step), std::move(closed));
+    }
+    void scoresClosed(const Step& step, int closeId) override {
+        if (step.handEnd && !step.standing->gameOver && closeId == dialog::NewHand)
+            session_.send(net::Input{net::Input::Kind::Tap, target::StatusLine});
+        flush();
+    }
+    // A question asked again on a rejoin, already answered here, is not asked twice.
+    bool asks() const override { return session_.questionOpen(); }
+    void ask(ShellHost&, int stringId, std::function<void(bool)> answered) override {
+        netplay::ask(owner_.window_, shownText(stringText(stringId)), "question", Enter::Yes,
+                     std::move(answered));
+    }
+    void answered(bool yes) override {
+        session_.send(net::Input{net::Input::Kind::Extension, yes ? 1 : 0});
+        flush();
     }
 
   private:

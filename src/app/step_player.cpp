@@ -1,0 +1,39 @@
+#include "app/step_player.h"
+
+#include "app/scores_dialog.h"
+
+namespace tarmigo {
+
+ScoresContent StepGame::scoresOf(const Step& step) {
+    return scoresContent(*step.standing);
+}
+
+void playStep(ShellHost& host, StepGame& game, const Step& step,
+              const std::function<void()>& done) {
+    switch (step.kind) {
+    case Step::Kind::Sound: host.playSound(step.sound); break;
+    case Step::Kind::Undo: host.enableUndoButton(step.enabled); break;
+    case Step::Kind::Redo:
+        if (game.redoes()) host.enableRedoButton(step.enabled);
+        break;
+    case Step::Kind::Say: host.say(step.sentence); break;
+    case Step::Kind::Scores:
+        game.openScores(host, step, [&game, step, done](int closeId) {
+            game.scoresClosed(step, closeId);
+            done();
+        });
+        return;
+    case Step::Kind::Ask:
+        if (!game.asks()) break;
+        game.ask(host, step.stringId, [&game, done](bool yes) {
+            game.answered(yes);
+            done();
+        });
+        return;
+    case Step::Kind::Draw:
+    case Step::Kind::Frame: break; // the window's own
+    }
+    done();
+}
+
+} // namespace tarmigo
