@@ -1,7 +1,10 @@
-// Cards sliding across the board, step by step, on the current surface.
+// Cards sliding across the board, step by step.
 #include "board/animation.h"
+#include "board/draw.h"
 #include "board/status_line.h"
 #include "board/surface.h"
+#include "board/table.h"
+#include "game/targets.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,10 +16,24 @@ int sign(int v) {
     return (v > 0) - (v < 0);
 }
 
+// Runs a slide on a table's screen, when it has one.
+template <class Run> void onTable(Table& g, Run run) {
+    if (!g.surface) return;
+    run(SlideStage{*g.surface, g.presentation, g.layout, g.has(flag::animate), g.round.animDelay});
+}
+
 } // namespace
 
-void slideBitmap(Table& g, const Slide& slide) {
-    if (!g.surface) return;
+Point pileCardPosition(const Layout& l, int t, Card card, int depth) {
+    if (t == target::DiscardPile) return l.discardCard();
+    const int p = (t - target::SafetyArea) % 2;
+    if (t - p == target::SafetyArea) return l.safetyCard(p, safetyBit(card));
+    if (t - p == target::BattlePile) return l.battleCard(p);
+    if (t - p == target::SpeedPile) return l.speedCard(p);
+    return l.distanceCard(p, card - Distance25, depth);
+}
+
+void slideBitmap(const SlideStage& stage, const Slide& slide) {
     const int bitmap = slide.bitmap;
     const int x0 = slide.from.x;
     const int y0 = slide.from.y;
@@ -25,10 +42,9 @@ void slideBitmap(Table& g, const Slide& slide) {
     const int w = slide.width;
     const int h = slide.height;
     const int step = slide.step;
-    const bool finalDraw = slide.finalDraw;
-    DrawingSurface& s = *g.surface;
-    if (!g.has(flag::animate)) {
-        if (finalDraw) s.drawBitmap(bitmap, 0, x1, y1, w, h);
+    DrawingSurface& s = stage.surface;
+    if (!stage.animate) {
+        if (slide.finalDraw) s.drawBitmap(bitmap, 0, x1, y1, w, h);
         return;
     }
 
@@ -58,7 +74,7 @@ void slideBitmap(Table& g, const Slide& slide) {
     for (int i = 0; i < steps; ++i) {
         s.saveBlock(x, y, w, h);
         s.drawBitmap(bitmap, 0, x, y, w, h);
-        g.presentation.frame(pause);
+        stage.frames.frame(pause);
         fx += incX;
         fy += incY;
         const int nextX = static_cast<int>(fx);
@@ -68,50 +84,63 @@ void slideBitmap(Table& g, const Slide& slide) {
         y = nextY;
     }
     // The steps stop short of the end, and truncation may leave a pixel off.
-    if (finalDraw) s.drawBitmap(bitmap, 0, x1, y1, w, h);
+    if (slide.finalDraw) s.drawBitmap(bitmap, 0, x1, y1, w, h);
 }
 
-void animatePlayedCard(Table& g, const Laid& share, Point to) {
-    if (!g.surface) return;
-    clearStatusLine(g);
+void slideLaid(const SlideStage& stage, const Laid& share) {
+    static const SeatView nothing; // clearing the status line shows nothing of the game
+    clearStatusLine(Board{nothing, stage.layout, stage.surface});
     if (!isCard(share.card)) return; // every move lays a card; without one nothing slides
-    const Layout& l = g.layout;
+    const Layout& l = stage.layout;
     Point from{l.halfWidth, 0};
     if (share.slot >= 1 && share.slot <= HandSize) {
         from = l.slotCard(share.slot);
-        g.surface->drawBitmap(EmptySlot, 0, from.x, from.y, CardWidth, CardHeight);
+        stage.surface.drawBitmap(EmptySlot, 0, from.x, from.y, CardWidth, CardHeight);
     }
-    slideBitmap(g, {.bitmap = share.card, .from = from, .to = to, .delay = g.round.animDelay});
+    slideBitmap(stage, {.bitmap = share.card,
+                        .from = from,
+                        .to = pileCardPosition(l, share.target, share.card, share.depth),
+                        .delay = stage.delay});
 }
 
-void animateDraw(Table& g, const Drawn& share) {
-    if (!g.surface) return;
-    const Layout& l = g.layout;
+void slideDrawn(const SlideStage& stage, const Drawn& share) {
+    const Layout& l = stage.layout;
     const int pos = DeckSize - 1 - share.cardsLeft; // where the drawn card lay in the deck
     if (pos < 0 || pos >= DeckSize) return;
-    const int pileX = l.drawPileCard().x;
-    const int pileY = l.drawPileCard().y;
+    const Point pile = l.drawPileCard();
     if (share.slot >= 1 && share.slot <= HandSize) {
-        slideBitmap(g, {.bitmap = share.card,
-                        .from = {pileX, pileY},
-                        .to = l.slotCard(share.slot),
-                        .delay = g.round.animDelay});
+        slideBitmap(stage, {.bitmap = share.card,
+                            .from = pile,
+                            .to = l.slotCard(share.slot),
+                            .delay = stage.delay});
     } else {
-        slideBitmap(g, {.bitmap = CardBackBitmap,
-                        .from = {pileX, pileY},
-                        .to = {l.halfWidth, 0},
-                        .delay = g.round.animDelay,
-                        .finalDraw = false});
+        slideBitmap(stage, {.bitmap = CardBackBitmap,
+                            .from = pile,
+                            .to = {l.halfWidth, 0},
+                            .delay = stage.delay,
+                            .finalDraw = false});
     }
     // The pile thins as it runs out: one card left shows no edge, none shows the blank.
+    DrawingSurface& s = stage.surface;
     if (pos == DeckSize - 2 || pos == DeckSize - 1) {
-        g.surface->fillRect({l.deckX + 41, l.handY + 6, l.deckX + 42, l.handY + 32}, colors::White,
-                            Pen::White);
-        g.surface->fillRect({l.deckX + 24, l.handY + 31, l.deckX + 42, l.handY + 32}, colors::White,
-                            Pen::White);
+        s.fillRect({l.deckX + 41, l.handY + 6, l.deckX + 42, l.handY + 32}, colors::White,
+                   Pen::White);
+        s.fillRect({l.deckX + 24, l.handY + 31, l.deckX + 42, l.handY + 32}, colors::White,
+                   Pen::White);
     }
-    if (pos == DeckSize - 1)
-        g.surface->drawBitmap(EmptySlot, 0, pileX, pileY, CardWidth, CardHeight);
+    if (pos == DeckSize - 1) s.drawBitmap(EmptySlot, 0, pile.x, pile.y, CardWidth, CardHeight);
+}
+
+void slideBitmap(Table& g, const Slide& slide) {
+    onTable(g, [&](const SlideStage& stage) { slideBitmap(stage, slide); });
+}
+
+void slideLaid(Table& g, const Laid& share) {
+    onTable(g, [&](const SlideStage& stage) { slideLaid(stage, share); });
+}
+
+void slideDrawn(Table& g, const Drawn& share) {
+    onTable(g, [&](const SlideStage& stage) { slideDrawn(stage, share); });
 }
 
 } // namespace tarmigo

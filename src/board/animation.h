@@ -1,10 +1,16 @@
 #pragma once
-// Cards sliding across the board.
+// Cards sliding across the board, made from a move alone: the card laid or drawn (the
+// screen's share of it), the board's layout and the Options. Nothing of the game is
+// read, so the window's own game, the hosted and the joined make their slides alike.
 #include "board/bitmaps.h"
-#include "board/table.h"
+#include "board/layout.h"
 #include "game/move_record.h"
 
 namespace tarmigo {
+
+class DrawingSurface;
+class Presentation;
+struct Table;
 
 constexpr int SlideStep = 4;
 
@@ -21,15 +27,32 @@ struct Slide {
     int height = CardHeight;
 };
 
+// Where slides are drawn and paced: the surface, the queue that takes their frames, the
+// layout, and the Options that say whether cards slide and how fast.
+struct SlideStage {
+    DrawingSurface& surface;
+    Presentation& frames;
+    const Layout& layout;
+    bool animate = true;
+    int delay = 0;
+};
+
+void slideBitmap(const SlideStage& stage, const Slide& slide);
+// A card laid slides to its pile and stays drawn there. With a slot (the screen shows
+// the mover's hand) the card leaves it; without one (the computer's hand, the other seat's
+// of a network game) it comes from the top of the board.
+void slideLaid(const SlideStage& stage, const Laid& share);
+// A card drawn: with a slot its face slides into it, without one a card back flies to the
+// top of the board and nothing is left drawn; then the pile thins as it runs out.
+void slideDrawn(const SlideStage& stage, const Drawn& share);
+
+// The same on a table's screen during a tap; nothing when no surface is current.
 void slideBitmap(Table& g, const Slide& slide);
-// A card laid slides to `to` and stays drawn there. `share` is the screen's share of the
-// move: with a slot, the screen shows the mover's hand and the card leaves it; without
-// one (the computer's hand, a network guest's on the host's screen) it comes from the
-// top of the board.
-void animatePlayedCard(Table& g, const Laid& share, Point to);
-// A card drawn (before the state changes): by the screen's share, its face slides into
-// its slot, or a card back flies to the top of the board and no card is left drawn in
-// the screen's hand; then the pile picture thins as it runs out.
-void animateDraw(Table& g, const Drawn& share);
+void slideLaid(Table& g, const Laid& share);
+void slideDrawn(Table& g, const Drawn& share);
+
+// Where `card`, laid on the pile of a target code, comes to rest; depth: the cards
+// already in its distance column.
+Point pileCardPosition(const Layout& l, int target, Card card, int depth);
 
 } // namespace tarmigo

@@ -7,7 +7,6 @@
 #include "board/status_line.h"
 #include "board/table.h"
 #include "game/strings.h"
-#include "game/targets.h"
 
 namespace tarmigo {
 namespace {
@@ -23,15 +22,6 @@ void placeDrawn(Sentence& drawn, const PlayerRecord& p) {
 }
 
 } // namespace
-
-Point pileCardPosition(const Layout& l, int t, Card card, int depth) {
-    if (t == target::DiscardPile) return l.discardCard();
-    const int p = (t - target::SafetyArea) % 2;
-    if (t - p == target::SafetyArea) return l.safetyCard(p, safetyBit(card));
-    if (t - p == target::BattlePile) return l.battleCard(p);
-    if (t - p == target::SpeedPile) return l.speedCard(p);
-    return l.distanceCard(p, card - Distance25, depth);
-}
 
 // Each report comes from the rules of the listener's own table, and every kind has its
 // handler here: the screen shows its seat's share of each.
@@ -66,15 +56,14 @@ void BoardEvents::laid(const Game& g, const Laid& laid) {
     // slide; every card laid or discarded is seen by both.
     table_.presentation.say(laid.coupFourre ? coupFourreSentence(g.playerCount, laid)
                                             : moveSentence(g.playerCount, laid));
-    animatePlayedCard(table_, shareOf(laid, screenSeat(table_)),
-                      pileCardPosition(table_.layout, laid.target, laid.card, laid.depth));
+    slideLaid(table_, shareOf(laid, screenSeat(table_)));
 }
 
 void BoardEvents::drawn(const Game& g, const Drawn& drawn) {
     const Drawn share = shareOf(drawn, screenSeat(table_));
     if (const Sentence said = drawSentence(g.playerCount, share); !said.empty())
         table_.presentation.say(said);
-    animateDraw(table_, share);
+    slideDrawn(table_, share);
 }
 
 void BoardEvents::regionChanged(const RegionChanged& changed) {

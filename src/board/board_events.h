@@ -24,8 +24,4 @@ class BoardEvents : public GameEvents {
     Table& table_;
 };
 
-// Where `card`, laid on the pile of a target code, comes to rest; depth: the cards
-// already in its distance column.
-Point pileCardPosition(const Layout& l, int target, Card card, int depth);
-
 } // namespace tarmigo

@@ -85,7 +85,7 @@ namespace {
 class ShellGame : public PlayedGame {
   public:
     explicit ShellGame(Shell& shell) : shell_(shell) {}
-    Session& game() override { return shell_.game(); }
+    Session* game() override { return &shell_.game(); }
     void penDown() override { shell_.penDown(); }
     void penUp(int x, int y) override { shell_.penUp(x, y); }
     void handleCommand(int id) override { shell_.handleCommand(id); }
@@ -108,26 +108,32 @@ void QtHost::switchTo(PlayedGame* game) {
     played_ = game ? game : shellGame_.get();
     repaintPending_ = true;
     // A network game has no Redo; the window's own game gets back what it had.
-    enableRedoButton(!game && played_->game().redoable);
+    enableRedoButton(!game && played_->game()->redoable);
+}
+
+Presentation& PlayedGame::presentation() {
+    return game()->presentation;
 }
 
 Session& QtHost::game() {
-    return played_->game();
+    Session* held = played_->game();
+    return held ? *held : *shellGame_->game();
 }
 
 const Session& QtHost::game() const {
-    return played_->game();
+    const Session* held = played_->game();
+    return held ? *held : *shellGame_->game();
 }
 
 bool QtHost::presenting() const {
     const bool awaiting =
         phase_ == Phase::InStep || phase_ == Phase::OnStep || phase_ == Phase::OnFrame;
-    return awaiting || !game().presentation.empty();
+    return awaiting || !played_->presentation().empty();
 }
 
 void QtHost::play() {
     if (phase_ == Phase::Taking || phase_ == Phase::InStep) return;
-    Presentation& queue = game().presentation;
+    Presentation& queue = played_->presentation();
     if (phase_ == Phase::Idle) {
         phase_ = Phase::Taking;
         while (phase_ == Phase::Taking && !queue.empty()) {
@@ -209,7 +215,7 @@ void QtHost::idle() {
 }
 
 void QtHost::skipPictures() {
-    game().presentation.dropPictures();
+    played_->presentation().dropPictures();
     repaintPending_ = true;
     if (phase_ == Phase::OnFrame) {
         phase_ = Phase::Idle;

@@ -30,18 +30,23 @@ namespace tarmigo {
 class BoardView;
 class CommandBar;
 class KeptStatistics;
+class Presentation;
 class Shell;
 class Sounds;
 class StepGame;
 struct Session;
 struct Step;
 
-// The game the window plays and presents: the shell's, or the network game this
-// program hosts, which takes the same taps and commands its own way.
+// The game the window plays and presents: the shell's, or a network game, which takes
+// the same taps and commands its own way.
 class PlayedGame {
   public:
     virtual ~PlayedGame() = default;
-    virtual Session& game() = 0;
+    // The game held here, rules and all; null for a game joined, which holds only the
+    // views and moves it is sent.
+    virtual Session* game() = 0;
+    // The steps the window plays: by default the held game's.
+    virtual Presentation& presentation();
     virtual void penDown() = 0;
     virtual void penUp(int x, int y) = 0;
     virtual void handleCommand(int id) = 0;
@@ -121,7 +126,8 @@ class QtHost : public ShellHost {
     // The desktop's own settings, where the Expert choice is kept; null keeps nothing.
     void setPreferences(QSettings* preferences) { preferences_ = preferences; }
 
-    // The game played on the board: the shell's, or the network game hosted.
+    // The game played on the board: the shell's, or the network game hosted (the shell's
+    // while a game joined is shown, for its layout and options).
     const Session& game() const;
 
   private:

@@ -1,8 +1,8 @@
 #include "turns/hint.h"
 
 #include "ai/expert.h"
+#include "board/animation.h"
 #include "board/bitmaps.h"
-#include "board/board_events.h"
 #include "game/strings.h"
 #include "game/targets.h"
 

@@ -60,11 +60,11 @@ std::function<void(Session&)> bitmap(const Slide& slide) {
 
 // The selected card laid, or the next card drawn, as the rules report it, shown in the
 // screen's share (a host's screen is checked over whole games in seat_share_test.cpp).
-std::function<void(Session&)> laid(Point to) {
-    return [to](Session& g) {
+std::function<void(Session&)> laid(int target) {
+    return [target](Session& g) {
         const int s = g.own().selectedSlot();
-        const Laid move{g.currentPlayer, s, s >= 1 ? g.own().slot(s) : Card(EmptySlot)};
-        animatePlayedCard(g, shareOf(move, screenSeat(g)), to);
+        const Laid move{g.currentPlayer, s, s >= 1 ? g.own().slot(s) : Card(EmptySlot), target};
+        slideLaid(g, shareOf(move, screenSeat(g)));
     };
 }
 
@@ -73,7 +73,7 @@ std::function<void(Session&)> drawn() {
         const int pos = g.round.deckPos;
         const Card card = pos < DeckSize ? g.deck[pos] : Card(EmptySlot);
         const Drawn move{g.currentPlayer, g.own().drawSlot(), card, DeckSize - pos - 1};
-        animateDraw(g, shareOf(move, screenSeat(g)));
+        slideDrawn(g, shareOf(move, screenSeat(g)));
     };
 }
 
@@ -92,12 +92,10 @@ const SlideRow Slides[] = {
     {"| | animate", bitmap({.bitmap = Go, .from = {0, 0}, .to = {3, 0}, .delay = 8, .step = 1}),
      "before:; 3 steps (8 ms) from 0,0 then 1,0; last: card 107 3,0"},
     {"sel=4 hand=fiklpnu | | animate",
-     [](Session& g) {
-         g.round.animDelay = 3, laid({141, 99})(g);
-     },
+     [](Session& g) { g.round.animDelay = 3, laid(target::BattlePile + 1)(g); },
      "before: fill 0,251 card 121 74,219; 30 steps (3 ms) from 74,219 then 76,215; last: card 108 "
      "141,99"},
-    {"| sel=2 hand=fiklpnu | one animate turn=1", laid({198, 149}),
+    {"| sel=2 hand=fiklpnu | one animate turn=1", laid(target::DistanceArea + 1),
      "before: fill 0,251; 37 steps (8 ms) from 120,0 then 122,4; last: card 105 198,149"},
     {"draw=2 | | animate deck=30 next=m", drawn(),
      "before:; 41 steps (8 ms) from 194,219 then 190,219; last: card 109 28,219"},
@@ -110,7 +108,8 @@ const SlideRow Slides[] = {
      "before: card 111 5,219 fill 212,220 fill 195,245 card 121 194,219; 0 steps; last: card 121 "
      "194,219"},
     {"draw=1 | | deck=101", drawn(), "before:; 0 steps"},
-    {"hand=fiklpnu | | animate", laid({141, 99}), "before: fill 0,251; 0 steps; last: fill 0,251"},
+    {"hand=fiklpnu | | animate", laid(target::BattlePile + 1),
+     "before: fill 0,251; 0 steps; last: fill 0,251"},
 };
 
 } // namespace

@@ -38,7 +38,7 @@ class NetworkPlay::Hosted : public PlayedGame, public StepGame {
         owner_.update();
     }
 
-    Session& game() override { return game_.game(); }
+    Session* game() override { return &game_.game(); }
     void penDown() override {}
     void penUp(int x, int y) override {
         game_.penUp(x, y);

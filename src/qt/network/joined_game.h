@@ -4,7 +4,6 @@
 #include "app/scores_dialog.h"
 #include "app/step_player.h"
 #include "board/animation.h"
-#include "board/board_events.h"
 #include "board/draw.h"
 #include "board/sentence.h"
 #include "game/strings.h"
@@ -40,8 +39,7 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
   public:
     Joined(NetworkPlay& owner, const std::string& code, const std::optional<net::SeatKey>& key,
            QString address, net::LineFactory lines)
-        : owner_(owner), session_(code, std::move(lines), key), address_(std::move(address)),
-          stage_(owner.window_.host()) {}
+        : owner_(owner), session_(code, std::move(lines), key), address_(std::move(address)) {}
 
     net::GuestSession& session() { return session_; }
     GuestTransport& link() { return *link_; }
@@ -137,7 +135,8 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
 
     // PlayedGame: the window plays the staged presentation; taps and commands go to the
     // host through NetworkPlay before they reach here.
-    Session& game() override { return stage_; }
+    Session* game() override { return nullptr; }
+    Presentation& presentation() override { return stage_; }
     void penDown() override {}
     void penUp(int x, int y) override { owner_.tap(x, y); }
     void handleCommand(int id) override {
@@ -175,10 +174,6 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
     // hand's Scores and a question wait for the view that follows them, whose figures they
     // show.
     void stage() {
-        Session& own = owner_.window_.ownGame();
-        stage_.layout = own.layout;
-        stage_.round = own.round; // the options the slides and sounds go by
-        stage_.surface = &stage_.presentation;
         while (!queue_.empty()) {
             const Item item = queue_.front();
             if (const auto* s = std::get_if<net::ShownStep>(&item);
@@ -192,7 +187,6 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
             else
                 step(std::get<net::ShownStep>(item));
         }
-        stage_.surface = nullptr;
         owner_.window_.host().play();
         owner_.update();
     }
@@ -217,11 +211,15 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
     }
 
     void step(const net::ShownStep& s) {
-        Presentation& out = stage_.presentation;
+        // The slides and sounds go by this program's own options, on its own layout.
+        const Session& own = owner_.window_.ownGame();
+        const SlideStage slides{stage_, stage_, own.layout, own.has(flag::animate),
+                                own.round.animDelay};
+        Presentation& out = stage_;
         using K = net::ShownStep::Kind;
         switch (s.kind) {
         case K::Sound:
-            if (stage_.has(flag::playSounds)) out.sound(Sound(s.value));
+            if (own.has(flag::playSounds)) out.sound(Sound(s.value));
             break;
         case K::Undo: out.undo(s.value != 0); break;
         case K::Scores:
@@ -231,8 +229,8 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
         case K::Ask:
             // The miles that ask count at once: the headers show them beside the question,
             // as the host's own do.
-            drawMilesAndHeaders(Board{*nextView(), stage_.layout, out});
-            drawMileageBar(Board{*nextView(), stage_.layout, out});
+            drawMilesAndHeaders(Board{*nextView(), own.layout, out});
+            drawMileageBar(Board{*nextView(), own.layout, out});
             out.ask(s.value);
             break;
         case K::Laid: {
@@ -240,13 +238,12 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
             // move when the host has it, not after its slide.
             const Laid laid{s.player, s.slot, Card(s.card), s.target, s.depth};
             out.say(laidSentence(laid));
-            animatePlayedCard(stage_, laid,
-                              pileCardPosition(stage_.layout, laid.target, laid.card, laid.depth));
+            slideLaid(slides, laid);
             break;
         }
         case K::Drawn:
             cardsLeft_ = std::max(0, cardsLeft_ - 1);
-            animateDraw(stage_, Drawn{s.player, s.slot, Card(s.card), cardsLeft_});
+            slideDrawn(slides, Drawn{s.player, s.slot, Card(s.card), cardsLeft_});
             break;
         case K::Hint:
             if (view_)
@@ -278,7 +275,7 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
             s.pattern = text::NewHandDealt;
         else if (view_->cardsLeft > 0 && next.cardsLeft == 0)
             s.pattern = text::DrawPileEmpty;
-        if (!s.empty()) stage_.presentation.say(s);
+        if (!s.empty()) stage_.say(s);
     }
 
     void openScores(const ScoresContent& content, std::function<void(int)> closed) {
@@ -309,8 +306,8 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
     std::optional<SeatView> view_;
     // What arrived and is not staged yet: a hand's Scores waiting for their view.
     std::deque<Item> queue_;
-    // The presentation the window plays, with the layout and this program's options.
-    Session stage_;
+    // The steps made of the views and moves received, which the window plays.
+    Presentation stage_;
     int cardsLeft_ = 0;
     bool admittedBefore_ = false; // an admission after the first is a return
     bool countNext_ = false;
