@@ -38,15 +38,11 @@ void noteHumanCard(Game& g, Card c) {
     if (!isComputerTurn(g)) noteSeen(g, c);
 }
 
-// The selected card as it leaves the hand: what the move reports once it has changed the
-// state (the slot and the card are gone from the hand by then).
-Laid leaving(const Game& g, int target, int depth = 0, bool coupFourre = false) {
-    return Laid{g.currentPlayer, g.own().selectedSlot(), selectedCard(g), target, depth, coupFourre};
-}
-
-// A card laid, told after the move: the card, then what the snapshot for Undo changed.
-void tellLaid(Game& g, const Laid& laid, UndoTaken undo) {
-    tell(g, laid);
+// The card laid from slot, told once the move has changed the state (the card is gone
+// from the hand by then), then what the snapshot for Undo changed.
+void tellLaid(Game& g, int slot, Card c, int target, UndoTaken undo, int depth = 0,
+              bool coupFourre = false) {
+    tell(g, Laid{g.currentPlayer, slot, c, target, depth, coupFourre});
     tellUndoTaken(g, undo);
 }
 
@@ -86,12 +82,12 @@ MoveResult dispatchMove(Game& g, int t) {
 
 MoveResult discardCard(Game& g) {
     const Card c = selectedCard(g);
-    const Laid laid = leaving(g, target::DiscardPile);
+    const int slot = g.own().selectedSlot();
     const UndoTaken undo = takeUndoSnapshot(g);
     noteHumanCard(g, c);
     g.round.discardTop = c;
     removePlayedCard(g);
-    tellLaid(g, laid, undo);
+    tellLaid(g, slot, c, target::DiscardPile, undo);
     return MoveResult::TurnPasses;
 }
 
@@ -107,7 +103,7 @@ MoveResult playSafety(Game& g) {
     const bool battleCoup = answersBattle && opp.lastHazard() == lastHazardOfBattle(b);
     const bool answersSpeed = c == RightOfWay && own.speed() == SpeedLimited;
     const bool speedCoup = answersSpeed && opp.lastHazard() == LastHazardSpeedLimit;
-    const Laid laid = leaving(g, target::SafetyArea + g.currentPlayer, 0, battleCoup || speedCoup);
+    const int slot = own.selectedSlot();
     const UndoTaken undo = takeUndoSnapshot(g);
     if (answersBattle) {
         if (battleCoup) {
@@ -129,7 +125,7 @@ MoveResult playSafety(Game& g) {
     own.handScore = std::uint16_t(own.handScore + SafetyPoints);
     noteHumanCard(g, c);
     removePlayedCard(g);
-    tellLaid(g, laid, undo);
+    tellLaid(g, slot, c, target::SafetyArea + g.currentPlayer, undo, 0, battleCoup || speedCoup);
     playSound(g, Sound::Safety);
     if (answersBattle || answersSpeed)
         changed(g, Region::PlayerPanels);
@@ -142,12 +138,12 @@ MoveResult playSafety(Game& g) {
 MoveResult playRemedy(Game& g) {
     const Card c = selectedCard(g);
     if (int why = checkRemedy(g, c); why != Legal) return refuse(g, why);
-    const Laid laid = leaving(g, target::BattlePile + g.currentPlayer);
+    const int slot = g.own().selectedSlot();
     const UndoTaken undo = takeUndoSnapshot(g);
     g.own().setBattle(battleOf(c));
     noteHumanCard(g, c);
     removePlayedCard(g);
-    tellLaid(g, laid, undo);
+    tellLaid(g, slot, c, target::BattlePile + g.currentPlayer, undo);
     playSound(g, Sound::Remedy);
     changed(g, Region::BattlePile, g.currentPlayer);
     return MoveResult::TurnPasses;
@@ -158,13 +154,13 @@ MoveResult playHazard(Game& g) {
     if (!isHazard(c)) return refuse(g, NoReason);
     if (int why = checkHazard(g, c); why != Legal) return refuse(g, why);
     const int o = 1 - g.currentPlayer;
-    const Laid laid = leaving(g, target::BattlePile + o);
+    const int slot = g.own().selectedSlot();
     const UndoTaken undo = takeUndoSnapshot(g);
     g.players[o].setBattle(battleOf(c));
     noteHumanCard(g, c);
     removePlayedCard(g);
     g.own().setLastHazard(lastHazardOf(c));
-    tellLaid(g, laid, undo);
+    tellLaid(g, slot, c, target::BattlePile + o, undo);
     playSound(g, Sound::Hazard);
     changed(g, Region::BattlePile, o);
     return MoveResult::TurnPasses;
@@ -174,12 +170,12 @@ MoveResult playEndOfLimit(Game& g) {
     const Card c = selectedCard(g);
     if (c != EndOfLimit) return refuse(g, NoReason);
     if (int why = checkEndOfLimit(g); why != Legal) return refuse(g, why);
-    const Laid laid = leaving(g, target::SpeedPile + g.currentPlayer);
+    const int slot = g.own().selectedSlot();
     const UndoTaken undo = takeUndoSnapshot(g);
     g.own().setSpeed(SpeedEnded);
     noteHumanCard(g, c);
     removePlayedCard(g);
-    tellLaid(g, laid, undo);
+    tellLaid(g, slot, c, target::SpeedPile + g.currentPlayer, undo);
     playSound(g, Sound::Remedy);
     return MoveResult::TurnPasses;
 }
@@ -189,13 +185,13 @@ MoveResult playSpeedLimit(Game& g) {
     if (c != SpeedLimit) return refuse(g, NoReason);
     if (int why = checkSpeedLimit(g); why != Legal) return refuse(g, why);
     const int o = 1 - g.currentPlayer;
-    const Laid laid = leaving(g, target::SpeedPile + o);
+    const int slot = g.own().selectedSlot();
     const UndoTaken undo = takeUndoSnapshot(g);
     g.players[o].setSpeed(SpeedLimited);
     noteHumanCard(g, c);
     removePlayedCard(g);
     g.own().setLastHazard(LastHazardSpeedLimit);
-    tellLaid(g, laid, undo);
+    tellLaid(g, slot, c, target::SpeedPile + o, undo);
     playSound(g, Sound::Hazard);
     return MoveResult::TurnPasses;
 }
@@ -206,7 +202,8 @@ MoveResult playDistance(Game& g) {
     if (int why = checkDistance(g, c); why != Legal) return refuse(g, why);
     PlayerRecord& own = g.own();
     const int k = c - Distance25;
-    const Laid laid = leaving(g, target::DistanceArea + g.currentPlayer, own.distancePlayed[k]);
+    const int slot = own.selectedSlot();
+    const int depth = own.distancePlayed[k];
     const UndoTaken undo = takeUndoSnapshot(g);
     const int v = valueOf(c);
     own.handScore = std::uint16_t(own.handScore + v);
@@ -216,7 +213,7 @@ MoveResult playDistance(Game& g) {
     removePlayedCard(g);
     // Undo's button is told before the card here, unlike the other moves.
     tellUndoTaken(g, undo);
-    tell(g, laid);
+    tell(g, Laid{g.currentPlayer, slot, c, target::DistanceArea + g.currentPlayer, depth});
     changed(g, Region::MilesAndHeaders);
     changed(g, Region::MileageBar);
     playSound(g, Sound::Miles);

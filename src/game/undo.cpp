@@ -20,11 +20,6 @@ UndoTaken takeUndoSnapshot(Game& g) {
     return taken;
 }
 
-void tellUndoTaken(Game& g, UndoTaken taken) {
-    if (taken.redoDropped) tell(g, RedoAvailable{false});
-    if (taken.taken) tell(g, UndoAvailable{true});
-}
-
 void undoLastMove(Game& g) {
     g.redo = UndoSnapshot{g.round, g.players, g.currentPlayer};
     g.redoSeats = g.seats;

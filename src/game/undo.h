@@ -12,7 +12,10 @@ struct UndoTaken {
 
 // Keeps the position before a person's move for Undo; tells nothing (tellUndoTaken does).
 UndoTaken takeUndoSnapshot(Game& g);
-void tellUndoTaken(Game& g, UndoTaken taken);
+inline void tellUndoTaken(Game& g, UndoTaken taken) {
+    if (taken.redoDropped) tell(g, RedoAvailable{false});
+    if (taken.taken) tell(g, UndoAvailable{true});
+}
 void undoLastMove(Game& g);
 // Plays again what the last Undo took back, the computer's replies included, exactly as
 // they were: the position before the Undo comes back, each seat's status line with it.
