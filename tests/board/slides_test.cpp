@@ -112,6 +112,14 @@ const SlideRow Slides[] = {
      "before: fill 0,251; 0 steps; last: fill 0,251"},
 };
 
+// Keeps the card the rules report laid.
+struct LaidHeard : GameEvents {
+    Laid laid;
+    void report(Game&, const Report& r) override {
+        if (const auto* l = std::get_if<Laid>(&r)) laid = *l;
+    }
+};
+
 } // namespace
 
 TEST(Slides, EachSlideDrawsAsTheTableSays) {
@@ -151,6 +159,9 @@ TEST(Slides, EverySlideEndsWhereThePaintDrawsTheCard) {
         pos.set(position).select(1);
         pos.g.surface = &surface;
         const Card card = pos.own().slot(1);
+        LaidHeard heard;
+        FanOut both{pos.g.events, &heard};
+        pos.g.events = &both;
         ASSERT_NE(dispatchMove(pos.g, target), MoveResult::Refused) << position;
         const auto last = std::find_if(surface.ops().rbegin(), surface.ops().rend(),
                                        [&](const DrawOp& o) { return o.bitmap == card; });
@@ -164,5 +175,18 @@ TEST(Slides, EverySlideEndsWhereThePaintDrawsTheCard) {
                                            o.rect == end.rect;
                                 }))
             << position << ": the slide ends at " << end.x() << "," << end.y();
+        // Made from the move alone, as another window makes it (each seat's share, by
+        // that window's own options), the slide ends on the same place.
+        for (int seat = 0; seat < 2; ++seat) {
+            for (const bool animate : {true, false}) {
+                RecordingSurface other;
+                Presentation frames;
+                slideLaid(SlideStage{other, frames, pos.g.layout, animate, 1},
+                          shareOf(heard.laid, seat));
+                ASSERT_FALSE(other.ops().empty()) << position;
+                EXPECT_EQ(other.ops().back().rect, end.rect) << position << " seat " << seat;
+                EXPECT_EQ(frames.empty(), !animate) << position;
+            }
+        }
     }
 }
