@@ -174,23 +174,37 @@ int shortestDistance(const PlayerRecord& own) {
     return best;
 }
 
-// Steps 5 to 9: a card that attacks, repairs, runs or limits; target::Nothing when none.
-Choice playForTheRace(Context& x, bool ownMoving) {
+Choice decide(Context& x) {
+    Game& g = x.g;
     const PlayerRecord& own = x.own;
     const PlayerRecord& opp = x.opp;
     const int p = x.p;
-    const bool oppMoving = isMoving(x.g, 1 - p);
+    const int safetyArea = target::SafetyArea + p;
+    const int oppBattlePile = target::BattlePile + 1 - p;
+    const int oppSpeedPile = target::SpeedPile + 1 - p;
+    const int distanceArea = target::DistanceArea + p;
+    const int discard = target::DiscardPile;
+    // 1. The turn's card is drawn before anything else.
+    if (!g.deckExhausted() && own.drawSlot() != 0) return {target::DrawPile, NoSlot};
+    // 2. Scan the hand.
+    if (int s = scanHand(x)) return {safetyArea, s};
+    // 3. A held safety is not kept past the point where the hand may end.
+    if (x.heldSafetySlot != NoSlot && layHeldSafetyNow(x)) return {safetyArea, x.heldSafetySlot};
+    const bool ownMoving = isMoving(g, p);
+    const bool oppMoving = isMoving(g, 1 - p);
     const bool canLimitOpponent =
         opp.speed() != SpeedLimited && !opp.hasSafety(safetyBit(RightOfWay));
+    // 4. Complete the trip.
+    if (ownMoving && x.bestCompletesTrip()) return {distanceArea, x.bestDistanceSlot};
 
     // 5. Attack.
     if (oppMoving && x.tries(AttackThreshold)) {
         int s = firstSlot(
             own, [&](Card c) { return isHazard(c) && !opp.hasSafety(hazardSafetyBit(c)); });
-        if (s) return {target::BattlePile + 1 - p, s};
+        if (s) return {oppBattlePile, s};
         if (canLimitOpponent) {
             s = firstSlot(own, [](Card c) { return c == SpeedLimit; });
-            if (s) return {target::SpeedPile + 1 - p, s};
+            if (s) return {oppSpeedPile, s};
         }
     }
 
@@ -207,73 +221,36 @@ Choice playForTheRace(Context& x, bool ownMoving) {
             if (s) return {target::BattlePile + p, s};
         }
     }
-
     // 7. Lay distance.
     if (x.bestDistanceSlot != NoSlot && ownMoving && x.tries(DistanceThreshold))
-        return {target::DistanceArea + p, x.bestDistanceSlot};
-
+        return {distanceArea, x.bestDistanceSlot};
     // 8. End a speed limit.
     if (own.speed() == SpeedLimited) {
         int s = firstSlot(own, [](Card c) { return c == EndOfLimit; });
         if (s) return {target::SpeedPile + p, s};
     }
-
     // 9. Limit the opponent, moving or not.
     if (canLimitOpponent) {
         int s = firstSlot(own, [](Card c) { return c == SpeedLimit; });
-        if (s) return {target::SpeedPile + 1 - p, s};
+        if (s) return {oppSpeedPile, s};
     }
-    return {target::Nothing, NoSlot};
-}
-
-// Steps 10 to 16: nothing is laid, so a card goes: the least use first.
-Choice throwAway(Context& x) {
-    const PlayerRecord& own = x.own;
-    const int discard = target::DiscardPile;
 
     // 10. Discard a card that can never be of use.
     if (int s = firstSlot(own, [&](Card c) { return deadCard(x, c); })) return {discard, s};
-
     // 11. Discard a duplicate.
     if (int s = firstDuplicate(own)) return {discard, s};
-
     // 12. Discard the shortest distance.
     if (int s = shortestDistance(own)) return {discard, s};
-
     // 13. A held safety goes before any hazard or remedy is thrown away.
-    if (x.heldSafetySlot != NoSlot) return {target::SafetyArea + x.p, x.heldSafetySlot};
-
+    if (x.heldSafetySlot != NoSlot) return {safetyArea, x.heldSafetySlot};
     // 14. Discard a hazard.
     if (int s = firstSlot(own, [](Card c) { return isHazard(c) || c == SpeedLimit; }))
         return {discard, s};
-
     // 15. Discard a remedy.
     if (int s = firstSlot(own, [](Card c) { return c >= Go && c <= EndOfLimit; }))
         return {discard, s};
-
     // 16. Nothing in the hand.
     return {discard, NoSlot};
-}
-
-Choice decide(Context& x) {
-    const int safetyArea = target::SafetyArea + x.p;
-
-    // 1. The turn's card is drawn before anything else.
-    if (!x.g.deckExhausted() && x.own.drawSlot() != 0) return {target::DrawPile, NoSlot};
-
-    // 2. Scan the hand.
-    if (int s = scanHand(x)) return {safetyArea, s};
-
-    // 3. A held safety is not kept past the point where the hand may end.
-    if (x.heldSafetySlot != NoSlot && layHeldSafetyNow(x)) return {safetyArea, x.heldSafetySlot};
-
-    // 4. Complete the trip.
-    const bool ownMoving = isMoving(x.g, x.p);
-    if (ownMoving && x.bestCompletesTrip()) return {target::DistanceArea + x.p, x.bestDistanceSlot};
-
-    if (const Choice play = playForTheRace(x, ownMoving); play.target != target::Nothing)
-        return play;
-    return throwAway(x);
 }
 
 } // namespace
