@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """What a blind player hears: Orca, Debian's screen reader, reads a hand played by keys.
 
-    orca_test.py PROGRAM SOURCE_DIR [--games] [--guest PEER] [LANG ...]   (en and fr by default)
+    orca_test.py PROGRAM SOURCE_DIR [--games] [--guest PEER] [LANG ...]   (en and fr by default;
+                                                       with PEER, guest and host first)
 
 Under screen_reader_test.py's desktop, with speech-dispatcher on its dummy output and Orca
 logging what it speaks, plays a hand (--games: a game) by keys with D, a refused card, the
 hint, an Undo, R, S, the Options' combo box, the help, the statistics' Reset and the Host
 dialog, and checks Orca's SPEECH OUTPUT lines: every sentence and status shown spoken once and
-in order, none naming a hidden card, the Scores at the end; with --guest, a hand as the guest
-of tarmigo-peer with a drop. Prints the time from key to speech; 77 without Orca.
+in order, none naming a hidden card, the Scores at the end and their result once; with
+--guest, a hand as the guest of tarmigo-peer with a drop, and one as its host (LANG "guest",
+"host": that one alone). Prints the time from key to speech; 77 without Orca.
 """
 import contextlib
 import datetime
@@ -23,9 +25,11 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import screen_reader_test as reader  # noqa: E402
 
-# --guest PEER: a network game too, as the guest of this tarmigo-peer on 127.0.0.1:47493.
+# --guest PEER: network games too, as the guest of this tarmigo-peer on 127.0.0.1:47493, and
+# as the host on 127.0.0.1:47494 that it joins.
 PEER = [sys.argv[sys.argv.index("--guest") + 1], "host", "--port", "47493", "--bind", "127.0.0.1", "--code",
         "ACDEFG", "--level", "easy", "--data-dir", f"/tmp/tarmigo-orca-peer-{os.getpid()}"] if "--guest" in sys.argv else []
+HOSTED = 47494
 # The keys that make a sentence at once: a card played, the hint, R, S, Undo (D only arms).
 MOVES = set("1234567hrs") | {"ctrl+z"}
 SPEECHD = 'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\nTimeout 5\n'
@@ -105,7 +109,7 @@ class Heard(reader.Play):
 
     def __init__(self, program, source, lang, games, orca):
         super().__init__(program, source, lang, games)
-        self.orca, self.keys, self.result, self.refusal = orca, [], None, None
+        self.orca, self.keys, self.result, self.refusal, self.source = orca, [], None, None, source
         english = ["Hint: play %1", "Hint: discard %1", "Undone", "You draw %1 into slot %2",
                    "Difficulty", "View", "Options", "Options - Tarmigo", "Scores - Tarmigo", "You Win!", "Computer Wins!",
                    "A new hand is dealt", "Tap a card to discard it", "Tap a card to play it", "not playable now",
@@ -160,8 +164,13 @@ class Heard(reader.Play):
         assert self.hears(self.words["Help - Tarmigo"], 8, count), f"[{self.lang}] F1 opened no help"
         window = self.newest()
         for key in ["h"] * 3 + ["Down"] * 4:
+            before = len(spoken(self.orca.log))
             reader.Play.key(self, key, window)  # not a move's key: not timed
-            self.pump(0.6)
+            # Each line heard before the next key (Orca echoes the key itself first).
+            end = time.monotonic() + 4
+            while time.monotonic() < end and not [t for _, t in spoken(self.orca.log)[before:] if t.strip() != key]:
+                self.pump(0.1)
+            self.pump(0.2)
         self.help = [t for _, t in spoken(self.orca.log)[count:]]
         self.key("Escape", window)
         rows = [t for t in self.help if re.match(r"[^,:]+: [^,]+, [^,:]+: \S+, [^,:]+: ", t)]
@@ -228,6 +237,37 @@ class Heard(reader.Play):
         return before, after
 
 
+def timed(play, said, mine=lambda sentence: True):
+    """From each key to Orca's speech of the first sentence it made that is `mine`, sorted."""
+    delays = []
+    ends = [before for _, before in play.keys[1:]] + [len(play.shown)]
+    for (sent, before), after in zip(play.keys, ends):
+        first = next((s for s in play.shown[before:after] if s and mine(s)), None)
+        heard = next((t for t, text in said if t >= sent - 0.005 and text == first), None)
+        if heard is not None:
+            delays.append(heard - sent)
+    return sorted(delays)
+
+
+def report(name, delays):
+    at = lambda q: delays[min(len(delays) - 1, int(len(delays) * q))] * 1000  # noqa: E731
+    assert delays, f"[{name}] no key was answered aloud"
+    print(f"[{name}] key to speech median {at(0.5):.0f} ms, 90th {at(0.9):.0f} ms, 99th {at(0.99):.0f} ms, "
+          f"max {delays[-1] * 1000:.0f} ms over {len(delays)} keys")
+
+
+def once(play, texts, name):
+    """The result the last Scores named is said once as they open (their description), and
+    no other result from then on."""
+    winners = ("You Win!", "Computer Wins!") if name in ("en", "fr") else ("Player 1 Wins!", "Player 2 Wins!")
+    winners = reader.texts(play.source, play.lang, list(winners))
+    title = play.words["Scores - Tarmigo"] + " dialog"
+    texts = texts[max((i for i, t in enumerate(texts) if title in t), default=0):]
+    said = {w: sum(t.count(w) for t in texts) for w in winners}
+    assert play.result in winners and said[play.result] == 1 and sum(said.values()) == 1, \
+        f"[{name}] the result {play.result!r} said {said}"
+
+
 def check(play, said):
     texts = [t for _, t in said]
     shown = [s for s in play.shown if s]
@@ -258,16 +298,12 @@ def check(play, said):
     for text in set(heard) - set(play.help):  # the help names every card
         if not any(m.match(text) for m in play.moves + [play.drawn]):
             assert not play.named(text) - play.seen, f"[{play.lang}] {text!r} names a hidden card"
-    # The hand's end: the Scores are spoken when they open; the winner is named where the
-    # dialog says it (a hand may also end without one).
+    # The hand's end: the Scores are spoken when they open, and the winner they name once.
     # (From the Scores on: a status the hand's end left may be said as they close.)
     at = min(at, next((i for i, t in enumerate(texts) if play.words["Scores - Tarmigo"] in t), at))
     end = " / ".join(texts[at:])
     assert play.words["Scores - Tarmigo"] in end, f"[{play.lang}] the hand's end was not spoken: {end!r}"
-    winners = (play.words["You Win!"], play.words["Computer Wins!"])
-    assert play.result in winners, f"[{play.lang}] the Scores named no winner: {play.result!r}"
-    assert play.result in end and not (set(winners) - {play.result}) & set(texts[at:]), \
-        f"[{play.lang}] the winner {play.result!r} was not spoken, or the other was: {end!r}"
+    once(play, texts, play.lang)
     # The combo box: its label and value spoken on focus, its new value on change.
     label = play.words["Difficulty"]
     near = [" ".join(texts[i:i + 4]) for i, text in enumerate(texts) if label in text]
@@ -279,18 +315,8 @@ def check(play, said):
           f"help lines {len(play.help)} (table rows read); Host: {[t for t in texts if play.words['Join code:'] in t]}")
     print(f"[{play.lang}] hand's end: {end[:120]!r}; winner {play.result!r}; "
           f"combo box {play.combo[0]!r} -> {play.combo[1]!r}, both spoken")
-    # From each key to the first sentence it made spoken (the time Orca logs it).
-    delays = []
-    for sent, before in play.keys:
-        if before < len(shown):
-            first = next((t for t, text in said if t >= sent - 0.005 and text == shown[before]), None)
-            if first is not None:
-                delays.append(first - sent)
-    delays.sort()
-    print(f"[{play.lang}] {len(moves)} moves, {len(drawn)} draws, {len(shown)} sentences, all spoken once in order; "
-          f"key to speech median {delays[len(delays) // 2] * 1000:.0f} ms, "
-          f"90th {delays[len(delays) * 9 // 10] * 1000:.0f} ms, max {delays[-1] * 1000:.0f} ms "
-          f"over {len(delays)} keys")
+    print(f"[{play.lang}] {len(moves)} moves, {len(drawn)} draws, {len(shown)} sentences, all spoken once in order")
+    report(play.lang, timed(play, said))
 
 
 class Guest(Heard):
@@ -317,29 +343,51 @@ class Guest(Heard):
             assert self.hears(self.words["Reconnected to Player 1"], 15), "the return was not said"
 
 
-def guest(play, said):
-    delays = sorted(next((t - sent for t, text in said if t >= sent and text.startswith("Player 2 ")), 9)
-                    for sent, _ in play.keys[2:])
-    print(f"[guest] drop, tap and return heard; key to speech median {delays[len(delays) // 2] * 1000:.0f} ms, "
-          f"90th {delays[len(delays) * 9 // 10] * 1000:.0f} ms, max {delays[-1] * 1000:.0f} ms over {len(delays)} keys")
+class Hosting(Heard):
+    """The host of a network game that tarmigo-peer joins on 127.0.0.1, played by keys."""
+    def first_turn(self):
+        self.words.update({"Host...": "Host...", "Join code:": "Join code:"})
+        self.menu("New", "Network Game", "Host...")
+        assert self.hears("Join code:", 5), "the Host dialog did not say its code"
+        code = next(m[1] for _, t in spoken(self.orca.log) if (m := re.search(r"Join code: (\w{6})", t)))
+        window = self.newest()
+        self.key("ctrl+a", window)
+        reader.xdo("type", "--window", window, str(HOSTED))
+        self.key("Return", window)  # Host
+        count = len(spoken(self.orca.log))
+        self.peer = subprocess.Popen([PEER[0], "join", f"127.0.0.1:{HOSTED}", "--code", code, "--level", "easy",
+                                      "--games", "9", "--data-dir", PEER[-1]], stdout=subprocess.DEVNULL)
+        assert self.hears(self.words["A new hand is dealt"], 15, count), "the guest never joined"
+
+
+def network(play, said):
+    """A network game: the result once, and the time from key to the seat's own move."""
+    once(play, [t for _, t in said], play.side)
+    seat = "Player 2 " if play.side == "guest" else "Player 1 "
+    report(play.side, timed(play, said, lambda sentence: sentence.startswith(seat)))
 
 
 def main():
     args = [a for a in sys.argv[3:] if a not in ("--games", "--guest") + tuple(PEER[:1])]
-    for lang in (args or ["en", "fr"]) if "guest" in args or not PEER else ["guest"] + (args or ["en", "fr"]):
+    sides = {"guest": Guest, "host": Hosting}
+    runs = args if not PEER or set(sides) & set(args) else list(sides) + (args or ["en", "fr"])
+    for lang in runs or ["en", "fr"]:
         home = reader.tempfile.mkdtemp()
         orca = Orca(home)
         try:
-            play = (Guest if lang == "guest" else Heard)(sys.argv[1], sys.argv[2], lang.replace("guest", "en"),
-                                                         "--games" in sys.argv, orca)
+            play = sides.get(lang, Heard)(sys.argv[1], sys.argv[2], "en" if lang in sides else lang,
+                                          "--games" in sys.argv, orca)
+            play.side = lang
             play.run()
             time.sleep(1.0)  # Orca's last words
-            (guest if lang == "guest" else check)(play, spoken(orca.log))
+            (network if lang in sides else check)(play, spoken(orca.log))
         except AssertionError:
             print("Orca's last words:", *[text for _, text in spoken(orca.log)[-30:]], sep="\n  ")
             raise
         finally:
-            if lang == "guest":
+            if keep := os.environ.get("TARMIGO_ORCA_LOGS"):  # Orca's whole log, for a look after
+                shutil.copy(orca.log, f"{keep}/orca-{lang}.log")
+            if lang in sides and hasattr(play, "peer"):
                 play.peer.kill()
                 shutil.rmtree(PEER[-1], ignore_errors=True)
             orca.stop()
