@@ -1,16 +1,14 @@
 #!/usr/bin/python3
 """What a blind player hears: Orca, Debian's screen reader, reads a hand played by keys.
 
-    orca_test.py PROGRAM SOURCE_DIR [--games] [--guest PEER] [LANG ...]   (en and fr by default;
-                                                       with PEER, guest and host first)
+    orca_test.py PROGRAM SOURCE_DIR [--games] [--guest PEER] [LANG ...]   (en and fr by default)
 
 Under screen_reader_test.py's desktop, with speech-dispatcher on its dummy output and Orca
 logging what it speaks, plays a hand (--games: a game) by keys with D, a refused card, the
 hint, an Undo, R, S, the Options' combo box, the help, the statistics' Reset and the Host
 dialog, and checks Orca's SPEECH OUTPUT lines: every sentence and status shown spoken once and
-in order, none naming a hidden card, the Scores at the end and their result once; with
---guest, a hand as the guest of tarmigo-peer with a drop, and one as its host (LANG "guest",
-"host": that one alone). Prints the time from key to speech; 77 without Orca.
+in order, none naming a hidden card, the Scores' result once; with --guest, a hand as the guest
+of tarmigo-peer with a drop, and as its host. Prints the time from key to speech; 77 without Orca.
 """
 import contextlib
 import datetime
@@ -25,8 +23,8 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import screen_reader_test as reader  # noqa: E402
 
-# --guest PEER: network games too, as the guest of this tarmigo-peer on 127.0.0.1:47493, and
-# as the host on 127.0.0.1:47494 that it joins.
+# --guest PEER: network games too, as the guest of this tarmigo-peer on 127.0.0.1:47493 and the
+# host on 127.0.0.1:47494 it joins (LANG guest or host: that side alone).
 PEER = [sys.argv[sys.argv.index("--guest") + 1], "host", "--port", "47493", "--bind", "127.0.0.1", "--code",
         "ACDEFG", "--level", "easy", "--data-dir", f"/tmp/tarmigo-orca-peer-{os.getpid()}"] if "--guest" in sys.argv else []
 HOSTED = 47494
@@ -109,9 +107,10 @@ class Heard(reader.Play):
 
     def __init__(self, program, source, lang, games, orca):
         super().__init__(program, source, lang, games)
-        self.orca, self.keys, self.result, self.refusal, self.source = orca, [], None, None, source
+        self.orca, self.keys, self.result, self.refusal = orca, [], None, None
         english = ["Hint: play %1", "Hint: discard %1", "Undone", "You draw %1 into slot %2",
                    "Difficulty", "View", "Options", "Options - Tarmigo", "Scores - Tarmigo", "You Win!", "Computer Wins!",
+                   "Player 1 Wins!", "Player 2 Wins!",
                    "A new hand is dealt", "Tap a card to discard it", "Tap a card to play it", "not playable now",
                    "Help - Tarmigo", "Statistics", "Statistics - Tarmigo", "Reset", "Do you want to reset the statistics?",
                    "The statistics are reset.", "New", "Network Game", "Host...", "Join code:"]
@@ -164,13 +163,10 @@ class Heard(reader.Play):
         assert self.hears(self.words["Help - Tarmigo"], 8, count), f"[{self.lang}] F1 opened no help"
         window = self.newest()
         for key in ["h"] * 3 + ["Down"] * 4:
-            before = len(spoken(self.orca.log))
-            reader.Play.key(self, key, window)  # not a move's key: not timed
-            # Each line heard before the next key (Orca echoes the key itself first).
-            end = time.monotonic() + 4
-            while time.monotonic() < end and not [t for _, t in spoken(self.orca.log)[before:] if t.strip() != key]:
+            before, end = len(spoken(self.orca.log)), time.monotonic() + 4
+            reader.Play.key(self, key, window)  # not a move's key: not timed; heard before the next (after its echo)
+            while time.monotonic() < end and all(t.strip() == key for _, t in spoken(self.orca.log)[before:]):
                 self.pump(0.1)
-            self.pump(0.2)
         self.help = [t for _, t in spoken(self.orca.log)[count:]]
         self.key("Escape", window)
         rows = [t for t in self.help if re.match(r"[^,:]+: [^,]+, [^,:]+: \S+, [^,:]+: ", t)]
@@ -239,14 +235,11 @@ class Heard(reader.Play):
 
 def timed(play, said, mine=lambda sentence: True):
     """From each key to Orca's speech of the first sentence it made that is `mine`, sorted."""
-    delays = []
     ends = [before for _, before in play.keys[1:]] + [len(play.shown)]
-    for (sent, before), after in zip(play.keys, ends):
-        first = next((s for s in play.shown[before:after] if s and mine(s)), None)
-        heard = next((t for t, text in said if t >= sent - 0.005 and text == first), None)
-        if heard is not None:
-            delays.append(heard - sent)
-    return sorted(delays)
+    first = [(sent, next((s for s in play.shown[before:after] if s and mine(s)), None))
+             for (sent, before), after in zip(play.keys, ends)]
+    heard = [next((t - sent for t, text in said if t >= sent - 0.005 and text == s), None) for sent, s in first if s]
+    return sorted(d for d in heard if d is not None)
 
 
 def report(name, delays):
@@ -257,12 +250,12 @@ def report(name, delays):
 
 
 def once(play, texts, name):
-    """The result the last Scores named is said once as they open (their description), and
-    no other result from then on."""
-    winners = ("You Win!", "Computer Wins!") if name in ("en", "fr") else ("Player 1 Wins!", "Player 2 Wins!")
-    winners = reader.texts(play.source, play.lang, list(winners))
-    title = play.words["Scores - Tarmigo"] + " dialog"
-    texts = texts[max((i for i, t in enumerate(texts) if title in t), default=0):]
+    """The last Scores are spoken as they open, the result they name once (their description),
+    and no other result from then on."""
+    winners = [play.words[w] for w in (("Player 1 Wins!", "Player 2 Wins!") if play.side in ("guest", "host")
+                                       else ("You Win!", "Computer Wins!"))]
+    texts = texts[max((i for i, t in enumerate(texts) if play.words["Scores - Tarmigo"] + " dialog" in t), default=len(texts)):]
+    assert texts, f"[{name}] the hand's end was not spoken"
     said = {w: sum(t.count(w) for t in texts) for w in winners}
     assert play.result in winners and said[play.result] == 1 and sum(said.values()) == 1, \
         f"[{name}] the result {play.result!r} said {said}"
@@ -298,11 +291,6 @@ def check(play, said):
     for text in set(heard) - set(play.help):  # the help names every card
         if not any(m.match(text) for m in play.moves + [play.drawn]):
             assert not play.named(text) - play.seen, f"[{play.lang}] {text!r} names a hidden card"
-    # The hand's end: the Scores are spoken when they open, and the winner they name once.
-    # (From the Scores on: a status the hand's end left may be said as they close.)
-    at = min(at, next((i for i, t in enumerate(texts) if play.words["Scores - Tarmigo"] in t), at))
-    end = " / ".join(texts[at:])
-    assert play.words["Scores - Tarmigo"] in end, f"[{play.lang}] the hand's end was not spoken: {end!r}"
     once(play, texts, play.lang)
     # The combo box: its label and value spoken on focus, its new value on change.
     label = play.words["Difficulty"]
@@ -313,8 +301,7 @@ def check(play, said):
     assert set(armed) <= set(texts) and play.refusal in texts + [None], f"[{play.lang}] D or {play.refusal!r} unsaid"
     print(f"[{play.lang}] D spoken {texts.count(armed[0])}x armed; refusal {play.refusal!r} spoken; "
           f"help lines {len(play.help)} (table rows read); Host: {[t for t in texts if play.words['Join code:'] in t]}")
-    print(f"[{play.lang}] hand's end: {end[:120]!r}; winner {play.result!r}; "
-          f"combo box {play.combo[0]!r} -> {play.combo[1]!r}, both spoken")
+    print(f"[{play.lang}] winner {play.result!r} spoken once; combo box {play.combo[0]!r} -> {play.combo[1]!r}, both spoken")
     print(f"[{play.lang}] {len(moves)} moves, {len(drawn)} draws, {len(shown)} sentences, all spoken once in order")
     report(play.lang, timed(play, said))
 
@@ -346,7 +333,6 @@ class Guest(Heard):
 class Hosting(Heard):
     """The host of a network game that tarmigo-peer joins on 127.0.0.1, played by keys."""
     def first_turn(self):
-        self.words.update({"Host...": "Host...", "Join code:": "Join code:"})
         self.menu("New", "Network Game", "Host...")
         assert self.hears("Join code:", 5), "the Host dialog did not say its code"
         code = next(m[1] for _, t in spoken(self.orca.log) if (m := re.search(r"Join code: (\w{6})", t)))

@@ -107,12 +107,10 @@ class Play:
         for i in range(node.childCount):
             yield from self.walk(node.getChildAtIndex(i))
     def windows(self, role):
-        def has(window):  # a window closed while the list was read has none
-            try:
-                return window and window.getRole() == role
-            except Exception:
-                return False
-        return [w for w in (self.app() or []) if has(w)]
+        try:
+            return [w for w in (self.app() or []) if w and w.getRole() == role]
+        except Exception:  # a window closed while the list was read: none this time
+            return []
     def named(self, name):
         found = set()
         for card in self.cards:  # the longest first: "Kein Benzin" holds "Benzin"
