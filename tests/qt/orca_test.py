@@ -349,6 +349,7 @@ class Hosting(Heard):
 def network(play, said):
     """A network game: the result once, and the time from key to the seat's own move."""
     once(play, [t for _, t in said], play.side)
+    print(f"[{play.side}] result {play.result!r} spoken once" + "; drop, tap cut off and return heard" * (play.side == "guest"))
     seat = "Player 2 " if play.side == "guest" else "Player 1 "
     report(play.side, timed(play, said, lambda sentence: sentence.startswith(seat)))
 
