@@ -205,26 +205,25 @@ class DialogCloser {
     QTimer timer_;
 };
 
+// A view painted afresh as the window draws it: by its options, on its side of the board.
+QImage painted(MainWindow& window, SeatView v) {
+    const Session& shown = std::as_const(window.host()).game();
+    const QImage& board = window.board().surface().image();
+    const int zoom = window.board().surface().zoom();
+    v.showPlayable = shown.has(flag::showPlayable);
+    v.hideTips = shown.has(flag::hideTips);
+    QtSurface fresh(board.width() / zoom, board.height() / zoom, zoom);
+    paintView(Board{v, shown.layout, fresh});
+    return fresh.image();
+}
+
 // Waits for the guest's board to come to rest on the last view it was sent, drawn by its
-// own options (off its turn the hand's row keeps its last picture, as the window's own game
-// keeps it); false if it never does.
+// own options; false if it never does.
 bool restsOnTheView(MainWindow& window, const NetworkPlay& network) {
-    const Session& own = window.shell().game();
-    const QtSurface& shown = window.board().surface();
-    const int zoom = shown.zoom();
-    for (int i = 0; i < 500; ++i, QTest::qWait(1)) {
-        if (network.presenting() || !network.joinedView()) continue;
-        SeatView v = *network.joinedView();
-        v.showPlayable = own.has(flag::showPlayable);
-        v.hideTips = own.has(flag::hideTips);
-        QtSurface fresh(shown.image().width() / zoom, shown.image().height() / zoom, zoom);
-        paintView(Board{v, own.layout, fresh});
-        QImage image = fresh.image();
-        const Layout& l = own.layout;
-        const QRect row(0, (l.handY + 1) * zoom, l.deckX * zoom, (l.statusY - l.handY - 1) * zoom);
-        if (!v.isOwnTurn()) QPainter(&image).drawImage(row.topLeft(), shown.image().copy(row));
-        if (image == shown.image()) return true;
-    }
+    for (int i = 0; i < 500; ++i, QTest::qWait(1))
+        if (!network.presenting() && network.joinedView() &&
+            painted(window, *network.joinedView()) == window.board().surface().image())
+            return true;
     return false;
 }
 
@@ -252,13 +251,20 @@ struct Recorded {
     std::vector<Kept> kept;
 };
 
-// The game scores of the copy a start restores (the second when sound, else the file).
-std::array<int, 2> savedScores(const Recorded::Kept& k) {
+// The copy a start restores (the second when sound, else the file), put in g; false
+// when neither is sound.
+bool restored(const Recorded::Kept& k, Game& g) {
     const auto& copy = k.bytes[1] && isSoundRecord(*k.bytes[1]) ? k.bytes[1] : k.bytes[0];
-    if (!copy || !isSoundRecord(*copy)) return {-1, -1};
+    if (!copy || !isSoundRecord(*copy)) return false;
+    applySaveRecord(g, std::span<const std::uint8_t, SaveRecordSize>(copy->data(), SaveRecordSize));
+    return true;
+}
+
+// The game scores of the copy a start restores.
+std::array<int, 2> savedScores(const Recorded::Kept& k) {
     TestHost host;
     Session g(host, host);
-    applySaveRecord(g, std::span<const std::uint8_t, SaveRecordSize>(copy->data(), SaveRecordSize));
+    if (!restored(k, g)) return {-1, -1};
     return {g.players[0].gameScore, g.players[1].gameScore};
 }
 
@@ -312,8 +318,9 @@ class TwoWindows : public ::testing::Test {
         ASSERT_TRUE(inStep());
     }
 
-    QStringList readerNames() {
-        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&guest->board());
+    QStringList readerNames(MainWindow* w = nullptr) {
+        QAccessibleInterface* board =
+            QAccessible::queryAccessibleInterface(&(w ? w : guest.get())->board());
         QStringList names;
         for (int i = 0; i < board->childCount(); ++i)
             names << board->child(i)->text(QAccessible::Name);
@@ -383,6 +390,28 @@ class TwoWindows : public ::testing::Test {
         ++checked[guestMoves];
     }
 
+    // Before anyone moves, each window shows its seat of the game the host saved: its hand
+    // row (the guest's seat on its left), and its slots' names; the guest reads its own
+    // status (inStep).
+    void expectEachShowsItsSeat(const Recorded& net) {
+        ASSERT_NO_FATAL_FAILURE(waitForTheGuest());
+        TestHost platform;
+        Session saved(platform, platform);
+        ASSERT_TRUE(restored({{net.copies[0].bytes, net.copies[1].bytes, {}}, false}, saved));
+        for (MainWindow* w : {host.get(), guest.get()}) {
+            const SeatView v = viewFor(saved, w == guest.get());
+            const QImage& shown = w->board().surface().image();
+            const int zoom = w->board().surface().zoom();
+            const Layout& l = std::as_const(w->host()).game().layout;
+            const QRect row(0, (l.handY + 1) * zoom, l.deckX * zoom,
+                            (l.statusY - l.handY - 1) * zoom);
+            EXPECT_TRUE(painted(*w, v).copy(row) == shown.copy(row)) << v.seat;
+            for (int slot = 1; slot <= HandSize; ++slot)
+                EXPECT_EQ(readerNames(w).value(slot - 1), placeName(v, {slot})) << v.seat;
+        }
+        expectGuestReads();
+    }
+
     MemoryStore local;
     QTemporaryDir folder;
     QSettings preferences{folder.filePath("preferences.ini"), QSettings::IniFormat};
@@ -411,6 +440,22 @@ TEST_F(TwoWindows, AGuestsReaderReadsTheJoinedGameToItsEnd) {
     EXPECT_EQ(local.bytes, localBefore);             // the network game is saved apart
     for (const auto* w : {&host, &guest})
         EXPECT_EQ((*w)->statistics().figures(Opponent::Network).games, 1u);
+}
+
+// A view given without a move shows at once: on a join, on a rejoin after the guest's
+// window was killed, on a new hand (and on a resumed host: the kill test below).
+TEST_F(TwoWindows, EachWindowShowsItsSeatAtOnce) {
+    Recorded net;
+    start(net);
+    ASSERT_NO_FATAL_FAILURE(expectEachShowsItsSeat(net));
+    guest.reset();
+    open(guest, net);
+    guest->network().joinAt(at(), code.toStdString());
+    ASSERT_NO_FATAL_FAILURE(expectEachShowsItsSeat(net));
+    const Session& g = *host->network().hostedGame();
+    for (const bool over : {false, true}) // to the hand's end, then the host deals
+        while (g.has(flag::handOver) == over && !HasFatalFailure()) move(false);
+    expectEachShowsItsSeat(net);
 }
 
 // Each side in its own language at once: the host here in English, the guest this test
@@ -530,7 +575,7 @@ TEST_F(TwoWindows, TheHostSurvivesAKillAtAnyWrite) {
         for (int i = 0; i < 3; ++i) left.copies[i].bytes = net.kept[kill].bytes[i];
         start(left);
         EXPECT_EQ(code, first);
-        waitForTheGuest();
+        ASSERT_NO_FATAL_FAILURE(expectEachShowsItsSeat(left));
         const Session& g = *host->network().hostedGame();
         const std::array<int, 2> before = savedScores(net.kept[kill]);
         EXPECT_EQ((std::array<int, 2>{g.players[0].gameScore, g.players[1].gameScore}), before);
@@ -614,9 +659,7 @@ TEST_F(TwoWindows, TheGuestsQuestionShowsTheMilesThatAsk) {
     } watch;
     watch.seen = [&](QObject*) {
         shown = surface.image().copy(headers);
-        QtSurface fresh(surface.image().width() / zoom, surface.image().height() / zoom, zoom);
-        paintView(Board{guestsShare(), g.layout, fresh});
-        sent = fresh.image().copy(headers);
+        sent = painted(*guest, guestsShare()).copy(headers);
     };
     qApp->installEventFilter(&watch);
     guest->network().tap(g.layout.slotTap(2).x, g.layout.slotTap(2).y);
