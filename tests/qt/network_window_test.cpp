@@ -217,16 +217,6 @@ QImage painted(MainWindow& window, SeatView v) {
     return fresh.image();
 }
 
-// Waits for the guest's board to come to rest on the last view it was sent, drawn by its
-// own options; false if it never does.
-bool restsOnTheView(MainWindow& window, const NetworkPlay& network) {
-    for (int i = 0; i < 500; ++i, QTest::qWait(1))
-        if (!network.presenting() && network.joinedView() &&
-            painted(window, *network.joinedView()) == window.board().surface().image())
-            return true;
-    return false;
-}
-
 // ---- Two windows in one process: one hosts, the other joins over the loopback address ----
 
 // The network game's stores in memory. Each write keeps a copy of all three as they then
@@ -266,6 +256,7 @@ class TwoWindows : public ::testing::Test {
     // A window hosting over `net` (a saved game resumed: the closer says Yes) and one that
     // joins it; both wait for the guest's first view.
     void start(Recorded& net) {
+        saving = &net;
         host.reset();
         guest.reset();
         open(host, net);
@@ -350,6 +341,7 @@ class TwoWindows : public ::testing::Test {
         if (own.gameOver) return false;
         if (hosts || !reading) {
             tapAtRandom(hosts ? *host : *guest, viewFor(*g, !hosts));
+            if (own.handOver) expectEachShowsItsSeat(); // a new hand, before anyone moves
             return true;
         }
         const std::optional<net::Input> input = net::randomInput(viewFor(*g, 1), dice);
@@ -385,12 +377,13 @@ class TwoWindows : public ::testing::Test {
 
     // Before anyone moves, each window shows its seat's hand in the game the host saved,
     // and the board and its names (the guest's status its own) are the seat's view.
-    void expectEachShowsItsSeat(const Recorded& net) {
+    void expectEachShowsItsSeat() {
         ASSERT_NO_FATAL_FAILURE(waitForTheGuest());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !guest->network().presenting(); }));
         TestHost platform;
         Session saved(platform, platform);
         applySaveRecord(saved, std::span<const std::uint8_t, SaveRecordSize>(
-                                   net.copies[0].bytes->data(), SaveRecordSize));
+                                   saving->copies[0].bytes->data(), SaveRecordSize));
         for (MainWindow* w : {host.get(), guest.get()}) {
             const SeatView v = w->shownView();
             EXPECT_EQ(v.hand, viewFor(saved, w == guest.get()).hand);
@@ -408,7 +401,8 @@ class TwoWindows : public ::testing::Test {
     DialogCloser closer;
     std::unique_ptr<MainWindow> host, guest;
     QString code;
-    int checked[2] = {}; // steps read on the host's turn, on the guest's
+    int checked[2] = {};              // steps read on the host's turn, on the guest's
+    const Recorded* saving = nullptr; // the host's stores
 };
 
 // A whole game joined, the guest playing by its board's Press actions alone, read as a
@@ -421,29 +415,13 @@ TEST_F(TwoWindows, AGuestsReaderReadsTheJoinedGameToItsEnd) {
     EXPECT_EQ(names.value(0).toStdString(),
               shownText(place_label::SlotHidden).arg(1).toStdString());
     EXPECT_TRUE(names.value(place::childOf({target::BattlePile + 1})).startsWith("Player 2"));
-    waitForTheGuest();
+    ASSERT_NO_FATAL_FAILURE(expectEachShowsItsSeat());
     const auto localBefore = local.bytes;
     ASSERT_TRUE(playToTheEnd(true));
     EXPECT_GT(std::min(checked[0], checked[1]), 50); // on the host's turn, on the guest's
     EXPECT_EQ(local.bytes, localBefore);             // the network game is saved apart
     for (const auto* w : {&host, &guest})
         EXPECT_EQ((*w)->statistics().figures(Opponent::Network).games, 1u);
-}
-
-// A view given without a move shows at once: on a join, on a rejoin after the guest's
-// window was killed, on a new hand (and on a resumed host: the kill test below).
-TEST_F(TwoWindows, EachWindowShowsItsSeatAtOnce) {
-    Recorded net;
-    start(net);
-    ASSERT_NO_FATAL_FAILURE(expectEachShowsItsSeat(net));
-    guest.reset();
-    open(guest, net);
-    guest->network().joinAt(at(), code.toStdString());
-    ASSERT_NO_FATAL_FAILURE(expectEachShowsItsSeat(net));
-    const Session& g = *host->network().hostedGame();
-    for (const bool over : {false, true}) // to the hand's end, then the host deals
-        while (g.has(flag::handOver) == over && !HasFatalFailure()) move(false);
-    expectEachShowsItsSeat(net);
 }
 
 // Each side in its own language at once: the host here in English, the guest this test
@@ -537,15 +515,18 @@ TEST_F(TwoWindows, TheCodeAloneFindsTheSeatTakenUntilTheHostFreesIt) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return third.network().joinedView() != nullptr; }, 5000));
 }
 
-// The window hosting is killed after writes drawn at random, one of them between the
-// game's two copies: a new window over the stores as the kill left them resumes the game
-// with the same code, the guest rejoins, and the game plays to its end with no refusal
-// and no game score lost.
+// The guest's window is killed and rejoins. The window hosting is killed after writes drawn
+// at random, one of them between the game's two copies: a new window over the stores as the
+// kill left them resumes the game with the same code, the guest rejoins, and the game plays
+// to its end with no refusal and no game score lost. Each window shows its seat at once.
 TEST_F(TwoWindows, TheHostSurvivesAKillAtAnyWrite) {
     Recorded net;
     start(net);
     const QString first = code;
-    waitForTheGuest();
+    guest.reset();
+    open(guest, net);
+    guest->network().joinAt(at(), code.toStdString());
+    ASSERT_NO_FATAL_FAILURE(expectEachShowsItsSeat());
     ASSERT_TRUE(playToTheEnd());
     std::vector<std::size_t> between, resumable;
     for (std::size_t i = 0; i + 1 < net.kept.size(); ++i) {
@@ -563,7 +544,7 @@ TEST_F(TwoWindows, TheHostSurvivesAKillAtAnyWrite) {
         for (int i = 0; i < 3; ++i) left.copies[i].bytes = net.kept[kill].bytes[i];
         start(left);
         EXPECT_EQ(code, first);
-        ASSERT_NO_FATAL_FAILURE(expectEachShowsItsSeat(left));
+        ASSERT_NO_FATAL_FAILURE(expectEachShowsItsSeat());
         const Session& g = *host->network().hostedGame();
         const std::array<int, 2> before = savedScores(net.kept[kill]);
         EXPECT_EQ((std::array<int, 2>{g.players[0].gameScore, g.players[1].gameScore}), before);
@@ -597,7 +578,9 @@ TEST_F(TwoWindows, TheGuestSlidesEachMoveRestsOnItsViewAndIsHinted) {
             QTest::qWait(1);
             continue;
         }
-        ASSERT_TRUE(restsOnTheView(*guest, guest->network()));
+        // At rest the board is the last view sent, drawn by the guest's own options.
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return painted(*guest, guest->shownView()) == board; }, 500));
         atRest = board;
         own.round.set(flag::animate, slideFrames < 200); // then on to the game's end
         const SeatView sent = *guest->network().joinedView();
