@@ -101,7 +101,7 @@ class NetworkPlay::Joined : public PlayedGame {
         stage();
     }
 
-    void paint(DrawingSurface& surface) { paintView(Board{shown(), layout(), surface}); }
+    void paint(DrawingSurface& surface) const { paintView(Board{shown(), layout(), surface}); }
 
     // The board as this window draws it: the guest's own seat on the left, marked.
     Layout layout() const {
