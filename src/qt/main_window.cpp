@@ -331,6 +331,29 @@ void MainWindow::ownCommand(int id) {
     shell_->handleCommand(id);
 }
 
+ShellHost& MainWindow::platform() {
+    return *host_;
+}
+
+void MainWindow::present(PlayedGame* game, std::function<void(DrawingSurface&)> painter) {
+    host_->skipPictures();
+    host_->switchTo(game);
+    host_->paintWith(std::move(painter));
+    host_->repaintBoard(); // the seat's view, hand row and names, not what was drawn last
+}
+
+void MainWindow::playQueued() {
+    host_->play();
+}
+
+bool MainWindow::presenting() const {
+    return host_->presenting();
+}
+
+void MainWindow::runCommand(int id) {
+    host_->command(id);
+}
+
 SeatView MainWindow::shownView() const {
     if (!network_->joined()) return tableView(std::as_const(*host_).game());
     if (const SeatView* sent = network_->joinedView()) return *sent;

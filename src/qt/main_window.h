@@ -62,7 +62,7 @@ class MainWindow : public QWidget, public NetworkWindow {
     Shell& shell() { return *shell_; }
     NetworkPlay& network() { return *network_; }
     KeptStatistics& statistics() override { return *statistics_; }
-    QtHost& host() override { return *host_; }
+    QtHost& host() { return *host_; }
     BoardView& board() override { return *board_; }
     CommandBar& commandBar() { return *bar_; }
 
@@ -100,6 +100,11 @@ class MainWindow : public QWidget, public NetworkWindow {
     QWidget& widget() override { return *this; }
     Session& ownGame() override;
     void ownCommand(int id) override;
+    ShellHost& platform() override;
+    void present(PlayedGame* game, std::function<void(DrawingSurface&)> painter) override;
+    void playQueued() override;
+    bool presenting() const override;
+    void runCommand(int id) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -23,7 +23,7 @@ class NetworkPlay::Hosted : public PlayedGame {
   public:
     Hosted(NetworkPlay& owner, const NetworkStores& stores, const std::string& code,
            net::LineFactory lines)
-        : owner_(owner), qtHost_(owner.window_.host()),
+        : owner_(owner), qtHost_(owner.window_.platform()),
           game_(qtHost_, stores, code, std::move(lines)) {}
 
     NetworkHost& host() { return game_; }
@@ -97,7 +97,7 @@ class NetworkPlay::Hosted : public PlayedGame {
 
   private:
     NetworkPlay& owner_;
-    QtHost& qtHost_;
+    ShellHost& qtHost_; // the window's host, as the platform a game is played on
     NetworkHost game_;
     std::unique_ptr<HostTransport> link_;
 };

@@ -40,14 +40,16 @@ class NetworkPlay::Joined : public PlayedGame {
     Joined(NetworkPlay& owner, const std::string& code, const std::optional<net::SeatKey>& key,
            QString address, net::LineFactory lines)
         : owner_(owner), session_(code, std::move(lines), key), address_(std::move(address)),
-          stage_(owner.window_.host()) {}
+          stage_(owner.window_.platform()) {
+        stage_.layout = layout();
+    }
 
     net::GuestSession& session() { return session_; }
     GuestTransport& link() { return *link_; }
     void setLink(std::unique_ptr<GuestTransport> link) { link_ = std::move(link); }
     const std::optional<SeatView>& view() const { return view_; }
     // A move is being shown, or waits to be: a slide, or a dialog of it open.
-    bool presenting() const { return owner_.window_.host().presenting() || !queue_.empty(); }
+    bool presenting() const { return owner_.window_.presenting() || !queue_.empty(); }
 
     void flush() {
         if (link_) link_->flush();
@@ -99,14 +101,26 @@ class NetworkPlay::Joined : public PlayedGame {
         stage();
     }
 
-    void paint(DrawingSurface& surface) {
-        if (!view_) return;
-        paintView(Board{shown(), owner_.window_.ownGame().layout, surface});
+    void paint(DrawingSurface& surface) const { paintView(Board{shown(), layout(), surface}); }
+
+    // The board as this window draws it: the guest's own seat on the left, marked.
+    Layout layout() const {
+        Layout l = owner_.window_.ownGame().layout;
+        l.ownSeat = Seat;
+        return l;
     }
 
     // The view as this program shows it: by the guest's own options, not the host's.
+    // Before the host's first view, the sides with no card and the hand row covered.
     SeatView shown() const {
-        SeatView v = view_.value_or(SeatView{});
+        SeatView v;
+        if (view_) {
+            v = *view_;
+        } else {
+            v.seat = Seat;
+            v.playerCount = 2;
+            v.turnHandover = true;
+        }
         const Session& own = owner_.window_.ownGame();
         v.showPlayable = own.has(flag::showPlayable);
         v.hideTips = own.has(flag::hideTips);
@@ -127,7 +141,7 @@ class NetworkPlay::Joined : public PlayedGame {
         if (view_ && view_->isOwnTurn() && !view_->handOver && !view_->decisionPending)
             send(net::Input{net::Input::Kind::Hint, 0});
         else
-            owner_.window_.showHint(shownHint({}, owner_.window_.ownGame().layout, 0, 0));
+            owner_.window_.showHint(shownHint({}, layout(), 0, 0));
     }
 
     void showScores() {
@@ -144,7 +158,7 @@ class NetworkPlay::Joined : public PlayedGame {
         if (!owner_.command(id)) owner_.window_.ownCommand(id);
     }
     void playStep(const Step& step, const std::function<void()>& done) override {
-        QtHost& host = owner_.window_.host();
+        ShellHost& host = owner_.window_.platform();
         switch (step.kind) {
         case Step::Kind::Sound: host.playSound(step.sound); break;
         case Step::Kind::Undo: host.enableUndoButton(step.enabled); break;
@@ -179,13 +193,14 @@ class NetworkPlay::Joined : public PlayedGame {
 
   private:
     using Item = std::variant<SeatView, net::ShownStep>;
+    static constexpr int Seat = 1; // a guest's
 
     // Turns what arrived into the presentation's steps, in order, then plays them. A
     // hand's Scores and a question wait for the view that follows them, whose figures they
     // show.
     void stage() {
         Session& own = owner_.window_.ownGame();
-        stage_.layout = own.layout;
+        stage_.layout = layout();
         stage_.round = own.round; // the options the slides and sounds go by
         stage_.surface = &stage_.presentation;
         while (!queue_.empty()) {
@@ -202,7 +217,7 @@ class NetworkPlay::Joined : public PlayedGame {
                 step(std::get<net::ShownStep>(item));
         }
         stage_.surface = nullptr;
-        owner_.window_.host().play();
+        owner_.window_.playQueued();
         owner_.update();
     }
 
@@ -222,7 +237,7 @@ class NetworkPlay::Joined : public PlayedGame {
             countNext_ = false;
             owner_.window_.statistics().countSeatHand(v);
         }
-        owner_.window_.host().invalidate({}, false);
+        owner_.window_.platform().invalidate({}, false);
     }
 
     void step(const net::ShownStep& s) {
@@ -258,9 +273,7 @@ class NetworkPlay::Joined : public PlayedGame {
             animateDraw(stage_, Drawn{s.player, s.slot, Card(s.card), cardsLeft_});
             break;
         case K::Hint:
-            if (view_)
-                owner_.window_.showHint(
-                    shownHint(*view_, owner_.window_.ownGame().layout, s.slot, s.target));
+            if (view_) owner_.window_.showHint(shownHint(*view_, layout(), s.slot, s.target));
             break;
         case K::CoupFourre: break; // said with the card laid
         }
