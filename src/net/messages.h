@@ -4,9 +4,10 @@
 // The host holds the game; the guest, player 2, holds only seat 1's view. Every
 // message travels as one frame: a 4-byte little-endian length, then that many bytes
 // of body (a type byte, a field count byte, the fields). A frame is at most 64 KiB.
-// Decoding is strict: a body that is short, long, out of range or of an unknown type
-// is refused with a one-line reason, and a body decoded and encoded again gives the
-// same bytes. docs/network-protocol.md describes every field.
+// One function per message both writes and reads its fields (messages.cpp), so the
+// encoder and the decoder are one. Decoding is strict: a body that is short, long, out
+// of range or of an unknown type is refused with a one-line reason, and a body decoded
+// and encoded again gives the same bytes. docs/network-protocol.md describes every field.
 #include "game/game.h"
 #include "game/view.h"
 
@@ -117,8 +118,10 @@ struct Input {
     bool operator==(const Input&) const = default;
 };
 
-// Seat 1's view of the game. It is made from a game by viewFor(game, 1) and by the
-// decoder, and in no other way, so that no other seat's view can go on the wire.
+class Stream;
+
+// Seat 1's view of the game. It is made from a game by viewFor(game, 1) and by reading
+// one off the wire, and in no other way, so that no other seat's view can go on it.
 class ViewMessage {
   public:
     static ViewMessage of(const Game& g) { return ViewMessage(viewFor(g, 1)); }
@@ -126,8 +129,10 @@ class ViewMessage {
     bool operator==(const ViewMessage&) const = default;
 
   private:
+    ViewMessage() = default;
     explicit ViewMessage(const SeatView& v) : view_(v) {}
-    friend class Decoder;
+    friend void serialize(Stream& s, ViewMessage& m);
+    friend struct MessageOfType;
     SeatView view_;
 };
 
@@ -224,8 +229,9 @@ using Message = std::variant<Hello, Join, Refusal, Input, ViewMessage, Steps, Ke
 // The message's name in a sentence: "a hello", "a view".
 const char* nameOf(const Message& m);
 
-// The whole frame of a message, length first.
+// The whole frame of a message, length first, and its length in bytes.
 std::vector<std::uint8_t> encode(const Message& m);
+std::size_t measure(const Message& m);
 
 struct Decoded {
     Message message;
@@ -234,10 +240,7 @@ struct Decoded {
 };
 
 // Reads one frame's body (without its length).
-class Decoder {
-  public:
-    static Decoded body(std::span<const std::uint8_t> bytes);
-};
+Decoded decodeBody(std::span<const std::uint8_t> bytes);
 
 // A whole frame: its length and its body, nothing before or after.
 Decoded decodeFrame(std::span<const std::uint8_t> bytes);

@@ -167,7 +167,7 @@ TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
         {"08 01 04", "the rematch answer 4 is out of range 1..3"},
         {"0a 01 c9", "the error text 201 is out of range 1..200"},
     };
-    for (auto [hex, reason] : Rows) EXPECT_EQ(Decoder::body(bytesOf(hex)).error, reason) << hex;
+    for (auto [hex, reason] : Rows) EXPECT_EQ(decodeBody(bytesOf(hex)).error, reason) << hex;
     constexpr std::pair<const char*, const char*> Frames[] = {
         {"02 00 00", "the frame ends inside its length"},
         {"fd ff 00 00", "a frame of 65533 bytes is over the limit of 65532"},
