@@ -1,5 +1,6 @@
 #include "net/messages.h"
 
+#include "game/strings.h"
 #include "game/version.h"
 #include "net/join_code.h"
 #include "net/wire.h"
@@ -16,13 +17,15 @@ constexpr int LastType = int(Type::ViewChange);
 constexpr int LastReason = int(Refusal::Reason::SeatFreed);
 
 constexpr int CardNone = 0;
-constexpr int LastTarget = 20;  // game/targets.h: the status line
-constexpr int FirstPile = 8;    // a safety area
-constexpr int LastPile = 17;    // the discard pile
-constexpr int MaxDepth = 127;   // cards in a distance column
-constexpr int LastBattle = 9;   // a flat tire
-constexpr int LastSpeed = 2;    // the limit ended
-constexpr int AllSafeties = 15; // four bits
+constexpr int GuestSeat = 1;
+constexpr int TwoPlayerResult = text::YouWin + 2; // "Player 1 Wins!", then Player 2's
+constexpr int LastTarget = 20;                    // game/targets.h: the status line
+constexpr int FirstPile = 8;                      // a safety area
+constexpr int LastPile = 17;                      // the discard pile
+constexpr int MaxDepth = 127;                     // cards in a distance column
+constexpr int LastBattle = 9;                     // a flat tire
+constexpr int LastSpeed = 2;                      // the limit ended
+constexpr int AllSafeties = 15;                   // four bits
 constexpr int LastSound = int(Sound::Miles);
 constexpr int AllPlayable = (1 << HandSize) - 1;
 
@@ -37,6 +40,21 @@ enum ViewFlag {
     FlagDelayedAction0 = 64, // player 0's, then player 1's
     FlagDelayedAction1 = 128,
     AllFlags = 255,
+};
+
+// The alternative of a variant at a number read off the wire, as reading begins.
+template <class Variant, std::size_t... I>
+Variant alternative(std::size_t index, std::index_sequence<I...>) {
+    Variant v;
+    ((index == I ? void(v = std::variant_alternative_t<I, Variant>{}) : void()), ...);
+    return v;
+}
+
+struct StepOfKind {
+    static ShownStep make(int kind) {
+        return alternative<ShownStep>(std::size_t(kind) - 1,
+                                      std::make_index_sequence<std::variant_size_v<ShownStep>>{});
+    }
 };
 
 Type typeOf(const Message& m) {
@@ -84,9 +102,14 @@ void serializeHand(Stream& s, SeatView& v) {
 }
 
 void serializeFlags(Stream& s, SeatView& v) {
-    bool* const bits[] = {&v.handOver,       &v.gameOver, &v.turnHandover,
-                          &v.decisionPending, &v.showPlayable, &v.hideTips,
-                          &v.players[0].delayedAction, &v.players[1].delayedAction};
+    bool* const bits[] = {&v.handOver,
+                          &v.gameOver,
+                          &v.turnHandover,
+                          &v.decisionPending,
+                          &v.showPlayable,
+                          &v.hideTips,
+                          &v.players[0].delayedAction,
+                          &v.players[1].delayedAction};
     int flags = 0;
     for (std::size_t i = 0; i < std::size(bits); ++i) flags |= int(*bits[i]) << i;
     s.u8(flags, "view flags", 0, AllFlags);
@@ -110,47 +133,73 @@ void serialize(Stream& s, SeatView& v) {
 }
 
 // The slot of a card leaving or reaching a hand: only seat 1's own is told.
-void slotOf(Stream& s, ShownStep& step) {
-    if (step.player == 1)
-        s.u8(step.slot, "hand slot", 1, HandSize);
+void slotOf(Stream& s, int player, int& slot) {
+    if (player == GuestSeat)
+        s.u8(slot, "hand slot", 1, HandSize);
     else
-        s.u8(step.slot, "slot of the host's card", 0, 0);
+        s.u8(slot, "slot of the host's card", 0, 0);
+}
+
+void serialize(Stream& s, Laid& m) {
+    s.u8(m.player, "step's player", 0, 1);
+    slotOf(s, m.player, m.slot);
+    s.u8(m.card, "laid card", FirstCard, LastCard);
+    s.u8(m.target, "pile", FirstPile, LastPile);
+    s.u8(m.depth, "depth", 0, MaxDepth);
+    s.flag(m.coupFourre, "coup fourre flag");
+    // A coup fourre is a safety laid on its player's own safety area.
+    if (s.ok() && m.coupFourre && (!isSafety(m.card) || m.target != FirstPile + m.player))
+        s.fail("a coup fourre of a card that is not a safety laid in its own area");
+}
+
+void serialize(Stream& s, Drawn& m) {
+    s.u8(m.player, "step's player", 0, 1);
+    slotOf(s, m.player, m.slot);
+    // The card only into seat 1's own hand; the host's goes as 0.
+    const bool own = m.player == GuestSeat;
+    int card = own ? int(m.card) : CardNone;
+    s.u8(card, "drawn card", own ? int(FirstCard) : 0, own ? int(LastCard) : 0);
+    if (s.isReading()) m.card = own ? Card(card) : Card(EmptySlot);
+    s.u8(m.cardsLeft, "count of cards left", 0, DeckSize);
+}
+
+void serialize(Stream& s, SoundStep& m) {
+    s.u8(m.sound, "sound", 0, LastSound);
+}
+
+void serialize(Stream& s, UndoStep& m) {
+    s.flag(m.enabled, "undo flag");
+}
+
+// The dialog at a hand's end, as its fields go: row by row, player 0 then player 1,
+// then the result line and the button.
+void serialize(Stream& s, ScoresStep& m) {
+    ScoresContent& c = m.figures;
+    for (auto& row : c.values)
+        for (int& value : row) s.u16(value, "score");
+    s.u16(c.resultId, "result", TwoPlayerResult, TwoPlayerResult + 1);
+    s.u8(c.button, "scores button", int(ScoresButton::NewHand), int(ScoresButton::NewGame));
+    if (s.isReading()) c.twoPlayers = true; // a network game is one of two players
+}
+
+void serialize(Stream& s, AskStep& m) {
+    s.u16(m.stringId, "question", 1, 0xffff);
+}
+
+void serialize(Stream& s, HintStep& m) {
+    s.u8(m.slot, "hint's slot", 0, HandSize);
+    // A hint lays its card on a pile, or discards it (the draw pile's tap).
+    if (m.slot == 0)
+        s.u8(m.target, "hint's pile", 0, 0);
+    else
+        s.u8(m.target, "hint's pile", FirstPile, LastPile);
 }
 
 void serialize(Stream& s, ShownStep& step) {
-    s.u8(step.kind, "step kind", 1, int(ShownStep::Kind::CoupFourre));
-    switch (step.kind) {
-    case ShownStep::Kind::Laid:
-        s.u8(step.player, "step's player", 0, 1);
-        slotOf(s, step);
-        s.u8(step.card, "laid card", FirstCard, LastCard);
-        s.u8(step.target, "pile", FirstPile, LastPile);
-        s.u8(step.depth, "depth", 0, MaxDepth);
-        break;
-    case ShownStep::Kind::Drawn: {
-        s.u8(step.player, "step's player", 0, 1);
-        slotOf(s, step);
-        // The card only into seat 1's own hand.
-        const bool own = step.slot != 0;
-        int card = own || s.isReading() ? step.card : CardNone;
-        s.u8(card, "drawn card", own ? FirstCard : 0, own ? LastCard : 0);
-        if (s.isReading()) step.card = Card(card);
-        break;
-    }
-    case ShownStep::Kind::Sound: s.u8(step.value, "sound", 0, LastSound); break;
-    case ShownStep::Kind::Undo:
-    case ShownStep::Kind::Scores: s.u8(step.value, "step's flag", 0, 1); break;
-    case ShownStep::Kind::CoupFourre: s.u8(step.value, "coup fourre's flag", 0, 0); break;
-    case ShownStep::Kind::Ask: s.u16(step.value, "question", 1, 0xffff); break;
-    case ShownStep::Kind::Hint:
-        s.u8(step.slot, "hint's slot", 0, HandSize);
-        // A hint lays its card on a pile, or discards it (the draw pile's tap).
-        if (step.slot == 0)
-            s.u8(step.target, "hint's pile", 0, 0);
-        else
-            s.u8(step.target, "hint's pile", FirstPile, LastPile);
-        break;
-    }
+    int kind = int(step.index()) + 1;
+    s.u8(kind, "step kind", 1, int(std::variant_size_v<ShownStep>));
+    if (s.isReading()) step = StepOfKind::make(kind);
+    std::visit([&s](auto& fields) { serialize(s, fields); }, step);
 }
 
 } // namespace
@@ -162,10 +211,11 @@ void serialize(Stream& s, ViewMessage& m) {
 // A message of each type as reading begins, a view included (which only reading may make).
 struct MessageOfType {
     static Message make(Type type) {
-        return make(std::size_t(type) - 1, std::make_index_sequence<std::variant_size_v<Message>>{});
+        return make(std::size_t(type) - 1,
+                    std::make_index_sequence<std::variant_size_v<Message>>{});
     }
     template <std::size_t... I> static Message make(std::size_t index, std::index_sequence<I...>) {
-        Message m = KeepAlive{};
+        Message m;
         ((index == I ? void(m = std::variant_alternative_t<I, Message>{}) : void()), ...);
         return m;
     }
@@ -184,7 +234,9 @@ void serialize(Stream& s, Hello& m) {
 void serialize(Stream& s, Join& m) {
     if (s.isReading()) m.code.resize(JoinCodeLength);
     for (char& c : m.code) {
-        s.u8(c, "join code", 0, 0xff);
+        int byte = static_cast<unsigned char>(c);
+        s.u8(byte, "join code");
+        if (s.isReading()) c = char(byte);
         if (s.isReading() && s.ok() && !isCodeCharacter(c))
             s.fail("the join code holds a character not in it");
     }

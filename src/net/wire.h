@@ -17,9 +17,9 @@ class Stream {
   public:
     enum class Mode { Write, Read, Measure };
 
-    static Stream writing() { return Stream(Mode::Write, {}); }
-    static Stream reading(std::span<const std::uint8_t> bytes) { return Stream(Mode::Read, bytes); }
-    static Stream measuring() { return Stream(Mode::Measure, {}); }
+    static Stream writing() { return {Mode::Write, {}}; }
+    static Stream reading(std::span<const std::uint8_t> bytes) { return {Mode::Read, bytes}; }
+    static Stream measuring() { return {Mode::Measure, {}}; }
 
     bool isReading() const { return mode_ == Mode::Read; }
 
