@@ -50,12 +50,10 @@ Variant alternative(std::size_t index, std::index_sequence<I...>) {
     return v;
 }
 
-struct StepOfKind {
-    static ShownStep make(int kind) {
-        return alternative<ShownStep>(std::size_t(kind) - 1,
-                                      std::make_index_sequence<std::variant_size_v<ShownStep>>{});
-    }
-};
+ShownStep stepOfKind(int kind) {
+    return alternative<ShownStep>(std::size_t(kind) - 1,
+                                  std::make_index_sequence<std::variant_size_v<ShownStep>>{});
+}
 
 Type typeOf(const Message& m) {
     return Type(m.index() + 1);
@@ -102,6 +100,7 @@ void serializeHand(Stream& s, SeatView& v) {
 }
 
 void serializeFlags(Stream& s, SeatView& v) {
+    // Bit i is the flag at i, in the order of ViewFlag.
     bool* const bits[] = {&v.handOver,
                           &v.gameOver,
                           &v.turnHandover,
@@ -198,7 +197,7 @@ void serialize(Stream& s, HintStep& m) {
 void serialize(Stream& s, ShownStep& step) {
     int kind = int(step.index()) + 1;
     s.u8(kind, "step kind", 1, int(std::variant_size_v<ShownStep>));
-    if (s.isReading()) step = StepOfKind::make(kind);
+    if (s.isReading()) step = stepOfKind(kind);
     std::visit([&s](auto& fields) { serialize(s, fields); }, step);
 }
 

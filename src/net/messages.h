@@ -169,6 +169,7 @@ struct HintStep {
     int target = 0;
     bool operator==(const HintStep&) const = default;
 };
+// A step's kind on the wire is its place in the variant, from 1.
 using ShownStep = std::variant<Laid, Drawn, SoundStep, UndoStep, ScoresStep, AskStep, HintStep>;
 
 struct Steps {
