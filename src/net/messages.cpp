@@ -100,19 +100,20 @@ void serializeHand(Stream& s, SeatView& v) {
 }
 
 void serializeFlags(Stream& s, SeatView& v) {
-    // Bit i is the flag at i, in the order of ViewFlag.
-    bool* const bits[] = {&v.handOver,
-                          &v.gameOver,
-                          &v.turnHandover,
-                          &v.decisionPending,
-                          &v.showPlayable,
-                          &v.hideTips,
-                          &v.players[0].delayedAction,
-                          &v.players[1].delayedAction};
+    const std::pair<bool*, int> bits[] = {
+        {&v.handOver, FlagHandOver},
+        {&v.gameOver, FlagGameOver},
+        {&v.turnHandover, FlagTurnHandover},
+        {&v.decisionPending, FlagDecisionPending},
+        {&v.showPlayable, FlagShowPlayable},
+        {&v.hideTips, FlagHideTips},
+        {&v.players[0].delayedAction, FlagDelayedAction0},
+        {&v.players[1].delayedAction, FlagDelayedAction1},
+    };
     int flags = 0;
-    for (std::size_t i = 0; i < std::size(bits); ++i) flags |= int(*bits[i]) << i;
+    for (const auto& [flag, bit] : bits) flags |= *flag ? bit : 0;
     s.u8(flags, "view flags", 0, AllFlags);
-    for (std::size_t i = 0; i < std::size(bits); ++i) *bits[i] = (flags >> i) & 1;
+    for (const auto& [flag, bit] : bits) *flag = (flags & bit) != 0;
 }
 
 void serialize(Stream& s, SeatView& v) {

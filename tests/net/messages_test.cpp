@@ -189,6 +189,7 @@ TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
         {true, 45, 3, "the hand's card count 3 is neither 0 nor 7"},
         {true, 46, 101, "the hand card 101 is not a card"},
         {true, 46, 122, "the hand card 122 is out of range 0..121"},
+        {true, 55, 128, "the playable cards 128 is out of range 0..127"},
         {true, 64, 1, "the winner 1 is out of range 0..0"},
         {false, 45, 7, "the message ends inside its status number flag"},
         {false, 46, 1, "the selected slot 1 is out of range 0..0"},
