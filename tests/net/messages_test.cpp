@@ -349,6 +349,11 @@ TEST(NetJoinCode, ACodeIsSixCharactersOfTheAlphabetAndIsReadAsTyped) {
     EXPECT_TRUE(sameCode("ACDEFG", "ACDEFG"));
     EXPECT_FALSE(sameCode("ACDEFG", "ACDEFH"));
     EXPECT_FALSE(sameCode("ACDEFG", "ACDEF"));
+    // A seat key differs in its first byte or its last.
+    SeatKey last{};
+    last.back() = 1;
+    EXPECT_TRUE(sameKey(SeatKey{7, 1}, SeatKey{7, 1}));
+    EXPECT_FALSE(sameKey(SeatKey{1}, SeatKey{2}) || sameKey(SeatKey{}, last));
 }
 
 TEST(NetLockout, FiveWrongCodesLockAnAddressOutForAMinute) {
