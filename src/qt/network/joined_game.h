@@ -165,14 +165,13 @@ class NetworkPlay::Joined : public PlayedGame {
         case Step::Kind::Redo: break; // a network game has no Redo
         case Step::Kind::Say: host.say(step.sentence); break;
         case Step::Kind::Scores: {
-            const SeatView standing = *step.standing;
-            openScores(scoresContent(standing),
-                       [this, handEnd = step.handEnd, standing, done](int closeId) {
-                           if (handEnd && !standing.gameOver && closeId == dialog::NewHand)
-                               session_.send(net::Input{net::Input::Kind::Tap, target::StatusLine});
-                           flush();
-                           done();
-                       });
+            const ScoresContent figures = *step.figures;
+            openScores(figures, [this, figures, done](int closeId) {
+                if (figures.button == ScoresButton::NewHand && closeId == dialog::NewHand)
+                    session_.send(net::Input{net::Input::Kind::Tap, target::StatusLine});
+                flush();
+                done();
+            });
             return;
         }
         case Step::Kind::Ask:
@@ -196,8 +195,7 @@ class NetworkPlay::Joined : public PlayedGame {
     static constexpr int Seat = 1; // a guest's
 
     // Turns what arrived into the presentation's steps, in order, then plays them. A
-    // hand's Scores and a question wait for the view that follows them, whose figures they
-    // show.
+    // question waits for the view that follows it, whose miles it shows.
     void stage() {
         Session& own = owner_.window_.ownGame();
         stage_.layout = layout();
@@ -206,9 +204,7 @@ class NetworkPlay::Joined : public PlayedGame {
         while (!queue_.empty()) {
             const Item item = queue_.front();
             if (const auto* s = std::get_if<net::ShownStep>(&item);
-                s &&
-                (s->kind == net::ShownStep::Kind::Scores || s->kind == net::ShownStep::Kind::Ask) &&
-                !nextView())
+                s && std::holds_alternative<net::AskStep>(*s) && !nextView())
                 break;
             queue_.pop_front();
             if (const auto* v = std::get_if<SeatView>(&item))
@@ -232,7 +228,6 @@ class NetworkPlay::Joined : public PlayedGame {
     void viewArrives(const SeatView& v) {
         sayChange(v);
         view_ = v;
-        cardsLeft_ = v.cardsLeft;
         if (countNext_ && v.handOver) {
             countNext_ = false;
             owner_.window_.statistics().countSeatHand(v);
@@ -240,56 +235,41 @@ class NetworkPlay::Joined : public PlayedGame {
         owner_.window_.platform().invalidate({}, false);
     }
 
-    void step(const net::ShownStep& s) {
+    // A step is seat 1's share of one report, complete as it came.
+    void step(const net::ShownStep& step) {
         Presentation& out = stage_.presentation;
-        using K = net::ShownStep::Kind;
-        switch (s.kind) {
-        case K::Sound:
-            if (stage_.has(flag::playSounds)) out.sound(Sound(s.value));
-            break;
-        case K::Undo: out.undo(s.value != 0); break;
-        case K::Scores:
-            if (s.value) countNext_ = true;
-            out.scores(s.value != 0, *nextView());
-            break;
-        case K::Ask:
-            // The miles that ask count at once: the headers show them beside the question,
-            // as the host's own do.
-            drawMilesAndHeaders(Board{*nextView(), stage_.layout, out});
-            drawMileageBar(Board{*nextView(), stage_.layout, out});
-            out.ask(s.value);
-            break;
-        case K::Laid: {
-            // Said as the card sets off, as the window's own moves are: a reader hears the
-            // move when the host has it, not after its slide.
-            const Laid laid{s.player, s.slot, Card(s.card), s.target, s.depth};
-            out.say(laidSentence(laid));
-            animatePlayedCard(stage_, laid,
-                              pileCardPosition(stage_.layout, laid.target, laid.card, laid.depth));
-            break;
-        }
-        case K::Drawn:
-            cardsLeft_ = std::max(0, cardsLeft_ - 1);
-            animateDraw(stage_, Drawn{s.player, s.slot, Card(s.card), cardsLeft_});
-            break;
-        case K::Hint:
-            if (view_) owner_.window_.showHint(shownHint(*view_, layout(), s.slot, s.target));
-            break;
-        case K::CoupFourre: break; // said with the card laid
-        }
-    }
-
-    // A card laid is said as the window's own moves are, in this program's language:
-    // as the coup fourre it was when a step of the same move says so.
-    Sentence laidSentence(const Laid& move) const {
-        for (const Item& i : queue_) {
-            const auto* next = std::get_if<net::ShownStep>(&i);
-            if (!next || next->kind == net::ShownStep::Kind::Laid ||
-                next->kind == net::ShownStep::Kind::Drawn)
-                break;
-            if (next->kind == net::ShownStep::Kind::CoupFourre) return coupFourreSentence(2, move);
-        }
-        return moveSentence(2, move);
+        std::visit(
+            Overloaded{
+                [&](const net::SoundStep& s) {
+                    if (stage_.has(flag::playSounds)) out.sound(s.sound);
+                },
+                [&](const net::UndoStep& s) { out.undo(s.enabled); },
+                [&](const net::ScoresStep& s) {
+                    countNext_ = true;
+                    out.scores(s.figures);
+                },
+                [&](const net::AskStep& s) {
+                    // The miles that ask count at once: the headers show them beside the
+                    // question, as the host's own do.
+                    drawMilesAndHeaders(Board{*nextView(), stage_.layout, out});
+                    drawMileageBar(Board{*nextView(), stage_.layout, out});
+                    out.ask(s.stringId);
+                },
+                [&](const Laid& laid) {
+                    // Said as the card sets off, as the window's own moves are: a reader
+                    // hears the move when the host has it, not after its slide.
+                    out.say(laid.coupFourre ? coupFourreSentence(2, laid) : moveSentence(2, laid));
+                    animatePlayedCard(
+                        stage_, laid,
+                        pileCardPosition(stage_.layout, laid.target, laid.card, laid.depth));
+                },
+                [&](const Drawn& drawn) { animateDraw(stage_, drawn); },
+                [&](const net::HintStep& s) {
+                    if (view_)
+                        owner_.window_.showHint(shownHint(*view_, layout(), s.slot, s.target));
+                },
+            },
+            step);
     }
 
     // What a new view tells that no step did: a new hand dealt, the draw pile run out.
@@ -329,11 +309,10 @@ class NetworkPlay::Joined : public PlayedGame {
     std::unique_ptr<GuestTransport> link_;
     QString address_;
     std::optional<SeatView> view_;
-    // What arrived and is not staged yet: a hand's Scores waiting for their view.
+    // What arrived and is not staged yet: a question waiting for its view.
     std::deque<Item> queue_;
     // The presentation the window plays, with the layout and this program's options.
     Session stage_;
-    int cardsLeft_ = 0;
     bool admittedBefore_ = false; // an admission after the first is a return
     bool countNext_ = false;
 };
