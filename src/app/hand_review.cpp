@@ -26,9 +26,13 @@ std::vector<HandMoves> watchableHands(const Session& g) {
     std::vector<HandMoves> hands;
     if (!g.moveLog) return hands;
     const History& h = g.history.history;
-    if (handOver(g)) hands.push_back(h);
+    if (handOver(g)) hands.push_back(static_cast<const HandMoves&>(h));
     hands.insert(hands.end(), h.finished.rbegin(), h.finished.rend());
     return hands;
+}
+
+HandReview::Position HandReview::positionOf(const Table& t, std::size_t next) {
+    return Position{startOf(t), t.seats, next, startOf(t), t.seats};
 }
 
 bool HandReview::follow(const Session& g, const HandMoves& hand) {
@@ -47,7 +51,7 @@ bool HandReview::follow(const Session& g, const HandMoves& hand) {
 
     hand_ = hand;
     hand_.moves.clear(); // the moves that stand: those an Undo took back are left out
-    positions_.assign(1, Position{hand.start, copy.seats, 0});
+    positions_.assign(1, positionOf(copy, 0));
     // What the last Undo took back, which a Redo brings back as it was.
     std::vector<Move> undoneMoves;
     std::vector<Position> undone;
@@ -68,8 +72,8 @@ bool HandReview::follow(const Session& g, const HandMoves& hand) {
                                hand_.moves.end());
             hand_.moves.resize(positions_.back().next);
             // The steps on go from where the Undo left the game.
-            positions_.back().at = startOf(copy);
-            positions_.back().seats = copy.seats;
+            positions_.back().from = startOf(copy);
+            positions_.back().fromSeats = copy.seats;
         } else if (isCommand(m)) {
             hand_.moves.insert(hand_.moves.end(), undoneMoves.begin(), undoneMoves.end());
             positions_.insert(positions_.end(), undone.begin(), undone.end());
@@ -78,12 +82,16 @@ bool HandReview::follow(const Session& g, const HandMoves& hand) {
         } else {
             hand_.moves.insert(hand_.moves.end(), log.history.moves.begin() + std::ptrdiff_t(first),
                                log.history.moves.begin() + std::ptrdiff_t(log.next));
-            if (heard.laid && copy.pending == Decision::None) {
-                positions_.push_back(Position{startOf(copy), copy.seats, hand_.moves.size()});
+            // A step ends with a card laid, or with the hand's end (a blocked hand lays none).
+            if ((heard.laid || handOver(copy)) && copy.pending == Decision::None) {
+                positions_.push_back(positionOf(copy, hand_.moves.size()));
                 heard.laid = false;
             }
         }
     }
+    // Moves that laid nothing after the last card still change the board: one more step.
+    if (!(startOf(copy) == positions_.back().at) && copy.pending == Decision::None)
+        positions_.push_back(positionOf(copy, hand_.moves.size()));
     return positions_.size() > 1;
 }
 
@@ -115,7 +123,8 @@ void HandReview::show(Session& g, const Position& p) const {
 
 bool HandReview::forward(Session& g) {
     if (!active_ || at_ + 1 >= positions_.size()) return false;
-    show(g, positions_[at_]);
+    applyStart(g, positions_[at_].from);
+    g.seats = positions_[at_].fromSeats;
     MoveHistory log;
     log.history.moves = hand_.moves;
     log.replaying = true;

@@ -42,10 +42,15 @@ class HandReview {
 
   private:
     struct Position {
-        HandStart at;
+        HandStart at; // as shown
         std::array<SeatState, 2> seats;
         std::size_t next = 0; // the moves played to reach it
+        // Where the next step's moves start: the position itself, or where an Undo of
+        // the step that followed it left the game (with the card it had picked).
+        HandStart from;
+        std::array<SeatState, 2> fromSeats;
     };
+    static Position positionOf(const Table& t, std::size_t next);
     // What the review lends of the game, to give it back.
     struct Lent {
         HandStart at;

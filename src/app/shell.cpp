@@ -60,7 +60,10 @@ void Shell::penDown() {
 }
 
 void Shell::penUp(int x, int y) {
-    if (review_.active()) return;
+    if (review_.active()) {
+        game_.penDown = false; // a hand watched again takes no tap
+        return;
+    }
     tarmigo::penUp(game_, x, y);
     handled();
 }
@@ -86,7 +89,7 @@ void Shell::playStep(const Step& step, const std::function<void()>& done) {
     case Step::Kind::Undo: host_.enableUndoButton(step.enabled); break;
     case Step::Kind::Redo: host_.enableRedoButton(step.enabled); break;
     case Step::Kind::Scores:
-        host_.openScoresDialog(scoresContent(*step.standing),
+        host_.openScoresDialog(withWatchable(scoresContent(*step.standing)),
                                [this, handEnd = step.handEnd, done](int closeId) {
                                    // "New Hand" at a hand's end starts the next hand of the same
                                    // kind.
@@ -168,6 +171,13 @@ void Shell::watchHand(std::size_t which) {
         Sentence{text::WatchingHand, {review_.handNumber(), int(review_.steps())}, 0b11});
 }
 
+ScoresContent Shell::withWatchable(ScoresContent content) const {
+    if (!review_.active())
+        for (const HandMoves& hand : watchableHands(game_))
+            content.watchable.push_back(hand.number);
+    return content;
+}
+
 void Shell::watchFromScores(int closeId) {
     if (closeId >= dialog::WatchHand && closeId <= dialog::WatchHand + int(KeptHands))
         watchHand(std::size_t(closeId - dialog::WatchHand));
@@ -200,7 +210,7 @@ void Shell::handleCommand(int id) {
         break;
     }
     case command::Scores:
-        host_.openScoresDialog(scoresContent(g), [this](int closeId) {
+        host_.openScoresDialog(withWatchable(scoresContent(g)), [this](int closeId) {
             watchFromScores(closeId);
             if (closeId != dialog::NewHand) return;
             Session& g = game_;

@@ -67,6 +67,8 @@ class Shell {
     void handled();
     // The review's commands; false for any other.
     bool reviewCommand(int id);
+    // The Scores dialog's content with the hands it offers to watch again.
+    ScoresContent withWatchable(ScoresContent content) const;
     // The Scores dialog closed with one of its hands to watch.
     void watchFromScores(int closeId);
     void endWatch();
