@@ -112,9 +112,10 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     addNetworkEntries(setup);
     addStatisticsEntry();
     addMoveEntries();
-    watch_ = new WatchControls({this, bar_, shell_.get(),
-                                [this] { return network_->hosting() || network_->joined(); },
-                                [this](const QString& text) { tell(text); }});
+    watch_ = new WatchControls(
+        {this, bar_, shell_.get(),
+         [this] { return network_ && (network_->hosting() || network_->joined()); },
+         [this](const QString& text) { tell(text); }});
     buildZoomMenu();
     addWindowEntries();
     addKeyTaps();
@@ -129,6 +130,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
 MainWindow::~MainWindow() {
     // The move list goes while the window is whole: its closing reaches back into it.
     delete moves_;
+    host_->onIdle = nullptr; // the games go before the entries watching them
+
     // The games refer to the host; they go first.
     network_.reset();
     shell_.reset();

@@ -51,7 +51,7 @@ void WatchControls::update() {
     otherHand_->setEnabled(watching);
 }
 
-void WatchControls::showOtherHand() {
+void WatchControls::showOtherHand() const {
     const HandReview& review = setup_.shell->review();
     if (!review.active()) return;
     QStringList names;

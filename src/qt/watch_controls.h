@@ -32,7 +32,7 @@ class WatchControls : public QObject {
     void update();
 
   private:
-    void showOtherHand();
+    void showOtherHand() const;
 
     Setup setup_;
     QAction* otherHand_ = nullptr;
