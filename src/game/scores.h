@@ -6,6 +6,7 @@
 #include "game/view.h"
 
 #include <array>
+#include <vector>
 
 namespace tarmigo {
 
@@ -20,6 +21,10 @@ struct ScoresContent {
     // String id of the result line, 0 while a hand is in progress.
     int resultId = 0;
     ScoresButton button = ScoresButton::Hidden;
+    // The numbers of the hands that can be watched again, newest first (closing with
+    // dialog::WatchHand + their index); none where nothing is kept. The window's own:
+    // not sent to a network guest.
+    std::vector<int> watchable;
 
     // The value of control 3203 + i (i = 0..23): player 0 at even i, player 1 at odd.
     int field(int i) const { return values[i / 2][i % 2]; }

@@ -21,6 +21,7 @@
 #include "qt/platform/kept_statistics.h"
 #include "qt/platform/ui_scale.h"
 #include "qt/qt_host.h"
+#include "qt/watch_controls.h"
 #include "turns/hint.h"
 
 #include <QAction>
@@ -91,6 +92,9 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     host_->onSaid = [this](const QString&) {
         if (moves_) moves_->refresh();
     };
+    host_->onIdle = [this] {
+        if (watch_) watch_->update(); // a hand may have ended, or its watching
+    };
     describeBoard(board_,
                   {[this] { return shownView(); },
                    [this]() -> const Layout& { return std::as_const(*host_).game().layout; },
@@ -108,6 +112,10 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     addNetworkEntries(setup);
     addStatisticsEntry();
     addMoveEntries();
+    watch_ = new WatchControls(
+        {this, bar_, shell_.get(),
+         [this] { return network_ && (network_->hosting() || network_->joined()); },
+         [this](const QString& text) { tell(text); }});
     buildZoomMenu();
     addWindowEntries();
     addKeyTaps();
@@ -122,6 +130,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
 MainWindow::~MainWindow() {
     // The move list goes while the window is whole: its closing reaches back into it.
     delete moves_;
+    host_->onIdle = nullptr; // the games go before the entries watching them
+
     // The games refer to the host; they go first.
     network_.reset();
     shell_.reset();
@@ -380,6 +390,8 @@ void MainWindow::tapBoard(int x, int y) {
 }
 
 void MainWindow::command(int id) {
+    const bool network = network_->hosting() || network_->joined();
+    if (WatchControls::watchCommand(id) && network) return; // a network game watches nothing
     if (!network_->command(id)) host_->command(id);
 }
 

@@ -25,6 +25,7 @@ class QtHost;
 class Shell;
 class Sounds;
 class Store;
+class WatchControls;
 struct Hint;
 struct Session;
 
@@ -137,6 +138,7 @@ class MainWindow : public QWidget, public NetworkWindow {
     CommandBar* bar_ = nullptr;
     QActionGroup* zoomGroup_ = nullptr;
     QAction* fullScreen_ = nullptr;
+    WatchControls* watch_ = nullptr;
     MoveListWindow* moves_ = nullptr;
     std::unique_ptr<KeptStatistics> statistics_;
     std::unique_ptr<QtHost> host_;

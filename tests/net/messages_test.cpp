@@ -30,7 +30,7 @@ std::vector<std::uint8_t> bytesOf(std::string_view hex) {
 
 // One message of each kind but the view, at the ends of their ranges.
 std::vector<Message> everyMessage() {
-    ScoresContent figures{{}, true, 1406, ScoresButton::NewGame};
+    ScoresContent figures{{}, true, 1406, ScoresButton::NewGame, {}};
     figures.values[0] = {65535, 1};
     const Steps eachStep{{Laid{1, 7, PunctureProof, 9, 3, true}, Laid{0, 0, Stop, 10, 0, false},
                           Drawn{1, 4, PunctureProof, 0}, Drawn{0, 0, EmptySlot, DeckSize},

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -104,6 +105,7 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
     // The result is heard as the dialog opens: a reader says a dialog's description.
     setAccessibleDescription(resultLine->text());
     auto* buttons = new QHBoxLayout;
+    if (!content.watchable.empty()) buttons->addWidget(watchButton(content.watchable));
     buttons->addStretch(1);
     buttons->addWidget(newHand);
     buttons->addWidget(doneButton);
@@ -117,6 +119,23 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
 
     connect(newHand, &QPushButton::clicked, this, [this] { done(dialog::NewHand); });
     connect(doneButton, &QPushButton::clicked, this, [this] { done(dialog::Done); });
+}
+
+QPushButton* ScoresWindow::watchButton(const std::vector<int>& hands) {
+    // The newest hand at once; the others, where kept, from the button's menu.
+    auto* watch = new QPushButton(qtext(desktop_label::WatchHandAgain), this);
+    watch->setObjectName(QStringLiteral("watchHand"));
+    watch->setAutoDefault(false);
+    if (hands.size() == 1) {
+        connect(watch, &QPushButton::clicked, this, [this] { done(dialog::WatchHand); });
+        return watch;
+    }
+    auto* menu = new QMenu(watch);
+    for (std::size_t i = 0; i < hands.size(); ++i)
+        menu->addAction(qtext(desktop_label::WatchHandNumber).arg(hands[i]), this,
+                        [this, i] { done(dialog::WatchHand + int(i)); });
+    watch->setMenu(menu);
+    return watch;
 }
 
 void ScoresWindow::reject() {
