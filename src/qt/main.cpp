@@ -72,7 +72,7 @@ std::optional<int> answerAtOnce(const tarmigo::CommandLine& line) {
 // folders Qt reads them from, set before anything reads them. Empty without one.
 QString useProfile(const std::string& folder) {
     if (folder.empty()) return {};
-    const QString profile = QDir(QString::fromLocal8Bit(folder.c_str())).absolutePath();
+    QString profile = QDir(QString::fromLocal8Bit(folder.c_str())).absolutePath();
     QDir().mkpath(profile);
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(profile + QStringLiteral("/config")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(profile + QStringLiteral("/data")));
