@@ -1186,5 +1186,45 @@
         <source>%1, marked</source>
         <translation>%1, markiert</translation>
     </message>
+    <message>
+        <source>Watching hand %1 again (moves: %2)</source>
+        <translation>Hand %1 noch einmal (Züge: %2)</translation>
+    </message>
+    <message>
+        <source>Back to move %1 of %2</source>
+        <translation>Zurück zu Zug %1 von %2</translation>
+    </message>
+    <message>
+        <source>Back to the game</source>
+        <translation>Zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>Watch Hand Again</source>
+        <translation>Hand noch einmal ansehen</translation>
+    </message>
+    <message>
+        <source>Next Move</source>
+        <translation>Nächster Zug</translation>
+    </message>
+    <message>
+        <source>Previous Move</source>
+        <translation>Voriger Zug</translation>
+    </message>
+    <message>
+        <source>Show Other Hand</source>
+        <translation>Andere Hand zeigen</translation>
+    </message>
+    <message>
+        <source>Back to Game</source>
+        <translation>Zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>Watch Hand %1</source>
+        <translation>Hand %1 ansehen</translation>
+    </message>
+    <message>
+        <source>Other hand: %1</source>
+        <translation>Andere Hand: %1</translation>
+    </message>
 </context>
 </TS>

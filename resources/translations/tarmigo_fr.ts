@@ -1181,5 +1181,45 @@
         <source>%1, marked</source>
         <translation>%1, marquée</translation>
     </message>
+    <message>
+        <source>Watching hand %1 again (moves: %2)</source>
+        <translation>Revoir la main %1 (coups : %2)</translation>
+    </message>
+    <message>
+        <source>Back to move %1 of %2</source>
+        <translation>Retour au coup %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Back to the game</source>
+        <translation>Retour à la partie</translation>
+    </message>
+    <message>
+        <source>Watch Hand Again</source>
+        <translation>Revoir la main</translation>
+    </message>
+    <message>
+        <source>Next Move</source>
+        <translation>Coup suivant</translation>
+    </message>
+    <message>
+        <source>Previous Move</source>
+        <translation>Coup précédent</translation>
+    </message>
+    <message>
+        <source>Show Other Hand</source>
+        <translation>Montrer l&apos;autre main</translation>
+    </message>
+    <message>
+        <source>Back to Game</source>
+        <translation>Retour au jeu</translation>
+    </message>
+    <message>
+        <source>Watch Hand %1</source>
+        <translation>Revoir la main %1</translation>
+    </message>
+    <message>
+        <source>Other hand: %1</source>
+        <translation>Autre main : %1</translation>
+    </message>
 </context>
 </TS>

@@ -180,27 +180,20 @@ Choice decide(Context& x) {
     const PlayerRecord& opp = x.opp;
     const int p = x.p;
     const int safetyArea = target::SafetyArea + p;
-    const int ownBattlePile = target::BattlePile + p;
     const int oppBattlePile = target::BattlePile + 1 - p;
-    const int ownSpeedPile = target::SpeedPile + p;
     const int oppSpeedPile = target::SpeedPile + 1 - p;
     const int distanceArea = target::DistanceArea + p;
     const int discard = target::DiscardPile;
-
     // 1. The turn's card is drawn before anything else.
     if (!g.deckExhausted() && own.drawSlot() != 0) return {target::DrawPile, NoSlot};
-
     // 2. Scan the hand.
     if (int s = scanHand(x)) return {safetyArea, s};
-
     // 3. A held safety is not kept past the point where the hand may end.
     if (x.heldSafetySlot != NoSlot && layHeldSafetyNow(x)) return {safetyArea, x.heldSafetySlot};
-
     const bool ownMoving = isMoving(g, p);
     const bool oppMoving = isMoving(g, 1 - p);
     const bool canLimitOpponent =
         opp.speed() != SpeedLimited && !opp.hasSafety(safetyBit(RightOfWay));
-
     // 4. Complete the trip.
     if (ownMoving && x.bestCompletesTrip()) return {distanceArea, x.bestDistanceSlot};
 
@@ -225,20 +218,17 @@ Choice decide(Context& x) {
             wanted = Go;
         if (wanted != EmptySlot) {
             int s = firstSlot(own, [&](Card c) { return c == wanted; });
-            if (s) return {ownBattlePile, s};
+            if (s) return {target::BattlePile + p, s};
         }
     }
-
     // 7. Lay distance.
     if (x.bestDistanceSlot != NoSlot && ownMoving && x.tries(DistanceThreshold))
         return {distanceArea, x.bestDistanceSlot};
-
     // 8. End a speed limit.
     if (own.speed() == SpeedLimited) {
         int s = firstSlot(own, [](Card c) { return c == EndOfLimit; });
-        if (s) return {ownSpeedPile, s};
+        if (s) return {target::SpeedPile + p, s};
     }
-
     // 9. Limit the opponent, moving or not.
     if (canLimitOpponent) {
         int s = firstSlot(own, [](Card c) { return c == SpeedLimit; });
@@ -247,24 +237,18 @@ Choice decide(Context& x) {
 
     // 10. Discard a card that can never be of use.
     if (int s = firstSlot(own, [&](Card c) { return deadCard(x, c); })) return {discard, s};
-
     // 11. Discard a duplicate.
     if (int s = firstDuplicate(own)) return {discard, s};
-
     // 12. Discard the shortest distance.
     if (int s = shortestDistance(own)) return {discard, s};
-
     // 13. A held safety goes before any hazard or remedy is thrown away.
     if (x.heldSafetySlot != NoSlot) return {safetyArea, x.heldSafetySlot};
-
     // 14. Discard a hazard.
     if (int s = firstSlot(own, [](Card c) { return isHazard(c) || c == SpeedLimit; }))
         return {discard, s};
-
     // 15. Discard a remedy.
     if (int s = firstSlot(own, [](Card c) { return c >= Go && c <= EndOfLimit; }))
         return {discard, s};
-
     // 16. Nothing in the hand.
     return {discard, NoSlot};
 }

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace tarmigo {
@@ -240,119 +242,124 @@ double playOut(Game& g, Draws& draws, int p, MoveResult result) {
     return gameValue(g, p);
 }
 
-} // namespace
+// The hidden cards guessed again and again, and the moves in play tried on each guess
+// against Hard's choice.
+class Planner {
+  public:
+    Planner(const Game& g, std::vector<Candidate>& moves, std::vector<Card> pool,
+            std::vector<int> opponentSlots, std::uint32_t seed)
+        : g_(g), moves_(moves), pool_(std::move(pool)), opponentSlots_(std::move(opponentSlots)),
+          pile_(DeckSize - std::min<int>(g.round.deckPos, DeckSize)),
+          unheld_(unheldKinds(g, int(opponentSlots_.size()) < HandSize)),
+          // About half the cards drawn so far went to the opponent.
+          drawnByThem_(std::max(1, std::min<int>(g.round.deckPos, DeckSize) / 2)), sampler_(seed),
+          outcome_(moves.size()) {}
 
-int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen) {
-    // Drawing first, and the hands where there is nothing to weigh, go by Hard's rules.
-    if (!g.deckExhausted() && g.own().drawSlot() != 0) return chooseCard(g, ChooseMode::Select);
-    std::vector<Candidate> moves = candidates(g);
-    const int p = g.currentPlayer;
-    std::vector<Card> pool = unseenCards(g, seen);
-    std::vector<int> opponentSlots;
-    for (int s = 1; s <= HandSize; ++s)
-        if (g.opponent().slot(s) != EmptySlot) opponentSlots.push_back(s);
-    const int pile = DeckSize - std::min<int>(g.round.deckPos, DeckSize);
-    const int hidden = int(opponentSlots.size()) + pile;
-    if (moves.size() < 2 || int(pool.size()) < hidden) return chooseCard(g, ChooseMode::Select);
+    // Whether the hidden cards are too few to guess from what is unseen.
+    bool tooFewUnseen() const { return int(pool_.size()) < int(opponentSlots_.size()) + pile_; }
 
-    PlanningHost host;
-    Game trial(host);
-    // Hard's choice is the yardstick: every other move is valued against it.
-    copyPlay(trial, g);
-    if (seen) trial.round.seenCount = *seen;
-    const int hardTarget = chooseCard(trial, ChooseMode::Select);
-    const Card hardCard = g.own().slot(std::max(1, trial.own().selectedSlot()));
-    std::size_t base = moves.size();
-    for (std::size_t i = 0; i < moves.size(); ++i)
-        if (moves[i].target == hardTarget && g.own().slot(moves[i].slot) == hardCard) base = i;
-    if (base == moves.size()) return chooseCard(g, ChooseMode::Select);
+    // Hard's choice among the moves, the yardstick every other move is valued against;
+    // false when it is none of them.
+    bool findHardChoice(const SeenCounts* seen) {
+        copyPlay(trial_, g_);
+        if (seen) trial_.round.seenCount = *seen;
+        const int hardTarget = chooseCard(trial_, ChooseMode::Select);
+        const Card hardCard = g_.own().slot(std::max(1, trial_.own().selectedSlot()));
+        base_ = moves_.size();
+        for (std::size_t i = 0; i < moves_.size(); ++i)
+            if (moves_[i].target == hardTarget && g_.own().slot(moves_[i].slot) == hardCard)
+                base_ = i;
+        return base_ != moves_.size();
+    }
+    std::size_t base() const { return base_; }
 
-    const std::array<bool, CardKinds> unheld = unheldKinds(g, int(opponentSlots.size()) < HandSize);
-    // About half the cards drawn so far went to the opponent.
-    const int drawnByThem = std::max(1, std::min<int>(g.round.deckPos, DeckSize) / 2);
-    std::vector<bool> taken;
-    Sampler sampler(seed);
+    // Every move in play is tried on the same guess, so that the luck of a deal weighs
+    // on all of them alike.
+    void sample(const std::vector<std::size_t>& inPlay) {
+        guessHidden();
+        for (std::size_t i : inPlay) {
+            copyPlay(trial_, guess_);
+            draws_.deal(guessPile_);
+            setSelectedSlot(trial_, moves_[i].slot);
+            const MoveResult first = dispatchMove(trial_, moves_[i].target);
+            answerExtension(trial_, false);
+            outcome_[i] = playOut(trial_, draws_, g_.currentPlayer, first);
+        }
+        for (std::size_t i : inPlay) {
+            const double d = outcome_[i] - outcome_[base_];
+            moves_[i].gain += d;
+            moves_[i].gainSquares += d * d;
+            ++moves_[i].samples;
+        }
+    }
+
+  private:
     // One guess at the hidden cards: the opponent's hand and the draw pile.
-    Game guess(host);
-    std::vector<Card> guessPile;
-    Draws draws;
-    std::vector<double> outcome(moves.size());
-    // Every move in play is tried on the same guesses, so that the luck of a deal
-    // weighs on all of them alike.
-    auto sample = [&](const std::vector<std::size_t>& inPlay) {
-        for (int i = int(pool.size()) - 1; i > 0; --i)
-            std::swap(pool[i], pool[sampler.below(i + 1)]);
-        copyPlay(guess, g);
-        // The opponent keeps the safeties it draws: each unseen one is in its hand
-        // as often as it was among the cards it drew. Its other cards are those it
-        // may hold, at random; the pile takes the rest.
-        guessPile.clear();
-        taken.assign(pool.size(), false);
+    void guessHidden() {
+        for (int i = int(pool_.size()) - 1; i > 0; --i)
+            std::swap(pool_[i], pool_[sampler_.below(i + 1)]);
+        copyPlay(guess_, g_);
+        // The opponent keeps the safeties it draws: each unseen one is in its hand as
+        // often as it was among the cards it drew. Its other cards are those it may
+        // hold, at random; the pile takes the rest.
+        guessPile_.clear();
+        taken_.assign(pool_.size(), false);
         std::size_t filled = 0;
-        for (std::size_t i = 0; i < pool.size() && filled < opponentSlots.size(); ++i)
-            if (isSafety(pool[i]) && sampler.below(drawnByThem + pile) < drawnByThem) {
-                guess.opponent().slot(opponentSlots[filled++]) = pool[i];
-                taken[i] = true;
+        for (std::size_t i = 0; i < pool_.size() && filled < opponentSlots_.size(); ++i)
+            if (isSafety(pool_[i]) && sampler_.below(drawnByThem_ + pile_) < drawnByThem_) {
+                guess_.opponent().slot(opponentSlots_[filled++]) = pool_[i];
+                taken_[i] = true;
             }
-        for (std::size_t i = 0; i < pool.size(); ++i) {
-            if (taken[i]) continue;
-            const Card c = pool[i];
-            const bool mayHold = !unheld[c - FirstCard] && !isSafety(c);
-            if (filled < opponentSlots.size() && mayHold)
-                guess.opponent().slot(opponentSlots[filled++]) = c;
+        for (std::size_t i = 0; i < pool_.size(); ++i) {
+            if (taken_[i]) continue;
+            const Card c = pool_[i];
+            const bool mayHold = !unheld_[c - FirstCard] && !isSafety(c);
+            if (filled < opponentSlots_.size() && mayHold)
+                guess_.opponent().slot(opponentSlots_[filled++]) = c;
             else
-                guessPile.push_back(c);
+                guessPile_.push_back(c);
         }
         // Too few cards it may hold: it holds some all the same.
-        for (; filled < opponentSlots.size(); ++filled) {
-            guess.opponent().slot(opponentSlots[filled]) = guessPile.back();
-            guessPile.pop_back();
+        for (; filled < opponentSlots_.size(); ++filled) {
+            guess_.opponent().slot(opponentSlots_[filled]) = guessPile_.back();
+            guessPile_.pop_back();
         }
-        guessPile.resize(std::size_t(pile));
-        // The computer's memory in the guessed world: all but the person's hand and
-        // the pile.
-        SeenCounts& counts = guess.round.seenCount;
+        guessPile_.resize(std::size_t(pile_));
+        rememberGuess();
+    }
+
+    // The computer's memory in the guessed world: all but the person's hand and the pile.
+    void rememberGuess() {
+        SeenCounts& counts = guess_.round.seenCount;
         for (int k = 0; k < CardKinds; ++k) counts[k] = std::uint8_t(deckCount[k]);
         auto unsee = [&](Card c) {
             if (isCard(c) && counts[c - FirstCard] > 0) --counts[c - FirstCard];
         };
-        for (Card c : guess.players[0].hand) unsee(c);
-        for (Card c : guessPile) unsee(c);
-        for (std::size_t i : inPlay) {
-            copyPlay(trial, guess);
-            draws.deal(guessPile);
-            setSelectedSlot(trial, moves[i].slot);
-            const MoveResult first = dispatchMove(trial, moves[i].target);
-            answerExtension(trial, false);
-            outcome[i] = playOut(trial, draws, p, first);
-        }
-        for (std::size_t i : inPlay) {
-            const double d = outcome[i] - outcome[base];
-            moves[i].gain += d;
-            moves[i].gainSquares += d * d;
-            ++moves[i].samples;
-        }
-    };
-    // A card Hard would lay is never thrown away instead: the plan plays the rest of
-    // the hand by Hard's rules, which would lay it a turn later, and a choice that
-    // put it off on every turn would never lay it.
-    std::vector<std::size_t> inPlay;
-    const bool hardPlays = moves[base].target != target::DiscardPile;
-    for (std::size_t i = 0; i < moves.size(); ++i)
-        if (!hardPlays || moves[i].target != target::DiscardPile) inPlay.push_back(i);
-    if (inPlay.size() < 2) {
-        setSelectedSlot(g, moves[base].slot);
-        return moves[base].target;
+        for (Card c : guess_.players[0].hand) unsee(c);
+        for (Card c : guessPile_) unsee(c);
     }
-    for (int n = 0; n < FirstSamples; ++n) sample(inPlay);
-    // The best few go on, Hard's choice among them as the yardstick.
-    std::sort(inPlay.begin(), inPlay.end(),
-              [&](std::size_t a, std::size_t b) { return moves[a].gain > moves[b].gain; });
-    inPlay.resize(std::min<std::size_t>(inPlay.size(), std::size_t(std::max(1, Finalists))));
-    if (std::find(inPlay.begin(), inPlay.end(), base) == inPlay.end()) inPlay.push_back(base);
-    if (inPlay.size() > 1)
-        for (int n = 0; n < SecondSamples; ++n) sample(inPlay);
 
+    const Game& g_;
+    std::vector<Candidate>& moves_;
+    std::vector<Card> pool_;
+    std::vector<int> opponentSlots_;
+    int pile_;
+    std::array<bool, CardKinds> unheld_;
+    int drawnByThem_;
+    Sampler sampler_;
+    std::vector<double> outcome_;
+    std::size_t base_ = 0;
+    PlanningHost host_;
+    Game trial_{host_};
+    Game guess_{host_};
+    std::vector<Card> guessPile_;
+    std::vector<bool> taken_;
+    Draws draws_;
+};
+
+// The move in play whose mean gain over Hard's choice is largest and sure enough.
+const Candidate& surestGain(const std::vector<Candidate>& moves, std::size_t base,
+                            const std::vector<std::size_t>& inPlay) {
     const Candidate* best = &moves[base];
     double bestMean = 0;
     for (std::size_t i : inPlay) {
@@ -365,8 +372,46 @@ int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen) 
             bestMean = mean;
         }
     }
-    setSelectedSlot(g, best->slot);
-    return best->target;
+    return *best;
+}
+
+} // namespace
+
+int chooseExpertCardSeeded(Game& g, std::uint32_t seed, const SeenCounts* seen) {
+    // Drawing first, and the hands where there is nothing to weigh, go by Hard's rules.
+    if (!g.deckExhausted() && g.own().drawSlot() != 0) return chooseCard(g, ChooseMode::Select);
+    std::vector<Candidate> moves = candidates(g);
+    std::vector<int> opponentSlots;
+    for (int s = 1; s <= HandSize; ++s)
+        if (g.opponent().slot(s) != EmptySlot) opponentSlots.push_back(s);
+    Planner planner(g, moves, unseenCards(g, seen), std::move(opponentSlots), seed);
+    if (moves.size() < 2 || planner.tooFewUnseen() || !planner.findHardChoice(seen))
+        return chooseCard(g, ChooseMode::Select);
+    const std::size_t base = planner.base();
+
+    // A card Hard would lay is never thrown away instead: the plan plays the rest of
+    // the hand by Hard's rules, which would lay it a turn later, and a choice that
+    // put it off on every turn would never lay it.
+    std::vector<std::size_t> inPlay;
+    const bool hardPlays = moves[base].target != target::DiscardPile;
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        if (!hardPlays || moves[i].target != target::DiscardPile) inPlay.push_back(i);
+    if (inPlay.size() < 2) {
+        setSelectedSlot(g, moves[base].slot);
+        return moves[base].target;
+    }
+    for (int n = 0; n < FirstSamples; ++n) planner.sample(inPlay);
+    // The best few go on, Hard's choice among them as the yardstick.
+    std::sort(inPlay.begin(), inPlay.end(),
+              [&](std::size_t a, std::size_t b) { return moves[a].gain > moves[b].gain; });
+    inPlay.resize(std::min<std::size_t>(inPlay.size(), std::size_t(std::max(1, Finalists))));
+    if (std::find(inPlay.begin(), inPlay.end(), base) == inPlay.end()) inPlay.push_back(base);
+    if (inPlay.size() > 1)
+        for (int n = 0; n < SecondSamples; ++n) planner.sample(inPlay);
+
+    const Candidate& best = surestGain(moves, base, inPlay);
+    setSelectedSlot(g, best.slot);
+    return best.target;
 }
 
 int chooseExpertCard(Game& g, const SeenCounts* seen) {

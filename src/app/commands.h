@@ -14,12 +14,20 @@ inline constexpr int Scores = 4023;
 inline constexpr int Help = 4030;
 inline constexpr int Undo = 4040;
 inline constexpr int Redo = 4041;
+// Watching a finished hand again: the newest one, its next and previous steps, and back
+// to the game.
+inline constexpr int WatchHand = 4042;
+inline constexpr int NextMove = 4043;
+inline constexpr int PreviousMove = 4044;
+inline constexpr int EndWatch = 4045;
 } // namespace command
 
 namespace dialog {
 inline constexpr int Done = 1;
 inline constexpr int Cancel = 2;
 inline constexpr int NewHand = 3227; // the Scores dialog's "New Hand"
+// The Scores dialog closed to watch a hand again: WatchHand + n, the nth newest from 0.
+inline constexpr int WatchHand = 3240;
 } // namespace dialog
 
 } // namespace tarmigo

@@ -207,10 +207,9 @@ void NetworkHost::handle(const net::HostEvent& e) {
         showStatuses();
         invalidateBoard(g, Erase::No);
         // What the view does not say: the guest's Undo button and its question.
-        std::vector<net::ShownStep> steps;
-        steps.push_back({net::ShownStep::Kind::Undo, 0, 0, 0, 0, 0, undoSeat_ == GuestSeat});
+        std::vector<net::ShownStep> steps{net::UndoStep{undoSeat_ == GuestSeat}};
         if (g.pending != Decision::None && g.currentPlayer == GuestSeat)
-            steps.push_back({net::ShownStep::Kind::Ask, 0, 0, 0, 0, 0, text::ExtendRace});
+            steps.emplace_back(net::AskStep{text::ExtendRace});
         link_.send(net::Steps{steps});
         sendView();
         break;
@@ -322,14 +321,11 @@ void NetworkHost::refuse(int seat, int stringId) {
 
 void NetworkHost::sendHint() {
     Session& g = game_;
-    net::ShownStep step{net::ShownStep::Kind::Hint};
+    net::HintStep step;
     if (!paused() && g.currentPlayer == GuestSeat) {
         // Expert plans from what the guest may know: its hand and the table.
         const Hint hint = hintFor(g);
-        if (hint.given) {
-            step.slot = hint.slot;
-            step.target = hint.target;
-        }
+        if (hint.given) step = {hint.slot, hint.target};
     }
     link_.send(net::Steps{{step}});
 }
@@ -367,7 +363,7 @@ void NetworkHost::newGame(GameScores scores) {
     g.presentation.undo(false);
     shown_.take(); // a deal shows nothing but the view
     saveState(g);
-    link_.send(net::Steps{{{net::ShownStep::Kind::Undo, 0, 0, 0, 0, 0, 0}}});
+    link_.send(net::Steps{{net::UndoStep{false}}});
     // Both sides paint the new hand at once, whoever dealt it.
     showStatuses();
     invalidateBoard(g, Erase::No);

@@ -1,30 +1,4 @@
 #pragma once
-// What the Scores dialog shows: the make-up of the hand for both players, the game
-// scores, the games won in the current mode and, at the end of a hand, the result.
-#include "game/view.h"
-
-#include <array>
-
-namespace tarmigo {
-
-enum class ScoresButton { Hidden, NewHand, NewGame };
-
-struct ScoresContent {
-    static constexpr int Rows = 12;
-    // values[row][player], rows from "Miles" to "Games Won".
-    std::array<std::array<int, 2>, Rows> values{};
-    // Column captions: "You"/"Computer" or the string ids 1401/1402.
-    bool twoPlayers = false;
-    // String id of the result line, 0 while a hand is in progress.
-    int resultId = 0;
-    ScoresButton button = ScoresButton::Hidden;
-
-    // The value of control 3203 + i (i = 0..23): player 0 at even i, player 1 at odd.
-    int field(int i) const { return values[i / 2][i % 2]; }
-};
-
-// The figures as a seat sees them: everything in the dialog is open to both players.
-ScoresContent scoresContent(const SeatView& v);
-ScoresContent scoresContent(const Game& g);
-
-} // namespace tarmigo
+// The Scores dialog's content: its figures are the rules' (game/scores.h), which the
+// network game sends its guest as well.
+#include "game/scores.h"

@@ -60,6 +60,10 @@ void Shell::penDown() {
 }
 
 void Shell::penUp(int x, int y) {
+    if (review_.active()) {
+        game_.penDown = false; // a hand watched again takes no tap
+        return;
+    }
     tarmigo::penUp(game_, x, y);
     handled();
 }
@@ -70,9 +74,26 @@ void Shell::handled() {
     host_.handScored(game_);
 }
 
+bool Shell::plays(const Step& step) const {
+    // A hand watched again asks nothing and changes neither button nor score.
+    const bool watched = step.kind == Step::Kind::Ask || step.kind == Step::Kind::Scores ||
+                         step.kind == Step::Kind::Undo || step.kind == Step::Kind::Redo;
+    return !(review_.active() && watched);
+}
+
+void Shell::enable(ShellHost& host, Step::Kind button, bool enabled) {
+    (button == Step::Kind::Undo ? undoShown_ : redoShown_) = enabled;
+    StepGame::enable(host, button, enabled);
+}
+
+void Shell::openScores(ShellHost& host, const Step& step, std::function<void(int)> closed) {
+    host.openScoresDialog(withWatchable(scoresOf(step)), std::move(closed));
+}
+
 void Shell::scoresClosed(const Step& step, int closeId) {
     if (step.handEnd && closeId == dialog::NewHand)
         host_.postCommand(command::NewGameMenu + game_.playerCount);
+    watchFromScores(closeId);
 }
 
 void Shell::answered(bool yes) {
@@ -107,8 +128,63 @@ void Shell::newGameOrHand(int players) {
     }
 }
 
+bool Shell::reviewCommand(int id) {
+    Session& g = game_;
+    switch (id) {
+    case command::WatchHand: watchHand(0); return true;
+    case command::NextMove:
+        review_.forward(g);
+        scored_ = false; // the hand's end, seen again, is not counted again
+        return true;
+    case command::PreviousMove:
+        if (review_.back(g))
+            g.presentation.say(
+                Sentence{text::SteppedBack, {int(review_.step()), int(review_.steps())}, 0b11});
+        return true;
+    case command::EndWatch: endWatch(); return true;
+    default: break;
+    }
+    // Anything else is the game's: the review ends first. Help, About and the window's own
+    // commands leave it be.
+    if (review_.active() && id != command::Help && id != command::About) endWatch();
+    return false;
+}
+
+void Shell::watchHand(std::size_t which) {
+    Session& g = game_;
+    if (review_.active() || !review_.begin(g, which)) return;
+    host_.enableUndoButton(false);
+    host_.enableRedoButton(false);
+    g.presentation.say(
+        Sentence{text::WatchingHand, {review_.handNumber(), int(review_.steps())}, 0b11});
+}
+
+ScoresContent Shell::withWatchable(ScoresContent content) const {
+    if (!review_.active())
+        for (const HandMoves& hand : watchableHands(game_))
+            content.watchable.push_back(hand.number);
+    return content;
+}
+
+void Shell::watchFromScores(int closeId) {
+    if (closeId >= dialog::WatchHand && closeId <= dialog::WatchHand + int(KeptHands))
+        watchHand(std::size_t(closeId - dialog::WatchHand));
+}
+
+void Shell::endWatch() {
+    if (!review_.active()) return;
+    review_.end(game_);
+    host_.enableUndoButton(undoShown_);
+    host_.enableRedoButton(redoShown_);
+    game_.presentation.say(Sentence{.pattern = text::WatchEnded});
+}
+
 void Shell::handleCommand(int id) {
     Session& g = game_;
+    if (reviewCommand(id)) {
+        handled();
+        return;
+    }
     switch (id) {
     case command::OnePlayerGame:
     case command::TwoPlayerGame: newGameOrHand(id - command::NewGameMenu); break;
@@ -122,7 +198,8 @@ void Shell::handleCommand(int id) {
         break;
     }
     case command::Scores:
-        host_.openScoresDialog(scoresContent(g), [this](int closeId) {
+        host_.openScoresDialog(withWatchable(scoresContent(g)), [this](int closeId) {
+            watchFromScores(closeId);
             if (closeId != dialog::NewHand) return;
             Session& g = game_;
             beginHand(g, g.playerCount,

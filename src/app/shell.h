@@ -1,6 +1,7 @@
 #pragma once
 // The application shell without its window: start-up, the stylus, the menu commands
 // and the presentation's dialogs.
+#include "app/hand_review.h"
 #include "app/session.h"
 #include "app/shell_host.h"
 #include "app/step_player.h"
@@ -34,6 +35,10 @@ class Shell : public StepGame {
     // The stylus: pen down inside the window, pen up anywhere (it is captured).
     void penDown();
     void penUp(int x, int y);
+    // A finished hand being watched again (the board shows it, taps do nothing).
+    const HandReview& review() const { return review_; }
+    // Watches the watchable hand `which` (0 the newest) again, when there is one.
+    void watchHand(std::size_t which);
 
     // Plays one step of the game's presentation that is not a picture (a sound, the
     // Undo button, the Scores dialog, a question); done runs once it is over, which
@@ -46,8 +51,12 @@ class Shell : public StepGame {
     // without a screen, whose dialogs answer at once.
     void presentAtOnce();
 
-    // StepGame: "New Hand" at a hand's end starts the next hand of the same kind; the
-    // answer to the question plays the rest of the move.
+    // StepGame: a hand watched again asks nothing and changes neither button nor score;
+    // the Scores offer the hands kept to watch again; "New Hand" at a hand's end starts the
+    // next hand of the same kind; the answer to the question plays the rest of the move.
+    bool plays(const Step& step) const override;
+    void enable(ShellHost& host, Step::Kind button, bool enabled) override;
+    void openScores(ShellHost& host, const Step& step, std::function<void(int)> closed) override;
     void scoresClosed(const Step& step, int closeId) override;
     void answered(bool yes) override;
 
@@ -69,11 +78,22 @@ class Shell : public StepGame {
     void newGameOrHand(int players);
     // After every handling: a hand scored by it is counted, now that it is saved.
     void handled();
+    // The review's commands; false for any other.
+    bool reviewCommand(int id);
+    // The Scores dialog's content with the hands it offers to watch again.
+    ScoresContent withWatchable(ScoresContent content) const;
+    // The Scores dialog closed with one of its hands to watch.
+    void watchFromScores(int closeId);
+    void endWatch();
 
     ShellHost& host_;
     Session game_;
     bool scored_ = false;
     Events events_;
+    HandReview review_;
+    // The Undo and Redo buttons as the game last set them, given back after a review.
+    bool undoShown_ = false;
+    bool redoShown_ = false;
 };
 
 } // namespace tarmigo

@@ -13,8 +13,10 @@ namespace tarmigo {
 class StepGame {
   public:
     virtual ~StepGame() = default;
-    // Whether the game has Redo (a network game has none): its button follows the steps.
-    virtual bool redoes() const { return true; }
+    // Whether a step is played at all.
+    virtual bool plays(const Step&) const { return true; }
+    // The Undo or Redo button as a step leaves it (a network game has no Redo).
+    virtual void enable(ShellHost& host, Step::Kind button, bool enabled);
     // The Scores dialog of a step (at a hand's end when step.handEnd), and what its
     // closing with closeId does; by default the host opens it and its closing does
     // nothing more.

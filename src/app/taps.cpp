@@ -43,6 +43,7 @@ void answerPending(Session& g, bool yes) {
 }
 
 void beginHand(Session& g, int playerCount, GameScores scores) {
+    if (g.moveLog) g.moveLog->nextHand(handOver(g), scores == GameScores::Reset);
     startHand(g, playerCount, scores);
     restartHistory(g); // the moves start from the deal
     Sentence dealt;

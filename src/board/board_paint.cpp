@@ -94,7 +94,8 @@ void drawCarMarkers(const Board& b) {
         // The bar is handY - 15 pixels tall for 1000 miles.
         int d =
             static_cast<int>(static_cast<double>((l.handY - 15) * b.view.players[p].miles) * 0.001);
-        int x = p == 0 ? l.panelWidth + 2 : l.halfWidth + 2;
+        // Each car in the bar's half on its player's side; its colour is the player's.
+        int x = l.sideOf(p) == 0 ? l.panelWidth + 2 : l.halfWidth + 2;
         int bitmap = p == 0 ? BlueCarBitmap : RedCarBitmap;
         b.surface.drawBitmap(bitmap, 0, x, l.handY - d - 15, CarWidth, CarHeight);
     }

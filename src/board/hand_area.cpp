@@ -33,8 +33,10 @@ void drawLowerBoard(const Board& b) {
 
 void drawHand(const Board& b) {
     const SeatView& v = b.view;
-    // The computer's hand is never shown: the row keeps its last picture.
-    if (!v.isOwnTurn() || !v.handShown) return;
+    // The computer's hand is never shown: the row keeps its last picture. A network game's
+    // window shows its seat's hand whoever is to move, so that a view given without a move
+    // (a join, a resumed game, a new hand) shows that seat's cards at once.
+    if (!v.handShown || (!v.isOwnTurn() && b.layout.ownSeat < 0)) return;
     DrawingSurface& s = b.surface;
     const Layout& l = b.layout;
     s.fillRect({0, l.handY + 1, l.deckX, l.statusY}, colors::White, Pen::White);

@@ -29,6 +29,11 @@ struct Layout {
     int deckX = 0;
     int statusY = 0;
     int handY = 0;
+    // In a network game, the window's own seat: drawn on the left, where a player against
+    // the computer sees theirs, and marked as theirs. -1 at one screen: seat 0 on the left
+    // and no mark. The one place a board turns round: its drawing, its slides, the places'
+    // boxes and the taps all go by panelX.
+    int ownSeat = -1;
 
     // The rows of a player panel, top down: the header (score panel) above HeaderBottom,
     // the safeties down to SafetyBottom, the battle and speed piles down to PileBottom,
@@ -42,8 +47,10 @@ struct Layout {
     static constexpr int PileY = 99;
     static constexpr int DistanceY = 149;
 
+    // The side player p is drawn on: 0 left, 1 right.
+    int sideOf(int p) const { return ownSeat == 1 ? 1 - p : p; }
     // Left edge of player p's panel.
-    int panelX(int p) const { return p * columnStride; }
+    int panelX(int p) const { return sideOf(p) * columnStride; }
     // Top-left corner of the card in hand slot s (1..7).
     int slotX(int s) const { return 23 * s - 18; }
     int cardY() const { return handY + 5; }

@@ -37,6 +37,9 @@ void drawSafetyRow(const Board& b, int player) {
     s.fillRect({x, Layout::HeaderBottom + 1, x + l.panelWidth, Layout::SafetyBottom}, colors::White,
                Pen::White);
     drawLabel(b, text::LabelSafety, x + 5, 32);
+    // A network game marks the window's own side, across from the label.
+    if (player == l.ownSeat)
+        drawTextAt(b, s.text(text::SideYou), x + l.panelWidth - 5, 32, HAlign::Right);
     for (int i = 0; i < 4; ++i) {
         const Point card = l.safetyCard(player, i);
         if ((rec.safeties >> i) & 1)

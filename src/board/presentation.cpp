@@ -40,6 +40,12 @@ void Presentation::scores(bool handEnd, const SeatView& standing) {
     s.standing = std::make_shared<const SeatView>(standing);
 }
 
+void Presentation::scores(const ScoresContent& figures) {
+    Step& s = add(Step::Kind::Scores);
+    s.handEnd = true;
+    s.figures = std::make_shared<const ScoresContent>(figures);
+}
+
 void Presentation::ask(int stringId) {
     add(Step::Kind::Ask).stringId = stringId;
 }

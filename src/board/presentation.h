@@ -10,6 +10,7 @@
 #include "board/recording_surface.h"
 #include "board/sentence.h"
 #include "game/events.h"
+#include "game/scores.h"
 
 #include "game/view.h"
 
@@ -41,6 +42,8 @@ struct Step {
     // Scores: the game as it stood when the dialog was asked for, so that the dialog
     // shows that and not what later moves of the same tap made of it.
     std::shared_ptr<const SeatView> standing;
+    // Scores at a hand's end of a game held elsewhere: the figures as they were sent.
+    std::shared_ptr<const ScoresContent> figures;
 
     // Draw and Frame change the board's picture; the others do not.
     bool isPicture() const { return kind == Kind::Draw || kind == Kind::Frame; }
@@ -53,6 +56,7 @@ class Presentation : public RecordingSurface {
     void undo(bool enabled);
     void redo(bool enabled);
     void scores(bool handEnd, const SeatView& standing);
+    void scores(const ScoresContent& figures);
     void ask(int stringId);
     void say(const Sentence& sentence);
     // The last sentence queued with a pattern, or by default the last move's (a draw is

@@ -32,14 +32,26 @@ struct HandStart {
     bool operator==(const HandStart&) const = default;
 };
 
-struct History {
+// The moves of one hand from where they start.
+struct HandMoves {
     HandStart start;
     std::vector<Move> moves;
+    // Whose discard was armed at the start (bit 0: seat 0, bit 1: seat 1).
+    std::uint8_t armed = 0;
+    // The hand's number in its game, from 1.
+    std::uint16_t number = 1;
+    bool operator==(const HandMoves&) const = default;
+};
+
+// The hands of the game that ended before this one, kept to be watched again: the last
+// few, oldest first.
+inline constexpr std::size_t KeptHands = 5;
+
+struct History : HandMoves {
     // The moves played when the record was last saved: those after are Undo and Redo,
     // which save the history alone.
     std::size_t recorded = 0;
-    // Whose discard was armed at the start (bit 0: seat 0, bit 1: seat 1).
-    std::uint8_t armed = 0;
+    std::vector<HandMoves> finished;
     bool operator==(const History&) const = default;
 };
 
@@ -52,8 +64,11 @@ void applyStart(Game& g, const HandStart& s);
 // format's version (1 byte), the number of moves and the number recorded (2 bytes
 // each), the armed discards (1 byte), the start (the round's and both players' records as in the
 // saved record, the player count, the current player, the deck), then each move in 4 bytes (seat,
-// slot, target, answer).
-inline constexpr std::uint8_t HistoryVersion = 1;
+// slot, target, answer). Version 2 goes on with the hand's number (2 bytes), the number of
+// finished hands kept (1 byte), and each of those: its armed discards (1 byte), its number and
+// its number of moves (2 bytes each), its start and its moves as above. Version 1, which kept no
+// finished hands, is still read.
+inline constexpr std::uint8_t HistoryVersion = 2;
 inline constexpr std::size_t HistoryHeader = 10;
 inline constexpr std::size_t HistoryStartSize =
     RoundRecord::Size + 2 * PlayerRecord::Size + 2 + DeckSize;
@@ -77,12 +92,23 @@ struct MoveHistory {
     void note(const Move& m) {
         if (!replaying && history.moves.size() < MaxHistoryMoves) history.moves.push_back(m);
     }
-    // The history starts again from the game's position.
+    // The history starts again from the game's position; the finished hands stay.
     void restart(const Game& g) {
         history.start = startOf(g);
         history.moves.clear();
         history.recorded = 0;
         history.armed = std::uint8_t(g.seats[0].discardArmed | (g.seats[1].discardArmed << 1));
+    }
+    // A new hand is dealt: the hand that ended is kept among the finished ones, the
+    // oldest going past KeptHands; a new game forgets them all.
+    void nextHand(bool handEnded, bool newGame) {
+        if (handEnded && !newGame) {
+            history.finished.push_back(static_cast<const HandMoves&>(history));
+            if (history.finished.size() > KeptHands)
+                history.finished.erase(history.finished.begin());
+        }
+        history.number = newGame ? 1 : std::uint16_t(history.number + 1);
+        if (newGame) history.finished.clear();
     }
     std::optional<Move> take() {
         if (next < history.moves.size()) return history.moves[next++];

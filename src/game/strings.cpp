@@ -106,6 +106,9 @@ constexpr std::pair<int, const char*> Table[] = {
     {1825, QT_TRANSLATE_NOOP("Tarmigo", "No move yet in this hand")},
     {1826, QT_TRANSLATE_NOOP("Tarmigo", "A new hand is dealt")},
     {1827, QT_TRANSLATE_NOOP("Tarmigo", "You draw %1 into slot %2")},
+    {1828, QT_TRANSLATE_NOOP("Tarmigo", "Watching hand %1 again (moves: %2)")},
+    {1829, QT_TRANSLATE_NOOP("Tarmigo", "Back to move %1 of %2")},
+    {1830, QT_TRANSLATE_NOOP("Tarmigo", "Back to the game")},
 };
 
 } // namespace

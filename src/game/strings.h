@@ -79,6 +79,10 @@ inline constexpr int SideStanding = 1824;
 inline constexpr int NoMoveYet = 1825;
 inline constexpr int NewHandDealt = 1826;
 inline constexpr int YouDraw = 1827;
+// Watching a finished hand again: its start, a step back, and the game given back.
+inline constexpr int WatchingHand = 1828;
+inline constexpr int SteppedBack = 1829;
+inline constexpr int WatchEnded = 1830;
 } // namespace text
 
 // The text of a string id, or null when the table has none.

@@ -67,7 +67,7 @@ std::optional<Message> Line::next() {
                 error_ = std::string(nameOf(*m)) + " in the clear";
                 return std::nullopt;
             }
-            messageBytes_ += encode(*m).size();
+            messageBytes_ += measure(*m);
             return m;
         }
         if (std::optional<Message> m = inner_.next()) return whole(std::move(*m));

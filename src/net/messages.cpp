@@ -1,10 +1,12 @@
 #include "net/messages.h"
 
+#include "game/strings.h"
 #include "game/version.h"
 #include "net/join_code.h"
 #include "net/wire.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace tarmigo::net {
 namespace {
@@ -15,13 +17,15 @@ constexpr int LastType = int(Type::ViewChange);
 constexpr int LastReason = int(Refusal::Reason::SeatFreed);
 
 constexpr int CardNone = 0;
-constexpr int LastTarget = 20;  // game/targets.h: the status line
-constexpr int FirstPile = 8;    // a safety area
-constexpr int LastPile = 17;    // the discard pile
-constexpr int MaxDepth = 127;   // cards in a distance column
-constexpr int LastBattle = 9;   // a flat tire
-constexpr int LastSpeed = 2;    // the limit ended
-constexpr int AllSafeties = 15; // four bits
+constexpr int GuestSeat = 1;
+constexpr int TwoPlayerResult = text::YouWin + 2; // "Player 1 Wins!", then Player 2's
+constexpr int LastTarget = 20;                    // game/targets.h: the status line
+constexpr int FirstPile = 8;                      // a safety area
+constexpr int LastPile = 17;                      // the discard pile
+constexpr int MaxDepth = 127;                     // cards in a distance column
+constexpr int LastBattle = 9;                     // a flat tire
+constexpr int LastSpeed = 2;                      // the limit ended
+constexpr int AllSafeties = 15;                   // four bits
 constexpr int LastSound = int(Sound::Miles);
 constexpr int AllPlayable = (1 << HandSize) - 1;
 
@@ -38,301 +42,289 @@ enum ViewFlag {
     AllFlags = 255,
 };
 
+// The alternative of a variant at a number read off the wire, as reading begins.
+template <class Variant, std::size_t... I>
+Variant alternative(std::size_t index, std::index_sequence<I...>) {
+    Variant v;
+    ((index == I ? void(v = std::variant_alternative_t<I, Variant>{}) : void()), ...);
+    return v;
+}
+
+ShownStep stepOfKind(int kind) {
+    return alternative<ShownStep>(std::size_t(kind) - 1,
+                                  std::make_index_sequence<std::variant_size_v<ShownStep>>{});
+}
+
 Type typeOf(const Message& m) {
     return Type(m.index() + 1);
 }
 
-void writePlayer(Writer& w, const PlayerView& p) {
-    w.u16(unsigned(p.miles));
-    w.u16(unsigned(p.handScore));
-    w.u16(unsigned(p.gameScore));
-    w.u16(unsigned(p.gamesWon));
-    w.u8(unsigned(p.safeties));
-    w.u8(unsigned(p.coupFourre));
-    w.u8(unsigned(p.battle));
-    w.u8(unsigned(p.speed));
-    w.u8(p.moving);
-    for (int n : p.distancePlayed) w.u8(unsigned(n));
-}
-
-void writeView(Writer& w, const SeatView& v) {
-    w.u8(unsigned(v.seat));
-    w.u8(unsigned(v.playerCount));
-    w.u8(unsigned(v.currentPlayer));
-    for (const PlayerView& p : v.players) writePlayer(w, p);
-    w.u8(unsigned(v.cardsLeft));
-    w.u8(v.discardTop);
-    w.u16(unsigned(v.raceLength));
-    w.u8(v.handShown ? HandSize : 0);
-    if (v.handShown)
-        for (Card c : v.hand) w.u8(c);
-    w.u8(unsigned(v.selectedSlot));
-    w.u8(unsigned(v.markedSlot));
-    unsigned playable = 0;
-    for (int s = 0; s < HandSize; ++s) playable |= unsigned(v.playable[s]) << s;
-    w.u8(playable);
-    w.u16(unsigned(v.status.id));
-    w.u8(v.status.hasNumber);
-    w.i32(v.status.number);
-    w.u8(unsigned((v.handOver ? FlagHandOver : 0) | (v.gameOver ? FlagGameOver : 0) |
-                  (v.turnHandover ? FlagTurnHandover : 0) |
-                  (v.decisionPending ? FlagDecisionPending : 0) |
-                  (v.showPlayable ? FlagShowPlayable : 0) | (v.hideTips ? FlagHideTips : 0) |
-                  (v.players[0].delayedAction ? FlagDelayedAction0 : 0) |
-                  (v.players[1].delayedAction ? FlagDelayedAction1 : 0)));
-    w.u8(unsigned(v.winner));
-}
-
-void writeStep(Writer& w, const ShownStep& s) {
-    w.u8(unsigned(s.kind));
-    switch (s.kind) {
-    case ShownStep::Kind::Laid:
-        w.u8(unsigned(s.player));
-        w.u8(unsigned(s.slot));
-        w.u8(s.card);
-        w.u8(unsigned(s.target));
-        w.u8(unsigned(s.depth));
-        break;
-    case ShownStep::Kind::Drawn:
-        w.u8(unsigned(s.player));
-        w.u8(unsigned(s.slot));
-        w.u8(s.slot == 0 ? 0 : s.card);
-        break;
-    case ShownStep::Kind::Ask: w.u16(unsigned(s.value)); break;
-    case ShownStep::Kind::Hint:
-        w.u8(unsigned(s.slot));
-        w.u8(unsigned(s.target));
-        break;
-    default: w.u8(unsigned(s.value)); break;
-    }
-}
-
-struct Fields {
-    Writer& w;
-    void operator()(const Hello& m) {
-        w.u32(m.magic);
-        w.u16(unsigned(m.protocol));
-        w.text(m.program);
-    }
-    void operator()(const Join& m) {
-        for (char c : m.code) w.u8(std::uint8_t(c));
-        w.u8(m.key ? unsigned(SeatKeyLength) : 0);
-        if (m.key)
-            for (std::uint8_t b : *m.key) w.u8(b);
-    }
-    void operator()(const Refusal& m) { w.u8(unsigned(m.reason)); }
-    void operator()(const Input& m) {
-        w.u8(unsigned(m.kind));
-        w.u8(unsigned(m.value));
-    }
-    void operator()(const ViewMessage& m) { writeView(w, m.view()); }
-    void operator()(const Steps& m) {
-        w.u8(unsigned(m.steps.size()));
-        for (const ShownStep& s : m.steps) writeStep(w, s);
-    }
-    void operator()(const KeepAlive&) {}
-    void operator()(const Rematch& m) { w.u8(unsigned(m.kind)); }
-    void operator()(const Left&) {}
-    void operator()(const Error& m) { w.text(m.reason); }
-    void operator()(const Seat& m) { bytes(m.key); }
-    void operator()(const Share& m) {
-        w.u8(m.withKey ? 1 : 0);
-        bytes(m.sessionId);
-        bytes(m.share);
-    }
-    void operator()(const Confirm& m) {
-        bytes(m.tag);
-        bytes(m.header);
-    }
-    void operator()(const ViewChange& m) { bytes(m.bytes); }
-    void bytes(std::span<const std::uint8_t> b) {
-        for (std::uint8_t x : b) w.u8(x);
-    }
-};
-
-template <std::size_t N>
-void readBytes(Reader& r, std::array<std::uint8_t, N>& out, const char* what) {
-    for (std::uint8_t& b : out) b = std::uint8_t(r.u8(what));
-}
-
-SeatKey readKey(Reader& r) {
-    SeatKey key{};
-    for (std::uint8_t& b : key) b = std::uint8_t(r.u8("seat key"));
-    return key;
-}
-
-int readCard(Reader& r, const char* what, bool noneAllowed) {
-    const int c = r.u8(what, noneAllowed ? CardNone : FirstCard, EmptySlot);
-    if (noneAllowed && c != CardNone && c < FirstCard)
-        r.fail(std::string("the ") + what + " " + std::to_string(c) + " is not a card");
-    return c;
-}
-
-PlayerView readPlayer(Reader& r) {
-    PlayerView p;
-    p.miles = r.u16("miles");
-    p.handScore = r.u16("hand score");
-    p.gameScore = r.u16("game score");
-    p.gamesWon = r.u16("games won");
-    p.safeties = r.u8("safeties", 0, AllSafeties);
-    p.coupFourre = r.u8("coups fourres", 0, AllSafeties);
-    p.battle = r.u8("battle pile", 0, LastBattle);
+void serialize(Stream& s, PlayerView& p) {
+    s.u16(p.miles, "miles");
+    s.u16(p.handScore, "hand score");
+    s.u16(p.gameScore, "game score");
+    s.u16(p.gamesWon, "games won");
+    s.u8(p.safeties, "safeties", 0, AllSafeties);
+    s.u8(p.coupFourre, "coups fourres", 0, AllSafeties);
+    s.u8(p.battle, "battle pile", 0, LastBattle);
     // Between the remedies (2..4) and the hazards (6..9) no battle pile is 5.
-    if (p.battle == BattleStop - 1) r.fail("the battle pile 5 is no battle pile");
-    p.speed = r.u8("speed pile", 0, LastSpeed);
-    p.moving = r.flag("moving flag");
-    for (int& n : p.distancePlayed) n = r.u8("distance count");
-    return p;
+    if (s.isReading() && p.battle == BattleStop - 1) s.fail("the battle pile 5 is no battle pile");
+    s.u8(p.speed, "speed pile", 0, LastSpeed);
+    s.flag(p.moving, "moving flag");
+    for (int& n : p.distancePlayed) s.u8(n, "distance count");
 }
 
-SeatView readView(Reader& r) {
-    SeatView v;
-    v.seat = r.u8("seat", 1, 1);
-    v.playerCount = r.u8("player count", 2, 2);
-    v.currentPlayer = r.u8("current player", 0, 1);
-    for (PlayerView& p : v.players) p = readPlayer(r);
-    v.cardsLeft = r.u8("count of cards left", 0, DeckSize);
-    v.discardTop = Card(readCard(r, "discard top", false));
-    v.raceLength = r.u16("race length", 0, 0x7fff);
-    const int handCount = r.u8("hand's card count", 0, HandSize);
-    if (handCount != 0 && handCount != HandSize)
-        r.fail("the hand's card count " + std::to_string(handCount) + " is neither 0 nor 7");
-    v.handShown = handCount == HandSize;
+// A card of a shown hand: 0 is read as an empty slot too.
+void handCard(Stream& s, Card& c) {
+    s.u8(c, "hand card", CardNone, EmptySlot);
+    if (s.ok() && c != CardNone && c < FirstCard)
+        s.fail("the hand card " + std::to_string(c) + " is not a card");
+}
+
+// The hand and what of it is selected, marked and playable: nothing of a hidden hand.
+void serializeHand(Stream& s, SeatView& v) {
+    int count = v.handShown ? HandSize : 0;
+    s.u8(count, "hand's card count", 0, HandSize);
+    if (s.ok() && count != 0 && count != HandSize)
+        s.fail("the hand's card count " + std::to_string(count) + " is neither 0 nor 7");
+    v.handShown = count == HandSize;
     if (v.handShown)
-        for (Card& c : v.hand) c = Card(readCard(r, "hand card", true));
-    // A hidden hand has nothing selected, marked or playable.
+        for (Card& c : v.hand) handCard(s, c);
     const int lastSlot = v.handShown ? HandSize : 0;
-    v.selectedSlot = r.u8("selected slot", 0, lastSlot);
-    v.markedSlot = r.u8("marked slot", 0, lastSlot);
-    const int playable = r.u8("playable cards", 0, v.handShown ? AllPlayable : 0);
-    for (int s = 0; s < HandSize; ++s) v.playable[s] = (playable >> s) & 1;
-    v.status.id = r.u16("status id");
-    v.status.hasNumber = r.flag("status number flag");
-    v.status.number = r.i32("status number");
-    const int flags = r.u8("view flags", 0, AllFlags);
-    v.handOver = flags & FlagHandOver;
-    v.gameOver = flags & FlagGameOver;
-    v.turnHandover = flags & FlagTurnHandover;
-    v.decisionPending = flags & FlagDecisionPending;
-    v.showPlayable = flags & FlagShowPlayable;
-    v.hideTips = flags & FlagHideTips;
-    v.players[0].delayedAction = flags & FlagDelayedAction0;
-    v.players[1].delayedAction = flags & FlagDelayedAction1;
-    v.winner = r.u8("winner", 0, v.handOver ? 1 : 0);
-    return v;
+    s.u8(v.selectedSlot, "selected slot", 0, lastSlot);
+    s.u8(v.markedSlot, "marked slot", 0, lastSlot);
+    int playable = 0;
+    for (int slot = 0; slot < HandSize; ++slot) playable |= int(v.playable[slot]) << slot;
+    s.u8(playable, "playable cards", 0, v.handShown ? AllPlayable : 0);
+    for (int slot = 0; slot < HandSize; ++slot) v.playable[slot] = (playable >> slot) & 1;
+}
+
+void serializeFlags(Stream& s, SeatView& v) {
+    const std::pair<bool*, int> bits[] = {
+        {&v.handOver, FlagHandOver},
+        {&v.gameOver, FlagGameOver},
+        {&v.turnHandover, FlagTurnHandover},
+        {&v.decisionPending, FlagDecisionPending},
+        {&v.showPlayable, FlagShowPlayable},
+        {&v.hideTips, FlagHideTips},
+        {&v.players[0].delayedAction, FlagDelayedAction0},
+        {&v.players[1].delayedAction, FlagDelayedAction1},
+    };
+    int flags = 0;
+    for (const auto& [flag, bit] : bits) flags |= *flag ? bit : 0;
+    s.u8(flags, "view flags", 0, AllFlags);
+    for (const auto& [flag, bit] : bits) *flag = (flags & bit) != 0;
+}
+
+void serialize(Stream& s, SeatView& v) {
+    s.u8(v.seat, "seat", 1, 1);
+    s.u8(v.playerCount, "player count", 2, 2);
+    s.u8(v.currentPlayer, "current player", 0, 1);
+    for (PlayerView& p : v.players) serialize(s, p);
+    s.u8(v.cardsLeft, "count of cards left", 0, DeckSize);
+    s.u8(v.discardTop, "discard top", FirstCard, EmptySlot);
+    s.u16(v.raceLength, "race length", 0, 0x7fff);
+    serializeHand(s, v);
+    s.u16(v.status.id, "status id");
+    s.flag(v.status.hasNumber, "status number flag");
+    s.i32(v.status.number, "status number");
+    serializeFlags(s, v);
+    s.u8(v.winner, "winner", 0, v.handOver ? 1 : 0);
 }
 
 // The slot of a card leaving or reaching a hand: only seat 1's own is told.
-int readSlot(Reader& r, int player) {
-    return player == 1 ? r.u8("hand slot", 1, HandSize) : r.u8("slot of the host's card", 0, 0);
+void slotOf(Stream& s, int player, int& slot) {
+    if (player == GuestSeat)
+        s.u8(slot, "hand slot", 1, HandSize);
+    else
+        s.u8(slot, "slot of the host's card", 0, 0);
 }
 
-ShownStep readStep(Reader& r) {
-    ShownStep s;
-    s.kind = ShownStep::Kind(r.u8("step kind", 1, int(ShownStep::Kind::CoupFourre)));
-    switch (s.kind) {
-    case ShownStep::Kind::Laid:
-        s.player = r.u8("step's player", 0, 1);
-        s.slot = readSlot(r, s.player);
-        s.card = Card(r.u8("laid card", FirstCard, LastCard));
-        s.target = r.u8("pile", FirstPile, LastPile);
-        s.depth = r.u8("depth", 0, MaxDepth);
-        break;
-    case ShownStep::Kind::Drawn:
-        s.player = r.u8("step's player", 0, 1);
-        s.slot = readSlot(r, s.player);
-        // The card only into seat 1's own hand.
-        s.card =
-            Card(s.slot == 0 ? r.u8("drawn card", 0, 0) : r.u8("drawn card", FirstCard, LastCard));
-        break;
-    case ShownStep::Kind::Sound: s.value = r.u8("sound", 0, LastSound); break;
-    case ShownStep::Kind::Undo:
-    case ShownStep::Kind::Scores: s.value = r.u8("step's flag", 0, 1); break;
-    case ShownStep::Kind::CoupFourre: s.value = r.u8("coup fourre's flag", 0, 0); break;
-    case ShownStep::Kind::Ask: s.value = r.u16("question", 1, 0xffff); break;
-    case ShownStep::Kind::Hint:
-        s.slot = r.u8("hint's slot", 0, HandSize);
-        // A hint lays its card on a pile, or discards it (the draw pile's tap).
-        s.target =
-            s.slot == 0 ? r.u8("hint's pile", 0, 0) : r.u8("hint's pile", FirstPile, LastPile);
-        break;
-    }
-    return s;
+void serialize(Stream& s, Laid& m) {
+    s.u8(m.player, "step's player", 0, 1);
+    slotOf(s, m.player, m.slot);
+    s.u8(m.card, "laid card", FirstCard, LastCard);
+    s.u8(m.target, "pile", FirstPile, LastPile);
+    s.u8(m.depth, "depth", 0, MaxDepth);
+    s.flag(m.coupFourre, "coup fourre flag");
+    // A coup fourre is a safety laid on its player's own safety area.
+    if (s.ok() && m.coupFourre && (!isSafety(m.card) || m.target != FirstPile + m.player))
+        s.fail("a coup fourre of a card that is not a safety laid in its own area");
 }
 
-Message readFields(Reader& r, Type type) {
-    switch (type) {
-    case Type::Hello: {
-        Hello m;
-        m.magic = r.u32("magic");
-        if (r.ok() && m.magic != Magic) r.fail("the peer is not a Tarmigo program (wrong magic)");
-        m.protocol = r.u16("protocol version", 1, 0xffff);
-        m.program = r.text("program version", 1, MaxVersionLength);
+void serialize(Stream& s, Drawn& m) {
+    s.u8(m.player, "step's player", 0, 1);
+    slotOf(s, m.player, m.slot);
+    // The card only into seat 1's own hand; the host's goes as 0.
+    const bool own = m.player == GuestSeat;
+    int card = own ? int(m.card) : CardNone;
+    s.u8(card, "drawn card", own ? int(FirstCard) : 0, own ? int(LastCard) : 0);
+    if (s.isReading()) m.card = own ? Card(card) : Card(EmptySlot);
+    s.u8(m.cardsLeft, "count of cards left", 0, DeckSize);
+}
+
+void serialize(Stream& s, SoundStep& m) {
+    s.u8(m.sound, "sound", 0, LastSound);
+}
+
+void serialize(Stream& s, UndoStep& m) {
+    s.flag(m.enabled, "undo flag");
+}
+
+// The dialog at a hand's end, as its fields go: row by row, player 0 then player 1,
+// then the result line and the button.
+void serialize(Stream& s, ScoresStep& m) {
+    ScoresContent& c = m.figures;
+    for (auto& row : c.values)
+        for (int& value : row) s.u16(value, "score");
+    s.u16(c.resultId, "result", TwoPlayerResult, TwoPlayerResult + 1);
+    s.u8(c.button, "scores button", int(ScoresButton::NewHand), int(ScoresButton::NewGame));
+    if (s.isReading()) c.twoPlayers = true; // a network game is one of two players
+}
+
+void serialize(Stream& s, AskStep& m) {
+    s.u16(m.stringId, "question", 1, 0xffff);
+}
+
+void serialize(Stream& s, HintStep& m) {
+    s.u8(m.slot, "hint's slot", 0, HandSize);
+    // A hint lays its card on a pile, or discards it (the draw pile's tap).
+    if (m.slot == 0)
+        s.u8(m.target, "hint's pile", 0, 0);
+    else
+        s.u8(m.target, "hint's pile", FirstPile, LastPile);
+}
+
+void serialize(Stream& s, ShownStep& step) {
+    int kind = int(step.index()) + 1;
+    s.u8(kind, "step kind", 1, int(std::variant_size_v<ShownStep>));
+    if (s.isReading()) step = stepOfKind(kind);
+    std::visit([&s](auto& fields) { serialize(s, fields); }, step);
+}
+
+} // namespace
+
+void serialize(Stream& s, ViewMessage& m) {
+    serialize(s, m.view_);
+}
+
+// A message of each type as reading begins, a view included (which only reading may make).
+struct MessageOfType {
+    static Message make(Type type) {
+        return make(std::size_t(type) - 1,
+                    std::make_index_sequence<std::variant_size_v<Message>>{});
+    }
+    template <std::size_t... I> static Message make(std::size_t index, std::index_sequence<I...>) {
+        Message m;
+        ((index == I ? void(m = std::variant_alternative_t<I, Message>{}) : void()), ...);
         return m;
     }
-    case Type::Join: {
-        Join m;
-        for (std::size_t i = 0; i < JoinCodeLength && r.ok(); ++i) {
-            const char c = char(r.u8("join code"));
-            if (r.ok() && !isCodeCharacter(c)) r.fail("the join code holds a character not in it");
-            m.code += c;
-        }
-        const int keyLength = r.u8("seat key's length", 0, int(SeatKeyLength));
-        if (r.ok() && keyLength != 0 && keyLength != int(SeatKeyLength))
-            r.fail("the seat key's length " + std::to_string(keyLength) + " is neither 0 nor " +
-                   std::to_string(SeatKeyLength));
-        if (r.ok() && keyLength != 0) m.key = readKey(r);
-        return m;
+};
+
+namespace {
+
+void serialize(Stream& s, Hello& m) {
+    s.u32(m.magic, "magic");
+    if (s.isReading() && s.ok() && m.magic != Magic)
+        s.fail("the peer is not a Tarmigo program (wrong magic)");
+    s.u16(m.protocol, "protocol version", 1, 0xffff);
+    s.text(m.program, "program version", 1, MaxVersionLength);
+}
+
+void serialize(Stream& s, Join& m) {
+    if (s.isReading()) m.code.resize(JoinCodeLength);
+    for (char& c : m.code) {
+        int byte = static_cast<unsigned char>(c);
+        s.u8(byte, "join code");
+        if (s.isReading()) c = char(byte);
+        if (s.isReading() && s.ok() && !isCodeCharacter(c))
+            s.fail("the join code holds a character not in it");
     }
-    case Type::Refusal: return Refusal{Refusal::Reason(r.u8("refusal reason", 1, LastReason))};
-    case Type::Input: {
-        Input m;
-        m.kind = Input::Kind(r.u8("input kind", 1, int(Input::Kind::Modes)));
-        const int last = m.kind == Input::Kind::Tap         ? LastTarget
-                         : m.kind == Input::Kind::Extension ? 1
-                         : m.kind == Input::Kind::Modes     ? 4
-                                                            : 0;
-        m.value = r.u8("input's value", m.kind == Input::Kind::Tap ? 1 : 0, last);
-        if (r.ok() && m.kind == Input::Kind::Modes && !Input::validModes(m.value))
-            r.fail("the modes " + std::to_string(m.value) +
-                   " play a card with two taps and discard "
-                   "without the deck");
-        return m;
+    int keyLength = m.key ? int(SeatKeyLength) : 0;
+    s.u8(keyLength, "seat key's length", 0, int(SeatKeyLength));
+    if (s.ok() && keyLength != 0 && keyLength != int(SeatKeyLength))
+        s.fail("the seat key's length " + std::to_string(keyLength) + " is neither 0 nor " +
+               std::to_string(SeatKeyLength));
+    if (s.isReading() && s.ok() && keyLength != 0) m.key.emplace();
+    if (m.key) s.bytes(*m.key, "seat key");
+}
+
+void serialize(Stream& s, Refusal& m) {
+    s.u8(m.reason, "refusal reason", 1, LastReason);
+}
+
+void serialize(Stream& s, Input& m) {
+    s.u8(m.kind, "input kind", 1, int(Input::Kind::Modes));
+    const int last = m.kind == Input::Kind::Tap         ? LastTarget
+                     : m.kind == Input::Kind::Extension ? 1
+                     : m.kind == Input::Kind::Modes     ? 4
+                                                        : 0;
+    s.u8(m.value, "input's value", m.kind == Input::Kind::Tap ? 1 : 0, last);
+    if (s.ok() && m.kind == Input::Kind::Modes && !Input::validModes(m.value))
+        s.fail("the modes " + std::to_string(m.value) +
+               " play a card with two taps and discard without the deck");
+}
+
+void serialize(Stream& s, Steps& m) {
+    int n = int(m.steps.size());
+    s.u8(n, "step count", 1, MaxSteps);
+    if (s.isReading()) m.steps.resize(s.ok() ? std::size_t(n) : 0);
+    for (ShownStep& step : m.steps) serialize(s, step);
+}
+
+void serialize(Stream&, KeepAlive&) {}
+void serialize(Stream& s, Rematch& m) {
+    s.u8(m.kind, "rematch answer", 1, 3);
+}
+void serialize(Stream&, Left&) {}
+void serialize(Stream& s, Error& m) {
+    s.text(m.reason, "error text", 1, MaxErrorLength);
+}
+void serialize(Stream& s, Seat& m) {
+    s.bytes(m.key, "seat key");
+}
+
+void serialize(Stream& s, Share& m) {
+    s.flag(m.withKey, "seat key flag");
+    s.bytes(m.sessionId, "session id");
+    s.bytes(m.share, "share");
+}
+
+void serialize(Stream& s, Confirm& m) {
+    s.bytes(m.tag, "confirmation tag");
+    s.bytes(m.header, "stream header");
+}
+
+void serialize(Stream& s, ViewChange& m) {
+    // Its mask's length is the view's before it: applyChange reads it against that.
+    if (s.isReading()) {
+        if (s.left() < 2) s.fail("the message ends inside its view change");
+        m.bytes.resize(s.left());
     }
-    case Type::Steps: {
-        Steps m;
-        const int n = r.u8("step count", 1, MaxSteps);
-        for (int i = 0; i < n && r.ok(); ++i) m.steps.push_back(readStep(r));
-        return m;
-    }
-    case Type::KeepAlive: return KeepAlive{};
-    case Type::Rematch: return Rematch{Rematch::Kind(r.u8("rematch answer", 1, 3))};
-    case Type::Left: return Left{};
-    case Type::Error: return Error{r.text("error text", 1, MaxErrorLength)};
-    case Type::Seat: return Seat{readKey(r)};
-    case Type::Share: {
-        Share m;
-        m.withKey = r.flag("seat key flag");
-        readBytes(r, m.sessionId, "session id");
-        readBytes(r, m.share, "share");
-        return m;
-    }
-    case Type::Confirm: {
-        Confirm m;
-        readBytes(r, m.tag, "confirmation tag");
-        readBytes(r, m.header, "stream header");
-        return m;
-    }
-    case Type::ViewChange: {
-        // Its mask's length is the view's before it: applyChange reads it against that.
-        ViewChange m;
-        if (r.left() < 2) r.fail("the message ends inside its view change");
-        while (r.ok() && r.left() > 0) m.bytes.push_back(std::uint8_t(r.u8("view change")));
-        return m;
-    }
-    case Type::View: break; // read by the decoder, the one that may make a view
-    }
-    return KeepAlive{};
+    s.bytes(m.bytes, "view change");
+}
+
+// A body: its type, its field count and the fields. Read, the type picks the message.
+void serialize(Stream& s, Message& m) {
+    int type = int(typeOf(m));
+    s.u8(type, "message type");
+    if (s.ok() && (type < 1 || type > LastType))
+        return s.fail("an unknown message type " + std::to_string(type));
+    int count = FieldCounts[type];
+    s.u8(count, "field count");
+    if (s.ok() && count != FieldCounts[type])
+        return s.fail("message type " + std::to_string(type) + " has " + std::to_string(count) +
+                      " fields instead of " + std::to_string(FieldCounts[type]));
+    if (!s.ok()) return;
+    if (s.isReading()) m = MessageOfType::make(Type(type));
+    std::visit([&s](auto& fields) { serialize(s, fields); }, m);
+}
+
+// The frame of a message in a stream that writes or counts; the message is not changed.
+void frame(Stream& s, const Message& m) {
+    std::uint32_t length = 0;
+    s.u32(length, "length");
+    serialize(s, const_cast<Message&>(m)); // writing and counting only read the fields
 }
 
 } // namespace
@@ -350,32 +342,27 @@ const char* nameOf(const Message& m) {
 }
 
 std::vector<std::uint8_t> encode(const Message& m) {
-    Writer w;
-    w.u32(0); // the length, filled in below
-    w.u8(unsigned(typeOf(m)));
-    w.u8(unsigned(FieldCounts[int(typeOf(m))]));
-    std::visit(Fields{w}, m);
-    std::vector<std::uint8_t> bytes = w.take();
+    Stream s = Stream::writing();
+    frame(s, m);
+    std::vector<std::uint8_t> bytes = s.take();
     const std::size_t length = bytes.size() - LengthBytes;
     for (std::size_t i = 0; i < LengthBytes; ++i) bytes[i] = std::uint8_t(length >> (8 * i));
     return bytes;
 }
 
-Decoded Decoder::body(std::span<const std::uint8_t> bytes) {
-    Reader r(bytes);
-    const int type = r.u8("message type");
-    if (r.ok() && (type < 1 || type > LastType))
-        return {KeepAlive{}, "an unknown message type " + std::to_string(type)};
-    const int count = r.u8("field count");
-    if (r.ok() && count != FieldCounts[type])
-        return {KeepAlive{}, "message type " + std::to_string(type) + " has " +
-                                 std::to_string(count) + " fields instead of " +
-                                 std::to_string(FieldCounts[type])};
-    Message m =
-        Type(type) == Type::View ? Message(ViewMessage(readView(r))) : readFields(r, Type(type));
-    if (r.ok() && r.left() != 0)
-        r.fail(std::to_string(r.left()) + " bytes too many after " + nameOf(m));
-    if (!r.ok()) return {KeepAlive{}, r.error()};
+std::size_t measure(const Message& m) {
+    Stream s = Stream::measuring();
+    frame(s, m);
+    return s.size();
+}
+
+Decoded decodeBody(std::span<const std::uint8_t> bytes) {
+    Stream s = Stream::reading(bytes);
+    Message m = KeepAlive{};
+    serialize(s, m);
+    if (s.ok() && s.left() != 0)
+        s.fail(std::to_string(s.left()) + " bytes too many after " + nameOf(m));
+    if (!s.ok()) return {KeepAlive{}, s.error()};
     return {std::move(m), {}};
 }
 
@@ -390,13 +377,13 @@ Decoded decodeFrame(std::span<const std::uint8_t> bytes) {
     if (bytes.size() - LengthBytes > length)
         return {KeepAlive{},
                 std::to_string(bytes.size() - LengthBytes - length) + " bytes follow the frame"};
-    return Decoder::body(bytes.subspan(LengthBytes));
+    return decodeBody(bytes.subspan(LengthBytes));
 }
 
 std::vector<std::uint8_t> viewFields(const ViewMessage& m) {
-    Writer w;
-    writeView(w, m.view());
-    return w.take();
+    Stream s = Stream::writing();
+    serialize(s, const_cast<ViewMessage&>(m)); // writing only reads the fields
+    return s.take();
 }
 
 namespace {
@@ -448,7 +435,7 @@ Decoded applyChange(std::span<const std::uint8_t> before, const ViewChange& chan
     if (next != change.bytes.size())
         return {KeepAlive{}, std::to_string(change.bytes.size() - next) +
                                  " bytes too many after the view change"};
-    Decoded d = Decoder::body(body);
+    Decoded d = decodeBody(body);
     if (!d.ok()) d.error = "the changed view: " + d.error;
     return d;
 }

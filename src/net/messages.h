@@ -4,10 +4,12 @@
 // The host holds the game; the guest, player 2, holds only seat 1's view. Every
 // message travels as one frame: a 4-byte little-endian length, then that many bytes
 // of body (a type byte, a field count byte, the fields). A frame is at most 64 KiB.
-// Decoding is strict: a body that is short, long, out of range or of an unknown type
-// is refused with a one-line reason, and a body decoded and encoded again gives the
-// same bytes. docs/network-protocol.md describes every field.
+// One function per message both writes and reads its fields (messages.cpp), so the
+// encoder and the decoder are one. Decoding is strict: a body that is short, long, out
+// of range or of an unknown type is refused with a one-line reason, and a body decoded
+// and encoded again gives the same bytes. docs/network-protocol.md describes every field.
 #include "game/game.h"
+#include "game/scores.h"
 #include "game/view.h"
 
 #include <array>
@@ -21,7 +23,7 @@
 namespace tarmigo::net {
 
 inline constexpr std::uint32_t Magic = 0x474d5254; // "TRMG" as bytes on the wire
-inline constexpr int ProtocolVersion = 5;
+inline constexpr int ProtocolVersion = 6;
 inline constexpr std::size_t MaxFrame = std::size_t{64} * 1024;
 inline constexpr std::size_t LengthBytes = 4;
 inline constexpr std::size_t HeadBytes = 2; // a body's type and field count
@@ -117,8 +119,10 @@ struct Input {
     bool operator==(const Input&) const = default;
 };
 
-// Seat 1's view of the game. It is made from a game by viewFor(game, 1) and by the
-// decoder, and in no other way, so that no other seat's view can go on the wire.
+class Stream;
+
+// Seat 1's view of the game. It is made from a game by viewFor(game, 1) and by reading
+// one off the wire, and in no other way, so that no other seat's view can go on it.
 class ViewMessage {
   public:
     static ViewMessage of(const Game& g) { return ViewMessage(viewFor(g, 1)); }
@@ -126,35 +130,47 @@ class ViewMessage {
     bool operator==(const ViewMessage&) const = default;
 
   private:
+    ViewMessage() = default;
     explicit ViewMessage(const SeatView& v) : view_(v) {}
-    friend class Decoder;
+    friend void serialize(Stream& s, ViewMessage& m);
+    friend struct MessageOfType;
     SeatView view_;
 };
 
-// A step of a move's presentation as seat 1 may see it: what the guest needs to slide
-// and sound, and no more. The guest paints the board from the view that follows.
-struct ShownStep {
-    enum class Kind : std::uint8_t {
-        Laid = 1,       // a card leaves `player`'s hand for the pile `target` (depth: cards
-                        // already in its distance column); `slot` only for seat 1's own hand
-        Drawn = 2,      // a card goes from the pile to `player`'s hand; `slot` and `card`
-                        // only for seat 1's own hand (the host's goes as a back)
-        Sound = 3,      // value: the move's sound
-        Undo = 4,       // value: whether the Undo button is enabled
-        Scores = 5,     // value: 1 at a hand's end
-        Ask = 6,        // value: the question's string id; seat 1 answers it
-        Hint = 7,       // the hint asked for: the card in `slot` goes to `target`; slot 0: none
-        CoupFourre = 8, // the safety of the Laid step before it was a coup fourre
-    };
-    Kind kind = Kind::Sound;
-    int player = 0;
-    int slot = 0;
-    Card card = 0;
-    int target = 0;
-    int depth = 0;
-    int value = 0;
-    bool operator==(const ShownStep&) const = default;
+// The steps of a move as seat 1 may see it: its share of each report the guest shows,
+// complete when sent, so that the guest counts nothing itself. The guest paints the
+// board from the view that follows.
+//
+// A card laid (its slot only from seat 1's own hand, a coup fourre as a field) and a card
+// drawn (the card and its slot only into seat 1's own hand, the pile's count after it)
+// are the rules' own reports, as seat 1's share.
+struct SoundStep {
+    Sound sound = Sound::Safety;
+    bool operator==(const SoundStep&) const = default;
 };
+// Whether seat 1's Undo button is enabled.
+struct UndoStep {
+    bool enabled = false;
+    bool operator==(const UndoStep&) const = default;
+};
+// A hand's end: the Scores dialog as seat 1 is shown it.
+struct ScoresStep {
+    ScoresContent figures;
+    bool operator==(const ScoresStep&) const = default;
+};
+// The question seat 1 answers, by string id.
+struct AskStep {
+    int stringId = 0;
+    bool operator==(const AskStep&) const = default;
+};
+// The hint asked for: the card in `slot` goes to `target`; slot 0: none.
+struct HintStep {
+    int slot = 0;
+    int target = 0;
+    bool operator==(const HintStep&) const = default;
+};
+// A step's kind on the wire is its place in the variant, from 1.
+using ShownStep = std::variant<Laid, Drawn, SoundStep, UndoStep, ScoresStep, AskStep, HintStep>;
 
 struct Steps {
     std::vector<ShownStep> steps;
@@ -224,8 +240,9 @@ using Message = std::variant<Hello, Join, Refusal, Input, ViewMessage, Steps, Ke
 // The message's name in a sentence: "a hello", "a view".
 const char* nameOf(const Message& m);
 
-// The whole frame of a message, length first.
+// The whole frame of a message, length first, and its length in bytes.
 std::vector<std::uint8_t> encode(const Message& m);
+std::size_t measure(const Message& m);
 
 struct Decoded {
     Message message;
@@ -234,10 +251,7 @@ struct Decoded {
 };
 
 // Reads one frame's body (without its length).
-class Decoder {
-  public:
-    static Decoded body(std::span<const std::uint8_t> bytes);
-};
+Decoded decodeBody(std::span<const std::uint8_t> bytes);
 
 // A whole frame: its length and its body, nothing before or after.
 Decoded decodeFrame(std::span<const std::uint8_t> bytes);

@@ -10,34 +10,24 @@ constexpr int GuestSeat = 1;
 } // namespace
 
 void ShownSteps::report(Game& g, const Report& r) {
-    const auto push = [this](ShownStep::Kind kind, int value) {
-        steps_.push_back(ShownStep{kind, 0, 0, 0, 0, 0, value});
-    };
     std::visit(Overloaded{
-                   [&](const Laid& laid) {
-                       const Laid share = shareOf(laid, GuestSeat);
-                       steps_.push_back(ShownStep{ShownStep::Kind::Laid, share.player, share.slot,
-                                                  share.card, share.target, share.depth, 0});
-                       if (laid.coupFourre) push(ShownStep::Kind::CoupFourre, 0);
-                   },
-                   [&](const Drawn& drawn) {
-                       const Drawn share = shareOf(drawn, GuestSeat);
-                       const Card card = share.slot == 0 ? Card(0) : share.card;
-                       steps_.push_back(ShownStep{ShownStep::Kind::Drawn, share.player, share.slot,
-                                                  card, 0, 0, 0});
-                   },
+                   [&](const Laid& laid) { steps_.emplace_back(shareOf(laid, GuestSeat)); },
+                   [&](const Drawn& drawn) { steps_.emplace_back(shareOf(drawn, GuestSeat)); },
                    [](const RegionChanged&) {}, // the view says it
                    [](const StatusSaid&) {},    // the view carries seat 1's own
-                   [&](const HandEnded&) { push(ShownStep::Kind::Scores, 1); },
-                   [&](const SoundMade& m) { push(ShownStep::Kind::Sound, int(m.sound)); },
+                   // The Scores as they stand when the hand ends, as the host's own show them.
+                   [&](const HandEnded&) {
+                       steps_.emplace_back(ScoresStep{scoresContent(viewFor(g, GuestSeat))});
+                   },
+                   [&](const SoundMade& m) { steps_.emplace_back(SoundStep{m.sound}); },
                    // Undo takes back the mover's last move: the guest's button is enabled by
                    // its own moves.
                    [&](const UndoAvailable& m) {
-                       push(ShownStep::Kind::Undo, m.available && g.currentPlayer == GuestSeat);
+                       steps_.emplace_back(UndoStep{m.available && g.currentPlayer == GuestSeat});
                    },
                    [](const RedoAvailable&) {}, // a network game has no Redo
                    [&](const Question& m) {
-                       if (g.currentPlayer == GuestSeat) push(ShownStep::Kind::Ask, m.stringId);
+                       if (g.currentPlayer == GuestSeat) steps_.emplace_back(AskStep{m.stringId});
                    },
                },
                r);

@@ -39,7 +39,7 @@ std::optional<Message> StreamDecoder::next() {
     const std::optional<std::size_t> length = whole();
     if (!length) return std::nullopt;
     Decoded d =
-        Decoder::body(std::span<const std::uint8_t>(buffer_).subspan(at_ + LengthBytes, *length));
+        decodeBody(std::span<const std::uint8_t>(buffer_).subspan(at_ + LengthBytes, *length));
     at_ += LengthBytes + *length;
     if (!d.ok()) {
         error_ = std::move(d.error);

@@ -1,81 +1,94 @@
 #include "net/wire.h"
 
+#include <algorithm>
+
 namespace tarmigo::net {
 
-void Writer::u16(unsigned v) {
-    u8(v & 0xff);
-    u8((v >> 8) & 0xff);
-}
-
-void Writer::u32(std::uint32_t v) {
-    u16(v & 0xffff);
-    u16(v >> 16);
-}
-
-void Writer::text(const std::string& s) {
-    u8(unsigned(s.size()));
-    bytes_.insert(bytes_.end(), s.begin(), s.end());
-}
-
-void Reader::fail(std::string reason) {
+void Stream::fail(std::string reason) {
     if (ok()) error_ = std::move(reason);
 }
 
-bool Reader::take(std::size_t n, const char* what) {
+bool Stream::take(std::size_t n, const char* what) {
     if (!ok()) return false;
-    if (bytes_.size() - at_ < n) {
+    if (in_.size() - at_ < n) {
         fail(std::string("the message ends inside its ") + what);
         return false;
     }
     return true;
 }
 
-int Reader::u8(const char* what, int lo, int hi) {
-    if (!take(1, what)) return lo;
-    const int v = bytes_[at_++];
-    if (v < lo || v > hi) {
-        fail(std::string("the ") + what + " " + std::to_string(v) + " is out of range " +
-             std::to_string(lo) + ".." + std::to_string(hi));
-        return lo;
+void Stream::raw(std::uint32_t& v, int width, const char* what) {
+    const auto n = std::size_t(width);
+    switch (mode_) {
+    case Mode::Write:
+        for (std::size_t i = 0; i < n; ++i) out_.push_back(std::uint8_t(v >> (8 * i)));
+        return;
+    case Mode::Measure: at_ += n; return;
+    case Mode::Read:
+        v = 0;
+        if (!take(n, what)) return;
+        for (std::size_t i = 0; i < n; ++i) v |= std::uint32_t(in_[at_ + i]) << (8 * i);
+        at_ += n;
+        return;
     }
-    return v;
 }
 
-int Reader::u16(const char* what, int lo, int hi) {
-    if (!take(2, what)) return lo;
-    const int v = bytes_[at_] | bytes_[at_ + 1] << 8;
-    at_ += 2;
-    if (v < lo || v > hi) {
-        fail(std::string("the ") + what + " " + std::to_string(v) + " is out of range " +
+void Stream::number(int& v, int width, const char* what, int lo, int hi) {
+    auto x = std::uint32_t(v);
+    raw(x, width, what);
+    if (!isReading()) return;
+    v = lo; // what a refused field reads as
+    if (!ok()) return;
+    if (int(x) < lo || int(x) > hi) {
+        fail(std::string("the ") + what + " " + std::to_string(x) + " is out of range " +
              std::to_string(lo) + ".." + std::to_string(hi));
-        return lo;
+        return;
     }
-    return v;
+    v = int(x);
 }
 
-std::uint32_t Reader::u32(const char* what) {
-    if (!take(4, what)) return 0;
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = v << 8 | bytes_[at_ + std::size_t(i)];
-    at_ += 4;
-    return v;
+void Stream::u32(std::uint32_t& v, const char* what) {
+    raw(v, 4, what);
 }
 
-std::int32_t Reader::i32(const char* what) {
-    return std::int32_t(u32(what));
+void Stream::i32(int& v, const char* what) {
+    auto x = std::uint32_t(v);
+    raw(x, 4, what);
+    if (isReading()) v = int(std::int32_t(x));
 }
 
-std::string Reader::text(const char* what, int minLength, int maxLength) {
-    const int n = u8(what, minLength, maxLength);
-    if (!take(std::size_t(n), what)) return {};
-    std::string s(bytes_.begin() + long(at_), bytes_.begin() + long(at_) + n);
+void Stream::text(std::string& s, const char* what, int minLength, int maxLength) {
+    int n = int(s.size());
+    number(n, 1, what, minLength, maxLength);
+    if (!isReading()) {
+        if (mode_ == Mode::Write) out_.insert(out_.end(), s.begin(), s.end());
+        at_ += mode_ == Mode::Measure ? s.size() : 0;
+        return;
+    }
+    s.clear();
+    if (!take(std::size_t(n), what)) return;
+    s.assign(in_.begin() + long(at_), in_.begin() + long(at_) + n);
     at_ += std::size_t(n);
     for (char c : s)
         if (c < 0x20 || c > 0x7e) {
             fail(std::string("the ") + what + " holds a byte that is not printable text");
-            return {};
+            s.clear();
+            return;
         }
-    return s;
+}
+
+void Stream::bytes(std::span<std::uint8_t> b, const char* what) {
+    if (mode_ == Mode::Write) {
+        out_.insert(out_.end(), b.begin(), b.end());
+        return;
+    }
+    if (mode_ == Mode::Measure) {
+        at_ += b.size();
+        return;
+    }
+    if (!take(b.size(), what)) return;
+    std::copy(in_.begin() + long(at_), in_.begin() + long(at_ + b.size()), b.begin());
+    at_ += b.size();
 }
 
 } // namespace tarmigo::net

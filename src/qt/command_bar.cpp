@@ -136,6 +136,10 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture(
     redo->setEnabled(false);
     QAction* help = addCommand(desktop_label::Help, command::Help);
     help->setShortcut(QKeySequence::HelpContents);
+    addCommand(desktop_label::WatchHandAgain, command::WatchHand, Menu::View);
+    QAction* previous = addCommand(desktop_label::PreviousMove, command::PreviousMove, Menu::View);
+    QAction* next = addCommand(desktop_label::NextMove, command::NextMove, Menu::View);
+    QAction* back = addCommand(desktop_label::BackToGame, command::EndWatch, Menu::View);
 
     layout->addWidget(addMenuButton(text::New, Menu::New));
     layout->addWidget(addMenuButton(text::View, Menu::View));
@@ -144,10 +148,30 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent), strip_(packedPicture(
     helpButton_ = addPictureButton(help);
     layout->addWidget(undoButton_);
     layout->addWidget(redoButton_);
+    previousButton_ = addPictureButton(previous);
+    nextButton_ = addPictureButton(next);
+    backButton_ = addPictureButton(back);
+    backButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     layout->addWidget(helpButton_);
+    layout->addWidget(previousButton_);
+    layout->addWidget(nextButton_);
+    layout->addWidget(backButton_);
     for (QToolButton* button : findChildren<QToolButton*>()) takeFocus(button);
     layout->addStretch(1);
     setZoom(1);
+    setWatching(false);
+}
+
+void CommandBar::setWatching(bool watching) {
+    bool focused = false;
+    for (QToolButton* button : {previousButton_, nextButton_, backButton_}) {
+        focused = focused || button->hasFocus();
+        button->setVisible(watching);
+        button->defaultAction()->setEnabled(watching);
+    }
+    undoButton_->setVisible(!watching);
+    redoButton_->setVisible(!watching);
+    if (!watching && focused && onDone) onDone();
 }
 
 QAction* CommandBar::addCommand(const char* label, int commandId, std::optional<Menu> entry) {
@@ -217,7 +241,7 @@ QToolButton* CommandBar::neighbour(QToolButton* button, int step) const {
     auto at = int(std::find(buttons_.begin(), buttons_.end(), button) - buttons_.begin());
     for (int i = 1; i < count; ++i) {
         QToolButton* next = buttons_[std::size_t((at + step * i + count) % count)];
-        if (next->isEnabled()) return next;
+        if (next->isEnabled() && !next->isHidden()) return next;
     }
     return button;
 }
@@ -309,8 +333,12 @@ void CommandBar::setZoom(int zoom) {
     const qreal density = devicePixelRatioF();
     const int side = PictureSize * zoom;
     const int deviceSide = int(std::lround(side * density));
-    const std::pair<QToolButton*, int> pictures[] = {
-        {undoButton_, UndoPicture}, {redoButton_, RedoPicture}, {helpButton_, HelpPicture}};
+    // Previous and Next Move wear Undo's and Redo's arrows.
+    const std::pair<QToolButton*, int> pictures[] = {{undoButton_, UndoPicture},
+                                                     {redoButton_, RedoPicture},
+                                                     {helpButton_, HelpPicture},
+                                                     {previousButton_, UndoPicture},
+                                                     {nextButton_, RedoPicture}};
     for (const auto& [button, index] : pictures) {
         button->setIconSize({side, side});
         button->setMinimumWidth(side + 8 * zoom);

@@ -27,7 +27,7 @@ class CommandBar : public QWidget {
     // button disabled): the window gives the focus back to the board.
     std::function<void()> onDone;
 
-    // The action of a command id (4011, 4012, 4021, 4022, 4023, 4030, 4040).
+    // The action of a command id (4011, 4012, 4021, 4022, 4023, 4030, 4040 to 4045).
     QAction* action(int commandId) const;
 
     // The two menus are made when first opened: the start, which shows neither, is
@@ -44,6 +44,9 @@ class CommandBar : public QWidget {
 
     void setUndoEnabled(bool enabled);
     void setRedoEnabled(bool enabled);
+    // While a finished hand is watched again, its buttons (Previous Move, Next Move, Back
+    // to Game) stand in place of Undo and Redo.
+    void setWatching(bool watching);
     // The bar, its texts and its pictures grow with the board.
     void setZoom(int zoom);
 
@@ -67,7 +70,7 @@ class CommandBar : public QWidget {
     QToolButton* addPictureButton(QAction* action);
     // The bar's buttons take focus from Tab alone, and keep the keys they answer.
     void takeFocus(QToolButton* button);
-    // The button Left (-1) or Right (+1) of a focused one, past those disabled.
+    // The button Left (-1) or Right (+1) of a focused one, past those disabled or hidden.
     QToolButton* neighbour(QToolButton* button, int step) const;
 
     QImage strip_;
@@ -76,8 +79,11 @@ class CommandBar : public QWidget {
     QToolButton* undoButton_ = nullptr;
     QToolButton* redoButton_ = nullptr;
     QToolButton* helpButton_ = nullptr;
+    QToolButton* previousButton_ = nullptr;
+    QToolButton* nextButton_ = nullptr;
+    QToolButton* backButton_ = nullptr;
     std::vector<LabelButton*> labelButtons_; // New, View
-    std::vector<QToolButton*> buttons_;      // all four, left to right
+    std::vector<QToolButton*> buttons_;      // all of them, left to right
     std::map<int, QAction*> actions_;
 };
 

@@ -56,5 +56,13 @@ inline constexpr const char* MovesTitle = QT_TRANSLATE_NOOP("Tarmigo", "Moves - 
 inline constexpr const char* Hint = QT_TRANSLATE_NOOP("Tarmigo", "Hint");
 // What an Undo says: "%1" is the move it took back.
 inline constexpr const char* UndoneMove = QT_TRANSLATE_NOOP("Tarmigo", "Undone: %1");
+// Watching a finished hand again.
+inline constexpr const char* WatchHandAgain = QT_TRANSLATE_NOOP("Tarmigo", "Watch Hand Again");
+inline constexpr const char* WatchHandNumber = QT_TRANSLATE_NOOP("Tarmigo", "Watch Hand %1");
+inline constexpr const char* NextMove = QT_TRANSLATE_NOOP("Tarmigo", "Next Move");
+inline constexpr const char* PreviousMove = QT_TRANSLATE_NOOP("Tarmigo", "Previous Move");
+inline constexpr const char* ShowOtherHand = QT_TRANSLATE_NOOP("Tarmigo", "Show Other Hand");
+inline constexpr const char* OtherHand = QT_TRANSLATE_NOOP("Tarmigo", "Other hand: %1");
+inline constexpr const char* BackToGame = QT_TRANSLATE_NOOP("Tarmigo", "Back to Game");
 
 } // namespace tarmigo::desktop_label

@@ -29,6 +29,8 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -52,27 +54,92 @@ QIcon programIcon() {
     return icon;
 }
 
+// What the command line asks that needs no window: the exit status, or nothing to run.
+std::optional<int> answerAtOnce(const tarmigo::CommandLine& line) {
+    using tarmigo::CommandLine;
+    switch (line.action) {
+    case CommandLine::Action::Help: std::fputs(tarmigo::CommandLineHelp, stdout); return 0;
+    case CommandLine::Action::Version:
+        std::printf("tarmigo %s\n", tarmigo::ProgramVersion);
+        return 0;
+    case CommandLine::Action::Refuse: std::fprintf(stderr, "%s\n", line.error.c_str()); return 2;
+    case CommandLine::Action::Run: break;
+    }
+    return std::nullopt;
+}
+
+// A separate player: its settings and saved games under the folder given, through the
+// folders Qt reads them from, set before anything reads them. Empty without one.
+QString useProfile(const std::string& folder) {
+    if (folder.empty()) return {};
+    QString profile = QDir(QString::fromLocal8Bit(folder.c_str())).absolutePath();
+    QDir().mkpath(profile);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(profile + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(profile + QStringLiteral("/data")));
+    return profile;
+}
+
+// Where the games are saved: the game's two copies and its moves, and the network game
+// hosted, apart in the same two ways with its code.
+class SavedStores {
+  public:
+    explicit SavedStores(const QString& programName) {
+        using namespace tarmigo;
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        if (const QString path = saveFilePath(data, programName); !path.isEmpty()) {
+            file_ = std::make_unique<FileStore>(path.toStdString());
+            // The start writes the state it loaded; that waits until the first board is
+            // on the screen, since the settings store waits for the disk to confirm.
+            fileCopy_ = std::make_unique<HeldStore>(*file_);
+            fileCopy_->hold();
+        }
+        second_.hold();
+        // The game's moves, beside the file copy, written with it.
+        if (const QString path = historyFilePath(data, programName); !path.isEmpty()) {
+            historyFile_ = std::make_unique<FileStore>(path.toStdString());
+            history_ = std::make_unique<HeldStore>(*historyFile_);
+            history_->hold();
+        }
+        if (const QString path = networkSaveFilePath(data, programName); !path.isEmpty())
+            networkFile_ = std::make_unique<FileStore>(path.toStdString());
+    }
+
+    // The held writes are made.
+    void release() {
+        if (fileCopy_) fileCopy_->release();
+        if (history_) history_->release();
+        second_.release();
+    }
+
+    void fill(tarmigo::WindowSetup& setup) {
+        setup.fileStore = fileCopy_.get();
+        setup.secondStore = &second_;
+        setup.historyStore = history_.get();
+        setup.networkFile = networkFile_.get();
+        setup.networkSecond = &networkSecond_;
+        setup.networkCode = &networkCode_;
+    }
+
+  private:
+    std::unique_ptr<tarmigo::FileStore> file_;
+    std::unique_ptr<tarmigo::HeldStore> fileCopy_;
+    tarmigo::SettingsStore settings_;
+    tarmigo::HeldStore second_{settings_};
+    std::unique_ptr<tarmigo::FileStore> historyFile_;
+    std::unique_ptr<tarmigo::HeldStore> history_;
+    std::unique_ptr<tarmigo::FileStore> networkFile_;
+    tarmigo::SettingsStore networkSecond_{tarmigo::SettingsStore::Value::NetworkGame};
+    tarmigo::SettingsStore networkCode_{tarmigo::SettingsStore::Value::NetworkCode};
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace tarmigo;
     // Answered before anything else starts: no window, no display, no second copy.
     const CommandLine line = readCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
-    switch (line.action) {
-    case CommandLine::Action::Help: std::fputs(CommandLineHelp, stdout); return 0;
-    case CommandLine::Action::Version: std::printf("tarmigo %s\n", ProgramVersion); return 0;
-    case CommandLine::Action::Refuse: std::fprintf(stderr, "%s\n", line.error.c_str()); return 2;
-    case CommandLine::Action::Run: break;
-    }
-    // A separate player: its settings and saved games under the folder given, through
-    // the folders Qt reads them from, set before anything reads them.
-    QString profile;
-    if (!line.profile.empty()) {
-        profile = QDir(QString::fromLocal8Bit(line.profile.c_str())).absolutePath();
-        QDir().mkpath(profile);
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(profile + QStringLiteral("/config")));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(profile + QStringLiteral("/data")));
-    }
+    if (const std::optional<int> status = answerAtOnce(line)) return *status;
+    const QString profile = useProfile(line.profile);
     QApplication app(argc, argv);
     const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     QCoreApplication::setApplicationName(QStringLiteral("tarmigo"));
@@ -84,41 +151,8 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    const QString savePath = saveFilePath(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programName);
-    std::unique_ptr<FileStore> fileStore;
-    if (!savePath.isEmpty()) fileStore = std::make_unique<FileStore>(savePath.toStdString());
-    SettingsStore settingsStore;
-    // The start writes the state it loaded; that waits until the first board is on
-    // the screen, since the settings store waits for the disk to confirm its write.
-    std::unique_ptr<HeldStore> fileCopy;
-    if (fileStore) fileCopy = std::make_unique<HeldStore>(*fileStore);
-    HeldStore secondCopy(settingsStore);
-    if (fileCopy) fileCopy->hold();
-    secondCopy.hold();
-    // The game's moves, beside the file copy, written with it.
-    const QString historyPath = historyFilePath(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programName);
-    std::unique_ptr<FileStore> historyFile;
-    std::unique_ptr<HeldStore> history;
-    if (!historyPath.isEmpty()) {
-        historyFile = std::make_unique<FileStore>(historyPath.toStdString());
-        history = std::make_unique<HeldStore>(*historyFile);
-        history->hold();
-    }
-    const auto releaseStores = [&fileCopy, &secondCopy, &history] {
-        if (fileCopy) fileCopy->release();
-        if (history) history->release();
-        secondCopy.release();
-    };
-    // The network game this program hosts is saved apart, in the same two ways.
-    const QString networkPath = networkSaveFilePath(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programName);
-    std::unique_ptr<FileStore> networkFile;
-    if (!networkPath.isEmpty())
-        networkFile = std::make_unique<FileStore>(networkPath.toStdString());
-    SettingsStore networkSecond(SettingsStore::Value::NetworkGame);
-    SettingsStore networkCode(SettingsStore::Value::NetworkCode);
+    SavedStores stores(programName);
+    const auto releaseStores = [&stores] { stores.release(); };
     const QString name = QString::fromLatin1(label::ProgramName);
     QSettings preferences(QSettings::NativeFormat, QSettings::UserScope, name, name);
     // The language: --lang CODE, else the View menu's choice, else the system's.
@@ -129,18 +163,13 @@ int main(int argc, char** argv) {
         findHelpPage(QCoreApplication::applicationDirPath(), currentLanguage());
 
     WindowSetup setup;
-    setup.fileStore = fileCopy.get();
-    setup.secondStore = &secondCopy;
-    setup.historyStore = history.get();
+    stores.fill(setup);
     setup.preferences = &preferences;
     setup.sounds = &sounds;
     const MainWindow* shown = nullptr; // the help window takes the game window's zoom
     setup.openHelp = [helpPage, &shown] {
         openHelpPage(helpPage, openInDesktopViewer, shown ? shown->zoom() : 1);
     };
-    setup.networkFile = networkFile.get();
-    setup.networkSecond = &networkSecond;
-    setup.networkCode = &networkCode;
     setup.networkTransports = [] { return loadTransports(QCoreApplication::applicationDirPath()); };
 
     MainWindow window(setup);

@@ -21,6 +21,7 @@
 #include "qt/platform/kept_statistics.h"
 #include "qt/platform/ui_scale.h"
 #include "qt/qt_host.h"
+#include "qt/watch_controls.h"
 #include "turns/hint.h"
 
 #include <QAction>
@@ -91,9 +92,12 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     host_->onSaid = [this](const QString&) {
         if (moves_) moves_->refresh();
     };
+    host_->onIdle = [this] {
+        if (watch_) watch_->update(); // a hand may have ended, or its watching
+    };
     describeBoard(board_,
                   {[this] { return shownView(); },
-                   [this]() -> const Layout& { return std::as_const(*host_).game().layout; },
+                   [this]() -> const Layout& { return shownLayout(); },
                    [this](Point p) { keyTap(p.x, p.y); },
                    [this] { return host_->presenting() || (network_ && network_->presenting()); }});
 
@@ -108,6 +112,10 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
     addNetworkEntries(setup);
     addStatisticsEntry();
     addMoveEntries();
+    watch_ = new WatchControls(
+        {this, bar_, shell_.get(),
+         [this] { return network_ && (network_->hosting() || network_->joined()); },
+         [this](const QString& text) { tell(text); }});
     buildZoomMenu();
     addWindowEntries();
     addKeyTaps();
@@ -122,6 +130,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
 MainWindow::~MainWindow() {
     // The move list goes while the window is whole: its closing reaches back into it.
     delete moves_;
+    host_->onIdle = nullptr; // the games go before the entries watching them
+
     // The games refer to the host; they go first.
     network_.reset();
     shell_.reset();
@@ -331,6 +341,29 @@ void MainWindow::ownCommand(int id) {
     shell_->handleCommand(id);
 }
 
+ShellHost& MainWindow::platform() {
+    return *host_;
+}
+
+void MainWindow::present(PlayedGame* game, std::function<void(DrawingSurface&)> painter) {
+    host_->skipPictures();
+    host_->switchTo(game);
+    host_->paintWith(std::move(painter));
+    host_->repaintBoard(); // the seat's view, hand row and names, not what was drawn last
+}
+
+void MainWindow::playQueued() {
+    host_->play();
+}
+
+bool MainWindow::presenting() const {
+    return host_->presenting();
+}
+
+void MainWindow::runCommand(int id) {
+    host_->command(id);
+}
+
 SeatView MainWindow::shownView() const {
     if (!network_->joined()) return tableView(std::as_const(*host_).game());
     if (const SeatView* sent = network_->joinedView()) return *sent;
@@ -339,6 +372,11 @@ SeatView MainWindow::shownView() const {
     waiting.seat = 1;
     waiting.playerCount = 2;
     return waiting;
+}
+
+const Layout& MainWindow::shownLayout() const {
+    const Layout* joined = network_ ? network_->joinedLayout() : nullptr;
+    return joined ? *joined : std::as_const(*host_).game().layout;
 }
 
 void MainWindow::addNetworkEntries(const WindowSetup& setup) {
@@ -357,6 +395,8 @@ void MainWindow::tapBoard(int x, int y) {
 }
 
 void MainWindow::command(int id) {
+    const bool network = network_->hosting() || network_->joined();
+    if (WatchControls::watchCommand(id) && network) return; // a network game watches nothing
     if (!network_->command(id)) host_->command(id);
 }
 

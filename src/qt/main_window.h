@@ -25,7 +25,9 @@ class QtHost;
 class Shell;
 class Sounds;
 class Store;
+class WatchControls;
 struct Hint;
+struct Layout;
 struct Session;
 
 // What the window is given from outside.
@@ -62,7 +64,7 @@ class MainWindow : public QWidget, public NetworkWindow {
     Shell& shell() { return *shell_; }
     NetworkPlay& network() { return *network_; }
     KeptStatistics& statistics() override { return *statistics_; }
-    QtHost& host() override { return *host_; }
+    QtHost& host() { return *host_; }
     BoardView& board() override { return *board_; }
     CommandBar& commandBar() { return *bar_; }
 
@@ -95,11 +97,18 @@ class MainWindow : public QWidget, public NetworkWindow {
 
     // The view the board shows: the window's own game's, or a joined network game's.
     SeatView shownView() const;
+    // The layout the board is drawn on: a joined game's has the guest's side on the left.
+    const Layout& shownLayout() const;
 
     // NetworkWindow
     QWidget& widget() override { return *this; }
     Session& ownGame() override;
     void ownCommand(int id) override;
+    ShellHost& platform() override;
+    void present(PlayedGame* game, std::function<void(DrawingSurface&)> painter) override;
+    void playQueued() override;
+    bool presenting() const override;
+    void runCommand(int id) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -132,6 +141,7 @@ class MainWindow : public QWidget, public NetworkWindow {
     CommandBar* bar_ = nullptr;
     QActionGroup* zoomGroup_ = nullptr;
     QAction* fullScreen_ = nullptr;
+    WatchControls* watch_ = nullptr;
     MoveListWindow* moves_ = nullptr;
     std::unique_ptr<KeptStatistics> statistics_;
     std::unique_ptr<QtHost> host_;

@@ -45,7 +45,11 @@ bool changesGame(int id) {
     case command::Options:
     case command::Scores:
     case command::Undo:
-    case command::Redo: return true;
+    case command::Redo:
+    case command::WatchHand:
+    case command::NextMove:
+    case command::PreviousMove:
+    case command::EndWatch: return true;
     default: return false;
     }
 }
@@ -212,6 +216,7 @@ void QtHost::idle() {
         deferred_.pop_front();
         work();
     }
+    if (onIdle) onIdle();
 }
 
 void QtHost::skipPictures() {
@@ -343,13 +348,32 @@ void QtHost::say(const Sentence& sentence) {
         moves_.clear();
         board_.clearMarks();
     }
+    // A hand watched again has its list of moves, the game's coming back after it; what
+    // the watching itself says is not a move.
+    bool move = sentence.pattern != text::YouDraw;
+    switch (sentence.pattern) {
+    case text::WatchingHand:
+        gameMoves_ = moves_;
+        moves_.clear();
+        move = false;
+        break;
+    case text::SteppedBack:
+        moves_.takeBack();
+        move = false;
+        break;
+    case text::WatchEnded:
+        moves_ = gameMoves_;
+        move = false;
+        break;
+    default: break;
+    }
     QString text = shownSentence(sentence);
     // An Undo names the move it took back, which leaves the hand's list. A draw is the
     // drawer's news, not a move: R repeats the last move.
     if (sentence.pattern == text::Undone) {
         if (const QString taken = moves_.takeBack(); !taken.isEmpty())
             text = shownText(desktop_label::UndoneMove).arg(taken);
-    } else if (sentence.pattern != text::YouDraw) {
+    } else if (move) {
         moves_.add(sentence);
     }
     announce(&board_, text);

@@ -120,6 +120,8 @@ class QtHost : public ShellHost {
     // The sentences of the hand in progress, and whom to tell of a new one.
     const MoveLog& moves() const { return moves_; }
     std::function<void(const QString&)> onSaid;
+    // Told whenever the presentation has ended and nothing waits (the game may have changed).
+    std::function<void()> onIdle;
     // Sentences are heard only once the window is up: a start's deal is not news.
     void setSpeaking(bool speaking) { speaking_ = speaking; }
 
@@ -171,6 +173,7 @@ class QtHost : public ShellHost {
     bool repaintQueued_ = false;
     std::deque<std::function<void()>> deferred_;
     MoveLog moves_;
+    MoveLog gameMoves_; // the game's, while a hand is watched again
     bool speaking_ = false;
     bool said_ = false;      // a sentence was announced in this pass of the queue
     bool namesHeld_ = false; // the board's name changes wait for the sentence to be read

@@ -119,31 +119,35 @@ bool computerTurn(Table& g) {
     return passed;
 }
 
-bool replayHistory(Table& g, const History& h) {
+void playNextInput(Table& g, MoveHistory& log) {
+    MoveHistory* const kept = g.moveLog;
+    g.moveLog = &log;
+    const Move* const m = &log.history.moves[log.next++];
+    if (m->answer != Move::Answer::None)
+        answerDecision(g, m->answer == Move::Answer::Yes);
+    else if (m->target == entry::Undo && g.undo.round.raceLength != 0)
+        undoLastMove(g);
+    else if (m->target == entry::Redo && g.redoable)
+        redoMove(g);
+    else if (m->target == entry::Undo || m->target == entry::Redo)
+        log.exhausted = true;
+    else if (g.has(flag::turnHandover) && m->target == target::StatusLine)
+        takeOverDevice(g);
+    else
+        playTarget(g, m->target);
+    g.moveLog = kept;
+}
+
+bool replayHistory(Table& g, const HandMoves& h) {
     applyStart(g, h.start);
     for (int s = 0; s < 2; ++s) g.seats[s].discardArmed = (h.armed >> s) & 1;
     g.pending = Decision::None;
     g.redoable = false;
     g.undo.round.raceLength = 0; // no snapshot yet: an Undo of a move before the start fails
-    MoveHistory log{h, true};
-    MoveHistory* const kept = g.moveLog;
-    g.moveLog = &log;
-    while (log.next < log.history.moves.size()) {
-        const Move* const m = &log.history.moves[log.next++];
-        if (m->answer != Move::Answer::None)
-            answerDecision(g, m->answer == Move::Answer::Yes);
-        else if (m->target == entry::Undo && g.undo.round.raceLength != 0)
-            undoLastMove(g);
-        else if (m->target == entry::Redo && g.redoable)
-            redoMove(g);
-        else if (m->target == entry::Undo || m->target == entry::Redo)
-            log.exhausted = true;
-        else if (g.has(flag::turnHandover) && m->target == target::StatusLine)
-            takeOverDevice(g);
-        else
-            playTarget(g, m->target);
-    }
-    g.moveLog = kept;
+    MoveHistory log;
+    log.history.moves = h.moves;
+    log.replaying = true;
+    while (log.next < log.history.moves.size()) playNextInput(g, log);
     return !log.exhausted;
 }
 

@@ -20,7 +20,10 @@ void takeOverDevice(Table& g);
 // Plays a history's moves again from its start on g (its records and deck become the
 // start's); false when the moves ran out before the computer's choices did, or an Undo or
 // a Redo had nothing to take back or play again.
-bool replayHistory(Table& g, const History& h);
+bool replayHistory(Table& g, const HandMoves& h);
+// Plays a history's next input (log.next) on g, with the computer's choices that follow
+// it taken from the log too: one person's input and all it causes.
+void playNextInput(Table& g, MoveHistory& log);
 // The place (game/targets.h) a tap at (x, y) of the board lands on.
 int hitTest(const Layout& l, int x, int y);
 // A tap's target becomes a move: selects a tapped card by the modes, then plays it.

@@ -1,6 +1,10 @@
-// The saved history: a game resumes with its Undo and Redo when its history is sound, and
-// a history missing, cut, changed or of another game costs the history alone.
+// The saved history: a game resumes with its Undo and Redo and the finished hands to watch again
+// when its history is sound (one of the first version too), and a history missing, cut, changed
+// or of another game costs the history alone.
+#include "app/hand_review.h"
+#include "app/saved_history.h"
 #include "game/notation.h"
+#include "support/notation.h"
 #include "support/program.h"
 
 #include <gtest/gtest.h>
@@ -11,11 +15,15 @@ using namespace tarmigo::testing;
 namespace {
 
 // A move of the person, then its Undo: Redo is available, and the record holds the move.
-void playAndUndo(Program& app) {
-    app.start();
+void undoAMove(Program& app) {
     for (int n = 0; n < 4 && !app.host.undoEnabled; ++n) app.tapSlot(1); // refused, then discarded
     ASSERT_TRUE(app.host.undoEnabled);
     app.command(command::Undo);
+}
+
+void playAndUndo(Program& app) {
+    app.start();
+    undoAMove(app);
 }
 
 TEST(SavedHistory, ASoundHistoryResumesRedoAndAnyOtherLosesOnlyItself) {
@@ -51,6 +59,48 @@ TEST(SavedHistory, ASoundHistoryResumesRedoAndAnyOtherLosesOnlyItself) {
         resumed.command(command::Redo); // the move taken back is played again, or nothing
         EXPECT_EQ(notation::describeAll(resumed.g()), notation::describeAll(record.g())) << c.what;
     }
+}
+
+// A history as the first version wrote it: no hand number and no finished hands.
+std::vector<std::uint8_t> firstVersion(std::vector<std::uint8_t> bytes) {
+    bytes.resize(bytes.size() - 3); // the hand's number and the count of finished hands
+    bytes[4] = 1;
+    std::uint32_t sum = 2166136261u;
+    for (std::size_t i = 4; i < bytes.size(); ++i) sum = (sum ^ bytes[i]) * 16777619u;
+    for (int i = 0; i < 4; ++i) bytes[std::size_t(i)] = std::uint8_t(sum >> (8 * i));
+    return bytes;
+}
+
+TEST(SavedHistory, FinishedHandsResumeWithRedoAndAFirstVersionHistoryLoads) {
+    Program app;
+    app.host.ticks = 4242;
+    app.start();
+    setPosition(app.g(), "go miles=600 hand=iffffff | go | one");
+    restartHistory(app.g());
+    app.tapSlot(1);
+    ASSERT_TRUE(app.g().has(flag::handOver));
+    app.command(command::OnePlayerGame); // the next hand; the one that ended is kept
+    undoAMove(app);
+    const auto watchable = watchableHands(app.g());
+    ASSERT_EQ(watchable.size(), 1u);
+
+    Program resumed(app.fileCopy, app.secondCopy, app.history);
+    resumed.start();
+    resumed.runPosted();
+    EXPECT_TRUE(resumed.g().redoable);
+    EXPECT_EQ(watchableHands(resumed.g()), watchable);
+    resumed.shell.watchHand(0);
+    EXPECT_TRUE(resumed.shell.review().active());
+
+    MemoryStore first;
+    History h = app.g().history.history;
+    h.finished.clear();
+    first.bytes = firstVersion(encodeHistory(h));
+    Program old(app.fileCopy, app.secondCopy, first);
+    old.start();
+    old.runPosted();
+    EXPECT_TRUE(old.g().redoable);
+    EXPECT_TRUE(watchableHands(old.g()).empty());
 }
 
 } // namespace

@@ -30,17 +30,12 @@ std::vector<std::uint8_t> bytesOf(std::string_view hex) {
 
 // One message of each kind but the view, at the ends of their ranges.
 std::vector<Message> everyMessage() {
-    using K = ShownStep::Kind;
-    const Steps eachStep{{{K::Laid, 1, 7, PunctureProof, 9, 3, 0},
-                          {K::Drawn, 1, 4, PunctureProof},
-                          {K::Drawn, 0, 0},
-                          {K::CoupFourre},
-                          {K::Sound, 0, 0, 0, 0, 0, 3},
-                          {K::Undo, 0, 0, 0, 0, 0, 1},
-                          {K::Scores, 0, 0, 0, 0, 0, 1},
-                          {K::Ask, 0, 0, 0, 0, 0, 1601},
-                          {K::Hint, 0, 7, 0, 16},
-                          {K::Hint}}};
+    ScoresContent figures{{}, true, 1406, ScoresButton::NewGame, {}};
+    figures.values[0] = {65535, 1};
+    const Steps eachStep{{Laid{1, 7, PunctureProof, 9, 3, true}, Laid{0, 0, Stop, 10, 0, false},
+                          Drawn{1, 4, PunctureProof, 0}, Drawn{0, 0, EmptySlot, DeckSize},
+                          SoundStep{Sound::Miles}, UndoStep{true}, ScoresStep{figures},
+                          AskStep{1601}, HintStep{7, 16}, HintStep{}}};
     return {Hello{Magic, 65535, "10.2.3-rc1"},
             Join{"979797", {}},
             Join{"ACDEFG", SeatKey{255, 0, 7}},
@@ -48,7 +43,7 @@ std::vector<Message> everyMessage() {
             Input{Input::Kind::Tap, 20},
             Input{Input::Kind::Modes, 1},
             eachStep,
-            Steps{std::vector<ShownStep>(MaxSteps, ShownStep{K::Sound})},
+            Steps{std::vector<ShownStep>(MaxSteps, SoundStep{})},
             KeepAlive{},
             Rematch{Rematch::Kind::No},
             Left{},
@@ -94,7 +89,7 @@ TEST(NetMessages, TheWorkedExchangeIsSpeltOutByteByByte) {
     pos.set("go miles=100 hand=ijfkpux sel=2 | stop miles=75 hand=ffkghij | turn=1 deck=60");
     constexpr SeatKey Key{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     const std::pair<Message, const char*> Rows[] = {
-        {Hello{Magic, 5, "1.1"}, "0c000000010354524d47050003312e31"},
+        {Hello{Magic, 6, "1.1"}, "0c000000010354524d47060003312e31"},
         {Join{"K7QX3D", {}}, "0900000002024b375158334400"},
         {Seat{Key}, "120000000b01000102030405060708090a0b0c0d0e0f"},
         {Join{"K7QX3D", Key}, "1900000002024b37515833441000010203040506"
@@ -104,10 +99,10 @@ TEST(NetMessages, TheWorkedExchangeIsSpeltOutByteByByte) {
                                  "2979bc02076666"
                                  "6b6768696a000004000000000000000000"},
         {Input{Input::Kind::Tap, 3}, "0400000004020103"},
-        {Steps{{{ShownStep::Kind::Laid, 1, 3, Go, 11, 0, 0},
-                {ShownStep::Kind::Undo, 0, 0, 0, 0, 0, 1},
-                {ShownStep::Kind::Sound, 0, 0, 0, 0, 0, 1}}},
-         "0d0000000601030101036b0b0004010301"},
+        {Steps{{Laid{1, 3, Go, 11, 0}, UndoStep{true}, SoundStep{Sound::Remedy}}},
+         "0e0000000601030101036b0b000004010301"},
+        {Steps{{Drawn{0, 0, EmptySlot, 40}, Drawn{1, 3, Go, 39}}},
+         "0d00000006010202000000280201036b27"},
         {KeepAlive{}, "020000000700"},
         {Left{}, "020000000900"},
     };
@@ -121,7 +116,9 @@ TEST(NetMessages, TheWorkedExchangeIsSpeltOutByteByByte) {
 }
 
 TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
-    constexpr std::pair<const char*, const char*> Rows[] = {
+    std::string scores = "06 01 01 05";
+    for (int i = 0; i < 2 * ScoresContent::Rows; ++i) scores += " ff ff";
+    const std::pair<std::string, const char*> Rows[] = {
         {"00 00", "an unknown message type 0"},
         {"0f 00", "an unknown message type 15"},
         {"0e 02 01", "the message ends inside its view change"},
@@ -147,8 +144,12 @@ TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
         {"04 02 02 02", "the input's value 2 is out of range 0..1"},
         {"04 02 03 01", "the input's value 1 is out of range 0..0"},
         {"06 01 41", "the step count 65 is out of range 1..64"},
-        {"06 01 01 09", "the step kind 9 is out of range 1..8"},
-        {"06 01 01 08 01", "the coup fourre's flag 1 is out of range 0..0"},
+        {"06 01 01 08", "the step kind 8 is out of range 1..7"},
+        {"06 01 01 01 00 00 66 0e 00 02", "the coup fourre flag 2 is out of range 0..1"},
+        {"06 01 01 01 00 00 66 0e 00 01",
+         "a coup fourre of a card that is not a safety laid in its own area"},
+        {"06 01 01 01 00 00 75 09 00 01",
+         "a coup fourre of a card that is not a safety laid in its own area"},
         {"06 01 01 07 00 08", "the hint's pile 8 is out of range 0..0"},
         {"06 01 01 07 08", "the hint's slot 8 is out of range 0..7"},
         {"06 01 01 07 01 12", "the hint's pile 18 is out of range 8..17"},
@@ -161,13 +162,16 @@ TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
         {"06 01 01 02 01 00", "the hand slot 0 is out of range 1..7"},
         {"06 01 01 02 00 00 66", "the drawn card 102 is out of range 0..0"},
         {"06 01 01 02 01 03 00", "the drawn card 0 is out of range 102..120"},
+        {"06 01 01 02 00 00 00 66", "the count of cards left 102 is out of range 0..101"},
+        {scores + " 7c 05 01", "the result 1404 is out of range 1405..1406"},
+        {scores + " 7d 05 00", "the scores button 0 is out of range 1..2"},
         {"06 01 01 03 04", "the sound 4 is out of range 0..3"},
-        {"06 01 01 04 02", "the step's flag 2 is out of range 0..1"},
+        {"06 01 01 04 02", "the undo flag 2 is out of range 0..1"},
         {"06 01 01 06 00 00", "the question 0 is out of range 1..65535"},
         {"08 01 04", "the rematch answer 4 is out of range 1..3"},
         {"0a 01 c9", "the error text 201 is out of range 1..200"},
     };
-    for (auto [hex, reason] : Rows) EXPECT_EQ(Decoder::body(bytesOf(hex)).error, reason) << hex;
+    for (auto [hex, reason] : Rows) EXPECT_EQ(decodeBody(bytesOf(hex)).error, reason) << hex;
     constexpr std::pair<const char*, const char*> Frames[] = {
         {"02 00 00", "the frame ends inside its length"},
         {"fd ff 00 00", "a frame of 65533 bytes is over the limit of 65532"},
@@ -185,6 +189,7 @@ TEST(NetMessages, AMalformedFrameBodyOrViewIsRefusedWithItsReason) {
         {true, 45, 3, "the hand's card count 3 is neither 0 nor 7"},
         {true, 46, 101, "the hand card 101 is not a card"},
         {true, 46, 122, "the hand card 122 is out of range 0..121"},
+        {true, 55, 128, "the playable cards 128 is out of range 0..127"},
         {true, 64, 1, "the winner 1 is out of range 0..0"},
         {false, 45, 7, "the message ends inside its status number flag"},
         {false, 46, 1, "the selected slot 1 is out of range 0..0"},
@@ -271,25 +276,28 @@ TEST(NetMessages, EachSideRefusesAMessageOutOfOrder) {
     }
 }
 
+// Each step whole as it goes: a coup fourre on its card, the pile's count after a draw,
+// the Scores' figures as the guest's own view has them at the hand's end.
 TEST(NetSteps, TheGuestSeesTheHostsCardLaidButNotItsSlotAndTheHostsDrawAsABackItsOwnAsACard) {
-    using K = ShownStep::Kind;
-    const auto laid = [](int p, int s, Card c, int to, int d) {
-        return ShownStep{K::Laid, p, s, c, to, d};
+    const auto laid = [](int p, int s, Card c, int to, int d, bool coup = false) {
+        return ShownStep{Laid{p, s, c, to, d, coup}};
     };
-    const auto step = [](K kind, int value) { return ShownStep{kind, 0, 0, 0, 0, 0, value}; };
-    const ShownStep hUndo = step(K::Undo, 0), gUndo = step(K::Undo, 1);
-    const ShownStep remedy = step(K::Sound, int(Sound::Remedy));
-    const ShownStep miles = step(K::Sound, int(Sound::Miles)), ask = step(K::Ask, text::ExtendRace);
+    const ShownStep hUndo = UndoStep{false}, gUndo = UndoStep{true};
+    const ShownStep remedy = SoundStep{Sound::Remedy}, safety = SoundStep{Sound::Safety};
+    const ShownStep miles = SoundStep{Sound::Miles}, ask = AskStep{text::ExtendRace};
     // A position, the slot of the card its player lays (0: a draw) and the steps shown.
     const std::tuple<const char*, int, std::vector<ShownStep>> Rows[] = {
         {"| stop hand=ffk | turn=1", 3, {laid(1, 3, Go, 11, 0), gUndo, remedy}},
+        {"go hazard=1 | stop hand=uffffff | turn=1",
+         1,
+         {laid(1, 1, RightOfWay, 9, 0, true), gUndo, safety}},
         {"| go miles=600 hand=i | turn=1", 1, {gUndo, laid(1, 1, Distance100, 15, 6), miles, ask}},
         {"| go miles=900 hand=ffffffi | turn=1 race=1000",
          7,
-         {gUndo, laid(1, 7, Distance100, 15, 9), miles, step(K::Scores, 1)}},
+         {gUndo, laid(1, 7, Distance100, 15, 9), miles, ScoresStep{}}},
         {"go miles=600 hand=i", 1, {hUndo, laid(0, 0, Distance100, 14, 6), miles}},
-        {"draw=4 | draw=5", 0, {{K::Drawn, 0, 0}}},
-        {"draw=4 | draw=5 | turn=1", 0, {{K::Drawn, 1, 5, Distance25}}},
+        {"draw=4 | draw=5", 0, {Drawn{0, 0, EmptySlot, 0}}},
+        {"draw=4 | draw=5 | turn=1", 0, {Drawn{1, 5, Distance25, 0}}},
     };
     for (const auto& [position, slot, expected] : Rows) {
         RulePosition pos;
@@ -301,7 +309,19 @@ TEST(NetSteps, TheGuestSeesTheHostsCardLaidButNotItsSlotAndTheHostsDrawAsABackIt
             drawCard(pos.g, DrawSlide::Shown);
         else
             dispatchMove(pos.g, autoTarget(pos.g, pos.own().slot(slot)));
-        EXPECT_EQ(steps.take(), std::vector<Steps>{Steps{expected}}) << position;
+        std::vector<Steps> got = steps.take();
+        ASSERT_EQ(got.size(), 1u) << position;
+        const SeatView after = viewFor(pos.g, 1);
+        for (ShownStep& s : got[0].steps)
+            if (auto* drawn = std::get_if<Drawn>(&s)) {
+                EXPECT_EQ(drawn->cardsLeft, after.cardsLeft) << position;
+                drawn->cardsLeft = 0;
+            } else if (auto* scores = std::get_if<ScoresStep>(&s)) {
+                EXPECT_EQ(scores->figures, scoresContent(after)) << position;
+                EXPECT_EQ(scores->figures.values[4][1], 400) << "the guest's trip complete";
+                scores->figures = {};
+            }
+        EXPECT_EQ(got[0], Steps{expected}) << position;
     }
 }
 
@@ -329,6 +349,11 @@ TEST(NetJoinCode, ACodeIsSixCharactersOfTheAlphabetAndIsReadAsTyped) {
     EXPECT_TRUE(sameCode("ACDEFG", "ACDEFG"));
     EXPECT_FALSE(sameCode("ACDEFG", "ACDEFH"));
     EXPECT_FALSE(sameCode("ACDEFG", "ACDEF"));
+    // A seat key differs in its first byte or its last.
+    SeatKey last{};
+    last.back() = 1;
+    EXPECT_TRUE(sameKey(SeatKey{7, 1}, SeatKey{7, 1}));
+    EXPECT_FALSE(sameKey(SeatKey{1}, SeatKey{2}) || sameKey(SeatKey{}, last));
 }
 
 TEST(NetLockout, FiveWrongCodesLockAnAddressOutForAMinute) {

@@ -130,7 +130,7 @@ TEST(NetworkGame, EachSideAnswersTheExtensionAcrossADrop) {
         m.connect();
         int asks = 0;
         for (const GuestEvent& e : m.events)
-            for (const ShownStep& s : e.steps) asks += s.kind == ShownStep::Kind::Ask;
+            for (const ShownStep& s : e.steps) asks += std::holds_alternative<AskStep>(s);
         EXPECT_EQ(asks, seat);
         for (int twice = 0; twice < 2; ++twice) m.guest.send({Input::Kind::Extension, 1});
         const std::vector<std::uint8_t> up = m.guest.takeOutgoing(); // one record of one input
@@ -203,8 +203,8 @@ TEST(NetworkGame, TheGuestIsHintedOnItsTurnOnly) {
         m.guestSends({Input::Kind::Hint, 0});
         ASSERT_EQ(m.events.size(), 1u);
         ASSERT_EQ(m.events[0].steps.size(), 1u);
-        const ShownStep hint = m.events[0].steps[0];
-        EXPECT_EQ(hint.kind, ShownStep::Kind::Hint);
+        ASSERT_TRUE(std::holds_alternative<HintStep>(m.events[0].steps[0]));
+        const HintStep hint = std::get<HintStep>(m.events[0].steps[0]);
         EXPECT_EQ(hint.slot != 0, turn == 1);
         EXPECT_EQ(hint.target, turn == 1 ? 11 : 0) << "the Go on the guest's own battle pile";
         EXPECT_EQ(describeAll(m.game()), before);
@@ -273,7 +273,7 @@ TEST(NetworkGame, ConnectionsAreRefusedWithASentence) {
     const Row rows[] = {
         {"wrong code", "ACDEFG", Hello::ours(), "join code"},
         {"other program", Code, Hello{Magic, ProtocolVersion, "0.1"}, "Tarmigo 0.1"},
-        {"protocol 2", Code, Hello{Magic, 2, ProgramVersion}, "(protocol 2) and the other"},
+        {"protocol 5", Code, Hello{Magic, 5, ProgramVersion}, "(protocol 6); both players"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -286,6 +286,18 @@ TEST(NetworkGame, ConnectionsAreRefusedWithASentence) {
         EXPECT_FALSE(m.guest.view());
         EXPECT_FALSE(m.guest.key());
     }
+    // A host of protocol 5, whose hello is laid out as ours, is refused by the guest.
+    GuestSession guest(Code, clearLines());
+    guest.connected(0);
+    const std::vector<std::uint8_t> oldHello{12,  0,   0, 0, 1, 3,   'T', 'R',
+                                             'M', 'G', 5, 0, 3, '1', '.', '1'};
+    guest.received(oldHello, 0);
+    const std::vector<GuestEvent> told = guest.takeEvents();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].text, "This program is Tarmigo " + std::string(ProgramVersion) +
+                                " (protocol 6) and the other is Tarmigo 1.1 (protocol 5); both "
+                                "players need the same version.");
+    EXPECT_FALSE(guest.wantsConnection());
 }
 
 // The first join is given the seat key; the code alone then opens nothing, during a game

@@ -31,7 +31,7 @@ class DialogsTest : public WindowFixture {
     }
 };
 
-TEST_F(DialogsTest, EveryWindowGrowsWithTheZoomAndNoneIsWiderThanTheBoard) {
+TEST_F(DialogsTest, EveryWindowGrowsWithTheZoomAndFitsInTheGamesWindow) {
     const std::pair<const char*, std::function<void()>> modal[] = {
         {"Scores", entry(command::Scores)},
         {"Options", entry(command::Options)},
@@ -52,6 +52,7 @@ TEST_F(DialogsTest, EveryWindowGrowsWithTheZoomAndNoneIsWiderThanTheBoard) {
         const auto* button = shown->findChild<QPushButton*>();
         const int pixels = QFontInfo(button ? button->font() : shown->font()).pixelSize();
         EXPECT_LE(shown->frameGeometry().width(), 240 * zoom) << name << zoom;
+        EXPECT_LE(shown->frameGeometry().height(), 320 * zoom) << name << zoom;
         EXPECT_TRUE(shown->windowTitle().contains(" Tarmigo") || shown->inherits("QMenu") ||
                     shown->inherits("QMessageBox"))
             << name;

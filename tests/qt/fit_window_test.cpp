@@ -94,10 +94,10 @@ TEST_F(FitWindowTest, CtrlNAsksF11TogglesFullScreenAndTabAndArrowsReachTheBarsBu
     }
     EXPECT_EQ(window->isMaximized(), maximised); // back as it was
     const QList<QToolButton*> buttons =
-        bar().findChildren<QToolButton*>(); // New View Undo Redo Help
+        bar().findChildren<QToolButton*>(); // New View Undo Redo Help, then those of watching
     const QMenu* menus[] = {nullptr, bar().menu(CommandBar::Menu::New),
                             bar().menu(CommandBar::Menu::View)};
-    ASSERT_EQ(buttons.size(), 5);
+    ASSERT_EQ(buttons.size(), 8);
     board().setFocus();
     const StatusMessage status = game().seats[0].status;
     // Keys, the focused button (-1: the board), the open menu: Undo and Redo are disabled

@@ -205,27 +205,16 @@ class DialogCloser {
     QTimer timer_;
 };
 
-// Waits for the guest's board to come to rest on the last view it was sent, drawn by its
-// own options (off its turn the hand's row keeps its last picture, as the window's own game
-// keeps it); false if it never does.
-bool restsOnTheView(MainWindow& window, const NetworkPlay& network) {
-    const Session& own = window.shell().game();
-    const QtSurface& shown = window.board().surface();
-    const int zoom = shown.zoom();
-    for (int i = 0; i < 500; ++i, QTest::qWait(1)) {
-        if (network.presenting() || !network.joinedView()) continue;
-        SeatView v = *network.joinedView();
-        v.showPlayable = own.has(flag::showPlayable);
-        v.hideTips = own.has(flag::hideTips);
-        QtSurface fresh(shown.image().width() / zoom, shown.image().height() / zoom, zoom);
-        paintView(Board{v, own.layout, fresh});
-        QImage image = fresh.image();
-        const Layout& l = own.layout;
-        const QRect row(0, (l.handY + 1) * zoom, l.deckX * zoom, (l.statusY - l.handY - 1) * zoom);
-        if (!v.isOwnTurn()) QPainter(&image).drawImage(row.topLeft(), shown.image().copy(row));
-        if (image == shown.image()) return true;
-    }
-    return false;
+// A view painted afresh as the window draws it: by its options, on its side of the board.
+QImage painted(MainWindow& window, SeatView v) {
+    const Session& shown = std::as_const(window.host()).game();
+    const QImage& board = window.board().surface().image();
+    const int zoom = window.board().surface().zoom();
+    v.showPlayable = shown.has(flag::showPlayable);
+    v.hideTips = shown.has(flag::hideTips);
+    QtSurface fresh(board.width() / zoom, board.height() / zoom, zoom);
+    paintView(Board{v, window.shownLayout(), fresh});
+    return fresh.image();
 }
 
 // ---- Two windows in one process: one hosts, the other joins over the loopback address ----
@@ -267,6 +256,7 @@ class TwoWindows : public ::testing::Test {
     // A window hosting over `net` (a saved game resumed: the closer says Yes) and one that
     // joins it; both wait for the guest's first view.
     void start(Recorded& net) {
+        saving = &net;
         host.reset();
         guest.reset();
         open(host, net);
@@ -312,8 +302,9 @@ class TwoWindows : public ::testing::Test {
         ASSERT_TRUE(inStep());
     }
 
-    QStringList readerNames() {
-        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&guest->board());
+    QStringList readerNames(MainWindow* w = nullptr) {
+        QAccessibleInterface* board =
+            QAccessible::queryAccessibleInterface(&(w ? w : guest.get())->board());
         QStringList names;
         for (int i = 0; i < board->childCount(); ++i)
             names << board->child(i)->text(QAccessible::Name);
@@ -350,6 +341,7 @@ class TwoWindows : public ::testing::Test {
         if (own.gameOver) return false;
         if (hosts || !reading) {
             tapAtRandom(hosts ? *host : *guest, viewFor(*g, !hosts));
+            if (own.handOver) expectEachShowsItsSeat(); // a new hand, before anyone moves
             return true;
         }
         const std::optional<net::Input> input = net::randomInput(viewFor(*g, 1), dice);
@@ -383,6 +375,24 @@ class TwoWindows : public ::testing::Test {
         ++checked[guestMoves];
     }
 
+    // Before anyone moves, each window shows its seat's hand in the game the host saved,
+    // and the board and its names (the guest's status its own) are the seat's view.
+    void expectEachShowsItsSeat() {
+        ASSERT_NO_FATAL_FAILURE(waitForTheGuest());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !guest->network().presenting(); }));
+        TestHost platform;
+        Session saved(platform, platform);
+        applySaveRecord(saved, std::span<const std::uint8_t, SaveRecordSize>(
+                                   saving->copies[0].bytes->data(), SaveRecordSize));
+        for (MainWindow* w : {host.get(), guest.get()}) {
+            const SeatView v = w->shownView();
+            EXPECT_EQ(v.hand, viewFor(saved, w == guest.get()).hand);
+            EXPECT_TRUE(painted(*w, v) == w->board().surface().image()) << v.seat;
+            for (int i = 0; i < place::Accessible; ++i)
+                EXPECT_EQ(readerNames(w).value(i), placeName(v, place::Read[i])) << v.seat;
+        }
+    }
+
     MemoryStore local;
     QTemporaryDir folder;
     QSettings preferences{folder.filePath("preferences.ini"), QSettings::IniFormat};
@@ -391,7 +401,8 @@ class TwoWindows : public ::testing::Test {
     DialogCloser closer;
     std::unique_ptr<MainWindow> host, guest;
     QString code;
-    int checked[2] = {}; // steps read on the host's turn, on the guest's
+    int checked[2] = {};              // steps read on the host's turn, on the guest's
+    const Recorded* saving = nullptr; // the host's stores
 };
 
 // A whole game joined, the guest playing by its board's Press actions alone, read as a
@@ -404,7 +415,7 @@ TEST_F(TwoWindows, AGuestsReaderReadsTheJoinedGameToItsEnd) {
     EXPECT_EQ(names.value(0).toStdString(),
               shownText(place_label::SlotHidden).arg(1).toStdString());
     EXPECT_TRUE(names.value(place::childOf({target::BattlePile + 1})).startsWith("Player 2"));
-    waitForTheGuest();
+    ASSERT_NO_FATAL_FAILURE(expectEachShowsItsSeat());
     const auto localBefore = local.bytes;
     ASSERT_TRUE(playToTheEnd(true));
     EXPECT_GT(std::min(checked[0], checked[1]), 50); // on the host's turn, on the guest's
@@ -504,15 +515,18 @@ TEST_F(TwoWindows, TheCodeAloneFindsTheSeatTakenUntilTheHostFreesIt) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return third.network().joinedView() != nullptr; }, 5000));
 }
 
-// The window hosting is killed after writes drawn at random, one of them between the
-// game's two copies: a new window over the stores as the kill left them resumes the game
-// with the same code, the guest rejoins, and the game plays to its end with no refusal
-// and no game score lost.
+// The guest's window is killed and rejoins. The window hosting is killed after writes drawn
+// at random, one of them between the game's two copies: a new window over the stores as the
+// kill left them resumes the game with the same code, the guest rejoins, and the game plays
+// to its end with no refusal and no game score lost. Each window shows its seat at once.
 TEST_F(TwoWindows, TheHostSurvivesAKillAtAnyWrite) {
     Recorded net;
     start(net);
     const QString first = code;
-    waitForTheGuest();
+    guest.reset();
+    open(guest, net);
+    guest->network().joinAt(at(), code.toStdString());
+    ASSERT_NO_FATAL_FAILURE(expectEachShowsItsSeat());
     ASSERT_TRUE(playToTheEnd());
     std::vector<std::size_t> between, resumable;
     for (std::size_t i = 0; i + 1 < net.kept.size(); ++i) {
@@ -530,7 +544,7 @@ TEST_F(TwoWindows, TheHostSurvivesAKillAtAnyWrite) {
         for (int i = 0; i < 3; ++i) left.copies[i].bytes = net.kept[kill].bytes[i];
         start(left);
         EXPECT_EQ(code, first);
-        waitForTheGuest();
+        ASSERT_NO_FATAL_FAILURE(expectEachShowsItsSeat());
         const Session& g = *host->network().hostedGame();
         const std::array<int, 2> before = savedScores(net.kept[kill]);
         EXPECT_EQ((std::array<int, 2>{g.players[0].gameScore, g.players[1].gameScore}), before);
@@ -564,7 +578,9 @@ TEST_F(TwoWindows, TheGuestSlidesEachMoveRestsOnItsViewAndIsHinted) {
             QTest::qWait(1);
             continue;
         }
-        ASSERT_TRUE(restsOnTheView(*guest, guest->network()));
+        // At rest the board is the last view sent, drawn by the guest's own options.
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return painted(*guest, guest->shownView()) == board; }, 500));
         atRest = board;
         own.round.set(flag::animate, slideFrames < 200); // then on to the game's end
         const SeatView sent = *guest->network().joinedView();
@@ -614,9 +630,7 @@ TEST_F(TwoWindows, TheGuestsQuestionShowsTheMilesThatAsk) {
     } watch;
     watch.seen = [&](QObject*) {
         shown = surface.image().copy(headers);
-        QtSurface fresh(surface.image().width() / zoom, surface.image().height() / zoom, zoom);
-        paintView(Board{guestsShare(), g.layout, fresh});
-        sent = fresh.image().copy(headers);
+        sent = painted(*guest, guestsShare()).copy(headers);
     };
     qApp->installEventFilter(&watch);
     guest->network().tap(g.layout.slotTap(2).x, g.layout.slotTap(2).y);

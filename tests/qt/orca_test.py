@@ -7,8 +7,8 @@ Under screen_reader_test.py's desktop, with speech-dispatcher on its dummy outpu
 logging what it speaks, plays a hand (--games: a game) by keys with D, a refused card, the
 hint, an Undo, R, S, the Options' combo box, the help, the statistics' Reset and the Host
 dialog, and checks Orca's SPEECH OUTPUT lines: every sentence and status shown spoken once and
-in order, none naming a hidden card, the Scores at the end; with --guest, a hand as the guest
-of tarmigo-peer with a drop. Prints the time from key to speech; 77 without Orca.
+in order, none naming a hidden card, the Scores' result once; with --guest, a hand as the guest
+of tarmigo-peer with a drop, and as its host. Prints the time from key to speech; 77 without Orca.
 """
 import contextlib
 import datetime
@@ -23,9 +23,11 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import screen_reader_test as reader  # noqa: E402
 
-# --guest PEER: a network game too, as the guest of this tarmigo-peer on 127.0.0.1:47493.
+# --guest PEER: network games too, as the guest of this tarmigo-peer on 127.0.0.1:47493 and the
+# host on 127.0.0.1:47494 it joins (LANG guest or host: that side alone).
 PEER = [sys.argv[sys.argv.index("--guest") + 1], "host", "--port", "47493", "--bind", "127.0.0.1", "--code",
         "ACDEFG", "--level", "easy", "--data-dir", f"/tmp/tarmigo-orca-peer-{os.getpid()}"] if "--guest" in sys.argv else []
+HOSTED = 47494
 # The keys that make a sentence at once: a card played, the hint, R, S, Undo (D only arms).
 MOVES = set("1234567hrs") | {"ctrl+z"}
 SPEECHD = 'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\nTimeout 5\n'
@@ -108,6 +110,7 @@ class Heard(reader.Play):
         self.orca, self.keys, self.result, self.refusal = orca, [], None, None
         english = ["Hint: play %1", "Hint: discard %1", "Undone", "You draw %1 into slot %2",
                    "Difficulty", "View", "Options", "Options - Tarmigo", "Scores - Tarmigo", "You Win!", "Computer Wins!",
+                   "Player 1 Wins!", "Player 2 Wins!",
                    "A new hand is dealt", "Tap a card to discard it", "Tap a card to play it", "not playable now",
                    "Help - Tarmigo", "Statistics", "Statistics - Tarmigo", "Reset", "Do you want to reset the statistics?",
                    "The statistics are reset.", "New", "Network Game", "Host...", "Join code:"]
@@ -160,8 +163,10 @@ class Heard(reader.Play):
         assert self.hears(self.words["Help - Tarmigo"], 8, count), f"[{self.lang}] F1 opened no help"
         window = self.newest()
         for key in ["h"] * 3 + ["Down"] * 4:
-            reader.Play.key(self, key, window)  # not a move's key: not timed
-            self.pump(0.6)
+            before, end = len(spoken(self.orca.log)), time.monotonic() + 4
+            reader.Play.key(self, key, window)  # not a move's key: not timed; heard before the next (after its echo)
+            while time.monotonic() < end and all(t.strip() == key for _, t in spoken(self.orca.log)[before:]):
+                self.pump(0.1)
         self.help = [t for _, t in spoken(self.orca.log)[count:]]
         self.key("Escape", window)
         rows = [t for t in self.help if re.match(r"[^,:]+: [^,]+, [^,:]+: \S+, [^,:]+: ", t)]
@@ -228,6 +233,34 @@ class Heard(reader.Play):
         return before, after
 
 
+def timed(play, said, mine=lambda sentence: True):
+    """From each key to Orca's speech of the first sentence it made that is `mine`, sorted."""
+    ends = [before for _, before in play.keys[1:]] + [len(play.shown)]
+    first = [(sent, next((s for s in play.shown[before:after] if s and mine(s)), None))
+             for (sent, before), after in zip(play.keys, ends)]
+    heard = [next((t - sent for t, text in said if t >= sent - 0.005 and text == s), None) for sent, s in first if s]
+    return sorted(d for d in heard if d is not None)
+
+
+def report(name, delays):
+    at = lambda q: delays[min(len(delays) - 1, int(len(delays) * q))] * 1000  # noqa: E731
+    assert delays, f"[{name}] no key was answered aloud"
+    print(f"[{name}] key to speech median {at(0.5):.0f} ms, 90th {at(0.9):.0f} ms, 99th {at(0.99):.0f} ms, "
+          f"max {delays[-1] * 1000:.0f} ms over {len(delays)} keys")
+
+
+def once(play, texts, name):
+    """The last Scores are spoken as they open, the result they name once (their description),
+    and no other result from then on."""
+    winners = [play.words[w] for w in (("Player 1 Wins!", "Player 2 Wins!") if play.side in ("guest", "host")
+                                       else ("You Win!", "Computer Wins!"))]
+    texts = texts[max((i for i, t in enumerate(texts) if play.words["Scores - Tarmigo"] + " dialog" in t), default=len(texts)):]
+    assert texts, f"[{name}] the hand's end was not spoken"
+    said = {w: sum(t.count(w) for t in texts) for w in winners}
+    assert play.result in winners and said[play.result] == 1 and sum(said.values()) == 1, \
+        f"[{name}] the result {play.result!r} said {said}"
+
+
 def check(play, said):
     texts = [t for _, t in said]
     shown = [s for s in play.shown if s]
@@ -258,16 +291,7 @@ def check(play, said):
     for text in set(heard) - set(play.help):  # the help names every card
         if not any(m.match(text) for m in play.moves + [play.drawn]):
             assert not play.named(text) - play.seen, f"[{play.lang}] {text!r} names a hidden card"
-    # The hand's end: the Scores are spoken when they open; the winner is named where the
-    # dialog says it (a hand may also end without one).
-    # (From the Scores on: a status the hand's end left may be said as they close.)
-    at = min(at, next((i for i, t in enumerate(texts) if play.words["Scores - Tarmigo"] in t), at))
-    end = " / ".join(texts[at:])
-    assert play.words["Scores - Tarmigo"] in end, f"[{play.lang}] the hand's end was not spoken: {end!r}"
-    winners = (play.words["You Win!"], play.words["Computer Wins!"])
-    assert play.result in winners, f"[{play.lang}] the Scores named no winner: {play.result!r}"
-    assert play.result in end and not (set(winners) - {play.result}) & set(texts[at:]), \
-        f"[{play.lang}] the winner {play.result!r} was not spoken, or the other was: {end!r}"
+    once(play, texts, play.lang)
     # The combo box: its label and value spoken on focus, its new value on change.
     label = play.words["Difficulty"]
     near = [" ".join(texts[i:i + 4]) for i, text in enumerate(texts) if label in text]
@@ -277,20 +301,9 @@ def check(play, said):
     assert set(armed) <= set(texts) and play.refusal in texts + [None], f"[{play.lang}] D or {play.refusal!r} unsaid"
     print(f"[{play.lang}] D spoken {texts.count(armed[0])}x armed; refusal {play.refusal!r} spoken; "
           f"help lines {len(play.help)} (table rows read); Host: {[t for t in texts if play.words['Join code:'] in t]}")
-    print(f"[{play.lang}] hand's end: {end[:120]!r}; winner {play.result!r}; "
-          f"combo box {play.combo[0]!r} -> {play.combo[1]!r}, both spoken")
-    # From each key to the first sentence it made spoken (the time Orca logs it).
-    delays = []
-    for sent, before in play.keys:
-        if before < len(shown):
-            first = next((t for t, text in said if t >= sent - 0.005 and text == shown[before]), None)
-            if first is not None:
-                delays.append(first - sent)
-    delays.sort()
-    print(f"[{play.lang}] {len(moves)} moves, {len(drawn)} draws, {len(shown)} sentences, all spoken once in order; "
-          f"key to speech median {delays[len(delays) // 2] * 1000:.0f} ms, "
-          f"90th {delays[len(delays) * 9 // 10] * 1000:.0f} ms, max {delays[-1] * 1000:.0f} ms "
-          f"over {len(delays)} keys")
+    print(f"[{play.lang}] winner {play.result!r} spoken once; combo box {play.combo[0]!r} -> {play.combo[1]!r}, both spoken")
+    print(f"[{play.lang}] {len(moves)} moves, {len(drawn)} draws, {len(shown)} sentences, all spoken once in order")
+    report(play.lang, timed(play, said))
 
 
 class Guest(Heard):
@@ -317,29 +330,51 @@ class Guest(Heard):
             assert self.hears(self.words["Reconnected to Player 1"], 15), "the return was not said"
 
 
-def guest(play, said):
-    delays = sorted(next((t - sent for t, text in said if t >= sent and text.startswith("Player 2 ")), 9)
-                    for sent, _ in play.keys[2:])
-    print(f"[guest] drop, tap and return heard; key to speech median {delays[len(delays) // 2] * 1000:.0f} ms, "
-          f"90th {delays[len(delays) * 9 // 10] * 1000:.0f} ms, max {delays[-1] * 1000:.0f} ms over {len(delays)} keys")
+class Hosting(Heard):
+    """The host of a network game that tarmigo-peer joins on 127.0.0.1, played by keys."""
+    def first_turn(self):
+        self.menu("New", "Network Game", "Host...")
+        assert self.hears("Join code:", 5), "the Host dialog did not say its code"
+        code = next(m[1] for _, t in spoken(self.orca.log) if (m := re.search(r"Join code: (\w{6})", t)))
+        window = self.newest()
+        self.key("ctrl+a", window)
+        reader.xdo("type", "--window", window, str(HOSTED))
+        self.key("Return", window)  # Host
+        count = len(spoken(self.orca.log))
+        self.peer = subprocess.Popen([PEER[0], "join", f"127.0.0.1:{HOSTED}", "--code", code, "--level", "easy",
+                                      "--games", "9", "--data-dir", PEER[-1]], stdout=subprocess.DEVNULL)
+        assert self.hears(self.words["A new hand is dealt"], 15, count), "the guest never joined"
+
+
+def network(play, said):
+    """A network game: the result once, and the time from key to the seat's own move."""
+    once(play, [t for _, t in said], play.side)
+    print(f"[{play.side}] result {play.result!r} spoken once" + "; drop, tap cut off and return heard" * (play.side == "guest"))
+    seat = "Player 2 " if play.side == "guest" else "Player 1 "
+    report(play.side, timed(play, said, lambda sentence: sentence.startswith(seat)))
 
 
 def main():
     args = [a for a in sys.argv[3:] if a not in ("--games", "--guest") + tuple(PEER[:1])]
-    for lang in (args or ["en", "fr"]) if "guest" in args or not PEER else ["guest"] + (args or ["en", "fr"]):
+    sides = {"guest": Guest, "host": Hosting}
+    runs = args if not PEER or set(sides) & set(args) else list(sides) + (args or ["en", "fr"])
+    for lang in runs or ["en", "fr"]:
         home = reader.tempfile.mkdtemp()
         orca = Orca(home)
         try:
-            play = (Guest if lang == "guest" else Heard)(sys.argv[1], sys.argv[2], lang.replace("guest", "en"),
-                                                         "--games" in sys.argv, orca)
+            play = sides.get(lang, Heard)(sys.argv[1], sys.argv[2], "en" if lang in sides else lang,
+                                          "--games" in sys.argv, orca)
+            play.side = lang
             play.run()
             time.sleep(1.0)  # Orca's last words
-            (guest if lang == "guest" else check)(play, spoken(orca.log))
+            (network if lang in sides else check)(play, spoken(orca.log))
         except AssertionError:
             print("Orca's last words:", *[text for _, text in spoken(orca.log)[-30:]], sep="\n  ")
             raise
         finally:
-            if lang == "guest":
+            if keep := os.environ.get("TARMIGO_ORCA_LOGS"):  # Orca's whole log, for a look after
+                shutil.copy(orca.log, f"{keep}/orca-{lang}.log")
+            if lang in sides and hasattr(play, "peer"):
                 play.peer.kill()
                 shutil.rmtree(PEER[-1], ignore_errors=True)
             orca.stop()

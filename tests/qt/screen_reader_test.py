@@ -107,8 +107,10 @@ class Play:
         for i in range(node.childCount):
             yield from self.walk(node.getChildAtIndex(i))
     def windows(self, role):
-        app = self.app()
-        return [w for w in (app or []) if w and w.getRole() == role]
+        try:
+            return [w for w in (self.app() or []) if w and w.getRole() == role]
+        except Exception:  # a window closed while the list was read: none this time
+            return []
     def named(self, name):
         found = set()
         for card in self.cards:  # the longest first: "Kein Benzin" holds "Benzin"

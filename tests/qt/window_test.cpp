@@ -1,5 +1,6 @@
 // The main window driven as a player would: taps, keys, slides, commands, dialogs, kills.
 #include "ai/choose_card.h"
+#include "app/saved_history.h"
 #include "app/taps.h"
 #include "board/places.h"
 #include "game/strings.h"
@@ -526,5 +527,53 @@ TEST_F(MainWindowTest, TheHintMarksACardAndRingsIt) {
     EXPECT_FALSE(board().hintShown());
     EXPECT_EQ(board().note(), "A hint is given on your turn only");
 }
+// A hand that ended, watched again with the keys: the bar's buttons stand in for Undo's, each
+// step is said into the move list, the other hand is named, and Escape gives back the game
+// and its list as they were.
+TEST_F(MainWindowTest, AFinishedHandIsWatchedAgainWithItsKeysAndTheGameComesBack) {
+    FileStore moves{folder.filePath("tarmigt-history").toStdString()};
+    WindowSetup setup;
+    setup.fileStore = &fileStore;
+    setup.secondStore = &secondStore;
+    setup.preferences = &preferences;
+    setup.historyStore = &moves;
+    window = std::make_unique<MainWindow>(setup);
+    window->start();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    setPosition(game(), "go miles=600 hand=iffffff | go hand=ggggggg | one");
+    restartHistory(game());
+    onNextModal([](QWidget* extend) {
+        onNextModal([](QWidget* scores) { find<QPushButton>(scores, "done")->click(); }, extend);
+        qobject_cast<QMessageBox*>(extend)->button(QMessageBox::No)->click();
+    });
+    clickSlot(1);
+    ASSERT_TRUE(game().has(flag::handOver));
+    const std::string over = notation::describeAll(game());
+    const QStringList said = window->host().moves().lines();
+    const Bytes saved = stored();
+    activate();
+    key(Qt::Key_W);
+    ASSERT_TRUE(window->shell().review().active());
+    EXPECT_TRUE(window->host().moves().lines().isEmpty());
+    EXPECT_FALSE(bar().undoButton()->isVisible());
+    key(Qt::Key_N);
+    finishPresentation(window->host()); // the step's slide
+    EXPECT_EQ(window->shell().review().step(), 1u);
+    EXPECT_EQ(notation::describeAll(game()), over);
+    EXPECT_EQ(window->host().moves().lines(), said);
+    key(Qt::Key_P);
+    EXPECT_EQ(window->shell().review().step(), 0u);
+    EXPECT_TRUE(window->host().moves().lines().isEmpty());
+    key(Qt::Key_O);
+    EXPECT_TRUE(board().note().contains(shownText(stringText(cardName(Distance50)))));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(window->shell().review().active());
+    EXPECT_TRUE(bar().undoButton()->isVisible());
+    EXPECT_EQ(notation::describeAll(game()), over);
+    EXPECT_EQ(window->host().moves().lines(), said);
+    EXPECT_EQ(stored(), saved);
+}
+
 } // namespace
 } // namespace tarmigo::testing

@@ -17,6 +17,7 @@ class TestHost : public ShellHost {
     std::deque<int> scoresAnswers; // empty: Done (1)
     std::vector<int> questions;
     std::vector<int> posted;
+    std::vector<Sentence> said;
     bool undoEnabled = false;
     std::vector<Rect> invalidated;
     int paintsNow = 0;
@@ -26,6 +27,7 @@ class TestHost : public ShellHost {
     std::uint32_t tickCount() override { return ticks; }
     void playSound(Sound) override {}
     void enableUndoButton(bool on) override { undoEnabled = on; }
+    void say(const Sentence& s) override { said.push_back(s); }
     void askYesNo(int id, std::function<void(bool)> answered) override {
         questions.push_back(id);
         answered(next(yesNoAnswers, false));

@@ -1,7 +1,9 @@
 // Seeded random taps, commands, options and answers in both modes: after every step the game
 // is sound, after every tap its saved record reads back to the same game, and Undo then
 // Redo leaves it as it was; the saved history played again gives the saved game, and a
-// restart resumes the game with its Undo and Redo.
+// restart resumes the game with its Undo and Redo. A hand that ends is now and then watched
+// again: forward to its end gives the hand's final position, back its start, what the steps
+// say is what was said as the hand was played, and the game and its stores stay as they were.
 #include "app/options_dialog.h"
 #include "board/draw.h"
 #include "board/recording_surface.h"
@@ -57,7 +59,7 @@ class RandomRun {
     }
 
     int taps[2] = {0, 0}; // in one- and two-player games
-    int handsEnded = 0, gamesEnded = 0, undos = 0, restarts = 0, replayed = 0;
+    int handsEnded = 0, gamesEnded = 0, undos = 0, restarts = 0, replayed = 0, watched = 0;
 
   private:
     int pick(int n) { return int(rng_() % std::uint32_t(n)); }
@@ -101,6 +103,7 @@ class RandomRun {
         if (pick(2) == 0) app_->host.yesNoAnswers.push_back(true);
         app_->runPosted();
         ASSERT_EQ(g().pending, Decision::None) << "step " << step_;
+        if (!wasOver && g().has(flag::handOver) && handsEnded % 3 == 0) watch();
         if (pick(8) == 0) {
             surface_.clear();
             paintWindow(g(), surface_);
@@ -119,6 +122,47 @@ class RandomRun {
             app_->command(id);
         else if (app_->host.undoEnabled)
             undo();
+    }
+
+    // The sentences said since the deal; none when an Undo, a restart or a change of the
+    // options came between (these leave an Undone behind).
+    static std::vector<Sentence> playedSentences(const std::vector<Sentence>& said) {
+        std::vector<Sentence> moves;
+        bool spoiled = false;
+        for (const Sentence& s : said) {
+            if (s.pattern == text::NewHandDealt) {
+                moves.clear();
+                spoiled = false;
+            } else if (s.pattern == text::Undone) {
+                spoiled = true;
+            } else if (s.pattern != text::Redone) {
+                moves.push_back(s);
+            }
+        }
+        return spoiled ? std::vector<Sentence>{} : moves;
+    }
+    void watch() {
+        Program& app = *app_;
+        const std::string over = notation::describeAll(g());
+        const MemoryStore file = app.fileCopy, moves = app.history;
+        const std::vector<Sentence> played = playedSentences(app.host.said);
+        app.shell.watchHand(0);
+        const HandReview& review = app.shell.review();
+        if (!review.active()) return;
+        ++watched;
+        app.runPosted();
+        ASSERT_EQ(startOf(g()), g().history.history.start) << "step " << step_;
+        app.host.said.clear();
+        while (review.step() < review.steps()) app.command(command::NextMove);
+        ASSERT_EQ(notation::describeAll(g()), over) << "step " << step_;
+        if (!played.empty()) {
+            ASSERT_EQ(app.host.said, played) << "step " << step_;
+        }
+        while (review.step() > 0) app.command(command::PreviousMove);
+        ASSERT_EQ(startOf(g()), g().history.history.start) << "step " << step_;
+        app.command(command::EndWatch);
+        ASSERT_EQ(notation::describeAll(g()), over) << "step " << step_;
+        ASSERT_TRUE(app.fileCopy.bytes == file.bytes && app.history.bytes == moves.bytes);
     }
 
     // Every other Undo is played again at once by Redo: the game, each seat's state and the
@@ -149,6 +193,7 @@ class RandomRun {
             }
         }
         pick(3) == 0 ? d.cancel() : d.done();
+        app_->host.said.push_back(Sentence{text::Undone}); // the moves may start here
     }
 
     // The saved history is whole, and played again gives the saved game, unless it
@@ -173,6 +218,7 @@ class RandomRun {
         app_->host.optionsDialog = [this](OptionsDialog& d) { operate(d); };
         app_->start();
         app_->runPosted();
+        app_->host.said.push_back(Sentence{text::Undone}); // a resumed hand said only its end
         if (!stored || g().history.history != *stored) return;
         ++restarts;
         ASSERT_EQ(notation::describeAll(g()), before) << "step " << step_;
@@ -197,6 +243,7 @@ TEST(RandomTaps, AHundredThousandRandomTapsKeepTheGameSound) {
     EXPECT_GT(run.handsEnded, 100);
     EXPECT_GT(run.gamesEnded, 0);
     EXPECT_GT(run.undos, 500);
+    EXPECT_GT(run.watched, 20);
     EXPECT_GT(run.restarts, 5);
     EXPECT_GT(run.replayed, 5000);
 }

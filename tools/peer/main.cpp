@@ -561,7 +561,7 @@ int join(const Options& o) {
         if (const auto input = level ? level->next(*session.view(), dice)
                                      : net::randomInput(*session.view(), dice)) {
             session.send(*input);
-            bytesOut += net::encode(*input).size();
+            bytesOut += net::measure(*input);
             if (!asked) asked = std::chrono::steady_clock::now();
             transport->flush();
         }

@@ -21,6 +21,31 @@ template <class Range> std::string list(const Range& r) {
     return out + "]";
 }
 
+// A step's fields after its kind, as the wire carries them.
+struct StepJson {
+    std::ostringstream& o;
+    void operator()(const Laid& m) {
+        o << ",\"player\":" << m.player << ",\"slot\":" << m.slot << ",\"card\":" << int(m.card)
+          << ",\"target\":" << m.target << ",\"depth\":" << m.depth
+          << ",\"coupFourre\":" << m.coupFourre;
+    }
+    void operator()(const Drawn& m) {
+        o << ",\"player\":" << m.player << ",\"slot\":" << m.slot
+          << ",\"card\":" << (m.slot == 0 ? 0 : int(m.card)) << ",\"cardsLeft\":" << m.cardsLeft;
+    }
+    void operator()(const net::SoundStep& m) { o << ",\"sound\":" << int(m.sound); }
+    void operator()(const net::UndoStep& m) { o << ",\"enabled\":" << m.enabled; }
+    void operator()(const net::ScoresStep& m) {
+        o << ",\"values\":[";
+        for (int i = 0; i < 2 * ScoresContent::Rows; ++i) o << (i ? "," : "") << m.figures.field(i);
+        o << "],\"result\":" << m.figures.resultId << ",\"button\":" << int(m.figures.button);
+    }
+    void operator()(const net::AskStep& m) { o << ",\"question\":" << m.stringId; }
+    void operator()(const net::HintStep& m) {
+        o << ",\"slot\":" << m.slot << ",\"target\":" << m.target;
+    }
+};
+
 struct Json {
     std::ostringstream& o;
     void operator()(const net::Hello& h) {
@@ -56,10 +81,9 @@ struct Json {
         o << R"("steps","steps":[)";
         bool first = true;
         for (const net::ShownStep& st : s.steps) {
-            o << (first ? "" : ",") << "{\"kind\":" << int(st.kind) << ",\"player\":" << st.player
-              << ",\"slot\":" << st.slot << ",\"card\":" << int(st.card)
-              << ",\"target\":" << st.target << ",\"depth\":" << st.depth
-              << ",\"value\":" << st.value << "}";
+            o << (first ? "" : ",") << "{\"kind\":" << st.index() + 1;
+            std::visit(StepJson{o}, st);
+            o << "}";
             first = false;
         }
         o << "]";

@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include "app/save_state.h"
+#include "app/saved_history.h"
 #include "app/scores_dialog.h"
 #include "app/taps.h"
 #include "board/draw.h"
@@ -143,7 +144,8 @@ void Driver::openOptionsDialog(OptionsDialog& dialog, std::function<void()> clos
 
 void Driver::startProgram() {
     // A new process: every variable of the game starts from zero.
-    shell_ = std::make_unique<Shell>(*this, &fileStore_, &secondStore_);
+    history_.remove();
+    shell_ = std::make_unique<Shell>(*this, &fileStore_, &secondStore_, &history_);
     undoEnabled_ = false;
     redoEnabled_ = false;
     repaintPending_ = false;
@@ -219,6 +221,7 @@ std::string Driver::restorePosition(const std::string& text) {
     setStatus(g, AllSeats, text::TapToPlay, Refresh::Yes);
     g.recordBuffer = position.recordBuffer;
     applySaveRecord(g, g.recordBuffer);
+    restartHistory(g); // the moves from here are the position's
     saveState(g);
     g.expert = expertKept();
     if (g.has(flag::turnHandover))
@@ -226,6 +229,30 @@ std::string Driver::restorePosition(const std::string& text) {
     invalidateBoard(g, Erase::Yes);
     lastPaint_.clear(); // the paint after the line is a whole new one, as after a start
     return {};
+}
+
+void Driver::say(const Sentence& sentence) {
+    if (reviewing_) out_ << "said \"" << sentenceText(sentence) << "\"\n";
+}
+
+void Driver::review(const Review& line) {
+    using S = Review::Step;
+    reviewing_ = true;
+    switch (line.step) {
+    case S::Hand: shell_->watchHand(std::size_t(line.hand - 1)); break;
+    case S::Next: shell_->handleCommand(command::NextMove); break;
+    case S::Back: shell_->handleCommand(command::PreviousMove); break;
+    case S::End: shell_->handleCommand(command::EndWatch); break;
+    }
+}
+
+void Driver::reviewShown() {
+    reviewing_ = false;
+    const HandReview& r = shell_->review();
+    if (r.active())
+        out_ << "review " << r.step() << ' ' << r.steps() << '\n';
+    else
+        out_ << "review off\n";
 }
 
 void Driver::describePosition() {
@@ -287,13 +314,17 @@ std::string Driver::run(const Line& line) {
             } else if constexpr (std::is_same_v<T, Put>) {
                 store(l.store).write(l.bytes);
             } else if constexpr (std::is_same_v<T, SetPosition>) {
+                shell_->handleCommand(command::EndWatch); // the game itself is set
                 error = restorePosition(l.notation);
             } else if constexpr (std::is_same_v<T, Describe>) {
                 describePosition();
+            } else if constexpr (std::is_same_v<T, Review>) {
+                review(l);
             }
         },
         line);
     if (error.empty() && shell_) finishLine();
+    if (reviewing_) reviewShown();
     return error;
 }
 

@@ -51,8 +51,28 @@ class Driver : public ShellHost {
     void postHelpRequest() override;
     bool expertKept() override;
     void keepExpert(bool expert) override;
+    // Said aloud: printed while a hand is watched again.
+    void say(const Sentence& sentence) override;
 
   private:
+    // The hand's moves, kept for the run of one program only: a restart finds none, so
+    // it resumes from the saved record alone, as the driver always has.
+    class RunHistory : public Store {
+      public:
+        std::optional<std::vector<std::uint8_t>> read() override { return bytes_; }
+        bool write(std::span<const std::uint8_t> bytes) override {
+            bytes_.emplace(bytes.begin(), bytes.end());
+            return true;
+        }
+        bool remove() override {
+            bytes_.reset();
+            return true;
+        }
+
+      private:
+        std::optional<std::vector<std::uint8_t>> bytes_;
+    };
+
     static constexpr int HelpRequest = -1;
 
     void startProgram();
@@ -63,6 +83,9 @@ class Driver : public ShellHost {
     std::string restorePosition(const std::string& text);
     // A `describe` line.
     void describePosition();
+    // A `review` line, and the step it shows once its presentation is over.
+    void review(const Review& line);
+    void reviewShown();
     Store& store(StoreName name) { return name == StoreName::File ? fileStore_ : secondStore_; }
 
     Store& fileStore_;
@@ -82,6 +105,8 @@ class Driver : public ShellHost {
     bool repaintPending_ = false;
     const Options* options_ = nullptr; // the settings of an `options` line being run
     RecordingSurface lastPaint_;
+    RunHistory history_;
+    bool reviewing_ = false; // a review line is being run: its sentences are printed
 };
 
 } // namespace tarmigo::replay

@@ -1,5 +1,7 @@
 #include "script.h"
 
+#include "game/history.h"
+
 #include <charconv>
 #include <limits>
 
@@ -132,6 +134,16 @@ ParseResult parseWords(const std::vector<std::string_view>& w) {
         if (args != 0) return fail("describe takes no arguments");
         return {Describe{}, {}};
     }
+    if (kind == "review") {
+        using S = Review::Step;
+        if (args != 1) return wrongCount("review N|next|back|end");
+        if (w[1] == "next") return {Review{S::Next}, {}};
+        if (w[1] == "back") return {Review{S::Back}, {}};
+        if (w[1] == "end") return {Review{S::End}, {}};
+        auto n = number(w[1], 1, 1 + long(KeptHands));
+        if (!n) return fail("review takes next, back, end or a hand from 1 to 6");
+        return {Review{S::Hand, int(*n)}, {}};
+    }
     if (kind == "start" || kind == "restart" || kind == "dump") {
         if (args != 0) return fail(std::string(kind) + " takes no arguments");
         if (kind == "start") return {Start{}, {}};
@@ -204,8 +216,8 @@ ParseResult parseLine(std::string_view text) {
 
 const char* lineWord(const Line& line) {
     static constexpr const char* words[] = {
-        "clock", "answer", "scores",  "start",  "restart", "tap",      "command", "options",
-        "dump",  "render", "corrupt", "remove", "put",     "position", "describe"};
+        "clock", "answer", "scores",  "start",  "restart", "tap",      "command",  "options",
+        "dump",  "render", "corrupt", "remove", "put",     "position", "describe", "review"};
     static_assert(std::size(words) == std::variant_size_v<Line>);
     return words[line.index()];
 }

@@ -70,9 +70,16 @@ struct SetPosition {
     std::string notation;
 };
 struct Describe {};
+// Watching a finished hand again: the nth newest (from 1), its next or previous step, or
+// back to the game.
+struct Review {
+    enum class Step { Hand, Next, Back, End };
+    Step step;
+    int hand = 0;
+};
 
 using Line = std::variant<Clock, Answer, ScoresAnswer, Start, Restart, Tap, Command, Options, Dump,
-                          Render, Corrupt, Remove, Put, SetPosition, Describe>;
+                          Render, Corrupt, Remove, Put, SetPosition, Describe, Review>;
 
 struct ParseResult {
     std::optional<Line> line; // nothing for a blank or comment line

@@ -14,6 +14,7 @@
 #include <QKeySequence>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -34,8 +35,9 @@ struct Described {
     // A key or tap of the player's was taken and no sentence has answered it yet: the
     // status line it leaves is said even when unchanged (a card refused again).
     bool keyed = false;
-    QString fresh;  // the sentence shown last since the board's names were last told
-    int marked = 0; // the hand slot marked by a first tap, when the names were last told
+    QString fresh;    // the sentence shown last since the board's names were last told
+    int marked = 0;   // the hand slot marked by a first tap, when the names were last told
+    bool told = true; // the changes are told; false while a look is due
     AccessibleBoard* tree = nullptr; // made when a client asks
 };
 
@@ -449,7 +451,17 @@ void describeBoard(QWidget* board, BoardSource source) {
 
 void boardChanged(QWidget* board) {
     if (!QAccessible::isActive()) return;
-    if (Described* d = find(board); d && d->tree) d->tree->raiseNameChanges();
+    Described* d = find(board);
+    if (!d || !d->tree || !std::exchange(d->told, false)) return;
+    // Told once the event that changed the board is handled: a status line that stood
+    // only in its midst, never drawn ("Tap a card to play it" just before the hand's
+    // drawing finds none playable), is not said.
+    QTimer::singleShot(0, board, [board] {
+        Described* now = find(board);
+        if (!now) return;
+        now->told = true;
+        if (now->tree) now->tree->raiseNameChanges();
+    });
 }
 
 void boardFocusMoved(QWidget* board, int target) {

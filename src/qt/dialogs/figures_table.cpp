@@ -17,8 +17,16 @@
 namespace tarmigo {
 namespace {
 
-// The width a table may take at most, once its window has been narrowed to the game's.
+// The width and height a table may take at most, once its window has been fitted to the
+// game's.
 constexpr const char* Widest = "widest";
+constexpr const char* Tallest = "tallest";
+
+// The height a dialog may ask for beside the game's window: its title bar stands where
+// the window's own does, its frame's edges take what they take at the sides.
+int roomBelowTitle(int zoom) {
+    return ScreenHeight * zoom - DialogFrameWidth;
+}
 
 // A list or table taking the focus names its item to a reader, not only its size, and an
 // arrow at its end says the item again rather than nothing: the current item is made
@@ -158,38 +166,86 @@ void fitFiguresTable(QTableWidget* table, bool tight) {
     for (int c = 0; c < table->columnCount(); ++c) width += table->columnWidth(c);
     int height = table->horizontalHeader()->sizeHint().height();
     for (int r = 0; r < table->rowCount(); ++r) height += table->rowHeight(r);
-    // Narrowed to its window beyond its headings' wrapping, it scrolls sideways (and the
-    // arrow keys bring the figure read into view).
+    // Shorter than its rows, it scrolls down; narrowed to its window beyond its headings'
+    // wrapping, sideways (either way the arrow keys bring the figure read into view).
+    const int tallest = table->property(Tallest).toInt();
+    const bool down = tallest > 0 && height + 2 > tallest;
+    table->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (down) width += table->verticalScrollBar()->sizeHint().width();
     const int widest = table->property(Widest).toInt();
-    const bool scrolls = widest > 0 && width + 2 > widest;
-    table->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    if (scrolls) height += table->horizontalScrollBar()->sizeHint().height();
-    table->setFixedSize(scrolls ? widest : width + 2, height + 2);
+    const bool across = widest > 0 && width + 2 > widest;
+    table->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (across) height += table->horizontalScrollBar()->sizeHint().height();
+    table->setFixedSize(across ? widest : width + 2, down ? tallest : height + 2);
 }
+
+namespace {
+
+// How much wider and taller than the game's window the window at its zoom asks to be.
+QSize excess(QWidget* window, QGridLayout* layout, int zoom) {
+    layout->activate();
+    const QSize wanted = window->sizeHint();
+    return {wanted.width() - (ScreenWidth * zoom - DialogFrameWidth),
+            wanted.height() - roomBelowTitle(zoom)};
+}
+
+// The table no longer than its window allows in one direction: it scrolls that way.
+void scrollToFit(QWidget* window, QGridLayout* layout, QTableWidget* table, int zoom, bool tight,
+                 Qt::Orientation which) {
+    const QSize over = excess(window, layout, zoom);
+    if (which == Qt::Vertical && over.height() > 0) {
+        table->setProperty(Tallest, table->height() - over.height());
+        fitFiguresTable(table, tight);
+    } else if (which == Qt::Horizontal && over.width() > 0) {
+        table->setProperty(Widest, table->width() - over.width());
+        fitFiguresTable(table, tight);
+    }
+}
+
+// The row headings broken in two by wrapHeadings on one line again.
+void unwrapRowHeadings(QTableWidget* table) {
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (QTableWidgetItem* h = table->verticalHeaderItem(r);
+            h && h->text().contains(QLatin1Char('\n')))
+            h->setText(h->data(Qt::AccessibleTextRole).toString());
+}
+
+} // namespace
 
 bool narrowToWindow(QWidget* window, QGridLayout* layout, QTableWidget* table, int zoom) {
     bool tight = false;
+    bool twoLineRows = false;
     const int gap = 4 * zoom;
     const std::function<void()> narrower[] = {
-        [table] { wrapHeadings(table, Qt::Horizontal); }, [&tight] { tight = true; },
+        [table] { wrapHeadings(table, Qt::Horizontal); },
+        [&tight] { tight = true; },
         [layout, gap] {
             layout->setContentsMargins(gap, gap, gap, gap);
             layout->setHorizontalSpacing(gap);
         },
-        [table] { wrapHeadings(table, Qt::Vertical); }, // last: it doubles the height
+        // Last: it doubles the height.
+        [table, &twoLineRows] { twoLineRows = wrapHeadings(table, Qt::Vertical); },
     };
     for (const auto& narrow : narrower) {
-        layout->activate();
-        if (fitsGameWindow(window, zoom)) return tight;
+        if (excess(window, layout, zoom).width() <= 0) break;
         narrow();
         fitFiguresTable(table, tight);
     }
-    layout->activate();
-    const int excess = window->sizeHint().width() - (ScreenWidth * zoom - DialogFrameWidth);
-    if (excess > 0) {
-        table->setProperty(Widest, table->width() - excess);
+    // Rows of two lines that leave the window too tall go back to one, the table scrolling
+    // sideways, where that is then short enough.
+    if (twoLineRows && excess(window, layout, zoom).height() > 0) {
+        unwrapRowHeadings(table);
+        fitFiguresTable(table, tight);
+        scrollToFit(window, layout, table, zoom, tight, Qt::Horizontal);
+        if (excess(window, layout, zoom).height() <= 0) return tight;
+        table->setProperty(Widest, {});
+        wrapHeadings(table, Qt::Vertical);
         fitFiguresTable(table, tight);
     }
+    // Still too tall, the table scrolls down; still too wide, sideways. Each scroll bar
+    // takes room the other way, so the height is looked at again.
+    for (const Qt::Orientation which : {Qt::Vertical, Qt::Horizontal, Qt::Vertical})
+        scrollToFit(window, layout, table, zoom, tight, which);
     return tight;
 }
 

@@ -25,9 +25,9 @@ void fitFiguresTable(QTableWidget* table, bool tight = false);
 // Breaks the headings of several words across lines (the columns' a word a line, the
 // rows' in two), for a table that must be narrower; false when none could be.
 bool wrapHeadings(QTableWidget* table, Qt::Orientation which);
-// Narrows the window that holds the table until it is no wider than the game's window at
-// its zoom: the column headings take more lines, then the columns stand closer, the
-// margins shrink and the row headings take two lines; a table still too wide scrolls
+// Fits the window that holds the table to the game's window at its zoom: the column
+// headings take more lines, then the columns stand closer, the margins shrink and the
+// row headings take two lines; a table still too tall scrolls down, one still too wide
 // sideways. True when the columns were set closer (fit the table tight from then on).
 bool narrowToWindow(QWidget* window, QGridLayout* layout, QTableWidget* table, int zoom);
 // Sets a fitted table's row a gap apart from the one above it.

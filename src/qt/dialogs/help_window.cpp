@@ -175,8 +175,8 @@ QSize HelpWindow::sizeHint() const {
 }
 
 QSize HelpWindow::sizeAt(int zoom) {
-    // The game's window, room left for the frame.
-    return {ScreenWidth * zoom - DialogFrameWidth, ScreenHeight * zoom};
+    // The game's window, room left for the frame (its title bar beside the window's own).
+    return {ScreenWidth * zoom - DialogFrameWidth, ScreenHeight * zoom - DialogFrameWidth};
 }
 
 } // namespace tarmigo

@@ -8,9 +8,12 @@
 #include "qt/dialogs/figures_table.h"
 #include "qt/platform/ui_scale.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -22,6 +25,26 @@ constexpr int FirstTotalRow = 9;
 
 QString qtext(const char* s) {
     return shownText(s);
+}
+
+const char* const ResultLine = "tarmigoResultLine";
+
+// The hand's result is the dialog's description, which a reader says as the dialog opens.
+// A reader says the dialog's loose labels of three words or more too ("Player 2 Wins!",
+// "L'ordinateur gagne !"), so the line that shows the result is read as a heading: still
+// there to read, said once.
+class ResultHeading : public QAccessibleWidget {
+  public:
+    explicit ResultHeading(QLabel* line) : QAccessibleWidget(line, QAccessible::Heading) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<const QLabel*>(object())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* resultFactory(const QString&, QObject* object) {
+    auto* line = qobject_cast<QLabel*>(object);
+    return line && line->property(ResultLine).toBool() ? new ResultHeading(line) : nullptr;
 }
 
 } // namespace
@@ -53,8 +76,15 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
     grid->setRowMinimumHeight(row++, gap);
 
     const char* result = content.resultId ? stringText(content.resultId) : nullptr;
-    auto* resultLine = new QLabel(qtext(result ? result : ""), this);
+    auto* resultLine = new QLabel(this);
     resultLine->setObjectName(QStringLiteral("result"));
+    static const bool readAsHeading = [] {
+        QAccessible::installFactory(resultFactory);
+        return true;
+    }();
+    // Marked before its text is set: a reader's first look at the line is then a heading's.
+    resultLine->setProperty(ResultLine, readAsHeading);
+    resultLine->setText(qtext(result ? result : ""));
     QFont bold = resultLine->font();
     bold.setBold(true);
     resultLine->setFont(bold);
@@ -75,6 +105,7 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
     // The result is heard as the dialog opens: a reader says a dialog's description.
     setAccessibleDescription(resultLine->text());
     auto* buttons = new QHBoxLayout;
+    if (!content.watchable.empty()) buttons->addWidget(watchButton(content.watchable));
     buttons->addStretch(1);
     buttons->addWidget(newHand);
     buttons->addWidget(doneButton);
@@ -88,6 +119,23 @@ ScoresWindow::ScoresWindow(const ScoresContent& content, int zoom, QWidget* pare
 
     connect(newHand, &QPushButton::clicked, this, [this] { done(dialog::NewHand); });
     connect(doneButton, &QPushButton::clicked, this, [this] { done(dialog::Done); });
+}
+
+QPushButton* ScoresWindow::watchButton(const std::vector<int>& hands) {
+    // The newest hand at once; the others, where kept, from the button's menu.
+    auto* watch = new QPushButton(qtext(desktop_label::WatchHandAgain), this);
+    watch->setObjectName(QStringLiteral("watchHand"));
+    watch->setAutoDefault(false);
+    if (hands.size() == 1) {
+        connect(watch, &QPushButton::clicked, this, [this] { done(dialog::WatchHand); });
+        return watch;
+    }
+    auto* menu = new QMenu(watch);
+    for (std::size_t i = 0; i < hands.size(); ++i)
+        menu->addAction(qtext(desktop_label::WatchHandNumber).arg(hands[i]), this,
+                        [this, i] { done(dialog::WatchHand + int(i)); });
+    watch->setMenu(menu);
+    return watch;
 }
 
 void ScoresWindow::reject() {

@@ -24,7 +24,7 @@ class NetworkPlay::Hosted : public PlayedGame, public StepGame {
   public:
     Hosted(NetworkPlay& owner, const NetworkStores& stores, const std::string& code,
            net::LineFactory lines)
-        : owner_(owner), qtHost_(owner.window_.host()),
+        : owner_(owner), qtHost_(owner.window_.platform()),
           game_(qtHost_, stores, code, std::move(lines)) {}
 
     NetworkHost& host() { return game_; }
@@ -69,7 +69,9 @@ class NetworkPlay::Hosted : public PlayedGame, public StepGame {
     StepGame& steps() override { return *this; }
 
     // StepGame: no Redo; "New Hand" deals the next hand, as a tap on the status line does.
-    bool redoes() const override { return false; }
+    void enable(ShellHost& host, Step::Kind button, bool enabled) override {
+        if (button == Step::Kind::Undo) host.enableUndoButton(enabled);
+    }
     void scoresClosed(const Step& step, int closeId) override {
         if (step.handEnd && closeId == dialog::NewHand) game_.tapPlace(target::StatusLine);
         flush();
@@ -81,7 +83,7 @@ class NetworkPlay::Hosted : public PlayedGame, public StepGame {
 
   private:
     NetworkPlay& owner_;
-    QtHost& qtHost_;
+    ShellHost& qtHost_; // the window's host, as the platform a game is played on
     NetworkHost game_;
     std::unique_ptr<HostTransport> link_;
 };

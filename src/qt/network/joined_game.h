@@ -46,7 +46,7 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
     void setLink(std::unique_ptr<GuestTransport> link) { link_ = std::move(link); }
     const std::optional<SeatView>& view() const { return view_; }
     // A move is being shown, or waits to be: a slide, or a dialog of it open.
-    bool presenting() const { return owner_.window_.host().presenting() || !queue_.empty(); }
+    bool presenting() const { return owner_.window_.presenting() || !queue_.empty(); }
 
     void flush() {
         if (link_) link_->flush();
@@ -98,14 +98,26 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
         stage();
     }
 
-    void paint(DrawingSurface& surface) {
-        if (!view_) return;
-        paintView(Board{shown(), owner_.window_.ownGame().layout, surface});
+    void paint(DrawingSurface& surface) const { paintView(Board{shown(), layout(), surface}); }
+
+    // The board as this window draws it: the guest's own seat on the left, marked.
+    const Layout& layout() const {
+        layout_ = owner_.window_.ownGame().layout;
+        layout_.ownSeat = Seat;
+        return layout_;
     }
 
     // The view as this program shows it: by the guest's own options, not the host's.
+    // Before the host's first view, the sides with no card and the hand row covered.
     SeatView shown() const {
-        SeatView v = view_.value_or(SeatView{});
+        SeatView v;
+        if (view_) {
+            v = *view_;
+        } else {
+            v.seat = Seat;
+            v.playerCount = 2;
+            v.turnHandover = true;
+        }
         const Session& own = owner_.window_.ownGame();
         v.showPlayable = own.has(flag::showPlayable);
         v.hideTips = own.has(flag::hideTips);
@@ -126,7 +138,7 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
         if (view_ && view_->isOwnTurn() && !view_->handOver && !view_->decisionPending)
             send(net::Input{net::Input::Kind::Hint, 0});
         else
-            owner_.window_.showHint(shownHint({}, owner_.window_.ownGame().layout, 0, 0));
+            owner_.window_.showHint(shownHint({}, layout(), 0, 0));
     }
 
     void showScores() {
@@ -147,12 +159,14 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
 
     // StepGame: no Redo; the Scores and the question are this window's, and what they
     // answer goes to the host.
-    bool redoes() const override { return false; }
+    void enable(ShellHost& host, Step::Kind button, bool enabled) override {
+        if (button == Step::Kind::Undo) host.enableUndoButton(enabled);
+    }
     void openScores(ShellHost&, const Step& step, std::function<void(int)> closed) override {
         openScores(scoresOf(step), std::move(closed));
     }
     void scoresClosed(const Step& step, int closeId) override {
-        if (step.handEnd && !step.standing->gameOver && closeId == dialog::NewHand)
+        if (scoresOf(step).button == ScoresButton::NewHand && closeId == dialog::NewHand)
             session_.send(net::Input{net::Input::Kind::Tap, target::StatusLine});
         flush();
     }
@@ -169,17 +183,15 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
 
   private:
     using Item = std::variant<SeatView, net::ShownStep>;
+    static constexpr int Seat = 1; // a guest's
 
     // Turns what arrived into the presentation's steps, in order, then plays them. A
-    // hand's Scores and a question wait for the view that follows them, whose figures they
-    // show.
+    // question waits for the view that follows it, whose miles it shows.
     void stage() {
         while (!queue_.empty()) {
             const Item item = queue_.front();
             if (const auto* s = std::get_if<net::ShownStep>(&item);
-                s &&
-                (s->kind == net::ShownStep::Kind::Scores || s->kind == net::ShownStep::Kind::Ask) &&
-                !nextView())
+                s && std::holds_alternative<net::AskStep>(*s) && !nextView())
                 break;
             queue_.pop_front();
             if (const auto* v = std::get_if<SeatView>(&item))
@@ -187,7 +199,7 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
             else
                 step(std::get<net::ShownStep>(item));
         }
-        owner_.window_.host().play();
+        owner_.window_.playQueued();
         owner_.update();
     }
 
@@ -202,69 +214,49 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
     void viewArrives(const SeatView& v) {
         sayChange(v);
         view_ = v;
-        cardsLeft_ = v.cardsLeft;
         if (countNext_ && v.handOver) {
             countNext_ = false;
             owner_.window_.statistics().countSeatHand(v);
         }
-        owner_.window_.host().invalidate({}, false);
+        owner_.window_.platform().invalidate({}, false);
     }
 
-    void step(const net::ShownStep& s) {
-        // The slides and sounds go by this program's own options, on its own layout.
+    // A step is seat 1's share of one report, complete as it came. The slides and sounds go
+    // by this program's own options, on this window's layout.
+    void step(const net::ShownStep& step) {
         const Session& own = owner_.window_.ownGame();
-        const SlideStage slides{stage_, stage_, own.layout, own.has(flag::animate),
-                                own.round.animDelay};
+        const Layout& l = layout();
+        const SlideStage slides{stage_, stage_, l, own.has(flag::animate), own.round.animDelay};
         Presentation& out = stage_;
-        using K = net::ShownStep::Kind;
-        switch (s.kind) {
-        case K::Sound:
-            if (own.has(flag::playSounds)) out.sound(Sound(s.value));
-            break;
-        case K::Undo: out.undo(s.value != 0); break;
-        case K::Scores:
-            if (s.value) countNext_ = true;
-            out.scores(s.value != 0, *nextView());
-            break;
-        case K::Ask:
-            // The miles that ask count at once: the headers show them beside the question,
-            // as the host's own do.
-            drawMilesAndHeaders(Board{*nextView(), own.layout, out});
-            drawMileageBar(Board{*nextView(), own.layout, out});
-            out.ask(s.value);
-            break;
-        case K::Laid: {
-            // Said as the card sets off, as the window's own moves are: a reader hears the
-            // move when the host has it, not after its slide.
-            const Laid laid{s.player, s.slot, Card(s.card), s.target, s.depth};
-            out.say(laidSentence(laid));
-            slideLaid(slides, laid);
-            break;
-        }
-        case K::Drawn:
-            cardsLeft_ = std::max(0, cardsLeft_ - 1);
-            slideDrawn(slides, Drawn{s.player, s.slot, Card(s.card), cardsLeft_});
-            break;
-        case K::Hint:
-            if (view_)
-                owner_.window_.showHint(
-                    shownHint(*view_, owner_.window_.ownGame().layout, s.slot, s.target));
-            break;
-        case K::CoupFourre: break; // said with the card laid
-        }
-    }
-
-    // A card laid is said as the window's own moves are, in this program's language:
-    // as the coup fourre it was when a step of the same move says so.
-    Sentence laidSentence(const Laid& move) const {
-        for (const Item& i : queue_) {
-            const auto* next = std::get_if<net::ShownStep>(&i);
-            if (!next || next->kind == net::ShownStep::Kind::Laid ||
-                next->kind == net::ShownStep::Kind::Drawn)
-                break;
-            if (next->kind == net::ShownStep::Kind::CoupFourre) return coupFourreSentence(2, move);
-        }
-        return moveSentence(2, move);
+        std::visit(
+            Overloaded{
+                [&](const net::SoundStep& s) {
+                    if (own.has(flag::playSounds)) out.sound(s.sound);
+                },
+                [&](const net::UndoStep& s) { out.undo(s.enabled); },
+                [&](const net::ScoresStep& s) {
+                    countNext_ = true;
+                    out.scores(s.figures);
+                },
+                [&](const net::AskStep& s) {
+                    // The miles that ask count at once: the headers show them beside the
+                    // question, as the host's own do.
+                    drawMilesAndHeaders(Board{*nextView(), l, out});
+                    drawMileageBar(Board{*nextView(), l, out});
+                    out.ask(s.stringId);
+                },
+                [&](const Laid& laid) {
+                    // Said as the card sets off, as the window's own moves are: a reader
+                    // hears the move when the host has it, not after its slide.
+                    out.say(laid.coupFourre ? coupFourreSentence(2, laid) : moveSentence(2, laid));
+                    slideLaid(slides, laid);
+                },
+                [&](const Drawn& drawn) { slideDrawn(slides, drawn); },
+                [&](const net::HintStep& s) {
+                    if (view_) owner_.window_.showHint(shownHint(*view_, l, s.slot, s.target));
+                },
+            },
+            step);
     }
 
     // What a new view tells that no step did: a new hand dealt, the draw pile run out.
@@ -304,11 +296,11 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
     std::unique_ptr<GuestTransport> link_;
     QString address_;
     std::optional<SeatView> view_;
-    // What arrived and is not staged yet: a hand's Scores waiting for their view.
+    // What arrived and is not staged yet: a question waiting for its view.
     std::deque<Item> queue_;
     // The steps made of the views and moves received, which the window plays.
     Presentation stage_;
-    int cardsLeft_ = 0;
+    mutable Layout layout_; // the window's own, this seat's side on the left
     bool admittedBefore_ = false; // an admission after the first is a return
     bool countNext_ = false;
 };

@@ -244,6 +244,10 @@ const SeatView* NetworkPlay::joinedView() const {
     return joined_ && joined_->view() ? &*joined_->view() : nullptr;
 }
 
+const Layout* NetworkPlay::joinedLayout() const {
+    return joined_ ? &joined_->layout() : nullptr;
+}
+
 int NetworkPlay::port() const {
     return hosted_ ? hosted_->link().port() : 0;
 }
@@ -365,6 +369,7 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
     hosted_->setLink(transports_->host());
     const bool resumed =
         hosted_->host().start(ScreenWidth, ScreenHeight, resume, &window_.ownGame());
+    hosted_->host().game().layout.ownSeat = 0; // the host's side marked as its own
     if (resumed) {
         // The resumed game's last hand, against the network game's own mark.
         KeptStatistics& statistics = window_.statistics();
@@ -383,8 +388,7 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
                     if (!hosted->shown) {
                         hosted->shown = true;
                         window_.statistics().setNetworkGame(true);
-                        window_.host().skipPictures();
-                        window_.host().switchTo(hosted);
+                        window_.present(hosted);
                         if (hostDialog_) hostDialog_->accept();
                     } else {
                         announce(&window_.board(), qtext(nl::GuestBack)); // a rejoin
@@ -410,7 +414,7 @@ bool NetworkPlay::startHosting(int port, const std::string& code, bool resume, s
                     break;
                 }
             }
-            if (hosted->shown) window_.host().play();
+            if (hosted->shown) window_.playQueued();
             update();
         },
         error);
@@ -431,10 +435,8 @@ void NetworkPlay::stopHosting(bool leaving) {
     }
     hosted_->link().stop();
     if (hosted_->shown) {
-        window_.host().skipPictures();
-        window_.host().switchTo(nullptr);
         window_.statistics().setNetworkGame(false);
-        window_.host().repaintBoard();
+        window_.present(nullptr);
     }
     hosted_.reset();
 }
@@ -484,17 +486,14 @@ void NetworkPlay::joinAt(const PeerAddress& address, const std::string& code) {
     }
     joined_ = std::make_unique<Joined>(*this, code, key, shownAddress, transports_->lines());
     joined_->setLink(transports_->guest());
-    window_.host().skipPictures();
-    window_.host().switchTo(joined_.get());
-    window_.host().paintWith([this](DrawingSurface& surface) {
+    window_.present(joined_.get(), [this](DrawingSurface& surface) {
         if (joined_) joined_->paint(surface);
     });
-    window_.host().enableUndoButton(false);
+    window_.platform().enableUndoButton(false);
     showNotice(qtext(nl::Connecting).arg(QString::fromStdString(addressText(address))));
     Joined* joined = joined_.get();
     joined->link().start(address.host, address.port, joined->session(),
                          [joined] { joined->take(); });
-    window_.host().repaintBoard();
     update();
 }
 
@@ -506,10 +505,8 @@ void NetworkPlay::stopJoining(bool leaving) {
         keepGuestSeat({}); // leaving gives the seat up
     }
     joined_->link().stop();
-    window_.host().switchTo(nullptr);
+    window_.present(nullptr);
     joined_.reset();
-    window_.host().paintWith(nullptr);
-    window_.host().repaintBoard();
 }
 
 void NetworkPlay::leave() {
@@ -558,7 +555,7 @@ bool NetworkPlay::tap(int x, int y) {
         announce(&window_.board(), notice_->text());
         return true;
     }
-    const int place = hitTest(window_.ownGame().layout, x, y);
+    const int place = hitTest(joined_->layout(), x, y);
     if (place == target::Nothing) return true;
     window_.board().clearMarks(); // a hint lasts until the next move
     boardKeyed(&window_.board()); // the status line the host sends answers it
@@ -569,7 +566,7 @@ bool NetworkPlay::tap(int x, int y) {
 bool NetworkPlay::command(int id) {
     const bool newGame = id == command::OnePlayerGame || id == command::TwoPlayerGame;
     if (newGame && (hosting() || joined())) {
-        askToLeave([this, id] { window_.host().command(id); });
+        askToLeave([this, id] { window_.runCommand(id); });
         return true;
     }
     if (!joined_) return false;
@@ -578,10 +575,10 @@ bool NetworkPlay::command(int id) {
     case command::Scores: joined_->showScores(); return true;
     case command::Options: {
         // The guest's own options; the host is told how its taps are played now.
-        auto dialog = std::make_shared<OptionsDialog>(window_.ownGame(), window_.host());
-        window_.host().openOptionsDialog(*dialog, [this, dialog] {
+        // The board is drawn afresh once the dialog closes: the options may change it.
+        auto dialog = std::make_shared<OptionsDialog>(window_.ownGame(), window_.platform());
+        window_.platform().openOptionsDialog(*dialog, [this, dialog] {
             if (joined_) joined_->sendModes();
-            window_.host().repaintBoard();
         });
         return true;
     }

@@ -91,6 +91,8 @@ class NetworkPlay {
     Session* hostedGame();
     // The view last shown of a game joined, or null.
     const SeatView* joinedView() const;
+    // The layout a game joined is drawn on, null when none is.
+    const Layout* joinedLayout() const;
     // Whether a game joined is still showing the moves it was sent.
     bool presenting() const;
     // The board's zoom or size changed: the notice over it follows.

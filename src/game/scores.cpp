@@ -1,4 +1,4 @@
-#include "app/scores_dialog.h"
+#include "game/scores.h"
 
 #include "game/strings.h"
 
