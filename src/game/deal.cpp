@@ -27,12 +27,9 @@ void startHand(Game& g, int playerCount, GameScores scores) {
 
 void shuffleDeck(Game& g) {
     Random random(g.host.tickCount());
-    constexpr double scale = 100.0 / 32767.0;
     for (int n = 0; n < ShuffleExchanges; ++n) {
-        int r1 = random.next();
-        int r2 = random.next();
-        auto i = std::size_t(r1 * scale);
-        auto j = std::size_t(r2 * scale);
+        const std::size_t i = shuffledPosition(random.next());
+        const std::size_t j = shuffledPosition(random.next());
         std::swap(g.deck[i], g.deck[j]);
     }
 }
