@@ -82,10 +82,17 @@ void BoardEvents::regionChanged(const RegionChanged& changed) {
         }
         break;
     case Region::PlayerPanels: drawPlayerPanels(g); break;
-    case Region::BattlePile: drawBattlePile(g, changed.player); break;
+    case Region::BattlePile: drawBattlePile(g, changed.which); break;
     case Region::MilesAndHeaders: drawMilesAndHeaders(g); break;
     case Region::MileageBar: drawMileageBar(g); break;
     case Region::Board: invalidateBoard(g, Erase::No); break;
+    case Region::Headers: drawHeaders(g); break;
+    case Region::HandShown:
+        if (g.surface) noteNothingPlayable(g); // set before the hand shows, which says it
+        drawHand(g);
+        break;
+    case Region::HandCovered: coverHand(g); break;
+    case Region::SlotMark: invertSlotHighlight(g, changed.which); break;
     }
 }
 

@@ -29,12 +29,8 @@ SeatView tableView(const Table& g) {
     return view;
 }
 
-void paintWindow(Table& g, DrawingSurface& surface) {
-    DrawingSurface* previous = g.surface;
-    g.surface = &surface;
-    noteNothingPlayable(g);
-    drawNow(g, [](const Board& b) { paintView(b); });
-    g.surface = previous;
+void paintWindow(const Table& g, DrawingSurface& surface) {
+    paintView(Board{tableView(g), g.layout, surface});
 }
 
 void paintView(const Board& b) {
@@ -152,7 +148,6 @@ void drawHeaders(Table& g) {
 }
 
 void drawHand(Table& g) {
-    noteNothingPlayable(g);
     drawNow(g, [](const Board& b) { drawHand(b); });
 }
 

@@ -26,9 +26,9 @@ struct Board {
 // The view the table's screen shows: that of shownSeat, with the armed discard.
 SeatView tableView(const Table& g);
 
-// The paint handler: draws the whole board on the given surface. A hand with no
-// playable card and none selected first sets the message that says to discard.
-void paintWindow(Table& g, DrawingSurface& surface);
+// The paint handler: draws the whole board on the given surface, as the table's screen
+// shows it. It changes nothing of the table (noteNothingPlayable comes before it).
+void paintWindow(const Table& g, DrawingSurface& surface);
 // The whole board from a view alone, on a white background.
 void paintView(const Board& b);
 void drawBoard(const Board& b);
@@ -61,7 +61,6 @@ void invertSlotHighlight(const Board& b, int slot);
 void drawMileageBar(Table& g);
 void drawMilesAndHeaders(Table& g);
 void drawHeaders(Table& g);
-// Also sets the message to discard when no card of the hand can be played.
 void drawHand(Table& g);
 void coverHand(Table& g);
 void drawPlayerPanels(Table& g);

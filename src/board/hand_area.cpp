@@ -16,7 +16,6 @@ bool mustDiscard(const SeatView& view) {
 }
 
 void noteNothingPlayable(Table& g) {
-    if (!g.surface) return;
     // Set before the hand and the status line are drawn, so no refresh is asked.
     if (mustDiscard(tableView(g))) setStatus(g, screenSeat(g), text::MustDiscard, Refresh::No);
 }

@@ -21,7 +21,9 @@ void setStatus(Table& g, int seat, int id, Refresh refresh);
 // The same, with a number for the "%d" of the text.
 void setStatusNumber(Table& g, int seat, int id, int number, Refresh refresh);
 // Sets the message that says to discard when the hand the screen shows has no card
-// that can be played and none selected (the paint and the hand's drawing do this).
+// that can be played and none selected. Whoever is about to show the table does this
+// (the window before its paint, the board before it turns a hand up): the paint itself
+// changes nothing.
 void noteNothingPlayable(Table& g);
 // Whether the seat's own turn has no card it may lay and none selected: the seat is told
 // to discard.

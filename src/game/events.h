@@ -38,12 +38,19 @@ enum class Region {
     MilesAndHeaders, // the miles and the players' headers
     MileageBar,      // the bar of miles under the headers
     Board,           // the whole board
+    // What a turn shows at once, where it happens: the players' headers (whose turn it
+    // is), the mover's hand row turned up or covered for the hand-over, and the mark on
+    // one slot of the mover's hand moved on or off.
+    Headers,
+    HandShown,
+    HandCovered,
+    SlotMark,
 };
 
-// A part of the board changed; player: whose battle pile.
+// A part of the board changed; which: whose battle pile, or the slot of a mark.
 struct RegionChanged {
     Region region = Region::Board;
-    int player = 0;
+    int which = 0;
 };
 
 // A message for a seat's status line (AllSeats: every seat's).

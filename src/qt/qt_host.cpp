@@ -6,6 +6,7 @@
 #include "app/scores_dialog.h"
 #include "app/shell.h"
 #include "board/draw.h"
+#include "board/status_line.h"
 #include "game/strings.h"
 #include "qt/board/accessible_board.h"
 #include "qt/board/announce.h"
@@ -270,7 +271,7 @@ void QtHost::repaintBoard() {
     if (painter_)
         painter_(board_.surface());
     else
-        paintWindow(game(), board_.surface());
+        paint(board_.surface());
     board_.update();
     boardChanged(&board_);
 }
@@ -407,9 +408,15 @@ void QtHost::invalidate(const Rect&, bool) {
     });
 }
 
+void QtHost::paint(DrawingSurface& surface) {
+    // The status is settled before the paint, which changes nothing.
+    noteNothingPlayable(game());
+    paintWindow(game(), surface);
+}
+
 void QtHost::paintNow() {
     // Shown in its turn: the board as it is now, before the moves that follow it.
-    paintWindow(game(), *acquireTapSurface());
+    paint(*acquireTapSurface());
 }
 
 DrawingSurface* QtHost::acquireTapSurface() {

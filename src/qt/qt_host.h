@@ -133,6 +133,8 @@ class QtHost : public ShellHost {
     const Session& game() const;
 
   private:
+    // The board as the game shows it now, drawn on surface.
+    void paint(DrawingSurface& surface);
     Session& game();
     QWidget* dialogParent() const;
     template <class Dialog> void open(Dialog* dialog, std::function<void(int)> closed);

@@ -4,9 +4,7 @@
 #include "ai/choose_card.h"
 #include "ai/expert.h"
 #include "ai/turn.h"
-#include "board/bitmaps.h"
 #include "board/draw.h"
-#include "board/repaint.h"
 #include "board/status_line.h"
 #include "game/deal.h"
 #include "game/legality.h"
@@ -24,7 +22,7 @@ void note(Table& g, const Move& m) {
 
 void passTurn(Table& g) {
     g.currentPlayer = std::uint8_t(1 - g.currentPlayer);
-    drawHeaders(g);
+    tell(g, RegionChanged{Region::Headers});
 }
 
 // Whoever moves next: the computer plays its turn; between two people the hand row
@@ -34,10 +32,10 @@ void nextTurn(Table& g, MoveResult result) {
         computerTurn(g);
     } else if (g.playerCount == 2 && result == MoveResult::TurnPasses && g.network) {
         // The next player sits at another program: no cover, the card is drawn at once.
-        drawHand(g);
+        tell(g, RegionChanged{Region::HandShown});
         drawCard(g, DrawSlide::Shown);
     } else if (g.playerCount == 2 && result == MoveResult::TurnPasses) {
-        coverHand(g);
+        tell(g, RegionChanged{Region::HandCovered});
         // Said on the one screen, whose seat is now the next player's.
         setStatusNumber(g, g.currentPlayer, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
         g.round.set(flag::turnHandover, true);
@@ -71,7 +69,7 @@ void takeOverDevice(Table& g) {
     note(g, Move{g.currentPlayer, 0, target::StatusLine});
     // The next player takes the device: show his hand and give him his card.
     g.round.set(flag::turnHandover, false);
-    drawHand(g);
+    tell(g, RegionChanged{Region::HandShown});
     drawCard(g, DrawSlide::Shown);
     tell(g, UndoAvailable{false});
 }
@@ -115,7 +113,7 @@ bool computerTurn(Table& g) {
         },
         [&g](int target) { return executeTarget(g, target); },
         [&g] { drawCard(g, DrawSlide::Shown); });
-    if (passed) drawHeaders(g);
+    if (passed) tell(g, RegionChanged{Region::Headers});
     return passed;
 }
 
@@ -206,8 +204,8 @@ MoveResult executeTarget(Table& g, int t) {
 void markSlot(Table& g, int s) {
     PlayerRecord& own = g.own();
     const int m = own.markedSlot();
-    if (m != 0 && m != s) invertSlotHighlight(g, m);
-    invertSlotHighlight(g, s);
+    if (m != 0 && m != s) tell(g, RegionChanged{Region::SlotMark, m});
+    tell(g, RegionChanged{Region::SlotMark, s});
     own.setMarkedSlot(m == s ? 0 : s);
 }
 

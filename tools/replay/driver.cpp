@@ -158,6 +158,7 @@ void Driver::paint() {
     // During the computer's turn the paint leaves the hand row as it was, as on the
     // screen: the new paint then goes over the last one instead of replacing it.
     if (!isComputerTurn(g) || g.has(flag::turnHandover)) lastPaint_.clear();
+    noteNothingPlayable(g);
     paintWindow(g, lastPaint_);
 }
 
