@@ -62,7 +62,8 @@ Cost runSlide(int zoom, int pace) {
 
     const auto wall0 = std::chrono::steady_clock::now();
     const std::clock_t cpu0 = std::clock();
-    slideLaid(g, Laid{0, 1, Stop, target::BattlePile + 1});
+    slideLaid(SlideStage{g.presentation, g.presentation, g.layout, true, g.round.animDelay},
+              Laid{0, 1, Stop, target::BattlePile + 1});
     const int steps = playSlide(g.presentation, surface);
     const std::clock_t cpu1 = std::clock();
     const auto wall1 = std::chrono::steady_clock::now();

@@ -3,7 +3,7 @@
 #include "board/draw.h"
 #include "board/status_line.h"
 #include "board/surface.h"
-#include "board/table.h"
+#include "board/presentation.h"
 #include "game/targets.h"
 
 #include <algorithm>
@@ -14,12 +14,6 @@ namespace {
 
 int sign(int v) {
     return (v > 0) - (v < 0);
-}
-
-// Runs a slide on a table's screen, when it has one.
-template <class Run> void onTable(Table& g, Run run) {
-    if (!g.surface) return;
-    run(SlideStage{*g.surface, g.presentation, g.layout, g.has(flag::animate), g.round.animDelay});
 }
 
 } // namespace
@@ -129,18 +123,6 @@ void slideDrawn(const SlideStage& stage, const Drawn& share) {
                    Pen::White);
     }
     if (pos == DeckSize - 1) s.drawBitmap(EmptySlot, 0, pile.x, pile.y, CardWidth, CardHeight);
-}
-
-void slideBitmap(Table& g, const Slide& slide) {
-    onTable(g, [&](const SlideStage& stage) { slideBitmap(stage, slide); });
-}
-
-void slideLaid(Table& g, const Laid& share) {
-    onTable(g, [&](const SlideStage& stage) { slideLaid(stage, share); });
-}
-
-void slideDrawn(Table& g, const Drawn& share) {
-    onTable(g, [&](const SlideStage& stage) { slideDrawn(stage, share); });
 }
 
 } // namespace tarmigo

@@ -10,7 +10,6 @@ namespace tarmigo {
 
 class DrawingSurface;
 class Presentation;
-struct Table;
 
 constexpr int SlideStep = 4;
 
@@ -45,11 +44,6 @@ void slideLaid(const SlideStage& stage, const Laid& share);
 // A card drawn: with a slot its face slides into it, without one a card back flies to the
 // top of the board and nothing is left drawn; then the pile thins as it runs out.
 void slideDrawn(const SlideStage& stage, const Drawn& share);
-
-// The same on a table's screen during a tap; nothing when no surface is current.
-void slideBitmap(Table& g, const Slide& slide);
-void slideLaid(Table& g, const Laid& share);
-void slideDrawn(Table& g, const Drawn& share);
 
 // Where `card`, laid on the pile of a target code, comes to rest; depth: the cards
 // already in its distance column.

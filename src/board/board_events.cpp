@@ -37,8 +37,8 @@ void BoardEvents::report(Game& g, const Report& r) {
                        // what comes next: both are shown beside the Scores, not only
                        // once the Scores are closed (the host's status would still name
                        // whose turn it was).
-                       drawHeaders(t);
-                       drawStatusLine(t);
+                       show(Region::Headers);
+                       show(Region::StatusLine);
                        t.presentation.scores(true, tableView(t));
                    },
                    [&](const SoundMade& m) {
@@ -56,14 +56,24 @@ void BoardEvents::laid(const Game& g, const Laid& laid) {
     // slide; every card laid or discarded is seen by both.
     table_.presentation.say(laid.coupFourre ? coupFourreSentence(g.playerCount, laid)
                                             : moveSentence(g.playerCount, laid));
-    slideLaid(table_, shareOf(laid, screenSeat(table_)));
+    slide(shareOf(laid, screenSeat(table_)));
 }
 
 void BoardEvents::drawn(const Game& g, const Drawn& drawn) {
     const Drawn share = shareOf(drawn, screenSeat(table_));
     if (const Sentence said = drawSentence(g.playerCount, share); !said.empty())
         table_.presentation.say(said);
-    slideDrawn(table_, share);
+    slide(share);
+}
+
+void BoardEvents::slide(const std::variant<Laid, Drawn>& share) {
+    Table& t = table_;
+    if (t.surface) t.presentation.slide(share, t.has(flag::animate), t.round.animDelay);
+}
+
+void BoardEvents::show(Region region, int which) {
+    Table& t = table_;
+    if (t.surface) t.presentation.show(region, which, tableView(t));
 }
 
 void BoardEvents::regionChanged(const RegionChanged& changed) {
@@ -81,18 +91,22 @@ void BoardEvents::regionChanged(const RegionChanged& changed) {
             g.presentation.say(empty);
         }
         break;
-    case Region::PlayerPanels: drawPlayerPanels(g); break;
-    case Region::BattlePile: drawBattlePile(g, changed.which); break;
-    case Region::MilesAndHeaders: drawMilesAndHeaders(g); break;
-    case Region::MileageBar: drawMileageBar(g); break;
     case Region::Board: invalidateBoard(g, Erase::No); break;
-    case Region::Headers: drawHeaders(g); break;
     case Region::HandShown:
         if (g.surface) noteNothingPlayable(g); // set before the hand shows, which says it
-        drawHand(g);
+        show(changed.region);
         break;
-    case Region::HandCovered: coverHand(g); break;
-    case Region::SlotMark: invertSlotHighlight(g, changed.which); break;
+    case Region::SlotMark:
+        // The mark is on the mover's hand: a screen that shows another seat's leaves it be.
+        if (screenSeat(g) == g.currentPlayer) show(changed.region, changed.which);
+        break;
+    case Region::PlayerPanels:
+    case Region::BattlePile:
+    case Region::MilesAndHeaders:
+    case Region::MileageBar:
+    case Region::Headers:
+    case Region::HandCovered:
+    case Region::StatusLine: show(changed.region, changed.which); break;
     }
 }
 

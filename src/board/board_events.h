@@ -4,6 +4,8 @@
 #include "game/cards.h"
 #include "game/events.h"
 
+#include <variant>
+
 namespace tarmigo {
 
 struct Table;
@@ -20,6 +22,9 @@ class BoardEvents : public GameEvents {
     void drawn(const Game& g, const Drawn& drawn);
     void regionChanged(const RegionChanged& changed);
     void statusSaid(const StatusSaid& said);
+    // Queued for the window to make when it plays them, when a screen shows the table.
+    void slide(const std::variant<Laid, Drawn>& share);
+    void show(Region region, int which = 0);
 
     Table& table_;
 };

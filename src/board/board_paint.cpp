@@ -14,13 +14,6 @@ void line(DrawingSurface& s, int left, int top, int right, int bottom, Pen pen) 
     s.fillRect({left, top, right, bottom}, pen == Pen::White ? colors::White : colors::Black, pen);
 }
 
-// Draws with the view of the table as it is now, on its current surface if any.
-template <class Draw> void drawNow(Table& g, Draw draw) {
-    if (!g.surface) return;
-    const SeatView view = tableView(g);
-    draw(Board{view, g.layout, *g.surface});
-}
-
 } // namespace
 
 SeatView tableView(const Table& g) {
@@ -133,40 +126,6 @@ void drawPlayerHeader(const Board& b, int player) {
 void drawHeaders(const Board& b) {
     drawPlayerHeader(b, 0);
     drawPlayerHeader(b, 1);
-}
-
-void drawMileageBar(Table& g) {
-    drawNow(g, [](const Board& b) { drawMileageBar(b); });
-}
-
-void drawMilesAndHeaders(Table& g) {
-    drawNow(g, [](const Board& b) { drawMilesAndHeaders(b); });
-}
-
-void drawHeaders(Table& g) {
-    drawNow(g, [](const Board& b) { drawHeaders(b); });
-}
-
-void drawHand(Table& g) {
-    drawNow(g, [](const Board& b) { drawHand(b); });
-}
-
-void coverHand(Table& g) {
-    drawNow(g, [](const Board& b) { coverHand(b); });
-}
-
-void drawPlayerPanels(Table& g) {
-    drawNow(g, [](const Board& b) { drawPlayerPanels(b); });
-}
-
-void drawBattlePile(Table& g, int player) {
-    drawNow(g, [player](const Board& b) { drawBattlePile(b, player); });
-}
-
-void invertSlotHighlight(Table& g, int slot) {
-    // The mark is on the mover's hand: a screen that shows another seat's leaves it be.
-    if (screenSeat(g) != g.currentPlayer) return;
-    drawNow(g, [slot](const Board& b) { invertSlotHighlight(b, slot); });
 }
 
 } // namespace tarmigo

@@ -1,11 +1,8 @@
 #pragma once
 // Drawing the board. Every drawing reads one seat's view (game/view.h), the layout
-// and a surface, so that it cannot show what that seat may not see.
-//
-// The routines taking a Table are for drawing during a tap: each builds the view of
-// the seat the screen shows from the table as it is at that moment and draws on the
-// table's current surface; they do nothing when no surface is current (a tap in the
-// replay driver, the simulator).
+// and a surface, so that it cannot show what that seat may not see. Nothing here is
+// drawn while the rules run: a move's parts of the board are queued with their views
+// and drawn when the window plays them (board/pictures.h).
 #include "board/surface.h"
 #include "board/table.h"
 #include "game/view.h"
@@ -56,15 +53,5 @@ void drawTextAt(const Board& b, std::string_view text, int x, int y, HAlign alig
 
 // Inverts the highlight rectangle of hand slot s (1..7; 0 lies left of the window).
 void invertSlotHighlight(const Board& b, int slot);
-
-// During a tap, on the table's current surface.
-void drawMileageBar(Table& g);
-void drawMilesAndHeaders(Table& g);
-void drawHeaders(Table& g);
-void drawHand(Table& g);
-void coverHand(Table& g);
-void drawPlayerPanels(Table& g);
-void drawBattlePile(Table& g, int player);
-void invertSlotHighlight(Table& g, int slot);
 
 } // namespace tarmigo

@@ -3,6 +3,7 @@
 #include "game/strings.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace tarmigo {
 
@@ -20,6 +21,25 @@ Step& Presentation::add(Step::Kind kind) {
 
 void Presentation::frame(int delayMs) {
     add(Step::Kind::Frame).delayMs = delayMs;
+}
+
+void Presentation::slide(const std::variant<Laid, Drawn>& share, bool animate, int delayMs) {
+    Step& s = add(Step::Kind::Slide);
+    s.move = share;
+    s.animate = animate;
+    s.delayMs = delayMs;
+}
+
+void Presentation::show(Region region, int which, const SeatView& view) {
+    Step& s = add(Step::Kind::Show);
+    s.region = region;
+    s.which = which;
+    s.view = std::make_shared<const SeatView>(view);
+}
+
+void Presentation::putFront(Presentation&& made) {
+    steps_.insert(steps_.begin(), std::make_move_iterator(made.steps_.begin()),
+                  std::make_move_iterator(made.steps_.end()));
 }
 
 void Presentation::sound(tarmigo::Sound sound) {

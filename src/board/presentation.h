@@ -4,9 +4,11 @@
 // plays them on a timer and stays responsive meanwhile; the replay driver and the
 // simulator take them all at once.
 //
-// The queue is also the drawing surface of a tap: every drawing call becomes a step,
-// applied later in the same order to the window's own picture, so what the window
-// shows is exactly what drawing straight onto it would have shown.
+// A move's pictures are values too: a card's slide is the move that makes it, and a part
+// of the board redrawn is the view it is drawn from. The window makes their drawing calls
+// when it plays them (makePicture, board/pictures.h), so nothing is drawn while the rules
+// run. The queue is also a drawing surface: the calls made become steps, applied in the
+// same order to the window's own picture.
 #include "board/recording_surface.h"
 #include "board/sentence.h"
 #include "game/events.h"
@@ -16,6 +18,7 @@
 
 #include <deque>
 #include <memory>
+#include <variant>
 
 namespace tarmigo {
 
@@ -23,6 +26,8 @@ struct Step {
     enum class Kind {
         Draw,   // one drawing call on the board's picture
         Frame,  // show the picture, then wait `delayMs` before the next step
+        Slide,  // the card of `move` slides (by `animate`, `delayMs` apart), made when played
+        Show,   // a part of the board (`region`, `which`) drawn from `view` when played
         Sound,  // a move's sound
         Undo,   // the Undo button becomes `enabled`
         Redo,   // the Redo button becomes `enabled`
@@ -44,14 +49,23 @@ struct Step {
     std::shared_ptr<const SeatView> standing;
     // Scores at a hand's end of a game held elsewhere: the figures as they were sent.
     std::shared_ptr<const ScoresContent> figures;
+    // Slide: the screen's share of the card laid or drawn.
+    std::variant<Laid, Drawn> move;
+    bool animate = false;
+    // Show: the part of the board, and the board as it stood when the part changed.
+    Region region = Region::Board;
+    int which = 0;
+    std::shared_ptr<const SeatView> view;
 
-    // Draw and Frame change the board's picture; the others do not.
-    bool isPicture() const { return kind == Kind::Draw || kind == Kind::Frame; }
+    // Draw, Frame, Slide and Show change the board's picture; the others do not.
+    bool isPicture() const { return kind <= Kind::Show; }
 };
 
 class Presentation : public RecordingSurface {
   public:
     void frame(int delayMs);
+    void slide(const std::variant<Laid, Drawn>& share, bool animate, int delayMs);
+    void show(Region region, int which, const SeatView& view);
     void sound(tarmigo::Sound s);
     void undo(bool enabled);
     void redo(bool enabled);
@@ -67,6 +81,9 @@ class Presentation : public RecordingSurface {
     const std::deque<Step>& steps() const { return steps_; }
     Step take();
     void clear() { steps_.clear(); }
+    // Puts the steps of made before those queued: what a step played was made into.
+    void putFront(Presentation&& made);
+    void putBack(Step step) { steps_.push_back(std::move(step)); }
     // Drops the pictures still queued, keeping the other steps in their order: the
     // board is about to be painted afresh from the game.
     void dropPictures();

@@ -11,12 +11,6 @@ void clearStatusLine(const Board& b) {
                        Pen::White);
 }
 
-void clearStatusLine(Table& g) {
-    if (!g.surface) return;
-    static const SeatView nothing; // clearing shows nothing of the game
-    clearStatusLine(Board{nothing, g.layout, *g.surface});
-}
-
 void drawStatusLine(const Board& b) {
     clearStatusLine(b);
     const StatusMessage& message = b.view.status;
@@ -28,12 +22,6 @@ void drawStatusLine(const Board& b) {
     drawTextAt(b, first, StatusLeft, b.layout.statusY + 2, HAlign::Left);
     if (!second.empty())
         drawTextAt(b, second, StatusLeft, b.layout.statusY + 2 + StatusLineStep, HAlign::Left);
-}
-
-void drawStatusLine(Table& g) {
-    if (!g.surface) return;
-    const SeatView view = tableView(g);
-    drawStatusLine(Board{view, g.layout, *g.surface});
 }
 
 std::pair<std::string, std::string> wrapStatus(const DrawingSurface& s, const std::string& text,

@@ -30,12 +30,9 @@ void noteNothingPlayable(Table& g);
 bool mustDiscard(const SeatView& view);
 
 // Paints the status strip white without touching the message.
-void clearStatusLine(Table& g);
 void clearStatusLine(const Board& b);
 // Clears the strip and draws the message, unless tips are hidden.
 void drawStatusLine(const Board& b);
-// The same on the table's current surface, if any, with the message of its screen's seat.
-void drawStatusLine(Table& g);
 
 // The status text starts this far in; a text wider than the line goes on to a second
 // line this far below the first.

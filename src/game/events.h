@@ -45,6 +45,7 @@ enum class Region {
     HandShown,
     HandCovered,
     SlotMark,
+    StatusLine, // the status line, drawn at once
 };
 
 // A part of the board changed; which: whose battle pile, or the slot of a mark.

@@ -6,6 +6,7 @@
 #include "app/scores_dialog.h"
 #include "app/shell.h"
 #include "board/draw.h"
+#include "board/pictures.h"
 #include "board/status_line.h"
 #include "game/strings.h"
 #include "qt/board/accessible_board.h"
@@ -120,6 +121,10 @@ Presentation& PlayedGame::presentation() {
     return game()->presentation;
 }
 
+const Layout& PlayedGame::boardLayout() {
+    return game()->layout;
+}
+
 Session& QtHost::game() {
     Session* held = played_->game();
     return held ? *held : *shellGame_->game();
@@ -148,6 +153,16 @@ void QtHost::play() {
                 applyDraw(step.op, board_.surface());
                 noteChange(step.op);
                 break;
+            case Step::Kind::Slide:
+            case Step::Kind::Show: {
+                // Made now, on the board as the steps before it left it.
+                Presentation made;
+                made.startFrom(board_.surface().background());
+                made.takeTextsFrom(&board_.surface());
+                makePicture(step, played_->boardLayout(), made);
+                queue.putFront(std::move(made));
+                break;
+            }
             case Step::Kind::Frame:
                 // Shown now; the next step waits for the timer's next beat.
                 board_.repaintBoardPixels(changed_);
@@ -271,7 +286,7 @@ void QtHost::repaintBoard() {
     if (painter_)
         painter_(board_.surface());
     else
-        paint(board_.surface());
+        paintWindow(settled(), board_.surface());
     board_.update();
     boardChanged(&board_);
 }
@@ -408,15 +423,16 @@ void QtHost::invalidate(const Rect&, bool) {
     });
 }
 
-void QtHost::paint(DrawingSurface& surface) {
-    // The status is settled before the paint, which changes nothing.
+Session& QtHost::settled() {
+    // The status is settled before the board is shown: the paint changes nothing.
     noteNothingPlayable(game());
-    paintWindow(game(), surface);
+    return game();
 }
 
 void QtHost::paintNow() {
     // Shown in its turn: the board as it is now, before the moves that follow it.
-    paint(*acquireTapSurface());
+    Session& g = settled();
+    g.presentation.show(Region::Board, 0, tableView(g));
 }
 
 DrawingSurface* QtHost::acquireTapSurface() {

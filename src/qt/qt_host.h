@@ -31,6 +31,7 @@ class BoardView;
 class CommandBar;
 class KeptStatistics;
 class Presentation;
+struct Layout;
 class Shell;
 class Sounds;
 class StepGame;
@@ -45,8 +46,10 @@ class PlayedGame {
     // The game held here, rules and all; null for a game joined, which holds only the
     // views and moves it is sent.
     virtual Session* game() = 0;
-    // The steps the window plays: by default the held game's.
+    // The steps the window plays, and the layout it draws them on: by default the held
+    // game's.
     virtual Presentation& presentation();
+    virtual const Layout& boardLayout();
     virtual void penDown() = 0;
     virtual void penUp(int x, int y) = 0;
     virtual void handleCommand(int id) = 0;
@@ -133,8 +136,8 @@ class QtHost : public ShellHost {
     const Session& game() const;
 
   private:
-    // The board as the game shows it now, drawn on surface.
-    void paint(DrawingSurface& surface);
+    // The game, its status settled as its board is about to be shown.
+    Session& settled();
     Session& game();
     QWidget* dialogParent() const;
     template <class Dialog> void open(Dialog* dialog, std::function<void(int)> closed);

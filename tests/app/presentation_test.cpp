@@ -1,6 +1,7 @@
 // A tap's show waits in the presentation queue in the rules' order; a question stops it.
 #include "app/save_state.h"
 #include "app/taps.h"
+#include "board/pictures.h"
 #include "game/strings.h"
 #include "support/program.h"
 
@@ -15,7 +16,8 @@ namespace {
 // The steps that are not drawing calls, as words ("frames*34 undo+ WVH ..."), each frame
 // checked to wait the Options' pause and to show something drawn since the last; the
 // sentences are left to the sentences' test.
-std::string shown(const Presentation& queue, int pause) {
+std::string shown(Presentation& queue, const Layout& layout, int pause) {
+    makePictures(queue, layout); // as the window plays them
     std::string out;
     int frames = 0;
     bool drawn = false;
@@ -66,7 +68,7 @@ TEST(Presentation, ATapQueuesEachMoveInTheOrderTheRulesMadeIt) {
         g.presentation.clear();
         app.host.tapSurface = &g.presentation;
         tap(app, row.slot > 0 ? g.layout.slotTap(row.slot) : Point{10, 10});
-        EXPECT_EQ(shown(g.presentation, g.round.animDelay), row.shown) << row.position;
+        EXPECT_EQ(shown(g.presentation, g.layout, g.round.animDelay), row.shown) << row.position;
     }
 }
 
@@ -133,6 +135,7 @@ TEST(Presentation, TheHeadersAndStatusShowTheHandsEndBeforeTheScores) {
     tap(app, g.layout.slotTap(1));
     answerPending(g, false); // the race is not extended: the hand ends
     ASSERT_TRUE(g.has(flag::handOver));
+    makePictures(g.presentation, g.layout);
     for (const std::string& shown :
          {std::to_string(g.players[0].handScore), g.presentation.text(text::TapNewForHand)}) {
         bool drawn = false;

@@ -8,6 +8,7 @@
 #include "app/scores_dialog.h"
 #include "board/bitmaps.h"
 #include "board/draw.h"
+#include "board/pictures.h"
 #include "board/recording_surface.h"
 #include "board/table.h"
 #include "net/network_match.h"
@@ -165,8 +166,10 @@ class Audience : public FanOut {
 
     template <class Report>
     void checked(Report report, int player, Card shown, bool drawn = false) {
+        makePictures(table_.presentation, table_.layout); // what was queued before, as played
         const std::size_t from = said_ = table_.presentation.steps().size();
         report();
+        makePictures(table_.presentation, table_.layout);
         checkSaid(shown);
         const bool own = player == seat();
         othersMoved += !own;

@@ -1,6 +1,7 @@
 // Card slides, summed up from what they draw; each ends where the paint then draws the card.
 #include "board/animation.h"
 #include "board/draw.h"
+#include "board/pictures.h"
 #include "board/recording_surface.h"
 #include "support/position.h"
 
@@ -54,8 +55,15 @@ struct SlideRow {
     const char* drawn;
 };
 
+// A slide on the table's screen, by its options, when it has one.
+template <class Run> void onScreen(Session& g, Run run) {
+    if (g.surface)
+        run(SlideStage{*g.surface, g.presentation, g.layout, g.has(flag::animate),
+                       g.round.animDelay});
+}
+
 std::function<void(Session&)> bitmap(const Slide& slide) {
-    return [slide](Session& g) { slideBitmap(g, slide); };
+    return [slide](Session& g) { onScreen(g, [&](const SlideStage& s) { slideBitmap(s, slide); }); };
 }
 
 // The selected card laid, or the next card drawn, as the rules report it, shown in the
@@ -64,7 +72,7 @@ std::function<void(Session&)> laid(int target) {
     return [target](Session& g) {
         const int s = g.own().selectedSlot();
         const Laid move{g.currentPlayer, s, s >= 1 ? g.own().slot(s) : Card(EmptySlot), target};
-        slideLaid(g, shareOf(move, screenSeat(g)));
+        onScreen(g, [&](const SlideStage& s) { slideLaid(s, shareOf(move, screenSeat(g))); });
     };
 }
 
@@ -73,7 +81,7 @@ std::function<void(Session&)> drawn() {
         const int pos = g.round.deckPos;
         const Card card = pos < DeckSize ? g.deck[pos] : Card(EmptySlot);
         const Drawn move{g.currentPlayer, g.own().drawSlot(), card, DeckSize - pos - 1};
-        slideDrawn(g, shareOf(move, screenSeat(g)));
+        onScreen(g, [&](const SlideStage& s) { slideDrawn(s, shareOf(move, screenSeat(g))); });
     };
 }
 
@@ -163,6 +171,9 @@ TEST(Slides, EverySlideEndsWhereThePaintDrawsTheCard) {
         FanOut both{pos.g.events, &heard};
         pos.g.events = &both;
         ASSERT_NE(dispatchMove(pos.g, target), MoveResult::Refused) << position;
+        makePictures(pos.g.presentation, pos.g.layout); // as the window plays them
+        for (const Step& s : pos.g.presentation.steps())
+            if (s.kind == Step::Kind::Draw) applyDraw(s.op, surface);
         const auto last = std::find_if(surface.ops().rbegin(), surface.ops().rend(),
                                        [&](const DrawOp& o) { return o.bitmap == card; });
         ASSERT_NE(last, surface.ops().rend()) << position;

@@ -3,7 +3,6 @@
 // network_play.cpp alone.
 #include "app/scores_dialog.h"
 #include "app/step_player.h"
-#include "board/animation.h"
 #include "board/draw.h"
 #include "board/sentence.h"
 #include "game/strings.h"
@@ -149,6 +148,7 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
     // host through NetworkPlay before they reach here.
     Session* game() override { return nullptr; }
     Presentation& presentation() override { return stage_; }
+    const Layout& boardLayout() override { return layout(); }
     void penDown() override {}
     void penUp(int x, int y) override { owner_.tap(x, y); }
     void handleCommand(int id) override {
@@ -225,8 +225,7 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
     // by this program's own options, on this window's layout.
     void step(const net::ShownStep& step) {
         const Session& own = owner_.window_.ownGame();
-        const Layout& l = layout();
-        const SlideStage slides{stage_, stage_, l, own.has(flag::animate), own.round.animDelay};
+        const bool animate = own.has(flag::animate);
         Presentation& out = stage_;
         std::visit(
             Overloaded{
@@ -241,19 +240,20 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
                 [&](const net::AskStep& s) {
                     // The miles that ask count at once: the headers show them beside the
                     // question, as the host's own do.
-                    drawMilesAndHeaders(Board{*nextView(), l, out});
-                    drawMileageBar(Board{*nextView(), l, out});
+                    out.show(Region::MilesAndHeaders, 0, *nextView());
+                    out.show(Region::MileageBar, 0, *nextView());
                     out.ask(s.stringId);
                 },
                 [&](const Laid& laid) {
                     // Said as the card sets off, as the window's own moves are: a reader
                     // hears the move when the host has it, not after its slide.
                     out.say(laid.coupFourre ? coupFourreSentence(2, laid) : moveSentence(2, laid));
-                    slideLaid(slides, laid);
+                    out.slide(laid, animate, own.round.animDelay);
                 },
-                [&](const Drawn& drawn) { slideDrawn(slides, drawn); },
+                [&](const Drawn& drawn) { out.slide(drawn, animate, own.round.animDelay); },
                 [&](const net::HintStep& s) {
-                    if (view_) owner_.window_.showHint(shownHint(*view_, l, s.slot, s.target));
+                    if (view_)
+                        owner_.window_.showHint(shownHint(*view_, layout(), s.slot, s.target));
                 },
             },
             step);
