@@ -41,7 +41,9 @@ void playStep(ShellHost& host, StepGame& game, const Step& step,
         });
         return;
     case Step::Kind::Draw:
-    case Step::Kind::Frame: break; // the window's own
+    case Step::Kind::Frame:
+    case Step::Kind::Slide:
+    case Step::Kind::Show: break; // the window's own
     }
     done();
 }
