@@ -118,7 +118,7 @@ void HandReview::show(Session& g, const Position& p) const {
     applyStart(g, p.at);
     g.seats = p.seats;
     g.undo.round.raceLength = 0;
-    invalidateBoard(g, Erase::Yes);
+    invalidateBoard(g);
 }
 
 bool HandReview::forward(Session& g) {
@@ -138,7 +138,7 @@ bool HandReview::forward(Session& g) {
     applyStart(g, positions_[at_].at);
     g.seats = positions_[at_].seats;
     g.pending = Decision::None;
-    invalidateBoard(g, Erase::No);
+    invalidateBoard(g);
     return true;
 }
 
@@ -162,7 +162,7 @@ void HandReview::end(Session& g) {
     g.secondStore = lent_.secondStore;
     g.historyStore = lent_.historyStore;
     g.moveLog = lent_.moveLog;
-    invalidateBoard(g, Erase::Yes);
+    invalidateBoard(g);
 }
 
 std::vector<Card> HandReview::otherHand() const {

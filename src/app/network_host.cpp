@@ -205,7 +205,7 @@ void NetworkHost::handle(const net::HostEvent& e) {
                       Refresh::No);
         // The guest's board at once, its own hand included, and the host's.
         showStatuses();
-        invalidateBoard(g, Erase::No);
+        invalidateBoard(g);
         // What the view does not say: the guest's Undo button and its question.
         std::vector<net::ShownStep> steps{net::UndoStep{undoSeat_ == GuestSeat}};
         if (g.pending != Decision::None && g.currentPlayer == GuestSeat)
@@ -304,7 +304,7 @@ bool NetworkHost::play(int seat, const net::Input& input) {
         case K::Modes: break; // not moves: handled as they arrive
         }
     }
-    settle(input.kind == K::Undo ? Erase::Yes : Erase::No);
+    settle();
     if (paused()) showPause(guestLeft_ ? text::GuestLeft : text::WaitingForGuest);
     return true;
 }
@@ -314,7 +314,7 @@ void NetworkHost::refuse(int seat, int stringId) {
     // The refused seat alone is told; the game stays as it is.
     setStatus(g, seat, stringId, Refresh::Yes);
     if (seat == HostSeat)
-        invalidateBoard(g, Erase::No);
+        invalidateBoard(g);
     else
         sendView();
 }
@@ -366,15 +366,15 @@ void NetworkHost::newGame(GameScores scores) {
     link_.send(net::Steps{{net::UndoStep{false}}});
     // Both sides paint the new hand at once, whoever dealt it.
     showStatuses();
-    invalidateBoard(g, Erase::No);
+    invalidateBoard(g);
 }
 
-void NetworkHost::settle(Erase erase) {
+void NetworkHost::settle() {
     Session& g = game_;
     if (g.pending == Decision::None) saveState(g);
     for (net::Steps& steps : shown_.take()) link_.send(steps);
     showStatuses();
-    invalidateBoard(g, erase);
+    invalidateBoard(g);
     if (scored_) {
         scored_ = false;
         host_.handScored(g);
@@ -383,7 +383,7 @@ void NetworkHost::settle(Erase erase) {
 
 void NetworkHost::showPause(int stringId) {
     setStatus(game_, HostSeat, stringId, Refresh::Yes);
-    invalidateBoard(game_, Erase::No);
+    invalidateBoard(game_);
 }
 
 // The host's board shows seat 0: its Undo button and question are seat 0's alone.

@@ -137,7 +137,7 @@ class NetworkHost : public net::HostEndpoint {
     void newGame(GameScores scores);
     // After every change: the save, the guest's steps and view, each side's status
     // line, the repaint.
-    void settle(Erase erase);
+    void settle();
     // Each side's status line after a change: its own on its turn and at a hand's end,
     // whose turn it is while it waits; the guest is sent its view.
     void showStatuses();

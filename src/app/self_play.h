@@ -18,7 +18,7 @@ class SelfPlayHost : public Host, public ScreenHost {
     explicit SelfPlayHost(std::uint64_t seed) : state_(seed) {}
 
     std::uint32_t tickCount() override;
-    void invalidate(const Rect&, bool) override {}
+    void invalidate(const Rect&) override {}
     void dropPendingRepaint() override {}
     void paintNow() override {}
     DrawingSurface* acquireTapSurface() override { return nullptr; }

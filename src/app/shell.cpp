@@ -214,7 +214,7 @@ void Shell::handleCommand(int id) {
         undoLastMove(g);
         if (wasOver && !handOver(g)) host_.handTakenBack();
         saveHistory(g, WithRecord::No);
-        invalidateBoard(g, Erase::Yes);
+        invalidateBoard(g);
         break;
     }
     case command::Redo: {
@@ -225,7 +225,7 @@ void Shell::handleCommand(int id) {
         g.presentation.say(Sentence{.pattern = text::Redone}); // heard, as Undo is
         if (!wasOver && handOver(g)) host_.handScored(g);      // the hand taken back ends again
         saveHistory(g, WithRecord::No);
-        invalidateBoard(g, Erase::Yes);
+        invalidateBoard(g);
         break;
     }
     default: break; // the drop-down buttons and unknown ids do nothing

@@ -29,7 +29,7 @@ void handleTap(Session& g, int x, int y) {
         playTap(g, x, y);
         if (g.pending == Decision::None) saveState(g);
     }
-    invalidateBoard(g, Erase::No);
+    invalidateBoard(g);
 }
 
 void answerPending(Session& g, bool yes) {
@@ -39,7 +39,7 @@ void answerPending(Session& g, bool yes) {
         answerDecision(g, yes);
         saveState(g);
     }
-    invalidateBoard(g, Erase::No);
+    invalidateBoard(g);
 }
 
 void beginHand(Session& g, int playerCount, GameScores scores) {
@@ -56,7 +56,7 @@ void beginHand(Session& g, int playerCount, GameScores scores) {
     }
     g.presentation.undo(false);
     setStatus(g, AllSeats, text::TapToPlay, Refresh::Yes);
-    invalidateBoard(g, Erase::Yes);
+    invalidateBoard(g);
 }
 
 } // namespace tarmigo

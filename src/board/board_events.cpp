@@ -91,7 +91,7 @@ void BoardEvents::regionChanged(const RegionChanged& changed) {
             g.presentation.say(empty);
         }
         break;
-    case Region::Board: invalidateBoard(g, Erase::No); break;
+    case Region::Board: invalidateBoard(g); break;
     case Region::HandShown:
         if (g.surface) noteNothingPlayable(g); // set before the hand shows, which says it
         show(changed.region);

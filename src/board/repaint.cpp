@@ -2,17 +2,17 @@
 
 namespace tarmigo {
 
-void invalidateBoard(Table& g, Erase erase) {
-    g.screenHost.invalidate(g.layout.boardRect(), erase == Erase::Yes);
+void invalidateBoard(Table& g) {
+    g.screenHost.invalidate(g.layout.boardRect());
 }
 void invalidateHand(Table& g) {
-    g.screenHost.invalidate(g.layout.handRect(), false);
+    g.screenHost.invalidate(g.layout.handRect());
 }
 void invalidateDeck(Table& g) {
-    g.screenHost.invalidate(g.layout.deckRect(), false);
+    g.screenHost.invalidate(g.layout.deckRect());
 }
 void invalidateStatus(Table& g) {
-    g.screenHost.invalidate(g.layout.statusRect(), false);
+    g.screenHost.invalidate(g.layout.statusRect());
 }
 
 } // namespace tarmigo

@@ -4,10 +4,7 @@
 
 namespace tarmigo {
 
-// Whether a repaint of the whole board first erases the window to its background.
-enum class Erase : bool { No = false, Yes = true };
-
-void invalidateBoard(Table& g, Erase erase);
+void invalidateBoard(Table& g);
 void invalidateHand(Table& g);
 void invalidateDeck(Table& g);
 void invalidateStatus(Table& g);

@@ -12,11 +12,13 @@ class ScreenHost {
   public:
     virtual ~ScreenHost() = default;
 
-    // Marks part of the window for one later full paint.
-    virtual void invalidate(const Rect& area, bool erase) = 0;
+    // Asks for one later paint of the whole board, which starts from its background:
+    // area is the part that changed (the desktop window paints the whole board).
+    virtual void invalidate(const Rect& area) = 0;
     // Forgets the repaint requests pending for the window.
     virtual void dropPendingRepaint() = 0;
-    // Paints the whole board now (used when the computer opens a hand).
+    // Shows the whole board in its turn, before the moves queued after it (used when the
+    // computer opens a hand).
     virtual void paintNow() = 0;
     // A drawing surface for the duration of a tap (the table's presentation, where
     // the window plays it); null where nothing is shown.

@@ -411,7 +411,7 @@ void QtHost::enableRedoButton(bool enabled) {
     if (focused) board_.setFocus(Qt::OtherFocusReason);
 }
 
-void QtHost::invalidate(const Rect&, bool) {
+void QtHost::invalidate(const Rect&) {
     // The whole board is drawn afresh from the game once the presentation is over, so
     // one request covers any area.
     repaintPending_ = true;

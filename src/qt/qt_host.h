@@ -98,7 +98,7 @@ class QtHost : public ShellHost {
     // Host
     std::uint32_t tickCount() override;
     // ScreenHost
-    void invalidate(const Rect& area, bool erase) override;
+    void invalidate(const Rect& area) override;
     void dropPendingRepaint() override { repaintPending_ = false; }
     void paintNow() override;
     DrawingSurface* acquireTapSurface() override;

@@ -36,7 +36,7 @@ class TestHost : public ShellHost {
         closed(next(scoresAnswers, 1));
     }
     void postCommand(int id) override { posted.push_back(id); }
-    void invalidate(const Rect& r, bool) override { invalidated.push_back(r); }
+    void invalidate(const Rect& r) override { invalidated.push_back(r); }
     void dropPendingRepaint() override {}
     void paintNow() override { ++paintsNow; }
     DrawingSurface* acquireTapSurface() override { return tapSurface; }

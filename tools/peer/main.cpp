@@ -246,7 +246,7 @@ class PeerShell : public ShellHost {
   public:
     explicit PeerShell(std::uint64_t seed) : ticks_(std::uint32_t(seed * 2654435761u + 1)) {}
     std::uint32_t tickCount() override { return ticks_ += 7919; }
-    void invalidate(const Rect&, bool) override {}
+    void invalidate(const Rect&) override {}
     void dropPendingRepaint() override {}
     void paintNow() override {}
     DrawingSurface* acquireTapSurface() override { return nullptr; }

@@ -227,7 +227,7 @@ std::string Driver::restorePosition(const std::string& text) {
     g.expert = expertKept();
     if (g.has(flag::turnHandover))
         setStatusNumber(g, g.currentPlayer, text::EndOfTurn, g.currentPlayer + 1, Refresh::Yes);
-    invalidateBoard(g, Erase::Yes);
+    invalidateBoard(g);
     lastPaint_.clear(); // the paint after the line is a whole new one, as after a start
     return {};
 }

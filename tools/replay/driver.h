@@ -34,7 +34,7 @@ class Driver : public ShellHost {
     // Host
     std::uint32_t tickCount() override { return ticks_; }
     // ScreenHost: no surface, so a tap queues no pictures.
-    void invalidate(const Rect&, bool) override { repaintPending_ = true; }
+    void invalidate(const Rect&) override { repaintPending_ = true; }
     void dropPendingRepaint() override { repaintPending_ = false; }
     void paintNow() override { paint(); }
     DrawingSurface* acquireTapSurface() override { return nullptr; }

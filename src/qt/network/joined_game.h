@@ -218,7 +218,7 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
             countNext_ = false;
             owner_.window_.statistics().countSeatHand(v);
         }
-        owner_.window_.platform().invalidate({}, false);
+        owner_.window_.platform().invalidate({});
     }
 
     // A step is seat 1's share of one report, complete as it came. The slides and sounds go
