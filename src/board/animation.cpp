@@ -1,9 +1,9 @@
 // Cards sliding across the board, step by step.
 #include "board/animation.h"
 #include "board/draw.h"
+#include "board/presentation.h"
 #include "board/status_line.h"
 #include "board/surface.h"
-#include "board/presentation.h"
 #include "game/targets.h"
 
 #include <algorithm>

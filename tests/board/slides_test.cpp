@@ -63,7 +63,8 @@ template <class Run> void onScreen(Session& g, Run run) {
 }
 
 std::function<void(Session&)> bitmap(const Slide& slide) {
-    return [slide](Session& g) { onScreen(g, [&](const SlideStage& s) { slideBitmap(s, slide); }); };
+    return
+        [slide](Session& g) { onScreen(g, [&](const SlideStage& s) { slideBitmap(s, slide); }); };
 }
 
 // The selected card laid, or the next card drawn, as the rules report it, shown in the

@@ -300,7 +300,7 @@ class NetworkPlay::Joined : public PlayedGame, public StepGame {
     std::deque<Item> queue_;
     // The steps made of the views and moves received, which the window plays.
     Presentation stage_;
-    mutable Layout layout_; // the window's own, this seat's side on the left
+    mutable Layout layout_;       // the window's own, this seat's side on the left
     bool admittedBefore_ = false; // an admission after the first is a return
     bool countNext_ = false;
 };
