@@ -12,6 +12,7 @@
 #include "board/recording_surface.h"
 #include "board/table.h"
 #include "net/network_match.h"
+#include "support/invariants.h"
 #include "support/program.h"
 
 #include <gtest/gtest.h>
@@ -236,6 +237,7 @@ TEST(SeatShare, EveryAudienceOfAWholeGameSeesOnlyItsSeat) {
                     << status.id;
                 // The guest's view is seat 1's as the host's game stands, its status its own.
                 ASSERT_EQ(match.lastView(), viewFor(g, 1)) << i;
+                ASSERT_EQ(brokenInvariant(g), "") << i;
             } else if (handOver(g)) {
                 app.command(command::NewGameMenu + g.playerCount);
             } else if (roll < 7) {

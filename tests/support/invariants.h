@@ -10,6 +10,7 @@
 #include <array>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarmigo::testing {
@@ -44,6 +45,13 @@ inline std::string brokenInvariant(const Game& g, bool countCards = true) {
     }
     for (int k = 0; k < CardKinds; ++k)
         if (r.seenCount[k] > deckCount[k]) out << " seenCount of " << char(FirstCard + k);
+    // A seat's message carries a number exactly when its text has a place for one.
+    for (const SeatState& seat : g.seats) {
+        const char* text = seat.status.id ? stringText(seat.status.id) : nullptr;
+        if (text && seat.status.hasNumber != (std::string_view(text).find("%d") != std::string_view::npos))
+            out << " status " << seat.status.id << (seat.status.hasNumber ? " with" : " without")
+                << " a number";
+    }
     // Every card of the deck is somewhere once; something that is no card at all always
     // counts.
     const std::string cards = misplacedCards(g);
