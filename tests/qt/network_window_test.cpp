@@ -17,6 +17,7 @@
 #include "qt/board/board_view.h"
 #include "qt/board/place_labels.h"
 #include "qt/board/qt_surface.h"
+#include "qt/board_watch.h"
 #include "qt/dialogs/scores_window.h"
 #include "qt/main_window.h"
 #include "qt/network/network_dialogs.h"
@@ -184,39 +185,6 @@ TEST(NetworkSaves, TheNetworkGameAndTheOtherAreKeptApart) {
     EXPECT_EQ(SettingsStore(ini).read(), local);
 }
 
-// Closes every dialog a move opens: the question answered Yes, a rematch declined, the
-// Scores dialog Done.
-class DialogCloser {
-  public:
-    DialogCloser() {
-        QObject::connect(&timer_, &QTimer::timeout, &timer_, [] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal))
-                box->button(box->objectName() == "rematchQuestion" ? QMessageBox::No
-                                                                   : QMessageBox::Yes)
-                    ->click();
-            else if (auto* scores = dynamic_cast<ScoresWindow*>(modal))
-                scores->reject();
-        });
-        timer_.start(5);
-    }
-
-  private:
-    QTimer timer_;
-};
-
-// A view painted afresh as the window draws it: by its options, on its side of the board.
-QImage painted(MainWindow& window, SeatView v) {
-    const Session& shown = std::as_const(window.host()).game();
-    const QImage& board = window.board().surface().image();
-    const int zoom = window.board().surface().zoom();
-    v.showPlayable = shown.has(flag::showPlayable);
-    v.hideTips = shown.has(flag::hideTips);
-    QtSurface fresh(board.width() / zoom, board.height() / zoom, zoom);
-    paintView(Board{v, window.shownLayout(), fresh});
-    return fresh.image();
-}
-
 // ---- Two windows in one process: one hosts, the other joins over the loopback address ----
 
 // The network game's stores in memory. Each write keeps a copy of all three as they then
@@ -330,7 +298,8 @@ class TwoWindows : public ::testing::Test {
         QTest::qWait(1);
         Session* g = host->network().hostedGame();
         if (!g || !inStep()) return true;
-        g->round.set(flag::animate, false);
+        g->round.set(flag::animate, hostSlides);
+        g->round.animDelay = 1;
         g->round.setPlayMode(PlayMode::TapOnce);
         g->round.setDiscardMode(DiscardMode::CardThenDeck);
         if (reading) expectGuestReads();
@@ -398,6 +367,7 @@ class TwoWindows : public ::testing::Test {
     QSettings preferences{folder.filePath("preferences.ini"), QSettings::IniFormat};
     QSettings guestPreferences{folder.filePath("guest.ini"), QSettings::IniFormat};
     net::Dice dice{17};
+    bool hostSlides = false; // the host's moves slide on its board
     DialogCloser closer;
     std::unique_ptr<MainWindow> host, guest;
     QString code;
@@ -556,9 +526,10 @@ TEST_F(TwoWindows, TheHostSurvivesAKillAtAnyWrite) {
     }
 }
 
-// The guest's own slides, at its own pace and by its own options: the board at rest is
-// always the view sent; H asks the host for Expert's card; the notice follows the zoom.
-TEST_F(TwoWindows, TheGuestSlidesEachMoveRestsOnItsViewAndIsHinted) {
+// Each side's slides, the guest's at its own pace and by its own options, at zooms 1 to 3:
+// at rest each board is the view it shows, a slide moves one card between the boards at
+// rest; H asks the host for Expert's card; the notice follows the zoom.
+TEST_F(TwoWindows, EachSideSlidesEachMoveAtEachZoomRestsOnItsViewAndTheGuestIsHinted) {
     Recorded net;
     start(net);
     Session& own = guest->shell().game();
@@ -566,24 +537,28 @@ TEST_F(TwoWindows, TheGuestSlidesEachMoveRestsOnItsViewAndIsHinted) {
     own.round.animDelay = 1;
     own.round.set(flag::showPlayable, true); // the host's shows none
     waitForTheGuest();
-    int slideFrames = 0;
+    BoardWatch hosting(*host);
+    BoardWatch joined(*guest);
+    int moves = 0;
     int hints = 0;
-    QImage atRest;
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 60'000 && !HasFatalFailure()) {
-        const QImage& board = guest->board().surface().image();
-        if (guest->network().presenting()) {
-            slideFrames += board != atRest; // a slide draws over the board left at rest
+        hosting.look();
+        joined.look();
+        if (host->presenting() || guest->presenting()) {
             QTest::qWait(1);
             continue;
         }
-        // At rest the board is the last view sent, drawn by the guest's own options.
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return painted(*guest, guest->shownView()) == board; }, 500));
-        atRest = board;
-        own.round.set(flag::animate, slideFrames < 200); // then on to the game's end
+        // Slides until each side has slid each kind of move, then on to the game's end.
+        hostSlides = moves < 400 && (hosting.seen.count() + joined.seen.count() < 16 || moves < 72);
+        own.round.set(flag::animate, hostSlides);
         const SeatView sent = *guest->network().joinedView();
+        if (inStep() && ++moves % 8 == 0)
+            for (MainWindow* w : {host.get(), guest.get()}) {
+                w->setZoom(moves / 8 % 3 + 1);
+                EXPECT_EQ(w->board().surface().zoom(), moves / 8 % 3 + 1);
+            }
         if (inStep() && sent.isOwnTurn() && !sent.handOver && !sent.decisionPending && hints < 3 &&
             dice.below(8) == 0) {
             guest->board().clearMarks();
@@ -594,7 +569,10 @@ TEST_F(TwoWindows, TheGuestSlidesEachMoveRestsOnItsViewAndIsHinted) {
         }
         if (!move(false)) break;
     }
-    EXPECT_GT(slideFrames, 50);
+    for (const BoardWatch* watch : {&hosting, &joined}) {
+        EXPECT_TRUE(watch->seen.all()) << watch->seen;
+        EXPECT_GT(watch->framesChecked, 10);
+    }
     EXPECT_GT(hints, 0);
     guest->network().askRematch();
     for (const int zoom : {2, 1}) {

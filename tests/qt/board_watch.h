@@ -1,0 +1,149 @@
+#pragma once
+// Watching a window's board through its games: the board at rest against the view it
+// shows, and each slide's frames against the boards at rest on either side.
+#include "board/bitmaps.h"
+#include "board/draw.h"
+#include "game/cards.h"
+#include "game/view.h"
+#include "qt/board/board_view.h"
+#include "qt/board/qt_surface.h"
+#include "qt/dialogs/scores_window.h"
+#include "qt/main_window.h"
+#include "qt/qt_host.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
+
+#include <bitset>
+#include <cstring>
+
+namespace tarmigo::testing {
+
+// Closes every dialog a move opens: the question answered Yes, a rematch declined, the
+// Scores dialog Done.
+class DialogCloser {
+  public:
+    DialogCloser() {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                box->button(box->objectName() == "rematchQuestion" ? QMessageBox::No
+                                                                   : QMessageBox::Yes)
+                    ->click();
+            else if (auto* scores = dynamic_cast<ScoresWindow*>(modal))
+                scores->reject();
+        });
+        timer_.start(5);
+    }
+
+  private:
+    QTimer timer_;
+};
+
+// A view painted afresh as the window draws it: by its options, on its side of the board.
+inline QImage painted(MainWindow& window, SeatView v) {
+    const Session& shown = std::as_const(window.host()).game();
+    const QImage& board = window.board().surface().image();
+    const int zoom = window.board().surface().zoom();
+    v.showPlayable = shown.has(flag::showPlayable);
+    v.hideTips = shown.has(flag::hideTips);
+    QtSurface fresh(board.width() / zoom, board.height() / zoom, zoom);
+    paintView(Board{v, window.shownLayout(), fresh});
+    return fresh.image();
+}
+
+// Looked at again and again: at rest, the board is the view shown painted afresh; in a
+// slide, a frame differs from both boards at rest around it only in the moving card's box
+// (and the status line, which a slide clears as it starts). Counts the kinds of move slid.
+class BoardWatch {
+  public:
+    enum Kind { Drawn, Distance, Hazard, Remedy, Limit, EndOfLimit, Safety, Discard, Kinds };
+    explicit BoardWatch(MainWindow& w) : w_(w) {}
+    void look() {
+        const QImage& board = w_.board().surface().image();
+        if (w_.presenting()) {
+            if (frames_.size() < 40 && (frames_.empty() || frames_.back() != board))
+                frames_.push_back(board);
+            return;
+        }
+        const int zoom = w_.board().surface().zoom();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return painted(w_, w_.shownView()) == board; }, 500))
+            << "zoom " << zoom;
+        const SeatView v = w_.shownView();
+        if (!frames_.empty() && before_.size() == board.size() && v.handOver == view_.handOver) {
+            // One move: a presentation may show more, each then on the board left by the last.
+            if (kindsOf(view_, v) == 1) {
+                for (const QImage& frame : frames_) expectOneCardMoves(frame, board, zoom);
+                framesChecked += int(frames_.size());
+            }
+        }
+        frames_.clear();
+        before_ = board;
+        view_ = v;
+    }
+    std::bitset<Kinds> seen;
+    int framesChecked = 0; // frames of a single move's slides
+
+  private:
+    // Besides the card that moves, a slide from the hand shows its slot emptied.
+    bool emptiedSlot(const QImage& frame, int x, int y, int zoom) {
+        const Layout& l = w_.shownLayout();
+        if (empty_.isNull() || empty_.width() != CardWidth * zoom) {
+            QtSurface picture(CardWidth, CardHeight, zoom);
+            picture.drawBitmap(EmptySlot, 0, 0, 0, CardWidth, CardHeight);
+            empty_ = picture.image();
+        }
+        const int s = (x / zoom + 18) / 23; // the slot whose card box may hold x
+        const int ex = x - l.slotCard(s).x * zoom;
+        const int ey = y - l.slotCard(s).y * zoom;
+        return s >= 1 && s <= HandSize && ex >= 0 && ex < empty_.width() && ey >= 0 &&
+               ey < empty_.height() && frame.pixel(x, y) == empty_.pixel(ex, ey);
+    }
+    void expectOneCardMoves(const QImage& frame, const QImage& after, int zoom) {
+        const Layout& l = w_.shownLayout();
+        QRect moved;
+        for (int y = 0; y < frame.height(); ++y) {
+            if (y >= (l.statusY + 1) * zoom && y < (l.boardBottom() + 1) * zoom) continue;
+            const uchar* f = frame.constScanLine(y);
+            const uchar* b = before_.constScanLine(y);
+            const uchar* a = after.constScanLine(y);
+            for (int x = 0; x < frame.width(); ++x)
+                if (std::memcmp(f + 3 * x, b + 3 * x, 3) != 0 &&
+                    std::memcmp(f + 3 * x, a + 3 * x, 3) != 0 && !emptiedSlot(frame, x, y, zoom))
+                    moved |= QRect(x, y, 1, 1);
+        }
+        EXPECT_LE(moved.width(), CardWidth * zoom) << "zoom " << zoom;
+        EXPECT_LE(moved.height(), CardHeight * zoom) << "zoom " << zoom;
+    }
+    // Counts the kinds of move from one view to the next; how many changes were made.
+    int kindsOf(const SeatView& b, const SeatView& a) {
+        std::bitset<Kinds> now;
+        int changes = (a.cardsLeft < b.cardsLeft) + (a.discardTop != b.discardTop);
+        now[Drawn] = a.cardsLeft < b.cardsLeft;
+        now[Discard] = a.discardTop != b.discardTop && isCard(a.discardTop);
+        for (int p = 0; p < 2; ++p) {
+            const PlayerView& was = b.players[p];
+            const PlayerView& is = a.players[p];
+            const bool battle = is.battle != was.battle && is.safeties == was.safeties;
+            changes += (is.miles != was.miles) + (is.safeties != was.safeties) + battle +
+                       (is.speed != was.speed && is.safeties == was.safeties);
+            now[Distance] = now[Distance] || is.miles > was.miles;
+            now[Safety] = now[Safety] || is.safeties != was.safeties;
+            now[Limit] = now[Limit] || (is.speed != was.speed && is.speed == SpeedLimited);
+            now[EndOfLimit] = now[EndOfLimit] || (is.speed != was.speed && is.speed == SpeedEnded);
+            now[Hazard] = now[Hazard] || (battle && isHazardBattle(is.battle));
+            now[Remedy] = now[Remedy] || (battle && !isHazardBattle(is.battle));
+        }
+        seen |= now;
+        return changes;
+    }
+    MainWindow& w_;
+    QImage before_;
+    QImage empty_; // an emptied slot's picture at the zoom
+    SeatView view_;
+    std::vector<QImage> frames_;
+};
+
+} // namespace tarmigo::testing
