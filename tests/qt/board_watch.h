@@ -23,8 +23,7 @@ namespace tarmigo::testing {
 
 // Closes every dialog a move opens: the question answered Yes, a rematch declined, the
 // Scores dialog Done.
-class DialogCloser {
-  public:
+struct DialogCloser {
     DialogCloser() {
         QObject::connect(&timer_, &QTimer::timeout, &timer_, [] {
             QWidget* modal = QApplication::activeModalWidget();
@@ -37,8 +36,6 @@ class DialogCloser {
         });
         timer_.start(5);
     }
-
-  private:
     QTimer timer_;
 };
 
@@ -72,12 +69,11 @@ class BoardWatch {
         ASSERT_TRUE(QTest::qWaitFor([&] { return painted(w_, w_.shownView()) == board; }, 500))
             << "zoom " << zoom;
         const SeatView v = w_.shownView();
-        if (!frames_.empty() && before_.size() == board.size() && v.handOver == view_.handOver) {
-            // One move: a presentation may show more, each then on the board left by the last.
-            if (kindsOf(view_, v) == 1) {
-                for (const QImage& frame : frames_) expectOneCardMoves(frame, board, zoom);
-                framesChecked += int(frames_.size());
-            }
+        // One move: a presentation may show more, each then on the board left by the last.
+        if (!frames_.empty() && before_.size() == board.size() && v.handOver == view_.handOver &&
+            kindsOf(view_, v) == 1) {
+            for (const QImage& frame : frames_) expectOneCardMoves(frame, board, zoom);
+            framesChecked += int(frames_.size());
         }
         frames_.clear();
         before_ = board;
@@ -89,17 +85,16 @@ class BoardWatch {
   private:
     // Besides the card that moves, a slide from the hand shows its slot emptied.
     bool emptiedSlot(const QImage& frame, int x, int y, int zoom) {
-        const Layout& l = w_.shownLayout();
-        if (empty_.isNull() || empty_.width() != CardWidth * zoom) {
+        if (empty_.width() != CardWidth * zoom) {
             QtSurface picture(CardWidth, CardHeight, zoom);
             picture.drawBitmap(EmptySlot, 0, 0, 0, CardWidth, CardHeight);
             empty_ = picture.image();
         }
         const int s = (x / zoom + 18) / 23; // the slot whose card box may hold x
-        const int ex = x - l.slotCard(s).x * zoom;
-        const int ey = y - l.slotCard(s).y * zoom;
-        return s >= 1 && s <= HandSize && ex >= 0 && ex < empty_.width() && ey >= 0 &&
-               ey < empty_.height() && frame.pixel(x, y) == empty_.pixel(ex, ey);
+        const Point card = w_.shownLayout().slotCard(s);
+        const QPoint at = QPoint(x, y) - QPoint(card.x, card.y) * zoom;
+        return s >= 1 && s <= HandSize && empty_.rect().contains(at) &&
+               frame.pixel(x, y) == empty_.pixel(at);
     }
     void expectOneCardMoves(const QImage& frame, const QImage& after, int zoom) {
         const Layout& l = w_.shownLayout();
@@ -114,25 +109,25 @@ class BoardWatch {
                     std::memcmp(f + 3 * x, a + 3 * x, 3) != 0 && !emptiedSlot(frame, x, y, zoom))
                     moved |= QRect(x, y, 1, 1);
         }
-        EXPECT_LE(moved.width(), CardWidth * zoom) << "zoom " << zoom;
-        EXPECT_LE(moved.height(), CardHeight * zoom) << "zoom " << zoom;
+        EXPECT_TRUE(moved.width() <= CardWidth * zoom && moved.height() <= CardHeight * zoom)
+            << "zoom " << zoom << ": " << moved.width() << " x " << moved.height();
     }
-    // Counts the kinds of move from one view to the next; how many changes were made.
+    // Notes the kinds of move from one view to the next as seen; how many changes it made.
     int kindsOf(const SeatView& b, const SeatView& a) {
         std::bitset<Kinds> now;
-        int changes = (a.cardsLeft < b.cardsLeft) + (a.discardTop != b.discardTop);
         now[Drawn] = a.cardsLeft < b.cardsLeft;
         now[Discard] = a.discardTop != b.discardTop && isCard(a.discardTop);
+        int changes = now[Drawn] + (a.discardTop != b.discardTop);
         for (int p = 0; p < 2; ++p) {
-            const PlayerView& was = b.players[p];
-            const PlayerView& is = a.players[p];
-            const bool battle = is.battle != was.battle && is.safeties == was.safeties;
-            changes += (is.miles != was.miles) + (is.safeties != was.safeties) + battle +
-                       (is.speed != was.speed && is.safeties == was.safeties);
+            const PlayerView &was = b.players[p], &is = a.players[p];
+            const bool safety = is.safeties != was.safeties;
+            const bool battle = is.battle != was.battle && !safety;
+            const bool speed = is.speed != was.speed && !safety;
+            changes += (is.miles != was.miles) + safety + battle + speed;
             now[Distance] = now[Distance] || is.miles > was.miles;
-            now[Safety] = now[Safety] || is.safeties != was.safeties;
-            now[Limit] = now[Limit] || (is.speed != was.speed && is.speed == SpeedLimited);
-            now[EndOfLimit] = now[EndOfLimit] || (is.speed != was.speed && is.speed == SpeedEnded);
+            now[Safety] = now[Safety] || safety;
+            now[Limit] = now[Limit] || (speed && is.speed == SpeedLimited);
+            now[EndOfLimit] = now[EndOfLimit] || (speed && is.speed == SpeedEnded);
             now[Hazard] = now[Hazard] || (battle && isHazardBattle(is.battle));
             now[Remedy] = now[Remedy] || (battle && !isHazardBattle(is.battle));
         }

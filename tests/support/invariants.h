@@ -46,12 +46,11 @@ inline std::string brokenInvariant(const Game& g, bool countCards = true) {
     for (int k = 0; k < CardKinds; ++k)
         if (r.seenCount[k] > deckCount[k]) out << " seenCount of " << char(FirstCard + k);
     // A seat's message carries a number exactly when its text has a place for one.
-    for (const SeatState& seat : g.seats) {
-        const char* text = seat.status.id ? stringText(seat.status.id) : nullptr;
-        if (text && seat.status.hasNumber != (std::string_view(text).find("%d") != std::string_view::npos))
-            out << " status " << seat.status.id << (seat.status.hasNumber ? " with" : " without")
-                << " a number";
-    }
+    for (const SeatState& seat : g.seats)
+        if (const char* text = seat.status.id ? stringText(seat.status.id) : nullptr;
+            text &&
+            seat.status.hasNumber != (std::string_view(text).find("%d") != std::string_view::npos))
+            out << " status " << seat.status.id << " number " << seat.status.hasNumber;
     // Every card of the deck is somewhere once; something that is no card at all always
     // counts.
     const std::string cards = misplacedCards(g);
