@@ -38,10 +38,9 @@ TEST(Deal, TheShuffleFollowsTheGeneratorFromTheOrderTheLastOneLeft) {
 // The position a draw picks is the draw scaled by the double nearest 100/32767, rounded
 // down, on every draw the generator can make.
 TEST(Deal, EachDrawPicksThePositionTheScaledDrawRoundsDownTo) {
-    constexpr double scale = 100.0 / 32767.0;
     int wrong = 0;
     for (int draw = 0; draw <= 32767; ++draw)
-        wrong += shuffledPosition(draw) != std::size_t(draw * scale);
+        wrong += shuffledPosition(draw) != std::size_t(draw * (100.0 / 32767.0));
     EXPECT_EQ(wrong, 0);
 }
 

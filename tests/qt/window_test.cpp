@@ -6,6 +6,7 @@
 #include "game/strings.h"
 #include "game/targets.h"
 #include "game/version.h"
+#include "qt/board_watch.h"
 #include "qt/dialogs/about_window.h"
 #include "qt/dialogs/move_list.h"
 #include "qt/dialogs/scores_window.h"
@@ -407,9 +408,12 @@ bool ringAround(BoardView& board, const Layout& layout, int at) {
     return shown.pixelColor(p) == QColor(0, 64, 224);
 }
 
-TEST_F(MainWindowTest, AWholeHandIsPlayedByKeysAloneWithTheFocusRingInSight) {
-    start();
+TEST_F(MainWindowTest, AWholeHandIsPlayedByKeysAloneWithTheFocusRingInSightAndTheBoardRightAtEachZoom) {
+    start(true);
     activate();
+    game().round.animDelay = 1;
+    BoardWatch watch(*window);  // at rest, at zooms 1 to 3
+    watch.checksFrames = false; // the computer's reply shares the move's presentation
     board().setFocus();
     // Every box that opens (the extension's question, the Scores) is closed by Escape.
     QTimer escape;
@@ -427,9 +431,10 @@ TEST_F(MainWindowTest, AWholeHandIsPlayedByKeysAloneWithTheFocusRingInSight) {
         while (!limit.hasExpired() &&
                (window->host().presenting() || QApplication::activeModalWidget() ||
                 (!board().hasFocus() && !game().has(flag::handOver)))) {
-            finishPresentation(window->host());
-            QTest::qWait(2);
+            watch.look();
+            QTest::qWait(1);
         }
+        watch.look();
     };
     // The computer's move, begun late, may end the hand while the person walks the board.
     const auto goTo = [&](int at) {
@@ -449,6 +454,7 @@ TEST_F(MainWindowTest, AWholeHandIsPlayedByKeysAloneWithTheFocusRingInSight) {
         quiet();
     };
     for (int moves = 0; moves < 400 && !game().has(flag::handOver); ++moves) {
+        if (moves % 6 == 5) window->setZoom(moves / 6 % 3 + 1);
         // The computer's rules choose the person's move; the keys make it.
         Game plan(static_cast<const Game&>(game()));
         plan.events = &GameEvents::silent();
