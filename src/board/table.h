@@ -3,10 +3,9 @@
 // board listening to what the rules report.
 //
 // The rules take a Game and touch only the rules' state. The board and the turn
-// layer take a Table: the same game with the screen beside it (the layout, the
-// surface being drawn on) and the window's
-// screen requests (ScreenHost). A Table reports its rules' events to its own
-// board, which slides and draws them on the table's surface.
+// layer take a Table: the same game with the screen beside it (the layout, the tap's
+// surface) and the window's screen requests (ScreenHost). A Table reports its rules'
+// events to its own board, which queues what they show for the window to play.
 #include "board/board_events.h"
 #include "board/layout.h"
 #include "board/presentation.h"
@@ -25,7 +24,9 @@ class DrawingSurface;
 // (Game::seats).
 struct Screen {
     Layout layout;
-    // The surface all drawing goes to: that of the paint or of the tap in progress.
+    // The surface of the tap in progress where a screen shows it (null where none does:
+    // the replay driver, the simulator, a hand nobody watches); nothing draws on it
+    // while the rules run, its presence says that the board queues its pictures.
     DrawingSurface* surface = nullptr;
     // The pen went down inside the window; only then does a pen up tap.
     bool penDown = false;
