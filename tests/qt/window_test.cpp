@@ -408,7 +408,8 @@ bool ringAround(BoardView& board, const Layout& layout, int at) {
     return shown.pixelColor(p) == QColor(0, 64, 224);
 }
 
-TEST_F(MainWindowTest, AWholeHandIsPlayedByKeysAloneWithTheFocusRingInSightAndTheBoardRightAtEachZoom) {
+TEST_F(MainWindowTest,
+       AWholeHandIsPlayedByKeysAloneWithTheFocusRingInSightAndTheBoardRightAtEachZoom) {
     start(true);
     activate();
     game().round.animDelay = 1;
